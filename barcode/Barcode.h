@@ -57,6 +57,8 @@ struct TBarElement {
     TBarElementKind Kind = bekSpace;
 };
 
+class TCanvas;
+
 class TBarcode {
 public:
     TBarcode() = default;
@@ -91,6 +93,9 @@ public:
     // The barcode's extent along its axis in pixels; encodes Text, so it may raise and may rewrite Text.
     int Width();
 
+    // Draws the bars rotated by Angle about (Left, Top), then the human-readable lines.
+    void Draw(TCanvas& canvas);
+
     // Clamps Ratio for the symbology and fills ModuleWidths.
     void ComputeModuleWidths();
     // Validates Text and runs the symbology's encoder; the result is a bar pattern.
@@ -101,6 +106,9 @@ public:
     const std::array<int, 4>& ModuleWidths() const { return FModuleWidths; }
 
 private:
+    void DrawBars(const std::string& pattern, TCanvas& canvas);
+    void DrawBarText(TCanvas& canvas);
+
     // Two-of-five, MSI, PostNet, Codabar
     std::string Encode2of5Interleaved();
     std::string Encode2of5Industrial() const;
