@@ -95,6 +95,9 @@ public:
 
     // Draws the bars rotated by Angle about (Left, Top), then the human-readable lines.
     void Draw(TCanvas& canvas);
+    // The two steps of Draw: the elements of a pattern at the current ModuleWidths, and the text lines.
+    void DrawBars(const std::string& pattern, TCanvas& canvas);
+    void DrawBarText(TCanvas& canvas);
 
     // Clamps Ratio for the symbology and fills ModuleWidths.
     void ComputeModuleWidths();
@@ -106,9 +109,6 @@ public:
     const std::array<int, 4>& ModuleWidths() const { return FModuleWidths; }
 
 private:
-    void DrawBars(const std::string& pattern, TCanvas& canvas);
-    void DrawBarText(TCanvas& canvas);
-
     // Two-of-five, MSI, PostNet, Codabar
     std::string Encode2of5Interleaved();
     std::string Encode2of5Industrial() const;
