@@ -1,15 +1,183 @@
+// The barcode object itself: defaults, ratio clamping, module widths, validation, the pattern alphabet
+// and the shared check-digit routines.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "barcode/Barcode.h"
+#include "barcode/CheckDigits.h"
 
 namespace quillon {
 namespace {
 
-TEST(Barcode, NewObjectHasItsDefaults)
+#define EXPECT_THROW_MSG(statement, message)                                                        \
+    try {                                                                                           \
+        statement;                                                                                  \
+        ADD_FAILURE() << "no exception, expected: " << (message);                                   \
+    } catch (const Exception& e) {                                                                  \
+        EXPECT_EQ(std::string(e.what()), (message));                                                \
+    }
+
+TEST(Barcode, NewObjectHasTheConstructorDefaults)
 {
     TBarcode b;
     EXPECT_EQ(b.Modul(), 1);
+    EXPECT_EQ(b.Ratio(), 2.0);
     EXPECT_EQ(b.Typ(), bcCodeEAN13);
+    EXPECT_EQ(b.CheckSumMethod(), csmModulo10);
+    EXPECT_FALSE(b.Checksum());
+    EXPECT_EQ(b.ShowText(), bcoNone);
+    EXPECT_EQ(b.Angle(), 0.0);
+    EXPECT_EQ(b.Color(), 0xFFFFFFu);
+    EXPECT_EQ(b.ColorBar(), 0u);
+    EXPECT_EQ(b.Height(), 0);
+    EXPECT_EQ(b.Left(), 0);
+    EXPECT_EQ(b.Top(), 0);
+    EXPECT_EQ(b.Text(), "");
+}
+
+TEST(Barcode, ModulSetterAcceptsOnlyOneTo49)
+{
+    struct Row { int set; int expected; } rows[] = {
+        {0, 7}, {50, 7}, {-3, 7}, {49, 49}, {1, 1},
+    };
+    for (const auto& row : rows) {
+        TBarcode b;
+        b.SetModul(7);
+        b.SetModul(row.set);
+        EXPECT_EQ(b.Modul(), row.expected) << "set " << row.set;
+    }
+}
+
+// Ratio clamping by symbology and the module widths it yields.
+TEST(Barcode, ComputeModuleWidthsClampsRatioAndRoundsTiesToEven)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Row {
+        int line; TBarcodeType typ; int modul; double ratio;
+        double ratioAfter; std::array<int, 4> widths;
+    } rows[] = {
+        {1, bcCode39, 1, 1.0, 2.0, {1, 2, 3, 4}},
+        {2, bcCodeEAN13, 1, 5.0, 3.0, {1, 3, 4, 6}},
+        {3, bcCode_2_5_matrix, 1, 2.1, 2.25, {1, 2, 3, 4}},
+        {4, bcCode128B, 4, 1.0, 1.0, {4, 4, 6, 8}},         // unclamped: wide as narrow
+        {5, bcCode128B, 2, 2.5, 2.5, {2, 5, 7, 10}},        // worked example
+        {6, bcCode128B, 3, 2.5, 2.5, {3, 8, 12, 16}},       // 7.5 rounds to even
+        {7, bcCodeMSI, 1, 2.5, 2.5, {1, 2, 3, 4}},          // 2.5 rounds to even
+        {8, bcCodeMSI, 1, 3.5, 3.5, {1, 4, 6, 8}},
+        // Full integers, at least one pixel: no wrap-around, no vanishing elements.
+        {9, bcCode93, 49, 10.0, 10.0, {49, 490, 735, 980}},
+        {10, bcCode93, 1, 0.0, 0.0, {1, 1, 1, 2}},
+        {11, bcCode93, 1, -4.0, -4.0, {1, 1, 1, 2}},
+        {12, bcCode93, 10, 1e300, 1e300, {10, 1000, 1500, 2000}},
+        {13, bcCodeCodabar, 1, nan, 2.0, {1, 2, 3, 4}},      // a NaN ratio clamps to the low end
+    };
+    for (const auto& row : rows) {
+        TBarcode b;
+        b.SetTyp(row.typ);
+        b.SetModul(row.modul);
+        b.SetRatio(row.ratio);
+        b.ComputeModuleWidths();
+        EXPECT_EQ(b.Ratio(), row.ratioAfter) << "row " << row.line;
+        EXPECT_EQ(b.ModuleWidths(), row.widths) << "row " << row.line;
+    }
+    for (double ratio : {nan, inf, -inf}) {
+        TBarcode b;
+        b.SetTyp(bcCodePostNet);
+        b.SetRatio(ratio);
+        b.ComputeModuleWidths();
+        EXPECT_GE(b.ModuleWidths()[1], 1);
+        EXPECT_LE(b.ModuleWidths()[3], 2000);
+    }
+}
+
+TEST(Barcode, DecodeElementReadsTheWholeAlphabet)
+{
+    TBarcode b;
+    b.SetModul(1);
+    b.SetRatio(3.0);
+    b.ComputeModuleWidths();  // 1, 3, 4, 6
+    struct Row { char c; int width; TBarElementKind kind; } rows[] = {
+        {'0', 1, bekSpace}, {'1', 3, bekSpace}, {'2', 4, bekSpace}, {'3', 6, bekSpace},
+        {'5', 1, bekBar}, {'6', 3, bekBar}, {'7', 4, bekBar}, {'8', 6, bekBar},
+        {'A', 1, bekShortBar}, {'B', 3, bekShortBar}, {'C', 4, bekShortBar}, {'D', 6, bekShortBar},
+    };
+    for (const auto& row : rows) {
+        const TBarElement e = b.DecodeElement(row.c);
+        EXPECT_EQ(e.Width, row.width) << row.c;
+        EXPECT_EQ(e.Kind, row.kind) << row.c;
+    }
+    for (char c : {'4', '9', 'E', '/', '\0', '\xff', 'a'})
+        EXPECT_THROW_MSG(b.DecodeElement(c), "TBarcode: internal Error");
+}
+
+TEST(Barcode, DigitsOnlyKindsTrimTheirTextAndRefuseOtherCharacters)
+{
+    TBarcode b;
+    b.SetTyp(bcCodeEAN8);
+    b.SetText("  1234567 \t");
+    b.Width();
+    EXPECT_EQ(b.Text(), "1234567");
+
+    b.SetText("12a4567");
+    EXPECT_THROW_MSG(b.Width(), "Barcode must be numeric");
+    b.SetText("12\xd9\xa3" "4567");  // an Arabic-Indic digit is not a digit of the symbology
+    EXPECT_THROW_MSG(b.Width(), "Barcode must be numeric");
+}
+
+TEST(Barcode, WrongTypeIsRefusedBeforeTheTextIsTouched)
+{
+    TBarcode b;
+    b.SetTyp(static_cast<TBarcodeType>(255));
+    b.SetText("  12 ");
+    EXPECT_THROW_MSG(b.Width(), "TBarcode: wrong BarcodeType");
+    EXPECT_THROW_MSG(b.BuildPattern(), "TBarcode: wrong BarcodeType");
+    EXPECT_EQ(b.Text(), "  12 ");
+    b.SetTyp(static_cast<TBarcodeType>(23));
+    EXPECT_THROW_MSG(b.Width(), "TBarcode: wrong BarcodeType");
+}
+
+TEST(Barcode, TypeNamesFollowTheTable)
+{
+    struct Row { TBarcodeType typ; const char* name; } rows[] = {
+        {bcCode_2_5_interleaved, "2_5_interleaved"}, {bcCode39Extended, "Code39 Extended"},
+        {bcCodeCodabar, "Codebar"}, {bcCodeUPC_Supp5, "UPC Supp5"}, {bcCodeEAN128C, "EAN128C"},
+    };
+    for (const auto& row : rows) {
+        TBarcode b;
+        b.SetTyp(row.typ);
+        EXPECT_EQ(b.GetTypeName(), row.name);
+    }
+}
+
+TEST(CheckDigits, AppendModulo10)
+{
+    struct Row { const char* in; const char* out; } rows[] = {
+        {"12345", "123457"}, {"0", "00"}, {"7", "79"}, {"", "0"},
+        {"03600029145", "036000291452"},  // UPC-A worked example
+        {"400638133393", "4006381333931"},  // EAN-13 worked example
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(AppendModulo10(row.in), row.out) << row.in;
+    EXPECT_THROW_MSG(AppendModulo10("12a4"), "'a' is not a valid integer value");
+}
+
+TEST(CheckDigits, WidthDigitsToPattern)
+{
+    EXPECT_EQ(WidthDigitsToPattern("211412"), "605351");
+    EXPECT_EQ(WidthDigitsToPattern("1111"), "5050");
+    EXPECT_EQ(WidthDigitsToPattern("4321"), "8260");
+    EXPECT_EQ(WidthDigitsToPattern(""), "");
+}
+
+TEST(CheckDigits, DigitSum)
+{
+    EXPECT_EQ(DigitSum(0), 0);
+    EXPECT_EQ(DigitSum(-5), 0);
+    EXPECT_EQ(DigitSum(909), 18);
+    EXPECT_EQ(DigitSum(1234), 10);
 }
 
 }  // namespace
