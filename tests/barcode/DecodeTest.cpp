@@ -70,7 +70,13 @@ std::vector<DecodeCase> DecodeCases()
     };
     auto appendCheck = [](const std::string& t) { return AppendModulo10(t); };
     std::vector<DecodeCase> cases{
-        {.name = "EAN13", .typ = bcCodeEAN13, .checksum = true, .makeText = digits(12, 12), .expected = appendCheck, .format = "EAN-13"},
+        {.name = "EAN13", .typ = bcCodeEAN13, .checksum = true, .makeText = [](std::mt19937& rng) {
+             return RandomString(rng, "123456789", 1, 1) + RandomString(rng, kDigits, 11, 11);
+         }, .expected = appendCheck, .format = "EAN-13"},
+        // An EAN-13 with a leading 0 is a UPC-A symbol, and scanners report it as one.
+        {.name = "EAN13LeadingZero", .typ = bcCodeEAN13, .checksum = true, .makeText = [](std::mt19937& rng) {
+             return "0" + RandomString(rng, kDigits, 11, 11);
+         }, .expected = [](const std::string& t) { return AppendModulo10(t).substr(1); }, .format = "UPC-A"},
         {.name = "EAN8", .typ = bcCodeEAN8, .checksum = true, .makeText = digits(7, 7), .expected = appendCheck, .format = "EAN-8"},
         {.name = "UPCA", .typ = bcCodeUPC_A, .checksum = true, .makeText = digits(11, 11), .format = "UPC-A"},
         {.name = "UPCE0", .typ = bcCodeUPC_E0, .checksum = true, .makeText = digits(7, 7),
