@@ -1,8 +1,324 @@
+// Code 39 and its full-ASCII form: nine wide/narrow elements per character, three of them wide.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "Barcode.h"
 
 namespace quillon {
+namespace {
 
-std::string TBarcode::EncodeCode39() const { throw Exception("not built yet"); }
-std::string TBarcode::EncodeCode39Extended() const { throw Exception("not built yet"); }
+struct Code39Row {
+    char Character = 0;
+    // Bar, space, bar, ... bar: "5" narrow bar, "6" wide bar, "0" narrow space, "1" wide space.
+    std::string_view Elements;
+    // The value the modulo-43 check adds up; "*" is never data, so its 0 is never counted.
+    std::int8_t CheckValue = 0;
+};
+
+// The Code 39 character set of ISO/IEC 16388 (formerly AIM USS-39), in the order the check values
+// run, with the start/stop character "*" before the four symbols "$", "/", "+" and "%".
+constexpr std::array<Code39Row, 44> Code39Table{{
+    {'0', "505160605", 0},   // 0
+    {'1', "605150506", 1},   // 1
+    {'2', "506150506", 2},   // 2
+    {'3', "606150505", 3},   // 3
+    {'4', "505160506", 4},   // 4
+    {'5', "605160505", 5},   // 5
+    {'6', "506160505", 6},   // 6
+    {'7', "505150606", 7},   // 7
+    {'8', "605150605", 8},   // 8
+    {'9', "506150605", 9},   // 9
+    {'A', "605051506", 10},  // A
+    {'B', "506051506", 11},  // B
+    {'C', "606051505", 12},  // C
+    {'D', "505061506", 13},  // D
+    {'E', "605061505", 14},  // E
+    {'F', "506061505", 15},  // F
+    {'G', "505051606", 16},  // G
+    {'H', "605051605", 17},  // H
+    {'I', "506051605", 18},  // I
+    {'J', "505061605", 19},  // J
+    {'K', "605050516", 20},  // K
+    {'L', "506050516", 21},  // L
+    {'M', "606050515", 22},  // M
+    {'N', "505060516", 23},  // N
+    {'O', "605060515", 24},  // O
+    {'P', "506060515", 25},  // P
+    {'Q', "505050616", 26},  // Q
+    {'R', "605050615", 27},  // R
+    {'S', "506050615", 28},  // S
+    {'T', "505060615", 29},  // T
+    {'U', "615050506", 30},  // U
+    {'V', "516050506", 31},  // V
+    {'W', "616050505", 32},  // W
+    {'X', "515060506", 33},  // X
+    {'Y', "615060505", 34},  // Y
+    {'Z', "516060505", 35},  // Z
+    {'-', "515050606", 36},  // minus
+    {'.', "615050605", 37},  // full stop
+    {' ', "516050605", 38},  // blank
+    {'*', "515060605", 0},   // start/stop
+    {'$', "515151505", 39},  // dollar
+    {'/', "515150515", 40},  // slash
+    {'+', "515051515", 41},  // plus
+    {'%', "505151515", 42},  // percent
+}};
+
+// The full-ASCII table of ISO/IEC 16388: each code 0..127 as one or two
+// characters of the basic set, with "$", "%", "/" and "+" as shift characters. "-" and "." take their
+// shifted forms /M and /N too, which every full-ASCII reader turns back into themselves.
+constexpr std::array<std::string_view, 128> Code39ExtendedTable{{
+    "%U",  //   0 NUL
+    "$A",  //   1 SOH
+    "$B",  //   2 STX
+    "$C",  //   3 ETX
+    "$D",  //   4 EOT
+    "$E",  //   5 ENQ
+    "$F",  //   6 ACK
+    "$G",  //   7 BEL
+    "$H",  //   8 BS
+    "$I",  //   9 HT
+    "$J",  //  10 LF
+    "$K",  //  11 VT
+    "$L",  //  12 FF
+    "$M",  //  13 CR
+    "$N",  //  14 SO
+    "$O",  //  15 SI
+    "$P",  //  16 DLE
+    "$Q",  //  17 DC1
+    "$R",  //  18 DC2
+    "$S",  //  19 DC3
+    "$T",  //  20 DC4
+    "$U",  //  21 NAK
+    "$V",  //  22 SYN
+    "$W",  //  23 ETB
+    "$X",  //  24 CAN
+    "$Y",  //  25 EM
+    "$Z",  //  26 SUB
+    "%A",  //  27 ESC
+    "%B",  //  28 FS
+    "%C",  //  29 GS
+    "%D",  //  30 RS
+    "%E",  //  31 US
+    " ",   //  32 blank
+    "/A",  //  33 !
+    "/B",  //  34 "
+    "/C",  //  35 #
+    "/D",  //  36 $
+    "/E",  //  37 %
+    "/F",  //  38 &
+    "/G",  //  39 '
+    "/H",  //  40 (
+    "/I",  //  41 )
+    "/J",  //  42 *
+    "/K",  //  43 +
+    "/L",  //  44 ,
+    "/M",  //  45 -
+    "/N",  //  46 .
+    "/O",  //  47 /
+    "0",   //  48 0
+    "1",   //  49 1
+    "2",   //  50 2
+    "3",   //  51 3
+    "4",   //  52 4
+    "5",   //  53 5
+    "6",   //  54 6
+    "7",   //  55 7
+    "8",   //  56 8
+    "9",   //  57 9
+    "/Z",  //  58 :
+    "%F",  //  59 ;
+    "%G",  //  60 <
+    "%H",  //  61 =
+    "%I",  //  62 >
+    "%J",  //  63 ?
+    "%V",  //  64 @
+    "A",   //  65 A
+    "B",   //  66 B
+    "C",   //  67 C
+    "D",   //  68 D
+    "E",   //  69 E
+    "F",   //  70 F
+    "G",   //  71 G
+    "H",   //  72 H
+    "I",   //  73 I
+    "J",   //  74 J
+    "K",   //  75 K
+    "L",   //  76 L
+    "M",   //  77 M
+    "N",   //  78 N
+    "O",   //  79 O
+    "P",   //  80 P
+    "Q",   //  81 Q
+    "R",   //  82 R
+    "S",   //  83 S
+    "T",   //  84 T
+    "U",   //  85 U
+    "V",   //  86 V
+    "W",   //  87 W
+    "X",   //  88 X
+    "Y",   //  89 Y
+    "Z",   //  90 Z
+    "%K",  //  91 [
+    "%L",  //  92 backslash
+    "%M",  //  93 ]
+    "%N",  //  94 ^
+    "%O",  //  95 _
+    "%W",  //  96 `
+    "+A",  //  97 a
+    "+B",  //  98 b
+    "+C",  //  99 c
+    "+D",  // 100 d
+    "+E",  // 101 e
+    "+F",  // 102 f
+    "+G",  // 103 g
+    "+H",  // 104 h
+    "+I",  // 105 i
+    "+J",  // 106 j
+    "+K",  // 107 k
+    "+L",  // 108 l
+    "+M",  // 109 m
+    "+N",  // 110 n
+    "+O",  // 111 o
+    "+P",  // 112 p
+    "+Q",  // 113 q
+    "+R",  // 114 r
+    "+S",  // 115 s
+    "+T",  // 116 t
+    "+U",  // 117 u
+    "+V",  // 118 v
+    "+W",  // 119 w
+    "+X",  // 120 x
+    "+Y",  // 121 y
+    "+Z",  // 122 z
+    "%P",  // 123 {
+    "%Q",  // 124 |
+    "%R",  // 125 }
+    "%S",  // 126 ~
+    "%T",  // 127 DEL
+}};
+
+enum class CheckCharacter : std::uint8_t { Omit, Append };
+
+constexpr char kGap = '0';  // the narrow space between two characters
+constexpr char kStartStop = '*';
+constexpr int kCheckModulus = 43;
+
+constexpr std::array<std::int8_t, 256> BuildCode39Index()
+{
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (int row = static_cast<int>(Code39Table.size()) - 1; row >= 0; --row)
+        index[static_cast<unsigned char>(Code39Table[row].Character)] = static_cast<std::int8_t>(row);
+    return index;
+}
+constexpr std::array<std::int8_t, 256> kCode39IndexOf = BuildCode39Index();
+
+// The row of c in Code39Table, or -1 when Code 39 has no such character.
+constexpr int Code39Index(char c) { return kCode39IndexOf[static_cast<unsigned char>(c)]; }
+
+// The first row with the value: a remainder of 0 gives the character "0", never "*".
+constexpr int Code39RowOfCheckValue(int value)
+{
+    for (int row = 0; row < static_cast<int>(Code39Table.size()); ++row)
+        if (Code39Table[row].CheckValue == value)
+            return row;
+    return -1;
+}
+
+constexpr bool IsWellFormed(const Code39Row& row)
+{
+    if (row.Elements.size() != 9)
+        return false;
+    int wide = 0;
+    for (std::size_t i = 0; i < row.Elements.size(); ++i) {
+        const char narrow = i % 2 == 0 ? '5' : '0';
+        if (row.Elements[i] != narrow && row.Elements[i] != narrow + 1)
+            return false;
+        wide += row.Elements[i] - narrow;
+    }
+    return wide == 3;
+}
+
+constexpr bool TablesAreConsistent()
+{
+    for (const Code39Row& row : Code39Table)
+        if (!IsWellFormed(row) || Code39Index(row.Character) < 0)
+            return false;
+    for (int value = 0; value < kCheckModulus; ++value)
+        if (Code39RowOfCheckValue(value) < 0)
+            return false;
+    // The full-ASCII rewriting must yield drawable data only: no unknown character and no "*".
+    for (std::string_view entry : Code39ExtendedTable)
+        for (char c : entry)
+            if (Code39Index(c) < 0 || c == kStartStop)
+                return false;
+    return true;
+}
+static_assert(TablesAreConsistent());
+static_assert(Code39Table[Code39RowOfCheckValue(0)].Character == '0');
+
+Exception BadData(const std::string& text)
+{
+    return Exception(std::string(kBarcodeClassName) + ":Code39 bad Data <" + text + ">");
+}
+
+void AppendCharacter(std::string& pattern, const Code39Row& row)
+{
+    pattern += row.Elements;
+    pattern += kGap;
+}
+
+// The basic symbol for `text`; `shownText` is what the user gave, named in the error message.
+std::string EncodeBasic(std::string_view text, CheckCharacter check, const std::string& shownText)
+{
+    const Code39Row& startStop = Code39Table[Code39Index(kStartStop)];
+    std::string pattern;
+    pattern.reserve((text.size() + 3) * 10);
+    AppendCharacter(pattern, startStop);
+    int sum = 0;  // kept modulo 43, so no text is too long for it
+    for (char c : text) {
+        const int row = Code39Index(c);
+        // A "*" in the data would read as the end of the symbol.
+        if (row < 0 || c == kStartStop)
+            throw BadData(shownText);
+        AppendCharacter(pattern, Code39Table[row]);
+        sum = (sum + Code39Table[row].CheckValue) % kCheckModulus;
+    }
+    if (check == CheckCharacter::Append)
+        AppendCharacter(pattern, Code39Table[Code39RowOfCheckValue(sum)]);
+    pattern += startStop.Elements;
+    return pattern;
+}
+
+// Rewrites every character as its full-ASCII form; Code 39 has nothing for codes 128 and above.
+std::string ToFullAscii(const std::string& text)
+{
+    std::string rewritten;
+    rewritten.reserve(text.size() * 2);
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= Code39ExtendedTable.size())
+            throw BadData(text);
+        rewritten += Code39ExtendedTable[code];
+    }
+    return rewritten;
+}
+
+}  // namespace
+
+std::string TBarcode::EncodeCode39() const
+{
+    return EncodeBasic(FText, FChecksum ? CheckCharacter::Append : CheckCharacter::Omit, FText);
+}
+
+// Text itself stays as the user gave it: the human-readable line shows it, not its shifted form.
+std::string TBarcode::EncodeCode39Extended() const
+{
+    return EncodeBasic(ToFullAscii(FText), FChecksum ? CheckCharacter::Append : CheckCharacter::Omit,
+                       FText);
+}
 
 }  // namespace quillon

@@ -1,8 +1,318 @@
+// Code 93 and its full-ASCII form: six width digits per character, two check characters C and K.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "Barcode.h"
+#include "CheckDigits.h"
 
 namespace quillon {
+namespace {
 
-std::string TBarcode::EncodeCode93() const { throw Exception("not built yet"); }
-std::string TBarcode::EncodeCode93Extended() const { throw Exception("not built yet"); }
+struct Code93Row {
+    char Character = 0;
+    std::string_view Widths;  // modules of bar, space, bar, space, bar, space: 9 in all
+};
+
+// The Code 93 character set of AIM USS-93; the row number is the character's value. The four shift
+// characters ($), (%), (/) and (+) are written as "[", "]", "{" and "}".
+constexpr std::array<Code93Row, 47> Code93Table{{
+    {'0', "131112"},  //  0 0
+    {'1', "111213"},  //  1 1
+    {'2', "111312"},  //  2 2
+    {'3', "111411"},  //  3 3
+    {'4', "121113"},  //  4 4
+    {'5', "121212"},  //  5 5
+    {'6', "121311"},  //  6 6
+    {'7', "111114"},  //  7 7
+    {'8', "131211"},  //  8 8
+    {'9', "141111"},  //  9 9
+    {'A', "211113"},  // 10 A
+    {'B', "211212"},  // 11 B
+    {'C', "211311"},  // 12 C
+    {'D', "221112"},  // 13 D
+    {'E', "221211"},  // 14 E
+    {'F', "231111"},  // 15 F
+    {'G', "112113"},  // 16 G
+    {'H', "112212"},  // 17 H
+    {'I', "112311"},  // 18 I
+    {'J', "122112"},  // 19 J
+    {'K', "132111"},  // 20 K
+    {'L', "111123"},  // 21 L
+    {'M', "111222"},  // 22 M
+    {'N', "111321"},  // 23 N
+    {'O', "121122"},  // 24 O
+    {'P', "131121"},  // 25 P
+    {'Q', "212112"},  // 26 Q
+    {'R', "212211"},  // 27 R
+    {'S', "211122"},  // 28 S
+    {'T', "211221"},  // 29 T
+    {'U', "221121"},  // 30 U
+    {'V', "222111"},  // 31 V
+    {'W', "112122"},  // 32 W
+    {'X', "112221"},  // 33 X
+    {'Y', "122121"},  // 34 Y
+    {'Z', "123111"},  // 35 Z
+    {'-', "121131"},  // 36 minus
+    {'.', "311112"},  // 37 full stop
+    {' ', "311211"},  // 38 blank
+    {'$', "321111"},  // 39 dollar
+    {'/', "112131"},  // 40 slash
+    {'+', "113121"},  // 41 plus
+    {'%', "211131"},  // 42 percent
+    {'[', "121221"},  // 43 ($) shift
+    {']', "312111"},  // 44 (%) shift
+    {'{', "311121"},  // 45 (/) shift
+    {'}', "122211"},  // 46 (+) shift
+}};
+
+// The full-ASCII table of AIM USS-93: each code 0..127 as one or two characters of the basic set,
+// the same as Code 39's with the shift characters ($), (%), (/), (+) in place of "$", "%", "/", "+".
+constexpr std::array<std::string_view, 128> Code93ExtendedTable{{
+    "]U",  //   0 NUL
+    "[A",  //   1 SOH
+    "[B",  //   2 STX
+    "[C",  //   3 ETX
+    "[D",  //   4 EOT
+    "[E",  //   5 ENQ
+    "[F",  //   6 ACK
+    "[G",  //   7 BEL
+    "[H",  //   8 BS
+    "[I",  //   9 HT
+    "[J",  //  10 LF
+    "[K",  //  11 VT
+    "[L",  //  12 FF
+    "[M",  //  13 CR
+    "[N",  //  14 SO
+    "[O",  //  15 SI
+    "[P",  //  16 DLE
+    "[Q",  //  17 DC1
+    "[R",  //  18 DC2
+    "[S",  //  19 DC3
+    "[T",  //  20 DC4
+    "[U",  //  21 NAK
+    "[V",  //  22 SYN
+    "[W",  //  23 ETB
+    "[X",  //  24 CAN
+    "[Y",  //  25 EM
+    "[Z",  //  26 SUB
+    "]A",  //  27 ESC
+    "]B",  //  28 FS
+    "]C",  //  29 GS
+    "]D",  //  30 RS
+    "]E",  //  31 US
+    " ",   //  32 blank
+    "{A",  //  33 !
+    "{B",  //  34 "
+    "{C",  //  35 #
+    "{D",  //  36 $
+    "{E",  //  37 %
+    "{F",  //  38 &
+    "{G",  //  39 '
+    "{H",  //  40 (
+    "{I",  //  41 )
+    "{J",  //  42 *
+    "{K",  //  43 +
+    "{L",  //  44 ,
+    "{M",  //  45 -
+    "{N",  //  46 .
+    "{O",  //  47 /
+    "0",   //  48 0
+    "1",   //  49 1
+    "2",   //  50 2
+    "3",   //  51 3
+    "4",   //  52 4
+    "5",   //  53 5
+    "6",   //  54 6
+    "7",   //  55 7
+    "8",   //  56 8
+    "9",   //  57 9
+    "{Z",  //  58 :
+    "]F",  //  59 ;
+    "]G",  //  60 <
+    "]H",  //  61 =
+    "]I",  //  62 >
+    "]J",  //  63 ?
+    "]V",  //  64 @
+    "A",   //  65 A
+    "B",   //  66 B
+    "C",   //  67 C
+    "D",   //  68 D
+    "E",   //  69 E
+    "F",   //  70 F
+    "G",   //  71 G
+    "H",   //  72 H
+    "I",   //  73 I
+    "J",   //  74 J
+    "K",   //  75 K
+    "L",   //  76 L
+    "M",   //  77 M
+    "N",   //  78 N
+    "O",   //  79 O
+    "P",   //  80 P
+    "Q",   //  81 Q
+    "R",   //  82 R
+    "S",   //  83 S
+    "T",   //  84 T
+    "U",   //  85 U
+    "V",   //  86 V
+    "W",   //  87 W
+    "X",   //  88 X
+    "Y",   //  89 Y
+    "Z",   //  90 Z
+    "]K",  //  91 [
+    "]L",  //  92 backslash
+    "]M",  //  93 ]
+    "]N",  //  94 ^
+    "]O",  //  95 _
+    "]W",  //  96 `
+    "}A",  //  97 a
+    "}B",  //  98 b
+    "}C",  //  99 c
+    "}D",  // 100 d
+    "}E",  // 101 e
+    "}F",  // 102 f
+    "}G",  // 103 g
+    "}H",  // 104 h
+    "}I",  // 105 i
+    "}J",  // 106 j
+    "}K",  // 107 k
+    "}L",  // 108 l
+    "}M",  // 109 m
+    "}N",  // 110 n
+    "}O",  // 111 o
+    "}P",  // 112 p
+    "}Q",  // 113 q
+    "}R",  // 114 r
+    "}S",  // 115 s
+    "}T",  // 116 t
+    "}U",  // 117 u
+    "}V",  // 118 v
+    "}W",  // 119 w
+    "}X",  // 120 x
+    "}Y",  // 121 y
+    "}Z",  // 122 z
+    "]P",  // 123 {
+    "]Q",  // 124 |
+    "]R",  // 125 }
+    "]S",  // 126 ~
+    "]T",  // 127 DEL
+}};
+
+constexpr std::string_view kStart = "111141";
+constexpr std::string_view kStop = "1111411";  // the start character and the terminating bar
+
+constexpr int kCheckModulus = 47;
+constexpr int kMaxWeightC = 20;
+constexpr int kMaxWeightK = 15;
+
+constexpr std::array<std::int8_t, 256> BuildCode93Index()
+{
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (int row = static_cast<int>(Code93Table.size()) - 1; row >= 0; --row)
+        index[static_cast<unsigned char>(Code93Table[row].Character)] = static_cast<std::int8_t>(row);
+    return index;
+}
+constexpr std::array<std::int8_t, 256> kCode93IndexOf = BuildCode93Index();
+
+// The value of c, which is its row in Code93Table, or -1 when Code 93 has no such character.
+constexpr int Code93Index(char c) { return kCode93IndexOf[static_cast<unsigned char>(c)]; }
+
+constexpr bool IsWellFormed(std::string_view widths, int modules)
+{
+    int sum = 0;
+    for (char digit : widths) {
+        if (digit < '1' || digit > '4')
+            return false;
+        sum += digit - '0';
+    }
+    return sum == modules;
+}
+
+constexpr bool TablesAreConsistent()
+{
+    for (const Code93Row& row : Code93Table)
+        if (row.Widths.size() != 6 || !IsWellFormed(row.Widths, 9) || Code93Index(row.Character) < 0)
+            return false;
+    for (std::string_view entry : Code93ExtendedTable)
+        for (char c : entry)
+            if (Code93Index(c) < 0)
+                return false;
+    return kStart.size() == 6 && IsWellFormed(kStart, 9) && IsWellFormed(kStop, 10);
+}
+static_assert(TablesAreConsistent());
+static_assert(Code93Table.size() == kCheckModulus);
+
+Exception BadData(const std::string& text)
+{
+    return Exception(std::string(kBarcodeClassName) + ":Code93 bad Data <" + text + ">");
+}
+
+struct CheckValues {
+    int C = 0;
+    int K = 0;
+};
+
+// The check characters of AIM USS-93: C weighs the data 1..20 from the right, K weighs the data
+// followed by C 1..15 from the right. K's sum takes C's whole sum, which leaves the same remainder.
+// Sums are kept modulo 47, so no text is too long for them.
+CheckValues ComputeChecks(std::string_view text)
+{
+    int sumC = 0;
+    int sumK = 0;
+    int weightC = 1;
+    int weightK = 2;  // weight 1 is C's own, the last character of K's sequence
+    for (auto it = text.rbegin(); it != text.rend(); ++it) {
+        const int value = Code93Index(*it);
+        sumC = (sumC + value * weightC) % kCheckModulus;
+        sumK = (sumK + value * weightK) % kCheckModulus;
+        weightC = weightC == kMaxWeightC ? 1 : weightC + 1;
+        weightK = weightK == kMaxWeightK ? 1 : weightK + 1;
+    }
+    sumK = (sumK + sumC) % kCheckModulus;
+    return {.C = sumC, .K = sumK};
+}
+
+// The symbol for `text`; `shownText` is what the user gave, named in the error message.
+std::string EncodeBasic(std::string_view text, const std::string& shownText)
+{
+    std::string pattern;
+    pattern.reserve((text.size() + 4) * 6 + 1);
+    pattern += WidthDigitsToPattern(kStart);
+    for (char c : text) {
+        const int value = Code93Index(c);
+        if (value < 0)
+            throw BadData(shownText);
+        pattern += WidthDigitsToPattern(Code93Table[value].Widths);
+    }
+    const CheckValues checks = ComputeChecks(text);
+    pattern += WidthDigitsToPattern(Code93Table[checks.C].Widths);
+    pattern += WidthDigitsToPattern(Code93Table[checks.K].Widths);
+    pattern += WidthDigitsToPattern(kStop);
+    return pattern;
+}
+
+// Rewrites every character as its full-ASCII form; Code 93 has nothing for codes 128 and above.
+std::string ToFullAscii(const std::string& text)
+{
+    std::string rewritten;
+    rewritten.reserve(text.size() * 2);
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= Code93ExtendedTable.size())
+            throw BadData(text);
+        rewritten += Code93ExtendedTable[code];
+    }
+    return rewritten;
+}
+
+}  // namespace
+
+std::string TBarcode::EncodeCode93() const { return EncodeBasic(FText, FText); }
+
+// Text itself stays as the user gave it: the human-readable line shows it, not its shifted form.
+std::string TBarcode::EncodeCode93Extended() const { return EncodeBasic(ToFullAscii(FText), FText); }
 
 }  // namespace quillon
