@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -26,7 +27,8 @@ std::string ShellQuote(const std::string& arg)
 
 CliRun RunCli(const std::vector<std::string>& args)
 {
-    const std::string errFile = ::testing::TempDir() + "cli_stderr.txt";
+    // One file per process: ctest runs the tests of this binary in parallel processes.
+    const std::string errFile = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) + ".txt";
     std::string command = ShellQuote(QUILLON_CLI);
     for (const auto& arg : args)
         command += " " + ShellQuote(arg);
