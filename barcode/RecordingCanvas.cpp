@@ -1,1 +1,29 @@
-// placeholder, filled in by the component it belongs to
+#include "RecordingCanvas.h"
+
+namespace quillon {
+
+void TRecordingCanvas::Polygon(std::span<const TPoint> points)
+{
+    FCalls.emplace_back(
+        TRecordedPolygon{.Points = {points.begin(), points.end()}, .Pen = FPen, .Brush = FBrush});
+}
+
+void TRecordingCanvas::TextOut(TPoint topLeft, std::string_view utf8Text)
+{
+    FCalls.emplace_back(
+        TRecordedText{.TopLeft = topLeft, .Text = std::string(utf8Text), .Font = FFont, .Brush = FBrush});
+}
+
+void TRecordingCanvas::LineTo(TPoint p)
+{
+    FCalls.emplace_back(TRecordedLine{.From = FPenPos, .To = p, .Pen = FPen});
+    FPenPos = p;
+}
+
+void TRecordingCanvas::Ellipse(TPoint topLeft, TPoint bottomRight)
+{
+    FCalls.emplace_back(
+        TRecordedEllipse{.TopLeft = topLeft, .BottomRight = bottomRight, .Pen = FPen, .Brush = FBrush});
+}
+
+} // namespace quillon

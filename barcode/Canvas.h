@@ -1,0 +1,176 @@
+// TCanvas: the drawing surface the barcode engine and the label composition draw on (plain C++).
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "Barcode.h"
+
+namespace quillon {
+
+// A point in device pixels, x to the right and y downward.
+struct TPoint {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// System colours: the high byte set, the desktop's colour number in the low byte (the Windows
+// COLOR_* numbering, which the options file stores).
+inline constexpr TColor kSystemColorFlag = 0xFF000000u;
+constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000u) != 0;
+}
+constexpr TColor SystemColor(std::uint8_t number)
+{
+    return kSystemColorFlag | number;
+}
+constexpr std::uint8_t SystemColorNumber(TColor c)
+{
+    return static_cast<std::uint8_t>(c & 0xFFu);
+}
+
+namespace syscolor {
+inline constexpr TColor Window = SystemColor(5);
+inline constexpr TColor WindowText = SystemColor(8);
+inline constexpr TColor Highlight = SystemColor(13);
+inline constexpr TColor BtnFace = SystemColor(15);
+inline constexpr TColor BtnShadow = SystemColor(16);
+inline constexpr TColor BtnHighlight = SystemColor(20);
+} // namespace syscolor
+
+enum TPenMode : std::uint8_t {
+    pmCopy,  // strokes in the pen colour
+    pmWhite, // every stroke and every fill paints white, whatever the colours
+};
+
+enum TBrushStyle : std::uint8_t {
+    bsSolid, // fills, and text cells are filled with the brush colour
+    bsClear, // nothing is filled; text stands on what lies beneath
+};
+
+// The defaults are those of a fresh bitmap's surface: the application font, a black one-pixel
+// pen, a solid white brush.
+struct TFont {
+    std::string Name = "MS Sans Serif";
+    int Size = 8; // points
+    TColor Color = syscolor::WindowText;
+    friend bool operator==(const TFont&, const TFont&) = default;
+};
+
+struct TPen {
+    TColor Color = 0x000000;
+    int Width = 1; // pixels; 0 also means one pixel
+    TPenMode Mode = pmCopy;
+    friend bool operator==(const TPen&, const TPen&) = default;
+};
+
+struct TBrush {
+    TColor Color = 0xFFFFFF;
+    TBrushStyle Style = bsSolid;
+    friend bool operator==(const TBrush&, const TBrush&) = default;
+};
+
+class TCanvas {
+public:
+    virtual ~TCanvas() = default;
+
+    virtual TFont Font() const = 0;
+    virtual void SetFont(const TFont& font) = 0;
+    virtual TPen Pen() const = 0;
+    virtual void SetPen(const TPen& pen) = 0;
+    virtual TBrush Brush() const = 0;
+    virtual void SetBrush(const TBrush& brush) = 0;
+
+    // A closed polygon through the points in order, filled with the brush and outlined with the
+    // pen; every vertex pixel is painted.
+    virtual void Polygon(std::span<const TPoint> points) = 0;
+    // Text in the font's face, size and colour with its cell's top-left corner at the point; the
+    // cell is filled with the brush colour when the brush is solid.
+    virtual void TextOut(TPoint topLeft, std::string_view utf8Text) = 0;
+    virtual void MoveTo(TPoint p) = 0;
+    // A line from the pen position to p, whose own pixel is not painted; p becomes the position.
+    virtual void LineTo(TPoint p) = 0;
+    // A filled, outlined ellipse in the box whose right column and bottom row are left out.
+    virtual void Ellipse(TPoint topLeft, TPoint bottomRight) = 0;
+
+    // Single-attribute changes, each a read and write of the whole value.
+    void SetPenColor(TColor c)
+    {
+        TPen p = Pen();
+        p.Color = c;
+        SetPen(p);
+    }
+    void SetPenWidth(int pixels)
+    {
+        TPen p = Pen();
+        p.Width = pixels;
+        SetPen(p);
+    }
+    void SetPenMode(TPenMode m)
+    {
+        TPen p = Pen();
+        p.Mode = m;
+        SetPen(p);
+    }
+    void SetBrushColor(TColor c)
+    {
+        TBrush b = Brush();
+        b.Color = c;
+        SetBrush(b);
+    }
+    void SetBrushStyle(TBrushStyle s)
+    {
+        TBrush b = Brush();
+        b.Style = s;
+        SetBrush(b);
+    }
+    void SetFontSize(int points)
+    {
+        TFont f = Font();
+        f.Size = points;
+        SetFont(f);
+    }
+};
+
+// Rounds to the nearest integer, ties to even, and clamps into the 32-bit range so that far-off
+// coordinates stay far off instead of overflowing.
+inline std::int32_t RoundToPixel(long double v)
+{
+    constexpr long double kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr long double kHigh = std::numeric_limits<std::int32_t>::max();
+    if (std::isnan(v))
+        return 0;
+    const long double r = std::nearbyint(v); // ties to even under the default rounding mode
+    if (r <= kLow)
+        return std::numeric_limits<std::int32_t>::min();
+    if (r >= kHigh)
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(r);
+}
+
+// Turns p about the origin by alpha radians: counter-clockwise on the screen for a positive alpha,
+// since y grows downward.
+inline TPoint RotatePoint(TPoint p, double alpha)
+{
+    const long double c = std::cos(static_cast<long double>(alpha));
+    const long double s = std::sin(static_cast<long double>(alpha));
+    const long double x = p.X;
+    const long double y = p.Y;
+    return {.X = RoundToPixel(x * c + y * s), .Y = RoundToPixel(-x * s + y * c)};
+}
+
+inline TPoint TranslatePoint(TPoint p, TPoint offset)
+{
+    const auto add = [](std::int32_t a, std::int32_t b) {
+        return RoundToPixel(static_cast<long double>(static_cast<std::int64_t>(a) + b));
+    };
+    return {.X = add(p.X, offset.X), .Y = add(p.Y, offset.Y)};
+}
+
+} // namespace quillon

@@ -1,0 +1,81 @@
+// TRecordingCanvas: a canvas that draws nothing and records every drawing call with the state it used.
+#pragma once
+
+#include <variant>
+#include <vector>
+
+#include "Canvas.h"
+
+namespace quillon {
+
+struct TRecordedPolygon {
+    std::vector<TPoint> Points;
+    TPen Pen;
+    TBrush Brush;
+};
+
+struct TRecordedText {
+    TPoint TopLeft;
+    std::string Text;
+    TFont Font;
+    TBrush Brush;
+};
+
+struct TRecordedLine {
+    TPoint From;
+    TPoint To;
+    TPen Pen;
+};
+
+struct TRecordedEllipse {
+    TPoint TopLeft;
+    TPoint BottomRight;
+    TPen Pen;
+    TBrush Brush;
+};
+
+using TRecordedCall = std::variant<TRecordedPolygon, TRecordedText, TRecordedLine, TRecordedEllipse>;
+
+class TRecordingCanvas : public TCanvas {
+public:
+    TFont Font() const override { return FFont; }
+    void SetFont(const TFont& font) override { FFont = font; }
+    TPen Pen() const override { return FPen; }
+    void SetPen(const TPen& pen) override { FPen = pen; }
+    TBrush Brush() const override { return FBrush; }
+    void SetBrush(const TBrush& brush) override { FBrush = brush; }
+
+    void Polygon(std::span<const TPoint> points) override;
+    void TextOut(TPoint topLeft, std::string_view utf8Text) override;
+    void MoveTo(TPoint p) override { FPenPos = p; }
+    void LineTo(TPoint p) override;
+    void Ellipse(TPoint topLeft, TPoint bottomRight) override;
+
+    // Every drawing call in order.
+    const std::vector<TRecordedCall>& Calls() const { return FCalls; }
+    // The calls of one kind, in order.
+    std::vector<TRecordedPolygon> Polygons() const { return Only<TRecordedPolygon>(); }
+    std::vector<TRecordedText> Texts() const { return Only<TRecordedText>(); }
+    std::vector<TRecordedLine> Lines() const { return Only<TRecordedLine>(); }
+    std::vector<TRecordedEllipse> Ellipses() const { return Only<TRecordedEllipse>(); }
+    TPoint PenPos() const { return FPenPos; }
+    void Clear() { FCalls.clear(); }
+
+private:
+    template <class T> std::vector<T> Only() const
+    {
+        std::vector<T> result;
+        for (const TRecordedCall& call : FCalls)
+            if (const T* item = std::get_if<T>(&call))
+                result.push_back(*item);
+        return result;
+    }
+
+    TFont FFont;
+    TPen FPen;
+    TBrush FBrush;
+    TPoint FPenPos;
+    std::vector<TRecordedCall> FCalls;
+};
+
+} // namespace quillon

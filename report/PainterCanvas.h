@@ -1,0 +1,46 @@
+// TPainterCanvas: the TCanvas that paints through a QPainter, on an image, a PDF writer or a printer.
+#pragma once
+
+#include <QColor>
+
+#include "barcode/Canvas.h"
+
+class QPainter;
+
+namespace quillon {
+
+// Red in the low byte, then green, then blue; a system colour takes the application palette's colour
+// for its number.
+QColor ToQColor(TColor color);
+
+// Paints without anti-aliasing, as the desktop's device-context drawing does, so bars keep crisp
+// edges and pixels painted in the window's key colour stay exactly that colour. Leaves the
+// painter's own state as it found it after every call.
+class TPainterCanvas : public TCanvas {
+public:
+    explicit TPainterCanvas(QPainter& painter) : FPainter(&painter) {}
+
+    TFont Font() const override { return FFont; }
+    void SetFont(const TFont& font) override { FFont = font; }
+    TPen Pen() const override { return FPen; }
+    void SetPen(const TPen& pen) override { FPen = pen; }
+    TBrush Brush() const override { return FBrush; }
+    void SetBrush(const TBrush& brush) override { FBrush = brush; }
+
+    void Polygon(std::span<const TPoint> points) override;
+    void TextOut(TPoint topLeft, std::string_view utf8Text) override;
+    void MoveTo(TPoint p) override { FPenPos = p; }
+    void LineTo(TPoint p) override;
+    void Ellipse(TPoint topLeft, TPoint bottomRight) override;
+
+private:
+    void UsePenAndBrush();
+
+    QPainter* FPainter = nullptr;
+    TFont FFont;
+    TPen FPen;
+    TBrush FBrush;
+    TPoint FPenPos;
+};
+
+} // namespace quillon

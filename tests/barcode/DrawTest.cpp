@@ -1,0 +1,188 @@
+// Drawing a barcode on the recording canvas: corner points, colours, short bars, text lines, state.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "barcode/Barcode.h"
+#include "barcode/RecordingCanvas.h"
+
+namespace quillon {
+namespace {
+
+#define EXPECT_THROW_MSG(statement, message)                                                                 \
+    try {                                                                                                    \
+        statement;                                                                                           \
+        ADD_FAILURE() << "no exception, expected: " << (message);                                            \
+    } catch (const Exception& e) {                                                                           \
+        EXPECT_EQ(std::string(e.what()), (message));                                                         \
+    }
+
+constexpr TColor kBarColor = 0x0000FF;   // red
+constexpr TColor kSpaceColor = 0x00FF00; // green
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct Setting {
+    std::string pattern = "5";
+    int modul = 2; // Code 128 B: Ratio unclamped, widths modul, 2 modul, 3 modul, 4 modul
+    double angle = 0;
+    int height = 10;
+    int left = 0;
+    int top = 0;
+};
+
+TBarcode Make(const Setting& s)
+{
+    TBarcode b;
+    b.SetTyp(bcCode128B);
+    b.SetModul(s.modul);
+    b.SetAngle(s.angle);
+    b.SetHeight(s.height);
+    b.SetLeft(s.left);
+    b.SetTop(s.top);
+    b.SetColor(kSpaceColor);
+    b.SetColorBar(kBarColor);
+    b.ComputeModuleWidths();
+    return b;
+}
+
+struct CornerRow {
+    int row = 0;
+    Setting setting;
+    std::vector<TPoint> corners;
+    TColor color = kBarColor;
+};
+
+// Rows 1, 2, 7-9: worked examples; 3-4: the rotation table (180: bars extend upward, 270: to the
+// left); 5: 450 degrees turn as 90; 11: x' = round(x cos a + y sin a), y' = round(-x sin a + y cos a)
+// by hand for 30 degrees.
+const CornerRow kCornerRows[] = {
+    {1, {}, {{0, 0}, {0, 10}, {1, 10}, {1, 0}}},
+    {2, {.angle = 90}, {{0, 0}, {10, 0}, {10, -1}, {0, -1}}},
+    {3, {.angle = 180}, {{0, 0}, {0, -10}, {-1, -10}, {-1, 0}}},
+    {4, {.angle = 270}, {{0, 0}, {-10, 0}, {-10, 1}, {0, 1}}},
+    {5, {.angle = 450}, {{0, 0}, {10, 0}, {10, -1}, {0, -1}}},
+    {6, {.angle = kNaN}, {{0, 0}, {0, 10}, {1, 10}, {1, 0}}}, // no direction: unrotated
+    {7, {.pattern = "A", .modul = 1, .height = 64}, {{0, 0}, {0, 25}, {0, 25}, {0, 0}}},
+    {8, {.pattern = "A", .modul = 1, .height = 4}, {{0, 0}, {0, 1}, {0, 1}, {0, 0}}},
+    {9, {.pattern = "0"}, {{0, 0}, {0, 10}, {1, 10}, {1, 0}}, kSpaceColor},
+    {10, {.left = 100, .top = 50}, {{100, 50}, {100, 60}, {101, 60}, {101, 50}}},
+    {11, {.modul = 3, .angle = 30}, {{0, 0}, {5, 9}, {7, 8}, {2, -1}}},
+    // Far-off coordinates clamp to the 32-bit range instead of overflowing.
+    {12, {.left = kMax, .top = kMin}, {{kMax, kMin}, {kMax, kMin + 10}, {kMax, kMin + 10}, {kMax, kMin}}},
+    {13, {.pattern = "A", .modul = 1, .height = kMax}, {{0, 0}, {0, 858993458}, {0, 858993458}, {0, 0}}},
+};
+
+TEST(Draw, BarCornersFollowAngleHeightAndOrigin)
+{
+    for (const CornerRow& row : kCornerRows) {
+        TBarcode b = Make(row.setting);
+        TRecordingCanvas canvas;
+        canvas.SetPenWidth(5);
+        b.DrawBars(row.setting.pattern, canvas);
+        const auto polygons = canvas.Polygons();
+        ASSERT_EQ(polygons.size(), 1u) << "row " << row.row;
+        EXPECT_EQ(polygons[0].Points, row.corners) << "row " << row.row;
+        EXPECT_EQ(polygons[0].Pen.Color, row.color) << "row " << row.row;
+        EXPECT_EQ(polygons[0].Brush.Color, row.color) << "row " << row.row;
+        EXPECT_EQ(polygons[0].Pen.Width, 1) << "row " << row.row;
+    }
+}
+
+TEST(Draw, ElementsLieSideBySide)
+{
+    // Modul 1, Ratio 3: widths 1, 3, 4, 6. Bar 0-2, space 3, bar 4, short bar 5, wide space 6-8.
+    TBarcode b = Make({.modul = 1});
+    b.SetRatio(3.0);
+    b.ComputeModuleWidths();
+    TRecordingCanvas canvas;
+    b.DrawBars("605A1", canvas);
+    std::vector<std::pair<int, int>> columns;
+    for (const TRecordedPolygon& p : canvas.Polygons())
+        columns.emplace_back(p.Points[0].X, p.Points[2].X);
+    EXPECT_EQ(columns, (std::vector<std::pair<int, int>>{{0, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 8}}));
+}
+
+struct TextRow {
+    int row = 0;
+    TBarcodeOption show = bcoNone;
+    std::vector<std::string> texts;
+    std::vector<TPoint> positions;
+};
+
+// Left 3, Top 5, Height 64: the code line at (13, 59), the type name at (3, 19).
+const TextRow kTextRows[] = {
+    {1, bcoNone, {}, {}},
+    {2, bcoCode, {"* 4711 *"}, {{13, 59}}},
+    {3, bcoTyp, {"EAN13"}, {{3, 19}}},
+    {4, bcoBoth, {"* 4711 *", "EAN13"}, {{13, 59}, {3, 19}}},
+};
+
+TEST(Draw, TextLinesFollowShowText)
+{
+    for (const TextRow& row : kTextRows) {
+        TBarcode b = Make({.height = 64, .left = 3, .top = 5});
+        b.SetTyp(bcCodeEAN13);
+        b.SetText("4711");
+        b.SetShowText(row.show);
+        TRecordingCanvas canvas;
+        canvas.SetFont({.Name = "Arial", .Size = 12, .Color = kBarColor});
+        canvas.SetBrush({.Color = 0, .Style = bsClear});
+        b.DrawBarText(canvas);
+        const auto texts = canvas.Texts();
+        ASSERT_EQ(texts.size(), row.texts.size()) << "row " << row.row;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_EQ(texts[i].Text, row.texts[i]) << "row " << row.row;
+            EXPECT_EQ(texts[i].TopLeft, row.positions[i]) << "row " << row.row;
+            // Size 4 and a white brush; face, colour and brush style stay the canvas's.
+            EXPECT_EQ(texts[i].Font, (TFont{.Name = "Arial", .Size = 4, .Color = kBarColor}));
+            EXPECT_EQ(texts[i].Brush, (TBrush{.Color = 0xFFFFFF, .Style = bsClear}));
+        }
+    }
+}
+
+TEST(Draw, DrawRestoresTheCanvasAndShowsTheTrimmedText)
+{
+    TBarcode b = Make({.height = 20});
+    b.SetTyp(bcCodePostNet);
+    b.SetText(" 1 ");
+    b.SetShowText(bcoBoth);
+    TRecordingCanvas canvas;
+    canvas.SetFont({.Name = "Arial", .Size = 12, .Color = 0x123456});
+    canvas.SetPen({.Color = 0x00FF00, .Width = 3, .Mode = pmWhite});
+    canvas.SetBrush({.Color = 0xFF0000, .Style = bsClear});
+    const TRecordingCanvas before = canvas;
+    b.Draw(canvas);
+    EXPECT_EQ(canvas.Font(), before.Font());
+    EXPECT_EQ(canvas.Pen(), before.Pen());
+    EXPECT_EQ(canvas.Brush(), before.Brush());
+    EXPECT_EQ(canvas.Polygons().size(), 13u); // frame bar, space, five bars on spaces, frame bar
+    const auto texts = canvas.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].Text, "* 1 *");
+    EXPECT_EQ(texts[1].Text, "PostNet");
+}
+
+TEST(Draw, EncodingErrorsDrawNothingAndABadElementStopsTheBars)
+{
+    TBarcode b = Make({});
+    b.SetShowText(bcoBoth);
+    TRecordingCanvas canvas;
+    b.SetTyp(static_cast<TBarcodeType>(255));
+    EXPECT_THROW_MSG(b.Draw(canvas), "TBarcode: wrong BarcodeType");
+    b.SetTyp(bcCodeEAN8);
+    b.SetText("12a");
+    EXPECT_THROW_MSG(b.Draw(canvas), "Barcode must be numeric");
+    b.DrawBars("", canvas);
+    EXPECT_TRUE(canvas.Calls().empty());
+    EXPECT_THROW_MSG(b.DrawBars("55E5", canvas), "TBarcode: internal Error");
+    EXPECT_EQ(canvas.Polygons().size(), 2u); // the elements before the bad one
+}
+
+} // namespace
+} // namespace quillon
