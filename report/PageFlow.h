@@ -1,0 +1,65 @@
+// TPageFlow: the run state of one report run, placing bands in columns and pages in tenths of a millimetre.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+
+#include "report/PreparedReport.h"
+#include "report/Report.h"
+
+namespace quillon {
+
+class TPageFlow {
+public:
+    // Reads the report's page values as they stand; the report must outlive the flow.
+    explicit TPageFlow(const TReport& report);
+
+    // Prints one band at the current place, moving to a new column or page first when needed.
+    void PlaceBand(const TBand& band, std::int64_t row = -1);
+    // The room left above the page footer; 0 before the first page.
+    std::int32_t AvailableSpace() const;
+    void NewColumn();
+    void NewPage();
+    // Closes the page in hand with its footer; does nothing when no page is open.
+    void EndPage();
+    // After the last row: the last page gets its footer.
+    void Finish();
+
+    std::int32_t CurrentX() const { return FCurrentX; }
+    std::int32_t CurrentY() const { return FCurrentY; }
+    std::int32_t ColumnTop() const { return FColumnTop; }
+    std::int32_t CurrentColumn() const { return FCurrentColumn; }
+    std::int32_t PageCount() const { return FPageCount; }
+    double FooterReserve() const { return FFooterReserve; }
+    bool LastPage() const { return FLastPage; }
+    std::int64_t ColumnWidthTenths() const;
+    double PrintableHeightTenths() const;
+
+    TPreparedReport TakePrepared() { return std::move(FPrepared); }
+
+private:
+    double Value(TPageValue index) const { return FReport.Page().ValueTenths(index); }
+    double BandHeightTenths(const TBand& band) const;
+    double ChildHeightTenths(const TBand& band) const;  // 0 without an enabled child
+    std::int32_t RoundedHeightWithChild(const TBand& band) const;
+    bool ColumnHoldsBands() const { return FCurrentY > FColumnBodyTop; }
+    // Steps that print: the band's rectangle and elements at (CurrentX, CurrentY), then its child.
+    void PrintBand(const TBand& band, std::int64_t row);
+    void PrintEnabledBands(TBandKind kind);
+    void BeginColumnBody();
+    void AdvanceY(double tenths);
+
+    const TReport& FReport;
+    std::int32_t FCurrentX = 0;
+    std::int32_t FCurrentY = -1;
+    std::int32_t FColumnTop = 0;
+    std::int32_t FColumnBodyTop = 0;  // below the column headers
+    std::int32_t FCurrentColumn = 1;
+    std::int32_t FPageCount = 0;
+    double FFooterReserve = 0.0;
+    bool FLastPage = false;
+    bool FPageOpen = false;
+    TPreparedReport FPrepared{};
+};
+
+}  // namespace quillon

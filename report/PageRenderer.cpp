@@ -1,0 +1,169 @@
+#include "report/PageRenderer.h"
+
+#include <QFont>
+#include <QPageRanges>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+#include <iterator>
+#include <type_traits>
+
+namespace quillon {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+constexpr double kPointsPerInch = 72.0;
+// Label bitmaps are drawn pixel for pixel: no smoothing, even when stretched.
+constexpr bool kSmoothPictures = false;
+
+// Qt's horizontal alignment for each TTextAlignment, by ordinal.
+constexpr Qt::AlignmentFlag kHorizontalAlignment[] = {
+    Qt::AlignLeft,     // Left
+    Qt::AlignHCenter,  // Center
+    Qt::AlignRight,    // Right
+};
+static_assert(std::size(kHorizontalAlignment) == static_cast<std::size_t>(TTextAlignment::Right) + 1);
+
+QRectF FrameMm(const TRectTenths& frame)
+{
+    return {frame.Left / 10.0, frame.Top / 10.0, frame.Width / 10.0, frame.Height / 10.0};
+}
+
+const QImage* PictureOfRow(std::span<const QImage> pictures, std::int64_t row)
+{
+    if (row < 0 || static_cast<std::uint64_t>(row) >= pictures.size())
+        return nullptr;
+    const QImage& picture = pictures[static_cast<std::size_t>(row)];
+    return picture.isNull() ? nullptr : &picture;
+}
+
+// The picture's frame on paper: the whole frame when stretched, else its screen size in millimetres
+// from the frame's corner or centred in it.
+QRectF PictureTargetMm(const QRectF& frame, const QImage& picture, const TPlacedImage& image,
+                       int pixelsPerInch)
+{
+    if (image.Stretch)
+        return frame;
+    const QSizeF size(picture.width() * kMmPerInch / pixelsPerInch,
+                      picture.height() * kMmPerInch / pixelsPerInch);
+    if (!image.Center)
+        return {frame.topLeft(), size};
+    return {frame.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
+}
+
+void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& image,
+                 std::span<const QImage> pictures, int pixelsPerInch)
+{
+    const QImage* picture = PictureOfRow(pictures, image.Row);
+    if (picture == nullptr || frame.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);
+    painter.setClipRect(frame, Qt::IntersectClip);
+    painter.drawImage(PictureTargetMm(frame, *picture, image, pixelsPerInch), *picture);
+    painter.restore();
+}
+
+int TextFlags(const TPlacedText& text)
+{
+    int flags = Qt::AlignTop;
+    flags |= kHorizontalAlignment[static_cast<std::size_t>(text.Alignment)];
+    if (text.WordWrap)
+        flags |= Qt::TextWordWrap;
+    if (text.AutoSize)
+        flags |= Qt::TextDontClip;
+    return flags;
+}
+
+// Text is laid out in device pixels: fonts scaled down to fractions of a point and then magnified
+// by the millimetre transform would be hinted and measured at a few pixels and come out ragged.
+void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text)
+{
+    painter.save();
+    const QTransform toDevice = painter.worldTransform();
+    const QRectF deviceFrame = toDevice.mapRect(frame);
+    const double pixelsPerMm = toDevice.m22();
+    const double devicePixels = text.Font.PointSize * kMmPerInch / kPointsPerInch * pixelsPerMm;
+    QFont font(QString::fromStdString(text.Font.Family));
+    font.setPointSizeF(devicePixels * kPointsPerInch / painter.device()->logicalDpiY());
+    painter.setWorldTransform(QTransform());
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(deviceFrame, TextFlags(text), QString::fromStdString(text.Text));
+    painter.restore();
+}
+
+}  // namespace
+
+TPaintTarget PaintTargetOf(const QPrinter& printer)
+{
+    const int resolution = printer.resolution();
+    if (printer.fullPage())
+        return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = {}};
+    const QPointF paintCorner = printer.pageLayout().paintRectPixels(resolution).topLeft();
+    return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = -paintCorner};
+}
+
+QPageLayout PageLayoutOf(const TPreparedReport& report)
+{
+    const QPageLayout::Orientation orientation =
+        report.Orientation == TOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+    if (report.PaperSize == TPaperSize::A4)
+        return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(), QPageLayout::Millimeter);
+    // A custom paper is given as it lies, so it is always described upright.
+    const QSizeF paperMm(report.PaperWidthTenths / 10.0, report.PaperLengthTenths / 10.0);
+    return QPageLayout(QPageSize(paperMm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF(),
+                       QPageLayout::Millimeter);
+}
+
+void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report)
+{
+    printer.setFullPage(true);
+    printer.setPageLayout(PageLayoutOf(report));
+    printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+}
+
+void RenderPage(QPainter& painter, const TPreparedReport& report, std::size_t pageIndex,
+                std::span<const QImage> pictures, const TPaintTarget& target)
+{
+    if (pageIndex >= report.Pages.size() || !(target.ResolutionDpi > 0.0))
+        return;
+    painter.save();
+    painter.translate(target.PaperOriginPixels);
+    painter.scale(target.ResolutionDpi / kMmPerInch, target.ResolutionDpi / kMmPerInch);
+    for (const TPlacedElement& element : report.Pages[pageIndex].Elements) {
+        const QRectF frame = FrameMm(element.Frame);
+        std::visit(
+            [&](const auto& content) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(content)>, TPlacedImage>)
+                    DrawPicture(painter, frame, content, pictures, report.PixelsPerInch);
+                else
+                    DrawText(painter, frame, content);
+            },
+            element.Content);
+    }
+    painter.restore();
+}
+
+bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const TPaintTarget target = PaintTargetOf(printer);
+    const QPageRanges chosen = printer.pageRanges();
+    bool firstPage = true;
+    for (std::size_t index = 0; index < report.Pages.size(); ++index) {
+        if (!chosen.isEmpty() && !chosen.contains(static_cast<int>(index) + 1))
+            continue;
+        if (!firstPage)
+            printer.newPage();
+        firstPage = false;
+        RenderPage(painter, report, index, pictures, target);
+    }
+    return painter.end();
+}
+
+}  // namespace quillon

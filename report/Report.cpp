@@ -1,0 +1,191 @@
+#include "report/Report.h"
+
+#include <algorithm>
+#include <string>
+
+#include "barcode/Exception.h"
+#include "report/PageFlow.h"
+
+namespace quillon {
+
+namespace {
+
+void CheckDesignPixels(const char* what, int v) { CheckRange(what, v, 0, kMaxDesignPixels); }
+
+// Bands that span the width between the margins; the others are one column wide.
+bool SpansPage(TBandKind kind)
+{
+    return kind == TBandKind::Title || kind == TBandKind::PageHeader || kind == TBandKind::PageFooter ||
+           kind == TBandKind::Summary || kind == TBandKind::Overlay;
+}
+
+}  // namespace
+
+void TReportElement::SetLeft(int v)
+{
+    CheckDesignPixels("Element left", v);
+    FLeft = v;
+}
+
+void TReportElement::SetTop(int v)
+{
+    CheckDesignPixels("Element top", v);
+    FTop = v;
+}
+
+void TReportElement::SetWidth(int v)
+{
+    CheckDesignPixels("Element width", v);
+    FWidth = v;
+}
+
+void TReportElement::SetHeight(int v)
+{
+    CheckDesignPixels("Element height", v);
+    FHeight = v;
+}
+
+TPlacedElement TImageElement::Place(const TRectTenths& frame, std::int64_t row) const
+{
+    return TPlacedElement{.Frame = frame,
+                          .Content = TPlacedImage{.Row = row, .Stretch = FStretch, .Center = FCenter}};
+}
+
+void TTextLabel::SetFont(TFontSpec v)
+{
+    CheckRange("Font point size", v.PointSize, 1.0, 1000.0);
+    FFont = std::move(v);
+}
+
+TPlacedElement TTextLabel::Place(const TRectTenths& frame, std::int64_t) const
+{
+    return TPlacedElement{
+        .Frame = frame,
+        .Content = TPlacedText{.Text = FText,
+                               .Font = FFont,
+                               .Alignment = FAlignment,
+                               .WordWrap = FWordWrap,
+                               .AutoSize = FAutoSize},
+    };
+}
+
+void TBand::SetWidth(int v)
+{
+    CheckDesignPixels("Band width", v);
+    FWidth = v;
+    if (FChild)
+        FChild->SetWidth(v);  // a child band is as wide as its parent
+}
+
+void TBand::SetHeight(int v)
+{
+    CheckDesignPixels("Band height", v);
+    FHeight = v;
+}
+
+TImageElement& TBand::AddImage()
+{
+    auto element = std::make_unique<TImageElement>();
+    TImageElement& result = *element;
+    FElements.push_back(std::move(element));
+    return result;
+}
+
+TTextLabel& TBand::AddLabel()
+{
+    auto element = std::make_unique<TTextLabel>();
+    TTextLabel& result = *element;
+    FElements.push_back(std::move(element));
+    return result;
+}
+
+TBand& TBand::AddChild()
+{
+    if (!FChild) {
+        FChild = std::make_unique<TBand>(TBandKind::Child);
+        FChild->SetWidth(FWidth);
+    }
+    return *FChild;
+}
+
+TReport::TReport()
+{
+    FPage.SetOnChange([this] { LayOutBands(); });
+}
+
+TBand& TReport::AddBand(TBandKind kind)
+{
+    FBands.push_back(std::make_unique<TBand>(kind));
+    LayOutBands();
+    return *FBands.back();
+}
+
+int TReport::PageWidthDesignPixels() const
+{
+    const std::int64_t paper =
+        RoundHalfEven(FPage.TenthsToDesignPixels(FPage.ValueTenths(TPageValue::Width)));
+    const std::int64_t margins = RoundHalfEven(FPage.TenthsToDesignPixels(
+        FPage.ValueTenths(TPageValue::LeftMargin) + FPage.ValueTenths(TPageValue::RightMargin)));
+    return static_cast<int>(std::clamp<std::int64_t>(paper - margins, 0, kMaxDesignPixels));
+}
+
+int TReport::ColumnWidthDesignPixels() const
+{
+    // Margins and spacing are rounded to whole design pixels before the integer division.
+    const std::int64_t spacing =
+        RoundHalfEven(FPage.TenthsToDesignPixels(FPage.ValueTenths(TPageValue::ColumnSpace)));
+    const std::int64_t columns = FPage.Columns();
+    const std::int64_t width = (PageWidthDesignPixels() - (columns - 1) * spacing) / columns;
+    return static_cast<int>(std::clamp<std::int64_t>(width, 0, kMaxDesignPixels));
+}
+
+void TReport::LayOutBands()
+{
+    const int column = ColumnWidthDesignPixels();
+    const int page = PageWidthDesignPixels();
+    for (const auto& band : FBands) {
+        band->SetWidth(SpansPage(band->Kind()) ? page : column);
+    }
+}
+
+void TReport::SanitiseMargins()
+{
+    // Margins that leave no paper between them are both dropped to 0.
+    auto sanitise = [this](TPageValue paper, TPageValue first, TPageValue second) {
+        if (FPage.ValueTenths(paper) - FPage.ValueTenths(first) - FPage.ValueTenths(second) < 0.0) {
+            FPage.SetValueTenths(first, 0.0);
+            FPage.SetValueTenths(second, 0.0);
+        }
+    };
+    sanitise(TPageValue::Width, TPageValue::LeftMargin, TPageValue::RightMargin);
+    sanitise(TPageValue::Length, TPageValue::TopMargin, TPageValue::BottomMargin);
+}
+
+TPreparedReport TReport::PrepareRun(std::int64_t rowCount)
+{
+    if (rowCount < 0 || rowCount > kMaxRows)
+        throw Exception("Row count out of range: " + std::to_string(rowCount) + " (0 to " +
+                        std::to_string(kMaxRows) + ")");
+    SanitiseMargins();
+    TPageFlow flow(*this);
+    if (rowCount == 0 && !FPrintIfEmpty)
+        return flow.TakePrepared();
+    for (std::int64_t row = 0; row < rowCount; ++row) {
+        for (TBandKind kind : {TBandKind::Detail, TBandKind::SubDetail}) {
+            for (const auto& band : FBands) {
+                if (band->Enabled() && band->Kind() == kind)
+                    flow.PlaceBand(*band, row);
+            }
+        }
+    }
+    if (flow.PageCount() == 0)
+        flow.NewColumn();  // an empty run still gets its one page
+    for (const auto& band : FBands) {
+        if (band->Enabled() && band->Kind() == TBandKind::Summary)
+            flow.PlaceBand(*band);
+    }
+    flow.Finish();
+    return flow.TakePrepared();
+}
+
+}  // namespace quillon

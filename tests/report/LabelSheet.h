@@ -1,0 +1,76 @@
+// Test helpers: a label-sheet report set up the way the label application sets up its print report.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "barcode/Exception.h"
+#include "report/Report.h"
+
+namespace quillon::testing {
+
+struct TSheetSetup {
+    int Columns = 1;
+    int Rows = 1;
+    int TopMm = 10;
+    int BottomMm = 10;
+};
+
+struct TLabelSheet {
+    TReport Report;
+    TBand* Cell = nullptr;
+    TImageElement* Image = nullptr;
+};
+
+// A sub-detail band per row whose picture fills the column, rows high by the application's formula
+// h = ((297 - TM) - BM) * 464 div (rows * 277), and a 6 design-pixel footer with a text label.
+inline std::unique_ptr<TLabelSheet> MakeLabelSheet(const TSheetSetup& setup)
+{
+    auto sheet = std::make_unique<TLabelSheet>();
+    TPageModel& page = sheet->Report.Page();
+    page.SetZoomPercent(45);
+    page.SetValueMm(TPageValue::TopMargin, setup.TopMm);
+    page.SetValueMm(TPageValue::BottomMargin, setup.BottomMm);
+    page.SetColumns(setup.Columns);
+    const int height = ((297 - setup.TopMm) - setup.BottomMm) * 464 / (setup.Rows * 277);
+    sheet->Cell = &sheet->Report.AddBand(TBandKind::SubDetail);
+    sheet->Cell->SetHeight(height);
+    sheet->Image = &sheet->Cell->AddImage();
+    sheet->Image->SetWidth(sheet->Cell->Width());
+    sheet->Image->SetHeight(height);
+    TBand& footer = sheet->Report.AddBand(TBandKind::PageFooter);
+    footer.SetHeight(6);
+    footer.AddLabel().SetText("Quillon label sheet");
+    return sheet;
+}
+
+struct TPlacedCell {
+    std::int64_t Row = 0;
+    TRectTenths Frame{};
+};
+
+// The pictures a page shows, in the order placed.
+inline std::vector<TPlacedCell> CellsOf(const TPreparedPage& page)
+{
+    std::vector<TPlacedCell> cells;
+    for (const TPlacedElement& element : page.Elements) {
+        if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
+            cells.push_back({.Row = image->Row, .Frame = element.Frame});
+    }
+    return cells;
+}
+
+// The message of the error that `action` raises, or "" when it raises none.
+inline std::string MessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace quillon::testing
