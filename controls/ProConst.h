@@ -4,20 +4,15 @@
 #include <array>
 #include <cstdint>
 
-#include "barcode/Barcode.h"  // TColor
+#include "barcode/Canvas.h"  // TColor and the system colours
 
 namespace quillon {
 
-// System colours: high byte 255, low byte the desktop's system colour number (the Windows
-// COLOR_* index, which is what the options file stores), mapped to the palette when drawn.
-inline constexpr TColor SystemColorFlag = 0xFF000000u;
-constexpr TColor SystemColor(std::uint8_t index) { return SystemColorFlag | index; }
-
-inline constexpr TColor clWindow = SystemColor(5);         // window background
-inline constexpr TColor clWindowText = SystemColor(8);     // window text
-inline constexpr TColor clBtnFace = SystemColor(15);       // button face
-inline constexpr TColor clBtnShadow = SystemColor(16);     // button shadow (3D dark edge)
-inline constexpr TColor clBtnHighlight = SystemColor(20);  // button highlight (3D light edge)
+inline constexpr TColor clWindow = syscolor::Window;
+inline constexpr TColor clWindowText = syscolor::WindowText;
+inline constexpr TColor clBtnFace = syscolor::BtnFace;
+inline constexpr TColor clBtnShadow = syscolor::BtnShadow;        // 3D dark edge
+inline constexpr TColor clBtnHighlight = syscolor::BtnHighlight;  // 3D light edge
 
 // Horizontal alignment of a label's caption.
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };

@@ -1,5 +1,6 @@
 // TProLabel: placement arithmetic, pass order and painting of the rotated shadow label.
 #include "controls/ProLabel.h"
+#include "report/PainterCanvas.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -22,47 +23,6 @@ constexpr std::array<Qt::AlignmentFlag, 3> AlignmentFlags{
     Qt::AlignHCenter,  // taCenter
 };
 static_assert(AlignmentFlags.size() == taCenter + 1);
-
-struct SystemColorRole {
-    QPalette::ColorGroup Group = QPalette::Active;
-    QPalette::ColorRole Role = QPalette::WindowText;
-};
-
-// Palette roles standing in for the desktop's system colours, indexed by the system colour
-// number; the numbering follows the Windows GetSysColor index list (COLOR_SCROLLBAR = 0 ...).
-constexpr std::array<SystemColorRole, 31> SystemColorRoles{{
-    {QPalette::Active, QPalette::Button},            // 0 scroll bar
-    {QPalette::Active, QPalette::Dark},              // 1 desktop background
-    {QPalette::Active, QPalette::Highlight},         // 2 active caption
-    {QPalette::Inactive, QPalette::Mid},             // 3 inactive caption
-    {QPalette::Active, QPalette::Window},            // 4 menu
-    {QPalette::Active, QPalette::Base},              // 5 window background
-    {QPalette::Active, QPalette::Shadow},            // 6 window frame
-    {QPalette::Active, QPalette::WindowText},        // 7 menu text
-    {QPalette::Active, QPalette::WindowText},        // 8 window text
-    {QPalette::Active, QPalette::HighlightedText},   // 9 caption text
-    {QPalette::Active, QPalette::Window},            // 10 active border
-    {QPalette::Inactive, QPalette::Window},          // 11 inactive border
-    {QPalette::Active, QPalette::Dark},              // 12 application workspace
-    {QPalette::Active, QPalette::Highlight},         // 13 highlight
-    {QPalette::Active, QPalette::HighlightedText},   // 14 highlight text
-    {QPalette::Active, QPalette::Button},            // 15 button face
-    {QPalette::Active, QPalette::Dark},              // 16 button shadow
-    {QPalette::Disabled, QPalette::WindowText},      // 17 grey (disabled) text
-    {QPalette::Active, QPalette::ButtonText},        // 18 button text
-    {QPalette::Inactive, QPalette::WindowText},      // 19 inactive caption text
-    {QPalette::Active, QPalette::Light},             // 20 button highlight
-    {QPalette::Active, QPalette::Shadow},            // 21 3D dark shadow
-    {QPalette::Active, QPalette::Midlight},          // 22 3D light
-    {QPalette::Active, QPalette::ToolTipText},       // 23 tooltip text
-    {QPalette::Active, QPalette::ToolTipBase},       // 24 tooltip background
-    {QPalette::Active, QPalette::WindowText},        // 25 unassigned
-    {QPalette::Active, QPalette::Link},              // 26 hot-tracked item
-    {QPalette::Active, QPalette::Highlight},         // 27 gradient of the active caption
-    {QPalette::Inactive, QPalette::Mid},             // 28 gradient of the inactive caption
-    {QPalette::Active, QPalette::Highlight},         // 29 menu highlight
-    {QPalette::Active, QPalette::Window},            // 30 menu bar
-}};
 
 // Painting positions are held within this many pixels of the origin: far beyond any screen or
 // page, and well inside the raster engine's fixed-point range.
@@ -185,16 +145,6 @@ PixelRect PlaceLevelText(int textHeightPx, PixelSize client, TVerticalAlignment 
     const std::int64_t clientBottom = r.Bottom;
     r.Bottom = r.Top + textHeightPx;
     return r.Moved(0, VerticalShift(vertical, clientBottom - r.Bottom));
-}
-
-QColor ToQColor(TColor color, const QPalette& palette)
-{
-    if ((color & SystemColorFlag) == 0)
-        return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    const std::size_t index = color & 0xFF;
-    // An unknown system colour number draws as window text rather than failing a paint.
-    const SystemColorRole role = index < SystemColorRoles.size() ? SystemColorRoles[index] : SystemColorRole{};
-    return palette.color(role.Group, role.Role);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/ProConst.h"
+#include "report/PainterCanvas.h"  // ToQColor
 
 class QFontMetrics;
 class QPainter;
@@ -77,9 +78,6 @@ struct TextPass {
     TColor Color = 0;
     bool operator==(const TextPass&) const = default;
 };
-
-// A colour as the palette shows it: plain colours directly, system colours through their roles.
-QColor ToQColor(TColor color, const QPalette& palette);
 
 class TProLabel : public QWidget {
     Q_OBJECT

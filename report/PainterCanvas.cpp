@@ -58,10 +58,11 @@ constexpr std::array<PaletteEntry, 31> kSystemColors{{
     {QPalette::Active, QPalette::Window},            // 30 menu bar
 }};
 
-QColor SystemPaletteColor(std::uint8_t number)
+QColor SystemPaletteColor(std::uint8_t number, const QPalette& palette)
 {
+    // An unknown system colour number draws as window text rather than failing a paint.
     const PaletteEntry entry = number < kSystemColors.size() ? kSystemColors[number] : PaletteEntry{};
-    return QGuiApplication::palette().color(entry.group, entry.role);
+    return palette.color(entry.group, entry.role);
 }
 
 // Saves the painter's state for the span of one drawing call.
@@ -90,12 +91,14 @@ QFont ToQFont(const TFont& font)
 
 } // namespace
 
-QColor ToQColor(TColor color)
+QColor ToQColor(TColor color, const QPalette& palette)
 {
     if (IsSystemColor(color))
-        return SystemPaletteColor(SystemColorNumber(color));
+        return SystemPaletteColor(SystemColorNumber(color), palette);
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
+
+QColor ToQColor(TColor color) { return ToQColor(color, QGuiApplication::palette()); }
 
 // One pixel wide pens are cosmetic: one device pixel whatever the painter's scale, which, with
 // aliased drawing, paints a polygon's vertices and edges the way the device-context rules do.

@@ -6,12 +6,15 @@
 #include "barcode/Canvas.h"
 
 class QPainter;
+class QPalette;
 
 namespace quillon {
 
 // Red in the low byte, then green, then blue; a system colour takes the application palette's colour
 // for its number.
 QColor ToQColor(TColor color);
+// The same with a widget's own palette for the system colours.
+QColor ToQColor(TColor color, const QPalette& palette);
 
 // Paints without anti-aliasing, as the desktop's device-context drawing does, so bars keep crisp
 // edges and pixels painted in the window's key colour stay exactly that colour. Leaves the
