@@ -1,1 +1,27 @@
-// placeholder, filled in by the component it belongs to
+// The control deck's captions in Arabic and English.
+#include "app/Captions.h"
+
+namespace quillon {
+
+TLanguage LanguageOfIndex(int selectedIndex)
+{
+    return selectedIndex == 0 ? TLanguage::Arabic : TLanguage::English;
+}
+
+QString CaptionText(const CaptionPair& pair, TLanguage language)
+{
+    const std::string_view text = language == TLanguage::Arabic ? pair.Arabic : pair.English;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
+{
+    std::array<ControlCaption, SwitchedCaptionCount> captions;
+    captions[0] = {.Control = DesBtnCaptions.Control, .Text = CaptionText(DesBtnCaptions, language)};
+    captions[1] = {.Control = AboutBtnCaptions.Control, .Text = CaptionText(AboutBtnCaptions, language)};
+    for (std::size_t row = 0; row < VList.size(); ++row)
+        captions[2 + row] = {.Control = VList[row].Control, .Text = CaptionText(VList[row], language)};
+    return captions;
+}
+
+} // namespace quillon

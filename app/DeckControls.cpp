@@ -1,1 +1,282 @@
-// placeholder, filled in by the component it belongs to
+#include "DeckControls.h"
+
+#include <QColorDialog>
+#include <QPainter>
+#include <QPixmap>
+#include <QValidator>
+#include <array>
+#include <string_view>
+
+#include "report/PainterCanvas.h"
+
+namespace quillon {
+namespace {
+
+struct TNamedColor {
+    std::string_view Name;
+    TColor Color = 0; // red in the low byte; a set high byte names a system colour
+};
+
+// The sixteen standard colours, with the names and values of the HTML 4.01 colour keywords
+// (section 6.5), which are also the sixteen colours of the VGA palette.
+constexpr std::array<TNamedColor, 16> kStandardColors{{
+    {"Black", 0x000000},   // RGB(0, 0, 0)
+    {"Maroon", 0x000080},  // RGB(128, 0, 0)
+    {"Green", 0x008000},   // RGB(0, 128, 0)
+    {"Olive", 0x008080},   // RGB(128, 128, 0)
+    {"Navy", 0x800000},    // RGB(0, 0, 128)
+    {"Purple", 0x800080},  // RGB(128, 0, 128)
+    {"Teal", 0x808000},    // RGB(0, 128, 128)
+    {"Gray", 0x808080},    // RGB(128, 128, 128)
+    {"Silver", 0xC0C0C0},  // RGB(192, 192, 192)
+    {"Red", 0x0000FF},     // RGB(255, 0, 0)
+    {"Lime", 0x00FF00},    // RGB(0, 255, 0)
+    {"Yellow", 0x00FFFF},  // RGB(255, 255, 0)
+    {"Blue", 0xFF0000},    // RGB(0, 0, 255)
+    {"Fuchsia", 0xFF00FF}, // RGB(255, 0, 255)
+    {"Aqua", 0xFFFF00},    // RGB(0, 255, 255)
+    {"White", 0xFFFFFF},   // RGB(255, 255, 255)
+}};
+
+// The four further static colours of the Windows 20-colour default palette.
+constexpr std::array<TNamedColor, 4> kExtendedColors{{
+    {"Money Green", 0xC0DCC0}, // RGB(192, 220, 192)
+    {"Sky Blue", 0xF0CAA6},    // RGB(166, 202, 240)
+    {"Cream", 0xF0FBFF},       // RGB(255, 251, 240)
+    {"Medium Gray", 0xA4A0A0}, // RGB(160, 160, 164)
+}};
+
+// The desktop's system colours by their Windows COLOR_* numbers (GetSysColor); number 25 is
+// unused. The painter canvas maps each to the palette colour that plays its part.
+constexpr std::array<TNamedColor, 30> kSystemColors{{
+    {"Scroll Bar", SystemColor(0)},                 // COLOR_SCROLLBAR
+    {"Background", SystemColor(1)},                 // COLOR_BACKGROUND
+    {"Active Caption", SystemColor(2)},             // COLOR_ACTIVECAPTION
+    {"Inactive Caption", SystemColor(3)},           // COLOR_INACTIVECAPTION
+    {"Menu", SystemColor(4)},                       // COLOR_MENU
+    {"Window", SystemColor(5)},                     // COLOR_WINDOW
+    {"Window Frame", SystemColor(6)},               // COLOR_WINDOWFRAME
+    {"Menu Text", SystemColor(7)},                  // COLOR_MENUTEXT
+    {"Window Text", SystemColor(8)},                // COLOR_WINDOWTEXT
+    {"Caption Text", SystemColor(9)},               // COLOR_CAPTIONTEXT
+    {"Active Border", SystemColor(10)},             // COLOR_ACTIVEBORDER
+    {"Inactive Border", SystemColor(11)},           // COLOR_INACTIVEBORDER
+    {"Application Workspace", SystemColor(12)},     // COLOR_APPWORKSPACE
+    {"Highlight", SystemColor(13)},                 // COLOR_HIGHLIGHT
+    {"Highlight Text", SystemColor(14)},            // COLOR_HIGHLIGHTTEXT
+    {"Button Face", SystemColor(15)},               // COLOR_BTNFACE
+    {"Button Shadow", SystemColor(16)},             // COLOR_BTNSHADOW
+    {"Gray Text", SystemColor(17)},                 // COLOR_GRAYTEXT
+    {"Button Text", SystemColor(18)},               // COLOR_BTNTEXT
+    {"Inactive Caption Text", SystemColor(19)},     // COLOR_INACTIVECAPTIONTEXT
+    {"Button Highlight", SystemColor(20)},          // COLOR_BTNHIGHLIGHT
+    {"3D Dark Shadow", SystemColor(21)},            // COLOR_3DDKSHADOW
+    {"3D Light", SystemColor(22)},                  // COLOR_3DLIGHT
+    {"Info Text", SystemColor(23)},                 // COLOR_INFOTEXT
+    {"Info Background", SystemColor(24)},           // COLOR_INFOBK
+    {"Hot Light", SystemColor(26)},                 // COLOR_HOTLIGHT
+    {"Gradient Active Caption", SystemColor(27)},   // COLOR_GRADIENTACTIVECAPTION
+    {"Gradient Inactive Caption", SystemColor(28)}, // COLOR_GRADIENTINACTIVECAPTION
+    {"Menu Highlight", SystemColor(29)},            // COLOR_MENUHILIGHT
+    {"Menu Bar", SystemColor(30)},                  // COLOR_MENUBAR
+}};
+
+constexpr int kColorRole = Qt::UserRole;
+constexpr QSize kSwatchSize{16, 12};
+
+// Changes letters one code point at a time; the validator's edit of the text keeps the cursor
+// and lets the line edit signal the change once.
+class TCapitalsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override
+    {
+        input = Capitalised(std::move(input));
+        return Acceptable;
+    }
+};
+
+QIcon Swatch(TColor color)
+{
+    QPixmap pixmap(kSwatchSize);
+    pixmap.fill(ToQColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, kSwatchSize.width() - 1, kSwatchSize.height() - 1);
+    return QIcon(pixmap);
+}
+
+std::optional<TColor> PickWithDialog(TColor initial, QWidget* parent)
+{
+    const QColor picked = QColorDialog::getColor(ToQColor(initial), parent);
+    if (!picked.isValid())
+        return std::nullopt; // cancelled
+    return ToTColor(picked);
+}
+
+} // namespace
+
+// --- TUpperCaseEdit --------------------------------------------------------------------------
+
+QString Capitalised(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            if (QChar::requiresSurrogates(upper)) { // a capital of another length is left alone
+                text[i] = QChar(QChar::highSurrogate(upper));
+                text[i + 1] = QChar(QChar::lowSurrogate(upper));
+            }
+            ++i;
+        } else {
+            text[i] = c.toUpper(); // the simple one-for-one mapping: "ß" stays "ß"
+        }
+    }
+    return text;
+}
+
+TUpperCaseEdit::TUpperCaseEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setValidator(new TCapitalsValidator(this));
+}
+
+// --- TSpinEdit -------------------------------------------------------------------------------
+
+TSpinEdit::TSpinEdit(QWidget* parent) : TSpinEdit(TSpinSettings{}, parent) {}
+
+TSpinEdit::TSpinEdit(const TSpinSettings& settings, QWidget* parent) : QSpinBox(parent)
+{
+    setRange(settings.MinValue, settings.MaxValue);
+    setValue(settings.Value);
+    SetArrowsOnly(settings.ArrowsOnly);
+}
+
+bool TSpinEdit::ArrowsOnly() const
+{
+    return lineEdit()->isReadOnly();
+}
+
+// Only the text is read-only: the arrows, the up and down keys and the wheel still step.
+void TSpinEdit::SetArrowsOnly(bool v)
+{
+    lineEdit()->setReadOnly(v);
+}
+
+QValidator::State TSpinEdit::validate(QString& text, int& pos) const
+{
+    if (text.trimmed().isEmpty())
+        return QValidator::Acceptable; // reads as the minimum until something is typed
+    return QSpinBox::validate(text, pos);
+}
+
+int TSpinEdit::valueFromText(const QString& text) const
+{
+    if (text.trimmed().isEmpty())
+        return minimum();
+    return QSpinBox::valueFromText(text);
+}
+
+// --- TColorBox -------------------------------------------------------------------------------
+
+TColor ToTColor(const QColor& color)
+{
+    const QRgb rgb = color.rgb();
+    return static_cast<TColor>(qRed(rgb)) | static_cast<TColor>(qGreen(rgb)) << 8 |
+           static_cast<TColor>(qBlue(rgb)) << 16;
+}
+
+TColorBox::TColorBox(QWidget* parent) : QComboBox(parent), FColorPicker(PickWithDialog)
+{
+    setIconSize(kSwatchSize);
+    addItem(Swatch(FCustomColor), QStringLiteral("Custom..."), QVariant::fromValue(FCustomColor));
+    const auto addAll = [this](const auto& colors) {
+        for (const TNamedColor& entry : colors)
+            addItem(Swatch(entry.Color), QString::fromLatin1(entry.Name.data(), entry.Name.size()),
+                    QVariant::fromValue(entry.Color));
+    };
+    addAll(kStandardColors);
+    addAll(kExtendedColors);
+    addAll(kSystemColors);
+    SetSelected(0x000000); // Black
+    SetControlColor(FControlColor);
+    connect(this, &QComboBox::currentIndexChanged, this, &TColorBox::OnCurrentIndexChanged);
+    connect(this, &QComboBox::activated, this, &TColorBox::OnActivated);
+}
+
+TColor TColorBox::ColorAt(int index) const
+{
+    const QVariant data = itemData(index, kColorRole);
+    return data.isValid() ? data.value<TColor>() : 0x000000;
+}
+
+TColor TColorBox::Selected() const
+{
+    return ColorAt(currentIndex());
+}
+
+void TColorBox::SetSelected(TColor color)
+{
+    int index = kCustomIndex;
+    for (int i = kCustomIndex + 1; i < count() && index == kCustomIndex; ++i)
+        if (ColorAt(i) == color)
+            index = i;
+    if (index == kCustomIndex)
+        SetCustomColor(color);
+    setCurrentIndex(index);
+    Settle();
+}
+
+void TColorBox::SetCustomColor(TColor color)
+{
+    FCustomColor = color;
+    setItemIcon(kCustomIndex, Swatch(color));
+    setItemData(kCustomIndex, QVariant::fromValue(color), kColorRole);
+}
+
+// The list's background in the popup and in the closed box, which styles paint from Base or
+// Button.
+void TColorBox::SetControlColor(TColor color)
+{
+    FControlColor = color;
+    const QColor background = ToQColor(color);
+    QPalette palette = this->palette();
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        palette.setColor(role, background);
+    setPalette(palette);
+}
+
+// The box moves to the activated entry before it reports the activation, so what was shown
+// before is kept here: a cancelled custom choice goes back to it.
+void TColorBox::OnCurrentIndexChanged(int index)
+{
+    FPreviousIndex = FShownIndex;
+    FPreviousColor = FShownColor;
+    FShownIndex = index;
+    FShownColor = ColorAt(index);
+}
+
+void TColorBox::Settle()
+{
+    FShownIndex = FPreviousIndex = currentIndex();
+    FShownColor = FPreviousColor = Selected();
+}
+
+void TColorBox::OnActivated(int index)
+{
+    if (index == kCustomIndex) {
+        const std::optional<TColor> picked = FColorPicker ? FColorPicker(FCustomColor, this) : std::nullopt;
+        if (!picked) {
+            setCurrentIndex(FPreviousIndex); // cancelled: the previous choice stands
+            Settle();
+            return;
+        }
+        SetCustomColor(*picked);
+    }
+    const TColor before = FPreviousColor;
+    Settle();
+    if (Selected() != before)
+        emit selectedChanged(Selected());
+}
+
+} // namespace quillon

@@ -1,1 +1,132 @@
-// placeholder, filled in by the component it belongs to
+// Composition of the label image and placement of a turned barcode.
+#include "LabelComposer.h"
+
+#include <QByteArray>
+#include <QPainter>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "barcode/Canvas.h"
+#include "report/PainterCanvas.h"
+
+namespace quillon {
+namespace {
+
+// Which of the barcode's measures a placement coordinate takes.
+enum class TMeasure : std::uint8_t { Zero, Width, Height };
+
+struct TAngleRow {
+    int LastDegree = 0; // the row covers the degrees after the previous row's last, up to this one
+    TMeasure Left = TMeasure::Zero;
+    TMeasure Top = TMeasure::Zero;
+};
+
+// The drawing origin by the turn in whole degrees, 0..359, so that the turned pattern starts inside
+// the label: the pattern runs up from the left edge, then left from the right, and so on.
+constexpr std::array<TAngleRow, 4> kAnglePlacement{{
+    {90, TMeasure::Zero, TMeasure::Width},    // 0 to 90
+    {180, TMeasure::Width, TMeasure::Width},  // 91 to 180
+    {270, TMeasure::Width, TMeasure::Height}, // 181 to 270
+    {359, TMeasure::Height, TMeasure::Height} // 271 to 359
+}};
+
+constexpr char kMakersMark[] = "Q";
+constexpr TPoint kUpperCaptionAt{.X = 28, .Y = 0};
+constexpr int kMarkFromRightPixels = 8;
+constexpr int kStrokeAboveBottomPixels = 3;
+constexpr int kStrokeLengthPixels = 5;
+
+// Whole degrees in 0..359. The rounding ties to even, as the window's angle always has; an angle
+// with no direction (NaN, infinite) counts as 0, as the barcode's drawing treats it.
+int WholeDegrees(double angleDegrees)
+{
+    if (!std::isfinite(angleDegrees))
+        return 0;
+    double a = std::fmod(std::nearbyint(angleDegrees), 360.0); // exact, whatever the magnitude
+    if (a < 0)
+        a += 360.0;
+    return static_cast<int>(a);
+}
+
+int Measure(TBarcode& barcode, TMeasure measure)
+{
+    switch (measure) {
+    case TMeasure::Width: return barcode.Width();
+    case TMeasure::Height: return barcode.Height();
+    case TMeasure::Zero: break;
+    }
+    return 0;
+}
+
+std::string Message(std::string_view what, long long width, long long height)
+{
+    return "Label image of " + std::to_string(width) + " x " + std::to_string(height) + " pixels " +
+           std::string(what);
+}
+
+// A white image of the label's size; sizes are checked wide so that no height can overflow.
+QImage BlankLabel(long long width, long long height)
+{
+    if (width <= 0 || height <= 0)
+        throw Exception(Message("is empty", width, height));
+    if (width > kMaxLabelPixels / height)
+        throw Exception(Message("is too large", width, height));
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull())
+        throw Exception(Message("cannot be allocated", width, height));
+    image.fill(Qt::white);
+    return image;
+}
+
+void DrawCaption(TCanvas& canvas, TPoint at, bool on, const QString& text)
+{
+    if (!on || text.isEmpty())
+        return;
+    const QByteArray utf8 = text.toUtf8();
+    canvas.TextOut(at, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+} // namespace
+
+QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions)
+{
+    const int width = barcode.Width(); // encodes: the engine's errors leave here
+    const long long height = barcode.Height();
+    const long long labelHeight =
+        height + (captions.LowerOn ? kLowerCaptionBandPixels : kNoCaptionBandPixels);
+    QImage image = BlankLabel(width, labelHeight);
+    const int w = image.width();
+    const int h = image.height();
+    {
+        QPainter painter(&image);
+        TPainterCanvas canvas(painter); // starts with a fresh bitmap's font, pen and brush
+        barcode.Draw(canvas);
+        DrawCaption(canvas, kUpperCaptionAt, captions.UpperOn, captions.Upper);
+        DrawCaption(canvas, {.X = 0, .Y = static_cast<int>(height) + kNoCaptionBandPixels}, captions.LowerOn,
+                    captions.Lower);
+        canvas.TextOut({.X = w - kMarkFromRightPixels, .Y = 0}, kMakersMark);
+        // In the caption band with the lower caption on, across the bars' last row with it off.
+        canvas.SetPenMode(pmWhite);
+        canvas.MoveTo({.X = w, .Y = h - kStrokeAboveBottomPixels});
+        canvas.LineTo({.X = w - kStrokeLengthPixels, .Y = h - kStrokeAboveBottomPixels});
+    }
+    return image;
+}
+
+void PlaceForAngle(TBarcode& barcode, double angleDegrees)
+{
+    barcode.SetAngle(angleDegrees);
+    const int degrees = WholeDegrees(angleDegrees);
+    for (const TAngleRow& row : kAnglePlacement) {
+        if (degrees > row.LastDegree)
+            continue;
+        barcode.SetLeft(Measure(barcode, row.Left));
+        barcode.SetTop(Measure(barcode, row.Top));
+        return;
+    }
+}
+
+} // namespace quillon

@@ -1,20 +1,73 @@
 #include "CliOptions.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <string_view>
 
 #include "barcode/KindNames.h"
 
 namespace quillon::cli {
 
-const char* const kUsage =
-    "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT";
+const char* const kUsage = "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | "
+                           "quillon-cli label [options] -o FILE TEXT";
+
+const char* const kHelp =
+    "commands:\n"
+    "  kinds                    one line per symbology: ordinal, TAB, list entry name, TAB, type name\n"
+    "  pattern [options] TEXT   line 1: the bar pattern; line 2: the text as it stands after encoding\n"
+    "  width [options] TEXT     the width in pixels\n"
+    "  label [options] -o FILE TEXT\n"
+    "                           the label image as the preview composes it, written as PNG\n"
+    "\n"
+    "options:\n"
+    "  -k, --kind NAME|ORDINAL  symbology, a list entry name such as CodeEAN13 (default CodeEAN13)\n"
+    "  --checksum               append the check digit\n"
+    "  --method none|mod10      check-digit method (default mod10)\n"
+    "  -m, --modul N            narrow module width in pixels, 1 to 49 (default 1)\n"
+    "  -r, --ratio R            wide-to-narrow ratio (default 2.0)\n"
+    "  --height H               bar height in pixels (default 64)\n"
+    "  --angle DEG              label: turn the barcode and place it as the preview does\n"
+    "                           (not given: unturned at the top-left corner)\n"
+    "  --show none|code|type|both\n"
+    "                           human-readable lines (default none; code for label)\n"
+    "  --bar-color RRGGBB       bar colour in hexadecimal (default 000000)\n"
+    "  --upper TEXT             label: the upper caption (off unless given)\n"
+    "  --lower TEXT             label: the lower caption (off unless given)\n"
+    "  -o, --output FILE        label: the image file to write, ending in .png\n"
+    "  --                       ends the options, for a TEXT that starts with '-'\n"
+    "\n"
+    "Engine errors and unwritable files exit with status 1, usage errors with status 2.";
 
 namespace {
 
-bool TakesText(const std::string& command) { return command == "pattern" || command == "width"; }
+bool TakesText(const std::string& command)
+{
+    return command == "pattern" || command == "width" || command == "label";
+}
+
+bool EndsWithPng(const std::string& path)
+{
+    constexpr std::string_view kExtension = ".png";
+    if (path.size() < kExtension.size())
+        return false;
+    const std::string_view tail = std::string_view(path).substr(path.size() - kExtension.size());
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != kExtension[i])
+            return false;
+    return true;
+}
+
+// The label is written as PNG; the extension says so, so that no file carries the wrong one.
+void CheckLabelOutput(const std::string& output)
+{
+    if (output.empty())
+        throw UsageError("label needs -o FILE");
+    if (!EndsWithPng(output))
+        throw UsageError("-o FILE must end in .png, not '" + output + "'");
+}
 
 int ParseInt(const std::string& option, const std::string& value, int low, int high)
 {
@@ -122,7 +175,7 @@ std::string LongName(const std::string& arg)
     return it == shortNames.end() ? arg : it->second;
 }
 
-}  // namespace
+} // namespace
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args)
 {
@@ -171,7 +224,9 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
             throw UsageError(options.command + " takes exactly one TEXT");
         options.text = texts[0];
     }
+    if (options.command == "label")
+        CheckLabelOutput(options.output);
     return options;
 }
 
-}  // namespace quillon::cli
+} // namespace quillon::cli

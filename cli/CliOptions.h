@@ -30,9 +30,9 @@ struct CliOptions {
     TCheckSumMethod method = csmModulo10;
     int modul = 1;
     double ratio = 2.0;
-    std::optional<int> height;  // unset: the command's own default
-    double angle = 0.0;
-    std::optional<TBarcodeOption> show;  // unset: the command's own default
+    std::optional<int> height;                  // unset: the command's own default
+    std::optional<double> angle = std::nullopt; // unset: the barcode keeps its unturned placement at (0, 0)
+    std::optional<TBarcodeOption> show;         // unset: the command's own default
     TColor barColor = 0;
     std::optional<std::string> upper;
     std::optional<std::string> lower;
@@ -49,5 +49,7 @@ struct CliOptions {
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
+// The rest of the --help text after the usage line: the commands and the options.
+extern const char* const kHelp;
 
-}  // namespace quillon::cli
+} // namespace quillon::cli

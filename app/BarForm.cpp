@@ -1,0 +1,274 @@
+// TBarForm: construction and layout of the window and its controls.
+#include "BarForm.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/AboutPanel.h"
+#include "app/DeckControls.h"
+#include "app/DesignPanel.h"
+#include "app/PrintBarForm.h"
+#include "app/Shapes.h"
+#include "barcode/KindNames.h"
+
+namespace quillon {
+
+namespace {
+
+const QColor kMaroon(128, 0, 0);  // the window's key colour: painted maroon is see-through
+const QColor kFuchsia(255, 0, 255);
+
+constexpr QSize kClientSize(763, 461);
+constexpr QPoint kDesignedPosition(156, 110);
+constexpr int kDeckHeight = 100;
+constexpr int kLogoPanelHeight = 102;
+constexpr int kSidePanelWidth = 185;
+
+// The product name and the maker's and distributor's credit line, in English and Arabic.
+const char* const kWindowCaption =
+    "Quillon barcode labels \u2014 Quillon Labs, distributed by Example Trading \u2014 "
+    "\u0643\u0648\u064a\u0644\u0648\u0646 \u0644\u0645\u0644\u0635\u0642\u0627\u062a \u0627\u0644\u0628\u0627\u0631\u0643\u0648\u062f";
+const char* const kDistributorWeb = "www.quillon-labels.example";
+
+template <typename Widget>
+Widget* Place(Widget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* DeckLabel(QWidget* parent, int left, int top, int width)
+{
+    auto* label = Place(new QLabel(parent), left, top, width, 13);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kFuchsia);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QCheckBox* DeckCheckBox(QWidget* parent, int left, int top, int width, bool checked)
+{
+    auto* box = Place(new QCheckBox(parent), left, top, width, 17);
+    box->setChecked(checked);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, kFuchsia);
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+TSpinEdit* DeckSpin(QWidget* parent, QRect place, int low, int high, int value, bool arrowsOnly)
+{
+    auto* spin = new TSpinEdit(parent);
+    spin->setGeometry(place);
+    spin->setRange(low, high);
+    spin->setValue(value);
+    spin->SetArrowsOnly(arrowsOnly);
+    return spin;
+}
+
+}  // namespace
+
+TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
+    : QWidget(parent), FPrintForm(printForm), FDataDirectory(std::move(dataDirectory))
+{
+    ReportError = [this](const QString& message) { QMessageBox::critical(this, "Quillon", message); };
+    ConfirmCloseAnyway = [this](const QString& message) {
+        return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
+    };
+    Table1.SetFileName(QDir(FDataDirectory).filePath("pict.db"));
+
+    // Designed settings of the barcode object; the rest are the constructor's.
+    FBCode.SetHeight(64);
+    FBCode.SetText("1234ABCD");
+    FBCode.SetModul(2);
+    FBCode.SetRatio(1.0);
+    FBCode.SetTyp(bcCodeEAN13);
+    FBCode.SetCheckSumMethod(csmNone);
+    FBCode.SetShowText(bcoCode);
+
+    BuildWindow();
+    BuildSidePanels();
+    BuildPreviewArea();
+    BuildDeck();
+    AboutPanel = new TAboutPanel(this);
+    AboutPanel->move(240, 98);
+    AboutPanel->raise();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    ConnectHandlers();
+    LayOutAlignedPanels();
+    BarEd->setFocus();
+}
+
+TBarForm::~TBarForm() = default;
+
+void TBarForm::BuildWindow()
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setFont(QFont("MS Sans Serif", 8));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kMaroon);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    move(kDesignedPosition);
+    resize(kClientSize);
+    setWindowOpacity(1.0);
+}
+
+void TBarForm::BuildSidePanels()
+{
+    // Aligned panels are placed top, bottom, right; the preview area fills what remains.
+    UPanel = new TPanel(kMaroon, this);
+    Panel1 = new TPanel(kMaroon, this);
+    Image1 = Place(new QLabel(Panel1), 2, 3, 97, 96);
+    FLogo = QImage(97, 96, QImage::Format_RGB32);
+    FLogo.fill(Qt::white);
+    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    Panel2 = new TPanel(kMaroon, this);
+    Shape1 = new TShape(TShapeKind::RoundRect, Qt::black, TShapeFill::VerticalLines, Panel2);
+}
+
+void TBarForm::BuildPreviewArea()
+{
+    QrPanel = new TPanel(kMaroon, this);
+    Shape2 = new TShape(TShapeKind::RoundRect, kFuchsia, TShapeFill::Solid, QrPanel);
+    BarImage = Place(new QLabel(QrPanel), 10, 27, 0, 0);
+    BarImage->setScaledContents(true);
+    DBImage1 = Place(new QLabel(QrPanel), 288, 16, 465, 321);
+    DBImage1->hide();
+    DesBarPanel = new TDesignPanel(QrPanel);
+    // Says why the preview is empty; blank while a label shows.
+    FPreviewStatus = Place(new QLabel(QrPanel), 14, 236, 550, 16);
+    QPalette palette = FPreviewStatus->palette();
+    palette.setColor(QPalette::Window, kFuchsia);
+    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    FPreviewStatus->setPalette(palette);
+    FPreviewStatus->setAutoFillBackground(true);
+    FPreviewStatus->hide();
+}
+
+void TBarForm::BuildDeck()
+{
+    Shape3 = Place(new TShape(TShapeKind::Ellipse, kFuchsia, TShapeFill::Solid, UPanel), 8, -6, 569, 110);
+
+    SpeedButton2 = Place(new QToolButton(UPanel), 546, 37, 23, 22);
+    SpeedButton2->setText("X");
+    SpeedButton2->setAutoRaise(true);
+    SpeedButton2->setToolTip(QString::fromUtf8("Exit \u062e\u0631\u0648\u062c"));
+    TrackBar1 = Place(new QSlider(Qt::Horizontal, UPanel), 354, 75, 88, 21);
+    TrackBar1->setRange(1, 1000);
+    TrackBar1->setValue(100);
+    TrackBar1->setToolTip(QString::fromUtf8("Blink Speed\u0633\u0631\u0639\u0629 \u0627\u0644\u0648\u0645\u064a\u0636"));
+
+    LangRG = Place(new TPanel(kFuchsia, UPanel), 62, 32, 65, 46);
+    LangArabic = Place(new QRadioButton("Arabic", LangRG), 4, 4, 60, 17);
+    LangEnglish = Place(new QRadioButton("English", LangRG), 4, 24, 60, 17);
+    FLangGroup = new QButtonGroup(this);
+    FLangGroup->addButton(LangArabic, 0);
+    FLangGroup->addButton(LangEnglish, 1);
+    LangEnglish->setChecked(true);
+
+    AboutBtn = Place(new QPushButton(UPanel), 504, 51, 38, 22);
+    DesBtn = Place(new QPushButton(UPanel), 504, 26, 38, 22);
+    SpeedButton1 = Place(new QToolButton(UPanel), 20, 37, 23, 22);
+    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    SpeedButton1->setAutoRaise(true);
+
+    BarEd = Place(new TUpperCaseEdit(UPanel), 136, 73, 120, 21);
+    BarEd->setText("6212236011840");
+    BarKindSp = Place(new QComboBox(UPanel), 342, 13, 105, 21);
+    BarKindSp->setEditable(true);
+    BarKindSp->setInsertPolicy(QComboBox::NoInsert);
+    for (std::string_view entry : KindListEntries)
+        BarKindSp->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+    BarKindSp->setCurrentIndex(9);
+    ZomSpn = DeckSpin(UPanel, {456, 25, 36, 22}, 1, 10, 2, false);
+    RatioSpn = DeckSpin(UPanel, {456, 60, 36, 22}, 0, 10, 1, false);
+    ColorBox1 = Place(new TColorBox(UPanel), 354, 50, 89, 22);
+    UChk = DeckCheckBox(UPanel, 164, 0, 82, true);
+    UEd = Place(new QLineEdit(kDistributorWeb, UPanel), 136, 14, 120, 21);
+    DChk = DeckCheckBox(UPanel, 164, 34, 82, true);
+    DEd = Place(new QLineEdit("Description", UPanel), 136, 49, 120, 21);
+    CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, 1, 4, 1, true);
+    RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, 1, 20, 1, true);
+    StChk = DeckCheckBox(UPanel, 66, 16, 71, false);
+    BCodeAngSpn = DeckSpin(UPanel, {568, 22, 49, 22}, 0, 360, 30, false);
+    BCodeAngSpn->hide();
+
+    lb2 = DeckLabel(UPanel, 258, 77, 40);
+    lb4 = DeckLabel(UPanel, 297, 0, 41);
+    lb5 = DeckLabel(UPanel, 297, 37, 44);
+    lb6 = DeckLabel(UPanel, 342, 0, 105);
+    lb7 = DeckLabel(UPanel, 354, 37, 89);
+    lb8 = DeckLabel(UPanel, 448, 12, 52);
+    lb9 = DeckLabel(UPanel, 448, 47, 52);
+    Label79 = DeckLabel(UPanel, 568, 9, 49);
+    Label79->hide();
+}
+
+void TBarForm::ConnectHandlers()
+{
+    connect(SpeedButton2, &QToolButton::clicked, this, &TBarForm::SpeedButton2Click);
+    connect(TrackBar1, &QSlider::valueChanged, this, &TBarForm::TrackBar1Change);
+    connect(Timer1, &QTimer::timeout, this, &TBarForm::Timer1Timer);
+    connect(FLangGroup, &QButtonGroup::idClicked, this, [this](int) { LangRGClick(); });
+    connect(AboutBtn, &QPushButton::clicked, this, &TBarForm::AboutBtnClick);
+    connect(AboutPanel->AboutOk(), &QPushButton::clicked, this, &TBarForm::AboutOkClick);
+
+    connect(BarEd, &QLineEdit::textChanged, this, &TBarForm::BarEdChange);
+    connect(BarKindSp, &QComboBox::activated, this, &TBarForm::BarKindSpChange);
+    connect(BarKindSp, &QComboBox::editTextChanged, this, [this] {
+        // Typing into the list's text field selects the entry it names, or none.
+        if (BarKindSp->lineEdit() != nullptr && BarKindSp->lineEdit()->isModified())
+            BarKindSpChange();
+    });
+    connect(ZomSpn, &QSpinBox::valueChanged, this, &TBarForm::ZomSpnChange);
+    connect(RatioSpn, &QSpinBox::valueChanged, this, &TBarForm::RatioSpnChange);
+    connect(ColorBox1, &TColorBox::selectedChanged, this, &TBarForm::ColorBox1Change);
+    connect(UEd, &QLineEdit::textChanged, this, &TBarForm::UEdChange);
+    connect(DEd, &QLineEdit::textChanged, this, &TBarForm::DEdChange);
+    connect(UChk, &QCheckBox::toggled, this, &TBarForm::UChkClick);
+    connect(DChk, &QCheckBox::toggled, this, &TBarForm::DChkClick);
+    connect(CSpn, &QSpinBox::valueChanged, this, &TBarForm::CSpnChange);
+    connect(RSpn, &QSpinBox::valueChanged, this, &TBarForm::RSpnChange);
+    connect(StChk, &QCheckBox::toggled, this, &TBarForm::StChkClick);
+    connect(BCodeAngSpn, &QSpinBox::valueChanged, this, &TBarForm::BCodeAngSpnChange);
+    connect(DesBtn, &QPushButton::clicked, this, &TBarForm::DesBtnClick);
+    connect(DesBarPanel->BitBtn1, &QPushButton::clicked, this, &TBarForm::BitBtn1Click);
+    connect(DesBarPanel->BitBtn3, &QPushButton::clicked, this, &TBarForm::BitBtn3Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
+
+    // The window moves when its painted surfaces are dragged.
+    for (QWidget* handle : {static_cast<QWidget*>(Shape2), static_cast<QWidget*>(BarImage),
+                            static_cast<QWidget*>(Shape3)})
+        handle->installEventFilter(this);
+}
+
+void TBarForm::LayOutAlignedPanels()
+{
+    const int w = width();
+    const int h = height();
+    UPanel->setGeometry(0, 0, w, kDeckHeight);
+    Panel1->setGeometry(0, h - kLogoPanelHeight, w, kLogoPanelHeight);
+    const int middle = std::max(0, h - kDeckHeight - kLogoPanelHeight);
+    Panel2->setGeometry(w - kSidePanelWidth, kDeckHeight, kSidePanelWidth, middle);
+    Shape1->setGeometry(0, 0, 45, middle);
+    QrPanel->setGeometry(0, kDeckHeight, std::max(0, w - kSidePanelWidth), middle);
+    Shape2->setGeometry(QrPanel->rect());
+    Shape2->lower();
+}
+
+}  // namespace quillon

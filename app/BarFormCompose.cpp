@@ -1,0 +1,129 @@
+// TBarForm: composing the label preview from the control deck.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <cmath>
+
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "app/DesignPanel.h"
+#include "app/PrintBarForm.h"
+
+namespace quillon {
+
+namespace {
+
+std::string Utf8(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+}  // namespace
+
+void TBarForm::BarEdChange()
+{
+    // Any engine error empties the preview until the input can be encoded again; it is never a
+    // message box, only a line under the preview.
+    FLabelImage = QImage();
+    BarImage->clear();
+    try {
+        FBCode.SetText(Utf8(BarEd->text()));
+        const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
+                                      .Upper = UEd->text(),
+                                      .LowerOn = DChk->isChecked(),
+                                      .Lower = DEd->text()};
+        QImage label = ComposeLabel(FBCode, captions);
+        BarImage->resize(label.size());
+        DBImage1->resize(FBCode.Width(), FBCode.Height());
+        BarImage->setPixmap(QPixmap::fromImage(label));
+        FLabelImage = std::move(label);
+        ShowPreviewStatus({});
+    } catch (const std::exception& e) {
+        ShowPreviewStatus(QString::fromUtf8(e.what()));
+    }
+}
+
+void TBarForm::ShowPreviewStatus(const QString& message)
+{
+    FPreviewStatus->setText(message);
+    FPreviewStatus->setVisible(!message.isEmpty());
+}
+
+QString TBarForm::PreviewStatus() const { return FPreviewStatus->text(); }
+
+int TBarForm::KindIndex() const
+{
+    const int index = BarKindSp->currentIndex();
+    if (index < 0 || BarKindSp->currentText() != BarKindSp->itemText(index))
+        return -1;
+    return index;
+}
+
+void TBarForm::BarKindSpChange()
+{
+    if (BarKindSp->isEditable()) {
+        // Typed text that names an entry selects it.
+        const int named = BarKindSp->findText(BarKindSp->currentText(), Qt::MatchExactly);
+        if (named >= 0 && named != BarKindSp->currentIndex()) {
+            const QString typed = BarKindSp->currentText();
+            BarKindSp->setCurrentIndex(named);
+            BarKindSp->setEditText(typed);
+        }
+    }
+    FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
+    BarEdChange();
+}
+
+void TBarForm::ZomSpnChange()
+{
+    FBCode.SetModul(ZomSpn->value());
+    BarEdChange();
+}
+
+void TBarForm::RatioSpnChange()
+{
+    FBCode.SetRatio(static_cast<double>(RatioSpn->value()));
+    BarEdChange();
+}
+
+void TBarForm::ColorBox1Change()
+{
+    FBCode.SetColorBar(ColorBox1->Selected());
+    BarEdChange();
+}
+
+void TBarForm::UChkClick()
+{
+    UEd->setVisible(UChk->isChecked());
+    BarEdChange();
+}
+
+void TBarForm::DChkClick()
+{
+    DEd->setVisible(DChk->isChecked());
+    BarEdChange();
+}
+
+void TBarForm::StChkClick() { FPrintForm.ApplyStretch(StChk->isChecked()); }
+
+void TBarForm::CSpnChange() { FPrintForm.ApplyColumns(CSpn->value()); }
+
+void TBarForm::RSpnChange()
+{
+    const int h = SheetRowHeight(TDesignPanel::ShownValue(DesBarPanel->TM),
+                                 TDesignPanel::ShownValue(DesBarPanel->BM), RSpn->value());
+    FBCode.SetHeight(h);
+    BarEdChange();
+    FPrintForm.ApplyRowHeight(h);
+}
+
+void TBarForm::BCodeAngSpnChange()
+{
+    DrawLogoBackground();
+    // No guard of its own: placing the origin measures the barcode, which may raise.
+    PlaceForAngle(FBCode, static_cast<double>(BCodeAngSpn->value()));
+    BarEdChange();
+}
+
+}  // namespace quillon

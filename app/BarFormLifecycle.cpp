@@ -1,0 +1,278 @@
+// TBarForm: start-up, shut-down, the blink timer and logo, window dragging, language and About panel.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+
+#include "app/AboutPanel.h"
+#include "app/BarForm.h"
+#include "app/Captions.h"
+#include "app/ColorKey.h"
+#include "app/DeckControls.h"
+#include "app/DotMark.h"
+#include "app/OptionsFile.h"
+#include "app/Shapes.h"
+#include "controls/ProLabel.h"
+#include "report/PainterCanvas.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr TColor kBlue = 0xFF0000;    // RGB(0, 0, 255), red in the low byte
+constexpr TColor kYellow = 0x00FFFF;  // RGB(255, 255, 0)
+constexpr TColor kMaroonColor = 0x000080;
+constexpr TColor kBlack = 0;
+constexpr int kAboutBlinkIntervalMs = 1000;
+constexpr int kWorkingOpacity = 200;
+
+// Fills the area of one colour connected to `start` with another, as a paint program's bucket does.
+void FloodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill)
+{
+    if (!image.rect().contains(start) || surface == fill || image.pixel(start) != surface)
+        return;
+    std::vector<QPoint> pending{start};
+    while (!pending.empty()) {
+        const QPoint p = pending.back();
+        pending.pop_back();
+        if (!image.rect().contains(p) || image.pixel(p) != surface)
+            continue;
+        image.setPixel(p, fill);
+        pending.insert(pending.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+    }
+}
+
+// A caption that already reads so is left alone.
+void SetCaption(QWidget* control, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && label->text() != text)
+        label->setText(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(control); button != nullptr && button->text() != text)
+        button->setText(text);
+}
+
+}  // namespace
+
+void TBarForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!FShown) {
+        FShown = true;
+        FormShow();
+        // Once the window is on the screen with every control painted, cut out its key colour.
+        QTimer::singleShot(0, this, [this] { UpdateColorKey(); });
+    }
+}
+
+void TBarForm::FormShow()
+{
+    DrawLogoBackground();
+    DrawLogo();
+    // A missing data directory or an unusable picture table is reported; start-up goes on.
+    if (!EnsureDirectory(FDataDirectory))
+        ReportError("Cannot create the data directory " + FDataDirectory);
+    try {
+        Table1.Open();
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()));
+    }
+    BarEdChange();
+    LangRGClick();
+    Timer1->start();
+    FormResize();
+    LoadOptions();
+    AboutBtnClick();
+}
+
+void TBarForm::DrawLogoBackground()
+{
+    // Everything white around the drawing turns to the key colour, that is, see-through.
+    FloodFillSurface(FLogo, QPoint(30, 30), QColor(Qt::white).rgb(), QColor(128, 0, 0).rgb());
+    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    FLogoKeyDirty = true;
+}
+
+void TBarForm::DrawLogo()
+{
+    QPainter painter(&FLogo);
+    TPainterCanvas canvas(painter);
+    canvas.SetBrush({.Color = kMaroonColor, .Style = bsSolid});
+    canvas.SetFont({.Name = "Arabic Transparent", .Size = 12, .Color = syscolor::WindowText});
+    canvas.SetPenColor(kBlack);
+    canvas.TextOut({36, 60}, "\u00a9");
+    canvas.MoveTo({34, 62});
+    canvas.LineTo({47, 75});
+    canvas.MoveTo({34, 75});
+    canvas.LineTo({47, 62});
+    canvas.SetFontSize(8);
+    canvas.TextOut({0, 78}, "No copying");
+    canvas.TextOut({0, 0}, "     Quillon");
+    painter.end();
+    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    FLogoKeyDirty = true;
+}
+
+void TBarForm::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TBarForm::FormClose()
+{
+    // The program can always be closed: when the options cannot be written, the user decides.
+    try {
+        SaveOptions();
+    } catch (const std::exception& e) {
+        if (!ConfirmCloseAnyway("The options could not be saved: " + QString::fromUtf8(e.what())))
+            return false;
+    }
+    Table1.Close();
+    return true;
+}
+
+void TBarForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOutAlignedPanels();
+    FormResize();
+}
+
+void TBarForm::FormResize()
+{
+    if (AboutPanel != nullptr)
+        AboutPanel->move((width() - AboutPanel->width()) / 2, AboutPanel->y());
+}
+
+void TBarForm::SpeedButton2Click() { close(); }
+
+void TBarForm::TrackBar1Change() { Timer1->setInterval(TrackBar1->value()); }
+
+void TBarForm::Timer1Timer()
+{
+    const int angle = BCodeAngSpn->value();
+    // The dots sit where the angle puts them: drawing them first at an angle changes the logo's shape.
+    if (FKeyedDotAngle != angle) {
+        FKeyedDotAngle = angle;
+        FLogoKeyDirty = true;
+    }
+    QPainter painter(&FLogo);
+    TPainterCanvas canvas(painter);
+    if (FBlink.Tick() == TBlinkPhase::Even) {
+        AboutPanel->ProLabel1()->SetShadowStyle(ssRecessedColor);
+        AboutPanel->ProLabel2()->SetShadowStyle(ssRecessedColor);
+        DrawDotMark(canvas, 39, 51, 4, angle, kBlue, kYellow);
+        DrawDotMark(canvas, 40, 50, 4, angle, kYellow, kBlue);
+    } else {
+        AboutPanel->ProLabel1()->SetShadowStyle(ssRaisedShadow);
+        AboutPanel->ProLabel2()->SetShadowStyle(ssRaisedShadow);
+        DrawDotMark(canvas, 40, 50, 4, angle, kYellow, kBlue);
+        DrawDotMark(canvas, 39, 51, 4, angle, kBlue, kYellow);
+    }
+    painter.end();
+    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    if (FLogoKeyDirty)
+        UpdateColorKey();
+}
+
+bool TBarForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* handle = qobject_cast<QWidget*>(watched);
+    if (handle == Shape2 || handle == BarImage || handle == Shape3) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            FDrag.Press(mouse->position().toPoint().x(), mouse->position().toPoint().y());
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            move(FDrag.Move(mouse->buttons().testFlag(Qt::LeftButton), at.x(), at.y(), pos()));
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            FDrag.Release();
+            return true;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int TBarForm::LangIndex() const { return FLangGroup->checkedId(); }
+
+void TBarForm::SetLangIndex(int index)
+{
+    if (index == LangIndex())
+        return;
+    if (index == 0 || index == 1) {
+        FLangGroup->button(index)->setChecked(true);
+    } else {
+        // A group can show no selection only while it is not exclusive.
+        FLangGroup->setExclusive(false);
+        if (QAbstractButton* checked = FLangGroup->checkedButton())
+            checked->setChecked(false);
+        FLangGroup->setExclusive(true);
+    }
+    LangRGClick();
+}
+
+void TBarForm::LangRGClick()
+{
+    const std::pair<std::string_view, QWidget*> captioned[] = {
+        {"DesBtn", DesBtn}, {"AboutBtn", AboutBtn}, {"StChk", StChk}, {"lb2", lb2},
+        {"UChk", UChk},     {"lb4", lb4},           {"lb5", lb5},     {"lb6", lb6},
+        {"lb7", lb7},       {"lb8", lb8},           {"lb9", lb9},     {"DChk", DChk},
+    };
+    for (const ControlCaption& caption : CaptionsFor(LanguageOfIndex(LangIndex()))) {
+        for (const auto& [name, control] : captioned)
+            if (name == caption.Control)
+                SetCaption(control, caption.Text);
+    }
+}
+
+void TBarForm::AboutBtnClick()
+{
+    Timer1->setInterval(kAboutBlinkIntervalMs);
+    UPanel->hide();
+    QrPanel->hide();
+    AboutPanel->show();
+    AboutPanel->move(AboutPanel->x(), 0);
+    UpdateColorKey();
+}
+
+void TBarForm::AboutOkClick()
+{
+    AboutPanel->hide();
+    UPanel->show();
+    QrPanel->show();
+    TrackBar1Change();
+    // A quick fade in, as the desktop shows it; without a compositor opacity has no effect.
+    setWindowOpacity(0.0);
+    for (int alpha = 0; alpha <= kWorkingOpacity; alpha += 10)
+        setWindowOpacity(alpha / 255.0);
+    setWindowOpacity(kWorkingOpacity / 255.0);
+    BarKindSpChange();
+    UpdateColorKey();
+}
+
+void TBarForm::UpdateColorKey()
+{
+    if (!FShown)
+        return;
+    clearMask();
+    QImage painted(size(), QImage::Format_RGB32);
+    render(&painted);
+    setMask(ColorKeyRegion(painted));
+    FLogoKeyDirty = false;
+}
+
+}  // namespace quillon

@@ -1,0 +1,36 @@
+// The label image: barcode, captions, maker's mark and stroke, composed once for the preview, the sheet and
+// the CLI.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "barcode/Barcode.h"
+
+namespace quillon {
+
+// The two caption lines of the label; a caption that is off, or whose text is empty, draws nothing.
+struct TLabelCaptions {
+    bool UpperOn = true;
+    QString Upper;
+    bool LowerOn = true;
+    QString Lower;
+};
+
+// The caption band below the bars when the lower caption is on, and the thin margin when it is off.
+inline constexpr int kLowerCaptionBandPixels = 16;
+inline constexpr int kNoCaptionBandPixels = 2;
+// The largest label image made: the 256 MB that Qt allows an image it reads, at four bytes a pixel.
+inline constexpr long long kMaxLabelPixels = 64LL * 1024 * 1024;
+
+// Composes the label as the preview shows it: a white Width x (Height + band) RGB32 image with the
+// barcode drawn at its Left/Top, the captions, the mark and the white stroke. Encodes the barcode's
+// Text (which may rewrite it); the engine's errors propagate, as does an image size that cannot be made.
+QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions);
+
+// Sets Angle and moves the drawing origin so that the turned barcode starts inside the label, by the
+// angle rounded to whole degrees and brought into 0..359 (a negative angle turns clockwise, so -30
+// is placed as 330). Reads Width, which encodes Text, where the placement needs it.
+void PlaceForAngle(TBarcode& barcode, double angleDegrees);
+
+} // namespace quillon

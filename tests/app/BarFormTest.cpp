@@ -1,0 +1,205 @@
+// The main window driven through its handlers, headless: start-up, the About panel, composing the
+// preview, sheet geometry, the blink timer and the language switch.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "app/AboutPanel.h"
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "app/DesignPanel.h"
+#include "app/FontSubstitutions.h"
+#include "app/PrintBarForm.h"
+#include "app/Shapes.h"
+#include "controls/ProLabel.h"
+
+namespace quillon {
+namespace {
+
+class BarFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterFontSubstitutions();
+        form.ReportError = [this](const QString& message) { errors << message; };
+        form.show();
+    }
+    // Leaves the About splash, as the user's first click does.
+    void Confirm() { form.AboutPanel->AboutOk()->click(); }
+
+    QTemporaryDir dataDir;
+    QStringList errors;
+    TPrintBarForm printForm;
+    TBarForm form{printForm, dataDir.path()};
+};
+
+TEST_F(BarFormTest, StartsWithTheAboutPanelOverHiddenControls)
+{
+    EXPECT_TRUE(form.AboutPanel->isVisible());
+    EXPECT_EQ(form.AboutPanel->y(), 0);
+    EXPECT_EQ(form.AboutPanel->x(), (763 - 297) / 2);
+    EXPECT_FALSE(form.UPanel->isVisible());
+    EXPECT_FALSE(form.QrPanel->isVisible());
+    EXPECT_TRUE(form.Timer1->isActive());
+    EXPECT_EQ(form.Timer1->interval(), 1000);
+    EXPECT_EQ(form.DesBtn->text(), "Design");
+    EXPECT_EQ(form.StChk->text(), "Print &Stretch ");
+    // The kind list shows Code93Extended, but the barcode keeps EAN-13 until the splash is confirmed.
+    EXPECT_EQ(form.BarKindSp->currentText(), "Code93Extended");
+    EXPECT_EQ(form.BCode().Typ(), bcCodeEAN13);
+    EXPECT_FALSE(form.LabelImage().isNull());
+    EXPECT_EQ(form.windowOpacity(), 1.0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(BarFormTest, ConfirmingTheAboutPanelRestoresTheWorkingWindow)
+{
+    form.TrackBar1->setValue(250);
+    Confirm();
+    EXPECT_FALSE(form.AboutPanel->isVisible());
+    EXPECT_TRUE(form.UPanel->isVisible());
+    EXPECT_TRUE(form.QrPanel->isVisible());
+    EXPECT_EQ(form.Timer1->interval(), 250);
+    EXPECT_EQ(form.BCode().Typ(), bcCode93Extended);
+    EXPECT_NEAR(form.windowOpacity(), 200 / 255.0, 0.01);
+    form.AboutBtnClick();
+    form.AboutOkClick();
+    EXPECT_NEAR(form.windowOpacity(), 200 / 255.0, 0.01);
+}
+
+TEST_F(BarFormTest, TheLabelIsAsWideAsTheBarcodeAndCaptionsSetItsHeight)
+{
+    Confirm();
+    form.BarKindSp->setCurrentIndex(bcCodeEAN13);
+    form.BarKindSpChange();
+    struct Row {
+        int line;
+        bool lower;
+        int height;
+    } rows[] = {
+        {1, true, 64 + 16},
+        {2, false, 64 + 2},
+    };
+    for (const auto& row : rows) {
+        form.DChk->setChecked(row.lower);
+        EXPECT_EQ(form.LabelImage().height(), row.height) << "row " << row.line;
+        EXPECT_EQ(form.LabelImage().width(), form.BCode().Width()) << "row " << row.line;
+        EXPECT_EQ(form.BarImage->size(), form.LabelImage().size()) << "row " << row.line;
+        EXPECT_EQ(form.DEd->isVisible(), row.lower) << "row " << row.line;
+    }
+    EXPECT_EQ(form.DBImage1->size(), QSize(form.BCode().Width(), 64));
+}
+
+TEST_F(BarFormTest, AnUnencodableTextEmptiesThePreviewUntilItIsFixed)
+{
+    Confirm();
+    form.BarKindSp->setCurrentIndex(bcCodeEAN13);
+    form.BarKindSpChange();
+    form.BarEd->setText("62122360118A0");
+    EXPECT_TRUE(form.LabelImage().isNull());
+    EXPECT_TRUE(form.BarImage->pixmap().isNull());
+    EXPECT_EQ(form.PreviewStatus(), "Barcode must be numeric");
+    form.BarEd->setText("6212236011840");
+    EXPECT_FALSE(form.LabelImage().isNull());
+    EXPECT_EQ(form.PreviewStatus(), "");
+}
+
+TEST_F(BarFormTest, TextThatNamesNoKindLeavesTheBarcodeWithoutAType)
+{
+    Confirm();
+    form.BarKindSp->lineEdit()->setText("Code11");
+    form.BarKindSpChange();
+    EXPECT_EQ(form.KindIndex(), -1);
+    EXPECT_EQ(form.BCode().Typ(), 255);
+    EXPECT_EQ(form.PreviewStatus(), "TBarcode: wrong BarcodeType");
+    form.BarKindSp->lineEdit()->setText("CodeEAN8");
+    form.BarKindSpChange();
+    EXPECT_EQ(form.BCode().Typ(), bcCodeEAN8);
+}
+
+TEST_F(BarFormTest, RowsSetTheBarHeightFromTheSheetMargins)
+{
+    Confirm();
+    struct Row {
+        int line;
+        int top;
+        int bottom;
+        int rows;
+        int height;
+    } rows[] = {
+        {1, 0, 0, 2, 248},   {2, 0, 0, 20, 24},   {3, 0, 0, 1, 497},
+        {4, 10, 10, 4, 116}, {5, 10, 10, 1, 464}, {6, 50, 50, 1, 329},
+    };
+    for (const auto& row : rows) {
+        form.DesBarPanel->TM->setValue(row.top);
+        form.DesBarPanel->BM->setValue(row.bottom);
+        form.RSpn->setValue(row.rows);
+        form.RSpnChange();
+        EXPECT_EQ(form.BCode().Height(), row.height) << "row " << row.line;
+        EXPECT_EQ(printForm.Band1().Height(), row.height) << "row " << row.line;
+        EXPECT_EQ(printForm.QRImage1().Height(), row.height) << "row " << row.line;
+    }
+}
+
+TEST_F(BarFormTest, ColumnsAndStretchShapeTheSheetButLeaveThePreview)
+{
+    Confirm();
+    const qint64 preview = form.LabelImage().cacheKey();
+    struct Row {
+        int columns;
+        int width;
+    } rows[] = {{4, 78}, {3, 105}, {1, 323}, {2, 160}};
+    for (const auto& row : rows) {
+        form.CSpn->setValue(row.columns);
+        EXPECT_EQ(printForm.QRImage1().Width(), row.width) << row.columns << " columns";
+    }
+    form.StChk->setChecked(true);
+    EXPECT_TRUE(printForm.QRImage1().Stretch());
+    EXPECT_EQ(form.LabelImage().cacheKey(), preview);
+}
+
+TEST_F(BarFormTest, TimerTicksAlternateTheCaptionStyles)
+{
+    const TShadowStyle expected[] = {ssRecessedColor, ssRaisedShadow, ssRecessedColor, ssRaisedShadow};
+    for (TShadowStyle style : expected) {
+        form.Timer1Timer();
+        EXPECT_EQ(form.AboutPanel->ProLabel1()->ShadowStyle(), style);
+        EXPECT_EQ(form.AboutPanel->ProLabel2()->ShadowStyle(), style);
+    }
+    // The logo's dots are drawn in blue and yellow around (40, 50).
+    EXPECT_EQ(form.Logo().pixelColor(40, 50), QColor(0, 0, 255));
+}
+
+TEST_F(BarFormTest, LanguageRoundTripRestoresTheEnglishCaptionsExactly)
+{
+    form.SetLangIndex(0);
+    EXPECT_EQ(form.DesBtn->text(), QString::fromUtf8("\u062a\u0635\u0645\u064a\u0645"));
+    EXPECT_EQ(form.lb6->text(), QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639"));
+    form.SetLangIndex(1);
+    const std::pair<QString, QString> english[] = {
+        {form.StChk->text(), "Print &Stretch "},
+        {form.lb2->text(), "Code"},
+        {form.UChk->text(), "Up Label"},
+        {form.lb4->text(), "Columns"},
+        {form.lb5->text(), "Rows"},
+        {form.lb6->text(), "Kind"},
+        {form.lb7->text(), "Color"},
+        {form.lb8->text(), "Zoom"},
+        {form.lb9->text(), "Bar Width"},
+        {form.DChk->text(), "Down Label"},
+        {form.AboutBtn->text(), "About"},
+    };
+    for (const auto& [shown, expected] : english)
+        EXPECT_EQ(shown, expected);
+    form.SetLangIndex(-7);
+    EXPECT_EQ(form.LangIndex(), -1);
+    EXPECT_EQ(form.DesBtn->text(), "Design"); // no selection reads as English
+}
+
+} // namespace
+} // namespace quillon

@@ -1,0 +1,203 @@
+// The options file: integer and line reading, the 15-line format, atomic replacement and its errors.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "app/OptionsFile.h"
+#include "barcode/Exception.h"
+
+namespace quillon {
+
+// Failures show the values as the file would hold them.
+void PrintTo(const TOptionsValues& values, std::ostream* out) { *out << FormatOptions(values); }
+
+namespace {
+
+using namespace std::literals;
+
+#define EXPECT_THROW_MSG(statement, message)                                                                 \
+    try {                                                                                                    \
+        statement;                                                                                           \
+        ADD_FAILURE() << "no exception, expected: " << (message);                                            \
+    } catch (const Exception& e) {                                                                           \
+        EXPECT_EQ(std::string(e.what()), (message));                                                         \
+    }
+
+const std::string kInvalid = "Invalid numeric input";
+const std::string kZeros(30, '0');
+const std::string kHuge(1 << 20, '9');
+
+// Reads the values in file order, as loading the options does.
+TOptionsValues ReadValues(TOptionsReader& r)
+{
+    TOptionsValues v;
+    for (auto* margin : {&v.TM, &v.RM, &v.BM, &v.LM, &v.CS}) *margin = r.ReadInteger();
+    v.UEd = r.ReadLine();
+    for (auto* value : {&v.CSpn, &v.RSpn, &v.BarKindSp, &v.ColorBox1, &v.ZomSpn, &v.RatioSpn, &v.LangRG})
+        *value = r.ReadInteger();
+    v.StChk = r.ReadInteger() == 1;
+    v.UChk = r.ReadInteger() == 1;
+    return v;
+}
+
+// Ops: I reads an integer, L a line; each result as text, or the message an integer read raised.
+TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
+{
+    struct Row { int No; std::string Bytes; std::string Ops; std::vector<std::string> Results; };
+    // clang-format off
+    const Row rows[] = {
+        {1, "10\r\n20\r\n", "III", {"10", "20", "0"}},                // end of file reads 0, no error
+        {2, "1\r\n\r\n2\r\n", "II", {"1", "2"}},                      // a blank line is skipped: reads shift
+        {3, "10\r\n\r\n10\r\n10\r\n2\r\nwww.x\r\n", "IIIII", {"10", "10", "10", "2", kInvalid}},  // 5th: caption
+        {4, "42 and more text\r\n7\r\n", "II", {"42", "7"}},          // the rest of a value's line is skipped
+        {5, "12abc\r\n", "I", {kInvalid}},                            // letters joined to the number
+        {6, "$10\r\n0x10\r\n0X10\r\nx10\r\nX10\r\n", "IIIII", {"16", "16", "16", "16", "16"}},
+        {7, "$ff\n$7FFFFFFF\n$FF000005\n$FFFFFFFF\n$100000000", "IIIII",  // read as a 32-bit pattern
+            {"255", "2147483647", "-16777211", "-1", kInvalid}},
+        {8, "2147483647\n-2147483648\n+5\n-0\n007\n", "IIIII", {"2147483647", "-2147483648", "5", "0", "7"}},
+        {9, "2147483648", "I", {kInvalid}},  {10, "-2147483649", "I", {kInvalid}},  {11, "-", "I", {kInvalid}},
+        {12, "$", "I", {kInvalid}},  {13, "0x", "I", {kInvalid}},  {14, "-$10", "I", {kInvalid}},  // no signed hex
+        {15, "5-", "I", {kInvalid}}, {16, "5\xC3\xA9", "I", {kInvalid}}, {17, kHuge, "I", {kInvalid}},
+        {18, kZeros + "42\n$" + kZeros + "A\n" + kZeros + "042", "III", {"42", "10", kInvalid}},  // 32 ok, 33 not
+        {19, " \t\r\n\r\n", "I", {"0"}},
+        {20, std::string("\0\0 5\0rest\n6"sv), "II", {"5", "6"}},    // NUL is a blank
+        {21, "1\r2\r\n3\n4", "IIII", {"1", "2", "3", "4"}},           // lone CR, CR LF and LF end a line
+        {22, "5\r\n  caption with spaces  \r\n7", "ILI", {"5", "  caption with spaces  ", "7"}},
+        {23, "5 tail\r\ncap\nnext\r\n", "ILLL", {"5", "cap", "next", ""}},  // empty text at the end
+        {24, std::string("a\0b\xFF\r\n"sv) + kHuge + "\n", "LL", {std::string("a\0b\xFF"sv), kHuge}},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        TOptionsReader reader(row.Bytes);
+        std::vector<std::string> results;
+        for (const char op : row.Ops) {
+            try {
+                results.push_back(op == 'I' ? std::to_string(reader.ReadInteger()) : reader.ReadLine());
+            } catch (const Exception& e) {
+                results.push_back(e.what());
+            }
+        }
+        EXPECT_EQ(results, row.Results) << "row " << row.No;
+    }
+}
+
+TEST(OptionsFormat, FirstRunFileByteForByte)
+{
+    EXPECT_EQ(FormatOptions({.UEd = "www.example.com"}),
+              "10\r\n10\r\n10\r\n10\r\n2\r\nwww.example.com\r\n1\r\n1\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n");
+}
+
+TEST(OptionsFormat, RoundTripKeepsEveryValueAndDropsCaptionLineBreaks)
+{
+    TOptionsValues values{.TM = 0, .RM = 50, .BM = 7, .LM = 1, .CS = 12, .UEd = "  \xD9\x85 a\r\nb\rc\n ",
+                          .CSpn = 4, .RSpn = 20, .BarKindSp = -1, .ColorBox1 = INT32_MIN, .ZomSpn = 10,
+                          .RatioSpn = 0, .LangRG = 0, .StChk = true, .UChk = false};
+    TOptionsReader reader(FormatOptions(values));
+    values.UEd = "  \xD9\x85 abc ";
+    EXPECT_EQ(ReadValues(reader), values);
+    EXPECT_TRUE(reader.AtEnd());
+}
+
+// A file of only the margin lines: the rest read as 0 and an empty caption.
+TEST(OptionsFormat, ShortFileReadsZeros)
+{
+    TOptionsReader reader("10\r\n10\r\n10\r\n10\r\n2\r\n"s);
+    EXPECT_EQ(ReadValues(reader), (TOptionsValues{.CSpn = 0, .RSpn = 0, .BarKindSp = 0, .ColorBox1 = 0,
+                                                  .ZomSpn = 0, .RatioSpn = 0, .LangRG = 0, .UChk = false}));
+}
+
+TEST(OptionsFileIo, WriteReplacesTheFileAndLeavesNothingElse)
+{
+    QTemporaryDir dir;
+    const QString path = OptionsFilePath(dir.path());
+    const QByteArray bytes("new\0\xFF\r\n", 7);
+    WriteOptionsFile(path, "old");
+    WriteOptionsFile(path, bytes);
+    EXPECT_EQ(ReadOptionsFile(path), bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"options.txt"});
+}
+
+// Each row gives a folder holding an old options file the modes named and reads or writes the target
+// (empty: the folder itself); the operation fails with the reason and the old file stays whole.
+enum class Op : std::uint8_t { Read, Write };
+const QFile::Permissions kRw = QFile::ReadOwner | QFile::WriteOwner, kRx = QFile::ReadOwner | QFile::ExeOwner;
+const QFile::Permissions kRwx = kRw | QFile::ExeOwner;
+struct FailureRow { int No; Op Kind; const char* Target; QFile::Permissions Folder, File; std::string Reason; };
+
+void ExpectFailures(const std::vector<FailureRow>& rows)
+{
+    for (const FailureRow& row : rows) {
+        QTemporaryDir dir;
+        const QString old = OptionsFilePath(dir.path());
+        const QString path = *row.Target != '\0' ? dir.filePath(row.Target) : dir.path();
+        WriteOptionsFile(old, "old");
+        QFile::setPermissions(old, row.File);
+        QFile::setPermissions(dir.path(), row.Folder);
+        const std::string message = row.Reason + ": " + path.toStdString();
+        if (row.Kind == Op::Write) {
+            EXPECT_THROW_MSG(WriteOptionsFile(path, "new"), message);
+        } else {
+            EXPECT_THROW_MSG(ReadOptionsFile(path), message);
+        }
+        QFile::setPermissions(dir.path(), kRwx);
+        QFile::setPermissions(old, kRw);
+        EXPECT_EQ(ReadOptionsFile(old), "old") << "row " << row.No;
+    }
+}
+
+TEST(OptionsFileIo, FailuresAreReportedAndLoseNothing)
+{
+    ExpectFailures({{1, Op::Write, "missing/options.txt", kRwx, kRw, "Invalid filename"},
+                    {2, Op::Write, "", kRwx, kRw, "File access denied"},
+                    {3, Op::Read, "missing/options.txt", kRwx, kRw, "Invalid filename"},
+                    {4, Op::Read, "", kRwx, kRw, "File access denied"},
+                    {5, Op::Read, "other.txt", kRwx, kRw, "File not found"}});
+}
+
+TEST(OptionsFileIo, PermissionFailuresAreReportedAndLoseNothing)
+{
+    QTemporaryDir probe;
+    QFile::setPermissions(probe.path(), kRx);
+    const bool enforced = access(probe.path().toLocal8Bit().constData(), W_OK) != 0;
+    QFile::setPermissions(probe.path(), kRwx);
+    if (!enforced) GTEST_SKIP() << "file permissions are not enforced for this user (root)";
+    ExpectFailures({{6, Op::Write, "options.txt", kRwx, QFile::ReadOwner, "File access denied"},  // read-only
+                    {7, Op::Write, "options.txt", kRx, kRw, "File access denied"},   // read-only folder
+                    {8, Op::Read, "options.txt", kRwx, {}, "File access denied"}});  // unreadable
+}
+
+// The file size limit stands in for a full disk: writes beyond it fail with EFBIG.
+TEST(OptionsFileIo, DiskFullKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString path = OptionsFilePath(dir.path());
+    WriteOptionsFile(path, "old");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const rlimit small{.rlim_cur = 8, .rlim_max = saved.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    std::string message;
+    if (setrlimit(RLIMIT_FSIZE, &small) == 0) {
+        try { WriteOptionsFile(path, QByteArray(64, 'x')); } catch (const Exception& e) { message = e.what(); }
+        setrlimit(RLIMIT_FSIZE, &saved);
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(message, "Disk full: " + path.toStdString());
+    EXPECT_EQ(ReadOptionsFile(path), "old");
+}
+
+TEST(OptionsFileIo, EnsureDirectoryCreatesMissingFolders)
+{
+    QTemporaryDir dir;
+    WriteOptionsFile(dir.filePath("file"), "x");
+    EXPECT_TRUE(EnsureDirectory(dir.filePath("a/b")) && EnsureDirectory(dir.filePath("a/b")));  // twice
+    EXPECT_FALSE(EnsureDirectory(dir.filePath("file")));  // a file is in the way
+}
+
+}  // namespace
+}  // namespace quillon

@@ -1,0 +1,268 @@
+// Label sheets through the main window: the options file at start-up and close, the design panel's
+// OK and Cancel, and the print command filling the picture table and preparing the sheet.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <variant>
+
+#include "app/AboutPanel.h"
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "app/DesignPanel.h"
+#include "app/FontSubstitutions.h"
+#include "app/PrintBarForm.h"
+
+namespace quillon {
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+class SheetTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterFontSubstitutions(); }
+    void TearDown() override
+    {
+        if (form != nullptr && form->OpenPreviewWindow() != nullptr)
+            delete form->OpenPreviewWindow();
+    }
+    // Starts the window, optionally over an options file already in the data directory.
+    void Start(const QByteArray* options = nullptr)
+    {
+        if (options != nullptr)
+            WriteFile(OptionsPath(), *options);
+        form = std::make_unique<TBarForm>(printForm, dataDir.path());
+        form->ReportError = [this](const QString& message) { errors << message; };
+        form->ConfirmCloseAnyway = [this](const QString& message) {
+            errors << message;
+            return closeAnyway;
+        };
+        form->show();
+    }
+    QString OptionsPath() const { return QDir(dataDir.path()).filePath("options.txt"); }
+
+    QTemporaryDir dataDir;
+    QStringList errors;
+    bool closeAnyway = false;
+    TPrintBarForm printForm;
+    std::unique_ptr<TBarForm> form;
+};
+
+TEST_F(SheetTest, FirstStartWritesTheDesignedOptions)
+{
+    Start();
+    const QByteArray expected = "10\r\n10\r\n10\r\n10\r\n2\r\n" + form->UEd->text().toUtf8() +
+                                "\r\n1\r\n1\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
+    EXPECT_EQ(ReadFile(OptionsPath()), expected);
+    EXPECT_FALSE(form->DesBarPanel->isVisible());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(SheetTest, AFileOfFiveLinesLoadsZerosBroughtIntoRange)
+{
+    const QByteArray options = "7\r\n8\r\n9\r\n11\r\n3\r\n";
+    Start(&options);
+    EXPECT_EQ(form->UEd->text(), "");
+    EXPECT_EQ(form->CSpn->value(), 1);
+    EXPECT_EQ(form->RSpn->value(), 1);
+    EXPECT_EQ(form->BarKindSp->currentIndex(), 0);
+    EXPECT_EQ(form->ZomSpn->value(), 1);
+    EXPECT_EQ(form->RatioSpn->value(), 0);
+    EXPECT_EQ(form->LangIndex(), 0);
+    EXPECT_EQ(form->lb6->text(), QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639"));
+    EXPECT_FALSE(form->StChk->isChecked());
+    EXPECT_FALSE(form->UChk->isChecked());
+    EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::TopMargin), 7.0);
+    EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::ColumnSpace), 3.0);
+    EXPECT_EQ(ReadFile(OptionsPath()), "7\r\n8\r\n9\r\n11\r\n3\r\n\r\n1\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
+}
+
+TEST_F(SheetTest, ValuesAreClampedAsTheControlsClampThem)
+{
+    struct Row {
+        int line;
+        QByteArray options;
+        int margin, columns, kind, language;
+    } rows[] = {
+        {1, "80\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n9\r\n1\r\n30\r\n0\r\n1\r\n1\r\n5\r\n0\r\n1\r\n", 50, 4, -1, 1},
+        {2, "$10\r\n0\r\n0\r\n0\r\n0\r\nx\r\n0x3\r\n1\r\n22\r\n0\r\n1\r\n1\r\n-7\r\n1\r\n1\r\n", 16, 3, 22, -1},
+    };
+    for (const auto& row : rows) {
+        QDir(dataDir.path()).remove("options.txt");
+        Start(&row.options);
+        EXPECT_EQ(form->DesBarPanel->TM->value(), row.margin) << "row " << row.line;
+        EXPECT_EQ(form->CSpn->value(), row.columns) << "row " << row.line;
+        EXPECT_EQ(form->KindIndex(), row.kind) << "row " << row.line;
+        EXPECT_EQ(form->LangIndex(), row.language) << "row " << row.line;
+        form->close();
+    }
+    EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("16\r\n0\r\n0\r\n0\r\n0\r\nx\r\n3\r\n"));
+    QDir(dataDir.path()).remove("options.txt");
+    const QByteArray spaced = "0\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n";
+    Start(&spaced);
+    EXPECT_EQ(form->UEd->text(), "  keep spaces ");
+    EXPECT_TRUE(ReadFile(OptionsPath()).contains("\r\n  keep spaces \r\n"));
+}
+
+TEST_F(SheetTest, AnUnreadableNumberIsReportedAndStartUpGoesOn)
+{
+    const QByteArray options = "20\r\n21\r\n\r\n22\r\n23\r\ncaption\r\n1\r\n1\r\n9\r\n0\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
+    Start(&options);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Invalid numeric input")) << errors[0].toStdString();
+    // The blank line shifts the reads: the fifth integer lands on the caption and stops the loading.
+    EXPECT_EQ(form->DesBarPanel->TM->value(), 20);
+    EXPECT_EQ(form->DesBarPanel->LM->value(), 23);
+    EXPECT_TRUE(form->AboutPanel->isVisible());
+    EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("20\r\n21\r\n22\r\n23\r\n0\r\n"));
+}
+
+TEST_F(SheetTest, DesignPanelOkAppliesAndSavesCancelKeepsTheReport)
+{
+    Start();
+    form->AboutOkClick();
+    form->DesBtnClick();
+    EXPECT_TRUE(form->DesBarPanel->isVisible());
+    EXPECT_FALSE(form->BarImage->isVisible());
+    form->DesBarPanel->TM->setValue(20);
+    EXPECT_EQ(form->DesBarPanel->DesQR->Page().ValueMm(TPageValue::TopMargin), 20.0);
+    form->BitBtn1Click();
+    EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::TopMargin), 20.0);
+    EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("20\r\n"));
+    EXPECT_EQ(form->BCode().Height(), 64) << "the row height waits for the next change of rows";
+
+    form->DesBtnClick();
+    form->DesBarPanel->TM->setValue(30);
+    form->BitBtn3Click();
+    EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::TopMargin), 20.0);
+    EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("20\r\n"));
+    form->RSpn->setValue(2);
+    EXPECT_EQ(form->BCode().Height(), ((297 - 30) - 10) * 464 / (2 * 277)) << "cancelled margin counts";
+    form->DesBtnClick();
+    EXPECT_EQ(form->DesBarPanel->TM->value(), 20) << "the panel shows the report's values again";
+    form->DesBarPanel->TM->setValue(30);
+    form->BitBtn3Click();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("30\r\n")) << "closing saves the cancelled values";
+}
+
+TEST_F(SheetTest, PrintingFillsTheTableWithOneLabelPerCellAndOpensOnePreview)
+{
+    Start();
+    form->AboutOkClick();
+    form->CSpn->setValue(4);
+    form->RSpn->setValue(20);
+    form->SpeedButton1Click();
+    ASSERT_NE(form->OpenPreviewWindow(), nullptr);
+    EXPECT_EQ(form->Table1.RowCount(), 80);
+    form->Table1.First();
+    const QImage first = form->Table1.Graphic();
+    EXPECT_EQ(first, form->LabelImage());
+    QPrintPreviewDialog* preview = form->OpenPreviewWindow();
+    form->SpeedButton1Click();
+    EXPECT_EQ(form->OpenPreviewWindow(), preview) << "a second print brings the open preview forward";
+    delete preview;
+
+    form->CSpn->setValue(1);
+    form->RSpn->setValue(2);
+    form->SpeedButton1Click();
+    EXPECT_EQ(form->Table1.RowCount(), 2);
+}
+
+TEST_F(SheetTest, ALockedTableFailsThePrintAndKeepsItsRows)
+{
+    Start();
+    form->AboutOkClick();
+    form->CSpn->setValue(2);
+    form->SpeedButton1Click();
+    delete form->OpenPreviewWindow();
+    ASSERT_EQ(form->Table1.RowCount(), 2);
+
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+    other.setDatabaseName(QDir(dataDir.path()).filePath("pict.db"));
+    ASSERT_TRUE(other.open());
+    QSqlQuery lock(other);
+    ASSERT_TRUE(lock.exec("BEGIN IMMEDIATE"));
+    form->CSpn->setValue(4);
+    try {
+        form->SpeedButton1Click();
+        ADD_FAILURE() << "printing over a locked table succeeded";
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()).find("in use by another program"), std::string::npos) << e.what();
+    }
+    lock.exec("ROLLBACK");
+    lock = QSqlQuery();
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase("other-program");
+    EXPECT_EQ(form->Table1.RowCount(), 2);
+}
+
+TEST_F(SheetTest, PreparedSheetsFollowThePageFlow)
+{
+    Start();
+    form->AboutOkClick();
+    struct Row { int line; int columns; int rows; bool stretch; std::size_t pages; double cellWidthTenths; } rows[] = {
+        {1, 4, 20, false, 1, 78 * 254 / 43.2},
+        {2, 2, 16, false, 2, 160 * 254 / 43.2},
+        {3, 1, 1, false, 1, 323 * 254 / 43.2},
+        {4, 1, 1, true, 1, 323 * 254 / 43.2},
+    };
+    for (const auto& row : rows) {
+        form->CSpn->setValue(row.columns);
+        form->RSpn->setValue(row.rows == 1 ? 2 : row.rows);  // a real change, so the rows apply
+        form->RSpn->setValue(row.rows);
+        form->StChk->setChecked(row.stretch);
+        const TPreparedReport sheet = printForm.qr().PrepareRun(row.columns * row.rows);
+        ASSERT_EQ(sheet.Pages.size(), row.pages) << "row " << row.line;
+        const TPlacedElement& cell = sheet.Pages[0].Elements.front();
+        EXPECT_NEAR(cell.Frame.Width, row.cellWidthTenths, 0.01) << "row " << row.line;
+        EXPECT_EQ(std::get<TPlacedImage>(cell.Content).Stretch, row.stretch) << "row " << row.line;
+    }
+    const TPreparedReport twoBySixteen = [&] {
+        form->CSpn->setValue(2);
+        form->RSpn->setValue(16);
+        return printForm.qr().PrepareRun(32);
+    }();
+    auto images = [](const TPreparedPage& page) {
+        return std::count_if(page.Elements.begin(), page.Elements.end(),
+                             [](const TPlacedElement& e) { return std::holds_alternative<TPlacedImage>(e.Content); });
+    };
+    EXPECT_EQ(images(twoBySixteen.Pages[0]), 30);
+    EXPECT_EQ(images(twoBySixteen.Pages[1]), 2);
+}
+
+TEST_F(SheetTest, ClosingWhenTheOptionsCannotBeWrittenAsksFirst)
+{
+    Start();
+    QFile::remove(OptionsPath());
+    ASSERT_TRUE(QDir(dataDir.path()).mkdir("options.txt"));  // a directory where the file should be
+    closeAnyway = false;
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_FALSE(errors.isEmpty());
+    EXPECT_TRUE(errors.last().startsWith("The options could not be saved: File access denied")) << errors.last().toStdString();
+    closeAnyway = true;
+    EXPECT_TRUE(form->close());
+}
+
+}  // namespace
+}  // namespace quillon
