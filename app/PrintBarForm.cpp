@@ -47,6 +47,8 @@ TPrintBarForm::TPrintBarForm()
     FCreditLine->SetText(kCreditLine);
     FCreditLine->SetFont({.Family = "Arabic Transparent", .PointSize = 8.0});
     FCreditLine->SetWordWrap(true);
+    FCreditLine->SetWidth(FFooter->Width());  // one line across the page between the margins
+    FCreditLine->SetHeight(FFooter->Height());
 }
 
 void TPrintBarForm::ApplyColumns(int columns)
