@@ -1,13 +1,20 @@
-// Composing the label image as the preview does after every change of the deck.
+// Composing the label image as the preview does after every change of the deck, and the print
+// command's sheet: the picture table's rows, the page flow and the PDF.
 // Run: scripts/bench (Release build), or build/release/bench/app_bench.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdlib>
+#include <vector>
 
 #include "app/FontSubstitutions.h"
 #include "app/LabelComposer.h"
+#include "app/PrintBarForm.h"
+#include "app/SheetRun.h"
+#include "data/PictureTable.h"
+#include "report/PdfOutput.h"
 
 namespace {
 
@@ -33,6 +40,59 @@ void ComposeDefaultLabel(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ComposeDefaultLabel)->Unit(benchmark::kMicrosecond);
+
+// The full sheet: 4 columns of 20 rows, the largest the window allows.
+constexpr TSheetSettings kFullSheet{.Columns = 4, .Rows = 20};
+constexpr int kFullSheetLabels = kFullSheet.Columns * kFullSheet.Rows;
+
+// The window's label at the full sheet's row height, as the rows control sets it.
+QImage FullSheetLabel()
+{
+    TBarcode barcode;
+    barcode.SetModul(2);
+    barcode.SetHeight(SheetRowHeight(kFullSheet.TopMm, kFullSheet.BottomMm, kFullSheet.Rows));
+    barcode.SetShowText(bcoCode);
+    barcode.SetText("6212236011840");
+    return ComposeLabel(barcode,
+                        {.UpperOn = true, .Upper = "www.quillon.example", .LowerOn = false, .Lower = {}});
+}
+
+// What the print command does before its preview opens: replace the picture table's rows with 80
+// copies of the label, reopen it, read the pictures back and prepare the run. Target: under 100 ms.
+void PrintCommandPreparation(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    TPictureTable table;
+    table.SetFileName(dir.filePath("pict.db"));
+    TPrintBarForm form;
+    ApplySheetSettings(form, kFullSheet);
+    const QImage label = FullSheetLabel();
+    for (auto _ : state) {
+        table.Open();
+        table.ReplaceAllRows(label, kFullSheetLabels);
+        table.Close();
+        table.Open();
+        std::vector<QImage> pictures;
+        for (table.First(); !table.Eof(); table.Next())
+            pictures.push_back(table.Graphic());
+        benchmark::DoNotOptimize(PrepareSheet(form, static_cast<int>(pictures.size())));
+    }
+    table.Close();
+}
+BENCHMARK(PrintCommandPreparation)->Unit(benchmark::kMillisecond);
+
+// quillon-cli sheet's work after composing the label: the sheet set up, its run and the PDF.
+void FullSheetToPdf(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::vector<QImage> pictures(kFullSheetLabels, FullSheetLabel());
+    for (auto _ : state) {
+        TPrintBarForm form;
+        ApplySheetSettings(form, kFullSheet);
+        WritePdf(PrepareSheet(form, kFullSheetLabels), pictures, dir.filePath("sheet.pdf"));
+    }
+}
+BENCHMARK(FullSheetToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -12,7 +12,7 @@
 namespace quillon::cli {
 
 const char* const kUsage = "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | "
-                           "quillon-cli label [options] -o FILE TEXT";
+                           "quillon-cli label|sheet [options] -o FILE TEXT";
 
 const char* const kHelp =
     "commands:\n"
@@ -21,6 +21,9 @@ const char* const kHelp =
     "  width [options] TEXT     the width in pixels\n"
     "  label [options] -o FILE TEXT\n"
     "                           the label image as the preview composes it, written as PNG\n"
+    "  sheet [options] -o FILE TEXT\n"
+    "                           the A4 sheet of columns x rows labels as the print preview shows it,\n"
+    "                           written as PDF\n"
     "\n"
     "options:\n"
     "  -k, --kind NAME|ORDINAL  symbology, a list entry name such as CodeEAN13 (default CodeEAN13)\n"
@@ -28,15 +31,22 @@ const char* const kHelp =
     "  --method none|mod10      check-digit method (default mod10)\n"
     "  -m, --modul N            narrow module width in pixels, 1 to 49 (default 1)\n"
     "  -r, --ratio R            wide-to-narrow ratio (default 2.0)\n"
-    "  --height H               bar height in pixels (default 64)\n"
-    "  --angle DEG              label: turn the barcode and place it as the preview does\n"
+    "  --height H               bar height in pixels (default 64; for sheet, the row height that\n"
+    "                           --rows and the top and bottom margins give, as the window sets it)\n"
+    "  --angle DEG              label, sheet: turn the barcode and place it as the preview does\n"
     "                           (not given: unturned at the top-left corner)\n"
     "  --show none|code|type|both\n"
-    "                           human-readable lines (default none; code for label)\n"
+    "                           human-readable lines (default none; code for label and sheet)\n"
     "  --bar-color RRGGBB       bar colour in hexadecimal (default 000000)\n"
-    "  --upper TEXT             label: the upper caption (off unless given)\n"
-    "  --lower TEXT             label: the lower caption (off unless given)\n"
-    "  -o, --output FILE        label: the image file to write, ending in .png\n"
+    "  --upper TEXT             label, sheet: the upper caption (off unless given)\n"
+    "  --lower TEXT             label, sheet: the lower caption (off unless given)\n"
+    "  --columns C              sheet: label columns, 1 to 4 (default 1)\n"
+    "  --rows R                 sheet: label rows, 1 to 20 (default 1)\n"
+    "  --margins T,R,B,L        sheet: top, right, bottom and left margins in whole millimetres,\n"
+    "                           0 to 50 each (default 10,10,10,10)\n"
+    "  --spacing S              sheet: space between columns in whole millimetres, 0 to 50 (default 2)\n"
+    "  --stretch                sheet: scale each label to fill its cell\n"
+    "  -o, --output FILE        label: the image to write, ending in .png; sheet: the PDF, ending in .pdf\n"
     "  --                       ends the options, for a TEXT that starts with '-'\n"
     "\n"
     "Engine errors and unwritable files exit with status 1, usage errors with status 2.";
@@ -45,28 +55,29 @@ namespace {
 
 bool TakesText(const std::string& command)
 {
-    return command == "pattern" || command == "width" || command == "label";
+    return command == "pattern" || command == "width" || command == "label" || command == "sheet";
 }
 
-bool EndsWithPng(const std::string& path)
+bool EndsWith(const std::string& path, std::string_view extension)
 {
-    constexpr std::string_view kExtension = ".png";
-    if (path.size() < kExtension.size())
+    if (path.size() < extension.size())
         return false;
-    const std::string_view tail = std::string_view(path).substr(path.size() - kExtension.size());
+    const std::string_view tail = std::string_view(path).substr(path.size() - extension.size());
     for (std::size_t i = 0; i < tail.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(tail[i])) != kExtension[i])
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != extension[i])
             return false;
     return true;
 }
 
-// The label is written as PNG; the extension says so, so that no file carries the wrong one.
-void CheckLabelOutput(const std::string& output)
+// label writes PNG and sheet writes PDF; the extension must say so, so that no file carries the
+// wrong one.
+void CheckOutput(const std::string& command, const std::string& output)
 {
+    const std::string_view extension = command == "sheet" ? ".pdf" : ".png";
     if (output.empty())
-        throw UsageError("label needs -o FILE");
-    if (!EndsWithPng(output))
-        throw UsageError("-o FILE must end in .png, not '" + output + "'");
+        throw UsageError(command + " needs -o FILE");
+    if (!EndsWith(output, extension))
+        throw UsageError("-o FILE must end in " + std::string(extension) + ", not '" + output + "'");
 }
 
 int ParseInt(const std::string& option, const std::string& value, int low, int high)
@@ -224,8 +235,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
             throw UsageError(options.command + " takes exactly one TEXT");
         options.text = texts[0];
     }
-    if (options.command == "label")
-        CheckLabelOutput(options.output);
+    if (options.command == "label" || options.command == "sheet")
+        CheckOutput(options.command, options.output);
     return options;
 }
 

@@ -1,11 +1,21 @@
 #include "Commands.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QSaveFile>
 #include <QString>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <span>
+#include <vector>
 
 #include "app/LabelComposer.h"
+#include "app/PrintBarForm.h"
+#include "barcode/Exception.h"
 #include "barcode/KindNames.h"
+#include "report/PdfOutput.h"
 
 namespace quillon::cli {
 
@@ -24,6 +34,89 @@ TLabelCaptions CaptionsFrom(const CliOptions& options)
             .Upper = text(options.upper),
             .LowerOn = options.lower.has_value(),
             .Lower = text(options.lower)};
+}
+
+QString LocalPath(const std::string& path)
+{
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+OutputError WriteFailure(const std::string& output, const QString& reason)
+{
+    return OutputError("cannot write '" + output + "': " + reason.toStdString());
+}
+
+// The target's replacement: a temporary file beside it, renamed over it on commit; leaving without
+// commit removes it and the target stays as it was. Unbuffered, so that each write reaches the disk
+// at once and returns what it really wrote: a buffered QSaveFile writes at commit, and on a full
+// disk commits a cut-short file while reporting success.
+void OpenReplacement(QSaveFile& file, const std::string& output)
+{
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw WriteFailure(output, file.errorString());
+}
+
+// Writes the whole of bytes and renames the replacement over the target. A short write sets no
+// error of its own, so the count is checked.
+void WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const std::string& output)
+{
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size())
+        throw WriteFailure(output, file.error() != QFileDevice::NoError
+                                       ? file.errorString()
+                                       : QStringLiteral("only %1 of %2 bytes could be written")
+                                             .arg(std::max<qint64>(written, 0))
+                                             .arg(bytes.size()));
+    if (!file.commit())
+        throw WriteFailure(output, file.errorString());
+}
+
+// Encoded in memory first, so that a failing disk is told apart from a failing encoder.
+QByteArray EncodePng(const QImage& image, const std::string& output)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        throw WriteFailure(output, QStringLiteral("the PNG encoder failed"));
+    return png;
+}
+
+// The PDF writer does not report failed writes, so its file is checked: a whole PDF ends in
+// %%EOF, and its startxref offset points at the cross-reference table, which a lost piece before
+// it would shift.
+bool IsWholePdf(const QByteArray& pdf)
+{
+    const qsizetype keyword = pdf.lastIndexOf("startxref");
+    if (!pdf.startsWith("%PDF-") || keyword < 0)
+        return false;
+    const QList<QByteArray> words = pdf.mid(keyword).simplified().split(' '); // startxref N %%EOF
+    bool ok = false;
+    const qlonglong offset = words.size() == 3 ? words[1].toLongLong(&ok) : -1;
+    return ok && words[2] == "%%EOF" && offset >= 0 && offset < pdf.size() &&
+           pdf.mid(static_cast<qsizetype>(offset), 4) == "xref";
+}
+
+// The PDF writer takes a file name: it writes beside the target into a temporary file, which is
+// read back whole, checked, and only then becomes the target.
+QByteArray RenderPdf(const TPreparedReport& prepared, std::span<const QImage> pictures,
+                     const std::string& output)
+{
+    QTemporaryFile scratch(LocalPath(output) + QStringLiteral(".XXXXXX.pdf"));
+    if (!scratch.open())
+        throw WriteFailure(output, scratch.errorString());
+    scratch.close(); // kept until scratch goes out of scope; the writer opens it by name
+    try {
+        WritePdf(prepared, pictures, scratch.fileName());
+    } catch (const Exception& e) {
+        throw WriteFailure(output, QString::fromUtf8(e.what()));
+    }
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        throw WriteFailure(output, written.errorString());
+    const QByteArray pdf = written.readAll();
+    if (!IsWholePdf(pdf))
+        throw WriteFailure(output, QStringLiteral("the PDF could not be written in full"));
+    return pdf;
 }
 
 } // namespace
@@ -77,21 +170,43 @@ QImage ComposeLabelImage(const CliOptions& options)
 
 void RunLabel(const CliOptions& options)
 {
-    const QImage image = ComposeLabelImage(options);
-    const QString path =
-        QString::fromLocal8Bit(options.output.data(), static_cast<qsizetype>(options.output.size()));
-    const auto failure = [&](const QString& reason) {
-        return OutputError("cannot write '" + options.output + "': " + reason.toStdString());
-    };
-    QSaveFile file(path); // a temporary file beside the target, renamed over it on commit
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
-    // Leaving without commit removes the temporary file: the target stays as it was.
-    if (!image.save(&file, "PNG"))
-        throw failure(file.error() == QFileDevice::NoError ? QStringLiteral("the PNG encoder failed")
-                                                           : file.errorString());
-    if (!file.commit())
-        throw failure(file.errorString());
+    const QByteArray png = EncodePng(ComposeLabelImage(options), options.output);
+    QSaveFile file(LocalPath(options.output));
+    OpenReplacement(file, options.output);
+    WriteAndCommit(file, png, options.output);
+}
+
+TSheetSettings SheetSettingsFrom(const CliOptions& options)
+{
+    return {.Columns = options.columns,
+            .Rows = options.rows,
+            .TopMm = options.margins.top,
+            .RightMm = options.margins.right,
+            .BottomMm = options.margins.bottom,
+            .LeftMm = options.margins.left,
+            .SpacingMm = options.spacing,
+            .Stretch = options.stretch};
+}
+
+void RunSheet(const CliOptions& options)
+{
+    const TSheetSettings settings = SheetSettingsFrom(options);
+    // The rows control sets the bar height to the row height, as the window does.
+    CliOptions labelOptions = options;
+    labelOptions.height =
+        options.height.value_or(SheetRowHeight(settings.TopMm, settings.BottomMm, settings.Rows));
+    const QImage label = ComposeLabelImage(labelOptions);
+
+    TPrintBarForm form;
+    ApplySheetSettings(form, settings);
+    const int labelCount = settings.Columns * settings.Rows;
+    const TPreparedReport prepared = PrepareSheet(form, labelCount);
+    // One shared image for every cell, as every row of the picture table holds the same label.
+    const std::vector<QImage> pictures(static_cast<std::size_t>(labelCount), label);
+
+    QSaveFile file(LocalPath(options.output));
+    OpenReplacement(file, options.output);
+    WriteAndCommit(file, RenderPdf(prepared, pictures, options.output), options.output);
 }
 
 } // namespace quillon::cli

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "CliOptions.h"
+#include "app/SheetRun.h"
 
 class QImage;
 
@@ -28,5 +29,12 @@ QImage ComposeLabelImage(const CliOptions& options);
 // Composes the label and writes it to options.output in one piece: the file is either the whole
 // new image or left as it was. Raises OutputError when it cannot be written.
 void RunLabel(const CliOptions& options);
+
+// The sheet geometry that the command line asks for.
+TSheetSettings SheetSettingsFrom(const CliOptions& options);
+// Composes the label with the row height as its bar height (unless --height is given), fills the
+// columns x rows cells of the sheet with it by the report's page flow and writes the PDF to
+// options.output in one piece. Needs a QGuiApplication. Raises OutputError when it cannot be written.
+void RunSheet(const CliOptions& options);
 
 } // namespace quillon::cli

@@ -43,6 +43,9 @@ int Run(const quillon::cli::CliOptions& options)
     else if (options.command == "label") {
         const auto app = StartGui();
         RunLabel(options);
+    } else if (options.command == "sheet") {
+        const auto app = StartGui();
+        RunSheet(options);
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

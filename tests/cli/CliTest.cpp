@@ -13,7 +13,7 @@ using quillon::testing::CliRun;
 using quillon::testing::RunCli;
 
 const std::string kUsageLine =
-    "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | quillon-cli label [options] -o FILE TEXT\n";
+    "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | quillon-cli label|sheet [options] -o FILE TEXT\n";
 
 TEST(Cli, SubcommandsPrintExactlyTheirLines)
 {

@@ -20,7 +20,7 @@ using testing::CliRun;
 using testing::RunCli;
 
 const std::string kUsageLine = "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | "
-                               "quillon-cli label [options] -o FILE TEXT\n";
+                               "quillon-cli label|sheet [options] -o FILE TEXT\n";
 
 std::string OutputPath(const std::string& name)
 {

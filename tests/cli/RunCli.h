@@ -27,11 +27,12 @@ inline std::string ShellQuote(const std::string& arg)
     return quoted + "'";
 }
 
-inline CliRun RunCli(const std::vector<std::string>& args)
+// shellPrologue runs in the same shell first, such as a limit on the size of the files written.
+inline CliRun RunCli(const std::vector<std::string>& args, const std::string& shellPrologue = "")
 {
     // One file per process: ctest runs the tests of this binary in parallel processes.
     const std::string errFile = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) + ".txt";
-    std::string command = ShellQuote(QUILLON_CLI);
+    std::string command = shellPrologue + ShellQuote(QUILLON_CLI);
     for (const auto& arg : args)
         command += " " + ShellQuote(arg);
     command += " 2>" + ShellQuote(errFile);
