@@ -121,7 +121,11 @@ void TBarForm::LoadOptions()
             StChk->setChecked(reader.ReadInteger() == 1);
             UChk->setChecked(reader.ReadInteger() == 1);
         } catch (const std::exception& e) {
-            ReportError(QString::fromUtf8(e.what()) + ": " + OptionsPath());
+            // File errors name the file already; a bad number is told which file it is in.
+            QString message = QString::fromUtf8(e.what());
+            if (!message.contains(OptionsPath()))
+                message += ": " + OptionsPath();
+            ReportError(message);
         }
     }
     BitBtn1Click();

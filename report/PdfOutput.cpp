@@ -1,11 +1,35 @@
 #include "report/PdfOutput.h"
 
+#include <QFile>
 #include <QPrinter>
 
 #include "barcode/Exception.h"
 #include "report/PageRenderer.h"
 
 namespace quillon {
+
+namespace {
+
+// The PDF writer does not report failed writes, so its file is checked: a whole PDF ends in
+// %%EOF, and its startxref offset points at the cross-reference table, which a lost piece before
+// it would shift.
+bool IsWholePdf(const QString& filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray pdf = file.readAll();
+    const qsizetype keyword = pdf.lastIndexOf("startxref");
+    if (!pdf.startsWith("%PDF-") || keyword < 0)
+        return false;
+    const QList<QByteArray> words = pdf.mid(keyword).simplified().split(' ');  // startxref N %%EOF
+    bool ok = false;
+    const qlonglong offset = words.size() == 3 ? words[1].toLongLong(&ok) : -1;
+    return ok && words[2] == "%%EOF" && offset >= 0 && offset < pdf.size() &&
+           pdf.mid(static_cast<qsizetype>(offset), 4) == "xref";
+}
+
+}  // namespace
 
 void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, const QString& filePath)
 {
@@ -18,6 +42,9 @@ void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, c
     ConfigurePrinter(printer, report);
     if (!RenderPages(printer, report, pictures))
         throw Exception("Cannot write the PDF file <" + filePath.toStdString() + ">");
+    printer.setOutputFileName(QString());  // closes the file, so that it can be checked
+    if (!IsWholePdf(filePath))
+        throw Exception("The PDF file <" + filePath.toStdString() + "> could not be written in full");
 }
 
 }  // namespace quillon

@@ -1,0 +1,44 @@
+// Fault tests: the two versions of the options file that the helper programs write, known to both sides.
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+#include <string>
+
+#include "app/OptionsFile.h"
+
+namespace quillon::faults {
+
+enum class TVersion : std::uint8_t { Old, New };
+
+// The versions differ in length and on every line, so that a cut file or a mix of the two shows.
+// The new one is long enough for a save to take a while, so that kills land inside it.
+inline QByteArray OptionsVersion(TVersion version)
+{
+    const bool isNew = version == TVersion::New;
+    const TOptionsValues values{
+        .TM = isNew ? 20 : 10,
+        .RM = isNew ? 21 : 11,
+        .BM = isNew ? 22 : 12,
+        .LM = isNew ? 23 : 13,
+        .CS = isNew ? 4 : 3,
+        .UEd = isNew ? std::string(64 * 1024, 'N') : std::string("old caption"),
+        .CSpn = isNew ? 4 : 2,
+        .RSpn = isNew ? 20 : 3,
+        .BarKindSp = isNew ? 13 : 9,
+        .ColorBox1 = isNew ? 255 : -16777211,
+        .ZomSpn = isNew ? 5 : 2,
+        .RatioSpn = isNew ? 3 : 1,
+        .LangRG = isNew ? 0 : 1,
+        .StChk = isNew,
+        .UChk = !isNew,
+    };
+    const std::string bytes = FormatOptions(values);
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// What fault_child prints when it could not give up root: the permission cases cannot run.
+inline constexpr char kCannotDropPrivileges[] = "cannot drop privileges";
+inline constexpr int kCannotDropPrivilegesExit = 3;
+
+} // namespace quillon::faults
