@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "app/OptionsFile.h"
-#include "barcode/Exception.h"
+#include "tests/support/ExpectMessage.h"
 
 namespace quillon {
 
@@ -20,13 +20,7 @@ namespace {
 
 using namespace std::literals;
 
-#define EXPECT_THROW_MSG(statement, message)                                                                 \
-    try {                                                                                                    \
-        statement;                                                                                           \
-        ADD_FAILURE() << "no exception, expected: " << (message);                                            \
-    } catch (const Exception& e) {                                                                           \
-        EXPECT_EQ(std::string(e.what()), (message));                                                         \
-    }
+using testing::MessageOf;
 
 const std::string kInvalid = "Invalid numeric input";
 const std::string kZeros(30, '0');
@@ -73,27 +67,24 @@ TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
     };
     // clang-format on
     for (const Row& row : rows) {
-        TOptionsReader reader(row.Bytes);
+        TOptionsReader r(row.Bytes);
         std::vector<std::string> results;
         for (const char op : row.Ops) {
-            try {
-                results.push_back(op == 'I' ? std::to_string(reader.ReadInteger()) : reader.ReadLine());
-            } catch (const Exception& e) {
-                results.push_back(e.what());
-            }
+            std::string value;
+            const auto read = [&] { value = op == 'I' ? std::to_string(r.ReadInteger()) : r.ReadLine(); };
+            const std::string error = MessageOf(read);
+            results.push_back(error.empty() ? value : error);
         }
         EXPECT_EQ(results, row.Results) << "row " << row.No;
     }
 }
 
-TEST(OptionsFormat, FirstRunFileByteForByte)
+// The first-run file byte for byte; a round trip keeps every value and drops the caption's line breaks; a
+// file of only the margin lines reads the rest as 0 and an empty caption.
+TEST(OptionsFormat, FirstRunFileRoundTripAndShortFile)
 {
     EXPECT_EQ(FormatOptions({.UEd = "www.example.com"}),
               "10\r\n10\r\n10\r\n10\r\n2\r\nwww.example.com\r\n1\r\n1\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n");
-}
-
-TEST(OptionsFormat, RoundTripKeepsEveryValueAndDropsCaptionLineBreaks)
-{
     TOptionsValues values{.TM = 0, .RM = 50, .BM = 7, .LM = 1, .CS = 12, .UEd = "  \xD9\x85 a\r\nb\rc\n ",
                           .CSpn = 4, .RSpn = 20, .BarKindSp = -1, .ColorBox1 = INT32_MIN, .ZomSpn = 10,
                           .RatioSpn = 0, .LangRG = 0, .StChk = true, .UChk = false};
@@ -101,25 +92,9 @@ TEST(OptionsFormat, RoundTripKeepsEveryValueAndDropsCaptionLineBreaks)
     values.UEd = "  \xD9\x85 abc ";
     EXPECT_EQ(ReadValues(reader), values);
     EXPECT_TRUE(reader.AtEnd());
-}
-
-// A file of only the margin lines: the rest read as 0 and an empty caption.
-TEST(OptionsFormat, ShortFileReadsZeros)
-{
-    TOptionsReader reader("10\r\n10\r\n10\r\n10\r\n2\r\n"s);
-    EXPECT_EQ(ReadValues(reader), (TOptionsValues{.CSpn = 0, .RSpn = 0, .BarKindSp = 0, .ColorBox1 = 0,
+    TOptionsReader shortFile("10\r\n10\r\n10\r\n10\r\n2\r\n"s);
+    EXPECT_EQ(ReadValues(shortFile), (TOptionsValues{.CSpn = 0, .RSpn = 0, .BarKindSp = 0, .ColorBox1 = 0,
                                                   .ZomSpn = 0, .RatioSpn = 0, .LangRG = 0, .UChk = false}));
-}
-
-TEST(OptionsFileIo, WriteReplacesTheFileAndLeavesNothingElse)
-{
-    QTemporaryDir dir;
-    const QString path = OptionsFilePath(dir.path());
-    const QByteArray bytes("new\0\xFF\r\n", 7);
-    WriteOptionsFile(path, "old");
-    WriteOptionsFile(path, bytes);
-    EXPECT_EQ(ReadOptionsFile(path), bytes);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"options.txt"});
 }
 
 // Each row gives a folder holding an old options file the modes named and reads or writes the target
@@ -138,12 +113,10 @@ void ExpectFailures(const std::vector<FailureRow>& rows)
         WriteOptionsFile(old, "old");
         QFile::setPermissions(old, row.File);
         QFile::setPermissions(dir.path(), row.Folder);
-        const std::string message = row.Reason + ": " + path.toStdString();
-        if (row.Kind == Op::Write) {
-            EXPECT_THROW_MSG(WriteOptionsFile(path, "new"), message);
-        } else {
-            EXPECT_THROW_MSG(ReadOptionsFile(path), message);
-        }
+        const auto act = [&] {
+            row.Kind == Op::Write ? WriteOptionsFile(path, "x") : void(ReadOptionsFile(path));
+        };
+        EXPECT_EQ(MessageOf(act), row.Reason + ": " + path.toStdString()) << "row " << row.No;
         QFile::setPermissions(dir.path(), kRwx);
         QFile::setPermissions(old, kRw);
         EXPECT_EQ(ReadOptionsFile(old), "old") << "row " << row.No;
@@ -171,8 +144,9 @@ TEST(OptionsFileIo, PermissionFailuresAreReportedAndLoseNothing)
                     {8, Op::Read, "options.txt", kRwx, {}, "File access denied"}});  // unreadable
 }
 
-// The file size limit stands in for a full disk: writes beyond it fail with EFBIG.
-TEST(OptionsFileIo, DiskFullKeepsThePreviousFile)
+// The file size limit stands in for a full disk: writes beyond it fail with EFBIG, and the previous file
+// stays; a write that succeeds replaces it and leaves nothing else behind.
+TEST(OptionsFileIo, WriteReplacesTheFileOrKeepsThePreviousOneWhenTheDiskIsFull)
 {
     QTemporaryDir dir;
     const QString path = OptionsFilePath(dir.path());
@@ -183,12 +157,16 @@ TEST(OptionsFileIo, DiskFullKeepsThePreviousFile)
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     std::string message;
     if (setrlimit(RLIMIT_FSIZE, &small) == 0) {
-        try { WriteOptionsFile(path, QByteArray(64, 'x')); } catch (const Exception& e) { message = e.what(); }
+        message = MessageOf([&] { WriteOptionsFile(path, QByteArray(64, 'x')); });
         setrlimit(RLIMIT_FSIZE, &saved);
     }
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(message, "Disk full: " + path.toStdString());
     EXPECT_EQ(ReadOptionsFile(path), "old");
+    const QByteArray bytes("new\0\xFF\r\n", 7);
+    WriteOptionsFile(path, bytes);
+    EXPECT_EQ(ReadOptionsFile(path), bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"options.txt"});
 }
 
 TEST(OptionsFileIo, EnsureDirectoryCreatesMissingFolders)

@@ -9,17 +9,13 @@
 
 #include "barcode/Barcode.h"
 #include "barcode/RecordingCanvas.h"
+#include "tests/support/ExpectMessage.h"
 
 namespace quillon {
 namespace {
 
-#define EXPECT_THROW_MSG(statement, message)                                                                 \
-    try {                                                                                                    \
-        statement;                                                                                           \
-        ADD_FAILURE() << "no exception, expected: " << (message);                                            \
-    } catch (const Exception& e) {                                                                           \
-        EXPECT_EQ(std::string(e.what()), (message));                                                         \
-    }
+using namespace std::literals;
+using testing::MessageOf;
 
 constexpr TColor kBarColor = 0x0000FF;   // red
 constexpr TColor kSpaceColor = 0x00FF00; // green
@@ -31,22 +27,14 @@ struct Setting {
     std::string pattern = "5";
     int modul = 2; // Code 128 B: Ratio unclamped, widths modul, 2 modul, 3 modul, 4 modul
     double angle = 0;
-    int height = 10;
-    int left = 0;
-    int top = 0;
+    int height = 10, left = 0, top = 0;
 };
 
 TBarcode Make(const Setting& s)
 {
     TBarcode b;
-    b.SetTyp(bcCode128B);
-    b.SetModul(s.modul);
-    b.SetAngle(s.angle);
-    b.SetHeight(s.height);
-    b.SetLeft(s.left);
-    b.SetTop(s.top);
-    b.SetColor(kSpaceColor);
-    b.SetColorBar(kBarColor);
+    b.SetTyp(bcCode128B), b.SetModul(s.modul), b.SetAngle(s.angle), b.SetHeight(s.height);
+    b.SetLeft(s.left), b.SetTop(s.top), b.SetColor(kSpaceColor), b.SetColorBar(kBarColor);
     b.ComputeModuleWidths();
     return b;
 }
@@ -87,10 +75,10 @@ TEST(Draw, BarCornersFollowAngleHeightAndOrigin)
         b.DrawBars(row.setting.pattern, canvas);
         const auto polygons = canvas.Polygons();
         ASSERT_EQ(polygons.size(), 1u) << "row " << row.row;
-        EXPECT_EQ(polygons[0].Points, row.corners) << "row " << row.row;
-        EXPECT_EQ(polygons[0].Pen.Color, row.color) << "row " << row.row;
-        EXPECT_EQ(polygons[0].Brush.Color, row.color) << "row " << row.row;
-        EXPECT_EQ(polygons[0].Pen.Width, 1) << "row " << row.row;
+        const TRecordedPolygon& p = polygons[0];
+        EXPECT_EQ(std::tuple(p.Points, p.Pen.Color, p.Brush.Color, p.Pen.Width),
+                  std::tuple(row.corners, row.color, row.color, 1))
+            << "row " << row.row;
     }
 }
 
@@ -98,8 +86,7 @@ TEST(Draw, ElementsLieSideBySide)
 {
     // Modul 1, Ratio 3: widths 1, 3, 4, 6. Bar 0-2, space 3, bar 4, short bar 5, wide space 6-8.
     TBarcode b = Make({.modul = 1});
-    b.SetRatio(3.0);
-    b.ComputeModuleWidths();
+    b.SetRatio(3.0), b.ComputeModuleWidths();
     TRecordingCanvas canvas;
     b.DrawBars("605A1", canvas);
     std::vector<std::pair<int, int>> columns;
@@ -108,64 +95,52 @@ TEST(Draw, ElementsLieSideBySide)
     EXPECT_EQ(columns, (std::vector<std::pair<int, int>>{{0, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 8}}));
 }
 
-struct TextRow {
-    int row = 0;
-    TBarcodeOption show = bcoNone;
-    std::vector<std::string> texts;
-    std::vector<TPoint> positions;
-};
-
 // Left 3, Top 5, Height 64: the code line at (13, 59), the type name at (3, 19).
-const TextRow kTextRows[] = {
-    {1, bcoNone, {}, {}},
-    {2, bcoCode, {"* 4711 *"}, {{13, 59}}},
-    {3, bcoTyp, {"EAN13"}, {{3, 19}}},
-    {4, bcoBoth, {"* 4711 *", "EAN13"}, {{13, 59}, {3, 19}}},
+using TextLines = std::vector<std::pair<std::string, TPoint>>;
+const std::pair<TBarcodeOption, TextLines> kTextRows[] = {
+    {bcoNone, {}},
+    {bcoCode, {{"* 4711 *", {13, 59}}}},
+    {bcoTyp, {{"EAN13", {3, 19}}}},
+    {bcoBoth, {{"* 4711 *", {13, 59}}, {"EAN13", {3, 19}}}},
 };
 
 TEST(Draw, TextLinesFollowShowText)
 {
-    for (const TextRow& row : kTextRows) {
+    for (int no = 1; const auto& [show, lines] : kTextRows) {
         TBarcode b = Make({.height = 64, .left = 3, .top = 5});
-        b.SetTyp(bcCodeEAN13);
-        b.SetText("4711");
-        b.SetShowText(row.show);
+        b.SetTyp(bcCodeEAN13), b.SetText("4711"), b.SetShowText(show);
         TRecordingCanvas canvas;
         canvas.SetFont({.Name = "Arial", .Size = 12, .Color = kBarColor});
         canvas.SetBrush({.Color = 0, .Style = bsClear});
         b.DrawBarText(canvas);
-        const auto texts = canvas.Texts();
-        ASSERT_EQ(texts.size(), row.texts.size()) << "row " << row.row;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            EXPECT_EQ(texts[i].Text, row.texts[i]) << "row " << row.row;
-            EXPECT_EQ(texts[i].TopLeft, row.positions[i]) << "row " << row.row;
+        TextLines drawn;
+        for (const TRecordedText& text : canvas.Texts()) {
+            drawn.emplace_back(text.Text, text.TopLeft);
             // Size 4 and a white brush; face, colour and brush style stay the canvas's.
-            EXPECT_EQ(texts[i].Font, (TFont{.Name = "Arial", .Size = 4, .Color = kBarColor}));
-            EXPECT_EQ(texts[i].Brush, (TBrush{.Color = 0xFFFFFF, .Style = bsClear}));
+            EXPECT_EQ(std::pair(text.Font, text.Brush),
+                      std::pair(TFont{.Name = "Arial", .Size = 4, .Color = kBarColor},
+                                TBrush{.Color = 0xFFFFFF, .Style = bsClear}));
         }
+        EXPECT_EQ(drawn, lines) << "row " << no++;
     }
 }
 
 TEST(Draw, DrawRestoresTheCanvasAndShowsTheTrimmedText)
 {
     TBarcode b = Make({.height = 20});
-    b.SetTyp(bcCodePostNet);
-    b.SetText(" 1 ");
-    b.SetShowText(bcoBoth);
+    b.SetTyp(bcCodePostNet), b.SetText(" 1 "), b.SetShowText(bcoBoth);
     TRecordingCanvas canvas;
     canvas.SetFont({.Name = "Arial", .Size = 12, .Color = 0x123456});
     canvas.SetPen({.Color = 0x00FF00, .Width = 3, .Mode = pmWhite});
     canvas.SetBrush({.Color = 0xFF0000, .Style = bsClear});
     const TRecordingCanvas before = canvas;
     b.Draw(canvas);
-    EXPECT_EQ(canvas.Font(), before.Font());
-    EXPECT_EQ(canvas.Pen(), before.Pen());
-    EXPECT_EQ(canvas.Brush(), before.Brush());
+    EXPECT_EQ(std::tuple(canvas.Font(), canvas.Pen(), canvas.Brush()),
+              std::tuple(before.Font(), before.Pen(), before.Brush()));
     EXPECT_EQ(canvas.Polygons().size(), 13u); // frame bar, space, five bars on spaces, frame bar
     const auto texts = canvas.Texts();
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].Text, "* 1 *");
-    EXPECT_EQ(texts[1].Text, "PostNet");
+    EXPECT_EQ(std::pair(texts[0].Text, texts[1].Text), std::pair("* 1 *"s, "PostNet"s));
 }
 
 TEST(Draw, EncodingErrorsDrawNothingAndABadElementStopsTheBars)
@@ -174,13 +149,12 @@ TEST(Draw, EncodingErrorsDrawNothingAndABadElementStopsTheBars)
     b.SetShowText(bcoBoth);
     TRecordingCanvas canvas;
     b.SetTyp(static_cast<TBarcodeType>(255));
-    EXPECT_THROW_MSG(b.Draw(canvas), "TBarcode: wrong BarcodeType");
-    b.SetTyp(bcCodeEAN8);
-    b.SetText("12a");
-    EXPECT_THROW_MSG(b.Draw(canvas), "Barcode must be numeric");
+    EXPECT_EQ(MessageOf([&] { b.Draw(canvas); }), "TBarcode: wrong BarcodeType");
+    b.SetTyp(bcCodeEAN8), b.SetText("12a");
+    EXPECT_EQ(MessageOf([&] { b.Draw(canvas); }), "Barcode must be numeric");
     b.DrawBars("", canvas);
     EXPECT_TRUE(canvas.Calls().empty());
-    EXPECT_THROW_MSG(b.DrawBars("55E5", canvas), "TBarcode: internal Error");
+    EXPECT_EQ(MessageOf([&] { b.DrawBars("55E5", canvas); }), "TBarcode: internal Error");
     EXPECT_EQ(canvas.Polygons().size(), 2u); // the elements before the bad one
 }
 

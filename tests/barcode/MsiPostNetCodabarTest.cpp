@@ -4,17 +4,20 @@
 #include <string>
 
 #include "barcode/Barcode.h"
+#include "tests/support/ExpectMessage.h"
 
 namespace quillon {
 namespace {
 
-std::string PatternOf(TBarcodeType typ, const std::string& text)
+TBarcode Make(TBarcodeType typ, const std::string& text)
 {
     TBarcode barcode;
     barcode.SetTyp(typ);
     barcode.SetText(text);
-    return barcode.BuildPattern();
+    return barcode;
 }
+
+std::string PatternOf(TBarcodeType typ, const std::string& text) { return Make(typ, text).BuildPattern(); }
 
 // An MSI digit by the symbology's rule: four bits, most significant first, 0 = "51" and 1 = "60".
 std::string MsiDigit(int digit)
@@ -28,37 +31,29 @@ std::string MsiDigit(int digit)
 const std::string kMsiStart = "60";
 const std::string kMsiStop = "515";
 
-TEST(Msi, BuildsGoldenPatterns)
+// Text, check digit.
+const std::pair<std::string, int> kMsiCheckRows[] = {
+    {"", 0},          // 1 worked edge case
+    {"12", 5},        // 2 worked example (even length, unchanged)
+    {"55", 4},        // 3 worked edge case
+    {"19", 0},        // 4 worked edge case
+    {"123", 0},       // 5 counted from the right: 6 + 2 + 2
+    {"5", 9},         // 6 10 -> digit sum 1
+    {"12345", 5},     // 7 1 + 4 + 6 + 2 + 2
+    {"7992739871", 3},  // 8 the classic Luhn example
+    {std::string(41, '9'), 1},  // 9 far beyond 32 bits: 41 x 9 = 369
+    {"1234567890123456789012345678901234567890", 2},  // 10 Luhn, computed independently
+};
+
+TEST(Msi, BuildsGoldenPatternsWithTheCheckDigitDoublingOddPositionsFromTheRight)
 {
     // Worked examples: 12 with check digit 5; the empty text as start, check digit 0, stop.
     EXPECT_EQ(PatternOf(bcCodeMSI, "12"), kMsiStart + "51515160" + "51516051" + "51605160" + kMsiStop);
     EXPECT_EQ(PatternOf(bcCodeMSI, ""), "6051515151515");
-}
-
-TEST(Msi, CheckDigitDoublesOddPositionsFromTheRight)
-{
-    struct Row {
-        int number = 0;
-        std::string text;
-        int check = 0;
-    };
-    const Row rows[] = {
-        {1, "", 0},         // worked edge case
-        {2, "12", 5},       // worked example (even length, unchanged)
-        {3, "55", 4},       // worked edge case
-        {4, "19", 0},       // worked edge case
-        {5, "123", 0},      // counted from the right: 6 + 2 + 2
-        {6, "5", 9},        // 10 -> digit sum 1
-        {7, "12345", 5},    // 1 + 4 + 6 + 2 + 2
-        {8, "7992739871", 3},  // the classic Luhn example
-        {9, std::string(41, '9'), 1},  // far beyond 32 bits: 41 x 9 = 369
-        {10, "1234567890123456789012345678901234567890", 2},  // Luhn, computed independently
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("row " + std::to_string(row.number));
-        const std::string pattern = PatternOf(bcCodeMSI, row.text);
-        ASSERT_EQ(pattern.size(), kMsiStart.size() + 8 * (row.text.size() + 1) + kMsiStop.size());
-        EXPECT_EQ(pattern.substr(pattern.size() - kMsiStop.size() - 8, 8), MsiDigit(row.check));
+    for (int no = 1; const auto& [text, check] : kMsiCheckRows) {
+        const std::string pattern = PatternOf(bcCodeMSI, text);
+        ASSERT_EQ(pattern.size(), kMsiStart.size() + 8 * (text.size() + 1) + kMsiStop.size()) << "row " << no;
+        EXPECT_EQ(pattern.substr(pattern.size() - kMsiStop.size() - 8, 8), MsiDigit(check)) << "row " << no++;
     }
 }
 
@@ -72,26 +67,16 @@ TEST(PostNet, BuildsGoldenPatterns)
 
 TEST(MsiPostNet, WideElementsFollowTheRatioUnclamped)
 {
-    struct Row {
-        int number = 0;
-        TBarcodeType typ = bcCodeMSI;
-        double ratio = 2.0;
-        int width = 0;
-    };
     // MSI 12: start 1 narrow + 1 wide, three digits of 4 + 4, stop 2 narrow + 1 wide.
     // PostNet 1: seven one-module bars and six wide spaces.
-    const Row rows[] = {
-        {1, bcCodeMSI, 1.0, 29},     {2, bcCodeMSI, 2.0, 43},     {3, bcCodeMSI, 5.0, 85},
-        {4, bcCodePostNet, 1.0, 13}, {5, bcCodePostNet, 2.0, 19}, {6, bcCodePostNet, 5.0, 37},
+    const std::tuple<TBarcodeType, double, int> rows[] = {
+        {bcCodeMSI, 1.0, 29},     {bcCodeMSI, 2.0, 43},     {bcCodeMSI, 5.0, 85},
+        {bcCodePostNet, 1.0, 13}, {bcCodePostNet, 2.0, 19}, {bcCodePostNet, 5.0, 37},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("row " + std::to_string(row.number));
-        TBarcode barcode;
-        barcode.SetTyp(row.typ);
-        barcode.SetText(row.typ == bcCodeMSI ? "12" : "1");
-        barcode.SetRatio(row.ratio);
-        EXPECT_EQ(barcode.Width(), row.width);
-        EXPECT_EQ(barcode.Ratio(), row.ratio);
+    for (int no = 1; const auto& [typ, ratio, width] : rows) {
+        TBarcode barcode = Make(typ, typ == bcCodeMSI ? "12" : "1");
+        barcode.SetRatio(ratio);
+        EXPECT_EQ(std::pair(barcode.Width(), barcode.Ratio()), std::pair(width, ratio)) << "row " << no++;
     }
 }
 
@@ -109,37 +94,20 @@ TEST(Codabar, BuildsGoldenPatterns)
 
 TEST(Codabar, WidthIs21PlusTenPerDigitAndOneMorePerThreeWideSymbol)
 {
-    struct Row {
-        int number = 0;
-        std::string text;
-        int width = 0;
-    };
-    const Row rows[] = {{1, "", 21}, {2, "1", 31}, {3, "0123456789", 121}, {4, "-$", 41}, {5, ":/.+", 65}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE("row " + std::to_string(row.number));
-        TBarcode barcode;
-        barcode.SetTyp(bcCodeCodabar);
-        barcode.SetText(row.text);
-        EXPECT_EQ(barcode.Width(), row.width);
-    }
+    const std::pair<std::string, int> rows[] = {
+        {"", 21}, {"1", 31}, {"0123456789", 121}, {"-$", 41}, {":/.+", 65}};
+    for (int no = 1; const auto& [text, width] : rows)
+        EXPECT_EQ(Make(bcCodeCodabar, text).Width(), width) << "row " << no++;
 }
 
 TEST(Codabar, RefusesCharactersItCannotEncode)
 {
     // A to D are start/stop characters; lowercase, blanks and bytes beyond ASCII are not Codabar.
-    const std::string texts[] = {"1A2", "D", "12d", "1 2", "12\xC3\xA9"};
-    for (const std::string& text : texts) {
-        SCOPED_TRACE(text);
-        TBarcode barcode;
-        barcode.SetTyp(bcCodeCodabar);
-        barcode.SetText(text);
-        try {
-            barcode.BuildPattern();
-            ADD_FAILURE() << "no error";
-        } catch (const Exception& e) {
-            EXPECT_STREQ(e.what(), ("TBarcode:Codabar bad Data <" + text + ">").c_str());
-        }
-        EXPECT_EQ(barcode.Text(), text);
+    for (const std::string text : {"1A2", "D", "12d", "1 2", "12\xC3\xA9"}) {
+        TBarcode barcode = Make(bcCodeCodabar, text);
+        const std::string message = testing::MessageOf([&] { barcode.BuildPattern(); });
+        EXPECT_EQ(message, "TBarcode:Codabar bad Data <" + text + ">");
+        EXPECT_EQ(barcode.Text(), text) << text;
     }
 }
 

@@ -6,14 +6,15 @@
 #include <QImage>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "barcode/Exception.h"
+#include "tests/support/ExpectMessage.h"
 
 namespace quillon {
 namespace {
+
+using testing::MessageOf;
 
 // A picture whose pixels all differ from their neighbours, so that any change shows.
 QImage Noise(QImage::Format format, quint32 seed)
@@ -21,33 +22,8 @@ QImage Noise(QImage::Format format, quint32 seed)
     QImage image(40, 30, QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, seed = seed * 1664525u + 1013904223u);  // Numerical Recipes LCG
+            image.setPixel(x, y, seed = seed * 1664525u + 1013904223u); // Numerical Recipes LCG
     return image.convertToFormat(format);
-}
-
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
-
-// Statements run through a second, independent connection, as another program would; `then`
-// runs while that connection still holds what the statements took.
-void AsOtherProgram(
-    const QString& file, const QStringList& statements, const std::function<void()>& then = [] {})
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
-        db.setDatabaseName(file), db.open();
-        for (const QString& statement : statements)
-            EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
-        then();
-    }
-    QSqlDatabase::removeDatabase("other");
 }
 
 class PictureTable : public ::testing::Test {
@@ -64,8 +40,9 @@ protected:
     }
     std::string Message(const char* action, const char* reason)
     {
-        const QString message = QString("Cannot %1 the picture table %2: %3");
-        return message.arg(action, Table.FileName(), reason).toStdString();
+        return QString("Cannot %1 the picture table %2: %3")
+            .arg(action, Table.FileName(), reason)
+            .toStdString();
     }
     void ExpectRows(int count, const QImage& image)
     {
@@ -79,75 +56,63 @@ protected:
 
 TEST_F(PictureTable, OpenCreatesTheFileAndRowsKeepTheirPicturesPixelExact)
 {
-    Table.Open(), Table.Open();  // the second one has no effect
+    Table.Open(), Table.Open(); // the second one has no effect
     EXPECT_TRUE(Table.Active() && Table.Eof() && QFile::exists(File));
     const QImage pictures[] = {Noise(QImage::Format_ARGB32, 1), QImage(),
                                Noise(QImage::Format_Grayscale8, 3)};
     for (const QImage& picture : pictures)
         Table.Insert(), Table.SetGraphic(picture), Table.Post();
-    EXPECT_EQ(Table.Graphic(), pictures[2]);      // the posted row is current
-    Table.Insert(), Table.Close(), Table.Open();  // an unposted row is dropped
-    EXPECT_EQ(Table.Graphic(), pictures[0]);      // opening stands on the first row; alpha not premultiplied
+    EXPECT_EQ(Table.Graphic(), pictures[2]);     // the posted row is current
+    Table.Insert(), Table.Close(), Table.Open(); // an unposted row is dropped
+    EXPECT_EQ(Table.Graphic(), pictures[0]);     // opening stands on the first row; alpha not premultiplied
     Table.Next();
-    EXPECT_TRUE(Table.Graphic().isNull());  // a row without a picture
+    EXPECT_TRUE(Table.Graphic().isNull()); // a row without a picture
     Table.Delete();
-    EXPECT_EQ(Table.Graphic(), pictures[2]);  // the next row became current
+    EXPECT_EQ(Table.Graphic(), pictures[2]); // the next row became current
     Table.Delete();
     EXPECT_TRUE(Table.Eof());
     EXPECT_EQ(Table.RowCount(), 1);
 }
 
-struct ReplaceRow {
-    int No, Before, Count;
-};
-constexpr ReplaceRow ReplaceRows[] = {
-    {1, 0, 1},   // columns 1 x rows 1 on a new table
-    {2, 5, 80},  // columns 4 x rows 20, the largest sheet
-    {3, 80, 3},  // a smaller sheet after the largest
-    {4, 2, 0},   // no rows at all
-};
+// Rows before, rows replaced: columns 1 x rows 1 on a new table, columns 4 x rows 20 (the largest sheet), a
+// smaller sheet after the largest, no rows at all.
+constexpr std::pair<int, int> ReplaceRows[] = {{0, 1}, {5, 80}, {80, 3}, {2, 0}};
 
 TEST_F(PictureTable, ReplaceAllRowsLeavesExactlyTheNewRows)
 {
-    for (const ReplaceRow& row : ReplaceRows) {
-        SCOPED_TRACE(row.No);
-        Table.Open();
-        Table.ReplaceAllRows(Noise(QImage::Format_RGB32, 99), row.Before);
-        Table.ReplaceAllRows(Label, row.Count);
-        Table.Close(), Table.Open();  // the rows are in the file, read from the first
-        ExpectRows(row.Count, Label);
+    for (int no = 1; const auto& [before, count] : ReplaceRows) {
+        SCOPED_TRACE(no++);
+        Table.Open(), Table.ReplaceAllRows(Noise(QImage::Format_RGB32, 99), before);
+        Table.ReplaceAllRows(Label, count);
+        Table.Close(), Table.Open(); // the rows are in the file, read from the first
+        ExpectRows(count, Label);
         Table.Close();
     }
 }
 
 // Each file first holds 20 good rows, then is cut short or has bytes written over it. The words in
 // parentheses are SQLite's own (sqlite3_errstr of SQLITE_NOTADB and SQLITE_CORRUPT).
-struct BadFileRow {
-    int No;
-    qint64 CutAt, WriteAt;
-    const char* Bytes;
-    const char* Reason;
-};
 constexpr const char* kDamaged = "the file is damaged (database disk image is malformed)";
-const BadFileRow BadFileRows[] = {
-    {1, -1, 0, "Label,1\r\n", "the file is not a picture table (file is not a database)"},  // a text file
-    {2, 4096, -1, "", kDamaged},      // cut after page 1, the schema
-    {3, -1, 4096, "UUUU", kDamaged},  // pict's root page (page 2) overwritten
+// Cut at, write at (-1: not), bytes written, reason.
+constexpr std::tuple<qint64, qint64, const char*, const char*> BadFileRows[] = {
+    {-1, 0, "Label,1\r\n", "the file is not a picture table (file is not a database)"}, // 1 a text file
+    {4096, -1, "", kDamaged},     // 2 cut after page 1, the schema
+    {-1, 4096, "UUUU", kDamaged}, // 3 pict's root page (page 2) overwritten
 };
 
 TEST_F(PictureTable, AForeignOrDamagedFileIsReportedAndLeftAlone)
 {
-    for (const BadFileRow& row : BadFileRows) {
-        SCOPED_TRACE(row.No);
+    for (int no = 1; const auto& [cutAt, writeAt, bytesWritten, reason] : BadFileRows) {
+        SCOPED_TRACE(no++);
         Table.Open(), Table.ReplaceAllRows(Label, 20), Table.Close();
         QFile file(File);
         file.open(QIODevice::ReadWrite);
-        if (row.CutAt >= 0)
-            file.resize(row.CutAt);
-        if (row.WriteAt >= 0)
-            file.seek(row.WriteAt), file.write(row.Bytes);
+        if (cutAt >= 0)
+            file.resize(cutAt);
+        if (writeAt >= 0)
+            file.seek(writeAt), file.write(bytesWritten);
         const QByteArray bytes = (file.seek(0), file.readAll());
-        EXPECT_EQ(MessageOf([&] { Table.Open(); }), Message("open", row.Reason));
+        EXPECT_EQ(MessageOf([&] { Table.Open(); }), Message("open", reason));
         EXPECT_FALSE(Table.Active());
         EXPECT_TRUE(file.seek(0) && file.readAll() == bytes);
         file.remove();
@@ -169,10 +134,17 @@ TEST_F(PictureTable, AFailedReplacementLeavesTheOldRowsWhole)
     Table.Open(), Table.ReplaceAllRows(Label, 3);
     for (const auto& [hold, reason] : HoldRows) {
         SCOPED_TRACE(hold.join("; ").toStdString());
-        AsOtherProgram(File, hold, [&] {
+        {
+            // The statements run through a second, independent connection, as another program would, and
+            // the replacement runs while that connection still holds what they took.
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+            db.setDatabaseName(File), db.open();
+            for (const QString& statement : hold)
+                EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
             EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 6); }),
                       Message("replace the rows of", reason));
-        });
+        }
+        QSqlDatabase::removeDatabase("other");
         ExpectRows(3, Label);
     }
 }
@@ -194,5 +166,5 @@ TEST_F(PictureTable, AReadOnlyFileOrFolderIsReported)
               Message("open", "the file cannot be opened or created (unable to open database file)"));
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

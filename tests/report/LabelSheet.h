@@ -1,13 +1,12 @@
 // Test helpers: a label-sheet report set up the way the label application sets up its print report.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "barcode/Exception.h"
 #include "report/Report.h"
+#include "tests/support/ExpectMessage.h"  // MessageOf, for the tests that use these sheets
 
 namespace quillon::testing {
 
@@ -60,17 +59,6 @@ inline std::vector<TPlacedCell> CellsOf(const TPreparedPage& page)
             cells.push_back({.Row = image->Row, .Frame = element.Frame});
     }
     return cells;
-}
-
-// The message of the error that `action` raises, or "" when it raises none.
-inline std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "";
 }
 
 }  // namespace quillon::testing

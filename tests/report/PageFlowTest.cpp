@@ -10,30 +10,23 @@ namespace {
 using testing::CellsOf;
 using testing::MakeLabelSheet;
 
-TEST(PageFlow, OneCellOfTheInitialSheetFitsAboveTheFooterReserve)
+TEST(PageFlow, OneCellFitsAboveTheFooterReserveAndSixteenRowsLeaveRoomForFifteenPerColumn)
 {
     // 464 design pixels are 2728 tenths after rounding; 2735 are available above the reserve of 35.28.
-    auto sheet = MakeLabelSheet({.Columns = 1, .Rows = 1});
-    TPageFlow flow(sheet->Report);
+    auto one = MakeLabelSheet({.Columns = 1, .Rows = 1});
+    TPageFlow flow(one->Report);
     EXPECT_EQ(flow.AvailableSpace(), 0) << "no page yet";
-    flow.PlaceBand(*sheet->Cell, 0);
+    flow.PlaceBand(*one->Cell, 0);
     EXPECT_NEAR(flow.FooterReserve(), 35.28, 0.005);
-    EXPECT_EQ(flow.PageCount(), 1);
-    EXPECT_EQ(flow.AvailableSpace(), 2735 - 2728);
-}
-
-TEST(PageFlow, SixteenRowsLeaveRoomForFifteenCellsPerColumn)
-{
+    EXPECT_EQ(std::pair(flow.PageCount(), flow.AvailableSpace()), std::pair(1, 2735 - 2728));
     // 29 design pixels are 170.51 tenths: each cell advances 171, and after 15 only 170 are left.
-    auto sheet = MakeLabelSheet({.Columns = 1, .Rows = 16});
-    TPageFlow flow(sheet->Report);
+    auto sixteen = MakeLabelSheet({.Columns = 1, .Rows = 16});
+    TPageFlow flow16(sixteen->Report);
     for (int row = 0; row < 15; ++row)
-        flow.PlaceBand(*sheet->Cell, row);
-    EXPECT_EQ(flow.CurrentY(), 2665);
-    EXPECT_EQ(flow.AvailableSpace(), 170);
-    flow.PlaceBand(*sheet->Cell, 15);
-    EXPECT_EQ(flow.PageCount(), 2);
-    EXPECT_EQ(flow.CurrentY(), 100 + 171);
+        flow16.PlaceBand(*sixteen->Cell, row);
+    EXPECT_EQ(std::pair(flow16.CurrentY(), flow16.AvailableSpace()), std::pair(2665, 170));
+    flow16.PlaceBand(*sixteen->Cell, 15);
+    EXPECT_EQ(std::pair(flow16.PageCount(), flow16.CurrentY()), std::pair(2, 100 + 171));
 }
 
 TEST(PageFlow, TwoColumnsOfSixteenRowsGiveThirtyLabelsThenTwo)
@@ -47,39 +40,28 @@ TEST(PageFlow, TwoColumnsOfSixteenRowsGiveThirtyLabelsThenTwo)
     ASSERT_EQ(second.size(), 2u);
     // Rows 0..14 go down column 1, rows 15..29 down column 2 at x = 100 + 940 + 20.
     EXPECT_EQ(first[14].Frame.Top, 100 + 14 * 171);
-    EXPECT_EQ(first[15].Frame.Left, 1060);
-    EXPECT_EQ(first[15].Frame.Top, 100);
-    EXPECT_EQ(second[1].Row, 31);
-    EXPECT_EQ(second[1].Frame.Left, 100);
-    EXPECT_EQ(second[1].Frame.Top, 100 + 171);
+    EXPECT_EQ(std::pair(first[15].Frame.Left, first[15].Frame.Top), std::pair(1060.0, 100.0));
+    EXPECT_EQ(std::tuple(second[1].Row, second[1].Frame.Left, second[1].Frame.Top),
+              std::tuple(31, 100.0, 271.0));
     for (const TPreparedPage& page : prepared.Pages) {
         ASSERT_EQ(page.Bands.back().Kind, TBandKind::PageFooter);
         EXPECT_EQ(page.Bands.back().Frame.Top, 2835) << "round(2970 - 100 - 35.28), flush with the margin";
     }
 }
 
-struct MarginCase {
-    int row;
-    int topAndBottomMm;
-    int rowsOnTwoPages;  // the one row count that does not fit on one page, 0 for none
-};
-
-constexpr MarginCase kMarginCases[] = {
-    {1, 10, 16},  // the initial margins: all but 16 rows fit
-    {2, 0, 0},
-    {3, 50, 0},
-};
+// Top and bottom margin in mm, the one row count that does not fit on one page (0 for none): at the
+// initial margins all but 16 rows fit.
+constexpr std::pair<int, int> kMarginCases[] = {{10, 16}, {0, 0}, {50, 0}};
 
 TEST(PageFlow, EveryRowCountFillsOnePageExceptSixteenAtTheInitialMargins)
 {
-    for (const MarginCase& c : kMarginCases) {
+    for (const auto& [mm, rowsOnTwoPages] : kMarginCases) {
         for (int columns = 1; columns <= 4; ++columns) {
             for (int rows = 1; rows <= 20; ++rows) {
-                const int mm = c.topAndBottomMm;
                 auto sheet = MakeLabelSheet({.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm});
-                const std::size_t pages = sheet->Report.PrepareRun(columns * rows).Pages.size();
-                ASSERT_EQ(pages, rows == c.rowsOnTwoPages ? 2u : 1u)
-                    << "row " << c.row << ": " << columns << "x" << rows;
+                ASSERT_EQ(sheet->Report.PrepareRun(columns * rows).Pages.size(),
+                          rows == rowsOnTwoPages ? 2u : 1u)
+                    << mm << " mm: " << columns << "x" << rows;
             }
         }
     }
@@ -103,7 +85,7 @@ TEST(PageFlow, MarginsLargerThanThePaperAreBothSetToZero)
     TPageModel& page = sheet->Report.Page();
     page.SetValueMm(TPageValue::LeftMargin, 150);
     page.SetValueMm(TPageValue::RightMargin, 100);
-    page.SetValueMm(TPageValue::TopMargin, 290);  // with the bottom 10, over 297
+    page.SetValueMm(TPageValue::TopMargin, 290); // with the bottom 10, over 297
     const auto cells = CellsOf(sheet->Report.PrepareRun(1).Pages.at(0));
     for (TPageValue margin :
          {TPageValue::LeftMargin, TPageValue::RightMargin, TPageValue::TopMargin, TPageValue::BottomMargin})
@@ -126,32 +108,26 @@ TEST(PageFlow, BandTallerThanThePageIsPrintedAtTheTopOfAnEmptyColumn)
     }
 }
 
-struct RowCountCase {
-    int row;
-    std::int64_t rows;
-    int cellHeight;  // design pixels
-    bool printIfEmpty;
-    std::size_t pages;
-};
-
-constexpr RowCountCase kRowCountCases[] = {
-    {1, 0, 23, true, 1},  // an empty row source still prints its page with the footer
-    {2, 0, 23, false, 0},
-    {3, 10000, 23, true, 125},  // 80 labels a page
-    {4, 10000, 0, true, 1},     // zero-height bands stack where they stand
+// Rows, cell height in design pixels, print if empty, pages.
+constexpr std::tuple<std::int64_t, int, bool, std::size_t> kRowCountCases[] = {
+    {0, 23, true, 1},       // 1 an empty row source still prints its page with the footer
+    {0, 23, false, 0},      // 2
+    {10000, 23, true, 125}, // 3 80 labels a page
+    {10000, 0, true, 1},    // 4 zero-height bands stack where they stand
 };
 
 TEST(PageFlow, RowCountsFromNoneToTenThousandEndOnTheirLastPage)
 {
-    for (const RowCountCase& c : kRowCountCases) {
+    for (int no = 1; const auto& [rows, cellHeight, printIfEmpty, pages] : kRowCountCases) {
         auto sheet = MakeLabelSheet({.Columns = 4, .Rows = 20});
-        sheet->Cell->SetHeight(c.cellHeight);
-        sheet->Report.SetPrintIfEmpty(c.printIfEmpty);
-        const TPreparedReport prepared = sheet->Report.PrepareRun(c.rows);
-        ASSERT_EQ(prepared.Pages.size(), c.pages) << "row " << c.row;
-        if (c.rows > 0) {
-            EXPECT_EQ(CellsOf(prepared.Pages.back()).back().Row, c.rows - 1) << "row " << c.row;
+        sheet->Cell->SetHeight(cellHeight);
+        sheet->Report.SetPrintIfEmpty(printIfEmpty);
+        const TPreparedReport prepared = sheet->Report.PrepareRun(rows);
+        ASSERT_EQ(prepared.Pages.size(), pages) << "row " << no;
+        if (rows > 0) {
+            EXPECT_EQ(CellsOf(prepared.Pages.back()).back().Row, rows - 1) << "row " << no;
         }
+        ++no;
     }
 }
 
@@ -180,5 +156,5 @@ TEST(PageFlow, HeadersTitleAndChildTakeTheirPlaces)
     EXPECT_EQ(placed, expected);
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

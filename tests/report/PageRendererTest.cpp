@@ -21,9 +21,6 @@
 namespace quillon {
 namespace {
 
-// At 254 dots per inch one device pixel is one tenth of a millimetre, so pixels read as page positions.
-constexpr double kTenthsDpi = 254.0;
-
 QImage SolidPicture(int width, int height, QColor colour = Qt::black)
 {
     QImage picture(width, height, QImage::Format_RGB32);
@@ -38,168 +35,113 @@ TPreparedReport OnePage(std::vector<TPlacedElement> elements)
     return report;
 }
 
+// At 254 dots per inch one device pixel is one tenth of a millimetre, so pixels read as page positions.
 QImage PaintAtTenths(const TPreparedReport& report, std::span<const QImage> pictures)
 {
     QImage page(2100, 2970, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    RenderPage(painter, report, 0, pictures, {.ResolutionDpi = kTenthsDpi});
+    RenderPage(painter, report, 0, pictures, {.ResolutionDpi = 254.0});
     return page;
 }
-
-bool IsDark(const QImage& page, double x, double y) { return qGray(page.pixel(int(x), int(y))) < 128; }
-bool IsWhite(const QImage& page, double x, double y) { return qGray(page.pixel(int(x), int(y))) > 200; }
 
 // Ink exactly over `rect` (tenths), within one pixel: dark two pixels inside each corner, white two outside.
 void ExpectInkOver(const QImage& page, const QRectF& rect, const std::string& tag)
 {
+    const auto dark = [&](double x, double y) { return qGray(page.pixel(int(x), int(y))) < 128; };
     const double l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
-    EXPECT_TRUE(IsDark(page, l + 2, t + 2) && IsDark(page, r - 2, b - 2)) << tag << ": corners inside";
-    EXPECT_TRUE(IsDark(page, r - 2, t + 2) && IsDark(page, l + 2, b - 2)) << tag << ": corners inside";
-    EXPECT_TRUE(IsWhite(page, l - 2, t + 2) && IsWhite(page, l + 2, t - 2)) << tag << ": outside top left";
-    EXPECT_TRUE(IsWhite(page, r + 2, b - 2) && IsWhite(page, r - 2, b + 2))
-        << tag << ": outside bottom right";
+    EXPECT_TRUE(dark(l + 2, t + 2) && dark(r - 2, b - 2) && dark(r - 2, t + 2) && dark(l + 2, b - 2))
+        << tag << ": corners inside";
+    EXPECT_FALSE(dark(l - 2, t + 2) || dark(l + 2, t - 2) || dark(r + 2, b - 2) || dark(r - 2, b + 2))
+        << tag << ": outside";
 }
 
-struct PictureCase {
-    int row;
-    bool stretch;
-    bool center;
-    QSize picturePixels;
-    QRectF expectedInk;  // tenths; the frame is (500, 600) 400 x 200
-    const char* rule;
-};
-
-// 96 screen pixels are one inch, 254 tenths.
-const PictureCase kPictureCases[] = {
-    {1, false, false, {96, 48}, {500, 600, 254, 127}, "unscaled at its screen size from the frame's corner"},
-    {2, false, false, {192, 96}, {500, 600, 400, 200}, "unscaled and clipped to the frame"},
-    {3, true, false, {96, 48}, {500, 600, 400, 200}, "stretched to fill the frame"},
-    {4, true, false, {300, 30}, {500, 600, 400, 200}, "stretched in width and height independently"},
-    {5, false, true, {96, 48}, {573, 636.5, 254, 127}, "centred, unscaled"},
-    {6, false, true, {192, 96}, {500, 600, 400, 200}, "centred and clipped"},
-};
-
-TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFrames)
+TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFramesWithoutSmoothing)
 {
-    for (const PictureCase& c : kPictureCases) {
-        const std::vector<QImage> pictures{SolidPicture(c.picturePixels.width(), c.picturePixels.height())};
-        const TPreparedReport report = OnePage({{
-            .Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
-            .Content = TPlacedImage{.Row = 0, .Stretch = c.stretch, .Center = c.center},
-        }});
-        ExpectInkOver(PaintAtTenths(report, pictures), c.expectedInk,
-                      "row " + std::to_string(c.row) + ": " + c.rule);
+    QImage halves = SolidPicture(2, 1, Qt::white); // a black and a white pixel side by side
+    halves.setPixel(0, 0, qRgb(0, 0, 0));
+    // Stretch, centre, picture, ink in tenths, rule; the frame is (500, 600) 400 x 200, and 96 screen
+    // pixels are one inch, 254 tenths.
+    const std::tuple<bool, bool, QImage, QRectF, const char*> rows[] = {
+        {false, false, SolidPicture(96, 48), {500, 600, 254, 127}, "unscaled, from the frame's corner"},
+        {false, false, SolidPicture(192, 96), {500, 600, 400, 200}, "unscaled and clipped to the frame"},
+        {true, false, SolidPicture(96, 48), {500, 600, 400, 200}, "stretched to fill the frame"},
+        {true, false, SolidPicture(300, 30), {500, 600, 400, 200}, "stretched in width and height apart"},
+        {true, false, halves, {500, 600, 200, 200}, "stretched into two hard-edged halves"},
+        {false, true, SolidPicture(96, 48), {573, 636.5, 254, 127}, "centred, unscaled"},
+        {false, true, SolidPicture(192, 96), {500, 600, 400, 200}, "centred and clipped"},
+    };
+    for (int line = 1; const auto& [stretch, center, picture, ink, rule] : rows) {
+        const std::string tag = "row " + std::to_string(line++) + ": " + rule;
+        const QImage page = PaintAtTenths(
+            OnePage({{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
+                      .Content = TPlacedImage{.Row = 0, .Stretch = stretch, .Center = center}}}),
+            std::vector{picture});
+        ExpectInkOver(page, ink, tag);
+        for (int x = 501; x < 899; ++x) // no grey from smoothing across the frame
+            ASSERT_TRUE(qGray(page.pixel(x, 700)) % 255 == 0) << tag << ", x " << x;
     }
 }
 
-TEST(PageRenderer, StretchesWithoutSmoothing)
+TEST(PageRenderer, EachFrameShowsItsOwnRowsPictureAndTextIsSetAtItsPointSizeAndWraps)
 {
-    // A black and a white pixel side by side stay two hard-edged halves: no grey in between.
-    QImage picture = SolidPicture(2, 1, Qt::white);
-    picture.setPixel(0, 0, qRgb(0, 0, 0));
-    const std::vector<QImage> pictures{picture};
-    const QImage page =
-        PaintAtTenths(OnePage({{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
-                                .Content = TPlacedImage{.Row = 0, .Stretch = true}}}),
-                      pictures);
-    for (int x = 501; x < 899; ++x) {
-        const int grey = qGray(page.pixel(x, 700));
-        ASSERT_TRUE(grey == 0 || grey == 255) << "x " << x << " is grey " << grey;
-        ASSERT_EQ(grey == 0, x < 700) << "x " << x;
-    }
-}
-
-TEST(PageRenderer, EachFrameShowsThePictureOfItsOwnRowAndMissingOnesStayEmpty)
-{
+    // Pictures of rows 0 and 1; row 2 has a null picture, row 3 none at all.
     const std::vector<QImage> pictures{SolidPicture(10, 10, Qt::red), SolidPicture(10, 10, Qt::blue),
                                        QImage()};
-    std::vector<TPlacedElement> elements;
-    for (int row = 0; row < 4; ++row)  // row 2 has a null picture, row 3 none at all
+    // 8 points are 2.82 mm: capitals and descenders of one line span about 25 tenths.
+    const TFontSpec font{.Family = "DejaVu Sans", .PointSize = 8};
+    std::vector<TPlacedElement> elements{
+        {.Frame = {.Left = 200, .Top = 300, .Width = 2000, .Height = 35},
+         .Content = TPlacedText{"Hg Hg", font}},
+        {.Frame = {.Left = 200, .Top = 1000, .Width = 300, .Height = 35},
+         .Content = TPlacedText{.Text = "Hg Hg Hg Hg Hg Hg Hg Hg", .Font = font, .WordWrap = true}}};
+    for (int row = 0; row < 4; ++row)
         elements.push_back({.Frame = {.Left = 100.0 * (row + 1), .Top = 100, .Width = 50, .Height = 50},
                             .Content = TPlacedImage{.Row = row, .Stretch = true}});
     const QImage page = PaintAtTenths(OnePage(std::move(elements)), pictures);
     const QRgb expected[] = {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(255, 255, 255), qRgb(255, 255, 255)};
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(page.pixel(100 * (row + 1) + 25, 125), expected[row]) << "row " << row;
-}
-
-// The bounding box of the ink in a region of the page.
-QRect InkBox(const QImage& page, const QRect& region)
-{
-    QRect box;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (IsDark(page, x, y))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-TEST(PageRenderer, TextIsSetAtItsPointSizeFromTheFramesCornerAndWraps)
-{
-    // 8 points are 2.82 mm: capitals and descenders of one line span about 25 tenths.
-    const TPlacedText oneLine{.Text = "Hg Hg", .Font = {.Family = "DejaVu Sans", .PointSize = 8}};
-    TPlacedText wrapped = oneLine;
-    wrapped.Text = "Hg Hg Hg Hg Hg Hg Hg Hg";
-    wrapped.WordWrap = true;
-    const QImage page = PaintAtTenths(
-        OnePage({{.Frame = {.Left = 200, .Top = 300, .Width = 2000, .Height = 35}, .Content = oneLine},
-                 {.Frame = {.Left = 200, .Top = 1000, .Width = 300, .Height = 35}, .Content = wrapped}}),
-        {});
-    const QRect line = InkBox(page, QRect(0, 250, 2100, 300));
+    // The bounding box of the ink in a band of rows of the page.
+    const auto inkBox = [&page](int top, int height) {
+        QRect box;
+        for (int y = top; y < top + height; ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 128)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect line = inkBox(250, 300);
     EXPECT_NEAR(line.left(), 202, 4);
     EXPECT_NEAR(line.top(), 306, 4);
     EXPECT_NEAR(line.height(), 26, 5);
-    const QRect block = InkBox(page, QRect(0, 950, 2100, 500));
+    const QRect block = inkBox(950, 500);
     EXPECT_LE(block.right(), 500) << "wrapped within the frame's width";
     EXPECT_GT(block.height(), 2 * 26) << "two lines at least, not cut at the frame's 35 tenths";
 }
-
-std::vector<QImage> RunPdftoppm(const QString& pdf, const QTemporaryDir& dir)
-{
-    QProcess process;
-    process.start("pdftoppm", {"-r", "254", "-png", pdf, dir.filePath("page")});
-    process.waitForFinished(-1);
-    std::vector<QImage> pages;
-    for (const QString& name : QDir(dir.path()).entryList({"page-*.png"}, QDir::Files, QDir::Name))
-        pages.emplace_back(dir.filePath(name));
-    return pages;
-}
-
-struct PdfCase {
-    int row;
-    int columns;
-    int rows;
-    std::size_t pages;
-};
-
-constexpr PdfCase kPdfCases[] = {
-    {1, 4, 20, 1},  // 80 labels of 45.86 x 13.52 mm
-    {2, 2, 16, 2},  // 15 labels per column, the last 2 on a second page
-};
 
 TEST(PdfOutput, CellsLandWhereTheFlowPutsThem)
 {
     if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    for (const PdfCase& c : kPdfCases) {
-        auto sheet = testing::MakeLabelSheet({.Columns = c.columns, .Rows = c.rows});
-        const TPreparedReport prepared = sheet->Report.PrepareRun(c.columns * c.rows);
+    // Columns, rows, pages: 80 labels of 45.86 x 13.52 mm; 15 labels per column, the last 2 on a second page.
+    for (const auto& [columns, rows, pageCount] : {std::tuple(4, 20, 1), std::tuple(2, 16, 2)}) {
+        const std::string tag = std::to_string(columns) + " x " + std::to_string(rows);
+        auto sheet = testing::MakeLabelSheet({.Columns = columns, .Rows = rows});
+        const TPreparedReport prepared = sheet->Report.PrepareRun(columns * rows);
         // 60 x 16 screen pixels: 158.75 x 42.33 tenths, unscaled.
-        const std::vector<QImage> pictures(static_cast<std::size_t>(c.columns * c.rows),
-                                           SolidPicture(60, 16));
+        const std::vector<QImage> pictures(std::size_t(columns * rows), SolidPicture(60, 16));
         QTemporaryDir dir;
-        ASSERT_TRUE(dir.isValid());
         WritePdf(prepared, pictures, dir.filePath("sheet.pdf"));
-        const std::vector<QImage> pages = RunPdftoppm(dir.filePath("sheet.pdf"), dir);
-        ASSERT_EQ(pages.size(), c.pages) << "row " << c.row;
-        for (std::size_t index = 0; index < pages.size(); ++index) {
-            ASSERT_EQ(pages[index].size(), QSize(2100, 2971)) << "A4 as 595 x 842 pt";
-            for (const auto& cell : testing::CellsOf(prepared.Pages[index])) {
-                const QRectF ink(cell.Frame.Left, cell.Frame.Top, 158.75, 42.33);
-                ExpectInkOver(pages[index], ink,
-                              "row " + std::to_string(c.row) + ", cell " + std::to_string(cell.Row));
-            }
+        QProcess::execute("pdftoppm", {"-r", "254", "-png", dir.filePath("sheet.pdf"), dir.filePath("page")});
+        const QStringList pages = QDir(dir.path()).entryList({"page-*.png"}, QDir::Files, QDir::Name);
+        ASSERT_EQ(pages.size(), pageCount) << tag;
+        for (int index = 0; index < pageCount; ++index) {
+            const QImage page(dir.filePath(pages[index]));
+            ASSERT_EQ(page.size(), QSize(2100, 2971)) << "A4 as 595 x 842 pt";
+            for (const auto& cell : testing::CellsOf(prepared.Pages[std::size_t(index)]))
+                ExpectInkOver(page, {cell.Frame.Left, cell.Frame.Top, 158.75, 42.33},
+                              tag + ", cell " + std::to_string(cell.Row));
         }
     }
 }
@@ -228,8 +170,8 @@ TEST(PrintPreview, ShowsThePreparedPagesAndRunReturnsWhenTheWindowCloses)
             if (auto* preview = qobject_cast<QPrintPreviewDialog*>(window))
                 preview->close();
     });
-    RunPreview(sheet->Report.PrepareRun(32), pictures);  // returns only once the timer closed it
+    RunPreview(sheet->Report.PrepareRun(32), pictures); // returns only once the timer closed it
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon
