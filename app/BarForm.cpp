@@ -154,7 +154,6 @@ void TBarForm::BuildPreviewArea()
     FPreviewStatus = Place(new QLabel(QrPanel), 14, 236, 550, 16);
     QPalette palette = FPreviewStatus->palette();
     palette.setColor(QPalette::Window, kFuchsia);
-    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
     FPreviewStatus->setPalette(palette);
     FPreviewStatus->setAutoFillBackground(true);
     FPreviewStatus->hide();

@@ -14,6 +14,7 @@
 #include "app/BlinkTimer.h"
 #include "data/PictureTable.h"
 #include "app/LabelComposer.h"
+#include "app/ScanCheck.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
 
@@ -97,8 +98,11 @@ public:
     const QImage& LabelImage() const { return FLabelImage; }
     const QImage& Logo() const { return FLogo; }
     const TBlinkCounter& BlinkCounter() const { return FBlink; }
-    // Why the preview is empty, or nothing while it shows a label.
+    // Why the preview is empty, or how its label scans.
     QString PreviewStatus() const;
+    QColor PreviewStatusColor() const;
+    // The scan check of the label the preview shows; nothing while it is empty.
+    const std::optional<TScanResult>& LastScan() const { return FLastScan; }
 
     // The window's controls, named as designed.
     TPanel* UPanel = nullptr;
@@ -161,7 +165,7 @@ private:
     void LayOutAlignedPanels();
     void DrawLogoBackground();
     void DrawLogo();
-    void ShowPreviewStatus(const QString& message);
+    void ShowPreviewStatus(const QString& message, const QColor& color);
     // Cuts every pixel painted in the key colour out of the window.
     void UpdateColorKey();
 
@@ -176,6 +180,7 @@ private:
     bool FShown = false;
     bool FLogoKeyDirty = true;
     std::optional<int> FKeyedDotAngle;  // the angle of the dots the window's shape last took in
+    std::optional<TScanResult> FLastScan;
     QString FDataDirectory;
     QPointer<QPrintPreviewDialog> FPreview;
 };

@@ -8,10 +8,13 @@
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
 #include "app/PrintBarForm.h"
+#include "app/ScanCheck.h"
 
 namespace quillon {
 
 namespace {
+
+const QColor kErrorColor(192, 0, 0);
 
 std::string Utf8(const QString& text)
 {
@@ -37,20 +40,29 @@ void TBarForm::BarEdChange()
         BarImage->resize(label.size());
         DBImage1->resize(FBCode.Width(), FBCode.Height());
         BarImage->setPixmap(QPixmap::fromImage(label));
+        // The label is read back as a scanner would see it printed.
+        const TScanResult scan = CheckScan(label, FBCode);
         FLabelImage = std::move(label);
-        ShowPreviewStatus({});
+        ShowPreviewStatus(ScanStatusText(scan, FBCode.GetTypeName()), ScanStatusColor(scan.Outcome));
+        FLastScan = scan;
     } catch (const std::exception& e) {
-        ShowPreviewStatus(QString::fromUtf8(e.what()));
+        FLastScan.reset();
+        ShowPreviewStatus(QString::fromUtf8(e.what()), kErrorColor);
     }
 }
 
-void TBarForm::ShowPreviewStatus(const QString& message)
+void TBarForm::ShowPreviewStatus(const QString& message, const QColor& color)
 {
+    QPalette palette = FPreviewStatus->palette();
+    palette.setColor(QPalette::WindowText, color);
+    FPreviewStatus->setPalette(palette);
     FPreviewStatus->setText(message);
     FPreviewStatus->setVisible(!message.isEmpty());
 }
 
 QString TBarForm::PreviewStatus() const { return FPreviewStatus->text(); }
+
+QColor TBarForm::PreviewStatusColor() const { return FPreviewStatus->palette().color(QPalette::WindowText); }
 
 int TBarForm::KindIndex() const
 {

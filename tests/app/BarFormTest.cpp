@@ -15,6 +15,7 @@
 #include "app/DesignPanel.h"
 #include "app/FontSubstitutions.h"
 #include "app/PrintBarForm.h"
+#include "app/ScanCheck.h"
 #include "app/Shapes.h"
 #include "controls/ProLabel.h"
 
@@ -106,7 +107,26 @@ TEST_F(BarFormTest, AnUnencodableTextEmptiesThePreviewUntilItIsFixed)
     EXPECT_EQ(form.PreviewStatus(), "Barcode must be numeric");
     form.BarEd->setText("6212236011840");
     EXPECT_FALSE(form.LabelImage().isNull());
-    EXPECT_EQ(form.PreviewStatus(), "");
+    EXPECT_EQ(form.PreviewStatus(), "Scans as 6212236011840");
+}
+
+TEST_F(BarFormTest, TheStatusLineSaysHowTheLabelScans)
+{
+    Confirm();
+    struct Row { TBarcodeType kind; int ratio; const char* text; const char* status; TScanOutcome outcome; } rows[] = {
+        {bcCode93Extended, 2, "AB-12", "Scans as AB-12", TScanOutcome::Matches},
+        {bcCode128B, 1, "AB-12", "Does not scan", TScanOutcome::DoesNotScan},
+        {bcCodeEAN13, 1, "6212236011840", "Scans as 6212236011840", TScanOutcome::Matches},
+        {bcCodeMSI, 2, "1234", "No scan check for MSI", TScanOutcome::NoReader},
+    };
+    for (const auto& row : rows) {
+        form.BarEd->setText(row.text);
+        form.RatioSpn->setValue(row.ratio);
+        form.BarKindSp->setCurrentIndex(row.kind);
+        form.BarKindSpChange();
+        EXPECT_EQ(form.PreviewStatus(), row.status);
+        EXPECT_EQ(form.PreviewStatusColor(), ScanStatusColor(row.outcome));
+    }
 }
 
 TEST_F(BarFormTest, TextThatNamesNoKindLeavesTheBarcodeWithoutAType)
