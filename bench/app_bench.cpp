@@ -7,11 +7,9 @@
 #include <QComboBox>
 #include <QImage>
 #include <QTemporaryDir>
-#include <cstdlib>
 #include <vector>
 
 #include "app/BarForm.h"
-#include "app/FontSubstitutions.h"
 #include "app/LabelComposer.h"
 #include "app/PrintBarForm.h"
 #include "app/SheetRun.h"
@@ -112,18 +110,3 @@ void FullSheetToPdf(benchmark::State& state)
 BENCHMARK(FullSheetToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    RegisterFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,11 +2,8 @@
 // Run from a Release build with QT_QPA_PLATFORM=offscreen: build/h-scan-rel/bench/scan_bench.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
-#include <cstdlib>
 
-#include "app/FontSubstitutions.h"
 #include "app/LabelComposer.h"
 #include "app/ScanCheck.h"
 
@@ -69,18 +66,3 @@ void CheckUnreadableLabel(benchmark::State& state)
 BENCHMARK(CheckUnreadableLabel)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, argv);
-    RegisterFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
