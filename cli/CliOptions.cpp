@@ -3,7 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <functional>
+#include <cstdint>
 #include <map>
 #include <string_view>
 
@@ -11,52 +11,7 @@
 
 namespace quillon::cli {
 
-const char* const kUsage = "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | "
-                           "quillon-cli label|sheet [options] -o FILE TEXT";
-
-const char* const kHelp =
-    "commands:\n"
-    "  kinds                    one line per symbology: ordinal, TAB, list entry name, TAB, type name\n"
-    "  pattern [options] TEXT   line 1: the bar pattern; line 2: the text as it stands after encoding\n"
-    "  width [options] TEXT     the width in pixels\n"
-    "  label [options] -o FILE TEXT\n"
-    "                           the label image as the preview composes it, written as PNG\n"
-    "  sheet [options] -o FILE TEXT\n"
-    "                           the A4 sheet of columns x rows labels as the print preview shows it,\n"
-    "                           written as PDF\n"
-    "\n"
-    "options:\n"
-    "  -k, --kind NAME|ORDINAL  symbology, a list entry name such as CodeEAN13 (default CodeEAN13)\n"
-    "  --checksum               append the check digit\n"
-    "  --method none|mod10      check-digit method (default mod10)\n"
-    "  -m, --modul N            narrow module width in pixels, 1 to 49 (default 1)\n"
-    "  -r, --ratio R            wide-to-narrow ratio (default 2.0)\n"
-    "  --height H               bar height in pixels (default 64; for sheet, the row height that\n"
-    "                           --rows and the top and bottom margins give, as the window sets it)\n"
-    "  --angle DEG              label, sheet: turn the barcode and place it as the preview does\n"
-    "                           (not given: unturned at the top-left corner)\n"
-    "  --show none|code|type|both\n"
-    "                           human-readable lines (default none; code for label and sheet)\n"
-    "  --bar-color RRGGBB       bar colour in hexadecimal (default 000000)\n"
-    "  --upper TEXT             label, sheet: the upper caption (off unless given)\n"
-    "  --lower TEXT             label, sheet: the lower caption (off unless given)\n"
-    "  --columns C              sheet: label columns, 1 to 4 (default 1)\n"
-    "  --rows R                 sheet: label rows, 1 to 20 (default 1)\n"
-    "  --margins T,R,B,L        sheet: top, right, bottom and left margins in whole millimetres,\n"
-    "                           0 to 50 each (default 10,10,10,10)\n"
-    "  --spacing S              sheet: space between columns in whole millimetres, 0 to 50 (default 2)\n"
-    "  --stretch                sheet: scale each label to fill its cell\n"
-    "  -o, --output FILE        label: the image to write, ending in .png; sheet: the PDF, ending in .pdf\n"
-    "  --                       ends the options, for a TEXT that starts with '-'\n"
-    "\n"
-    "Engine errors and unwritable files exit with status 1, usage errors with status 2.";
-
 namespace {
-
-bool TakesText(const std::string& command)
-{
-    return command == "pattern" || command == "width" || command == "label" || command == "sheet";
-}
 
 bool EndsWith(const std::string& path, std::string_view extension)
 {
@@ -135,66 +90,205 @@ Margins ParseMargins(const std::string& value)
     return {.top = parts[0], .right = parts[1], .bottom = parts[2], .left = parts[3]};
 }
 
-using ValueSetter = std::function<void(CliOptions&, const std::string& option, const std::string& value)>;
-using FlagSetter = std::function<void(CliOptions&)>;
+// FROM and TO have at most 18 digits, so that every count and step fits in 64 bits.
+constexpr std::size_t kMaxSequenceDigits = 18;
 
-const std::map<std::string, ValueSetter>& ValueOptions()
+UsageError SequenceError(const std::string& value)
 {
-    static const std::map<std::string, ValueSetter> options{
-        {"--kind", [](CliOptions& o, const std::string&, const std::string& v) {
-             const auto kind = KindFromName(v);
-             if (!kind)
-                 throw UsageError("unknown kind '" + v + "' (see quillon-cli kinds)");
-             o.kind = *kind;
-         }},
-        {"--method", [](CliOptions& o, const std::string&, const std::string& v) {
-             if (v != "none" && v != "mod10")
-                 throw UsageError("--method takes none or mod10, not '" + v + "'");
-             o.method = v == "none" ? csmNone : csmModulo10;
-         }},
-        {"--modul", [](CliOptions& o, const std::string& n, const std::string& v) { o.modul = ParseInt(n, v, 1, 49); }},
-        {"--ratio", [](CliOptions& o, const std::string& n, const std::string& v) { o.ratio = ParseNumber(n, v); }},
-        {"--height", [](CliOptions& o, const std::string& n, const std::string& v) { o.height = ParseInt(n, v, 1, 10000); }},
-        {"--angle", [](CliOptions& o, const std::string& n, const std::string& v) { o.angle = ParseNumber(n, v); }},
-        {"--show", [](CliOptions& o, const std::string&, const std::string& v) { o.show = ParseShow(v); }},
-        {"--bar-color", [](CliOptions& o, const std::string&, const std::string& v) { o.barColor = ParseColor(v); }},
-        {"--upper", [](CliOptions& o, const std::string&, const std::string& v) { o.upper = v; }},
-        {"--lower", [](CliOptions& o, const std::string&, const std::string& v) { o.lower = v; }},
-        {"--columns", [](CliOptions& o, const std::string& n, const std::string& v) { o.columns = ParseInt(n, v, 1, 4); }},
-        {"--rows", [](CliOptions& o, const std::string& n, const std::string& v) { o.rows = ParseInt(n, v, 1, 20); }},
-        {"--margins", [](CliOptions& o, const std::string&, const std::string& v) { o.margins = ParseMargins(v); }},
-        {"--spacing", [](CliOptions& o, const std::string& n, const std::string& v) { o.spacing = ParseInt(n, v, 0, 50); }},
-        {"--output", [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},
-    };
-    return options;
+    return UsageError("--sequence takes FROM..TO or FROM..TO/STEP in whole numbers of up to 18 digits, "
+                      "such as 000001..000500, not '" +
+                      value + "'");
 }
 
-const std::map<std::string, FlagSetter>& FlagOptions()
+std::uint64_t ParseSequenceNumber(std::string_view digits, const std::string& value)
 {
-    static const std::map<std::string, FlagSetter> flags{
-        {"--checksum", [](CliOptions& o) { o.checksum = true; }},
-        {"--stretch", [](CliOptions& o) { o.stretch = true; }},
-    };
-    return flags;
+    std::uint64_t n = 0;
+    const char* last = digits.data() + digits.size();
+    const auto [end, error] = std::from_chars(digits.data(), last, n);
+    if (digits.empty() || digits.size() > kMaxSequenceDigits || error != std::errc() || end != last)
+        throw SequenceError(value);
+    return n;
 }
 
-std::string LongName(const std::string& arg)
+Sequence ParseSequence(const std::string& value)
 {
-    static const std::map<std::string, std::string> shortNames{
-        {"-k", "--kind"}, {"-m", "--modul"}, {"-r", "--ratio"}, {"-o", "--output"}};
-    const auto it = shortNames.find(arg);
-    return it == shortNames.end() ? arg : it->second;
+    const std::string_view text(value);
+    const std::size_t dots = text.find("..");
+    if (dots == std::string_view::npos)
+        throw SequenceError(value);
+    const std::string_view rest = text.substr(dots + 2);
+    const std::size_t slash = rest.find('/');
+    const Sequence sequence{
+        .from = ParseSequenceNumber(text.substr(0, dots), value),
+        .to = ParseSequenceNumber(rest.substr(0, slash), value),
+        .step = slash == std::string_view::npos ? 1 : ParseSequenceNumber(rest.substr(slash + 1), value),
+        .width = dots};
+    if (sequence.step == 0)
+        throw UsageError("--sequence takes a STEP of 1 or more, not '" + value + "'");
+    if (sequence.Count() > kMaxCodes)
+        throw UsageError("--sequence " + value + " makes " + std::to_string(sequence.Count()) +
+                         " codes, more than the " + std::to_string(kMaxCodes) + " of one run");
+    return sequence;
+}
+
+// Which commands take an option: one bit per entry of kCommands.
+constexpr unsigned CommandBit(std::string_view command)
+{
+    for (std::size_t i = 0; i < kCommands.size(); ++i)
+        if (kCommands[i] == command)
+            return 1u << i;
+    return 0;
+}
+
+constexpr unsigned kEngineCommands = CommandBit("pattern") | CommandBit("width") | CommandBit("verify") |
+                                     CommandBit("label") | CommandBit("sheet");
+constexpr unsigned kComposingCommands = CommandBit("verify") | CommandBit("label") | CommandBit("sheet");
+constexpr unsigned kWritingCommands = CommandBit("label") | CommandBit("sheet");
+constexpr unsigned kSheetCommand = CommandBit("sheet");
+
+using ValueSetter = void (*)(CliOptions&, const std::string& option, const std::string& value);
+using FlagSetter = void (*)(CliOptions&);
+
+struct OptionSpec {
+    std::string_view name;
+    std::string_view shortName;
+    unsigned commands = 0;
+    ValueSetter setValue = nullptr; // exactly one of the two setters is set
+    FlagSetter setFlag = nullptr;
+};
+
+// Every option, in the order the help lists them.
+const OptionSpec kOptionSpecs[] = {
+    {"--kind", "-k", kEngineCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         const auto kind = KindFromName(v);
+         if (!kind)
+             throw UsageError("unknown kind '" + v + "' (see quillon-cli kinds)");
+         o.kind = *kind;
+     }},
+    {"--checksum", "", kEngineCommands, nullptr, [](CliOptions& o) { o.checksum = true; }},
+    {"--method", "", kEngineCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         if (v != "none" && v != "mod10")
+             throw UsageError("--method takes none or mod10, not '" + v + "'");
+         o.method = v == "none" ? csmNone : csmModulo10;
+     }},
+    {"--modul", "-m", kEngineCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.modul = ParseInt(n, v, 1, 49); }},
+    {"--ratio", "-r", kEngineCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.ratio = ParseNumber(n, v); }},
+    {"--height", "", kEngineCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.height = ParseInt(n, v, 1, 10000); }},
+    {"--show", "", kEngineCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.show = ParseShow(v); }},
+    {"--bar-color", "", kEngineCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.barColor = ParseColor(v); }},
+    {"--angle", "", kComposingCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.angle = ParseNumber(n, v); }},
+    {"--upper", "", kComposingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.upper = v; }},
+    {"--lower", "", kComposingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.lower = v; }},
+    {"--columns", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.columns = ParseInt(n, v, 1, 4); }},
+    {"--rows", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.rows = ParseInt(n, v, 1, 20); }},
+    {"--margins", "", kSheetCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.margins = ParseMargins(v); }},
+    {"--spacing", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.spacing = ParseInt(n, v, 0, 50); }},
+    {"--stretch", "", kSheetCommand, nullptr, [](CliOptions& o) { o.stretch = true; }},
+    {"--output", "-o", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},
+    {"--codes", "", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.codes = v; }},
+    {"--sequence", "", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.sequence = ParseSequence(v); }},
+};
+
+const OptionSpec* FindOption(std::string_view name)
+{
+    for (const OptionSpec& spec : kOptionSpecs)
+        if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name))
+            return &spec;
+    return nullptr;
+}
+
+bool IsHelp(std::string_view arg)
+{
+    return arg == "--help" || arg == "-h";
+}
+
+// Exactly one thing to make: the TEXT, or for label and sheet the codes of a file or a sequence.
+void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& texts)
+{
+    const std::string& command = options.command;
+    if (command == "kinds") {
+        if (!texts.empty())
+            throw UsageError("kinds takes no TEXT");
+        return;
+    }
+    if ((CommandBit(command) & kWritingCommands) == 0) {
+        if (texts.size() != 1)
+            throw UsageError(command + " takes exactly one TEXT");
+        return;
+    }
+    const std::size_t sources = texts.size() + (options.codes ? 1 : 0) + (options.sequence ? 1 : 0);
+    if (sources != 1)
+        throw UsageError(command + " takes one TEXT, --codes FILE or --sequence FROM..TO[/STEP]");
+    if (options.command == "label" && options.Bulk()) {
+        if (options.output.empty())
+            throw UsageError("label with --codes or --sequence needs -o DIR");
+        return;
+    }
+    CheckOutput(command, options.output);
+}
+
+// One option at args[i] (advancing i past its value); false when it is --help.
+bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i)
+{
+    const std::string& arg = args[i];
+    if (IsHelp(arg))
+        return false;
+    std::string name = arg;
+    std::optional<std::string> inlineValue;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+        inlineValue = name.substr(eq + 1);
+        name = name.substr(0, eq);
+    }
+    const OptionSpec* spec = FindOption(name);
+    if (spec == nullptr)
+        throw UsageError("unknown option '" + arg + "'");
+    if ((spec->commands & CommandBit(options.command)) == 0)
+        throw UsageError(std::string(spec->name) + " is not an option of " + options.command);
+    if (spec->setFlag != nullptr) {
+        if (inlineValue)
+            throw UsageError(std::string(spec->name) + " takes no value");
+        spec->setFlag(options);
+        return true;
+    }
+    if (!inlineValue && i + 1 >= args.size())
+        throw UsageError(std::string(spec->name) + " needs a value");
+    spec->setValue(options, std::string(spec->name), inlineValue ? *inlineValue : args[++i]);
+    return true;
 }
 
 } // namespace
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args)
 {
+    CliOptions options;
     if (args.empty())
         throw UsageError("no command given");
-    CliOptions options;
+    if (IsHelp(args[0]) || args[0] == "--version") {
+        if (args.size() != 1)
+            throw UsageError(args[0] + " takes nothing after it");
+        options.help = IsHelp(args[0]);
+        options.version = !options.help;
+        return options;
+    }
     options.command = args[0];
-    if (options.command != "kinds" && !TakesText(options.command))
+    if (CommandBit(options.command) == 0)
         throw UsageError("unknown command '" + options.command + "'");
 
     std::vector<std::string> texts;
@@ -203,41 +297,26 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
         const std::string& arg = args[i];
         if (optionsEnded || arg.empty() || arg[0] != '-') {
             texts.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
+        } else if (arg == "--") {
             optionsEnded = true;
-            continue;
+        } else if (!TakeOption(options, args, i)) {
+            options.help = true; // the command's help, whatever else the line holds
+            return options;
         }
-        std::string name = LongName(arg);
-        std::optional<std::string> inlineValue;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            inlineValue = name.substr(eq + 1);
-            name = name.substr(0, eq);
-        }
-        if (const auto flag = FlagOptions().find(name); flag != FlagOptions().end() && !inlineValue) {
-            flag->second(options);
-            continue;
-        }
-        const auto setter = ValueOptions().find(name);
-        if (setter == ValueOptions().end())
-            throw UsageError("unknown option '" + arg + "'");
-        if (!inlineValue && i + 1 >= args.size())
-            throw UsageError(name + " needs a value");
-        setter->second(options, name, inlineValue ? *inlineValue : args[++i]);
     }
-
-    if (options.command == "kinds") {
-        if (!texts.empty())
-            throw UsageError("kinds takes no TEXT");
-    } else {
-        if (texts.size() != 1)
-            throw UsageError(options.command + " takes exactly one TEXT");
+    CheckWhatToMake(options, texts);
+    if (!texts.empty())
         options.text = texts[0];
-    }
-    if (options.command == "label" || options.command == "sheet")
-        CheckOutput(options.command, options.output);
     return options;
+}
+
+std::vector<std::string_view> OptionsOf(std::string_view command)
+{
+    std::vector<std::string_view> names;
+    for (const OptionSpec& spec : kOptionSpecs)
+        if ((spec.commands & CommandBit(command)) != 0)
+            names.push_back(spec.name);
+    return names;
 }
 
 } // namespace quillon::cli

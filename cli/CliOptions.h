@@ -1,9 +1,12 @@
 // Command-line options of quillon-cli and their parser.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "barcode/Barcode.h"
@@ -16,6 +19,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The commands in the order the help lists them.
+inline constexpr std::array<std::string_view, 6> kCommands{"kinds",  "pattern", "width",
+                                                           "verify", "label",   "sheet"};
+
+// The most codes one bulk run makes, from a file or a sequence: a typing slip in a sequence
+// must not start a run that fills the disk.
+inline constexpr std::uint64_t kMaxCodes = 1'000'000;
+
 struct Margins {
     int top = 10;
     int right = 10;
@@ -23,8 +34,21 @@ struct Margins {
     int left = 10;
 };
 
+// --sequence FROM..TO/STEP: counts from `from` to `to` (downwards when to < from), each number
+// written with at least `width` digits, the width of FROM as typed.
+struct Sequence {
+    std::uint64_t from = 0;
+    std::uint64_t to = 0;
+    std::uint64_t step = 1;
+    std::size_t width = 1;
+
+    std::uint64_t Count() const { return (from <= to ? to - from : from - to) / step + 1; }
+};
+
 struct CliOptions {
-    std::string command;
+    std::string command;  // empty only for a bare --help or --version
+    bool help = false;    // --help: print the command's help and nothing else
+    bool version = false; // --version
     TBarcodeType kind = bcCodeEAN13;
     bool checksum = false;
     TCheckSumMethod method = csmModulo10;
@@ -43,13 +67,17 @@ struct CliOptions {
     bool stretch = false;
     std::string output;
     std::string text;
+    std::optional<std::string> codes; // --codes FILE, "-" for standard input
+    std::optional<Sequence> sequence; // --sequence FROM..TO[/STEP]
+
+    // A run over many codes rather than the one TEXT.
+    bool Bulk() const { return codes.has_value() || sequence.has_value(); }
 };
 
 // Parses argv[1..]; raises UsageError for anything it cannot accept.
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
 
-extern const char* const kUsage;
-// The rest of the --help text after the usage line: the commands and the options.
-extern const char* const kHelp;
+// The long names of the options `command` takes, in the order the help lists them.
+std::vector<std::string_view> OptionsOf(std::string_view command);
 
 } // namespace quillon::cli

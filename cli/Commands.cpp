@@ -11,8 +11,11 @@
 #include <span>
 #include <vector>
 
+#include "Codes.h"
+#include "CompactImage.h"
 #include "app/LabelComposer.h"
 #include "app/PrintBarForm.h"
+#include "app/ScanCheck.h"
 #include "barcode/Exception.h"
 #include "barcode/KindNames.h"
 #include "report/PdfOutput.h"
@@ -69,16 +72,6 @@ void WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const std::string&
                                              .arg(bytes.size()));
     if (!file.commit())
         throw WriteFailure(output, file.errorString());
-}
-
-// Encoded in memory first, so that a failing disk is told apart from a failing encoder.
-QByteArray EncodePng(const QImage& image, const std::string& output)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        throw WriteFailure(output, QStringLiteral("the PNG encoder failed"));
-    return png;
 }
 
 // The PDF writer takes a file name: it writes beside the target into a temporary file, which is
@@ -138,7 +131,7 @@ void RunWidth(const CliOptions& options, std::ostream& out)
     out << barcode.Width() << '\n';
 }
 
-QImage ComposeLabelImage(const CliOptions& options)
+ComposedLabel ComposeLabelFor(const CliOptions& options)
 {
     CliOptions labelOptions = options;
     labelOptions.show = options.show.value_or(bcoCode);
@@ -147,7 +140,24 @@ QImage ComposeLabelImage(const CliOptions& options)
     // placement for angle 0 would put the bars below the label.
     if (options.angle)
         PlaceForAngle(barcode, *options.angle);
-    return ComposeLabel(barcode, CaptionsFrom(options));
+    QImage image = ComposeLabel(barcode, CaptionsFrom(options));
+    return {.barcode = std::move(barcode), .image = std::move(image)};
+}
+
+QImage ComposeLabelImage(const CliOptions& options)
+{
+    return ComposeLabelFor(options).image;
+}
+
+// Encoded in memory first, so that a failing disk is told apart from a failing encoder. The
+// compact form has the same pixels and makes a smaller file faster.
+QByteArray EncodePng(const QImage& image, const std::string& output)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !CompactImage(image).save(&buffer, "PNG"))
+        throw WriteFailure(output, QStringLiteral("the PNG encoder failed"));
+    return png;
 }
 
 void RunLabel(const CliOptions& options)
@@ -170,25 +180,52 @@ TSheetSettings SheetSettingsFrom(const CliOptions& options)
             .Stretch = options.stretch};
 }
 
-void RunSheet(const CliOptions& options)
+CliOptions SheetLabelOptions(const CliOptions& options)
 {
-    const TSheetSettings settings = SheetSettingsFrom(options);
-    // The rows control sets the bar height to the row height, as the window does.
     CliOptions labelOptions = options;
     labelOptions.height =
-        options.height.value_or(SheetRowHeight(settings.TopMm, settings.BottomMm, settings.Rows));
-    const QImage label = ComposeLabelImage(labelOptions);
+        options.height.value_or(SheetRowHeight(options.margins.top, options.margins.bottom, options.rows));
+    return labelOptions;
+}
 
+void WriteSheet(const CliOptions& options, std::span<const QImage> pictures)
+{
     TPrintBarForm form;
-    ApplySheetSettings(form, settings);
-    const int labelCount = settings.Columns * settings.Rows;
-    const TPreparedReport prepared = PrepareSheet(form, labelCount);
-    // One shared image for every cell, as every row of the picture table holds the same label.
-    const std::vector<QImage> pictures(static_cast<std::size_t>(labelCount), label);
-
+    ApplySheetSettings(form, SheetSettingsFrom(options));
+    const TPreparedReport prepared = PrepareSheet(form, static_cast<int>(pictures.size()));
     QSaveFile file(LocalPath(options.output));
     OpenReplacement(file, options.output);
     WriteAndCommit(file, RenderPdf(prepared, pictures, options.output), options.output);
+}
+
+void RunSheet(const CliOptions& options)
+{
+    // Compact, so that the PDF writer embeds a black-and-white label losslessly.
+    const QImage label = CompactImage(ComposeLabelImage(SheetLabelOptions(options)));
+    // One shared image for every cell, as every row of the picture table holds the same label.
+    const std::vector<QImage> pictures(static_cast<std::size_t>(options.columns * options.rows), label);
+    WriteSheet(options, pictures);
+}
+
+int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    const ComposedLabel label = ComposeLabelFor(options);
+    const TScanResult scan = CheckScan(label.image, label.barcode);
+    switch (scan.Outcome) {
+    case TScanOutcome::Matches: out << scan.Decoded << '\n' << scan.Format << '\n'; return 0;
+    case TScanOutcome::ReadsOther:
+        out << scan.Decoded << '\n' << scan.Format << '\n';
+        err << "quillon-cli: the label reads '" << Printable(scan.Decoded) << "', not '"
+            << Printable(scan.Expected) << "'\n";
+        return kExitDoesNotScan;
+    case TScanOutcome::DoesNotScan:
+        err << "quillon-cli: the label does not scan; it should read '" << Printable(scan.Expected) << "'\n";
+        return kExitDoesNotScan;
+    case TScanOutcome::NoReader: break;
+    }
+    err << "quillon-cli: no scan check for " << KindListEntries[options.kind]
+        << ": the decoder has no reader for it\n";
+    return kExitNoReader;
 }
 
 } // namespace quillon::cli

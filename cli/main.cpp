@@ -6,8 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "Bulk.h"
+#include "CliHelp.h"
+#include "Codes.h"
 #include "Commands.h"
 #include "app/FontSubstitutions.h"
+#include "barcode/Exception.h"
 
 namespace {
 
@@ -31,42 +35,60 @@ std::unique_ptr<QGuiApplication> StartGui()
     return app;
 }
 
+int RunComposing(const quillon::cli::CliOptions& options)
+{
+    using namespace quillon::cli;
+    const auto app = StartGui();
+    if (options.command == "verify")
+        return RunVerify(options, std::cout, std::cerr);
+    if (options.command == "label") {
+        if (options.Bulk())
+            return RunBulkLabels(options, std::cerr);
+        RunLabel(options);
+        return 0;
+    }
+    if (options.Bulk())
+        return RunBulkSheet(options, std::cerr);
+    RunSheet(options);
+    return 0;
+}
+
 int Run(const quillon::cli::CliOptions& options)
 {
     using namespace quillon::cli;
-    if (options.command == "kinds")
+    int status = 0;
+    if (options.version)
+        std::cout << VersionText();
+    else if (options.help)
+        std::cout << HelpText(options.command);
+    else if (options.command == "kinds")
         RunKinds(std::cout);
     else if (options.command == "pattern")
         RunPattern(options, std::cout);
     else if (options.command == "width")
         RunWidth(options, std::cout);
-    else if (options.command == "label") {
-        const auto app = StartGui();
-        RunLabel(options);
-    } else if (options.command == "sheet") {
-        const auto app = StartGui();
-        RunSheet(options);
-    }
+    else
+        status = RunComposing(options);
     std::cout.flush();
-    return std::cout ? 0 : 1;
+    return std::cout ? status : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    using namespace quillon::cli;
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << quillon::cli::kUsage << "\n\n" << quillon::cli::kHelp << '\n';
-        return 0;
-    }
     try {
-        return Run(quillon::cli::ParseCommandLine(args));
-    } catch (const quillon::cli::UsageError& e) {
-        std::cerr << "quillon-cli: " << e.what() << '\n' << quillon::cli::kUsage << '\n';
+        return Run(ParseCommandLine(args));
+    } catch (const UsageError& e) {
+        std::cerr << "quillon-cli: " << e.what() << '\n' << UsageText(args.empty() ? "" : args[0]);
         return 2;
-    } catch (const quillon::cli::OutputError& e) {
+    } catch (const OutputError& e) {
         std::cerr << "quillon-cli: " << e.what() << '\n';
+        return 1;
+    } catch (const InputError& e) {
+        std::cerr << "quillon-cli: " << Printable(e.what()) << '\n';
         return 1;
     } catch (const quillon::Exception& e) {
         std::cerr << e.what() << '\n';

@@ -61,6 +61,8 @@ void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& ima
         return;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);
+    // A PDF would otherwise store the label as a JPEG, blurring the bars a scanner must read.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.setClipRect(frame, Qt::IntersectClip);
     painter.drawImage(PictureTargetMm(frame, *picture, image, pixelsPerInch), *picture);
     painter.restore();

@@ -1,19 +1,38 @@
 // quillon-cli as outside scripts see it: exact standard output, standard error and exit status.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "RunCli.h"
+#include "cli/CliHelp.h"
+#include "cli/CliOptions.h"
 
 namespace {
 
 using quillon::testing::CliRun;
 using quillon::testing::RunCli;
 
-const std::string kUsageLine =
-    "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | quillon-cli label|sheet [options] -o FILE TEXT\n";
+// Every command's forms, printed after a usage error that names no command.
+const std::string kUsage = "usage: quillon-cli kinds\n"
+                           "       quillon-cli pattern [options] TEXT\n"
+                           "       quillon-cli width [options] TEXT\n"
+                           "       quillon-cli verify [options] TEXT\n"
+                           "       quillon-cli label [options] -o FILE.png TEXT\n"
+                           "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n"
+                           "       quillon-cli sheet [options] -o FILE.pdf TEXT\n"
+                           "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n"
+                           "       quillon-cli [COMMAND] --help | quillon-cli --version\n";
+const std::string kPatternUsage = "usage: quillon-cli pattern [options] TEXT\n";
+const std::string kWidthUsage = "usage: quillon-cli width [options] TEXT\n";
+const std::string kSheetUsage =
+    "usage: quillon-cli sheet [options] -o FILE.pdf TEXT\n"
+    "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n";
+const std::string kLabelUsage =
+    "usage: quillon-cli label [options] -o FILE.png TEXT\n"
+    "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n";
 
 TEST(Cli, SubcommandsPrintExactlyTheirLines)
 {
@@ -65,19 +84,85 @@ TEST(Cli, EngineErrorsExitWithOneAndUsageErrorsWithTwo)
     } rows[] = {
         {1, {"pattern", "12a"}, 1, "Barcode must be numeric\n"},
         {2, {"width", "-k", "Code93", "abc"}, 1, "TBarcode:Code93 bad Data <abc>\n"},
-        {3, {"pattern"}, 2, "quillon-cli: pattern takes exactly one TEXT\n" + kUsageLine},
-        {4, {"pattern", "-m", "50", "1"}, 2, "quillon-cli: --modul takes a whole number from 1 to 49, not '50'\n" + kUsageLine},
-        {5, {"pattern", "-k", "Code11", "1"}, 2, "quillon-cli: unknown kind 'Code11' (see quillon-cli kinds)\n" + kUsageLine},
-        {6, {"width", "-r", "nan", "1"}, 2, "quillon-cli: --ratio takes a number, not 'nan'\n" + kUsageLine},
-        {7, {"print", "1"}, 2, "quillon-cli: unknown command 'print'\n" + kUsageLine},
-        {8, {}, 2, "quillon-cli: no command given\n" + kUsageLine},
-        {9, {"pattern", "--frobnicate", "1"}, 2, "quillon-cli: unknown option '--frobnicate'\n" + kUsageLine},
+        {3, {"pattern"}, 2, "quillon-cli: pattern takes exactly one TEXT\n" + kPatternUsage},
+        {4, {"pattern", "-m", "50", "1"}, 2, "quillon-cli: --modul takes a whole number from 1 to 49, not '50'\n" + kPatternUsage},
+        {5, {"pattern", "-k", "Code11", "1"}, 2, "quillon-cli: unknown kind 'Code11' (see quillon-cli kinds)\n" + kPatternUsage},
+        {6, {"width", "-r", "nan", "1"}, 2, "quillon-cli: --ratio takes a number, not 'nan'\n" + kWidthUsage},
+        {7, {"print", "1"}, 2, "quillon-cli: unknown command 'print'\n" + kUsage},
+        {8, {}, 2, "quillon-cli: no command given\n" + kUsage},
+        {9, {"pattern", "--frobnicate", "1"}, 2, "quillon-cli: unknown option '--frobnicate'\n" + kPatternUsage},
+        {10, {"width", "--columns", "2", "1"}, 2, "quillon-cli: --columns is not an option of width\n" + kWidthUsage},
+        {11, {"pattern", "--checksum=1", "1"}, 2, "quillon-cli: --checksum takes no value\n" + kPatternUsage},
+        {12, {"--version", "x"}, 2, "quillon-cli: --version takes nothing after it\n" + kUsage},
+        {13, {"label", "--codes", "c.txt", "-o", "d", "1"}, 2,
+         "quillon-cli: label takes one TEXT, --codes FILE or --sequence FROM..TO[/STEP]\n" + kLabelUsage},
+        {14, {"label", "--sequence", "1..9"}, 2, "quillon-cli: label with --codes or --sequence needs -o DIR\n" + kLabelUsage},
+        {15, {"label", "--sequence", "1..9/0", "-o", "d"}, 2,
+         "quillon-cli: --sequence takes a STEP of 1 or more, not '1..9/0'\n" + kLabelUsage},
+        // kMaxCodes is 1,000,000: 0..1000000 is one more.
+        {16, {"sheet", "--sequence", "1..1000000000000000000", "-o", "s.pdf"}, 2, // 19 digits
+         "quillon-cli: --sequence takes FROM..TO or FROM..TO/STEP in whole numbers of up to 18 digits, such as "
+         "000001..000500, not '1..1000000000000000000'\n" + kSheetUsage},
+        {17, {"label", "--sequence", "0..1000000", "-o", "d"}, 2,
+         "quillon-cli: --sequence 0..1000000 makes 1000001 codes, more than the 1000000 of one run\n" + kLabelUsage},
     };
     for (const auto& row : rows) {
         const CliRun run = RunCli(row.args);
         EXPECT_EQ(run.status, row.status) << "row " << row.line;
         EXPECT_EQ(run.out, "") << "row " << row.line;
         EXPECT_EQ(run.err, row.err) << "row " << row.line;
+    }
+}
+
+// Exit statuses of verify: 0 reads as it should, 3 does not scan or reads otherwise, 4 no reader.
+TEST(Cli, VerifyReadsTheLabelBack)
+{
+    struct Row {
+        int line;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    } rows[] = {
+        {1, {"verify", "6212236011840"}, 0, "6212236011840\nEAN-13\n", ""}, // the window's designed code
+        // Modulo 43 of ISO/IEC 16388: A 10 + B 11 + C 12 = 33, the character X.
+        {2, {"verify", "-k", "Code39", "--checksum", "ABC"}, 0, "ABCX\nCode39\n", ""},
+        // Turned a quarter, no row of the image crosses the bars; the decoder is not asked to turn it.
+        {3, {"verify", "--angle", "90", "6212236011840"}, 3, "",
+         "quillon-cli: the label does not scan; it should read '6212236011840'\n"},
+        {4, {"verify", "-k", "CodeMSI", "123"}, 4, "",
+         "quillon-cli: no scan check for CodeMSI: the decoder has no reader for it\n"},
+        {5, {"verify", "12a"}, 1, "", "Barcode must be numeric\n"},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = RunCli(row.args);
+        EXPECT_EQ(run.status, row.status) << "row " << row.line;
+        EXPECT_EQ(run.out, row.out) << "row " << row.line;
+        EXPECT_EQ(run.err, row.err) << "row " << row.line;
+    }
+}
+
+TEST(Cli, VersionAndHelpDescribeEveryOption)
+{
+    const CliRun version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "quillon-cli " QUILLON_VERSION "\n");
+
+    std::vector<std::string> commands{""}; // the general help first
+    commands.insert(commands.end(), quillon::cli::kCommands.begin(), quillon::cli::kCommands.end());
+    for (const std::string& command : commands) {
+        const CliRun run = RunCli(command.empty() ? std::vector<std::string>{"--help"}
+                                                  : std::vector<std::string>{command, "--help"});
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_EQ(run.err, "") << command;
+        EXPECT_EQ(run.out.rfind(quillon::cli::UsageText(command), 0), 0u) << command << ": " << run.out;
+        const std::vector<std::string_view> options =
+            quillon::cli::OptionsOf(command.empty() ? "sheet" : command); // sheet takes them all
+        for (const std::string_view option : options) {
+            // The synopsis, then a description from column 28 on the same line or the next.
+            const std::regex described("\n  (-., )?" + std::string(option) + "([^\n]* {2,}|[^\n]*\n {27})[a-z(]");
+            EXPECT_TRUE(std::regex_search(run.out, described)) << command << " " << option;
+        }
     }
 }
 

@@ -19,8 +19,8 @@ namespace {
 using testing::CliRun;
 using testing::RunCli;
 
-const std::string kUsageLine = "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | "
-                               "quillon-cli label|sheet [options] -o FILE TEXT\n";
+const std::string kUsageLine = "usage: quillon-cli label [options] -o FILE.png TEXT\n"
+                               "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n";
 
 std::string OutputPath(const std::string& name)
 {

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -52,6 +53,14 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& sh
     errText << err.rdbuf();
     run.err = errText.str();
     return run;
+}
+
+// Standard error without the progress lines that a run over a second prints, however slow the
+// machine running the tests is.
+inline std::string WithoutProgress(const std::string& err)
+{
+    static const std::regex progress("quillon-cli: [0-9]+ of [0-9]+ labels\n");
+    return std::regex_replace(err, progress, "");
 }
 
 } // namespace quillon::testing

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "RunCli.h"
+#include "tests/support/PatternDecoder.h"
 
 namespace quillon {
 namespace {
@@ -22,9 +23,12 @@ namespace {
 using testing::CliRun;
 using testing::RunCli;
 
-const std::string kUsageLine = "usage: quillon-cli kinds | quillon-cli pattern|width [options] TEXT | "
-                               "quillon-cli label|sheet [options] -o FILE TEXT\n";
+const std::string kUsageLine =
+    "usage: quillon-cli sheet [options] -o FILE.pdf TEXT\n"
+    "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n";
 const std::string kCode = "6212236011840"; // the window's designed EAN-13 code
+// A label of this as Code 128 B with it as the lower caption makes a PNG of over 512 bytes.
+const std::string kLongText = "Quillon 0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
 constexpr int kRenderDpi = 50;
 
 class SheetCommand : public ::testing::Test {
@@ -72,13 +76,26 @@ int PageCount(const std::string& pdf)
     return -1;
 }
 
-QImage RenderPage(const std::string& pdf, int page)
+QImage RenderPage(const std::string& pdf, int page, int dpi = kRenderDpi)
 {
     const QString base = QString::fromStdString(pdf) + "-page";
     const QString number = QString::number(page);
-    Poppler("pdftoppm", {"-gray", "-r", QString::number(kRenderDpi), "-f", number, "-l", number,
+    Poppler("pdftoppm", {"-gray", "-r", QString::number(dpi), "-f", number, "-l", number,
                          "-singlefile", QString::fromStdString(pdf), base});
     return QImage(base + ".pgm");
+}
+
+// What a decoder reads in a rectangle given in millimetres of a page rendered at `dpi`.
+std::string ReadIn(const QImage& page, const QRectF& mm, int dpi)
+{
+    const auto px = [dpi](double v) { return static_cast<int>(v * dpi / 25.4); };
+    const QImage cell = page.copy(px(mm.left()), px(mm.top()), px(mm.width()), px(mm.height()))
+                            .convertToFormat(QImage::Format_Grayscale8);
+    testing::GreyImage grey{.width = cell.width(), .height = cell.height(), .pixels = {}};
+    for (int y = 0; y < cell.height(); ++y)
+        grey.pixels.insert(grey.pixels.end(), cell.constScanLine(y), cell.constScanLine(y) + cell.width());
+    const auto decoded = testing::DecodeImage(grey);
+    return decoded ? decoded->text : "(nothing)";
 }
 
 // The darkest grey level inside a rectangle given in millimetres from the paper's top-left corner.
@@ -138,6 +155,38 @@ TEST_F(SheetCommand, PagesAndCellsFollowThePageFlow)
     }
 }
 
+// Successive codes fill each column from the top, then the next column, then the next page; a code
+// that cannot be made takes no cell.
+TEST_F(SheetCommand, CodesFillTheCellsInPageFlowOrder)
+{
+    if (!HavePoppler())
+        GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
+    const std::string codes = Path("codes.txt");
+    WriteFile(codes, "C01\nC02\nC03\nbad\x80\nC04\nC05\nC06\nC07\nC08\n");
+    const std::string pdf = Path("coded.pdf");
+    const CliRun run = RunCli({"sheet", "-k", "Code128B", "--columns", "2", "--rows", "3", "--codes", codes, "-o", pdf});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(testing::WithoutProgress(run.err), "quillon-cli: line 4: TBarcode:Code128 bad Data <bad\\x80>\n");
+    ASSERT_EQ(PageCount(pdf), 2); // 6 cells a page for 8 codes
+    // Cells of 2 x 3 at the initial margins: columns at x = 10 and 106 mm, rows 154 design pixels
+    // (90.55 mm) apart from y = 10 mm; each crop takes the label at the cell's corner with white around it.
+    constexpr int kDpi = 300;
+    const auto cell = [](int column, int row) { return QRectF(5 + 96 * column, 8 + 90.55 * row, 70, 48); };
+    struct Row {
+        int line;
+        int page;
+        QRectF mm;
+        std::string text;
+    } rows[] = {
+        {1, 1, cell(0, 0), "C01"}, {2, 1, cell(0, 2), "C03"}, {3, 1, cell(1, 0), "C04"},
+        {4, 1, cell(1, 2), "C06"}, {5, 2, cell(0, 0), "C07"}, {6, 2, cell(0, 1), "C08"},
+        {7, 2, cell(0, 2), "(nothing)"}, {8, 2, cell(1, 0), "(nothing)"},
+    };
+    const QImage pages[] = {RenderPage(pdf, 1, kDpi), RenderPage(pdf, 2, kDpi)};
+    for (const Row& row : rows)
+        EXPECT_EQ(ReadIn(pages[row.page - 1], row.mm, kDpi), row.text) << "row " << row.line;
+}
+
 TEST_F(SheetCommand, FailuresLeaveNoFileBehind)
 {
     const std::string existing = Path("existing.pdf");
@@ -182,15 +231,15 @@ TEST_F(SheetCommand, CutShortWritesKeepTheOldFile)
         // The PNG (about 700 bytes, by the zlib at hand) is written by the command itself.
         {1,
          "old.png",
-         {"label", "-m", "4", "--upper", "abc", "--lower", "def"},
+         {"label", "-k", "Code128B", "--lower", kLongText, kLongText},
          "only 512 of [0-9]+ bytes could be written"},
         // The PDF writer writes its own file, which is checked before it replaces the target.
-        {2, "old.pdf", {"sheet", "--columns", "4", "--rows", "20"}, "The PDF file <.*> could not be written in full"},
+        {2, "old.pdf", {"sheet", "--columns", "4", "--rows", "20", kCode}, "The PDF file <.*> could not be written in full"},
     };
     for (Row& row : rows) {
         const std::string target = Path(row.file);
         WriteFile(target, "old");
-        row.args.insert(row.args.end(), {"-o", target, kCode});
+        row.args.insert(row.args.begin() + 1, {"-o", target});
         const CliRun run = RunCli(row.args, limit);
         EXPECT_EQ(run.status, 1) << "row " << row.line;
         const std::regex err("quillon-cli: cannot write '" + target + "': " + row.errPattern + "\n");

@@ -206,7 +206,7 @@ QStringList CheckFaultyStart(const TWindowRow& row)
     EXPECT_FALSE(run.Form->AboutPanel->isVisible());
     EXPECT_TRUE(run.Form->UPanel->isVisible());
     run.Form->BarEd->setText("4006381333931");
-    EXPECT_EQ(run.Form->PreviewStatus(), "");
+    EXPECT_EQ(run.Form->PreviewStatus(), "Scans as 4006381333931");
     EXPECT_FALSE(run.Form->LabelImage().isNull());
 
     run.Form->CSpn->setValue(2);

@@ -1,0 +1,234 @@
+#include "CliHelp.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "CliOptions.h"
+
+#ifndef QUILLON_VERSION
+#error "QUILLON_VERSION must be defined by the build"
+#endif
+
+namespace quillon::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "quillon-cli";
+constexpr std::size_t kDescriptionColumn = 27;
+constexpr std::string_view kIndent = "  ";
+constexpr std::string_view kEndOfOptions =
+    "  --                       ends the options, for a TEXT that starts with '-'\n";
+
+struct CommandHelp {
+    std::string_view command;
+    std::array<std::string_view, 2> forms; // after "quillon-cli "; the second may be empty
+    std::string_view summary;              // the line beside the command in the general help
+    std::string_view text;                 // the paragraph of the command's own help
+};
+
+constexpr CommandHelp kCommandHelp[] = {
+    {"kinds",
+     {"kinds"},
+     "lists the symbologies",
+     "Lists the symbologies, one line each: ordinal, TAB, list entry name, TAB, type name."},
+    {"pattern",
+     {"pattern [options] TEXT"},
+     "prints the bar pattern and the encoded text",
+     "Prints the bar pattern on line 1 and the text as it stands after encoding on line 2."},
+    {"width",
+     {"width [options] TEXT"},
+     "prints the width in pixels",
+     "Prints the barcode's width in pixels."},
+    {"verify",
+     {"verify [options] TEXT"},
+     "reads the label back with a barcode decoder",
+     "Composes the label as label does and reads it back with a barcode decoder (ZXing-cpp), as a\n"
+     "scanner would read it printed. Prints the text read on line 1 and the symbology the decoder\n"
+     "reports on line 2."},
+    {"label",
+     {"label [options] -o FILE.png TEXT", "label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]"},
+     "writes the label image (PNG), or one per code",
+     "Writes the label image as the preview composes it, as PNG. With --codes or --sequence it writes\n"
+     "one PNG per code into DIR (made when missing), named by the line number and the code, such as\n"
+     "00001-6212236011840.png."},
+    {"sheet",
+     {"sheet [options] -o FILE.pdf TEXT",
+      "sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]"},
+     "writes the A4 label sheet (PDF)",
+     "Writes the A4 sheet of columns x rows labels as the print preview shows it, as PDF. With --codes\n"
+     "or --sequence the cells take successive codes, one cell per code, on as many pages as they need."},
+};
+
+constexpr std::string_view kBulkNotes =
+    "A codes file holds one code per line; blank lines are skipped and CR LF line ends are read as LF.\n"
+    "A code that cannot be made is reported on standard error with its line number (the count in a\n"
+    "sequence) and the engine's message; the rest are made and the exit status is 1. Runs over a\n"
+    "second show their progress on standard error.";
+
+struct OptionHelp {
+    std::string_view name; // the long name, as the parser knows it
+    std::string_view synopsis;
+    std::string_view text; // continuation lines separated by "\n"
+};
+
+const OptionHelp kOptionHelp[] = {
+    {"--kind", "-k, --kind NAME|ORDINAL",
+     "symbology, a list entry name such as CodeEAN13 or its ordinal\n(default CodeEAN13; see quillon-cli "
+     "kinds)"},
+    {"--checksum", "--checksum", "append the check digit"},
+    {"--method", "--method none|mod10", "check-digit method (default mod10)"},
+    {"--modul", "-m, --modul N", "narrow module width in pixels, 1 to 49 (default 1)"},
+    {"--ratio", "-r, --ratio R", "wide-to-narrow ratio (default 2.0)"},
+    {"--height", "--height H",
+     "bar height in pixels, 1 to 10000 (default 64; for sheet, the row\n"
+     "height that --rows and the top and bottom margins give, as the window\n"
+     "sets it)"},
+    {"--show", "--show none|code|type|both",
+     "human-readable lines (default none; code for verify, label and sheet)"},
+    {"--bar-color", "--bar-color RRGGBB", "bar colour in hexadecimal (default 000000)"},
+    {"--angle", "--angle DEG",
+     "turn the barcode and place it as the preview does\n(not given: unturned at the top-left corner)"},
+    {"--upper", "--upper TEXT", "the upper caption (off unless given)"},
+    {"--lower", "--lower TEXT", "the lower caption (off unless given)"},
+    {"--columns", "--columns C", "label columns, 1 to 4 (default 1)"},
+    {"--rows", "--rows R", "label rows, 1 to 20 (default 1)"},
+    {"--margins", "--margins T,R,B,L",
+     "top, right, bottom and left margins in whole millimetres, 0 to 50\neach (default 10,10,10,10)"},
+    {"--spacing", "--spacing S", "space between columns in whole millimetres, 0 to 50 (default 2)"},
+    {"--stretch", "--stretch", "scale each label to fill its cell"},
+    {"--output", "-o, --output FILE|DIR",
+     "label: the image to write, ending in .png, or with --codes or\n"
+     "--sequence the directory for the images; sheet: the PDF, ending in .pdf"},
+    {"--codes", "--codes FILE", "one label per line of FILE; - reads standard input"},
+    {"--sequence", "--sequence FROM..TO[/STEP]",
+     "one label per number from FROM to TO, counting by STEP (default 1),\n"
+     "each as wide as FROM with leading zeros (000001..000500)"},
+};
+
+const CommandHelp* FindCommand(std::string_view command)
+{
+    const auto it = std::find_if(std::begin(kCommandHelp), std::end(kCommandHelp),
+                                 [&](const CommandHelp& help) { return help.command == command; });
+    return it == std::end(kCommandHelp) ? nullptr : &*it;
+}
+
+const OptionHelp* FindOptionHelp(std::string_view name)
+{
+    const auto it = std::find_if(std::begin(kOptionHelp), std::end(kOptionHelp),
+                                 [&](const OptionHelp& help) { return help.name == name; });
+    return it == std::end(kOptionHelp) ? nullptr : &*it;
+}
+
+// The synopsis, then the text from the description column; a long synopsis gets a line of its own.
+std::string OptionLines(std::string_view name)
+{
+    const OptionHelp* help = FindOptionHelp(name);
+    if (help == nullptr)
+        return std::string(kIndent) + std::string(name) + "\n"; // every option has a row: see the tests
+    std::string lines = std::string(kIndent) + std::string(help->synopsis);
+    const std::string pad(kDescriptionColumn, ' ');
+    if (lines.size() + 1 < kDescriptionColumn)
+        lines.append(kDescriptionColumn - lines.size(), ' ');
+    else
+        lines += "\n" + pad;
+    for (const char c : help->text)
+        lines += c == '\n' ? "\n" + pad : std::string(1, c);
+    return lines + "\n";
+}
+
+// The commands that take an option, as "label and sheet".
+std::string CommandsTaking(std::string_view name)
+{
+    std::vector<std::string_view> takers;
+    for (const std::string_view command : kCommands) {
+        const std::vector<std::string_view> options = OptionsOf(command);
+        if (std::find(options.begin(), options.end(), name) != options.end())
+            takers.push_back(command);
+    }
+    std::string list;
+    for (std::size_t i = 0; i < takers.size(); ++i)
+        list += std::string(i == 0 ? "" : i + 1 == takers.size() ? " and " : ", ") + std::string(takers[i]);
+    return list;
+}
+
+// Every option, under a heading that names the commands taking it.
+std::string AllOptions()
+{
+    std::string text;
+    std::string heading;
+    for (const OptionHelp& help : kOptionHelp) {
+        const std::string takers = CommandsTaking(help.name);
+        if (takers != heading)
+            text += "\noptions of " + takers + ":\n";
+        heading = takers;
+        text += OptionLines(help.name);
+    }
+    return text;
+}
+
+std::string ExitStatuses(std::string_view command)
+{
+    std::string text =
+        "\nexit status: 0 done; 1 an engine error, a code of --codes or --sequence that could not\n"
+        "be made, an unreadable codes file or a file that cannot be written; 2 a usage error";
+    if (command.empty() || command == "verify")
+        text += ";\nverify: 3 the label does not scan or reads otherwise; 4 no decoder reads the kind";
+    return text + ".\n";
+}
+
+} // namespace
+
+std::string UsageText(std::string_view command)
+{
+    std::string text;
+    const auto addForms = [&](const CommandHelp& help) {
+        for (const std::string_view form : help.forms)
+            if (!form.empty())
+                text += std::string(text.empty() ? "usage: " : "       ") + std::string(kProgram) + " " +
+                        std::string(form) + "\n";
+    };
+    if (const CommandHelp* help = FindCommand(command)) {
+        addForms(*help);
+        return text;
+    }
+    for (const CommandHelp& help : kCommandHelp)
+        addForms(help);
+    return text + "       " + std::string(kProgram) + " [COMMAND] --help | " + std::string(kProgram) +
+           " --version\n";
+}
+
+std::string HelpText(std::string_view command)
+{
+    const CommandHelp* help = FindCommand(command);
+    if (help == nullptr) {
+        std::string text = UsageText({}) + "\ncommands:\n";
+        for (const CommandHelp& c : kCommandHelp)
+            text += std::string(kIndent) + std::string(c.command) +
+                    std::string(kDescriptionColumn - kIndent.size() - c.command.size(), ' ') +
+                    std::string(c.summary) + "\n";
+        text += "\n" + std::string(kBulkNotes) + "\n" + AllOptions();
+        text += "\nof every command:\n" + std::string(kEndOfOptions) +
+                "  -h, --help               this help; after a command, that command's help\n"
+                "  --version                the version, alone\n";
+        return text + ExitStatuses({});
+    }
+    std::string text = UsageText(command) + "\n" + std::string(help->text) + "\n";
+    const std::vector<std::string_view> options = OptionsOf(command);
+    if (std::find(options.begin(), options.end(), "--codes") != options.end())
+        text.append("\n").append(kBulkNotes).append("\n");
+    if (!options.empty()) {
+        text += "\noptions:\n";
+        for (const std::string_view name : options)
+            text += OptionLines(name);
+        text += kEndOfOptions;
+    }
+    return text + ExitStatuses(command);
+}
+
+std::string VersionText()
+{
+    return std::string(kProgram) + " " + QUILLON_VERSION + "\n";
+}
+
+} // namespace quillon::cli
