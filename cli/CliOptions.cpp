@@ -149,7 +149,7 @@ constexpr unsigned kSheetCommand = CommandBit("sheet");
 using ValueSetter = void (*)(CliOptions&, const std::string& option, const std::string& value);
 using FlagSetter = void (*)(CliOptions&);
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     std::string_view shortName;
     unsigned commands = 0;
@@ -158,7 +158,7 @@ struct OptionSpec {
 };
 
 // Every option, in the order the help lists them.
-const OptionSpec kOptionSpecs[] = {
+const OptionRule kOptionRules[] = {
     {"--kind", "-k", kEngineCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
          const auto kind = KindFromName(v);
@@ -206,11 +206,11 @@ const OptionSpec kOptionSpecs[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.sequence = ParseSequence(v); }},
 };
 
-const OptionSpec* FindOption(std::string_view name)
+const OptionRule* FindOption(std::string_view name)
 {
-    for (const OptionSpec& spec : kOptionSpecs)
-        if (spec.name == name || (!spec.shortName.empty() && spec.shortName == name))
-            return &spec;
+    for (const OptionRule& rule : kOptionRules)
+        if (rule.name == name || (!rule.shortName.empty() && rule.shortName == name))
+            return &rule;
     return nullptr;
 }
 
@@ -256,20 +256,20 @@ bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::
         inlineValue = name.substr(eq + 1);
         name = name.substr(0, eq);
     }
-    const OptionSpec* spec = FindOption(name);
-    if (spec == nullptr)
+    const OptionRule* rule = FindOption(name);
+    if (rule == nullptr)
         throw UsageError("unknown option '" + arg + "'");
-    if ((spec->commands & CommandBit(options.command)) == 0)
-        throw UsageError(std::string(spec->name) + " is not an option of " + options.command);
-    if (spec->setFlag != nullptr) {
+    if ((rule->commands & CommandBit(options.command)) == 0)
+        throw UsageError(std::string(rule->name) + " is not an option of " + options.command);
+    if (rule->setFlag != nullptr) {
         if (inlineValue)
-            throw UsageError(std::string(spec->name) + " takes no value");
-        spec->setFlag(options);
+            throw UsageError(std::string(rule->name) + " takes no value");
+        rule->setFlag(options);
         return true;
     }
     if (!inlineValue && i + 1 >= args.size())
-        throw UsageError(std::string(spec->name) + " needs a value");
-    spec->setValue(options, std::string(spec->name), inlineValue ? *inlineValue : args[++i]);
+        throw UsageError(std::string(rule->name) + " needs a value");
+    rule->setValue(options, std::string(rule->name), inlineValue ? *inlineValue : args[++i]);
     return true;
 }
 
@@ -313,9 +313,9 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
 std::vector<std::string_view> OptionsOf(std::string_view command)
 {
     std::vector<std::string_view> names;
-    for (const OptionSpec& spec : kOptionSpecs)
-        if ((spec.commands & CommandBit(command)) != 0)
-            names.push_back(spec.name);
+    for (const OptionRule& rule : kOptionRules)
+        if ((rule.commands & CommandBit(command)) != 0)
+            names.push_back(rule.name);
     return names;
 }
 
