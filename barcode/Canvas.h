@@ -156,14 +156,22 @@ inline std::int32_t RoundToPixel(long double v)
 
 // Turns p about the origin by alpha radians: counter-clockwise on the screen for a positive alpha,
 // since y grows downward.
-inline TPoint RotatePoint(TPoint p, double alpha)
+struct TRotation {
+    long double Cos = 1.0L;
+    long double Sin = 0.0L;
+};
+inline TRotation RotationOf(double alpha)
 {
-    const long double c = std::cos(static_cast<long double>(alpha));
-    const long double s = std::sin(static_cast<long double>(alpha));
+    return {.Cos = std::cos(static_cast<long double>(alpha)), .Sin = std::sin(static_cast<long double>(alpha))};
+}
+// The same turn with its cosine and sine worked out once, for the many corners of one drawing.
+inline TPoint RotatePoint(TPoint p, const TRotation& turn)
+{
     const long double x = p.X;
     const long double y = p.Y;
-    return {.X = RoundToPixel(x * c + y * s), .Y = RoundToPixel(-x * s + y * c)};
+    return {.X = RoundToPixel(x * turn.Cos + y * turn.Sin), .Y = RoundToPixel(-x * turn.Sin + y * turn.Cos)};
 }
+inline TPoint RotatePoint(TPoint p, double alpha) { return RotatePoint(p, RotationOf(alpha)); }
 
 inline TPoint TranslatePoint(TPoint p, TPoint offset)
 {

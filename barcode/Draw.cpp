@@ -59,7 +59,7 @@ void TBarcode::Draw(TCanvas& canvas)
 
 void TBarcode::DrawBars(const std::string& pattern, TCanvas& canvas)
 {
-    const double alpha = AngleInRadians(FAngle);
+    const TRotation turn = RotationOf(AngleInRadians(FAngle));
     const TPoint origin{.X = FLeft, .Y = FTop};
     canvas.SetPenWidth(1);
     std::int64_t x = 0; // running offset along the barcode's axis
@@ -76,7 +76,7 @@ void TBarcode::DrawBars(const std::string& pattern, TCanvas& canvas)
         const int h = ElementHeight(element.Kind, FHeight);
         std::array<TPoint, 4> corners{{{left32, 0}, {left32, h}, {right32, h}, {right32, 0}}};
         for (TPoint& corner : corners)
-            corner = TranslatePoint(RotatePoint(corner, alpha), origin);
+            corner = TranslatePoint(RotatePoint(corner, turn), origin);
         canvas.Polygon(corners);
         x += element.Width;
     }
