@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "app/DeckControls.h"
+#include "app/PrintBarForm.h"
 
 namespace quillon {
 
@@ -40,11 +41,7 @@ QPushButton* DialogButton(QWidget* parent, QStyle::StandardPixmap icon, const ch
 TDesignSample::TDesignSample(QWidget* parent) : QWidget(parent)
 {
     // The same paper and margins as the print report, at its own zoom and with four columns.
-    FPage.SetValueMm(TPageValue::BottomMargin, 10);
-    FPage.SetValueMm(TPageValue::TopMargin, 10);
-    FPage.SetValueMm(TPageValue::LeftMargin, 10);
-    FPage.SetValueMm(TPageValue::RightMargin, 10);
-    FPage.SetValueMm(TPageValue::ColumnSpace, 2);
+    SetDesignedSheetPage(FPage);
     FPage.SetColumns(kColumns);
     FPage.SetZoomPercent(kZoomPercent);
 }

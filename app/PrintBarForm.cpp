@@ -19,9 +19,8 @@ int SheetRowHeight(int topMarginMm, int bottomMarginMm, int rows)
     return ((kPaperLengthMm - topMarginMm) - bottomMarginMm) * kLayoutPixels / (safeRows * kLayoutMillimetres);
 }
 
-TPrintBarForm::TPrintBarForm()
+void SetDesignedSheetPage(TPageModel& page)
 {
-    TPageModel& page = FReport.Page();
     page.SetPaperSize(TPaperSize::A4);
     page.SetOrientation(TOrientation::Portrait);
     page.SetValueMm(TPageValue::BottomMargin, 10);
@@ -29,6 +28,12 @@ TPrintBarForm::TPrintBarForm()
     page.SetValueMm(TPageValue::LeftMargin, 10);
     page.SetValueMm(TPageValue::RightMargin, 10);
     page.SetValueMm(TPageValue::ColumnSpace, 2);
+}
+
+TPrintBarForm::TPrintBarForm()
+{
+    TPageModel& page = FReport.Page();
+    SetDesignedSheetPage(page);
     page.SetColumns(kInitialColumns);
     page.SetZoomPercent(kZoomPercent);
     FReport.SetLastPageFooter(true);

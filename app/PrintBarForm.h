@@ -9,6 +9,10 @@ namespace quillon {
 // and bottom margins in millimetres and the row count (1 to 20).
 int SheetRowHeight(int topMarginMm, int bottomMarginMm, int rows);
 
+// The sheet's designed page, shared by the print report and the design sample: A4 portrait,
+// margins of 10 mm all round, 2 mm between columns.
+void SetDesignedSheetPage(TPageModel& page);
+
 class TPrintBarForm {
 public:
     static constexpr int kInitialColumns = 2;
