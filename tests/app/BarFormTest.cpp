@@ -32,6 +32,7 @@ protected:
     }
     // Leaves the About splash, as the user's first click does.
     void Confirm() { form.AboutPanel->AboutOk()->click(); }
+    void SetKind(int kind) { form.BarKindSp->setCurrentIndex(kind), form.BarKindSpChange(); }
 
     QTemporaryDir dataDir;
     QStringList errors;
@@ -42,12 +43,10 @@ protected:
 TEST_F(BarFormTest, StartsWithTheAboutPanelOverHiddenControls)
 {
     EXPECT_TRUE(form.AboutPanel->isVisible());
-    EXPECT_EQ(form.AboutPanel->y(), 0);
-    EXPECT_EQ(form.AboutPanel->x(), (763 - 297) / 2);
+    EXPECT_EQ(form.AboutPanel->pos(), QPoint((763 - 297) / 2, 0));
     EXPECT_FALSE(form.UPanel->isVisible());
     EXPECT_FALSE(form.QrPanel->isVisible());
-    EXPECT_TRUE(form.Timer1->isActive());
-    EXPECT_EQ(form.Timer1->interval(), 1000);
+    EXPECT_TRUE(form.Timer1->isActive() && form.Timer1->interval() == 1000);
     EXPECT_EQ(form.DesBtn->text(), "Design");
     EXPECT_EQ(form.StChk->text(), "Print &Stretch ");
     // The kind list shows Code93Extended, but the barcode keeps EAN-13 until the splash is confirmed.
@@ -76,20 +75,11 @@ TEST_F(BarFormTest, ConfirmingTheAboutPanelRestoresTheWorkingWindow)
 TEST_F(BarFormTest, TheLabelIsAsWideAsTheBarcodeAndCaptionsSetItsHeight)
 {
     Confirm();
-    form.BarKindSp->setCurrentIndex(bcCodeEAN13);
-    form.BarKindSpChange();
-    struct Row {
-        int line;
-        bool lower;
-        int height;
-    } rows[] = {
-        {1, true, 64 + 16},
-        {2, false, 64 + 2},
-    };
+    SetKind(bcCodeEAN13);
+    struct Row { int line; bool lower; int height; } rows[] = {{1, true, 64 + 16}, {2, false, 64 + 2}};
     for (const auto& row : rows) {
         form.DChk->setChecked(row.lower);
-        EXPECT_EQ(form.LabelImage().height(), row.height) << "row " << row.line;
-        EXPECT_EQ(form.LabelImage().width(), form.BCode().Width()) << "row " << row.line;
+        EXPECT_EQ(form.LabelImage().size(), QSize(form.BCode().Width(), row.height)) << "row " << row.line;
         EXPECT_EQ(form.BarImage->size(), form.LabelImage().size()) << "row " << row.line;
         EXPECT_EQ(form.DEd->isVisible(), row.lower) << "row " << row.line;
     }
@@ -99,8 +89,7 @@ TEST_F(BarFormTest, TheLabelIsAsWideAsTheBarcodeAndCaptionsSetItsHeight)
 TEST_F(BarFormTest, AnUnencodableTextEmptiesThePreviewUntilItIsFixed)
 {
     Confirm();
-    form.BarKindSp->setCurrentIndex(bcCodeEAN13);
-    form.BarKindSpChange();
+    SetKind(bcCodeEAN13);
     form.BarEd->setText("62122360118A0");
     EXPECT_TRUE(form.LabelImage().isNull());
     EXPECT_TRUE(form.BarImage->pixmap().isNull());
@@ -122,8 +111,7 @@ TEST_F(BarFormTest, TheStatusLineSaysHowTheLabelScans)
     for (const auto& row : rows) {
         form.BarEd->setText(row.text);
         form.RatioSpn->setValue(row.ratio);
-        form.BarKindSp->setCurrentIndex(row.kind);
-        form.BarKindSpChange();
+        SetKind(row.kind);
         EXPECT_EQ(form.PreviewStatus(), row.status);
         EXPECT_EQ(form.PreviewStatusColor(), ScanStatusColor(row.outcome));
     }
@@ -145,13 +133,7 @@ TEST_F(BarFormTest, TextThatNamesNoKindLeavesTheBarcodeWithoutAType)
 TEST_F(BarFormTest, RowsSetTheBarHeightFromTheSheetMargins)
 {
     Confirm();
-    struct Row {
-        int line;
-        int top;
-        int bottom;
-        int rows;
-        int height;
-    } rows[] = {
+    struct Row { int line, top, bottom, rows, height; } rows[] = {
         {1, 0, 0, 2, 248},   {2, 0, 0, 20, 24},   {3, 0, 0, 1, 497},
         {4, 10, 10, 4, 116}, {5, 10, 10, 1, 464}, {6, 50, 50, 1, 329},
     };
@@ -160,9 +142,9 @@ TEST_F(BarFormTest, RowsSetTheBarHeightFromTheSheetMargins)
         form.DesBarPanel->BM->setValue(row.bottom);
         form.RSpn->setValue(row.rows);
         form.RSpnChange();
-        EXPECT_EQ(form.BCode().Height(), row.height) << "row " << row.line;
-        EXPECT_EQ(printForm.Band1().Height(), row.height) << "row " << row.line;
-        EXPECT_EQ(printForm.QRImage1().Height(), row.height) << "row " << row.line;
+        // The barcode, the band and the sheet's image all take the height.
+        EXPECT_EQ(std::tuple(form.BCode().Height(), printForm.Band1().Height(), printForm.QRImage1().Height()),
+                  std::tuple(row.height, row.height, row.height)) << "row " << row.line;
     }
 }
 
@@ -170,10 +152,7 @@ TEST_F(BarFormTest, ColumnsAndStretchShapeTheSheetButLeaveThePreview)
 {
     Confirm();
     const qint64 preview = form.LabelImage().cacheKey();
-    struct Row {
-        int columns;
-        int width;
-    } rows[] = {{4, 78}, {3, 105}, {1, 323}, {2, 160}};
+    struct Row { int columns, width; } rows[] = {{4, 78}, {3, 105}, {1, 323}, {2, 160}};
     for (const auto& row : rows) {
         form.CSpn->setValue(row.columns);
         EXPECT_EQ(printForm.QRImage1().Width(), row.width) << row.columns << " columns";
@@ -188,8 +167,8 @@ TEST_F(BarFormTest, TimerTicksAlternateTheCaptionStyles)
     const TShadowStyle expected[] = {ssRecessedColor, ssRaisedShadow, ssRecessedColor, ssRaisedShadow};
     for (TShadowStyle style : expected) {
         form.Timer1Timer();
-        EXPECT_EQ(form.AboutPanel->ProLabel1()->ShadowStyle(), style);
-        EXPECT_EQ(form.AboutPanel->ProLabel2()->ShadowStyle(), style);
+        const TAboutPanel& about = *form.AboutPanel;
+        EXPECT_EQ(std::pair(about.ProLabel1()->ShadowStyle(), about.ProLabel2()->ShadowStyle()), std::pair(style, style));
     }
     // The logo's dots are drawn in blue and yellow around (40, 50).
     EXPECT_EQ(form.Logo().pixelColor(40, 50), QColor(0, 0, 255));
@@ -201,21 +180,11 @@ TEST_F(BarFormTest, LanguageRoundTripRestoresTheEnglishCaptionsExactly)
     EXPECT_EQ(form.DesBtn->text(), QString::fromUtf8("\u062a\u0635\u0645\u064a\u0645"));
     EXPECT_EQ(form.lb6->text(), QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639"));
     form.SetLangIndex(1);
-    const std::pair<QString, QString> english[] = {
-        {form.StChk->text(), "Print &Stretch "},
-        {form.lb2->text(), "Code"},
-        {form.UChk->text(), "Up Label"},
-        {form.lb4->text(), "Columns"},
-        {form.lb5->text(), "Rows"},
-        {form.lb6->text(), "Kind"},
-        {form.lb7->text(), "Color"},
-        {form.lb8->text(), "Zoom"},
-        {form.lb9->text(), "Bar Width"},
-        {form.DChk->text(), "Down Label"},
-        {form.AboutBtn->text(), "About"},
-    };
-    for (const auto& [shown, expected] : english)
-        EXPECT_EQ(shown, expected);
+    const QStringList shown = {form.StChk->text(), form.lb2->text(), form.UChk->text(), form.lb4->text(),
+                               form.lb5->text(),   form.lb6->text(), form.lb7->text(),  form.lb8->text(),
+                               form.lb9->text(),   form.DChk->text(), form.AboutBtn->text()};
+    EXPECT_EQ(shown, QStringList({"Print &Stretch ", "Code", "Up Label", "Columns", "Rows", "Kind", "Color", "Zoom",
+                                  "Bar Width", "Down Label", "About"}));
     form.SetLangIndex(-7);
     EXPECT_EQ(form.LangIndex(), -1);
     EXPECT_EQ(form.DesBtn->text(), "Design"); // no selection reads as English

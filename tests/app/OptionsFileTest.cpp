@@ -71,8 +71,7 @@ TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
         std::vector<std::string> results;
         for (const char op : row.Ops) {
             std::string value;
-            const auto read = [&] { value = op == 'I' ? std::to_string(r.ReadInteger()) : r.ReadLine(); };
-            const std::string error = MessageOf(read);
+            const std::string error = MessageOf([&] { value = op == 'I' ? std::to_string(r.ReadInteger()) : r.ReadLine(); });
             results.push_back(error.empty() ? value : error);
         }
         EXPECT_EQ(results, row.Results) << "row " << row.No;
@@ -85,9 +84,9 @@ TEST(OptionsFormat, FirstRunFileRoundTripAndShortFile)
 {
     EXPECT_EQ(FormatOptions({.UEd = "www.example.com"}),
               "10\r\n10\r\n10\r\n10\r\n2\r\nwww.example.com\r\n1\r\n1\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n");
-    TOptionsValues values{.TM = 0, .RM = 50, .BM = 7, .LM = 1, .CS = 12, .UEd = "  \xD9\x85 a\r\nb\rc\n ",
-                          .CSpn = 4, .RSpn = 20, .BarKindSp = -1, .ColorBox1 = INT32_MIN, .ZomSpn = 10,
-                          .RatioSpn = 0, .LangRG = 0, .StChk = true, .UChk = false};
+    TOptionsValues values{.TM = 0, .RM = 50, .BM = 7, .LM = 1, .CS = 12, .UEd = "  \xD9\x85 a\r\nb\rc\n ", .CSpn = 4,
+                          .RSpn = 20, .BarKindSp = -1, .ColorBox1 = INT32_MIN, .ZomSpn = 10, .RatioSpn = 0,
+                          .LangRG = 0, .StChk = true, .UChk = false};
     TOptionsReader reader(FormatOptions(values));
     values.UEd = "  \xD9\x85 abc ";
     EXPECT_EQ(ReadValues(reader), values);
@@ -113,9 +112,7 @@ void ExpectFailures(const std::vector<FailureRow>& rows)
         WriteOptionsFile(old, "old");
         QFile::setPermissions(old, row.File);
         QFile::setPermissions(dir.path(), row.Folder);
-        const auto act = [&] {
-            row.Kind == Op::Write ? WriteOptionsFile(path, "x") : void(ReadOptionsFile(path));
-        };
+        const auto act = [&] { row.Kind == Op::Write ? WriteOptionsFile(path, "x") : void(ReadOptionsFile(path)); };
         EXPECT_EQ(MessageOf(act), row.Reason + ": " + path.toStdString()) << "row " << row.No;
         QFile::setPermissions(dir.path(), kRwx);
         QFile::setPermissions(old, kRw);
@@ -155,12 +152,9 @@ TEST(OptionsFileIo, WriteReplacesTheFileOrKeepsThePreviousOneWhenTheDiskIsFull)
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const rlimit small{.rlim_cur = 8, .rlim_max = saved.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    std::string message;
-    if (setrlimit(RLIMIT_FSIZE, &small) == 0) {
-        message = MessageOf([&] { WriteOptionsFile(path, QByteArray(64, 'x')); });
-        setrlimit(RLIMIT_FSIZE, &saved);
-    }
-    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string message = MessageOf([&] { WriteOptionsFile(path, QByteArray(64, 'x')); });
+    setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(message, "Disk full: " + path.toStdString());
     EXPECT_EQ(ReadOptionsFile(path), "old");
     const QByteArray bytes("new\0\xFF\r\n", 7);

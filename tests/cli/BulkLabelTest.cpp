@@ -2,9 +2,6 @@
 // lines that cannot be made reported by number, and bad input refused without a half-written file.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
@@ -16,39 +13,8 @@ namespace {
 using testing::CliRun;
 using testing::RunCli;
 
-// A label of this as Code 128 B with it as the lower caption makes a PNG of over 512 bytes.
-const std::string kLongText = "Quillon 0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
-
-class BulkLabels : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    std::string Path(const std::string& name) const
-    {
-        return dir.filePath(QString::fromStdString(name)).toStdString();
-    }
-
-    void Write(const std::string& name, const QByteArray& bytes) const
-    {
-        QFile file(QString::fromStdString(Path(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray Read(const std::string& name) const
-    {
-        QFile file(QString::fromStdString(Path(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-    }
-
-    // The files in a directory, sorted; temporary files would show here too.
-    QStringList Files(const std::string& name) const
-    {
-        return QDir(QString::fromStdString(Path(name))).entryList(QDir::Files, QDir::Name);
-    }
-
-    QTemporaryDir dir;
-};
+using BulkLabels = testing::CliFiles;
+using testing::kLongText;
 
 TEST_F(BulkLabels, OneFilePerCodeAndEachBadLineReported)
 {
@@ -63,39 +29,19 @@ TEST_F(BulkLabels, OneFilePerCodeAndEachBadLineReported)
         QStringList files;
     } rows[] = {
         // Blank lines are skipped but counted; CR LF ends like LF; the last line needs no line end.
-        {1,
-         {"--codes", Path("codes.txt")},
-         "",
-         1,
-         "quillon-cli: line 3: Barcode must be numeric\n",
+        {1, {"--codes", Path("codes.txt")}, "", 1, "quillon-cli: line 3: Barcode must be numeric\n",
          {"1-6212236011840.png", "4-4006381333931.png", "6-5901234123457.png"}},
         {2, {"-k", "Code128B", "--codes", "-"}, "printf 'A1\\nA2\\n' | ", 0, "", {"1-A1.png", "2-A2.png"}},
         // The width of FROM is kept with leading zeros.
-        {3,
-         {"-k", "Code128B", "--sequence", "0098..0102/2"},
-         "",
-         0,
-         "",
-         {"1-0098.png", "2-0100.png", "3-0102.png"}},
-        {4,
-         {"-k", "Code128B", "--sequence", "10..1/3"},
-         "",
-         0,
-         "",
-         {"1-10.png", "2-07.png", "3-04.png", "4-01.png"}},
+        {3, {"-k", "Code128B", "--sequence", "0098..0102/2"}, "", 0, "", {"1-0098.png", "2-0100.png", "3-0102.png"}},
+        {4, {"-k", "Code128B", "--sequence", "10..1/3"}, "", 0, "", {"1-10.png", "2-07.png", "3-04.png", "4-01.png"}},
         // Unsafe file-name characters become "_"; a binary line is shown escaped, not sent to the terminal.
-        {5,
-         {"-k", "Code128B", "--codes", Path("code128.txt")},
-         "",
-         1,
-         "quillon-cli: line 2: TBarcode:Code128 bad Data <\\x1B[31m\\xFF>\n",
-         {"1-A_B_C.png"}},
+        {5, {"-k", "Code128B", "--codes", Path("code128.txt")}, "", 1,
+         "quillon-cli: line 2: TBarcode:Code128 bad Data <\\x1B[31m\\xFF>\n", {"1-A_B_C.png"}},
     };
     for (const Row& row : rows) {
         const std::string out = "out" + std::to_string(row.line);
-        std::vector<std::string> args{"label", "-o", Path(out)};
-        args.insert(args.end(), row.args.begin(), row.args.end());
-        const CliRun run = RunCli(args, row.prologue);
+        const CliRun run = RunCli(testing::Join({"label", "-o", Path(out)}, row.args), row.prologue);
         EXPECT_EQ(run.status, row.status) << "row " << row.line;
         EXPECT_EQ(testing::WithoutProgress(run.err), row.err) << "row " << row.line;
         EXPECT_EQ(Files(out), row.files) << "row " << row.line;
@@ -107,9 +53,7 @@ TEST_F(BulkLabels, OneFilePerCodeAndEachBadLineReported)
 
 TEST_F(BulkLabels, BadInputIsRefusedAndNothingIsHalfWritten)
 {
-    Write("nul.txt", QByteArray("6212236011840\n12\0"
-                                "3\n",
-                                18));
+    Write("nul.txt", QByteArray("6212236011840\n12\0" "3\n", 18));
     Write("empty.txt", "\n \n");
     Write("huge.txt", QByteArray(10 * 1024 * 1024, '7') + "\n6212236011840\n");
     Write("long.txt", QByteArray::fromStdString(kLongText + "\n"));
@@ -121,46 +65,29 @@ TEST_F(BulkLabels, BadInputIsRefusedAndNothingIsHalfWritten)
         std::string err;
         QStringList files;
     } rows[] = {
-        {1,
-         {"--codes", Path("missing.txt"), "-o", Path("out")},
-         "",
+        {1, {"--codes", Path("missing.txt"), "-o", Path("out")}, "",
          "quillon-cli: cannot read '" + Path("missing.txt") + "': No such file or directory\n",
          {}},
-        {2,
-         {"--codes", Path("nul.txt"), "-o", Path("out")},
-         "",
+        {2, {"--codes", Path("nul.txt"), "-o", Path("out")}, "",
          "quillon-cli: '" + Path("nul.txt") + "' is not a text file: line 2 holds a NUL byte\n",
          {}},
-        {3,
-         {"--codes", Path("empty.txt"), "-o", Path("out")},
-         "",
-         "quillon-cli: '" + Path("empty.txt") + "' holds no codes\n",
-         {}},
+        {3, {"--codes", Path("empty.txt"), "-o", Path("out")}, "", "quillon-cli: '" + Path("empty.txt") + "' holds no codes\n", {}},
         // A 10 MB line is kept only as far as it shows to be too long; the next line is still made.
-        {4,
-         {"--codes", Path("huge.txt"), "-o", Path("out")},
-         "",
+        {4, {"--codes", Path("huge.txt"), "-o", Path("out")}, "",
          "quillon-cli: line 1: the line of 10485760 bytes is longer than the 1024 a code may have\n",
          {"2-6212236011840.png"}},
-        {5,
-         {"--sequence", "1..2", "-o", Path("file")},
-         "",
-         "quillon-cli: cannot make the directory '" + Path("file") + "': Not a directory\n",
-         {}},
+        {5, {"--sequence", "1..2", "-o", Path("file")}, "",
+         "quillon-cli: cannot make the directory '" + Path("file") + "': Not a directory\n", {}},
         // A disk that takes only 512 bytes of a file (a file-size limit) ends the run, with the
         // partial file removed. The name keeps 64 bytes of the code.
-        {6,
-         {"-k", "Code128B", "--lower", kLongText, "--codes", Path("long.txt"), "-o", Path("out")},
-         "trap '' XFSZ; ulimit -f 1; ",
+        {6, {"-k", "Code128B", "--lower", kLongText, "--codes", Path("long.txt"), "-o", Path("out")}, testing::kFileSizeLimit,
          "quillon-cli: cannot write '" + Path("out") +
              "/1-Quillon_0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqr.png': File too large\n",
          {}},
     };
     for (const Row& row : rows) {
         QDir(QString::fromStdString(Path("out"))).removeRecursively();
-        std::vector<std::string> args{"label"};
-        args.insert(args.end(), row.args.begin(), row.args.end());
-        const CliRun run = RunCli(args, row.prologue);
+        const CliRun run = RunCli(testing::Join({"label"}, row.args), row.prologue);
         EXPECT_EQ(run.status, 1) << "row " << row.line;
         EXPECT_EQ(run.out, "") << "row " << row.line;
         EXPECT_EQ(testing::WithoutProgress(run.err), row.err) << "row " << row.line;

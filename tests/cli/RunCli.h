@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -11,6 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+
+#include "tests/support/PatternDecoder.h"
 
 namespace quillon::testing {
 
@@ -62,5 +69,75 @@ inline std::string WithoutProgress(const std::string& err)
     static const std::regex progress("quillon-cli: [0-9]+ of [0-9]+ labels\n");
     return std::regex_replace(err, progress, "");
 }
+
+inline const std::string kLabelUsage =
+    "usage: quillon-cli label [options] -o FILE.png TEXT\n"
+    "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n";
+inline const std::string kSheetUsage =
+    "usage: quillon-cli sheet [options] -o FILE.pdf TEXT\n"
+    "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n";
+// A label of this as Code 128 B with it as the lower caption makes a PNG of over 512 bytes.
+inline const std::string kLongText = "Quillon 0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
+// A disk that takes only one POSIX block (512 bytes) of a file.
+inline const std::string kFileSizeLimit = "trap '' XFSZ; ulimit -f 1; ";
+
+inline std::vector<std::string> Join(std::vector<std::string> head, const std::vector<std::string>& tail)
+{
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+// A run expected to fail: exit status and exact standard error, nothing on standard output.
+struct FailRow {
+    int line;
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+};
+
+inline void ExpectFailures(const std::vector<FailRow>& rows)
+{
+    for (const FailRow& row : rows) {
+        const CliRun run = RunCli(row.args);
+        EXPECT_EQ(run.status, row.status) << "row " << row.line;
+        EXPECT_EQ(run.out, "") << "row " << row.line;
+        EXPECT_EQ(run.err, row.err) << "row " << row.line;
+    }
+}
+
+// An image as the decoder takes it: 8-bit grey, row by row.
+inline GreyImage Grey(const QImage& image)
+{
+    const QImage grey8 = image.convertToFormat(QImage::Format_Grayscale8);
+    GreyImage grey{.width = grey8.width(), .height = grey8.height(), .pixels = {}};
+    for (int y = 0; y < grey8.height(); ++y)
+        grey.pixels.insert(grey.pixels.end(), grey8.constScanLine(y), grey8.constScanLine(y) + grey8.width());
+    return grey;
+}
+
+// A scratch directory for the files a test hands the command and the files it writes.
+class CliFiles : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    std::string Path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    void Write(const std::string& name, const QByteArray& bytes) const
+    {
+        QFile file(QString::fromStdString(Path(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Read(const std::string& name) const
+    {
+        QFile file(QString::fromStdString(Path(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+    // The files in a directory, sorted; temporary files would show here too.
+    QStringList Files(const std::string& name = "") const
+    {
+        return QDir(QString::fromStdString(Path(name))).entryList(QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir dir;
+};
 
 } // namespace quillon::testing

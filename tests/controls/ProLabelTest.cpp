@@ -94,8 +94,7 @@ TEST(ProLabel, PresetsSetTheirRowCustomSetsNothingAndLoadingKeepsThePreset)
         TProLabel label;
         label.SetFontColor(Scrambled);
         label.SetHighlightDirection(drLeft), label.SetHighlightDepth(7), label.SetHighlightColor(1);
-        label.SetShadowDirection(drUp), label.SetShadowDepth(9);
-        label.SetShadowSize(3), label.SetShadowColor(2);
+        label.SetShadowDirection(drUp), label.SetShadowDepth(9), label.SetShadowSize(3), label.SetShadowColor(2);
         label.SetShadowStyle(std::get<0>(row));
         EXPECT_EQ(std::tuple(label.ShadowStyle(), label.HighlightDirection(), label.HighlightDepth(),
                              label.ShadowDirection(), int{label.ShadowDepth()}, int{label.ShadowSize()},
@@ -234,12 +233,11 @@ TEST(ProLabel, EveryPresetRendersAndExtremesDoNotOverflow)
         canvas.end();
         return image;
     };
-    for (const int angle : {0, 90}) {
+    for (const int angle : {0, 90})
         for (int style = ssNone; style <= ssThickShadow; ++style) {
             label.SetAngle(angle), label.SetShadowStyle(static_cast<TShadowStyle>(style));
             EXPECT_NE(render(), magenta) << "style " << style << " angle " << angle;
         }
-    }
     label.SetShadowSize(0), label.SetHighlightDirection(drUpLeft), label.SetHighlightDepth(INT_MIN);
     label.SetOffsetX(INT_MAX), label.SetOffsetY(INT_MIN);
     EXPECT_EQ(label.TextPasses().front().Dx, 2147483648LL);

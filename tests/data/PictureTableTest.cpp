@@ -34,15 +34,10 @@ protected:
     QImage Label = Noise(QImage::Format_RGB32, 7);
 
     void SetUp() override { Table.SetFileName(File); }
-    void TearDown() override
-    {
-        QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    void TearDown() override { QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
     std::string Message(const char* action, const char* reason)
     {
-        return QString("Cannot %1 the picture table %2: %3")
-            .arg(action, Table.FileName(), reason)
-            .toStdString();
+        return QString("Cannot %1 the picture table %2: %3").arg(action, Table.FileName(), reason).toStdString();
     }
     void ExpectRows(int count, const QImage& image)
     {
@@ -58,8 +53,7 @@ TEST_F(PictureTable, OpenCreatesTheFileAndRowsKeepTheirPicturesPixelExact)
 {
     Table.Open(), Table.Open(); // the second one has no effect
     EXPECT_TRUE(Table.Active() && Table.Eof() && QFile::exists(File));
-    const QImage pictures[] = {Noise(QImage::Format_ARGB32, 1), QImage(),
-                               Noise(QImage::Format_Grayscale8, 3)};
+    const QImage pictures[] = {Noise(QImage::Format_ARGB32, 1), QImage(), Noise(QImage::Format_Grayscale8, 3)};
     for (const QImage& picture : pictures)
         Table.Insert(), Table.SetGraphic(picture), Table.Post();
     EXPECT_EQ(Table.Graphic(), pictures[2]);     // the posted row is current
@@ -70,7 +64,7 @@ TEST_F(PictureTable, OpenCreatesTheFileAndRowsKeepTheirPicturesPixelExact)
     Table.Delete();
     EXPECT_EQ(Table.Graphic(), pictures[2]); // the next row became current
     Table.Delete();
-    EXPECT_TRUE(Table.Eof());
+    EXPECT_TRUE(Table.Eof()); // deleting the last row leaves the cursor past the end
     EXPECT_EQ(Table.RowCount(), 1);
 }
 
@@ -106,9 +100,7 @@ TEST_F(PictureTable, AForeignOrDamagedFileIsReportedAndLeftAlone)
         SCOPED_TRACE(no++);
         Table.Open(), Table.ReplaceAllRows(Label, 20), Table.Close();
         QFile file(File);
-        file.open(QIODevice::ReadWrite);
-        if (cutAt >= 0)
-            file.resize(cutAt);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && (cutAt < 0 || file.resize(cutAt)));
         if (writeAt >= 0)
             file.seek(writeAt), file.write(bytesWritten);
         const QByteArray bytes = (file.seek(0), file.readAll());
@@ -125,8 +117,7 @@ const std::pair<QStringList, const char*> HoldRows[] = {
     {{"BEGIN IMMEDIATE"}, "the file is in use by another program"},
     {{"BEGIN", "SELECT count(*) FROM pict"}, "the file is in use by another program"},
     {{"CREATE TRIGGER full BEFORE INSERT ON pict WHEN (SELECT count(*) FROM pict) >= 2 "
-      "BEGIN SELECT RAISE(ABORT, 'disk full'); END"},
-     "disk full"},
+      "BEGIN SELECT RAISE(ABORT, 'disk full'); END"}, "disk full"},
 };
 
 TEST_F(PictureTable, AFailedReplacementLeavesTheOldRowsWhole)
@@ -141,8 +132,7 @@ TEST_F(PictureTable, AFailedReplacementLeavesTheOldRowsWhole)
             db.setDatabaseName(File), db.open();
             for (const QString& statement : hold)
                 EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
-            EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 6); }),
-                      Message("replace the rows of", reason));
+            EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 6); }), Message("replace the rows of", reason));
         }
         QSqlDatabase::removeDatabase("other");
         ExpectRows(3, Label);
@@ -157,9 +147,8 @@ TEST_F(PictureTable, AReadOnlyFileOrFolderIsReported)
     if (access(File.toLocal8Bit().constData(), W_OK) == 0)
         GTEST_SKIP() << "permissions do not bind this user";
     Table.Open();
-    EXPECT_EQ(
-        MessageOf([&] { Table.ReplaceAllRows(QImage(), 9); }),
-        Message("replace the rows of", "the file cannot be written (attempt to write a readonly database)"));
+    EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 9); }),
+              Message("replace the rows of", "the file cannot be written (attempt to write a readonly database)"));
     ExpectRows(2, Label);
     Table.Close(), Table.SetFileName(Dir.filePath("new.db"));
     EXPECT_EQ(MessageOf([&] { Table.Open(); }),

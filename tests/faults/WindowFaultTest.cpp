@@ -9,7 +9,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <memory>
-#include <random>
 
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
@@ -18,6 +17,7 @@
 #include "app/PrintBarForm.h"
 #include "app/Shapes.h"
 #include "tests/faults/ChildProcess.h"
+#include "tests/support/ExpectMessage.h"
 
 namespace quillon::faults {
 namespace {
@@ -42,54 +42,45 @@ QImage Noise(quint32 seed)
     return image;
 }
 
+// 7680 bytes that are no database.
+QByteArray NoiseBytes()
+{
+    const QImage noise = Noise(7);
+    return QByteArray(reinterpret_cast<const char*>(noise.constBits()), noise.sizeInBytes()).repeated(5);
+}
+
 // One start of the window over a data directory prepared with one fault.
 class TFaultyStart {
 public:
     explicit TFaultyStart(TFault fault) : FLockName("other-program-" + QString::number(int(fault)))
     {
+        RegisterFontSubstitutions();
         Prepare(fault);
+        TableBefore = ReadBytes(TablePath());
+        Form = std::make_unique<TBarForm>(PrintForm, Dir.path());
+        Form->ReportError = [this](const QString& message) { Errors << message; };
+        Form->ConfirmCloseAnyway = [this](const QString& message) { return Errors << message, CloseAnyway; };
+        Form->show();
     }
     ~TFaultyStart()
     {
-        if (Form != nullptr)
-            delete Form->OpenPreviewWindow();
+        delete (Form != nullptr ? Form->OpenPreviewWindow() : nullptr);
         Form.reset();
         ReleaseLock();
-    }
-    TFaultyStart(const TFaultyStart&) = delete;
-    TFaultyStart& operator=(const TFaultyStart&) = delete;
-
-    void Start()
-    {
-        Form = std::make_unique<TBarForm>(PrintForm, Dir.path());
-        Form->ReportError = [this](const QString& message) { Errors << message; };
-        Form->ConfirmCloseAnyway = [this](const QString& message) {
-            Errors << message;
-            return CloseAnyway;
-        };
-        Form->show();
     }
 
     // The message the application's error handler would show for the print command; "" when it printed.
     QString Print()
     {
-        try {
-            Form->SpeedButton1Click();
-        } catch (const std::exception& e) {
-            return QString::fromUtf8(e.what());
-        }
-        return {};
+        return QString::fromStdString(testing::MessageOf<std::exception>([this] { Form->SpeedButton1Click(); }));
     }
 
     void ReleaseLock()
     {
         if (!QSqlDatabase::contains(FLockName))
             return;
-        {
-            QSqlDatabase other = QSqlDatabase::database(FLockName);
-            QSqlQuery(other).exec("ROLLBACK");
-            other.close();
-        }
+        QSqlQuery(QSqlDatabase::database(FLockName)).exec("ROLLBACK");
+        QSqlDatabase::database(FLockName).close();
         QSqlDatabase::removeDatabase(FLockName);
     }
 
@@ -97,6 +88,7 @@ public:
 
     QTemporaryDir Dir;
     const QImage Previous = Noise(5);
+    QByteArray TableBefore; // pict.db as the fault left it, before the window started
     QStringList Errors;
     bool CloseAnyway = false;
     TPrintBarForm PrintForm;
@@ -107,23 +99,11 @@ private:
     {
         switch (fault) {
         case TFault::OptionsIsDirectory: QDir(Dir.path()).mkdir("options.txt"); break;
-        case TFault::ForeignBytes: WriteRandomBytes(8192); break;
-        case TFault::CutTable:
-            WriteRows(kCutTableRows);
-            QFile(TablePath()).resize(QFileInfo(TablePath()).size() / 2);
-            break;
+        case TFault::ForeignBytes: WriteBytes(TablePath(), NoiseBytes()); break;
+        case TFault::CutTable: WriteRows(kCutTableRows), QFile(TablePath()).resize(QFileInfo(TablePath()).size() / 2); break;
         case TFault::LockedNewTable: HoldLock(); break;
         case TFault::LockedRows: WriteRows(kPreviousRows), HoldLock(); break;
         }
-    }
-
-    void WriteRandomBytes(int count)
-    {
-        std::mt19937 bytes(20240611);
-        QByteArray noise(count, '\0');
-        for (char& byte : noise)
-            byte = static_cast<char>(bytes() & 0xff);
-        WriteBytes(TablePath(), noise);
     }
 
     void WriteRows(int count)
@@ -155,51 +135,25 @@ struct TWindowRow {
 
 const QString kTable = "Cannot open the picture table %1/pict.db: ";
 const QString kInUse = "the file is in use by another program";
-const TWindowRow kTableRows[] = {
+const TWindowRow kRows[] = {
     // The table cannot be opened at start-up, and printing reports it again.
-    {1,
-     TFault::ForeignBytes,
-     {kTable + "the file is not a picture table (file is not a database)"},
+    {1, TFault::ForeignBytes, {kTable + "the file is not a picture table (file is not a database)"},
      kTable + "the file is not a picture table (file is not a database)"},
-    {2,
-     TFault::CutTable,
-     {kTable + "the file is damaged (database disk image is malformed)"},
+    {2, TFault::CutTable, {kTable + "the file is damaged (database disk image is malformed)"},
      kTable + "the file is damaged (database disk image is malformed)"},
     {3, TFault::LockedNewTable, {kTable + kInUse}, kTable + kInUse},
     // Reading a locked table is allowed, so start-up is quiet; only replacing the rows must wait.
     {4, TFault::LockedRows, {}, "Cannot replace the rows of the picture table %1/pict.db: " + kInUse},
+    // Reading fails at start-up and so does the rewrite that ends it; the table is fine, closing asks.
+    {5, TFault::OptionsIsDirectory, {"File access denied: %1/options.txt", "File access denied: %1/options.txt"}, "", true},
 };
-// Reading fails at start-up and so does the rewrite that ends it; the table is fine.
-const TWindowRow kOptionsDirectoryRow = {
-    5,
-    TFault::OptionsIsDirectory,
-    {"File access denied: %1/options.txt", "File access denied: %1/options.txt"},
-    "",
-    true};
 
-QString InDirectory(QString text, const QString& directory)
-{
-    return text.replace("%1", directory);
-}
-
-void ExpectRowsWhole(TFaultyStart& run)
-{
-    TPictureTable& table = run.Form->Table1;
-    EXPECT_EQ(table.RowCount(), kPreviousRows);
-    for (table.First(); !table.Eof(); table.Next())
-        EXPECT_EQ(table.Graphic(), run.Previous);
-}
-
-// Takes one faulty start through composing, printing and closing; returns what start-up reported,
-// with the data directory written as "%1".
-QStringList CheckFaultyStart(const TWindowRow& row)
+// Takes one faulty start through composing, printing and closing.
+void CheckFaultyStart(const TWindowRow& row)
 {
     TFaultyStart run(row.Fault);
     const QString dir = run.Dir.path();
-    const QByteArray tableBefore = ReadBytes(run.TablePath());
-    run.Start();
-    QStringList startErrors = run.Errors;
-    startErrors.replaceInStrings(dir, "%1");
+    EXPECT_EQ(run.Errors, QStringList(row.StartErrors).replaceInStrings("%1", dir));
     EXPECT_TRUE(run.Form->AboutPanel->isVisible()) << "start-up went on to the About panel";
 
     run.Form->AboutOkClick();
@@ -211,48 +165,40 @@ QStringList CheckFaultyStart(const TWindowRow& row)
 
     run.Form->CSpn->setValue(2);
     const QString printError = run.Print();
-    EXPECT_EQ(printError, InDirectory(row.PrintError, dir));
+    EXPECT_EQ(printError, QString(row.PrintError).replace("%1", dir));
     if (!printError.isEmpty()) {
         EXPECT_EQ(run.Form->OpenPreviewWindow(), nullptr);
-        EXPECT_EQ(ReadBytes(run.TablePath()), tableBefore) << "a failed print leaves the table alone";
+        EXPECT_EQ(ReadBytes(run.TablePath()), run.TableBefore) << "a failed print leaves the table alone";
     }
-    if (row.Fault == TFault::LockedRows)
-        ExpectRowsWhole(run);
+    TPictureTable& table = run.Form->Table1;
+    if (row.Fault == TFault::LockedRows) {
+        EXPECT_EQ(table.RowCount(), kPreviousRows);
+        for (table.First(); !table.Eof(); table.Next())
+            EXPECT_EQ(table.Graphic(), run.Previous);
+    }
     run.ReleaseLock();
     if (row.Fault == TFault::LockedNewTable || row.Fault == TFault::LockedRows) {
         EXPECT_EQ(run.Print(), "") << "once the other program lets go, printing works";
-        EXPECT_EQ(run.Form->Table1.RowCount(), 2);
+        EXPECT_EQ(table.RowCount(), 2);
     }
 
     run.Errors.clear();
     if (row.OptionsUnsavable) {
-        run.CloseAnyway = false;
         EXPECT_FALSE(run.Form->close());
         EXPECT_TRUE(run.Form->isVisible());
         run.CloseAnyway = true;
     }
     EXPECT_TRUE(run.Form->close());
     EXPECT_EQ(run.Errors.size(), row.OptionsUnsavable ? 2 : 0) << run.Errors.join("; ").toStdString();
-    return startErrors;
 }
 
-class WindowFault : public ::testing::Test {
-protected:
-    void SetUp() override { RegisterFontSubstitutions(); }
-};
-
-TEST_F(WindowFault, ABrokenPictureTableIsReportedAndAFailedPrintLeavesItAlone)
+// A broken picture table or options file is reported, and a failed print leaves the table alone.
+TEST(WindowFault, ABrokenDataDirectoryIsReportedAndAFailedPrintLeavesItAlone)
 {
-    for (const TWindowRow& row : kTableRows) {
+    for (const TWindowRow& row : kRows) {
         SCOPED_TRACE(row.No);
-        EXPECT_EQ(CheckFaultyStart(row), row.StartErrors);
+        CheckFaultyStart(row);
     }
-}
-
-TEST_F(WindowFault, ADirectoryInPlaceOfTheOptionsFileIsReportedAndClosingAsks)
-{
-    const QStringList startErrors = CheckFaultyStart(kOptionsDirectoryRow);
-    EXPECT_EQ(startErrors, kOptionsDirectoryRow.StartErrors);
 }
 
 } // namespace

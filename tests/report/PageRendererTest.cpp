@@ -50,10 +50,18 @@ void ExpectInkOver(const QImage& page, const QRectF& rect, const std::string& ta
 {
     const auto dark = [&](double x, double y) { return qGray(page.pixel(int(x), int(y))) < 128; };
     const double l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
-    EXPECT_TRUE(dark(l + 2, t + 2) && dark(r - 2, b - 2) && dark(r - 2, t + 2) && dark(l + 2, b - 2))
-        << tag << ": corners inside";
-    EXPECT_FALSE(dark(l - 2, t + 2) || dark(l + 2, t - 2) || dark(r + 2, b - 2) || dark(r - 2, b + 2))
-        << tag << ": outside";
+    EXPECT_TRUE(dark(l + 2, t + 2) && dark(r - 2, b - 2) && dark(r - 2, t + 2) && dark(l + 2, b - 2)) << tag;
+    EXPECT_FALSE(dark(l - 2, t + 2) || dark(l + 2, t - 2) || dark(r + 2, b - 2) || dark(r - 2, b + 2)) << tag;
+}
+
+// The bounding box of the ink in a band of rows of the page.
+QRect InkBox(const QImage& page, int top, int height)
+{
+    QRect box;
+    for (int y = top; y < top + height; ++y)
+        for (int x = 0; x < page.width(); ++x)
+            box |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
+    return box;
 }
 
 TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFramesWithoutSmoothing)
@@ -73,10 +81,9 @@ TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFramesWithoutSm
     };
     for (int line = 1; const auto& [stretch, center, picture, ink, rule] : rows) {
         const std::string tag = "row " + std::to_string(line++) + ": " + rule;
-        const QImage page = PaintAtTenths(
-            OnePage({{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
-                      .Content = TPlacedImage{.Row = 0, .Stretch = stretch, .Center = center}}}),
-            std::vector{picture});
+        const TPlacedElement frame{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
+                                   .Content = TPlacedImage{.Row = 0, .Stretch = stretch, .Center = center}};
+        const QImage page = PaintAtTenths(OnePage({frame}), std::vector{picture});
         ExpectInkOver(page, ink, tag);
         for (int x = 501; x < 899; ++x) // no grey from smoothing across the frame
             ASSERT_TRUE(qGray(page.pixel(x, 700)) % 255 == 0) << tag << ", x " << x;
@@ -86,13 +93,11 @@ TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFramesWithoutSm
 TEST(PageRenderer, EachFrameShowsItsOwnRowsPictureAndTextIsSetAtItsPointSizeAndWraps)
 {
     // Pictures of rows 0 and 1; row 2 has a null picture, row 3 none at all.
-    const std::vector<QImage> pictures{SolidPicture(10, 10, Qt::red), SolidPicture(10, 10, Qt::blue),
-                                       QImage()};
+    const std::vector<QImage> pictures{SolidPicture(10, 10, Qt::red), SolidPicture(10, 10, Qt::blue), QImage()};
     // 8 points are 2.82 mm: capitals and descenders of one line span about 25 tenths.
     const TFontSpec font{.Family = "DejaVu Sans", .PointSize = 8};
     std::vector<TPlacedElement> elements{
-        {.Frame = {.Left = 200, .Top = 300, .Width = 2000, .Height = 35},
-         .Content = TPlacedText{"Hg Hg", font}},
+        {.Frame = {.Left = 200, .Top = 300, .Width = 2000, .Height = 35}, .Content = TPlacedText{"Hg Hg", font}},
         {.Frame = {.Left = 200, .Top = 1000, .Width = 300, .Height = 35},
          .Content = TPlacedText{.Text = "Hg Hg Hg Hg Hg Hg Hg Hg", .Font = font, .WordWrap = true}}};
     for (int row = 0; row < 4; ++row)
@@ -103,19 +108,11 @@ TEST(PageRenderer, EachFrameShowsItsOwnRowsPictureAndTextIsSetAtItsPointSizeAndW
     for (int row = 0; row < 4; ++row)
         EXPECT_EQ(page.pixel(100 * (row + 1) + 25, 125), expected[row]) << "row " << row;
     // The bounding box of the ink in a band of rows of the page.
-    const auto inkBox = [&page](int top, int height) {
-        QRect box;
-        for (int y = top; y < top + height; ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (qGray(page.pixel(x, y)) < 128)
-                    box |= QRect(x, y, 1, 1);
-        return box;
-    };
-    const QRect line = inkBox(250, 300);
+    const QRect line = InkBox(page, 250, 300);
     EXPECT_NEAR(line.left(), 202, 4);
     EXPECT_NEAR(line.top(), 306, 4);
     EXPECT_NEAR(line.height(), 26, 5);
-    const QRect block = inkBox(950, 500);
+    const QRect block = InkBox(page, 950, 500);
     EXPECT_LE(block.right(), 500) << "wrapped within the frame's width";
     EXPECT_GT(block.height(), 2 * 26) << "two lines at least, not cut at the frame's 35 tenths";
 }
@@ -148,8 +145,7 @@ TEST(PdfOutput, CellsLandWhereTheFlowPutsThem)
 
 TEST(PdfOutput, RefusesAReportWithoutPagesAndAnUnwritablePath)
 {
-    EXPECT_EQ(testing::MessageOf([] { WritePdf(TPreparedReport{}, {}, "unused.pdf"); }),
-              "The report has no pages to write");
+    EXPECT_EQ(testing::MessageOf([] { WritePdf(TPreparedReport{}, {}, "unused.pdf"); }), "The report has no pages to write");
     EXPECT_EQ(testing::MessageOf([] { WritePdf(OnePage({}), {}, "/nonexistent-directory/sheet.pdf"); }),
               "Cannot write the PDF file </nonexistent-directory/sheet.pdf>");
 }
