@@ -150,10 +150,11 @@ void TBarForm::BuildPreviewArea()
     DBImage1 = Place(new QLabel(QrPanel), 288, 16, 465, 321);
     DBImage1->hide();
     DesBarPanel = new TDesignPanel(QrPanel);
-    // Says why the preview is empty; blank while a label shows.
-    FPreviewStatus = Place(new QLabel(QrPanel), 14, 236, 550, 16);
+    // Says how the label scans, or why the preview is empty; on white so its colours read well.
+    FPreviewStatus = Place(new QLabel(QrPanel), 20, 241, 538, 15);
+    FPreviewStatus->setIndent(4);
     QPalette palette = FPreviewStatus->palette();
-    palette.setColor(QPalette::Window, kFuchsia);
+    palette.setColor(QPalette::Window, Qt::white);
     FPreviewStatus->setPalette(palette);
     FPreviewStatus->setAutoFillBackground(true);
     FPreviewStatus->hide();

@@ -48,6 +48,7 @@ void TBarForm::DesBtnClick()
     DesBarPanel->CS->setValue(RoundedMm(page, TPageValue::ColumnSpace));
     BarImage->hide();
     DesBarPanel->show();
+    UpdateColorKey();
 }
 
 void TBarForm::BitBtn1Click()
@@ -66,12 +67,14 @@ void TBarForm::BitBtn1Click()
     }
     DesBarPanel->hide();
     BarImage->show();
+    UpdateColorKey();
 }
 
 void TBarForm::BitBtn3Click()
 {
     DesBarPanel->hide();
     BarImage->show();
+    UpdateColorKey();
 }
 
 void TBarForm::SaveOptions()
