@@ -16,7 +16,7 @@
 #include "app/AboutPanel.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
-#include "app/PrintBarForm.h"
+#include "label/PrintBarForm.h"
 #include "app/Shapes.h"
 #include "barcode/KindNames.h"
 

@@ -13,8 +13,8 @@
 
 #include "app/BlinkTimer.h"
 #include "data/PictureTable.h"
-#include "app/LabelComposer.h"
-#include "app/ScanCheck.h"
+#include "label/LabelComposer.h"
+#include "label/ScanCheck.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
 

@@ -7,8 +7,8 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
-#include "app/PrintBarForm.h"
-#include "app/ScanCheck.h"
+#include "label/PrintBarForm.h"
+#include "label/ScanCheck.h"
 
 namespace quillon {
 

@@ -15,7 +15,7 @@
 #include "app/ColorKey.h"
 #include "app/DeckControls.h"
 #include "app/DotMark.h"
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 #include "app/Shapes.h"
 #include "controls/ProLabel.h"
 #include "report/PainterCanvas.h"

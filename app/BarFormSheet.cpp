@@ -10,8 +10,8 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
-#include "app/OptionsFile.h"
-#include "app/PrintBarForm.h"
+#include "data/OptionsFile.h"
+#include "label/PrintBarForm.h"
 #include "report/PrintPreview.h"
 
 namespace quillon {

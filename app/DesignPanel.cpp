@@ -6,7 +6,7 @@
 #include <QStyle>
 
 #include "app/DeckControls.h"
-#include "app/PrintBarForm.h"
+#include "label/PrintBarForm.h"
 
 namespace quillon {
 

@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "app/BarForm.h"
-#include "app/FontSubstitutions.h"
-#include "app/OptionsFile.h"
-#include "app/PrintBarForm.h"
+#include "label/FontSubstitutions.h"
+#include "data/OptionsFile.h"
+#include "label/PrintBarForm.h"
 #include "app/QuillonApplication.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/FontSubstitutions.h"
+#include "label/FontSubstitutions.h"
 
 int main(int argc, char** argv)
 {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "app/BarForm.h"
-#include "app/LabelComposer.h"
-#include "app/PrintBarForm.h"
-#include "app/SheetRun.h"
+#include "label/LabelComposer.h"
+#include "label/PrintBarForm.h"
+#include "label/SheetRun.h"
 #include "data/PictureTable.h"
 #include "report/PdfOutput.h"
 

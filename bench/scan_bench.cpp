@@ -4,8 +4,8 @@
 
 #include <QImage>
 
-#include "app/LabelComposer.h"
-#include "app/ScanCheck.h"
+#include "label/LabelComposer.h"
+#include "label/ScanCheck.h"
 
 namespace {
 

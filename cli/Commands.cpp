@@ -13,9 +13,9 @@
 
 #include "Codes.h"
 #include "CompactImage.h"
-#include "app/LabelComposer.h"
-#include "app/PrintBarForm.h"
-#include "app/ScanCheck.h"
+#include "label/LabelComposer.h"
+#include "label/PrintBarForm.h"
+#include "label/ScanCheck.h"
 #include "barcode/Exception.h"
 #include "barcode/KindNames.h"
 #include "report/PdfOutput.h"

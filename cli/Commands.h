@@ -9,7 +9,7 @@
 #include <string>
 
 #include "CliOptions.h"
-#include "app/SheetRun.h"
+#include "label/SheetRun.h"
 
 namespace quillon::cli {
 

@@ -10,7 +10,7 @@
 #include "CliHelp.h"
 #include "Codes.h"
 #include "Commands.h"
-#include "app/FontSubstitutions.h"
+#include "label/FontSubstitutions.h"
 #include "barcode/Exception.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 #include "barcode/Exception.h"
 #include "fuzz/FuzzInput.h"
 

@@ -1,10 +1,9 @@
 #include "report/PageRenderer.h"
 
 #include <QFont>
-#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QString>
 #include <iterator>
 #include <type_traits>
@@ -99,15 +98,6 @@ void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text)
 
 }  // namespace
 
-TPaintTarget PaintTargetOf(const QPrinter& printer)
-{
-    const int resolution = printer.resolution();
-    if (printer.fullPage())
-        return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = {}};
-    const QPointF paintCorner = printer.pageLayout().paintRectPixels(resolution).topLeft();
-    return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = -paintCorner};
-}
-
 QPageLayout PageLayoutOf(const TPreparedReport& report)
 {
     const QPageLayout::Orientation orientation =
@@ -118,13 +108,6 @@ QPageLayout PageLayoutOf(const TPreparedReport& report)
     const QSizeF paperMm(report.PaperWidthTenths / 10.0, report.PaperLengthTenths / 10.0);
     return QPageLayout(QPageSize(paperMm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF(),
                        QPageLayout::Millimeter);
-}
-
-void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report)
-{
-    printer.setFullPage(true);
-    printer.setPageLayout(PageLayoutOf(report));
-    printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
 }
 
 void RenderPage(QPainter& painter, const TPreparedReport& report, std::size_t pageIndex,
@@ -149,23 +132,19 @@ void RenderPage(QPainter& painter, const TPreparedReport& report, std::size_t pa
     painter.restore();
 }
 
-bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures)
+void RenderPages(QPainter& painter, QPagedPaintDevice& device, const TPreparedReport& report,
+                 std::span<const QImage> pictures, const TPaintTarget& target,
+                 const std::function<bool(std::size_t)>& chosen)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const TPaintTarget target = PaintTargetOf(printer);
-    const QPageRanges chosen = printer.pageRanges();
     bool firstPage = true;
     for (std::size_t index = 0; index < report.Pages.size(); ++index) {
-        if (!chosen.isEmpty() && !chosen.contains(static_cast<int>(index) + 1))
+        if (chosen && !chosen(index))
             continue;
         if (!firstPage)
-            printer.newPage();
+            device.newPage();
         firstPage = false;
         RenderPage(painter, report, index, pictures, target);
     }
-    return painter.end();
 }
 
 }  // namespace quillon

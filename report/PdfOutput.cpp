@@ -1,7 +1,8 @@
 #include "report/PdfOutput.h"
 
 #include <QFile>
-#include <QPrinter>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include "barcode/Exception.h"
 #include "report/PageRenderer.h"
@@ -9,6 +10,9 @@
 namespace quillon {
 
 namespace {
+
+// The printer's high resolution, so that positions in the PDF are as fine as on paper.
+constexpr int kPdfResolutionDpi = 1200;
 
 // The PDF writer does not report failed writes, so its file is checked: a whole PDF ends in
 // %%EOF, and its startxref offset points at the cross-reference table, which a lost piece before
@@ -36,13 +40,18 @@ void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, c
     // An empty page would pass for a report that printed nothing.
     if (report.Pages.empty())
         throw Exception("The report has no pages to write");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(filePath);
-    ConfigurePrinter(printer, report);
-    if (!RenderPages(printer, report, pictures))
-        throw Exception("Cannot write the PDF file <" + filePath.toStdString() + ">");
-    printer.setOutputFileName(QString());  // closes the file, so that it can be checked
+    {
+        QPdfWriter writer(filePath);
+        writer.setResolution(kPdfResolutionDpi);
+        writer.setPageLayout(PageLayoutOf(report));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw Exception("Cannot write the PDF file <" + filePath.toStdString() + ">");
+        // With no margins the painter's origin is the paper's corner.
+        RenderPages(painter, writer, report, pictures, TPaintTarget{.ResolutionDpi = kPdfResolutionDpi});
+        if (!painter.end())
+            throw Exception("Cannot write the PDF file <" + filePath.toStdString() + ">");
+    }  // the writer closes the file here, so that it can be checked
     if (!IsWholePdf(filePath))
         throw Exception("The PDF file <" + filePath.toStdString() + "> could not be written in full");
 }

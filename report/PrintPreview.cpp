@@ -2,6 +2,8 @@
 
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPageRanges>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -29,6 +31,34 @@ void PaintSession(const TPreviewSession& session, QPrinter& printer, QWidget* wi
 }
 
 }  // namespace
+
+TPaintTarget PaintTargetOf(const QPrinter& printer)
+{
+    const int resolution = printer.resolution();
+    if (printer.fullPage())
+        return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = {}};
+    const QPointF paintCorner = printer.pageLayout().paintRectPixels(resolution).topLeft();
+    return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = -paintCorner};
+}
+
+void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report)
+{
+    printer.setFullPage(true);
+    printer.setPageLayout(PageLayoutOf(report));
+    printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+}
+
+bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QPageRanges chosen = printer.pageRanges();
+    RenderPages(painter, printer, report, pictures, PaintTargetOf(printer), [&chosen](std::size_t index) {
+        return chosen.isEmpty() || chosen.contains(static_cast<int>(index) + 1);
+    });
+    return painter.end();
+}
 
 QPrintPreviewDialog* OpenPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* parent)
 {

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "app/FontSubstitutions.h"
+#include "label/FontSubstitutions.h"
 #include "controls/ProLabel.h"
 
 namespace quillon {

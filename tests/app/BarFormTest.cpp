@@ -13,9 +13,9 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
-#include "app/FontSubstitutions.h"
-#include "app/PrintBarForm.h"
-#include "app/ScanCheck.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
+#include "label/ScanCheck.h"
 #include "app/Shapes.h"
 #include "controls/ProLabel.h"
 

@@ -17,8 +17,8 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
-#include "app/FontSubstitutions.h"
-#include "app/PrintBarForm.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {

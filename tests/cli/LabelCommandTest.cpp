@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "RunCli.h"
-#include "app/FontSubstitutions.h"
-#include "app/LabelComposer.h"
+#include "label/FontSubstitutions.h"
+#include "label/LabelComposer.h"
 #include "tests/support/PatternDecoder.h"
 
 namespace quillon {

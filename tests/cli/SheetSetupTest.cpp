@@ -2,7 +2,7 @@
 // (The geometry it sets shows in the sheet command's pages and cells.)
 #include <gtest/gtest.h>
 
-#include "app/SheetRun.h"
+#include "label/SheetRun.h"
 #include "barcode/Exception.h"
 
 namespace quillon {

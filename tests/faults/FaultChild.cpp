@@ -17,7 +17,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 #include "data/PictureTable.h"
 #include "tests/faults/FaultVersions.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 
 namespace quillon::faults {
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <thread>
 
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 #include "tests/faults/ChildProcess.h"
 #include "tests/faults/FaultVersions.h"
 

@@ -1,4 +1,4 @@
-#include "PrintBarForm.h"
+#include "label/PrintBarForm.h"
 
 namespace quillon {
 

@@ -1,6 +1,6 @@
 // The options file: reading its integers and lines, formatting it, replacing it atomically and
 // turning file errors into the messages the user sees.
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // window's print command and quillon-cli.
 #pragma once
 
-#include "app/PrintBarForm.h"
+#include "label/PrintBarForm.h"
 #include "report/PreparedReport.h"
 
 namespace quillon {

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/FontSubstitutions.h"
-#include "app/LabelComposer.h"
-#include "app/ScanCheck.h"
+#include "label/FontSubstitutions.h"
+#include "label/LabelComposer.h"
+#include "label/ScanCheck.h"
 
 namespace quillon {
 namespace {

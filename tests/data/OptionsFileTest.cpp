@@ -8,7 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "app/OptionsFile.h"
+#include "data/OptionsFile.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {

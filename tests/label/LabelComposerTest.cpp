@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FontSubstitutions.h"
-#include "app/LabelComposer.h"
+#include "label/FontSubstitutions.h"
+#include "label/LabelComposer.h"
 #include "report/PainterCanvas.h"
 #include "tests/support/ExpectMessage.h"
 

@@ -1,5 +1,5 @@
 // Font substitutions: the family names the window definitions use, mapped to installed faces.
-#include "app/FontSubstitutions.h"
+#include "label/FontSubstitutions.h"
 
 #include <QFont>
 #include <array>

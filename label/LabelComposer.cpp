@@ -1,5 +1,5 @@
 // Composition of the label image and placement of a turned barcode.
-#include "LabelComposer.h"
+#include "label/LabelComposer.h"
 
 #include <QByteArray>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/SheetRun.h"
+#include "label/SheetRun.h"
 
 #include "report/PageModel.h"
 

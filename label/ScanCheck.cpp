@@ -1,6 +1,6 @@
 // Scan verification of a composed label with ZXing-cpp: the expected reading per symbology, the
 // label on white paper as a grey image, and the status line.
-#include "ScanCheck.h"
+#include "label/ScanCheck.h"
 
 #include <ZXing/BarcodeFormat.h>
 #include <ZXing/DecodeHints.h>
