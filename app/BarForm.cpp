@@ -16,15 +16,15 @@
 #include "app/AboutPanel.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
-#include "label/PrintBarForm.h"
 #include "app/Shapes.h"
 #include "barcode/KindNames.h"
+#include "label/PrintBarForm.h"
 
 namespace quillon {
 
 namespace {
 
-const QColor kMaroon(128, 0, 0);  // the window's key colour: painted maroon is see-through
+const QColor kMaroon(128, 0, 0); // the window's key colour: painted maroon is see-through
 const QColor kFuchsia(255, 0, 255);
 
 constexpr QSize kClientSize(763, 461);
@@ -36,11 +36,11 @@ constexpr int kSidePanelWidth = 185;
 // The product name and the maker's and distributor's credit line, in English and Arabic.
 const char* const kWindowCaption =
     "Quillon barcode labels \u2014 Quillon Labs, distributed by Example Trading \u2014 "
-    "\u0643\u0648\u064a\u0644\u0648\u0646 \u0644\u0645\u0644\u0635\u0642\u0627\u062a \u0627\u0644\u0628\u0627\u0631\u0643\u0648\u062f";
+    "\u0643\u0648\u064a\u0644\u0648\u0646 \u0644\u0645\u0644\u0635\u0642\u0627\u062a "
+    "\u0627\u0644\u0628\u0627\u0631\u0643\u0648\u062f";
 const char* const kDistributorWeb = "www.quillon-labels.example";
 
-template <typename Widget>
-Widget* Place(Widget* widget, int left, int top, int width, int height)
+template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(left, top, width, height);
     return widget;
@@ -78,7 +78,7 @@ TSpinEdit* DeckSpin(QWidget* parent, QRect place, int low, int high, int value, 
     return spin;
 }
 
-}  // namespace
+} // namespace
 
 TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
     : QWidget(parent), FPrintForm(printForm), FDataDirectory(std::move(dataDirectory))
@@ -171,7 +171,8 @@ void TBarForm::BuildDeck()
     TrackBar1 = Place(new QSlider(Qt::Horizontal, UPanel), 354, 75, 88, 21);
     TrackBar1->setRange(1, 1000);
     TrackBar1->setValue(100);
-    TrackBar1->setToolTip(QString::fromUtf8("Blink Speed\u0633\u0631\u0639\u0629 \u0627\u0644\u0648\u0645\u064a\u0636"));
+    TrackBar1->setToolTip(
+        QString::fromUtf8("Blink Speed\u0633\u0631\u0639\u0629 \u0627\u0644\u0648\u0645\u064a\u0636"));
 
     LangRG = Place(new TPanel(kFuchsia, UPanel), 62, 32, 65, 46);
     LangArabic = Place(new QRadioButton("Arabic", LangRG), 4, 4, 60, 17);
@@ -252,8 +253,8 @@ void TBarForm::ConnectHandlers()
     connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
 
     // The window moves when its painted surfaces are dragged.
-    for (QWidget* handle : {static_cast<QWidget*>(Shape2), static_cast<QWidget*>(BarImage),
-                            static_cast<QWidget*>(Shape3)})
+    for (QWidget* handle :
+         {static_cast<QWidget*>(Shape2), static_cast<QWidget*>(BarImage), static_cast<QWidget*>(Shape3)})
         handle->installEventFilter(this);
 }
 
@@ -271,4 +272,4 @@ void TBarForm::LayOutAlignedPanels()
     Shape2->lower();
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -12,11 +12,11 @@
 #include <optional>
 
 #include "app/BlinkTimer.h"
+#include "app/WindowDrag.h"
+#include "barcode/Barcode.h"
 #include "data/PictureTable.h"
 #include "label/LabelComposer.h"
 #include "label/ScanCheck.h"
-#include "app/WindowDrag.h"
-#include "barcode/Barcode.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -47,7 +47,7 @@ public:
 
     // Start-up, shut-down and the window itself.
     void FormShow();
-    bool FormClose();  // false when the window must stay open
+    bool FormClose(); // false when the window must stay open
     void FormResize();
     void SpeedButton2Click();
     void Timer1Timer();
@@ -92,7 +92,7 @@ public:
     int KindIndex() const;
     // The selected language item; -1 when none is selected.
     int LangIndex() const;
-    void SetLangIndex(int index);  // runs LangRGClick when the selection changes
+    void SetLangIndex(int index); // runs LangRGClick when the selection changes
 
     TBarcode& BCode() { return FBCode; }
     const QImage& LabelImage() const { return FLabelImage; }
@@ -179,10 +179,10 @@ private:
     QLabel* FPreviewStatus = nullptr;
     bool FShown = false;
     bool FLogoKeyDirty = true;
-    std::optional<int> FKeyedDotAngle;  // the angle of the dots the window's shape last took in
+    std::optional<int> FKeyedDotAngle; // the angle of the dots the window's shape last took in
     std::optional<TScanResult> FLastScan;
     QString FDataDirectory;
     QPointer<QPrintPreviewDialog> FPreview;
 };
 
-}  // namespace quillon
+} // namespace quillon

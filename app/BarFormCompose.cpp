@@ -22,7 +22,7 @@ std::string Utf8(const QString& text)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-}  // namespace
+} // namespace
 
 void TBarForm::BarEdChange()
 {
@@ -60,9 +60,15 @@ void TBarForm::ShowPreviewStatus(const QString& message, const QColor& color)
     FPreviewStatus->setVisible(!message.isEmpty());
 }
 
-QString TBarForm::PreviewStatus() const { return FPreviewStatus->text(); }
+QString TBarForm::PreviewStatus() const
+{
+    return FPreviewStatus->text();
+}
 
-QColor TBarForm::PreviewStatusColor() const { return FPreviewStatus->palette().color(QPalette::WindowText); }
+QColor TBarForm::PreviewStatusColor() const
+{
+    return FPreviewStatus->palette().color(QPalette::WindowText);
+}
 
 int TBarForm::KindIndex() const
 {
@@ -117,9 +123,15 @@ void TBarForm::DChkClick()
     BarEdChange();
 }
 
-void TBarForm::StChkClick() { FPrintForm.ApplyStretch(StChk->isChecked()); }
+void TBarForm::StChkClick()
+{
+    FPrintForm.ApplyStretch(StChk->isChecked());
+}
 
-void TBarForm::CSpnChange() { FPrintForm.ApplyColumns(CSpn->value()); }
+void TBarForm::CSpnChange()
+{
+    FPrintForm.ApplyColumns(CSpn->value());
+}
 
 void TBarForm::RSpnChange()
 {
@@ -138,4 +150,4 @@ void TBarForm::BCodeAngSpnChange()
     BarEdChange();
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -15,17 +15,17 @@
 #include "app/ColorKey.h"
 #include "app/DeckControls.h"
 #include "app/DotMark.h"
-#include "data/OptionsFile.h"
 #include "app/Shapes.h"
 #include "controls/ProLabel.h"
+#include "data/OptionsFile.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr TColor kBlue = 0xFF0000;    // RGB(0, 0, 255), red in the low byte
-constexpr TColor kYellow = 0x00FFFF;  // RGB(255, 255, 0)
+constexpr TColor kBlue = 0xFF0000;   // RGB(0, 0, 255), red in the low byte
+constexpr TColor kYellow = 0x00FFFF; // RGB(255, 255, 0)
 constexpr TColor kMaroonColor = 0x000080;
 constexpr TColor kBlack = 0;
 constexpr int kAboutBlinkIntervalMs = 1000;
@@ -43,7 +43,8 @@ void FloodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill)
         if (!image.rect().contains(p) || image.pixel(p) != surface)
             continue;
         image.setPixel(p, fill);
-        pending.insert(pending.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+        pending.insert(pending.end(),
+                       {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
     }
 }
 
@@ -56,7 +57,7 @@ void SetCaption(QWidget* control, const QString& text)
         button->setText(text);
 }
 
-}  // namespace
+} // namespace
 
 void TBarForm::showEvent(QShowEvent* event)
 {
@@ -151,9 +152,15 @@ void TBarForm::FormResize()
         AboutPanel->move((width() - AboutPanel->width()) / 2, AboutPanel->y());
 }
 
-void TBarForm::SpeedButton2Click() { close(); }
+void TBarForm::SpeedButton2Click()
+{
+    close();
+}
 
-void TBarForm::TrackBar1Change() { Timer1->setInterval(TrackBar1->value()); }
+void TBarForm::TrackBar1Change()
+{
+    Timer1->setInterval(TrackBar1->value());
+}
 
 void TBarForm::Timer1Timer()
 {
@@ -198,16 +205,17 @@ bool TBarForm::eventFilter(QObject* watched, QEvent* event)
             move(FDrag.Move(mouse->buttons().testFlag(Qt::LeftButton), at.x(), at.y(), pos()));
             return true;
         }
-        case QEvent::MouseButtonRelease:
-            FDrag.Release();
-            return true;
+        case QEvent::MouseButtonRelease: FDrag.Release(); return true;
         default: break;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-int TBarForm::LangIndex() const { return FLangGroup->checkedId(); }
+int TBarForm::LangIndex() const
+{
+    return FLangGroup->checkedId();
+}
 
 void TBarForm::SetLangIndex(int index)
 {
@@ -275,4 +283,4 @@ void TBarForm::UpdateColorKey()
     FLogoKeyDirty = false;
 }
 
-}  // namespace quillon
+} // namespace quillon

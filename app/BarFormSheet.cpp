@@ -20,7 +20,7 @@ namespace {
 
 int RoundedMm(const TPageModel& page, TPageValue value)
 {
-    return static_cast<int>(std::nearbyint(page.ValueMm(value)));  // halves to the even number
+    return static_cast<int>(std::nearbyint(page.ValueMm(value))); // halves to the even number
 }
 
 QString LocalText(const std::string& bytes)
@@ -34,9 +34,12 @@ std::string LocalBytes(const QString& text)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-}  // namespace
+} // namespace
 
-QString TBarForm::OptionsPath() const { return OptionsFilePath(FDataDirectory); }
+QString TBarForm::OptionsPath() const
+{
+    return OptionsFilePath(FDataDirectory);
+}
 
 void TBarForm::DesBtnClick()
 {
@@ -103,14 +106,14 @@ void TBarForm::SaveOptions()
 void TBarForm::LoadOptions()
 {
     if (!QFileInfo::exists(OptionsPath())) {
-        DesBtnClick();  // the report's own margins go into the design panel and then into a new file
+        DesBtnClick(); // the report's own margins go into the design panel and then into a new file
     } else {
         // Each value reaches its control at once, so a bad number keeps the values read before it;
         // the rest keep their current values and start-up goes on.
         try {
             TOptionsReader reader(ReadOptionsFile(OptionsPath()));
-            for (TSpinEdit* margin : {DesBarPanel->TM, DesBarPanel->RM, DesBarPanel->BM, DesBarPanel->LM,
-                                      DesBarPanel->CS})
+            for (TSpinEdit* margin :
+                 {DesBarPanel->TM, DesBarPanel->RM, DesBarPanel->BM, DesBarPanel->LM, DesBarPanel->CS})
                 margin->setValue(reader.ReadInteger());
             UEd->setText(LocalText(reader.ReadLine()));
             CSpn->setValue(reader.ReadInteger());
@@ -136,7 +139,7 @@ void TBarForm::LoadOptions()
 
 void TBarForm::SpeedButton1Click()
 {
-    if (FPreview != nullptr) {  // one preview at a time: bring the open one forward
+    if (FPreview != nullptr) { // one preview at a time: bring the open one forward
         FPreview->raise();
         FPreview->activateWindow();
         return;
@@ -155,4 +158,4 @@ void TBarForm::SpeedButton1Click()
     FPreview = OpenPreview(std::move(prepared), std::move(pictures), this);
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -36,7 +36,7 @@ QPushButton* DialogButton(QWidget* parent, QStyle::StandardPixmap icon, const ch
     return button;
 }
 
-}  // namespace
+} // namespace
 
 TDesignSample::TDesignSample(QWidget* parent) : QWidget(parent)
 {
@@ -51,7 +51,7 @@ void TDesignSample::SetValueMm(TPageValue index, int mm)
     try {
         FPage.SetValueMm(index, mm);
     } catch (const std::exception&) {
-        return;  // the sample keeps its previous value
+        return; // the sample keeps its previous value
     }
     update();
 }
@@ -123,4 +123,4 @@ int TDesignPanel::ShownValue(const TSpinEdit* spin)
     return isNumber ? typed : 0;
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -18,8 +18,8 @@ class TDesignSample : public QWidget {
 public:
     static constexpr int kZoomPercent = 35;
     static constexpr int kColumns = 4;
-    static constexpr int kBandWidth = 60;   // design pixels
-    static constexpr int kBandHeight = 28;  // design pixels
+    static constexpr int kBandWidth = 60;  // design pixels
+    static constexpr int kBandHeight = 28; // design pixels
 
     explicit TDesignSample(QWidget* parent);
 
@@ -61,4 +61,4 @@ public:
     static int ShownValue(const TSpinEdit* spin);
 };
 
-}  // namespace quillon
+} // namespace quillon

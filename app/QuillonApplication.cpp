@@ -30,4 +30,4 @@ void TQuillonApplication::ShowError(const QString& message)
     QMessageBox::critical(activeWindow(), QStringLiteral("Quillon"), message);
 }
 
-}  // namespace quillon
+} // namespace quillon

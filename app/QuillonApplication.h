@@ -15,4 +15,4 @@ public:
     static void ShowError(const QString& message);
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -35,4 +35,4 @@ TPanel::TPanel(QColor color, QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -30,4 +30,4 @@ public:
     TPanel(QColor color, QWidget* parent);
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "app/BarForm.h"
-#include "label/FontSubstitutions.h"
-#include "data/OptionsFile.h"
-#include "label/PrintBarForm.h"
 #include "app/QuillonApplication.h"
+#include "data/OptionsFile.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
 
 namespace {
 

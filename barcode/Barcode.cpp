@@ -59,16 +59,17 @@ RatioRange RatioRangeFor(TBarcodeType typ)
     case bcCodeUPC_E0:
     case bcCodeUPC_E1:
     case bcCodeUPC_Supp2:
-    case bcCodeUPC_Supp5:
-        return {.low = 2.0, .high = 3.0, .clamped = true};
-    case bcCode_2_5_matrix:
-        return {.low = 2.25, .high = 3.0, .clamped = true};
-    default:  // width-digit symbologies, MSI, PostNet and unknown types take any ratio
+    case bcCodeUPC_Supp5: return {.low = 2.0, .high = 3.0, .clamped = true};
+    case bcCode_2_5_matrix: return {.low = 2.25, .high = 3.0, .clamped = true};
+    default: // width-digit symbologies, MSI, PostNet and unknown types take any ratio
         return {};
     }
 }
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string TrimBlanksAndControls(const std::string& s)
 {
@@ -81,9 +82,12 @@ std::string TrimBlanksAndControls(const std::string& s)
     return s.substr(first, last - first);
 }
 
-std::string WithClassName(const std::string& message) { return kBarcodeClassName + message; }
+std::string WithClassName(const std::string& message)
+{
+    return kBarcodeClassName + message;
+}
 
-}  // namespace
+} // namespace
 
 void TBarcode::SetText(std::string v)
 {
@@ -126,7 +130,7 @@ void TBarcode::ComputeModuleWidths()
             FRatio = range.high;
     }
     // Full integers and at least one pixel: no element may vanish or wrap to a negative width.
-    double wide = std::nearbyint(FModul * FRatio);  // ties to even under the default rounding mode
+    double wide = std::nearbyint(FModul * FRatio); // ties to even under the default rounding mode
     if (!(wide >= 1.0))
         wide = 1.0;
     if (wide > kMaxWideModule)
@@ -214,4 +218,4 @@ std::string TBarcode::ApplyCheckSum(const std::string& digits) const
     return digits;
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -72,7 +72,7 @@ public:
     int Left() const { return FLeft; }
     void SetLeft(int v) { FLeft = v; }
     int Modul() const { return FModul; }
-    void SetModul(int v);  // accepts 1 to 49, ignores anything else
+    void SetModul(int v); // accepts 1 to 49, ignores anything else
     double Ratio() const { return FRatio; }
     void SetRatio(double v) { FRatio = v; }
     TBarcodeType Typ() const { return FTyp; }
@@ -157,4 +157,4 @@ private:
     std::optional<std::string> FCheckedText;
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -162,7 +162,8 @@ struct TRotation {
 };
 inline TRotation RotationOf(double alpha)
 {
-    return {.Cos = std::cos(static_cast<long double>(alpha)), .Sin = std::sin(static_cast<long double>(alpha))};
+    return {.Cos = std::cos(static_cast<long double>(alpha)),
+            .Sin = std::sin(static_cast<long double>(alpha))};
 }
 // The same turn with its cosine and sine worked out once, for the many corners of one drawing.
 inline TPoint RotatePoint(TPoint p, const TRotation& turn)
@@ -171,7 +172,10 @@ inline TPoint RotatePoint(TPoint p, const TRotation& turn)
     const long double y = p.Y;
     return {.X = RoundToPixel(x * turn.Cos + y * turn.Sin), .Y = RoundToPixel(-x * turn.Sin + y * turn.Cos)};
 }
-inline TPoint RotatePoint(TPoint p, double alpha) { return RotatePoint(p, RotationOf(alpha)); }
+inline TPoint RotatePoint(TPoint p, double alpha)
+{
+    return RotatePoint(p, RotationOf(alpha));
+}
 
 inline TPoint TranslatePoint(TPoint p, TPoint offset)
 {

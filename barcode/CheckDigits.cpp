@@ -14,7 +14,7 @@ int DigitValue(char c)
 std::string AppendModulo10(std::string_view digits)
 {
     int sum = 0;
-    int weight = 3;  // the rightmost digit weighs 3, then 1, 3, 1, ...
+    int weight = 3; // the rightmost digit weighs 3, then 1, 3, 1, ...
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         sum = (sum + DigitValue(*it) * weight) % 10;
         weight = 4 - weight;
@@ -30,7 +30,7 @@ std::string WidthDigitsToPattern(std::string_view widthDigits)
     std::string pattern;
     pattern.reserve(widthDigits.size());
     for (std::size_t i = 0; i < widthDigits.size(); ++i) {
-        const bool isBar = i % 2 == 0;  // 1-based odd positions are bars
+        const bool isBar = i % 2 == 0; // 1-based odd positions are bars
         pattern += static_cast<char>(widthDigits[i] - 1 + (isBar ? 5 : 0));
     }
     return pattern;
@@ -44,4 +44,4 @@ int DigitSum(long long n)
     return sum;
 }
 
-}  // namespace quillon
+} // namespace quillon

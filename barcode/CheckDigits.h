@@ -19,4 +19,4 @@ int DigitSum(long long n);
 // The value of one decimal digit character; raises the integer conversion error for anything else.
 int DigitValue(char c);
 
-}  // namespace quillon
+} // namespace quillon

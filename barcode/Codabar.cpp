@@ -10,36 +10,36 @@ namespace {
 
 struct CodabarRow {
     char Character = 0;
-    std::string_view Elements;  // bar, space, bar, space, bar, space, bar: "5"/"0" narrow, "6"/"1" wide
+    std::string_view Elements; // bar, space, bar, space, bar, space, bar: "5"/"0" narrow, "6"/"1" wide
 };
 
 // The Codabar character set, after ANSI/AIM BC3 (USS-Codabar). The digits, "-" and "$" have two
 // wide elements, the other symbols and the start/stop characters three.
 constexpr std::array<CodabarRow, 20> CodabarTable{{
-    {'0', "5050516"},  // 0000011
-    {'1', "5050615"},  // 0000110
-    {'2', "5051506"},  // 0001001
-    {'3', "6150505"},  // 1100000
-    {'4', "5060515"},  // 0010010
-    {'5', "6050515"},  // 1000010
-    {'6', "5150506"},  // 0100001
-    {'7', "5150605"},  // 0100100
-    {'8', "5160505"},  // 0110000
-    {'9', "6051505"},  // 1001000
-    {'-', "5051605"},  // 0001100
-    {'$', "5061505"},  // 0011000
-    {':', "6050606"},  // 1000101
-    {'/', "6060506"},  // 1010001
-    {'.', "6060605"},  // 1010100
-    {'+', "5060606"},  // 0010101
-    {'A', "5061515"},  // 0011010, start/stop
-    {'B', "5151506"},  // 0101001, start/stop
-    {'C', "5051516"},  // 0001011, start/stop
-    {'D', "5051615"},  // 0001110, start/stop
+    {'0', "5050516"}, // 0000011
+    {'1', "5050615"}, // 0000110
+    {'2', "5051506"}, // 0001001
+    {'3', "6150505"}, // 1100000
+    {'4', "5060515"}, // 0010010
+    {'5', "6050515"}, // 1000010
+    {'6', "5150506"}, // 0100001
+    {'7', "5150605"}, // 0100100
+    {'8', "5160505"}, // 0110000
+    {'9', "6051505"}, // 1001000
+    {'-', "5051605"}, // 0001100
+    {'$', "5061505"}, // 0011000
+    {':', "6050606"}, // 1000101
+    {'/', "6060506"}, // 1010001
+    {'.', "6060605"}, // 1010100
+    {'+', "5060606"}, // 0010101
+    {'A', "5061515"}, // 0011010, start/stop
+    {'B', "5151506"}, // 0101001, start/stop
+    {'C', "5051516"}, // 0001011, start/stop
+    {'D', "5051615"}, // 0001110, start/stop
 }};
 
-constexpr std::size_t kFirstThreeWideRow = 12;  // ":"
-constexpr std::size_t kFirstStartStopRow = 16;  // "A"
+constexpr std::size_t kFirstThreeWideRow = 12; // ":"
+constexpr std::size_t kFirstStartStopRow = 16; // "A"
 constexpr std::size_t kElementsPerCharacter = 7;
 static_assert(CodabarTable[kFirstStartStopRow].Character == 'A');
 
@@ -68,9 +68,9 @@ constexpr bool CodabarRowsAreWellFormed()
 }
 static_assert(CodabarRowsAreWellFormed());
 
-constexpr std::string_view kStartElements = CodabarTable[kFirstStartStopRow].Elements;     // A
-constexpr std::string_view kStopElements = CodabarTable[kFirstStartStopRow + 1].Elements;  // B
-constexpr char kGap = '0';  // the narrow space between characters
+constexpr std::string_view kStartElements = CodabarTable[kFirstStartStopRow].Elements;    // A
+constexpr std::string_view kStopElements = CodabarTable[kFirstStartStopRow + 1].Elements; // B
+constexpr char kGap = '0'; // the narrow space between characters
 
 // The row of c in CodabarTable, or -1 when c is not a Codabar character.
 int CodabarIndex(char c)
@@ -86,7 +86,7 @@ int CodabarIndex(char c)
     throw Exception(std::string(kBarcodeClassName) + ":Codabar bad Data <" + text + ">");
 }
 
-}  // namespace
+} // namespace
 
 std::string TBarcode::EncodeCodabar() const
 {
@@ -106,4 +106,4 @@ std::string TBarcode::EncodeCodabar() const
     return pattern;
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -21,56 +21,55 @@ struct Code39Row {
 // The Code 39 character set of ISO/IEC 16388 (formerly AIM USS-39), in the order the check values
 // run, with the start/stop character "*" before the four symbols "$", "/", "+" and "%".
 constexpr std::array<Code39Row, 44> Code39Table{{
-    {'0', "505160605", 0},   // 0
-    {'1', "605150506", 1},   // 1
-    {'2', "506150506", 2},   // 2
-    {'3', "606150505", 3},   // 3
-    {'4', "505160506", 4},   // 4
-    {'5', "605160505", 5},   // 5
-    {'6', "506160505", 6},   // 6
-    {'7', "505150606", 7},   // 7
-    {'8', "605150605", 8},   // 8
-    {'9', "506150605", 9},   // 9
-    {'A', "605051506", 10},  // A
-    {'B', "506051506", 11},  // B
-    {'C', "606051505", 12},  // C
-    {'D', "505061506", 13},  // D
-    {'E', "605061505", 14},  // E
-    {'F', "506061505", 15},  // F
-    {'G', "505051606", 16},  // G
-    {'H', "605051605", 17},  // H
-    {'I', "506051605", 18},  // I
-    {'J', "505061605", 19},  // J
-    {'K', "605050516", 20},  // K
-    {'L', "506050516", 21},  // L
-    {'M', "606050515", 22},  // M
-    {'N', "505060516", 23},  // N
-    {'O', "605060515", 24},  // O
-    {'P', "506060515", 25},  // P
-    {'Q', "505050616", 26},  // Q
-    {'R', "605050615", 27},  // R
-    {'S', "506050615", 28},  // S
-    {'T', "505060615", 29},  // T
-    {'U', "615050506", 30},  // U
-    {'V', "516050506", 31},  // V
-    {'W', "616050505", 32},  // W
-    {'X', "515060506", 33},  // X
-    {'Y', "615060505", 34},  // Y
-    {'Z', "516060505", 35},  // Z
-    {'-', "515050606", 36},  // minus
-    {'.', "615050605", 37},  // full stop
-    {' ', "516050605", 38},  // blank
-    {'*', "515060605", 0},   // start/stop
-    {'$', "515151505", 39},  // dollar
-    {'/', "515150515", 40},  // slash
-    {'+', "515051515", 41},  // plus
-    {'%', "505151515", 42},  // percent
+    {'0', "505160605", 0},  // 0
+    {'1', "605150506", 1},  // 1
+    {'2', "506150506", 2},  // 2
+    {'3', "606150505", 3},  // 3
+    {'4', "505160506", 4},  // 4
+    {'5', "605160505", 5},  // 5
+    {'6', "506160505", 6},  // 6
+    {'7', "505150606", 7},  // 7
+    {'8', "605150605", 8},  // 8
+    {'9', "506150605", 9},  // 9
+    {'A', "605051506", 10}, // A
+    {'B', "506051506", 11}, // B
+    {'C', "606051505", 12}, // C
+    {'D', "505061506", 13}, // D
+    {'E', "605061505", 14}, // E
+    {'F', "506061505", 15}, // F
+    {'G', "505051606", 16}, // G
+    {'H', "605051605", 17}, // H
+    {'I', "506051605", 18}, // I
+    {'J', "505061605", 19}, // J
+    {'K', "605050516", 20}, // K
+    {'L', "506050516", 21}, // L
+    {'M', "606050515", 22}, // M
+    {'N', "505060516", 23}, // N
+    {'O', "605060515", 24}, // O
+    {'P', "506060515", 25}, // P
+    {'Q', "505050616", 26}, // Q
+    {'R', "605050615", 27}, // R
+    {'S', "506050615", 28}, // S
+    {'T', "505060615", 29}, // T
+    {'U', "615050506", 30}, // U
+    {'V', "516050506", 31}, // V
+    {'W', "616050505", 32}, // W
+    {'X', "515060506", 33}, // X
+    {'Y', "615060505", 34}, // Y
+    {'Z', "516060505", 35}, // Z
+    {'-', "515050606", 36}, // minus
+    {'.', "615050605", 37}, // full stop
+    {' ', "516050605", 38}, // blank
+    {'*', "515060605", 0},  // start/stop
+    {'$', "515151505", 39}, // dollar
+    {'/', "515150515", 40}, // slash
+    {'+', "515051515", 41}, // plus
+    {'%', "505151515", 42}, // percent
 }};
-
 
 enum class CheckCharacter : std::uint8_t { Omit, Append };
 
-constexpr char kGap = '0';  // the narrow space between two characters
+constexpr char kGap = '0'; // the narrow space between two characters
 constexpr char kStartStop = '*';
 constexpr int kCheckModulus = 43;
 
@@ -85,7 +84,10 @@ constexpr std::array<std::int8_t, 256> BuildCode39Index()
 constexpr std::array<std::int8_t, 256> kCode39IndexOf = BuildCode39Index();
 
 // The row of c in Code39Table, or -1 when Code 39 has no such character.
-constexpr int Code39Index(char c) { return kCode39IndexOf[static_cast<unsigned char>(c)]; }
+constexpr int Code39Index(char c)
+{
+    return kCode39IndexOf[static_cast<unsigned char>(c)];
+}
 
 // The first row with the value: a remainder of 0 gives the character "0", never "*".
 constexpr int Code39RowOfCheckValue(int value)
@@ -146,7 +148,7 @@ std::string EncodeBasic(std::string_view text, CheckCharacter check, const std::
     std::string pattern;
     pattern.reserve((text.size() + 3) * 10);
     AppendCharacter(pattern, startStop);
-    int sum = 0;  // kept modulo 43, so no text is too long for it
+    int sum = 0; // kept modulo 43, so no text is too long for it
     for (char c : text) {
         const int row = Code39Index(c);
         // A "*" in the data would read as the end of the symbol.
@@ -170,7 +172,7 @@ std::string FullAsciiOrRefuse(const std::string& text)
     return std::move(*rewritten);
 }
 
-}  // namespace
+} // namespace
 
 std::string TBarcode::EncodeCode39() const
 {
@@ -184,4 +186,4 @@ std::string TBarcode::EncodeCode39Extended() const
                        FText);
 }
 
-}  // namespace quillon
+} // namespace quillon

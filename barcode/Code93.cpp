@@ -13,64 +13,63 @@ namespace {
 
 struct Code93Row {
     char Character = 0;
-    std::string_view Widths;  // modules of bar, space, bar, space, bar, space: 9 in all
+    std::string_view Widths; // modules of bar, space, bar, space, bar, space: 9 in all
 };
 
 // The Code 93 character set of AIM USS-93; the row number is the character's value. The four shift
 // characters ($), (%), (/) and (+) are written as "[", "]", "{" and "}".
 constexpr std::array<Code93Row, 47> Code93Table{{
-    {'0', "131112"},  //  0 0
-    {'1', "111213"},  //  1 1
-    {'2', "111312"},  //  2 2
-    {'3', "111411"},  //  3 3
-    {'4', "121113"},  //  4 4
-    {'5', "121212"},  //  5 5
-    {'6', "121311"},  //  6 6
-    {'7', "111114"},  //  7 7
-    {'8', "131211"},  //  8 8
-    {'9', "141111"},  //  9 9
-    {'A', "211113"},  // 10 A
-    {'B', "211212"},  // 11 B
-    {'C', "211311"},  // 12 C
-    {'D', "221112"},  // 13 D
-    {'E', "221211"},  // 14 E
-    {'F', "231111"},  // 15 F
-    {'G', "112113"},  // 16 G
-    {'H', "112212"},  // 17 H
-    {'I', "112311"},  // 18 I
-    {'J', "122112"},  // 19 J
-    {'K', "132111"},  // 20 K
-    {'L', "111123"},  // 21 L
-    {'M', "111222"},  // 22 M
-    {'N', "111321"},  // 23 N
-    {'O', "121122"},  // 24 O
-    {'P', "131121"},  // 25 P
-    {'Q', "212112"},  // 26 Q
-    {'R', "212211"},  // 27 R
-    {'S', "211122"},  // 28 S
-    {'T', "211221"},  // 29 T
-    {'U', "221121"},  // 30 U
-    {'V', "222111"},  // 31 V
-    {'W', "112122"},  // 32 W
-    {'X', "112221"},  // 33 X
-    {'Y', "122121"},  // 34 Y
-    {'Z', "123111"},  // 35 Z
-    {'-', "121131"},  // 36 minus
-    {'.', "311112"},  // 37 full stop
-    {' ', "311211"},  // 38 blank
-    {'$', "321111"},  // 39 dollar
-    {'/', "112131"},  // 40 slash
-    {'+', "113121"},  // 41 plus
-    {'%', "211131"},  // 42 percent
-    {'[', "121221"},  // 43 ($) shift
-    {']', "312111"},  // 44 (%) shift
-    {'{', "311121"},  // 45 (/) shift
-    {'}', "122211"},  // 46 (+) shift
+    {'0', "131112"}, //  0 0
+    {'1', "111213"}, //  1 1
+    {'2', "111312"}, //  2 2
+    {'3', "111411"}, //  3 3
+    {'4', "121113"}, //  4 4
+    {'5', "121212"}, //  5 5
+    {'6', "121311"}, //  6 6
+    {'7', "111114"}, //  7 7
+    {'8', "131211"}, //  8 8
+    {'9', "141111"}, //  9 9
+    {'A', "211113"}, // 10 A
+    {'B', "211212"}, // 11 B
+    {'C', "211311"}, // 12 C
+    {'D', "221112"}, // 13 D
+    {'E', "221211"}, // 14 E
+    {'F', "231111"}, // 15 F
+    {'G', "112113"}, // 16 G
+    {'H', "112212"}, // 17 H
+    {'I', "112311"}, // 18 I
+    {'J', "122112"}, // 19 J
+    {'K', "132111"}, // 20 K
+    {'L', "111123"}, // 21 L
+    {'M', "111222"}, // 22 M
+    {'N', "111321"}, // 23 N
+    {'O', "121122"}, // 24 O
+    {'P', "131121"}, // 25 P
+    {'Q', "212112"}, // 26 Q
+    {'R', "212211"}, // 27 R
+    {'S', "211122"}, // 28 S
+    {'T', "211221"}, // 29 T
+    {'U', "221121"}, // 30 U
+    {'V', "222111"}, // 31 V
+    {'W', "112122"}, // 32 W
+    {'X', "112221"}, // 33 X
+    {'Y', "122121"}, // 34 Y
+    {'Z', "123111"}, // 35 Z
+    {'-', "121131"}, // 36 minus
+    {'.', "311112"}, // 37 full stop
+    {' ', "311211"}, // 38 blank
+    {'$', "321111"}, // 39 dollar
+    {'/', "112131"}, // 40 slash
+    {'+', "113121"}, // 41 plus
+    {'%', "211131"}, // 42 percent
+    {'[', "121221"}, // 43 ($) shift
+    {']', "312111"}, // 44 (%) shift
+    {'{', "311121"}, // 45 (/) shift
+    {'}', "122211"}, // 46 (+) shift
 }};
 
-
 constexpr std::string_view kStart = "111141";
-constexpr std::string_view kStop = "1111411";  // the start character and the terminating bar
+constexpr std::string_view kStop = "1111411"; // the start character and the terminating bar
 
 constexpr int kCheckModulus = 47;
 constexpr int kMaxWeightC = 20;
@@ -87,7 +86,10 @@ constexpr std::array<std::int8_t, 256> BuildCode93Index()
 constexpr std::array<std::int8_t, 256> kCode93IndexOf = BuildCode93Index();
 
 // The value of c, which is its row in Code93Table, or -1 when Code 93 has no such character.
-constexpr int Code93Index(char c) { return kCode93IndexOf[static_cast<unsigned char>(c)]; }
+constexpr int Code93Index(char c)
+{
+    return kCode93IndexOf[static_cast<unsigned char>(c)];
+}
 
 constexpr bool IsWellFormed(std::string_view widths, int modules)
 {
@@ -132,7 +134,7 @@ CheckValues ComputeChecks(std::string_view text)
     int sumC = 0;
     int sumK = 0;
     int weightC = 1;
-    int weightK = 2;  // weight 1 is C's own, the last character of K's sequence
+    int weightK = 2; // weight 1 is C's own, the last character of K's sequence
     for (auto it = text.rbegin(); it != text.rend(); ++it) {
         const int value = Code93Index(*it);
         sumC = (sumC + value * weightC) % kCheckModulus;
@@ -172,11 +174,17 @@ std::string FullAsciiOrRefuse(const std::string& text)
     return std::move(*rewritten);
 }
 
-}  // namespace
+} // namespace
 
-std::string TBarcode::EncodeCode93() const { return EncodeBasic(FText, FText); }
+std::string TBarcode::EncodeCode93() const
+{
+    return EncodeBasic(FText, FText);
+}
 
 // Text itself stays as the user gave it: the human-readable line shows it, not its shifted form.
-std::string TBarcode::EncodeCode93Extended() const { return EncodeBasic(FullAsciiOrRefuse(FText), FText); }
+std::string TBarcode::EncodeCode93Extended() const
+{
+    return EncodeBasic(FullAsciiOrRefuse(FText), FText);
+}
 
-}  // namespace quillon
+} // namespace quillon

@@ -16,44 +16,44 @@ namespace {
 
 // Set A, odd parity, left half: space, bar, space, bar.
 constexpr std::array<std::string_view, 10> EANOddTable{
-    "2605",  // 0  0001101
-    "1615",  // 1  0011001
-    "1516",  // 2  0010011
-    "0805",  // 3  0111101
-    "0526",  // 4  0100011
-    "0625",  // 5  0110001
-    "0508",  // 6  0101111
-    "0706",  // 7  0111011
-    "0607",  // 8  0110111
-    "2506",  // 9  0001011
+    "2605", // 0  0001101
+    "1615", // 1  0011001
+    "1516", // 2  0010011
+    "0805", // 3  0111101
+    "0526", // 4  0100011
+    "0625", // 5  0110001
+    "0508", // 6  0101111
+    "0706", // 7  0111011
+    "0607", // 8  0110111
+    "2506", // 9  0001011
 };
 
 // Set B, even parity, left half: space, bar, space, bar.
 constexpr std::array<std::string_view, 10> EANEvenTable{
-    "0517",  // 0  0100111
-    "0616",  // 1  0110011
-    "1606",  // 2  0011011
-    "0535",  // 3  0100001
-    "1705",  // 4  0011101
-    "0715",  // 5  0111001
-    "3505",  // 6  0000101
-    "1525",  // 7  0010001
-    "2515",  // 8  0001001
-    "1507",  // 9  0010111
+    "0517", // 0  0100111
+    "0616", // 1  0110011
+    "1606", // 2  0011011
+    "0535", // 3  0100001
+    "1705", // 4  0011101
+    "0715", // 5  0111001
+    "3505", // 6  0000101
+    "1525", // 7  0010001
+    "2515", // 8  0001001
+    "1507", // 9  0010111
 };
 
 // Set C, right half: bar, space, bar, space.
 constexpr std::array<std::string_view, 10> EANRightTable{
-    "7150",  // 0  1110010
-    "6160",  // 1  1100110
-    "6061",  // 2  1101100
-    "5350",  // 3  1000010
-    "5071",  // 4  1011100
-    "5170",  // 5  1001110
-    "5053",  // 6  1010000
-    "5251",  // 7  1000100
-    "5152",  // 8  1001000
-    "7051",  // 9  1110100
+    "7150", // 0  1110010
+    "6160", // 1  1100110
+    "6061", // 2  1101100
+    "5350", // 3  1000010
+    "5071", // 4  1011100
+    "5170", // 5  1001110
+    "5053", // 6  1010000
+    "5251", // 7  1000100
+    "5152", // 8  1001000
+    "7051", // 9  1110100
 };
 
 static_assert(EANOddTable.size() == EANEvenTable.size() && EANEvenTable.size() == EANRightTable.size());
@@ -77,50 +77,50 @@ static_assert(SetBIsSetCReversed());
 
 // EAN-13 left-half number sets by the leading (implied) digit, ISO/IEC 15420 table 7.
 constexpr std::array<std::string_view, 10> EAN13ParityTable{
-    "AAAAAA",  // 0 (UPC-A compatible)
-    "AABABB",  // 1
-    "AABBAB",  // 2
-    "AABBBA",  // 3
-    "ABAABB",  // 4
-    "ABBAAB",  // 5
-    "ABBBAA",  // 6
-    "ABABAB",  // 7
-    "ABABBA",  // 8
-    "ABBABA",  // 9
+    "AAAAAA", // 0 (UPC-A compatible)
+    "AABABB", // 1
+    "AABBAB", // 2
+    "AABBBA", // 3
+    "ABAABB", // 4
+    "ABBAAB", // 5
+    "ABBBAA", // 6
+    "ABABAB", // 7
+    "ABABBA", // 8
+    "ABBABA", // 9
 };
 
 // UPC-E parities for number system 0 by check digit ("E" even = set B, "o" odd = set A);
 // number system 1 takes the opposite parity. Columns 2 to 6 of a row are the published
 // parity pattern of the 5-digit add-on for the same check digit.
 constexpr std::array<std::string_view, 10> UPCEParityTable{
-    "EEEooo",  // 0
-    "EEoEoo",  // 1
-    "EEooEo",  // 2
-    "EEoooE",  // 3
-    "EoEEoo",  // 4
-    "EooEEo",  // 5
-    "EoooEE",  // 6
-    "EoEoEo",  // 7
-    "EoEooE",  // 8
-    "EooEoE",  // 9
+    "EEEooo", // 0
+    "EEoEoo", // 1
+    "EEooEo", // 2
+    "EEoooE", // 3
+    "EoEEoo", // 4
+    "EooEEo", // 5
+    "EoooEE", // 6
+    "EoEoEo", // 7
+    "EoEooE", // 8
+    "EooEoE", // 9
 };
 
 // 2-digit add-on parities by the value modulo 4.
 constexpr std::array<std::string_view, 4> Supp2ParityTable{
-    "oo",  // 0
-    "oE",  // 1
-    "Eo",  // 2
-    "EE",  // 3
+    "oo", // 0
+    "oE", // 1
+    "Eo", // 2
+    "EE", // 3
 };
 
 static_assert(EAN13ParityTable.size() == 10 && UPCEParityTable.size() == 10);
 
 // Guard patterns and the add-on separator.
-constexpr std::string_view kNormalGuard = "505";       // 101
-constexpr std::string_view kCentreGuard = "05050";     // 01010
-constexpr std::string_view kUPCEEndGuard = "050505";   // 010101
-constexpr std::string_view kAddOnStart = "506";        // 1011
-constexpr std::string_view kAddOnSeparator = "05";     // 01
+constexpr std::string_view kNormalGuard = "505";     // 101
+constexpr std::string_view kCentreGuard = "05050";   // 01010
+constexpr std::string_view kUPCEEndGuard = "050505"; // 010101
+constexpr std::string_view kAddOnStart = "506";      // 1011
+constexpr std::string_view kAddOnSeparator = "05";   // 01
 
 // Pattern lengths in characters, for reserving.
 constexpr std::size_t kEAN13PatternLength = 59;
@@ -157,7 +157,7 @@ std::string AppendSupplementDigit(std::string_view s)
 {
     const std::string_view r = s.empty() ? s : s.substr(0, s.size() - 1);
     int sum = 0;
-    int weight = 3;  // the rightmost digit weighs 3, then 9, 3, 9, ...
+    int weight = 3; // the rightmost digit weighs 3, then 9, 3, 9, ...
     for (auto it = r.rbegin(); it != r.rend(); ++it) {
         sum = (sum + DigitValue(*it) * weight) % 10;
         weight = 12 - weight;
@@ -177,16 +177,16 @@ std::string ExpandUPCE(char numberSystem, std::string_view six)
     switch (six[5]) {
     case '0':
     case '1':
-    case '2':  // manufacturer ab + sixth digit + 00, product 00cde
+    case '2': // manufacturer ab + sixth digit + 00, product 00cde
         expanded.append(six.substr(0, 2)).append(1, six[5]).append("0000").append(six.substr(2, 3));
         break;
-    case '3':  // manufacturer abc00, product 000de
+    case '3': // manufacturer abc00, product 000de
         expanded.append(six.substr(0, 3)).append("00000").append(six.substr(3, 2));
         break;
-    case '4':  // manufacturer abcd0, product 0000e
+    case '4': // manufacturer abcd0, product 0000e
         expanded.append(six.substr(0, 4)).append("00000").append(1, six[4]);
         break;
-    default:  // manufacturer abcde, product 0000 and the sixth digit
+    default: // manufacturer abcde, product 0000 and the sixth digit
         expanded.append(six.substr(0, 5)).append("0000").append(1, six[5]);
         break;
     }
@@ -217,7 +217,7 @@ void AppendAddOnDigit(std::string& pattern, char digit, char parity)
     AppendDigit(pattern, digit, parity == 'E' ? NumberSet::B : NumberSet::A);
 }
 
-}  // namespace
+} // namespace
 
 std::string TBarcode::PadWithZeros(std::size_t n) const
 {
@@ -284,9 +284,15 @@ std::string TBarcode::EncodeUPCA()
     return pattern;
 }
 
-std::string TBarcode::EncodeUPCE0() { return EncodeUPCE(kNumberSystemZero); }
+std::string TBarcode::EncodeUPCE0()
+{
+    return EncodeUPCE(kNumberSystemZero);
+}
 
-std::string TBarcode::EncodeUPCE1() { return EncodeUPCE(kNumberSystemOne); }
+std::string TBarcode::EncodeUPCE1()
+{
+    return EncodeUPCE(kNumberSystemOne);
+}
 
 std::string TBarcode::EncodeUPCE(bool numberSystemOne)
 {
@@ -353,4 +359,4 @@ std::string TBarcode::EncodeSupp2()
     return pattern;
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -14,4 +14,4 @@ public:
 // The name the engine's messages carry in place of the class-name placeholder.
 inline constexpr const char* kBarcodeClassName = "TBarcode";
 
-}  // namespace quillon
+} // namespace quillon

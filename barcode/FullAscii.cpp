@@ -16,4 +16,4 @@ std::optional<std::string> ToFullAscii(std::string_view text, ShiftCharacters sh
     return rewritten;
 }
 
-}  // namespace quillon
+} // namespace quillon

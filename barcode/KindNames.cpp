@@ -6,12 +6,29 @@
 namespace quillon {
 
 const std::array<std::string_view, kBarcodeTypeCount> KindListEntries{
-    "Code_2_5_interleaved", "Code_2_5_industrial", "Code_2_5_matrix", "Code39",
-    "Code39Extended",       "Code128A",            "Code128B",        "Code128C",
-    "Code93",               "Code93Extended",      "CodeMSI",         "CodePostNet",
-    "CodeCodabar",          "CodeEAN8",            "CodeEAN13",       "CodeUPC_A",
-    "CodeUPC_E0",           "CodeUPC_E1",          "CodeUPC_Supp2",   "CodeUPC_Supp5",
-    "CodeEAN128A",          "CodeEAN128B",         "CodeEAN128C",
+    "Code_2_5_interleaved",
+    "Code_2_5_industrial",
+    "Code_2_5_matrix",
+    "Code39",
+    "Code39Extended",
+    "Code128A",
+    "Code128B",
+    "Code128C",
+    "Code93",
+    "Code93Extended",
+    "CodeMSI",
+    "CodePostNet",
+    "CodeCodabar",
+    "CodeEAN8",
+    "CodeEAN13",
+    "CodeUPC_A",
+    "CodeUPC_E0",
+    "CodeUPC_E1",
+    "CodeUPC_Supp2",
+    "CodeUPC_Supp5",
+    "CodeEAN128A",
+    "CodeEAN128B",
+    "CodeEAN128C",
 };
 
 namespace {
@@ -23,7 +40,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b)
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-}  // namespace
+} // namespace
 
 std::optional<TBarcodeType> KindFromName(std::string_view name)
 {
@@ -38,4 +55,4 @@ std::optional<TBarcodeType> KindFromName(std::string_view name)
     return std::nullopt;
 }
 
-}  // namespace quillon
+} // namespace quillon

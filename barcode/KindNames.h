@@ -14,4 +14,4 @@ extern const std::array<std::string_view, kBarcodeTypeCount> KindListEntries;
 // A kind named by its list entry (case-insensitive, such as "codeean13") or by its ordinal ("14").
 std::optional<TBarcodeType> KindFromName(std::string_view name);
 
-}  // namespace quillon
+} // namespace quillon

@@ -12,16 +12,16 @@ namespace {
 // bit 0 is a narrow bar and a wide space ("51"), bit 1 a wide bar and a narrow space ("60").
 // Follows the MSI Data Corporation (Modified Plessey) symbology.
 constexpr std::array<std::string_view, 10> MSITable{{
-    "51515151",  // 0 (0000)
-    "51515160",  // 1 (0001)
-    "51516051",  // 2 (0010)
-    "51516060",  // 3 (0011)
-    "51605151",  // 4 (0100)
-    "51605160",  // 5 (0101)
-    "51606051",  // 6 (0110)
-    "51606060",  // 7 (0111)
-    "60515151",  // 8 (1000)
-    "60515160",  // 9 (1001)
+    "51515151", // 0 (0000)
+    "51515160", // 1 (0001)
+    "51516051", // 2 (0010)
+    "51516060", // 3 (0011)
+    "51605151", // 4 (0100)
+    "51605160", // 5 (0101)
+    "51606051", // 6 (0110)
+    "51606060", // 7 (0111)
+    "60515151", // 8 (1000)
+    "60515160", // 9 (1001)
 }};
 
 // Each row must spell its own digit in binary.
@@ -41,8 +41,8 @@ constexpr bool MsiRowsSpellTheirDigits()
 }
 static_assert(MsiRowsSpellTheirDigits());
 
-constexpr std::string_view kMsiStart = "60";  // wide bar, narrow space
-constexpr std::string_view kMsiStop = "515";  // narrow bar, wide space, narrow bar
+constexpr std::string_view kMsiStart = "60"; // wide bar, narrow space
+constexpr std::string_view kMsiStop = "515"; // narrow bar, wide space, narrow bar
 constexpr std::size_t kElementsPerDigit = 8;
 
 // The MSI modulo-10 (Luhn-style) check digit: counting from the right, the digits at odd positions
@@ -61,7 +61,7 @@ int MsiCheckDigit(std::string_view digits)
     return (10 - sum) % 10;
 }
 
-}  // namespace
+} // namespace
 
 std::string TBarcode::EncodeMSI() const
 {
@@ -70,9 +70,9 @@ std::string TBarcode::EncodeMSI() const
     pattern += kMsiStart;
     for (char digit : FText)
         pattern += MSITable[DigitValue(digit)];
-    pattern += MSITable[MsiCheckDigit(FText)];  // always drawn, never stored in Text
+    pattern += MSITable[MsiCheckDigit(FText)]; // always drawn, never stored in Text
     pattern += kMsiStop;
     return pattern;
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -12,16 +12,16 @@ namespace {
 // weigh 7, 4, 2, 1, 0 from the left and add up to the digit, 11 standing for 0.
 // Follows USPS Publication 25 (the POSTNET code).
 constexpr std::array<std::string_view, 10> PostNetTable{{
-    "5151A1A1A1",  // 0 (7+4)
-    "A1A1A15151",  // 1 (1+0)
-    "A1A151A151",  // 2 (2+0)
-    "A1A15151A1",  // 3 (2+1)
-    "A151A1A151",  // 4 (4+0)
-    "A151A151A1",  // 5 (4+1)
-    "A15151A1A1",  // 6 (4+2)
-    "51A1A1A151",  // 7 (7+0)
-    "51A1A151A1",  // 8 (7+1)
-    "51A151A1A1",  // 9 (7+2)
+    "5151A1A1A1", // 0 (7+4)
+    "A1A1A15151", // 1 (1+0)
+    "A1A151A151", // 2 (2+0)
+    "A1A15151A1", // 3 (2+1)
+    "A151A1A151", // 4 (4+0)
+    "A151A151A1", // 5 (4+1)
+    "A15151A1A1", // 6 (4+2)
+    "51A1A1A151", // 7 (7+0)
+    "51A1A151A1", // 8 (7+1)
+    "51A151A1A1", // 9 (7+2)
 }};
 
 // Each row must hold five bars on wide spaces, two of them full, whose weights give its digit.
@@ -49,11 +49,11 @@ constexpr bool PostNetRowsWeighTheirDigits()
 }
 static_assert(PostNetRowsWeighTheirDigits());
 
-constexpr std::string_view kPostNetStart = "51";  // full frame bar, wide space
-constexpr std::string_view kPostNetStop = "5";    // full frame bar
+constexpr std::string_view kPostNetStart = "51"; // full frame bar, wide space
+constexpr std::string_view kPostNetStop = "5";   // full frame bar
 constexpr std::size_t kElementsPerDigit = 10;
 
-}  // namespace
+} // namespace
 
 std::string TBarcode::EncodePostNet() const
 {
@@ -66,4 +66,4 @@ std::string TBarcode::EncodePostNet() const
     return pattern;
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -12,16 +12,16 @@ namespace {
 // The two-of-five digit table: five elements per digit, "1" wide and "0" narrow, exactly two wide.
 // Follows ANSI/AIM BC2 (USS Interleaved 2 of 5); industrial and matrix two-of-five use the same table.
 constexpr std::array<std::string_view, 10> TwoOfFiveTable{{
-    "00110",  // 0
-    "10001",  // 1
-    "01001",  // 2
-    "11000",  // 3
-    "00101",  // 4
-    "10100",  // 5
-    "01100",  // 6
-    "00011",  // 7
-    "10010",  // 8
-    "01010",  // 9
+    "00110", // 0
+    "10001", // 1
+    "01001", // 2
+    "11000", // 3
+    "00101", // 4
+    "10100", // 5
+    "01100", // 6
+    "00011", // 7
+    "10010", // 8
+    "01010", // 9
 }};
 
 constexpr bool IsTwoWideOfFive(std::string_view flags)
@@ -30,22 +30,31 @@ constexpr bool IsTwoWideOfFive(std::string_view flags)
 }
 static_assert(std::ranges::all_of(TwoOfFiveTable, IsTwoWideOfFive));
 
-constexpr std::string_view kInterleavedStart = "5050";  // narrow bar, space, bar, space
-constexpr std::string_view kInterleavedStop = "605";    // wide bar, narrow space, narrow bar
+constexpr std::string_view kInterleavedStart = "5050"; // narrow bar, space, bar, space
+constexpr std::string_view kInterleavedStop = "605";   // wide bar, narrow space, narrow bar
 constexpr std::string_view kIndustrialStart = "606050";
 constexpr std::string_view kIndustrialStop = "605060";
-constexpr std::string_view kMatrixStart = "705050";  // the start bar is one and a half wide
+constexpr std::string_view kMatrixStart = "705050"; // the start bar is one and a half wide
 constexpr std::string_view kMatrixStop = "70505";
 
 constexpr std::size_t kElementsPerDigit = 5;
 
-std::string_view FlagsOf(char digit) { return TwoOfFiveTable[DigitValue(digit)]; }
+std::string_view FlagsOf(char digit)
+{
+    return TwoOfFiveTable[DigitValue(digit)];
+}
 
 // A flag "1" or "0" as a wide or narrow bar ("6"/"5") or space ("1"/"0").
-char BarFor(char flag) { return static_cast<char>(flag + 5); }
-char SpaceFor(char flag) { return flag; }
+char BarFor(char flag)
+{
+    return static_cast<char>(flag + 5);
+}
+char SpaceFor(char flag)
+{
+    return flag;
+}
 
-}  // namespace
+} // namespace
 
 std::string TBarcode::Encode2of5Interleaved()
 {
@@ -101,4 +110,4 @@ std::string TBarcode::Encode2of5Matrix() const
     return pattern;
 }
 
-}  // namespace quillon
+} // namespace quillon

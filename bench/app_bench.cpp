@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/BarForm.h"
+#include "data/PictureTable.h"
 #include "label/LabelComposer.h"
 #include "label/PrintBarForm.h"
 #include "label/SheetRun.h"
-#include "data/PictureTable.h"
 #include "report/PdfOutput.h"
 
 namespace {

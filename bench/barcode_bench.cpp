@@ -68,6 +68,6 @@ const bool registered = [] {
     return true;
 }();
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

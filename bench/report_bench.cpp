@@ -75,7 +75,7 @@ BENCHMARK(BM_LabelSheetToPdf)
     ->Arg(static_cast<int>(TPictureSharing::CopyPerRow))
     ->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -13,11 +13,11 @@
 
 #include "Codes.h"
 #include "CompactImage.h"
+#include "barcode/Exception.h"
+#include "barcode/KindNames.h"
 #include "label/LabelComposer.h"
 #include "label/PrintBarForm.h"
 #include "label/ScanCheck.h"
-#include "barcode/Exception.h"
-#include "barcode/KindNames.h"
 #include "report/PdfOutput.h"
 
 namespace quillon::cli {

@@ -10,8 +10,8 @@
 #include "CliHelp.h"
 #include "Codes.h"
 #include "Commands.h"
-#include "label/FontSubstitutions.h"
 #include "barcode/Exception.h"
+#include "label/FontSubstitutions.h"
 
 namespace {
 

@@ -18,9 +18,9 @@ namespace {
 
 // The text-layout flag of each horizontal alignment, indexed by TAlignment.
 constexpr std::array<Qt::AlignmentFlag, 3> AlignmentFlags{
-    Qt::AlignLeft,     // taLeftJustify
-    Qt::AlignRight,    // taRightJustify
-    Qt::AlignHCenter,  // taCenter
+    Qt::AlignLeft,    // taLeftJustify
+    Qt::AlignRight,   // taRightJustify
+    Qt::AlignHCenter, // taCenter
 };
 static_assert(AlignmentFlags.size() == taCenter + 1);
 
@@ -30,8 +30,7 @@ constexpr std::int64_t CoordinateLimitPx = std::int64_t{1} << 22;
 
 // A setter's enumeration value must be one of the type's named values; anything else comes
 // from a bad cast and is refused before it is stored.
-template <typename Enum>
-Enum Checked(Enum value, Enum last, const char* property)
+template <typename Enum> Enum Checked(Enum value, Enum last, const char* property)
 {
     if (static_cast<unsigned>(value) > static_cast<unsigned>(last))
         throw std::invalid_argument(std::string("TProLabel: bad ") + property + " " +
@@ -40,9 +39,15 @@ Enum Checked(Enum value, Enum last, const char* property)
 }
 
 // Half, rounded toward negative infinity, so that an overhang splits evenly up and down.
-std::int64_t FloorHalf(std::int64_t value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
+std::int64_t FloorHalf(std::int64_t value)
+{
+    return value >= 0 ? value / 2 : -((1 - value) / 2);
+}
 
-int Truncated(double value) { return static_cast<int>(value); }  // toward zero
+int Truncated(double value)
+{
+    return static_cast<int>(value);
+} // toward zero
 
 int ClampCoordinate(std::int64_t value)
 {
@@ -60,9 +65,9 @@ QRect ToQRect(const PixelRect& r)
 std::int64_t HorizontalShift(TAlignment alignment, std::int64_t spare)
 {
     switch (alignment) {
-        case taCenter: return FloorHalf(spare);
-        case taRightJustify: return spare;
-        case taLeftJustify: break;
+    case taCenter: return FloorHalf(spare);
+    case taRightJustify: return spare;
+    case taLeftJustify: break;
     }
     return 0;
 }
@@ -70,9 +75,9 @@ std::int64_t HorizontalShift(TAlignment alignment, std::int64_t spare)
 std::int64_t VerticalShift(TVerticalAlignment vertical, std::int64_t spare)
 {
     switch (vertical) {
-        case vaCenter: return FloorHalf(spare);
-        case vaBottom: return spare;
-        case vaTop: break;
+    case vaCenter: return FloorHalf(spare);
+    case vaBottom: return spare;
+    case vaTop: break;
     }
     return 0;
 }
@@ -85,13 +90,16 @@ struct ReferenceStep {
 
 ReferenceStep ReferenceOffset(const TurnedTextBox& box, int degrees, std::int64_t w, std::int64_t h)
 {
-    if (degrees < 90) return {.Dx = 0, .Dy = box.Ws};
-    if (degrees < 180) return {.Dx = -box.Wc, .Dy = h};
-    if (degrees < 270) return {.Dx = w, .Dy = -box.Hc};
+    if (degrees < 90)
+        return {.Dx = 0, .Dy = box.Ws};
+    if (degrees < 180)
+        return {.Dx = -box.Wc, .Dy = h};
+    if (degrees < 270)
+        return {.Dx = w, .Dy = -box.Hc};
     return {.Dx = -box.Hs, .Dy = 0};
 }
 
-}  // namespace
+} // namespace
 
 int NormalizeAngle(int degrees)
 {
@@ -141,7 +149,8 @@ PixelRect PlaceTurnedText(const TurnedTextBox& box, const TurnedAngle& angle, Pi
 PixelRect PlaceLevelText(int textHeightPx, PixelSize client, TVerticalAlignment vertical)
 {
     PixelRect r{.Right = client.Width, .Bottom = client.Height};
-    if (vertical == vaTop) return r;
+    if (vertical == vaTop)
+        return r;
     const std::int64_t clientBottom = r.Bottom;
     r.Bottom = r.Top + textHeightPx;
     return r.Moved(0, VerticalShift(vertical, clientBottom - r.Bottom));
@@ -153,7 +162,8 @@ TProLabel::TProLabel(QWidget* owner) : QWidget(owner) {}
 
 void TProLabel::SetCaption(const QString& v)
 {
-    if (v == FCaption) return;
+    if (v == FCaption)
+        return;
     FCaption = v;
     AdjustBounds();
     Invalidate();
@@ -162,14 +172,16 @@ void TProLabel::SetCaption(const QString& v)
 void TProLabel::SetAlignment(TAlignment v)
 {
     v = Checked(v, taCenter, "Alignment");
-    if (v == FAlignment) return;
+    if (v == FAlignment)
+        return;
     FAlignment = v;
     Invalidate();
 }
 
 void TProLabel::SetAutoSize(bool v)
 {
-    if (v == FAutoSize) return;
+    if (v == FAutoSize)
+        return;
     FAutoSize = v;
     AdjustBounds();
     Invalidate();
@@ -177,7 +189,8 @@ void TProLabel::SetAutoSize(bool v)
 
 void TProLabel::SetColor(TColor v)
 {
-    if (v == FColor) return;
+    if (v == FColor)
+        return;
     FColor = v;
     Invalidate();
 }
@@ -191,14 +204,16 @@ void TProLabel::SetFont(const QFont& v)
 
 void TProLabel::SetFontColor(TColor v)
 {
-    if (v == FFontColor) return;
+    if (v == FFontColor)
+        return;
     FFontColor = v;
     Invalidate();
 }
 
 void TProLabel::SetShowAccelChar(bool v)
 {
-    if (v == FShowAccelChar) return;
+    if (v == FShowAccelChar)
+        return;
     FShowAccelChar = v;
     AdjustBounds();
     Invalidate();
@@ -206,14 +221,16 @@ void TProLabel::SetShowAccelChar(bool v)
 
 void TProLabel::SetTransparent(bool v)
 {
-    if (v == FTransparent) return;
+    if (v == FTransparent)
+        return;
     FTransparent = v;
     Invalidate();
 }
 
 void TProLabel::SetWordWrap(bool v)
 {
-    if (v == FWordWrap) return;
+    if (v == FWordWrap)
+        return;
     FWordWrap = v;
     AdjustBounds();
     Invalidate();
@@ -222,41 +239,49 @@ void TProLabel::SetWordWrap(bool v)
 void TProLabel::SetAngle(int v)
 {
     const TurnedAngle angle = TurnAngle(v);
-    if (angle.Degrees == FAngle) return;
+    if (angle.Degrees == FAngle)
+        return;
     FAngle = angle.Degrees;
     FAngleCos = angle.Cos;
     FAngleSin = angle.Sin;
     // A turned caption no longer fits the label's own text-size rule.
-    if (FAngle > 0 && FAutoSize) SetAutoSize(false);
+    if (FAngle > 0 && FAutoSize)
+        SetAutoSize(false);
     Invalidate();
 }
 
 void TProLabel::SetOffsetX(int v)
 {
-    if (v == FOffsetX) return;
+    if (v == FOffsetX)
+        return;
     FOffsetX = v;
-    if (v > 0 && FAutoSize) SetAutoSize(false);
+    if (v > 0 && FAutoSize)
+        SetAutoSize(false);
     Invalidate();
 }
 
 void TProLabel::SetOffsetY(int v)
 {
-    if (v == FOffsetY) return;
+    if (v == FOffsetY)
+        return;
     FOffsetY = v;
-    if (v > 0 && FAutoSize) SetAutoSize(false);
+    if (v > 0 && FAutoSize)
+        SetAutoSize(false);
     Invalidate();
 }
 
 // A change of any shadow or highlight value by hand leaves the preset behind.
 void TProLabel::MarkCustom()
 {
-    if (!FApplyingStyle) FShadowStyle = ssCustom;
+    if (!FApplyingStyle)
+        FShadowStyle = ssCustom;
 }
 
 void TProLabel::SetHighlightDirection(TDirection v)
 {
     v = Checked(v, drDownRight, "HighlightDirection");
-    if (v == FHighlightDirection) return;
+    if (v == FHighlightDirection)
+        return;
     FHighlightDirection = v;
     MarkCustom();
     Invalidate();
@@ -264,7 +289,8 @@ void TProLabel::SetHighlightDirection(TDirection v)
 
 void TProLabel::SetHighlightDepth(int v)
 {
-    if (v == FHighlightDepth) return;
+    if (v == FHighlightDepth)
+        return;
     FHighlightDepth = v;
     MarkCustom();
     Invalidate();
@@ -272,7 +298,8 @@ void TProLabel::SetHighlightDepth(int v)
 
 void TProLabel::SetHighlightColor(TColor v)
 {
-    if (v == FHighlightColor) return;
+    if (v == FHighlightColor)
+        return;
     FHighlightColor = v;
     MarkCustom();
     Invalidate();
@@ -281,7 +308,8 @@ void TProLabel::SetHighlightColor(TColor v)
 void TProLabel::SetShadowDirection(TDirection v)
 {
     v = Checked(v, drDownRight, "ShadowDirection");
-    if (v == FShadowDirection) return;
+    if (v == FShadowDirection)
+        return;
     FShadowDirection = v;
     MarkCustom();
     Invalidate();
@@ -290,7 +318,8 @@ void TProLabel::SetShadowDirection(TDirection v)
 void TProLabel::SetShadowDepth(int v)
 {
     const auto depth = static_cast<TShadowDepth>(std::clamp(v, 0, MaxShadowDepth));
-    if (depth == FShadowDepth) return;
+    if (depth == FShadowDepth)
+        return;
     FShadowDepth = depth;
     MarkCustom();
     Invalidate();
@@ -299,7 +328,8 @@ void TProLabel::SetShadowDepth(int v)
 void TProLabel::SetShadowSize(int v)
 {
     const auto size = static_cast<TShadowSize>(std::clamp(v, 0, MaxShadowSize));
-    if (size == FShadowSize) return;
+    if (size == FShadowSize)
+        return;
     FShadowSize = size;
     MarkCustom();
     Invalidate();
@@ -307,7 +337,8 @@ void TProLabel::SetShadowSize(int v)
 
 void TProLabel::SetShadowColor(TColor v)
 {
-    if (v == FShadowColor) return;
+    if (v == FShadowColor)
+        return;
     FShadowColor = v;
     MarkCustom();
     Invalidate();
@@ -316,10 +347,12 @@ void TProLabel::SetShadowColor(TColor v)
 void TProLabel::SetShadowStyle(TShadowStyle v)
 {
     v = Checked(v, ssThickShadow, "ShadowStyle");
-    if (v == FShadowStyle) return;
+    if (v == FShadowStyle)
+        return;
     FShadowStyle = v;
     FApplyingStyle = true;
-    if (v != ssCustom) ApplyPreset(v);
+    if (v != ssCustom)
+        ApplyPreset(v);
     FApplyingStyle = false;
 }
 
@@ -334,13 +367,15 @@ void TProLabel::ApplyPreset(TShadowStyle style)
     SetShadowDepth(preset.ShadowDepth);
     SetShadowSize(preset.ShadowSize);
     SetShadowColor(clBtnShadow);
-    if (preset.Font == PresetFont::ButtonFace) SetFontColor(clBtnFace);
+    if (preset.Font == PresetFont::ButtonFace)
+        SetFontColor(clBtnFace);
 }
 
 void TProLabel::SetVerticalAlignment(TVerticalAlignment v)
 {
     v = Checked(v, vaBottom, "VerticalAlignment");
-    if (v == FVerticalAlignment) return;
+    if (v == FVerticalAlignment)
+        return;
     FVerticalAlignment = v;
     Invalidate();
 }
@@ -350,16 +385,21 @@ void TProLabel::SetLayout(TTextLayout v)
     SetVerticalAlignment(static_cast<TVerticalAlignment>(Checked(v, tlBottom, "Layout")));
 }
 
-void TProLabel::Invalidate() { update(); }
+void TProLabel::Invalidate()
+{
+    update();
+}
 
 void TProLabel::MouseEnter()
 {
-    if (FOnMouseEnter) FOnMouseEnter(*this);
+    if (FOnMouseEnter)
+        FOnMouseEnter(*this);
 }
 
 void TProLabel::MouseLeave()
 {
-    if (FOnMouseLeave) FOnMouseLeave(*this);
+    if (FOnMouseLeave)
+        FOnMouseLeave(*this);
 }
 
 void TProLabel::enterEvent(QEnterEvent* event)
@@ -381,7 +421,10 @@ int TProLabel::TextFlags() const
            (FWordWrap ? Qt::TextWordWrap : 0) | (FShowAccelChar ? Qt::TextShowMnemonic : 0);
 }
 
-PixelSize TProLabel::ClientSize() const { return {.Width = width(), .Height = height()}; }
+PixelSize TProLabel::ClientSize() const
+{
+    return {.Width = width(), .Height = height()};
+}
 
 std::vector<TextPass> TProLabel::TextPasses() const
 {
@@ -412,9 +455,11 @@ PixelRect TProLabel::PlaceText(const QFontMetrics& metrics) const
         const TurnedAngle angle{.Degrees = FAngle, .Cos = FAngleCos, .Sin = FAngleSin};
         return PlaceTurnedText(MeasureTurnedText(text, angle), angle, client, FAlignment, FVerticalAlignment);
     }
-    if (FVerticalAlignment == vaTop) return PlaceLevelText(0, client, vaTop);
+    if (FVerticalAlignment == vaTop)
+        return PlaceLevelText(0, client, vaTop);
     const QRect layout(0, 0, client.Width, client.Height);
-    return PlaceLevelText(metrics.boundingRect(layout, TextFlags(), FCaption).height(), client, FVerticalAlignment);
+    return PlaceLevelText(metrics.boundingRect(layout, TextFlags(), FCaption).height(), client,
+                          FVerticalAlignment);
 }
 
 PixelRect TProLabel::TextRect() const
@@ -431,7 +476,7 @@ void TProLabel::DrawPass(QPainter& canvas, const PixelRect& r, TColor color) con
     }
     canvas.save();
     canvas.translate(ClampCoordinate(r.Left), ClampCoordinate(r.Top));
-    canvas.rotate(-FAngle);  // Qt turns clockwise on a y-down surface; the caption turns the other way
+    canvas.rotate(-FAngle); // Qt turns clockwise on a y-down surface; the caption turns the other way
     canvas.drawText(QPointF(0, canvas.fontMetrics().ascent()), FCaption);
     canvas.restore();
 }
@@ -449,13 +494,17 @@ void TProLabel::Paint(QPainter& canvas)
 {
     canvas.save();
     canvas.setFont(font());
-    if (!FTransparent) canvas.fillRect(rect(), ToQColor(FColor, palette()));
+    if (!FTransparent)
+        canvas.fillRect(rect(), ToQColor(FColor, palette()));
     canvas.setBrush(Qt::NoBrush);
     canvas.setBackgroundMode(Qt::TransparentMode);
-    if (FAngle != 0) SelectRotatedFont(canvas, FAngle);
+    if (FAngle != 0)
+        SelectRotatedFont(canvas, FAngle);
     const PixelRect placed = PlaceText(canvas.fontMetrics()).Moved(FOffsetX, FOffsetY);
-    for (const TextPass& pass : TextPasses()) DrawPass(canvas, placed.Moved(pass.Dx, pass.Dy), pass.Color);
-    if (FAngle != 0) SelectRotatedFont(canvas, 0);
+    for (const TextPass& pass : TextPasses())
+        DrawPass(canvas, placed.Moved(pass.Dx, pass.Dy), pass.Color);
+    if (FAngle != 0)
+        SelectRotatedFont(canvas, 0);
     canvas.restore();
 }
 
@@ -469,7 +518,8 @@ void TProLabel::paintEvent(QPaintEvent* /*event*/)
 // words, and its right edge when right-justified).
 void TProLabel::AdjustBounds()
 {
-    if (!FAutoSize) return;
+    if (!FAutoSize)
+        return;
     const QSize text = sizeHint();
     const int newWidth = FWordWrap ? width() : text.width();
     const int left = FAlignment == taRightJustify ? x() + width() - newWidth : x();
@@ -486,4 +536,4 @@ QSize TProLabel::sizeHint() const
     return metrics.boundingRect(QRect(0, 0, boundWidth, QWIDGETSIZE_MAX), flags, text).size();
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "controls/ProConst.h"
-#include "report/PainterCanvas.h"  // ToQColor
+#include "report/PainterCanvas.h" // ToQColor
 
 class QFontMetrics;
 class QPainter;
@@ -54,10 +54,10 @@ TurnedAngle TurnAngle(int degrees);
 // The truncated products of the caption's extents with the angle, and the size of the box
 // that the turned caption fills.
 struct TurnedTextBox {
-    std::int64_t Wc = 0;  // text width x cos
-    std::int64_t Ws = 0;  // text width x sin
-    std::int64_t Hc = 0;  // text height x cos
-    std::int64_t Hs = 0;  // text height x sin
+    std::int64_t Wc = 0; // text width x cos
+    std::int64_t Ws = 0; // text width x sin
+    std::int64_t Hc = 0; // text height x cos
+    std::int64_t Hs = 0; // text height x sin
     std::int64_t Width = 0;
     std::int64_t Height = 0;
 };
@@ -127,9 +127,9 @@ public:
     TDirection ShadowDirection() const { return FShadowDirection; }
     void SetShadowDirection(TDirection v);
     TShadowDepth ShadowDepth() const { return FShadowDepth; }
-    void SetShadowDepth(int v);  // kept within 0..MaxShadowDepth
+    void SetShadowDepth(int v); // kept within 0..MaxShadowDepth
     TShadowSize ShadowSize() const { return FShadowSize; }
-    void SetShadowSize(int v);  // kept within 0..MaxShadowSize
+    void SetShadowSize(int v); // kept within 0..MaxShadowSize
     TColor ShadowColor() const { return FShadowColor; }
     void SetShadowColor(TColor v);
 
@@ -195,9 +195,9 @@ private:
     TVerticalAlignment FVerticalAlignment = vaTop;
     TNotifyEvent FOnMouseEnter;
     TNotifyEvent FOnMouseLeave;
-    double FAngleCos = 0.0;  // computed when Angle changes, read only while Angle is not 0
+    double FAngleCos = 0.0; // computed when Angle changes, read only while Angle is not 0
     double FAngleSin = 0.0;
     bool FApplyingStyle = false;
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -22,19 +22,19 @@ struct ErrnoReason {
     const char* Reason = "";
 };
 constexpr ErrnoReason kErrnoReasons[] = {
-    {ENOTDIR, "Invalid filename"},       // a part of the path is a file, not a directory
-    {ENAMETOOLONG, "Invalid filename"},  // the path or a name in it is too long
-    {ELOOP, "Invalid filename"},         // a loop of symbolic links in the path
-    {EACCES, "File access denied"},      // no permission on the file or its folder
-    {EPERM, "File access denied"},       // not permitted (an immutable file, ...)
-    {EROFS, "File access denied"},       // a read-only file system
-    {EISDIR, "File access denied"},      // the name is a directory
-    {ETXTBSY, "File access denied"},     // the file is busy
-    {EMFILE, "Too many open files"},     // the process's own limit
-    {ENFILE, "Too many open files"},     // the system-wide limit
-    {ENOSPC, "Disk full"},               // no space left on the device
-    {EDQUOT, "Disk full"},               // the user's quota is used up
-    {EFBIG, "Disk full"},                // the file size limit is reached
+    {ENOTDIR, "Invalid filename"},      // a part of the path is a file, not a directory
+    {ENAMETOOLONG, "Invalid filename"}, // the path or a name in it is too long
+    {ELOOP, "Invalid filename"},        // a loop of symbolic links in the path
+    {EACCES, "File access denied"},     // no permission on the file or its folder
+    {EPERM, "File access denied"},      // not permitted (an immutable file, ...)
+    {EROFS, "File access denied"},      // a read-only file system
+    {EISDIR, "File access denied"},     // the name is a directory
+    {ETXTBSY, "File access denied"},    // the file is busy
+    {EMFILE, "Too many open files"},    // the process's own limit
+    {ENFILE, "Too many open files"},    // the system-wide limit
+    {ENOSPC, "Disk full"},              // no space left on the device
+    {EDQUOT, "Disk full"},              // the user's quota is used up
+    {EFBIG, "Disk full"},               // the file size limit is reached
 };
 
 // A longer token is refused rather than cut: reading only its first 32 characters would silently
@@ -44,24 +44,38 @@ constexpr std::uint64_t kMaxHexPattern = 0xFFFFFFFFu;
 constexpr std::int64_t kMaxPositive = 2147483647;
 constexpr std::int64_t kMaxNegativeMagnitude = 2147483648;
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
-[[noreturn]] void ThrowInvalidNumber() { throw Exception("Invalid numeric input"); }
+[[noreturn]] void ThrowInvalidNumber()
+{
+    throw Exception("Invalid numeric input");
+}
 
 int HexDigitValue(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 // The digits after a hexadecimal prefix ("0x", "0X", "$", "x", "X"), or nothing for a decimal token.
 std::optional<std::string_view> HexDigits(std::string_view token)
 {
-    if (token.starts_with("0x") || token.starts_with("0X")) return token.substr(2);
-    if (token.starts_with('$') || token.starts_with('x') || token.starts_with('X')) return token.substr(1);
+    if (token.starts_with("0x") || token.starts_with("0X"))
+        return token.substr(2);
+    if (token.starts_with('$') || token.starts_with('x') || token.starts_with('X'))
+        return token.substr(1);
     return std::nullopt;
 }
 
@@ -69,13 +83,16 @@ std::optional<std::string_view> HexDigits(std::string_view token)
 // "$FF000005" reads as -16777211, the number the writer puts on that line. No sign is taken.
 std::int32_t ParseHex(std::string_view digits)
 {
-    if (digits.empty()) ThrowInvalidNumber();
+    if (digits.empty())
+        ThrowInvalidNumber();
     std::uint64_t value = 0;
     for (const char c : digits) {
         const int digit = HexDigitValue(c);
-        if (digit < 0) ThrowInvalidNumber();
+        if (digit < 0)
+            ThrowInvalidNumber();
         value = value * 16 + static_cast<std::uint64_t>(digit);
-        if (value > kMaxHexPattern) ThrowInvalidNumber();
+        if (value > kMaxHexPattern)
+            ThrowInvalidNumber();
     }
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
@@ -83,22 +100,28 @@ std::int32_t ParseHex(std::string_view digits)
 std::int32_t ParseDecimal(std::string_view token)
 {
     const bool negative = token.starts_with('-');
-    if (negative || token.starts_with('+')) token.remove_prefix(1);
-    if (token.empty()) ThrowInvalidNumber();
+    if (negative || token.starts_with('+'))
+        token.remove_prefix(1);
+    if (token.empty())
+        ThrowInvalidNumber();
     const std::int64_t limit = negative ? kMaxNegativeMagnitude : kMaxPositive;
     std::int64_t value = 0;
     for (const char c : token) {
-        if (c < '0' || c > '9') ThrowInvalidNumber();
+        if (c < '0' || c > '9')
+            ThrowInvalidNumber();
         value = value * 10 + (c - '0');
-        if (value > limit) ThrowInvalidNumber();  // checked per digit, so 32 digits cannot overflow
+        if (value > limit)
+            ThrowInvalidNumber(); // checked per digit, so 32 digits cannot overflow
     }
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
 std::int32_t ParseInteger(std::string_view token)
 {
-    if (token.size() > kMaxTokenLength) ThrowInvalidNumber();
-    if (const auto digits = HexDigits(token)) return ParseHex(*digits);
+    if (token.size() > kMaxTokenLength)
+        ThrowInvalidNumber();
+    if (const auto digits = HexDigits(token))
+        return ParseHex(*digits);
     return ParseDecimal(token);
 }
 
@@ -108,7 +131,8 @@ std::string SingleLine(const std::string& text)
     std::string line;
     line.reserve(text.size());
     for (const char c : text)
-        if (!IsLineEnd(c)) line += c;
+        if (!IsLineEnd(c))
+            line += c;
     return line;
 }
 
@@ -126,10 +150,13 @@ enum class Access : std::uint8_t { Read, Write };
 int FailureErrno(int savedErrno, const QString& path, Access wanted)
 {
     const QFileInfo info(path);
-    if (info.isDir()) return EISDIR;
+    if (info.isDir())
+        return EISDIR;
     const bool permitted = wanted == Access::Write ? info.isWritable() : info.isReadable();
-    if (info.exists() && !permitted) return EACCES;
-    if (savedErrno != 0) return savedErrno;
+    if (info.exists() && !permitted)
+        return EACCES;
+    if (savedErrno != 0)
+        return savedErrno;
     return info.exists() ? EIO : ENOENT;
 }
 
@@ -139,28 +166,32 @@ int FailureErrno(int savedErrno, const QString& path, Access wanted)
     throw Exception(FileErrorReason(code, path) + ": " + QDir::toNativeSeparators(path).toStdString());
 }
 
-}  // namespace
+} // namespace
 
 void TOptionsReader::SkipBlanks()
 {
-    while (!AtEnd() && IsBlank(FBytes[FPos])) ++FPos;
+    while (!AtEnd() && IsBlank(FBytes[FPos]))
+        ++FPos;
 }
 
 // At most one character beyond the limit is taken, enough to tell that the token is too long.
 std::string_view TOptionsReader::TakeToken()
 {
     const std::size_t start = FPos;
-    while (!AtEnd() && !IsBlank(FBytes[FPos]) && FPos - start <= kMaxTokenLength) ++FPos;
+    while (!AtEnd() && !IsBlank(FBytes[FPos]) && FPos - start <= kMaxTokenLength)
+        ++FPos;
     return std::string_view(FBytes).substr(start, FPos - start);
 }
 
 // A line ends in CR LF, LF or a lone CR.
 void TOptionsReader::SkipLineEnd()
 {
-    if (AtEnd()) return;
+    if (AtEnd())
+        return;
     if (FBytes[FPos] == '\r') {
         ++FPos;
-        if (!AtEnd() && FBytes[FPos] == '\n') ++FPos;
+        if (!AtEnd() && FBytes[FPos] == '\n')
+            ++FPos;
     } else if (FBytes[FPos] == '\n') {
         ++FPos;
     }
@@ -168,14 +199,16 @@ void TOptionsReader::SkipLineEnd()
 
 void TOptionsReader::SkipRestOfLine()
 {
-    while (!AtEnd() && !IsLineEnd(FBytes[FPos])) ++FPos;
+    while (!AtEnd() && !IsLineEnd(FBytes[FPos]))
+        ++FPos;
     SkipLineEnd();
 }
 
 std::int32_t TOptionsReader::ReadInteger()
 {
     SkipBlanks();
-    if (AtEnd()) return 0;  // a short file is no error
+    if (AtEnd())
+        return 0; // a short file is no error
     const std::string_view token = TakeToken();
     SkipRestOfLine();
     return ParseInteger(token);
@@ -184,7 +217,8 @@ std::int32_t TOptionsReader::ReadInteger()
 std::string TOptionsReader::ReadLine()
 {
     const std::size_t start = FPos;
-    while (!AtEnd() && !IsLineEnd(FBytes[FPos])) ++FPos;
+    while (!AtEnd() && !IsLineEnd(FBytes[FPos]))
+        ++FPos;
     std::string line = FBytes.substr(start, FPos - start);
     SkipLineEnd();
     return line;
@@ -217,7 +251,8 @@ std::string FileErrorReason(int errnoCode, const QString& path)
     if (errnoCode == ENOENT)
         return QFileInfo(path).absoluteDir().exists() ? "File not found" : "Invalid filename";
     for (const auto& row : kErrnoReasons)
-        if (row.Errno == errnoCode) return row.Reason;
+        if (row.Errno == errnoCode)
+            return row.Reason;
     return "I/O error " + std::to_string(errnoCode);
 }
 
@@ -282,4 +317,4 @@ bool EnsureDirectory(const QString& path)
     return !path.isEmpty() && QDir().mkpath(path);
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -42,21 +42,21 @@ private:
 // The settings the file keeps, in file order, named after the controls they mirror.
 // The defaults are the designed values a first run writes; the caption is the caller's designed text.
 struct TOptionsValues {
-    std::int32_t TM = 10;  // top margin, mm
-    std::int32_t RM = 10;  // right margin, mm
-    std::int32_t BM = 10;  // bottom margin, mm
-    std::int32_t LM = 10;  // left margin, mm
-    std::int32_t CS = 2;   // column spacing, mm
-    std::string UEd{};     // upper caption text, bytes in the locale encoding
-    std::int32_t CSpn = 1;        // label columns
-    std::int32_t RSpn = 1;        // label rows
-    std::int32_t BarKindSp = 9;   // symbology list index, -1 for none
-    std::int32_t ColorBox1 = -16777211;  // the colour list's control colour: system colour 5 (window)
-    std::int32_t ZomSpn = 2;      // narrow module width, pixels
-    std::int32_t RatioSpn = 1;    // wide-to-narrow ratio
-    std::int32_t LangRG = 1;      // 0 Arabic, 1 English, -1 none
-    bool StChk = false;           // print stretch
-    bool UChk = true;             // upper caption shown
+    std::int32_t TM = 10;               // top margin, mm
+    std::int32_t RM = 10;               // right margin, mm
+    std::int32_t BM = 10;               // bottom margin, mm
+    std::int32_t LM = 10;               // left margin, mm
+    std::int32_t CS = 2;                // column spacing, mm
+    std::string UEd{};                  // upper caption text, bytes in the locale encoding
+    std::int32_t CSpn = 1;              // label columns
+    std::int32_t RSpn = 1;              // label rows
+    std::int32_t BarKindSp = 9;         // symbology list index, -1 for none
+    std::int32_t ColorBox1 = -16777211; // the colour list's control colour: system colour 5 (window)
+    std::int32_t ZomSpn = 2;            // narrow module width, pixels
+    std::int32_t RatioSpn = 1;          // wide-to-narrow ratio
+    std::int32_t LangRG = 1;            // 0 Arabic, 1 English, -1 none
+    bool StChk = false;                 // print stretch
+    bool UChk = true;                   // upper caption shown
 
     bool operator==(const TOptionsValues&) const = default;
 };
@@ -83,4 +83,4 @@ QString OptionsFilePath(const QString& dataDirectory);
 // Creates the directory and its parents when missing; false when it cannot be made.
 bool EnsureDirectory(const QString& path);
 
-}  // namespace quillon
+} // namespace quillon

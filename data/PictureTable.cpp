@@ -21,16 +21,16 @@ struct FaultReason {
     const char* Reason = "";
 };
 constexpr FaultReason kFaultReasons[] = {
-    {5, "the file is in use by another program"},       // SQLITE_BUSY: another connection holds a lock
-    {6, "the file is in use by another program"},       // SQLITE_LOCKED: a lock inside this process
-    {8, "the file cannot be written (%1)"},             // SQLITE_READONLY
-    {10, "the file cannot be read or written (%1)"},    // SQLITE_IOERR
-    {11, "the file is damaged (%1)"},                   // SQLITE_CORRUPT: malformed or truncated
-    {13, "the disk is full (%1)"},                      // SQLITE_FULL
-    {14, "the file cannot be opened or created (%1)"},  // SQLITE_CANTOPEN
-    {26, "the file is not a picture table (%1)"},       // SQLITE_NOTADB: not an SQLite database at all
+    {5, "the file is in use by another program"},      // SQLITE_BUSY: another connection holds a lock
+    {6, "the file is in use by another program"},      // SQLITE_LOCKED: a lock inside this process
+    {8, "the file cannot be written (%1)"},            // SQLITE_READONLY
+    {10, "the file cannot be read or written (%1)"},   // SQLITE_IOERR
+    {11, "the file is damaged (%1)"},                  // SQLITE_CORRUPT: malformed or truncated
+    {13, "the disk is full (%1)"},                     // SQLITE_FULL
+    {14, "the file cannot be opened or created (%1)"}, // SQLITE_CANTOPEN
+    {26, "the file is not a picture table (%1)"},      // SQLITE_NOTADB: not an SQLite database at all
 };
-constexpr int kPrimaryCodeMask = 0xff;  // extended result codes keep the primary code in the low byte
+constexpr int kPrimaryCodeMask = 0xff; // extended result codes keep the primary code in the low byte
 
 // The wait for another program's lock; short, so that a busy file never freezes the window.
 constexpr const char* kConnectOptions = "QSQLITE_BUSY_TIMEOUT=1000";
@@ -59,7 +59,7 @@ QVariant NullField()
     return QVariant(QMetaType::fromType<QByteArray>());
 }
 
-}  // namespace
+} // namespace
 
 TPictureTable::TPictureTable()
     : FConnectionName(NewConnectionName()),
@@ -70,7 +70,7 @@ TPictureTable::TPictureTable()
 TPictureTable::~TPictureTable()
 {
     Close();
-    FDatabase = QSqlDatabase();  // the last handle must go before the connection can be removed
+    FDatabase = QSqlDatabase(); // the last handle must go before the connection can be removed
     QSqlDatabase::removeDatabase(FConnectionName);
 }
 
@@ -107,7 +107,7 @@ void TPictureTable::Open()
 void TPictureTable::PrepareTable()
 {
     Run(QLatin1String(kCreateTable), {}, kOpenAction);
-    Run(QStringLiteral("SELECT count(*) FROM pict"), {}, kOpenAction);  // walks the table's pages
+    Run(QStringLiteral("SELECT count(*) FROM pict"), {}, kOpenAction); // walks the table's pages
 }
 
 void TPictureTable::Close()
@@ -217,7 +217,7 @@ void TPictureTable::ReplaceAllRows(const QImage& image, int count)
     RequireOpen(kReplaceAction);
     if (count < 0)
         Fail(kReplaceAction, QStringLiteral("the row count %1 is negative").arg(count));
-    const QVariant png = PngField(image, kReplaceAction);  // encoded once, bound for every row
+    const QVariant png = PngField(image, kReplaceAction); // encoded once, bound for every row
     FInserting = false;
     // IMMEDIATE takes the write lock before anything changes, so a busy file fails at once.
     Run(QStringLiteral("BEGIN IMMEDIATE"), {}, kReplaceAction);
@@ -301,4 +301,4 @@ void TPictureTable::Fail(const char* action, const QString& reason) const
         QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(action), table, reason).toStdString());
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -23,17 +23,17 @@ public:
     TPictureTable& operator=(const TPictureTable&) = delete;
 
     QString FileName() const { return FFileName; }
-    void SetFileName(const QString& fileName);  // only while closed
+    void SetFileName(const QString& fileName); // only while closed
 
     // Creates the file and the table when missing, then stands on the first row. No effect when open.
     void Open();
-    void Close();  // a row being inserted and not posted is dropped
+    void Close(); // a row being inserted and not posted is dropped
     bool Active() const { return FActive; }
 
     void First();
-    void Next();  // past the last row, Eof() becomes true
+    void Next(); // past the last row, Eof() becomes true
     bool Eof() const { return !FCurrentKey.has_value(); }
-    void Delete();  // deletes the current row; the next one becomes current
+    void Delete(); // deletes the current row; the next one becomes current
     int RowCount();
 
     // A new row is written only by Post(): Insert() starts it, SetGraphic() gives it its picture
@@ -42,7 +42,7 @@ public:
     void SetGraphic(const QImage& image);
     void Post();
 
-    QImage Graphic();  // the picture of the current row; a null image when its field is empty
+    QImage Graphic(); // the picture of the current row; a null image when its field is empty
 
     // Deletes every row and inserts `count` rows holding `image`, all in one transaction: on any
     // failure the previous rows stay as they were. Stands on the first row afterwards.
@@ -63,9 +63,9 @@ private:
     QString FConnectionName;
     QSqlDatabase FDatabase;
     bool FActive = false;
-    std::optional<qint64> FCurrentKey;  // rowid of the current row; empty at end of data
+    std::optional<qint64> FCurrentKey; // rowid of the current row; empty at end of data
     bool FInserting = false;
-    QVariant FPendingGraphic;  // the PNG bytes (or a null field) of the row being inserted
+    QVariant FPendingGraphic; // the PNG bytes (or a null field) of the row being inserted
 };
 
-}  // namespace quillon
+} // namespace quillon

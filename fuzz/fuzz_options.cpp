@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "data/OptionsFile.h"
 #include "barcode/Exception.h"
+#include "data/OptionsFile.h"
 #include "fuzz/FuzzInput.h"
 
 namespace quillon::fuzz {

@@ -15,8 +15,9 @@ struct FontSubstitution {
 // Faces from Debian's fonts-dejavu-core and fonts-dejavu-extra. DejaVu Sans carries the Arabic
 // glyphs and Qt shapes them; the title asks for bold italic itself, which DejaVu Serif has.
 constexpr std::array<FontSubstitution, 5> FontSubstitutions{{
-    {.Family = "MS Sans Serif", .Substitute = "DejaVu Sans Condensed"},  // the window's own font: compact, as it was drawn for
-    {.Family = "Arial", .Substitute = "DejaVu Sans"},              // credits
+    {.Family = "MS Sans Serif",
+     .Substitute = "DejaVu Sans Condensed"},          // the window's own font: compact, as it was drawn for
+    {.Family = "Arial", .Substitute = "DejaVu Sans"}, // credits
     {.Family = "Arial (Arabic)", .Substitute = "DejaVu Sans"},     // the programmer's name
     {.Family = "Arabic Transparent", .Substitute = "DejaVu Sans"}, // brand labels, footer
     {.Family = "Smudger LET", .Substitute = "DejaVu Serif"},       // the product title

@@ -11,12 +11,13 @@ constexpr int kLayoutMillimetres = 277;
 
 constexpr const char* kCreditLine = "Quillon  \u0643\u0648\u064a\u0644\u0648\u0646  www.quillon.example";
 
-}  // namespace
+} // namespace
 
 int SheetRowHeight(int topMarginMm, int bottomMarginMm, int rows)
 {
-    const int safeRows = rows < 1 ? 1 : rows;  // the rows control never goes below 1
-    return ((kPaperLengthMm - topMarginMm) - bottomMarginMm) * kLayoutPixels / (safeRows * kLayoutMillimetres);
+    const int safeRows = rows < 1 ? 1 : rows; // the rows control never goes below 1
+    return ((kPaperLengthMm - topMarginMm) - bottomMarginMm) * kLayoutPixels /
+           (safeRows * kLayoutMillimetres);
 }
 
 void SetDesignedSheetPage(TPageModel& page)
@@ -52,7 +53,7 @@ TPrintBarForm::TPrintBarForm()
     FCreditLine->SetText(kCreditLine);
     FCreditLine->SetFont({.Family = "Arabic Transparent", .PointSize = 8.0});
     FCreditLine->SetWordWrap(true);
-    FCreditLine->SetWidth(FFooter->Width());  // one line across the page between the margins
+    FCreditLine->SetWidth(FFooter->Width()); // one line across the page between the margins
     FCreditLine->SetHeight(FFooter->Height());
 }
 
@@ -68,4 +69,4 @@ void TPrintBarForm::ApplyRowHeight(int designPixels)
     FImage->SetHeight(designPixels);
 }
 
-}  // namespace quillon
+} // namespace quillon

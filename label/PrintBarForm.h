@@ -42,4 +42,4 @@ private:
     TTextLabel* FCreditLine = nullptr;
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -6,9 +6,12 @@ namespace quillon {
 
 namespace {
 
-bool IsKind(const TBand& band, TBandKind kind) { return band.Enabled() && band.Kind() == kind; }
+bool IsKind(const TBand& band, TBandKind kind)
+{
+    return band.Enabled() && band.Kind() == kind;
+}
 
-}  // namespace
+} // namespace
 
 TPageFlow::TPageFlow(const TReport& report) : FReport(report)
 {
@@ -66,7 +69,7 @@ void TPageFlow::PlaceBand(const TBand& band, std::int64_t row)
         else if (FPageCount == 0)
             NewColumn();
         else if (tallerThanPage && ColumnHoldsBands())
-            NewColumn();  // an oversized band starts an empty column rather than landing below the paper
+            NewColumn(); // an oversized band starts an empty column rather than landing below the paper
     }
     PrintBand(band, row);
 }
@@ -104,7 +107,7 @@ void TPageFlow::NewPage()
     if (FPageCount > 1 || FReport.FirstPageHeader())
         PrintEnabledBands(TBandKind::PageHeader);
     if (FPageCount == 1)
-        PrintEnabledBands(TBandKind::Title);  // the columns begin below the title
+        PrintEnabledBands(TBandKind::Title); // the columns begin below the title
     FColumnTop = FCurrentY;
     BeginColumnBody();
 }
@@ -144,7 +147,7 @@ void TPageFlow::PrintEnabledBands(TBandKind kind)
 void TPageFlow::PrintBand(const TBand& band, std::int64_t row)
 {
     if (FPrepared.Pages.empty())
-        return;  // only a caller driving the flow by hand can print before the first page
+        return; // only a caller driving the flow by hand can print before the first page
     TPreparedPage& page = FPrepared.Pages.back();
     const TPageModel& model = FReport.Page();
     const double left = FCurrentX;
@@ -171,6 +174,9 @@ void TPageFlow::PrintBand(const TBand& band, std::int64_t row)
         PrintBand(*band.Child(), row);
 }
 
-void TPageFlow::AdvanceY(double tenths) { FCurrentY = ClampToInt32(FCurrentY + RoundHalfEven(tenths)); }
+void TPageFlow::AdvanceY(double tenths)
+{
+    FCurrentY = ClampToInt32(FCurrentY + RoundHalfEven(tenths));
+}
 
-}  // namespace quillon
+} // namespace quillon

@@ -40,7 +40,7 @@ public:
 private:
     double Value(TPageValue index) const { return FReport.Page().ValueTenths(index); }
     double BandHeightTenths(const TBand& band) const;
-    double ChildHeightTenths(const TBand& band) const;  // 0 without an enabled child
+    double ChildHeightTenths(const TBand& band) const; // 0 without an enabled child
     std::int32_t RoundedHeightWithChild(const TBand& band) const;
     bool ColumnHoldsBands() const { return FCurrentY > FColumnBodyTop; }
     // Steps that print: the band's rectangle and elements at (CurrentX, CurrentY), then its child.
@@ -53,7 +53,7 @@ private:
     std::int32_t FCurrentX = 0;
     std::int32_t FCurrentY = -1;
     std::int32_t FColumnTop = 0;
-    std::int32_t FColumnBodyTop = 0;  // below the column headers
+    std::int32_t FColumnBodyTop = 0; // below the column headers
     std::int32_t FCurrentColumn = 1;
     std::int32_t FPageCount = 0;
     double FFooterReserve = 0.0;
@@ -62,4 +62,4 @@ private:
     TPreparedReport FPrepared{};
 };
 
-}  // namespace quillon
+} // namespace quillon

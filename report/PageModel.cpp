@@ -15,13 +15,13 @@ constexpr double kTenthsPerInch = 254.0;
 
 // The names the messages use for the page values, by index.
 constexpr std::array<const char*, kPageValueCount> kPageValueNames{
-    "Bottom margin",   // 0 BottomMargin
-    "Paper length",    // 1 Length
-    "Top margin",      // 2 TopMargin
-    "Paper width",     // 3 Width
-    "Left margin",     // 4 LeftMargin
-    "Right margin",    // 5 RightMargin
-    "Column spacing",  // 6 ColumnSpace
+    "Bottom margin",  // 0 BottomMargin
+    "Paper length",   // 1 Length
+    "Top margin",     // 2 TopMargin
+    "Paper width",    // 3 Width
+    "Left margin",    // 4 LeftMargin
+    "Right margin",   // 5 RightMargin
+    "Column spacing", // 6 ColumnSpace
 };
 
 [[noreturn]] void RaiseOutOfRange(const std::string& what, double value, const std::string& range)
@@ -31,9 +31,12 @@ constexpr std::array<const char*, kPageValueCount> kPageValueNames{
     throw Exception(message.str());
 }
 
-bool IsPaperDimension(TPageValue index) { return index == TPageValue::Length || index == TPageValue::Width; }
+bool IsPaperDimension(TPageValue index)
+{
+    return index == TPageValue::Length || index == TPageValue::Width;
+}
 
-}  // namespace
+} // namespace
 
 std::int64_t RoundHalfEven(double value)
 {
@@ -55,7 +58,10 @@ std::int32_t ClampToInt32(std::int64_t value)
     return static_cast<std::int32_t>(value < kLow ? kLow : (value > kHigh ? kHigh : value));
 }
 
-std::int32_t RoundToInt32(double value) { return ClampToInt32(RoundHalfEven(value)); }
+std::int32_t RoundToInt32(double value)
+{
+    return ClampToInt32(RoundHalfEven(value));
+}
 
 void CheckRange(const char* what, int value, int low, int high)
 {
@@ -158,4 +164,4 @@ void TPageModel::Changed() const
         FOnChange();
 }
 
-}  // namespace quillon
+} // namespace quillon

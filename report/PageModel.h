@@ -12,12 +12,12 @@ namespace quillon {
 // The seven page values, by the index under which a report reads and writes each of them.
 enum class TPageValue : std::uint8_t {
     BottomMargin = 0,
-    Length = 1,  // paper length
+    Length = 1, // paper length
     TopMargin = 2,
-    Width = 3,  // paper width
+    Width = 3, // paper width
     LeftMargin = 4,
     RightMargin = 5,
-    ColumnSpace = 6,  // gap between adjacent columns
+    ColumnSpace = 6, // gap between adjacent columns
 };
 inline constexpr int kPageValueCount = 7;
 
@@ -31,7 +31,7 @@ std::int32_t RoundToInt32(double value);
 std::int32_t ClampToInt32(std::int64_t value);
 // Raises "<what> out of range: <value> (<low> to <high>)" unless low <= value <= high.
 void CheckRange(const char* what, int value, int low, int high);
-void CheckRange(const char* what, double value, double low, double high);  // NaN is out of range
+void CheckRange(const char* what, double value, double low, double high); // NaN is out of range
 
 // Design pixels are pixels of the report's design surface: the screen's pixels per inch at the
 // report's zoom. Page positions are tenths of a millimetre.
@@ -48,7 +48,7 @@ public:
     static constexpr double kA4WidthTenths = 2100.0;
     static constexpr double kA4LengthTenths = 2970.0;
     // Upper bound of every page value: keeps all later arithmetic far from overflow.
-    static constexpr double kMaxValueTenths = 100000.0;  // 10 m
+    static constexpr double kMaxValueTenths = 100000.0; // 10 m
     static constexpr int kMaxColumns = 100;
     static constexpr int kMinZoomPercent = 10;
     static constexpr int kMaxZoomPercent = 1000;
@@ -71,11 +71,11 @@ public:
     void SetOrientation(TOrientation v);
 
     int Columns() const { return FColumns; }
-    void SetColumns(int v);  // 1 to 100
+    void SetColumns(int v); // 1 to 100
     int ZoomPercent() const { return FScale.ZoomPercent; }
-    void SetZoomPercent(int v);  // 10 to 1000
+    void SetZoomPercent(int v); // 10 to 1000
     int PixelsPerInch() const { return FScale.PixelsPerInch; }
-    void SetPixelsPerInch(int v);  // 10 to 10000
+    void SetPixelsPerInch(int v); // 10 to 10000
     const TDesignScale& Scale() const { return FScale; }
 
     double DesignPixelsToTenths(double designPixels) const
@@ -93,13 +93,13 @@ private:
 
     // A4 with 10 mm margins all round and columns 2 mm apart, by index.
     std::array<double, kPageValueCount> FValues{
-        100.0,            // 0 bottom margin
-        kA4LengthTenths,  // 1 paper length
-        100.0,            // 2 top margin
-        kA4WidthTenths,   // 3 paper width
-        100.0,            // 4 left margin
-        100.0,            // 5 right margin
-        20.0,             // 6 column spacing
+        100.0,           // 0 bottom margin
+        kA4LengthTenths, // 1 paper length
+        100.0,           // 2 top margin
+        kA4WidthTenths,  // 3 paper width
+        100.0,           // 4 left margin
+        100.0,           // 5 right margin
+        20.0,            // 6 column spacing
     };
     TPaperSize FPaperSize = TPaperSize::A4;
     TOrientation FOrientation = TOrientation::Portrait;
@@ -108,4 +108,4 @@ private:
     std::function<void()> FOnChange;
 };
 
-}  // namespace quillon
+} // namespace quillon

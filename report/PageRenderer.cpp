@@ -2,8 +2,8 @@
 
 #include <QFont>
 #include <QPageSize>
-#include <QPainter>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QString>
 #include <iterator>
 #include <type_traits>
@@ -19,9 +19,9 @@ constexpr bool kSmoothPictures = false;
 
 // Qt's horizontal alignment for each TTextAlignment, by ordinal.
 constexpr Qt::AlignmentFlag kHorizontalAlignment[] = {
-    Qt::AlignLeft,     // Left
-    Qt::AlignHCenter,  // Center
-    Qt::AlignRight,    // Right
+    Qt::AlignLeft,    // Left
+    Qt::AlignHCenter, // Center
+    Qt::AlignRight,   // Right
 };
 static_assert(std::size(kHorizontalAlignment) == static_cast<std::size_t>(TTextAlignment::Right) + 1);
 
@@ -96,7 +96,7 @@ void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text)
     painter.restore();
 }
 
-}  // namespace
+} // namespace
 
 QPageLayout PageLayoutOf(const TPreparedReport& report)
 {
@@ -147,4 +147,4 @@ void RenderPages(QPainter& painter, QPagedPaintDevice& device, const TPreparedRe
     }
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -18,7 +18,7 @@ namespace quillon {
 // Where and how finely a page is painted, in device pixels of the painter.
 struct TPaintTarget {
     double ResolutionDpi = 96.0;
-    QPointF PaperOriginPixels{};  // the paper's top-left corner in the painter's coordinates
+    QPointF PaperOriginPixels{}; // the paper's top-left corner in the painter's coordinates
 };
 
 // The paper of a prepared report, with margins 0 so that its page values alone place everything.
@@ -35,4 +35,4 @@ void RenderPages(QPainter& painter, QPagedPaintDevice& device, const TPreparedRe
                  std::span<const QImage> pictures, const TPaintTarget& target,
                  const std::function<bool(std::size_t)>& chosen = {});
 
-}  // namespace quillon
+} // namespace quillon

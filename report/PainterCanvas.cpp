@@ -98,7 +98,10 @@ QColor ToQColor(TColor color, const QPalette& palette)
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-QColor ToQColor(TColor color) { return ToQColor(color, QGuiApplication::palette()); }
+QColor ToQColor(TColor color)
+{
+    return ToQColor(color, QGuiApplication::palette());
+}
 
 // One pixel wide pens are cosmetic: one device pixel whatever the painter's scale, which, with
 // aliased drawing, paints a polygon's vertices and edges the way the device-context rules do.

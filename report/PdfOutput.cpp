@@ -26,14 +26,14 @@ bool IsWholePdf(const QString& filePath)
     const qsizetype keyword = pdf.lastIndexOf("startxref");
     if (!pdf.startsWith("%PDF-") || keyword < 0)
         return false;
-    const QList<QByteArray> words = pdf.mid(keyword).simplified().split(' ');  // startxref N %%EOF
+    const QList<QByteArray> words = pdf.mid(keyword).simplified().split(' '); // startxref N %%EOF
     bool ok = false;
     const qlonglong offset = words.size() == 3 ? words[1].toLongLong(&ok) : -1;
     return ok && words[2] == "%%EOF" && offset >= 0 && offset < pdf.size() &&
            pdf.mid(static_cast<qsizetype>(offset), 4) == "xref";
 }
 
-}  // namespace
+} // namespace
 
 void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, const QString& filePath)
 {
@@ -51,9 +51,9 @@ void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, c
         RenderPages(painter, writer, report, pictures, TPaintTarget{.ResolutionDpi = kPdfResolutionDpi});
         if (!painter.end())
             throw Exception("Cannot write the PDF file <" + filePath.toStdString() + ">");
-    }  // the writer closes the file here, so that it can be checked
+    } // the writer closes the file here, so that it can be checked
     if (!IsWholePdf(filePath))
         throw Exception("The PDF file <" + filePath.toStdString() + "> could not be written in full");
 }
 
-}  // namespace quillon
+} // namespace quillon

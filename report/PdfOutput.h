@@ -13,4 +13,4 @@ namespace quillon {
 // file cannot be written.
 void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, const QString& filePath);
 
-}  // namespace quillon
+} // namespace quillon

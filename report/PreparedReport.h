@@ -27,16 +27,16 @@ enum class TTextAlignment : std::uint8_t { Left, Center, Right };
 // An image element shows the picture of one data row.
 struct TPlacedImage {
     std::int64_t Row = 0;
-    bool Stretch = false;  // scaled to fill the frame, width and height independently
-    bool Center = false;   // unscaled, centred in the frame
+    bool Stretch = false; // scaled to fill the frame, width and height independently
+    bool Center = false;  // unscaled, centred in the frame
 };
 
 struct TPlacedText {
-    std::string Text;  // UTF-8
+    std::string Text; // UTF-8
     TFontSpec Font{};
     TTextAlignment Alignment = TTextAlignment::Left;
     bool WordWrap = false;
-    bool AutoSize = true;  // never cut at the frame
+    bool AutoSize = true; // never cut at the frame
 };
 
 struct TPlacedElement {
@@ -50,18 +50,18 @@ enum class TBandKind : std::uint8_t {
     Detail,
     PageFooter,
     Summary,
-    GroupHeader,  // held, not printed: reports here have no groups
-    GroupFooter,  // held, not printed
+    GroupHeader, // held, not printed: reports here have no groups
+    GroupFooter, // held, not printed
     SubDetail,
     ColumnHeader,
-    Overlay,  // held, not printed
+    Overlay, // held, not printed
     Child,
 };
 
 struct TPlacedBand {
     TBandKind Kind{};
     TRectTenths Frame{};
-    std::int64_t Row = -1;  // the data row it printed, -1 for none
+    std::int64_t Row = -1; // the data row it printed, -1 for none
 };
 
 struct TPreparedPage {
@@ -79,4 +79,4 @@ struct TPreparedReport {
     int PixelsPerInch = 96;
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -2,8 +2,8 @@
 
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPageRanges>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -30,7 +30,7 @@ void PaintSession(const TPreviewSession& session, QPrinter& printer, QWidget* wi
         QMessageBox::critical(window, QObject::tr("Print"), QObject::tr("The printer could not be started."));
 }
 
-}  // namespace
+} // namespace
 
 TPaintTarget PaintTargetOf(const QPrinter& printer)
 {
@@ -87,4 +87,4 @@ void RunPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* p
         loop.exec();
 }
 
-}  // namespace quillon
+} // namespace quillon

@@ -34,4 +34,4 @@ QPrintPreviewDialog* OpenPreview(TPreparedReport report, std::vector<QImage> pic
 // flowing meanwhile, so the rest of the program stays usable.
 void RunPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* parent = nullptr);
 
-}  // namespace quillon
+} // namespace quillon

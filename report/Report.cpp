@@ -10,7 +10,10 @@ namespace quillon {
 
 namespace {
 
-void CheckDesignPixels(const char* what, int v) { CheckRange(what, v, 0, kMaxDesignPixels); }
+void CheckDesignPixels(const char* what, int v)
+{
+    CheckRange(what, v, 0, kMaxDesignPixels);
+}
 
 // Bands that span the width between the margins; the others are one column wide.
 bool SpansPage(TBandKind kind)
@@ -19,7 +22,7 @@ bool SpansPage(TBandKind kind)
            kind == TBandKind::Summary || kind == TBandKind::Overlay;
 }
 
-}  // namespace
+} // namespace
 
 void TReportElement::SetLeft(int v)
 {
@@ -74,7 +77,7 @@ void TBand::SetWidth(int v)
     CheckDesignPixels("Band width", v);
     FWidth = v;
     if (FChild)
-        FChild->SetWidth(v);  // a child band is as wide as its parent
+        FChild->SetWidth(v); // a child band is as wide as its parent
 }
 
 void TBand::SetHeight(int v)
@@ -179,7 +182,7 @@ TPreparedReport TReport::PrepareRun(std::int64_t rowCount)
         }
     }
     if (flow.PageCount() == 0)
-        flow.NewColumn();  // an empty run still gets its one page
+        flow.NewColumn(); // an empty run still gets its one page
     for (const auto& band : FBands) {
         if (band->Enabled() && band->Kind() == TBandKind::Summary)
             flow.PlaceBand(*band);
@@ -188,4 +191,4 @@ TPreparedReport TReport::PrepareRun(std::int64_t rowCount)
     return flow.TakePrepared();
 }
 
-}  // namespace quillon
+} // namespace quillon

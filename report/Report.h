@@ -56,10 +56,10 @@ private:
 
 class TTextLabel : public TReportElement {
 public:
-    const std::string& Text() const { return FText; }  // UTF-8
+    const std::string& Text() const { return FText; } // UTF-8
     void SetText(std::string v) { FText = std::move(v); }
     const TFontSpec& Font() const { return FFont; }
-    void SetFont(TFontSpec v);  // a point size of 1 to 1000
+    void SetFont(TFontSpec v); // a point size of 1 to 1000
     TTextAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TTextAlignment v) { FAlignment = v; }
     bool WordWrap() const { return FWordWrap; }
@@ -137,7 +137,7 @@ public:
 
     // Column layout in design pixels: the width between the margins shared by Columns columns.
     int ColumnWidthDesignPixels() const;
-    int PageWidthDesignPixels() const;  // between the margins
+    int PageWidthDesignPixels() const; // between the margins
     void LayOutBands();
 
     // Prepares the pages of a run over rowCount data rows (0 to kMaxRows).
@@ -153,4 +153,4 @@ private:
     std::vector<std::unique_ptr<TBand>> FBands;
 };
 
-}  // namespace quillon
+} // namespace quillon

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "label/FontSubstitutions.h"
 #include "controls/ProLabel.h"
+#include "label/FontSubstitutions.h"
 
 namespace quillon {
 namespace {

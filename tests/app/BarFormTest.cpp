@@ -13,11 +13,11 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/Shapes.h"
+#include "controls/ProLabel.h"
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
 #include "label/ScanCheck.h"
-#include "app/Shapes.h"
-#include "controls/ProLabel.h"
 
 namespace quillon {
 namespace {
@@ -76,7 +76,11 @@ TEST_F(BarFormTest, TheLabelIsAsWideAsTheBarcodeAndCaptionsSetItsHeight)
 {
     Confirm();
     SetKind(bcCodeEAN13);
-    struct Row { int line; bool lower; int height; } rows[] = {{1, true, 64 + 16}, {2, false, 64 + 2}};
+    struct Row {
+        int line;
+        bool lower;
+        int height;
+    } rows[] = {{1, true, 64 + 16}, {2, false, 64 + 2}};
     for (const auto& row : rows) {
         form.DChk->setChecked(row.lower);
         EXPECT_EQ(form.LabelImage().size(), QSize(form.BCode().Width(), row.height)) << "row " << row.line;
@@ -102,7 +106,13 @@ TEST_F(BarFormTest, AnUnencodableTextEmptiesThePreviewUntilItIsFixed)
 TEST_F(BarFormTest, TheStatusLineSaysHowTheLabelScans)
 {
     Confirm();
-    struct Row { TBarcodeType kind; int ratio; const char* text; const char* status; TScanOutcome outcome; } rows[] = {
+    struct Row {
+        TBarcodeType kind;
+        int ratio;
+        const char* text;
+        const char* status;
+        TScanOutcome outcome;
+    } rows[] = {
         {bcCode93Extended, 2, "AB-12", "Scans as AB-12", TScanOutcome::Matches},
         {bcCode128B, 1, "AB-12", "Does not scan", TScanOutcome::DoesNotScan},
         {bcCodeEAN13, 1, "6212236011840", "Scans as 6212236011840", TScanOutcome::Matches},
@@ -133,7 +143,9 @@ TEST_F(BarFormTest, TextThatNamesNoKindLeavesTheBarcodeWithoutAType)
 TEST_F(BarFormTest, RowsSetTheBarHeightFromTheSheetMargins)
 {
     Confirm();
-    struct Row { int line, top, bottom, rows, height; } rows[] = {
+    struct Row {
+        int line, top, bottom, rows, height;
+    } rows[] = {
         {1, 0, 0, 2, 248},   {2, 0, 0, 20, 24},   {3, 0, 0, 1, 497},
         {4, 10, 10, 4, 116}, {5, 10, 10, 1, 464}, {6, 50, 50, 1, 329},
     };
@@ -143,8 +155,10 @@ TEST_F(BarFormTest, RowsSetTheBarHeightFromTheSheetMargins)
         form.RSpn->setValue(row.rows);
         form.RSpnChange();
         // The barcode, the band and the sheet's image all take the height.
-        EXPECT_EQ(std::tuple(form.BCode().Height(), printForm.Band1().Height(), printForm.QRImage1().Height()),
-                  std::tuple(row.height, row.height, row.height)) << "row " << row.line;
+        EXPECT_EQ(
+            std::tuple(form.BCode().Height(), printForm.Band1().Height(), printForm.QRImage1().Height()),
+            std::tuple(row.height, row.height, row.height))
+            << "row " << row.line;
     }
 }
 
@@ -152,7 +166,9 @@ TEST_F(BarFormTest, ColumnsAndStretchShapeTheSheetButLeaveThePreview)
 {
     Confirm();
     const qint64 preview = form.LabelImage().cacheKey();
-    struct Row { int columns, width; } rows[] = {{4, 78}, {3, 105}, {1, 323}, {2, 160}};
+    struct Row {
+        int columns, width;
+    } rows[] = {{4, 78}, {3, 105}, {1, 323}, {2, 160}};
     for (const auto& row : rows) {
         form.CSpn->setValue(row.columns);
         EXPECT_EQ(printForm.QRImage1().Width(), row.width) << row.columns << " columns";
@@ -168,7 +184,8 @@ TEST_F(BarFormTest, TimerTicksAlternateTheCaptionStyles)
     for (TShadowStyle style : expected) {
         form.Timer1Timer();
         const TAboutPanel& about = *form.AboutPanel;
-        EXPECT_EQ(std::pair(about.ProLabel1()->ShadowStyle(), about.ProLabel2()->ShadowStyle()), std::pair(style, style));
+        EXPECT_EQ(std::pair(about.ProLabel1()->ShadowStyle(), about.ProLabel2()->ShadowStyle()),
+                  std::pair(style, style));
     }
     // The logo's dots are drawn in blue and yellow around (40, 50).
     EXPECT_EQ(form.Logo().pixelColor(40, 50), QColor(0, 0, 255));
@@ -180,11 +197,11 @@ TEST_F(BarFormTest, LanguageRoundTripRestoresTheEnglishCaptionsExactly)
     EXPECT_EQ(form.DesBtn->text(), QString::fromUtf8("\u062a\u0635\u0645\u064a\u0645"));
     EXPECT_EQ(form.lb6->text(), QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639"));
     form.SetLangIndex(1);
-    const QStringList shown = {form.StChk->text(), form.lb2->text(), form.UChk->text(), form.lb4->text(),
-                               form.lb5->text(),   form.lb6->text(), form.lb7->text(),  form.lb8->text(),
+    const QStringList shown = {form.StChk->text(), form.lb2->text(),  form.UChk->text(),    form.lb4->text(),
+                               form.lb5->text(),   form.lb6->text(),  form.lb7->text(),     form.lb8->text(),
                                form.lb9->text(),   form.DChk->text(), form.AboutBtn->text()};
-    EXPECT_EQ(shown, QStringList({"Print &Stretch ", "Code", "Up Label", "Columns", "Rows", "Kind", "Color", "Zoom",
-                                  "Bar Width", "Down Label", "About"}));
+    EXPECT_EQ(shown, QStringList({"Print &Stretch ", "Code", "Up Label", "Columns", "Rows", "Kind", "Color",
+                                  "Zoom", "Bar Width", "Down Label", "About"}));
     form.SetLangIndex(-7);
     EXPECT_EQ(form.LangIndex(), -1);
     EXPECT_EQ(form.DesBtn->text(), "Design"); // no selection reads as English

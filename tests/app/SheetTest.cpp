@@ -77,11 +77,12 @@ TEST_F(SheetTest, OptionsAtStartUpAreBroughtIntoRange)
         QString caption;
         QByteArray saved;
     } rows[] = {
-        {1, "80\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n9\r\n1\r\n30\r\n0\r\n1\r\n1\r\n5\r\n0\r\n1\r\n", 50, 4, -1, 1, "  keep spaces ",
-         "50\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n4\r\n"},
-        {2, "$10\r\n0\r\n0\r\n0\r\n0\r\nx\r\n0x3\r\n1\r\n22\r\n0\r\n1\r\n1\r\n-7\r\n1\r\n1\r\n", 16, 3, 22, -1, "x",
-         "16\r\n0\r\n0\r\n0\r\n0\r\nx\r\n3\r\n"},
-        {3, "7\r\n8\r\n9\r\n11\r\n3\r\n", 7, 1, 0, 0, "", "7\r\n8\r\n9\r\n11\r\n3\r\n\r\n1\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"},
+        {1, "80\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n9\r\n1\r\n30\r\n0\r\n1\r\n1\r\n5\r\n0\r\n1\r\n", 50,
+         4, -1, 1, "  keep spaces ", "50\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n4\r\n"},
+        {2, "$10\r\n0\r\n0\r\n0\r\n0\r\nx\r\n0x3\r\n1\r\n22\r\n0\r\n1\r\n1\r\n-7\r\n1\r\n1\r\n", 16, 3, 22,
+         -1, "x", "16\r\n0\r\n0\r\n0\r\n0\r\nx\r\n3\r\n"},
+        {3, "7\r\n8\r\n9\r\n11\r\n3\r\n", 7, 1, 0, 0, "",
+         "7\r\n8\r\n9\r\n11\r\n3\r\n\r\n1\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"},
     };
     for (const auto& row : rows) {
         Start(&row.options);
@@ -92,7 +93,8 @@ TEST_F(SheetTest, OptionsAtStartUpAreBroughtIntoRange)
         EXPECT_EQ(form->LangIndex(), row.language) << "row " << row.line;
         EXPECT_EQ(form->UEd->text(), row.caption) << "row " << row.line;
         if (row.language == 0) {
-            EXPECT_EQ(form->lb6->text(), QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639")) << "row " << row.line;
+            EXPECT_EQ(form->lb6->text(), QString::fromUtf8("\u0627\u0644\u0646\u0648\u0639"))
+                << "row " << row.line;
         }
         form->close();
         EXPECT_TRUE(ReadFile(OptionsPath()).startsWith(row.saved)) << "row " << row.line;
@@ -102,7 +104,8 @@ TEST_F(SheetTest, OptionsAtStartUpAreBroughtIntoRange)
 
 TEST_F(SheetTest, AnUnreadableNumberIsReportedAndStartUpGoesOn)
 {
-    const QByteArray options = "20\r\n21\r\n\r\n22\r\n23\r\ncaption\r\n1\r\n1\r\n9\r\n0\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
+    const QByteArray options =
+        "20\r\n21\r\n\r\n22\r\n23\r\ncaption\r\n1\r\n1\r\n9\r\n0\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
     Start(&options);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith("Invalid numeric input")) << errors[0].toStdString();
@@ -187,20 +190,27 @@ TEST_F(SheetTest, PreparedSheetsFollowThePageFlow)
     Start();
     form->AboutOkClick();
     // 2 x 16 leaves room for 15 cells a column: 30 labels on page 1, the last 2 on page 2.
-    struct Row { int line, columns, rows; bool stretch; std::size_t pages; double cellWidthTenths;
-                 long firstPageImages, lastPageImages; } rows[] = {
+    struct Row {
+        int line, columns, rows;
+        bool stretch;
+        std::size_t pages;
+        double cellWidthTenths;
+        long firstPageImages, lastPageImages;
+    } rows[] = {
         {1, 4, 20, false, 1, 78 * 254 / 43.2, 80, 80},
         {2, 2, 16, false, 2, 160 * 254 / 43.2, 30, 2},
         {3, 1, 1, false, 1, 323 * 254 / 43.2, 1, 1},
         {4, 1, 1, true, 1, 323 * 254 / 43.2, 1, 1},
     };
     const auto images = [](const TPreparedPage& page) {
-        const auto isImage = [](const TPlacedElement& e) { return std::holds_alternative<TPlacedImage>(e.Content); };
+        const auto isImage = [](const TPlacedElement& e) {
+            return std::holds_alternative<TPlacedImage>(e.Content);
+        };
         return std::ranges::count_if(page.Elements, isImage);
     };
     for (const auto& row : rows) {
         form->CSpn->setValue(row.columns);
-        form->RSpn->setValue(row.rows == 1 ? 2 : row.rows);  // a real change, so the rows apply
+        form->RSpn->setValue(row.rows == 1 ? 2 : row.rows); // a real change, so the rows apply
         form->RSpn->setValue(row.rows);
         form->StChk->setChecked(row.stretch);
         const TPreparedReport sheet = printForm.qr().PrepareRun(row.columns * row.rows);
@@ -209,7 +219,8 @@ TEST_F(SheetTest, PreparedSheetsFollowThePageFlow)
         EXPECT_NEAR(cell.Frame.Width, row.cellWidthTenths, 0.01) << "row " << row.line;
         EXPECT_EQ(std::get<TPlacedImage>(cell.Content).Stretch, row.stretch) << "row " << row.line;
         EXPECT_EQ(std::pair(images(sheet.Pages.front()), images(sheet.Pages.back())),
-                  std::pair(row.firstPageImages, row.lastPageImages)) << "row " << row.line;
+                  std::pair(row.firstPageImages, row.lastPageImages))
+            << "row " << row.line;
     }
 }
 
@@ -217,14 +228,15 @@ TEST_F(SheetTest, ClosingWhenTheOptionsCannotBeWrittenAsksFirst)
 {
     Start();
     QFile::remove(OptionsPath());
-    ASSERT_TRUE(QDir(dataDir.path()).mkdir("options.txt"));  // a directory where the file should be
+    ASSERT_TRUE(QDir(dataDir.path()).mkdir("options.txt")); // a directory where the file should be
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
     ASSERT_FALSE(errors.isEmpty());
-    EXPECT_TRUE(errors.last().startsWith("The options could not be saved: File access denied")) << errors.last().toStdString();
+    EXPECT_TRUE(errors.last().startsWith("The options could not be saved: File access denied"))
+        << errors.last().toStdString();
     closeAnyway = true;
     EXPECT_TRUE(form->close());
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -34,7 +34,10 @@ TEST(Barcode, NewObjectHasTheConstructorDefaults)
 
 TEST(Barcode, ModulSetterAcceptsOnlyOneTo49)
 {
-    struct Row { int set; int expected; } rows[] = {
+    struct Row {
+        int set;
+        int expected;
+    } rows[] = {
         {0, 7}, {50, 7}, {-3, 7}, {49, 49}, {1, 1},
     };
     for (const auto& row : rows) {
@@ -51,23 +54,27 @@ TEST(Barcode, ComputeModuleWidthsClampsRatioAndRoundsTiesToEven)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     struct Row {
-        int line; TBarcodeType typ; int modul; double ratio;
-        double ratioAfter; std::array<int, 4> widths;
+        int line;
+        TBarcodeType typ;
+        int modul;
+        double ratio;
+        double ratioAfter;
+        std::array<int, 4> widths;
     } rows[] = {
         {1, bcCode39, 1, 1.0, 2.0, {1, 2, 3, 4}},
         {2, bcCodeEAN13, 1, 5.0, 3.0, {1, 3, 4, 6}},
         {3, bcCode_2_5_matrix, 1, 2.1, 2.25, {1, 2, 3, 4}},
-        {4, bcCode128B, 4, 1.0, 1.0, {4, 4, 6, 8}},         // unclamped: wide as narrow
-        {5, bcCode128B, 2, 2.5, 2.5, {2, 5, 7, 10}},        // worked example
-        {6, bcCode128B, 3, 2.5, 2.5, {3, 8, 12, 16}},       // 7.5 rounds to even
-        {7, bcCodeMSI, 1, 2.5, 2.5, {1, 2, 3, 4}},          // 2.5 rounds to even
+        {4, bcCode128B, 4, 1.0, 1.0, {4, 4, 6, 8}},   // unclamped: wide as narrow
+        {5, bcCode128B, 2, 2.5, 2.5, {2, 5, 7, 10}},  // worked example
+        {6, bcCode128B, 3, 2.5, 2.5, {3, 8, 12, 16}}, // 7.5 rounds to even
+        {7, bcCodeMSI, 1, 2.5, 2.5, {1, 2, 3, 4}},    // 2.5 rounds to even
         {8, bcCodeMSI, 1, 3.5, 3.5, {1, 4, 6, 8}},
         // Full integers, at least one pixel: no wrap-around, no vanishing elements.
         {9, bcCode93, 49, 10.0, 10.0, {49, 490, 735, 980}},
         {10, bcCode93, 1, 0.0, 0.0, {1, 1, 1, 2}},
         {11, bcCode93, 1, -4.0, -4.0, {1, 1, 1, 2}},
         {12, bcCode93, 10, 1e300, 1e300, {10, 1000, 1500, 2000}},
-        {13, bcCodeCodabar, 1, nan, 2.0, {1, 2, 3, 4}},      // a NaN ratio clamps to the low end
+        {13, bcCodeCodabar, 1, nan, 2.0, {1, 2, 3, 4}}, // a NaN ratio clamps to the low end
     };
     for (const auto& row : rows) {
         TBarcode b;
@@ -93,10 +100,14 @@ TEST(Barcode, DecodeElementReadsTheWholeAlphabet)
     TBarcode b;
     b.SetModul(1);
     b.SetRatio(3.0);
-    b.ComputeModuleWidths();  // 1, 3, 4, 6
-    struct Row { char c; int width; TBarElementKind kind; } rows[] = {
-        {'0', 1, bekSpace}, {'1', 3, bekSpace}, {'2', 4, bekSpace}, {'3', 6, bekSpace},
-        {'5', 1, bekBar}, {'6', 3, bekBar}, {'7', 4, bekBar}, {'8', 6, bekBar},
+    b.ComputeModuleWidths(); // 1, 3, 4, 6
+    struct Row {
+        char c;
+        int width;
+        TBarElementKind kind;
+    } rows[] = {
+        {'0', 1, bekSpace},    {'1', 3, bekSpace},    {'2', 4, bekSpace},    {'3', 6, bekSpace},
+        {'5', 1, bekBar},      {'6', 3, bekBar},      {'7', 4, bekBar},      {'8', 6, bekBar},
         {'A', 1, bekShortBar}, {'B', 3, bekShortBar}, {'C', 4, bekShortBar}, {'D', 6, bekShortBar},
     };
     for (const auto& row : rows) {
@@ -118,7 +129,8 @@ TEST(Barcode, DigitsOnlyKindsTrimTheirTextAndRefuseOtherCharacters)
 
     b.SetText("12a4567");
     EXPECT_EQ(MessageOf([&] { b.Width(); }), "Barcode must be numeric");
-    b.SetText("12\xd9\xa3" "4567");  // an Arabic-Indic digit is not a digit of the symbology
+    b.SetText("12\xd9\xa3"
+              "4567"); // an Arabic-Indic digit is not a digit of the symbology
     EXPECT_EQ(MessageOf([&] { b.Width(); }), "Barcode must be numeric");
 }
 
@@ -136,9 +148,15 @@ TEST(Barcode, WrongTypeIsRefusedBeforeTheTextIsTouched)
 
 TEST(Barcode, TypeNamesFollowTheTable)
 {
-    struct Row { TBarcodeType typ; const char* name; } rows[] = {
-        {bcCode_2_5_interleaved, "2_5_interleaved"}, {bcCode39Extended, "Code39 Extended"},
-        {bcCodeCodabar, "Codebar"}, {bcCodeUPC_Supp5, "UPC Supp5"}, {bcCodeEAN128C, "EAN128C"},
+    struct Row {
+        TBarcodeType typ;
+        const char* name;
+    } rows[] = {
+        {bcCode_2_5_interleaved, "2_5_interleaved"},
+        {bcCode39Extended, "Code39 Extended"},
+        {bcCodeCodabar, "Codebar"},
+        {bcCodeUPC_Supp5, "UPC Supp5"},
+        {bcCodeEAN128C, "EAN128C"},
     };
     for (const auto& row : rows) {
         TBarcode b;
@@ -149,10 +167,16 @@ TEST(Barcode, TypeNamesFollowTheTable)
 
 TEST(CheckDigits, AppendModulo10)
 {
-    struct Row { const char* in; const char* out; } rows[] = {
-        {"12345", "123457"}, {"0", "00"}, {"7", "79"}, {"", "0"},
-        {"03600029145", "036000291452"},  // UPC-A worked example
-        {"400638133393", "4006381333931"},  // EAN-13 worked example
+    struct Row {
+        const char* in;
+        const char* out;
+    } rows[] = {
+        {"12345", "123457"},
+        {"0", "00"},
+        {"7", "79"},
+        {"", "0"},
+        {"03600029145", "036000291452"},   // UPC-A worked example
+        {"400638133393", "4006381333931"}, // EAN-13 worked example
     };
     for (const auto& row : rows)
         EXPECT_EQ(AppendModulo10(row.in), row.out) << row.in;
@@ -175,5 +199,5 @@ TEST(CheckDigits, DigitSum)
     EXPECT_EQ(DigitSum(1234), 10);
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -42,28 +42,32 @@ TBarcode MakeCode93(TBarcodeType typ, const std::string& text)
 
 TEST(Code93, WorkedExampleAsWrittenOut)
 {
-    TBarcode barcode = MakeCode93(bcCode93, "A");  // C = 10 (A), K = 30 (U)
-    EXPECT_EQ(barcode.BuildPattern(), "505080" "605052" "605052" "615060" "5050805");
+    TBarcode barcode = MakeCode93(bcCode93, "A"); // C = 10 (A), K = 30 (U)
+    EXPECT_EQ(barcode.BuildPattern(), "505080"
+                                      "605052"
+                                      "605052"
+                                      "615060"
+                                      "5050805");
     barcode.SetModul(2);
-    EXPECT_EQ(barcode.Width(), 2 * 46);  // every width doubles
+    EXPECT_EQ(barcode.Width(), 2 * 46); // every width doubles
 }
 
 struct PatternRow {
     int row = 0;
     TBarcodeType typ = bcCode93;
     std::string text;
-    std::string_view symbolCharacters;  // empty when refused
-    std::string message;                // of the refusal
+    std::string_view symbolCharacters; // empty when refused
+    std::string message;               // of the refusal
 };
 
 const PatternRow kPatternRows[] = {
-    {1, bcCode93, "TEST93", "TEST93+6", ""},                  // worked example: C "+" (41), K 6
-    {2, bcCode93Extended, "a", "}A8P", ""},                   // worked example: C 8, K 25
-    {3, bcCode93, "", "00", ""},                              // edge case: C = K = 0
-    {4, bcCode93Extended, "-", "{MI9", ""},                   // full ASCII "-" is (/)M
-    {5, bcCode93Extended, std::string("\0\x7f", 2), "]U]T7K", ""},  // NUL (%)U, DEL (%)T
-    {6, bcCode93, "abc", "", "TBarcode:Code93 bad Data <abc>"},     // worked failure example
-    {7, bcCode93Extended, "x\xC3\xA9", "", "TBarcode:Code93 bad Data <x\xC3\xA9>"},  // codes 128 and above
+    {1, bcCode93, "TEST93", "TEST93+6", ""},                       // worked example: C "+" (41), K 6
+    {2, bcCode93Extended, "a", "}A8P", ""},                        // worked example: C 8, K 25
+    {3, bcCode93, "", "00", ""},                                   // edge case: C = K = 0
+    {4, bcCode93Extended, "-", "{MI9", ""},                        // full ASCII "-" is (/)M
+    {5, bcCode93Extended, std::string("\0\x7f", 2), "]U]T7K", ""}, // NUL (%)U, DEL (%)T
+    {6, bcCode93, "abc", "", "TBarcode:Code93 bad Data <abc>"},    // worked failure example
+    {7, bcCode93Extended, "x\xC3\xA9", "", "TBarcode:Code93 bad Data <x\xC3\xA9>"}, // codes 128 and above
 };
 
 // Every character is 9 modules, and the stop 10: n data characters give 9 * (n + 3) + 10 at Modul 1.
@@ -77,17 +81,17 @@ TEST(Code93, EncodesGoldenPatternsOrRefusesWhatItCannotEncode)
         } else {
             EXPECT_EQ(testing::MessageOf([&] { barcode.BuildPattern(); }), r.message) << "row " << r.row;
         }
-        EXPECT_EQ(barcode.Text(), r.text) << "row " << r.row;  // the full-ASCII form never shows
+        EXPECT_EQ(barcode.Text(), r.text) << "row " << r.row; // the full-ASCII form never shows
     }
 }
 
 // Text, then C and K: C weighs 1..20 from the right, K 1..15 over the data followed by C.
 const std::pair<std::string, std::string_view> kCheckRows[] = {
-    {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "00"},  // 1 edge case: A to Z give C = K = 0
-    {"Z" + std::string(19, '0'), "%H"},    // 2 before the wraps: C 35*20 = 42, K 35*6 + 700 = 17
-    {"1" + std::string(14, '0'), "FG"},    // 3 15th from the right: wC 15, wK back to 1
-    {"1" + std::string(20, '0'), "18"},    // 4 21st from the right: wC back to 1, wK 7
-    {"[]{}", "HO"},                        // 5 shift characters 43..46 as data: C 17, K 24
+    {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "00"}, // 1 edge case: A to Z give C = K = 0
+    {"Z" + std::string(19, '0'), "%H"},   // 2 before the wraps: C 35*20 = 42, K 35*6 + 700 = 17
+    {"1" + std::string(14, '0'), "FG"},   // 3 15th from the right: wC 15, wK back to 1
+    {"1" + std::string(20, '0'), "18"},   // 4 21st from the right: wC back to 1, wK 7
+    {"[]{}", "HO"},                       // 5 shift characters 43..46 as data: C 17, K 24
 };
 
 TEST(Code93, CheckCharactersFollowTheWeights)
@@ -100,5 +104,5 @@ TEST(Code93, CheckCharactersFollowTheWeights)
     }
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -50,9 +50,15 @@ struct DecodeCase {
     DecodeOptions options = {};
 };
 
-std::ostream& operator<<(std::ostream& os, const DecodeCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const DecodeCase& c)
+{
+    return os << c.name;
+}
 
-std::string WithNumberSystem(char numberSystem, const std::string& text) { return numberSystem + text; }
+std::string WithNumberSystem(char numberSystem, const std::string& text)
+{
+    return numberSystem + text;
+}
 
 std::vector<DecodeCase> DecodeCases()
 {
@@ -70,39 +76,108 @@ std::vector<DecodeCase> DecodeCases()
     };
     auto appendCheck = [](const std::string& t) { return AppendModulo10(t); };
     std::vector<DecodeCase> cases{
-        {.name = "EAN13", .typ = bcCodeEAN13, .checksum = true, .makeText = [](std::mt19937& rng) {
-             return RandomString(rng, "123456789", 1, 1) + RandomString(rng, kDigits, 11, 11);
-         }, .expected = appendCheck, .format = "EAN-13"},
+        {.name = "EAN13",
+         .typ = bcCodeEAN13,
+         .checksum = true,
+         .makeText =
+             [](std::mt19937& rng) {
+                 return RandomString(rng, "123456789", 1, 1) + RandomString(rng, kDigits, 11, 11);
+             },
+         .expected = appendCheck,
+         .format = "EAN-13"},
         // An EAN-13 with a leading 0 is a UPC-A symbol, and scanners report it as one.
-        {.name = "EAN13LeadingZero", .typ = bcCodeEAN13, .checksum = true, .makeText = [](std::mt19937& rng) {
-             return "0" + RandomString(rng, kDigits, 11, 11);
-         }, .expected = [](const std::string& t) { return AppendModulo10(t).substr(1); }, .format = "UPC-A"},
-        {.name = "EAN8", .typ = bcCodeEAN8, .checksum = true, .makeText = digits(7, 7), .expected = appendCheck, .format = "EAN-8"},
+        {.name = "EAN13LeadingZero",
+         .typ = bcCodeEAN13,
+         .checksum = true,
+         .makeText = [](std::mt19937& rng) { return "0" + RandomString(rng, kDigits, 11, 11); },
+         .expected = [](const std::string& t) { return AppendModulo10(t).substr(1); },
+         .format = "UPC-A"},
+        {.name = "EAN8",
+         .typ = bcCodeEAN8,
+         .checksum = true,
+         .makeText = digits(7, 7),
+         .expected = appendCheck,
+         .format = "EAN-8"},
         {.name = "UPCA", .typ = bcCodeUPC_A, .checksum = true, .makeText = digits(11, 11), .format = "UPC-A"},
-        {.name = "UPCE0", .typ = bcCodeUPC_E0, .checksum = true, .makeText = digits(7, 7),
-         .expected = [](const std::string& t) { return WithNumberSystem('0', t); }, .format = "UPC-E"},
-        {.name = "UPCE1", .typ = bcCodeUPC_E1, .checksum = true, .makeText = digits(7, 7),
-         .expected = [](const std::string& t) { return WithNumberSystem('1', t); }, .format = "UPC-E"},
-        {.name = "Code39", .typ = bcCode39, .makeText = chars(std::string(kCode39Chars), 1, 20), .format = "Code39"},
-        {.name = "Code39Ratio3", .typ = bcCode39, .ratio = 3.0, .makeText = chars(std::string(kCode39Chars), 1, 20), .format = "Code39"},
-        {.name = "Code39Extended", .typ = bcCode39Extended, .makeText = chars(AsciiRange(0, 127), 1, 12),
-         .format = "Code39", .options = {.code39FullAscii = true}},
-        {.name = "Code93", .typ = bcCode93, .makeText = chars(std::string(kCode39Chars), 1, 20), .format = "Code93"},
-        {.name = "Code93Extended", .typ = bcCode93Extended, .makeText = chars(AsciiRange(0, 127), 1, 12), .format = "Code93"},
-        {.name = "Code128A", .typ = bcCode128A, .makeText = chars(AsciiRange(32, 95), 1, 20), .format = "Code128"},
-        {.name = "Code128B", .typ = bcCode128B, .makeText = chars(AsciiRange(32, 126), 1, 20), .format = "Code128"},
+        {.name = "UPCE0",
+         .typ = bcCodeUPC_E0,
+         .checksum = true,
+         .makeText = digits(7, 7),
+         .expected = [](const std::string& t) { return WithNumberSystem('0', t); },
+         .format = "UPC-E"},
+        {.name = "UPCE1",
+         .typ = bcCodeUPC_E1,
+         .checksum = true,
+         .makeText = digits(7, 7),
+         .expected = [](const std::string& t) { return WithNumberSystem('1', t); },
+         .format = "UPC-E"},
+        {.name = "Code39",
+         .typ = bcCode39,
+         .makeText = chars(std::string(kCode39Chars), 1, 20),
+         .format = "Code39"},
+        {.name = "Code39Ratio3",
+         .typ = bcCode39,
+         .ratio = 3.0,
+         .makeText = chars(std::string(kCode39Chars), 1, 20),
+         .format = "Code39"},
+        {.name = "Code39Extended",
+         .typ = bcCode39Extended,
+         .makeText = chars(AsciiRange(0, 127), 1, 12),
+         .format = "Code39",
+         .options = {.code39FullAscii = true}},
+        {.name = "Code93",
+         .typ = bcCode93,
+         .makeText = chars(std::string(kCode39Chars), 1, 20),
+         .format = "Code93"},
+        {.name = "Code93Extended",
+         .typ = bcCode93Extended,
+         .makeText = chars(AsciiRange(0, 127), 1, 12),
+         .format = "Code93"},
+        {.name = "Code128A",
+         .typ = bcCode128A,
+         .makeText = chars(AsciiRange(32, 95), 1, 20),
+         .format = "Code128"},
+        {.name = "Code128B",
+         .typ = bcCode128B,
+         .makeText = chars(AsciiRange(32, 126), 1, 20),
+         .format = "Code128"},
         {.name = "Code128C", .typ = bcCode128C, .makeText = digits(1, 24), .format = "Code128"},
-        {.name = "EAN128A", .typ = bcCodeEAN128A, .makeText = chars(AsciiRange(32, 95), 1, 20), .format = "Code128"},
-        {.name = "EAN128B", .typ = bcCodeEAN128B, .makeText = chars(AsciiRange(32, 126), 1, 20), .format = "Code128"},
-        {.name = "EAN128C", .typ = bcCodeEAN128C, .checksum = true, .makeText = digits(1, 24), .format = "Code128"},
+        {.name = "EAN128A",
+         .typ = bcCodeEAN128A,
+         .makeText = chars(AsciiRange(32, 95), 1, 20),
+         .format = "Code128"},
+        {.name = "EAN128B",
+         .typ = bcCodeEAN128B,
+         .makeText = chars(AsciiRange(32, 126), 1, 20),
+         .format = "Code128"},
+        {.name = "EAN128C",
+         .typ = bcCodeEAN128C,
+         .checksum = true,
+         .makeText = digits(1, 24),
+         .format = "Code128"},
         {.name = "ITF", .typ = bcCode_2_5_interleaved, .makeText = evenDigits(6, 30), .format = "ITF"},
-        {.name = "ITFRatio3", .typ = bcCode_2_5_interleaved, .ratio = 3.0, .makeText = evenDigits(6, 30), .format = "ITF"},
-        {.name = "ITFOddLength", .typ = bcCode_2_5_interleaved, .makeText = [](std::mt19937& rng) {
-             std::string s = RandomString(rng, kDigits, 7, 29);
-             return s.size() % 2 ? s : s + "1";
-         }, .format = "ITF"},
-        {.name = "Codabar", .typ = bcCodeCodabar, .makeText = chars(std::string(kCodabarChars), 4, 20), .format = "Codabar"},
-        {.name = "CodabarRatio3", .typ = bcCodeCodabar, .ratio = 3.0, .makeText = chars(std::string(kCodabarChars), 4, 20), .format = "Codabar"},
+        {.name = "ITFRatio3",
+         .typ = bcCode_2_5_interleaved,
+         .ratio = 3.0,
+         .makeText = evenDigits(6, 30),
+         .format = "ITF"},
+        {.name = "ITFOddLength",
+         .typ = bcCode_2_5_interleaved,
+         .makeText =
+             [](std::mt19937& rng) {
+                 std::string s = RandomString(rng, kDigits, 7, 29);
+                 return s.size() % 2 ? s : s + "1";
+             },
+         .format = "ITF"},
+        {.name = "Codabar",
+         .typ = bcCodeCodabar,
+         .makeText = chars(std::string(kCodabarChars), 4, 20),
+         .format = "Codabar"},
+        {.name = "CodabarRatio3",
+         .typ = bcCodeCodabar,
+         .ratio = 3.0,
+         .makeText = chars(std::string(kCodabarChars), 4, 20),
+         .format = "Codabar"},
     };
     return cases;
 }
@@ -132,5 +207,5 @@ TEST_P(DecodesBack, ToTheEncodedText)
 INSTANTIATE_TEST_SUITE_P(Symbologies, DecodesBack, ::testing::ValuesIn(DecodeCases()),
                          [](const ::testing::TestParamInfo<DecodeCase>& info) { return info.param.name; });
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

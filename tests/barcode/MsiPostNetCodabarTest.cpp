@@ -17,7 +17,10 @@ TBarcode Make(TBarcodeType typ, const std::string& text)
     return barcode;
 }
 
-std::string PatternOf(TBarcodeType typ, const std::string& text) { return Make(typ, text).BuildPattern(); }
+std::string PatternOf(TBarcodeType typ, const std::string& text)
+{
+    return Make(typ, text).BuildPattern();
+}
 
 // An MSI digit by the symbology's rule: four bits, most significant first, 0 = "51" and 1 = "60".
 std::string MsiDigit(int digit)
@@ -33,16 +36,16 @@ const std::string kMsiStop = "515";
 
 // Text, check digit.
 const std::pair<std::string, int> kMsiCheckRows[] = {
-    {"", 0},          // 1 worked edge case
-    {"12", 5},        // 2 worked example (even length, unchanged)
-    {"55", 4},        // 3 worked edge case
-    {"19", 0},        // 4 worked edge case
-    {"123", 0},       // 5 counted from the right: 6 + 2 + 2
-    {"5", 9},         // 6 10 -> digit sum 1
-    {"12345", 5},     // 7 1 + 4 + 6 + 2 + 2
-    {"7992739871", 3},  // 8 the classic Luhn example
-    {std::string(41, '9'), 1},  // 9 far beyond 32 bits: 41 x 9 = 369
-    {"1234567890123456789012345678901234567890", 2},  // 10 Luhn, computed independently
+    {"", 0},                                         // 1 worked edge case
+    {"12", 5},                                       // 2 worked example (even length, unchanged)
+    {"55", 4},                                       // 3 worked edge case
+    {"19", 0},                                       // 4 worked edge case
+    {"123", 0},                                      // 5 counted from the right: 6 + 2 + 2
+    {"5", 9},                                        // 6 10 -> digit sum 1
+    {"12345", 5},                                    // 7 1 + 4 + 6 + 2 + 2
+    {"7992739871", 3},                               // 8 the classic Luhn example
+    {std::string(41, '9'), 1},                       // 9 far beyond 32 bits: 41 x 9 = 369
+    {"1234567890123456789012345678901234567890", 2}, // 10 Luhn, computed independently
 };
 
 TEST(Msi, BuildsGoldenPatternsWithTheCheckDigitDoublingOddPositionsFromTheRight)
@@ -60,9 +63,15 @@ TEST(Msi, BuildsGoldenPatternsWithTheCheckDigitDoublingOddPositionsFromTheRight)
 TEST(PostNet, BuildsGoldenPatterns)
 {
     // Worked example 1 and the empty text; 907 by the 7-4-2-1-0 weights of USPS Publication 25.
-    EXPECT_EQ(PatternOf(bcCodePostNet, "1"), "51" "A1A1A15151" "5");
+    EXPECT_EQ(PatternOf(bcCodePostNet, "1"), "51"
+                                             "A1A1A15151"
+                                             "5");
     EXPECT_EQ(PatternOf(bcCodePostNet, ""), "515");
-    EXPECT_EQ(PatternOf(bcCodePostNet, "907"), "51" "51A151A1A1" "5151A1A1A1" "51A1A1A151" "5");
+    EXPECT_EQ(PatternOf(bcCodePostNet, "907"), "51"
+                                               "51A151A1A1"
+                                               "5151A1A1A1"
+                                               "51A1A1A151"
+                                               "5");
 }
 
 TEST(MsiPostNet, WideElementsFollowTheRatioUnclamped)
@@ -82,14 +91,30 @@ TEST(MsiPostNet, WideElementsFollowTheRatioUnclamped)
 
 TEST(Codabar, BuildsGoldenPatterns)
 {
-    const std::string start = "5061515" "0";  // A and its gap
-    const std::string stop = "5151506";       // B
-    EXPECT_EQ(PatternOf(bcCodeCodabar, "1"), start + "5050615" "0" + stop);  // worked example
+    const std::string start = "5061515"
+                              "0";      // A and its gap
+    const std::string stop = "5151506"; // B
+    EXPECT_EQ(PatternOf(bcCodeCodabar, "1"), start +
+                                                 "5050615"
+                                                 "0" +
+                                                 stop); // worked example
     EXPECT_EQ(PatternOf(bcCodeCodabar, ""), start + stop);
     // The six symbols from the published USS-Codabar set (ZXing-cpp reads -$:/.+ back).
     EXPECT_EQ(PatternOf(bcCodeCodabar, "-$:/.+"),
-              start + "5051605" "0" "5061505" "0" "6050606" "0"  // - $ :
-                  + "6060506" "0" "6060605" "0" "5060606" "0" + stop);  // / . +
+              start +
+                  "5051605"
+                  "0"
+                  "5061505"
+                  "0"
+                  "6050606"
+                  "0" // - $ :
+                  + "6060506"
+                    "0"
+                    "6060605"
+                    "0"
+                    "5060606"
+                    "0" +
+                  stop); // / . +
 }
 
 TEST(Codabar, WidthIs21PlusTenPerDigitAndOneMorePerThreeWideSymbol)
@@ -111,5 +136,5 @@ TEST(Codabar, RefusesCharactersItCannotEncode)
     }
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -20,7 +20,7 @@ struct TwoOfFiveRow {
     TBarcodeType typ = bcCode_2_5_interleaved;
     std::string text;
     std::string pattern;
-    std::string textAfter;  // Text as it stands after encoding
+    std::string textAfter; // Text as it stands after encoding
 };
 
 // Digit fragments written out from the published two-of-five table (ANSI/AIM BC2):
@@ -61,10 +61,10 @@ TEST(TwoOfFive, OddInterleavedTextIsPaddedOnlyOnce)
     TBarcode barcode;
     barcode.SetTyp(bcCode_2_5_interleaved);
     barcode.SetText("12345");
-    const int first = barcode.Width();  // ZXing-cpp reads 012345
+    const int first = barcode.Width(); // ZXing-cpp reads 012345
     EXPECT_EQ(barcode.Width(), first);
     EXPECT_EQ(barcode.Text(), "012345");
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -13,20 +13,21 @@
 namespace {
 
 using quillon::testing::CliRun;
-using quillon::testing::RunCli;
 using quillon::testing::kLabelUsage;
 using quillon::testing::kSheetUsage;
+using quillon::testing::RunCli;
 
 // Every command's forms, printed after a usage error that names no command.
-const std::string kUsage = "usage: quillon-cli kinds\n"
-                           "       quillon-cli pattern [options] TEXT\n"
-                           "       quillon-cli width [options] TEXT\n"
-                           "       quillon-cli verify [options] TEXT\n"
-                           "       quillon-cli label [options] -o FILE.png TEXT\n"
-                           "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n"
-                           "       quillon-cli sheet [options] -o FILE.pdf TEXT\n"
-                           "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n"
-                           "       quillon-cli [COMMAND] --help | quillon-cli --version\n";
+const std::string kUsage =
+    "usage: quillon-cli kinds\n"
+    "       quillon-cli pattern [options] TEXT\n"
+    "       quillon-cli width [options] TEXT\n"
+    "       quillon-cli verify [options] TEXT\n"
+    "       quillon-cli label [options] -o FILE.png TEXT\n"
+    "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n"
+    "       quillon-cli sheet [options] -o FILE.pdf TEXT\n"
+    "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n"
+    "       quillon-cli [COMMAND] --help | quillon-cli --version\n";
 const std::string kPatternUsage = "usage: quillon-cli pattern [options] TEXT\n";
 const std::string kWidthUsage = "usage: quillon-cli width [options] TEXT\n";
 
@@ -41,20 +42,63 @@ TEST(Cli, SubcommandsPrintExactlyTheirLines)
         std::string err;
     } rows[] = {
         // Code 128 B "AB": start B, A, B, check 102, stop.
-        {1, {"pattern", "-k", "Code128B", "AB"}, 0, "605153" "505262" "525062" "805070" "6270506\nAB\n", ""},
+        {1,
+         {"pattern", "-k", "Code128B", "AB"},
+         0,
+         "605153"
+         "505262"
+         "525062"
+         "805070"
+         "6270506\nAB\n",
+         ""},
         {2, {"width", "--kind", "code128b", "AB"}, 0, "57\n", ""},
         {3, {"width", "-k", "14", "4006381333931"}, 0, "95\n", ""},
-        {4, {"pattern", "-k", "CodeCodabar", "1"}, 0, "5061515" "0" "5050615" "0" "5151506\n1\n", ""},
+        {4,
+         {"pattern", "-k", "CodeCodabar", "1"},
+         0,
+         "5061515"
+         "0"
+         "5050615"
+         "0"
+         "5151506\n1\n",
+         ""},
         // Code set C pads an odd count with a leading zero and says so on line 2.
-        {5, {"pattern", "--kind=Code128C", "7"}, 0, "605171" "516251" "615152" "6270506\n07\n", ""},
-        {6, {"width", "-k", "CodeUPC_A", "--checksum", "--method", "mod10", "-m", "2", "03600029145"}, 0, "190\n", ""},
-        {7, {"pattern", "-k", "Code39", "--", "-"}, 0, "515060605" "0" "515050606" "0" "515060605\n-\n", ""},
+        {5,
+         {"pattern", "--kind=Code128C", "7"},
+         0,
+         "605171"
+         "516251"
+         "615152"
+         "6270506\n07\n",
+         ""},
+        {6,
+         {"width", "-k", "CodeUPC_A", "--checksum", "--method", "mod10", "-m", "2", "03600029145"},
+         0,
+         "190\n",
+         ""},
+        {7,
+         {"pattern", "-k", "Code39", "--", "-"},
+         0,
+         "515060605"
+         "0"
+         "515050606"
+         "0"
+         "515060605\n-\n",
+         ""},
         {8, {"verify", "6212236011840"}, 0, "6212236011840\nEAN-13\n", ""}, // the window's designed code
         // Modulo 43 of ISO/IEC 16388: A 10 + B 11 + C 12 = 33, the character X.
         {9, {"verify", "-k", "Code39", "--checksum", "ABC"}, 0, "ABCX\nCode39\n", ""},
         // Turned a quarter, no row of the image crosses the bars; the decoder is not asked to turn it.
-        {10, {"verify", "--angle", "90", "6212236011840"}, 3, "", "quillon-cli: the label does not scan; it should read '6212236011840'\n"},
-        {11, {"verify", "-k", "CodeMSI", "123"}, 4, "", "quillon-cli: no scan check for CodeMSI: the decoder has no reader for it\n"},
+        {10,
+         {"verify", "--angle", "90", "6212236011840"},
+         3,
+         "",
+         "quillon-cli: the label does not scan; it should read '6212236011840'\n"},
+        {11,
+         {"verify", "-k", "CodeMSI", "123"},
+         4,
+         "",
+         "quillon-cli: no scan check for CodeMSI: the decoder has no reader for it\n"},
         {12, {"verify", "12a"}, 1, "", "Barcode must be numeric\n"},
     };
     for (const auto& row : rows) {
@@ -70,7 +114,8 @@ TEST(Cli, KindsListsEverySymbologyInOrdinalOrder)
     const CliRun run = RunCli({"kinds"});
     ASSERT_EQ(run.status, 0);
     std::vector<std::string> all;
-    for (std::istringstream lines(run.out); std::getline(lines, all.emplace_back());) {}
+    for (std::istringstream lines(run.out); std::getline(lines, all.emplace_back());) {
+    }
     all.pop_back(); // the empty read after the last line
     ASSERT_EQ(all.size(), 23u);
     EXPECT_EQ(all[0], "0\tCode_2_5_interleaved\t2_5_interleaved");
@@ -85,26 +130,52 @@ TEST(Cli, EngineErrorsExitWithOneAndUsageErrorsWithTwo)
         {1, {"pattern", "12a"}, 1, "Barcode must be numeric\n"},
         {2, {"width", "-k", "Code93", "abc"}, 1, "TBarcode:Code93 bad Data <abc>\n"},
         {3, {"pattern"}, 2, "quillon-cli: pattern takes exactly one TEXT\n" + kPatternUsage},
-        {4, {"pattern", "-m", "50", "1"}, 2, "quillon-cli: --modul takes a whole number from 1 to 49, not '50'\n" + kPatternUsage},
-        {5, {"pattern", "-k", "Code11", "1"}, 2, "quillon-cli: unknown kind 'Code11' (see quillon-cli kinds)\n" + kPatternUsage},
+        {4,
+         {"pattern", "-m", "50", "1"},
+         2,
+         "quillon-cli: --modul takes a whole number from 1 to 49, not '50'\n" + kPatternUsage},
+        {5,
+         {"pattern", "-k", "Code11", "1"},
+         2,
+         "quillon-cli: unknown kind 'Code11' (see quillon-cli kinds)\n" + kPatternUsage},
         {6, {"width", "-r", "nan", "1"}, 2, "quillon-cli: --ratio takes a number, not 'nan'\n" + kWidthUsage},
         {7, {"print", "1"}, 2, "quillon-cli: unknown command 'print'\n" + kUsage},
         {8, {}, 2, "quillon-cli: no command given\n" + kUsage},
-        {9, {"pattern", "--frobnicate", "1"}, 2, "quillon-cli: unknown option '--frobnicate'\n" + kPatternUsage},
-        {10, {"width", "--columns", "2", "1"}, 2, "quillon-cli: --columns is not an option of width\n" + kWidthUsage},
+        {9,
+         {"pattern", "--frobnicate", "1"},
+         2,
+         "quillon-cli: unknown option '--frobnicate'\n" + kPatternUsage},
+        {10,
+         {"width", "--columns", "2", "1"},
+         2,
+         "quillon-cli: --columns is not an option of width\n" + kWidthUsage},
         {11, {"pattern", "--checksum=1", "1"}, 2, "quillon-cli: --checksum takes no value\n" + kPatternUsage},
         {12, {"--version", "x"}, 2, "quillon-cli: --version takes nothing after it\n" + kUsage},
-        {13, {"label", "--codes", "c.txt", "-o", "d", "1"}, 2,
+        {13,
+         {"label", "--codes", "c.txt", "-o", "d", "1"},
+         2,
          "quillon-cli: label takes one TEXT, --codes FILE or --sequence FROM..TO[/STEP]\n" + kLabelUsage},
-        {14, {"label", "--sequence", "1..9"}, 2, "quillon-cli: label with --codes or --sequence needs -o DIR\n" + kLabelUsage},
-        {15, {"label", "--sequence", "1..9/0", "-o", "d"}, 2,
+        {14,
+         {"label", "--sequence", "1..9"},
+         2,
+         "quillon-cli: label with --codes or --sequence needs -o DIR\n" + kLabelUsage},
+        {15,
+         {"label", "--sequence", "1..9/0", "-o", "d"},
+         2,
          "quillon-cli: --sequence takes a STEP of 1 or more, not '1..9/0'\n" + kLabelUsage},
         // kMaxCodes is 1,000,000: 0..1000000 is one more.
-        {16, {"sheet", "--sequence", "1..1000000000000000000", "-o", "s.pdf"}, 2, // 19 digits
-         "quillon-cli: --sequence takes FROM..TO or FROM..TO/STEP in whole numbers of up to 18 digits, such as "
-         "000001..000500, not '1..1000000000000000000'\n" + kSheetUsage},
-        {17, {"label", "--sequence", "0..1000000", "-o", "d"}, 2,
-         "quillon-cli: --sequence 0..1000000 makes 1000001 codes, more than the 1000000 of one run\n" + kLabelUsage},
+        {16,
+         {"sheet", "--sequence", "1..1000000000000000000", "-o", "s.pdf"},
+         2, // 19 digits
+         "quillon-cli: --sequence takes FROM..TO or FROM..TO/STEP in whole numbers of up to 18 digits, such "
+         "as "
+         "000001..000500, not '1..1000000000000000000'\n" +
+             kSheetUsage},
+        {17,
+         {"label", "--sequence", "0..1000000", "-o", "d"},
+         2,
+         "quillon-cli: --sequence 0..1000000 makes 1000001 codes, more than the 1000000 of one run\n" +
+             kLabelUsage},
     });
 }
 
@@ -125,10 +196,11 @@ TEST(Cli, VersionAndHelpDescribeEveryOption)
         // sheet takes them all
         for (const std::string_view option : quillon::cli::OptionsOf(command.empty() ? "sheet" : command)) {
             // The synopsis, then a description from column 28 on the same line or the next.
-            const std::regex described("\n  (-., )?" + std::string(option) + "([^\n]* {2,}|[^\n]*\n {27})[a-z(]");
+            const std::regex described("\n  (-., )?" + std::string(option) +
+                                       "([^\n]* {2,}|[^\n]*\n {27})[a-z(]");
             EXPECT_TRUE(std::regex_search(run.out, described)) << command << " " << option;
         }
     }
 }
 
-}  // namespace
+} // namespace

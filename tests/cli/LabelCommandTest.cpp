@@ -69,15 +69,23 @@ TEST_F(LabelCommand, WritesThePreviewsPixels)
         LabelSettings settings;
     } rows[] = {
         {1, {"6212236011840"}, {.text = "6212236011840"}},
-        {2, {"-m", "2", "-r", "1.0", "--height", "40", "--bar-color", "0000FF", "--show", "both", "--upper",
-             "www.example.com", "--lower", "Description", "6212236011840"},
-         {.modul = 2, .ratio = 1.0, .height = 40, .show = bcoBoth,
+        {2,
+         {"-m", "2", "-r", "1.0", "--height", "40", "--bar-color", "0000FF", "--show", "both", "--upper",
+          "www.example.com", "--lower", "Description", "6212236011840"},
+         {.modul = 2,
+          .ratio = 1.0,
+          .height = 40,
+          .show = bcoBoth,
           .barColor = 0xFF0000, // blue: RRGGBB 0000FF with red in the low byte
           .captions = {.UpperOn = true, .Upper = "www.example.com", .LowerOn = true, .Lower = "Description"},
           .text = "6212236011840"}},
-        {3, {"-k", "Code128B", "--angle", "200", "--show", "none", "--lower", "Box 7", "--", "-AB-12"},
-         {.kind = bcCode128B, .show = bcoNone, .angle = 200,
-          .captions = {.UpperOn = false, .Upper = {}, .LowerOn = true, .Lower = "Box 7"}, .text = "-AB-12"}},
+        {3,
+         {"-k", "Code128B", "--angle", "200", "--show", "none", "--lower", "Box 7", "--", "-AB-12"},
+         {.kind = bcCode128B,
+          .show = bcoNone,
+          .angle = 200,
+          .captions = {.UpperOn = false, .Upper = {}, .LowerOn = true, .Lower = "Box 7"},
+          .text = "-AB-12"}},
     };
     for (Row& row : rows) {
         QFile::remove(QString::fromStdString(file));
@@ -86,7 +94,8 @@ TEST_F(LabelCommand, WritesThePreviewsPixels)
         EXPECT_EQ(run.out + run.err, "") << "row " << row.line;
         const QImage written(QString::fromStdString(file), "PNG");
         ASSERT_FALSE(written.isNull()) << "row " << row.line;
-        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), Expected(row.settings)) << "row " << row.line;
+        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), Expected(row.settings))
+            << "row " << row.line;
         if (row.line == 1) { // the window's designed code, read back by ZXing-cpp
             const auto decoded = testing::DecodeImage(OnWhitePaper(written, 20));
             ASSERT_TRUE(decoded.has_value());
@@ -100,12 +109,19 @@ TEST_F(LabelCommand, FailuresLeaveNoFileBehind)
     const std::string existing = Path("existing.png");
     Write("existing.png", "old");
     testing::ExpectFailures({
-        {1, {"label", "-o", "/nonexistent-dir/x.png", "1"}, 1,
+        {1,
+         {"label", "-o", "/nonexistent-dir/x.png", "1"},
+         1,
          "quillon-cli: cannot write '/nonexistent-dir/x.png': No such file or directory\n"},
         {2, {"label", "-o", existing, "12a"}, 1, "Barcode must be numeric\n"},
         {3, {"label", "6212236011840"}, 2, "quillon-cli: label needs -o FILE\n" + testing::kLabelUsage},
-        {4, {"label", "-o", "x.jpg", "1"}, 2, "quillon-cli: -o FILE must end in .png, not 'x.jpg'\n" + testing::kLabelUsage},
-        {5, {"label", "--height", "0", "-o", existing, "1"}, 2,
+        {4,
+         {"label", "-o", "x.jpg", "1"},
+         2,
+         "quillon-cli: -o FILE must end in .png, not 'x.jpg'\n" + testing::kLabelUsage},
+        {5,
+         {"label", "--height", "0", "-o", existing, "1"},
+         2,
          "quillon-cli: --height takes a whole number from 1 to 10000, not '0'\n" + testing::kLabelUsage},
     });
     EXPECT_EQ(Read("existing.png"), "old");

@@ -77,7 +77,8 @@ inline const std::string kSheetUsage =
     "usage: quillon-cli sheet [options] -o FILE.pdf TEXT\n"
     "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n";
 // A label of this as Code 128 B with it as the lower caption makes a PNG of over 512 bytes.
-inline const std::string kLongText = "Quillon 0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
+inline const std::string kLongText =
+    "Quillon 0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
 // A disk that takes only one POSIX block (512 bytes) of a file.
 inline const std::string kFileSizeLimit = "trap '' XFSZ; ulimit -f 1; ";
 
@@ -119,7 +120,10 @@ inline GreyImage Grey(const QImage& image)
 class CliFiles : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    std::string Path(const std::string& name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Path(const std::string& name) const
+    {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
     void Write(const std::string& name, const QByteArray& bytes) const
     {
         QFile file(QString::fromStdString(Path(name)));

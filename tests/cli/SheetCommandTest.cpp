@@ -4,8 +4,8 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QRectF>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <regex>
@@ -28,7 +28,8 @@ using SheetCommand = testing::CliFiles;
 
 bool HavePoppler()
 {
-    return !QStandardPaths::findExecutable("pdfinfo").isEmpty() && !QStandardPaths::findExecutable("pdftoppm").isEmpty();
+    return !QStandardPaths::findExecutable("pdfinfo").isEmpty() &&
+           !QStandardPaths::findExecutable("pdftoppm").isEmpty();
 }
 
 QString Poppler(const QString& program, const QStringList& args)
@@ -41,7 +42,8 @@ QString Poppler(const QString& program, const QStringList& args)
 
 int PageCount(const std::string& pdf)
 {
-    const auto pages = QRegularExpression("Pages: +([0-9]+)").match(Poppler("pdfinfo", {QString::fromStdString(pdf)}));
+    const auto pages =
+        QRegularExpression("Pages: +([0-9]+)").match(Poppler("pdfinfo", {QString::fromStdString(pdf)}));
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
@@ -90,13 +92,18 @@ TEST_F(SheetCommand, PagesAndCellsFollowThePageFlow)
         QRectF cellMm;
         bool ink;
     } rows[] = {
-        {1, {"--columns", "4", "--rows", "20"}, 1, 1, {11, 11, 44, 11.5}, true},        // first cell
-        {2, {"--columns", "4", "--rows", "20"}, 1, 1, {155, 267.5, 44, 11.5}, true},    // last cell
+        {1, {"--columns", "4", "--rows", "20"}, 1, 1, {11, 11, 44, 11.5}, true},     // first cell
+        {2, {"--columns", "4", "--rows", "20"}, 1, 1, {155, 267.5, 44, 11.5}, true}, // last cell
         {3, {"--columns", "2", "--rows", "16"}, 2, 1, {107, 250.4, 92, 15.1}, true}, // 15th of column 2
         {4, {"--columns", "2", "--rows", "16"}, 2, 1, {11, 267.5, 92, 15.1}, false}, // no 16th cell
         {5, {"--columns", "2", "--rows", "16"}, 2, 2, {11, 28.1, 92, 15.1}, true},   // the 32nd label
         {6, {"--columns", "2", "--rows", "16"}, 2, 2, {107, 11, 92, 15.1}, false},   // column 2 empty
-        {7, {"--columns", "2", "--rows", "16", "--margins", "50,10,50,10"}, 1, 1, {11, 228, 92, 9.8}, true},        // 16th of column 1
+        {7,
+         {"--columns", "2", "--rows", "16", "--margins", "50,10,50,10"},
+         1,
+         1,
+         {11, 228, 92, 9.8},
+         true}, // 16th of column 1
     };
     const std::string pdf = Path("sheet.pdf");
     for (const Row& row : rows) {
@@ -105,7 +112,8 @@ TEST_F(SheetCommand, PagesAndCellsFollowThePageFlow)
         EXPECT_EQ(run.out + run.err, "") << "row " << row.line;
         EXPECT_EQ(PageCount(pdf), row.pages) << "row " << row.line;
         const int darkest = DarkestIn(RenderPage(pdf, row.page), row.cellMm);
-        EXPECT_TRUE(row.ink ? darkest < 128 : darkest == 255) << "row " << row.line << ": darkest " << darkest;
+        EXPECT_TRUE(row.ink ? darkest < 128 : darkest == 255)
+            << "row " << row.line << ": darkest " << darkest;
     }
 }
 
@@ -117,10 +125,11 @@ TEST_F(SheetCommand, CodesFillTheCellsInPageFlowOrder)
         GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
     Write("codes.txt", "C01\nC02\nC03\nbad\x80\nC04\nC05\nC06\nC07\nC08\n");
     const std::string pdf = Path("coded.pdf");
-    const CliRun run =
-        RunCli({"sheet", "-k", "Code128B", "--columns", "2", "--rows", "3", "--codes", Path("codes.txt"), "-o", pdf});
+    const CliRun run = RunCli({"sheet", "-k", "Code128B", "--columns", "2", "--rows", "3", "--codes",
+                               Path("codes.txt"), "-o", pdf});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(testing::WithoutProgress(run.err), "quillon-cli: line 4: TBarcode:Code128 bad Data <bad\\x80>\n");
+    EXPECT_EQ(testing::WithoutProgress(run.err),
+              "quillon-cli: line 4: TBarcode:Code128 bad Data <bad\\x80>\n");
     ASSERT_EQ(PageCount(pdf), 2); // 6 cells a page for 8 codes
     // Cells of 2 x 3 at the initial margins: columns at x = 10 and 106 mm, rows 154 design pixels
     // (90.55 mm) apart from y = 10 mm; each crop takes the label at the cell's corner with white around it.
@@ -131,8 +140,8 @@ TEST_F(SheetCommand, CodesFillTheCellsInPageFlowOrder)
         QRectF mm;
         std::string text;
     } rows[] = {
-        {1, 1, cell(0, 0), "C01"}, {2, 1, cell(0, 2), "C03"}, {3, 1, cell(1, 0), "C04"},
-        {4, 1, cell(1, 2), "C06"}, {5, 2, cell(0, 0), "C07"}, {6, 2, cell(0, 1), "C08"},
+        {1, 1, cell(0, 0), "C01"},       {2, 1, cell(0, 2), "C03"},       {3, 1, cell(1, 0), "C04"},
+        {4, 1, cell(1, 2), "C06"},       {5, 2, cell(0, 0), "C07"},       {6, 2, cell(0, 1), "C08"},
         {7, 2, cell(0, 2), "(nothing)"}, {8, 2, cell(1, 0), "(nothing)"},
     };
     const QImage pages[] = {RenderPage(pdf, 1, kDpi), RenderPage(pdf, 2, kDpi)};
@@ -145,10 +154,15 @@ TEST_F(SheetCommand, FailuresLeaveNoFileBehind)
     const std::string existing = Path("existing.pdf");
     Write("existing.pdf", "old");
     testing::ExpectFailures({
-        {1, {"sheet", "-o", "/nonexistent-dir/x.pdf", kCode}, 1,
+        {1,
+         {"sheet", "-o", "/nonexistent-dir/x.pdf", kCode},
+         1,
          "quillon-cli: cannot write '/nonexistent-dir/x.pdf': No such file or directory\n"},
         {2, {"sheet", "-o", existing, "12a"}, 1, "Barcode must be numeric\n"},
-        {3, {"sheet", "-o", "x.png", kCode}, 2, "quillon-cli: -o FILE must end in .pdf, not 'x.png'\n" + testing::kSheetUsage},
+        {3,
+         {"sheet", "-o", "x.png", kCode},
+         2,
+         "quillon-cli: -o FILE must end in .pdf, not 'x.png'\n" + testing::kSheetUsage},
     });
     EXPECT_EQ(Read("existing.pdf"), "old");
     EXPECT_EQ(Files(), QStringList{"existing.pdf"}); // no scratch files
@@ -165,10 +179,15 @@ TEST_F(SheetCommand, CutShortWritesKeepTheOldFile)
         std::string errPattern;
     } rows[] = {
         // The PNG (about 700 bytes, by the zlib at hand) is written by the command itself.
-        {1, "old.png", {"label", "-k", "Code128B", "--lower", testing::kLongText, testing::kLongText},
+        {1,
+         "old.png",
+         {"label", "-k", "Code128B", "--lower", testing::kLongText, testing::kLongText},
          "only 512 of [0-9]+ bytes could be written"},
         // The PDF writer writes its own file, which is checked before it replaces the target.
-        {2, "old.pdf", {"sheet", "--columns", "4", "--rows", "20", kCode}, "The PDF file <.*> could not be written in full"},
+        {2,
+         "old.pdf",
+         {"sheet", "--columns", "4", "--rows", "20", kCode},
+         "The PDF file <.*> could not be written in full"},
     };
     for (Row& row : rows) {
         const std::string target = Path(row.file);

@@ -2,8 +2,8 @@
 // (The geometry it sets shows in the sheet command's pages and cells.)
 #include <gtest/gtest.h>
 
-#include "label/SheetRun.h"
 #include "barcode/Exception.h"
+#include "label/SheetRun.h"
 
 namespace quillon {
 namespace {

@@ -34,7 +34,8 @@ TEST(ProLabel, AngleIsNormalisedAndTurnsAutoSizeOffButOnlyPositiveOffsetsDo)
         CountingLabel label;
         label.SetAngle(set);
         EXPECT_EQ(std::tuple(label.Angle(), label.AutoSize(), label.Invalidations > 0),
-                  std::tuple(stored, stored == 0, stored != 0)) << "row " << no++;
+                  std::tuple(stored, stored == 0, stored != 0))
+            << "row " << no++;
     }
     TProLabel label;
     label.SetOffsetX(-2), label.SetOffsetY(-2);
@@ -42,7 +43,7 @@ TEST(ProLabel, AngleIsNormalisedAndTurnsAutoSizeOffButOnlyPositiveOffsetsDo)
     label.SetOffsetX(3);
     EXPECT_FALSE(label.AutoSize());
     label.resize(40, 30);
-    EXPECT_EQ(label.TextRect(), (PixelRect{3, -2, 43, 28}));  // the client rectangle moved by the offsets
+    EXPECT_EQ(label.TextRect(), (PixelRect{3, -2, 43, 28})); // the client rectangle moved by the offsets
 }
 
 // Each setter with the value an ssRaised label already has, and another one.
@@ -53,7 +54,7 @@ const std::tuple<Setter, std::int64_t, std::int64_t> ShadowSetterRows[] = {
     {[](TProLabel& l, auto v) { l.SetHighlightColor(TColor(v)); }, clBtnHighlight, 0xFF},
     {[](TProLabel& l, auto v) { l.SetShadowDirection(TDirection(v)); }, drNone, drLeft},
     {[](TProLabel& l, auto v) { l.SetShadowDepth(int(v)); }, 0, 3},
-    {[](TProLabel& l, auto v) { l.SetShadowSize(int(v)); }, 0, 2},  // worked edge case
+    {[](TProLabel& l, auto v) { l.SetShadowSize(int(v)); }, 0, 2}, // worked edge case
     {[](TProLabel& l, auto v) { l.SetShadowColor(TColor(v)); }, clBtnShadow, 0},
 };
 
@@ -67,7 +68,8 @@ TEST(ProLabel, OnlyAChangedShadowValueMakesTheStyleCustom)
         const auto unchanged = std::pair(label.ShadowStyle(), label.Invalidations);
         set(label, other);
         EXPECT_EQ(std::tuple(unchanged, label.ShadowStyle(), label.Invalidations),
-                  std::tuple(std::pair(ssRaised, 0), ssCustom, 1)) << "row " << no++;
+                  std::tuple(std::pair(ssRaised, 0), ssCustom, 1))
+            << "row " << no++;
     }
 }
 
@@ -94,7 +96,8 @@ TEST(ProLabel, PresetsSetTheirRowCustomSetsNothingAndLoadingKeepsThePreset)
         TProLabel label;
         label.SetFontColor(Scrambled);
         label.SetHighlightDirection(drLeft), label.SetHighlightDepth(7), label.SetHighlightColor(1);
-        label.SetShadowDirection(drUp), label.SetShadowDepth(9), label.SetShadowSize(3), label.SetShadowColor(2);
+        label.SetShadowDirection(drUp), label.SetShadowDepth(9), label.SetShadowSize(3),
+            label.SetShadowColor(2);
         label.SetShadowStyle(std::get<0>(row));
         EXPECT_EQ(std::tuple(label.ShadowStyle(), label.HighlightDirection(), label.HighlightDepth(),
                              label.ShadowDirection(), int{label.ShadowDepth()}, int{label.ShadowSize()},
@@ -113,7 +116,7 @@ TEST(ProLabel, PresetsSetTheirRowCustomSetsNothingAndLoadingKeepsThePreset)
     loaded.SetShadowStyle(ssRecessedColor);
     loaded.SetShadowDirection(drUpLeft), loaded.SetShadowDepth(1), loaded.SetShadowSize(1);
     EXPECT_EQ(loaded.ShadowStyle(), ssRecessedColor);
-    loaded.SetShadowStyle(ssRaisedShadow);  // worked edge case: the button-face colour stays
+    loaded.SetShadowStyle(ssRaisedShadow); // worked edge case: the button-face colour stays
     EXPECT_EQ(std::pair(loaded.ShadowDirection(), loaded.FontColor()), std::pair(drDownRight, clBtnFace));
 }
 
@@ -151,9 +154,9 @@ constexpr TurnRow TurnRows[] = {
     {6, 225, 100, 20, {500, 500}, taLeftJustify, vaTop, {84, 14, 168, 98}},
     {7, 270, 100, 20, {500, 500}, taLeftJustify, vaTop, {20, 0, 40, 100}},
     {8, 315, 100, 20, {500, 500}, taLeftJustify, vaTop, {14, 0, 98, 84}},
-    {9, 90, 100, 20, {33, 105}, taCenter, vaCenter, {6, 102, 26, 202}},  // (33 - 20) / 2, (105 - 100) / 2
+    {9, 90, 100, 20, {33, 105}, taCenter, vaCenter, {6, 102, 26, 202}}, // (33 - 20) / 2, (105 - 100) / 2
     {10, 90, 100, 20, {33, 105}, taRightJustify, vaBottom, {13, 105, 33, 205}},
-    {11, 90, 200, 40, {33, 105}, taCenter, vaCenter, {0, 105, 33, 210}},  // limited, then aligned
+    {11, 90, 200, 40, {33, 105}, taCenter, vaCenter, {0, 105, 33, 210}}, // limited, then aligned
     {12, 90, 200, 40, {33, 105}, taRightJustify, vaBottom, {0, 105, 33, 210}},
 };
 
@@ -169,11 +172,11 @@ TEST(ProLabel, TurnedCaptionFillsItsAlignedBoxFromTheReferencePoint)
 
 // Text height, alignment, top and bottom in a 50 x 40 label.
 constexpr std::tuple<int, TVerticalAlignment, std::int64_t, std::int64_t> LevelRows[] = {
-    {20, vaTop, 0, 40},       // 1 the client rectangle
-    {20, vaCenter, 10, 30},   // 2 (40 - 20) / 2
-    {20, vaBottom, 20, 40},   // 3
-    {55, vaCenter, -8, 47},   // 4 -15 / 2 rounded down: 8 over the top, 7 below
-    {55, vaBottom, -15, 40},  // 5
+    {20, vaTop, 0, 40},      // 1 the client rectangle
+    {20, vaCenter, 10, 30},  // 2 (40 - 20) / 2
+    {20, vaBottom, 20, 40},  // 3
+    {55, vaCenter, -8, 47},  // 4 -15 / 2 rounded down: 8 over the top, 7 below
+    {55, vaBottom, -15, 40}, // 5
 };
 
 TEST(ProLabel, LevelCaptionIsPlacedVertically)
@@ -190,14 +193,14 @@ TEST(ProLabel, PassesStackShadowsThenHighlightThenText)
     const auto text = [](TColor color) { return TextPass{.Color = color}; };
     TProLabel label;
     EXPECT_EQ(label.TextPasses(), (std::vector{text(clWindowText)}));
-    label.SetShadowStyle(ssRaisedThickShadow);  // worked example
+    label.SetShadowStyle(ssRaisedThickShadow); // worked example
     EXPECT_EQ(label.TextPasses(),
               (std::vector{shadow(1), shadow(2), shadow(3), shadow(4), highlight(-1), text(clWindowText)}));
-    label.SetShadowStyle(ssRecessedColor);  // worked example
+    label.SetShadowStyle(ssRecessedColor); // worked example
     EXPECT_EQ(label.TextPasses(), (std::vector{shadow(-1), highlight(1), text(clBtnFace)}));
-    label.SetShadowStyle(ssShadow);  // the highlight still runs, at depth 0
+    label.SetShadowStyle(ssShadow); // the highlight still runs, at depth 0
     EXPECT_EQ(label.TextPasses(), (std::vector{shadow(2), highlight(0), text(clBtnFace)}));
-    label.SetShadowSize(0);  // no shadow copy whatever the depth
+    label.SetShadowSize(0); // no shadow copy whatever the depth
     EXPECT_EQ(label.TextPasses(), (std::vector{highlight(0), text(clBtnFace)}));
     label.SetEnabled(false);
     EXPECT_EQ(label.TextPasses(), (std::vector{highlight(1), text(clBtnShadow)}));
@@ -208,7 +211,7 @@ TEST(ProLabel, MouseEnterAndLeaveReachTheirEvents)
     TProLabel label;
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&label, &enter);  // no event assigned: nothing happens
+    QApplication::sendEvent(&label, &enter); // no event assigned: nothing happens
     std::string seen;
     label.SetOnMouseEnter([&](TProLabel& sender) { seen += &sender == &label ? "enter " : "? "; });
     label.SetOnMouseLeave([&](TProLabel& sender) { seen += &sender == &label ? "leave" : "?"; });
@@ -228,7 +231,7 @@ TEST(ProLabel, EveryPresetRendersAndExtremesDoNotOverflow)
     magenta.fill(Qt::magenta);
     const auto render = [&] {
         QImage image = magenta;
-        QPainter canvas(&image);  // painted directly: render() would lay a window background first
+        QPainter canvas(&image); // painted directly: render() would lay a window background first
         label.Paint(canvas);
         canvas.end();
         return image;
@@ -244,5 +247,5 @@ TEST(ProLabel, EveryPresetRendersAndExtremesDoNotOverflow)
     render();
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -14,7 +14,10 @@
 namespace quillon {
 
 // Failures show the values as the file would hold them.
-void PrintTo(const TOptionsValues& values, std::ostream* out) { *out << FormatOptions(values); }
+void PrintTo(const TOptionsValues& values, std::ostream* out)
+{
+    *out << FormatOptions(values);
+}
 
 namespace {
 
@@ -30,7 +33,8 @@ const std::string kHuge(1 << 20, '9');
 TOptionsValues ReadValues(TOptionsReader& r)
 {
     TOptionsValues v;
-    for (auto* margin : {&v.TM, &v.RM, &v.BM, &v.LM, &v.CS}) *margin = r.ReadInteger();
+    for (auto* margin : {&v.TM, &v.RM, &v.BM, &v.LM, &v.CS})
+        *margin = r.ReadInteger();
     v.UEd = r.ReadLine();
     for (auto* value : {&v.CSpn, &v.RSpn, &v.BarKindSp, &v.ColorBox1, &v.ZomSpn, &v.RatioSpn, &v.LangRG})
         *value = r.ReadInteger();
@@ -42,7 +46,12 @@ TOptionsValues ReadValues(TOptionsReader& r)
 // Ops: I reads an integer, L a line; each result as text, or the message an integer read raised.
 TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
 {
-    struct Row { int No; std::string Bytes; std::string Ops; std::vector<std::string> Results; };
+    struct Row {
+        int No;
+        std::string Bytes;
+        std::string Ops;
+        std::vector<std::string> Results;
+    };
     // clang-format off
     const Row rows[] = {
         {1, "10\r\n20\r\n", "III", {"10", "20", "0"}},                // end of file reads 0, no error
@@ -71,7 +80,8 @@ TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
         std::vector<std::string> results;
         for (const char op : row.Ops) {
             std::string value;
-            const std::string error = MessageOf([&] { value = op == 'I' ? std::to_string(r.ReadInteger()) : r.ReadLine(); });
+            const std::string error =
+                MessageOf([&] { value = op == 'I' ? std::to_string(r.ReadInteger()) : r.ReadLine(); });
             results.push_back(error.empty() ? value : error);
         }
         EXPECT_EQ(results, row.Results) << "row " << row.No;
@@ -83,17 +93,36 @@ TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
 TEST(OptionsFormat, FirstRunFileRoundTripAndShortFile)
 {
     EXPECT_EQ(FormatOptions({.UEd = "www.example.com"}),
-              "10\r\n10\r\n10\r\n10\r\n2\r\nwww.example.com\r\n1\r\n1\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n");
-    TOptionsValues values{.TM = 0, .RM = 50, .BM = 7, .LM = 1, .CS = 12, .UEd = "  \xD9\x85 a\r\nb\rc\n ", .CSpn = 4,
-                          .RSpn = 20, .BarKindSp = -1, .ColorBox1 = INT32_MIN, .ZomSpn = 10, .RatioSpn = 0,
-                          .LangRG = 0, .StChk = true, .UChk = false};
+              "10\r\n10\r\n10\r\n10\r\n2\r\nwww.example.com\r\n1\r\n1\r\n9\r\n-"
+              "16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n");
+    TOptionsValues values{.TM = 0,
+                          .RM = 50,
+                          .BM = 7,
+                          .LM = 1,
+                          .CS = 12,
+                          .UEd = "  \xD9\x85 a\r\nb\rc\n ",
+                          .CSpn = 4,
+                          .RSpn = 20,
+                          .BarKindSp = -1,
+                          .ColorBox1 = INT32_MIN,
+                          .ZomSpn = 10,
+                          .RatioSpn = 0,
+                          .LangRG = 0,
+                          .StChk = true,
+                          .UChk = false};
     TOptionsReader reader(FormatOptions(values));
     values.UEd = "  \xD9\x85 abc ";
     EXPECT_EQ(ReadValues(reader), values);
     EXPECT_TRUE(reader.AtEnd());
     TOptionsReader shortFile("10\r\n10\r\n10\r\n10\r\n2\r\n"s);
-    EXPECT_EQ(ReadValues(shortFile), (TOptionsValues{.CSpn = 0, .RSpn = 0, .BarKindSp = 0, .ColorBox1 = 0,
-                                                  .ZomSpn = 0, .RatioSpn = 0, .LangRG = 0, .UChk = false}));
+    EXPECT_EQ(ReadValues(shortFile), (TOptionsValues{.CSpn = 0,
+                                                     .RSpn = 0,
+                                                     .BarKindSp = 0,
+                                                     .ColorBox1 = 0,
+                                                     .ZomSpn = 0,
+                                                     .RatioSpn = 0,
+                                                     .LangRG = 0,
+                                                     .UChk = false}));
 }
 
 // Each row gives a folder holding an old options file the modes named and reads or writes the target
@@ -101,7 +130,13 @@ TEST(OptionsFormat, FirstRunFileRoundTripAndShortFile)
 enum class Op : std::uint8_t { Read, Write };
 const QFile::Permissions kRw = QFile::ReadOwner | QFile::WriteOwner, kRx = QFile::ReadOwner | QFile::ExeOwner;
 const QFile::Permissions kRwx = kRw | QFile::ExeOwner;
-struct FailureRow { int No; Op Kind; const char* Target; QFile::Permissions Folder, File; std::string Reason; };
+struct FailureRow {
+    int No;
+    Op Kind;
+    const char* Target;
+    QFile::Permissions Folder, File;
+    std::string Reason;
+};
 
 void ExpectFailures(const std::vector<FailureRow>& rows)
 {
@@ -112,7 +147,9 @@ void ExpectFailures(const std::vector<FailureRow>& rows)
         WriteOptionsFile(old, "old");
         QFile::setPermissions(old, row.File);
         QFile::setPermissions(dir.path(), row.Folder);
-        const auto act = [&] { row.Kind == Op::Write ? WriteOptionsFile(path, "x") : void(ReadOptionsFile(path)); };
+        const auto act = [&] {
+            row.Kind == Op::Write ? WriteOptionsFile(path, "x") : void(ReadOptionsFile(path));
+        };
         EXPECT_EQ(MessageOf(act), row.Reason + ": " + path.toStdString()) << "row " << row.No;
         QFile::setPermissions(dir.path(), kRwx);
         QFile::setPermissions(old, kRw);
@@ -135,10 +172,11 @@ TEST(OptionsFileIo, PermissionFailuresAreReportedAndLoseNothing)
     QFile::setPermissions(probe.path(), kRx);
     const bool enforced = access(probe.path().toLocal8Bit().constData(), W_OK) != 0;
     QFile::setPermissions(probe.path(), kRwx);
-    if (!enforced) GTEST_SKIP() << "file permissions are not enforced for this user (root)";
-    ExpectFailures({{6, Op::Write, "options.txt", kRwx, QFile::ReadOwner, "File access denied"},  // read-only
-                    {7, Op::Write, "options.txt", kRx, kRw, "File access denied"},   // read-only folder
-                    {8, Op::Read, "options.txt", kRwx, {}, "File access denied"}});  // unreadable
+    if (!enforced)
+        GTEST_SKIP() << "file permissions are not enforced for this user (root)";
+    ExpectFailures({{6, Op::Write, "options.txt", kRwx, QFile::ReadOwner, "File access denied"}, // read-only
+                    {7, Op::Write, "options.txt", kRx, kRw, "File access denied"},  // read-only folder
+                    {8, Op::Read, "options.txt", kRwx, {}, "File access denied"}}); // unreadable
 }
 
 // The file size limit stands in for a full disk: writes beyond it fail with EFBIG, and the previous file
@@ -167,9 +205,9 @@ TEST(OptionsFileIo, EnsureDirectoryCreatesMissingFolders)
 {
     QTemporaryDir dir;
     WriteOptionsFile(dir.filePath("file"), "x");
-    EXPECT_TRUE(EnsureDirectory(dir.filePath("a/b")) && EnsureDirectory(dir.filePath("a/b")));  // twice
-    EXPECT_FALSE(EnsureDirectory(dir.filePath("file")));  // a file is in the way
+    EXPECT_TRUE(EnsureDirectory(dir.filePath("a/b")) && EnsureDirectory(dir.filePath("a/b"))); // twice
+    EXPECT_FALSE(EnsureDirectory(dir.filePath("file"))); // a file is in the way
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

@@ -34,10 +34,15 @@ protected:
     QImage Label = Noise(QImage::Format_RGB32, 7);
 
     void SetUp() override { Table.SetFileName(File); }
-    void TearDown() override { QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+    void TearDown() override
+    {
+        QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     std::string Message(const char* action, const char* reason)
     {
-        return QString("Cannot %1 the picture table %2: %3").arg(action, Table.FileName(), reason).toStdString();
+        return QString("Cannot %1 the picture table %2: %3")
+            .arg(action, Table.FileName(), reason)
+            .toStdString();
     }
     void ExpectRows(int count, const QImage& image)
     {
@@ -53,7 +58,8 @@ TEST_F(PictureTable, OpenCreatesTheFileAndRowsKeepTheirPicturesPixelExact)
 {
     Table.Open(), Table.Open(); // the second one has no effect
     EXPECT_TRUE(Table.Active() && Table.Eof() && QFile::exists(File));
-    const QImage pictures[] = {Noise(QImage::Format_ARGB32, 1), QImage(), Noise(QImage::Format_Grayscale8, 3)};
+    const QImage pictures[] = {Noise(QImage::Format_ARGB32, 1), QImage(),
+                               Noise(QImage::Format_Grayscale8, 3)};
     for (const QImage& picture : pictures)
         Table.Insert(), Table.SetGraphic(picture), Table.Post();
     EXPECT_EQ(Table.Graphic(), pictures[2]);     // the posted row is current
@@ -117,7 +123,8 @@ const std::pair<QStringList, const char*> HoldRows[] = {
     {{"BEGIN IMMEDIATE"}, "the file is in use by another program"},
     {{"BEGIN", "SELECT count(*) FROM pict"}, "the file is in use by another program"},
     {{"CREATE TRIGGER full BEFORE INSERT ON pict WHEN (SELECT count(*) FROM pict) >= 2 "
-      "BEGIN SELECT RAISE(ABORT, 'disk full'); END"}, "disk full"},
+      "BEGIN SELECT RAISE(ABORT, 'disk full'); END"},
+     "disk full"},
 };
 
 TEST_F(PictureTable, AFailedReplacementLeavesTheOldRowsWhole)
@@ -132,7 +139,8 @@ TEST_F(PictureTable, AFailedReplacementLeavesTheOldRowsWhole)
             db.setDatabaseName(File), db.open();
             for (const QString& statement : hold)
                 EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
-            EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 6); }), Message("replace the rows of", reason));
+            EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 6); }),
+                      Message("replace the rows of", reason));
         }
         QSqlDatabase::removeDatabase("other");
         ExpectRows(3, Label);
@@ -147,8 +155,9 @@ TEST_F(PictureTable, AReadOnlyFileOrFolderIsReported)
     if (access(File.toLocal8Bit().constData(), W_OK) == 0)
         GTEST_SKIP() << "permissions do not bind this user";
     Table.Open();
-    EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(QImage(), 9); }),
-              Message("replace the rows of", "the file cannot be written (attempt to write a readonly database)"));
+    EXPECT_EQ(
+        MessageOf([&] { Table.ReplaceAllRows(QImage(), 9); }),
+        Message("replace the rows of", "the file cannot be written (attempt to write a readonly database)"));
     ExpectRows(2, Label);
     Table.Close(), Table.SetFileName(Dir.filePath("new.db"));
     EXPECT_EQ(MessageOf([&] { Table.Open(); }),

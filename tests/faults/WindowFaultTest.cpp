@@ -13,9 +13,9 @@
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
+#include "app/Shapes.h"
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
-#include "app/Shapes.h"
 #include "tests/faults/ChildProcess.h"
 #include "tests/support/ExpectMessage.h"
 
@@ -72,7 +72,8 @@ public:
     // The message the application's error handler would show for the print command; "" when it printed.
     QString Print()
     {
-        return QString::fromStdString(testing::MessageOf<std::exception>([this] { Form->SpeedButton1Click(); }));
+        return QString::fromStdString(
+            testing::MessageOf<std::exception>([this] { Form->SpeedButton1Click(); }));
     }
 
     void ReleaseLock()
@@ -100,7 +101,9 @@ private:
         switch (fault) {
         case TFault::OptionsIsDirectory: QDir(Dir.path()).mkdir("options.txt"); break;
         case TFault::ForeignBytes: WriteBytes(TablePath(), NoiseBytes()); break;
-        case TFault::CutTable: WriteRows(kCutTableRows), QFile(TablePath()).resize(QFileInfo(TablePath()).size() / 2); break;
+        case TFault::CutTable:
+            WriteRows(kCutTableRows), QFile(TablePath()).resize(QFileInfo(TablePath()).size() / 2);
+            break;
         case TFault::LockedNewTable: HoldLock(); break;
         case TFault::LockedRows: WriteRows(kPreviousRows), HoldLock(); break;
         }
@@ -137,15 +140,23 @@ const QString kTable = "Cannot open the picture table %1/pict.db: ";
 const QString kInUse = "the file is in use by another program";
 const TWindowRow kRows[] = {
     // The table cannot be opened at start-up, and printing reports it again.
-    {1, TFault::ForeignBytes, {kTable + "the file is not a picture table (file is not a database)"},
+    {1,
+     TFault::ForeignBytes,
+     {kTable + "the file is not a picture table (file is not a database)"},
      kTable + "the file is not a picture table (file is not a database)"},
-    {2, TFault::CutTable, {kTable + "the file is damaged (database disk image is malformed)"},
+    {2,
+     TFault::CutTable,
+     {kTable + "the file is damaged (database disk image is malformed)"},
      kTable + "the file is damaged (database disk image is malformed)"},
     {3, TFault::LockedNewTable, {kTable + kInUse}, kTable + kInUse},
     // Reading a locked table is allowed, so start-up is quiet; only replacing the rows must wait.
     {4, TFault::LockedRows, {}, "Cannot replace the rows of the picture table %1/pict.db: " + kInUse},
     // Reading fails at start-up and so does the rewrite that ends it; the table is fine, closing asks.
-    {5, TFault::OptionsIsDirectory, {"File access denied: %1/options.txt", "File access denied: %1/options.txt"}, "", true},
+    {5,
+     TFault::OptionsIsDirectory,
+     {"File access denied: %1/options.txt", "File access denied: %1/options.txt"},
+     "",
+     true},
 };
 
 // Takes one faulty start through composing, printing and closing.

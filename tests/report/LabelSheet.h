@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "report/Report.h"
-#include "tests/support/ExpectMessage.h"  // MessageOf, for the tests that use these sheets
+#include "tests/support/ExpectMessage.h" // MessageOf, for the tests that use these sheets
 
 namespace quillon::testing {
 
@@ -61,4 +61,4 @@ inline std::vector<TPlacedCell> CellsOf(const TPreparedPage& page)
     return cells;
 }
 
-}  // namespace quillon::testing
+} // namespace quillon::testing

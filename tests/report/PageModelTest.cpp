@@ -81,5 +81,5 @@ TEST(PageModel, RefusesBadValuesWithAClearMessageAndKeepsTheRest)
     }
 }
 
-}  // namespace
-}  // namespace quillon
+} // namespace
+} // namespace quillon

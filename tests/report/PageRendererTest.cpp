@@ -93,11 +93,13 @@ TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFramesWithoutSm
 TEST(PageRenderer, EachFrameShowsItsOwnRowsPictureAndTextIsSetAtItsPointSizeAndWraps)
 {
     // Pictures of rows 0 and 1; row 2 has a null picture, row 3 none at all.
-    const std::vector<QImage> pictures{SolidPicture(10, 10, Qt::red), SolidPicture(10, 10, Qt::blue), QImage()};
+    const std::vector<QImage> pictures{SolidPicture(10, 10, Qt::red), SolidPicture(10, 10, Qt::blue),
+                                       QImage()};
     // 8 points are 2.82 mm: capitals and descenders of one line span about 25 tenths.
     const TFontSpec font{.Family = "DejaVu Sans", .PointSize = 8};
     std::vector<TPlacedElement> elements{
-        {.Frame = {.Left = 200, .Top = 300, .Width = 2000, .Height = 35}, .Content = TPlacedText{"Hg Hg", font}},
+        {.Frame = {.Left = 200, .Top = 300, .Width = 2000, .Height = 35},
+         .Content = TPlacedText{"Hg Hg", font}},
         {.Frame = {.Left = 200, .Top = 1000, .Width = 300, .Height = 35},
          .Content = TPlacedText{.Text = "Hg Hg Hg Hg Hg Hg Hg Hg", .Font = font, .WordWrap = true}}};
     for (int row = 0; row < 4; ++row)
@@ -145,7 +147,8 @@ TEST(PdfOutput, CellsLandWhereTheFlowPutsThem)
 
 TEST(PdfOutput, RefusesAReportWithoutPagesAndAnUnwritablePath)
 {
-    EXPECT_EQ(testing::MessageOf([] { WritePdf(TPreparedReport{}, {}, "unused.pdf"); }), "The report has no pages to write");
+    EXPECT_EQ(testing::MessageOf([] { WritePdf(TPreparedReport{}, {}, "unused.pdf"); }),
+              "The report has no pages to write");
     EXPECT_EQ(testing::MessageOf([] { WritePdf(OnePage({}), {}, "/nonexistent-directory/sheet.pdf"); }),
               "Cannot write the PDF file </nonexistent-directory/sheet.pdf>");
 }

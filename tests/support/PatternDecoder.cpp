@@ -40,4 +40,4 @@ std::optional<Decoded> DecodeBarcode(TBarcode& barcode, DecodeOptions options)
     return DecodeImage(RasterisePattern(barcode, pattern), options);
 }
 
-}  // namespace quillon::testing
+} // namespace quillon::testing

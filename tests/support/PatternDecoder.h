@@ -13,7 +13,7 @@ namespace quillon::testing {
 struct GreyImage {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> pixels;  // row-major, 0 black to 255 white
+    std::vector<std::uint8_t> pixels; // row-major, 0 black to 255 white
 };
 
 // One pixel column per pattern pixel (widths from the barcode's ModuleWidths), bars black, spaces
@@ -23,7 +23,7 @@ GreyImage RasterisePattern(const TBarcode& barcode, const std::string& pattern, 
 
 struct Decoded {
     std::string text;
-    std::string format;  // ZXing-cpp's name of the symbology, such as "EAN-13"
+    std::string format; // ZXing-cpp's name of the symbology, such as "EAN-13"
 };
 
 struct DecodeOptions {
@@ -35,4 +35,4 @@ std::optional<Decoded> DecodeImage(const GreyImage& image, DecodeOptions options
 // Builds the barcode's pattern, rasterises it and decodes it.
 std::optional<Decoded> DecodeBarcode(TBarcode& barcode, DecodeOptions options = {});
 
-}  // namespace quillon::testing
+} // namespace quillon::testing

@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     // gtest_discover_tests runs the binary at build time, outside CTest's environment.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QStandardPaths::setTestModeEnabled(true);  // never touch the user's own data directories
+    QStandardPaths::setTestModeEnabled(true); // never touch the user's own data directories
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
