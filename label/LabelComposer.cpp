@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "barcode/Canvas.h"
+#include "barcode/RecordingCanvas.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
@@ -67,16 +68,12 @@ std::string Message(std::string_view what, long long width, long long height)
            std::string(what);
 }
 
-// A white image of the label's size; sizes are checked wide so that no height can overflow.
-QImage BlankLabel(long long width, long long height)
+// A white image of the label's size.
+QImage BlankLabel(QSize size)
 {
-    if (width <= 0 || height <= 0)
-        throw Exception(Message("is empty", width, height));
-    if (width > kMaxLabelPixels / height)
-        throw Exception(Message("is too large", width, height));
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw Exception(Message("cannot be allocated", width, height));
+        throw Exception(Message("cannot be allocated", size.width(), size.height()));
     image.fill(Qt::white);
     return image;
 }
@@ -89,31 +86,57 @@ void DrawCaption(TCanvas& canvas, TPoint at, bool on, const QString& text)
     canvas.TextOut(at, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
+// The label's size in pixels: the barcode's width (which encodes, so the engine's errors leave
+// here) by its height and the band under it; checked wide so that no height can overflow.
+QSize LabelSize(TBarcode& barcode, const TLabelCaptions& captions)
+{
+    const long long width = barcode.Width();
+    const long long height = static_cast<long long>(barcode.Height()) +
+                             (captions.LowerOn ? kLowerCaptionBandPixels : kNoCaptionBandPixels);
+    if (width <= 0 || height <= 0)
+        throw Exception(Message("is empty", width, height));
+    if (width > kMaxLabelPixels / height)
+        throw Exception(Message("is too large", width, height));
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
+
+// Everything on the label but its white ground, on any canvas: the bars, the captions, the mark and
+// the stroke.
+void DrawLabel(TCanvas& canvas, TBarcode& barcode, const TLabelCaptions& captions, QSize size)
+{
+    const int w = size.width();
+    const int h = size.height();
+    barcode.Draw(canvas);
+    DrawCaption(canvas, kUpperCaptionAt, captions.UpperOn, captions.Upper);
+    DrawCaption(canvas, {.X = 0, .Y = barcode.Height() + kNoCaptionBandPixels}, captions.LowerOn,
+                captions.Lower);
+    canvas.TextOut({.X = w - kMarkFromRightPixels, .Y = 0}, kMakersMark);
+    // In the caption band with the lower caption on, across the bars' last row with it off.
+    canvas.SetPenMode(pmWhite);
+    canvas.MoveTo({.X = w, .Y = h - kStrokeAboveBottomPixels});
+    canvas.LineTo({.X = w - kStrokeLengthPixels, .Y = h - kStrokeAboveBottomPixels});
+}
+
 } // namespace
 
 QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions)
 {
-    const int width = barcode.Width(); // encodes: the engine's errors leave here
-    const long long height = barcode.Height();
-    const long long labelHeight =
-        height + (captions.LowerOn ? kLowerCaptionBandPixels : kNoCaptionBandPixels);
-    QImage image = BlankLabel(width, labelHeight);
-    const int w = image.width();
-    const int h = image.height();
+    const QSize size = LabelSize(barcode, captions);
+    QImage image = BlankLabel(size);
     {
         QPainter painter(&image);
         TPainterCanvas canvas(painter); // starts with a fresh bitmap's font, pen and brush
-        barcode.Draw(canvas);
-        DrawCaption(canvas, kUpperCaptionAt, captions.UpperOn, captions.Upper);
-        DrawCaption(canvas, {.X = 0, .Y = static_cast<int>(height) + kNoCaptionBandPixels}, captions.LowerOn,
-                    captions.Lower);
-        canvas.TextOut({.X = w - kMarkFromRightPixels, .Y = 0}, kMakersMark);
-        // In the caption band with the lower caption on, across the bars' last row with it off.
-        canvas.SetPenMode(pmWhite);
-        canvas.MoveTo({.X = w, .Y = h - kStrokeAboveBottomPixels});
-        canvas.LineTo({.X = w - kStrokeLengthPixels, .Y = h - kStrokeAboveBottomPixels});
+        DrawLabel(canvas, barcode, captions, size);
     }
     return image;
+}
+
+TLabelDrawing RecordLabel(TBarcode& barcode, const TLabelCaptions& captions)
+{
+    const QSize size = LabelSize(barcode, captions);
+    TRecordingCanvas canvas;
+    DrawLabel(canvas, barcode, captions, size);
+    return {.Size = size, .ModulePixels = barcode.ModuleWidths()[0], .Calls = canvas.Calls()};
 }
 
 void PlaceForAngle(TBarcode& barcode, double angleDegrees)

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <vector>
 
 #include "barcode/Barcode.h"
+#include "barcode/RecordingCanvas.h"
 
 namespace quillon {
 
@@ -23,10 +26,21 @@ inline constexpr int kNoCaptionBandPixels = 2;
 // The largest label image made: the 256 MB that Qt allows an image it reads, at four bytes a pixel.
 inline constexpr long long kMaxLabelPixels = 64LL * 1024 * 1024;
 
+// A label as drawing calls on a canvas of Size pixels, with a white ground.
+struct TLabelDrawing {
+    QSize Size{};
+    int ModulePixels = 1; // the narrow module, the unit a printer's dots are matched to
+    std::vector<TRecordedCall> Calls{};
+};
+
 // Composes the label as the preview shows it: a white Width x (Height + band) RGB32 image with the
 // barcode drawn at its Left/Top, the captions, the mark and the white stroke. Encodes the barcode's
 // Text (which may rewrite it); the engine's errors propagate, as does an image size that cannot be made.
 QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions);
+
+// The same label as drawing calls in label pixels, for painting it at a printer's own resolution
+// (see label/LabelPainter.h).
+TLabelDrawing RecordLabel(TBarcode& barcode, const TLabelCaptions& captions);
 
 // Sets Angle and moves the drawing origin so that the turned barcode starts inside the label, by the
 // angle rounded to whole degrees and brought into 0..359 (a negative angle turns clockwise, so -30

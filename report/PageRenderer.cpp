@@ -52,18 +52,42 @@ QRectF PictureTargetMm(const QRectF& frame, const QImage& picture, const TPlaced
     return {frame.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
 }
 
+// The picture's own drawer paints it in device pixels with the world transform cleared; the
+// bitmap is drawn in millimetres.
+bool DrawnByDrawer(QPainter& painter, const QRectF& frame, const QRectF& targetMm, const QImage& picture,
+                   const TPlacedImage& image, const TPaintTarget& target)
+{
+    if (!target.DrawPicture)
+        return false;
+    const QTransform toDevice = painter.worldTransform();
+    const TPictureCell cell{.Row = image.Row,
+                            .PicturePixels = QSizeF(picture.size()),
+                            .Target = toDevice.mapRect(targetMm),
+                            .Frame = toDevice.mapRect(frame),
+                            .Stretch = image.Stretch,
+                            .DeviceDpi = target.ResolutionDpi};
+    painter.setWorldTransform(QTransform());
+    painter.setClipRect(cell.Frame, Qt::IntersectClip);
+    const bool drawn = target.DrawPicture(painter, cell);
+    painter.setWorldTransform(toDevice);
+    return drawn;
+}
+
 void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& image,
-                 std::span<const QImage> pictures, int pixelsPerInch)
+                 std::span<const QImage> pictures, int pixelsPerInch, const TPaintTarget& target)
 {
     const QImage* picture = PictureOfRow(pictures, image.Row);
     if (picture == nullptr || frame.isEmpty())
         return;
     painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);
-    // A PDF would otherwise store the label as a JPEG, blurring the bars a scanner must read.
-    painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.setClipRect(frame, Qt::IntersectClip);
-    painter.drawImage(PictureTargetMm(frame, *picture, image, pixelsPerInch), *picture);
+    const QRectF targetMm = PictureTargetMm(frame, *picture, image, pixelsPerInch);
+    if (!DrawnByDrawer(painter, frame, targetMm, *picture, image, target)) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);
+        // A PDF would otherwise store the label as a JPEG, blurring the bars a scanner must read.
+        painter.setRenderHint(QPainter::LosslessImageRendering, true);
+        painter.setClipRect(frame, Qt::IntersectClip);
+        painter.drawImage(targetMm, *picture);
+    }
     painter.restore();
 }
 
@@ -123,7 +147,7 @@ void RenderPage(QPainter& painter, const TPreparedReport& report, std::size_t pa
         std::visit(
             [&](const auto& content) {
                 if constexpr (std::is_same_v<std::decay_t<decltype(content)>, TPlacedImage>)
-                    DrawPicture(painter, frame, content, pictures, report.PixelsPerInch);
+                    DrawPicture(painter, frame, content, pictures, report.PixelsPerInch, target);
                 else
                     DrawText(painter, frame, content);
             },

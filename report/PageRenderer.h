@@ -4,7 +4,10 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -15,10 +18,26 @@ class QPainter;
 
 namespace quillon {
 
+// A data row's picture as it is about to be painted, in device pixels with the painter's world
+// transform cleared: the rectangle its bitmap would cover and the element's frame, which clips it.
+struct TPictureCell {
+    std::int64_t Row = 0;
+    QSizeF PicturePixels{}; // the bitmap's size in its own pixels
+    QRectF Target{};
+    QRectF Frame{};
+    bool Stretch = false;
+    double DeviceDpi = 96.0;
+};
+
+// Draws a picture itself, at the device's own resolution, instead of scaling its bitmap; false
+// leaves it to the bitmap.
+using TPictureDrawer = std::function<bool(QPainter& painter, const TPictureCell& cell)>;
+
 // Where and how finely a page is painted, in device pixels of the painter.
 struct TPaintTarget {
     double ResolutionDpi = 96.0;
     QPointF PaperOriginPixels{}; // the paper's top-left corner in the painter's coordinates
+    TPictureDrawer DrawPicture{};
 };
 
 // The paper of a prepared report, with margins 0 so that its page values alone place everything.

@@ -1,0 +1,208 @@
+// Print-exact painting of recorded labels.
+#include "label/LabelPainter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <variant>
+
+#include "report/PainterCanvas.h"
+
+namespace quillon {
+namespace {
+
+// Label pixels are screen pixels: the bitmap prints at 96 per inch, and its fonts are sized for that.
+constexpr double kLabelPixelsPerInch = 96.0;
+constexpr double kPointsPerInch = 72.0;
+// A scale a hair under a whole number of dots still counts as that number when a stretched label
+// is fitted, so that rounding noise does not take a dot off every module.
+constexpr double kWholeDotSlack = 1e-6;
+
+// The printer's dot grid, counted from the page's corner, in device pixels.
+double OnGrid(double devicePixels, double gridStep)
+{
+    return std::round(devicePixels / gridStep) * gridStep;
+}
+
+QColor FillColor(TColor color, TPenMode mode)
+{
+    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color);
+}
+
+// The pixels a polygon covers, as the device-context rules paint it: every vertex pixel included.
+struct TPixelBox {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0; // one past the last column
+    int Bottom = 0;
+};
+
+TPixelBox BoxOf(const std::vector<TPoint>& points)
+{
+    TPixelBox box{.Left = points[0].X, .Top = points[0].Y, .Right = points[0].X, .Bottom = points[0].Y};
+    for (const TPoint& p : points) {
+        box.Left = std::min(box.Left, p.X);
+        box.Top = std::min(box.Top, p.Y);
+        box.Right = std::max(box.Right, p.X);
+        box.Bottom = std::max(box.Bottom, p.Y);
+    }
+    ++box.Right;
+    ++box.Bottom;
+    return box;
+}
+
+// Bars of an unturned or quarter-turned barcode are rectangles along the axes.
+bool IsAxisRectangle(const std::vector<TPoint>& points)
+{
+    if (points.size() != 4)
+        return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % 4];
+        if (a.X != b.X && a.Y != b.Y)
+            return false;
+    }
+    return true;
+}
+
+class TLabelReplay {
+public:
+    TLabelReplay(QPainter& painter, const TLabelPlacement& placement) : FPainter(painter), FPlace(placement)
+    {
+    }
+
+    void operator()(const TRecordedPolygon& polygon) const
+    {
+        if (polygon.Points.size() < 2)
+            return;
+        const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode);
+        if (color == Qt::white)
+            return; // the paper is white already
+        if (IsAxisRectangle(polygon.Points)) {
+            const TPixelBox box = BoxOf(polygon.Points);
+            FPainter.fillRect(SnappedRect(box.Left, box.Top, box.Right, box.Bottom), color);
+            return;
+        }
+        QPolygonF shape;
+        for (const TPoint& p : polygon.Points)
+            shape << Device(p.X, p.Y);
+        FPainter.setPen(Qt::NoPen);
+        FPainter.setBrush(color);
+        FPainter.drawPolygon(shape, Qt::OddEvenFill);
+    }
+
+    void operator()(const TRecordedText& text) const
+    {
+        const QString string = QString::fromStdString(text.Text);
+        QFont font(QString::fromStdString(text.Font.Name));
+        const double pixels =
+            std::max(text.Font.Size, 1) * kLabelPixelsPerInch / kPointsPerInch * FPlace.ScaleY;
+        font.setPointSizeF(pixels * kPointsPerInch / FPainter.device()->logicalDpiY());
+        font.setStretch(
+            std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000));
+        FPainter.setFont(font);
+        const QFontMetricsF metrics(font, FPainter.device());
+        const QPointF at = Device(text.TopLeft.X, text.TopLeft.Y);
+        if (text.Brush.Style == bsSolid)
+            FPainter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(string), metrics.height())),
+                              ToQColor(text.Brush.Color));
+        FPainter.setPen(ToQColor(text.Font.Color));
+        FPainter.drawText(at + QPointF(0, metrics.ascent()), string);
+    }
+
+    // A one-pixel line paints its start pixel and leaves out its end.
+    void operator()(const TRecordedLine& line) const
+    {
+        const QColor color = FillColor(line.Pen.Color, line.Pen.Mode);
+        const TPoint from = line.From;
+        const TPoint to = line.To;
+        if (from.Y == to.Y && from.X != to.X) {
+            const int first = from.X < to.X ? from.X : to.X + 1;
+            const int last = from.X < to.X ? to.X - 1 : from.X;
+            FPainter.fillRect(SnappedRect(first, from.Y, last + 1, from.Y + 1), color);
+        } else if (from.X == to.X && from.Y != to.Y) {
+            const int first = from.Y < to.Y ? from.Y : to.Y + 1;
+            const int last = from.Y < to.Y ? to.Y - 1 : from.Y;
+            FPainter.fillRect(SnappedRect(from.X, first, from.X + 1, last + 1), color);
+        } else if (from != to) {
+            FPainter.setPen(QPen(color, FPlace.ScaleY));
+            FPainter.drawLine(Device(from.X, from.Y), Device(to.X, to.Y));
+        }
+    }
+
+    void operator()(const TRecordedEllipse& ellipse) const
+    {
+        FPainter.setPen(Qt::NoPen);
+        FPainter.setBrush(FillColor(ellipse.Brush.Color, ellipse.Pen.Mode));
+        FPainter.drawEllipse(QRectF(Device(ellipse.TopLeft.X, ellipse.TopLeft.Y),
+                                    Device(ellipse.BottomRight.X, ellipse.BottomRight.Y)));
+    }
+
+private:
+    QPointF Device(double x, double y) const
+    {
+        return FPlace.Origin + QPointF(x * FPlace.ScaleX, y * FPlace.ScaleY);
+    }
+
+    // Edges on whole dots, so every bar prints exactly its number of dots.
+    QRectF SnappedRect(int left, int top, int right, int bottom) const
+    {
+        const QPointF a = Device(left, top);
+        const QPointF b = Device(right, bottom);
+        const double g = FPlace.GridStep;
+        return QRectF(QPointF(OnGrid(a.x(), g), OnGrid(a.y(), g)),
+                      QPointF(OnGrid(b.x(), g), OnGrid(b.y(), g)));
+    }
+
+    QPainter& FPainter;
+    const TLabelPlacement& FPlace;
+};
+
+} // namespace
+
+TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi)
+{
+    TLabelPlacement placement;
+    const double labelWidth = std::max(1, label.Size.width());
+    const double labelHeight = std::max(1, label.Size.height());
+    placement.GridStep = cell.DeviceDpi / gridDpi;
+    const int module = std::max(1, label.ModulePixels);
+    const double sheetScaleX = cell.Target.width() / labelWidth;
+    const double dots = sheetScaleX * module / placement.GridStep;
+    placement.DotsPerModule =
+        std::max(1, static_cast<int>(cell.Stretch ? std::floor(dots + kWholeDotSlack) : std::lround(dots)));
+    placement.ScaleX = placement.DotsPerModule * placement.GridStep / module;
+    placement.ScaleY = cell.Stretch ? cell.Target.height() / labelHeight : placement.ScaleX;
+    placement.Origin = QPointF(OnGrid(cell.Target.left(), placement.GridStep),
+                               OnGrid(cell.Target.top(), placement.GridStep));
+    return placement;
+}
+
+void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const TLabelReplay replay(painter, placement);
+    for (const TRecordedCall& call : label.Calls)
+        std::visit(replay, call);
+    painter.restore();
+}
+
+TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi)
+{
+    return [labels = std::move(labels), gridDpi](QPainter& painter, const TPictureCell& cell) {
+        if (cell.Row < 0 || static_cast<std::size_t>(cell.Row) >= labels.size())
+            return false;
+        const std::shared_ptr<const TLabelDrawing>& label = labels[static_cast<std::size_t>(cell.Row)];
+        if (!label)
+            return false;
+        PaintLabel(painter, *label, PlaceLabel(*label, cell, gridDpi));
+        return true;
+    };
+}
+
+} // namespace quillon

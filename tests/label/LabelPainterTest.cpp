@@ -1,0 +1,147 @@
+// Labels painted at a printer's resolution: bars on whole dots, every module the same number of dots,
+// and the result read back by a real decoder.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <vector>
+
+#include "label/LabelComposer.h"
+#include "label/LabelPainter.h"
+#include "tests/support/PatternDecoder.h"
+
+namespace quillon {
+namespace {
+
+constexpr char kEan13[] = "6212236011840";
+constexpr int kDotsPerMeterPerDpi = 10000; // dpi * 10000 / 254 dots per metre
+
+TBarcode Ean13(int modul)
+{
+    TBarcode barcode;
+    barcode.SetModul(modul);
+    barcode.SetRatio(2.0);
+    barcode.SetHeight(64);
+    barcode.SetShowText(bcoCode);
+    barcode.SetText(kEan13);
+    return barcode;
+}
+
+// A white page of the given resolution with the label painted in a cell whose corner is off the dot
+// grid, the way a sheet's margins in millimetres put it.
+QImage PaintedAt(const TLabelDrawing& label, double deviceDpi, double gridDpi, TLabelPlacement& placement,
+                 bool stretch = false)
+{
+    const double scale = deviceDpi / 96.0;
+    const QSizeF size = QSizeF(label.Size) * scale;
+    QImage page(static_cast<int>(size.width()) + 80, static_cast<int>(size.height()) + 80,
+                QImage::Format_RGB32);
+    page.setDotsPerMeterX(static_cast<int>(deviceDpi * kDotsPerMeterPerDpi / 254));
+    page.setDotsPerMeterY(page.dotsPerMeterX());
+    page.fill(Qt::white);
+    const TPictureCell cell{.Row = 0,
+                            .PicturePixels = QSizeF(label.Size),
+                            .Target = QRectF(QPointF(17.3, 11.6), stretch ? size * 1.37 : size),
+                            .Frame = QRectF(QPointF(17.3, 11.6), stretch ? size * 1.37 : size),
+                            .Stretch = stretch,
+                            .DeviceDpi = deviceDpi};
+    placement = PlaceLabel(label, cell, gridDpi);
+    QPainter painter(&page);
+    PaintLabel(painter, label, placement);
+    return page;
+}
+
+struct TRun {
+    int Start = 0;
+    int Length = 0;
+};
+
+// The dark runs along one pixel row.
+std::vector<TRun> BarsAlong(const QImage& page, int y)
+{
+    std::vector<TRun> bars;
+    for (int x = 0; x < page.width(); ++x) {
+        const bool dark = qGray(page.pixel(x, y)) < 128;
+        const bool extends = !bars.empty() && bars.back().Start + bars.back().Length == x;
+        if (dark && extends)
+            ++bars.back().Length;
+        else if (dark)
+            bars.push_back({x, 1});
+    }
+    return bars;
+}
+
+testing::GreyImage Grey(const QImage& page)
+{
+    const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+    testing::GreyImage image{.width = grey.width(), .height = grey.height(), .pixels = {}};
+    for (int y = 0; y < grey.height(); ++y)
+        image.pixels.insert(image.pixels.end(), grey.constScanLine(y), grey.constScanLine(y) + grey.width());
+    return image;
+}
+
+struct TDotsRow {
+    double Dpi;
+    int Zoom;
+    int DotsPerModule; // the nearest whole number to zoom * dpi / 96
+};
+
+// 0.2646 mm per zoom step: 2.11 dots at 203 dpi, 3.125 at 300, 6.25 at 600.
+constexpr TDotsRow kDots[] = {
+    {203, 1, 2}, {203, 2, 4}, {203, 3, 6}, {300, 1, 3}, {300, 2, 6}, {300, 3, 9}, {600, 1, 6}, {600, 3, 19},
+};
+
+TEST(LabelPainter, EveryModuleIsTheSameWholeNumberOfDotsAndTheLabelScans)
+{
+    for (const TDotsRow& row : kDots) {
+        SCOPED_TRACE(::testing::Message() << row.Dpi << " dpi, zoom " << row.Zoom);
+        TBarcode barcode = Ean13(row.Zoom);
+        const TLabelDrawing label =
+            RecordLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}});
+        TLabelPlacement placement;
+        const QImage page = PaintedAt(label, row.Dpi, row.Dpi, placement);
+        EXPECT_EQ(placement.DotsPerModule, row.DotsPerModule);
+        // Halfway down, below the mark and above the human-readable line, every bar is there: EAN-13 has
+        // 30 bars over 95 modules.
+        const std::vector<TRun> bars =
+            BarsAlong(page, static_cast<int>(placement.Origin.y() + 30 * placement.ScaleY));
+        ASSERT_EQ(bars.size(), 30u);
+        for (const TRun& bar : bars)
+            EXPECT_EQ(bar.Length % row.DotsPerModule, 0) << "bar at " << bar.Start;
+        EXPECT_EQ(bars.back().Start + bars.back().Length - bars.front().Start, 95 * row.DotsPerModule);
+        const auto decoded = testing::DecodeImage(Grey(page));
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(decoded->text, kEan13);
+    }
+}
+
+// A PDF is drawn finer than the printer it is made for: edges still fall on the printer's dots.
+TEST(LabelPainter, EdgesLieOnThePrintersDotsOnAFinerDevice)
+{
+    TBarcode barcode = Ean13(1);
+    const TLabelDrawing label =
+        RecordLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}});
+    TLabelPlacement placement;
+    const QImage page = PaintedAt(label, 1200, 300, placement);
+    EXPECT_EQ(placement.DotsPerModule, 3);
+    for (const TRun& bar : BarsAlong(page, static_cast<int>(placement.Origin.y() + 30 * placement.ScaleY))) {
+        EXPECT_EQ(bar.Start % 4, 0);
+        EXPECT_EQ(bar.Length % 12, 0);
+    }
+}
+
+// Stretched, the module takes the whole dots that fit, so the label never outgrows its frame.
+TEST(LabelPainter, AStretchedLabelStaysInsideItsFrame)
+{
+    TBarcode barcode = Ean13(1);
+    const TLabelDrawing label =
+        RecordLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}});
+    TLabelPlacement placement;
+    const QImage page = PaintedAt(label, 300, 300, placement, true);
+    EXPECT_EQ(placement.DotsPerModule, 4); // 3.125 * 1.37 = 4.28 dots
+    EXPECT_LE(placement.ScaleX * label.Size.width(), 1.37 * 300 / 96 * label.Size.width());
+}
+
+} // namespace
+} // namespace quillon
