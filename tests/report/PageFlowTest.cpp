@@ -1,6 +1,8 @@
 // The page flow: where each cell lands, when a column or page breaks, and where the footer goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LabelSheet.h"
 #include "report/PageFlow.h"
 
@@ -154,6 +156,52 @@ TEST(PageFlow, HeadersTitleAndChildTakeTheirPlaces)
         {Child, 2806},     {ColumnHeader, 218}, {Detail, 277},       {Child, 865},
     };
     EXPECT_EQ(placed, expected);
+}
+
+// At zoom 100, 96 design pixels are exactly 254 tenths; with 7.6 mm at the bottom the 2794 tenths
+// between the margins hold eleven such bands with nothing to spare.
+void ElevenBandsExactly(TReport& report)
+{
+    report.Page().SetZoomPercent(100);
+    report.Page().SetValueMm(TPageValue::TopMargin, 10);
+    report.Page().SetValueMm(TPageValue::BottomMargin, 7.6);
+    report.AddBand(TBandKind::Detail).SetHeight(96);
+}
+
+TEST(PageFlow, ABandThatFitsExactlyStaysInItsColumn)
+{
+    TReport report;
+    ElevenBandsExactly(report);
+    TPageFlow flow(report);
+    for (int row = 0; row < 10; ++row)
+        flow.PlaceBand(*report.Bands().front(), row);
+    EXPECT_EQ(flow.AvailableSpace(), 254);
+    flow.PlaceBand(*report.Bands().front(), 10);
+    EXPECT_EQ(std::pair(flow.PageCount(), flow.AvailableSpace()), std::pair(1, 0));
+    EXPECT_EQ(report.PrepareRun(12).Pages.size(), 2u) << "the twelfth is one too many";
+}
+
+// Page headers and footers by page: the first page's header and the last page's footer can be left out.
+TEST(PageFlow, FirstPageHeaderAndLastPageFooterCanBeLeftOut)
+{
+    for (const bool on : {true, false}) {
+        TReport report;
+        ElevenBandsExactly(report);
+        report.AddBand(TBandKind::PageHeader).SetHeight(10);
+        report.AddBand(TBandKind::PageFooter).SetHeight(10);
+        report.SetFirstPageHeader(on);
+        report.SetLastPageFooter(on);
+        const TPreparedReport prepared = report.PrepareRun(20);
+        ASSERT_EQ(prepared.Pages.size(), 2u) << on;
+        const auto count = [](const TPreparedPage& page, TBandKind kind) {
+            return std::count_if(page.Bands.begin(), page.Bands.end(),
+                                 [kind](const TPlacedBand& band) { return band.Kind == kind; });
+        };
+        EXPECT_EQ(count(prepared.Pages[0], TBandKind::PageHeader), on ? 1 : 0);
+        EXPECT_EQ(count(prepared.Pages[1], TBandKind::PageHeader), 1) << "later pages always have theirs";
+        EXPECT_EQ(count(prepared.Pages[0], TBandKind::PageFooter), 1);
+        EXPECT_EQ(count(prepared.Pages[1], TBandKind::PageFooter), on ? 1 : 0);
+    }
 }
 
 } // namespace
