@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLockFile>
 #include <QMessageBox>
+#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -18,6 +20,7 @@
 #include "app/DesignPanel.h"
 #include "app/Shapes.h"
 #include "barcode/KindNames.h"
+#include "data/OptionsFile.h"
 #include "label/PrintBarForm.h"
 
 namespace quillon {
@@ -32,6 +35,8 @@ constexpr QPoint kDesignedPosition(156, 110);
 constexpr int kDeckHeight = 100;
 constexpr int kLogoPanelHeight = 102;
 constexpr int kSidePanelWidth = 185;
+constexpr int kWorkingOpacity = 200; // of 255, once the About panel is confirmed
+constexpr int kFadeInMs = 250;
 
 // The product name and the maker's and distributor's credit line, in English and Arabic.
 const char* const kWindowCaption =
@@ -68,25 +73,35 @@ QCheckBox* DeckCheckBox(QWidget* parent, int left, int top, int width, bool chec
     return box;
 }
 
-TSpinEdit* DeckSpin(QWidget* parent, QRect place, int low, int high, int value, bool arrowsOnly)
+TSpinEdit* DeckSpin(QWidget* parent, QRect place, const limits::TRange& range, TSpinEntry entry)
 {
-    auto* spin = new TSpinEdit(parent);
+    auto* spin = new TSpinEdit(range, entry, parent);
     spin->setGeometry(place);
-    spin->setRange(low, high);
-    spin->setValue(value);
-    spin->SetArrowsOnly(arrowsOnly);
     return spin;
+}
+
+// Asks whether a second window on one data folder goes on read-only or quits.
+TSecondWindow AskSecondWindow(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, "Quillon", message, QMessageBox::NoButton, parent);
+    QPushButton* readOnly = box.addButton("Go on read-only", QMessageBox::AcceptRole);
+    box.addButton("Quit", QMessageBox::RejectRole);
+    box.setDefaultButton(readOnly);
+    box.exec();
+    return box.clickedButton() == readOnly ? TSecondWindow::ReadOnly : TSecondWindow::Quit;
 }
 
 } // namespace
 
 TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
-    : QWidget(parent), FPrintForm(printForm), FDataDirectory(std::move(dataDirectory))
+    : QWidget(parent), FPrintForm(printForm), FDataDirectory(std::move(dataDirectory)),
+      FOptionsPath(OptionsFilePath(FDataDirectory))
 {
     ReportError = [this](const QString& message) { QMessageBox::critical(this, "Quillon", message); };
     ConfirmCloseAnyway = [this](const QString& message) {
         return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
     };
+    ChooseSecondWindow = [this](const QString& message) { return AskSecondWindow(this, message); };
     Table1.SetFileName(QDir(FDataDirectory).filePath("pict.db"));
 
     // Designed settings of the barcode object; the rest are the constructor's.
@@ -106,7 +121,12 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     AboutPanel->move(240, 98);
     AboutPanel->raise();
     Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
+    Timer1->setInterval(limits::kBlinkMs.Initial);
+    auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
+    fade->setStartValue(0.0);
+    fade->setEndValue(kWorkingOpacity / 255.0);
+    fade->setDuration(kFadeInMs);
+    FFadeIn = fade;
     ConnectHandlers();
     LayOutAlignedPanels();
     BarEd->setFocus();
@@ -169,8 +189,8 @@ void TBarForm::BuildDeck()
     SpeedButton2->setAutoRaise(true);
     SpeedButton2->setToolTip(QString::fromUtf8("Exit \u062e\u0631\u0648\u062c"));
     TrackBar1 = Place(new QSlider(Qt::Horizontal, UPanel), 354, 75, 88, 21);
-    TrackBar1->setRange(1, 1000);
-    TrackBar1->setValue(100);
+    TrackBar1->setRange(limits::kBlinkMs.Min, limits::kBlinkMs.Max);
+    TrackBar1->setValue(limits::kBlinkMs.Initial);
     TrackBar1->setToolTip(
         QString::fromUtf8("Blink Speed\u0633\u0631\u0639\u0629 \u0627\u0644\u0648\u0645\u064a\u0636"));
 
@@ -196,17 +216,18 @@ void TBarForm::BuildDeck()
     for (std::string_view entry : KindListEntries)
         BarKindSp->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     BarKindSp->setCurrentIndex(9);
-    ZomSpn = DeckSpin(UPanel, {456, 25, 36, 22}, 1, 10, 2, false);
-    RatioSpn = DeckSpin(UPanel, {456, 60, 36, 22}, 0, 10, 1, false);
+    ZomSpn = DeckSpin(UPanel, {456, 25, 36, 22}, limits::kZoom, TSpinEntry::Typed);
+    RatioSpn = DeckSpin(UPanel, {456, 60, 36, 22}, limits::kRatio, TSpinEntry::Typed);
     ColorBox1 = Place(new TColorBox(UPanel), 354, 50, 89, 22);
     UChk = DeckCheckBox(UPanel, 164, 0, 82, true);
     UEd = Place(new QLineEdit(kDistributorWeb, UPanel), 136, 14, 120, 21);
+    UEd->setMaxLength(kMaxCaptionLength); // so that the options file always stays readable
     DChk = DeckCheckBox(UPanel, 164, 34, 82, true);
     DEd = Place(new QLineEdit("Description", UPanel), 136, 49, 120, 21);
-    CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, 1, 4, 1, true);
-    RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, 1, 20, 1, true);
+    CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, limits::kColumns, TSpinEntry::ArrowsOnly);
+    RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, limits::kRows, TSpinEntry::ArrowsOnly);
     StChk = DeckCheckBox(UPanel, 66, 16, 71, false);
-    BCodeAngSpn = DeckSpin(UPanel, {568, 22, 49, 22}, 0, 360, 30, false);
+    BCodeAngSpn = DeckSpin(UPanel, {568, 22, 49, 22}, limits::kAngle, TSpinEntry::Typed);
     BCodeAngSpn->hide();
 
     lb2 = DeckLabel(UPanel, 258, 77, 40);
@@ -222,7 +243,7 @@ void TBarForm::BuildDeck()
 
 void TBarForm::ConnectHandlers()
 {
-    connect(SpeedButton2, &QToolButton::clicked, this, &TBarForm::SpeedButton2Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &QWidget::close);
     connect(TrackBar1, &QSlider::valueChanged, this, &TBarForm::TrackBar1Change);
     connect(Timer1, &QTimer::timeout, this, &TBarForm::Timer1Timer);
     connect(FLangGroup, &QButtonGroup::idClicked, this, [this](int) { LangRGClick(); });
@@ -239,8 +260,8 @@ void TBarForm::ConnectHandlers()
     connect(ZomSpn, &QSpinBox::valueChanged, this, &TBarForm::ZomSpnChange);
     connect(RatioSpn, &QSpinBox::valueChanged, this, &TBarForm::RatioSpnChange);
     connect(ColorBox1, &TColorBox::selectedChanged, this, &TBarForm::ColorBox1Change);
-    connect(UEd, &QLineEdit::textChanged, this, &TBarForm::UEdChange);
-    connect(DEd, &QLineEdit::textChanged, this, &TBarForm::DEdChange);
+    connect(UEd, &QLineEdit::textChanged, this, &TBarForm::BarEdChange);
+    connect(DEd, &QLineEdit::textChanged, this, &TBarForm::BarEdChange);
     connect(UChk, &QCheckBox::toggled, this, &TBarForm::UChkClick);
     connect(DChk, &QCheckBox::toggled, this, &TBarForm::DChkClick);
     connect(CSpn, &QSpinBox::valueChanged, this, &TBarForm::CSpnChange);

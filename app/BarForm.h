@@ -8,7 +8,9 @@
 #include <QPrintPreviewDialog>
 #include <QTimer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/BlinkTimer.h"
@@ -23,10 +25,12 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QLockFile;
 class QPushButton;
 class QRadioButton;
 class QSlider;
 class QToolButton;
+class QVariantAnimation;
 
 namespace quillon {
 
@@ -38,6 +42,10 @@ class TPrintBarForm;
 class TShape;
 class TSpinEdit;
 class TUpperCaseEdit;
+struct TOptionsValues;
+
+// What a window does when another one already works on the same data folder.
+enum class TSecondWindow : std::uint8_t { ReadOnly, Quit };
 
 class TBarForm : public QWidget {
 public:
@@ -49,7 +57,6 @@ public:
     void FormShow();
     bool FormClose(); // false when the window must stay open
     void FormResize();
-    void SpeedButton2Click();
     void Timer1Timer();
     void TrackBar1Change();
 
@@ -59,8 +66,6 @@ public:
     void ZomSpnChange();
     void RatioSpnChange();
     void ColorBox1Change();
-    void UEdChange() { BarEdChange(); }
-    void DEdChange() { BarEdChange(); }
     void UChkClick();
     void DChkClick();
     void CSpnChange();
@@ -73,15 +78,24 @@ public:
     void BitBtn1Click();
     void BitBtn3Click();
     void SpeedButton1Click();
-    void SaveOptions();
+    void SaveOptions(); // writes nothing while WritesOptions() is false
     void LoadOptions();
-    QString OptionsPath() const;
     QPrintPreviewDialog* OpenPreviewWindow() const { return FPreview; }
 
-    // How a problem that must not stop the program is reported, and whether to close although the
-    // options could not be saved. Message boxes by default; tests put their own in.
+    // False when the options file is left as it is for the rest of the session: it could not be read
+    // (and not be kept as options.txt.bad), or it is not this user's to replace, or the window is
+    // read-only.
+    bool WritesOptions() const { return FWritesOptions; }
+    // True when another window works on the same data folder and the user chose to go on: this one
+    // writes neither the options file nor pict.db, and prints from a picture table in memory.
+    bool ReadOnly() const { return FReadOnly; }
+
+    // How a problem that must not stop the program is reported, whether to close although the options
+    // could not be saved, and what to do when another window holds the data folder. Message boxes by
+    // default; tests put their own in.
     std::function<void(const QString&)> ReportError;
     std::function<bool(const QString&)> ConfirmCloseAnyway;
+    std::function<TSecondWindow(const QString&)> ChooseSecondWindow;
 
     // Language and About panel.
     void LangRGClick();
@@ -98,6 +112,8 @@ public:
     const QImage& LabelImage() const { return FLabelImage; }
     const QImage& Logo() const { return FLogo; }
     const TBlinkCounter& BlinkCounter() const { return FBlink; }
+    // The fade to the working opacity that confirming the About panel starts.
+    QVariantAnimation* FadeIn() const { return FFadeIn; }
     // Why the preview is empty, or how its label scans.
     QString PreviewStatus() const;
     QColor PreviewStatusColor() const;
@@ -166,6 +182,13 @@ private:
     void DrawLogoBackground();
     void DrawLogo();
     void ShowPreviewStatus(const QString& message, const QColor& color);
+    void ShowPreviewError(const QString& message); // empties the preview and says why
+    bool TakeDataFolder();                         // false when the window is to quit
+    void PrintSheet();                             // the print command; raises what stops it
+    TOptionsValues OptionsFromControls() const;
+    void ApplyOptions(const TOptionsValues& values);
+    void LeaveOptionsFile(const QString& reason);
+    void KeepDamagedOptions(const QByteArray& bytes, const QString& reason);
     // Cuts every pixel painted in the key colour out of the window.
     void UpdateColorKey();
 
@@ -182,7 +205,12 @@ private:
     std::optional<int> FKeyedDotAngle; // the angle of the dots the window's shape last took in
     std::optional<TScanResult> FLastScan;
     QString FDataDirectory;
+    QString FOptionsPath;
     QPointer<QPrintPreviewDialog> FPreview;
+    QVariantAnimation* FFadeIn = nullptr;
+    std::unique_ptr<QLockFile> FDataFolderLock; // held from start-up until the window has closed
+    bool FReadOnly = false;
+    bool FWritesOptions = true;
 };
 
 } // namespace quillon

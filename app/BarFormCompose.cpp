@@ -28,8 +28,6 @@ void TBarForm::BarEdChange()
 {
     // Any engine error empties the preview until the input can be encoded again; it is never a
     // message box, only a line under the preview.
-    FLabelImage = QImage();
-    BarImage->clear();
     try {
         FBCode.SetText(Utf8(BarEd->text()));
         const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
@@ -46,9 +44,16 @@ void TBarForm::BarEdChange()
         ShowPreviewStatus(ScanStatusText(scan, FBCode.GetTypeName()), ScanStatusColor(scan.Outcome));
         FLastScan = scan;
     } catch (const std::exception& e) {
-        FLastScan.reset();
-        ShowPreviewStatus(QString::fromUtf8(e.what()), kErrorColor);
+        ShowPreviewError(QString::fromUtf8(e.what()));
     }
+}
+
+void TBarForm::ShowPreviewError(const QString& message)
+{
+    FLabelImage = QImage();
+    BarImage->clear();
+    FLastScan.reset();
+    ShowPreviewStatus(message, kErrorColor);
 }
 
 void TBarForm::ShowPreviewStatus(const QString& message, const QColor& color)
@@ -130,7 +135,11 @@ void TBarForm::StChkClick()
 
 void TBarForm::CSpnChange()
 {
-    FPrintForm.ApplyColumns(CSpn->value());
+    try {
+        FPrintForm.ApplyColumns(CSpn->value());
+    } catch (const std::exception& e) { // the report refuses what its page cannot lay out
+        ReportError(QString::fromUtf8(e.what()));
+    }
 }
 
 void TBarForm::RSpnChange()
@@ -139,14 +148,24 @@ void TBarForm::RSpnChange()
                                  TDesignPanel::ShownValue(DesBarPanel->BM), RSpn->value());
     FBCode.SetHeight(h);
     BarEdChange();
-    FPrintForm.ApplyRowHeight(h);
+    try {
+        FPrintForm.ApplyRowHeight(h);
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()));
+    }
 }
 
 void TBarForm::BCodeAngSpnChange()
 {
     DrawLogoBackground();
-    // No guard of its own: placing the origin measures the barcode, which may raise.
-    PlaceForAngle(FBCode, static_cast<double>(BCodeAngSpn->value()));
+    // Placing the origin measures the barcode, which raises for a text it cannot encode: the preview
+    // then says so, as for any other input it cannot compose.
+    try {
+        PlaceForAngle(FBCode, static_cast<double>(BCodeAngSpn->value()));
+    } catch (const std::exception& e) {
+        ShowPreviewError(QString::fromUtf8(e.what()));
+        return;
+    }
     BarEdChange();
 }
 

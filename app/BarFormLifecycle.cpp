@@ -2,12 +2,15 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QLockFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
+#include <QVariantAnimation>
 
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
@@ -29,7 +32,7 @@ constexpr TColor kYellow = 0x00FFFF; // RGB(255, 255, 0)
 constexpr TColor kMaroonColor = 0x000080;
 constexpr TColor kBlack = 0;
 constexpr int kAboutBlinkIntervalMs = 1000;
-constexpr int kWorkingOpacity = 200;
+constexpr char kLockFileName[] = "quillon.lock";
 
 // Fills the area of one colour connected to `start` with another, as a paint program's bucket does.
 void FloodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill)
@@ -76,7 +79,11 @@ void TBarForm::FormShow()
     DrawLogo();
     // A missing data directory or an unusable picture table is reported; start-up goes on.
     if (!EnsureDirectory(FDataDirectory))
-        ReportError("Cannot create the data directory " + FDataDirectory);
+        ReportError("Cannot create the data directory " + PathForMessage(FDataDirectory));
+    if (!TakeDataFolder()) {
+        QTimer::singleShot(0, this, &QWidget::close); // once the show has finished
+        return;
+    }
     try {
         Table1.Open();
     } catch (const std::exception& e) {
@@ -88,6 +95,36 @@ void TBarForm::FormShow()
     FormResize();
     LoadOptions();
     AboutBtnClick();
+}
+
+// One window at a time writes a data folder: a second one is told at once and goes on read-only or
+// quits, so that neither silently overwrites what the other saved.
+bool TBarForm::TakeDataFolder()
+{
+    FDataFolderLock = std::make_unique<QLockFile>(QDir(FDataDirectory).filePath(kLockFileName));
+    // Held for the whole session, so only a holder that has ended makes it stale, never its age.
+    FDataFolderLock->setStaleLockTime(0);
+    if (FDataFolderLock->tryLock(0))
+        return true;
+    if (FDataFolderLock->error() != QLockFile::LockFailedError)
+        return true; // a folder that cannot hold the lock cannot be written either, and says so then
+    qint64 holder = 0;
+    QString host, program;
+    if (!FDataFolderLock->getLockInfo(&holder, &host, &program)) {
+        // A lock file that names no holder was left half written by a program that ended.
+        FDataFolderLock->removeStaleLockFile();
+        if (FDataFolderLock->tryLock(0))
+            return true;
+    }
+    FReadOnly = true;
+    FWritesOptions = false;
+    const QString message =
+        "Quillon is already running with this data folder: " + PathForMessage(FDataDirectory) +
+        "\n\nThis window can go on read-only, saving nothing in that folder, or quit.";
+    if (ChooseSecondWindow(message) == TSecondWindow::Quit)
+        return false;
+    Table1.SetFileName(QString::fromLatin1(kPictureTableInMemory)); // prints without touching pict.db
+    return true;
 }
 
 void TBarForm::DrawLogoBackground()
@@ -136,6 +173,8 @@ bool TBarForm::FormClose()
             return false;
     }
     Table1.Close();
+    if (FDataFolderLock != nullptr)
+        FDataFolderLock->unlock(); // only removes a lock this window holds
     return true;
 }
 
@@ -150,11 +189,6 @@ void TBarForm::FormResize()
 {
     if (AboutPanel != nullptr)
         AboutPanel->move((width() - AboutPanel->width()) / 2, AboutPanel->y());
-}
-
-void TBarForm::SpeedButton2Click()
-{
-    close();
 }
 
 void TBarForm::TrackBar1Change()
@@ -263,11 +297,9 @@ void TBarForm::AboutOkClick()
     UPanel->show();
     QrPanel->show();
     TrackBar1Change();
-    // A quick fade in, as the desktop shows it; without a compositor opacity has no effect.
-    setWindowOpacity(0.0);
-    for (int alpha = 0; alpha <= kWorkingOpacity; alpha += 10)
-        setWindowOpacity(alpha / 255.0);
-    setWindowOpacity(kWorkingOpacity / 255.0);
+    // A short fade in that the event loop runs; without a compositor opacity has no effect.
+    FFadeIn->stop();
+    FFadeIn->start();
     BarKindSpChange();
     UpdateColorKey();
 }

@@ -1,7 +1,6 @@
 // TBarForm: the sheet design panel, the print command and the options file.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
 #include "data/OptionsFile.h"
+#include "data/SafeFile.h"
 #include "label/PrintBarForm.h"
 #include "report/PrintPreview.h"
 
@@ -36,11 +36,6 @@ std::string LocalBytes(const QString& text)
 
 } // namespace
 
-QString TBarForm::OptionsPath() const
-{
-    return OptionsFilePath(FDataDirectory);
-}
-
 void TBarForm::DesBtnClick()
 {
     const TPageModel& page = FPrintForm.qr().Page();
@@ -56,14 +51,14 @@ void TBarForm::DesBtnClick()
 
 void TBarForm::BitBtn1Click()
 {
-    TPageModel& page = FPrintForm.qr().Page();
-    page.SetValueMm(TPageValue::LeftMargin, TDesignPanel::ShownValue(DesBarPanel->LM));
-    page.SetValueMm(TPageValue::RightMargin, TDesignPanel::ShownValue(DesBarPanel->RM));
-    page.SetValueMm(TPageValue::TopMargin, TDesignPanel::ShownValue(DesBarPanel->TM));
-    page.SetValueMm(TPageValue::BottomMargin, TDesignPanel::ShownValue(DesBarPanel->BM));
-    page.SetValueMm(TPageValue::ColumnSpace, TDesignPanel::ShownValue(DesBarPanel->CS));
     // The design is applied even when the file cannot be written; the user is told why.
     try {
+        TPageModel& page = FPrintForm.qr().Page();
+        page.SetValueMm(TPageValue::LeftMargin, TDesignPanel::ShownValue(DesBarPanel->LM));
+        page.SetValueMm(TPageValue::RightMargin, TDesignPanel::ShownValue(DesBarPanel->RM));
+        page.SetValueMm(TPageValue::TopMargin, TDesignPanel::ShownValue(DesBarPanel->TM));
+        page.SetValueMm(TPageValue::BottomMargin, TDesignPanel::ShownValue(DesBarPanel->BM));
+        page.SetValueMm(TPageValue::ColumnSpace, TDesignPanel::ShownValue(DesBarPanel->CS));
         SaveOptions();
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
@@ -80,9 +75,9 @@ void TBarForm::BitBtn3Click()
     UpdateColorKey();
 }
 
-void TBarForm::SaveOptions()
+TOptionsValues TBarForm::OptionsFromControls() const
 {
-    const TOptionsValues values{
+    return {
         .TM = TDesignPanel::ShownValue(DesBarPanel->TM),
         .RM = TDesignPanel::ShownValue(DesBarPanel->RM),
         .BM = TDesignPanel::ShownValue(DesBarPanel->BM),
@@ -99,45 +94,105 @@ void TBarForm::SaveOptions()
         .StChk = StChk->isChecked(),
         .UChk = UChk->isChecked(),
     };
-    const std::string bytes = FormatOptions(values);
-    WriteOptionsFile(OptionsPath(), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+// Each value reaches its control in file order, running the handler of each one that changes.
+void TBarForm::ApplyOptions(const TOptionsValues& values)
+{
+    DesBarPanel->TM->setValue(values.TM);
+    DesBarPanel->RM->setValue(values.RM);
+    DesBarPanel->BM->setValue(values.BM);
+    DesBarPanel->LM->setValue(values.LM);
+    DesBarPanel->CS->setValue(values.CS);
+    UEd->setText(LocalText(values.UEd));
+    CSpn->setValue(values.CSpn);
+    RSpn->setValue(values.RSpn);
+    const bool listed = values.BarKindSp >= 0 && values.BarKindSp < BarKindSp->count();
+    BarKindSp->setCurrentIndex(listed ? values.BarKindSp : -1);
+    ColorBox1->SetControlColor(static_cast<TColor>(values.ColorBox1));
+    ZomSpn->setValue(values.ZomSpn);
+    RatioSpn->setValue(values.RatioSpn);
+    SetLangIndex(std::clamp(values.LangRG, -1, 1));
+    StChk->setChecked(values.StChk);
+    UChk->setChecked(values.UChk);
+}
+
+void TBarForm::SaveOptions()
+{
+    if (!FWritesOptions)
+        return;
+    const std::string bytes = FormatOptions(OptionsFromControls());
+    WriteOptionsFile(FOptionsPath, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 void TBarForm::LoadOptions()
 {
-    if (!QFileInfo::exists(OptionsPath())) {
-        DesBtnClick(); // the report's own margins go into the design panel and then into a new file
-    } else {
-        // Each value reaches its control at once, so a bad number keeps the values read before it;
-        // the rest keep their current values and start-up goes on.
-        try {
-            TOptionsReader reader(ReadOptionsFile(OptionsPath()));
-            for (TSpinEdit* margin :
-                 {DesBarPanel->TM, DesBarPanel->RM, DesBarPanel->BM, DesBarPanel->LM, DesBarPanel->CS})
-                margin->setValue(reader.ReadInteger());
-            UEd->setText(LocalText(reader.ReadLine()));
-            CSpn->setValue(reader.ReadInteger());
-            RSpn->setValue(reader.ReadInteger());
-            const int kind = reader.ReadInteger();
-            BarKindSp->setCurrentIndex(kind >= 0 && kind < BarKindSp->count() ? kind : -1);
-            ColorBox1->SetControlColor(static_cast<TColor>(reader.ReadInteger()));
-            ZomSpn->setValue(reader.ReadInteger());
-            RatioSpn->setValue(reader.ReadInteger());
-            SetLangIndex(std::clamp(reader.ReadInteger(), -1, 1));
-            StChk->setChecked(reader.ReadInteger() == 1);
-            UChk->setChecked(reader.ReadInteger() == 1);
-        } catch (const std::exception& e) {
-            // File errors name the file already; a bad number is told which file it is in.
-            QString message = QString::fromUtf8(e.what());
-            if (!message.contains(OptionsPath()))
-                message += ": " + OptionsPath();
-            ReportError(message);
-        }
+    // What the file cannot give takes the designed values: the deck's as it stands at start-up and the
+    // report's margins and spacing, never the margin fields' 0.
+    TOptionsValues values = OptionsFromControls();
+    const TPageModel& page = FPrintForm.qr().Page();
+    values.TM = RoundedMm(page, TPageValue::TopMargin);
+    values.RM = RoundedMm(page, TPageValue::RightMargin);
+    values.BM = RoundedMm(page, TPageValue::BottomMargin);
+    values.LM = RoundedMm(page, TPageValue::LeftMargin);
+    values.CS = RoundedMm(page, TPageValue::ColumnSpace);
+    QByteArray bytes;
+    try {
+        bytes = ReadOptionsFile(FOptionsPath);
+    } catch (const std::exception& e) {
+        const auto* fileError = dynamic_cast<const EFileError*>(&e);
+        if (fileError == nullptr || fileError->Fault() != TFileFault::NotFound)
+            LeaveOptionsFile(QString::fromUtf8(e.what()));
+        ApplyOptions(values); // a first run writes these as the new file
+        BitBtn1Click();
+        return;
     }
+    try {
+        TOptionsReader reader(bytes);
+        ReadOptions(reader, values); // a bad number keeps the values read before it
+    } catch (const std::exception& e) {
+        KeepDamagedOptions(bytes, QString::fromUtf8(e.what()) + ": " + PathForMessage(FOptionsPath));
+    }
+    ApplyOptions(values);
     BitBtn1Click();
 }
 
+// The file is not touched again in this session, so nothing the user could still want is lost.
+void TBarForm::LeaveOptionsFile(const QString& reason)
+{
+    FWritesOptions = false;
+    ReportError(reason + "\n\nThe options file is left as it is, and the settings of this session are not "
+                         "saved in it.");
+}
+
+// A file with a bad number is kept as it was under another name before the normal form replaces it.
+void TBarForm::KeepDamagedOptions(const QByteArray& bytes, const QString& reason)
+{
+    if (FReadOnly) {
+        LeaveOptionsFile(reason);
+        return;
+    }
+    try {
+        KeepDamagedOptionsFile(FOptionsPath, bytes);
+    } catch (const std::exception& e) {
+        LeaveOptionsFile(reason + "\nIt could not be kept: " + QString::fromUtf8(e.what()));
+        return;
+    }
+    ReportError(reason + "\n\nThe file is kept as " + PathForMessage(DamagedOptionsPath(FOptionsPath)) +
+                "; what could not be read takes the designed values, and the options file is written anew.");
+}
+
 void TBarForm::SpeedButton1Click()
+{
+    // The command ends here on any failure and says why; nothing unwinds into Qt's signal emission.
+    try {
+        PrintSheet();
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()));
+    }
+}
+
+void TBarForm::PrintSheet()
 {
     if (FPreview != nullptr) { // one preview at a time: bring the open one forward
         FPreview->raise();
@@ -148,11 +203,9 @@ void TBarForm::SpeedButton1Click()
     if (FLabelImage.isNull())
         throw Exception("Nothing to print: " + PreviewStatus().toStdString());
     Table1.Open();
-    Table1.ReplaceAllRows(FLabelImage, CSpn->value() * RSpn->value());
-    Table1.Close();
-    Table1.Open();
+    Table1.ReplaceAllRows(FLabelImage, CSpn->value() * RSpn->value()); // ends on the first new row
     std::vector<QImage> pictures;
-    for (Table1.First(); !Table1.Eof(); Table1.Next())
+    for (; !Table1.Eof(); Table1.Next())
         pictures.push_back(Table1.Graphic());
     TPreparedReport prepared = FPrintForm.qr().PrepareRun(static_cast<std::int64_t>(pictures.size()));
     FPreview = OpenPreview(std::move(prepared), std::move(pictures), this);

@@ -143,13 +143,11 @@ TUpperCaseEdit::TUpperCaseEdit(QWidget* parent) : QLineEdit(parent)
 
 // --- TSpinEdit -------------------------------------------------------------------------------
 
-TSpinEdit::TSpinEdit(QWidget* parent) : TSpinEdit(TSpinSettings{}, parent) {}
-
-TSpinEdit::TSpinEdit(const TSpinSettings& settings, QWidget* parent) : QSpinBox(parent)
+TSpinEdit::TSpinEdit(const limits::TRange& range, TSpinEntry entry, QWidget* parent) : QSpinBox(parent)
 {
-    setRange(settings.MinValue, settings.MaxValue);
-    setValue(settings.Value);
-    SetArrowsOnly(settings.ArrowsOnly);
+    setRange(range.Min, range.Max);
+    setValue(range.Initial);
+    SetArrowsOnly(entry == TSpinEntry::ArrowsOnly);
 }
 
 bool TSpinEdit::ArrowsOnly() const

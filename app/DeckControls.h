@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <utility>
 
 #include "barcode/Canvas.h"
+#include "label/SheetLimits.h"
 
 class QColor;
 
@@ -26,24 +28,8 @@ public:
 // Every letter of text as its capital, one for one, so the length and any cursor position stay.
 QString Capitalised(QString text);
 
-// Range, starting value and entry mode of a spin edit.
-struct TSpinSettings {
-    int MinValue = 0;
-    int MaxValue = 100;
-    int Value = 0;
-    bool ArrowsOnly = false; // the text cannot be typed; the value only steps up or down
-};
-
-// The spin edits as the window is designed.
-namespace designed {
-inline constexpr TSpinSettings ZomSpn{.MinValue = 1, .MaxValue = 10, .Value = 2};
-inline constexpr TSpinSettings RatioSpn{.MinValue = 0, .MaxValue = 10, .Value = 1};
-inline constexpr TSpinSettings CSpn{.MinValue = 1, .MaxValue = 4, .Value = 1, .ArrowsOnly = true};
-inline constexpr TSpinSettings RSpn{.MinValue = 1, .MaxValue = 20, .Value = 1, .ArrowsOnly = true};
-inline constexpr TSpinSettings BCodeAngSpn{.MinValue = 0, .MaxValue = 360, .Value = 30};
-// TM, RM, BM, LM and CS of the sheet design panel.
-inline constexpr TSpinSettings MarginSpn{.MinValue = 0, .MaxValue = 50, .Value = 0};
-} // namespace designed
+// How a spin edit's value is entered: typed (and stepped), or only stepped by the arrows.
+enum class TSpinEntry : std::uint8_t { Typed, ArrowsOnly };
 
 // A spin box that keeps its value inside its range; valueChanged fires only when the value
 // really changes. An empty typed text reads as the minimum at once.
@@ -51,8 +37,8 @@ class TSpinEdit : public QSpinBox {
     Q_OBJECT
 
 public:
-    explicit TSpinEdit(QWidget* parent = nullptr);
-    explicit TSpinEdit(const TSpinSettings& settings, QWidget* parent = nullptr);
+    // A spin edit kept in `range`, showing its initial value.
+    TSpinEdit(const limits::TRange& range, TSpinEntry entry, QWidget* parent = nullptr);
 
     bool ArrowsOnly() const;
     void SetArrowsOnly(bool v);

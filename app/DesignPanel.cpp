@@ -24,7 +24,7 @@ QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top)
 
 TSpinEdit* MarginSpin(QWidget* parent, int left, int top)
 {
-    auto* spin = new TSpinEdit(designed::MarginSpn, parent);
+    auto* spin = new TSpinEdit(limits::kMarginMm, TSpinEntry::Typed, parent);
     spin->setGeometry(left, top, 49, 22);
     return spin;
 }

@@ -13,6 +13,9 @@ namespace quillon::cli {
 
 namespace {
 
+// --height: the bar height in pixels, a setting of the command line alone.
+constexpr limits::TRange kBarHeight{.Min = 1, .Max = 10000};
+
 bool EndsWith(const std::string& path, std::string_view extension)
 {
     if (path.size() < extension.size())
@@ -35,13 +38,13 @@ void CheckOutput(const std::string& command, const std::string& output)
         throw UsageError("-o FILE must end in " + std::string(extension) + ", not '" + output + "'");
 }
 
-int ParseInt(const std::string& option, const std::string& value, int low, int high)
+int ParseInt(const std::string& option, const std::string& value, const limits::TRange& range)
 {
     int n = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), n);
-    if (error != std::errc() || end != value.data() + value.size() || n < low || n > high)
-        throw UsageError(option + " takes a whole number from " + std::to_string(low) + " to " +
-                         std::to_string(high) + ", not '" + value + "'");
+    if (error != std::errc() || end != value.data() + value.size() || !range.Contains(n))
+        throw UsageError(option + " takes a whole number from " + std::to_string(range.Min) + " to " +
+                         std::to_string(range.Max) + ", not '" + value + "'");
     return n;
 }
 
@@ -80,7 +83,7 @@ Margins ParseMargins(const std::string& value)
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = value.find(',', start);
-        parts.push_back(ParseInt("--margins", value.substr(start, comma - start), 0, 50));
+        parts.push_back(ParseInt("--margins", value.substr(start, comma - start), limits::kMarginMm));
         if (comma == std::string::npos)
             break;
         start = comma + 1;
@@ -174,11 +177,15 @@ const OptionRule kOptionRules[] = {
          o.method = v == "none" ? csmNone : csmModulo10;
      }},
     {"--modul", "-m", kEngineCommands,
-     [](CliOptions& o, const std::string& n, const std::string& v) { o.modul = ParseInt(n, v, 1, 49); }},
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.modul = ParseInt(n, v, limits::kModul);
+     }},
     {"--ratio", "-r", kEngineCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) { o.ratio = ParseNumber(n, v); }},
     {"--height", "", kEngineCommands,
-     [](CliOptions& o, const std::string& n, const std::string& v) { o.height = ParseInt(n, v, 1, 10000); }},
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.height = ParseInt(n, v, kBarHeight);
+     }},
     {"--show", "", kEngineCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.show = ParseShow(v); }},
     {"--bar-color", "", kEngineCommands,
@@ -190,13 +197,19 @@ const OptionRule kOptionRules[] = {
     {"--lower", "", kComposingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.lower = v; }},
     {"--columns", "", kSheetCommand,
-     [](CliOptions& o, const std::string& n, const std::string& v) { o.columns = ParseInt(n, v, 1, 4); }},
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.columns = ParseInt(n, v, limits::kColumns);
+     }},
     {"--rows", "", kSheetCommand,
-     [](CliOptions& o, const std::string& n, const std::string& v) { o.rows = ParseInt(n, v, 1, 20); }},
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.rows = ParseInt(n, v, limits::kRows);
+     }},
     {"--margins", "", kSheetCommand,
      [](CliOptions& o, const std::string&, const std::string& v) { o.margins = ParseMargins(v); }},
     {"--spacing", "", kSheetCommand,
-     [](CliOptions& o, const std::string& n, const std::string& v) { o.spacing = ParseInt(n, v, 0, 50); }},
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.spacing = ParseInt(n, v, limits::kMarginMm);
+     }},
     {"--stretch", "", kSheetCommand, nullptr, [](CliOptions& o) { o.stretch = true; }},
     {"--output", "-o", kWritingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "barcode/Barcode.h"
+#include "label/SheetLimits.h"
 
 namespace quillon::cli {
 
@@ -28,10 +29,10 @@ inline constexpr std::array<std::string_view, 6> kCommands{"kinds",  "pattern", 
 inline constexpr std::uint64_t kMaxCodes = 1'000'000;
 
 struct Margins {
-    int top = 10;
-    int right = 10;
-    int bottom = 10;
-    int left = 10;
+    int top = limits::kDesignedMarginMm;
+    int right = limits::kDesignedMarginMm;
+    int bottom = limits::kDesignedMarginMm;
+    int left = limits::kDesignedMarginMm;
 };
 
 // --sequence FROM..TO/STEP: counts from `from` to `to` (downwards when to < from), each number
@@ -52,7 +53,7 @@ struct CliOptions {
     TBarcodeType kind = bcCodeEAN13;
     bool checksum = false;
     TCheckSumMethod method = csmModulo10;
-    int modul = 1;
+    int modul = limits::kModul.Initial;
     double ratio = 2.0;
     std::optional<int> height;                  // unset: the command's own default
     std::optional<double> angle = std::nullopt; // unset: the barcode keeps its unturned placement at (0, 0)
@@ -60,10 +61,10 @@ struct CliOptions {
     TColor barColor = 0;
     std::optional<std::string> upper;
     std::optional<std::string> lower;
-    int columns = 1;
-    int rows = 1;
+    int columns = limits::kColumns.Initial;
+    int rows = limits::kRows.Initial;
     Margins margins;
-    int spacing = 2;
+    int spacing = limits::kDesignedSpacingMm;
     bool stretch = false;
     std::string output;
     std::string text;

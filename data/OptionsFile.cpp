@@ -1,41 +1,21 @@
-// The options file: reading its integers and lines, formatting it, replacing it atomically and
-// turning file errors into the messages the user sees.
+// The options file: reading its integers and lines, formatting it, and reading and replacing it
+// through the safe file layer.
 #include "data/OptionsFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 #include "barcode/Exception.h"
+#include "data/Escape.h"
+#include "data/SafeFile.h"
 
 namespace quillon {
 namespace {
-
-// Reasons by POSIX errno, worded as the program's file errors have always been worded
-// (ENOENT depends on the directory and is decided in FileErrorReason).
-struct ErrnoReason {
-    int Errno = 0;
-    const char* Reason = "";
-};
-constexpr ErrnoReason kErrnoReasons[] = {
-    {ENOTDIR, "Invalid filename"},      // a part of the path is a file, not a directory
-    {ENAMETOOLONG, "Invalid filename"}, // the path or a name in it is too long
-    {ELOOP, "Invalid filename"},        // a loop of symbolic links in the path
-    {EACCES, "File access denied"},     // no permission on the file or its folder
-    {EPERM, "File access denied"},      // not permitted (an immutable file, ...)
-    {EROFS, "File access denied"},      // a read-only file system
-    {EISDIR, "File access denied"},     // the name is a directory
-    {ETXTBSY, "File access denied"},    // the file is busy
-    {EMFILE, "Too many open files"},    // the process's own limit
-    {ENFILE, "Too many open files"},    // the system-wide limit
-    {ENOSPC, "Disk full"},              // no space left on the device
-    {EDQUOT, "Disk full"},              // the user's quota is used up
-    {EFBIG, "Disk full"},               // the file size limit is reached
-};
 
 // A longer token is refused rather than cut: reading only its first 32 characters would silently
 // give another number ("000...00012" as 1).
@@ -142,28 +122,14 @@ void AppendLine(std::string& out, const std::string& line)
     out += "\r\n";
 }
 
-enum class Access : std::uint8_t { Read, Write };
-
-// Qt reports file errors without the system's number; errno, saved right after the failing call,
-// still holds it. Where Qt refuses on its own checks (a directory, a read-only file) errno may be
-// stale, so those cases are told from the file itself.
-int FailureErrno(int savedErrno, const QString& path, Access wanted)
+std::string Bytes(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return EISDIR;
-    const bool permitted = wanted == Access::Write ? info.isWritable() : info.isReadable();
-    if (info.exists() && !permitted)
-        return EACCES;
-    if (savedErrno != 0)
-        return savedErrno;
-    return info.exists() ? EIO : ENOENT;
+    return QFile::encodeName(path).toStdString();
 }
 
-[[noreturn]] void ThrowFileError(int savedErrno, const QString& path, Access wanted)
+QByteArray ToQByteArray(const std::string& bytes)
 {
-    const int code = FailureErrno(savedErrno, path, wanted);
-    throw Exception(FileErrorReason(code, path) + ": " + QDir::toNativeSeparators(path).toStdString());
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace
@@ -246,56 +212,54 @@ std::string FormatOptions(const TOptionsValues& values)
     return out;
 }
 
-std::string FileErrorReason(int errnoCode, const QString& path)
+void ReadOptions(TOptionsReader& reader, TOptionsValues& values)
 {
-    if (errnoCode == ENOENT)
-        return QFileInfo(path).absoluteDir().exists() ? "File not found" : "Invalid filename";
-    for (const auto& row : kErrnoReasons)
-        if (row.Errno == errnoCode)
-            return row.Reason;
-    return "I/O error " + std::to_string(errnoCode);
+    for (std::int32_t* margin : {&values.TM, &values.RM, &values.BM, &values.LM, &values.CS})
+        *margin = reader.ReadInteger();
+    values.UEd = reader.ReadLine();
+    for (std::int32_t* value : {&values.CSpn, &values.RSpn, &values.BarKindSp, &values.ColorBox1,
+                                &values.ZomSpn, &values.RatioSpn, &values.LangRG})
+        *value = reader.ReadInteger();
+    values.StChk = reader.ReadInteger() == 1;
+    values.UChk = reader.ReadInteger() == 1;
 }
 
 QByteArray ReadOptionsFile(const QString& path)
 {
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int saved = errno;
-        ThrowFileError(saved, path, Access::Read);
+    const std::string name = Bytes(path);
+    // Refused before anything is opened: a FIFO would block, a device or a foreign link must not be
+    // read as options. A folder that cannot be written still lets the file be read.
+    try {
+        CheckReplaceable(name);
+    } catch (const EFileError& e) {
+        if (e.Fault() != TFileFault::AccessDenied)
+            throw;
     }
-    errno = 0;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        const int saved = errno;
-        ThrowFileError(saved, path, Access::Read);
-    }
-    return bytes;
+    return ToQByteArray(ReadRegularFile(name, kOptionsFileLimit));
 }
 
-// QSaveFile writes a temporary file beside the target and renames it over the target only when
-// everything was written, so a failure leaves the previous file whole. Unbuffered on purpose: with
-// Qt's write buffer a failing flush inside commit() goes unnoticed and a truncated file replaces
-// the old one (seen with a full disk); unbuffered, write() itself fails and leaves its errno.
 void WriteOptionsFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int saved = errno;
-        ThrowFileError(saved, path, Access::Write);
-    }
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int saved = errno;
-        file.cancelWriting();
-        ThrowFileError(saved, path, Access::Write);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int saved = errno;
-        ThrowFileError(saved, path, Access::Write);
-    }
+    const std::string name = Bytes(path);
+    // A file its owner made read-only is not replaced behind its back, although its folder would allow it.
+    if (faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        throw EFileError(TFileFault::AccessDenied, EACCES, name);
+    ReplaceFile(name, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+QString DamagedOptionsPath(const QString& path)
+{
+    return path + QStringLiteral(".bad");
+}
+
+void KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes)
+{
+    WriteOptionsFile(DamagedOptionsPath(path), bytes);
+}
+
+QString PathForMessage(const QString& path)
+{
+    return QString::fromStdString(EscapeForMessage(Bytes(path)));
 }
 
 QString DefaultDataDirectory()

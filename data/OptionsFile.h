@@ -12,6 +12,12 @@
 namespace quillon {
 
 inline constexpr char kOptionsFileName[] = "options.txt";
+// The most the file is read of: far more than 15 lines need, far less than a runaway file can hold.
+inline constexpr std::size_t kOptionsFileLimit = 64 * 1024;
+// The longest upper caption, in UTF-16 units, that keeps a written file within that limit: a unit
+// takes at most 3 bytes in UTF-8, and the 14 number lines at most 13 bytes each.
+inline constexpr int kMaxCaptionLength = 16 * 1024;
+static_assert(kMaxCaptionLength * 3 + 2 + 14 * 13 <= kOptionsFileLimit);
 
 // Reads the values of the options file in order. Integers are separated by blanks (any byte up to and
 // including the space, line ends included); a line ends in CR LF, LF or a lone CR. Works on raw bytes:
@@ -39,42 +45,51 @@ private:
     std::size_t FPos = 0;
 };
 
-// The settings the file keeps, in file order, named after the controls they mirror.
-// The defaults are the designed values a first run writes; the caption is the caller's designed text.
+// The settings the file keeps, in file order, named after the controls they mirror. A record of the
+// file only: the window supplies the designed values of a first run.
 struct TOptionsValues {
-    std::int32_t TM = 10;               // top margin, mm
-    std::int32_t RM = 10;               // right margin, mm
-    std::int32_t BM = 10;               // bottom margin, mm
-    std::int32_t LM = 10;               // left margin, mm
-    std::int32_t CS = 2;                // column spacing, mm
-    std::string UEd{};                  // upper caption text, bytes in the locale encoding
-    std::int32_t CSpn = 1;              // label columns
-    std::int32_t RSpn = 1;              // label rows
-    std::int32_t BarKindSp = 9;         // symbology list index, -1 for none
-    std::int32_t ColorBox1 = -16777211; // the colour list's control colour: system colour 5 (window)
-    std::int32_t ZomSpn = 2;            // narrow module width, pixels
-    std::int32_t RatioSpn = 1;          // wide-to-narrow ratio
-    std::int32_t LangRG = 1;            // 0 Arabic, 1 English, -1 none
-    bool StChk = false;                 // print stretch
-    bool UChk = true;                   // upper caption shown
+    std::int32_t TM = 0;        // top margin, mm
+    std::int32_t RM = 0;        // right margin, mm
+    std::int32_t BM = 0;        // bottom margin, mm
+    std::int32_t LM = 0;        // left margin, mm
+    std::int32_t CS = 0;        // column spacing, mm
+    std::string UEd{};          // upper caption text, bytes in the locale encoding
+    std::int32_t CSpn = 0;      // label columns
+    std::int32_t RSpn = 0;      // label rows
+    std::int32_t BarKindSp = 0; // symbology list index, -1 for none
+    std::int32_t ColorBox1 = 0; // the colour list's control colour, a signed 32-bit colour value
+    std::int32_t ZomSpn = 0;    // narrow module width, pixels
+    std::int32_t RatioSpn = 0;  // wide-to-narrow ratio
+    std::int32_t LangRG = 0;    // 0 Arabic, 1 English, -1 none
+    bool StChk = false;         // print stretch
+    bool UChk = false;          // upper caption shown
 
     bool operator==(const TOptionsValues&) const = default;
 };
+
+// Reads the 15 values in file order into `values` (a switch is on exactly when its number is 1). A bad
+// number raises as ReadInteger does; the values read before it are in `values` then, the rest as they were.
+void ReadOptions(TOptionsReader& reader, TOptionsValues& values);
 
 // The file's bytes: 15 lines, each ending in CR LF. Line breaks inside the caption are dropped so
 // the file always keeps its 15 lines.
 std::string FormatOptions(const TOptionsValues& values);
 
-// The whole file. Raises Exception("<reason>: <path>") when it is missing or cannot be read.
+// The whole file, read through the safe file layer: a missing file, one that is not a regular file (a
+// FIFO, a device, a directory, a dangling link), a link to another user's file, one larger than
+// kOptionsFileLimit or one that cannot be read raises EFileError naming the fault and the file, which is
+// never opened for anything but a bounded read.
 QByteArray ReadOptionsFile(const QString& path);
-// Replaces the file atomically: on any failure the previous file stays whole and Exception
-// ("<reason>: <path>") is raised, the reason being "File not found", "Invalid filename",
-// "File access denied", "Disk full", "Too many open files" or "I/O error <errno>".
+// Replaces the file atomically and durably: on any failure the previous file stays whole and EFileError
+// ("<reason>: <path>") is raised.
 void WriteOptionsFile(const QString& path, const QByteArray& bytes);
 
-// The reason text for an operating-system error number, as the messages above carry it.
-// ENOENT reads "Invalid filename" when the file's directory is missing, else "File not found".
-std::string FileErrorReason(int errnoCode, const QString& path);
+// Where a file that could not be read as options is kept, and keeping it there (as WriteOptionsFile).
+QString DamagedOptionsPath(const QString& path);
+void KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes);
+
+// A path as a message quotes it: its bytes, control bytes and bytes that are not UTF-8 escaped.
+QString PathForMessage(const QString& path);
 
 // Where the options file and the picture table live: C:\quillon on Windows, elsewhere the
 // application data directory.

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QMetaType>
 #include <QSqlError>
@@ -10,6 +11,7 @@
 #include <atomic>
 
 #include "barcode/Exception.h"
+#include "data/SafeFile.h"
 
 namespace quillon {
 namespace {
@@ -47,6 +49,16 @@ constexpr const char* kCreateTable = "CREATE TABLE IF NOT EXISTS pict (Id INTEGE
 constexpr const char* kInsertRow = "INSERT INTO pict (Grph) VALUES (?)";
 constexpr const char* kFirstRow = "SELECT rowid FROM pict ORDER BY rowid LIMIT 1";
 constexpr const char* kRowAfter = "SELECT rowid FROM pict WHERE rowid > ? ORDER BY rowid LIMIT 1";
+
+// Why the table file is refused before SQLite opens it, by the fault the safe file layer found.
+struct FileRefusal {
+    TFileFault Fault = TFileFault::None;
+    const char* Reason = "";
+};
+constexpr FileRefusal kFileRefusals[] = {
+    {TFileFault::NotRegular, "it is not a regular file"}, // a FIFO, a device, a directory, a dangling link
+    {TFileFault::NotOwned, "it is another user's link or file"}, // a link planted in a shared folder
+};
 
 QString NewConnectionName()
 {
@@ -89,6 +101,8 @@ void TPictureTable::Open()
         Fail(kOpenAction, QStringLiteral("no file name is set"));
     if (!FDatabase.isValid())
         Fail(kOpenAction, QStringLiteral("the SQLite driver of Qt is not installed (libqt6sql6-sqlite)"));
+    if (FFileName != QLatin1String(kPictureTableInMemory))
+        CheckTableFile();
     FDatabase.setDatabaseName(FFileName);
     FDatabase.setConnectOptions(QLatin1String(kConnectOptions));
     if (!FDatabase.open())
@@ -100,6 +114,21 @@ void TPictureTable::Open()
     } catch (...) {
         Close();
         throw;
+    }
+}
+
+// SQLite replaces pages in place and would block on a FIFO or write through any link, so the file gets
+// the checks of a replacement first. A folder that cannot be written is left for SQLite to report.
+void TPictureTable::CheckTableFile() const
+{
+    try {
+        CheckReplaceable(QFile::encodeName(FFileName).toStdString());
+    } catch (const EFileError& e) {
+        for (const FileRefusal& refusal : kFileRefusals)
+            if (refusal.Fault == e.Fault())
+                Fail(kOpenAction, QLatin1String(refusal.Reason));
+        if (e.Fault() != TFileFault::AccessDenied)
+            Fail(kOpenAction, QString::fromUtf8(e.what()));
     }
 }
 

@@ -12,6 +12,9 @@ class QSqlQuery;
 
 namespace quillon {
 
+// The file name of a table that lives in memory only, for a window that must not write its data folder.
+inline constexpr char kPictureTableInMemory[] = ":memory:";
+
 // A one-file SQLite table `pict` (integer key, BLOB field `Grph` holding PNG images), used like a
 // desktop-database table: open, walk the rows with a cursor, delete, insert and post.
 // Every failure raises quillon::Exception with a message naming what failed and the file.
@@ -26,6 +29,8 @@ public:
     void SetFileName(const QString& fileName); // only while closed
 
     // Creates the file and the table when missing, then stands on the first row. No effect when open.
+    // A file that is not a regular file, or a link that is not the user's or leads to a file that is
+    // not, is refused before SQLite opens it.
     void Open();
     void Close(); // a row being inserted and not posted is dropped
     bool Active() const { return FActive; }
@@ -49,6 +54,7 @@ public:
     void ReplaceAllRows(const QImage& image, int count);
 
 private:
+    void CheckTableFile() const;
     void RequireOpen(const char* action) const;
     void RequireCurrentRow(const char* action) const;
     void MoveToRowAfter(qint64 key, const char* action);

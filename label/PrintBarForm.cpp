@@ -1,5 +1,7 @@
 #include "label/PrintBarForm.h"
 
+#include "label/SheetLimits.h"
+
 namespace quillon {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr const char* kCreditLine = "Quillon  \u0643\u0648\u064a\u0644\u0648\u06
 
 int SheetRowHeight(int topMarginMm, int bottomMarginMm, int rows)
 {
-    const int safeRows = rows < 1 ? 1 : rows; // the rows control never goes below 1
+    const int safeRows = rows < limits::kRows.Min ? limits::kRows.Min : rows; // the rows control's floor
     return ((kPaperLengthMm - topMarginMm) - bottomMarginMm) * kLayoutPixels /
            (safeRows * kLayoutMillimetres);
 }
@@ -24,11 +26,11 @@ void SetDesignedSheetPage(TPageModel& page)
 {
     page.SetPaperSize(TPaperSize::A4);
     page.SetOrientation(TOrientation::Portrait);
-    page.SetValueMm(TPageValue::BottomMargin, 10);
-    page.SetValueMm(TPageValue::TopMargin, 10);
-    page.SetValueMm(TPageValue::LeftMargin, 10);
-    page.SetValueMm(TPageValue::RightMargin, 10);
-    page.SetValueMm(TPageValue::ColumnSpace, 2);
+    page.SetValueMm(TPageValue::BottomMargin, limits::kDesignedMarginMm);
+    page.SetValueMm(TPageValue::TopMargin, limits::kDesignedMarginMm);
+    page.SetValueMm(TPageValue::LeftMargin, limits::kDesignedMarginMm);
+    page.SetValueMm(TPageValue::RightMargin, limits::kDesignedMarginMm);
+    page.SetValueMm(TPageValue::ColumnSpace, limits::kDesignedSpacingMm);
 }
 
 TPrintBarForm::TPrintBarForm()

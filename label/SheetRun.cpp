@@ -1,25 +1,27 @@
 #include "label/SheetRun.h"
 
+#include "label/SheetLimits.h"
 #include "report/PageModel.h"
 
 namespace quillon {
 
 namespace {
 
-// The ranges of the window's controls: the columns and rows spin edits and the design panel's.
-constexpr int kMaxColumns = 4;
-constexpr int kMaxRows = 20;
-constexpr int kMaxMarginMm = 50;
+void CheckSetting(const char* name, int value, const limits::TRange& range)
+{
+    CheckRange(name, value, range.Min, range.Max);
+}
 
+// The ranges of the window's controls: the columns and rows spin edits and the design panel's.
 void CheckSettings(const TSheetSettings& s)
 {
-    CheckRange("Columns", s.Columns, 1, kMaxColumns);
-    CheckRange("Rows", s.Rows, 1, kMaxRows);
-    CheckRange("Top margin", s.TopMm, 0, kMaxMarginMm);
-    CheckRange("Right margin", s.RightMm, 0, kMaxMarginMm);
-    CheckRange("Bottom margin", s.BottomMm, 0, kMaxMarginMm);
-    CheckRange("Left margin", s.LeftMm, 0, kMaxMarginMm);
-    CheckRange("Column space", s.SpacingMm, 0, kMaxMarginMm);
+    CheckSetting("Columns", s.Columns, limits::kColumns);
+    CheckSetting("Rows", s.Rows, limits::kRows);
+    CheckSetting("Top margin", s.TopMm, limits::kMarginMm);
+    CheckSetting("Right margin", s.RightMm, limits::kMarginMm);
+    CheckSetting("Bottom margin", s.BottomMm, limits::kMarginMm);
+    CheckSetting("Left margin", s.LeftMm, limits::kMarginMm);
+    CheckSetting("Column space", s.SpacingMm, limits::kMarginMm);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "label/PrintBarForm.h"
+#include "label/SheetLimits.h"
 #include "report/PreparedReport.h"
 
 namespace quillon {
@@ -10,9 +11,13 @@ namespace quillon {
 // What the columns, rows and stretch controls and the design panel hold, margins and spacing in
 // whole millimetres.
 struct TSheetSettings {
-    int Columns = 1;                                                         // 1 to 4
-    int Rows = 1;                                                            // 1 to 20
-    int TopMm = 10, RightMm = 10, BottomMm = 10, LeftMm = 10, SpacingMm = 2; // each 0 to 50
+    int Columns = limits::kColumns.Initial;
+    int Rows = limits::kRows.Initial;
+    int TopMm = limits::kDesignedMarginMm;
+    int RightMm = limits::kDesignedMarginMm;
+    int BottomMm = limits::kDesignedMarginMm;
+    int LeftMm = limits::kDesignedMarginMm;
+    int SpacingMm = limits::kDesignedSpacingMm;
     bool Stretch = false;
 };
 

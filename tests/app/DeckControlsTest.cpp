@@ -58,7 +58,7 @@ TEST(UpperCaseEdit, LettersBecomeCapitalsWhenTypedOrPastedAndTheCursorStays)
 
 TEST(SpinEdit, ArrowsOnlyStepsWithinItsRangeButOthersReadTypedTextAtOnce)
 {
-    TSpinEdit rows(designed::RSpn);
+    TSpinEdit rows(limits::kRows, TSpinEntry::ArrowsOnly);
     EXPECT_EQ(std::tuple(rows.minimum(), rows.maximum(), rows.value(), rows.ArrowsOnly()),
               std::tuple(1, 20, 1, true));
     const auto changes = Count(rows, &QSpinBox::valueChanged);
@@ -72,7 +72,7 @@ TEST(SpinEdit, ArrowsOnlyStepsWithinItsRangeButOthersReadTypedTextAtOnce)
     Key(rows, Qt::Key_Up);
     EXPECT_EQ(std::pair(rows.value(), *changes), std::pair(20, 2));
 
-    TSpinEdit zoom(designed::ZomSpn);
+    TSpinEdit zoom(limits::kZoom, TSpinEntry::Typed);
     EXPECT_FALSE(zoom.ArrowsOnly());
     const auto zoomChanges = Count(zoom, &QSpinBox::valueChanged);
     Key(zoom, Qt::Key_End);

@@ -1,14 +1,19 @@
-// The options file: integer and line reading, the 15-line format, atomic replacement and its errors.
+// The options file: integer and line reading, the 15-line format, reading only what is safe to read,
+// atomic replacement and its errors.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 #include "data/OptionsFile.h"
+#include "data/SafeFile.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {
@@ -23,24 +28,36 @@ namespace {
 
 using namespace std::literals;
 
-using testing::MessageOf;
+// File errors are EFileError, a std::runtime_error; number errors are Exception.
+const auto MessageOf = testing::MessageOf<std::exception>;
 
 const std::string kInvalid = "Invalid numeric input";
 const std::string kZeros(30, '0');
 const std::string kHuge(1 << 20, '9');
 
-// Reads the values in file order, as loading the options does.
-TOptionsValues ReadValues(TOptionsReader& r)
+// A record that differs from the empty one in every field, so that whatever a read leaves alone shows.
+const TOptionsValues kBefore{.TM = 1,
+                             .RM = 2,
+                             .BM = 3,
+                             .LM = 4,
+                             .CS = 5,
+                             .UEd = "before",
+                             .CSpn = 2,
+                             .RSpn = 3,
+                             .BarKindSp = 9,
+                             .ColorBox1 = -16777211,
+                             .ZomSpn = 2,
+                             .RatioSpn = 1,
+                             .LangRG = 1,
+                             .StChk = true,
+                             .UChk = true};
+
+TOptionsValues ReadValues(const std::string& bytes)
 {
-    TOptionsValues v;
-    for (auto* margin : {&v.TM, &v.RM, &v.BM, &v.LM, &v.CS})
-        *margin = r.ReadInteger();
-    v.UEd = r.ReadLine();
-    for (auto* value : {&v.CSpn, &v.RSpn, &v.BarKindSp, &v.ColorBox1, &v.ZomSpn, &v.RatioSpn, &v.LangRG})
-        *value = r.ReadInteger();
-    v.StChk = r.ReadInteger() == 1;
-    v.UChk = r.ReadInteger() == 1;
-    return v;
+    TOptionsReader reader(bytes);
+    TOptionsValues values = kBefore;
+    ReadOptions(reader, values);
+    return values;
 }
 
 // Ops: I reads an integer, L a line; each result as text, or the message an integer read raised.
@@ -88,13 +105,12 @@ TEST(OptionsReader, ReadsIntegersAndLinesByTheFileRules)
     }
 }
 
-// The first-run file byte for byte; a round trip keeps every value and drops the caption's line breaks; a
-// file of only the margin lines reads the rest as 0 and an empty caption.
-TEST(OptionsFormat, FirstRunFileRoundTripAndShortFile)
+// The file byte for byte; a round trip keeps every value and drops the caption's line breaks; a file of
+// only the margin lines reads the rest as 0 and an empty caption; a bad number keeps what came before it.
+TEST(OptionsFormat, FileBytesRoundTripShortFileAndBadNumber)
 {
-    EXPECT_EQ(FormatOptions({.UEd = "www.example.com"}),
-              "10\r\n10\r\n10\r\n10\r\n2\r\nwww.example.com\r\n1\r\n1\r\n9\r\n-"
-              "16777211\r\n2\r\n1\r\n1\r\n0\r\n1\r\n");
+    EXPECT_EQ(FormatOptions(kBefore),
+              "1\r\n2\r\n3\r\n4\r\n5\r\nbefore\r\n2\r\n3\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n1\r\n1\r\n");
     TOptionsValues values{.TM = 0,
                           .RM = 50,
                           .BM = 7,
@@ -110,19 +126,15 @@ TEST(OptionsFormat, FirstRunFileRoundTripAndShortFile)
                           .LangRG = 0,
                           .StChk = true,
                           .UChk = false};
-    TOptionsReader reader(FormatOptions(values));
+    const TOptionsValues read = ReadValues(FormatOptions(values));
     values.UEd = "  \xD9\x85 abc ";
-    EXPECT_EQ(ReadValues(reader), values);
-    EXPECT_TRUE(reader.AtEnd());
-    TOptionsReader shortFile("10\r\n10\r\n10\r\n10\r\n2\r\n"s);
-    EXPECT_EQ(ReadValues(shortFile), (TOptionsValues{.CSpn = 0,
-                                                     .RSpn = 0,
-                                                     .BarKindSp = 0,
-                                                     .ColorBox1 = 0,
-                                                     .ZomSpn = 0,
-                                                     .RatioSpn = 0,
-                                                     .LangRG = 0,
-                                                     .UChk = false}));
+    EXPECT_EQ(read, values);
+    EXPECT_EQ(ReadValues("10\r\n10\r\n10\r\n10\r\n2\r\n"),
+              (TOptionsValues{.TM = 10, .RM = 10, .BM = 10, .LM = 10, .CS = 2}));
+    TOptionsValues partly = kBefore;
+    TOptionsReader bad("20\r\n21\r\n2x\r\n22\r\n"s);
+    EXPECT_EQ(MessageOf([&] { ReadOptions(bad, partly); }), kInvalid);
+    EXPECT_EQ(std::tuple(partly.TM, partly.RM, partly.BM, partly.UEd), std::tuple(20, 21, 3, "before"s));
 }
 
 // Each row gives a folder holding an old options file the modes named and reads or writes the target
@@ -159,10 +171,10 @@ void ExpectFailures(const std::vector<FailureRow>& rows)
 
 TEST(OptionsFileIo, FailuresAreReportedAndLoseNothing)
 {
-    ExpectFailures({{1, Op::Write, "missing/options.txt", kRwx, kRw, "Invalid filename"},
-                    {2, Op::Write, "", kRwx, kRw, "File access denied"},
-                    {3, Op::Read, "missing/options.txt", kRwx, kRw, "Invalid filename"},
-                    {4, Op::Read, "", kRwx, kRw, "File access denied"},
+    ExpectFailures({{1, Op::Write, "missing/options.txt", kRwx, kRw, "File not found"},
+                    {2, Op::Write, "", kRwx, kRw, "Not a regular file"},
+                    {3, Op::Read, "missing/options.txt", kRwx, kRw, "File not found"},
+                    {4, Op::Read, "", kRwx, kRw, "Not a regular file"},
                     {5, Op::Read, "other.txt", kRwx, kRw, "File not found"}});
 }
 
@@ -179,8 +191,51 @@ TEST(OptionsFileIo, PermissionFailuresAreReportedAndLoseNothing)
                     {8, Op::Read, "options.txt", kRwx, {}, "File access denied"}}); // unreadable
 }
 
-// The file size limit stands in for a full disk: writes beyond it fail with EFBIG, and the previous file
-// stays; a write that succeeds replaces it and leaves nothing else behind.
+// Only a regular file of this user, reached through this user's links, of at most 64 KiB is read; the
+// rest is refused by name without being read, and stays as it was. A read-only folder still lets it read.
+TEST(OptionsFileIo, ReadsOnlyWhatIsSafeToRead)
+{
+    QTemporaryDir dir;
+    const QString path = OptionsFilePath(dir.path());
+    const QByteArray largest(kOptionsFileLimit, '7');
+    struct Row {
+        int No;
+        std::function<bool()> Make;
+        std::string Reason; // empty: read whole
+    };
+    const auto link = [&](const char* to) { return QFile::link(QString::fromLatin1(to), path); };
+    const auto write = [&](const QByteArray& bytes) { return WriteOptionsFile(path, bytes), true; };
+    const Row rows[] = {
+        {1, [&] { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }, "Not a regular file"},
+        {2, [&] { return link("/dev/zero"); }, "Not a regular file"},
+        {3, [&] { return link("/nowhere/options.txt"); }, "Not a regular file"}, // never created there
+        {4, [&] { return write(largest + '\n'); }, "Larger than 64 KiB"},
+        {5, [&] { return write(largest); }, ""},
+        {6, [&] { return write("5") && QFile::setPermissions(dir.path(), kRx); }, ""},
+    };
+    alarm(30); // a FIFO opened for reading would block for ever: fail the run instead of hanging it
+    for (const Row& row : rows) {
+        ASSERT_TRUE(row.Make()) << "row " << row.No;
+        struct stat before {};
+        lstat(QFile::encodeName(path).constData(), &before);
+        QByteArray bytes;
+        const std::string message = MessageOf([&] { bytes = ReadOptionsFile(path); });
+        EXPECT_EQ(message, row.Reason.empty() ? "" : row.Reason + ": " + path.toStdString())
+            << "row " << row.No;
+        struct stat after {};
+        lstat(QFile::encodeName(path).constData(), &after);
+        EXPECT_EQ(std::tuple(after.st_ino, after.st_mode, after.st_size, after.st_mtim.tv_nsec),
+                  std::tuple(before.st_ino, before.st_mode, before.st_size, before.st_mtim.tv_nsec))
+            << "row " << row.No;
+        EXPECT_EQ(bytes.size(), row.Reason.empty() ? before.st_size : 0) << "row " << row.No;
+        QFile::setPermissions(dir.path(), kRwx);
+        QFile::remove(path);
+    }
+    alarm(0);
+}
+
+// Writes beyond the file size limit fail with EFBIG and the previous file stays; a write that succeeds
+// replaces it and leaves nothing else behind.
 TEST(OptionsFileIo, WriteReplacesTheFileOrKeepsThePreviousOneWhenTheDiskIsFull)
 {
     QTemporaryDir dir;
@@ -193,7 +248,7 @@ TEST(OptionsFileIo, WriteReplacesTheFileOrKeepsThePreviousOneWhenTheDiskIsFull)
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const std::string message = MessageOf([&] { WriteOptionsFile(path, QByteArray(64, 'x')); });
     setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(message, "Disk full: " + path.toStdString());
+    EXPECT_EQ(message, "File too large: " + path.toStdString());
     EXPECT_EQ(ReadOptionsFile(path), "old");
     const QByteArray bytes("new\0\xFF\r\n", 7);
     WriteOptionsFile(path, bytes);

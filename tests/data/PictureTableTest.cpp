@@ -3,10 +3,12 @@
 #include "data/PictureTable.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "tests/support/ExpectMessage.h"
@@ -145,6 +147,41 @@ TEST_F(PictureTable, AFailedReplacementLeavesTheOldRowsWhole)
         QSqlDatabase::removeDatabase("other");
         ExpectRows(3, Label);
     }
+}
+
+// What SQLite would block on or write through is refused before it opens the file, which stays as it was;
+// a link of this user to a table of this user is followed.
+TEST_F(PictureTable, OnlyARegularFileOfThisUserIsOpened)
+{
+    const QString own = Dir.filePath("own.db");
+    const QString foreign = Dir.filePath("foreign.db");
+    const auto make = [&](const char* name) { return Dir.filePath(QString::fromLatin1(name)); };
+    Table.SetFileName(own), Table.Open(), Table.ReplaceAllRows(Label, 2), Table.Close();
+    ASSERT_EQ(mkfifo(QFile::encodeName(make("fifo.db")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", make("zero.db")) && QFile::link(own, make("link.db")));
+    const bool asRoot = geteuid() == 0; // only root can give a file away
+    if (asRoot) {
+        QFile(foreign).open(QIODevice::WriteOnly);
+        ASSERT_EQ(chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+        ASSERT_TRUE(QFile::link(foreign, make("other.db")));
+    }
+    const std::pair<const char*, const char*> rows[] = {
+        {"fifo.db", "it is not a regular file"},
+        {"zero.db", "it is not a regular file"},
+        {"other.db", "it is another user's link or file"},
+        {"link.db", ""},
+    };
+    alarm(30); // SQLite on a FIFO would block for ever: fail the run instead of hanging it
+    for (const auto& [name, reason] : rows) {
+        if (!asRoot && QString::fromLatin1(name) == "other.db")
+            continue;
+        Table.Close(), Table.SetFileName(make(name));
+        EXPECT_EQ(MessageOf([&] { Table.Open(); }), *reason == '\0' ? "" : Message("open", reason)) << name;
+    }
+    alarm(0);
+    ExpectRows(2, Label); // through the link
+    EXPECT_FALSE(QFileInfo(make("fifo.db")).isFile());
+    EXPECT_EQ(QFileInfo(foreign).size(), 0);
 }
 
 TEST_F(PictureTable, AReadOnlyFileOrFolderIsReported)

@@ -10,36 +10,19 @@
 #include <cstring>
 #include <exception>
 #include <functional>
-#include <grp.h>
 #include <signal.h>
 #include <string>
-#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include "data/OptionsFile.h"
 #include "data/PictureTable.h"
 #include "tests/faults/FaultVersions.h"
+#include "tests/faults/Privileges.h"
 
 namespace {
 
 using namespace quillon;
-
-constexpr uid_t kNobodyUser = 65534;
-constexpr gid_t kNobodyGroup = 65534;
-
-// Root passes every permission check, so the child gives up root before it touches the files.
-// A user without root runs as itself: its permissions already bind it.
-bool DropToNobody()
-{
-    if (geteuid() != 0)
-        return true;
-    if (setgroups(0, nullptr) != 0 || setgid(kNobodyGroup) != 0 || setuid(kNobodyUser) != 0)
-        return false;
-    // Changing user makes the process undumpable, and LeakSanitizer must inspect it at exit.
-    prctl(PR_SET_DUMPABLE, 1);
-    return true;
-}
 
 int Report(const std::function<void()>& action)
 {
@@ -89,7 +72,7 @@ int main(int argc, char** argv)
     if (command == "write-limited" && argc == 4)
         return WriteLimited(argv[2], QString::fromLocal8Bit(argv[3]));
     const bool unprivileged = command == "write-unprivileged" || command == "replace-unprivileged";
-    if (unprivileged && !DropToNobody()) {
+    if (unprivileged && !faults::DropToNobody()) {
         std::printf("%s: %s\n", faults::kCannotDropPrivileges, std::strerror(errno));
         return faults::kCannotDropPrivilegesExit;
     }

@@ -12,7 +12,8 @@ namespace quillon::faults {
 enum class TVersion : std::uint8_t { Old, New };
 
 // The versions differ in length and on every line, so that a cut file or a mix of the two shows.
-// The new one is long enough for a save to take a while, so that kills land inside it.
+// The new one is long enough for a save to take a while, so that kills land inside it, and still short
+// enough to be read back as options.
 inline QByteArray OptionsVersion(TVersion version)
 {
     const bool isNew = version == TVersion::New;
@@ -22,7 +23,7 @@ inline QByteArray OptionsVersion(TVersion version)
         .BM = isNew ? 22 : 12,
         .LM = isNew ? 23 : 13,
         .CS = isNew ? 4 : 3,
-        .UEd = isNew ? std::string(64 * 1024, 'N') : std::string("old caption"),
+        .UEd = isNew ? std::string(60 * 1024, 'N') : std::string("old caption"),
         .CSpn = isNew ? 4 : 2,
         .RSpn = isNew ? 20 : 3,
         .BarKindSp = isNew ? 13 : 9,

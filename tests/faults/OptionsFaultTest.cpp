@@ -31,7 +31,7 @@ QStringList EntriesBesides(const QString& directory, const QString& name)
 void ExpectOnlySaveLeftovers(const QString& directory)
 {
     for (const QString& name : EntriesBesides(directory, QString::fromLatin1(kOptionsFileName))) {
-        EXPECT_TRUE(name.startsWith(QString::fromLatin1(kOptionsFileName) + '.')) << name.toStdString();
+        EXPECT_TRUE(name.startsWith('.' + QString::fromLatin1(kOptionsFileName) + '.')) << name.toStdString();
         EXPECT_TRUE(QFileInfo(QDir(directory).filePath(name)).isFile()) << name.toStdString();
     }
 }
@@ -88,7 +88,7 @@ TEST(OptionsFault, AFullDiskIsReportedAndLeavesTheOldFileWhole)
         const qint64 limit = row.OffsetBytes + (row.From == TFrom::End ? kNewBytes.size() : 0);
         const TChildResult child = RunFaultChild({"write-limited", QString::number(limit), path});
         ASSERT_EQ(child.ExitCode, 0) << child.Errors.toStdString();
-        EXPECT_EQ(child.Output, row.Fits ? QString("ok") : "error: Disk full: " + path);
+        EXPECT_EQ(child.Output, row.Fits ? QString("ok") : "error: File too large: " + path);
         EXPECT_EQ(ReadBytes(path), row.Fits ? kNewBytes : kOldBytes);
         EXPECT_EQ(EntriesBesides(dir.path(), kOptionsFileName), QStringList()) << "a failed save cleans up";
     }

@@ -1,0 +1,117 @@
+// One window at a time writes a data folder: a second window is told at once and goes on read-only or
+// quits, and a lock that nobody holds any more is taken over without a question.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
+
+namespace quillon {
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class DataFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterFontSubstitutions(); }
+    std::unique_ptr<TBarForm> Open(TSecondWindow choice)
+    {
+        auto form = std::make_unique<TBarForm>(printForm, dataDir.path());
+        form->ReportError = [this](const QString& message) { errors << message; };
+        form->ChooseSecondWindow = [this, choice](const QString& message) {
+            return asked << message, choice;
+        };
+        form->show();
+        return form;
+    }
+    QString FilePath(const char* name) const
+    {
+        return QDir(dataDir.path()).filePath(QString::fromLatin1(name));
+    }
+
+    QTemporaryDir dataDir;
+    TPrintBarForm printForm;
+    QStringList errors;
+    QStringList asked;
+};
+
+TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFolder)
+{
+    const auto first = Open(TSecondWindow::ReadOnly);
+    first->AboutOkClick();
+    first->SpeedButton1Click(); // pict.db now holds the first window's rows
+    const QByteArray options = ReadFile(FilePath("options.txt"));
+    const QByteArray table = ReadFile(FilePath("pict.db"));
+    ASSERT_TRUE(asked.isEmpty());
+
+    const auto second = Open(TSecondWindow::ReadOnly);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].startsWith("Quillon is already running with this data folder: " + dataDir.path()));
+    EXPECT_TRUE(second->ReadOnly() && !second->WritesOptions() && first->WritesOptions());
+    second->AboutOkClick();
+    second->CSpn->setValue(3);
+    second->DesBtnClick(), second->BitBtn1Click();
+    second->SpeedButton1Click(); // printing works, from a table in memory
+    EXPECT_NE(second->OpenPreviewWindow(), nullptr);
+    EXPECT_EQ(second->Table1.RowCount(), 3);
+    delete second->OpenPreviewWindow();
+    EXPECT_TRUE(second->close());
+    EXPECT_EQ(ReadFile(FilePath("options.txt")), options);
+    EXPECT_EQ(ReadFile(FilePath("pict.db")), table);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+
+    delete first->OpenPreviewWindow();
+    first->CSpn->setValue(4);
+    EXPECT_TRUE(first->close());
+    EXPECT_TRUE(ReadFile(FilePath("options.txt")).contains("\r\n4\r\n1\r\n9\r\n"))
+        << "the first one still saves";
+}
+
+TEST_F(DataFolderTest, ASecondWindowThatQuitsClosesAtOnce)
+{
+    const auto first = Open(TSecondWindow::Quit);
+    const QByteArray options = ReadFile(FilePath("options.txt"));
+    const auto second = Open(TSecondWindow::Quit);
+    ASSERT_EQ(asked.size(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(ReadFile(FilePath("options.txt")), options);
+}
+
+// A lock file left half written, or naming a process that has ended, is taken over; so is the lock of a
+// window that has closed.
+TEST_F(DataFolderTest, ALockNobodyHoldsIsTakenOverWithoutAQuestion)
+{
+    const QByteArray leftovers[] = {
+        "",
+        "999999999\nquillon\n" + QSysInfo::machineHostName().toUtf8() + "\n", // beyond any process number
+    };
+    for (const QByteArray& leftover : leftovers) {
+        QFile lock(FilePath("quillon.lock"));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly) && lock.write(leftover) == leftover.size());
+        lock.close();
+        auto form = Open(TSecondWindow::Quit);
+        EXPECT_TRUE(asked.isEmpty()) << leftover.toStdString();
+        EXPECT_TRUE(form->WritesOptions());
+        EXPECT_TRUE(ReadFile(FilePath("quillon.lock"))
+                        .startsWith(QByteArray::number(QCoreApplication::applicationPid())));
+        EXPECT_TRUE(form->close());
+        EXPECT_FALSE(QFile::exists(FilePath("quillon.lock"))) << "closing lets go";
+    }
+}
+
+} // namespace
+} // namespace quillon
