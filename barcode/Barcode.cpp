@@ -1,6 +1,7 @@
 #include "Barcode.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "CheckDigits.h"
 
@@ -71,16 +72,38 @@ bool IsBlankOrControl(char c)
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-std::string TrimBlanksAndControls(const std::string& s)
+// Removes leading and trailing blanks and control characters in place, copying nothing when there
+// are none (the usual case).
+void TrimBlanksAndControls(std::string& s)
 {
-    std::size_t first = 0;
     std::size_t last = s.size();
-    while (first < last && IsBlankOrControl(s[first]))
-        ++first;
-    while (last > first && IsBlankOrControl(s[last - 1]))
+    while (last > 0 && IsBlankOrControl(s[last - 1]))
         --last;
-    return s.substr(first, last - first);
+    s.erase(last);
+    std::size_t first = 0;
+    while (first < s.size() && IsBlankOrControl(s[first]))
+        ++first;
+    s.erase(0, first);
 }
+
+// The bar-pattern alphabet: "0".."3" spaces, "5".."8" bars and "A".."D" short bars of the four
+// module widths. Every other byte has no element (WidthIndex -1).
+struct PatternElement {
+    std::int8_t WidthIndex = -1;
+    TBarElementKind Kind = bekSpace;
+};
+
+constexpr std::array<PatternElement, 256> BuildAlphabet()
+{
+    std::array<PatternElement, 256> alphabet{};
+    for (std::int8_t width = 0; width < 4; ++width) {
+        alphabet[static_cast<unsigned char>('0' + width)] = {.WidthIndex = width, .Kind = bekSpace};
+        alphabet[static_cast<unsigned char>('5' + width)] = {.WidthIndex = width, .Kind = bekBar};
+        alphabet[static_cast<unsigned char>('A' + width)] = {.WidthIndex = width, .Kind = bekShortBar};
+    }
+    return alphabet;
+}
+constexpr std::array<PatternElement, 256> kAlphabet = BuildAlphabet();
 
 std::string WithClassName(const std::string& message)
 {
@@ -92,7 +115,7 @@ std::string WithClassName(const std::string& message)
 void TBarcode::SetText(std::string v)
 {
     FText = std::move(v);
-    ForgetCheckedText();
+    ForgetEncoding();
 }
 
 void TBarcode::SetModul(int v)
@@ -104,19 +127,19 @@ void TBarcode::SetModul(int v)
 void TBarcode::SetTyp(TBarcodeType v)
 {
     FTyp = v;
-    ForgetCheckedText();
+    ForgetEncoding();
 }
 
 void TBarcode::SetChecksum(bool v)
 {
     FChecksum = v;
-    ForgetCheckedText();
+    ForgetEncoding();
 }
 
 void TBarcode::SetCheckSumMethod(TCheckSumMethod v)
 {
     FCheckSumMethod = v;
-    ForgetCheckedText();
+    ForgetEncoding();
 }
 
 void TBarcode::ComputeModuleWidths()
@@ -141,66 +164,86 @@ void TBarcode::ComputeModuleWidths()
 
 std::string TBarcode::BuildPattern()
 {
+    std::string pattern;
+    Encode(pattern);
+    return pattern;
+}
+
+void TBarcode::Encode(std::string& pattern)
+{
+    FEncoding.reset();
+    pattern.clear();
     ComputeModuleWidths();
     if (FTyp >= kBarcodeTypeCount)
         throw Exception(WithClassName(": wrong BarcodeType"));
     if (BarcodeTypeTable[FTyp].NumericOnly) {
-        std::string trimmed = TrimBlanksAndControls(FText);
-        if (trimmed != FText)
-            FText = std::move(trimmed);
+        TrimBlanksAndControls(FText);
         for (char c : FText)
             if (c < '0' || c > '9')
                 throw Exception("Barcode must be numeric");
     }
+    TScanText scanText = RunEncoder(pattern);
+    FEncoding.emplace().DrawnText = FText;
+    FEncoding->ScanText = std::move(scanText);
+}
+
+TScanText TBarcode::RunEncoder(std::string& pattern)
+{
     switch (FTyp) {
-    case bcCode_2_5_interleaved: return Encode2of5Interleaved();
-    case bcCode_2_5_industrial: return Encode2of5Industrial();
-    case bcCode_2_5_matrix: return Encode2of5Matrix();
-    case bcCode39: return EncodeCode39();
-    case bcCode39Extended: return EncodeCode39Extended();
+    case bcCode_2_5_interleaved: return Encode2of5Interleaved(pattern);
+    case bcCode_2_5_industrial: return Encode2of5Industrial(pattern);
+    case bcCode_2_5_matrix: return Encode2of5Matrix(pattern);
+    case bcCode39: return EncodeCode39(pattern);
+    case bcCode39Extended: return EncodeCode39Extended(pattern);
     case bcCode128A:
     case bcCode128B:
     case bcCode128C:
     case bcCodeEAN128A:
     case bcCodeEAN128B:
-    case bcCodeEAN128C: return EncodeCode128();
-    case bcCode93: return EncodeCode93();
-    case bcCode93Extended: return EncodeCode93Extended();
-    case bcCodeMSI: return EncodeMSI();
-    case bcCodePostNet: return EncodePostNet();
-    case bcCodeCodabar: return EncodeCodabar();
-    case bcCodeEAN8: return EncodeEAN8();
-    case bcCodeEAN13: return EncodeEAN13();
-    case bcCodeUPC_A: return EncodeUPCA();
-    case bcCodeUPC_E0: return EncodeUPCE0();
-    case bcCodeUPC_E1: return EncodeUPCE1();
-    case bcCodeUPC_Supp2: return EncodeSupp2();
-    case bcCodeUPC_Supp5: return EncodeSupp5();
+    case bcCodeEAN128C: return EncodeCode128(pattern);
+    case bcCode93: return EncodeCode93(pattern);
+    case bcCode93Extended: return EncodeCode93Extended(pattern);
+    case bcCodeMSI: return EncodeMSI(pattern);
+    case bcCodePostNet: return EncodePostNet(pattern);
+    case bcCodeCodabar: return EncodeCodabar(pattern);
+    case bcCodeEAN8: return EncodeEAN8(pattern);
+    case bcCodeEAN13: return EncodeEAN13(pattern);
+    case bcCodeUPC_A: return EncodeUPCA(pattern);
+    case bcCodeUPC_E0: return EncodeUPCE0(pattern);
+    case bcCodeUPC_E1: return EncodeUPCE1(pattern);
+    case bcCodeUPC_Supp2: return EncodeSupp2(pattern);
+    case bcCodeUPC_Supp5: return EncodeSupp5(pattern);
     }
     throw Exception(WithClassName(": wrong BarcodeType"));
 }
 
 TBarElement TBarcode::DecodeElement(char c) const
 {
-    const int code = static_cast<unsigned char>(c) - '0';
-    if (code >= 0 && code <= 3)
-        return {.Width = FModuleWidths[code], .Kind = bekSpace};
-    if (code >= 5 && code <= 8)
-        return {.Width = FModuleWidths[code - 5], .Kind = bekBar};
-    if (code >= 17 && code <= 20)
-        return {.Width = FModuleWidths[code - 17], .Kind = bekShortBar};
-    throw Exception(WithClassName(": internal Error"));
+    const PatternElement element = kAlphabet[static_cast<unsigned char>(c)];
+    if (element.WidthIndex < 0)
+        throw Exception(WithClassName(": internal Error"));
+    return {.Width = FModuleWidths[static_cast<std::size_t>(element.WidthIndex)], .Kind = element.Kind};
 }
 
 int TBarcode::Width()
 {
-    const std::string pattern = BuildPattern();
+    Encode(FWidthPattern);
+    // Every width is at most 2 * kMaxWideModule, so no pattern that fits in memory overflows the sum.
     long long sum = 0;
-    for (char c : pattern) {
-        sum += DecodeElement(c).Width;
-        if (sum > INT32_MAX)
-            throw Exception(WithClassName(": barcode too wide"));
+    bool outsideAlphabet = false;
+    for (char c : FWidthPattern) {
+        const int widthIndex = kAlphabet[static_cast<unsigned char>(c)].WidthIndex;
+        if (widthIndex < 0) {
+            outsideAlphabet = true;
+            break;
+        }
+        sum += FModuleWidths[static_cast<std::size_t>(widthIndex)];
     }
+    // Measuring element by element, the sum before a bad element may already have been too wide.
+    if (sum > INT32_MAX)
+        throw Exception(WithClassName(": barcode too wide"));
+    if (outsideAlphabet)
+        throw Exception(WithClassName(": internal Error"));
     return static_cast<int>(sum);
 }
 

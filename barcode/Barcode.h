@@ -59,6 +59,21 @@ struct TBarElement {
 
 class TCanvas;
 
+// What a decoder reads back from a drawn barcode; nothing for the kinds common decoders do not read.
+using TScanText = std::optional<std::string>;
+
+// What an encoding drew besides the bars, told by the encoder that drew them.
+struct TEncoding {
+    // The text of the human-readable code line (DrawBarText frames it as "* text *"): Text after
+    // encoding, with whatever padding or check digit the encoder stored there.
+    std::string DrawnText;
+    // What a decoder reads back from the bars: check characters where they are drawn, zero padding,
+    // the UPC-E number system and check digit, the full-ASCII reading of Code 93's shift characters;
+    // without start and stop characters, EAN-128's FNC1 and the check characters a reader strips.
+    TScanText ScanText;
+    friend bool operator==(const TEncoding&, const TEncoding&) = default;
+};
+
 class TBarcode {
 public:
     TBarcode() = default;
@@ -103,42 +118,54 @@ public:
     void ComputeModuleWidths();
     // Validates Text and runs the symbology's encoder; the result is a bar pattern.
     std::string BuildPattern();
+    // What the last encoding (BuildPattern, and so Width and Draw) drew besides the bars. Empty before
+    // the first encoding, after one that raised, and once Text, Typ, Checksum or CheckSumMethod change.
+    const std::optional<TEncoding>& LastEncoding() const { return FEncoding; }
     TBarElement DecodeElement(char c) const;
     std::string_view GetTypeName() const;
     std::string ApplyCheckSum(const std::string& digits) const;
     const std::array<int, 4>& ModuleWidths() const { return FModuleWidths; }
 
 private:
+    // Validates Text, runs the encoder, appends the pattern to `pattern` and records what was drawn.
+    void Encode(std::string& pattern);
+    TScanText RunEncoder(std::string& pattern);
+    // Each encoder appends its symbol's elements to `pattern` and returns what a decoder reads back.
     // Two-of-five, MSI, PostNet, Codabar
-    std::string Encode2of5Interleaved();
-    std::string Encode2of5Industrial() const;
-    std::string Encode2of5Matrix() const;
-    std::string EncodeMSI() const;
-    std::string EncodePostNet() const;
-    std::string EncodeCodabar() const;
+    TScanText Encode2of5Interleaved(std::string& pattern);
+    TScanText Encode2of5Industrial(std::string& pattern) const;
+    TScanText Encode2of5Matrix(std::string& pattern) const;
+    TScanText EncodeMSI(std::string& pattern) const;
+    TScanText EncodePostNet(std::string& pattern) const;
+    TScanText EncodeCodabar(std::string& pattern) const;
     // Code 128 and EAN-128
-    std::string EncodeCode128();
+    TScanText EncodeCode128(std::string& pattern);
     // EAN and UPC
-    std::string EncodeEAN8() const;
-    std::string EncodeEAN13() const;
-    std::string EncodeUPCA();
-    std::string EncodeUPCE0();
-    std::string EncodeUPCE1();
-    std::string EncodeUPCE(bool numberSystemOne);
-    std::string EncodeSupp2();
-    std::string EncodeSupp5();
+    TScanText EncodeEAN8(std::string& pattern) const;
+    TScanText EncodeEAN13(std::string& pattern) const;
+    TScanText EncodeUPCA(std::string& pattern);
+    TScanText EncodeUPCE0(std::string& pattern);
+    TScanText EncodeUPCE1(std::string& pattern);
+    TScanText EncodeUPCE(std::string& pattern, bool numberSystemOne);
+    TScanText EncodeSupp2(std::string& pattern);
+    TScanText EncodeSupp5(std::string& pattern);
     std::string PadWithZeros(std::size_t n) const;
     // Code 39 and Code 93
-    std::string EncodeCode39() const;
-    std::string EncodeCode39Extended() const;
-    std::string EncodeCode93() const;
-    std::string EncodeCode93Extended() const;
+    TScanText EncodeCode39(std::string& pattern) const;
+    TScanText EncodeCode39Extended(std::string& pattern) const;
+    TScanText EncodeCode93(std::string& pattern) const;
+    TScanText EncodeCode93Extended(std::string& pattern) const;
 
     // True when Text still holds the check digit that an earlier encoding of this very setting
     // appended, so that measuring and then drawing do not append a second one.
     bool TextCarriesCheckDigit() const { return FCheckedText && *FCheckedText == FText; }
     void RememberCheckedText() { FCheckedText = FText; }
-    void ForgetCheckedText() { FCheckedText.reset(); }
+    // A change of what is encoded: the check digit memory and the last encoding no longer hold.
+    void ForgetEncoding()
+    {
+        FCheckedText.reset();
+        FEncoding.reset();
+    }
 
     int FHeight = 0;
     std::string FText;
@@ -155,6 +182,8 @@ private:
     TCheckSumMethod FCheckSumMethod = csmModulo10;
     std::array<int, 4> FModuleWidths{1, 2, 3, 4};
     std::optional<std::string> FCheckedText;
+    std::optional<TEncoding> FEncoding;
+    std::string FWidthPattern; // the pattern Width measures, kept so its buffer is reused
 };
 
 } // namespace quillon

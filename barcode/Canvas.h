@@ -76,16 +76,20 @@ struct TBrush {
     friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
+// The drawing state (font, pen, brush, pen position) lives here, once; an implementation reads it
+// when it draws, so it implements only the drawing calls.
 class TCanvas {
 public:
     virtual ~TCanvas() = default;
 
-    virtual TFont Font() const = 0;
-    virtual void SetFont(const TFont& font) = 0;
-    virtual TPen Pen() const = 0;
-    virtual void SetPen(const TPen& pen) = 0;
-    virtual TBrush Brush() const = 0;
-    virtual void SetBrush(const TBrush& brush) = 0;
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& font) { FFont = font; }
+    const TPen& Pen() const { return FPen; }
+    void SetPen(const TPen& pen) { FPen = pen; }
+    const TBrush& Brush() const { return FBrush; }
+    void SetBrush(const TBrush& brush) { FBrush = brush; }
+    TPoint PenPos() const { return FPenPos; }
+    void MoveTo(TPoint p) { FPenPos = p; }
 
     // A closed polygon through the points in order, filled with the brush and outlined with the
     // pen; every vertex pixel is painted.
@@ -93,65 +97,46 @@ public:
     // Text in the font's face, size and colour with its cell's top-left corner at the point; the
     // cell is filled with the brush colour when the brush is solid.
     virtual void TextOut(TPoint topLeft, std::string_view utf8Text) = 0;
-    virtual void MoveTo(TPoint p) = 0;
     // A line from the pen position to p, whose own pixel is not painted; p becomes the position.
     virtual void LineTo(TPoint p) = 0;
     // A filled, outlined ellipse in the box whose right column and bottom row are left out.
     virtual void Ellipse(TPoint topLeft, TPoint bottomRight) = 0;
 
-    // Single-attribute changes, each a read and write of the whole value.
-    void SetPenColor(TColor c)
-    {
-        TPen p = Pen();
-        p.Color = c;
-        SetPen(p);
-    }
-    void SetPenWidth(int pixels)
-    {
-        TPen p = Pen();
-        p.Width = pixels;
-        SetPen(p);
-    }
-    void SetPenMode(TPenMode m)
-    {
-        TPen p = Pen();
-        p.Mode = m;
-        SetPen(p);
-    }
-    void SetBrushColor(TColor c)
-    {
-        TBrush b = Brush();
-        b.Color = c;
-        SetBrush(b);
-    }
-    void SetBrushStyle(TBrushStyle s)
-    {
-        TBrush b = Brush();
-        b.Style = s;
-        SetBrush(b);
-    }
-    void SetFontSize(int points)
-    {
-        TFont f = Font();
-        f.Size = points;
-        SetFont(f);
-    }
+    // Single-attribute changes.
+    void SetPenColor(TColor c) { FPen.Color = c; }
+    void SetPenWidth(int pixels) { FPen.Width = pixels; }
+    void SetPenMode(TPenMode m) { FPen.Mode = m; }
+    void SetBrushColor(TColor c) { FBrush.Color = c; }
+    void SetBrushStyle(TBrushStyle s) { FBrush.Style = s; }
+    void SetFontSize(int points) { FFont.Size = points; }
+
+private:
+    TFont FFont;
+    TPen FPen;
+    TBrush FBrush;
+    TPoint FPenPos;
 };
 
+// A wide integer clamped into the 32-bit range.
+constexpr std::int32_t ClampToPixel(std::int64_t v)
+{
+    constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(v < kLow ? kLow : v > kHigh ? kHigh : v);
+}
+
 // Rounds to the nearest integer, ties to even, and clamps into the 32-bit range so that far-off
-// coordinates stay far off instead of overflowing.
+// coordinates stay far off instead of overflowing; NaN gives 0. Values beyond the range are pulled
+// to just outside it first, so that llrint (ties to even under the default rounding mode, as
+// nearbyint, but without saving and restoring the floating-point environment) always fits.
 inline std::int32_t RoundToPixel(long double v)
 {
-    constexpr long double kLow = std::numeric_limits<std::int32_t>::min();
-    constexpr long double kHigh = std::numeric_limits<std::int32_t>::max();
+    constexpr long double kBelow = std::numeric_limits<std::int32_t>::min() - 1.0L;
+    constexpr long double kAbove = std::numeric_limits<std::int32_t>::max() + 1.0L;
     if (std::isnan(v))
         return 0;
-    const long double r = std::nearbyint(v); // ties to even under the default rounding mode
-    if (r <= kLow)
-        return std::numeric_limits<std::int32_t>::min();
-    if (r >= kHigh)
-        return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(r);
+    const long double inRange = v < kBelow ? kBelow : v > kAbove ? kAbove : v;
+    return ClampToPixel(std::llrint(inRange));
 }
 
 // Turns p about the origin by alpha radians: counter-clockwise on the screen for a positive alpha,
@@ -168,6 +153,9 @@ inline TRotation RotationOf(double alpha)
 // The same turn with its cosine and sine worked out once, for the many corners of one drawing.
 inline TPoint RotatePoint(TPoint p, const TRotation& turn)
 {
+    // Unturned, x * 1 + y * 0 is exactly x (and -x * 0 + y * 1 exactly y): nothing to round.
+    if (turn.Cos == 1.0L && turn.Sin == 0.0L)
+        return p;
     const long double x = p.X;
     const long double y = p.Y;
     return {.X = RoundToPixel(x * turn.Cos + y * turn.Sin), .Y = RoundToPixel(-x * turn.Sin + y * turn.Cos)};
@@ -177,12 +165,10 @@ inline TPoint RotatePoint(TPoint p, double alpha)
     return RotatePoint(p, RotationOf(alpha));
 }
 
+// Adds the offset in wide integers and clamps the sum into the 32-bit range.
 inline TPoint TranslatePoint(TPoint p, TPoint offset)
 {
-    const auto add = [](std::int32_t a, std::int32_t b) {
-        return RoundToPixel(static_cast<long double>(static_cast<std::int64_t>(a) + b));
-    };
-    return {.X = add(p.X, offset.X), .Y = add(p.Y, offset.Y)};
+    return {.X = ClampToPixel(std::int64_t{p.X} + offset.X), .Y = ClampToPixel(std::int64_t{p.Y} + offset.Y)};
 }
 
 } // namespace quillon

@@ -12,11 +12,22 @@ std::string AppendModulo10(std::string_view digits);
 
 // Width digits "1".."4", bar first and alternating, to bar-pattern characters of width class 0..3.
 std::string WidthDigitsToPattern(std::string_view widthDigits);
+// The same, appended to a pattern under construction.
+void AppendWidthDigits(std::string& pattern, std::string_view widthDigits);
 
 // The sum of the decimal digits of n; 0 when n is below 1.
 int DigitSum(long long n);
 
+// Raises the integer conversion error, "'c' is not a valid integer value".
+[[noreturn]] void ThrowNotAnInteger(char c);
+
 // The value of one decimal digit character; raises the integer conversion error for anything else.
-int DigitValue(char c);
+// Inline: the encoders call it for every digit they draw.
+inline int DigitValue(char c)
+{
+    if (c < '0' || c > '9')
+        ThrowNotAnInteger(c);
+    return c - '0';
+}
 
 } // namespace quillon

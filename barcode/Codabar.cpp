@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Barcode.h"
+#include "CharacterIndex.h"
 
 namespace quillon {
 namespace {
@@ -73,13 +74,7 @@ constexpr std::string_view kStopElements = CodabarTable[kFirstStartStopRow + 1].
 constexpr char kGap = '0'; // the narrow space between characters
 
 // The row of c in CodabarTable, or -1 when c is not a Codabar character.
-int CodabarIndex(char c)
-{
-    for (std::size_t row = 0; row < CodabarTable.size(); ++row)
-        if (CodabarTable[row].Character == c)
-            return static_cast<int>(row);
-    return -1;
-}
+constexpr TCharacterIndex kCodabarIndex = TCharacterIndex::Of(CodabarTable, &CodabarRow::Character);
 
 [[noreturn]] void ThrowBadData(const std::string& text)
 {
@@ -88,22 +83,21 @@ int CodabarIndex(char c)
 
 } // namespace
 
-std::string TBarcode::EncodeCodabar() const
+TScanText TBarcode::EncodeCodabar(std::string& pattern) const
 {
-    std::string pattern;
     pattern.reserve((FText.size() + 2) * (kElementsPerCharacter + 1));
     pattern += kStartElements;
     pattern += kGap;
     for (char c : FText) {
         // A to D would read as a stop character in the middle of the data.
-        const int row = CodabarIndex(c);
+        const int row = kCodabarIndex(c);
         if (row < 0 || static_cast<std::size_t>(row) >= kFirstStartStopRow)
             ThrowBadData(FText);
         pattern += CodabarTable[row].Elements;
         pattern += kGap;
     }
     pattern += kStopElements;
-    return pattern;
+    return FText; // the start and stop characters are not data
 }
 
 } // namespace quillon

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Barcode.h"
+#include "CharacterIndex.h"
 #include "CheckDigits.h"
 
 namespace quillon {
@@ -177,31 +178,14 @@ static_assert(PairColumnIsTheTwoDigitValue(), "code set C pairs are the values 0
 
 enum class CodeSet : std::uint8_t { A, B, C };
 
-using ByteIndex = std::array<std::int8_t, 256>;
-
-// For every byte, the first row whose cell in the column holds it, or -1. Searching from value 0
-// means the blank is always value 0 and the blank cells of the unused rows are never found.
-constexpr ByteIndex BuildByteIndex(char Code128Row::*column)
-{
-    ByteIndex index{};
-    for (std::size_t byte = 0; byte < index.size(); ++byte) {
-        index[byte] = -1;
-        for (int value = 0; value < kCheckModulus; ++value) {
-            if (static_cast<unsigned char>(Code128Table[value].*column) == byte) {
-                index[byte] = static_cast<std::int8_t>(value);
-                break;
-            }
-        }
-    }
-    return index;
-}
-constexpr ByteIndex kIndexA = BuildByteIndex(&Code128Row::CharA);
-constexpr ByteIndex kIndexB = BuildByteIndex(&Code128Row::CharB);
+// The value of a character in code set A or B, or -1. The first row wins, so the blank is always
+// value 0 and the blank cells of the rows without a character here are never found.
+constexpr TCharacterIndex kIndexA = TCharacterIndex::Of(Code128Table, &Code128Row::CharA);
+constexpr TCharacterIndex kIndexB = TCharacterIndex::Of(Code128Table, &Code128Row::CharB);
 
 int Code128IndexAB(char c, CodeSet set)
 {
-    const ByteIndex& index = set == CodeSet::A ? kIndexA : kIndexB;
-    return index[static_cast<unsigned char>(c)];
+    return set == CodeSet::A ? kIndexA(c) : kIndexB(c);
 }
 
 int Code128IndexC(std::string_view pair)
@@ -237,32 +221,32 @@ bool IsEan128(TBarcodeType typ)
     return typ == bcCodeEAN128A || typ == bcCodeEAN128B || typ == bcCodeEAN128C;
 }
 
-// Collects the symbols between start and check with the weighted sum of the ISO/IEC 15417 symbol
-// check character. Sum and weight are kept modulo 103, so no text is long enough to overflow them.
+// Appends the symbols between start and check to a pattern, with the weighted sum of the ISO/IEC 15417
+// symbol check character. Sum and weight are kept modulo 103, so no text is long enough to overflow.
 class SymbolWriter {
 public:
-    SymbolWriter(const StartSymbol& start, std::size_t dataSymbols) : FSum(start.Value % kCheckModulus)
+    SymbolWriter(std::string& pattern, const StartSymbol& start, std::size_t dataSymbols)
+        : FPattern(&pattern), FSum(start.Value % kCheckModulus)
     {
-        FPattern.reserve((dataSymbols + 2) * kSymbolElements + kStopWidths.size());
-        FPattern += WidthDigitsToPattern(start.Widths);
+        FPattern->reserve(FPattern->size() + (dataSymbols + 2) * kSymbolElements + kStopWidths.size());
+        AppendWidthDigits(*FPattern, start.Widths);
     }
 
     void Add(int value)
     {
-        FPattern += WidthDigitsToPattern(Code128Table[value].Widths);
+        AppendWidthDigits(*FPattern, Code128Table[value].Widths);
         FSum = (FSum + value * FWeight) % kCheckModulus;
         FWeight = FWeight % kCheckModulus + 1;
     }
 
-    std::string Finish()
+    void Finish()
     {
-        FPattern += WidthDigitsToPattern(Code128Table[FSum].Widths);
-        FPattern += WidthDigitsToPattern(kStopWidths);
-        return std::move(FPattern);
+        AppendWidthDigits(*FPattern, Code128Table[FSum].Widths);
+        AppendWidthDigits(*FPattern, kStopWidths);
     }
 
 private:
-    std::string FPattern;
+    std::string* FPattern = nullptr;
     int FSum = 0;
     int FWeight = 1;
 };
@@ -297,7 +281,7 @@ void AddDataSymbols(SymbolWriter& writer, const std::string& text, CodeSet set)
 
 } // namespace
 
-std::string TBarcode::EncodeCode128()
+TScanText TBarcode::EncodeCode128(std::string& pattern)
 {
     const CodeSet set = CodeSetOf(FTyp);
     const bool ean128 = IsEan128(FTyp);
@@ -319,11 +303,13 @@ std::string TBarcode::EncodeCode128()
         RememberCheckedText();
 
     const std::size_t dataSymbols = (ean128 ? 1 : 0) + (set == CodeSet::C ? FText.size() / 2 : FText.size());
-    SymbolWriter writer(StartOf(set), dataSymbols);
+    SymbolWriter writer(pattern, StartOf(set), dataSymbols);
     if (ean128)
         writer.Add(kFnc1Value);
     AddDataSymbols(writer, FText, set);
-    return writer.Finish();
+    writer.Finish();
+    // Text holds the check digit and code set C's leading zero; FNC1 only marks the data structure.
+    return FText;
 }
 
 } // namespace quillon

@@ -1,10 +1,12 @@
 // Code 39 and its full-ASCII form: nine wide/narrow elements per character, three of them wide.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "Barcode.h"
+#include "CharacterIndex.h"
 #include "FullAscii.h"
 
 namespace quillon {
@@ -73,21 +75,8 @@ constexpr char kGap = '0'; // the narrow space between two characters
 constexpr char kStartStop = '*';
 constexpr int kCheckModulus = 43;
 
-constexpr std::array<std::int8_t, 256> BuildCode39Index()
-{
-    std::array<std::int8_t, 256> index{};
-    index.fill(-1);
-    for (int row = static_cast<int>(Code39Table.size()) - 1; row >= 0; --row)
-        index[static_cast<unsigned char>(Code39Table[row].Character)] = static_cast<std::int8_t>(row);
-    return index;
-}
-constexpr std::array<std::int8_t, 256> kCode39IndexOf = BuildCode39Index();
-
 // The row of c in Code39Table, or -1 when Code 39 has no such character.
-constexpr int Code39Index(char c)
-{
-    return kCode39IndexOf[static_cast<unsigned char>(c)];
-}
+constexpr TCharacterIndex kCode39Index = TCharacterIndex::Of(Code39Table, &Code39Row::Character);
 
 // The first row with the value: a remainder of 0 gives the character "0", never "*".
 constexpr int Code39RowOfCheckValue(int value)
@@ -115,7 +104,7 @@ constexpr bool IsWellFormed(const Code39Row& row)
 constexpr bool TablesAreConsistent()
 {
     for (const Code39Row& row : Code39Table)
-        if (!IsWellFormed(row) || Code39Index(row.Character) < 0)
+        if (!IsWellFormed(row) || kCode39Index(row.Character) < 0)
             return false;
     for (int value = 0; value < kCheckModulus; ++value)
         if (Code39RowOfCheckValue(value) < 0)
@@ -123,7 +112,7 @@ constexpr bool TablesAreConsistent()
     // The full-ASCII rewriting must yield drawable data only: no unknown character and no "*".
     for (std::string_view entry : Code39ExtendedTable)
         for (char c : entry)
-            if (Code39Index(c) < 0 || c == kStartStop)
+            if (kCode39Index(c) < 0 || c == kStartStop)
                 return false;
     return true;
 }
@@ -141,26 +130,31 @@ void AppendCharacter(std::string& pattern, const Code39Row& row)
     pattern += kGap;
 }
 
-// The basic symbol for `text`; `shownText` is what the user gave, named in the error message.
-std::string EncodeBasic(std::string_view text, CheckCharacter check, const std::string& shownText)
+// Appends the basic symbol for `text` and returns its check character when it draws one; `shownText`
+// is what the user gave, named in the error message.
+std::optional<char> EncodeBasic(std::string& pattern, std::string_view text, CheckCharacter check,
+                                const std::string& shownText)
 {
-    const Code39Row& startStop = Code39Table[Code39Index(kStartStop)];
-    std::string pattern;
+    const Code39Row& startStop = Code39Table[kCode39Index(kStartStop)];
     pattern.reserve((text.size() + 3) * 10);
     AppendCharacter(pattern, startStop);
     int sum = 0; // kept modulo 43, so no text is too long for it
     for (char c : text) {
-        const int row = Code39Index(c);
+        const int row = kCode39Index(c);
         // A "*" in the data would read as the end of the symbol.
         if (row < 0 || c == kStartStop)
             throw BadData(shownText);
         AppendCharacter(pattern, Code39Table[row]);
         sum = (sum + Code39Table[row].CheckValue) % kCheckModulus;
     }
-    if (check == CheckCharacter::Append)
-        AppendCharacter(pattern, Code39Table[Code39RowOfCheckValue(sum)]);
+    std::optional<char> checkCharacter;
+    if (check == CheckCharacter::Append) {
+        const Code39Row& checkRow = Code39Table[Code39RowOfCheckValue(sum)];
+        AppendCharacter(pattern, checkRow);
+        checkCharacter = checkRow.Character;
+    }
     pattern += startStop.Elements;
-    return pattern;
+    return checkCharacter;
 }
 
 // Rewrites every character as its full-ASCII form; Code 39 has nothing for codes 128 and above.
@@ -174,16 +168,22 @@ std::string FullAsciiOrRefuse(const std::string& text)
 
 } // namespace
 
-std::string TBarcode::EncodeCode39() const
+// A plain Code 39 reader passes the check character on as the last character of the data.
+TScanText TBarcode::EncodeCode39(std::string& pattern) const
 {
-    return EncodeBasic(FText, FChecksum ? CheckCharacter::Append : CheckCharacter::Omit, FText);
+    const std::optional<char> check =
+        EncodeBasic(pattern, FText, FChecksum ? CheckCharacter::Append : CheckCharacter::Omit, FText);
+    return check ? FText + *check : FText;
 }
 
-// Text itself stays as the user gave it: the human-readable line shows it, not its shifted form.
-std::string TBarcode::EncodeCode39Extended() const
+// Text itself stays as the user gave it: the human-readable line shows it, not its shifted form. A
+// full-ASCII reader checks the check character and takes it off before it reads the shifts (a check
+// character of "$", "/", "+" or "%" would otherwise read as a dangling shift), so it reads Text.
+TScanText TBarcode::EncodeCode39Extended(std::string& pattern) const
 {
-    return EncodeBasic(FullAsciiOrRefuse(FText), FChecksum ? CheckCharacter::Append : CheckCharacter::Omit,
-                       FText);
+    EncodeBasic(pattern, FullAsciiOrRefuse(FText), FChecksum ? CheckCharacter::Append : CheckCharacter::Omit,
+                FText);
+    return FText;
 }
 
 } // namespace quillon

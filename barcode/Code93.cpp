@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Barcode.h"
+#include "CharacterIndex.h"
 #include "CheckDigits.h"
 #include "FullAscii.h"
 
@@ -75,21 +76,8 @@ constexpr int kCheckModulus = 47;
 constexpr int kMaxWeightC = 20;
 constexpr int kMaxWeightK = 15;
 
-constexpr std::array<std::int8_t, 256> BuildCode93Index()
-{
-    std::array<std::int8_t, 256> index{};
-    index.fill(-1);
-    for (int row = static_cast<int>(Code93Table.size()) - 1; row >= 0; --row)
-        index[static_cast<unsigned char>(Code93Table[row].Character)] = static_cast<std::int8_t>(row);
-    return index;
-}
-constexpr std::array<std::int8_t, 256> kCode93IndexOf = BuildCode93Index();
-
 // The value of c, which is its row in Code93Table, or -1 when Code 93 has no such character.
-constexpr int Code93Index(char c)
-{
-    return kCode93IndexOf[static_cast<unsigned char>(c)];
-}
+constexpr TCharacterIndex kCode93Index = TCharacterIndex::Of(Code93Table, &Code93Row::Character);
 
 constexpr bool IsWellFormed(std::string_view widths, int modules)
 {
@@ -105,11 +93,11 @@ constexpr bool IsWellFormed(std::string_view widths, int modules)
 constexpr bool TablesAreConsistent()
 {
     for (const Code93Row& row : Code93Table)
-        if (row.Widths.size() != 6 || !IsWellFormed(row.Widths, 9) || Code93Index(row.Character) < 0)
+        if (row.Widths.size() != 6 || !IsWellFormed(row.Widths, 9) || kCode93Index(row.Character) < 0)
             return false;
     for (std::string_view entry : Code39ExtendedTable)
         for (char c : entry)
-            if (Code93Index(WithShifts(c, kCode93Shifts)) < 0)
+            if (kCode93Index(WithShifts(c, kCode93Shifts)) < 0)
                 return false;
     return kStart.size() == 6 && IsWellFormed(kStart, 9) && IsWellFormed(kStop, 10);
 }
@@ -136,7 +124,7 @@ CheckValues ComputeChecks(std::string_view text)
     int weightC = 1;
     int weightK = 2; // weight 1 is C's own, the last character of K's sequence
     for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        const int value = Code93Index(*it);
+        const int value = kCode93Index(*it);
         sumC = (sumC + value * weightC) % kCheckModulus;
         sumK = (sumK + value * weightK) % kCheckModulus;
         weightC = weightC == kMaxWeightC ? 1 : weightC + 1;
@@ -146,23 +134,21 @@ CheckValues ComputeChecks(std::string_view text)
     return {.C = sumC, .K = sumK};
 }
 
-// The symbol for `text`; `shownText` is what the user gave, named in the error message.
-std::string EncodeBasic(std::string_view text, const std::string& shownText)
+// Appends the symbol for `text`; `shownText` is what the user gave, named in the error message.
+void EncodeBasic(std::string& pattern, std::string_view text, const std::string& shownText)
 {
-    std::string pattern;
     pattern.reserve((text.size() + 4) * 6 + 1);
-    pattern += WidthDigitsToPattern(kStart);
+    AppendWidthDigits(pattern, kStart);
     for (char c : text) {
-        const int value = Code93Index(c);
+        const int value = kCode93Index(c);
         if (value < 0)
             throw BadData(shownText);
-        pattern += WidthDigitsToPattern(Code93Table[value].Widths);
+        AppendWidthDigits(pattern, Code93Table[value].Widths);
     }
     const CheckValues checks = ComputeChecks(text);
-    pattern += WidthDigitsToPattern(Code93Table[checks.C].Widths);
-    pattern += WidthDigitsToPattern(Code93Table[checks.K].Widths);
-    pattern += WidthDigitsToPattern(kStop);
-    return pattern;
+    AppendWidthDigits(pattern, Code93Table[checks.C].Widths);
+    AppendWidthDigits(pattern, Code93Table[checks.K].Widths);
+    AppendWidthDigits(pattern, kStop);
 }
 
 // Rewrites every character as its full-ASCII form; Code 93 has nothing for codes 128 and above.
@@ -176,15 +162,20 @@ std::string FullAsciiOrRefuse(const std::string& text)
 
 } // namespace
 
-std::string TBarcode::EncodeCode93() const
+// Plain Code 93 draws "[", "]", "{" and "}" as its four shift characters, so a decoder reads the text
+// through the full-ASCII table; a shift without a valid follower reads as typed.
+TScanText TBarcode::EncodeCode93(std::string& pattern) const
 {
-    return EncodeBasic(FText, FText);
+    EncodeBasic(pattern, FText, FText);
+    return ReadFullAscii(FText, kCode93Shifts).value_or(FText);
 }
 
-// Text itself stays as the user gave it: the human-readable line shows it, not its shifted form.
-std::string TBarcode::EncodeCode93Extended() const
+// Text itself stays as the user gave it: the human-readable line shows it, not its shifted form. The
+// decoder reads the shifts back, and so reads Text.
+TScanText TBarcode::EncodeCode93Extended(std::string& pattern) const
 {
-    return EncodeBasic(FullAsciiOrRefuse(FText), FText);
+    EncodeBasic(pattern, FullAsciiOrRefuse(FText), FText);
+    return FText;
 }
 
 } // namespace quillon

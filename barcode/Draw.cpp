@@ -33,7 +33,7 @@ int ElementHeight(TBarElementKind kind, int height)
 // A point from wide coordinates, clamped into the 32-bit range.
 TPoint ClampedPoint(std::int64_t x, std::int64_t y)
 {
-    return {.X = RoundToPixel(static_cast<long double>(x)), .Y = RoundToPixel(static_cast<long double>(y))};
+    return {.X = ClampToPixel(x), .Y = ClampToPixel(y)};
 }
 
 bool FitsInt32(std::int64_t v)

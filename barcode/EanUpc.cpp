@@ -1,6 +1,9 @@
 // EAN-8, EAN-13, UPC-A and UPC-E encoders with the 2- and 5-digit add-on symbols.
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -122,12 +125,29 @@ constexpr std::string_view kUPCEEndGuard = "050505"; // 010101
 constexpr std::string_view kAddOnStart = "506";      // 1011
 constexpr std::string_view kAddOnSeparator = "05";   // 01
 
-// Pattern lengths in characters, for reserving.
-constexpr std::size_t kEAN13PatternLength = 59;
-constexpr std::size_t kEAN8PatternLength = 43;
-constexpr std::size_t kUPCEPatternLength = 33;
-constexpr std::size_t kSupp5PatternLength = 31;
-constexpr std::size_t kSupp2PatternLength = 13;
+// Every digit is four elements (seven modules), in each of the three sets.
+constexpr std::size_t kElementsPerDigit = 4;
+constexpr bool EveryDigitHasFourElements()
+{
+    for (std::size_t digit = 0; digit < EANOddTable.size(); ++digit)
+        if (EANOddTable[digit].size() != kElementsPerDigit ||
+            EANEvenTable[digit].size() != kElementsPerDigit ||
+            EANRightTable[digit].size() != kElementsPerDigit)
+            return false;
+    return true;
+}
+static_assert(EveryDigitHasFourElements());
+
+// Symbol lengths in pattern characters: guards and digits.
+constexpr std::size_t kEAN13PatternLength =
+    2 * kNormalGuard.size() + kCentreGuard.size() + 12 * kElementsPerDigit;
+constexpr std::size_t kEAN8PatternLength =
+    2 * kNormalGuard.size() + kCentreGuard.size() + 8 * kElementsPerDigit;
+constexpr std::size_t kUPCEPatternLength = kNormalGuard.size() + kUPCEEndGuard.size() + 6 * kElementsPerDigit;
+constexpr std::size_t kSupp5PatternLength =
+    kAddOnStart.size() + 4 * kAddOnSeparator.size() + 5 * kElementsPerDigit;
+constexpr std::size_t kSupp2PatternLength =
+    kAddOnStart.size() + kAddOnSeparator.size() + 2 * kElementsPerDigit;
 
 // Readable names for the UPC-E encoder's number-system argument.
 constexpr bool kNumberSystemZero = false;
@@ -135,15 +155,47 @@ constexpr bool kNumberSystemOne = true;
 
 enum class NumberSet : std::uint8_t { A, B, C };
 
-void AppendDigit(std::string& pattern, char digit, NumberSet set)
+std::string_view DigitElements(char digit, NumberSet set)
 {
     const auto index = static_cast<std::size_t>(DigitValue(digit));
     switch (set) {
-    case NumberSet::A: pattern += EANOddTable[index]; break;
-    case NumberSet::B: pattern += EANEvenTable[index]; break;
-    case NumberSet::C: pattern += EANRightTable[index]; break;
+    case NumberSet::A: return EANOddTable[index];
+    case NumberSet::B: return EANEvenTable[index];
+    case NumberSet::C: break;
     }
+    return EANRightTable[index];
 }
+
+// Lays a fixed-length symbol out straight into the pattern: the pattern grows once by the symbol's
+// length and each guard and digit is copied into place, which keeps measuring a retail code quick.
+class SymbolLayout {
+public:
+    SymbolLayout(std::string& pattern, std::size_t length)
+    {
+        const std::size_t start = pattern.size();
+        pattern.resize(start + length);
+        FOut = pattern.data() + start;
+        FEnd = FOut + length;
+    }
+
+    // A guard or separator, of a length known where it is called, so the copy is a few moves.
+    void Put(std::string_view elements) { Copy(elements.data(), elements.size()); }
+    // Every digit is four elements: a fixed-size copy.
+    void PutDigit(char digit, NumberSet set) { Copy(DigitElements(digit, set).data(), kElementsPerDigit); }
+
+private:
+    void Copy(const char* elements, std::size_t count)
+    {
+        // The lengths are counted from the pieces, so this never fires; it keeps a slip in bounds.
+        if (count > static_cast<std::size_t>(FEnd - FOut))
+            throw Exception(std::string(kBarcodeClassName) + ": internal Error");
+        std::memcpy(FOut, elements, count);
+        FOut += count;
+    }
+
+    char* FOut = nullptr;
+    char* FEnd = nullptr;
+};
 
 // Checksum with csmNone adds nothing; the typed digits are then drawn as they stand.
 bool AppendsCheckDigit(const TBarcode& barcode)
@@ -212,9 +264,9 @@ int ToInt32(const std::string& digits)
 }
 
 // One add-on digit: "E" takes set B (set C backwards), "o" takes set A.
-void AppendAddOnDigit(std::string& pattern, char digit, char parity)
+void PutAddOnDigit(SymbolLayout& layout, char digit, char parity)
 {
-    AppendDigit(pattern, digit, parity == 'E' ? NumberSet::B : NumberSet::A);
+    layout.PutDigit(digit, parity == 'E' ? NumberSet::B : NumberSet::A);
 }
 
 } // namespace
@@ -229,7 +281,8 @@ std::string TBarcode::PadWithZeros(std::size_t n) const
     return padded;
 }
 
-std::string TBarcode::EncodeEAN8() const
+// The drawn digits, the check digit included, are what a decoder reads.
+TScanText TBarcode::EncodeEAN8(std::string& pattern) const
 {
     std::string t;
     if (AppendsCheckDigit(*this)) {
@@ -238,82 +291,84 @@ std::string TBarcode::EncodeEAN8() const
     } else {
         t = PadWithZeros(8);
     }
-    std::string pattern;
-    pattern.reserve(kEAN8PatternLength);
-    pattern += kNormalGuard;
+    SymbolLayout layout(pattern, kEAN8PatternLength);
+    layout.Put(kNormalGuard);
     for (std::size_t i = 0; i < 4; ++i)
-        AppendDigit(pattern, t[i], NumberSet::A);
-    pattern += kCentreGuard;
+        layout.PutDigit(t[i], NumberSet::A);
+    layout.Put(kCentreGuard);
     for (std::size_t i = 4; i < 8; ++i)
-        AppendDigit(pattern, t[i], NumberSet::C);
-    pattern += kNormalGuard;
-    return pattern;
+        layout.PutDigit(t[i], NumberSet::C);
+    layout.Put(kNormalGuard);
+    t.resize(8); // a longer Text draws its first eight digits
+    return t;
 }
 
-std::string TBarcode::EncodeEAN13() const
+TScanText TBarcode::EncodeEAN13(std::string& pattern) const
 {
-    const std::string t = AppendsCheckDigit(*this) ? ApplyCheckSum(PadWithZeros(12)) : PadWithZeros(13);
+    std::string t = AppendsCheckDigit(*this) ? ApplyCheckSum(PadWithZeros(12)) : PadWithZeros(13);
     // The leading digit is not drawn: it chooses the number sets of the left half.
     const std::string_view parity = EAN13ParityTable[static_cast<std::size_t>(DigitValue(t[0]))];
-    std::string pattern;
-    pattern.reserve(kEAN13PatternLength);
-    pattern += kNormalGuard;
+    SymbolLayout layout(pattern, kEAN13PatternLength);
+    layout.Put(kNormalGuard);
     for (std::size_t i = 0; i < 6; ++i)
-        AppendDigit(pattern, t[i + 1], parity[i] == 'A' ? NumberSet::A : NumberSet::B);
-    pattern += kCentreGuard;
+        layout.PutDigit(t[i + 1], parity[i] == 'A' ? NumberSet::A : NumberSet::B);
+    layout.Put(kCentreGuard);
     for (std::size_t i = 7; i < 13; ++i)
-        AppendDigit(pattern, t[i], NumberSet::C);
-    pattern += kNormalGuard;
-    return pattern;
+        layout.PutDigit(t[i], NumberSet::C);
+    layout.Put(kNormalGuard);
+    // A decoder reads thirteen digits: the leading one from the parities, then the twelve drawn.
+    t.resize(13);
+    return t;
 }
 
-std::string TBarcode::EncodeUPCA()
+TScanText TBarcode::EncodeUPCA(std::string& pattern)
 {
     FText = PadWithZeros(12);
     if (AppendsCheckDigit(*this))
         FText = ApplyCheckSum(FText.substr(0, 11));
-    std::string pattern;
-    pattern.reserve(kEAN13PatternLength);
-    pattern += kNormalGuard;
+    SymbolLayout layout(pattern, kEAN13PatternLength);
+    layout.Put(kNormalGuard);
     for (std::size_t i = 0; i < 6; ++i)
-        AppendDigit(pattern, FText[i], NumberSet::A);
-    pattern += kCentreGuard;
+        layout.PutDigit(FText[i], NumberSet::A);
+    layout.Put(kCentreGuard);
     for (std::size_t i = 6; i < 12; ++i)
-        AppendDigit(pattern, FText[i], NumberSet::C);
-    pattern += kNormalGuard;
-    return pattern;
+        layout.PutDigit(FText[i], NumberSet::C);
+    layout.Put(kNormalGuard);
+    return FText.substr(0, 12); // a longer Text draws its first twelve digits
 }
 
-std::string TBarcode::EncodeUPCE0()
+TScanText TBarcode::EncodeUPCE0(std::string& pattern)
 {
-    return EncodeUPCE(kNumberSystemZero);
+    return EncodeUPCE(pattern, kNumberSystemZero);
 }
 
-std::string TBarcode::EncodeUPCE1()
+TScanText TBarcode::EncodeUPCE1(std::string& pattern)
 {
-    return EncodeUPCE(kNumberSystemOne);
+    return EncodeUPCE(pattern, kNumberSystemOne);
 }
 
-std::string TBarcode::EncodeUPCE(bool numberSystemOne)
+// A decoder reads the number system and the check digit that the parities carry around the six
+// drawn digits.
+TScanText TBarcode::EncodeUPCE(std::string& pattern, bool numberSystemOne)
 {
     FText = PadWithZeros(7);
     const std::string six = FText.substr(0, 6);
-    const char check = UPCECheckDigit(numberSystemOne ? '1' : '0', six);
+    const char numberSystem = numberSystemOne ? '1' : '0';
+    const char check = UPCECheckDigit(numberSystem, six);
     if (FChecksum)
         FText = six + check;
     const std::string_view parity = UPCEParityTable[static_cast<std::size_t>(check - '0')];
     // Number system 1 inverts every parity of number system 0.
     const char oddParity = numberSystemOne ? 'E' : 'o';
-    std::string pattern;
-    pattern.reserve(kUPCEPatternLength);
-    pattern += kNormalGuard;
+    SymbolLayout layout(pattern, kUPCEPatternLength);
+    layout.Put(kNormalGuard);
     for (std::size_t i = 0; i < 6; ++i)
-        AppendDigit(pattern, six[i], parity[i] == oddParity ? NumberSet::A : NumberSet::B);
-    pattern += kUPCEEndGuard;
-    return pattern;
+        layout.PutDigit(six[i], parity[i] == oddParity ? NumberSet::A : NumberSet::B);
+    layout.Put(kUPCEEndGuard);
+    return numberSystem + six + check;
 }
 
-std::string TBarcode::EncodeSupp5()
+TScanText TBarcode::EncodeSupp5(std::string& pattern)
 {
     FText = PadWithZeros(5);
     const std::string five = FText.substr(0, 5);
@@ -322,18 +377,17 @@ std::string TBarcode::EncodeSupp5()
         FText = checked;
     // The add-on's check digit is not drawn; it picks the parities from UPC-E columns 2 to 6.
     const std::string_view parity = UPCEParityTable[static_cast<std::size_t>(checked.back() - '0')].substr(1);
-    std::string pattern;
-    pattern.reserve(kSupp5PatternLength);
-    pattern += kAddOnStart;
+    SymbolLayout layout(pattern, kSupp5PatternLength);
+    layout.Put(kAddOnStart);
     for (std::size_t i = 0; i < 5; ++i) {
         if (i > 0)
-            pattern += kAddOnSeparator;
-        AppendAddOnDigit(pattern, five[i], parity[i]);
+            layout.Put(kAddOnSeparator);
+        PutAddOnDigit(layout, five[i], parity[i]);
     }
-    return pattern;
+    return std::nullopt; // the add-ons are read only beside their main symbol
 }
 
-std::string TBarcode::EncodeSupp2()
+TScanText TBarcode::EncodeSupp2(std::string& pattern)
 {
     FText = PadWithZeros(2);
     // A Text that an earlier encoding gave its check digit is read without it, so that
@@ -350,13 +404,12 @@ std::string TBarcode::EncodeSupp2()
         parityValue = ToInt32(kept);
     }
     const std::string_view parity = Supp2ParityTable[static_cast<std::size_t>(parityValue % 4)];
-    std::string pattern;
-    pattern.reserve(kSupp2PatternLength);
-    pattern += kAddOnStart;
-    AppendAddOnDigit(pattern, drawn[0], parity[0]);
-    pattern += kAddOnSeparator;
-    AppendAddOnDigit(pattern, drawn[1], parity[1]);
-    return pattern;
+    SymbolLayout layout(pattern, kSupp2PatternLength);
+    layout.Put(kAddOnStart);
+    PutAddOnDigit(layout, drawn[0], parity[0]);
+    layout.Put(kAddOnSeparator);
+    PutAddOnDigit(layout, drawn[1], parity[1]);
+    return std::nullopt; // the add-ons are read only beside their main symbol
 }
 
 } // namespace quillon

@@ -170,4 +170,8 @@ constexpr char WithShifts(char c, ShiftCharacters shifts)
 // `text` rewritten in full-ASCII form, or nothing when it holds a character of code 128 or above.
 std::optional<std::string> ToFullAscii(std::string_view text, ShiftCharacters shifts);
 
+// What a full-ASCII reader makes of `text`: each shift character and its follower read as the character
+// the table gives them; nothing when a shift has no follower or one the table does not pair it with.
+std::optional<std::string> ReadFullAscii(std::string_view text, ShiftCharacters shifts);
+
 } // namespace quillon

@@ -63,16 +63,15 @@ int MsiCheckDigit(std::string_view digits)
 
 } // namespace
 
-std::string TBarcode::EncodeMSI() const
+TScanText TBarcode::EncodeMSI(std::string& pattern) const
 {
-    std::string pattern;
     pattern.reserve(kMsiStart.size() + (FText.size() + 1) * kElementsPerDigit + kMsiStop.size());
     pattern += kMsiStart;
     for (char digit : FText)
         pattern += MSITable[DigitValue(digit)];
     pattern += MSITable[MsiCheckDigit(FText)]; // always drawn, never stored in Text
     pattern += kMsiStop;
-    return pattern;
+    return std::nullopt; // no common decoder reads it
 }
 
 } // namespace quillon

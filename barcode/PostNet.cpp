@@ -55,15 +55,14 @@ constexpr std::size_t kElementsPerDigit = 10;
 
 } // namespace
 
-std::string TBarcode::EncodePostNet() const
+TScanText TBarcode::EncodePostNet(std::string& pattern) const
 {
-    std::string pattern;
     pattern.reserve(kPostNetStart.size() + FText.size() * kElementsPerDigit + kPostNetStop.size());
     pattern += kPostNetStart;
     for (char digit : FText)
         pattern += PostNetTable[DigitValue(digit)];
     pattern += kPostNetStop;
-    return pattern;
+    return std::nullopt; // no common decoder reads it
 }
 
 } // namespace quillon

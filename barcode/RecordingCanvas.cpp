@@ -5,25 +5,25 @@ namespace quillon {
 void TRecordingCanvas::Polygon(std::span<const TPoint> points)
 {
     FCalls.emplace_back(
-        TRecordedPolygon{.Points = {points.begin(), points.end()}, .Pen = FPen, .Brush = FBrush});
+        TRecordedPolygon{.Points = {points.begin(), points.end()}, .Pen = Pen(), .Brush = Brush()});
 }
 
 void TRecordingCanvas::TextOut(TPoint topLeft, std::string_view utf8Text)
 {
     FCalls.emplace_back(
-        TRecordedText{.TopLeft = topLeft, .Text = std::string(utf8Text), .Font = FFont, .Brush = FBrush});
+        TRecordedText{.TopLeft = topLeft, .Text = std::string(utf8Text), .Font = Font(), .Brush = Brush()});
 }
 
 void TRecordingCanvas::LineTo(TPoint p)
 {
-    FCalls.emplace_back(TRecordedLine{.From = FPenPos, .To = p, .Pen = FPen});
-    FPenPos = p;
+    FCalls.emplace_back(TRecordedLine{.From = PenPos(), .To = p, .Pen = Pen()});
+    MoveTo(p);
 }
 
 void TRecordingCanvas::Ellipse(TPoint topLeft, TPoint bottomRight)
 {
     FCalls.emplace_back(
-        TRecordedEllipse{.TopLeft = topLeft, .BottomRight = bottomRight, .Pen = FPen, .Brush = FBrush});
+        TRecordedEllipse{.TopLeft = topLeft, .BottomRight = bottomRight, .Pen = Pen(), .Brush = Brush()});
 }
 
 } // namespace quillon

@@ -38,16 +38,8 @@ using TRecordedCall = std::variant<TRecordedPolygon, TRecordedText, TRecordedLin
 
 class TRecordingCanvas : public TCanvas {
 public:
-    TFont Font() const override { return FFont; }
-    void SetFont(const TFont& font) override { FFont = font; }
-    TPen Pen() const override { return FPen; }
-    void SetPen(const TPen& pen) override { FPen = pen; }
-    TBrush Brush() const override { return FBrush; }
-    void SetBrush(const TBrush& brush) override { FBrush = brush; }
-
     void Polygon(std::span<const TPoint> points) override;
     void TextOut(TPoint topLeft, std::string_view utf8Text) override;
-    void MoveTo(TPoint p) override { FPenPos = p; }
     void LineTo(TPoint p) override;
     void Ellipse(TPoint topLeft, TPoint bottomRight) override;
 
@@ -58,7 +50,6 @@ public:
     std::vector<TRecordedText> Texts() const { return Only<TRecordedText>(); }
     std::vector<TRecordedLine> Lines() const { return Only<TRecordedLine>(); }
     std::vector<TRecordedEllipse> Ellipses() const { return Only<TRecordedEllipse>(); }
-    TPoint PenPos() const { return FPenPos; }
     void Clear() { FCalls.clear(); }
 
 private:
@@ -71,10 +62,6 @@ private:
         return result;
     }
 
-    TFont FFont;
-    TPen FPen;
-    TBrush FBrush;
-    TPoint FPenPos;
     std::vector<TRecordedCall> FCalls;
 };
 

@@ -56,13 +56,12 @@ char SpaceFor(char flag)
 
 } // namespace
 
-std::string TBarcode::Encode2of5Interleaved()
+TScanText TBarcode::Encode2of5Interleaved(std::string& pattern)
 {
     // Digits pair up, the first of a pair in the bars and the second in the spaces. An odd count
     // gets a leading zero, kept in Text, so that no digit is silently dropped.
     if (FText.size() % 2 != 0)
         FText.insert(0, 1, '0');
-    std::string pattern;
     pattern.reserve(kInterleavedStart.size() + FText.size() * kElementsPerDigit + kInterleavedStop.size());
     pattern += kInterleavedStart;
     for (std::size_t i = 0; i + 1 < FText.size(); i += 2) {
@@ -74,13 +73,12 @@ std::string TBarcode::Encode2of5Interleaved()
         }
     }
     pattern += kInterleavedStop;
-    return pattern;
+    return FText; // the leading zero is drawn and read
 }
 
-std::string TBarcode::Encode2of5Industrial() const
+TScanText TBarcode::Encode2of5Industrial(std::string& pattern) const
 {
     // Only the bars carry the code; every space is narrow.
-    std::string pattern;
     pattern.reserve(kIndustrialStart.size() + FText.size() * 2 * kElementsPerDigit + kIndustrialStop.size());
     pattern += kIndustrialStart;
     for (char digit : FText) {
@@ -90,14 +88,13 @@ std::string TBarcode::Encode2of5Industrial() const
         }
     }
     pattern += kIndustrialStop;
-    return pattern;
+    return std::nullopt; // no common decoder reads it
 }
 
-std::string TBarcode::Encode2of5Matrix() const
+TScanText TBarcode::Encode2of5Matrix(std::string& pattern) const
 {
     // Bars and spaces alternate through the five flags (bar, space, bar, space, bar), and a narrow
     // space separates one digit from the next.
-    std::string pattern;
     pattern.reserve(kMatrixStart.size() + FText.size() * (kElementsPerDigit + 1) + kMatrixStop.size());
     pattern += kMatrixStart;
     for (char digit : FText) {
@@ -107,7 +104,7 @@ std::string TBarcode::Encode2of5Matrix() const
         pattern += '0';
     }
     pattern += kMatrixStop;
-    return pattern;
+    return std::nullopt; // no common decoder reads it
 }
 
 } // namespace quillon

@@ -1,4 +1,4 @@
-// Scan verification of a composed label with ZXing-cpp: the expected reading per symbology, the
+// Scan verification of a composed label with ZXing-cpp: the reading the engine says it drew, the
 // label on white paper as a grey image, and the status line.
 #include "label/ScanCheck.h"
 
@@ -6,35 +6,10 @@
 #include <ZXing/DecodeHints.h>
 #include <ZXing/ImageView.h>
 #include <ZXing/ReadBarcode.h>
-#include <array>
 #include <cstddef>
-
-#include "barcode/CheckDigits.h"
-#include "barcode/FullAscii.h"
 
 namespace quillon {
 namespace {
-
-// The 43 Code 39 data characters in the order of their check values 0 to 42 (ISO/IEC 16388,
-// modulo-43 check character).
-constexpr std::string_view kCode39CheckAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
-constexpr int kCode39CheckModulus = 43;
-static_assert(kCode39CheckAlphabet.size() == kCode39CheckModulus);
-
-// UPC-E zero suppression (ISO/IEC 15420): the ten digits after the number system of the UPC-A number
-// that six UPC-E digits stand for, chosen by the sixth digit. "a" to "f" are the six digits.
-constexpr std::array<std::string_view, 10> kUpcEExpansion{
-    "abf0000cde", // 0: manufacturer ab000, product 00cde
-    "abf0000cde", // 1: manufacturer ab100, product 00cde
-    "abf0000cde", // 2: manufacturer ab200, product 00cde
-    "abc00000de", // 3: manufacturer abc00, product 000de
-    "abcd00000e", // 4: manufacturer abcd0, product 0000e
-    "abcde0000f", // 5: manufacturer abcde, product 0000f
-    "abcde0000f", // 6
-    "abcde0000f", // 7
-    "abcde0000f", // 8
-    "abcde0000f", // 9
-};
 
 // The linear symbologies the engine draws that the decoder reads; nothing else is searched for.
 constexpr ZXing::BarcodeFormat kScannedFormats[] = {
@@ -52,102 +27,6 @@ constexpr long long kMaxScanPixels = 4LL * 1024 * 1024;
 const QColor kMatchColor(0, 128, 0);
 const QColor kFailColor(192, 0, 0); // not the window's key maroon, which would be cut out
 const QColor kNoCheckColor(128, 128, 128);
-
-std::string PadWithZeros(std::string_view digits, std::size_t length)
-{
-    std::string padded(length > digits.size() ? length - digits.size() : 0, '0');
-    padded.append(digits);
-    return padded;
-}
-
-bool AppendsCheckDigit(const TBarcode& barcode)
-{
-    return barcode.Checksum() && barcode.CheckSumMethod() != csmNone;
-}
-
-// The EAN-8 and EAN-13 digits as the encoders draw them, the check digit included.
-std::string Ean8Digits(const TBarcode& barcode)
-{
-    if (!AppendsCheckDigit(barcode))
-        return PadWithZeros(barcode.Text(), 8).substr(0, 8);
-    const std::string padded = PadWithZeros(barcode.Text(), 7);
-    return barcode.ApplyCheckSum(padded.substr(padded.size() - 7));
-}
-
-std::string Ean13Digits(const TBarcode& barcode)
-{
-    const std::string digits = AppendsCheckDigit(barcode)
-                                   ? barcode.ApplyCheckSum(PadWithZeros(barcode.Text(), 12))
-                                   : PadWithZeros(barcode.Text(), 13);
-    return digits.substr(0, 13);
-}
-
-// Number system, the six drawn digits and the check digit of the UPC-A number they expand to, which
-// the parities of the six digits carry.
-std::string UpcEDigits(const TBarcode& barcode, char numberSystem)
-{
-    const std::string six = PadWithZeros(barcode.Text(), 7).substr(0, 6);
-    std::string expanded(1, numberSystem);
-    for (char c : kUpcEExpansion[static_cast<std::size_t>(DigitValue(six[5]))])
-        expanded += c == '0' ? '0' : six[static_cast<std::size_t>(c - 'a')];
-    return numberSystem + six + AppendModulo10(expanded).back();
-}
-
-// The modulo-43 check character over the characters of the basic set.
-char Code39CheckCharacter(std::string_view basic)
-{
-    int sum = 0;
-    for (char c : basic) {
-        const std::size_t value = kCode39CheckAlphabet.find(c);
-        if (value != std::string_view::npos)
-            sum = (sum + static_cast<int>(value)) % kCode39CheckModulus;
-    }
-    return kCode39CheckAlphabet[static_cast<std::size_t>(sum)];
-}
-
-// A plain Code 39 reader passes the check character on as the last character of the data.
-std::string Code39Reading(const TBarcode& barcode)
-{
-    if (!barcode.Checksum())
-        return barcode.Text();
-    return barcode.Text() + Code39CheckCharacter(barcode.Text());
-}
-
-// The character a shift character and its follower stand for in the full-ASCII table, or nothing.
-std::optional<char> FullAsciiCharacter(char shift, char follower, ShiftCharacters shifts)
-{
-    for (std::size_t code = 0; code < Code39ExtendedTable.size(); ++code) {
-        const std::string_view entry = Code39ExtendedTable[code];
-        if (entry.size() == 2 && WithShifts(entry[0], shifts) == shift && entry[1] == follower)
-            return static_cast<char>(code);
-    }
-    return std::nullopt;
-}
-
-bool IsShift(char c, ShiftCharacters shifts)
-{
-    return c == shifts.dollar || c == shifts.percent || c == shifts.slash || c == shifts.plus;
-}
-
-// Plain Code 93 draws "[", "]", "{" and "}" as its four shift characters, so a scanner reads the
-// typed text through the full-ASCII table; a shift without a valid follower reads as typed.
-std::string Code93Reading(const std::string& text)
-{
-    std::string reading;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!IsShift(text[i], kCode93Shifts)) {
-            reading += text[i];
-            continue;
-        }
-        const std::optional<char> c =
-            i + 1 < text.size() ? FullAsciiCharacter(text[i], text[i + 1], kCode93Shifts) : std::nullopt;
-        if (!c)
-            return text;
-        reading += *c;
-        ++i;
-    }
-    return reading;
-}
 
 // A scanner reports an EAN-13 with a leading 0 as the UPC-A symbol it is, without that 0.
 bool SameReading(TBarcodeType typ, const std::string& expected, const std::string& decoded,
@@ -240,26 +119,12 @@ std::optional<ZXing::Result> Decode(const QImage& paper, const TBarcode& barcode
 
 std::optional<std::string> ExpectedScanText(const TBarcode& barcode)
 {
-    switch (barcode.Typ()) {
-    case bcCode_2_5_interleaved: // Text holds the leading 0 that an odd count gets
-    case bcCode128A:
-    case bcCode128B:
-    case bcCode128C:
-    case bcCode39Extended: // a check character is verified and stripped before the shifts are read
-    case bcCode93Extended:
-    case bcCodeCodabar: // the start and stop characters are not data
-    case bcCodeEAN128A: // FNC1 only marks the data structure
-    case bcCodeEAN128B:
-    case bcCodeEAN128C: return barcode.Text();
-    case bcCode39: return Code39Reading(barcode);
-    case bcCode93: return Code93Reading(barcode.Text());
-    case bcCodeEAN8: return Ean8Digits(barcode);
-    case bcCodeEAN13: return Ean13Digits(barcode);
-    case bcCodeUPC_A: return PadWithZeros(barcode.Text(), 12).substr(0, 12);
-    case bcCodeUPC_E0: return UpcEDigits(barcode, '0');
-    case bcCodeUPC_E1: return UpcEDigits(barcode, '1');
-    default: return std::nullopt; // MSI, PostNet, industrial and matrix two of five, the add-ons
-    }
+    if (const std::optional<TEncoding>& last = barcode.LastEncoding())
+        return last->ScanText;
+    // Changed since it was drawn: the engine tells what the setting draws now, on a copy.
+    TBarcode encoded = barcode;
+    encoded.BuildPattern();
+    return encoded.LastEncoding()->ScanText;
 }
 
 TScanResult CheckScan(const QImage& label, const TBarcode& barcode)

@@ -27,9 +27,10 @@ struct TScanResult {
     std::string Expected; // the text the symbol should carry; empty for a kind without a reader
 };
 
-// What a scanner reports for the barcode as it was last encoded (Text after encoding, with the drawn
-// check digits of EAN/UPC and Code 39, the full-ASCII reading of the extended forms), or nothing for
-// the kinds the decoder does not read (MSI, PostNet, industrial and matrix two of five, the add-ons).
+// What a scanner reports for the barcode as the engine says it drew it (TEncoding::ScanText), or
+// nothing for the kinds the decoder does not read (MSI, PostNet, industrial and matrix two of five, the
+// add-ons). A barcode changed since its last encoding is encoded anew on a copy, which raises what
+// encoding raises.
 std::optional<std::string> ExpectedScanText(const TBarcode& barcode);
 
 // Decodes the label as printed on white paper: a white quiet zone of ten wide modules is added on every

@@ -23,27 +23,16 @@ class TPainterCanvas : public TCanvas {
 public:
     explicit TPainterCanvas(QPainter& painter) : FPainter(&painter) {}
 
-    TFont Font() const override { return FFont; }
-    void SetFont(const TFont& font) override { FFont = font; }
-    TPen Pen() const override { return FPen; }
-    void SetPen(const TPen& pen) override { FPen = pen; }
-    TBrush Brush() const override { return FBrush; }
-    void SetBrush(const TBrush& brush) override { FBrush = brush; }
-
     void Polygon(std::span<const TPoint> points) override;
     void TextOut(TPoint topLeft, std::string_view utf8Text) override;
-    void MoveTo(TPoint p) override { FPenPos = p; }
     void LineTo(TPoint p) override;
     void Ellipse(TPoint topLeft, TPoint bottomRight) override;
 
 private:
     void UsePenAndBrush();
+    bool FillAsRectangle(std::span<const TPoint> points);
 
     QPainter* FPainter = nullptr;
-    TFont FFont;
-    TPen FPen;
-    TBrush FBrush;
-    TPoint FPenPos;
 };
 
 } // namespace quillon
