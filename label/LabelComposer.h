@@ -26,11 +26,13 @@ inline constexpr int kNoCaptionBandPixels = 2;
 // The largest label image made: the 256 MB that Qt allows an image it reads, at four bytes a pixel.
 inline constexpr long long kMaxLabelPixels = 64LL * 1024 * 1024;
 
-// A label as drawing calls on a canvas of Size pixels, with a white ground.
+// A label as drawing calls on a canvas of Size units, with a white ground. The classic label is drawn
+// in screen pixels, 96 to the inch; the standard label in the dots of the printer it is made for.
 struct TLabelDrawing {
     QSize Size{};
-    int ModulePixels = 1; // the narrow module, the unit a printer's dots are matched to
+    int ModulePixels = 1; // the narrow module in units, the unit a printer's dots are matched to
     std::vector<TRecordedCall> Calls{};
+    double UnitsPerInch = 96.0; // the label's true size: units to the inch, and points to units for text
 };
 
 // Composes the label as the preview shows it: a white Width x (Height + band) RGB32 image with the

@@ -7,17 +7,18 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 #include <variant>
 
+#include "barcode/Exception.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
 namespace {
 
-// Label pixels are screen pixels: the bitmap prints at 96 per inch, and its fonts are sized for that.
-constexpr double kLabelPixelsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
+constexpr double kMetresPerInch = 0.0254;
 // A scale a hair under a whole number of dots still counts as that number when a stretched label
 // is fitted, so that rounding noise does not take a dot off every module.
 constexpr double kWholeDotSlack = 1e-6;
@@ -71,7 +72,8 @@ bool IsAxisRectangle(const std::vector<TPoint>& points)
 
 class TLabelReplay {
 public:
-    TLabelReplay(QPainter& painter, const TLabelPlacement& placement) : FPainter(painter), FPlace(placement)
+    TLabelReplay(QPainter& painter, const TLabelPlacement& placement, double unitsPerInch)
+        : FPainter(painter), FPlace(placement), FUnitsPerInch(unitsPerInch)
     {
     }
 
@@ -99,8 +101,7 @@ public:
     {
         const QString string = QString::fromStdString(text.Text);
         QFont font(QString::fromStdString(text.Font.Name));
-        const double pixels =
-            std::max(text.Font.Size, 1) * kLabelPixelsPerInch / kPointsPerInch * FPlace.ScaleY;
+        const double pixels = std::max(text.Font.Size, 1) * FUnitsPerInch / kPointsPerInch * FPlace.ScaleY;
         font.setPointSizeF(pixels * kPointsPerInch / FPainter.device()->logicalDpiY());
         font.setStretch(
             std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000));
@@ -160,6 +161,7 @@ private:
 
     QPainter& FPainter;
     const TLabelPlacement& FPlace;
+    double FUnitsPerInch = 96.0;
 };
 
 } // namespace
@@ -171,7 +173,10 @@ TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell,
     const double labelHeight = std::max(1, label.Size.height());
     placement.GridStep = cell.DeviceDpi / gridDpi;
     const int module = std::max(1, label.ModulePixels);
-    const double sheetScaleX = cell.Target.width() / labelWidth;
+    // Unstretched, the label keeps its true size, whatever size its bitmap has in the picture table.
+    const double unitsPerInch = label.UnitsPerInch > 0 ? label.UnitsPerInch : cell.DeviceDpi;
+    const double sheetScaleX =
+        cell.Stretch ? cell.Target.width() / labelWidth : cell.DeviceDpi / unitsPerInch;
     const double dots = sheetScaleX * module / placement.GridStep;
     placement.DotsPerModule =
         std::max(1, static_cast<int>(cell.Stretch ? std::floor(dots + kWholeDotSlack) : std::lround(dots)));
@@ -186,10 +191,46 @@ void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlace
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const TLabelReplay replay(painter, placement);
+    const TLabelReplay replay(painter, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0);
     for (const TRecordedCall& call : label.Calls)
         std::visit(replay, call);
     painter.restore();
+}
+
+QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi, TImageDepth depth)
+{
+    for (const double dpi : {pixelsPerInch, gridDpi, label.UnitsPerInch})
+        if (!std::isfinite(dpi) || dpi <= 0)
+            throw Exception("Label image needs a resolution above 0 dpi");
+    const QSizeF trueSize = QSizeF(label.Size) * (pixelsPerInch / label.UnitsPerInch);
+    const TPictureCell cell{.Row = 0,
+                            .PicturePixels = QSizeF(label.Size),
+                            .Target = QRectF(QPointF(0, 0), trueSize),
+                            .Frame = QRectF(QPointF(0, 0), trueSize),
+                            .Stretch = false,
+                            .DeviceDpi = pixelsPerInch};
+    const TLabelPlacement placement = PlaceLabel(label, cell, gridDpi);
+    // Whole dots per module may make the label a little larger or smaller than its true size.
+    const double width = std::ceil(label.Size.width() * placement.ScaleX - kWholeDotSlack);
+    const double height = std::ceil(label.Size.height() * placement.ScaleY - kWholeDotSlack);
+    const std::string pixels =
+        std::to_string(std::llround(width)) + " x " + std::to_string(std::llround(height)) + " pixels";
+    if (width < 1 || height < 1 || width * height > static_cast<double>(kMaxLabelPixels))
+        throw Exception("Label image of " + pixels + " is too large");
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull())
+        throw Exception("Label image of " + pixels + " cannot be allocated");
+    const int dotsPerMetre = static_cast<int>(std::lround(pixelsPerInch / kMetresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        PaintLabel(painter, label, placement);
+    }
+    if (depth == TImageDepth::OneBit) // black wherever the grey is below half, as a printer's driver cuts it
+        return image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+    return image;
 }
 
 TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi)

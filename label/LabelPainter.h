@@ -2,7 +2,9 @@
 // on whole dots of the printer the page is made for, text as text.
 #pragma once
 
+#include <QImage>
 #include <QPainter>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -22,12 +24,24 @@ struct TLabelPlacement {
 };
 
 // The placement of a label in a cell for a printer of gridDpi: the narrow module becomes a whole
-// number of dots, the nearest to its size on the sheet (never more than fits when stretched), and the
-// corner lies on a dot.
+// number of dots, the nearest to its true size (UnitsPerInch) or, stretched, the most that fit the
+// target; the corner lies on a dot.
 TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi);
 
 // Paints the label with the painter's world transform in device pixels.
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement);
+
+enum class TImageDepth : std::uint8_t {
+    Colour, // RGB32, the text smoothed
+    OneBit, // black and white, cut at half grey: what a printer without grey prints
+};
+
+// The label alone on white, drawn at pixelsPerInch (its true size) with bar edges on the dots of a
+// gridDpi printer: gridDpi = pixelsPerInch gives whole pixels per module, for verification at a
+// printer's resolution; gridDpi = the label's UnitsPerInch keeps its exact proportions, for a preview
+// at true size on a screen. Raises when the image would be too large.
+QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi,
+                        TImageDepth depth = TImageDepth::Colour);
 
 // The labels of a sheet by data row, shared between rows that print the same label.
 using TSheetLabels = std::vector<std::shared_ptr<const TLabelDrawing>>;

@@ -9,6 +9,7 @@
 
 #include "label/LabelComposer.h"
 #include "label/LabelPainter.h"
+#include "label/StandardLayout.h"
 #include "tests/support/PatternDecoder.h"
 
 namespace quillon {
@@ -141,6 +142,48 @@ TEST(LabelPainter, AStretchedLabelStaysInsideItsFrame)
     const QImage page = PaintedAt(label, 300, 300, placement, true);
     EXPECT_EQ(placement.DotsPerModule, 4); // 3.125 * 1.37 = 4.28 dots
     EXPECT_LE(placement.ScaleX * label.Size.width(), 1.37 * 300 / 96 * label.Size.width());
+}
+
+struct TRenderRow {
+    double Ppi = 600;
+    double GridDpi = 600;
+    int DotsPerModule = 0;
+    int ImageWidth = 0;
+    int StartBarPixels = 0; // 0 where the module is not whole pixels
+};
+
+// A label drawn in a printer's dots keeps its true size on any device: whole pixels per module at its
+// printer's resolution or a multiple of it, and exact proportions on a screen when the grid is its own.
+TEST(LabelPainter, ADrawingInPrinterDotsKeepsItsTrueSize)
+{
+    TBarcode barcode;
+    barcode.SetText(kEan13);
+    // 113 modules of 8 dots at 600 dpi: 904 dots, with its quiet zones.
+    const TStandardLabel standard =
+        ComposeStandardLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}}, {});
+    ASSERT_EQ(standard.Drawing.Size.width(), 904);
+    const TRenderRow rows[] = {
+        {600, 600, 8, 904, 8}, {300, 300, 4, 452, 4}, {1200, 600, 8, 1808, 16}, {96, 600, 8, 145, 0}};
+    for (const TRenderRow& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.Ppi << " ppi on a " << row.GridDpi << " dpi grid");
+        const TPictureCell cell{.Row = 0,
+                                .PicturePixels = QSizeF(10, 10), // the picture table's bitmap has no say
+                                .Target = QRectF(0, 0, 10, 10),
+                                .Frame = QRectF(0, 0, 10, 10),
+                                .Stretch = false,
+                                .DeviceDpi = row.Ppi};
+        EXPECT_EQ(PlaceLabel(standard.Drawing, cell, row.GridDpi).DotsPerModule, row.DotsPerModule);
+        const QImage image = RenderLabelImage(standard.Drawing, row.Ppi, row.GridDpi);
+        EXPECT_EQ(image.width(), row.ImageWidth);
+        if (row.StartBarPixels == 0)
+            continue;
+        const double scale = row.Ppi / 600;
+        const std::vector<TRun> bars =
+            BarsAlong(image, static_cast<int>(standard.SymbolDots.center().y() * scale));
+        ASSERT_FALSE(bars.empty());
+        EXPECT_EQ(bars.front().Start, static_cast<int>(standard.SymbolDots.left() * scale));
+        EXPECT_EQ(bars.front().Length, row.StartBarPixels);
+    }
 }
 
 } // namespace

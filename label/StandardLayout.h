@@ -1,0 +1,89 @@
+// The standard label: a barcode laid out as its published standard prints it, sized in millimetres and
+// drawn in the dots of the printer it is made for, with its quiet zones, its human-readable line, the
+// captions and the maker's mark around it; and whether a label fits the cell it is printed in.
+#pragma once
+
+#include <QRect>
+#include <QSizeF>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "label/LabelComposer.h"
+
+namespace quillon {
+
+// What a standard label can be asked for; anything else raises with a message naming the range.
+inline constexpr int kMinLabelDpi = 72;
+inline constexpr int kMaxLabelDpi = 2400;
+inline constexpr double kMinBarHeightMm = 1.0;
+inline constexpr double kMaxBarHeightMm = 300.0;
+inline constexpr int kMaxBarWidthReductionDots = 99;
+
+struct TStandardSettings {
+    double XDimensionMm = 0.33;          // the narrow module asked for
+    int Dpi = 600;                       // the printer's resolution
+    std::optional<double> BarHeightMm{}; // none: the symbology's own default
+    int BarWidthReductionDots = 0;       // taken off every bar for ink spread, given to the spaces
+    double Ratio = 2.0;                  // the wide/narrow ratio asked for; the standard may raise it
+};
+
+struct TMmRange {
+    double Low = 0.0;
+    double High = 0.0;
+};
+
+// The X-dimensions the symbology's standard allows (EAN/UPC 0.264-0.660 mm; the others from 0.19 mm).
+TMmRange XDimensionRange(TBarcodeType typ);
+
+// A composed standard label and what was decided for it.
+struct TStandardLabel {
+    TLabelDrawing Drawing{}; // in printer dots: UnitsPerInch is the dpi
+    int ModuleDots = 0;
+    double ModuleMm = 0.0; // as printed: whole dots
+    int WideDots = 0;      // the wide element; two modules for the kinds counted in modules
+    int BarHeightDots = 0;
+    double BarHeightMm = 0.0;
+    double MinBarHeightMm = 0.0;   // the least the symbology's bars should be at this module
+    int BarWidthReductionDots = 0; // as applied
+    int QuietLeftDots = 0;         // the standard's quiet zones, kept white inside the label
+    int QuietRightDots = 0;
+    QRect SymbolDots{}; // the bars at their normal height, without quiet zones, in label dots
+    QSizeF SizeMm{};
+    std::vector<std::string> Notes{}; // what was changed from the settings, one sentence each
+};
+
+// Composes the standard label, unturned, with the human-readable line in the standard's place whatever
+// ShowText says: EAN/UPC digits under their symbol characters with the guard bars extended, an add-on's
+// digits over it, the drawn text centred under the others (none under PostNet, whose ZIP Code the
+// address carries). Encodes the barcode's Text (which may rewrite it) and leaves its Modul and Ratio as
+// they were; the engine's errors propagate, as do settings out of range. Measures text, so a
+// QGuiApplication must exist.
+TStandardLabel ComposeStandardLabel(TBarcode& barcode, const TLabelCaptions& captions,
+                                    const TStandardSettings& settings);
+
+// Whether a label fits its cell, and if not, why: "Label 50.3 mm wide, cell 45.9 mm: it would be cut
+// off", or the same with "high".
+struct TCellFit {
+    bool Fits = true;
+    std::string Message{};
+};
+
+// A drawing's true size in millimetres.
+QSizeF LabelSizeMm(const TLabelDrawing& label);
+
+// The plain check, for any label: its size against the cell's, both in millimetres.
+TCellFit CheckLabelFits(QSizeF labelMm, QSizeF cellMm);
+
+struct TFittedLabel {
+    TStandardLabel Label{};
+    TCellFit Fit{};
+};
+
+// The standard label made to fit a cell of cellMm: a label too large takes a smaller module, down to
+// the symbology's least, and bars taller than their minimum give up what the cell lacks; below those
+// it is refused ("... its bars cannot reach their minimum height of 18.3 mm" when the height is short).
+TFittedLabel FitStandardLabel(TBarcode& barcode, const TLabelCaptions& captions,
+                              const TStandardSettings& settings, QSizeF cellMm);
+
+} // namespace quillon
