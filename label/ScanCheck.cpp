@@ -2,59 +2,62 @@
 // label on white paper as a grey image, and the status line.
 #include "label/ScanCheck.h"
 
-#include <ZXing/BarcodeFormat.h>
-#include <ZXing/DecodeHints.h>
-#include <ZXing/ImageView.h>
-#include <ZXing/ReadBarcode.h>
+#include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace quillon {
 namespace {
-
-// The linear symbologies the engine draws that the decoder reads; nothing else is searched for.
-constexpr ZXing::BarcodeFormat kScannedFormats[] = {
-    ZXing::BarcodeFormat::Codabar, ZXing::BarcodeFormat::Code39, ZXing::BarcodeFormat::Code93,
-    ZXing::BarcodeFormat::Code128, ZXing::BarcodeFormat::EAN8,   ZXing::BarcodeFormat::EAN13,
-    ZXing::BarcodeFormat::ITF,     ZXing::BarcodeFormat::UPCA,   ZXing::BarcodeFormat::UPCE,
-};
 
 // A printed label needs a quiet zone of ten modules before and after the bars; ten wide modules
 // cover it at every ratio.
 constexpr int kQuietZoneWideModules = 10;
 // The largest grey image handed to the decoder; a bigger label is sampled down to it.
 constexpr long long kMaxScanPixels = 4LL * 1024 * 1024;
+// Bars turned further than this from the image's rows are read across its columns.
+constexpr double kTurnedFromDegrees = 45.0;
 
 const QColor kMatchColor(0, 128, 0);
 const QColor kFailColor(192, 0, 0); // not the window's key maroon, which would be cut out
 const QColor kNoCheckColor(128, 128, 128);
 
-// A scanner reports an EAN-13 with a leading 0 as the UPC-A symbol it is, without that 0.
-bool SameReading(TBarcodeType typ, const std::string& expected, const std::string& decoded,
-                 ZXing::BarcodeFormat format)
+bool IsTurned(double angleDegrees)
 {
-    if (decoded == expected)
-        return true;
-    return typ == bcCodeEAN13 && format == ZXing::BarcodeFormat::UPCA && expected.size() == 13 &&
-           expected[0] == '0' && std::string_view(expected).substr(1) == decoded;
+    if (!std::isfinite(angleDegrees))
+        return false;
+    const double halfTurn = std::fmod(std::fabs(angleDegrees), 180.0);
+    return halfTurn > kTurnedFromDegrees && halfTurn < 180.0 - kTurnedFromDegrees;
 }
 
-ZXing::DecodeHints HintsFor(const TBarcode& barcode)
+// The same text but for a different last character.
+bool DiffersInLastOnly(const std::string& drawn, const std::string& checked)
 {
-    ZXing::BarcodeFormats formats;
-    for (ZXing::BarcodeFormat format : kScannedFormats)
-        formats |= format;
-    ZXing::DecodeHints hints;
-    hints.setFormats(formats);
-    hints.setTryHarder(false); // the label is flat, level and sharp: the rows near the middle suffice
-    hints.setTryRotate(false);
-    hints.setTryDownscale(false);
-    // A scanner set up for the symbology: full ASCII only where the label encodes it.
-    const bool fullAscii = barcode.Typ() == bcCode39Extended;
-    hints.setTryCode39ExtendedMode(fullAscii);
-    // A check character of "$", "/", "+" or "%" would read as a dangling shift, so a full-ASCII reader
-    // checks it and takes it off first (AIM modifier 7 of the Code 39 symbology identifier).
-    hints.setValidateCode39CheckSum(fullAscii && barcode.Checksum());
-    return hints;
+    return drawn.size() == checked.size() && !drawn.empty() && drawn.back() != checked.back() &&
+           drawn.compare(0, drawn.size() - 1, checked, 0, checked.size() - 1) == 0;
+}
+
+// The reading of the barcode with the engine's check digit in place of the drawn last one. The kinds
+// differ in what the typed text holds when the engine appends the digit (EAN-13 and EAN-8 take the
+// digits before it, UPC-A replaces the last of twelve), so both are tried on copies.
+std::optional<char> EngineCheckDigit(const TBarcode& barcode, const std::string& reading)
+{
+    const std::string& text = barcode.Text();
+    const std::string candidates[] = {text.substr(0, text.empty() ? 0 : text.size() - 1), text};
+    for (const std::string& candidate : candidates) {
+        TBarcode checked = barcode;
+        checked.SetText(candidate);
+        checked.SetChecksum(true);
+        checked.SetCheckSumMethod(csmModulo10);
+        try {
+            checked.BuildPattern();
+        } catch (const Exception&) {
+            continue; // this form of the text is not one the kind takes with a check digit
+        }
+        const TScanText& checkedReading = checked.LastEncoding()->ScanText;
+        if (checkedReading && DiffersInLastOnly(reading, *checkedReading))
+            return checkedReading->back();
+    }
+    return std::nullopt;
 }
 
 // Every how many pixels the label is sampled so that the bordered image stays within the budget.
@@ -103,18 +106,6 @@ QImage OnWhitePaper(const QImage& label, int quietZone)
     return paper;
 }
 
-std::optional<ZXing::Result> Decode(const QImage& paper, const TBarcode& barcode)
-{
-    if (paper.isNull())
-        return std::nullopt;
-    const ZXing::ImageView view(paper.constBits(), paper.width(), paper.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(paper.bytesPerLine()));
-    ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(barcode));
-    if (!result.isValid())
-        return std::nullopt;
-    return result;
-}
-
 } // namespace
 
 std::optional<std::string> ExpectedScanText(const TBarcode& barcode)
@@ -127,23 +118,75 @@ std::optional<std::string> ExpectedScanText(const TBarcode& barcode)
     return encoded.LastEncoding()->ScanText;
 }
 
+std::optional<char> RightCheckDigit(const TBarcode& barcode)
+{
+    if (barcode.Checksum() && barcode.CheckSumMethod() != csmNone)
+        return std::nullopt; // the engine appends it already
+    const std::optional<std::string> reading = ExpectedScanText(barcode);
+    if (!reading || reading->empty() || reading->back() < '0' || reading->back() > '9')
+        return std::nullopt;
+    return EngineCheckDigit(barcode, *reading);
+}
+
+std::string CheckDigitMessage(char digit)
+{
+    return std::string("Check digit should be ") + digit;
+}
+
+TScanExpectation ExpectScan(const TBarcode& barcode)
+{
+    TScanExpectation expected{.Typ = barcode.Typ(),
+                              .Checksum = barcode.Checksum(),
+                              .Turned = IsTurned(barcode.Angle()),
+                              .Text = ExpectedScanText(barcode),
+                              .RightCheckDigit = {}};
+    if (expected.Text)
+        expected.RightCheckDigit = RightCheckDigit(barcode);
+    return expected;
+}
+
+TScanResult JudgeReading(const std::optional<TReading>& reading, const TScanExpectation& expected)
+{
+    TScanResult result{.Outcome = TScanOutcome::NoReader,
+                       .Decoded = {},
+                       .Format = {},
+                       .Expected = expected.Text.value_or(std::string()),
+                       .RightCheckDigit = {}};
+    if (!expected.Text)
+        return result;
+    result.Outcome = TScanOutcome::DoesNotScan;
+    if (!reading)
+        return result;
+    if (reading->CheckDigitFails) {
+        // Only the check digit stands between this symbol and a reading, and the engine knows the right one.
+        if (SameReading(expected.Typ, *expected.Text, *reading))
+            result.RightCheckDigit = expected.RightCheckDigit;
+        return result;
+    }
+    result.Decoded = reading->Text;
+    result.Format = reading->Format;
+    result.Outcome = SameReading(expected.Typ, *expected.Text, *reading) ? TScanOutcome::Matches
+                                                                         : TScanOutcome::ReadsOther;
+    return result;
+}
+
 TScanResult CheckScan(const QImage& label, const TBarcode& barcode)
 {
-    const std::optional<std::string> expected = ExpectedScanText(barcode);
-    if (!expected)
-        return {.Outcome = TScanOutcome::NoReader, .Decoded = {}, .Format = {}, .Expected = {}};
+    const TScanExpectation expected = ExpectScan(barcode);
+    if (!expected.Text)
+        return JudgeReading(std::nullopt, expected);
     const int quietZone = kQuietZoneWideModules * barcode.ModuleWidths()[1];
-    const std::optional<ZXing::Result> result = Decode(OnWhitePaper(label, quietZone), barcode);
-    if (!result)
-        return {.Outcome = TScanOutcome::DoesNotScan, .Decoded = {}, .Format = {}, .Expected = *expected};
-    std::string decoded = result->text();
-    const TScanOutcome outcome = SameReading(barcode.Typ(), *expected, decoded, result->format())
-                                     ? TScanOutcome::Matches
-                                     : TScanOutcome::ReadsOther;
-    return {.Outcome = outcome,
-            .Decoded = std::move(decoded),
-            .Format = ZXing::ToString(result->format()),
-            .Expected = *expected};
+    const QImage paper = OnWhitePaper(label, quietZone);
+    const TGreyView view{.Pixels = paper.constBits(),
+                         .Width = paper.width(),
+                         .Height = paper.height(),
+                         .BytesPerLine = static_cast<int>(paper.bytesPerLine())};
+    // Any linear symbology, as a scanner that was not told the kind would read the label.
+    const TReaderSetup setup{.Typ = expected.Typ,
+                             .Checksum = expected.Checksum,
+                             .Turned = false,
+                             .Formats = TReaderFormats::AnyLinear};
+    return JudgeReading(paper.isNull() ? std::nullopt : ReadGrey(view, setup), expected);
 }
 
 QString ScanStatusText(const TScanResult& result, std::string_view kindName)
@@ -152,7 +195,10 @@ QString ScanStatusText(const TScanResult& result, std::string_view kindName)
     switch (result.Outcome) {
     case TScanOutcome::Matches: return QStringLiteral("Scans as %1").arg(decoded);
     case TScanOutcome::ReadsOther: return QStringLiteral("Scans as %1 (not the typed code)").arg(decoded);
-    case TScanOutcome::DoesNotScan: return QStringLiteral("Does not scan");
+    case TScanOutcome::DoesNotScan:
+        if (result.RightCheckDigit)
+            return QString::fromStdString(CheckDigitMessage(*result.RightCheckDigit));
+        return QStringLiteral("Does not scan");
     case TScanOutcome::NoReader: break;
     }
     return QStringLiteral("No scan check for %1")

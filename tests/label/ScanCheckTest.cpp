@@ -78,8 +78,8 @@ TEST(ScanCheck, EverySymbologyReadsAsItShould)
         {bcCodeEAN13, "6212236011840", 1.0, off, kBlack, Matches, "Scans as 6212236011840"},
         // 18: a leading 0 makes it the UPC-A symbol 036000291452, and scanners say so.
         {bcCodeEAN13, "0036000291452", 2.0, off, kBlack, Matches, "Scans as 036000291452"},
-        // 19: a typed check digit 1 where 0 belongs: the symbol fails its own check.
-        {bcCodeEAN13, "6212236011841", 2.0, off, kBlack, DoesNotScan, "Does not scan"},
+        // 19: a typed check digit 1 where 0 belongs: the reader refuses the check, the engine names 0.
+        {bcCodeEAN13, "6212236011841", 2.0, off, kBlack, DoesNotScan, "Check digit should be 0"},
         {bcCodeEAN13, "621223601184", 2.0, mod10, kBlack, Matches, "Scans as 6212236011840"},
         {bcCodeUPC_A, "036000291452", 2.0, off, kBlack, Matches, "Scans as 036000291452"},
         // 22, 23: number system, six digits, and the check digit of the UPC-A number they expand to

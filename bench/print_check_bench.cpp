@@ -1,0 +1,110 @@
+// Proof on paper: a whole 4 x 20 sheet verified at 600 dpi, every cell distinct (the rows step 318.9
+// dots, so no two cells share their offset from the dot grid). The target is 80 distinct cells in under
+// 500 ms. Run from a Release build: build/hF-rel/bench/print_check_bench.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "label/PrintCheck.h"
+#include "label/SheetRun.h"
+#include "label/StandardLayout.h"
+
+namespace {
+
+using namespace quillon;
+
+const TLabelCaptions kNoCaptions{.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}};
+constexpr int kColumns = 4;
+constexpr int kRows = 20;
+constexpr int kCells = kColumns * kRows;
+constexpr int kDpi = 600;
+
+struct TBenchSheet {
+    TPreparedReport Report{};
+    TSheetLabels Labels{};
+    std::vector<TScanExpectation> Expected{};
+};
+
+TPreparedReport FourByTwenty()
+{
+    TPrintBarForm form;
+    ApplySheetSettings(form, {.Columns = kColumns, .Rows = kRows});
+    return PrepareSheet(form, kCells);
+}
+
+TBarcode SheetBarcode(TBarcodeType typ, const std::string& text)
+{
+    TBarcode barcode;
+    barcode.SetTyp(typ);
+    barcode.SetText(text);
+    barcode.SetShowText(bcoCode);
+    barcode.SetHeight(SheetRowHeight(limits::kDesignedMarginMm, limits::kDesignedMarginMm, kRows));
+    return barcode;
+}
+
+// The classic label at zoom 1, one code in every cell or a code of its own in each.
+TBenchSheet ClassicSheet(bool everyCodeDifferent)
+{
+    TBenchSheet sheet{.Report = FourByTwenty(), .Labels = {}, .Expected = {}};
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (!everyCodeDifferent && cell > 0) {
+            sheet.Labels.push_back(sheet.Labels.back());
+            sheet.Expected.push_back(sheet.Expected.back());
+            continue;
+        }
+        TBarcode barcode = SheetBarcode(bcCodeEAN13, std::to_string(200000000000LL + cell));
+        barcode.SetChecksum(true);
+        sheet.Labels.push_back(std::make_shared<const TLabelDrawing>(RecordLabel(barcode, kNoCaptions)));
+        sheet.Expected.push_back(ExpectScan(barcode));
+    }
+    return sheet;
+}
+
+// The standard label of Code 128, whose bars fit a 13.5 mm row.
+TBenchSheet StandardSheet()
+{
+    TBenchSheet sheet{.Report = FourByTwenty(), .Labels = {}, .Expected = {}};
+    TBarcode barcode = SheetBarcode(bcCode128B, "Quillon 128");
+    const TRectTenths cell = sheet.Report.Pages.front().Elements.front().Frame;
+    const TFittedLabel fitted =
+        FitStandardLabel(barcode, kNoCaptions, {.Dpi = kDpi}, QSizeF(cell.Width / 10.0, cell.Height / 10.0));
+    sheet.Labels.assign(kCells, std::make_shared<const TLabelDrawing>(fitted.Label.Drawing));
+    sheet.Expected.assign(kCells, ExpectScan(barcode));
+    return sheet;
+}
+
+void Verify(benchmark::State& state, const TBenchSheet& sheet)
+{
+    TSheetVerification verified;
+    for (auto _ : state) {
+        verified = VerifySheet(sheet.Report, sheet.Labels, sheet.Expected, kDpi);
+        benchmark::DoNotOptimize(verified);
+    }
+    state.counters["distinct"] = verified.DistinctCells;
+    state.counters["read"] = verified.ReadBack;
+    if (verified.ReadBack != kCells)
+        state.SkipWithError(VerificationSummary(verified).c_str());
+}
+
+void VerifyClassicSheet(benchmark::State& state)
+{
+    Verify(state, ClassicSheet(false));
+}
+BENCHMARK(VerifyClassicSheet)->Unit(benchmark::kMillisecond);
+
+// Bulk codes: 80 labels, each drawn and read on its own.
+void VerifyClassicSheetOf80Codes(benchmark::State& state)
+{
+    Verify(state, ClassicSheet(true));
+}
+BENCHMARK(VerifyClassicSheetOf80Codes)->Unit(benchmark::kMillisecond);
+
+void VerifyStandardSheet(benchmark::State& state)
+{
+    Verify(state, StandardSheet());
+}
+BENCHMARK(VerifyStandardSheet)->Unit(benchmark::kMillisecond);
+
+} // namespace

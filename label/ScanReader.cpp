@@ -1,0 +1,117 @@
+// The reader's settings per symbology and the one call into ZXing-cpp.
+#include "label/ScanReader.h"
+
+#include <ZXing/BarcodeFormat.h>
+#include <ZXing/DecodeHints.h>
+#include <ZXing/ImageView.h>
+#include <ZXing/ReadBarcode.h>
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+namespace quillon {
+namespace {
+
+using ZXing::BarcodeFormat;
+
+// The symbology a scanner reads each kind as, by TBarcodeType; None where the decoder has no reader.
+// An EAN-13 with a leading 0 is the UPC-A symbol, and scanners report it so.
+constexpr ZXing::BarcodeFormats kKindFormats[] = {
+    BarcodeFormat::ITF,                         // bcCode_2_5_interleaved
+    BarcodeFormat::None,                        // bcCode_2_5_industrial
+    BarcodeFormat::None,                        // bcCode_2_5_matrix
+    BarcodeFormat::Code39,                      // bcCode39
+    BarcodeFormat::Code39,                      // bcCode39Extended
+    BarcodeFormat::Code128,                     // bcCode128A
+    BarcodeFormat::Code128,                     // bcCode128B
+    BarcodeFormat::Code128,                     // bcCode128C
+    BarcodeFormat::Code93,                      // bcCode93
+    BarcodeFormat::Code93,                      // bcCode93Extended
+    BarcodeFormat::None,                        // bcCodeMSI
+    BarcodeFormat::None,                        // bcCodePostNet
+    BarcodeFormat::Codabar,                     // bcCodeCodabar
+    BarcodeFormat::EAN8,                        // bcCodeEAN8
+    BarcodeFormat::EAN13 | BarcodeFormat::UPCA, // bcCodeEAN13
+    BarcodeFormat::UPCA,                        // bcCodeUPC_A
+    BarcodeFormat::UPCE,                        // bcCodeUPC_E0
+    BarcodeFormat::UPCE,                        // bcCodeUPC_E1
+    BarcodeFormat::None,                        // bcCodeUPC_Supp2: read only beside a main symbol
+    BarcodeFormat::None,                        // bcCodeUPC_Supp5
+    BarcodeFormat::Code128,                     // bcCodeEAN128A
+    BarcodeFormat::Code128,                     // bcCodeEAN128B
+    BarcodeFormat::Code128,                     // bcCodeEAN128C
+};
+static_assert(std::size(kKindFormats) == kBarcodeTypeCount);
+
+ZXing::BarcodeFormats AnyLinearFormat()
+{
+    ZXing::BarcodeFormats formats;
+    for (const ZXing::BarcodeFormats kind : kKindFormats)
+        formats |= kind;
+    return formats;
+}
+
+ZXing::DecodeHints HintsFor(const TReaderSetup& setup)
+{
+    ZXing::DecodeHints hints;
+    hints.setFormats(setup.Formats == TReaderFormats::AnyLinear ? AnyLinearFormat()
+                                                                : kKindFormats[setup.Typ]);
+    hints.setTryHarder(false); // the label is flat, level and sharp: the rows near the middle suffice
+    hints.setTryRotate(setup.Turned);
+    hints.setTryDownscale(false);
+    // A scanner set up for the symbology: full ASCII only where the label encodes it.
+    const bool fullAscii = setup.Typ == bcCode39Extended;
+    hints.setTryCode39ExtendedMode(fullAscii);
+    // A check character of "$", "/", "+" or "%" would read as a dangling shift, so a full-ASCII reader
+    // checks it and takes it off first (AIM modifier 7 of the Code 39 symbology identifier).
+    hints.setValidateCode39CheckSum(fullAscii && setup.Checksum);
+    return hints;
+}
+
+TReading ReadingOf(const ZXing::Result& result)
+{
+    const ZXing::Position& position = result.position();
+    const auto [left, right] = std::minmax(
+        {position.topLeft().x, position.topRight().x, position.bottomLeft().x, position.bottomRight().x});
+    return {.Text = result.text(),
+            .Format = ZXing::ToString(result.format()),
+            .CheckDigitFails = result.error().type() == ZXing::Error::Type::Checksum,
+            .Left = left,
+            .Right = right};
+}
+
+} // namespace
+
+bool HasReader(TBarcodeType typ)
+{
+    return typ < kBarcodeTypeCount && !kKindFormats[typ].empty();
+}
+
+std::optional<TReading> ReadGrey(const TGreyView& image, const TReaderSetup& setup)
+{
+    if (image.Pixels == nullptr || image.Width <= 0 || image.Height <= 0 || !HasReader(setup.Typ))
+        return std::nullopt;
+    const ZXing::ImageView view(image.Pixels, image.Width, image.Height, ZXing::ImageFormat::Lum,
+                                image.BytesPerLine);
+    ZXing::DecodeHints hints = HintsFor(setup);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (result.isValid())
+        return ReadingOf(result);
+    // Asked again only for a label that does not read, so a good one costs one pass: a symbol whose
+    // every character reads but whose check digit fails is told apart from one that is not there.
+    hints.setReturnErrors(true);
+    const ZXing::Result refused = ZXing::ReadBarcode(view, hints);
+    if (refused.error().type() != ZXing::Error::Type::Checksum)
+        return std::nullopt;
+    return ReadingOf(refused);
+}
+
+bool SameReading(TBarcodeType typ, const std::string& expected, const TReading& reading)
+{
+    if (reading.Text == expected)
+        return true;
+    return typ == bcCodeEAN13 && reading.Format == "UPC-A" && expected.size() == 13 && expected[0] == '0' &&
+           std::string_view(expected).substr(1) == reading.Text;
+}
+
+} // namespace quillon

@@ -1,0 +1,234 @@
+// Proof on paper: whole sheets verified cell by cell at printer resolutions, cut and stretched labels
+// refused, wrong check digits named, and cells that print alike read once.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "label/FontSubstitutions.h"
+#include "label/PrintCheck.h"
+#include "label/SheetRun.h"
+#include "label/StandardLayout.h"
+#include "tests/support/ExpectMessage.h"
+
+namespace quillon {
+namespace {
+
+const TLabelCaptions kNoCaptions{.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}};
+
+enum class TLayout : std::uint8_t { Classic, Standard };
+enum class TFill : std::uint8_t { AsIs, Stretched };
+
+struct TSheetCase {
+    TLayout Layout = TLayout::Classic;
+    TBarcodeType Typ = bcCodeEAN13;
+    std::string Text{};
+    int Zoom = 1; // the classic label's module in screen pixels
+    int Columns = 4;
+    int Rows = 20;
+    TFill Fill = TFill::AsIs;
+    int Dpi = 600;
+    std::string Summary{};
+    std::string Reason{}; // of every failing cell
+    TColor Bars = 0x000000;
+};
+
+struct TSheet {
+    TPreparedReport Report{};
+    TSheetLabels Labels{};
+    std::vector<TScanExpectation> Expected{};
+    std::shared_ptr<const TLabelDrawing> Drawing{};
+    TBarcode Barcode{};
+};
+
+// A sheet of one label in every cell, made as the print command makes it: the classic label at its
+// screen size with the bars as high as the row allows, or the standard label fitted to the cell.
+TSheet MakeSheet(const TSheetCase& sheetCase)
+{
+    TPrintBarForm form;
+    ApplySheetSettings(form, {.Columns = sheetCase.Columns,
+                              .Rows = sheetCase.Rows,
+                              .Stretch = sheetCase.Fill == TFill::Stretched});
+    TSheet sheet{.Report = PrepareSheet(form, sheetCase.Columns * sheetCase.Rows)};
+    TBarcode& barcode = sheet.Barcode;
+    barcode.SetTyp(sheetCase.Typ);
+    barcode.SetText(sheetCase.Text);
+    barcode.SetModul(sheetCase.Zoom);
+    barcode.SetShowText(bcoCode);
+    barcode.SetColorBar(sheetCase.Bars);
+    barcode.SetHeight(SheetRowHeight(limits::kDesignedMarginMm, limits::kDesignedMarginMm, sheetCase.Rows));
+    if (sheetCase.Layout == TLayout::Classic) {
+        sheet.Drawing = std::make_shared<const TLabelDrawing>(RecordLabel(barcode, kNoCaptions));
+    } else {
+        const TRectTenths cell = sheet.Report.Pages.front().Elements.front().Frame;
+        const TFittedLabel fitted = FitStandardLabel(barcode, kNoCaptions, {.Dpi = sheetCase.Dpi},
+                                                     QSizeF(cell.Width / 10.0, cell.Height / 10.0));
+        EXPECT_TRUE(fitted.Fit.Fits) << fitted.Fit.Message;
+        sheet.Drawing = std::make_shared<const TLabelDrawing>(fitted.Label.Drawing);
+    }
+    const auto cells = static_cast<std::size_t>(sheetCase.Columns * sheetCase.Rows);
+    sheet.Labels.assign(cells, sheet.Drawing);
+    sheet.Expected.assign(cells, ExpectScan(barcode));
+    return sheet;
+}
+
+// The classic label draws its bars from its cell's left edge; at zoom 1 it is 25.1 mm wide, so the label
+// to its left leaves 20 mm of paper before it, and its own cell as much after it. Stretched, it fills
+// its cell with bars.
+TEST(PrintCheck, SheetsReadBackCellByCellAtThePrintersResolution)
+{
+    RegisterFontSubstitutions();
+    using enum TLayout;
+    constexpr TFill asIs = TFill::AsIs, stretched = TFill::Stretched;
+    const TSheetCase cases[] = {
+        {Classic, bcCodeEAN13, "6212236011840", 1, 4, 20, asIs, 300, "80 of 80 labels read back at 300 dpi",
+         ""},
+        {Classic, bcCodeEAN13, "6212236011840", 1, 4, 20, asIs, 600, "80 of 80 labels read back at 600 dpi",
+         ""},
+        // 3, 4: 285 screen pixels are 75.4 mm; the cell keeps 45.9 mm of them, 57 of 95 modules.
+        {Classic, bcCodeEAN13, "6212236011840", 3, 4, 20, asIs, 600, "0 of 80 labels read back at 600 dpi",
+         "Label 75.4 mm wide, cell 45.9 mm: it would be cut off"},
+        {Classic, bcCodeEAN13, "6212236011840", 3, 4, 20, asIs, 300, "0 of 80 labels read back at 300 dpi",
+         "Label 75.4 mm wide, cell 45.9 mm: it would be cut off"},
+        // 5: stretched, the module is 11 dots (0.466 mm) and the 95 modules leave 1.6 mm of the cell free
+        // on the right: 8.1 modules to the next label's bars on either side, where EAN-13 asks 11 on its
+        // left. Only the first column has them, in its margin.
+        {Classic, bcCodeEAN13, "6212236011840", 1, 4, 20, stretched, 600,
+         "20 of 80 labels read back at 600 dpi", "Does not scan at 600 dpi (stretched to fill its cell)"},
+        // 6: across one column the module is 23 dots (1.95 mm): the 10 mm margin on its left, up to the
+        // paper's edge, is 5 modules.
+        {Classic, bcCodeEAN13, "6212236011840", 1, 1, 4, stretched, 300, "0 of 4 labels read back at 300 dpi",
+         "Does not scan at 300 dpi (stretched to fill its cell)"},
+        // 7: the check digit of 621223601184 is 0 (GS1 modulo 10); the reader refuses the 1.
+        {Classic, bcCodeEAN13, "6212236011841", 1, 4, 20, asIs, 600, "0 of 80 labels read back at 600 dpi",
+         "Check digit should be 0"},
+        // 8: twelve digits without the Checksum switch are padded to 0200000000001; 020000000000 gives 4.
+        {Classic, bcCodeEAN13, "200000000001", 1, 2, 3, asIs, 300, "0 of 6 labels read back at 300 dpi",
+         "Check digit should be 4"},
+        {Classic, bcCodeMSI, "123456", 1, 4, 20, asIs, 600, "80 labels not checked: no reader for their kind",
+         ""},
+        {Standard, bcCodeEAN13, "5901234123457", 1, 3, 7, asIs, 203, "21 of 21 labels read back at 203 dpi",
+         ""},
+        {Standard, bcCodeEAN13, "5901234123457", 1, 3, 7, asIs, 300, "21 of 21 labels read back at 300 dpi",
+         ""},
+        {Standard, bcCodeEAN13, "5901234123457", 1, 3, 7, asIs, 600, "21 of 21 labels read back at 600 dpi",
+         ""},
+        {Standard, bcCode128B, "Quillon 128", 1, 3, 7, asIs, 203, "21 of 21 labels read back at 203 dpi", ""},
+        {Standard, bcCode128B, "Quillon 128", 1, 3, 7, asIs, 300, "21 of 21 labels read back at 300 dpi", ""},
+        {Standard, bcCode128B, "Quillon 128", 1, 3, 7, asIs, 600, "21 of 21 labels read back at 600 dpi", ""},
+        {Standard, bcCode39, "QUILLON-39", 1, 3, 7, asIs, 203, "21 of 21 labels read back at 203 dpi", ""},
+        {Standard, bcCode39, "QUILLON-39", 1, 3, 7, asIs, 300, "21 of 21 labels read back at 300 dpi", ""},
+        {Standard, bcCode39, "QUILLON-39", 1, 3, 7, asIs, 600, "21 of 21 labels read back at 600 dpi", ""},
+    };
+    for (int line = 1; const TSheetCase& sheetCase : cases) {
+        SCOPED_TRACE(::testing::Message() << "row " << line++);
+        const TSheet sheet = MakeSheet(sheetCase);
+        const TSheetVerification verified =
+            VerifySheet(sheet.Report, sheet.Labels, sheet.Expected, sheetCase.Dpi);
+        EXPECT_EQ(VerificationSummary(verified), sheetCase.Summary);
+        EXPECT_EQ(verified.Failures.size(), static_cast<std::size_t>(verified.Checked - verified.ReadBack));
+        for (const TCellFailure& failure : verified.Failures) {
+            EXPECT_EQ(failure.Reason, sheetCase.Reason) << "data row " << failure.Row;
+            EXPECT_NE(failure.Scan.Decoded, sheetCase.Text) << "data row " << failure.Row;
+        }
+    }
+}
+
+// At 254 dpi a tenth of a millimetre is one dot, so every cell's corner lies on the dot grid and only
+// what lies within a quiet zone's reach of the label tells cells apart: paper or the next label on its
+// left (the label is narrower than its cell, so its right is always its own cell), paper above the first
+// row or the cell's own top edge. At 600 dpi the rows step 13.5 mm, 318.9 dots, and the columns 48 mm,
+// 1133.9 dots: no two cells share their offset from the dot grid.
+TEST(PrintCheck, CellsThatPrintAlikeAreReadOnce)
+{
+    RegisterFontSubstitutions();
+    const std::pair<int, int> rows[] = {{254, 4}, {600, 80}};
+    for (const auto& [dpi, distinct] : rows) {
+        const TSheet sheet = MakeSheet({.Text = "6212236011840", .Dpi = dpi});
+        const TSheetVerification verified = VerifySheet(sheet.Report, sheet.Labels, sheet.Expected, dpi);
+        EXPECT_EQ(std::pair(verified.ReadBack, verified.DistinctCells), std::pair(80, distinct))
+            << dpi << " dpi";
+    }
+}
+
+TEST(PrintCheck, TheWindowsScanCheckJudgesTheLabelInItsCell)
+{
+    RegisterFontSubstitutions();
+    constexpr TColor kBlack = 0x000000, kRed = 0x0000FF; // red in the low byte
+    // Zoom, typed code, bar colour, outcome, status line, reason.
+    const std::tuple<int, std::string, TColor, TScanOutcome, std::string, std::string> rows[] = {
+        {1, "6212236011840", kBlack, TScanOutcome::Matches, "Scans as 6212236011840", ""},
+        {3, "6212236011840", kBlack, TScanOutcome::DoesNotScan, "Does not scan",
+         "Label 75.4 mm wide, cell 45.9 mm: it would be cut off"},
+        {1, "6212236011841", kBlack, TScanOutcome::DoesNotScan, "Check digit should be 0",
+         "Check digit should be 0"},
+        // 4: under a scanner's red light red bars vanish, whatever dots a printer gives them.
+        {1, "6212236011840", kRed, TScanOutcome::DoesNotScan, "Does not scan", "Does not scan at 600 dpi"},
+    };
+    for (const auto& [zoom, text, bars, outcome, status, reason] : rows) {
+        const TSheet sheet = MakeSheet({.Text = text, .Zoom = zoom, .Bars = bars});
+        const TPrintVerdict verdict = VerifyLabelOnSheet(*sheet.Drawing, sheet.Barcode, sheet.Report, 600);
+        const TScanResult result = CheckScanOnSheet(*sheet.Drawing, sheet.Barcode, sheet.Report, 600);
+        EXPECT_EQ(std::tuple(result.Outcome, ScanStatusText(result, "EAN13").toStdString(), verdict.Reason),
+                  std::tuple(outcome, status, reason))
+            << "zoom " << zoom << ", " << text;
+    }
+}
+
+// quillon-cli's label command: the label alone on paper, the paper its quiet zones, whatever its size.
+TEST(PrintCheck, ALabelAloneReadsWithThePaperAroundIt)
+{
+    RegisterFontSubstitutions();
+    // Kind, typed code, zoom, dpi, outcome, reason.
+    const std::tuple<TBarcodeType, std::string, int, int, TScanOutcome, std::string> rows[] = {
+        {bcCodeEAN13, "6212236011840", 3, 600, TScanOutcome::Matches, ""}, // cut off only on a 4-column sheet
+        {bcCodeEAN13, "6212236011840", 1, 203, TScanOutcome::Matches, ""},
+        {bcCodeEAN13, "6212236011841", 1, 300, TScanOutcome::DoesNotScan, "Check digit should be 0"},
+        {bcCode128B, "Quillon 128", 2, 300, TScanOutcome::Matches, ""},
+        {bcCodeMSI, "123456", 2, 300, TScanOutcome::NoReader, ""},
+    };
+    for (int line = 1; const auto& [typ, text, zoom, dpi, outcome, reason] : rows) {
+        const TSheet sheet = MakeSheet({.Typ = typ, .Text = text, .Zoom = zoom, .Columns = 1, .Rows = 1});
+        const TPrintVerdict verdict = VerifyLabelAlone(*sheet.Drawing, sheet.Barcode, dpi);
+        EXPECT_EQ(std::pair(verdict.Scan.Outcome, verdict.Reason), std::pair(outcome, reason))
+            << "row " << line++;
+    }
+}
+
+TEST(PrintCheck, RefusesAResolutionOutOfRangeAndMismatchedRows)
+{
+    const TSheet sheet = MakeSheet({.Text = "6212236011840", .Columns = 1, .Rows = 2});
+    EXPECT_EQ(testing::MessageOf([&] { VerifySheet(sheet.Report, sheet.Labels, sheet.Expected, 71); }),
+              "Verification at 71 dpi: the resolution must be 72 to 2400 dpi");
+    EXPECT_EQ(testing::MessageOf([&] { VerifySheet(sheet.Report, sheet.Labels, {}, 600); }),
+              "Verification needs one reading for each of the 2 label rows, not 0");
+}
+
+TEST(PrintCheck, RightCheckDigitIsTheEnginesForTheDigitsAsDrawn)
+{
+    // Kind, typed code, Checksum switch, the digit the engine computes where the drawn one differs.
+    const std::tuple<TBarcodeType, std::string, bool, std::optional<char>> rows[] = {
+        {bcCodeEAN13, "6212236011841", false, '0'},
+        {bcCodeEAN13, "6212236011840", false, std::nullopt},
+        {bcCodeEAN13, "621223601184", true, std::nullopt}, // the engine appends it
+        {bcCodeEAN8, "96385075", false, '4'},              // GS1's EAN-8 example ends in 4
+        {bcCodeUPC_A, "036000291453", false, '2'},         // GS1's UPC-A example ends in 2
+        {bcCodeUPC_E0, "1234560", false, std::nullopt},    // UPC-E always draws the right one
+        {bcCode128B, "QUILLON7", false, std::nullopt},
+        {bcCode39, "QUILLON", false, std::nullopt},
+        // 9: EAN-128 data need not end in a check digit, so no reader refuses it; the engine still
+        // tells which one it would append to 01234.
+        {bcCodeEAN128C, "12345", false, '8'},
+    };
+    for (int line = 1; const auto& [typ, text, checksum, digit] : rows) {
+        TBarcode barcode;
+        barcode.SetTyp(typ);
+        barcode.SetText(text);
+        barcode.SetChecksum(checksum);
+        EXPECT_EQ(RightCheckDigit(barcode), digit) << "row " << line++;
+    }
+}
+
+} // namespace
+} // namespace quillon
