@@ -174,6 +174,8 @@ std::string ExitStatuses(std::string_view command)
         "be made, an unreadable codes file or a file that cannot be written; 2 a usage error";
     if (command.empty() || command == "verify")
         text += ";\nverify: 3 the label does not scan or reads otherwise; 4 no decoder reads the kind";
+    if (command.empty() || command == "label" || command == "sheet")
+        text += ";\nlabel and sheet: 130 or 143 stopped by SIGINT or SIGTERM, with no file half written";
     return text + ".\n";
 }
 

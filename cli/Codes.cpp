@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::size_t kReadChunkBytes = 64 * 1024;
 constexpr std::size_t kMaxNameCodeBytes = 64;
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 bool IsBlank(std::string_view line)
 {
@@ -156,22 +155,6 @@ std::string NumberedFileName(std::size_t line, std::size_t lastLine, std::string
         name += safe ? c : '_';
     }
     return name.append(extension);
-}
-
-std::string Printable(std::string_view text)
-{
-    std::string printable;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F) {
-            printable += c;
-            continue;
-        }
-        printable += "\\x";
-        printable += kHexDigits[byte >> 4];
-        printable += kHexDigits[byte & 0xF];
-    }
-    return printable;
 }
 
 } // namespace quillon::cli

@@ -50,8 +50,4 @@ std::string NumberedFileName(std::size_t line, std::size_t lastLine, std::string
 // The system's text for an errno value; safe in any thread.
 std::string ErrnoText(int error);
 
-// The text with every byte outside printable ASCII written as \xNN, so that a binary line cannot
-// send control sequences to the terminal.
-std::string Printable(std::string_view text);
-
 } // namespace quillon::cli

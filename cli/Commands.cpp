@@ -2,19 +2,17 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
-#include <QSaveFile>
 #include <QString>
-#include <QTemporaryFile>
-#include <algorithm>
 #include <span>
+#include <string_view>
 #include <vector>
 
-#include "Codes.h"
 #include "CompactImage.h"
+#include "PngEncoder.h"
 #include "barcode/Exception.h"
 #include "barcode/KindNames.h"
+#include "data/Escape.h"
 #include "label/LabelComposer.h"
 #include "label/PrintBarForm.h"
 #include "label/ScanCheck.h"
@@ -37,61 +35,6 @@ TLabelCaptions CaptionsFrom(const CliOptions& options)
             .Upper = text(options.upper),
             .LowerOn = options.lower.has_value(),
             .Lower = text(options.lower)};
-}
-
-QString LocalPath(const std::string& path)
-{
-    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
-}
-
-OutputError WriteFailure(const std::string& output, const QString& reason)
-{
-    return OutputError("cannot write '" + output + "': " + reason.toStdString());
-}
-
-// The target's replacement: a temporary file beside it, renamed over it on commit; leaving without
-// commit removes it and the target stays as it was. Unbuffered, so that each write reaches the disk
-// at once and returns what it really wrote: a buffered QSaveFile writes at commit, and on a full
-// disk commits a cut-short file while reporting success.
-void OpenReplacement(QSaveFile& file, const std::string& output)
-{
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw WriteFailure(output, file.errorString());
-}
-
-// Writes the whole of bytes and renames the replacement over the target. A short write sets no
-// error of its own, so the count is checked.
-void WriteAndCommit(QSaveFile& file, const QByteArray& bytes, const std::string& output)
-{
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size())
-        throw WriteFailure(output, file.error() != QFileDevice::NoError
-                                       ? file.errorString()
-                                       : QStringLiteral("only %1 of %2 bytes could be written")
-                                             .arg(std::max<qint64>(written, 0))
-                                             .arg(bytes.size()));
-    if (!file.commit())
-        throw WriteFailure(output, file.errorString());
-}
-
-// The PDF writer takes a file name: it writes beside the target into a temporary file, which is
-// read back whole (WritePdf has checked it) and only then becomes the target.
-QByteArray RenderPdf(const TPreparedReport& prepared, std::span<const QImage> pictures,
-                     const std::string& output)
-{
-    QTemporaryFile scratch(LocalPath(output) + QStringLiteral(".XXXXXX.pdf"));
-    if (!scratch.open())
-        throw WriteFailure(output, scratch.errorString());
-    scratch.close(); // kept until scratch goes out of scope; the writer opens it by name
-    try {
-        WritePdf(prepared, pictures, scratch.fileName());
-    } catch (const Exception& e) {
-        throw WriteFailure(output, QString::fromUtf8(e.what()));
-    }
-    QFile written(scratch.fileName());
-    if (!written.open(QIODevice::ReadOnly))
-        throw WriteFailure(output, written.errorString());
-    return written.readAll();
 }
 
 } // namespace
@@ -150,22 +93,23 @@ QImage ComposeLabelImage(const CliOptions& options)
 }
 
 // Encoded in memory first, so that a failing disk is told apart from a failing encoder. The
-// compact form has the same pixels and makes a smaller file faster.
+// compact form has the same pixels and makes a smaller file faster; a black-and-white label, the
+// common one, goes straight from its pixels to the same bytes.
 QByteArray EncodePng(const QImage& image, const std::string& output)
 {
+    if (std::optional<QByteArray> png = BlackAndWhitePng(image))
+        return *std::move(png);
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !CompactImage(image).save(&buffer, "PNG"))
-        throw WriteFailure(output, QStringLiteral("the PNG encoder failed"));
+        throw CannotWrite(output, "the PNG encoder failed");
     return png;
 }
 
 void RunLabel(const CliOptions& options)
 {
     const QByteArray png = EncodePng(ComposeLabelImage(options), options.output);
-    QSaveFile file(LocalPath(options.output));
-    OpenReplacement(file, options.output);
-    WriteAndCommit(file, png, options.output);
+    WriteOutputFile(options.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 TSheetSettings SheetSettingsFrom(const CliOptions& options)
@@ -193,9 +137,15 @@ void WriteSheet(const CliOptions& options, std::span<const QImage> pictures)
     TPrintBarForm form;
     ApplySheetSettings(form, SheetSettingsFrom(options));
     const TPreparedReport prepared = PrepareSheet(form, static_cast<int>(pictures.size()));
-    QSaveFile file(LocalPath(options.output));
-    OpenReplacement(file, options.output);
-    WriteAndCommit(file, RenderPdf(prepared, pictures, options.output), options.output);
+    // Made in memory and written through the file access in one piece: no scratch file is left
+    // behind, and nothing is ever opened twice by name.
+    QByteArray pdf;
+    try {
+        pdf = PdfBytes(prepared, pictures);
+    } catch (const Exception& e) {
+        throw CannotWrite(options.output, e.what());
+    }
+    WriteOutputFile(options.output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 void RunSheet(const CliOptions& options)
@@ -215,11 +165,12 @@ int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
     case TScanOutcome::Matches: out << scan.Decoded << '\n' << scan.Format << '\n'; return 0;
     case TScanOutcome::ReadsOther:
         out << scan.Decoded << '\n' << scan.Format << '\n';
-        err << "quillon-cli: the label reads '" << Printable(scan.Decoded) << "', not '"
-            << Printable(scan.Expected) << "'\n";
+        err << "quillon-cli: the label reads '" << EscapeForMessage(scan.Decoded) << "', not '"
+            << EscapeForMessage(scan.Expected) << "'\n";
         return kExitDoesNotScan;
     case TScanOutcome::DoesNotScan:
-        err << "quillon-cli: the label does not scan; it should read '" << Printable(scan.Expected) << "'\n";
+        err << "quillon-cli: the label does not scan; it should read '" << EscapeForMessage(scan.Expected)
+            << "'\n";
         return kExitDoesNotScan;
     case TScanOutcome::NoReader: break;
     }

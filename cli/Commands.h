@@ -5,19 +5,13 @@
 #include <QImage>
 #include <ostream>
 #include <span>
-#include <stdexcept>
 #include <string>
 
 #include "CliOptions.h"
+#include "OutputFile.h"
 #include "label/SheetRun.h"
 
 namespace quillon::cli {
-
-// An output file that could not be written; main prints the message and exits with status 1.
-class OutputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A barcode object set up from the command line's engine options.
 TBarcode MakeBarcode(const CliOptions& options);
@@ -37,7 +31,8 @@ QImage ComposeLabelImage(const CliOptions& options);
 // The label as PNG file bytes. Raises OutputError (naming `output`) if the encoder fails.
 QByteArray EncodePng(const QImage& image, const std::string& output);
 // Composes the label and writes it to options.output in one piece: the file is either the whole
-// new image or left as it was. Raises OutputError when it cannot be written.
+// new image or left as it was. Raises OutputError when it cannot be written, Interrupted when
+// SIGINT or SIGTERM came before it was.
 void RunLabel(const CliOptions& options);
 
 // Exit statuses of verify besides 0 (a match), 1 (an engine error) and 2 (a usage error).

@@ -1,5 +1,7 @@
 // quillon-cli: the barcode engine and the label sheet for scripts.
 #include <QGuiApplication>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -10,7 +12,10 @@
 #include "CliHelp.h"
 #include "Codes.h"
 #include "Commands.h"
+#include "Interrupt.h"
 #include "barcode/Exception.h"
+#include "data/Escape.h"
+#include "data/SafeFile.h"
 #include "label/FontSubstitutions.h"
 
 namespace {
@@ -25,7 +30,7 @@ std::unique_ptr<QGuiApplication> StartGui()
     // environment (a missing runtime directory, what the offscreen platform cannot do).
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::cerr << message.toStdString() << '\n';
+            std::cerr << quillon::EscapeForMessage(message.toStdString()) << '\n';
     });
     static int argc = 1;
     static char name[] = "quillon-cli";
@@ -56,7 +61,6 @@ int RunComposing(const quillon::cli::CliOptions& options)
 int Run(const quillon::cli::CliOptions& options)
 {
     using namespace quillon::cli;
-    int status = 0;
     if (options.version)
         std::cout << VersionText();
     else if (options.help)
@@ -68,30 +72,59 @@ int Run(const quillon::cli::CliOptions& options)
     else if (options.command == "width")
         RunWidth(options, std::cout);
     else
-        status = RunComposing(options);
+        return RunComposing(options);
+    return 0;
+}
+
+// A message quotes what the user gave (a text, a file name): its control bytes are escaped, so that
+// it cannot steer the terminal.
+void PrintError(const std::string& message)
+{
+    std::cerr << quillon::EscapeForMessage(message) << '\n';
+}
+
+int RunAndReport(const std::vector<std::string>& args)
+{
+    using namespace quillon::cli;
+    try {
+        return Run(ParseCommandLine(args));
+    } catch (const UsageError& e) {
+        PrintError("quillon-cli: " + std::string(e.what()));
+        std::cerr << UsageText(args.empty() ? "" : args[0]);
+        return 2;
+    } catch (const OutputError& e) {
+        PrintError("quillon-cli: " + std::string(e.what()));
+    } catch (const InputError& e) {
+        PrintError("quillon-cli: " + std::string(e.what()));
+    } catch (const Interrupted& e) {
+        PrintError("quillon-cli: " + std::string(e.what()));
+        return e.Status();
+    } catch (const quillon::Exception& e) {
+        PrintError(e.what());
+    }
+    return 1;
+}
+
+// Output that cannot be written (a full disk, a closed pipe's reader gone) must not pass for success.
+int FinishStandardOutput(int status)
+{
+    errno = 0;
     std::cout.flush();
-    return std::cout ? status : 1;
+    const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || !std::cout;
+    if (!failed)
+        return status;
+    const int error = errno;
+    std::cerr << "quillon-cli: cannot write standard output"
+              << (error != 0 ? ": " + quillon::cli::ErrnoText(error) : std::string()) << '\n';
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace quillon::cli;
+    // A file-size limit then fails a write with a message instead of killing the program midway.
+    quillon::IgnoreFileSizeSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    try {
-        return Run(ParseCommandLine(args));
-    } catch (const UsageError& e) {
-        std::cerr << "quillon-cli: " << e.what() << '\n' << UsageText(args.empty() ? "" : args[0]);
-        return 2;
-    } catch (const OutputError& e) {
-        std::cerr << "quillon-cli: " << e.what() << '\n';
-        return 1;
-    } catch (const InputError& e) {
-        std::cerr << "quillon-cli: " << Printable(e.what()) << '\n';
-        return 1;
-    } catch (const quillon::Exception& e) {
-        std::cerr << e.what() << '\n';
-        return 1;
-    }
+    return FinishStandardOutput(RunAndReport(args));
 }

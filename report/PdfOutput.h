@@ -1,6 +1,7 @@
 // Writes the pages of a prepared report to a PDF file, placed exactly by their page values.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <span>
@@ -12,5 +13,9 @@ namespace quillon {
 // pictures[row] is the picture of data row `row`. Raises when there is no page to write or the
 // file cannot be written.
 void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, const QString& filePath);
+
+// The same PDF made in memory, for a caller that writes the file itself. Raises when there is no
+// page to write or the PDF could not be made in full.
+QByteArray PdfBytes(const TPreparedReport& report, std::span<const QImage> pictures);
 
 } // namespace quillon

@@ -179,6 +179,37 @@ TEST(Cli, EngineErrorsExitWithOneAndUsageErrorsWithTwo)
     });
 }
 
+// Whatever the user gave is quoted with its control bytes escaped, so that a message cannot steer the
+// terminal; valid UTF-8 is kept as it is.
+TEST(Cli, MessagesEscapeControlBytes)
+{
+    quillon::testing::ExpectFailures({
+        {1, {"pattern", "-k", "Code39", "\x1B[2J"}, 1, "TBarcode:Code39 bad Data <\\x1B[2J>\n"},
+        {2,
+         {"width", "-k", "Code93",
+          "\xC2\x9B"
+          "2J\xFF"},
+         1,
+         "TBarcode:Code93 bad Data <\\xC2\\x9B2J\\xFF>\n"},
+        {3,
+         {"pattern", "-k", "Code\x07\xC3\xA9", "1"},
+         2,
+         "quillon-cli: unknown kind 'Code\\x07\xC3\xA9' (see quillon-cli kinds)\n" + kPatternUsage},
+        {4,
+         {"label", "--codes", "missing\r.txt", "-o", "out"},
+         1,
+         "quillon-cli: cannot read 'missing\\x0D.txt': No such file or directory\n"},
+    });
+}
+
+// Output that cannot be written is no success: a full disk behind standard output is reported.
+TEST(Cli, StandardOutputThatCannotBeWrittenFails)
+{
+    const CliRun run = RunCli({"pattern", "6212236011840"}, "exec >/dev/full; ");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "quillon-cli: cannot write standard output: No space left on device\n");
+}
+
 TEST(Cli, VersionAndHelpDescribeEveryOption)
 {
     const CliRun version = RunCli({"--version"});

@@ -79,8 +79,9 @@ inline const std::string kSheetUsage =
 // A label of this as Code 128 B with it as the lower caption makes a PNG of over 512 bytes.
 inline const std::string kLongText =
     "Quillon 0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
-// A disk that takes only one POSIX block (512 bytes) of a file.
-inline const std::string kFileSizeLimit = "trap '' XFSZ; ulimit -f 1; ";
+// A disk that takes only one POSIX block (512 bytes) of a file. The signal the limit raises is the
+// command's own to ignore.
+inline const std::string kFileSizeLimit = "ulimit -f 1; ";
 
 inline std::vector<std::string> Join(std::vector<std::string> head, const std::vector<std::string>& tail)
 {
@@ -135,10 +136,11 @@ protected:
         QFile file(QString::fromStdString(Path(name)));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
     }
-    // The files in a directory, sorted; temporary files would show here too.
+    // The files in a directory, sorted; hidden temporary files, FIFOs and links would show here too.
     QStringList Files(const std::string& name = "") const
     {
-        return QDir(QString::fromStdString(Path(name))).entryList(QDir::Files, QDir::Name);
+        return QDir(QString::fromStdString(Path(name)))
+            .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     }
 
     QTemporaryDir dir;

@@ -1,0 +1,33 @@
+// The files quillon-cli writes, through the safe file access, and the messages about them.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "data/SafeFile.h"
+
+namespace quillon::cli {
+
+// An output file that could not be written; main prints the message and exits with status 1.
+class OutputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "cannot write 'PATH': REASON".
+OutputError CannotWrite(const std::string& path, const std::string& reason);
+// The same for a failed file access: the system's text for its errno, or what the file is when the
+// access was refused because of it (a FIFO, a device, another user's file).
+OutputError CannotWrite(const EFileError& error);
+
+// Replaces the file at `path` with `bytes` in one step, so that it is either the whole new file or
+// left as it was: a link is followed only to a regular file of the user, anything but a regular file
+// is refused. Raises OutputError, or Interrupted when SIGINT or SIGTERM came before the file took its
+// name (the temporary file is removed then). Call inside an InterruptGuard.
+void ReplaceWhole(const std::string& path, std::string_view bytes);
+
+// ReplaceWhole with SIGINT and SIGTERM held off while the file is written.
+void WriteOutputFile(const std::string& path, std::string_view bytes);
+
+} // namespace quillon::cli

@@ -1,0 +1,200 @@
+// The files quillon-cli writes: only regular files of the user are replaced, through a link where it
+// points, and file names keep their bytes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <dirent.h>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "RunCli.h"
+
+namespace quillon {
+namespace {
+
+using testing::CliRun;
+using testing::RunCli;
+
+const std::string kCode = "6212236011840";
+constexpr uid_t kNobody = 65534;
+
+class OutputFiles : public testing::CliFiles {
+protected:
+    // The names in a directory as the bytes they are, sorted.
+    std::vector<std::string> Names(const std::string& name = "") const
+    {
+        std::vector<std::string> names;
+        DIR* directory = opendir((Path("") + "/" + name).c_str()); // Path() would take the name for UTF-8
+        if (directory == nullptr)
+            return {"(unreadable)"};
+        while (const dirent* entry = readdir(directory))
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                names.emplace_back(entry->d_name);
+        closedir(directory);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    mode_t LinkTypeOf(const std::string& name) const
+    {
+        struct stat status {};
+        return lstat(Path(name).c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
+    }
+};
+
+// Nothing but a regular file of the user is ever written: the command fails, names the target and what
+// it is, and leaves it as it was, with no temporary file beside it.
+TEST_F(OutputFiles, TargetsThatAreNoRegularFileOfTheUserAreRefused)
+{
+    struct Row {
+        int line;
+        std::string target;            // what the command is told to write
+        std::vector<std::string> args; // the command, then what follows "-o target"
+        std::function<void()> setUp;   // makes what lies at the target
+        std::string named;             // the file the message names
+        std::string what;
+        mode_t type; // of `named` afterwards, a link followed
+    } rows[] = {
+        {1,
+         "fifo.png",
+         {"label", kCode},
+         [this] { mkfifo(Path("fifo.png").c_str(), 0600); },
+         "fifo.png",
+         "a FIFO",
+         S_IFIFO},
+        // Never written, never even opened: the device stays what it is.
+        {2,
+         "null.png",
+         {"label", kCode},
+         [this] { symlink("/dev/null", Path("null.png").c_str()); },
+         "null.png",
+         "a character device",
+         S_IFCHR},
+        {3,
+         "fifo.pdf",
+         {"sheet", kCode},
+         [this] {
+             mkfifo(Path("pipe").c_str(), 0600);
+             symlink("pipe", Path("fifo.pdf").c_str());
+         },
+         "fifo.pdf",
+         "a FIFO",
+         S_IFIFO},
+        {4,
+         "dir.png",
+         {"label", kCode},
+         [this] { mkdir(Path("dir.png").c_str(), 0700); },
+         "dir.png",
+         "a directory",
+         S_IFDIR},
+        {5,
+         "dangling.png",
+         {"label", kCode},
+         [this] { symlink("nowhere.png", Path("dangling.png").c_str()); },
+         "dangling.png",
+         "a link that leads nowhere",
+         0},
+        // In a bulk run, a label's name taken by a FIFO ends the run.
+        {6,
+         "out",
+         {"label", "-k", "Code128B", "--sequence", "1..3"},
+         [this] {
+             mkdir(Path("out").c_str(), 0700);
+             mkfifo(Path("out/2-2.png").c_str(), 0600);
+         },
+         "out/2-2.png",
+         "a FIFO",
+         S_IFIFO},
+    };
+    for (Row& row : rows) {
+        row.setUp();
+        std::vector<std::string> args = {row.args[0], "-o", Path(row.target)};
+        args.insert(args.end(), row.args.begin() + 1, row.args.end());
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 1) << "row " << row.line;
+        EXPECT_EQ(testing::WithoutProgress(run.err), "quillon-cli: cannot write '" + Path(row.named) +
+                                                         "': it is " + row.what + ", not a regular file\n")
+            << "row " << row.line;
+        struct stat status {};
+        const bool exists = stat(Path(row.named).c_str(), &status) == 0;
+        EXPECT_EQ(exists ? status.st_mode & S_IFMT : 0, row.type) << "row " << row.line;
+    }
+    struct stat null {};
+    ASSERT_EQ(stat("/dev/null", &null), 0);
+    EXPECT_TRUE(S_ISCHR(null.st_mode));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"dangling.png", "dir.png", "fifo.pdf", "fifo.png",
+                                                 "null.png", "out", "pipe"}));
+    const std::vector<std::string> labels = Names("out"); // the labels before it were made
+    EXPECT_TRUE(std::find(labels.begin(), labels.end(), "1-1.png") != labels.end());
+    EXPECT_TRUE(
+        std::none_of(labels.begin(), labels.end(), [](const std::string& name) { return name[0] == '.'; }));
+}
+
+// Through another user's link or to another user's file, nothing is replaced; only root can set this up.
+TEST_F(OutputFiles, AnotherUsersFileIsRefused)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "making a file of another user needs root";
+    Write("theirs.png", "theirs");
+    ASSERT_EQ(chown(Path("theirs.png").c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(symlink("theirs.png", Path("link.png").c_str()), 0);
+    const CliRun run = RunCli({"label", "-o", Path("link.png"), kCode});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "quillon-cli: cannot write '" + Path("link.png") +
+                           "': it is another user's file or reached through another user's link\n");
+    EXPECT_EQ(Read("theirs.png"), "theirs");
+}
+
+// A link to the user's own file is followed: the file is replaced whole and the link stays a link.
+TEST_F(OutputFiles, ALinkToTheUsersOwnFileIsFollowed)
+{
+    Write("real.png", "old");
+    Write("real.pdf", "old");
+    ASSERT_EQ(symlink("real.png", Path("link.png").c_str()), 0);
+    ASSERT_EQ(symlink(Path("real.pdf").c_str(), Path("link.pdf").c_str()), 0);
+    ASSERT_EQ(RunCli({"label", "-o", Path("link.png"), kCode}).status, 0);
+    ASSERT_EQ(RunCli({"sheet", "-o", Path("link.pdf"), kCode}).status, 0);
+    EXPECT_EQ(LinkTypeOf("link.png"), S_IFLNK);
+    EXPECT_EQ(LinkTypeOf("link.pdf"), S_IFLNK);
+    EXPECT_TRUE(Read("real.png").startsWith("\x89PNG"));
+    EXPECT_TRUE(Read("real.pdf").startsWith("%PDF-"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"link.pdf", "link.png", "real.pdf", "real.png"}));
+}
+
+// A file name is bytes: one that is no UTF-8 is written under exactly those bytes, as are a bulk run's
+// directory and its codes file.
+TEST_F(OutputFiles, NamesKeepTheirBytes)
+{
+    const auto bytePath = [this](const std::string& name) { return Path("") + "/" + name; };
+    std::ofstream(bytePath("codes\xFF.txt")) << "A1\n";
+    ASSERT_EQ(RunCli({"label", "-o", bytePath("lab\xFF.png"), kCode}).status, 0);
+    ASSERT_EQ(RunCli({"sheet", "-o", bytePath("sheet\xFE.pdf"), kCode}).status, 0);
+    const CliRun bulk =
+        RunCli({"label", "-k", "Code128B", "--codes", bytePath("codes\xFF.txt"), "-o", bytePath("d\xFF")});
+    ASSERT_EQ(bulk.status, 0) << bulk.err;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"codes\xFF.txt", "d\xFF", "lab\xFF.png", "sheet\xFE.pdf"}));
+    EXPECT_EQ(Names("d\xFF"), std::vector<std::string>{"1-A1.png"});
+}
+
+// A bulk run over labels that exist already replaces each whole, leaving nothing else behind.
+TEST_F(OutputFiles, BulkRunsReplaceExistingLabels)
+{
+    ASSERT_EQ(mkdir(Path("out").c_str(), 0700), 0);
+    Write("out/1-A1.png", "old");
+    Write("mine.png", "old");
+    ASSERT_EQ(symlink(Path("mine.png").c_str(), Path("out/2-A2.png").c_str()), 0);
+    Write("codes.txt", "A1\nA2\nA3\n");
+    const CliRun run = RunCli({"label", "-k", "Code128B", "--codes", Path("codes.txt"), "-o", Path("out")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Names("out"), (std::vector<std::string>{"1-A1.png", "2-A2.png", "3-A3.png"}));
+    EXPECT_EQ(LinkTypeOf("out/2-A2.png"), S_IFLNK);
+    ASSERT_EQ(RunCli({"label", "-k", "Code128B", "-o", Path("single.png"), "A1"}).status, 0);
+    EXPECT_EQ(Read("out/1-A1.png"), Read("single.png"));
+    EXPECT_TRUE(Read("mine.png").startsWith("\x89PNG"));
+}
+
+} // namespace
+} // namespace quillon

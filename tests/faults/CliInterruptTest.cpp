@@ -1,0 +1,105 @@
+// quillon-cli stopped midway: SIGINT or SIGTERM during a bulk run, and a file-size limit during a sheet.
+// Every file left is whole (the old one or the new label), and no temporary file stays behind.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+
+#include "ChildProcess.h"
+
+namespace quillon::faults {
+namespace {
+
+constexpr int kWaitMs = 60000;
+const QByteArray kOld = "old";
+const QByteArray kPngEnd = QByteArray::fromHex("0000000049454e44ae426082"); // the IEND chunk
+
+QStringList AllEntries(const QString& path)
+{
+    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// The labels in `path` that are whole new PNG files.
+int NewLabels(const QString& path)
+{
+    int count = 0;
+    for (const QString& name : AllEntries(path))
+        count += ReadBytes(QDir(path).filePath(name)).endsWith(kPngEnd) ? 1 : 0;
+    return count;
+}
+
+// Runs a bulk run over 4,000 codes, sends `signal` once a few labels are written and waits for its end.
+TChildResult StopBulkRun(const QString& out, int signal)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(QUILLON_CLI),
+              {"label", "-k", "Code128B", "--sequence", "0001..4000", "-o", out});
+    QElapsedTimer waited;
+    waited.start();
+    while (NewLabels(out) < 4 && waited.elapsed() < kWaitMs && cli.state() != QProcess::NotRunning)
+        QThread::msleep(5);
+    kill(static_cast<pid_t>(cli.processId()), signal);
+    cli.waitForFinished(kWaitMs);
+    return {.ExitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            .Output = QString::fromLocal8Bit(cli.readAllStandardOutput()),
+            .Errors = QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
+// New labels appear whole under their names or not at all; labels that exist already are replaced
+// through a temporary file, which the signal removes. The exit status is 128 + the signal.
+TEST(CliInterrupt, SignalsEndABulkRunWithNothingHalfWritten)
+{
+    struct Row {
+        int line;
+        int signal;
+        bool existing; // the labels' names are taken by old files
+        int status;
+        QString message;
+    } rows[] = {
+        {1, SIGTERM, false, 143, "quillon-cli: terminated (SIGTERM)\n"},
+        {2, SIGINT, false, 130, "quillon-cli: interrupted (SIGINT)\n"},
+        {3, SIGTERM, true, 143, "quillon-cli: terminated (SIGTERM)\n"},
+    };
+    for (const Row& row : rows) {
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out");
+        QDir().mkdir(out);
+        for (int n = 1; row.existing && n <= 4000; ++n)
+            WriteBytes(QDir(out).filePath(QStringLiteral("%1-%1.png").arg(n, 4, 10, QChar('0'))), kOld);
+        const TChildResult result = StopBulkRun(out, row.signal);
+        EXPECT_EQ(result.ExitCode, row.status) << "row " << row.line;
+        EXPECT_TRUE(result.Errors.endsWith(row.message))
+            << "row " << row.line << ": " << result.Errors.toStdString();
+        const QStringList entries = AllEntries(out);
+        EXPECT_LT(NewLabels(out), 4000) << "row " << row.line << ": the run was not stopped midway";
+        for (const QString& name : entries) {
+            EXPECT_FALSE(name.startsWith('.')) << "row " << row.line << ": " << name.toStdString();
+            const QByteArray bytes = ReadBytes(QDir(out).filePath(name));
+            EXPECT_TRUE(bytes == kOld || (bytes.startsWith("\x89PNG") && bytes.endsWith(kPngEnd)))
+                << "row " << row.line << ": " << name.toStdString();
+        }
+    }
+}
+
+// A file-size limit is an error with a message, not a death by SIGXFSZ, and leaves no file behind.
+TEST(CliInterrupt, AFileSizeLimitIsReportedAndLeavesNoFile)
+{
+    QTemporaryDir dir;
+    QProcess shell;
+    shell.setWorkingDirectory(dir.path());
+    shell.start("/bin/sh", {"-c", "ulimit -f 4; exec \"$0\" sheet -o keep.pdf 6212236011840", QUILLON_CLI});
+    shell.waitForFinished(kWaitMs);
+    EXPECT_EQ(shell.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(shell.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(shell.readAllStandardError()),
+              "quillon-cli: cannot write 'keep.pdf': File too large\n");
+    EXPECT_EQ(AllEntries(dir.path()), QStringList{});
+}
+
+} // namespace
+} // namespace quillon::faults
