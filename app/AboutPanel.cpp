@@ -279,6 +279,24 @@ QFont CoveringFont(QFont font, const QString& text)
     return font;
 }
 
+// A caption turned by 90 degrees reads up the box: its line's height goes across the box's width and
+// its advance along the box's height. The largest size no larger than the designed one whose line (ink
+// of every letter and mark included) fits, so that no letter is cut at the box's edge.
+QFont FittedTurnedFont(QFont font, const QString& caption, const PixelBox& box)
+{
+    constexpr int MinPixelHeight = 8;
+    for (int pixels = font.pixelSize(); pixels > MinPixelHeight; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const QRect ink = metrics.boundingRect(caption);
+        const bool across = metrics.height() <= box.Width && metrics.ascent() + ink.top() >= 0 &&
+                            metrics.ascent() + ink.bottom() < box.Width;
+        if (across && metrics.horizontalAdvance(caption) <= box.Height && ink.right() < box.Height)
+            return font;
+    }
+    return font;
+}
+
 Qt::Alignment ToQtAlignment(TAlignment alignment)
 {
     const Qt::Alignment horizontal = alignment == taCenter         ? Qt::AlignHCenter
@@ -314,7 +332,8 @@ TProLabel* MakeProLabel(QWidget* parent, const ProLabelSpec& design)
     label->setGeometry(ToRect(design.Box));
     label->SetTransparent(true);
     label->SetWordWrap(true);
-    label->SetFont(MakeFont(ProLabelFamily, ProLabelPixelHeight, fsBold));
+    label->SetFont(FittedTurnedFont(MakeFont(ProLabelFamily, ProLabelPixelHeight, fsBold),
+                                    FromUtf8(design.Caption), design.Box));
     label->SetFontColor(clBtnFace);
     label->SetCaption(FromUtf8(design.Caption));
     label->SetAngle(ProLabelAngleDegrees);

@@ -19,6 +19,7 @@
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
 #include "app/Shapes.h"
+#include "app/TextFit.h"
 #include "barcode/KindNames.h"
 #include "data/OptionsFile.h"
 #include "label/PrintBarForm.h"
@@ -95,7 +96,8 @@ TSecondWindow AskSecondWindow(QWidget* parent, const QString& message)
 
 TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
     : QWidget(parent), FPrintForm(printForm), FDataDirectory(std::move(dataDirectory)),
-      FOptionsPath(OptionsFilePath(FDataDirectory))
+      FOptionsPath(OptionsFilePath(FDataDirectory)),
+      FSettingsPath(QDir(FDataDirectory).filePath(QString::fromLatin1(kSettingsFileName)))
 {
     ReportError = [this](const QString& message) { QMessageBox::critical(this, "Quillon", message); };
     ConfirmCloseAnyway = [this](const QString& message) {
@@ -122,6 +124,12 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     AboutPanel->raise();
     Timer1 = new QTimer(this);
     Timer1->setInterval(limits::kBlinkMs.Initial);
+    FSaveTimer = new QTimer(this);
+    FSaveTimer->setSingleShot(true);
+    FSaveTimer->setInterval(kSaveDelayMs);
+    FColorKeyTimer = new QTimer(this); // one new mask for a burst of changes, once they are painted
+    FColorKeyTimer->setSingleShot(true);
+    FColorKeyTimer->setInterval(0);
     auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
     fade->setStartValue(0.0);
     fade->setEndValue(kWorkingOpacity / 255.0);
@@ -129,6 +137,7 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     FFadeIn = fade;
     ConnectHandlers();
     LayOutAlignedPanels();
+    SetTabOrder();
     BarEd->setFocus();
 }
 
@@ -139,6 +148,7 @@ void TBarForm::BuildWindow()
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setFont(QFont("MS Sans Serif", 8));
+    FDeckFont = font();
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kMaroon);
     setPalette(palette);
@@ -156,7 +166,7 @@ void TBarForm::BuildSidePanels()
     Image1 = Place(new QLabel(Panel1), 2, 3, 97, 96);
     FLogo = QImage(97, 96, QImage::Format_RGB32);
     FLogo.fill(Qt::white);
-    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    ShowLogo();
     Panel2 = new TPanel(kMaroon, this);
     Shape1 = new TShape(TShapeKind::RoundRect, Qt::black, TShapeFill::VerticalLines, Panel2);
 }
@@ -166,7 +176,6 @@ void TBarForm::BuildPreviewArea()
     QrPanel = new TPanel(kMaroon, this);
     Shape2 = new TShape(TShapeKind::RoundRect, kFuchsia, TShapeFill::Solid, QrPanel);
     BarImage = Place(new QLabel(QrPanel), 10, 27, 0, 0);
-    BarImage->setScaledContents(true);
     DBImage1 = Place(new QLabel(QrPanel), 288, 16, 465, 321);
     DBImage1->hide();
     DesBarPanel = new TDesignPanel(QrPanel);
@@ -177,7 +186,14 @@ void TBarForm::BuildPreviewArea()
     palette.setColor(QPalette::Window, Qt::white);
     FPreviewStatus->setPalette(palette);
     FPreviewStatus->setAutoFillBackground(true);
+    FPreviewStatus->setWordWrap(true);
     FPreviewStatus->hide();
+    PreviewScale = Place(new QLabel(QrPanel), 440, 6, 110, 15);
+    PreviewScale->setObjectName(QStringLiteral("PreviewScale"));
+    PreviewScale->setAlignment(Qt::AlignCenter);
+    PreviewScale->setPalette(palette);
+    PreviewScale->setAutoFillBackground(true);
+    PreviewScale->hide();
 }
 
 void TBarForm::BuildDeck()
@@ -205,10 +221,11 @@ void TBarForm::BuildDeck()
     AboutBtn = Place(new QPushButton(UPanel), 504, 51, 38, 22);
     DesBtn = Place(new QPushButton(UPanel), 504, 26, 38, 22);
     SpeedButton1 = Place(new QToolButton(UPanel), 20, 37, 23, 22);
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    SpeedButton1->setIcon(PrinterIcon());
     SpeedButton1->setAutoRaise(true);
 
     BarEd = Place(new TUpperCaseEdit(UPanel), 136, 73, 120, 21);
+    BarEd->setMaxLength(kMaxSettingsTextLength); // so that the settings file always stays readable
     BarEd->setText("6212236011840");
     BarKindSp = Place(new QComboBox(UPanel), 342, 13, 105, 21);
     BarKindSp->setEditable(true);
@@ -224,9 +241,11 @@ void TBarForm::BuildDeck()
     UEd->setMaxLength(kMaxCaptionLength); // so that the options file always stays readable
     DChk = DeckCheckBox(UPanel, 164, 34, 82, true);
     DEd = Place(new QLineEdit("Description", UPanel), 136, 49, 120, 21);
+    DEd->setMaxLength(kMaxSettingsTextLength);
     CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, limits::kColumns, TSpinEntry::ArrowsOnly);
     RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, limits::kRows, TSpinEntry::ArrowsOnly);
-    StChk = DeckCheckBox(UPanel, 66, 16, 71, false);
+    // One pixel narrower than designed, so that it ends where the caption box begins, not under it.
+    StChk = DeckCheckBox(UPanel, 66, 16, 70, false);
     BCodeAngSpn = DeckSpin(UPanel, {568, 22, 49, 22}, limits::kAngle, TSpinEntry::Typed);
     BCodeAngSpn->hide();
 
@@ -239,6 +258,64 @@ void TBarForm::BuildDeck()
     lb9 = DeckLabel(UPanel, 448, 47, 52);
     Label79 = DeckLabel(UPanel, 568, 9, 49);
     Label79->hide();
+    NameControls();
+}
+
+// The names of the window definition, by which the caption and tooltip tables address the controls.
+void TBarForm::NameControls()
+{
+    for (const auto& [name, control] : NamedControls())
+        control->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() const
+{
+    return {
+        {"SpeedButton1", SpeedButton1},
+        {"SpeedButton2", SpeedButton2},
+        {"TrackBar1", TrackBar1},
+        {"LangArabic", LangArabic},
+        {"LangEnglish", LangEnglish},
+        {"AboutBtn", AboutBtn},
+        {"DesBtn", DesBtn},
+        {"BarEd", BarEd},
+        {"BarKindSp", BarKindSp},
+        {"ZomSpn", ZomSpn},
+        {"RatioSpn", RatioSpn},
+        {"ColorBox1", ColorBox1},
+        {"UChk", UChk},
+        {"UEd", UEd},
+        {"DChk", DChk},
+        {"DEd", DEd},
+        {"CSpn", CSpn},
+        {"RSpn", RSpn},
+        {"StChk", StChk},
+        {"BCodeAngSpn", BCodeAngSpn},
+        {"lb2", lb2},
+        {"lb4", lb4},
+        {"lb5", lb5},
+        {"lb6", lb6},
+        {"lb7", lb7},
+        {"lb8", lb8},
+        {"lb9", lb9},
+        {"Label79", Label79},
+    };
+}
+
+// Left to right, and top to bottom within a column of the deck; the language items sit under the
+// stretch switch.
+void TBarForm::SetTabOrder()
+{
+    const QWidget* order[] = {SpeedButton1, StChk,     LangArabic, LangEnglish, UChk,
+                              UEd,          DChk,      DEd,        BarEd,       CSpn,
+                              RSpn,         BarKindSp, ColorBox1,  TrackBar1,   ZomSpn,
+                              RatioSpn,     DesBtn,    AboutBtn,   SpeedButton2};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    const QWidget* design[] = {DesBarPanel->TM, DesBarPanel->LM,      DesBarPanel->CS,     DesBarPanel->RM,
+                               DesBarPanel->BM, DesBarPanel->BitBtn1, DesBarPanel->BitBtn3};
+    for (std::size_t i = 0; i + 1 < std::size(design); ++i)
+        setTabOrder(const_cast<QWidget*>(design[i]), const_cast<QWidget*>(design[i + 1]));
 }
 
 void TBarForm::ConnectHandlers()
@@ -251,6 +328,9 @@ void TBarForm::ConnectHandlers()
     connect(AboutPanel->AboutOk(), &QPushButton::clicked, this, &TBarForm::AboutOkClick);
 
     connect(BarEd, &QLineEdit::textChanged, this, &TBarForm::BarEdChange);
+    // The code field takes lowercase for the kind the list shows, however the list came to show it.
+    connect(BarKindSp, &QComboBox::currentIndexChanged, this, &TBarForm::SyncCodeCase);
+    connect(BarKindSp, &QComboBox::editTextChanged, this, &TBarForm::SyncCodeCase);
     connect(BarKindSp, &QComboBox::activated, this, &TBarForm::BarKindSpChange);
     connect(BarKindSp, &QComboBox::editTextChanged, this, [this] {
         // Typing into the list's text field selects the entry it names, or none.
@@ -272,11 +352,32 @@ void TBarForm::ConnectHandlers()
     connect(DesBarPanel->BitBtn1, &QPushButton::clicked, this, &TBarForm::BitBtn1Click);
     connect(DesBarPanel->BitBtn3, &QPushButton::clicked, this, &TBarForm::BitBtn3Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
+    ConnectSaving();
+    connect(FSaveTimer, &QTimer::timeout, this, &TBarForm::SaveChanges);
+    connect(FColorKeyTimer, &QTimer::timeout, this, &TBarForm::UpdateColorKey);
+    // The kind box shows its entry whole in a font fitted to it; the list shows every entry whole.
+    connect(BarKindSp, &QComboBox::currentTextChanged, this, &TBarForm::FitCaptions);
+    connect(ColorBox1, &QComboBox::currentIndexChanged, this, &TBarForm::FitCaptions);
 
     // The window moves when its painted surfaces are dragged.
     for (QWidget* handle :
          {static_cast<QWidget*>(Shape2), static_cast<QWidget*>(BarImage), static_cast<QWidget*>(Shape3)})
         handle->installEventFilter(this);
+}
+
+// Every change of a value that the options or the settings file keeps is written a moment later.
+void TBarForm::ConnectSaving()
+{
+    for (QLineEdit* edit : {static_cast<QLineEdit*>(BarEd), UEd, DEd})
+        connect(edit, &QLineEdit::textChanged, this, &TBarForm::ScheduleSave);
+    for (QCheckBox* box : {UChk, DChk, StChk})
+        connect(box, &QCheckBox::toggled, this, &TBarForm::ScheduleSave);
+    for (TSpinEdit* spin : {CSpn, RSpn, ZomSpn, RatioSpn})
+        connect(spin, &QSpinBox::valueChanged, this, &TBarForm::ScheduleSave);
+    connect(BarKindSp, &QComboBox::currentIndexChanged, this, &TBarForm::ScheduleSave);
+    connect(BarKindSp, &QComboBox::editTextChanged, this, &TBarForm::ScheduleSave);
+    connect(ColorBox1, &TColorBox::selectedChanged, this, &TBarForm::ScheduleSave);
+    connect(FLangGroup, &QButtonGroup::idClicked, this, &TBarForm::ScheduleSave);
 }
 
 void TBarForm::LayOutAlignedPanels()

@@ -12,16 +12,23 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/BlinkTimer.h"
+#include "app/Captions.h"
+#include "app/LabelStatus.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
 #include "data/PictureTable.h"
+#include "data/SettingsFile.h"
 #include "label/LabelComposer.h"
 #include "label/ScanCheck.h"
 
 class QAbstractButton;
 class QButtonGroup;
+class QKeyEvent;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -49,6 +56,14 @@ enum class TSecondWindow : std::uint8_t { ReadOnly, Quit };
 
 class TBarForm : public QWidget {
 public:
+    // How long the window waits after a change before it writes the options and settings files, so
+    // that a burst of keystrokes is one write.
+    static constexpr int kSaveDelayMs = 300;
+    // The longest code and lower caption, in UTF-16 units, that keep the settings file within its read
+    // limit: a unit takes at most 3 bytes in UTF-8, and an escape at most 4 bytes for each of them.
+    static constexpr int kMaxSettingsTextLength = 2048;
+    static_assert(2 * kMaxSettingsTextLength * 3 * 4 + 1024 <= static_cast<int>(kSettingsFileLimit));
+
     // dataDirectory holds the options file and the picture table; it is created when missing.
     TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent = nullptr);
     ~TBarForm() override;
@@ -72,6 +87,9 @@ public:
     void RSpnChange();
     void StChkClick();
     void BCodeAngSpnChange();
+    // Applies every value the deck shows to the barcode, the preview and the print report, whether or
+    // not it equals the control's initial value (the hidden angle excepted).
+    void ApplyDeck();
 
     // Sheet design, printing and the options file.
     void DesBtnClick();
@@ -80,6 +98,17 @@ public:
     void SpeedButton1Click();
     void SaveOptions(); // writes nothing while WritesOptions() is false
     void LoadOptions();
+    // The settings file: the code, the lower caption and its switch, the bar colour, and what later
+    // features keep there. Read at start-up; written with the options a moment after each change and
+    // at close, never by a read-only window.
+    void LoadSettings();
+    void SaveSettings(); // writes nothing while WritesSettings() is false
+    bool WritesSettings() const { return FWritesSettings && !FReadOnly; }
+    const TSettings& Settings() const { return FSettings; }
+    QString SettingsPath() const { return FSettingsPath; }
+    // Writes the options and the settings now; what fails is reported once.
+    void SaveChanges();
+    QTimer* SaveTimer() const { return FSaveTimer; }
     QPrintPreviewDialog* OpenPreviewWindow() const { return FPreview; }
 
     // False when the options file is left as it is for the rest of the session: it could not be read
@@ -114,9 +143,16 @@ public:
     const TBlinkCounter& BlinkCounter() const { return FBlink; }
     // The fade to the working opacity that confirming the About panel starts.
     QVariantAnimation* FadeIn() const { return FFadeIn; }
-    // Why the preview is empty, or how its label scans.
+    TLanguage Language() const { return LanguageOfIndex(LangIndex()); }
+    // Why the preview is empty, or how its label scans, in the interface language.
     QString PreviewStatus() const;
     QColor PreviewStatusColor() const;
+    // The status line's place; the preview never reaches below its top.
+    QRect PreviewStatusGeometry() const;
+    // Where the label is shown: the preview area above the status line.
+    QRect PreviewRoom() const;
+    // The size the preview shows the label at, in percent (100 unless the label is larger than the room).
+    int PreviewPercent() const { return FPreviewPercent; }
     // The scan check of the label the preview shows; nothing while it is empty.
     const std::optional<TScanResult>& LastScan() const { return FLastScan; }
 
@@ -161,6 +197,7 @@ public:
     QLabel* lb8 = nullptr;
     QLabel* lb9 = nullptr;
     QLabel* Label79 = nullptr;
+    QLabel* PreviewScale = nullptr; // "Preview at 60%" while the label is shown smaller
     QTimer* Timer1 = nullptr;
 
     TDesignPanel* DesBarPanel = nullptr;
@@ -171,6 +208,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Ctrl+P prints; Escape cancels the design panel; Return and Escape leave the About panel.
+    void keyPressEvent(QKeyEvent* event) override;
+
+public:
+    // The window as painted at a device pixel ratio, and the mask the colour key cuts from it.
+    QImage PaintedWindow(qreal ratio);
+    QRegion ColorKeyMask(qreal ratio);
+    // Puts the print preview beside the window, large enough for its tool bar, clear of the print button.
+    void PlacePreview(QWidget* preview) const;
 
 private:
     void BuildWindow();
@@ -181,10 +227,26 @@ private:
     void LayOutAlignedPanels();
     void DrawLogoBackground();
     void DrawLogo();
-    void ShowPreviewStatus(const QString& message, const QColor& color);
-    void ShowPreviewError(const QString& message); // empties the preview and says why
-    bool TakeDataFolder();                         // false when the window is to quit
-    void PrintSheet();                             // the print command; raises what stops it
+    void ShowLogo();
+    void ShowPreviewStatus(const TLabelStatus& status);
+    void ShowPreviewError(const std::string& engineMessage); // empties the preview and says why
+    void RefreshStatus();                                    // the status line anew in the interface language
+    void ShowLabel(const QImage& label);                     // scaled down when larger than the room
+    void LayOutStatusLine();
+    void FitCaptions();   // the deck's captions and list boxes in fonts they fit whole
+    void ApplyToolTips(); // the deck's and the design panel's tooltips in the interface language
+    void SetTabOrder();
+    void NameControls();
+    void ConnectSaving();
+    std::vector<std::pair<std::string_view, QWidget*>> NamedControls() const;
+    void SyncCodeCase(); // the code field keeps lowercase for the kinds that encode it
+    void ScheduleSave();
+    void ScheduleColorKey();
+    QStringList ApplySettings(); // the problems of values that could not be taken
+    void KeepDamagedSettings(const std::string& bytes, const QString& reason);
+    void FinishLoading(const TOptionsValues& values);
+    bool TakeDataFolder(); // false when the window is to quit
+    void PrintSheet();     // the print command; raises what stops it
     TOptionsValues OptionsFromControls() const;
     void ApplyOptions(const TOptionsValues& values);
     void LeaveOptionsFile(const QString& reason);
@@ -211,6 +273,19 @@ private:
     std::unique_ptr<QLockFile> FDataFolderLock; // held from start-up until the window has closed
     bool FReadOnly = false;
     bool FWritesOptions = true;
+    QString FSettingsPath;
+    TSettings FSettings;
+    bool FWritesSettings = true;
+    bool FSettingsDirty = false;
+    bool FStarted = false; // start-up has loaded everything: changes from now on are the user's
+    QTimer* FSaveTimer = nullptr;
+    QTimer* FColorKeyTimer = nullptr;
+    QString FLastSaveError;
+    TLabelStatus FStatus;
+    std::string FStatusMessage; // the engine message behind an error status, for a language switch
+    bool FStatusIsError = false;
+    int FPreviewPercent = 100;
+    QFont FDeckFont; // the window's designed font, which captions are fitted from
 };
 
 } // namespace quillon

@@ -1,12 +1,16 @@
 // TBarForm: composing the label preview from the control deck.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/TextFit.h"
 #include "label/PrintBarForm.h"
 #include "label/ScanCheck.h"
 
@@ -14,12 +18,39 @@ namespace quillon {
 
 namespace {
 
-const QColor kErrorColor(192, 0, 0);
+// The preview's place in the preview area, and what it keeps clear of the status line.
+constexpr QPoint kPreviewOrigin(10, 27);
+constexpr int kPreviewMargin = 10;
+constexpr int kStatusGap = 2;
+// The status line: its left edge, width and bottom in the preview area, and how many lines it may take.
+constexpr int kStatusLeft = 20;
+constexpr int kStatusWidth = 538;
+constexpr int kStatusBottom = 256;
+constexpr int kStatusMaxLines = 2;
 
 std::string Utf8(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The largest font no larger than `base` in which `text` wraps into at most kStatusMaxLines lines of
+// `width`; the line count it then takes.
+std::pair<QFont, int> StatusFont(const QFont& base, const QString& text, int width)
+{
+    const QSize oneLine(width, QFontMetrics(base).height() + kStatusGap);
+    QFont font = FittedFont(base, text, oneLine);
+    if (TextFits(font, text, oneLine) && font.stretch() == QFont::AnyStretch)
+        return {font, 1};
+    font = base;
+    for (int pixels = QFontInfo(base).pixelSize(); pixels >= kMinCaptionPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, text);
+        if (wrapped.height() <= kStatusMaxLines * metrics.height())
+            break;
+    }
+    return {font, kStatusMaxLines};
 }
 
 } // namespace
@@ -29,40 +60,94 @@ void TBarForm::BarEdChange()
     // Any engine error empties the preview until the input can be encoded again; it is never a
     // message box, only a line under the preview.
     try {
-        FBCode.SetText(Utf8(BarEd->text()));
+        const std::string typed = Utf8(BarEd->text());
+        FBCode.SetText(typed);
         const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
                                       .Upper = UEd->text(),
                                       .LowerOn = DChk->isChecked(),
                                       .Lower = DEd->text()};
         QImage label = ComposeLabel(FBCode, captions);
-        BarImage->resize(label.size());
         DBImage1->resize(FBCode.Width(), FBCode.Height());
-        BarImage->setPixmap(QPixmap::fromImage(label));
         // The label is read back as a scanner would see it printed.
         const TScanResult scan = CheckScan(label, FBCode);
-        FLabelImage = std::move(label);
-        ShowPreviewStatus(ScanStatusText(scan, FBCode.GetTypeName()), ScanStatusColor(scan.Outcome));
         FLastScan = scan;
+        FStatusIsError = false;
+        ShowPreviewStatus(LabelStatusOf(typed, FBCode, scan, Language()));
+        ShowLabel(label);
+        FLabelImage = std::move(label);
     } catch (const std::exception& e) {
-        ShowPreviewError(QString::fromUtf8(e.what()));
+        ShowPreviewError(e.what());
     }
+    ScheduleColorKey(); // a label of another size leaves or covers key-coloured ground
 }
 
-void TBarForm::ShowPreviewError(const QString& message)
+void TBarForm::ShowLabel(const QImage& label)
+{
+    const QRect room = PreviewRoom();
+    const double scale = std::min({1.0, static_cast<double>(room.width()) / label.width(),
+                                   static_cast<double>(room.height()) / label.height()});
+    FPreviewPercent = scale < 1.0 ? std::max(1, static_cast<int>(std::floor(scale * 100))) : 100;
+    if (FPreviewPercent == 100) {
+        BarImage->setPixmap(QPixmap::fromImage(label));
+        BarImage->resize(label.size());
+    } else {
+        // Scaled at the screen's own pixel ratio, so that a 2x screen shows twice the detail.
+        const QSize shown(std::max(1, static_cast<int>(label.width() * scale)),
+                          std::max(1, static_cast<int>(label.height() * scale)));
+        const qreal ratio = devicePixelRatioF();
+        QImage scaled = label.scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        BarImage->setPixmap(QPixmap::fromImage(scaled));
+        BarImage->resize(shown);
+    }
+    PreviewScale->setText(PreviewScaleText(FPreviewPercent, Language()));
+    FitCaption(PreviewScale, PreviewScale->text(), FDeckFont);
+    PreviewScale->setVisible(FPreviewPercent < 100);
+}
+
+void TBarForm::ShowPreviewError(const std::string& engineMessage)
 {
     FLabelImage = QImage();
     BarImage->clear();
     FLastScan.reset();
-    ShowPreviewStatus(message, kErrorColor);
+    PreviewScale->hide();
+    FStatusIsError = true;
+    FStatusMessage = engineMessage;
+    ShowPreviewStatus(
+        {.Text = PlainError(engineMessage, KindIndex(), Language()), .Level = TStatusLevel::Error});
 }
 
-void TBarForm::ShowPreviewStatus(const QString& message, const QColor& color)
+void TBarForm::ShowPreviewStatus(const TLabelStatus& status)
 {
+    FStatus = status;
     QPalette palette = FPreviewStatus->palette();
-    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::WindowText, StatusColor(status.Level));
     FPreviewStatus->setPalette(palette);
-    FPreviewStatus->setText(message);
-    FPreviewStatus->setVisible(!message.isEmpty());
+    FPreviewStatus->setText(status.Text);
+    FPreviewStatus->setToolTip(status.Text);
+    FPreviewStatus->setVisible(!status.Text.isEmpty());
+    LayOutStatusLine();
+}
+
+// One line at the bottom of the preview area, or two when the sentence needs them.
+void TBarForm::LayOutStatusLine()
+{
+    const auto [font, lines] = StatusFont(FDeckFont, FPreviewStatus->text(),
+                                          kStatusWidth - 2 * kStatusGap - FPreviewStatus->indent());
+    FPreviewStatus->setFont(font);
+    const int height = lines * QFontMetrics(font).height() + kStatusGap;
+    FPreviewStatus->setGeometry(kStatusLeft, kStatusBottom - height, kStatusWidth, height);
+}
+
+// Rebuilds the status line in the interface language from what the last composition found.
+void TBarForm::RefreshStatus()
+{
+    if (FStatusIsError)
+        ShowPreviewError(FStatusMessage);
+    else if (FLastScan)
+        ShowPreviewStatus(LabelStatusOf(Utf8(BarEd->text()), FBCode, *FLastScan, Language()));
+    if (!FLabelImage.isNull())
+        ShowLabel(FLabelImage);
 }
 
 QString TBarForm::PreviewStatus() const
@@ -73,6 +158,18 @@ QString TBarForm::PreviewStatus() const
 QColor TBarForm::PreviewStatusColor() const
 {
     return FPreviewStatus->palette().color(QPalette::WindowText);
+}
+
+QRect TBarForm::PreviewStatusGeometry() const
+{
+    return FPreviewStatus->geometry();
+}
+
+QRect TBarForm::PreviewRoom() const
+{
+    const int bottom =
+        FPreviewStatus->isHidden() ? QrPanel->height() - kPreviewMargin : FPreviewStatus->y() - kStatusGap;
+    return QRect(kPreviewOrigin, QPoint(QrPanel->width() - kPreviewMargin, bottom - 1));
 }
 
 int TBarForm::KindIndex() const
@@ -95,7 +192,29 @@ void TBarForm::BarKindSpChange()
         }
     }
     FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
+    SyncCodeCase();
     BarEdChange();
+}
+
+void TBarForm::SyncCodeCase()
+{
+    BarEd->SetKeepsLowercase(KindKeepsLowercase(KindIndex()));
+}
+
+// At start-up every value the deck shows reaches the barcode, the preview and the print report,
+// including those that equal the control's initial value and so ran no handler when loaded.
+void TBarForm::ApplyDeck()
+{
+    FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
+    SyncCodeCase();
+    FBCode.SetModul(ZomSpn->value());
+    FBCode.SetRatio(static_cast<double>(RatioSpn->value()));
+    FBCode.SetColorBar(ColorBox1->Selected());
+    UEd->setVisible(UChk->isChecked());
+    DEd->setVisible(DChk->isChecked());
+    CSpnChange();
+    StChkClick();
+    RSpnChange(); // sets the bar height from the rows and composes the preview
 }
 
 void TBarForm::ZomSpnChange()
@@ -163,7 +282,7 @@ void TBarForm::BCodeAngSpnChange()
     try {
         PlaceForAngle(FBCode, static_cast<double>(BCodeAngSpn->value()));
     } catch (const std::exception& e) {
-        ShowPreviewError(QString::fromUtf8(e.what()));
+        ShowPreviewError(e.what());
         return;
     }
     BarEdChange();

@@ -1,8 +1,11 @@
 // TBarForm: start-up, shut-down, the blink timer and logo, window dragging, language and About panel.
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLockFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,8 +20,10 @@
 #include "app/Captions.h"
 #include "app/ColorKey.h"
 #include "app/DeckControls.h"
+#include "app/DesignPanel.h"
 #include "app/DotMark.h"
 #include "app/Shapes.h"
+#include "app/TextFit.h"
 #include "controls/ProLabel.h"
 #include "data/OptionsFile.h"
 #include "report/PainterCanvas.h"
@@ -32,6 +37,7 @@ constexpr TColor kYellow = 0x00FFFF; // RGB(255, 255, 0)
 constexpr TColor kMaroonColor = 0x000080;
 constexpr TColor kBlack = 0;
 constexpr int kAboutBlinkIntervalMs = 1000;
+constexpr QPoint kLogoFillStart(30, 30);
 constexpr char kLockFileName[] = "quillon.lock";
 
 // Fills the area of one colour connected to `start` with another, as a paint program's bucket does.
@@ -95,6 +101,7 @@ void TBarForm::FormShow()
     FormResize();
     LoadOptions();
     AboutBtnClick();
+    FStarted = true;
 }
 
 // One window at a time writes a data folder: a second one is told at once and goes on read-only or
@@ -130,9 +137,23 @@ bool TBarForm::TakeDataFolder()
 void TBarForm::DrawLogoBackground()
 {
     // Everything white around the drawing turns to the key colour, that is, see-through.
-    FloodFillSurface(FLogo, QPoint(30, 30), QColor(Qt::white).rgb(), QColor(128, 0, 0).rgb());
-    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    // The logo stays in window pixels, shown pixel for pixel enlarged on a denser screen: its key-coloured
+    // ground then covers whole window pixels, which the mask can cut without leaving a fringe.
+    FloodFillSurface(FLogo, kLogoFillStart, QColor(Qt::white).rgb(), QColor(128, 0, 0).rgb());
+    ShowLogo();
     FLogoKeyDirty = true;
+}
+
+// Each logo pixel becomes a whole block of device pixels on a denser screen: a smooth enlargement
+// would blend the dots and letters with the key-coloured ground into a dark fringe.
+void TBarForm::ShowLogo()
+{
+    const qreal ratio = Image1->devicePixelRatioF();
+    QImage shown = ratio == 1.0
+                       ? FLogo
+                       : FLogo.scaled(FLogo.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    shown.setDevicePixelRatio(ratio);
+    Image1->setPixmap(QPixmap::fromImage(shown));
 }
 
 void TBarForm::DrawLogo()
@@ -151,7 +172,7 @@ void TBarForm::DrawLogo()
     canvas.TextOut({0, 78}, "No copying");
     canvas.TextOut({0, 0}, "     Quillon");
     painter.end();
-    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    ShowLogo();
     FLogoKeyDirty = true;
 }
 
@@ -165,13 +186,23 @@ void TBarForm::closeEvent(QCloseEvent* event)
 
 bool TBarForm::FormClose()
 {
-    // The program can always be closed: when the options cannot be written, the user decides.
+    // The program can always be closed: when the options or settings cannot be written, the user
+    // decides.
+    FSaveTimer->stop();
+    QStringList problems;
     try {
         SaveOptions();
     } catch (const std::exception& e) {
-        if (!ConfirmCloseAnyway("The options could not be saved: " + QString::fromUtf8(e.what())))
-            return false;
+        problems << "The options could not be saved: " + QString::fromUtf8(e.what());
     }
+    try {
+        if (FSettingsDirty)
+            SaveSettings();
+    } catch (const std::exception& e) {
+        problems << "The settings could not be saved: " + QString::fromUtf8(e.what());
+    }
+    if (!problems.isEmpty() && !ConfirmCloseAnyway(problems.join('\n')))
+        return false;
     Table1.Close();
     if (FDataFolderLock != nullptr)
         FDataFolderLock->unlock(); // only removes a lock this window holds
@@ -218,7 +249,7 @@ void TBarForm::Timer1Timer()
         DrawDotMark(canvas, 39, 51, 4, angle, kBlue, kYellow);
     }
     painter.end();
-    Image1->setPixmap(QPixmap::fromImage(FLogo));
+    ShowLogo();
     if (FLogoKeyDirty)
         UpdateColorKey();
 }
@@ -269,16 +300,66 @@ void TBarForm::SetLangIndex(int index)
 
 void TBarForm::LangRGClick()
 {
-    const std::pair<std::string_view, QWidget*> captioned[] = {
-        {"DesBtn", DesBtn}, {"AboutBtn", AboutBtn}, {"StChk", StChk}, {"lb2", lb2},
-        {"UChk", UChk},     {"lb4", lb4},           {"lb5", lb5},     {"lb6", lb6},
-        {"lb7", lb7},       {"lb8", lb8},           {"lb9", lb9},     {"DChk", DChk},
-    };
-    for (const ControlCaption& caption : CaptionsFor(LanguageOfIndex(LangIndex()))) {
+    const auto captioned = NamedControls();
+    for (const ControlCaption& caption : CaptionsFor(Language())) {
         for (const auto& [name, control] : captioned)
             if (name == caption.Control)
                 SetCaption(control, caption.Text);
     }
+    // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
+    ApplyToolTips();
+    FitCaptions();
+    RefreshStatus();
+}
+
+void TBarForm::ApplyToolTips()
+{
+    const TLanguage language = Language();
+    for (const CaptionPair& tip : ToolTips) {
+        const QString name =
+            QString::fromUtf8(tip.Control.data(), static_cast<qsizetype>(tip.Control.size()));
+        if (auto* control = findChild<QWidget*>(name))
+            control->setToolTip(CaptionText(tip, language));
+    }
+}
+
+// Each caption in the largest font, up to the window's own, in which it shows whole; the list boxes
+// show their entry whole and open lists wide enough for every entry.
+void TBarForm::FitCaptions()
+{
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{StChk, lb2, UChk, lb4, lb5, lb6, lb7, lb8, lb9, DChk, DesBtn,
+                                         AboutBtn, LangArabic, LangEnglish}) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        FitCaption(control, button != nullptr ? button->text() : static_cast<QLabel*>(control)->text(),
+                   FDeckFont);
+    }
+    for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1)}) {
+        FitCaption(box, box->currentText(), FDeckFont);
+        box->view()->setFont(FDeckFont);
+        const QFontMetrics metrics(FDeckFont);
+        int widest = 0;
+        for (int i = 0; i < box->count(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+        const int icon = box->itemIcon(0).isNull() ? 0 : box->iconSize().width() + 8;
+        box->view()->setMinimumWidth(widest + icon + 16 +
+                                     box->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    }
+}
+
+void TBarForm::keyPressEvent(QKeyEvent* event)
+{
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if (AboutPanel->isVisible()) {
+        if (returnKey || escape)
+            return AboutOkClick();
+    } else if (event->matches(QKeySequence::Print)) {
+        return SpeedButton1Click();
+    } else if (escape && DesBarPanel->isVisible()) {
+        return BitBtn3Click();
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TBarForm::AboutBtnClick()
@@ -288,6 +369,7 @@ void TBarForm::AboutBtnClick()
     QrPanel->hide();
     AboutPanel->show();
     AboutPanel->move(AboutPanel->x(), 0);
+    AboutPanel->AboutOk()->setFocus(); // Return and Escape reach the window from it
     UpdateColorKey();
 }
 
@@ -301,18 +383,39 @@ void TBarForm::AboutOkClick()
     FFadeIn->stop();
     FFadeIn->start();
     BarKindSpChange();
+    BarEd->setFocus();
     UpdateColorKey();
 }
 
+QImage TBarForm::PaintedWindow(qreal ratio)
+{
+    QImage painted(size() * ratio, QImage::Format_RGB32);
+    painted.setDevicePixelRatio(ratio);
+    painted.fill(kColorKey);
+    render(&painted);
+    return painted;
+}
+
+QRegion TBarForm::ColorKeyMask(qreal ratio)
+{
+    return ColorKeyRegion(PaintedWindow(ratio));
+}
+
+// The mask is taken from the window painted at the screen's own pixel ratio, as it shows there.
 void TBarForm::UpdateColorKey()
 {
     if (!FShown)
         return;
+    FColorKeyTimer->stop();
     clearMask();
-    QImage painted(size(), QImage::Format_RGB32);
-    render(&painted);
-    setMask(ColorKeyRegion(painted));
+    setMask(ColorKeyMask(devicePixelRatioF()));
     FLogoKeyDirty = false;
+}
+
+void TBarForm::ScheduleColorKey()
+{
+    if (FShown)
+        FColorKeyTimer->start();
 }
 
 } // namespace quillon

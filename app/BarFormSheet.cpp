@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +20,11 @@
 namespace quillon {
 
 namespace {
+
+// The print preview: the least it opens at, its frame beside the tool bar, and its gap to the window.
+constexpr QSize kPreviewMinSize(640, 480);
+constexpr int kPreviewFramePx = 40;
+constexpr int kPreviewGapPx = 8;
 
 int RoundedMm(const TPageModel& page, TPageValue value)
 {
@@ -143,8 +151,7 @@ void TBarForm::LoadOptions()
         const auto* fileError = dynamic_cast<const EFileError*>(&e);
         if (fileError == nullptr || fileError->Fault() != TFileFault::NotFound)
             LeaveOptionsFile(QString::fromUtf8(e.what()));
-        ApplyOptions(values); // a first run writes these as the new file
-        BitBtn1Click();
+        FinishLoading(values); // a first run writes these as the new file
         return;
     }
     try {
@@ -153,7 +160,16 @@ void TBarForm::LoadOptions()
     } catch (const std::exception& e) {
         KeepDamagedOptions(bytes, QString::fromUtf8(e.what()) + ": " + PathForMessage(FOptionsPath));
     }
+    FinishLoading(values);
+}
+
+// The options reach the controls, then the settings; then every value the deck shows is applied, and
+// the design is confirmed, which rewrites the options file.
+void TBarForm::FinishLoading(const TOptionsValues& values)
+{
     ApplyOptions(values);
+    LoadSettings();
+    ApplyDeck();
     BitBtn1Click();
 }
 
@@ -209,6 +225,47 @@ void TBarForm::PrintSheet()
         pictures.push_back(Table1.Graphic());
     TPreparedReport prepared = FPrintForm.qr().PrepareRun(static_cast<std::int64_t>(pictures.size()));
     FPreview = OpenPreview(std::move(prepared), std::move(pictures), this);
+    PlacePreview(FPreview);
+}
+
+// As large as its tool bar needs (so that its print action shows) and as the screen allows; beside the
+// window where the screen has room, otherwise right of the print button or below it, never over it.
+void TBarForm::PlacePreview(QWidget* preview) const
+{
+    const QRect screen = this->screen()->availableGeometry();
+    int toolBarWidth = 0;
+    for (const QToolBar* bar : preview->findChildren<QToolBar*>())
+        toolBarWidth = std::max(toolBarWidth, bar->sizeHint().width());
+    const QSize wanted = QSize(std::max(toolBarWidth + kPreviewFramePx, kPreviewMinSize.width()),
+                               std::max(screen.height() * 4 / 5, kPreviewMinSize.height()))
+                             .boundedTo(screen.size());
+    const QRect window = frameGeometry();
+    const QRect button(SpeedButton1->mapToGlobal(QPoint(0, 0)), SpeedButton1->size());
+    const QRect candidates[] = {
+        QRect(QPoint(window.right() + kPreviewGapPx, window.top()), wanted), // right of the window
+        QRect(QPoint(window.left() - kPreviewGapPx - wanted.width(), window.top()), wanted), // left of it
+        QRect(QPoint(button.right() + kPreviewGapPx, screen.top()), wanted),   // right of the button
+        QRect(QPoint(screen.left(), button.bottom() + kPreviewGapPx), wanted), // below the button
+    };
+    // A place where the whole wanted size fits; else the largest clipped one still wide enough for the
+    // tool bar; else the screen.
+    QRect chosen = screen;
+    int chosenArea = -1;
+    for (const QRect& candidate : candidates) {
+        if (screen.contains(candidate)) {
+            chosen = candidate;
+            break;
+        }
+        const QRect clipped = candidate.intersected(screen);
+        const int area = clipped.width() * clipped.height();
+        if (clipped.width() >= wanted.width() * 3 / 4 && clipped.width() > toolBarWidth &&
+            area > chosenArea) {
+            chosen = clipped;
+            chosenArea = area;
+        }
+    }
+    preview->resize(chosen.size());
+    preview->move(chosen.topLeft());
 }
 
 } // namespace quillon

@@ -11,8 +11,10 @@ namespace quillon {
 // through.
 inline constexpr QRgb kColorKey = qRgb(128, 0, 0);
 
-// The window mask for a grab of the painted window: every pixel that is not exactly the key
-// colour. The grab is taken as opaque (its alpha is ignored); a null image gives an empty region.
+// The window mask, in window (device-independent) pixels, for a grab of the painted window: every pixel
+// that is not exactly the key colour. A grab made at a device pixel ratio above 1 keeps only the window
+// pixels none of whose device pixels is key-coloured. The grab is taken as opaque (its alpha is
+// ignored); a null image gives an empty region.
 QRegion ColorKeyRegion(const QImage& paintedWindow);
 
 } // namespace quillon

@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QValidator>
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "barcode/Barcode.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
@@ -81,7 +83,17 @@ constexpr std::array<TNamedColor, 30> kSystemColors{{
     {"Menu Bar", SystemColor(30)},                  // COLOR_MENUBAR
 }};
 
+// The kinds that encode lowercase letters, as their list indexes.
+constexpr std::array<int, 6> kLowercaseKinds{
+    bcCode39Extended, // full ASCII
+    bcCode128A,       // code set A as this engine draws it: printable ASCII
+    bcCode128B,
+    bcCode93Extended, // full ASCII
+    bcCodeEAN128A,    bcCodeEAN128B,
+};
+
 constexpr int kColorRole = Qt::UserRole;
+constexpr int kPrinterIconPx = 16;
 constexpr QSize kSwatchSize{16, 12};
 
 // Changes letters one code point at a time; the validator's edit of the text keeps the cursor
@@ -91,10 +103,30 @@ public:
     using QValidator::QValidator;
     State validate(QString& input, int& /*pos*/) const override
     {
-        input = Capitalised(std::move(input));
+        const auto* edit = qobject_cast<const TUpperCaseEdit*>(parent());
+        if (edit == nullptr || !edit->KeepsLowercase())
+            input = Capitalised(std::move(input));
         return Acceptable;
     }
 };
+
+// A printer seen from the front in a 16-unit square: paper in, the body with its slot, paper out.
+void DrawPrinter(QPainter& painter)
+{
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 1.5, 7, 5)); // the sheet going in
+    painter.setBrush(QColor(120, 120, 128));
+    painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5); // the body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4.5, 9.5, 7, 5)); // the printed sheet coming out
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    painter.drawLine(QPointF(6, 11.5), QPointF(10, 11.5)); // a line of print
+    painter.drawLine(QPointF(6, 13), QPointF(9, 13));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 170, 0));
+    painter.drawEllipse(QPointF(12.5, 7.5), 0.9, 0.9); // the power light
+}
 
 QIcon Swatch(TColor color)
 {
@@ -139,6 +171,36 @@ QString Capitalised(QString text)
 TUpperCaseEdit::TUpperCaseEdit(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TCapitalsValidator(this));
+}
+
+void TUpperCaseEdit::SetKeepsLowercase(bool keeps)
+{
+    if (keeps == FKeepsLowercase)
+        return;
+    FKeepsLowercase = keeps;
+    if (!keeps && Capitalised(text()) != text())
+        setText(Capitalised(text()));
+}
+
+bool KindKeepsLowercase(int kindIndex)
+{
+    return std::find(kLowercaseKinds.begin(), kLowercaseKinds.end(), kindIndex) != kLowercaseKinds.end();
+}
+
+QIcon PrinterIcon()
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap(QSize(kPrinterIconPx, kPrinterIconPx) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawPrinter(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 // --- TSpinEdit -------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <cstdint>
@@ -16,14 +17,29 @@ class QColor;
 
 namespace quillon {
 
-// An edit box whose letters become capitals as they are typed or pasted; the cursor stays where
-// it was and each change still signals once. Text set from code is capitalised too.
+// The code field: its letters become capitals as they are typed or pasted, unless it keeps lowercase
+// for a kind that encodes it; the cursor stays where it was and each change still signals once. Text
+// set from code is capitalised too.
 class TUpperCaseEdit : public QLineEdit {
     Q_OBJECT
 
 public:
     explicit TUpperCaseEdit(QWidget* parent = nullptr);
+
+    bool KeepsLowercase() const { return FKeepsLowercase; }
+    // Turning lowercase off capitalises what the field holds at once (one change signal).
+    void SetKeepsLowercase(bool keeps);
+
+private:
+    bool FKeepsLowercase = false;
 };
+
+// The kinds whose code field keeps lowercase: Code 128 and EAN-128 code sets A and B and the full-ASCII
+// forms of Code 39 and Code 93. Any other index, -1 included, takes capitals.
+bool KindKeepsLowercase(int kindIndex);
+
+// The print button's picture: a small printer drawn for the screen's pixel ratios.
+QIcon PrinterIcon();
 
 // Every letter of text as its capital, one for one, so the length and any cursor position stay.
 QString Capitalised(QString text);

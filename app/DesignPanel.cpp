@@ -22,16 +22,19 @@ QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top)
     return label;
 }
 
-TSpinEdit* MarginSpin(QWidget* parent, int left, int top)
+TSpinEdit* MarginSpin(QWidget* parent, const char* name, int left, int top)
 {
     auto* spin = new TSpinEdit(limits::kMarginMm, TSpinEntry::Typed, parent);
+    spin->setObjectName(QString::fromLatin1(name));
     spin->setGeometry(left, top, 49, 22);
     return spin;
 }
 
-QPushButton* DialogButton(QWidget* parent, QStyle::StandardPixmap icon, const char* text, int left)
+QPushButton* DialogButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon, const char* text,
+                          int left)
 {
     auto* button = new QPushButton(parent->style()->standardIcon(icon), QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 176, 75, 25);
     return button;
 }
@@ -90,22 +93,22 @@ TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
     DesQR = new TDesignSample(this);
     DesQR->setGeometry(2, 2, 278, 393);
     PanelLabel(this, "Top Margin", 361, 1);
-    TM = MarginSpin(this, 360, 15);
+    TM = MarginSpin(this, "TM", 360, 15);
     PanelLabel(this, "MM", 412, 19);
     PanelLabel(this, "Left Margin", 286, 39);
-    LM = MarginSpin(this, 286, 53);
+    LM = MarginSpin(this, "LM", 286, 53);
     PanelLabel(this, "MM", 338, 58);
     PanelLabel(this, "Column Space", 348, 39);
-    CS = MarginSpin(this, 360, 53);
+    CS = MarginSpin(this, "CS", 360, 53);
     PanelLabel(this, "MM", 412, 59);
-    PanelLabel(this, "Rigt Margin", 445, 39);
-    RM = MarginSpin(this, 448, 53);
+    PanelLabel(this, "Right Margin", 445, 39);
+    RM = MarginSpin(this, "RM", 448, 53);
     PanelLabel(this, "MM", 500, 59);
     PanelLabel(this, "Bottom Margin", 356, 86);
-    BM = MarginSpin(this, 360, 99);
+    BM = MarginSpin(this, "BM", 360, 99);
     PanelLabel(this, "MM", 412, 102);
-    BitBtn1 = DialogButton(this, QStyle::SP_DialogOkButton, "OK", 320);
-    BitBtn3 = DialogButton(this, QStyle::SP_DialogCancelButton, "Cancel", 424);
+    BitBtn1 = DialogButton(this, "BitBtn1", QStyle::SP_DialogOkButton, "OK", 320);
+    BitBtn3 = DialogButton(this, "BitBtn3", QStyle::SP_DialogCancelButton, "Cancel", 424);
 
     const std::pair<TSpinEdit*, void (TDesignPanel::*)()> handlers[] = {
         {TM, &TDesignPanel::TMChange}, {RM, &TDesignPanel::RMChange}, {BM, &TDesignPanel::BMChange},

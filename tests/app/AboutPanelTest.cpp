@@ -110,16 +110,27 @@ TEST_F(AboutPanelTest, LabelsFollowTheControlTableAndFitTheirBoxesWithEveryGlyph
 }
 
 // From the control table: the same font and depths, differing in style and directions (shadow, highlight).
+// Each turned caption is set in the largest size up to the designed 24 pixels whose line, every mark
+// included, fits across its narrow box: the Arabic brand would otherwise lose the tops of its letters.
 TEST_F(AboutPanelTest, BrandCaptionsAreTurnedStyledLabels)
 {
     const auto shared = [](const TProLabel* l) {
-        return std::tuple(l->Angle(), l->Font().family(), l->Font().pixelSize(), l->Font().bold(),
-                          l->FontColor(), int{l->ShadowDepth()}, l->HighlightDepth(), int{l->ShadowSize()},
-                          l->Transparent(), l->WordWrap(), l->AutoSize(), l->Caption().isEmpty());
+        return std::tuple(l->Angle(), l->Font().family(), l->Font().bold(), l->FontColor(),
+                          int{l->ShadowDepth()}, l->HighlightDepth(), int{l->ShadowSize()}, l->Transparent(),
+                          l->WordWrap(), l->AutoSize(), l->Caption().isEmpty());
     };
     ASSERT_TRUE(Panel.ProLabel1() && Panel.ProLabel2());
-    EXPECT_EQ(shared(Panel.ProLabel1()), std::tuple(90, QStringLiteral("Arabic Transparent"), 24, true,
-                                                    clBtnFace, 1, 1, 1, true, true, false, false));
+    EXPECT_EQ(shared(Panel.ProLabel1()), std::tuple(90, QStringLiteral("Arabic Transparent"), true, clBtnFace,
+                                                    1, 1, 1, true, true, false, false));
+    for (const TProLabel* label : {Panel.ProLabel1(), Panel.ProLabel2()}) {
+        const QFontMetrics metrics(label->Font());
+        const QRect ink = metrics.boundingRect(label->Caption());
+        EXPECT_LE(label->Font().pixelSize(), 24);
+        EXPECT_LE(metrics.height(), label->width()) << label->objectName().toStdString();
+        EXPECT_GE(metrics.ascent() + ink.top(), 0) << label->objectName().toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(label->Caption()), label->height())
+            << label->objectName().toStdString();
+    }
     EXPECT_EQ(shared(Panel.ProLabel2()), shared(Panel.ProLabel1()));
     const std::tuple<const TProLabel*, const char*, QRect, TShadowStyle, TDirection, TDirection> rows[] = {
         {Panel.ProLabel1(), "ProLabel1", {11, 7, 33, 105}, ssRecessedColor, drUpLeft, drDownRight},

@@ -14,6 +14,7 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/LabelStatus.h"
 #include "app/Shapes.h"
 #include "controls/ProLabel.h"
 #include "label/FontSubstitutions.h"
@@ -50,9 +51,9 @@ TEST_F(BarFormTest, StartsWithTheAboutPanelOverHiddenControls)
     EXPECT_TRUE(form.Timer1->isActive() && form.Timer1->interval() == 1000);
     EXPECT_EQ(form.DesBtn->text(), "Design");
     EXPECT_EQ(form.StChk->text(), "Print &Stretch ");
-    // The kind list shows Code93Extended, but the barcode keeps EAN-13 until the splash is confirmed.
+    // Every value the deck shows is applied at start-up, the kind the list shows included.
     EXPECT_EQ(form.BarKindSp->currentText(), "Code93Extended");
-    EXPECT_EQ(form.BCode().Typ(), bcCodeEAN13);
+    EXPECT_EQ(form.BCode().Typ(), bcCode93Extended);
     EXPECT_FALSE(form.LabelImage().isNull());
     EXPECT_EQ(form.windowOpacity(), 1.0);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
@@ -82,18 +83,20 @@ TEST_F(BarFormTest, TheLabelIsAsWideAsTheBarcodeAndCaptionsSetItsHeight)
 {
     Confirm();
     SetKind(bcCodeEAN13);
+    form.RSpn->setValue(5); // 92 pixels high at the designed margins: the preview shows it whole
     struct Row {
         int line;
         bool lower;
-        int height;
-    } rows[] = {{1, true, 64 + 16}, {2, false, 64 + 2}};
+        int band;
+    } rows[] = {{1, true, 16}, {2, false, 2}};
     for (const auto& row : rows) {
         form.DChk->setChecked(row.lower);
-        EXPECT_EQ(form.LabelImage().size(), QSize(form.BCode().Width(), row.height)) << "row " << row.line;
+        EXPECT_EQ(form.LabelImage().size(), QSize(form.BCode().Width(), form.BCode().Height() + row.band))
+            << "row " << row.line;
         EXPECT_EQ(form.BarImage->size(), form.LabelImage().size()) << "row " << row.line;
         EXPECT_EQ(form.DEd->isVisible(), row.lower) << "row " << row.line;
     }
-    EXPECT_EQ(form.DBImage1->size(), QSize(form.BCode().Width(), 64));
+    EXPECT_EQ(form.DBImage1->size(), QSize(form.BCode().Width(), form.BCode().Height()));
 }
 
 TEST_F(BarFormTest, AnUnencodableTextEmptiesThePreviewUntilItIsFixed)
@@ -103,7 +106,7 @@ TEST_F(BarFormTest, AnUnencodableTextEmptiesThePreviewUntilItIsFixed)
     form.BarEd->setText("62122360118A0");
     EXPECT_TRUE(form.LabelImage().isNull());
     EXPECT_TRUE(form.BarImage->pixmap().isNull());
-    EXPECT_EQ(form.PreviewStatus(), "Barcode must be numeric");
+    EXPECT_EQ(form.PreviewStatus(), "EAN-13 takes digits only");
     form.BarEd->setText("6212236011840");
     EXPECT_FALSE(form.LabelImage().isNull());
     EXPECT_EQ(form.PreviewStatus(), "Scans as 6212236011840");
@@ -117,19 +120,19 @@ TEST_F(BarFormTest, TheStatusLineSaysHowTheLabelScans)
         int ratio;
         const char* text;
         const char* status;
-        TScanOutcome outcome;
+        TStatusLevel level;
     } rows[] = {
-        {bcCode93Extended, 2, "AB-12", "Scans as AB-12", TScanOutcome::Matches},
-        {bcCode128B, 1, "AB-12", "Does not scan", TScanOutcome::DoesNotScan},
-        {bcCodeEAN13, 1, "6212236011840", "Scans as 6212236011840", TScanOutcome::Matches},
-        {bcCodeMSI, 2, "1234", "No scan check for MSI", TScanOutcome::NoReader},
+        {bcCode93Extended, 2, "AB-12", "Scans as AB-12", TStatusLevel::Good},
+        {bcCode128B, 1, "AB-12", "Does not scan: try a larger zoom or bar width", TStatusLevel::Error},
+        {bcCodeEAN13, 1, "6212236011840", "Scans as 6212236011840", TStatusLevel::Good},
+        {bcCodeMSI, 2, "1234", "No scan check for MSI", TStatusLevel::Note},
     };
     for (const auto& row : rows) {
         form.BarEd->setText(row.text);
         form.RatioSpn->setValue(row.ratio);
         SetKind(row.kind);
         EXPECT_EQ(form.PreviewStatus(), row.status);
-        EXPECT_EQ(form.PreviewStatusColor(), ScanStatusColor(row.outcome));
+        EXPECT_EQ(form.PreviewStatusColor(), StatusColor(row.level));
     }
 }
 
@@ -140,30 +143,32 @@ TEST_F(BarFormTest, TextThatNamesNoKindLeavesTheBarcodeWithoutAType)
     form.BarKindSpChange();
     EXPECT_EQ(form.KindIndex(), -1);
     EXPECT_EQ(form.BCode().Typ(), 255);
-    EXPECT_EQ(form.PreviewStatus(), "TBarcode: wrong BarcodeType");
+    EXPECT_EQ(form.PreviewStatus(), "Pick a kind from the list: the kind box names none");
     form.BarKindSp->lineEdit()->setText("CodeEAN8");
     form.BarKindSpChange();
     EXPECT_EQ(form.BCode().Typ(), bcCodeEAN8);
 }
 
+// The window hands the design panel's shown top and bottom margins to the sheet's row height; the
+// height itself is the sheet's (label/PrintBarForm).
 TEST_F(BarFormTest, RowsSetTheBarHeightFromTheSheetMargins)
 {
     Confirm();
     struct Row {
-        int line, top, bottom, rows, height;
+        int line, top, bottom, rows;
     } rows[] = {
-        {1, 0, 0, 2, 248},   {2, 0, 0, 20, 24},   {3, 0, 0, 1, 497},
-        {4, 10, 10, 4, 116}, {5, 10, 10, 1, 464}, {6, 50, 50, 1, 329},
+        {1, 0, 0, 2}, {2, 0, 0, 20}, {3, 0, 0, 1}, {4, 10, 10, 4}, {5, 10, 10, 1}, {6, 50, 50, 1},
     };
     for (const auto& row : rows) {
         form.DesBarPanel->TM->setValue(row.top);
         form.DesBarPanel->BM->setValue(row.bottom);
         form.RSpn->setValue(row.rows);
         form.RSpnChange();
+        const int height = SheetRowHeight(row.top, row.bottom, row.rows);
         // The barcode, the band and the sheet's image all take the height.
         EXPECT_EQ(
             std::tuple(form.BCode().Height(), printForm.Band1().Height(), printForm.QRImage1().Height()),
-            std::tuple(row.height, row.height, row.height))
+            std::tuple(height, height, height))
             << "row " << row.line;
     }
 }

@@ -216,6 +216,7 @@ void CheckFaultyStart(const TWindowRow& row)
     run.Form->AboutOkClick();
     EXPECT_FALSE(run.Form->AboutPanel->isVisible());
     EXPECT_TRUE(run.Form->UPanel->isVisible());
+    run.Form->RatioSpn->setValue(2); // the deck's bar width is the barcode's: Code 93 scans from 2 up
     run.Form->BarEd->setText("4006381333931");
     EXPECT_EQ(run.Form->PreviewStatus(), "Scans as 4006381333931");
     EXPECT_FALSE(run.Form->LabelImage().isNull());

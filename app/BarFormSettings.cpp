@@ -1,0 +1,182 @@
+// TBarForm: the settings file beside the options file, and writing both a moment after each change.
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "data/OptionsFile.h"
+#include "data/SafeFile.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr char kDamagedSuffix[] = ".bad";
+constexpr char kSystemColorPrefix[] = "system:";
+
+std::string PathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string Utf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+QString FromUtf8(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// "#RRGGBB" for a plain colour, "system:N" for the desktop's system colour number N.
+std::string FormatColor(TColor color)
+{
+    if ((color >> 24) != 0)
+        return kSystemColorPrefix + std::to_string(color & 0xFF);
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF))
+        .name(QColor::HexRgb)
+        .toUpper()
+        .toStdString();
+}
+
+std::optional<TColor> ParseColor(const std::string& text)
+{
+    if (text.starts_with(kSystemColorPrefix)) {
+        bool ok = false;
+        const int number = QString::fromStdString(text.substr(sizeof kSystemColorPrefix - 1)).toInt(&ok);
+        return ok && number >= 0 && number <= 0xFF ? std::optional(SystemColor(number)) : std::nullopt;
+    }
+    const QColor color(QString::fromStdString(text));
+    if (text.size() != 7 || text[0] != '#' || !color.isValid())
+        return std::nullopt;
+    return ToTColor(color);
+}
+
+std::optional<bool> ParseSwitch(const std::string& text)
+{
+    if (text == "1" || text == "true")
+        return true;
+    if (text == "0" || text == "false")
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+void TBarForm::LoadSettings()
+{
+    std::string bytes;
+    try {
+        bytes = ReadRegularFile(PathBytes(FSettingsPath), kSettingsFileLimit);
+    } catch (const EFileError& e) {
+        if (e.Fault() == TFileFault::NotFound)
+            return; // nothing kept yet
+        FWritesSettings = false;
+        ReportError(
+            QString::fromUtf8(e.what()) +
+            "\n\nThe settings file is left as it is, and the settings of this session are not saved in it.");
+        return;
+    }
+    TParsedSettings parsed = ParseSettings(bytes);
+    FSettings = std::move(parsed.Settings);
+    QStringList problems;
+    for (const TSettingsProblem& problem : parsed.Problems)
+        problems << QStringLiteral("line %1: %2").arg(problem.Line).arg(FromUtf8(problem.What));
+    problems << ApplySettings();
+    if (!problems.isEmpty())
+        KeepDamagedSettings(bytes, "The settings file " + PathForMessage(FSettingsPath) +
+                                       " holds what cannot be read:\n" + problems.join('\n'));
+}
+
+// Each value reaches its control as a user's change would; a value that cannot be taken is named.
+QStringList TBarForm::ApplySettings()
+{
+    QStringList problems;
+    if (const auto code = FSettings.Value(settingkeys::Code))
+        BarEd->setText(FromUtf8(*code));
+    if (const auto lower = FSettings.Value(settingkeys::LowerCaption))
+        DEd->setText(FromUtf8(*lower));
+    if (const auto on = FSettings.Value(settingkeys::LowerCaptionOn)) {
+        if (const std::optional<bool> checked = ParseSwitch(*on))
+            DChk->setChecked(*checked);
+        else
+            problems << "lower_caption_on: " + FromUtf8(*on) + " is neither 1 nor 0";
+    }
+    if (const auto color = FSettings.Value(settingkeys::BarColor)) {
+        if (const std::optional<TColor> parsed = ParseColor(*color))
+            ColorBox1->SetSelected(*parsed); // reaches the barcode when the deck is applied
+        else
+            problems << "bar_color: " + FromUtf8(*color) + " is not a colour (#RRGGBB or system:N)";
+    }
+    return problems;
+}
+
+// The file as it was is kept under another name before the normal form replaces it.
+void TBarForm::KeepDamagedSettings(const std::string& bytes, const QString& reason)
+{
+    if (!WritesSettings()) {
+        ReportError(reason);
+        return;
+    }
+    const QString kept = FSettingsPath + QString::fromLatin1(kDamagedSuffix);
+    try {
+        ReplaceFile(PathBytes(kept), bytes);
+    } catch (const std::exception& e) {
+        FWritesSettings = false;
+        ReportError(
+            reason + "\n\nIt could not be kept (" + QString::fromUtf8(e.what()) +
+            "), so the settings file is left as it is and this session's settings are not saved in it.");
+        return;
+    }
+    FSettingsDirty = true;
+    ReportError(reason + "\n\nThe file is kept as " + PathForMessage(kept) +
+                "; what could not be read keeps its designed value.");
+}
+
+void TBarForm::SaveSettings()
+{
+    if (!WritesSettings())
+        return;
+    FSettings.Set(settingkeys::Code, Utf8(BarEd->text()));
+    FSettings.Set(settingkeys::LowerCaption, Utf8(DEd->text()));
+    FSettings.Set(settingkeys::LowerCaptionOn, DChk->isChecked() ? "1" : "0");
+    FSettings.Set(settingkeys::BarColor, FormatColor(ColorBox1->Selected()));
+    WriteSettingsFile(PathBytes(FSettingsPath), FSettings);
+    FSettingsDirty = false;
+}
+
+// Changes during start-up are the files' own values coming back: only the user's later ones count.
+void TBarForm::ScheduleSave()
+{
+    if (!FStarted || FReadOnly)
+        return;
+    FSettingsDirty = true;
+    FSaveTimer->start(); // restarts: a burst of keystrokes is written once, kSaveDelayMs after the last
+}
+
+void TBarForm::SaveChanges()
+{
+    FSaveTimer->stop();
+    QStringList problems;
+    try {
+        SaveOptions();
+    } catch (const std::exception& e) {
+        problems << "The options could not be saved: " + QString::fromUtf8(e.what());
+    }
+    try {
+        SaveSettings();
+    } catch (const std::exception& e) {
+        problems << "The settings could not be saved: " + QString::fromUtf8(e.what());
+    }
+    // A full disk would otherwise ask at every keystroke: the same trouble is told once.
+    const QString message = problems.join('\n');
+    if (!message.isEmpty() && message != FLastSaveError)
+        ReportError(message);
+    FLastSaveError = message;
+}
+
+} // namespace quillon

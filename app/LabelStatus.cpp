@@ -1,0 +1,385 @@
+// The status line: phrases in both languages, the engine's messages mapped to sentences, and what a
+// difference between the typed code and the printed one is put down to.
+#include "app/LabelStatus.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "barcode/CheckDigits.h"
+
+namespace quillon {
+namespace {
+
+// The kinds as people write them, in TBarcodeType order.
+constexpr std::array<std::string_view, kBarcodeTypeCount> kKindDisplayNames{
+    "Interleaved 2 of 5",
+    "Industrial 2 of 5",
+    "Matrix 2 of 5",
+    "Code 39",
+    "Code 39 Extended",
+    "Code 128 A",
+    "Code 128 B",
+    "Code 128 C",
+    "Code 93",
+    "Code 93 Extended",
+    "MSI",
+    "PostNet",
+    "Codabar",
+    "EAN-8",
+    "EAN-13",
+    "UPC-A",
+    "UPC-E",
+    "UPC-E",
+    "2-digit add-on",
+    "5-digit add-on",
+    "EAN-128 A",
+    "EAN-128 B",
+    "EAN-128 C",
+};
+
+struct TPhrase {
+    std::string_view English;
+    std::string_view Arabic;
+};
+
+enum TPhraseId : std::uint8_t {
+    phScansAs,
+    phScansOther,
+    phDoesNotScan,
+    phNoScanBecause,
+    phNoScanCheck,
+    phPrintsAs,
+    phPrintsAsNoScan,
+    phPaddedTaken,
+    phPaddedReplaced,
+    phZerosPadded,
+    phDigitsCut,
+    phWrongCheck,
+    phWithCheck,
+    phPairsPadded,
+    phAddonPadded,
+    phAddonCut,
+    phBlanksLeftOut,
+    phChanged,
+    phPreviewAt,
+    kPhraseCount
+};
+
+// %1, %2, ... are filled in order. Each row's Arabic says what its English says.
+constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
+    {"Scans as %1", "يُقرأ بالماسح: %1"},                           // ScansAs
+    {"Scans as %1, not as typed", "يُقرأ بالماسح %1 وليس كما كُتب"}, // ScansOther
+    {"Does not scan: try a larger zoom or bar width",
+     "لا يُقرأ بالماسح: جرّب تكبيرًا أو عرض عمود أكبر"},                          // DoesNotScan
+    {"Does not scan: %1", "لا يُقرأ بالماسح: %1"},                              // NoScanBecause
+    {"No scan check for %1", "لا فحص بالماسح لـ %1"},                          // NoScanCheck
+    {"Prints as %1: %2", "يُطبع %1: %2"},                                       // PrintsAs
+    {"Prints as %1, which does not scan: %2", "يُطبع %1 ولا يُقرأ بالماسح: %2"}, // PrintsAsNoScan
+    {"%1 takes %2 digits and a check digit, so a 0 was put in front and %3 became the check digit",
+     "يأخذ %1 %2 رقمًا ورقم تحقق، فأُضيف 0 في البداية وصار %3 رقم التحقق"}, // PaddedTaken
+    {"%1 takes %2 digits and a check digit, so a 0 was put in front and the check digit %3 replaced the last "
+     "digit",
+     "يأخذ %1 %2 أرقام ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %3 محل الرقم الأخير"}, // PaddedReplaced
+    {"%1 takes %2 digits and a check digit, so zeros were put in front",
+     "يأخذ %1 %2 رقمًا ورقم تحقق، فأُضيفت أصفار في البداية"}, // ZerosPadded
+    {"%1 takes %2 digits and a check digit; the digits after the first %3 were left out",
+     "يأخذ %1 %2 رقمًا ورقم تحقق؛ وحُذفت الأرقام بعد أول %3"}, // DigitsCut
+    {"the last digit is the check digit and should be %1",
+     "الرقم الأخير هو رقم التحقق ويجب أن يكون %1"},                      // WrongCheck
+    {"; with its check digit %1 is %2", "؛ ومع رقم التحقق يصبح %1: %2"}, // WithCheck
+    {"%1 takes pairs of digits, so a 0 was put in front",
+     "يأخذ %1 أزواجًا من الأرقام، فأُضيف 0 في البداية"}, // PairsPadded
+    {"the %1 takes %2 digits, so zeros were put in front",
+     "يأخذ %1 %2 أرقام، فأُضيفت أصفار في البداية"},                                       // AddonPadded
+    {"the %1 takes %2 digits; the rest were left out", "يأخذ %1 %2 أرقام؛ وحُذف الباقي"}, // AddonCut
+    {"blanks and control characters were left out", "حُذفت المسافات ومحارف التحكم"},      // BlanksLeftOut
+    {"%1 changed what was typed (%2)", "غيّر %1 ما كُتب (%2)"},                            // Changed
+    {"Preview at %1%", "معاينة بنسبة %1%"},                                              // PreviewAt
+}};
+
+static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
+
+// How an engine or label message is recognised.
+enum class TMatch : std::uint8_t { Exact, Contains };
+
+// Kinds a sentence is meant for; a row for Any serves the rest.
+enum class TKinds : std::uint8_t { Any, Code39, Code39Extended, Code93, Code93Extended };
+
+struct TErrorSentence {
+    std::string_view Message; // the engine's text, without the class name and the data
+    TMatch Match = TMatch::Contains;
+    TKinds Kinds = TKinds::Any;
+    std::string_view English;
+    std::string_view Arabic;
+};
+
+// The engine's messages (barcode/*.cpp) and the label's size messages (label/LabelComposer.cpp) as
+// sentences. The first row that matches wins, so the kind-specific rows come first.
+constexpr std::array<TErrorSentence, 14> kErrorSentences{{
+    {"Barcode must be numeric", TMatch::Exact, TKinds::Any, "%1 takes digits only", "يقبل %1 الأرقام فقط"},
+    {":Code39 bad Data <", TMatch::Contains, TKinds::Code39Extended,
+     "Code 39 Extended takes ASCII characters only (no accented letters or other scripts)",
+     "يقبل Code 39 Extended محارف ASCII فقط (لا حروف مشكّلة ولا حروف لغات أخرى)"},
+    {":Code39 bad Data <", TMatch::Contains, TKinds::Any,
+     "Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop",
+     "يقبل Code 39 الحروف الكبيرة والأرقام والمسافة و- . $ / + % فقط؛ و* للبداية والنهاية"},
+    {":Code93 bad Data <", TMatch::Contains, TKinds::Code93Extended,
+     "Code 93 Extended takes ASCII characters only (no accented letters or other scripts)",
+     "يقبل Code 93 Extended محارف ASCII فقط (لا حروف مشكّلة ولا حروف لغات أخرى)"},
+    {":Code93 bad Data <", TMatch::Contains, TKinds::Any,
+     "Code 93 takes capitals, digits, space and - . $ / + % only",
+     "يقبل Code 93 الحروف الكبيرة والأرقام والمسافة و- . $ / + % فقط"},
+    {":Code128 bad Data <", TMatch::Contains, TKinds::Any,
+     "%1 takes printable ASCII characters only (letters, digits, space and punctuation)",
+     "يقبل %1 محارف ASCII المطبوعة فقط (حروف وأرقام ومسافة وعلامات ترقيم)"},
+    {":Codabar bad Data <", TMatch::Contains, TKinds::Any,
+     "Codabar takes digits and - $ : / . + only; its start and stop letters are added for you",
+     "يقبل Codabar الأرقام و- $ : / . + فقط؛ وتُضاف حروف البداية والنهاية تلقائيًا"},
+    {": wrong BarcodeType", TMatch::Contains, TKinds::Any,
+     "Pick a kind from the list: the kind box names none", "اختر نوعًا من القائمة: خانة النوع لا تسمّي نوعًا"},
+    {": barcode too wide", TMatch::Contains, TKinds::Any,
+     "The barcode is too wide to draw: shorten the code or lower the zoom",
+     "الباركود أعرض من أن يُرسم: قصّر الرمز أو قلّل التكبير"},
+    {": internal Error", TMatch::Contains, TKinds::Any, "The barcode could not be drawn (an internal error)",
+     "تعذّر رسم الباركود (خطأ داخلي)"},
+    {"is not a valid integer value", TMatch::Contains, TKinds::Any, "%1 takes digits only",
+     "يقبل %1 الأرقام فقط"},
+    {"pixels is too large", TMatch::Contains, TKinds::Any,
+     "The label is too large to draw: lower the zoom or the code's length",
+     "الملصق أكبر من أن يُرسم: قلّل التكبير أو طول الرمز"},
+    {"pixels is empty", TMatch::Contains, TKinds::Any, "The label is empty: type a code",
+     "الملصق فارغ: اكتب رمزًا"},
+    {"pixels cannot be allocated", TMatch::Contains, TKinds::Any,
+     "Not enough memory to draw the label: lower the zoom", "لا تكفي الذاكرة لرسم الملصق: قلّل التكبير"},
+}};
+
+// EAN and UPC: how many data digits the kind takes before its check digit.
+struct TDigitsKind {
+    TBarcodeType Kind = bcCodeEAN13;
+    int DataDigits = 0;
+    bool ComputesCheck = false; // the engine works the check digit out instead of drawing the typed one
+};
+constexpr std::array<TDigitsKind, 5> kDigitsKinds{{
+    {bcCodeEAN8, 7, false},
+    {bcCodeEAN13, 12, false},
+    {bcCodeUPC_A, 11, false},
+    {bcCodeUPC_E0, 6, true},
+    {bcCodeUPC_E1, 6, true},
+}};
+
+// Kinds that fill an odd count of digits to pairs, and the add-ons with their fixed length.
+constexpr std::array<TBarcodeType, 3> kPairKinds{bcCode_2_5_interleaved, bcCode128C, bcCodeEAN128C};
+struct TAddon {
+    TBarcodeType Kind = bcCodeUPC_Supp2;
+    int Digits = 0;
+};
+constexpr std::array<TAddon, 2> kAddons{{{bcCodeUPC_Supp2, 2}, {bcCodeUPC_Supp5, 5}}};
+
+const QColor kGoodColor(0, 128, 0);
+const QColor kNoteColor(110, 110, 110);
+const QColor kWarningColor(179, 106, 0); // amber that still reads on white
+const QColor kErrorColor(192, 0, 0);
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Phrase(TPhraseId id, TLanguage language)
+{
+    return FromUtf8(language == TLanguage::Arabic ? kPhrases[id].Arabic : kPhrases[id].English);
+}
+
+bool KindsFit(TKinds kinds, int kindIndex)
+{
+    switch (kinds) {
+    case TKinds::Any: return true;
+    case TKinds::Code39: return kindIndex == bcCode39;
+    case TKinds::Code39Extended: return kindIndex == bcCode39Extended;
+    case TKinds::Code93: return kindIndex == bcCode93;
+    case TKinds::Code93Extended: return kindIndex == bcCode93Extended;
+    }
+    return false;
+}
+
+// EAN and UPC digits as they are printed under the bars.
+QString Grouped(TBarcodeType kind, const std::string& digits)
+{
+    const QString text = QString::fromStdString(digits);
+    const auto split = [&text](std::initializer_list<int> sizes) {
+        QStringList parts;
+        int at = 0;
+        for (int size : sizes) {
+            parts << text.mid(at, size);
+            at += size;
+        }
+        return at == text.size() ? parts.join(' ') : text;
+    };
+    switch (kind) {
+    case bcCodeEAN8: return split({4, 4});
+    case bcCodeEAN13: return split({1, 6, 6});
+    case bcCodeUPC_A: return split({1, 5, 5, 1});
+    case bcCodeUPC_E0:
+    case bcCodeUPC_E1: return split({1, 6, 1});
+    default: return text;
+    }
+}
+
+// The typed digits followed by the check digit the kind gives them.
+std::string WithCheckDigit(const TBarcode& barcode, const std::string& digits, const TDigitsKind& kind)
+{
+    if (!kind.ComputesCheck)
+        return AppendModulo10(digits);
+    TBarcode probe = barcode; // the engine knows the UPC-E check digit of the six digits
+    probe.SetText(digits + "0");
+    probe.BuildPattern();
+    return digits + probe.LastEncoding()->ScanText->back();
+}
+
+std::string TrimmedDigits(std::string_view typed)
+{
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!typed.empty() && blank(typed.front()))
+        typed.remove_prefix(1);
+    while (!typed.empty() && blank(typed.back()))
+        typed.remove_suffix(1);
+    return std::string(typed);
+}
+
+QString DigitsReason(const TBarcode& barcode, const std::string& digits, const std::string& printed,
+                     const TDigitsKind& kind, TLanguage language)
+{
+    const QString name = KindDisplayName(kind.Kind);
+    const int n = static_cast<int>(digits.size());
+    const int d = kind.DataDigits;
+    if (n < d)
+        return Phrase(phZerosPadded, language).arg(name).arg(d);
+    if (n > d + 1)
+        return Phrase(phDigitsCut, language).arg(name).arg(d).arg(d + 1);
+    if (n == d + 1)
+        return Phrase(phWrongCheck, language)
+            .arg(QChar(WithCheckDigit(barcode, digits.substr(0, d), kind).back()));
+    const QString check = QChar(printed.back());
+    const QString reason =
+        Phrase(kind.ComputesCheck ? phPaddedReplaced : phPaddedTaken, language).arg(name).arg(d).arg(check);
+    return reason + Phrase(phWithCheck, language)
+                        .arg(QString::fromStdString(digits),
+                             QString::fromStdString(WithCheckDigit(barcode, digits, kind)));
+}
+
+// The check digit an EAN or UPC code typed with its check digit should end in, when it ends in another.
+std::optional<char> WrongCheckDigit(const TBarcode& barcode, std::string_view typed)
+{
+    const std::string digits(typed);
+    for (const TDigitsKind& entry : kDigitsKinds) {
+        if (entry.Kind != barcode.Typ() || static_cast<int>(digits.size()) != entry.DataDigits + 1)
+            continue;
+        const char right = WithCheckDigit(barcode, digits.substr(0, entry.DataDigits), entry).back();
+        return right != digits.back() ? std::optional(right) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Why the printed text differs from the typed one.
+QString DifferenceReason(const TBarcode& barcode, std::string_view typed, const std::string& printed,
+                         TLanguage language)
+{
+    const TBarcodeType kind = barcode.Typ();
+    const std::string digits = TrimmedDigits(typed);
+    const bool numeric = kind < kBarcodeTypeCount && BarcodeTypeTable[kind].NumericOnly;
+    for (const TDigitsKind& entry : kDigitsKinds)
+        if (entry.Kind == kind && !digits.empty())
+            return DigitsReason(barcode, digits, printed, entry, language);
+    if (std::find(kPairKinds.begin(), kPairKinds.end(), kind) != kPairKinds.end() && digits.size() % 2 == 1)
+        return Phrase(phPairsPadded, language).arg(KindDisplayName(kind));
+    for (const TAddon& addon : kAddons)
+        if (addon.Kind == kind)
+            return Phrase(static_cast<int>(digits.size()) < addon.Digits ? phAddonPadded : phAddonCut,
+                          language)
+                .arg(KindDisplayName(kind))
+                .arg(addon.Digits);
+    if (numeric && digits != typed)
+        return Phrase(phBlanksLeftOut, language);
+    return Phrase(phChanged, language)
+        .arg(KindDisplayName(kind), QString::fromUtf8(typed.data(), static_cast<qsizetype>(typed.size())));
+}
+
+} // namespace
+
+QColor StatusColor(TStatusLevel level)
+{
+    switch (level) {
+    case TStatusLevel::Good: return kGoodColor;
+    case TStatusLevel::Note: return kNoteColor;
+    case TStatusLevel::Warning: return kWarningColor;
+    case TStatusLevel::Error: return kErrorColor;
+    }
+    return kNoteColor;
+}
+
+QString KindDisplayName(int kindIndex)
+{
+    if (kindIndex < 0 || kindIndex >= kBarcodeTypeCount)
+        return QStringLiteral("?");
+    return FromUtf8(kKindDisplayNames[static_cast<std::size_t>(kindIndex)]);
+}
+
+QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage language)
+{
+    for (const TErrorSentence& row : kErrorSentences) {
+        const bool matches = row.Match == TMatch::Exact
+                                 ? engineMessage == row.Message
+                                 : engineMessage.find(row.Message) != std::string_view::npos;
+        if (matches && KindsFit(row.Kinds, kindIndex)) {
+            QString sentence = FromUtf8(language == TLanguage::Arabic ? row.Arabic : row.English);
+            return sentence.contains(QStringLiteral("%1")) ? sentence.arg(KindDisplayName(kindIndex))
+                                                           : sentence;
+        }
+    }
+    return FromUtf8(engineMessage);
+}
+
+TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, const TScanResult& scan,
+                           TLanguage language)
+{
+    const std::optional<TEncoding>& encoding = barcode.LastEncoding();
+    const std::string printed =
+        encoding ? encoding->ScanText.value_or(encoding->DrawnText) : std::string(typed);
+    const bool scans = scan.Outcome == TScanOutcome::Matches;
+    const bool checked = scan.Outcome != TScanOutcome::NoReader;
+    if (printed != typed) {
+        const QString reason = DifferenceReason(barcode, typed, printed, language);
+        const QString shown = Grouped(barcode.Typ(), printed);
+        return {.Text =
+                    Phrase(checked && !scans ? phPrintsAsNoScan : phPrintsAs, language).arg(shown, reason),
+                .Level = TStatusLevel::Warning};
+    }
+    const QString decoded = QString::fromStdString(scan.Decoded);
+    switch (scan.Outcome) {
+    case TScanOutcome::Matches:
+        return {.Text = Phrase(phScansAs, language).arg(decoded), .Level = TStatusLevel::Good};
+    case TScanOutcome::ReadsOther:
+        return {.Text = Phrase(phScansOther, language).arg(decoded), .Level = TStatusLevel::Error};
+    case TScanOutcome::DoesNotScan: {
+        // Every character read and only the check digit refused: name the right one.
+        const std::optional<char> right =
+            scan.RightCheckDigit ? scan.RightCheckDigit : WrongCheckDigit(barcode, typed);
+        if (!right)
+            return {.Text = Phrase(phDoesNotScan, language), .Level = TStatusLevel::Error};
+        return {.Text =
+                    Phrase(phNoScanBecause, language).arg(Phrase(phWrongCheck, language).arg(QChar(*right))),
+                .Level = TStatusLevel::Error};
+    }
+    case TScanOutcome::NoReader: break;
+    }
+    return {.Text = Phrase(phNoScanCheck, language).arg(KindDisplayName(barcode.Typ())),
+            .Level = TStatusLevel::Note};
+}
+
+QString PreviewScaleText(int percent, TLanguage language)
+{
+    return Phrase(phPreviewAt, language).arg(percent);
+}
+
+} // namespace quillon

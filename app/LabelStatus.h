@@ -1,0 +1,47 @@
+// The status line under the preview: how the label scans, what prints when it differs from what was
+// typed and why, and the engine's errors as plain sentences, in the interface language.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/Captions.h"
+#include "barcode/Barcode.h"
+#include "label/ScanCheck.h"
+
+namespace quillon {
+
+enum class TStatusLevel : std::uint8_t {
+    Good,    // scans as typed
+    Note,    // nothing was checked
+    Warning, // prints or scans other than typed: amber
+    Error,   // nothing to print, or it does not scan
+};
+
+struct TLabelStatus {
+    QString Text;
+    TStatusLevel Level = TStatusLevel::Note;
+};
+
+// Green, grey, amber and red; none of them the window's key maroon, which would be cut out.
+QColor StatusColor(TStatusLevel level);
+
+// The kind's name as people write it ("EAN-13", "Code 128 B"); the list entry for an unknown kind.
+QString KindDisplayName(int kindIndex);
+
+// An engine or label message as a sentence that says what the kind takes, in `language`. A message
+// the table does not know is passed on as it is.
+QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage language);
+
+// The status of a label that was composed: `typed` is the code as typed (UTF-8), `barcode` the engine
+// that drew it (its LastEncoding says what it drew), `scan` what the decoder read back.
+TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, const TScanResult& scan,
+                           TLanguage language);
+
+// "Preview at 60%", for a preview drawn smaller than the label.
+QString PreviewScaleText(int percent, TLanguage language);
+
+} // namespace quillon

@@ -1,0 +1,85 @@
+// The settings file: a small INI file beside the options file for what those 15 lines do not keep (the
+// code, the lower caption, the bar colour, and the choices of later features). Plain C++; read and
+// replaced through the safe file layer only.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+inline constexpr char kSettingsFileName[] = "settings.ini";
+// The most the file is read of; the window keeps what it writes well below it.
+inline constexpr std::size_t kSettingsFileLimit = 64 * 1024;
+
+// A setting by its section and its key.
+struct TSettingKey {
+    std::string_view Section;
+    std::string_view Name;
+};
+
+// The keys the window writes, and those kept ready for the sheet's later choices.
+namespace settingkeys {
+inline constexpr TSettingKey Code{.Section = "label", .Name = "code"};
+inline constexpr TSettingKey LowerCaption{.Section = "label", .Name = "lower_caption"};
+inline constexpr TSettingKey LowerCaptionOn{.Section = "label", .Name = "lower_caption_on"};
+inline constexpr TSettingKey BarColor{.Section = "label", .Name = "bar_color"};
+inline constexpr TSettingKey Layout{.Section = "sheet", .Name = "layout"};
+inline constexpr TSettingKey Stock{.Section = "sheet", .Name = "stock"};
+inline constexpr TSettingKey CalibrationOffsetMm{.Section = "calibration", .Name = "offset_mm"};
+inline constexpr TSettingKey CalibrationScalePercent{.Section = "calibration", .Name = "scale_percent"};
+} // namespace settingkeys
+
+struct TSettingEntry {
+    std::string Section{};
+    std::string Name{};
+    std::string Value{};
+    bool operator==(const TSettingEntry&) const = default;
+};
+
+// Settings in file order. Keys this version does not know are kept, so that a later version's
+// choices survive a run of this one.
+class TSettings {
+public:
+    std::optional<std::string> Value(TSettingKey key) const;
+    // Replaces the value in place, or adds the key at the end of its section.
+    void Set(TSettingKey key, std::string value);
+    const std::vector<TSettingEntry>& Entries() const { return FEntries; }
+    bool operator==(const TSettings&) const = default;
+
+private:
+    std::vector<TSettingEntry> FEntries{};
+};
+
+// A line of the file that could not be read; the rest of the file still is.
+struct TSettingsProblem {
+    int Line = 0; // from 1
+    std::string What{};
+    bool operator==(const TSettingsProblem&) const = default;
+};
+
+struct TParsedSettings {
+    TSettings Settings{};
+    std::vector<TSettingsProblem> Problems{};
+};
+
+// Any bytes as one line of the file: backslash escapes for the backslash, line ends, tabs and other
+// control bytes, and for blanks at either end; in a section or key also for "=", "[", "]", ";" and
+// "#". Bytes from 128 up (UTF-8) stay as they are.
+std::string EscapeSettingText(std::string_view bytes, bool isKey);
+// The reverse; nothing for an escape that is not one of those written.
+std::optional<std::string> UnescapeSettingText(std::string_view text);
+
+// "[section]" lines, "key=value" lines, blank lines and ";" or "#" comments; CR LF or LF line ends.
+TParsedSettings ParseSettings(std::string_view bytes);
+std::string FormatSettings(const TSettings& settings);
+
+// The file through the safe file layer: raises EFileError (a missing file as NotFound).
+TParsedSettings ReadSettingsFile(const std::string& path);
+// Replaces the file atomically and durably; on failure the previous file stays whole.
+void WriteSettingsFile(const std::string& path, const TSettings& settings);
+
+} // namespace quillon

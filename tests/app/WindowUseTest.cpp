@@ -1,0 +1,449 @@
+// The window as its users meet it, headless: honest controls, a status line that tells what prints,
+// lowercase per kind, both languages, captions that fit, the preview's scale, the colour key at 2x,
+// the keyboard and settings that survive a restart.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "app/AboutPanel.h"
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "app/DesignPanel.h"
+#include "app/LabelStatus.h"
+#include "app/Shapes.h"
+#include "app/TextFit.h"
+#include "data/SafeFile.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
+
+namespace quillon {
+namespace {
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A key as the user presses it: sent to the control with the focus, passed up to the window when the
+// control does not take it.
+void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &press);
+}
+
+bool HasArabic(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Arabic; });
+}
+
+class WindowUseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterFontSubstitutions();
+        Start();
+    }
+    void Start()
+    {
+        form = std::make_unique<TBarForm>(printForm, dataDir.path());
+        form->ReportError = [this](const QString& message) { errors << message; };
+        form->show();
+    }
+    void Restart()
+    {
+        ASSERT_TRUE(form->close());
+        form.reset();
+        Start();
+    }
+    void Confirm() { form->AboutPanel->AboutOk()->click(); }
+    void SetKind(int kind) { form->BarKindSp->setCurrentIndex(kind), form->BarKindSpChange(); }
+
+    QTemporaryDir dataDir;
+    QStringList errors;
+    TPrintBarForm printForm;
+    std::unique_ptr<TBarForm> form;
+};
+
+// Raising the bar width and lowering it back gives the label of a fresh start: the deck's 1 is the
+// barcode's 1 from the first composition on.
+TEST_F(WindowUseTest, Code128BarWidthRoundTripGivesTheStartingLabel)
+{
+    form->BarKindSp->setCurrentIndex(bcCode128B);
+    form->BarEd->setText("HELLO");
+    Restart(); // the kind, and the code in the settings, come back from the files
+    Confirm();
+    ASSERT_EQ(std::pair(form->BCode().Typ(), form->BCode().Ratio()), std::pair(bcCode128B, 1.0));
+    const QImage fresh = form->LabelImage();
+    const QString freshStatus = form->PreviewStatus();
+    form->RatioSpn->setValue(2);
+    EXPECT_EQ(form->PreviewStatus(), "Scans as HELLO");
+    form->RatioSpn->setValue(1);
+    EXPECT_EQ(form->LabelImage(), fresh);
+    EXPECT_EQ(form->PreviewStatus(), freshStatus);
+}
+
+// Worked by hand: UPC-E 123456 is padded to 0123456, its six digits 012345 take check digit 7 (number
+// system 0); 621223601184 with its EAN-13 check digit is 6212236011840; 12345678901 with its UPC-A check
+// digit is 123456789012; interleaved 2 of 5 pairs 12345 as 012345.
+struct WarningRow {
+    int No;
+    TBarcodeType Kind;
+    const char* Typed;
+    const char* Status;
+    TStatusLevel Level;
+} const kWarningRows[] = {
+    {1, bcCodeUPC_E0, "123456",
+     "Prints as 0 012345 7: UPC-E takes 6 digits and a check digit, so a 0 was put in front and the check "
+     "digit 7 replaced the last digit; with its check digit 123456 is 1234565",
+     TStatusLevel::Warning},
+    {2, bcCodeEAN13, "621223601184",
+     "Prints as 0 621223 601184, which does not scan: EAN-13 takes 12 digits and a check digit, so a 0 was "
+     "put in front and 4 became the check digit; with its check digit 621223601184 is 6212236011840",
+     TStatusLevel::Warning},
+    {3, bcCodeUPC_A, "12345678901",
+     "Prints as 0 12345 67890 1, which does not scan: UPC-A takes 11 digits and a check digit, so a 0 was "
+     "put "
+     "in front and 1 became the check digit; with its check digit 12345678901 is 123456789012",
+     TStatusLevel::Warning},
+    {4, bcCode_2_5_interleaved, "12345",
+     "Prints as 012345: Interleaved 2 of 5 takes pairs of digits, so a 0 was put in front",
+     TStatusLevel::Warning},
+    {5, bcCodeEAN13, "6212236011841", "Does not scan: the last digit is the check digit and should be 0",
+     TStatusLevel::Error},
+    {6, bcCodeEAN13, "6212236011840", "Scans as 6212236011840", TStatusLevel::Good},
+};
+
+TEST_F(WindowUseTest, TheStatusLineSaysWhatPrintsWhenItDiffersFromWhatWasTyped)
+{
+    Confirm();
+    form->RatioSpn->setValue(2);
+    for (const WarningRow& row : kWarningRows) {
+        SetKind(row.Kind);
+        form->BarEd->setText(row.Typed);
+        EXPECT_EQ(form->PreviewStatus().toStdString(), row.Status) << "row " << row.No;
+        EXPECT_EQ(form->PreviewStatusColor(), StatusColor(row.Level)) << "row " << row.No;
+    }
+    EXPECT_NE(StatusColor(TStatusLevel::Warning), QColor(128, 0, 0)); // never the key colour
+}
+
+TEST_F(WindowUseTest, TheCodeFieldKeepsLowercaseOnlyForTheKindsThatEncodeIt)
+{
+    Confirm();
+    const std::set<int> lowercase{bcCode39Extended, bcCode128A,    bcCode128B,
+                                  bcCode93Extended, bcCodeEAN128A, bcCodeEAN128B};
+    for (int kind = 0; kind < kBarcodeTypeCount; ++kind) {
+        SetKind(kind);
+        form->BarEd->clear();
+        form->BarEd->setFocus();
+        for (const char c : std::string("Hello-1")) {
+            QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+            QApplication::sendEvent(form->BarEd, &typed);
+        }
+        EXPECT_EQ(form->BarEd->text(), lowercase.contains(kind) ? "Hello-1" : "HELLO-1") << "kind " << kind;
+    }
+    SetKind(bcCode128B);
+    form->BarEd->setText("Hello");
+    SetKind(bcCodeEAN13); // a kind without lowercase capitalises what is there
+    EXPECT_EQ(form->BarEd->text(), "HELLO");
+    SetKind(bcCodeEAN128B);
+    EXPECT_EQ(form->BarEd->text(), "HELLO");
+}
+
+// The engine's messages as sentences, in both languages; one the table does not know passes as it is.
+struct SentenceRow {
+    int No;
+    const char* Message;
+    TBarcodeType Kind;
+    const char* English;
+} const kSentenceRows[] = {
+    {1, "Barcode must be numeric", bcCodeEAN8, "EAN-8 takes digits only"},
+    {2, "TBarcode:Codabar bad Data <A12345B>", bcCodeCodabar,
+     "Codabar takes digits and - $ : / . + only; its start and stop letters are added for you"},
+    {3, "TBarcode:Code39 bad Data <\xc3\xa9>", bcCode39Extended,
+     "Code 39 Extended takes ASCII characters only (no accented letters or other scripts)"},
+    {4, "TBarcode:Code39 bad Data <ab>", bcCode39,
+     "Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop"},
+    {5, "TBarcode:Code128 bad Data <\xc3\xa9>", bcCode128B,
+     "Code 128 B takes printable ASCII characters only (letters, digits, space and punctuation)"},
+    {6, "TBarcode:Code93 bad Data <\xc3\xa9>", bcCode93Extended,
+     "Code 93 Extended takes ASCII characters only (no accented letters or other scripts)"},
+    {7, "TBarcode: wrong BarcodeType", bcCodeEAN13, "Pick a kind from the list: the kind box names none"},
+    {8, "TBarcode: internal Error", bcCodeEAN13, "The barcode could not be drawn (an internal error)"},
+    {9, "TBarcode: barcode too wide", bcCode128B,
+     "The barcode is too wide to draw: shorten the code or lower the zoom"},
+    {10, "Label image of 90000 x 800 pixels is too large", bcCode128B,
+     "The label is too large to draw: lower the zoom or the code's length"},
+    {11, "Something new", bcCodeEAN13, "Something new"},
+};
+
+TEST(LabelStatus, EngineMessagesBecomeSentencesInBothLanguages)
+{
+    for (const SentenceRow& row : kSentenceRows) {
+        EXPECT_EQ(PlainError(row.Message, row.Kind, TLanguage::English).toStdString(), row.English)
+            << "row " << row.No;
+        const QString arabic = PlainError(row.Message, row.Kind, TLanguage::Arabic);
+        EXPECT_EQ(HasArabic(arabic), row.No != 11) << "row " << row.No << ": " << arabic.toStdString();
+    }
+}
+
+TEST_F(WindowUseTest, TheStatusLineSpeaksTheInterfaceLanguage)
+{
+    Confirm();
+    SetKind(bcCodeEAN13);
+    form->SetLangIndex(0);
+    EXPECT_EQ(form->PreviewStatus(), QString::fromUtf8("يُقرأ بالماسح: 6212236011840"));
+    SetKind(bcCodeCodabar);
+    form->BarEd->setText("A123B");
+    EXPECT_EQ(
+        form->PreviewStatus(),
+        QString::fromUtf8("يقبل Codabar الأرقام و- $ : / . + فقط؛ وتُضاف حروف البداية والنهاية تلقائيًا"));
+    form->SetLangIndex(1); // the line follows a switch at once
+    EXPECT_TRUE(form->PreviewStatus().startsWith("Codabar takes digits"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// Every caption, in the font chosen for it, is no wider than the room its control gives it, and keeps
+// its marks inside; so is the entry each list box shows, and its open list is wide enough for all.
+TEST_F(WindowUseTest, EveryCaptionFitsItsControlInBothLanguages)
+{
+    Confirm();
+    const std::vector<QWidget*> captioned{form->StChk,      form->lb2,        form->UChk,   form->lb4,
+                                          form->lb5,        form->lb6,        form->lb7,    form->lb8,
+                                          form->lb9,        form->DChk,       form->DesBtn, form->AboutBtn,
+                                          form->LangArabic, form->LangEnglish};
+    for (const int language : {0, 1}) {
+        form->SetLangIndex(language);
+        for (QWidget* control : captioned) {
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            const QString text = DrawnText(button ? button->text() : static_cast<QLabel*>(control)->text());
+            const QRect room = CaptionRoom(control);
+            EXPECT_LE(QFontMetrics(control->font()).horizontalAdvance(text), room.width())
+                << control->objectName().toStdString() << " in language " << language;
+            EXPECT_TRUE(TextFits(control->font(), text, room.size()))
+                << control->objectName().toStdString() << " in language " << language;
+        }
+        for (int kind = 0; kind < kBarcodeTypeCount; ++kind) {
+            form->BarKindSp->setCurrentIndex(kind);
+            EXPECT_TRUE(TextFits(form->BarKindSp->font(), form->BarKindSp->currentText(),
+                                 CaptionRoom(form->BarKindSp).size()))
+                << form->BarKindSp->currentText().toStdString();
+            EXPECT_GE(form->BarKindSp->view()->minimumWidth(),
+                      QFontMetrics(form->BarKindSp->view()->font())
+                          .horizontalAdvance(form->BarKindSp->currentText()));
+        }
+    }
+}
+
+TEST_F(WindowUseTest, EveryDeckAndDesignControlHasATooltipInTheInterfaceLanguage)
+{
+    Confirm();
+    const std::vector<QWidget*> controls{form->SpeedButton1,
+                                         form->StChk,
+                                         form->LangArabic,
+                                         form->LangEnglish,
+                                         form->UChk,
+                                         form->UEd,
+                                         form->DChk,
+                                         form->DEd,
+                                         form->BarEd,
+                                         form->CSpn,
+                                         form->RSpn,
+                                         form->BarKindSp,
+                                         form->ColorBox1,
+                                         form->ZomSpn,
+                                         form->RatioSpn,
+                                         form->DesBtn,
+                                         form->AboutBtn,
+                                         form->DesBarPanel->TM,
+                                         form->DesBarPanel->LM,
+                                         form->DesBarPanel->CS,
+                                         form->DesBarPanel->RM,
+                                         form->DesBarPanel->BM,
+                                         form->DesBarPanel->BitBtn1,
+                                         form->DesBarPanel->BitBtn3};
+    for (const int language : {1, 0}) {
+        form->SetLangIndex(language);
+        for (QWidget* control : controls)
+            EXPECT_EQ(HasArabic(control->toolTip()), language == 0) << control->objectName().toStdString();
+    }
+    EXPECT_FALSE(form->SpeedButton2->toolTip().isEmpty());
+    EXPECT_FALSE(form->TrackBar1->toolTip().isEmpty());
+    EXPECT_FALSE(form->SpeedButton1->icon().isNull());
+}
+
+TEST_F(WindowUseTest, ThePreviewShowsATallLabelWholeAboveTheStatusLine)
+{
+    Confirm();
+    SetKind(bcCodeEAN13);
+    struct Row {
+        int Rows;
+        bool Scaled;
+    } const rows[] = {{1, true}, {2, true}, {20, false}, {1, true}};
+    for (const Row& row : rows) {
+        form->RSpn->setValue(row.Rows);
+        const QRect shown = form->BarImage->geometry();
+        const QRect room = form->PreviewRoom();
+        EXPECT_TRUE(room.contains(shown)) << row.Rows << " rows";
+        EXPECT_LT(shown.bottom(), form->PreviewStatusGeometry().top()) << row.Rows << " rows";
+        const QSize label = form->LabelImage().size();
+        const int percent = static_cast<int>(100 * std::min({1.0, double(room.width()) / label.width(),
+                                                             double(room.height()) / label.height()}));
+        EXPECT_EQ(form->PreviewPercent(), row.Scaled ? percent : 100) << row.Rows << " rows";
+        EXPECT_EQ(form->PreviewScale->isVisible(), row.Scaled) << row.Rows << " rows";
+        if (row.Scaled) {
+            EXPECT_EQ(form->PreviewScale->text(), QString("Preview at %1%").arg(percent));
+        }
+    }
+}
+
+// At 2x every window pixel the mask keeps is painted with no key colour in any of its device pixels,
+// and the hatched strip and the logo still show; after a tall label shrinks the mask follows it.
+TEST_F(WindowUseTest, TheColorKeyLeavesNoKeyColouredPixelAtTwiceTheScale)
+{
+    Confirm();
+    const QImage painted = form->PaintedWindow(2.0);
+    const QRegion mask = form->ColorKeyMask(2.0);
+    QImage kept(form->size(), QImage::Format_Grayscale8); // the mask as window pixels, for quick lookup
+    kept.fill(0);
+    for (const QRect& r : mask)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::fill_n(kept.scanLine(y) + r.left(), r.width(), 1);
+    int shown = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            if (kept.constScanLine(y / 2)[x / 2] != 0) {
+                ++shown;
+                ASSERT_NE(painted.pixel(x, y) | 0xFF000000u, qRgb(128, 0, 0))
+                    << "device pixel " << x << "," << y;
+            }
+    EXPECT_GT(shown, 0);
+    const QRect strip(form->Shape1->mapTo(form.get(), QPoint(0, 0)), form->Shape1->size());
+    EXPECT_FALSE(mask.intersected(strip).isEmpty()); // the hatch lines
+    const QRect logo(form->Image1->mapTo(form.get(), QPoint(0, 0)), form->Image1->size());
+    EXPECT_FALSE(mask.intersected(logo).isEmpty());
+
+    form->RSpn->setValue(1);
+    form->RSpn->setValue(20);
+    Wait(10); // the new mask is taken once the burst of changes is painted
+    EXPECT_EQ(form->mask(), form->ColorKeyMask(1.0));
+}
+
+TEST_F(WindowUseTest, TheKeyboardReachesEveryCommand)
+{
+    Press(form->AboutPanel->AboutOk(), Qt::Key_Return);
+    EXPECT_FALSE(form->AboutPanel->isVisible());
+    form->AboutBtnClick();
+    Press(form->AboutPanel->AboutOk(), Qt::Key_Escape);
+    EXPECT_FALSE(form->AboutPanel->isVisible());
+
+    form->DesBtnClick();
+    form->DesBarPanel->TM->setValue(33);
+    Press(form->DesBarPanel->TM, Qt::Key_Escape); // cancels: the report keeps its margin
+    EXPECT_FALSE(form->DesBarPanel->isVisible());
+    EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::TopMargin), 10);
+
+    Press(form->BarEd, Qt::Key_P, Qt::ControlModifier);
+    QPrintPreviewDialog* preview = form->OpenPreviewWindow();
+    ASSERT_NE(preview, nullptr);
+    const QRect button(form->SpeedButton1->mapToGlobal(QPoint(0, 0)), form->SpeedButton1->size());
+    EXPECT_FALSE(preview->frameGeometry().intersects(button));
+    for (const QToolBar* bar : preview->findChildren<QToolBar*>())
+        EXPECT_GE(preview->width(), bar->sizeHint().width());
+    preview->close();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(WindowUseTest, TabFollowsTheDeckLeftToRightAndTopToBottom)
+{
+    const std::vector<QWidget*> expected{
+        form->SpeedButton1, form->StChk,     form->LangArabic, form->LangEnglish, form->UChk,
+        form->UEd,          form->DChk,      form->DEd,        form->BarEd,       form->CSpn,
+        form->RSpn,         form->BarKindSp, form->ColorBox1,  form->TrackBar1,   form->ZomSpn,
+        form->RatioSpn,     form->DesBtn,    form->AboutBtn,   form->SpeedButton2};
+    std::vector<QWidget*> seen;
+    QWidget* w = form->SpeedButton1;
+    for (int step = 0; step < 500 && seen.size() < expected.size(); ++step, w = w->nextInFocusChain())
+        if (std::find(expected.begin(), expected.end(), w) != expected.end() &&
+            std::find(seen.begin(), seen.end(), w) == seen.end())
+            seen.push_back(w);
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(WindowUseTest, SettingsSurviveARestartAndAReadOnlyWindowWritesNone)
+{
+    Confirm();
+    SetKind(bcCode128B);
+    form->BarEd->setText("Hello\u00e9"); // not encodable: kept as typed all the same
+    form->DEd->setText(QString::fromUtf8("Caf\u00e9 \u0643\u0648\u064a"));
+    form->DChk->setChecked(false);
+    form->ColorBox1->SetSelected(0x0000FF);
+    emit form->ColorBox1->selectedChanged(0x0000FF);
+    form->ZomSpn->setValue(3);
+    Wait(TBarForm::kSaveDelayMs + 200);
+    ASSERT_TRUE(QFile::exists(form->SettingsPath()));
+
+    const std::string settingsPath = QFile::encodeName(form->SettingsPath()).toStdString();
+    const std::string written = ReadRegularFile(settingsPath, kSettingsFileLimit);
+    {
+        TPrintBarForm otherForm; // a second window on the same folder, while the first still holds it
+        TBarForm second(otherForm, dataDir.path());
+        second.ChooseSecondWindow = [](const QString&) { return TSecondWindow::ReadOnly; };
+        second.ReportError = [](const QString&) {};
+        second.show();
+        second.AboutOkClick();
+        second.BarEd->setText("OTHER");
+        Wait(TBarForm::kSaveDelayMs + 200);
+        EXPECT_TRUE(second.close());
+    }
+    EXPECT_EQ(ReadRegularFile(settingsPath, kSettingsFileLimit), written);
+
+    Restart();
+    EXPECT_EQ(form->BarEd->text(), QString::fromUtf8("Hello\u00e9"));
+    EXPECT_EQ(form->DEd->text(), QString::fromUtf8("Caf\u00e9 \u0643\u0648\u064a"));
+    EXPECT_FALSE(form->DChk->isChecked());
+    EXPECT_EQ(form->ColorBox1->Selected(), 0x0000FFu);
+    EXPECT_EQ(form->BCode().ColorBar(), 0x0000FFu); // applied, not only shown
+    EXPECT_EQ(std::pair(form->ZomSpn->value(), form->BCode().Modul()), std::pair(3, 3));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(WindowUseTest, ADamagedSettingsFileIsToldKeptAndWrittenAnew)
+{
+    ASSERT_TRUE(form->close());
+    form.reset();
+    const std::string path = QFile::encodeName(dataDir.filePath(kSettingsFileName)).toStdString();
+    const std::string damaged = "[label]\ncode=AB\\q\nlower_caption=Kept\nbar_color=blue\n";
+    ReplaceFile(path, damaged);
+    Start();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("line 2: an escape other than")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains("bar_color: blue is not a colour")) << errors[0].toStdString();
+    EXPECT_EQ(ReadRegularFile(path + ".bad", kSettingsFileLimit), damaged);
+    EXPECT_EQ(form->DEd->text(), "Kept");
+    ASSERT_TRUE(form->close());
+    EXPECT_EQ(ReadSettingsFile(path).Settings.Value(settingkeys::LowerCaption), "Kept");
+    EXPECT_TRUE(ReadSettingsFile(path).Problems.empty());
+}
+
+} // namespace
+} // namespace quillon
