@@ -241,9 +241,6 @@ QByteArray ReadOptionsFile(const QString& path)
 void WriteOptionsFile(const QString& path, const QByteArray& bytes)
 {
     const std::string name = Bytes(path);
-    // A file its owner made read-only is not replaced behind its back, although its folder would allow it.
-    if (faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
-        throw EFileError(TFileFault::AccessDenied, EACCES, name);
     ReplaceFile(name, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -243,6 +243,10 @@ std::string ReadRegularFile(const std::string& path, std::size_t limit)
 TFileReplacement::TFileReplacement(std::string target) : FTarget(std::move(target))
 {
     const TResolvedTarget resolved = ResolveTarget(FTarget);
+    // A file its owner made read-only is not replaced behind its back, although its folder would allow it.
+    if (resolved.Exists && faccessat(AT_FDCWD, resolved.RealPath.c_str(), W_OK, AT_EACCESS) != 0 &&
+        errno == EACCES)
+        Fail(EACCES, FTarget);
     FRealPath = resolved.RealPath;
     FThroughLink = resolved.ThroughLink;
     FDescriptor = CreateTempBeside(FRealPath, FTempPath);
