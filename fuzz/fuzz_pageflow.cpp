@@ -5,7 +5,10 @@
 // Input, fixed width: options (1 byte), 7 page values (mode byte + 8 bytes each), columns, zoom and
 // pixels per inch (mode byte + int32 each), rows (mode byte + int64), then 7 band slots of 31 bytes:
 // flags, height (mode byte + int32), child height (mode byte + int32), width (int32), and the left,
-// top, width and height of the band's elements (int32 each; its image and its label share them).
+// top, width and height of the band's elements (int32 each; its image and its label share them);
+// then, all off when the input ends before them: cells per column and rows to skip (mode byte +
+// int32 each), and a cell grid (mode byte, columns and rows int32, six doubles).
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -159,6 +162,50 @@ void AddBand(TFuzzInput& in, TReport& report, TBandKind kind)
         SetSize(band.AddLabel(), box);
 }
 
+// A grid of cells for the detail bands: a few columns and rows at whole-tenth places most of the
+// time, any values when the mode's top bit is set.
+void ApplyCellGrid(TFuzzInput& in, TReport& report)
+{
+    const std::uint8_t mode = in.Byte();
+    const std::int32_t columns = in.I32();
+    const std::int32_t rows = in.I32();
+    std::array<double, 6> lengths{};
+    for (double& length : lengths)
+        length = in.Double();
+    if ((mode & 1) == 0)
+        return;
+    TCellGrid grid{.Columns = columns, .Rows = rows};
+    if ((mode & 0x80) == 0) {
+        grid.Columns = 1 + static_cast<int>(static_cast<std::uint32_t>(columns) % 4);
+        grid.Rows = 1 + static_cast<int>(static_cast<std::uint32_t>(rows) % 20);
+        for (double& length : lengths)
+            length = static_cast<double>(std::bit_cast<std::uint64_t>(length) % 3001);
+    }
+    grid.Left = lengths[0];
+    grid.Top = lengths[1];
+    grid.ColumnPitch = lengths[2];
+    grid.RowPitch = lengths[3];
+    grid.Width = lengths[4];
+    grid.Height = lengths[5];
+    const auto length = [](double v) { return v >= 0.0 && v <= TPageModel::kMaxValueTenths; };
+    const bool accepted = grid.Columns >= 1 && grid.Columns <= TPageModel::kMaxColumns && grid.Rows >= 1 &&
+                          grid.Rows <= kMaxGridRows && std::all_of(lengths.begin(), lengths.end(), length);
+    ExpectAccepted(accepted, [&] { report.SetCellGrid(grid); });
+    FUZZ_REQUIRE(report.CellGrid().has_value() == accepted);
+}
+
+// Cells per column and rows to skip, then the grid.
+void ApplyCellOptions(TFuzzInput& in, TReport& report)
+{
+    const int cap = ReadChoice(in, 0, 21);
+    ExpectAccepted(cap >= 0 && cap <= kMaxDesignPixels, [&] { report.SetCellsPerColumn(cap); });
+    const int skip = ReadChoice(in, 0, 200);
+    ExpectAccepted(skip >= 0 && skip <= TReport::kMaxRows, [&] { report.SetSkipRows(skip); });
+    if (report.SkipRows() > kMaxFuzzRows)
+        report.SetSkipRows(kMaxFuzzRows); // accepted, but more than a run here should place
+    ApplyCellGrid(in, report);
+}
+
 std::int64_t ReadRows(TFuzzInput& in)
 {
     const std::uint8_t mode = in.Byte();
@@ -236,6 +283,9 @@ struct TRunFacts {
     std::size_t Footers = 0; // enabled page-footer bands
     bool Detail = false;
     bool SubDetail = false;
+    bool Grid = false;
+    bool Capped = false; // a column holds at most so many cells
+    std::int64_t Skipped = 0;
 };
 
 TRunFacts FactsOf(const TReport& report)
@@ -244,7 +294,10 @@ TRunFacts FactsOf(const TReport& report)
                     .PrintIfEmpty = report.PrintIfEmpty(),
                     .LastPageFooter = report.LastPageFooter(),
                     .Detail = FindEnabled(report, TBandKind::Detail) != nullptr,
-                    .SubDetail = FindEnabled(report, TBandKind::SubDetail) != nullptr};
+                    .SubDetail = FindEnabled(report, TBandKind::SubDetail) != nullptr,
+                    .Grid = report.CellGrid().has_value(),
+                    .Capped = report.CellsPerColumn() > 0,
+                    .Skipped = report.SkipRows()};
     for (const auto& band : report.Bands())
         facts.Footers += band->Kind() == TBandKind::PageFooter && band->Enabled() ? 1 : 0;
     return facts;
@@ -295,13 +348,20 @@ void CheckRun(const TReport& report, const TRunFacts& facts, const TPreparedRepo
         const bool last = i + 1 == pages;
         FUZZ_REQUIRE(CountKind(page, TBandKind::PageFooter) ==
                      (last && !facts.LastPageFooter ? 0 : facts.Footers));
-        if (facts.BandsFit)
+        if (facts.BandsFit && !facts.Grid) // a grid's cells lie where the grid says
             CheckInsidePage(report, page);
     }
     CheckRows(prepared, TBandKind::Detail, facts.Detail, rows);
     CheckRows(prepared, TBandKind::SubDetail, facts.SubDetail, rows);
-    if (facts.BandsFit)
-        FUZZ_REQUIRE(pages <= static_cast<std::size_t>(rows) + 1);
+    // A column or a grid page holds at least one cell, so every row's cells can end one; where the
+    // bands fit and no cap splits them, a row's cells share a column. A summary after a grid's cells
+    // may need a page of its own.
+    const auto placed = static_cast<std::size_t>(rows + facts.Skipped);
+    const std::size_t cells = placed * ((facts.Detail ? 1 : 0) + (facts.SubDetail ? 1 : 0));
+    if (facts.Grid)
+        FUZZ_REQUIRE(pages <= cells + 2);
+    else if (facts.BandsFit)
+        FUZZ_REQUIRE(pages <= (facts.Capped ? cells : placed) + 1);
 }
 
 void Run(TFuzzInput& in)
@@ -318,6 +378,7 @@ void Run(TFuzzInput& in)
     const std::int64_t rows = ReadRows(in);
     for (TBandKind kind : kBandKinds)
         AddBand(in, report, kind);
+    ApplyCellOptions(in, report);
 
     const bool rowsAccepted = rows >= 0 && rows <= TReport::kMaxRows;
     TPreparedReport prepared;

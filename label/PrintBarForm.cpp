@@ -1,25 +1,42 @@
 #include "label/PrintBarForm.h"
 
+#include <algorithm>
+
 #include "label/SheetLimits.h"
+#include "report/PageFlow.h"
 
 namespace quillon {
 
 namespace {
 
-// 297 mm of A4 paper; 464/277 turns millimetres into the report's layout pixels.
-constexpr int kPaperLengthMm = 297;
-constexpr int kLayoutPixels = 464;
-constexpr int kLayoutMillimetres = 277;
-
 constexpr const char* kCreditLine = "Quillon  \u0643\u0648\u064a\u0644\u0648\u0646  www.quillon.example";
+
+// The print report's design pixels: its zoom on a screen of 96 pixels per inch.
+constexpr TDesignScale kSheetScale{.ZoomPercent = TPrintBarForm::kZoomPercent};
+
+// A stock's places in the report's tenths of a millimetre.
+TCellGrid GridOf(const TStockGeometry& stock)
+{
+    return TCellGrid{.Columns = stock.Columns,
+                     .Rows = stock.Rows,
+                     .Left = stock.LeftMargin / 10.0,
+                     .Top = stock.TopMargin / 10.0,
+                     .ColumnPitch = stock.HorizontalPitch / 10.0,
+                     .RowPitch = stock.VerticalPitch / 10.0,
+                     .Width = stock.LabelWidth / 10.0,
+                     .Height = stock.LabelHeight / 10.0};
+}
 
 } // namespace
 
-int SheetRowHeight(int topMarginMm, int bottomMarginMm, int rows)
+int SheetRowHeight(int topMarginMm, int bottomMarginMm, int rows, TPaperSize paper)
 {
-    const int safeRows = rows < limits::kRows.Min ? limits::kRows.Min : rows; // the rows control's floor
-    return ((kPaperLengthMm - topMarginMm) - bottomMarginMm) * kLayoutPixels /
-           (safeRows * kLayoutMillimetres);
+    // The room is the flow's own: from the rounded top margin down to the footer reserve, so that
+    // the rounding of every cell's height can never push the last row into the next column.
+    const double footerReserve = kSheetScale.DesignPixelsToTenths(TPrintBarForm::kFooterHeight);
+    const std::int32_t room = EmptyColumnRoomTenths(PaperTenths(paper).Length, topMarginMm * 10.0,
+                                                    bottomMarginMm * 10.0, footerReserve);
+    return TallestBandFitting(kSheetScale, room, std::max(rows, limits::kRows.Min));
 }
 
 void SetDesignedSheetPage(TPageModel& page)
@@ -50,7 +67,7 @@ TPrintBarForm::TPrintBarForm()
     FImage->SetHeight(169);
 
     FFooter = &FReport.AddBand(TBandKind::PageFooter);
-    FFooter->SetHeight(6);
+    FFooter->SetHeight(kFooterHeight);
     FCreditLine = &FFooter->AddLabel();
     FCreditLine->SetText(kCreditLine);
     FCreditLine->SetFont({.Family = "Arabic Transparent", .PointSize = 8.0});
@@ -69,6 +86,21 @@ void TPrintBarForm::ApplyRowHeight(int designPixels)
 {
     FBand1->SetHeight(designPixels);
     FImage->SetHeight(designPixels);
+}
+
+void TPrintBarForm::ApplyRows(int rows, int designPixels)
+{
+    ApplyRowHeight(designPixels);
+    FReport.SetCellsPerColumn(rows);
+}
+
+void TPrintBarForm::ApplyStock(const std::optional<TStockGeometry>& stock)
+{
+    if (stock)
+        CheckStock("", *stock);
+    FReport.SetCellGrid(stock ? std::optional(GridOf(*stock)) : std::nullopt);
+    FImage->SetAlign(stock ? TElementAlign::Client : TElementAlign::None);
+    FFooter->SetEnabled(!stock);
 }
 
 } // namespace quillon

@@ -1,5 +1,8 @@
 #include "label/SheetRun.h"
 
+#include <cmath>
+
+#include "barcode/Exception.h"
 #include "label/SheetLimits.h"
 #include "report/PageModel.h"
 
@@ -13,7 +16,7 @@ void CheckSetting(const char* name, int value, const limits::TRange& range)
 }
 
 // The ranges of the window's controls: the columns and rows spin edits and the design panel's.
-void CheckSettings(const TSheetSettings& s)
+void CheckControls(const TSheetSettings& s)
 {
     CheckSetting("Columns", s.Columns, limits::kColumns);
     CheckSetting("Rows", s.Rows, limits::kRows);
@@ -24,21 +27,63 @@ void CheckSettings(const TSheetSettings& s)
     CheckSetting("Column space", s.SpacingMm, limits::kMarginMm);
 }
 
+TPaperSize SheetPaper(const TSheetSettings& s)
+{
+    return s.Stock ? s.Stock->Paper : s.Paper;
+}
+
 } // namespace
+
+int SheetColumns(const TSheetSettings& settings)
+{
+    return settings.Stock ? settings.Stock->Columns : settings.Columns;
+}
+
+int SheetRows(const TSheetSettings& settings)
+{
+    return settings.Stock ? settings.Stock->Rows : settings.Rows;
+}
+
+int SheetCellCount(const TSheetSettings& settings)
+{
+    return SheetColumns(settings) * SheetRows(settings);
+}
+
+int SheetRowHeight(const TSheetSettings& settings)
+{
+    if (!settings.Stock)
+        return SheetRowHeight(settings.TopMm, settings.BottomMm, settings.Rows, settings.Paper);
+    const TDesignScale scale{.ZoomPercent = TPrintBarForm::kZoomPercent};
+    return static_cast<int>(std::floor(scale.TenthsToDesignPixels(settings.Stock->LabelHeight / 10.0)));
+}
+
+void CheckSheetSettings(const TSheetSettings& settings)
+{
+    CheckControls(settings);
+    if (settings.Paper != TPaperSize::A4 && settings.Paper != TPaperSize::Letter)
+        throw Exception("Paper out of range: custom (a4, letter)");
+    if (settings.Stock)
+        CheckStock("", *settings.Stock);
+    CheckSetting("Cells to skip", settings.SkipCells,
+                 {.Min = 0, .Max = SheetCellCount(settings) - 1, .Initial = 0});
+}
 
 void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
 {
-    CheckSettings(settings); // before any change, so that a refused setting leaves the report whole
+    CheckSheetSettings(settings); // before any change, so that a refused setting leaves the report whole
     TPageModel& page = form.qr().Page();
     page.SetValueMm(TPageValue::LeftMargin, settings.LeftMm);
     page.SetValueMm(TPageValue::RightMargin, settings.RightMm);
     page.SetValueMm(TPageValue::TopMargin, settings.TopMm);
     page.SetValueMm(TPageValue::BottomMargin, settings.BottomMm);
     page.SetValueMm(TPageValue::ColumnSpace, settings.SpacingMm);
-    form.ApplyColumns(settings.Columns);
+    form.ApplyPaper(SheetPaper(settings));
+    form.ApplyColumns(SheetColumns(settings));
     // The row height comes from the margins as the design panel holds them, not from the page.
-    form.ApplyRowHeight(SheetRowHeight(settings.TopMm, settings.BottomMm, settings.Rows));
+    form.ApplyRows(SheetRows(settings), SheetRowHeight(settings));
+    form.ApplyStock(settings.Stock);
     form.ApplyStretch(settings.Stretch);
+    form.ApplySkip(settings.SkipCells);
 }
 
 TPreparedReport PrepareSheet(TPrintBarForm& form, int labelCount)

@@ -2,6 +2,9 @@
 // window's print command and quillon-cli.
 #pragma once
 
+#include <optional>
+
+#include "label/LabelStock.h"
 #include "label/PrintBarForm.h"
 #include "label/SheetLimits.h"
 #include "report/PreparedReport.h"
@@ -9,7 +12,7 @@
 namespace quillon {
 
 // What the columns, rows and stretch controls and the design panel hold, margins and spacing in
-// whole millimetres.
+// whole millimetres; the paper, the label stock and the start position of the sheet.
 struct TSheetSettings {
     int Columns = limits::kColumns.Initial;
     int Rows = limits::kRows.Initial;
@@ -19,11 +22,34 @@ struct TSheetSettings {
     int LeftMm = limits::kDesignedMarginMm;
     int SpacingMm = limits::kDesignedSpacingMm;
     bool Stretch = false;
+    TPaperSize Paper = TPaperSize::A4; // A4 or Letter; a stock brings its own
+    // Labels at the stock's places, its columns and rows instead of the ones above; none ("Custom")
+    // lays the cells out by the margins and spacing.
+    std::optional<TStockGeometry> Stock{};
+    // Cells of the first page left empty, in the order the cells fill: a partly used sheet goes on
+    // at cell SkipCells + 1 ("Start at label N" skips N - 1).
+    int SkipCells = 0;
 };
 
-// Applies margins and spacing to the page (in the design panel's order), then the columns, the row
-// height that the rows and the top and bottom margins give, and the stretch. Raises for a value
-// outside its control's range and then changes nothing.
+// The columns and rows of one sheet: the stock's, or the settings' own.
+int SheetColumns(const TSheetSettings& settings);
+int SheetRows(const TSheetSettings& settings);
+int SheetCellCount(const TSheetSettings& settings); // columns x rows
+
+// The row height in design pixels, which is also the label's bar height: for a sheet by margins
+// the tallest row that lets every row fit one column (SheetRowHeight), for a stock its label's
+// height in whole design pixels.
+int SheetRowHeight(const TSheetSettings& settings);
+
+// Raises for a value outside its control's range, a paper other than A4 or Letter, a stock that
+// does not fit its paper, or a start position outside the sheet ("Cells to skip out of range: 21
+// (0 to 20)"), naming the range.
+void CheckSheetSettings(const TSheetSettings& settings);
+
+// Applies margins and spacing to the page (in the design panel's order), then the paper, the
+// columns, the row height that the rows, the paper and the top and bottom margins give (recomputed
+// whenever margins change), the stock, the stretch and the start position. Checks the settings
+// first and then changes nothing on a refusal.
 void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings);
 
 // Prepares the pages of the sheet for labelCount cells, one per picture-table row, by the page flow.

@@ -31,6 +31,25 @@ constexpr std::array<const char*, kPageValueCount> kPageValueNames{
     throw Exception(message.str());
 }
 
+// The standard papers by ordinal of TPaperSize, upright, with the names the command line uses.
+struct TPaperRow {
+    const char* Name = "";
+    TPaperTenths Size{};
+};
+constexpr std::array<TPaperRow, 3> kPapers{{
+    {"a4", {TPageModel::kA4WidthTenths, TPageModel::kA4LengthTenths}},             // A4, ISO 216
+    {"letter", {TPageModel::kLetterWidthTenths, TPageModel::kLetterLengthTenths}}, // Letter, 8.5 x 11 in
+    {"custom", {}},                                                                // Custom
+}};
+static_assert(kPapers.size() == static_cast<std::size_t>(TPaperSize::Custom) + 1);
+
+std::string AsciiLower(std::string text)
+{
+    for (char& c : text)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return text;
+}
+
 bool IsPaperDimension(TPageValue index)
 {
     return index == TPageValue::Length || index == TPageValue::Width;
@@ -78,6 +97,28 @@ void CheckRange(const char* what, double value, double low, double high)
     }
 }
 
+TPaperTenths PaperTenths(TPaperSize paper)
+{
+    const auto index = static_cast<std::size_t>(paper);
+    return index < kPapers.size() ? kPapers[index].Size : TPaperTenths{};
+}
+
+const char* PaperName(TPaperSize paper)
+{
+    const auto index = static_cast<std::size_t>(paper);
+    return index < kPapers.size() ? kPapers[index].Name : "custom";
+}
+
+TPaperSize PaperFromName(const std::string& name)
+{
+    const std::string lower = AsciiLower(name);
+    for (TPaperSize paper : {TPaperSize::A4, TPaperSize::Letter}) {
+        if (lower == PaperName(paper))
+            return paper;
+    }
+    throw Exception("Unknown paper: " + name + " (a4, letter)");
+}
+
 double TDesignScale::DesignPixelsToTenths(double designPixels) const
 {
     return designPixels * kTenthsPerInch * 100.0 / (static_cast<double>(PixelsPerInch) * ZoomPercent);
@@ -113,10 +154,11 @@ void TPageModel::SetValueTenths(TPageValue index, double tenths)
 void TPageModel::SetPaperSize(TPaperSize v)
 {
     FPaperSize = v;
-    if (v == TPaperSize::A4) {
+    if (v != TPaperSize::Custom) {
+        const TPaperTenths paper = PaperTenths(v);
         const bool portrait = FOrientation == TOrientation::Portrait;
-        SetValueQuietly(TPageValue::Width, portrait ? kA4WidthTenths : kA4LengthTenths);
-        SetValueQuietly(TPageValue::Length, portrait ? kA4LengthTenths : kA4WidthTenths);
+        SetValueQuietly(TPageValue::Width, portrait ? paper.Width : paper.Length);
+        SetValueQuietly(TPageValue::Length, portrait ? paper.Length : paper.Width);
     }
     Changed();
 }

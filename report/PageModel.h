@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace quillon {
@@ -21,7 +22,8 @@ enum class TPageValue : std::uint8_t {
 };
 inline constexpr int kPageValueCount = 7;
 
-enum class TPaperSize : std::uint8_t { A4, Custom };
+// A4 is 210 x 297 mm; US Letter is 8.5 x 11 in, 215.9 x 279.4 mm.
+enum class TPaperSize : std::uint8_t { A4, Letter, Custom };
 enum class TOrientation : std::uint8_t { Portrait, Landscape };
 
 // Rounds to the nearest integer, ties to the even one, as every rounding of the page flow does.
@@ -32,6 +34,17 @@ std::int32_t ClampToInt32(std::int64_t value);
 // Raises "<what> out of range: <value> (<low> to <high>)" unless low <= value <= high.
 void CheckRange(const char* what, int value, int low, int high);
 void CheckRange(const char* what, double value, double low, double high); // NaN is out of range
+
+// A standard paper's width and length in tenths of a millimetre, upright; Custom has none (0 x 0).
+struct TPaperTenths {
+    double Width = 0.0;
+    double Length = 0.0;
+};
+TPaperTenths PaperTenths(TPaperSize paper);
+// "a4" or "letter", as the command line and the stock list name them; Custom is "custom".
+const char* PaperName(TPaperSize paper);
+// The paper a name gives, any letter case; raises "Unknown paper: <name> (a4, letter)" for another.
+TPaperSize PaperFromName(const std::string& name);
 
 // Design pixels are pixels of the report's design surface: the screen's pixels per inch at the
 // report's zoom. Page positions are tenths of a millimetre.
@@ -47,6 +60,8 @@ class TPageModel {
 public:
     static constexpr double kA4WidthTenths = 2100.0;
     static constexpr double kA4LengthTenths = 2970.0;
+    static constexpr double kLetterWidthTenths = 2159.0;
+    static constexpr double kLetterLengthTenths = 2794.0;
     // Upper bound of every page value: keeps all later arithmetic far from overflow.
     static constexpr double kMaxValueTenths = 100000.0; // 10 m
     static constexpr int kMaxColumns = 100;
@@ -64,7 +79,7 @@ public:
     static TPageValue PageValueFromIndex(int index);
 
     TPaperSize PaperSize() const { return FPaperSize; }
-    // A4 sets the paper width and length for the current orientation.
+    // A4 and Letter set the paper width and length for the current orientation.
     void SetPaperSize(TPaperSize v);
     TOrientation Orientation() const { return FOrientation; }
     // A change swaps the paper width and length.

@@ -122,12 +122,33 @@ void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text)
 
 } // namespace
 
+QTransform PaperTransform(const TPaintTarget& target)
+{
+    const double pixelsPerMm = target.ResolutionDpi / kMmPerInch;
+    const TCalibration& calibration = target.Calibration;
+    QTransform transform;
+    transform.translate(target.PaperOriginPixels.x() + calibration.OffsetXMm * pixelsPerMm,
+                        target.PaperOriginPixels.y() + calibration.OffsetYMm * pixelsPerMm);
+    transform.scale(pixelsPerMm * (1.0 + calibration.ScaleXPercent / 100.0),
+                    pixelsPerMm * (1.0 + calibration.ScaleYPercent / 100.0));
+    return transform;
+}
+
+QPageLayout PageLayoutOf(TPaperSize paper)
+{
+    const QPageSize size(paper == TPaperSize::Letter ? QPageSize::Letter : QPageSize::A4);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
+}
+
 QPageLayout PageLayoutOf(const TPreparedReport& report)
 {
     const QPageLayout::Orientation orientation =
         report.Orientation == TOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
-    if (report.PaperSize == TPaperSize::A4)
-        return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(), QPageLayout::Millimeter);
+    if (report.PaperSize != TPaperSize::Custom) {
+        QPageLayout layout = PageLayoutOf(report.PaperSize);
+        layout.setOrientation(orientation);
+        return layout;
+    }
     // A custom paper is given as it lies, so it is always described upright.
     const QSizeF paperMm(report.PaperWidthTenths / 10.0, report.PaperLengthTenths / 10.0);
     return QPageLayout(QPageSize(paperMm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF(),
@@ -140,8 +161,7 @@ void RenderPage(QPainter& painter, const TPreparedReport& report, std::size_t pa
     if (pageIndex >= report.Pages.size() || !(target.ResolutionDpi > 0.0))
         return;
     painter.save();
-    painter.translate(target.PaperOriginPixels);
-    painter.scale(target.ResolutionDpi / kMmPerInch, target.ResolutionDpi / kMmPerInch);
+    painter.setWorldTransform(PaperTransform(target), true);
     for (const TPlacedElement& element : report.Pages[pageIndex].Elements) {
         const QRectF frame = FrameMm(element.Frame);
         std::visit(

@@ -6,11 +6,13 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QTransform>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 
+#include "report/Calibration.h"
 #include "report/PreparedReport.h"
 
 class QPagedPaintDevice;
@@ -38,10 +40,18 @@ struct TPaintTarget {
     double ResolutionDpi = 96.0;
     QPointF PaperOriginPixels{}; // the paper's top-left corner in the painter's coordinates
     TPictureDrawer DrawPicture{};
+    // The printer's correction, applied to everything painted; the caller checks its range.
+    TCalibration Calibration{};
 };
+
+// Millimetres on the paper to the painter's coordinates: the calibration about the paper's
+// top-left corner, then the resolution and the paper's origin.
+QTransform PaperTransform(const TPaintTarget& target);
 
 // The paper of a prepared report, with margins 0 so that its page values alone place everything.
 QPageLayout PageLayoutOf(const TPreparedReport& report);
+// A standard paper (A4 or Letter) upright, with margins 0.
+QPageLayout PageLayoutOf(TPaperSize paper);
 
 // Paints one page. pictures[row] is the picture of data row `row`; a missing or null picture
 // leaves its frame empty. The painter's state is restored afterwards.

@@ -22,7 +22,24 @@ bool SpansPage(TBandKind kind)
            kind == TBandKind::Summary || kind == TBandKind::Overlay;
 }
 
+void CheckGridLength(const char* what, double tenths)
+{
+    CheckRange(what, tenths, 0.0, TPageModel::kMaxValueTenths);
+}
+
 } // namespace
+
+void CheckCellGrid(const TCellGrid& grid)
+{
+    CheckRange("Grid columns", grid.Columns, 1, TPageModel::kMaxColumns);
+    CheckRange("Grid rows", grid.Rows, 1, kMaxGridRows);
+    CheckGridLength("Grid left in tenths of a mm", grid.Left);
+    CheckGridLength("Grid top in tenths of a mm", grid.Top);
+    CheckGridLength("Grid column pitch in tenths of a mm", grid.ColumnPitch);
+    CheckGridLength("Grid row pitch in tenths of a mm", grid.RowPitch);
+    CheckGridLength("Grid cell width in tenths of a mm", grid.Width);
+    CheckGridLength("Grid cell height in tenths of a mm", grid.Height);
+}
 
 void TReportElement::SetLeft(int v)
 {
@@ -116,6 +133,27 @@ TReport::TReport()
     FPage.SetOnChange([this] { LayOutBands(); });
 }
 
+void TReport::SetCellsPerColumn(int v)
+{
+    CheckRange("Cells per column", v, 0, kMaxDesignPixels);
+    FCellsPerColumn = v;
+}
+
+void TReport::SetCellGrid(std::optional<TCellGrid> v)
+{
+    if (v)
+        CheckCellGrid(*v);
+    FCellGrid = v;
+}
+
+void TReport::SetSkipRows(std::int64_t v)
+{
+    if (v < 0 || v > kMaxRows)
+        throw Exception("Rows to skip out of range: " + std::to_string(v) + " (0 to " +
+                        std::to_string(kMaxRows) + ")");
+    FSkipRows = v;
+}
+
 TBand& TReport::AddBand(TBandKind kind)
 {
     FBands.push_back(std::make_unique<TBand>(kind));
@@ -151,6 +189,20 @@ void TReport::LayOutBands()
     }
 }
 
+void TReport::PlaceRow(TPageFlow& flow, std::int64_t row) const
+{
+    for (TBandKind kind : {TBandKind::Detail, TBandKind::SubDetail}) {
+        for (const auto& band : FBands) {
+            if (band->Enabled() && band->Kind() == kind) {
+                if (row < 0)
+                    flow.SkipBand(*band);
+                else
+                    flow.PlaceBand(*band, row);
+            }
+        }
+    }
+}
+
 void TReport::SanitiseMargins()
 {
     // Margins that leave no paper between them are both dropped to 0.
@@ -173,14 +225,10 @@ TPreparedReport TReport::PrepareRun(std::int64_t rowCount)
     TPageFlow flow(*this);
     if (rowCount == 0 && !FPrintIfEmpty)
         return flow.TakePrepared();
-    for (std::int64_t row = 0; row < rowCount; ++row) {
-        for (TBandKind kind : {TBandKind::Detail, TBandKind::SubDetail}) {
-            for (const auto& band : FBands) {
-                if (band->Enabled() && band->Kind() == kind)
-                    flow.PlaceBand(*band, row);
-            }
-        }
-    }
+    for (std::int64_t skipped = 0; skipped < FSkipRows; ++skipped)
+        PlaceRow(flow, -1);
+    for (std::int64_t row = 0; row < rowCount; ++row)
+        PlaceRow(flow, row);
     if (flow.PageCount() == 0)
         flow.NewColumn(); // an empty run still gets its one page
     for (const auto& band : FBands) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,8 +13,34 @@
 
 namespace quillon {
 
+class TPageFlow;
+
 // Band and element sizes are design pixels; each accepts 0 to this.
 inline constexpr int kMaxDesignPixels = 100000;
+
+// An element keeps its own place and size in its band, or takes the band's whole frame as printed
+// (a label's picture filling a cell of a fixed grid, whose size no whole design pixel can give).
+enum class TElementAlign : std::uint8_t { None, Client };
+
+// Detail cells at fixed places: cell `index` of a page lies in column index / Rows and row
+// index % Rows, at (Left + column * ColumnPitch, Top + row * RowPitch), Width x Height. Every
+// position is computed from its index, so no rounding adds up down a column. Tenths of a
+// millimetre from the paper's top-left corner.
+struct TCellGrid {
+    int Columns = 1;
+    int Rows = 1;
+    double Left = 0.0;
+    double Top = 0.0;
+    double ColumnPitch = 0.0;
+    double RowPitch = 0.0;
+    double Width = 0.0;
+    double Height = 0.0;
+
+    int CellsPerPage() const { return Columns * Rows; }
+};
+inline constexpr int kMaxGridRows = 1000;
+// Raises unless the grid has 1 to 100 columns, 1 to 1000 rows and every length within 0 to 10 m.
+void CheckCellGrid(const TCellGrid& grid);
 
 class TReportElement {
 public:
@@ -28,6 +55,8 @@ public:
     void SetWidth(int v);
     int Height() const { return FHeight; }
     void SetHeight(int v);
+    TElementAlign Align() const { return FAlign; }
+    void SetAlign(TElementAlign v) { FAlign = v; }
 
     // The element as printed for one data row, its frame already in tenths of a millimetre.
     virtual TPlacedElement Place(const TRectTenths& frame, std::int64_t row) const = 0;
@@ -37,6 +66,7 @@ private:
     int FTop = 0;
     int FWidth = 0;
     int FHeight = 0;
+    TElementAlign FAlign = TElementAlign::None;
 };
 
 // Shows the picture of the data row being printed.
@@ -132,6 +162,19 @@ public:
     bool PrintIfEmpty() const { return FPrintIfEmpty; }
     void SetPrintIfEmpty(bool v) { FPrintIfEmpty = v; }
 
+    // Detail and sub-detail bands to a column at most; 0 for as many as fit. A sheet whose row height
+    // leaves room for one more cell still starts the next column after its rows.
+    int CellsPerColumn() const { return FCellsPerColumn; }
+    void SetCellsPerColumn(int v); // 0 to 100000
+    // Detail and sub-detail bands placed in a fixed grid instead of flowing down the columns; the
+    // page header, title, footer and summary still flow. None by default.
+    const std::optional<TCellGrid>& CellGrid() const { return FCellGrid; }
+    void SetCellGrid(std::optional<TCellGrid> v); // raises for a broken grid and keeps the old one
+    // Rows left blank at the start of the first page, as if printed: a partly used sheet goes on
+    // from the first unused cell.
+    std::int64_t SkipRows() const { return FSkipRows; }
+    void SetSkipRows(std::int64_t v); // 0 to kMaxRows
+
     TBand& AddBand(TBandKind kind);
     const std::vector<std::unique_ptr<TBand>>& Bands() const { return FBands; }
 
@@ -145,11 +188,16 @@ public:
 
 private:
     void SanitiseMargins();
+    // Places the detail bands of one data row; row -1 takes their places and prints nothing.
+    void PlaceRow(TPageFlow& flow, std::int64_t row) const;
 
     TPageModel FPage;
     bool FFirstPageHeader = true;
     bool FLastPageFooter = true;
     bool FPrintIfEmpty = true;
+    int FCellsPerColumn = 0;
+    std::optional<TCellGrid> FCellGrid{};
+    std::int64_t FSkipRows = 0;
     std::vector<std::unique_ptr<TBand>> FBands;
 };
 

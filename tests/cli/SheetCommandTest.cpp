@@ -81,9 +81,8 @@ TEST_F(SheetCommand, PagesAndCellsFollowThePageFlow)
     if (!HavePoppler())
         GTEST_SKIP() << "pdfinfo and pdftoppm (poppler-utils) are not installed";
     // Cells in mm, inset 1 mm. 4 x 20 at the initial margins: 46 mm columns 2 mm apart from x = 10,
-    // rows 13.5 mm apart from y = 10, all 80 on one page. 2 x 16: 94 mm columns, rows 17.1 mm apart;
-    // 16 rows leave room for 15 cells a column, so page 1 holds 30 labels and page 2 the last 2.
-    // Margins of 50 mm top and bottom: rows 11.8 mm apart and all 16 fit.
+    // rows 13.5 mm apart from y = 10, all 80 on one page. 2 x 16: 94 mm columns, rows 16.5 mm apart,
+    // sixteen cells in each column of one page. Margins of 50 mm top and bottom: rows 11.8 mm apart.
     struct Row {
         int line;
         std::vector<std::string> args;
@@ -93,11 +92,10 @@ TEST_F(SheetCommand, PagesAndCellsFollowThePageFlow)
     } rows[] = {
         {1, {"--columns", "4", "--rows", "20"}, 1, 1, {11, 11, 44, 11.5}, true},     // first cell
         {2, {"--columns", "4", "--rows", "20"}, 1, 1, {155, 267.5, 44, 11.5}, true}, // last cell
-        {3, {"--columns", "2", "--rows", "16"}, 2, 1, {107, 250.4, 92, 15.1}, true}, // 15th of column 2
-        {4, {"--columns", "2", "--rows", "16"}, 2, 1, {11, 267.5, 92, 15.1}, false}, // no 16th cell
-        {5, {"--columns", "2", "--rows", "16"}, 2, 2, {11, 28.1, 92, 15.1}, true},   // the 32nd label
-        {6, {"--columns", "2", "--rows", "16"}, 2, 2, {107, 11, 92, 15.1}, false},   // column 2 empty
-        {7,
+        {3, {"--columns", "2", "--rows", "16"}, 1, 1, {107, 258.5, 92, 14.5}, true}, // 16th of column 2
+        {4, {"--columns", "2", "--rows", "16"}, 1, 1, {11, 258.5, 92, 14.5}, true},  // 16th of column 1
+        {5, {"--columns", "2", "--rows", "16"}, 1, 1, {11, 275, 92, 7}, false},      // no 17th cell
+        {6,
          {"--columns", "2", "--rows", "16", "--margins", "50,10,50,10"},
          1,
          1,

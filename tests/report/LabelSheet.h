@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "report/PageFlow.h"
 #include "report/Report.h"
 #include "tests/support/ExpectMessage.h" // MessageOf, for the tests that use these sheets
 
@@ -15,6 +16,7 @@ struct TSheetSetup {
     int Rows = 1;
     int TopMm = 10;
     int BottomMm = 10;
+    TPaperSize Paper = TPaperSize::A4;
 };
 
 struct TLabelSheet {
@@ -23,17 +25,21 @@ struct TLabelSheet {
     TImageElement* Image = nullptr;
 };
 
-// A sub-detail band per row whose picture fills the column, rows high by the application's formula
-// h = ((297 - TM) - BM) * 464 div (rows * 277), and a 6 design-pixel footer with a text label.
+// A sub-detail band per row whose picture fills the column, `Rows` to a column and as high as lets
+// them all fit above the footer by the flow's rounding, and a 6 design-pixel footer with a text label.
 inline std::unique_ptr<TLabelSheet> MakeLabelSheet(const TSheetSetup& setup)
 {
     auto sheet = std::make_unique<TLabelSheet>();
     TPageModel& page = sheet->Report.Page();
     page.SetZoomPercent(45);
+    page.SetPaperSize(setup.Paper);
     page.SetValueMm(TPageValue::TopMargin, setup.TopMm);
     page.SetValueMm(TPageValue::BottomMargin, setup.BottomMm);
     page.SetColumns(setup.Columns);
-    const int height = ((297 - setup.TopMm) - setup.BottomMm) * 464 / (setup.Rows * 277);
+    const std::int32_t room = EmptyColumnRoomTenths(page.ValueTenths(TPageValue::Length), setup.TopMm * 10.0,
+                                                    setup.BottomMm * 10.0, page.DesignPixelsToTenths(6));
+    const int height = TallestBandFitting(page.Scale(), room, setup.Rows);
+    sheet->Report.SetCellsPerColumn(setup.Rows);
     sheet->Cell = &sheet->Report.AddBand(TBandKind::SubDetail);
     sheet->Cell->SetHeight(height);
     sheet->Image = &sheet->Cell->AddImage();

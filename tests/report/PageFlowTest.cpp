@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <string>
+#include <tuple>
 
 #include "LabelSheet.h"
 #include "report/PageFlow.h"
@@ -12,17 +15,20 @@ namespace {
 using testing::CellsOf;
 using testing::MakeLabelSheet;
 
-TEST(PageFlow, OneCellFitsAboveTheFooterReserveAndSixteenRowsLeaveRoomForFifteenPerColumn)
+TEST(PageFlow, OneCellFitsAboveTheFooterReserveAndBandsOf29PixelsLeaveRoomForFifteen)
 {
     // 464 design pixels are 2728 tenths after rounding; 2735 are available above the reserve of 35.28.
     auto one = MakeLabelSheet({.Columns = 1, .Rows = 1});
+    one->Cell->SetHeight(464);
     TPageFlow flow(one->Report);
     EXPECT_EQ(flow.AvailableSpace(), 0) << "no page yet";
     flow.PlaceBand(*one->Cell, 0);
     EXPECT_NEAR(flow.FooterReserve(), 35.28, 0.005);
     EXPECT_EQ(std::pair(flow.PageCount(), flow.AvailableSpace()), std::pair(1, 2735 - 2728));
-    // 29 design pixels are 170.51 tenths: each cell advances 171, and after 15 only 170 are left.
+    // 29 design pixels (the designed 16-row height) are 170.51 tenths: each band advances 171, and
+    // after 15 only 170 are left, so the 16th moves on.
     auto sixteen = MakeLabelSheet({.Columns = 1, .Rows = 16});
+    sixteen->Cell->SetHeight(29);
     TPageFlow flow16(sixteen->Report);
     for (int row = 0; row < 15; ++row)
         flow16.PlaceBand(*sixteen->Cell, row);
@@ -31,39 +37,71 @@ TEST(PageFlow, OneCellFitsAboveTheFooterReserveAndSixteenRowsLeaveRoomForFifteen
     EXPECT_EQ(std::pair(flow16.PageCount(), flow16.CurrentY()), std::pair(2, 100 + 171));
 }
 
-TEST(PageFlow, TwoColumnsOfSixteenRowsGiveThirtyLabelsThenTwo)
+// Room in tenths, band count, tallest band in design pixels at zoom 45 (5.87963 tenths a pixel).
+constexpr std::tuple<std::int32_t, int, int> kTallestBandCases[] = {
+    {2735, 16, 28}, // 1 29 pixels round to 171 tenths, 16 of them 2736: one too many
+    {2735, 1, 465}, // 2 2734 tenths; 466 would be 2740
+    {2735, 20, 23}, // 3 135 tenths each, 2700
+    {1935, 20, 16}, // 4 margins of 50 mm: 94 tenths each
+    {5, 1, 0},      // 5 not even one pixel's 6 tenths
+    {0, 3, 0},      // 6
+};
+
+TEST(PageFlow, TallestBandFittingIsTheLargestHeightWhoseRoundingFits)
 {
-    auto sheet = MakeLabelSheet({.Columns = 2, .Rows = 16});
-    const TPreparedReport prepared = sheet->Report.PrepareRun(32);
-    ASSERT_EQ(prepared.Pages.size(), 2u);
-    const auto first = CellsOf(prepared.Pages[0]);
-    const auto second = CellsOf(prepared.Pages[1]);
-    ASSERT_EQ(first.size(), 30u);
-    ASSERT_EQ(second.size(), 2u);
-    // Rows 0..14 go down column 1, rows 15..29 down column 2 at x = 100 + 940 + 20.
-    EXPECT_EQ(first[14].Frame.Top, 100 + 14 * 171);
-    EXPECT_EQ(std::pair(first[15].Frame.Left, first[15].Frame.Top), std::pair(1060.0, 100.0));
-    EXPECT_EQ(std::tuple(second[1].Row, second[1].Frame.Left, second[1].Frame.Top),
-              std::tuple(31, 100.0, 271.0));
-    for (const TPreparedPage& page : prepared.Pages) {
-        ASSERT_EQ(page.Bands.back().Kind, TBandKind::PageFooter);
-        EXPECT_EQ(page.Bands.back().Frame.Top, 2835) << "round(2970 - 100 - 35.28), flush with the margin";
+    const TDesignScale scale{.ZoomPercent = 45};
+    for (int no = 1; const auto& [room, count, height] : kTallestBandCases) {
+        EXPECT_EQ(TallestBandFitting(scale, room, count), height) << "row " << no++;
     }
+    EXPECT_EQ(EmptyColumnRoomTenths(2970, 100, 100, 35.28), 2735);
+    EXPECT_EQ(EmptyColumnRoomTenths(2794, 12.5, 0, 35.28), 2747) << "the top margin rounds first, to 12";
 }
 
-// Top and bottom margin in mm, the one row count that does not fit on one page (0 for none): at the
-// initial margins all but 16 rows fit.
-constexpr std::pair<int, int> kMarginCases[] = {{10, 16}, {0, 0}, {50, 0}};
-
-TEST(PageFlow, EveryRowCountFillsOnePageExceptSixteenAtTheInitialMargins)
+TEST(PageFlow, SixteenRowsInTwoColumnsFillOnePageSixteenToAColumn)
 {
-    for (const auto& [mm, rowsOnTwoPages] : kMarginCases) {
-        for (int columns = 1; columns <= 4; ++columns) {
+    // 28 design pixels, 165 tenths a row: 2640 of the 2735 tenths.
+    auto sheet = MakeLabelSheet({.Columns = 2, .Rows = 16});
+    ASSERT_EQ(sheet->Cell->Height(), 28);
+    const TPreparedReport prepared = sheet->Report.PrepareRun(32);
+    ASSERT_EQ(prepared.Pages.size(), 1u);
+    const auto cells = CellsOf(prepared.Pages[0]);
+    ASSERT_EQ(cells.size(), 32u);
+    for (const auto& cell : cells) {
+        EXPECT_EQ(cell.Frame.Left, 100 + cell.Row / 16 * (940 + 20)) << "row " << cell.Row;
+        EXPECT_EQ(cell.Frame.Top, 100 + cell.Row % 16 * 165) << "row " << cell.Row;
+    }
+    ASSERT_EQ(prepared.Pages[0].Bands.back().Kind, TBandKind::PageFooter);
+    EXPECT_EQ(prepared.Pages[0].Bands.back().Frame.Top, 2835)
+        << "round(2970 - 100 - 35.28), flush with the margin";
+}
+
+// Every rows value puts exactly that many cells in each column: columns x rows on the first page,
+// each at its column's left edge and its row's place, above the footer; one cell more begins page 2.
+TEST(PageFlow, EveryRowCountFillsItsColumnsExactlyOnOnePage)
+{
+    for (const TPaperSize paper : {TPaperSize::A4, TPaperSize::Letter}) {
+        for (const int mm : {0, 10, 15, 20, 50}) {
             for (int rows = 1; rows <= 20; ++rows) {
-                auto sheet = MakeLabelSheet({.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm});
-                ASSERT_EQ(sheet->Report.PrepareRun(columns * rows).Pages.size(),
-                          rows == rowsOnTwoPages ? 2u : 1u)
-                    << mm << " mm: " << columns << "x" << rows;
+                const int columns = 1 + rows % 4;
+                auto sheet = MakeLabelSheet(
+                    {.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm, .Paper = paper});
+                const std::string tag = std::to_string(mm) + " mm, " + std::to_string(columns) + " x " +
+                                        std::to_string(rows) + (paper == TPaperSize::A4 ? " A4" : " Letter");
+                const double step = TPageFlow(sheet->Report).ColumnWidthTenths() + 20.0;
+                const double pitch =
+                    std::round(sheet->Report.Page().DesignPixelsToTenths(sheet->Cell->Height()));
+                const TPreparedReport prepared = sheet->Report.PrepareRun(columns * rows + 1);
+                ASSERT_EQ(prepared.Pages.size(), 2u) << tag;
+                const auto cells = CellsOf(prepared.Pages[0]);
+                ASSERT_EQ(cells.size(), std::size_t(columns * rows)) << tag;
+                for (const auto& cell : cells) {
+                    ASSERT_EQ(cell.Frame.Left, 100 + double(cell.Row / rows) * step)
+                        << tag << ", " << cell.Row;
+                    ASSERT_EQ(cell.Frame.Top, mm * 10 + double(cell.Row % rows) * pitch)
+                        << tag << ", " << cell.Row;
+                }
+                EXPECT_LE(cells.back().Frame.Top + pitch, prepared.Pages[0].Bands.back().Frame.Top + 0.5)
+                    << tag;
             }
         }
     }
@@ -123,6 +161,7 @@ TEST(PageFlow, RowCountsFromNoneToTenThousandEndOnTheirLastPage)
     for (int no = 1; const auto& [rows, cellHeight, printIfEmpty, pages] : kRowCountCases) {
         auto sheet = MakeLabelSheet({.Columns = 4, .Rows = 20});
         sheet->Cell->SetHeight(cellHeight);
+        sheet->Report.SetCellsPerColumn(0); // as many as fit
         sheet->Report.SetPrintIfEmpty(printIfEmpty);
         const TPreparedReport prepared = sheet->Report.PrepareRun(rows);
         ASSERT_EQ(prepared.Pages.size(), pages) << "row " << no;
@@ -156,6 +195,97 @@ TEST(PageFlow, HeadersTitleAndChildTakeTheirPlaces)
         {Child, 2806},     {ColumnHeader, 218}, {Detail, 277},       {Child, 865},
     };
     EXPECT_EQ(placed, expected);
+}
+
+// The 21 labels of an A4 sheet of 63.5 x 38.1 mm, 3 x 7, from (7.21, 15.15) mm at a pitch of
+// 66.04 x 38.1 mm, on a report with a page footer and a child below every cell.
+std::unique_ptr<testing::TLabelSheet> GridSheet()
+{
+    auto sheet = MakeLabelSheet({.Columns = 3, .Rows = 7});
+    sheet->Image->SetAlign(TElementAlign::Client);
+    sheet->Report.SetCellGrid(TCellGrid{.Columns = 3,
+                                        .Rows = 7,
+                                        .Left = 72.1,
+                                        .Top = 151.5,
+                                        .ColumnPitch = 660.4,
+                                        .RowPitch = 381,
+                                        .Width = 635,
+                                        .Height = 381});
+    return sheet;
+}
+
+TEST(PageFlow, AGridPlacesEachCellByItsIndexAndBeginsAPageAfterItsLastCell)
+{
+    auto sheet = GridSheet();
+    sheet->Cell->AddChild().SetHeight(0);
+    const TPreparedReport prepared = sheet->Report.PrepareRun(23);
+    ASSERT_EQ(prepared.Pages.size(), 2u);
+    for (std::size_t page = 0; page < 2; ++page) {
+        const auto cells = CellsOf(prepared.Pages[page]);
+        ASSERT_EQ(cells.size(), page == 0 ? 21u : 2u);
+        for (std::size_t index = 0; index < cells.size(); ++index) {
+            const TRectTenths& frame = cells[index].Frame;
+            EXPECT_EQ(cells[index].Row, std::int64_t(page * 21 + index));
+            EXPECT_DOUBLE_EQ(frame.Left, 72.1 + double(index / 7) * 660.4) << index;
+            EXPECT_DOUBLE_EQ(frame.Top, 151.5 + double(index % 7) * 381) << index;
+            EXPECT_EQ(std::pair(frame.Width, frame.Height), std::pair(635.0, 381.0))
+                << "the picture fills the label";
+        }
+        EXPECT_EQ(prepared.Pages[page].Bands.back().Kind, TBandKind::PageFooter) << "the footer still flows";
+    }
+    // A pitch of a third of a tenth more than whole: the 20th row lies 19 pitches down, exactly.
+    sheet->Report.SetCellGrid(
+        TCellGrid{.Rows = 20, .Top = 127, .RowPitch = 127.0 + 1.0 / 3.0, .Height = 127});
+    const auto cells = CellsOf(sheet->Report.PrepareRun(20).Pages.at(0));
+    EXPECT_DOUBLE_EQ(cells.at(19).Frame.Top, 127 + 19 * (127.0 + 1.0 / 3.0));
+}
+
+// Layout, rows skipped, rows printed: the cells land where rows skipped + printed would have put them,
+// and the first page holds no picture before them.
+constexpr std::tuple<bool, int, int> kSkipCases[] = {
+    {false, 5, 10}, // 1 the flow: cells 6 to 15 of a 2 x 16 sheet
+    {false, 31, 2}, // 2 the last cell of page 1, then page 2
+    {true, 5, 16},  // 3 the grid of 21
+    {true, 20, 3},  // 4
+    {true, 0, 21},  // 5
+};
+
+TEST(PageFlow, SkippedRowsLeaveTheirCellsEmptyAndTheRestGoOnFromThere)
+{
+    for (int no = 1; const auto& [grid, skip, rows] : kSkipCases) {
+        const std::string tag = "row " + std::to_string(no++);
+        auto whole = grid ? GridSheet() : MakeLabelSheet({.Columns = 2, .Rows = 16});
+        auto skipped = grid ? GridSheet() : MakeLabelSheet({.Columns = 2, .Rows = 16});
+        skipped->Report.SetSkipRows(skip);
+        const TPreparedReport all = whole->Report.PrepareRun(skip + rows);
+        const TPreparedReport some = skipped->Report.PrepareRun(rows);
+        ASSERT_EQ(all.Pages.size(), some.Pages.size()) << tag;
+        std::vector<testing::TPlacedCell> expected, placed;
+        for (std::size_t page = 0; page < all.Pages.size(); ++page) {
+            for (const auto& cell : CellsOf(all.Pages[page]))
+                expected.push_back({.Row = cell.Row - skip + std::int64_t(page) * 1000, .Frame = cell.Frame});
+            for (const auto& cell : CellsOf(some.Pages[page]))
+                placed.push_back({.Row = cell.Row + std::int64_t(page) * 1000, .Frame = cell.Frame});
+        }
+        expected.erase(expected.begin(), expected.begin() + skip);
+        ASSERT_EQ(placed.size(), expected.size()) << tag;
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].Row, expected[i].Row) << tag;
+            EXPECT_EQ(std::pair(placed[i].Frame.Left, placed[i].Frame.Top),
+                      std::pair(expected[i].Frame.Left, expected[i].Frame.Top))
+                << tag << ", cell " << i;
+        }
+    }
+}
+
+TEST(PageFlow, CellsPerColumnEndAColumnThatHasRoomForMore)
+{
+    auto sheet = MakeLabelSheet({.Columns = 2, .Rows = 3});
+    sheet->Cell->SetHeight(10); // 59 tenths: dozens would fit
+    const auto cells = CellsOf(sheet->Report.PrepareRun(5).Pages.at(0));
+    ASSERT_EQ(cells.size(), 5u);
+    EXPECT_EQ(std::pair(cells[2].Frame.Left, cells[2].Frame.Top), std::pair(100.0, 100.0 + 2 * 59));
+    EXPECT_EQ(std::pair(cells[3].Frame.Left, cells[3].Frame.Top), std::pair(100.0 + 940 + 20, 100.0));
 }
 
 // At zoom 100, 96 design pixels are exactly 254 tenths; with 7.6 mm at the bottom the 2794 tenths

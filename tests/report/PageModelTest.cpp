@@ -72,13 +72,33 @@ TEST(PageModel, RefusesBadValuesWithAClearMessageAndKeepsTheRest)
         {10, [](TReport& r) { (void)r.PrepareRun(-1); }, "Row count out of range: -1 (0 to 1000000)"},
         {11, [](TReport& r) { (void)r.PrepareRun(1000001); },
          "Row count out of range: 1000001 (0 to 1000000)"},
+        {12, [](TReport& r) { r.SetSkipRows(-1); }, "Rows to skip out of range: -1 (0 to 1000000)"},
+        {13, [](TReport& r) { r.SetCellsPerColumn(-1); }, "Cells per column out of range: -1 (0 to 100000)"},
+        {14, [](TReport& r) { r.SetCellGrid(TCellGrid{.Columns = 0}); },
+         "Grid columns out of range: 0 (1 to 100)"},
+        {15, [](TReport& r) { r.SetCellGrid(TCellGrid{.RowPitch = kNaN}); },
+         "Grid row pitch in tenths of a mm out of range: nan (0 to 100000)"},
+        {16, [](TReport&) { (void)PaperFromName("legal"); }, "Unknown paper: legal (a4, letter)"},
     };
     for (const BadValueCase& c : cases) {
         TReport report;
         EXPECT_EQ(testing::MessageOf([&] { c.apply(report); }), c.message) << "row " << c.row;
         EXPECT_DOUBLE_EQ(report.Page().ValueMm(TPageValue::TopMargin), 10.0) << "row " << c.row;
         EXPECT_EQ(report.Page().Columns(), 1) << "row " << c.row;
+        EXPECT_FALSE(report.CellGrid()) << "row " << c.row;
     }
+}
+
+TEST(PageModel, LetterPaperIsEightAndAHalfByElevenInchesAndTurnsWithTheOrientation)
+{
+    TPageModel page;
+    page.SetPaperSize(PaperFromName("LETTER"));
+    EXPECT_EQ(std::pair(page.ValueTenths(TPageValue::Width), page.ValueTenths(TPageValue::Length)),
+              std::pair(2159.0, 2794.0));
+    page.SetOrientation(TOrientation::Landscape);
+    EXPECT_EQ(page.ValueTenths(TPageValue::Width), 2794.0);
+    page.SetPaperSize(TPaperSize::A4);
+    EXPECT_EQ(page.ValueTenths(TPageValue::Width), 2970.0) << "A4 lies on its side too";
 }
 
 } // namespace

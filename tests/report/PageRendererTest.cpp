@@ -119,17 +119,52 @@ TEST(PageRenderer, EachFrameShowsItsOwnRowsPictureAndTextIsSetAtItsPointSizeAndW
     EXPECT_GT(block.height(), 2 * 26) << "two lines at least, not cut at the frame's 35 tenths";
 }
 
+// Offset X and Y in mm, scale X and Y in %, where the frame (500, 600) 400 x 200 tenths lands:
+// offsets move it, scales stretch it away from the paper's top-left corner.
+constexpr std::tuple<TCalibration, QRectF> kCalibrationCases[] = {
+    {{}, {500, 600, 400, 200}},                                        // 1
+    {{.OffsetXMm = 1.5, .OffsetYMm = -2}, {515, 580, 400, 200}},       // 2
+    {{.ScaleXPercent = 2, .ScaleYPercent = -1}, {510, 594, 408, 198}}, // 3
+    {{.OffsetXMm = -10, .ScaleYPercent = 2}, {400, 612, 400, 204}},    // 4
+};
+
+TEST(PageRenderer, CalibrationMovesAndScalesEverythingAboutThePapersCorner)
+{
+    const TPlacedElement frame{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
+                               .Content = TPlacedImage{.Row = 0, .Stretch = true}};
+    for (int no = 1; const auto& [calibration, ink] : kCalibrationCases) {
+        QImage page(2100, 2970, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        RenderPage(painter, OnePage({frame}), 0, std::vector{SolidPicture(8, 8)},
+                   {.ResolutionDpi = 254.0, .Calibration = calibration});
+        painter.end();
+        ExpectInkOver(page, ink, "row " + std::to_string(no++));
+    }
+}
+
+TEST(PageRenderer, PaperLayoutsAreA4AndLetterInPoints)
+{
+    TPreparedReport letter;
+    letter.PaperSize = TPaperSize::Letter;
+    EXPECT_EQ(PageLayoutOf(letter).fullRectPoints(), QRect(0, 0, 612, 792));
+    EXPECT_EQ(PageLayoutOf(TPaperSize::A4).fullRectPoints(), QRect(0, 0, 595, 842));
+    letter.Orientation = TOrientation::Landscape;
+    EXPECT_EQ(PageLayoutOf(letter).fullRectPoints(), QRect(0, 0, 792, 612));
+}
+
 TEST(PdfOutput, CellsLandWhereTheFlowPutsThem)
 {
     if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    // Columns, rows, pages: 80 labels of 45.86 x 13.52 mm; 15 labels per column, the last 2 on a second page.
-    for (const auto& [columns, rows, pageCount] : {std::tuple(4, 20, 1), std::tuple(2, 16, 2)}) {
+    // Columns, rows, labels, pages: 80 labels of 45.86 x 13.52 mm; 16 to a column, the 33rd on a second page.
+    for (const auto& [columns, rows, labels, pageCount] :
+         {std::tuple(4, 20, 80, 1), std::tuple(2, 16, 33, 2)}) {
         const std::string tag = std::to_string(columns) + " x " + std::to_string(rows);
         auto sheet = testing::MakeLabelSheet({.Columns = columns, .Rows = rows});
-        const TPreparedReport prepared = sheet->Report.PrepareRun(columns * rows);
+        const TPreparedReport prepared = sheet->Report.PrepareRun(labels);
         // 60 x 16 screen pixels: 158.75 x 42.33 tenths, unscaled.
-        const std::vector<QImage> pictures(std::size_t(columns * rows), SolidPicture(60, 16));
+        const std::vector<QImage> pictures(std::size_t(labels), SolidPicture(60, 16));
         QTemporaryDir dir;
         WritePdf(prepared, pictures, dir.filePath("sheet.pdf"));
         QProcess::execute("pdftoppm", {"-r", "254", "-png", dir.filePath("sheet.pdf"), dir.filePath("page")});
@@ -156,8 +191,8 @@ TEST(PdfOutput, RefusesAReportWithoutPagesAndAnUnwritablePath)
 TEST(PrintPreview, ShowsThePreparedPagesAndRunReturnsWhenTheWindowCloses)
 {
     auto sheet = testing::MakeLabelSheet({.Columns = 2, .Rows = 16});
-    const std::vector<QImage> pictures(32, SolidPicture(60, 16));
-    QPointer<QPrintPreviewDialog> dialog = OpenPreview(sheet->Report.PrepareRun(32), pictures);
+    const std::vector<QImage> pictures(33, SolidPicture(60, 16));
+    QPointer<QPrintPreviewDialog> dialog = OpenPreview(sheet->Report.PrepareRun(33), pictures);
     ASSERT_TRUE(dialog && dialog->isVisible()) << "returns with the window open";
     EXPECT_EQ(dialog->findChild<QPrintPreviewWidget*>()->pageCount(), 2);
     dialog->close();
@@ -169,7 +204,7 @@ TEST(PrintPreview, ShowsThePreparedPagesAndRunReturnsWhenTheWindowCloses)
             if (auto* preview = qobject_cast<QPrintPreviewDialog*>(window))
                 preview->close();
     });
-    RunPreview(sheet->Report.PrepareRun(32), pictures); // returns only once the timer closed it
+    RunPreview(sheet->Report.PrepareRun(33), pictures); // returns only once the timer closed it
 }
 
 } // namespace

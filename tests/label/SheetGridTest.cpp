@@ -1,0 +1,150 @@
+// The sheet is the grid the window shows: every rows value puts exactly that many cells in each column
+// of one page for every pair of top and bottom margins, and a stock's labels lie at its pitch.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "label/SheetRun.h"
+#include "tests/support/ExpectMessage.h"
+
+namespace quillon {
+namespace {
+
+struct TCell {
+    std::int64_t Row = 0;
+    TRectTenths Frame{};
+};
+
+std::vector<TCell> CellsOf(const TPreparedPage& page)
+{
+    std::vector<TCell> cells;
+    for (const TPlacedElement& element : page.Elements) {
+        if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
+            cells.push_back({.Row = image->Row, .Frame = element.Frame});
+    }
+    return cells;
+}
+
+const TLabelStock& Stock(const char* id)
+{
+    static const TStockCatalogue catalogue;
+    return catalogue.Find(id);
+}
+
+// Two columns of `rows` cells and one cell more: the first page holds 2 x rows, column 2 begins at
+// the top margin after exactly `rows` cells, and every cell stays above the credit line.
+void ExpectTwoFullColumns(TPrintBarForm& form, const TSheetSettings& settings, const std::string& tag)
+{
+    ApplySheetSettings(form, settings);
+    const TPreparedReport prepared = PrepareSheet(form, 2 * settings.Rows + 1);
+    ASSERT_EQ(prepared.Pages.size(), 2u) << tag;
+    const std::vector<TCell> cells = CellsOf(prepared.Pages[0]);
+    ASSERT_EQ(cells.size(), std::size_t(2 * settings.Rows)) << tag;
+    const TCell& second = cells[std::size_t(settings.Rows)];
+    ASSERT_GT(second.Frame.Left, cells[0].Frame.Left) << tag << ": the next column";
+    ASSERT_EQ(second.Frame.Top, settings.TopMm * 10.0) << tag;
+    const TRectTenths& last = cells[std::size_t(settings.Rows) - 1].Frame;
+    ASSERT_LE(last.Top + last.Height, prepared.Pages[0].Bands.back().Frame.Top + 0.5)
+        << tag << ": above the footer";
+}
+
+TEST(SheetGrid, EveryRowsValueFillsItsColumnsForEveryTopAndBottomMargin)
+{
+    TPrintBarForm form;
+    for (int rows = 1; rows <= 20; ++rows)
+        for (int top = 0; top <= 50; ++top)
+            for (int bottom = 0; bottom <= 50; ++bottom)
+                ExpectTwoFullColumns(form, {.Columns = 2, .Rows = rows, .TopMm = top, .BottomMm = bottom},
+                                     std::to_string(rows) + " rows, " + std::to_string(top) + "/" +
+                                         std::to_string(bottom) + " mm");
+    for (int rows = 1; rows <= 20; ++rows)
+        for (int mm = 0; mm <= 50; mm += 5)
+            ExpectTwoFullColumns(
+                form,
+                {.Columns = 2, .Rows = rows, .TopMm = mm, .BottomMm = 50 - mm, .Paper = TPaperSize::Letter},
+                "Letter, " + std::to_string(rows) + " rows, " + std::to_string(mm) + " mm");
+}
+
+// What the issue found, each now one page of columns x rows: columns, rows, top and bottom margins.
+constexpr std::tuple<int, int, int> kReportedSheets[] = {
+    {1, 16, 10}, // 1 the 16th cell went to a second column
+    {2, 16, 10}, // 2 32 cells; 30 on page 1 before
+    {1, 5, 20},  // 3 4 to a column when the row height kept the 10 mm margins
+    {3, 5, 15},  // 4 12 on page 1 and 3 on page 2
+};
+
+TEST(SheetGrid, TheSheetsOnceSplitNowFillOnePage)
+{
+    TPrintBarForm form;
+    for (int no = 1; const auto& [columns, rows, mm] : kReportedSheets) {
+        ApplySheetSettings(form, {.Columns = 2, .Rows = 1}); // another sheet first: the margins change below
+        ApplySheetSettings(form, {.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm});
+        const TPreparedReport prepared = PrepareSheet(form, columns * rows);
+        ASSERT_EQ(prepared.Pages.size(), 1u) << "row " << no;
+        const std::vector<TCell> cells = CellsOf(prepared.Pages[0]);
+        ASSERT_EQ(cells.size(), std::size_t(columns * rows)) << "row " << no;
+        EXPECT_EQ(cells.back().Frame.Left, cells[std::size_t((columns - 1) * rows)].Frame.Left)
+            << "row " << no++;
+    }
+    EXPECT_EQ(SheetRowHeight(10, 10, 16), 28) << "29 design pixels round to 171 tenths: 16 are 2736 of 2735";
+}
+
+TEST(SheetGrid, AStocksLabelsLieAtItsPitchAndThePictureFillsEachLabel)
+{
+    TPrintBarForm form;
+    ApplySheetSettings(form, {.Columns = 1, .Rows = 20, .Stock = Stock("letter-3x10-66.7x25.4").Geometry});
+    const TPreparedReport prepared = PrepareSheet(form, 31);
+    ASSERT_EQ(prepared.Pages.size(), 2u);
+    EXPECT_EQ(std::pair(prepared.PaperWidthTenths, prepared.PaperLengthTenths), std::pair(2159.0, 2794.0));
+    const std::vector<TCell> cells = CellsOf(prepared.Pages[0]);
+    ASSERT_EQ(cells.size(), 30u);
+    for (const TCell& cell : cells) {
+        const double column = double(cell.Row / 10), row = double(cell.Row % 10);
+        EXPECT_NEAR(cell.Frame.Left, 47.625 + column * 698.5, 0.05) << cell.Row;
+        EXPECT_NEAR(cell.Frame.Top, 127 + row * 254, 1e-9) << cell.Row;
+        EXPECT_NEAR(cell.Frame.Width, 666.75, 0.05) << cell.Row;
+        EXPECT_EQ(cell.Frame.Height, 254) << cell.Row;
+    }
+    for (const TPreparedPage& page : prepared.Pages)
+        EXPECT_EQ(page.Bands.back().Kind, TBandKind::SubDetail) << "no credit line over the labels";
+    // Back to a sheet by margins: the credit line and the flow return.
+    ApplySheetSettings(form, {.Columns = 2, .Rows = 3});
+    const TPreparedReport custom = PrepareSheet(form, 6);
+    EXPECT_EQ(custom.Pages.at(0).Bands.back().Kind, TBandKind::PageFooter);
+    EXPECT_EQ(CellsOf(custom.Pages[0]).at(3).Frame.Left, 100 + 940 + 20);
+}
+
+TEST(SheetGrid, SettingsOutsideTheirRangesAreRefusedAndChangeNothing)
+{
+    TStockGeometry tooWide = Stock("a4-3x7-63.5x38.1").Geometry;
+    tooWide.LeftMargin = 1500;
+    TStockGeometry fiveColumns = tooWide;
+    fiveColumns.Columns = 5;
+    const struct {
+        int line;
+        TSheetSettings settings;
+        std::string message;
+    } rows[] = {
+        {1, {.Stock = tooWide}, "Label stock: 3 columns reach 210.58 mm across paper 210.00 mm wide"},
+        {2, {.Stock = fiveColumns}, "Label stock: columns out of range: 5 (1 to 4)"},
+        {3, {.Columns = 2, .Rows = 16, .SkipCells = 32}, "Cells to skip out of range: 32 (0 to 31)"},
+        {4,
+         {.Stock = Stock("letter-3x10-66.7x25.4").Geometry, .SkipCells = -1},
+         "Cells to skip out of range: -1 (0 to 29)"},
+        {5, {.Paper = TPaperSize::Custom}, "Paper out of range: custom (a4, letter)"},
+        {6, {.Rows = 21}, "Rows out of range: 21 (1 to 20)"},
+    };
+    for (const auto& row : rows) {
+        TPrintBarForm form;
+        EXPECT_EQ(testing::MessageOf([&] { ApplySheetSettings(form, row.settings); }), row.message)
+            << "row " << row.line;
+        EXPECT_EQ(form.qr().Page().Columns(), TPrintBarForm::kInitialColumns) << "row " << row.line;
+        EXPECT_FALSE(form.qr().CellGrid()) << "row " << row.line;
+        EXPECT_EQ(form.qr().SkipRows(), 0) << "row " << row.line;
+    }
+}
+
+} // namespace
+} // namespace quillon
