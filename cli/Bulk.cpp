@@ -8,8 +8,10 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <thread>
 #include <unistd.h>
@@ -17,9 +19,9 @@
 
 #include "Codes.h"
 #include "Commands.h"
-#include "CompactImage.h"
 #include "Interrupt.h"
 #include "OutputFile.h"
+#include "PrintLabels.h"
 #include "Progress.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
@@ -37,9 +39,12 @@ constexpr std::size_t kChunk = 8;
 // progress are printed by the calling thread in the order of the codes, so runs read the same
 // however the work was shared out.
 struct CodeOutcome {
-    QImage image;       // sheet: the label
-    std::string error;  // empty when the code was made
-    bool fatal = false; // the run cannot go on (a file that cannot be written)
+    std::string error;                              // empty when the code was made (or, for label, written)
+    bool fatal = false;                             // the run cannot go on (a file that cannot be written)
+    std::vector<std::string> notes{};               // said once in the run
+    std::shared_ptr<const TLabelDrawing> drawing{}; // sheet: the label
+    std::optional<TScanExpectation> expected{};     // sheet: what it should read as
+    std::string misfit{};                           // sheet: why its cell would cut it off
 };
 
 using Work = std::function<CodeOutcome(std::size_t index)>;
@@ -50,7 +55,7 @@ CodeOutcome Attempt(const Work& work, std::size_t index)
     try {
         return work(index);
     } catch (const std::exception& e) {
-        return {.image = {}, .error = e.what(), .fatal = true};
+        return {.error = e.what(), .fatal = true};
     }
 }
 
@@ -243,11 +248,12 @@ CliOptions WithText(const CliOptions& options, const std::string& code)
 // Interrupted when SIGINT or SIGTERM came (no further code is started then). Call inside an
 // InterruptGuard.
 int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, const Work& work,
-             const std::function<void(CodeOutcome&)>& keep)
+             const std::function<void(std::size_t index, CodeOutcome&)>& keep)
 {
     Progress progress(err, StandardErrorDisplay(), codes.size(), "labels", Progress::Clock::now());
     bool someFailed = false;
     std::optional<std::string> fatal;
+    std::set<std::string> notesSaid;
     RunInOrder(codes.size(), work, [&](std::size_t i, CodeOutcome& outcome) {
         if (InterruptSignal() != 0)
             return false;
@@ -255,8 +261,11 @@ int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, const Work& 
             fatal = outcome.error;
             return false;
         }
+        for (const std::string& note : outcome.notes)
+            if (notesSaid.insert(note).second)
+                progress.Message("quillon-cli: " + EscapeForMessage(note));
         if (outcome.error.empty()) {
-            keep(outcome);
+            keep(i, outcome);
         } else {
             progress.Message("quillon-cli: line " + std::to_string(codes[i].line) + ": " +
                              EscapeForMessage(outcome.error));
@@ -274,6 +283,8 @@ int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, const Work& 
 
 } // namespace
 
+// A label whose file is written but which would not read as typed is reported as one that could not
+// be made, by its line.
 int RunBulkLabels(const CliOptions& options, std::ostream& err)
 {
     const std::vector<CodeLine> codes = CodesOf(options);
@@ -283,49 +294,72 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
     const Work work = [&](std::size_t i) -> CodeOutcome {
         const CodeLine& code = codes[i];
         if (!code.problem.empty())
-            return {.image = {}, .error = code.problem, .fatal = false};
+            return {.error = code.problem};
         const std::string name = NumberedFileName(code.line, lastLine, code.code, ".png");
-        QImage label;
+        std::optional<LabelFile> file;
         try {
-            label = ComposeLabelImage(WithText(options, code.code));
+            file = MakeLabelFile(WithText(options, code.code));
         } catch (const Exception& e) {
-            return {.image = {}, .error = e.what(), .fatal = false};
+            return {.error = e.what()};
         }
-        const QByteArray png = EncodePng(label, name);
+        const QByteArray png = EncodePng(file->image, name);
         directory.WriteWhole(name, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-        return {};
+        CodeOutcome outcome;
+        outcome.notes = std::move(file->label.notes);
+        if (options.verify) {
+            const LabelProof proof = ProveAlone(file->label, options.dpi);
+            if (proof.noReader)
+                outcome.notes.push_back(NoReaderNote(options.kind));
+            outcome.error = proof.failure;
+        }
+        return outcome;
     };
-    const int status = RunCodes(codes, err, work, [](CodeOutcome&) {});
+    const int status = RunCodes(codes, err, work, [](std::size_t, CodeOutcome&) {});
     directory.Sync();
     return status;
 }
 
+// The labels are composed on the workers, fitted to the sheet's cell; the sheet is proved once it is
+// written, each page on its own.
 int RunBulkSheet(const CliOptions& options, std::ostream& err)
 {
     const std::vector<CodeLine> codes = CodesOf(options);
     const CliOptions labelOptions = SheetLabelOptions(options);
+    const QSizeF cellMm = CellSizeMm(PrepareSheetFor(options, 1));
     const Work work = [&](std::size_t i) -> CodeOutcome {
         const CodeLine& code = codes[i];
         if (!code.problem.empty())
-            return {.image = {}, .error = code.problem, .fatal = false};
+            return {.error = code.problem};
         try {
-            // Kept compact: a 10,000-code sheet holds its labels in 40 MB rather than 160.
-            return {.image = CompactImage(ComposeLabelImage(WithText(labelOptions, code.code))),
-                    .error = {},
-                    .fatal = false};
+            PrintLabel label = MakePrintLabel(WithText(labelOptions, code.code), cellMm);
+            return {.error = {},
+                    .fatal = false,
+                    .notes = std::move(label.notes),
+                    .drawing = std::move(label.drawing),
+                    .expected = ExpectScan(label.barcode),
+                    .misfit = std::move(label.fit.Message)};
         } catch (const Exception& e) {
-            return {.image = {}, .error = e.what(), .fatal = false};
+            return {.error = e.what()};
         }
     };
     const InterruptGuard guard; // once the codes are read: reading them may wait on a pipe
-    std::vector<QImage> labels;
-    labels.reserve(codes.size());
-    const int status =
-        RunCodes(codes, err, work, [&](CodeOutcome& outcome) { labels.push_back(std::move(outcome.image)); });
+    TSheetLabels labels;
+    std::vector<TScanExpectation> expected;
+    std::vector<std::string> misfits;
+    std::vector<std::string> where;
+    const int status = RunCodes(codes, err, work, [&](std::size_t i, CodeOutcome& outcome) {
+        labels.push_back(std::move(outcome.drawing));
+        expected.push_back(*std::move(outcome.expected));
+        misfits.push_back(std::move(outcome.misfit));
+        where.push_back("line " + std::to_string(codes[i].line) + ": ");
+    });
     if (labels.empty())
         throw InputError("no code could be made, so '" + options.output + "' was not written");
-    WriteSheet(options, labels);
-    return status;
+    const TPreparedReport sheet = PrepareSheetFor(options, static_cast<int>(labels.size()));
+    WriteSheet(options, sheet, labels);
+    ProofReport report(err);
+    ProveSheet(options, sheet, labels, expected, misfits, where, report);
+    return report.Failed() ? 1 : status;
 }
 
 } // namespace quillon::cli

@@ -44,20 +44,25 @@ constexpr CommandHelp kCommandHelp[] = {
      {"verify [options] TEXT"},
      "reads the label back with a barcode decoder",
      "Composes the label as label does and reads it back with a barcode decoder (ZXing-cpp), as a\n"
-     "scanner would read it printed. Prints the text read on line 1 and the symbology the decoder\n"
-     "reports on line 2."},
+     "scanner would read it printed alone at --dpi. Prints the text read on line 1 and the symbology\n"
+     "the decoder reports on line 2."},
     {"label",
      {"label [options] -o FILE.png TEXT", "label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]"},
      "writes the label image (PNG), or one per code",
-     "Writes the label image as the preview composes it, as PNG. With --codes or --sequence it writes\n"
-     "one PNG per code into DIR (made when missing), named by the line number and the code, such as\n"
-     "00001-6212236011840.png."},
+     "Writes the label image as the preview composes it, as PNG; in the standard layout one pixel per\n"
+     "dot at --dpi. With --codes or --sequence it writes one PNG per code into DIR (made when missing),\n"
+     "named by the line number and the code, such as 00001-6212236011840.png. Each label is read back\n"
+     "as printed at --dpi (unless --no-verify); one that would not read as typed is written and\n"
+     "reported."},
     {"sheet",
      {"sheet [options] -o FILE.pdf TEXT",
       "sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]"},
      "writes the A4 label sheet (PDF)",
-     "Writes the A4 sheet of columns x rows labels as the print preview shows it, as PDF. With --codes\n"
-     "or --sequence the cells take successive codes, one cell per code, on as many pages as they need."},
+     "Writes the A4 sheet of columns x rows labels as the print preview shows it, as PDF, the bars on\n"
+     "whole dots of a --dpi printer. With --codes or --sequence the cells take successive codes, one\n"
+     "cell per code, on as many pages as they need. A label that its cell would cut off is reported;\n"
+     "every cell is read back as printed at --dpi (unless --no-verify), and one that would not read as\n"
+     "typed is reported. The PDF is written all the same."},
 };
 
 constexpr std::string_view kBulkNotes =
@@ -91,12 +96,26 @@ const OptionHelp kOptionHelp[] = {
      "turn the barcode and place it as the preview does\n(not given: unturned at the top-left corner)"},
     {"--upper", "--upper TEXT", "the upper caption (off unless given)"},
     {"--lower", "--lower TEXT", "the lower caption (off unless given)"},
+    {"--layout", "--layout classic|standard",
+     "classic: the label as the window shows it, sized in screen pixels;\n"
+     "standard: sized in millimetres with the standard's quiet zones and\n"
+     "digits below the bars (default classic)"},
+    {"--x-dim", "--x-dim MM",
+     "standard: the narrow module, 0.1 to 2 mm (default 0.33), in whole\n"
+     "printer dots and kept inside the symbology's range, with a note"},
+    {"--bar-height", "--bar-height MM",
+     "standard: the bar height, 1 to 300 mm (default the symbology's own)"},
+    {"--bwr", "--bwr DOTS", "standard: bar width reduction for ink spread, 0 to 99 dots (default 0)"},
+    {"--dpi", "--dpi N",
+     "the printer's resolution, 72 to 2400 (default 600): bar edges lie on\n"
+     "its dots, and labels are read back as it prints them"},
     {"--columns", "--columns C", "label columns, 1 to 4 (default 1)"},
     {"--rows", "--rows R", "label rows, 1 to 20 (default 1)"},
     {"--margins", "--margins T,R,B,L",
      "top, right, bottom and left margins in whole millimetres, 0 to 50\neach (default 10,10,10,10)"},
     {"--spacing", "--spacing S", "space between columns in whole millimetres, 0 to 50 (default 2)"},
     {"--stretch", "--stretch", "scale each label to fill its cell"},
+    {"--no-verify", "--no-verify", "do not read back the labels written"},
     {"--output", "-o, --output FILE|DIR",
      "label: the image to write, ending in .png, or with --codes or\n"
      "--sequence the directory for the images; sheet: the PDF, ending in .pdf"},
@@ -171,7 +190,8 @@ std::string ExitStatuses(std::string_view command)
 {
     std::string text =
         "\nexit status: 0 done; 1 an engine error, a code of --codes or --sequence that could not\n"
-        "be made, an unreadable codes file or a file that cannot be written; 2 a usage error";
+        "be made, a label that would be cut off or would not read as typed, an unreadable codes\n"
+        "file or a file that cannot be written; 2 a usage error";
     if (command.empty() || command == "verify")
         text += ";\nverify: 3 the label does not scan or reads otherwise; 4 no decoder reads the kind";
     if (command.empty() || command == "label" || command == "sheet")

@@ -1,10 +1,12 @@
 #include "CliOptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string_view>
 
 #include "barcode/KindNames.h"
@@ -15,6 +17,21 @@ namespace {
 
 // --height: the bar height in pixels, a setting of the command line alone.
 constexpr limits::TRange kBarHeight{.Min = 1, .Max = 10000};
+
+// A setting in millimetres; the range is the command line's own, wider than a symbology allows, so that
+// a module outside the symbology's range is printed at its nearest allowed size with a note.
+struct MmRange {
+    double min = 0.0;
+    double max = 0.0;
+    const char* text = ""; // the range as the message names it
+};
+constexpr MmRange kXDimensionMm{.min = 0.1, .max = 2.0, .text = "0.1 to 2"};
+constexpr MmRange kBarHeightMm{.min = 1.0, .max = 300.0, .text = "1 to 300"};
+
+// Options that only one layout has: the classic label is sized in screen pixels and may be turned,
+// the standard label is sized in millimetres and prints upright.
+constexpr std::string_view kClassicOnly[] = {"--modul", "--height", "--angle"};
+constexpr std::string_view kStandardOnly[] = {"--x-dim", "--bar-height", "--bwr"};
 
 bool EndsWith(const std::string& path, std::string_view extension)
 {
@@ -54,6 +71,15 @@ double ParseNumber(const std::string& option, const std::string& value)
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), d);
     if (error != std::errc() || end != value.data() + value.size() || !std::isfinite(d))
         throw UsageError(option + " takes a number, not '" + value + "'");
+    return d;
+}
+
+double ParseMm(const std::string& option, const std::string& value, const MmRange& range)
+{
+    double d = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), d);
+    if (error != std::errc() || end != value.data() + value.size() || !(d >= range.min && d <= range.max))
+        throw UsageError(option + " takes millimetres from " + range.text + ", not '" + value + "'");
     return d;
 }
 
@@ -147,6 +173,7 @@ constexpr unsigned kEngineCommands = CommandBit("pattern") | CommandBit("width")
                                      CommandBit("label") | CommandBit("sheet");
 constexpr unsigned kComposingCommands = CommandBit("verify") | CommandBit("label") | CommandBit("sheet");
 constexpr unsigned kWritingCommands = CommandBit("label") | CommandBit("sheet");
+constexpr unsigned kLayoutCommands = kComposingCommands;
 constexpr unsigned kSheetCommand = CommandBit("sheet");
 
 using ValueSetter = void (*)(CliOptions&, const std::string& option, const std::string& value);
@@ -196,6 +223,26 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.upper = v; }},
     {"--lower", "", kComposingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.lower = v; }},
+    {"--layout", "", kLayoutCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         if (v != "classic" && v != "standard")
+             throw UsageError("--layout takes classic or standard, not '" + v + "'");
+         o.layout = v == "classic" ? Layout::Classic : Layout::Standard;
+     }},
+    {"--x-dim", "", kLayoutCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.xDimensionMm = ParseMm(n, v, kXDimensionMm);
+     }},
+    {"--bar-height", "", kLayoutCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.barHeightMm = ParseMm(n, v, kBarHeightMm);
+     }},
+    {"--bwr", "", kLayoutCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.barWidthReductionDots = ParseInt(n, v, kBarWidthReductionDots);
+     }},
+    {"--dpi", "", kLayoutCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.dpi = ParseInt(n, v, kDpi); }},
     {"--columns", "", kSheetCommand,
      [](CliOptions& o, const std::string& n, const std::string& v) {
          o.columns = ParseInt(n, v, limits::kColumns);
@@ -211,6 +258,7 @@ const OptionRule kOptionRules[] = {
          o.spacing = ParseInt(n, v, limits::kMarginMm);
      }},
     {"--stretch", "", kSheetCommand, nullptr, [](CliOptions& o) { o.stretch = true; }},
+    {"--no-verify", "", kWritingCommands, nullptr, [](CliOptions& o) { o.verify = false; }},
     {"--output", "-o", kWritingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},
     {"--codes", "", kWritingCommands,
@@ -257,8 +305,21 @@ void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& 
     CheckOutput(command, options.output);
 }
 
-// One option at args[i] (advancing i past its value); false when it is --help.
-bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i)
+// An option that the chosen layout does not have is refused, not ignored.
+void CheckLayout(const CliOptions& options, const std::vector<std::string_view>& given)
+{
+    const bool standard = options.layout == Layout::Standard;
+    for (const std::string_view name : standard ? std::span(kClassicOnly) : std::span(kStandardOnly))
+        if (std::find(given.begin(), given.end(), name) != given.end())
+            throw UsageError(std::string(name) + " is not an option of the " +
+                             (standard ? "standard" : "classic") + " layout" +
+                             (standard ? "" : " (see --layout standard)"));
+}
+
+// One option at args[i] (advancing i past its value), its long name added to `given`; false when it
+// is --help.
+bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i,
+                std::vector<std::string_view>& given)
 {
     const std::string& arg = args[i];
     if (IsHelp(arg))
@@ -274,6 +335,7 @@ bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::
         throw UsageError("unknown option '" + arg + "'");
     if ((rule->commands & CommandBit(options.command)) == 0)
         throw UsageError(std::string(rule->name) + " is not an option of " + options.command);
+    given.push_back(rule->name);
     if (rule->setFlag != nullptr) {
         if (inlineValue)
             throw UsageError(std::string(rule->name) + " takes no value");
@@ -305,6 +367,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
         throw UsageError("unknown command '" + options.command + "'");
 
     std::vector<std::string> texts;
+    std::vector<std::string_view> given;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -312,11 +375,12 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
             texts.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (!TakeOption(options, args, i)) {
+        } else if (!TakeOption(options, args, i, given)) {
             options.help = true; // the command's help, whatever else the line holds
             return options;
         }
     }
+    CheckLayout(options, given);
     CheckWhatToMake(options, texts);
     if (!texts.empty())
         options.text = texts[0];

@@ -24,6 +24,18 @@ public:
 inline constexpr std::array<std::string_view, 6> kCommands{"kinds",  "pattern", "width",
                                                            "verify", "label",   "sheet"};
 
+// The label layouts: the classic label as the window shows it, or the standard label in millimetres.
+enum class Layout : std::uint8_t { Classic, Standard };
+
+// The printer resolution label, sheet and verify work for, and the X-dimension the standard layout
+// starts from.
+inline constexpr int kDefaultDpi = 600;
+inline constexpr double kDefaultXDimensionMm = 0.33;
+// --dpi and --bwr, as the standard layout and verification take them (checked against the label
+// library where both are known).
+inline constexpr limits::TRange kDpi{.Min = 72, .Max = 2400, .Initial = kDefaultDpi};
+inline constexpr limits::TRange kBarWidthReductionDots{.Min = 0, .Max = 99, .Initial = 0};
+
 // The most codes one bulk run makes, from a file or a sequence: a typing slip in a sequence
 // must not start a run that fills the disk.
 inline constexpr std::uint64_t kMaxCodes = 1'000'000;
@@ -70,6 +82,12 @@ struct CliOptions {
     std::string text;
     std::optional<std::string> codes; // --codes FILE, "-" for standard input
     std::optional<Sequence> sequence; // --sequence FROM..TO[/STEP]
+    Layout layout = Layout::Classic;
+    double xDimensionMm = kDefaultXDimensionMm;
+    std::optional<double> barHeightMm; // unset: the symbology's own default
+    int barWidthReductionDots = 0;
+    int dpi = kDefaultDpi;
+    bool verify = true; // label and sheet read back every label they write
 
     // A run over many codes rather than the one TEXT.
     bool Bulk() const { return codes.has_value() || sequence.has_value(); }

@@ -14,7 +14,9 @@
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
 #include "label/LabelComposer.h"
+#include "label/LabelPainter.h"
 #include "label/PrintBarForm.h"
+#include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
 #include "report/PdfOutput.h"
 
@@ -23,19 +25,6 @@ namespace quillon::cli {
 namespace {
 
 constexpr int kDefaultHeightPixels = 64;
-
-// Captions come from the command line in the locale's encoding; they are shown, never encoded.
-TLabelCaptions CaptionsFrom(const CliOptions& options)
-{
-    const auto text = [](const std::optional<std::string>& caption) {
-        return caption ? QString::fromLocal8Bit(caption->data(), static_cast<qsizetype>(caption->size()))
-                       : QString();
-    };
-    return {.UpperOn = options.upper.has_value(),
-            .Upper = text(options.upper),
-            .LowerOn = options.lower.has_value(),
-            .Lower = text(options.lower)};
-}
 
 } // namespace
 
@@ -106,10 +95,37 @@ QByteArray EncodePng(const QImage& image, const std::string& output)
     return png;
 }
 
-void RunLabel(const CliOptions& options)
+LabelFile MakeLabelFile(const CliOptions& options)
 {
-    const QByteArray png = EncodePng(ComposeLabelImage(options), options.output);
+    PrintLabel label = MakePrintLabel(options, std::nullopt);
+    QImage image = options.layout == Layout::Standard
+                       ? RenderLabelImage(*label.drawing, options.dpi, options.dpi)
+                       : ComposeLabelImage(options); // the preview's own pixels
+    return {.image = std::move(image), .label = std::move(label)};
+}
+
+LabelProof ProveAlone(const PrintLabel& label, int dpi)
+{
+    const TPrintVerdict verdict = VerifyLabelAlone(*label.drawing, label.barcode, dpi);
+    return {.failure = verdict.Reason, .noReader = verdict.Scan.Outcome == TScanOutcome::NoReader};
+}
+
+int RunLabel(const CliOptions& options, std::ostream& err)
+{
+    const LabelFile file = MakeLabelFile(options);
+    const QByteArray png = EncodePng(file.image, options.output);
     WriteOutputFile(options.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    ProofReport report(err);
+    for (const std::string& note : file.label.notes)
+        report.Note(note);
+    if (!options.verify)
+        return 0;
+    const LabelProof proof = ProveAlone(file.label, options.dpi);
+    if (proof.noReader)
+        report.Note(NoReaderNote(options.kind));
+    else if (!proof.failure.empty())
+        report.Fail("", proof.failure);
+    return report.Failed() ? 1 : 0;
 }
 
 TSheetSettings SheetSettingsFrom(const CliOptions& options)
@@ -132,35 +148,73 @@ CliOptions SheetLabelOptions(const CliOptions& options)
     return labelOptions;
 }
 
-void WriteSheet(const CliOptions& options, std::span<const QImage> pictures)
+TPreparedReport PrepareSheetFor(const CliOptions& options, int labelCount)
 {
     TPrintBarForm form;
     ApplySheetSettings(form, SheetSettingsFrom(options));
-    const TPreparedReport prepared = PrepareSheet(form, static_cast<int>(pictures.size()));
+    return PrepareSheet(form, labelCount);
+}
+
+void WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels)
+{
+    const std::vector<QImage> pictures = PictureSizes(labels, sheet.PixelsPerInch);
     // Made in memory and written through the file access in one piece: no scratch file is left
     // behind, and nothing is ever opened twice by name.
     QByteArray pdf;
     try {
-        pdf = PdfBytes(prepared, pictures);
+        pdf = PdfBytes(sheet, pictures, LabelDrawer(labels, options.dpi));
     } catch (const Exception& e) {
         throw CannotWrite(options.output, e.what());
     }
     WriteOutputFile(options.output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
-void RunSheet(const CliOptions& options)
+// A label cut off by its cell is reported as such, whatever its reading says.
+void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels,
+                const std::vector<TScanExpectation>& expected, const std::vector<std::string>& misfits,
+                const std::vector<std::string>& where, ProofReport& report)
 {
-    // Compact, so that the PDF writer embeds a black-and-white label losslessly.
-    const QImage label = CompactImage(ComposeLabelImage(SheetLabelOptions(options)));
-    // One shared image for every cell, as every row of the picture table holds the same label.
-    const std::vector<QImage> pictures(static_cast<std::size_t>(options.columns * options.rows), label);
-    WriteSheet(options, pictures);
+    for (std::size_t row = 0; row < misfits.size(); ++row)
+        if (!misfits[row].empty())
+            report.Fail(where[row], misfits[row]);
+    if (!options.verify)
+        return;
+    const TSheetVerification verified = VerifyPages(sheet, labels, expected, options.dpi);
+    if (verified.Checked < verified.Labels)
+        report.Note(NoReaderNote(options.kind));
+    bool failed = false;
+    for (const TCellFailure& failure : verified.Failures) {
+        const auto row = static_cast<std::size_t>(failure.Row);
+        failed = true;
+        if (misfits[row].empty())
+            report.Fail(where[row], failure.Reason);
+    }
+    if (failed)
+        report.Fail("", VerificationSummary(verified));
 }
 
+int RunSheet(const CliOptions& options, std::ostream& err)
+{
+    const int cells = options.columns * options.rows;
+    const TPreparedReport sheet = PrepareSheetFor(options, cells);
+    const PrintLabel label = MakePrintLabel(SheetLabelOptions(options), CellSizeMm(sheet));
+    ProofReport report(err);
+    for (const std::string& note : label.notes)
+        report.Note(note);
+    // One drawing for every cell, as every row of the picture table holds the same label.
+    const auto count = static_cast<std::size_t>(cells);
+    const TSheetLabels labels(count, label.drawing);
+    WriteSheet(options, sheet, labels);
+    ProveSheet(options, sheet, labels, std::vector<TScanExpectation>(count, ExpectScan(label.barcode)),
+               std::vector<std::string>(count, label.fit.Message), std::vector<std::string>(count), report);
+    return report.Failed() ? 1 : 0;
+}
+
+// The label as label writes it, read back printed alone at --dpi.
 int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    const ComposedLabel label = ComposeLabelFor(options);
-    const TScanResult scan = CheckScan(label.image, label.barcode);
+    const PrintLabel label = MakePrintLabel(options, std::nullopt);
+    const TScanResult scan = VerifyLabelAlone(*label.drawing, label.barcode, options.dpi).Scan;
     switch (scan.Outcome) {
     case TScanOutcome::Matches: out << scan.Decoded << '\n' << scan.Format << '\n'; return 0;
     case TScanOutcome::ReadsOther:
@@ -174,8 +228,7 @@ int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
         return kExitDoesNotScan;
     case TScanOutcome::NoReader: break;
     }
-    err << "quillon-cli: no scan check for " << KindListEntries[options.kind]
-        << ": the decoder has no reader for it\n";
+    err << "quillon-cli: " << NoReaderNote(options.kind) << '\n';
     return kExitNoReader;
 }
 

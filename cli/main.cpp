@@ -47,15 +47,9 @@ int RunComposing(const quillon::cli::CliOptions& options)
     if (options.command == "verify")
         return RunVerify(options, std::cout, std::cerr);
     if (options.command == "label") {
-        if (options.Bulk())
-            return RunBulkLabels(options, std::cerr);
-        RunLabel(options);
-        return 0;
+        return options.Bulk() ? RunBulkLabels(options, std::cerr) : RunLabel(options, std::cerr);
     }
-    if (options.Bulk())
-        return RunBulkSheet(options, std::cerr);
-    RunSheet(options);
-    return 0;
+    return options.Bulk() ? RunBulkSheet(options, std::cerr) : RunSheet(options, std::cerr);
 }
 
 int Run(const quillon::cli::CliOptions& options)

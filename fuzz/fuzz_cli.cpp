@@ -51,6 +51,10 @@ void CheckAccepted(const cli::CliOptions& o)
     FUZZ_REQUIRE(InRange(o.margins.top, 0, 50) && InRange(o.margins.right, 0, 50) &&
                  InRange(o.margins.bottom, 0, 50) && InRange(o.margins.left, 0, 50));
     FUZZ_REQUIRE(InRange(o.spacing, 0, 50));
+    FUZZ_REQUIRE(o.layout == cli::Layout::Classic || o.layout == cli::Layout::Standard);
+    FUZZ_REQUIRE(o.xDimensionMm >= 0.1 && o.xDimensionMm <= 2.0);
+    FUZZ_REQUIRE(!o.barHeightMm || (*o.barHeightMm >= 1.0 && *o.barHeightMm <= 300.0));
+    FUZZ_REQUIRE(InRange(o.barWidthReductionDots, 0, 99) && InRange(o.dpi, 72, 2400));
 }
 
 void Run(std::string_view bytes)

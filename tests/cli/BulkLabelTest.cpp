@@ -28,34 +28,16 @@ TEST_F(BulkLabels, OneFilePerCodeAndEachBadLineReported)
         std::string err;
         QStringList files;
     } rows[] = {
+        // clang-format off
         // Blank lines are skipped but counted; CR LF ends like LF; the last line needs no line end.
-        {1,
-         {"--codes", Path("codes.txt")},
-         "",
-         1,
-         "quillon-cli: line 3: Barcode must be numeric\n",
-         {"1-6212236011840.png", "4-4006381333931.png", "6-5901234123457.png"}},
+        {1, {"--codes", Path("codes.txt")}, "", 1, "quillon-cli: line 3: Barcode must be numeric\n", {"1-6212236011840.png", "4-4006381333931.png", "6-5901234123457.png"}},
         {2, {"-k", "Code128B", "--codes", "-"}, "printf 'A1\\nA2\\n' | ", 0, "", {"1-A1.png", "2-A2.png"}},
         // The width of FROM is kept with leading zeros.
-        {3,
-         {"-k", "Code128B", "--sequence", "0098..0102/2"},
-         "",
-         0,
-         "",
-         {"1-0098.png", "2-0100.png", "3-0102.png"}},
-        {4,
-         {"-k", "Code128B", "--sequence", "10..1/3"},
-         "",
-         0,
-         "",
-         {"1-10.png", "2-07.png", "3-04.png", "4-01.png"}},
+        {3, {"-k", "Code128B", "--sequence", "0098..0102/2"}, "", 0, "", {"1-0098.png", "2-0100.png", "3-0102.png"}},
+        {4, {"-k", "Code128B", "--sequence", "10..1/3"}, "", 0, "", {"1-10.png", "2-07.png", "3-04.png", "4-01.png"}},
         // Unsafe file-name characters become "_"; a binary line is shown escaped, not sent to the terminal.
-        {5,
-         {"-k", "Code128B", "--codes", Path("code128.txt")},
-         "",
-         1,
-         "quillon-cli: line 2: TBarcode:Code128 bad Data <\\x1B[31m\\xFF>\n",
-         {"1-A_B_C.png"}},
+        {5, {"-k", "Code128B", "--codes", Path("code128.txt")}, "", 1, "quillon-cli: line 2: TBarcode:Code128 bad Data <\\x1B[31m\\xFF>\n", {"1-A_B_C.png"}},
+        // clang-format on
     };
     for (const Row& row : rows) {
         const std::string out = "out" + std::to_string(row.line);
@@ -85,40 +67,18 @@ TEST_F(BulkLabels, BadInputIsRefusedAndNothingIsHalfWritten)
         std::string err;
         QStringList files;
     } rows[] = {
-        {1,
-         {"--codes", Path("missing.txt"), "-o", Path("out")},
-         "",
-         "quillon-cli: cannot read '" + Path("missing.txt") + "': No such file or directory\n",
-         {}},
-        {2,
-         {"--codes", Path("nul.txt"), "-o", Path("out")},
-         "",
-         "quillon-cli: '" + Path("nul.txt") + "' is not a text file: line 2 holds a NUL byte\n",
-         {}},
-        {3,
-         {"--codes", Path("empty.txt"), "-o", Path("out")},
-         "",
-         "quillon-cli: '" + Path("empty.txt") + "' holds no codes\n",
-         {}},
+        // clang-format off
+        {1, {"--codes", Path("missing.txt"), "-o", Path("out")}, "", "quillon-cli: cannot read '" + Path("missing.txt") + "': No such file or directory\n", {}},
+        {2, {"--codes", Path("nul.txt"), "-o", Path("out")}, "", "quillon-cli: '" + Path("nul.txt") + "' is not a text file: line 2 holds a NUL byte\n", {}},
+        {3, {"--codes", Path("empty.txt"), "-o", Path("out")}, "", "quillon-cli: '" + Path("empty.txt") + "' holds no codes\n", {}},
         // A 10 MB line is kept only as far as it shows to be too long; the next line is still made.
-        {4,
-         {"--codes", Path("huge.txt"), "-o", Path("out")},
-         "",
-         "quillon-cli: line 1: the line of 10485760 bytes is longer than the 1024 a code may have\n",
-         {"2-6212236011840.png"}},
-        {5,
-         {"--sequence", "1..2", "-o", Path("file")},
-         "",
-         "quillon-cli: cannot make the directory '" + Path("file") + "': Not a directory\n",
-         {}},
-        // A disk that takes only 512 bytes of a file (a file-size limit) ends the run, with the
-        // partial file removed. The name keeps 64 bytes of the code.
-        {6,
-         {"-k", "Code128B", "--lower", kLongText, "--codes", Path("long.txt"), "-o", Path("out")},
-         testing::kFileSizeLimit,
-         "quillon-cli: cannot write '" + Path("out") +
-             "/1-Quillon_0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqr.png': File too large\n",
-         {}},
+        {4, {"--codes", Path("huge.txt"), "-o", Path("out")}, "", "quillon-cli: line 1: the line of 10485760 bytes is longer than the 1024 a code may have\n", {"2-6212236011840.png"}},
+        {5, {"--sequence", "1..2", "-o", Path("file")}, "", "quillon-cli: cannot make the directory '" + Path("file") + "': Not a directory\n", {}},
+        // A disk that takes only 512 bytes of a file (a file-size limit) ends the run, with the partial
+        // file removed. The name keeps 64 bytes of the code.
+        {6, {"-k", "Code128B", "--lower", kLongText, "--codes", Path("long.txt"), "-o", Path("out")}, testing::kFileSizeLimit,
+         "quillon-cli: cannot write '" + Path("out") + "/1-Quillon_0123456789_ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqr.png': File too large\n", {}},
+        // clang-format on
     };
     for (const Row& row : rows) {
         QDir(QString::fromStdString(Path("out"))).removeRecursively();

@@ -58,56 +58,16 @@ TEST_F(OutputFiles, TargetsThatAreNoRegularFileOfTheUserAreRefused)
         std::string what;
         mode_t type; // of `named` afterwards, a link followed
     } rows[] = {
-        {1,
-         "fifo.png",
-         {"label", kCode},
-         [this] { mkfifo(Path("fifo.png").c_str(), 0600); },
-         "fifo.png",
-         "a FIFO",
-         S_IFIFO},
+        // clang-format off
+        {1, "fifo.png", {"label", kCode}, [this] { mkfifo(Path("fifo.png").c_str(), 0600); }, "fifo.png", "a FIFO", S_IFIFO},
         // Never written, never even opened: the device stays what it is.
-        {2,
-         "null.png",
-         {"label", kCode},
-         [this] { symlink("/dev/null", Path("null.png").c_str()); },
-         "null.png",
-         "a character device",
-         S_IFCHR},
-        {3,
-         "fifo.pdf",
-         {"sheet", kCode},
-         [this] {
-             mkfifo(Path("pipe").c_str(), 0600);
-             symlink("pipe", Path("fifo.pdf").c_str());
-         },
-         "fifo.pdf",
-         "a FIFO",
-         S_IFIFO},
-        {4,
-         "dir.png",
-         {"label", kCode},
-         [this] { mkdir(Path("dir.png").c_str(), 0700); },
-         "dir.png",
-         "a directory",
-         S_IFDIR},
-        {5,
-         "dangling.png",
-         {"label", kCode},
-         [this] { symlink("nowhere.png", Path("dangling.png").c_str()); },
-         "dangling.png",
-         "a link that leads nowhere",
-         0},
+        {2, "null.png", {"label", kCode}, [this] { symlink("/dev/null", Path("null.png").c_str()); }, "null.png", "a character device", S_IFCHR},
+        {3, "fifo.pdf", {"sheet", kCode}, [this] { mkfifo(Path("pipe").c_str(), 0600), symlink("pipe", Path("fifo.pdf").c_str()); }, "fifo.pdf", "a FIFO", S_IFIFO},
+        {4, "dir.png", {"label", kCode}, [this] { mkdir(Path("dir.png").c_str(), 0700); }, "dir.png", "a directory", S_IFDIR},
+        {5, "dangling.png", {"label", kCode}, [this] { symlink("nowhere.png", Path("dangling.png").c_str()); }, "dangling.png", "a link that leads nowhere", 0},
         // In a bulk run, a label's name taken by a FIFO ends the run.
-        {6,
-         "out",
-         {"label", "-k", "Code128B", "--sequence", "1..3"},
-         [this] {
-             mkdir(Path("out").c_str(), 0700);
-             mkfifo(Path("out/2-2.png").c_str(), 0600);
-         },
-         "out/2-2.png",
-         "a FIFO",
-         S_IFIFO},
+        {6, "out", {"label", "-k", "Code128B", "--sequence", "1..3"}, [this] { mkdir(Path("out").c_str(), 0700), mkfifo(Path("out/2-2.png").c_str(), 0600); }, "out/2-2.png", "a FIFO", S_IFIFO},
+        // clang-format on
     };
     for (Row& row : rows) {
         row.setUp();

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tests/support/PatternDecoder.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon::testing {
 
@@ -105,16 +106,6 @@ inline void ExpectFailures(const std::vector<FailRow>& rows)
         EXPECT_EQ(run.out, "") << "row " << row.line;
         EXPECT_EQ(run.err, row.err) << "row " << row.line;
     }
-}
-
-// An image as the decoder takes it: 8-bit grey, row by row.
-inline GreyImage Grey(const QImage& image)
-{
-    const QImage grey8 = image.convertToFormat(QImage::Format_Grayscale8);
-    GreyImage grey{.width = grey8.width(), .height = grey8.height(), .pixels = {}};
-    for (int y = 0; y < grey8.height(); ++y)
-        grey.pixels.insert(grey.pixels.end(), grey8.constScanLine(y), grey8.constScanLine(y) + grey8.width());
-    return grey;
 }
 
 // A scratch directory for the files a test hands the command and the files it writes.

@@ -1,0 +1,194 @@
+#include "PrintLabels.h"
+
+#include <QString>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+
+#include "Commands.h"
+#include "Interrupt.h"
+#include "barcode/KindNames.h"
+#include "data/Escape.h"
+
+namespace quillon::cli {
+
+namespace {
+
+static_assert(kDpi.Min == kMinLabelDpi && kDpi.Max == kMaxLabelDpi, "--dpi takes what the layout takes");
+static_assert(kDpi.Min == kMinVerifyDpi && kDpi.Max == kMaxVerifyDpi, "--dpi takes what verification takes");
+static_assert(kBarWidthReductionDots.Max == kMaxBarWidthReductionDots);
+
+constexpr double kTenthsPerMm = 10.0;
+// Verifying takes a core per thread; more threads than cores only add switching.
+constexpr unsigned kMaxVerifyThreads = 8;
+
+PrintLabel ClassicLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
+{
+    TBarcode barcode = MakeBarcode(options);
+    // Unless asked for, the barcode stays at (0, 0) unturned, as the window starts.
+    if (options.angle)
+        PlaceForAngle(barcode, *options.angle);
+    auto drawing = std::make_shared<const TLabelDrawing>(RecordLabel(barcode, CaptionsFrom(options)));
+    TCellFit fit;
+    if (cellMm && !options.stretch)
+        fit = CheckLabelFits(LabelSizeMm(*drawing), *cellMm);
+    return {.barcode = std::move(barcode), .drawing = std::move(drawing), .notes = {}, .fit = std::move(fit)};
+}
+
+// A stretched label is scaled to its cell whatever its size, so it is not fitted first.
+PrintLabel StandardLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
+{
+    TBarcode barcode = MakeBarcode(options);
+    const TStandardSettings settings = StandardSettingsFrom(options);
+    TStandardLabel label;
+    TCellFit fit;
+    if (cellMm && !options.stretch) {
+        TFittedLabel fitted = FitStandardLabel(barcode, CaptionsFrom(options), settings, *cellMm);
+        label = std::move(fitted.Label);
+        fit = std::move(fitted.Fit);
+    } else {
+        label = ComposeStandardLabel(barcode, CaptionsFrom(options), settings);
+    }
+    return {.barcode = std::move(barcode),
+            .drawing = std::make_shared<const TLabelDrawing>(std::move(label.Drawing)),
+            .notes = std::move(label.Notes),
+            .fit = std::move(fit)};
+}
+
+unsigned VerifyThreads(std::size_t pages)
+{
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<unsigned>(std::min<std::size_t>({cores, kMaxVerifyThreads, pages}));
+}
+
+void Add(TSheetVerification& total, TSheetVerification&& page, std::size_t pageIndex)
+{
+    total.Labels += page.Labels;
+    total.Checked += page.Checked;
+    total.ReadBack += page.ReadBack;
+    total.DistinctCells += page.DistinctCells;
+    for (TCellFailure& failure : page.Failures) {
+        failure.Page = pageIndex;
+        total.Failures.push_back(std::move(failure));
+    }
+}
+
+} // namespace
+
+TLabelCaptions CaptionsFrom(const CliOptions& options)
+{
+    const auto text = [](const std::optional<std::string>& caption) {
+        return caption ? QString::fromLocal8Bit(caption->data(), static_cast<qsizetype>(caption->size()))
+                       : QString();
+    };
+    return {.UpperOn = options.upper.has_value(),
+            .Upper = text(options.upper),
+            .LowerOn = options.lower.has_value(),
+            .Lower = text(options.lower)};
+}
+
+TStandardSettings StandardSettingsFrom(const CliOptions& options)
+{
+    return {.XDimensionMm = options.xDimensionMm,
+            .Dpi = options.dpi,
+            .BarHeightMm = options.barHeightMm,
+            .BarWidthReductionDots = options.barWidthReductionDots,
+            .Ratio = options.ratio};
+}
+
+PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
+{
+    CliOptions labelOptions = options;
+    labelOptions.show = options.show.value_or(bcoCode);
+    return options.layout == Layout::Standard ? StandardLabel(labelOptions, cellMm)
+                                              : ClassicLabel(labelOptions, cellMm);
+}
+
+QSizeF CellSizeMm(const TPreparedReport& sheet)
+{
+    for (const TPreparedPage& page : sheet.Pages)
+        for (const TPlacedElement& element : page.Elements)
+            if (std::holds_alternative<TPlacedImage>(element.Content))
+                return {element.Frame.Width / kTenthsPerMm, element.Frame.Height / kTenthsPerMm};
+    return {};
+}
+
+// The size the page renderer gives a row's bitmap: the label at its true size in the report's pixels,
+// as the proof of the sheet sizes it too.
+std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch)
+{
+    std::map<std::pair<int, int>, QImage> shared;
+    std::vector<QImage> pictures;
+    pictures.reserve(labels.size());
+    for (const std::shared_ptr<const TLabelDrawing>& label : labels) {
+        const double scale = pixelsPerInch / (label->UnitsPerInch > 0 ? label->UnitsPerInch : pixelsPerInch);
+        const std::pair size{std::max(1, static_cast<int>(std::lround(label->Size.width() * scale))),
+                             std::max(1, static_cast<int>(std::lround(label->Size.height() * scale)))};
+        QImage& picture = shared[size];
+        if (picture.isNull()) {
+            picture = QImage(size.first, size.second, QImage::Format_Mono);
+            picture.fill(1); // white, should a cell ever fall back to its bitmap
+        }
+        pictures.push_back(picture);
+    }
+    return pictures;
+}
+
+TSheetVerification VerifyPages(const TPreparedReport& sheet, const TSheetLabels& labels,
+                               const std::vector<TScanExpectation>& expected, int dpi)
+{
+    std::vector<std::optional<TSheetVerification>> pages(sheet.Pages.size());
+    std::atomic<std::size_t> next{0};
+    std::mutex mutex;
+    std::exception_ptr failure;
+    const auto worker = [&] {
+        TPreparedReport one = sheet;
+        for (std::size_t page = next++; page < pages.size() && InterruptSignal() == 0; page = next++) {
+            one.Pages.assign(1, sheet.Pages[page]);
+            try {
+                pages[page] = VerifySheet(one, labels, expected, dpi);
+            } catch (...) {
+                const std::lock_guard lock(mutex);
+                failure = std::current_exception();
+                next = pages.size();
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> threads;
+        for (unsigned n = VerifyThreads(pages.size()); n > 1; --n)
+            threads.emplace_back(worker);
+        worker();
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    ThrowIfInterrupted();
+    TSheetVerification total{.Dpi = dpi};
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        Add(total, std::move(*pages[page]), page);
+    return total;
+}
+
+void ProofReport::Note(const std::string& note)
+{
+    if (FSaid.insert("note: " + note).second)
+        FErr << "quillon-cli: " << EscapeForMessage(note) << '\n';
+}
+
+void ProofReport::Fail(const std::string& where, const std::string& reason)
+{
+    FFailed = true;
+    if (FSaid.insert(where + reason).second)
+        FErr << "quillon-cli: " << where << EscapeForMessage(reason) << '\n';
+}
+
+std::string NoReaderNote(TBarcodeType kind)
+{
+    return "no scan check for " + std::string(KindListEntries[kind]) + ": the decoder has no reader for it";
+}
+
+} // namespace quillon::cli

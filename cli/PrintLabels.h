@@ -1,0 +1,74 @@
+// The labels quillon-cli prints, in the classic or the standard layout, and their proof: each label
+// fitted to its cell and read back as the printer prints it at --dpi.
+#pragma once
+
+#include <QImage>
+#include <QSizeF>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CliOptions.h"
+#include "label/PrintCheck.h"
+#include "label/StandardLayout.h"
+#include "report/PreparedReport.h"
+
+namespace quillon::cli {
+
+// A label as it prints: its drawing, the barcode it was drawn from (its Text encoded), what the layout
+// changed from the settings, and whether it fits the cell it prints in.
+struct PrintLabel {
+    TBarcode barcode;
+    std::shared_ptr<const TLabelDrawing> drawing;
+    std::vector<std::string> notes; // "X-dimension 0.2 mm is outside ...", one sentence each
+    TCellFit fit;                   // always fits when no cell was given or the label is stretched
+};
+
+// The captions of the command line, in the locale's encoding: they are shown, never encoded.
+TLabelCaptions CaptionsFrom(const CliOptions& options);
+
+// The settings of the standard layout from the command line.
+TStandardSettings StandardSettingsFrom(const CliOptions& options);
+
+// The label of options.text in the chosen layout: the classic label as the preview composes it, or the
+// standard label at options.dpi, fitted to cellMm when given (a smaller module, shorter bars, down to the
+// symbology's least). The engine's errors propagate. Needs a QGuiApplication; safe in several threads.
+PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm);
+
+// The sheet's cell size in millimetres: the frame of its first label cell.
+QSizeF CellSizeMm(const TPreparedReport& sheet);
+
+// Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's
+// bitmap would: the labels are drawn from their drawings. Rows of one size share one image.
+std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch);
+
+// VerifySheet over the pages, on a few threads: a cell's proof looks at its own page only.
+TSheetVerification VerifyPages(const TPreparedReport& sheet, const TSheetLabels& labels,
+                               const std::vector<TScanExpectation>& expected, int dpi);
+
+// The messages of a run about its labels, in the order of the codes, and whether any label fails.
+class ProofReport {
+public:
+    explicit ProofReport(std::ostream& err) : FErr(err) {}
+
+    // A note of the layout, said once however many labels it concerns.
+    void Note(const std::string& note);
+    // A label that would not read as typed; `where` is "line N: " in a bulk run, else empty. Each
+    // message is said once.
+    void Fail(const std::string& where, const std::string& reason);
+    bool Failed() const { return FFailed; }
+
+private:
+    std::ostream& FErr;
+    std::set<std::string> FSaid;
+    bool FFailed = false;
+};
+
+// "no scan check for CodeMSI: the decoder has no reader for it".
+std::string NoReaderNote(TBarcodeType kind);
+
+} // namespace quillon::cli
