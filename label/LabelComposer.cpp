@@ -2,7 +2,10 @@
 #include "label/LabelComposer.h"
 
 #include <QByteArray>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -37,6 +40,8 @@ constexpr std::array<TAngleRow, 4> kAnglePlacement{{
 constexpr char kMakersMark[] = "Q";
 constexpr TPoint kUpperCaptionAt{.X = 28, .Y = 0};
 constexpr int kMarkFromRightPixels = 8;
+// The least white between the upper caption and the maker's mark.
+constexpr int kCaptionGapPixels = 2;
 constexpr int kStrokeAboveBottomPixels = 3;
 constexpr int kStrokeLengthPixels = 5;
 
@@ -86,11 +91,37 @@ void DrawCaption(TCanvas& canvas, TPoint at, bool on, const QString& text)
     canvas.TextOut(at, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
+// A caption's width in label pixels, in the font a fresh bitmap's canvas writes it with.
+int CaptionWidth(bool on, const QString& text)
+{
+    if (!on || text.isEmpty())
+        return 0;
+    static const QImage device(1, 1, QImage::Format_RGB32); // label pixels: 96 per inch
+    const TFont font;
+    QFont face(QString::fromStdString(font.Name));
+    face.setPointSize(font.Size);
+    face.setStyleStrategy(QFont::NoAntialias);
+    return QFontMetrics(face, &device).horizontalAdvance(text);
+}
+
+// The upper caption stands at its designed place, or further left on a narrow label, so that it ends
+// before the maker's mark.
+int UpperCaptionLeft(int labelWidth, int captionWidth)
+{
+    const int room = labelWidth - kMarkFromRightPixels - kCaptionGapPixels - captionWidth;
+    return std::clamp(room, 0, kUpperCaptionAt.X);
+}
+
 // The label's size in pixels: the barcode's width (which encodes, so the engine's errors leave
-// here) by its height and the band under it; checked wide so that no height can overflow.
+// here), or more when a caption would be cut or covered by the mark, by its height and the band under
+// it; checked wide so that no height can overflow.
 QSize LabelSize(TBarcode& barcode, const TLabelCaptions& captions)
 {
-    const long long width = barcode.Width();
+    const long long upper = CaptionWidth(captions.UpperOn, captions.Upper);
+    const long long width =
+        std::max({static_cast<long long>(barcode.Width()),
+                  upper > 0 ? upper + kCaptionGapPixels + kMarkFromRightPixels : 0LL,
+                  static_cast<long long>(CaptionWidth(captions.LowerOn, captions.Lower))});
     const long long height = static_cast<long long>(barcode.Height()) +
                              (captions.LowerOn ? kLowerCaptionBandPixels : kNoCaptionBandPixels);
     if (width <= 0 || height <= 0)
@@ -107,7 +138,8 @@ void DrawLabel(TCanvas& canvas, TBarcode& barcode, const TLabelCaptions& caption
     const int w = size.width();
     const int h = size.height();
     barcode.Draw(canvas);
-    DrawCaption(canvas, kUpperCaptionAt, captions.UpperOn, captions.Upper);
+    const int upperLeft = UpperCaptionLeft(w, CaptionWidth(captions.UpperOn, captions.Upper));
+    DrawCaption(canvas, {.X = upperLeft, .Y = kUpperCaptionAt.Y}, captions.UpperOn, captions.Upper);
     DrawCaption(canvas, {.X = 0, .Y = barcode.Height() + kNoCaptionBandPixels}, captions.LowerOn,
                 captions.Lower);
     canvas.TextOut({.X = w - kMarkFromRightPixels, .Y = 0}, kMakersMark);

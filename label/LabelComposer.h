@@ -35,7 +35,8 @@ struct TLabelDrawing {
     double UnitsPerInch = 96.0; // the label's true size: units to the inch, and points to units for text
 };
 
-// Composes the label as the preview shows it: a white Width x (Height + band) RGB32 image with the
+// Composes the label as the preview shows it: a white Width x (Height + band) RGB32 image (wider when
+// a caption needs it, so that no caption is cut or covered by the mark) with the
 // barcode drawn at its Left/Top, the captions, the mark and the white stroke. Encodes the barcode's
 // Text (which may rewrite it); the engine's errors propagate, as does an image size that cannot be made.
 QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions);

@@ -1,9 +1,13 @@
 // The label image: its size, the bars' pixels, captions, mark and stroke, errors, and turned placement.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <string>
+#include <tuple>
+#include <variant>
 #include <vector>
 
 #include "label/FontSubstitutions.h"
@@ -127,6 +131,52 @@ TEST(LabelComposer, ErrorsPropagateWithTheirMessage)
         TBarcode barcode = Ean13(modul, height);
         barcode.SetTyp(typ), barcode.SetText(text);
         EXPECT_EQ(MessageOf([&] { ComposeLabel(barcode, {}); }), message) << "row " << line++;
+    }
+}
+
+// Upper caption, lower caption: on a narrow barcode the upper caption moves left of the mark, and a
+// caption wider than the bars widens the label; neither is cut or covered.
+constexpr std::tuple<const char*, const char*, bool> kNarrowCaptions[] = {
+    {"Tea", "", false},                          // 1 fits at its designed place
+    {"Green tea", "", false},                    // 2 moves left of the mark
+    {"www.example.com/tea/green", "", true},     // 3 widens the label
+    {"", "Green tea, 250 g, best before", true}, // 4 widens the label
+};
+
+TEST(LabelComposer, CaptionsAreNeverCutOrCoveredByTheMark)
+{
+    QFont face("MS Sans Serif");
+    face.setPointSize(8);
+    face.setStyleStrategy(QFont::NoAntialias);
+    const QImage device(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(face, &device);
+    for (int no = 1; const auto& [upper, lower, wider] : kNarrowCaptions) {
+        TBarcode barcode;
+        barcode.SetTyp(bcCodeEAN8), barcode.SetHeight(40), barcode.SetText("1234567");
+        const TLabelCaptions captions{.UpperOn = true, .Upper = upper, .LowerOn = true, .Lower = lower};
+        const TLabelDrawing label = RecordLabel(barcode, captions);
+        const int barsWidth = barcode.Width();
+        const std::vector<TRecordedText> texts = [&] {
+            std::vector<TRecordedText> all;
+            for (const TRecordedCall& call : label.Calls)
+                if (const auto* text = std::get_if<TRecordedText>(&call))
+                    all.push_back(*text);
+            return all;
+        }();
+        const TRecordedText& mark = texts.back();
+        ASSERT_EQ(mark.Text, "Q") << "row " << no;
+        EXPECT_EQ(label.Size.width() > barsWidth, wider) << "row " << no;
+        for (const TRecordedText& text : texts) {
+            if (&text == &mark)
+                continue;
+            const int right = text.TopLeft.X + metrics.horizontalAdvance(QString::fromStdString(text.Text));
+            EXPECT_GE(text.TopLeft.X, 0) << "row " << no;
+            EXPECT_LE(right, label.Size.width()) << "row " << no << ": cut";
+            if (text.Text == upper) {
+                EXPECT_LT(right, mark.TopLeft.X) << "row " << no << ": covered by the mark";
+            }
+        }
+        ++no;
     }
 }
 
