@@ -307,7 +307,7 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         CodeOutcome outcome;
         outcome.notes = std::move(file->label.notes);
         if (options.verify) {
-            const LabelProof proof = ProveAlone(file->label, options.dpi);
+            const LabelProof proof = ProveWritten(file->image, file->label);
             if (proof.noReader)
                 outcome.notes.push_back(NoReaderNote(options.kind));
             outcome.error = proof.failure;

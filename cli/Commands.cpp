@@ -104,10 +104,35 @@ LabelFile MakeLabelFile(const CliOptions& options)
     return {.image = std::move(image), .label = std::move(label)};
 }
 
-LabelProof ProveAlone(const PrintLabel& label, int dpi)
+namespace {
+
+// Why a reading of the file fails, in the words a printed cell's proof uses.
+std::string FailureOf(const TScanResult& scan)
 {
-    const TPrintVerdict verdict = VerifyLabelAlone(*label.drawing, label.barcode, dpi);
-    return {.failure = verdict.Reason, .noReader = verdict.Scan.Outcome == TScanOutcome::NoReader};
+    if (scan.RightCheckDigit)
+        return CheckDigitMessage(*scan.RightCheckDigit);
+    if (scan.Outcome == TScanOutcome::ReadsOther)
+        return "Reads " + scan.Decoded + ", not " + scan.Expected;
+    return "Does not scan";
+}
+
+} // namespace
+
+LabelProof ProveWritten(const QImage& image, const PrintLabel& label)
+{
+    // The file is the proof: its own pixels are read, one printer dot each (the preview's pixels for
+    // the classic label, --dpi dots for the standard one), on white paper all round. An upright label
+    // is read straight from the image; a turned one through its drawing, which the reader turns back.
+    if (label.barcode.Angle() != 0.0) {
+        const int dpi = static_cast<int>(std::lround(label.drawing->UnitsPerInch));
+        const TPrintVerdict verdict = VerifyLabelAlone(*label.drawing, label.barcode, dpi);
+        return {.failure = verdict.Reason, .noReader = verdict.Scan.Outcome == TScanOutcome::NoReader};
+    }
+    const TScanResult scan = CheckScan(image, label.barcode);
+    if (scan.Outcome == TScanOutcome::NoReader)
+        return {.failure = {}, .noReader = true};
+    return {.failure = scan.Outcome == TScanOutcome::Matches ? std::string() : FailureOf(scan),
+            .noReader = false};
 }
 
 int RunLabel(const CliOptions& options, std::ostream& err)
@@ -120,7 +145,7 @@ int RunLabel(const CliOptions& options, std::ostream& err)
         report.Note(note);
     if (!options.verify)
         return 0;
-    const LabelProof proof = ProveAlone(file.label, options.dpi);
+    const LabelProof proof = ProveWritten(file.image, file.label);
     if (proof.noReader)
         report.Note(NoReaderNote(options.kind));
     else if (!proof.failure.empty())

@@ -41,13 +41,13 @@ struct LabelFile {
 };
 LabelFile MakeLabelFile(const CliOptions& options);
 
-// How the label reads printed alone at dpi: why it would not read as typed (empty when it does, or when
-// no reader reads its kind), and whether no reader reads its kind.
+// How the label file reads, its own pixels one printer dot each on white paper: why it would not read
+// as typed (empty when it does, or when no reader reads its kind), and whether no reader reads its kind.
 struct LabelProof {
     std::string failure;
     bool noReader = false;
 };
-LabelProof ProveAlone(const PrintLabel& label, int dpi);
+LabelProof ProveWritten(const QImage& image, const PrintLabel& label);
 
 // Composes the label, writes it to options.output in one piece (the file is either the whole new image
 // or left as it was) and, unless --no-verify, reads it back as printed at --dpi, saying on `err` why it
