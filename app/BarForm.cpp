@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPropertyAnimation>
@@ -92,6 +93,17 @@ TSecondWindow AskSecondWindow(QWidget* parent, const QString& message)
     return box.clickedButton() == readOnly ? TSecondWindow::ReadOnly : TSecondWindow::Quit;
 }
 
+// Asks whether to print a label that its cell would cut off.
+bool AskPrintAnyway(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, "Quillon", message, QMessageBox::NoButton, parent);
+    QPushButton* print = box.addButton("Print anyway", QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(cancel);
+    box.exec();
+    return box.clickedButton() == print;
+}
+
 } // namespace
 
 TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
@@ -104,6 +116,7 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
         return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
     };
     ChooseSecondWindow = [this](const QString& message) { return AskSecondWindow(this, message); };
+    ConfirmPrintAnyway = [this](const QString& message) { return AskPrintAnyway(this, message); };
     Table1.SetFileName(QDir(FDataDirectory).filePath("pict.db"));
 
     // Designed settings of the barcode object; the rest are the constructor's.
@@ -258,7 +271,26 @@ void TBarForm::BuildDeck()
     lb9 = DeckLabel(UPanel, 448, 47, 52);
     Label79 = DeckLabel(UPanel, 568, 9, 49);
     Label79->hide();
+    BuildPrintTrueControls();
     NameControls();
+}
+
+// The layout switch above the label, the check digit switch under the rows, and the X-dimension in the
+// zoom's place, shown in the standard layout only.
+void TBarForm::BuildPrintTrueControls()
+{
+    LayoutChk = DeckCheckBox(QrPanel, 24, 6, 90, false);
+    LayoutChk->stackUnder(DesBarPanel); // the design panel covers it as it covers the label
+    CheckDigitChk = DeckCheckBox(UPanel, 298, 76, 55, false);
+    lbX = DeckLabel(UPanel, 448, 12, 52);
+    XDimSpn = Place(new QDoubleSpinBox(UPanel), 448, 25, 52, 22);
+    XDimSpn->setDecimals(2);
+    XDimSpn->setSingleStep(0.01);
+    XDimSpn->setKeyboardTracking(false); // one composition for a typed value, not one per digit
+    XDimSpn->setRange(XDimensionRange(bcCode128B).Low, XDimensionRange(bcCode128B).High); // the widest
+    XDimSpn->setValue(TStandardSettings{}.XDimensionMm);
+    lbX->hide();
+    XDimSpn->hide();
 }
 
 // The names of the window definition, by which the caption and tooltip tables address the controls.
@@ -291,6 +323,10 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"RSpn", RSpn},
         {"StChk", StChk},
         {"BCodeAngSpn", BCodeAngSpn},
+        {"LayoutChk", LayoutChk},
+        {"CheckDigitChk", CheckDigitChk},
+        {"XDimSpn", XDimSpn},
+        {"lbX", lbX},
         {"lb2", lb2},
         {"lb4", lb4},
         {"lb5", lb5},
@@ -306,10 +342,10 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
 // stretch switch.
 void TBarForm::SetTabOrder()
 {
-    const QWidget* order[] = {SpeedButton1, StChk,     LangArabic, LangEnglish, UChk,
-                              UEd,          DChk,      DEd,        BarEd,       CSpn,
-                              RSpn,         BarKindSp, ColorBox1,  TrackBar1,   ZomSpn,
-                              RatioSpn,     DesBtn,    AboutBtn,   SpeedButton2};
+    const QWidget* order[] = {SpeedButton1, StChk,     LangArabic,   LangEnglish, UChk,    UEd,
+                              DChk,         DEd,       BarEd,        CSpn,        RSpn,    CheckDigitChk,
+                              BarKindSp,    ColorBox1, TrackBar1,    ZomSpn,      XDimSpn, RatioSpn,
+                              DesBtn,       AboutBtn,  SpeedButton2, LayoutChk};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     const QWidget* design[] = {DesBarPanel->TM, DesBarPanel->LM,      DesBarPanel->CS,     DesBarPanel->RM,
@@ -348,6 +384,9 @@ void TBarForm::ConnectHandlers()
     connect(RSpn, &QSpinBox::valueChanged, this, &TBarForm::RSpnChange);
     connect(StChk, &QCheckBox::toggled, this, &TBarForm::StChkClick);
     connect(BCodeAngSpn, &QSpinBox::valueChanged, this, &TBarForm::BCodeAngSpnChange);
+    connect(LayoutChk, &QCheckBox::toggled, this, &TBarForm::LayoutChkClick);
+    connect(CheckDigitChk, &QCheckBox::toggled, this, &TBarForm::CheckDigitChkClick);
+    connect(XDimSpn, &QDoubleSpinBox::valueChanged, this, &TBarForm::XDimSpnChange);
     connect(DesBtn, &QPushButton::clicked, this, &TBarForm::DesBtnClick);
     connect(DesBarPanel->BitBtn1, &QPushButton::clicked, this, &TBarForm::BitBtn1Click);
     connect(DesBarPanel->BitBtn3, &QPushButton::clicked, this, &TBarForm::BitBtn3Click);
@@ -370,10 +409,11 @@ void TBarForm::ConnectSaving()
 {
     for (QLineEdit* edit : {static_cast<QLineEdit*>(BarEd), UEd, DEd})
         connect(edit, &QLineEdit::textChanged, this, &TBarForm::ScheduleSave);
-    for (QCheckBox* box : {UChk, DChk, StChk})
+    for (QCheckBox* box : {UChk, DChk, StChk, LayoutChk, CheckDigitChk})
         connect(box, &QCheckBox::toggled, this, &TBarForm::ScheduleSave);
     for (TSpinEdit* spin : {CSpn, RSpn, ZomSpn, RatioSpn})
         connect(spin, &QSpinBox::valueChanged, this, &TBarForm::ScheduleSave);
+    connect(XDimSpn, &QDoubleSpinBox::valueChanged, this, &TBarForm::ScheduleSave);
     connect(BarKindSp, &QComboBox::currentIndexChanged, this, &TBarForm::ScheduleSave);
     connect(BarKindSp, &QComboBox::editTextChanged, this, &TBarForm::ScheduleSave);
     connect(ColorBox1, &TColorBox::selectedChanged, this, &TBarForm::ScheduleSave);

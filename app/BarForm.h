@@ -25,12 +25,15 @@
 #include "data/SettingsFile.h"
 #include "label/LabelComposer.h"
 #include "label/ScanCheck.h"
+#include "label/StandardLayout.h"
+#include "report/PrintPreview.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QKeyEvent;
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QLockFile;
 class QPushButton;
@@ -50,6 +53,10 @@ class TShape;
 class TSpinEdit;
 class TUpperCaseEdit;
 struct TOptionsValues;
+
+// How the label is laid out: the classic label in screen pixels, or the standard one in millimetres on
+// the printer's dots.
+enum class TLabelLayout : std::uint8_t { Classic, Standard };
 
 // What a window does when another one already works on the same data folder.
 enum class TSecondWindow : std::uint8_t { ReadOnly, Quit };
@@ -87,6 +94,9 @@ public:
     void RSpnChange();
     void StChkClick();
     void BCodeAngSpnChange();
+    void LayoutChkClick();     // the classic or the standard layout
+    void CheckDigitChkClick(); // Checksum: the kind's check digit worked out and added
+    void XDimSpnChange();      // the standard layout's module in millimetres
     // Applies every value the deck shows to the barcode, the preview and the print report, whether or
     // not it equals the control's initial value (the hidden angle excepted).
     void ApplyDeck();
@@ -125,6 +135,8 @@ public:
     std::function<void(const QString&)> ReportError;
     std::function<bool(const QString&)> ConfirmCloseAnyway;
     std::function<TSecondWindow(const QString&)> ChooseSecondWindow;
+    // Whether to print a label that its cell would cut off (the message says why).
+    std::function<bool(const QString&)> ConfirmPrintAnyway;
 
     // Language and About panel.
     void LangRGClick();
@@ -155,6 +167,15 @@ public:
     int PreviewPercent() const { return FPreviewPercent; }
     // The scan check of the label the preview shows; nothing while it is empty.
     const std::optional<TScanResult>& LastScan() const { return FLastScan; }
+    TLabelLayout LabelLayout() const;
+    // The label the preview shows as the printer gets it; nothing while the preview is empty.
+    const std::shared_ptr<const TLabelDrawing>& LabelDrawing() const { return FLabelDrawing; }
+    // Whether the label fits its cell on the sheet, and if not, why.
+    const TCellFit& CellFit() const { return FCellFit; }
+    // The resolution labels are made and checked for: the default printer's, kDefaultGridDpi for a PDF
+    // file or when there is no printer. Tests set their own.
+    int PrintDpi() const;
+    void SetPrintDpi(int dpi);
 
     // The window's controls, named as designed.
     TPanel* UPanel = nullptr;
@@ -188,6 +209,10 @@ public:
     TSpinEdit* CSpn = nullptr;
     TSpinEdit* RSpn = nullptr;
     QCheckBox* StChk = nullptr;
+    QCheckBox* LayoutChk = nullptr;     // the standard layout
+    QCheckBox* CheckDigitChk = nullptr; // off as designed
+    QDoubleSpinBox* XDimSpn = nullptr;  // in the zoom's place in the standard layout
+    QLabel* lbX = nullptr;              // its caption, in the zoom caption's place
     TSpinEdit* BCodeAngSpn = nullptr;
     QLabel* lb2 = nullptr;
     QLabel* lb4 = nullptr;
@@ -247,6 +272,16 @@ private:
     void FinishLoading(const TOptionsValues& values);
     bool TakeDataFolder(); // false when the window is to quit
     void PrintSheet();     // the print command; raises what stops it
+    void BuildPrintTrueControls();
+    void ShowLayoutControls(); // the zoom or the X-dimension, by the layout
+    void FitXDimRange();       // the X-dimension spin within the kind's range
+    void ApplyCheckDigit();    // Checksum and its method from the check digit switch
+    // Composes the label in the chosen layout into FLabelImage and FLabelDrawing, checks it on the
+    // sheet and says how it prints; raises the engine's errors.
+    void ComposePreview();
+    TPreparedReport SheetProbe(); // the sheet's first row, where the label is checked
+    void ShowComposedStatus(const std::string& typed);
+    TPreviewContent PreviewContent(TPreparedReport sheet, std::vector<QImage> pictures) const;
     TOptionsValues OptionsFromControls() const;
     void ApplyOptions(const TOptionsValues& values);
     void LeaveOptionsFile(const QString& reason);
@@ -266,6 +301,11 @@ private:
     bool FLogoKeyDirty = true;
     std::optional<int> FKeyedDotAngle; // the angle of the dots the window's shape last took in
     std::optional<TScanResult> FLastScan;
+    std::shared_ptr<const TLabelDrawing> FLabelDrawing;
+    TCellFit FCellFit;
+    std::vector<std::string> FLabelNotes; // what the standard layout changed, for the status line
+    QImage FShownLabel;                   // the label as the preview shows it
+    mutable std::optional<int> FPrintDpi;
     QString FDataDirectory;
     QString FOptionsPath;
     QPointer<QPrintPreviewDialog> FPreview;

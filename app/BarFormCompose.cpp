@@ -1,9 +1,13 @@
 // TBarForm: composing the label preview from the control deck.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
 
@@ -11,8 +15,11 @@
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
 #include "app/TextFit.h"
+#include "label/LabelPainter.h"
 #include "label/PrintBarForm.h"
+#include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
+#include "report/PrintPreview.h"
 
 namespace quillon {
 
@@ -53,6 +60,17 @@ std::pair<QFont, int> StatusFont(const QFont& base, const QString& text, int wid
     return {font, kStatusMaxLines};
 }
 
+// The size of the sheet's first cell: what the label has to fit.
+QSizeF CellSizeMm(const TPreparedReport& sheet)
+{
+    constexpr double kTenthsPerMm = 10.0;
+    for (const TPreparedPage& page : sheet.Pages)
+        for (const TPlacedElement& element : page.Elements)
+            if (std::holds_alternative<TPlacedImage>(element.Content))
+                return {element.Frame.Width / kTenthsPerMm, element.Frame.Height / kTenthsPerMm};
+    return {sheet.PaperWidthTenths / kTenthsPerMm, sheet.PaperLengthTenths / kTenthsPerMm};
+}
+
 } // namespace
 
 void TBarForm::BarEdChange()
@@ -60,25 +78,100 @@ void TBarForm::BarEdChange()
     // Any engine error empties the preview until the input can be encoded again; it is never a
     // message box, only a line under the preview.
     try {
-        const std::string typed = Utf8(BarEd->text());
-        FBCode.SetText(typed);
-        const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
-                                      .Upper = UEd->text(),
-                                      .LowerOn = DChk->isChecked(),
-                                      .Lower = DEd->text()};
-        QImage label = ComposeLabel(FBCode, captions);
-        DBImage1->resize(FBCode.Width(), FBCode.Height());
-        // The label is read back as a scanner would see it printed.
-        const TScanResult scan = CheckScan(label, FBCode);
-        FLastScan = scan;
-        FStatusIsError = false;
-        ShowPreviewStatus(LabelStatusOf(typed, FBCode, scan, Language()));
-        ShowLabel(label);
-        FLabelImage = std::move(label);
+        ComposePreview();
     } catch (const std::exception& e) {
         ShowPreviewError(e.what());
     }
     ScheduleColorKey(); // a label of another size leaves or covers key-coloured ground
+}
+
+void TBarForm::ComposePreview()
+{
+    const std::string typed = Utf8(BarEd->text());
+    FBCode.SetText(typed);
+    const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
+                                  .Upper = UEd->text(),
+                                  .LowerOn = DChk->isChecked(),
+                                  .Lower = DEd->text()};
+    const TPreparedReport sheet = SheetProbe();
+    const QSizeF cellMm = CellSizeMm(sheet);
+    TLabelDrawing drawing;
+    QImage label; // the bitmap the picture table receives
+    QImage shown;
+    if (LabelLayout() == TLabelLayout::Standard) {
+        const TStandardSettings settings{.XDimensionMm = XDimSpn->value(),
+                                         .Dpi = PrintDpi(),
+                                         .BarHeightMm = {},
+                                         .BarWidthReductionDots = 0,
+                                         .Ratio = static_cast<double>(RatioSpn->value())};
+        TFittedLabel fitted = FitStandardLabel(FBCode, captions, settings, cellMm);
+        drawing = std::move(fitted.Label.Drawing);
+        FCellFit = std::move(fitted.Fit);
+        FLabelNotes = std::move(fitted.Label.Notes);
+        label = RenderLabelImage(drawing, sheet.PixelsPerInch, drawing.UnitsPerInch);
+        shown = RenderLabelImage(drawing, logicalDpiX(), drawing.UnitsPerInch); // true size on screen
+    } else {
+        label = ComposeLabel(FBCode, captions);
+        drawing = RecordLabel(FBCode, captions);
+        // Stretched, the label fills its cell whatever its size.
+        FCellFit = StChk->isChecked() ? TCellFit{} : CheckLabelFits(LabelSizeMm(drawing), cellMm);
+        FLabelNotes.clear();
+        shown = label;
+    }
+    DBImage1->resize(FBCode.Width(), FBCode.Height());
+    // The label is read back as the printer prints it in its cell.
+    FLastScan = CheckScanOnSheet(drawing, FBCode, sheet, PrintDpi());
+    FLabelDrawing = std::make_shared<const TLabelDrawing>(std::move(drawing));
+    FStatusIsError = false;
+    ShowComposedStatus(typed);
+    FShownLabel = std::move(shown);
+    ShowLabel(FShownLabel);
+    FLabelImage = std::move(label);
+}
+
+// A label its cell would cut off is said first, in red; then how it scans, and what the standard layout
+// changed to fit the cell.
+void TBarForm::ShowComposedStatus(const std::string& typed)
+{
+    if (!FCellFit.Fits) {
+        ShowPreviewStatus({.Text = CellFitText(FCellFit.Message, Language()), .Level = TStatusLevel::Error});
+        return;
+    }
+    TLabelStatus status = LabelStatusOf(typed, FBCode, *FLastScan, Language());
+    for (const std::string& note : FLabelNotes) {
+        if (note.find("to fit the cell") == std::string::npos)
+            continue;
+        status.Text += "; " + QString::fromStdString(note);
+        if (status.Level == TStatusLevel::Good)
+            status.Level = TStatusLevel::Warning;
+    }
+    ShowPreviewStatus(status);
+}
+
+TPreparedReport TBarForm::SheetProbe()
+{
+    return FPrintForm.qr().PrepareRun(std::max(1, CSpn->value()));
+}
+
+TLabelLayout TBarForm::LabelLayout() const
+{
+    return LayoutChk->isChecked() ? TLabelLayout::Standard : TLabelLayout::Classic;
+}
+
+int TBarForm::PrintDpi() const
+{
+    if (!FPrintDpi) {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        FPrintDpi =
+            printer.isNull() ? kDefaultGridDpi : GridDpiOf(QPrinter(printer, QPrinter::HighResolution));
+    }
+    return *FPrintDpi;
+}
+
+void TBarForm::SetPrintDpi(int dpi)
+{
+    FPrintDpi = dpi;
+    BarEdChange();
 }
 
 void TBarForm::ShowLabel(const QImage& label)
@@ -108,6 +201,9 @@ void TBarForm::ShowLabel(const QImage& label)
 void TBarForm::ShowPreviewError(const std::string& engineMessage)
 {
     FLabelImage = QImage();
+    FShownLabel = QImage();
+    FLabelDrawing.reset();
+    FCellFit = {};
     BarImage->clear();
     FLastScan.reset();
     PreviewScale->hide();
@@ -145,9 +241,9 @@ void TBarForm::RefreshStatus()
     if (FStatusIsError)
         ShowPreviewError(FStatusMessage);
     else if (FLastScan)
-        ShowPreviewStatus(LabelStatusOf(Utf8(BarEd->text()), FBCode, *FLastScan, Language()));
-    if (!FLabelImage.isNull())
-        ShowLabel(FLabelImage);
+        ShowComposedStatus(Utf8(BarEd->text()));
+    if (!FShownLabel.isNull())
+        ShowLabel(FShownLabel);
 }
 
 QString TBarForm::PreviewStatus() const
@@ -193,6 +289,7 @@ void TBarForm::BarKindSpChange()
     }
     FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
     SyncCodeCase();
+    FitXDimRange();
     BarEdChange();
 }
 
@@ -210,6 +307,9 @@ void TBarForm::ApplyDeck()
     FBCode.SetModul(ZomSpn->value());
     FBCode.SetRatio(static_cast<double>(RatioSpn->value()));
     FBCode.SetColorBar(ColorBox1->Selected());
+    ApplyCheckDigit();
+    FitXDimRange();
+    ShowLayoutControls();
     UEd->setVisible(UChk->isChecked());
     DEd->setVisible(DChk->isChecked());
     CSpnChange();
@@ -272,6 +372,53 @@ void TBarForm::RSpnChange()
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
     }
+}
+
+void TBarForm::LayoutChkClick()
+{
+    ShowLayoutControls();
+    BarEdChange();
+}
+
+void TBarForm::CheckDigitChkClick()
+{
+    ApplyCheckDigit();
+    BarEdChange();
+}
+
+// The designed method, none, would add nothing to EAN and UPC: the switch brings the modulo 10 method
+// with it, and off, the designed barcode again.
+void TBarForm::ApplyCheckDigit()
+{
+    const bool on = CheckDigitChk->isChecked();
+    FBCode.SetChecksum(on);
+    FBCode.SetCheckSumMethod(on ? csmModulo10 : csmNone);
+}
+
+void TBarForm::XDimSpnChange()
+{
+    BarEdChange();
+}
+
+// The zoom is the classic label's module in screen pixels; the standard label's is the X-dimension.
+void TBarForm::ShowLayoutControls()
+{
+    const bool standard = LabelLayout() == TLabelLayout::Standard;
+    ZomSpn->setVisible(!standard);
+    lb8->setVisible(!standard);
+    XDimSpn->setVisible(standard);
+    lbX->setVisible(standard);
+}
+
+// The kind's published range; a value outside it is brought in, without composing twice.
+void TBarForm::FitXDimRange()
+{
+    const int kind = KindIndex();
+    if (kind < 0)
+        return;
+    const TMmRange range = XDimensionRange(static_cast<TBarcodeType>(kind));
+    const QSignalBlocker quiet(XDimSpn);
+    XDimSpn->setRange(range.Low, range.High);
 }
 
 void TBarForm::BCodeAngSpnChange()

@@ -306,6 +306,10 @@ void TBarForm::LangRGClick()
             if (name == caption.Control)
                 SetCaption(control, caption.Text);
     }
+    for (const CaptionPair& pair : PrintTrueCaptions)
+        for (const auto& [name, control] : captioned)
+            if (name == pair.Control)
+                SetCaption(control, CaptionText(pair, Language()));
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
     ApplyToolTips();
     FitCaptions();
@@ -329,7 +333,7 @@ void TBarForm::FitCaptions()
 {
     for (QWidget* control :
          std::initializer_list<QWidget*>{StChk, lb2, UChk, lb4, lb5, lb6, lb7, lb8, lb9, DChk, DesBtn,
-                                         AboutBtn, LangArabic, LangEnglish}) {
+                                         AboutBtn, LangArabic, LangEnglish, LayoutChk, CheckDigitChk, lbX}) {
         const auto* button = qobject_cast<QAbstractButton*>(control);
         FitCaption(control, button != nullptr ? button->text() : static_cast<QLabel*>(control)->text(),
                    FDeckFont);

@@ -1,8 +1,10 @@
 // TBarForm: the settings file beside the options file, and writing both a moment after each change.
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QTimer>
+#include <cmath>
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
@@ -14,6 +16,10 @@ namespace quillon {
 namespace {
 
 constexpr char kDamagedSuffix[] = ".bad";
+// The print-true choices: the layout under its ready key, the check digit switch and the X-dimension.
+constexpr TSettingKey kCheckDigitKey{.Section = "label", .Name = "check_digit"};
+constexpr TSettingKey kXDimensionKey{.Section = "label", .Name = "x_dim_mm"};
+constexpr std::string_view kLayoutNames[] = {"classic", "standard"}; // by TLabelLayout
 constexpr char kSystemColorPrefix[] = "system:";
 
 std::string PathBytes(const QString& path)
@@ -65,6 +71,13 @@ std::optional<bool> ParseSwitch(const std::string& text)
     return std::nullopt;
 }
 
+std::optional<double> ParseMm(const std::string& text)
+{
+    bool ok = false;
+    const double mm = QString::fromStdString(text).toDouble(&ok);
+    return ok && std::isfinite(mm) ? std::optional(mm) : std::nullopt;
+}
+
 } // namespace
 
 void TBarForm::LoadSettings()
@@ -112,6 +125,26 @@ QStringList TBarForm::ApplySettings()
         else
             problems << "bar_color: " + FromUtf8(*color) + " is not a colour (#RRGGBB or system:N)";
     }
+    if (const auto layout = FSettings.Value(settingkeys::Layout)) {
+        if (*layout == kLayoutNames[1] || *layout == kLayoutNames[0])
+            LayoutChk->setChecked(*layout == kLayoutNames[1]);
+        else
+            problems << "layout: " + FromUtf8(*layout) + " is neither classic nor standard";
+    }
+    if (const auto on = FSettings.Value(kCheckDigitKey)) {
+        if (const std::optional<bool> checked = ParseSwitch(*on))
+            CheckDigitChk->setChecked(*checked);
+        else
+            problems << "check_digit: " + FromUtf8(*on) + " is neither 1 nor 0";
+    }
+    if (const auto mm = FSettings.Value(kXDimensionKey)) {
+        // Kept inside the range of the kind the deck shows once the deck is applied.
+        const std::optional<double> parsed = ParseMm(*mm);
+        if (parsed && *parsed > 0)
+            XDimSpn->setValue(*parsed);
+        else
+            problems << "x_dim_mm: " + FromUtf8(*mm) + " is not a size in millimetres";
+    }
     return problems;
 }
 
@@ -145,6 +178,9 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::LowerCaption, Utf8(DEd->text()));
     FSettings.Set(settingkeys::LowerCaptionOn, DChk->isChecked() ? "1" : "0");
     FSettings.Set(settingkeys::BarColor, FormatColor(ColorBox1->Selected()));
+    FSettings.Set(settingkeys::Layout, std::string(kLayoutNames[static_cast<int>(LabelLayout())]));
+    FSettings.Set(kCheckDigitKey, CheckDigitChk->isChecked() ? "1" : "0");
+    FSettings.Set(kXDimensionKey, QString::number(XDimSpn->value(), 'f', 2).toStdString());
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);
     FSettingsDirty = false;
 }

@@ -12,9 +12,12 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/LabelStatus.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
+#include "label/LabelPainter.h"
 #include "label/PrintBarForm.h"
+#include "label/PrintCheck.h"
 #include "report/PrintPreview.h"
 
 namespace quillon {
@@ -210,22 +213,51 @@ void TBarForm::SpeedButton1Click()
 
 void TBarForm::PrintSheet()
 {
-    if (FPreview != nullptr) { // one preview at a time: bring the open one forward
-        FPreview->raise();
-        FPreview->activateWindow();
-        return;
-    }
     BarEdChange();
     if (FLabelImage.isNull())
         throw Exception("Nothing to print: " + PreviewStatus().toStdString());
+    if (!FCellFit.Fits && !ConfirmPrintAnyway(PreviewStatus()))
+        return;
     Table1.Open();
     Table1.ReplaceAllRows(FLabelImage, CSpn->value() * RSpn->value()); // ends on the first new row
     std::vector<QImage> pictures;
     for (; !Table1.Eof(); Table1.Next())
         pictures.push_back(Table1.Graphic());
     TPreparedReport prepared = FPrintForm.qr().PrepareRun(static_cast<std::int64_t>(pictures.size()));
-    FPreview = OpenPreview(std::move(prepared), std::move(pictures), this);
+    TPreviewContent content = PreviewContent(std::move(prepared), std::move(pictures));
+    if (FPreview != nullptr) { // one preview at a time: the open one shows the current sheet
+        RebuildPreview(FPreview, std::move(content));
+        FPreview->raise();
+        FPreview->activateWindow();
+        return;
+    }
+    FPreview = OpenPreview(std::move(content), this);
     PlacePreview(FPreview);
+}
+
+// Every cell drawn from the label's drawing on the printer's dots, and the sheet verified at that
+// resolution for the preview's line.
+TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QImage> pictures) const
+{
+    const std::size_t rows = pictures.size();
+    auto labels = std::make_shared<const TSheetLabels>(rows, FLabelDrawing);
+    auto readings = std::make_shared<const std::vector<TScanExpectation>>(rows, ExpectScan(FBCode));
+    auto verified = std::make_shared<const TPreparedReport>(sheet);
+    const TLanguage language = Language();
+    return {
+        .Report = std::move(sheet),
+        .Pictures = std::move(pictures),
+        .DrawerFor = [labels](int gridDpi) { return LabelDrawer(*labels, gridDpi); },
+        .NoteFor = [labels, readings, verified, language](int gridDpi) -> TPreviewNote {
+            try {
+                const auto [text, good] =
+                    VerificationText(VerifySheet(*verified, *labels, *readings, gridDpi), language);
+                return {.Text = text, .Good = good};
+            } catch (const std::exception& e) { // the preview still shows and prints the sheet
+                return {.Text = QString::fromUtf8(e.what()), .Good = false};
+            }
+        },
+    };
 }
 
 // As large as its tool bar needs (so that its print action shows) and as the screen allows; beside the

@@ -37,6 +37,14 @@ inline constexpr std::array<CaptionPair, 10> VList{{
     {.Control = "DChk", .Arabic = "تعليق سفلي", .English = "Down Label"},         // 10 lower caption
 }};
 
+// The print-true controls' captions, switched with the others: the layout switch, the check digit
+// switch and the X-dimension's caption, which stands in for the zoom's in the standard layout.
+inline constexpr std::array<CaptionPair, 3> PrintTrueCaptions{{
+    {.Control = "LayoutChk", .Arabic = "قياسي", .English = "Standard"},             // standard layout
+    {.Control = "CheckDigitChk", .Arabic = "رقم التحقق", .English = "Check digit"}, // Checksum
+    {.Control = "lbX", .Arabic = "البعد X مم", .English = "X mm"},                  // X-dimension
+}};
+
 // The two button captions that are held as fixed pairs rather than in the table.
 inline constexpr CaptionPair DesBtnCaptions{.Control = "DesBtn", .Arabic = "تصميم", .English = "Design"};
 inline constexpr CaptionPair AboutBtnCaptions{.Control = "AboutBtn", .Arabic = "حول", .English = "About"};
@@ -56,7 +64,7 @@ std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
 
 // The tooltips of the deck's and the design panel's controls, switched with the captions. The exit
 // button and the blink slider keep their designed hints, which carry both languages.
-inline constexpr std::array<CaptionPair, 26> ToolTips{{
+inline constexpr std::array<CaptionPair, 29> ToolTips{{
     {.Control = "SpeedButton1",
      .Arabic = "اطبع ورقة من هذا الملصق (Ctrl+P)",
      .English = "Print a sheet of this label (Ctrl+P)"},
@@ -110,6 +118,18 @@ inline constexpr std::array<CaptionPair, 26> ToolTips{{
     {.Control = "AboutOk",
      .Arabic = "عودة إلى الملصقات (Return أو Escape)",
      .English = "Back to the labels (Return or Escape)"},
+    {.Control = "LayoutChk",
+     .Arabic =
+         "التخطيط القياسي: الباركود بمقاسه المنشور بالمليمتر مع مناطقه الهادئة، مطبوعًا على نقاط الطابعة "
+         "كاملة",
+     .English = "Standard layout: the barcode at its published size in millimetres with its quiet zones, on "
+                "whole printer dots"},
+    {.Control = "CheckDigitChk",
+     .Arabic = "احسب رقم التحقق لهذا النوع وأضِفه إلى الرمز",
+     .English = "Work out the kind's check digit and add it to the code"},
+    {.Control = "XDimSpn",
+     .Arabic = "البعد X: عرض العمود الرفيع بالمليمتر، في المدى الذي يسمح به النوع",
+     .English = "X-dimension: the narrow bar's width in millimetres, in the range the kind allows"},
     {.Control = "PreviewScale",
      .Arabic = "الملصق أكبر من منطقة المعاينة فصُغّر ليظهر كله",
      .English = "The label is larger than the preview area and is shown smaller, whole"},

@@ -2,6 +2,7 @@
 // difference between the typed code and the printed one is put down to.
 #include "app/LabelStatus.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -63,6 +64,13 @@ enum TPhraseId : std::uint8_t {
     phBlanksLeftOut,
     phChanged,
     phPreviewAt,
+    phScansWithCheck,
+    phCutWide,
+    phCutHigh,
+    phBarsTooShort,
+    phReadBack,
+    phNotChecked,
+    phNoneChecked,
     kPhraseCount
 };
 
@@ -96,6 +104,15 @@ constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
     {"blanks and control characters were left out", "حُذفت المسافات ومحارف التحكم"},      // BlanksLeftOut
     {"%1 changed what was typed (%2)", "غيّر %1 ما كُتب (%2)"},                            // Changed
     {"Preview at %1%", "معاينة بنسبة %1%"},                                              // PreviewAt
+    {"Scans as %1, with the check digit %2 added",
+     "يُقرأ بالماسح: %1، مع إضافة رقم التحقق %2"},                                          // ScansWithCheck
+    {"Label %1 wide, cell %2: it would be cut off", "الملصق بعرض %1 والخانة %2: سيُقص"},    // CutWide
+    {"Label %1 high, cell %2: it would be cut off", "الملصق بارتفاع %1 والخانة %2: سيُقص"}, // CutHigh
+    {"Label %1 high, cell %2: its bars cannot reach their minimum height of %3",
+     "الملصق بارتفاع %1 والخانة %2: لا تبلغ الأعمدة أدنى ارتفاع لها وهو %3"}, // BarsTooShort
+    {"%1 of %2 labels read back at %3 dpi", "قُرئ %1 من %2 ملصقًا بالماسح عند %3 نقطة في البوصة"}, // ReadBack
+    {", %1 not checked", "، و%1 بلا فحص"},                                                       // NotChecked
+    {"%1 labels not checked: no reader for their kind", "%1 ملصقًا بلا فحص: لا قارئ لنوعها"}, // NoneChecked
 }};
 
 static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
@@ -348,6 +365,12 @@ TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, cons
         encoding ? encoding->ScanText.value_or(encoding->DrawnText) : std::string(typed);
     const bool scans = scan.Outcome == TScanOutcome::Matches;
     const bool checked = scan.Outcome != TScanOutcome::NoReader;
+    // The check digit switch adds what the kind computes: the code as typed, and its check digit.
+    if (barcode.Checksum() && scans && printed.size() > typed.size() && printed.starts_with(typed))
+        return {.Text = Phrase(phScansWithCheck, language)
+                            .arg(QString::fromStdString(scan.Decoded),
+                                 QString::fromStdString(printed.substr(typed.size()))),
+                .Level = TStatusLevel::Good};
     if (printed != typed) {
         const QString reason = DifferenceReason(barcode, typed, printed, language);
         const QString shown = Grouped(barcode.Typ(), printed);
@@ -375,6 +398,35 @@ TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, cons
     }
     return {.Text = Phrase(phNoScanCheck, language).arg(KindDisplayName(barcode.Typ())),
             .Level = TStatusLevel::Note};
+}
+
+QString CellFitText(std::string_view fitMessage, TLanguage language)
+{
+    static const QRegularExpression kFit(QStringLiteral(
+        "^Label (.+ mm) (wide|high), cell (.+ mm): (it would be cut off|its bars cannot reach their minimum "
+        "height of (.+ mm))$"));
+    const QString message = FromUtf8(fitMessage);
+    const QRegularExpressionMatch match = kFit.match(message);
+    if (!match.hasMatch())
+        return message;
+    if (!match.captured(5).isEmpty())
+        return Phrase(phBarsTooShort, language).arg(match.captured(1), match.captured(3), match.captured(5));
+    return Phrase(match.captured(2) == QLatin1String("wide") ? phCutWide : phCutHigh, language)
+        .arg(match.captured(1), match.captured(3));
+}
+
+std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language)
+{
+    const int notChecked = verification.Labels - verification.Checked;
+    if (verification.Checked == 0)
+        return {Phrase(phNoneChecked, language).arg(notChecked), true};
+    QString text = Phrase(phReadBack, language)
+                       .arg(verification.ReadBack)
+                       .arg(verification.Checked)
+                       .arg(verification.Dpi);
+    if (notChecked > 0)
+        text += Phrase(phNotChecked, language).arg(notChecked);
+    return {text, verification.AllReadBack()};
 }
 
 QString PreviewScaleText(int percent, TLanguage language)

@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/Captions.h"
 #include "barcode/Barcode.h"
+#include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
 
 namespace quillon {
@@ -40,6 +42,14 @@ QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage lang
 // that drew it (its LastEncoding says what it drew), `scan` what the decoder read back.
 TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, const TScanResult& scan,
                            TLanguage language);
+
+// A label that does not fit its cell, from the label library's sentence ("Label 50.3 mm wide, cell
+// 45.9 mm: it would be cut off", or "... its bars cannot reach their minimum height of 18.3 mm"), in
+// `language`; a sentence of another form passes as it is.
+QString CellFitText(std::string_view fitMessage, TLanguage language);
+
+// "80 of 80 labels read back at 600 dpi" in `language`; false in the second when any label fails.
+std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language);
 
 // "Preview at 60%", for a preview drawn smaller than the label.
 QString PreviewScaleText(int percent, TLanguage language);

@@ -1,36 +1,105 @@
 #include "report/PrintPreview.h"
 
 #include <QEventLoop>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPageRanges>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <memory>
+#include <optional>
 #include <utility>
-
-#include "report/PageRenderer.h"
 
 namespace quillon {
 
 namespace {
 
-// What a preview window paints from, for as long as the window lives.
-struct TPreviewSession {
+const QColor kGoodNoteColor(0, 128, 0);
+const QColor kBadNoteColor(192, 0, 0);
+
+// The printer comes first, so that it is made before the dialog that prints on it and outlives it.
+struct TPreviewPrinter {
     QPrinter Printer{QPrinter::HighResolution};
-    TPreparedReport Report{};
-    std::vector<QImage> Pictures;
 };
 
-// Paints the pages for the preview and again for the printer the user prints to.
-void PaintSession(const TPreviewSession& session, QPrinter& printer, QWidget* window)
-{
-    if (!RenderPages(printer, session.Report, session.Pictures))
-        QMessageBox::critical(window, QObject::tr("Print"), QObject::tr("The printer could not be started."));
-}
+// The preview window with what it paints from, for as long as the window lives.
+class TPreviewWindow : private TPreviewPrinter, public QPrintPreviewDialog {
+public:
+    TPreviewWindow(TPreviewContent content, QWidget* parent)
+        : QPrintPreviewDialog(&Printer, parent), FContent(std::move(content))
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowModality(Qt::NonModal);
+        FBaseTitle = windowTitle();
+        FNote = new QLabel(this);
+        FNote->setObjectName(QStringLiteral("PreviewNote"));
+        FNote->setIndent(6);
+        FNote->hide();
+        if (layout() != nullptr)
+            layout()->addWidget(FNote);
+        ConfigurePrinter(Printer, FContent.Report);
+        connect(this, &QPrintPreviewDialog::paintRequested, this, &TPreviewWindow::Paint);
+        UpdateNote(GridDpiOf(Printer));
+    }
+
+    void Rebuild(TPreviewContent content)
+    {
+        FContent = std::move(content);
+        FNoteDpi.reset();
+        ConfigurePrinter(Printer, FContent.Report);
+        UpdateNote(GridDpiOf(Printer));
+        if (auto* pages = findChild<QPrintPreviewWidget*>())
+            pages->updatePreview();
+    }
+
+    const QLabel* Note() const { return FNote; }
+
+private:
+    // Paints the pages for the preview and again for the printer the user prints to.
+    void Paint(QPrinter* printer)
+    {
+        const int gridDpi = GridDpiOf(*printer);
+        UpdateNote(gridDpi);
+        const TPictureDrawer drawer = FContent.DrawerFor ? FContent.DrawerFor(gridDpi) : TPictureDrawer{};
+        if (!RenderPages(*printer, FContent.Report, FContent.Pictures, drawer))
+            QMessageBox::critical(this, tr("Print"), tr("The printer could not be started."));
+    }
+
+    // The note is worked out once for each grid: verifying a sheet is not free.
+    void UpdateNote(int gridDpi)
+    {
+        if (!FContent.NoteFor || FNoteDpi == gridDpi) {
+            FNote->setVisible(FContent.NoteFor && !FNote->text().isEmpty());
+            return;
+        }
+        FNoteDpi = gridDpi;
+        const TPreviewNote note = FContent.NoteFor(gridDpi);
+        QPalette palette = FNote->palette();
+        palette.setColor(QPalette::WindowText, note.Good ? kGoodNoteColor : kBadNoteColor);
+        FNote->setPalette(palette);
+        FNote->setText(note.Text);
+        FNote->setVisible(!note.Text.isEmpty());
+        setWindowTitle(note.Text.isEmpty() ? FBaseTitle
+                                           : FBaseTitle + QStringLiteral(" \u2014 ") + note.Text);
+    }
+
+    TPreviewContent FContent{};
+    QLabel* FNote = nullptr;
+    QString FBaseTitle{};
+    std::optional<int> FNoteDpi{};
+};
 
 } // namespace
+
+int GridDpiOf(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat || printer.resolution() <= 0)
+        return kDefaultGridDpi;
+    return printer.resolution();
+}
 
 TPaintTarget PaintTargetOf(const QPrinter& printer)
 {
@@ -48,33 +117,46 @@ void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report)
     printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
 }
 
-bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures)
+bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures,
+                 const TPictureDrawer& drawPicture)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     const QPageRanges chosen = printer.pageRanges();
-    RenderPages(painter, printer, report, pictures, PaintTargetOf(printer), [&chosen](std::size_t index) {
+    TPaintTarget target = PaintTargetOf(printer);
+    target.DrawPicture = drawPicture;
+    RenderPages(painter, printer, report, pictures, target, [&chosen](std::size_t index) {
         return chosen.isEmpty() || chosen.contains(static_cast<int>(index) + 1);
     });
     return painter.end();
 }
 
-QPrintPreviewDialog* OpenPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* parent)
+QPrintPreviewDialog* OpenPreview(TPreviewContent content, QWidget* parent)
 {
-    auto session = std::make_shared<TPreviewSession>();
-    session->Report = std::move(report);
-    session->Pictures = std::move(pictures);
-    ConfigurePrinter(session->Printer, session->Report);
-
-    // The connection holds the session, so the printer outlives the dialog and its preview widget.
-    auto* dialog = new QPrintPreviewDialog(&session->Printer, parent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::NonModal);
-    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                     [session, dialog](QPrinter* printer) { PaintSession(*session, *printer, dialog); });
+    auto* dialog = new TPreviewWindow(std::move(content), parent);
     dialog->show();
     return dialog;
+}
+
+QPrintPreviewDialog* OpenPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* parent)
+{
+    return OpenPreview(TPreviewContent{.Report = std::move(report), .Pictures = std::move(pictures)}, parent);
+}
+
+bool RebuildPreview(QPrintPreviewDialog* preview, TPreviewContent content)
+{
+    auto* window = dynamic_cast<TPreviewWindow*>(preview);
+    if (window == nullptr)
+        return false;
+    window->Rebuild(std::move(content));
+    return true;
+}
+
+const QLabel* PreviewNoteLabel(const QPrintPreviewDialog* preview)
+{
+    const auto* window = dynamic_cast<const TPreviewWindow*>(preview);
+    return window != nullptr ? window->Note() : nullptr;
 }
 
 void RunPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* parent)

@@ -3,32 +3,67 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+#include <functional>
 #include <span>
 #include <vector>
 
+#include "report/PageRenderer.h"
 #include "report/PreparedReport.h"
 
+class QLabel;
 class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
 namespace quillon {
 
-struct TPaintTarget;
+// The dot grid that pictures are drawn on for a PDF file, and for a printer that reports no resolution.
+inline constexpr int kDefaultGridDpi = 600;
+
+// The printer's own resolution for a printer; kDefaultGridDpi for a PDF file or a printer that
+// reports none.
+int GridDpiOf(const QPrinter& printer);
 
 // Full-page printers put the paper's corner at the origin; others start at the paint rectangle.
 TPaintTarget PaintTargetOf(const QPrinter& printer);
 void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report);
 
-// Paints every page (or the printer's chosen page range), one printer page each.
-// False when the printer could not be started.
-bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures);
+// Paints every page (or the printer's chosen page range), one printer page each; drawPicture, when
+// given, draws the pictures itself (see TPaintTarget). False when the printer could not be started.
+bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures,
+                 const TPictureDrawer& drawPicture = {});
+
+// A line the preview window shows under its pages, such as how many labels read back.
+struct TPreviewNote {
+    QString Text{};
+    bool Good = true; // false shows it in red
+};
+
+// What a preview window shows and prints.
+struct TPreviewContent {
+    TPreparedReport Report{};
+    std::vector<QImage> Pictures{}; // pictures[row] is the picture of data row `row`
+    // Draws the pictures on the dot grid of a printer of gridDpi (see GridDpiOf); none scales the
+    // bitmaps.
+    std::function<TPictureDrawer(int gridDpi)> DrawerFor{};
+    // The line for pages printed at gridDpi; none shows no line. Asked again when the printer's
+    // resolution changes.
+    std::function<TPreviewNote(int gridDpi)> NoteFor{};
+};
 
 // Opens a non-modal preview window of the pages and returns at once. The window deletes itself
 // when closed; keep it in a QPointer to bring an open preview to the front later.
-// pictures[row] is the picture of data row `row`.
+QPrintPreviewDialog* OpenPreview(TPreviewContent content, QWidget* parent = nullptr);
 QPrintPreviewDialog* OpenPreview(TPreparedReport report, std::vector<QImage> pictures,
                                  QWidget* parent = nullptr);
+
+// Puts new content into a preview window that OpenPreview made and paints it anew, keeping the
+// window, its printer and its page setup. False for any other window.
+bool RebuildPreview(QPrintPreviewDialog* preview, TPreviewContent content);
+
+// The line a preview window shows under its pages; nullptr for a window OpenPreview did not make.
+const QLabel* PreviewNoteLabel(const QPrintPreviewDialog* preview);
 
 // Shows the preview and returns when its window has closed (or the application quits). Events keep
 // flowing meanwhile, so the rest of the program stays usable.

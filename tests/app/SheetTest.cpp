@@ -46,6 +46,7 @@ protected:
         form = std::make_unique<TBarForm>(printForm, dataDir.path());
         form->ReportError = [this](const QString& message) { errors << message; };
         form->ConfirmCloseAnyway = [this](const QString& message) { return errors << message, closeAnyway; };
+        form->ConfirmPrintAnyway = [](const QString&) { return true; }; // cut-off labels: PrintTrueTest
         form->show();
     }
     QString OptionsPath() const { return QDir(dataDir.path()).filePath("options.txt"); }

@@ -1,0 +1,233 @@
+// Labels true on paper from the window: the standard layout at its true size, a label its cell would cut
+// off said in red and asked about before printing, the check digit switch, the preview's line of labels
+// read back, and a second print rebuilding the open preview.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "app/AboutPanel.h"
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "app/LabelStatus.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
+#include "report/PrintPreview.h"
+
+namespace quillon {
+namespace {
+
+class PrintTrueTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterFontSubstitutions();
+        Start();
+    }
+    void TearDown() override { delete (form != nullptr ? form->OpenPreviewWindow() : nullptr); }
+    void Start()
+    {
+        form = std::make_unique<TBarForm>(printForm, dataDir.path());
+        form->ReportError = [this](const QString& message) { errors << message; };
+        form->ConfirmPrintAnyway = [this](const QString& message) { return asked << message, printAnyway; };
+        form->show();
+        form->AboutPanel->AboutOk()->click();
+    }
+    // A label of `kind` with `code` on a sheet of columns x rows, captions off.
+    void Label(TBarcodeType kind, const char* code, int columns, int rows)
+    {
+        form->UChk->setChecked(false);
+        form->DChk->setChecked(false);
+        form->BarKindSp->setCurrentIndex(kind);
+        form->BarKindSpChange();
+        form->CSpn->setValue(columns);
+        form->RSpn->setValue(rows);
+        form->BarEd->setText(code);
+    }
+    QString Note() const { return PreviewNoteLabel(form->OpenPreviewWindow())->text(); }
+
+    QTemporaryDir dataDir;
+    QStringList errors;
+    QStringList asked;
+    bool printAnyway = false;
+    TPrintBarForm printForm;
+    std::unique_ptr<TBarForm> form;
+};
+
+// The standard label is as wide as its quiet zones and modules at the dot-snapped X-dimension (EAN-13:
+// 11 + 95 + 7 modules, GS1 General Specifications 5.2.3.4; Code 128 "ABC": 10 + 68 + 10 modules), and the
+// preview shows it at that size on the screen; the zoom gives way to the X-dimension.
+TEST_F(PrintTrueTest, TheStandardLayoutShowsTheLabelAtItsTrueSize)
+{
+    struct Row {
+        int No;
+        TBarcodeType Kind;
+        const char* Code;
+        double XDimMm;
+        int Dpi, ModuleDots, Modules;
+    } const rows[] = {
+        {1, bcCodeEAN13, "6212236011840", 0.33, 600, 8, 113}, // 0.33 mm = 7.8 dots: 8, 0.339 mm
+        {2, bcCodeEAN13, "6212236011840", 0.50, 300, 6, 113}, // 5.9 dots: 6
+        {3, bcCode128B, "ABC", 0.25, 203, 2, 88},             // 2.0 dots
+    };
+    form->LayoutChk->setChecked(true);
+    EXPECT_TRUE(form->XDimSpn->isVisible() && !form->ZomSpn->isVisible());
+    for (const Row& row : rows) {
+        form->SetPrintDpi(row.Dpi);
+        Label(row.Kind, row.Code, 1, 4);
+        form->XDimSpn->setValue(row.XDimMm);
+        ASSERT_TRUE(form->LabelDrawing() != nullptr) << form->PreviewStatus().toStdString();
+        const double moduleMm = row.ModuleDots * 25.4 / row.Dpi;
+        EXPECT_NEAR(LabelSizeMm(*form->LabelDrawing()).width(), row.Modules * moduleMm, moduleMm)
+            << "row " << row.No;
+        const double shownMm = form->BarImage->width() * 25.4 / form->logicalDpiX();
+        EXPECT_NEAR(shownMm, row.Modules * moduleMm, 1.0) << "row " << row.No;
+        EXPECT_TRUE(form->PreviewStatus().startsWith("Scans as ")) << form->PreviewStatus().toStdString();
+    }
+    ASSERT_TRUE(form->close());
+    form.reset();
+    Start();
+    EXPECT_TRUE(form->LayoutChk->isChecked()) << "kept in settings.ini";
+    EXPECT_DOUBLE_EQ(form->XDimSpn->value(), 0.25);
+    form->LayoutChk->setChecked(false);
+    EXPECT_TRUE(form->ZomSpn->isVisible() && !form->XDimSpn->isVisible());
+}
+
+// A label wider than its cell, or whose bars cannot keep their height, is said in red with both sizes, in
+// both languages; the print command asks first and prints only when told to.
+TEST_F(PrintTrueTest, ALabelItsCellWouldCutOffIsSaidAndAskedAbout)
+{
+    struct Row {
+        int No;
+        bool Standard;
+        int Zoom;
+        TBarcodeType Kind;
+        const char* Code;
+        int Columns, Rows;
+        const char* Ending;
+    } const rows[] = {
+        // Zoom 3 EAN-13 is 95 x 3 pixels of bars at 96 to the inch; a 4-column cell is 45.9 mm wide.
+        {1, false, 3, bcCodeEAN13, "6212236011840", 4, 20, "wide, cell 45.9 mm: it would be cut off"},
+        // At its least X-dimension, 0.19 mm, 30 Code 128 C pairs and the quiet zones take 43 mm.
+        {2, true, 1, bcCode128C, "123456789012345678901234567890123456789012345678901234567890", 4, 20,
+         "wide, cell 45.9 mm: it would be cut off"},
+        // EAN-13 bars reach 80% of 22.85 mm at the least; 20 rows give 13.5 mm cells.
+        {3, true, 1, bcCodeEAN13, "6212236011840", 4, 20, "its bars cannot reach their minimum height of"},
+    };
+    for (const Row& row : rows) {
+        form->LayoutChk->setChecked(row.Standard);
+        form->ZomSpn->setValue(row.Zoom);
+        Label(row.Kind, row.Code, row.Columns, row.Rows);
+        const QString status = form->PreviewStatus();
+        EXPECT_TRUE(status.startsWith("Label ") && status.contains(row.Ending)) << status.toStdString();
+        EXPECT_EQ(form->PreviewStatusColor(), StatusColor(TStatusLevel::Error)) << "row " << row.No;
+        form->SetLangIndex(0);
+        EXPECT_TRUE(form->PreviewStatus().contains(QString::fromUtf8("الخانة"))) << "row " << row.No;
+        form->SetLangIndex(1);
+
+        asked.clear();
+        printAnyway = false;
+        form->SpeedButton1->click();
+        EXPECT_EQ(asked, QStringList(status)) << "row " << row.No;
+        EXPECT_EQ(form->OpenPreviewWindow(), nullptr) << "row " << row.No;
+        printAnyway = true;
+        form->SpeedButton1->click();
+        ASSERT_NE(form->OpenPreviewWindow(), nullptr) << "row " << row.No;
+        delete form->OpenPreviewWindow();
+    }
+    // Fitting again, it prints without asking.
+    form->LayoutChk->setChecked(false);
+    form->ZomSpn->setValue(1);
+    asked.clear();
+    form->SpeedButton1->click();
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_NE(form->OpenPreviewWindow(), nullptr);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// The switch appends what the kind computes (621223601184 takes EAN-13 check digit 0; Code 39 "ABC" its
+// modulo 43 check character "X", 10 + 11 + 12 = 33 in the ISO/IEC 16388 table); off, a wrong check digit
+// is named, in both languages.
+TEST_F(PrintTrueTest, TheCheckDigitSwitchAddsTheCheckDigitAndAWrongOneIsNamed)
+{
+    struct Row {
+        int No;
+        bool On;
+        TBarcodeType Kind;
+        const char* Code;
+        TStatusLevel Level;
+        const char* English;
+        const char* Arabic;
+    } const rows[] = {
+        {1, true, bcCodeEAN13, "621223601184", TStatusLevel::Good,
+         "Scans as 6212236011840, with the check digit 0 added", "مع إضافة رقم التحقق 0"},
+        {2, true, bcCode39, "ABC", TStatusLevel::Good, "Scans as ABCX, with the check digit X added",
+         "مع إضافة رقم التحقق X"},
+        {3, false, bcCodeEAN13, "6212236011841", TStatusLevel::Error,
+         "Does not scan: the last digit is the check digit and should be 0", "ويجب أن يكون 0"},
+        {4, true, bcCodeEAN13, "6212236011840", TStatusLevel::Good, "Scans as 6212236011840",
+         "6212236011840"},
+    };
+    EXPECT_FALSE(form->CheckDigitChk->isChecked()) << "off, as designed";
+    for (const Row& row : rows) {
+        form->CheckDigitChk->setChecked(row.On);
+        Label(row.Kind, row.Code, 1, 4);
+        EXPECT_TRUE(form->PreviewStatus().contains(row.English)) << form->PreviewStatus().toStdString();
+        EXPECT_EQ(form->PreviewStatusColor(), StatusColor(row.Level)) << "row " << row.No;
+        form->SetLangIndex(0);
+        EXPECT_TRUE(form->PreviewStatus().contains(QString::fromUtf8(row.Arabic)))
+            << "row " << row.No << ": " << form->PreviewStatus().toStdString();
+        form->SetLangIndex(1);
+    }
+    form->CheckDigitChk->setChecked(true);
+    ASSERT_TRUE(form->close());
+    form.reset();
+    Start();
+    EXPECT_TRUE(form->CheckDigitChk->isChecked()) << "kept in settings.ini";
+    EXPECT_TRUE(form->BCode().Checksum());
+}
+
+// The preview says how many of the sheet's labels read back at the printer's grid (600 for the PDF
+// printer of a machine without printers), in the interface language; a second print rebuilds the open
+// preview with the current sheet.
+TEST_F(PrintTrueTest, ThePreviewSaysHowManyLabelsReadBackAndASecondPrintRebuildsIt)
+{
+    form->ZomSpn->setValue(1); // EAN-13 at zoom 2 is wider than a 4-column cell
+    Label(bcCodeEAN13, "6212236011841", 2, 3);
+    form->SpeedButton1->click();
+    QPrintPreviewDialog* preview = form->OpenPreviewWindow();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(GridDpiOf(*preview->printer()), kDefaultGridDpi);
+    EXPECT_EQ(Note(), "0 of 6 labels read back at 600 dpi");
+    EXPECT_EQ(PreviewNoteLabel(preview)->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+
+    form->BarEd->setText("6212236011840");
+    form->CSpn->setValue(4);
+    form->RSpn->setValue(20);
+    form->SpeedButton1->click();
+    EXPECT_EQ(form->OpenPreviewWindow(), preview) << "the open preview, rebuilt";
+    EXPECT_EQ(Note(), "80 of 80 labels read back at 600 dpi");
+    EXPECT_EQ(form->Table1.RowCount(), 80);
+
+    form->SetLangIndex(0);
+    form->BarEd->setText("ABC-123");
+    form->BarKindSp->setCurrentIndex(bcCode128B);
+    form->BarKindSpChange();
+    form->CSpn->setValue(1);
+    form->RSpn->setValue(2);
+    form->SpeedButton1->click();
+    EXPECT_EQ(Note(), QString::fromUtf8("قُرئ 2 من 2 ملصقًا بالماسح عند 600 نقطة في البوصة"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+} // namespace
+} // namespace quillon
