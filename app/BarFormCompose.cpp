@@ -368,7 +368,7 @@ void TBarForm::RSpnChange()
     FBCode.SetHeight(h);
     BarEdChange();
     try {
-        FPrintForm.ApplyRowHeight(h);
+        FPrintForm.ApplyRows(RSpn->value(), h); // and at most that many cells in a column
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
     }

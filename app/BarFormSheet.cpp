@@ -74,6 +74,7 @@ void TBarForm::BitBtn1Click()
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
     }
+    RSpnChange(); // the rows fit between the new margins: every rows value fills one page
     DesBarPanel->hide();
     BarImage->show();
     UpdateColorKey();
