@@ -1,5 +1,6 @@
-// One window at a time writes a data folder: a second window is told at once and goes on read-only or
-// quits, and a lock that nobody holds any more is taken over without a question.
+// One window at a time writes a data folder: a second window is told at once and goes on read-only (writing
+// none of the options, the picture table or the settings) or quits, and a lock that nobody holds any more
+// is taken over without a question.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -13,15 +14,12 @@
 #include "app/DeckControls.h"
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::ReadBytes;
 
 class DataFolderTest : public ::testing::Test {
 protected:
@@ -52,8 +50,11 @@ TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFold
     const auto first = Open(TSecondWindow::ReadOnly);
     first->AboutOkClick();
     first->SpeedButton1Click(); // pict.db now holds the first window's rows
-    const QByteArray options = ReadFile(FilePath("options.txt"));
-    const QByteArray table = ReadFile(FilePath("pict.db"));
+    first->BarEd->setText("FIRST");
+    testing::Wait(TBarForm::kSaveDelayMs + 200); // the settings file is written a moment after a change
+    const QByteArray options = ReadBytes(FilePath("options.txt"));
+    const QByteArray table = ReadBytes(FilePath("pict.db"));
+    const QByteArray settings = ReadBytes(first->SettingsPath());
     ASSERT_TRUE(asked.isEmpty());
 
     const auto second = Open(TSecondWindow::ReadOnly);
@@ -63,32 +64,35 @@ TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFold
     second->AboutOkClick();
     second->CSpn->setValue(3);
     second->DesBtnClick(), second->BitBtn1Click();
+    second->BarEd->setText("OTHER");
     second->SpeedButton1Click(); // printing works, from a table in memory
     EXPECT_NE(second->OpenPreviewWindow(), nullptr);
     EXPECT_EQ(second->Table1.RowCount(), 3);
     delete second->OpenPreviewWindow();
+    testing::Wait(TBarForm::kSaveDelayMs + 200);
     EXPECT_TRUE(second->close());
-    EXPECT_EQ(ReadFile(FilePath("options.txt")), options);
-    EXPECT_EQ(ReadFile(FilePath("pict.db")), table);
+    EXPECT_EQ(ReadBytes(FilePath("options.txt")), options);
+    EXPECT_EQ(ReadBytes(FilePath("pict.db")), table);
+    EXPECT_EQ(ReadBytes(first->SettingsPath()), settings);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 
     delete first->OpenPreviewWindow();
     first->CSpn->setValue(4);
     EXPECT_TRUE(first->close());
-    EXPECT_TRUE(ReadFile(FilePath("options.txt")).contains("\r\n4\r\n1\r\n9\r\n"))
+    EXPECT_TRUE(ReadBytes(FilePath("options.txt")).contains("\r\n4\r\n1\r\n9\r\n"))
         << "the first one still saves";
 }
 
 TEST_F(DataFolderTest, ASecondWindowThatQuitsClosesAtOnce)
 {
     const auto first = Open(TSecondWindow::Quit);
-    const QByteArray options = ReadFile(FilePath("options.txt"));
+    const QByteArray options = ReadBytes(FilePath("options.txt"));
     const auto second = Open(TSecondWindow::Quit);
     ASSERT_EQ(asked.size(), 1);
     QCoreApplication::processEvents();
     EXPECT_FALSE(second->isVisible());
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(ReadFile(FilePath("options.txt")), options);
+    EXPECT_EQ(ReadBytes(FilePath("options.txt")), options);
 }
 
 // A lock file left half written, or naming a process that has ended, is taken over; so is the lock of a
@@ -106,7 +110,7 @@ TEST_F(DataFolderTest, ALockNobodyHoldsIsTakenOverWithoutAQuestion)
         auto form = Open(TSecondWindow::Quit);
         EXPECT_TRUE(asked.isEmpty()) << leftover.toStdString();
         EXPECT_TRUE(form->WritesOptions());
-        EXPECT_TRUE(ReadFile(FilePath("quillon.lock"))
+        EXPECT_TRUE(ReadBytes(FilePath("quillon.lock"))
                         .startsWith(QByteArray::number(QCoreApplication::applicationPid())));
         EXPECT_TRUE(form->close());
         EXPECT_FALSE(QFile::exists(FilePath("quillon.lock"))) << "closing lets go";

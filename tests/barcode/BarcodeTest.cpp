@@ -1,5 +1,5 @@
-// The barcode object itself: defaults, ratio clamping, module widths, validation, the pattern alphabet
-// and the shared check-digit routines.
+// The barcode object itself: the module range, ratio clamping, module widths, validation, the pattern
+// alphabet and the shared modulo-10 check digit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,24 +13,6 @@ namespace quillon {
 namespace {
 
 using testing::MessageOf;
-
-TEST(Barcode, NewObjectHasTheConstructorDefaults)
-{
-    TBarcode b;
-    EXPECT_EQ(b.Modul(), 1);
-    EXPECT_EQ(b.Ratio(), 2.0);
-    EXPECT_EQ(b.Typ(), bcCodeEAN13);
-    EXPECT_EQ(b.CheckSumMethod(), csmModulo10);
-    EXPECT_FALSE(b.Checksum());
-    EXPECT_EQ(b.ShowText(), bcoNone);
-    EXPECT_EQ(b.Angle(), 0.0);
-    EXPECT_EQ(b.Color(), 0xFFFFFFu);
-    EXPECT_EQ(b.ColorBar(), 0u);
-    EXPECT_EQ(b.Height(), 0);
-    EXPECT_EQ(b.Left(), 0);
-    EXPECT_EQ(b.Top(), 0);
-    EXPECT_EQ(b.Text(), "");
-}
 
 TEST(Barcode, ModulSetterAcceptsOnlyOneTo49)
 {
@@ -146,25 +128,6 @@ TEST(Barcode, WrongTypeIsRefusedBeforeTheTextIsTouched)
     EXPECT_EQ(MessageOf([&] { b.Width(); }), "TBarcode: wrong BarcodeType");
 }
 
-TEST(Barcode, TypeNamesFollowTheTable)
-{
-    struct Row {
-        TBarcodeType typ;
-        const char* name;
-    } rows[] = {
-        {bcCode_2_5_interleaved, "2_5_interleaved"},
-        {bcCode39Extended, "Code39 Extended"},
-        {bcCodeCodabar, "Codebar"},
-        {bcCodeUPC_Supp5, "UPC Supp5"},
-        {bcCodeEAN128C, "EAN128C"},
-    };
-    for (const auto& row : rows) {
-        TBarcode b;
-        b.SetTyp(row.typ);
-        EXPECT_EQ(b.GetTypeName(), row.name);
-    }
-}
-
 TEST(CheckDigits, AppendModulo10)
 {
     struct Row {
@@ -181,22 +144,6 @@ TEST(CheckDigits, AppendModulo10)
     for (const auto& row : rows)
         EXPECT_EQ(AppendModulo10(row.in), row.out) << row.in;
     EXPECT_EQ(MessageOf([&] { AppendModulo10("12a4"); }), "'a' is not a valid integer value");
-}
-
-TEST(CheckDigits, WidthDigitsToPattern)
-{
-    EXPECT_EQ(WidthDigitsToPattern("211412"), "605351");
-    EXPECT_EQ(WidthDigitsToPattern("1111"), "5050");
-    EXPECT_EQ(WidthDigitsToPattern("4321"), "8260");
-    EXPECT_EQ(WidthDigitsToPattern(""), "");
-}
-
-TEST(CheckDigits, DigitSum)
-{
-    EXPECT_EQ(DigitSum(0), 0);
-    EXPECT_EQ(DigitSum(-5), 0);
-    EXPECT_EQ(DigitSum(909), 18);
-    EXPECT_EQ(DigitSum(1234), 10);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// Golden patterns, widths and refusals of Code 39 and its full-ASCII form.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -83,15 +84,6 @@ TEST(Code39, EncodesGoldenPatternsOrRefusesWhatItCannotEncode)
         }
         EXPECT_EQ(barcode.Text(), r.text) << "row " << r.row; // the full-ASCII form never shows
     }
-}
-
-TEST(Code39, WideElementsFollowModulAndRatio)
-{
-    TBarcode barcode = MakeCode39(bcCode39, "AB", Check::Off);
-    barcode.SetRatio(3.0);
-    EXPECT_EQ(barcode.Width(), 63); // 6 + 3 * 3 + 1 = 16 per character
-    barcode.SetText("A"), barcode.SetModul(2), barcode.SetRatio(2.5);
-    EXPECT_EQ(barcode.Width(), 85); // widths 2 and 5: 27 + 2 per character
 }
 
 } // namespace

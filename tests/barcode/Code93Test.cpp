@@ -1,3 +1,4 @@
+// Golden patterns, widths, check characters and refusals of Code 93 and its full-ASCII form.
 #include <gtest/gtest.h>
 
 #include <map>

@@ -63,15 +63,10 @@ TEST(Msi, BuildsGoldenPatternsWithTheCheckDigitDoublingOddPositionsFromTheRight)
 TEST(PostNet, BuildsGoldenPatterns)
 {
     // Worked example 1 and the empty text; 907 by the 7-4-2-1-0 weights of USPS Publication 25.
-    EXPECT_EQ(PatternOf(bcCodePostNet, "1"), "51"
-                                             "A1A1A15151"
-                                             "5");
+    const std::string frame = "5";
+    EXPECT_EQ(PatternOf(bcCodePostNet, "1"), frame + "1A1A1A15151" + frame);
     EXPECT_EQ(PatternOf(bcCodePostNet, ""), "515");
-    EXPECT_EQ(PatternOf(bcCodePostNet, "907"), "51"
-                                               "51A151A1A1"
-                                               "5151A1A1A1"
-                                               "51A1A1A151"
-                                               "5");
+    EXPECT_EQ(PatternOf(bcCodePostNet, "907"), frame + "151A151A1A1" + "5151A1A1A1" + "51A1A1A151" + frame);
 }
 
 TEST(MsiPostNet, WideElementsFollowTheRatioUnclamped)
@@ -91,30 +86,13 @@ TEST(MsiPostNet, WideElementsFollowTheRatioUnclamped)
 
 TEST(Codabar, BuildsGoldenPatterns)
 {
-    const std::string start = "5061515"
-                              "0";      // A and its gap
-    const std::string stop = "5151506"; // B
-    EXPECT_EQ(PatternOf(bcCodeCodabar, "1"), start +
-                                                 "5050615"
-                                                 "0" +
-                                                 stop); // worked example
+    const std::string start = "5061515" + std::string("0");              // A and its gap
+    const std::string stop = "5151506";                                  // B
+    EXPECT_EQ(PatternOf(bcCodeCodabar, "1"), start + "50506150" + stop); // worked example
     EXPECT_EQ(PatternOf(bcCodeCodabar, ""), start + stop);
-    // The six symbols from the published USS-Codabar set (ZXing-cpp reads -$:/.+ back).
+    // The six symbols - $ : / . + from the published USS-Codabar set (ZXing-cpp reads them back).
     EXPECT_EQ(PatternOf(bcCodeCodabar, "-$:/.+"),
-              start +
-                  "5051605"
-                  "0"
-                  "5061505"
-                  "0"
-                  "6050606"
-                  "0" // - $ :
-                  + "6060506"
-                    "0"
-                    "6060605"
-                    "0"
-                    "5060606"
-                    "0" +
-                  stop); // / . +
+              start + "50516050" + "50615050" + "60506060" + "60605060" + "60606050" + "50606060" + stop);
 }
 
 TEST(Codabar, WidthIs21PlusTenPerDigitAndOneMorePerThreeWideSymbol)

@@ -51,19 +51,12 @@ TEST(TwoOfFive, BuildsGoldenPatterns)
         TBarcode barcode;
         barcode.SetTyp(row.typ);
         barcode.SetText(row.text);
-        EXPECT_EQ(barcode.BuildPattern(), row.pattern);
-        EXPECT_EQ(barcode.Text(), row.textAfter);
+        // Measuring and drawing encode twice: an odd text is padded only once.
+        for (int encoding = 1; encoding <= 2; ++encoding) {
+            EXPECT_EQ(barcode.BuildPattern(), row.pattern);
+            EXPECT_EQ(barcode.Text(), row.textAfter);
+        }
     }
-}
-
-TEST(TwoOfFive, OddInterleavedTextIsPaddedOnlyOnce)
-{
-    TBarcode barcode;
-    barcode.SetTyp(bcCode_2_5_interleaved);
-    barcode.SetText("12345");
-    const int first = barcode.Width(); // ZXing-cpp reads 012345
-    EXPECT_EQ(barcode.Width(), first);
-    EXPECT_EQ(barcode.Text(), "012345");
 }
 
 } // namespace

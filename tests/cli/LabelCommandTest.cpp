@@ -106,28 +106,5 @@ TEST_F(LabelCommand, WritesThePreviewsPixels)
     }
 }
 
-TEST_F(LabelCommand, FailuresLeaveNoFileBehind)
-{
-    const std::string existing = Path("existing.png");
-    Write("existing.png", "old");
-    testing::ExpectFailures({
-        {1,
-         {"label", "-o", "/nonexistent-dir/x.png", "1"},
-         1,
-         "quillon-cli: cannot write '/nonexistent-dir/x.png': No such file or directory\n"},
-        {2, {"label", "-o", existing, "12a"}, 1, "Barcode must be numeric\n"},
-        {3, {"label", "6212236011840"}, 2, "quillon-cli: label needs -o FILE\n" + testing::kLabelUsage},
-        {4,
-         {"label", "-o", "x.jpg", "1"},
-         2,
-         "quillon-cli: -o FILE must end in .png, not 'x.jpg'\n" + testing::kLabelUsage},
-        {5,
-         {"label", "--height", "0", "-o", existing, "1"},
-         2,
-         "quillon-cli: --height takes a whole number from 1 to 10000, not '0'\n" + testing::kLabelUsage},
-    });
-    EXPECT_EQ(Read("existing.png"), "old");
-}
-
 } // namespace
 } // namespace quillon

@@ -233,23 +233,25 @@ TEST_F(SheetCommand, ProofNamesWhatWouldNotScan)
     }
 }
 
+// Either command: a failure leaves the file it was to replace as it was, and no scratch file.
 TEST_F(SheetCommand, FailuresLeaveNoFileBehind)
 {
-    const std::string existing = Path("existing.pdf");
-    Write("existing.pdf", "old");
+    const std::string png = Path("existing.png"), pdf = Path("existing.pdf");
+    Write("existing.png", "old"), Write("existing.pdf", "old");
+    // clang-format off
     testing::ExpectFailures({
-        {1,
-         {"sheet", "-o", "/nonexistent-dir/x.pdf", kCode},
-         1,
-         "quillon-cli: cannot write '/nonexistent-dir/x.pdf': No such file or directory\n"},
-        {2, {"sheet", "-o", existing, "12a"}, 1, "Barcode must be numeric\n"},
-        {3,
-         {"sheet", "-o", "x.png", kCode},
-         2,
-         "quillon-cli: -o FILE must end in .pdf, not 'x.png'\n" + testing::kSheetUsage},
+        {1, {"label", "-o", "/nonexistent-dir/x.png", "1"}, 1, "quillon-cli: cannot write '/nonexistent-dir/x.png': No such file or directory\n"},
+        {2, {"label", "-o", png, "12a"}, 1, "Barcode must be numeric\n"},
+        {3, {"sheet", "-o", pdf, "12a"}, 1, "Barcode must be numeric\n"},
+        {4, {"label", kCode}, 2, "quillon-cli: label needs -o FILE\n" + testing::kLabelUsage},
+        {5, {"label", "-o", "x.jpg", "1"}, 2, "quillon-cli: -o FILE must end in .png, not 'x.jpg'\n" + testing::kLabelUsage},
+        {6, {"sheet", "-o", "x.png", kCode}, 2, "quillon-cli: -o FILE must end in .pdf, not 'x.png'\n" + testing::kSheetUsage},
+        {7, {"label", "--height", "0", "-o", png, "1"}, 2, "quillon-cli: --height takes a whole number from 1 to 10000, not '0'\n" + testing::kLabelUsage},
     });
-    EXPECT_EQ(Read("existing.pdf"), "old");
-    EXPECT_EQ(Files(), QStringList{"existing.pdf"}); // no scratch files
+    // clang-format on
+    EXPECT_EQ(std::pair(Read("existing.png"), Read("existing.pdf")),
+              std::pair(QByteArray("old"), QByteArray("old")));
+    EXPECT_EQ(Files(), (QStringList{"existing.pdf", "existing.png"}));
 }
 
 // A disk that takes only part of a file (here a 512-byte file-size limit) must fail the command and

@@ -1,19 +1,11 @@
-// The options file: integer and line reading, the 15-line format, reading only what is safe to read,
-// atomic replacement and its errors.
+// The options file: integer and line reading, the 15-line format and the data folder it lives in. How the
+// file is read and replaced safely is the safe file layer's (SafeFileTest) and the fault tests'.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <tuple>
-#include <unistd.h>
 
 #include "data/OptionsFile.h"
-#include "data/SafeFile.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {
@@ -36,21 +28,11 @@ const std::string kZeros(30, '0');
 const std::string kHuge(1 << 20, '9');
 
 // A record that differs from the empty one in every field, so that whatever a read leaves alone shows.
-const TOptionsValues kBefore{.TM = 1,
-                             .RM = 2,
-                             .BM = 3,
-                             .LM = 4,
-                             .CS = 5,
-                             .UEd = "before",
-                             .CSpn = 2,
-                             .RSpn = 3,
-                             .BarKindSp = 9,
-                             .ColorBox1 = -16777211,
-                             .ZomSpn = 2,
-                             .RatioSpn = 1,
-                             .LangRG = 1,
-                             .StChk = true,
-                             .UChk = true};
+// clang-format off
+const TOptionsValues kBefore{.TM = 1, .RM = 2, .BM = 3, .LM = 4, .CS = 5, .UEd = "before", .CSpn = 2, .RSpn = 3,
+                             .BarKindSp = 9, .ColorBox1 = -16777211, .ZomSpn = 2, .RatioSpn = 1, .LangRG = 1,
+                             .StChk = true, .UChk = true};
+// clang-format on
 
 TOptionsValues ReadValues(const std::string& bytes)
 {
@@ -111,21 +93,11 @@ TEST(OptionsFormat, FileBytesRoundTripShortFileAndBadNumber)
 {
     EXPECT_EQ(FormatOptions(kBefore),
               "1\r\n2\r\n3\r\n4\r\n5\r\nbefore\r\n2\r\n3\r\n9\r\n-16777211\r\n2\r\n1\r\n1\r\n1\r\n1\r\n");
-    TOptionsValues values{.TM = 0,
-                          .RM = 50,
-                          .BM = 7,
-                          .LM = 1,
-                          .CS = 12,
-                          .UEd = "  \xD9\x85 a\r\nb\rc\n ",
-                          .CSpn = 4,
-                          .RSpn = 20,
-                          .BarKindSp = -1,
-                          .ColorBox1 = INT32_MIN,
-                          .ZomSpn = 10,
-                          .RatioSpn = 0,
-                          .LangRG = 0,
-                          .StChk = true,
-                          .UChk = false};
+    // clang-format off
+    TOptionsValues values{.TM = 0, .RM = 50, .BM = 7, .LM = 1, .CS = 12, .UEd = "  \xD9\x85 a\r\nb\rc\n ", .CSpn = 4,
+                          .RSpn = 20, .BarKindSp = -1, .ColorBox1 = INT32_MIN, .ZomSpn = 10, .RatioSpn = 0,
+                          .LangRG = 0, .StChk = true, .UChk = false};
+    // clang-format on
     const TOptionsValues read = ReadValues(FormatOptions(values));
     values.UEd = "  \xD9\x85 abc ";
     EXPECT_EQ(read, values);
@@ -135,125 +107,6 @@ TEST(OptionsFormat, FileBytesRoundTripShortFileAndBadNumber)
     TOptionsReader bad("20\r\n21\r\n2x\r\n22\r\n"s);
     EXPECT_EQ(MessageOf([&] { ReadOptions(bad, partly); }), kInvalid);
     EXPECT_EQ(std::tuple(partly.TM, partly.RM, partly.BM, partly.UEd), std::tuple(20, 21, 3, "before"s));
-}
-
-// Each row gives a folder holding an old options file the modes named and reads or writes the target
-// (empty: the folder itself); the operation fails with the reason and the old file stays whole.
-enum class Op : std::uint8_t { Read, Write };
-const QFile::Permissions kRw = QFile::ReadOwner | QFile::WriteOwner, kRx = QFile::ReadOwner | QFile::ExeOwner;
-const QFile::Permissions kRwx = kRw | QFile::ExeOwner;
-struct FailureRow {
-    int No;
-    Op Kind;
-    const char* Target;
-    QFile::Permissions Folder, File;
-    std::string Reason;
-};
-
-void ExpectFailures(const std::vector<FailureRow>& rows)
-{
-    for (const FailureRow& row : rows) {
-        QTemporaryDir dir;
-        const QString old = OptionsFilePath(dir.path());
-        const QString path = *row.Target != '\0' ? dir.filePath(row.Target) : dir.path();
-        WriteOptionsFile(old, "old");
-        QFile::setPermissions(old, row.File);
-        QFile::setPermissions(dir.path(), row.Folder);
-        const auto act = [&] {
-            row.Kind == Op::Write ? WriteOptionsFile(path, "x") : void(ReadOptionsFile(path));
-        };
-        EXPECT_EQ(MessageOf(act), row.Reason + ": " + path.toStdString()) << "row " << row.No;
-        QFile::setPermissions(dir.path(), kRwx);
-        QFile::setPermissions(old, kRw);
-        EXPECT_EQ(ReadOptionsFile(old), "old") << "row " << row.No;
-    }
-}
-
-TEST(OptionsFileIo, FailuresAreReportedAndLoseNothing)
-{
-    ExpectFailures({{1, Op::Write, "missing/options.txt", kRwx, kRw, "File not found"},
-                    {2, Op::Write, "", kRwx, kRw, "Not a regular file"},
-                    {3, Op::Read, "missing/options.txt", kRwx, kRw, "File not found"},
-                    {4, Op::Read, "", kRwx, kRw, "Not a regular file"},
-                    {5, Op::Read, "other.txt", kRwx, kRw, "File not found"}});
-}
-
-TEST(OptionsFileIo, PermissionFailuresAreReportedAndLoseNothing)
-{
-    QTemporaryDir probe;
-    QFile::setPermissions(probe.path(), kRx);
-    const bool enforced = access(probe.path().toLocal8Bit().constData(), W_OK) != 0;
-    QFile::setPermissions(probe.path(), kRwx);
-    if (!enforced)
-        GTEST_SKIP() << "file permissions are not enforced for this user (root)";
-    ExpectFailures({{6, Op::Write, "options.txt", kRwx, QFile::ReadOwner, "File access denied"}, // read-only
-                    {7, Op::Write, "options.txt", kRx, kRw, "File access denied"},  // read-only folder
-                    {8, Op::Read, "options.txt", kRwx, {}, "File access denied"}}); // unreadable
-}
-
-// Only a regular file of this user, reached through this user's links, of at most 64 KiB is read; the
-// rest is refused by name without being read, and stays as it was. A read-only folder still lets it read.
-TEST(OptionsFileIo, ReadsOnlyWhatIsSafeToRead)
-{
-    QTemporaryDir dir;
-    const QString path = OptionsFilePath(dir.path());
-    const QByteArray largest(kOptionsFileLimit, '7');
-    struct Row {
-        int No;
-        std::function<bool()> Make;
-        std::string Reason; // empty: read whole
-    };
-    const auto link = [&](const char* to) { return QFile::link(QString::fromLatin1(to), path); };
-    const auto write = [&](const QByteArray& bytes) { return WriteOptionsFile(path, bytes), true; };
-    const Row rows[] = {
-        {1, [&] { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }, "Not a regular file"},
-        {2, [&] { return link("/dev/zero"); }, "Not a regular file"},
-        {3, [&] { return link("/nowhere/options.txt"); }, "Not a regular file"}, // never created there
-        {4, [&] { return write(largest + '\n'); }, "Larger than 64 KiB"},
-        {5, [&] { return write(largest); }, ""},
-        {6, [&] { return write("5") && QFile::setPermissions(dir.path(), kRx); }, ""},
-    };
-    alarm(30); // a FIFO opened for reading would block for ever: fail the run instead of hanging it
-    for (const Row& row : rows) {
-        ASSERT_TRUE(row.Make()) << "row " << row.No;
-        struct stat before {};
-        lstat(QFile::encodeName(path).constData(), &before);
-        QByteArray bytes;
-        const std::string message = MessageOf([&] { bytes = ReadOptionsFile(path); });
-        EXPECT_EQ(message, row.Reason.empty() ? "" : row.Reason + ": " + path.toStdString())
-            << "row " << row.No;
-        struct stat after {};
-        lstat(QFile::encodeName(path).constData(), &after);
-        EXPECT_EQ(std::tuple(after.st_ino, after.st_mode, after.st_size, after.st_mtim.tv_nsec),
-                  std::tuple(before.st_ino, before.st_mode, before.st_size, before.st_mtim.tv_nsec))
-            << "row " << row.No;
-        EXPECT_EQ(bytes.size(), row.Reason.empty() ? before.st_size : 0) << "row " << row.No;
-        QFile::setPermissions(dir.path(), kRwx);
-        QFile::remove(path);
-    }
-    alarm(0);
-}
-
-// Writes beyond the file size limit fail with EFBIG and the previous file stays; a write that succeeds
-// replaces it and leaves nothing else behind.
-TEST(OptionsFileIo, WriteReplacesTheFileOrKeepsThePreviousOneWhenTheDiskIsFull)
-{
-    QTemporaryDir dir;
-    const QString path = OptionsFilePath(dir.path());
-    WriteOptionsFile(path, "old");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const rlimit small{.rlim_cur = 8, .rlim_max = saved.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = MessageOf([&] { WriteOptionsFile(path, QByteArray(64, 'x')); });
-    setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(message, "File too large: " + path.toStdString());
-    EXPECT_EQ(ReadOptionsFile(path), "old");
-    const QByteArray bytes("new\0\xFF\r\n", 7);
-    WriteOptionsFile(path, bytes);
-    EXPECT_EQ(ReadOptionsFile(path), bytes);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"options.txt"});
 }
 
 TEST(OptionsFileIo, EnsureDirectoryCreatesMissingFolders)

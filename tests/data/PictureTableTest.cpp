@@ -1,5 +1,6 @@
 // TPictureTable: creation, cursor, whole-table replacement, picture round trip, and the failures of
-// foreign, damaged, locked and read-only files, each with its message and nothing lost.
+// foreign, damaged and locked files, each with its message and nothing lost (a file the user may not
+// write: PictureTableFaultTest).
 #include "data/PictureTable.h"
 
 #include <QFile>
@@ -12,20 +13,16 @@
 #include <unistd.h>
 
 #include "tests/support/ExpectMessage.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
 
 using testing::MessageOf;
 
-// A picture whose pixels all differ from their neighbours, so that any change shows.
 QImage Noise(QImage::Format format, quint32 seed)
 {
-    QImage image(40, 30, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, seed = seed * 1664525u + 1013904223u); // Numerical Recipes LCG
-    return image.convertToFormat(format);
+    return testing::NoiseImage(40, 30, seed, format);
 }
 
 class PictureTable : public ::testing::Test {
@@ -182,23 +179,6 @@ TEST_F(PictureTable, OnlyARegularFileOfThisUserIsOpened)
     ExpectRows(2, Label); // through the link
     EXPECT_FALSE(QFileInfo(make("fifo.db")).isFile());
     EXPECT_EQ(QFileInfo(foreign).size(), 0);
-}
-
-TEST_F(PictureTable, AReadOnlyFileOrFolderIsReported)
-{
-    Table.Open(), Table.ReplaceAllRows(Label, 2), Table.Close();
-    QFile::setPermissions(File, QFile::ReadOwner);
-    QFile::setPermissions(Dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (access(File.toLocal8Bit().constData(), W_OK) == 0)
-        GTEST_SKIP() << "permissions do not bind this user";
-    Table.Open();
-    EXPECT_EQ(
-        MessageOf([&] { Table.ReplaceAllRows(QImage(), 9); }),
-        Message("replace the rows of", "the file cannot be written (attempt to write a readonly database)"));
-    ExpectRows(2, Label);
-    Table.Close(), Table.SetFileName(Dir.filePath("new.db"));
-    EXPECT_EQ(MessageOf([&] { Table.Open(); }),
-              Message("open", "the file cannot be opened or created (unable to open database file)"));
 }
 
 } // namespace

@@ -10,9 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 
@@ -210,25 +208,6 @@ TEST_F(SafeFile, AnAbandonedReplacementLeavesTheOldFileAndNoTemporaryFile)
     replacement.Commit();
     EXPECT_EQ(Slurp(target), "fd");
     EXPECT_EQ(Names(Dir), std::set<std::string>{"keep"});
-}
-
-TEST_F(SafeFile, AFileSizeLimitFailsTheWriteAndLeavesTheOldFile)
-{
-    const std::string target = Put("keep.pdf", "old");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) { // no gtest in here: the exit status is the verdict
-        IgnoreFileSizeSignal();
-        const rlimit limit{.rlim_cur = 4096, .rlim_max = 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const TOutcome outcome = OutcomeOf([&] { ReplaceFile(target, std::string(kLimit, 'x')); });
-        _exit(outcome == TOutcome{TFileFault::FileTooLarge, "File too large: " + target} ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
-    EXPECT_EQ(Slurp(target), "old");
-    EXPECT_EQ(Names(Dir), std::set<std::string>{"keep.pdf"});
 }
 
 TEST(FileError, MessagesNameTheFaultAndTheEscapedPath)

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tests/support/QtSupport.h"
+
 // Readable failure output for the texts the tests compare.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
@@ -18,6 +20,9 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 namespace quillon::faults {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 struct TChildResult {
     int ExitCode = -1;
@@ -39,18 +44,6 @@ inline TChildResult RunChild(const QString& program, const QStringList& argument
 inline TChildResult RunFaultChild(const QStringList& arguments)
 {
     return RunChild(QStringLiteral(QUILLON_FAULT_CHILD), arguments);
-}
-
-inline QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-inline bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 inline bool SetMode(const QString& path, mode_t mode)

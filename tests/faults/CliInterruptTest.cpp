@@ -1,5 +1,5 @@
-// quillon-cli stopped midway: SIGINT or SIGTERM during a bulk run, and a file-size limit during a sheet.
-// Every file left is whole (the old one or the new label), and no temporary file stays behind.
+// quillon-cli stopped midway by SIGINT or SIGTERM during a bulk run: every file left is whole (the old one
+// or the new label), and no temporary file stays behind. (A file-size limit: cli/SheetCommandTest.)
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -84,21 +84,6 @@ TEST(CliInterrupt, SignalsEndABulkRunWithNothingHalfWritten)
                 << "row " << row.line << ": " << name.toStdString();
         }
     }
-}
-
-// A file-size limit is an error with a message, not a death by SIGXFSZ, and leaves no file behind.
-TEST(CliInterrupt, AFileSizeLimitIsReportedAndLeavesNoFile)
-{
-    QTemporaryDir dir;
-    QProcess shell;
-    shell.setWorkingDirectory(dir.path());
-    shell.start("/bin/sh", {"-c", "ulimit -f 4; exec \"$0\" sheet -o keep.pdf 6212236011840", QUILLON_CLI});
-    shell.waitForFinished(kWaitMs);
-    EXPECT_EQ(shell.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(shell.exitCode(), 1);
-    EXPECT_EQ(QString::fromLocal8Bit(shell.readAllStandardError()),
-              "quillon-cli: cannot write 'keep.pdf': File too large\n");
-    EXPECT_EQ(AllEntries(dir.path()), QStringList{});
 }
 
 } // namespace

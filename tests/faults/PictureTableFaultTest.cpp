@@ -15,16 +15,6 @@ constexpr int kPreviousRows = 3;
 constexpr int kNewRows = 5;
 const QString kReadOnly = QStringLiteral("the file cannot be written (attempt to write a readonly database)");
 
-// Pixels that all differ, so that any change to a stored picture shows.
-QImage Noise(quint32 seed)
-{
-    QImage image(24, 16, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, seed = seed * 1664525u + 1013904223u); // Numerical Recipes LCG
-    return image;
-}
-
 struct TAccessRow {
     int No = 0;
     mode_t DirectoryMode = 0;
@@ -40,7 +30,7 @@ const TAccessRow kAccessRows[] = {
 
 TEST(PictureTableFault, ATableTheUserMayNotWriteKeepsItsRows)
 {
-    const QImage previous = Noise(11);
+    const QImage previous = testing::NoiseImage(24, 16, 11);
     for (const TAccessRow& row : kAccessRows) {
         SCOPED_TRACE(row.No);
         TSharedDataDir dir;

@@ -21,6 +21,7 @@
 #include "app/DeckControls.h"
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon::faults {
 namespace {
@@ -29,12 +30,7 @@ constexpr char kChildVariable[] = "QUILLON_SETTINGS_KILL_CHILD";
 constexpr char kChanged[] = "changed";
 constexpr int kChildTimeoutMs = 120'000;
 
-void Wait(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using testing::Wait;
 
 // The child: changes the window as a user would, lets the change be written, says so and waits for
 // the kill. Skipped in an ordinary run.

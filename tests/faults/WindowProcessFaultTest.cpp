@@ -1,18 +1,14 @@
-// The window as a process of its own: an options file it may write but not read, a file-size limit, a
-// second window in another process, and a data folder name whose bytes the file name encoding cannot
-// give back. Each is told, and every file is left as it was or whole.
+// The window as a process of its own: an options file it may write but not read, a file-size limit and a
+// data folder name whose bytes the file name encoding cannot give back. Each is told, and every file is left
+// as it was or whole.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <memory>
 
-#include "app/BarForm.h"
 #include "data/OptionsFile.h"
 #include "data/PictureTable.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
 #include "tests/faults/ChildProcess.h"
 #include "tests/faults/FaultVersions.h"
 
@@ -66,33 +62,6 @@ TEST(WindowProcessFault, AFileSizeLimitIsToldAndLeavesNoTemporaryFile)
     EXPECT_EQ(child.Output,
               "error: " + tooLarge + "\nasked: The options could not be saved: " + tooLarge + "\nclosed");
     EXPECT_EQ(Entries(dir.path()), QStringList{"pict.db"});
-}
-
-// The lock holds across processes: the second window is asked at once and, going on read-only, writes
-// nothing in the folder.
-TEST(WindowProcessFault, ASecondWindowInAnotherProcessWritesNothing)
-{
-    RegisterFontSubstitutions();
-    QTemporaryDir dir;
-    TPrintBarForm printForm;
-    auto first = std::make_unique<TBarForm>(printForm, dir.path());
-    QStringList errors;
-    first->ReportError = [&errors](const QString& message) { errors << message; };
-    first->show();
-    const QByteArray options = ReadBytes(OptionsFilePath(dir.path()));
-    const QByteArray table = ReadBytes(dir.filePath("pict.db"));
-
-    const TChildResult child = RunWindowChild({dir.path()});
-    ASSERT_EQ(child.ExitCode, 0) << child.Errors.toStdString();
-    EXPECT_TRUE(
-        child.Output.startsWith("asked: Quillon is already running with this data folder: " + dir.path()))
-        << child.Output.toStdString();
-    EXPECT_TRUE(child.Output.endsWith("\nclosed")) << child.Output.toStdString();
-    EXPECT_EQ(child.Output.count("error: "), 0) << child.Output.toStdString();
-    EXPECT_EQ(ReadBytes(OptionsFilePath(dir.path())), options);
-    EXPECT_EQ(ReadBytes(dir.filePath("pict.db")), table);
-    EXPECT_TRUE(first->close());
-    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
 
 // A name with a byte that is not UTF-8 would become another name through the text of the command line:

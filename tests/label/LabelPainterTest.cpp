@@ -11,20 +11,19 @@
 #include "label/LabelPainter.h"
 #include "label/StandardLayout.h"
 #include "tests/support/PatternDecoder.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
 
 constexpr char kEan13[] = "6212236011840";
+const TLabelCaptions kNoCaptions{.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}};
 constexpr int kDotsPerMeterPerDpi = 10000; // dpi * 10000 / 254 dots per metre
 
 TBarcode Ean13(int modul)
 {
     TBarcode barcode;
-    barcode.SetModul(modul);
-    barcode.SetRatio(2.0);
-    barcode.SetHeight(64);
-    barcode.SetShowText(bcoCode);
+    barcode.SetModul(modul), barcode.SetRatio(2.0), barcode.SetHeight(64), barcode.SetShowText(bcoCode);
     barcode.SetText(kEan13);
     return barcode;
 }
@@ -73,15 +72,6 @@ std::vector<TRun> BarsAlong(const QImage& page, int y)
     return bars;
 }
 
-testing::GreyImage Grey(const QImage& page)
-{
-    const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
-    testing::GreyImage image{.width = grey.width(), .height = grey.height(), .pixels = {}};
-    for (int y = 0; y < grey.height(); ++y)
-        image.pixels.insert(image.pixels.end(), grey.constScanLine(y), grey.constScanLine(y) + grey.width());
-    return image;
-}
-
 struct TDotsRow {
     double Dpi;
     int Zoom;
@@ -98,8 +88,7 @@ TEST(LabelPainter, EveryModuleIsTheSameWholeNumberOfDotsAndTheLabelScans)
     for (const TDotsRow& row : kDots) {
         SCOPED_TRACE(::testing::Message() << row.Dpi << " dpi, zoom " << row.Zoom);
         TBarcode barcode = Ean13(row.Zoom);
-        const TLabelDrawing label =
-            RecordLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}});
+        const TLabelDrawing label = RecordLabel(barcode, kNoCaptions);
         TLabelPlacement placement;
         const QImage page = PaintedAt(label, row.Dpi, row.Dpi, placement);
         EXPECT_EQ(placement.DotsPerModule, row.DotsPerModule);
@@ -111,7 +100,7 @@ TEST(LabelPainter, EveryModuleIsTheSameWholeNumberOfDotsAndTheLabelScans)
         for (const TRun& bar : bars)
             EXPECT_EQ(bar.Length % row.DotsPerModule, 0) << "bar at " << bar.Start;
         EXPECT_EQ(bars.back().Start + bars.back().Length - bars.front().Start, 95 * row.DotsPerModule);
-        const auto decoded = testing::DecodeImage(Grey(page));
+        const auto decoded = testing::DecodeImage(testing::ToGrey(page));
         ASSERT_TRUE(decoded.has_value());
         EXPECT_EQ(decoded->text, kEan13);
     }
@@ -121,8 +110,7 @@ TEST(LabelPainter, EveryModuleIsTheSameWholeNumberOfDotsAndTheLabelScans)
 TEST(LabelPainter, EdgesLieOnThePrintersDotsOnAFinerDevice)
 {
     TBarcode barcode = Ean13(1);
-    const TLabelDrawing label =
-        RecordLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}});
+    const TLabelDrawing label = RecordLabel(barcode, kNoCaptions);
     TLabelPlacement placement;
     const QImage page = PaintedAt(label, 1200, 300, placement);
     EXPECT_EQ(placement.DotsPerModule, 3);
@@ -136,8 +124,7 @@ TEST(LabelPainter, EdgesLieOnThePrintersDotsOnAFinerDevice)
 TEST(LabelPainter, AStretchedLabelStaysInsideItsFrame)
 {
     TBarcode barcode = Ean13(1);
-    const TLabelDrawing label =
-        RecordLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}});
+    const TLabelDrawing label = RecordLabel(barcode, kNoCaptions);
     TLabelPlacement placement;
     const QImage page = PaintedAt(label, 300, 300, placement, true);
     EXPECT_EQ(placement.DotsPerModule, 4); // 3.125 * 1.37 = 4.28 dots
@@ -159,8 +146,7 @@ TEST(LabelPainter, ADrawingInPrinterDotsKeepsItsTrueSize)
     TBarcode barcode;
     barcode.SetText(kEan13);
     // 113 modules of 8 dots at 600 dpi: 904 dots, with its quiet zones.
-    const TStandardLabel standard =
-        ComposeStandardLabel(barcode, {.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}}, {});
+    const TStandardLabel standard = ComposeStandardLabel(barcode, kNoCaptions, {});
     ASSERT_EQ(standard.Drawing.Size.width(), 904);
     const TRenderRow rows[] = {
         {600, 600, 8, 904, 8}, {300, 300, 4, 452, 4}, {1200, 600, 8, 1808, 16}, {96, 600, 8, 145, 0}};

@@ -12,6 +12,7 @@
 #include "label/StandardLayout.h"
 #include "tests/support/ExpectMessage.h"
 #include "tests/support/PatternDecoder.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
@@ -23,8 +24,7 @@ const TLabelCaptions kCaptions{
 TBarcode Symbol(TBarcodeType typ, const std::string& text)
 {
     TBarcode barcode;
-    barcode.SetTyp(typ);
-    barcode.SetText(text);
+    barcode.SetTyp(typ), barcode.SetText(text);
     return barcode;
 }
 
@@ -48,23 +48,10 @@ std::string Joined(const std::vector<std::string>& notes)
     return all;
 }
 
-testing::GreyImage Grey(const QImage& image)
-{
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    testing::GreyImage out{.width = grey.width(), .height = grey.height(), .pixels = {}};
-    for (int y = 0; y < grey.height(); ++y)
-        out.pixels.insert(out.pixels.end(), grey.constScanLine(y), grey.constScanLine(y) + grey.width());
-    return out;
-}
-
 // One pixel row of the image, repeated, as a scanner's single line across the bars sees it.
 testing::GreyImage ScanLine(const QImage& image, int y)
 {
-    const QImage row = image.copy(0, y, image.width(), 1).convertToFormat(QImage::Format_Grayscale8);
-    testing::GreyImage out{.width = row.width(), .height = 8, .pixels = {}};
-    for (int i = 0; i < out.height; ++i)
-        out.pixels.insert(out.pixels.end(), row.constScanLine(0), row.constScanLine(0) + row.width());
-    return out;
+    return testing::ToGrey(image.copy(0, y, image.width(), 1).scaled(image.width(), 8));
 }
 
 struct TModuleRow {
@@ -77,32 +64,24 @@ struct TModuleRow {
 
 TEST(StandardLayout, TheModuleIsTheNearestWholeDotsInsideTheSymbologysRange)
 {
+    // clang-format off
     const TModuleRow rows[] = {
         // 1-3: 0.33 mm is 7.80 dots at 600 dpi (0.339 mm as printed), 3.90 at 300, 2.64 at 203.
         {bcCodeEAN13, 0.33, 600, 8, ""},
         {bcCodeEAN13, 0.33, 300, 4, ""},
         {bcCodeEAN13, 0.33, 203, 3, ""},
         // 4, 5: GS1's 80 % and 200 % bound EAN/UPC; 0.264 mm is 6.24 dots, 0.660 mm 15.59.
-        {bcCodeEAN13, 0.20, 600, 7,
-         "X-dimension 0.200 mm is outside the 0.264-0.660 mm that EAN13 allows: "
-         "printed at 0.296 mm (7 dots at 600 dpi)"},
-        {bcCodeUPC_A, 1.0, 600, 15,
-         "X-dimension 1.000 mm is outside the 0.264-0.660 mm that UPC_A allows: "
-         "printed at 0.635 mm (15 dots at 600 dpi)"},
+        {bcCodeEAN13, 0.20, 600, 7, "X-dimension 0.200 mm is outside the 0.264-0.660 mm that EAN13 allows: printed at 0.296 mm (7 dots at 600 dpi)"},
+        {bcCodeUPC_A, 1.0, 600, 15, "X-dimension 1.000 mm is outside the 0.264-0.660 mm that UPC_A allows: printed at 0.635 mm (15 dots at 600 dpi)"},
         // 6: in range, but 2 dots at 203 dpi would print 0.250 mm.
-        {bcCodeEAN8, 0.27, 203, 3,
-         "X-dimension 0.270 mm in whole dots falls outside the 0.264-0.660 mm that EAN8 allows: "
-         "printed at 0.375 mm (3 dots at 203 dpi)"},
-        {bcCode128B, 0.10, 600, 5,
-         "X-dimension 0.100 mm is outside the 0.190-1.016 mm that Code128B allows: "
-         "printed at 0.212 mm (5 dots at 600 dpi)"},
+        {bcCodeEAN8, 0.27, 203, 3, "X-dimension 0.270 mm in whole dots falls outside the 0.264-0.660 mm that EAN8 allows: printed at 0.375 mm (3 dots at 203 dpi)"},
+        {bcCode128B, 0.10, 600, 5, "X-dimension 0.100 mm is outside the 0.190-1.016 mm that Code128B allows: printed at 0.212 mm (5 dots at 600 dpi)"},
         {bcCode128B, 0.19, 72, 1, ""}, // 0.54 dots: never below one
         // 9, 10: over 49 dots the engine draws in steps of 2 dots (85.04 dots to 86).
         {bcCode128B, 0.33, 2400, 31, ""},
-        {bcCode128B, 0.90, 2400, 86,
-         "X-dimension 0.900 mm printed at 0.910 mm (86 dots at 2400 dpi): a module over 49 dots takes whole "
-         "steps of 2 dots"},
+        {bcCode128B, 0.90, 2400, 86, "X-dimension 0.900 mm printed at 0.910 mm (86 dots at 2400 dpi): a module over 49 dots takes whole steps of 2 dots"},
     };
+    // clang-format on
     for (const TModuleRow& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.Typ << " " << row.XMm << " mm at " << row.Dpi << " dpi");
         const TStandardLabel label = Compose(row.Typ, "12345678", At(row.XMm, row.Dpi));
@@ -321,21 +300,18 @@ struct TFitRow {
 // (0.19 mm at least).
 TEST(StandardLayout, ALabelTooLargeForItsCellShrinksToTheSymbologysLeastOrIsRefused)
 {
+    // clang-format off
     const TFitRow rows[] = {
         {bcCodeEAN13, {}, 45.9, 40.0, 8, ""},
         {bcCodeEAN13, {}, 35.0, 40.0, 7, ""},
         {bcCodeEAN13, {}, 30.0, 40.0, 7, "Label 33.5 mm wide, cell 30.0 mm: it would be cut off"},
         {bcCodeEAN13, {}, 45.9, 28.0, 7, ""}, // the height takes the smaller module
-        {bcCodeEAN13,
-         {},
-         45.9,
-         15.0,
-         7,
-         "Label 27.2 mm high, cell 15.0 mm: its bars cannot reach their minimum height of 20.5 mm"},
+        {bcCodeEAN13, {}, 45.9, 15.0, 7, "Label 27.2 mm high, cell 15.0 mm: its bars cannot reach their minimum height of 20.5 mm"},
         {bcCodeEAN13, 30.0, 45.9, 35.0, 8, ""}, // bars asked 30 mm tall give up 2.9 mm
         {bcCode128B, {}, 40.0, 20.0, 5, ""},
         {bcCode128B, {}, 30.0, 20.0, 5, "Label 37.3 mm wide, cell 30.0 mm: it would be cut off"},
     };
+    // clang-format on
     for (const TFitRow& row : rows) {
         SCOPED_TRACE(::testing::Message()
                      << row.Typ << " in " << row.CellWidthMm << " x " << row.CellHeightMm);
@@ -400,7 +376,7 @@ TEST(StandardLayout, EveryReadableKindReadsBackInOneBitAtPrinterResolutions)
             const QImage image = RenderLabelImage(label.Drawing, dpi, dpi, TImageDepth::OneBit);
             ASSERT_EQ(image.format(), QImage::Format_Mono);
             ASSERT_EQ(image.size(), label.Drawing.Size);
-            const auto decoded = testing::DecodeImage(Grey(image));
+            const auto decoded = testing::DecodeImage(testing::ToGrey(image));
             ASSERT_TRUE(decoded.has_value());
             EXPECT_EQ(decoded->text, row.Reads);
         }
