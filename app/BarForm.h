@@ -118,6 +118,9 @@ public:
     QString SettingsPath() const { return FSettingsPath; }
     // Writes the options and the settings now; what fails is reported once.
     void SaveChanges();
+    // Writes the options, and the settings always or only when they changed; says what failed.
+    enum class TSettingsWrite : std::uint8_t { Always, WhenChanged };
+    QStringList SaveOptionsAndSettings(TSettingsWrite settings);
     QTimer* SaveTimer() const { return FSaveTimer; }
     QPrintPreviewDialog* OpenPreviewWindow() const { return FPreview; }
 

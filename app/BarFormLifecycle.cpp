@@ -188,19 +188,7 @@ bool TBarForm::FormClose()
 {
     // The program can always be closed: when the options or settings cannot be written, the user
     // decides.
-    FSaveTimer->stop();
-    QStringList problems;
-    try {
-        SaveOptions();
-    } catch (const std::exception& e) {
-        problems << "The options could not be saved: " + QString::fromUtf8(e.what());
-    }
-    try {
-        if (FSettingsDirty)
-            SaveSettings();
-    } catch (const std::exception& e) {
-        problems << "The settings could not be saved: " + QString::fromUtf8(e.what());
-    }
+    const QStringList problems = SaveOptionsAndSettings(TSettingsWrite::WhenChanged);
     if (!problems.isEmpty() && !ConfirmCloseAnyway(problems.join('\n')))
         return false;
     Table1.Close();

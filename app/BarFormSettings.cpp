@@ -194,7 +194,7 @@ void TBarForm::ScheduleSave()
     FSaveTimer->start(); // restarts: a burst of keystrokes is written once, kSaveDelayMs after the last
 }
 
-void TBarForm::SaveChanges()
+QStringList TBarForm::SaveOptionsAndSettings(TSettingsWrite settings)
 {
     FSaveTimer->stop();
     QStringList problems;
@@ -204,10 +204,17 @@ void TBarForm::SaveChanges()
         problems << "The options could not be saved: " + QString::fromUtf8(e.what());
     }
     try {
-        SaveSettings();
+        if (settings == TSettingsWrite::Always || FSettingsDirty)
+            SaveSettings();
     } catch (const std::exception& e) {
         problems << "The settings could not be saved: " + QString::fromUtf8(e.what());
     }
+    return problems;
+}
+
+void TBarForm::SaveChanges()
+{
+    const QStringList problems = SaveOptionsAndSettings(TSettingsWrite::Always);
     // A full disk would otherwise ask at every keystroke: the same trouble is told once.
     const QString message = problems.join('\n');
     if (!message.isEmpty() && message != FLastSaveError)
