@@ -24,7 +24,7 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 constexpr double kTenthsPerMm = 10.0;
 // The paper shown on either side of a label, in its printed modules: the widest quiet zone a linear
-// standard asks (EAN-13's 11 modules, GS1 General Specifications 5.2.3.4) and one more. Whatever lies
+// standard asks (EAN-13's 11 modules under the GS1 rules for EAN/UPC) and one more. Whatever lies
 // further cannot change a reading.
 constexpr int kSurroundModules = 12;
 // Two cells stand side by side in one row of the sheet when they share more than this part of the

@@ -38,7 +38,7 @@ struct TKindRule {
 
 using enum TFamily;
 
-// By TBarcodeType. Quiet zones and bar heights: GS1 General Specifications 5.2.3.4 (EAN/UPC; the
+// By TBarcodeType. Quiet zones and bar heights: the GS1 rules for EAN/UPC symbols (EAN/UPC; the
 // stand-alone add-ons get 7 and 5 modules), ISO/IEC 15417 (Code 128), 16388 (Code 39), 16390 (ITF),
 // AIM USS-93, EN 798 (Codabar): at least 10 modules. Ratios: ISO/IEC 16388 and 16390 and EN 798 ask
 // 2.2 under 0.5 mm and 2.0 above; MSI 2.0.
@@ -93,7 +93,7 @@ struct TRetailLayout {
 
 constexpr TDigitSize kSmall = TDigitSize::Small;
 
-// GS1 General Specifications 5.2.3.4 and ISO/IEC 15420: the guard bars (and UPC-A's first and last
+// The GS1 rules for EAN/UPC symbols and ISO/IEC 15420: the guard bars (and UPC-A's first and last
 // symbol characters) reach below the others; EAN-13's leading digit and UPC's number system and check
 // digit stand in the quiet zones, UPC's in smaller type.
 constexpr TRetailLayout kRetailLayouts[] = {

@@ -64,7 +64,7 @@ protected:
 };
 
 // The standard label is as wide as its quiet zones and modules at the dot-snapped X-dimension (EAN-13:
-// 11 + 95 + 7 modules, GS1 General Specifications 5.2.3.4; Code 128 "ABC": 10 + 68 + 10 modules), and the
+// 11 + 95 + 7 modules as GS1 lays EAN-13 out; Code 128 "ABC": 10 + 68 + 10 modules), and the
 // preview shows it at that size on the screen; the zoom gives way to the X-dimension.
 TEST_F(PrintTrueTest, TheStandardLayoutShowsTheLabelAtItsTrueSize)
 {
