@@ -19,7 +19,9 @@
 #include "label/PrintBarForm.h"
 #include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
+#include "label/SheetRun.h"
 #include "report/PrintPreview.h"
+#include "report/Units.h"
 
 namespace quillon {
 
@@ -60,15 +62,13 @@ std::pair<QFont, int> StatusFont(const QFont& base, const QString& text, int wid
     return {font, kStatusMaxLines};
 }
 
-// The size of the sheet's first cell: what the label has to fit.
-QSizeF CellSizeMm(const TPreparedReport& sheet)
+// The size of the sheet's first cell, what the label has to fit; the paper's for a sheet without one.
+QSizeF FirstCellSizeMm(const TPreparedReport& sheet)
 {
-    constexpr double kTenthsPerMm = 10.0;
-    for (const TPreparedPage& page : sheet.Pages)
-        for (const TPlacedElement& element : page.Elements)
-            if (std::holds_alternative<TPlacedImage>(element.Content))
-                return {element.Frame.Width / kTenthsPerMm, element.Frame.Height / kTenthsPerMm};
-    return {sheet.PaperWidthTenths / kTenthsPerMm, sheet.PaperLengthTenths / kTenthsPerMm};
+    const QSizeF cell = CellSizeMm(sheet);
+    return cell.isEmpty()
+               ? QSizeF(sheet.PaperWidthTenths / kTenthsPerMm, sheet.PaperLengthTenths / kTenthsPerMm)
+               : cell;
 }
 
 } // namespace
@@ -94,7 +94,7 @@ void TBarForm::ComposePreview()
                                   .LowerOn = DChk->isChecked(),
                                   .Lower = DEd->text()};
     const TPreparedReport sheet = SheetProbe();
-    const QSizeF cellMm = CellSizeMm(sheet);
+    const QSizeF cellMm = FirstCellSizeMm(sheet);
     TLabelDrawing drawing;
     QImage label; // the bitmap the picture table receives
     QImage shown;

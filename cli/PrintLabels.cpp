@@ -13,6 +13,7 @@
 #include "Interrupt.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
+#include "report/Units.h"
 
 namespace quillon::cli {
 
@@ -22,7 +23,6 @@ static_assert(kDpi.Min == kMinLabelDpi && kDpi.Max == kMaxLabelDpi, "--dpi takes
 static_assert(kDpi.Min == kMinVerifyDpi && kDpi.Max == kMaxVerifyDpi, "--dpi takes what verification takes");
 static_assert(kBarWidthReductionDots.Max == kMaxBarWidthReductionDots);
 
-constexpr double kTenthsPerMm = 10.0;
 // Verifying takes a core per thread; more threads than cores only add switching.
 constexpr unsigned kMaxVerifyThreads = 8;
 
@@ -106,15 +106,6 @@ PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellM
     labelOptions.show = options.show.value_or(bcoCode);
     return options.layout == Layout::Standard ? StandardLabel(labelOptions, cellMm)
                                               : ClassicLabel(labelOptions, cellMm);
-}
-
-QSizeF CellSizeMm(const TPreparedReport& sheet)
-{
-    for (const TPreparedPage& page : sheet.Pages)
-        for (const TPlacedElement& element : page.Elements)
-            if (std::holds_alternative<TPlacedImage>(element.Content))
-                return {element.Frame.Width / kTenthsPerMm, element.Frame.Height / kTenthsPerMm};
-    return {};
 }
 
 // The size the page renderer gives a row's bitmap: the label at its true size in the report's pixels,

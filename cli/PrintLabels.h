@@ -39,9 +39,6 @@ TStandardSettings StandardSettingsFrom(const CliOptions& options);
 // symbology's least). The engine's errors propagate. Needs a QGuiApplication; safe in several threads.
 PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm);
 
-// The sheet's cell size in millimetres: the frame of its first label cell.
-QSizeF CellSizeMm(const TPreparedReport& sheet);
-
 // Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's
 // bitmap would: the labels are drawn from their drawings. Rows of one size share one image.
 std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch);

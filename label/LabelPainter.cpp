@@ -13,11 +13,11 @@
 
 #include "barcode/Exception.h"
 #include "report/PainterCanvas.h"
+#include "report/Units.h"
 
 namespace quillon {
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
 constexpr double kMetresPerInch = 0.0254;
 // A scale a hair under a whole number of dots still counts as that number when a stretched label
 // is fitted, so that rounding noise does not take a dot off every module.

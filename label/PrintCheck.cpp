@@ -17,12 +17,11 @@
 #include "label/ScanReader.h"
 #include "label/StandardLayout.h"
 #include "report/PageRenderer.h"
+#include "report/Units.h"
 
 namespace quillon {
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kTenthsPerMm = 10.0;
 // The paper shown on either side of a label, in its printed modules: the widest quiet zone a linear
 // standard asks (EAN-13's 11 modules under the GS1 rules for EAN/UPC) and one more. Whatever lies
 // further cannot change a reading.

@@ -1,10 +1,12 @@
 #include "label/SheetRun.h"
 
 #include <cmath>
+#include <variant>
 
 #include "barcode/Exception.h"
 #include "label/SheetLimits.h"
 #include "report/PageModel.h"
+#include "report/Units.h"
 
 namespace quillon {
 
@@ -89,6 +91,15 @@ void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
 TPreparedReport PrepareSheet(TPrintBarForm& form, int labelCount)
 {
     return form.qr().PrepareRun(labelCount); // refuses a negative count
+}
+
+QSizeF CellSizeMm(const TPreparedReport& sheet)
+{
+    for (const TPreparedPage& page : sheet.Pages)
+        for (const TPlacedElement& element : page.Elements)
+            if (std::holds_alternative<TPlacedImage>(element.Content))
+                return {element.Frame.Width / kTenthsPerMm, element.Frame.Height / kTenthsPerMm};
+    return {};
 }
 
 } // namespace quillon

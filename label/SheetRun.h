@@ -2,6 +2,7 @@
 // window's print command and quillon-cli.
 #pragma once
 
+#include <QSizeF>
 #include <optional>
 
 #include "label/LabelStock.h"
@@ -54,5 +55,9 @@ void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings);
 
 // Prepares the pages of the sheet for labelCount cells, one per picture-table row, by the page flow.
 TPreparedReport PrepareSheet(TPrintBarForm& form, int labelCount);
+
+// The size of the sheet's first label cell in millimetres, what a label has to fit; empty when the
+// sheet has no cell.
+QSizeF CellSizeMm(const TPreparedReport& sheet);
 
 } // namespace quillon

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "barcode/Canvas.h"
+#include "report/Units.h"
 
 namespace quillon {
 namespace {
@@ -121,8 +122,6 @@ constexpr double kPostNetFullBarMm = 3.175;
 constexpr double kPostNetHalfBarMm = 1.27;
 constexpr double kPostNetQuietZoneMm = 3.175;
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerInch = 72.0;
 constexpr double kNominalModuleMm = 0.33;        // GS1's 100 % magnification
 constexpr double kNominalDigitHeightMm = 2.75;   // the human-readable digits at 100 %
 constexpr double kDigitAdvanceModules = 6.5;     // a digit keeps clear of its neighbours and the guards

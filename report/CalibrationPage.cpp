@@ -14,13 +14,12 @@
 
 #include "barcode/Exception.h"
 #include "report/PageRenderer.h"
+#include "report/Units.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerInch = 72.0;
 constexpr int kPdfResolutionDpi = 1200;
 constexpr double kLineMm = 0.15; // a line two dots wide even at 300 dpi
 constexpr double kCrossArmMm = 5.0;

@@ -6,12 +6,11 @@
 #include <string>
 
 #include "barcode/Exception.h"
+#include "report/Units.h"
 
 namespace quillon {
 
 namespace {
-
-constexpr double kTenthsPerInch = 254.0;
 
 // The names the messages use for the page values, by index.
 constexpr std::array<const char*, kPageValueCount> kPageValueNames{

@@ -1,4 +1,5 @@
 #include "report/PageRenderer.h"
+#include "report/Units.h"
 
 #include <QFont>
 #include <QPageSize>
@@ -12,8 +13,6 @@ namespace quillon {
 
 namespace {
 
-constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerInch = 72.0;
 // Label bitmaps are drawn pixel for pixel: no smoothing, even when stretched.
 constexpr bool kSmoothPictures = false;
 
