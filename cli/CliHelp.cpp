@@ -57,12 +57,24 @@ constexpr CommandHelp kCommandHelp[] = {
     {"sheet",
      {"sheet [options] -o FILE.pdf TEXT",
       "sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]"},
-     "writes the A4 label sheet (PDF)",
-     "Writes the A4 sheet of columns x rows labels as the print preview shows it, as PDF, the bars on\n"
-     "whole dots of a --dpi printer. With --codes or --sequence the cells take successive codes, one\n"
-     "cell per code, on as many pages as they need. A label that its cell would cut off is reported;\n"
-     "every cell is read back as printed at --dpi (unless --no-verify), and one that would not read as\n"
-     "typed is reported. The PDF is written all the same."},
+     "writes the label sheet (PDF)",
+     "Writes the A4 or Letter sheet of columns x rows labels, or of a label stock, as the print preview\n"
+     "shows it, as PDF, the bars on whole dots of a --dpi printer. With --codes or --sequence the cells\n"
+     "take successive codes, one cell per code, on as many pages as they need. A label that its cell\n"
+     "would cut off is reported; every cell is read back as printed at --dpi (unless --no-verify), and\n"
+     "one that would not read as typed is reported. The PDF is written all the same."},
+    {"stocks",
+     {"stocks"},
+     "lists the label stocks",
+     "Lists the label stocks that --stock takes, one line each: ID, TAB, description. The built-in\n"
+     "stocks come first, then the user's own from stocks.ini in the data directory; an entry of\n"
+     "stocks.ini that cannot be used is reported on standard error with its line and left out."},
+    {"calibration",
+     {"calibration [options] -o FILE.pdf"},
+     "writes the printer calibration page (PDF)",
+     "Writes the printer calibration page: millimetre rulers along the four edges and crosshairs 20 mm\n"
+     "in from each corner and at the centre. Print it at 100% and measure where they land; the\n"
+     "differences are the printer's --offset and --scale. Given those, the page shows the correction."},
 };
 
 constexpr std::string_view kBulkNotes =
@@ -115,10 +127,24 @@ const OptionHelp kOptionHelp[] = {
      "top, right, bottom and left margins in whole millimetres, 0 to 50\neach (default 10,10,10,10)"},
     {"--spacing", "--spacing S", "space between columns in whole millimetres, 0 to 50 (default 2)"},
     {"--stretch", "--stretch", "scale each label to fill its cell"},
+    {"--stock", "--stock ID",
+     "lay the labels out as on a sheet of label stock, at its exact places,\n"
+     "with its columns, rows and paper (see quillon-cli stocks)"},
+    {"--skip", "--skip N",
+     "leave the first N cells of the first page empty, for a sheet already\n"
+     "partly used: the first label lands in cell N + 1 (default 0)"},
+    {"--paper", "--paper a4|letter", "the paper, upright (default a4; with --stock, the stock's own)"},
+    {"--offset", "--offset X,Y",
+     "the printer's correction: move everything by X and Y mm, -10 to 10\n"
+     "in steps of 0.1 (default 0,0; measured on the calibration page)"},
+    {"--scale", "--scale SX,SY",
+     "the printer's correction: scale everything by SX and SY %, -2 to 2\n"
+     "in steps of 0.1, about the paper's top-left corner (default 0,0)"},
     {"--no-verify", "--no-verify", "do not read back the labels written"},
     {"--output", "-o, --output FILE|DIR",
      "label: the image to write, ending in .png, or with --codes or\n"
-     "--sequence the directory for the images; sheet: the PDF, ending in .pdf"},
+     "--sequence the directory for the images; sheet and calibration: the\n"
+     "PDF, ending in .pdf"},
     {"--codes", "--codes FILE", "one label per line of FILE; - reads standard input"},
     {"--sequence", "--sequence FROM..TO[/STEP]",
      "one label per number from FROM to TO, counting by STEP (default 1),\n"

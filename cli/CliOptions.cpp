@@ -8,8 +8,11 @@
 #include <map>
 #include <span>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 #include "barcode/KindNames.h"
+#include "report/Calibration.h"
 
 namespace quillon::cli {
 
@@ -17,6 +20,8 @@ namespace {
 
 // --height: the bar height in pixels, a setting of the command line alone.
 constexpr limits::TRange kBarHeight{.Min = 1, .Max = 10000};
+// --skip: at most every cell but one of the largest sheet; the sheet in hand is checked when it is made.
+constexpr limits::TRange kSkipCells{.Min = 0, .Max = limits::kColumns.Max * limits::kRows.Max - 1};
 
 // A setting in millimetres; the range is the command line's own, wider than a symbology allows, so that
 // a module outside the symbology's range is printed at its nearest allowed size with a note.
@@ -32,6 +37,8 @@ constexpr MmRange kBarHeightMm{.min = 1.0, .max = 300.0, .text = "1 to 300"};
 // the standard label is sized in millimetres and prints upright.
 constexpr std::string_view kClassicOnly[] = {"--modul", "--height", "--angle"};
 constexpr std::string_view kStandardOnly[] = {"--x-dim", "--bar-height", "--bwr"};
+// A label stock places its cells itself: these would be ignored beside it.
+constexpr std::string_view kGridByMargins[] = {"--columns", "--rows", "--margins", "--spacing"};
 
 bool EndsWith(const std::string& path, std::string_view extension)
 {
@@ -48,7 +55,7 @@ bool EndsWith(const std::string& path, std::string_view extension)
 // wrong one.
 void CheckOutput(const std::string& command, const std::string& output)
 {
-    const std::string_view extension = command == "sheet" ? ".pdf" : ".png";
+    const std::string_view extension = command == "label" ? ".png" : ".pdf";
     if (output.empty())
         throw UsageError(command + " needs -o FILE");
     if (!EndsWith(output, extension))
@@ -119,6 +126,42 @@ Margins ParseMargins(const std::string& value)
     return {.top = parts[0], .right = parts[1], .bottom = parts[2], .left = parts[3]};
 }
 
+// How a printer's correction is typed: two numbers, each within +-max and on steps of a tenth.
+struct CorrectionForm {
+    double max = 0.0;
+    std::string_view words; // "millimetre values X,Y from -10 to 10"
+    std::string_view example;
+};
+constexpr CorrectionForm kOffsetForm{
+    .max = kMaxCalibrationOffsetMm, .words = "millimetre values X,Y from -10 to 10", .example = "1.5,-2"};
+constexpr CorrectionForm kScaleForm{
+    .max = kMaxCalibrationScalePercent, .words = "percent values SX,SY from -2 to 2", .example = "0.5,-0.3"};
+
+std::pair<double, double> ParseCorrection(const std::string& option, const std::string& value,
+                                          const CorrectionForm& form)
+{
+    const double max = form.max;
+    const auto fail = [&] {
+        return UsageError(option + " takes two " + std::string(form.words) + " in steps of 0.1, such as " +
+                          std::string(form.example) + ", not '" + value + "'");
+    };
+    const std::size_t comma = value.find(',');
+    if (comma == std::string::npos || value.find(',', comma + 1) != std::string::npos)
+        throw fail();
+    double parts[2] = {0.0, 0.0};
+    const std::string_view texts[2] = {std::string_view(value).substr(0, comma),
+                                       std::string_view(value).substr(comma + 1)};
+    for (int i = 0; i < 2; ++i) {
+        const char* last = texts[i].data() + texts[i].size();
+        const auto [end, error] = std::from_chars(texts[i].data(), last, parts[i]);
+        const double tenths = parts[i] * 10.0;
+        if (texts[i].empty() || error != std::errc() || end != last || !(std::abs(parts[i]) <= max) ||
+            std::abs(tenths - std::round(tenths)) > 1e-6)
+            throw fail();
+    }
+    return {parts[0], parts[1]};
+}
+
 // FROM and TO have at most 18 digits, so that every count and step fits in 64 bits.
 constexpr std::size_t kMaxSequenceDigits = 18;
 
@@ -173,8 +216,10 @@ constexpr unsigned kEngineCommands = CommandBit("pattern") | CommandBit("width")
                                      CommandBit("label") | CommandBit("sheet");
 constexpr unsigned kComposingCommands = CommandBit("verify") | CommandBit("label") | CommandBit("sheet");
 constexpr unsigned kWritingCommands = CommandBit("label") | CommandBit("sheet");
+constexpr unsigned kOutputCommands = kWritingCommands | CommandBit("calibration");
 constexpr unsigned kLayoutCommands = kComposingCommands;
 constexpr unsigned kSheetCommand = CommandBit("sheet");
+constexpr unsigned kPaperCommands = kSheetCommand | CommandBit("calibration");
 
 using ValueSetter = void (*)(CliOptions&, const std::string& option, const std::string& value);
 using FlagSetter = void (*)(CliOptions&);
@@ -258,8 +303,26 @@ const OptionRule kOptionRules[] = {
          o.spacing = ParseInt(n, v, limits::kMarginMm);
      }},
     {"--stretch", "", kSheetCommand, nullptr, [](CliOptions& o) { o.stretch = true; }},
+    {"--stock", "", kSheetCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.stock = v; }},
+    {"--skip", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.skip = ParseInt(n, v, kSkipCells); }},
+    {"--paper", "", kPaperCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         if (v != "a4" && v != "letter")
+             throw UsageError("--paper takes a4 or letter, not '" + v + "'");
+         o.paper = v == "a4" ? Paper::A4 : Paper::Letter;
+     }},
+    {"--offset", "", kPaperCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         std::tie(o.offsetXMm, o.offsetYMm) = ParseCorrection(n, v, kOffsetForm);
+     }},
+    {"--scale", "", kPaperCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         std::tie(o.scaleXPercent, o.scaleYPercent) = ParseCorrection(n, v, kScaleForm);
+     }},
     {"--no-verify", "", kWritingCommands, nullptr, [](CliOptions& o) { o.verify = false; }},
-    {"--output", "-o", kWritingCommands,
+    {"--output", "-o", kOutputCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},
     {"--codes", "", kWritingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.codes = v; }},
@@ -284,9 +347,11 @@ bool IsHelp(std::string_view arg)
 void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& texts)
 {
     const std::string& command = options.command;
-    if (command == "kinds") {
+    if (command == "kinds" || command == "stocks" || command == "calibration") {
         if (!texts.empty())
-            throw UsageError("kinds takes no TEXT");
+            throw UsageError(command + " takes no TEXT");
+        if (command == "calibration")
+            CheckOutput(command, options.output);
         return;
     }
     if ((CommandBit(command) & kWritingCommands) == 0) {
@@ -314,6 +379,17 @@ void CheckLayout(const CliOptions& options, const std::vector<std::string_view>&
             throw UsageError(std::string(name) + " is not an option of the " +
                              (standard ? "standard" : "classic") + " layout" +
                              (standard ? "" : " (see --layout standard)"));
+}
+
+// The grid is either the stock's or the one the margins give, never a silent mixture.
+void CheckStockGrid(const std::vector<std::string_view>& given)
+{
+    if (std::find(given.begin(), given.end(), "--stock") == given.end())
+        return;
+    for (const std::string_view name : kGridByMargins)
+        if (std::find(given.begin(), given.end(), name) != given.end())
+            throw UsageError(std::string(name) +
+                             " cannot be given with --stock: the stock has its own cells");
 }
 
 // One option at args[i] (advancing i past its value), its long name added to `given`; false when it
@@ -381,6 +457,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
         }
     }
     CheckLayout(options, given);
+    CheckStockGrid(given);
     CheckWhatToMake(options, texts);
     if (!texts.empty())
         options.text = texts[0];

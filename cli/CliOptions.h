@@ -21,11 +21,14 @@ public:
 };
 
 // The commands in the order the help lists them.
-inline constexpr std::array<std::string_view, 6> kCommands{"kinds",  "pattern", "width",
-                                                           "verify", "label",   "sheet"};
+inline constexpr std::array<std::string_view, 8> kCommands{"kinds", "pattern", "width",  "verify",
+                                                           "label", "sheet",   "stocks", "calibration"};
 
 // The label layouts: the classic label as the window shows it, or the standard label in millimetres.
 enum class Layout : std::uint8_t { Classic, Standard };
+
+// The papers a sheet prints on, upright.
+enum class Paper : std::uint8_t { A4, Letter };
 
 // The printer resolution label, sheet and verify work for, and the X-dimension the standard layout
 // starts from.
@@ -87,7 +90,15 @@ struct CliOptions {
     std::optional<double> barHeightMm; // unset: the symbology's own default
     int barWidthReductionDots = 0;
     int dpi = kDefaultDpi;
-    bool verify = true; // label and sheet read back every label they write
+    bool verify = true;               // label and sheet read back every label they write
+    std::optional<std::string> stock; // --stock ID, looked up when the sheet is made
+    std::optional<Paper> paper;       // unset: A4, or the stock's own paper
+    // --offset X,Y in mm and --scale SX,SY in %: the printer's correction, none unless given.
+    double offsetXMm = 0.0;
+    double offsetYMm = 0.0;
+    double scaleXPercent = 0.0;
+    double scaleYPercent = 0.0;
+    int skip = 0; // --skip N: the first N cells of the first page stay empty
 
     // A run over many codes rather than the one TEXT.
     bool Bulk() const { return codes.has_value() || sequence.has_value(); }

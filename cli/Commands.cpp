@@ -10,6 +10,7 @@
 
 #include "CompactImage.h"
 #include "PngEncoder.h"
+#include "SheetCommands.h"
 #include "barcode/Exception.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
@@ -155,21 +156,28 @@ int RunLabel(const CliOptions& options, std::ostream& err)
 
 TSheetSettings SheetSettingsFrom(const CliOptions& options)
 {
-    return {.Columns = options.columns,
-            .Rows = options.rows,
-            .TopMm = options.margins.top,
-            .RightMm = options.margins.right,
-            .BottomMm = options.margins.bottom,
-            .LeftMm = options.margins.left,
-            .SpacingMm = options.spacing,
-            .Stretch = options.stretch};
+    TSheetSettings settings{.Columns = options.columns,
+                            .Rows = options.rows,
+                            .TopMm = options.margins.top,
+                            .RightMm = options.margins.right,
+                            .BottomMm = options.margins.bottom,
+                            .LeftMm = options.margins.left,
+                            .SpacingMm = options.spacing,
+                            .Stretch = options.stretch,
+                            .Paper = PaperFrom(options),
+                            .Stock = StockFrom(options),
+                            .SkipCells = options.skip};
+    const int cells = SheetCellCount(settings);
+    if (settings.SkipCells >= cells)
+        throw UsageError("--skip takes 0 to " + std::to_string(cells - 1) + " on a sheet of " +
+                         std::to_string(cells) + " labels, not " + std::to_string(settings.SkipCells));
+    return settings;
 }
 
 CliOptions SheetLabelOptions(const CliOptions& options)
 {
     CliOptions labelOptions = options;
-    labelOptions.height =
-        options.height.value_or(SheetRowHeight(options.margins.top, options.margins.bottom, options.rows));
+    labelOptions.height = options.height.value_or(SheetRowHeight(SheetSettingsFrom(options)));
     return labelOptions;
 }
 
@@ -187,7 +195,7 @@ void WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const T
     // behind, and nothing is ever opened twice by name.
     QByteArray pdf;
     try {
-        pdf = PdfBytes(sheet, pictures, LabelDrawer(labels, options.dpi));
+        pdf = PdfBytes(sheet, pictures, LabelDrawer(labels, options.dpi), CalibrationFrom(options));
     } catch (const Exception& e) {
         throw CannotWrite(options.output, e.what());
     }
@@ -220,7 +228,9 @@ void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const T
 
 int RunSheet(const CliOptions& options, std::ostream& err)
 {
-    const int cells = options.columns * options.rows;
+    // The one label fills every cell after those skipped.
+    const TSheetSettings settings = SheetSettingsFrom(options);
+    const int cells = SheetCellCount(settings) - settings.SkipCells;
     const TPreparedReport sheet = PrepareSheetFor(options, cells);
     const PrintLabel label = MakePrintLabel(SheetLabelOptions(options), CellSizeMm(sheet));
     ProofReport report(err);

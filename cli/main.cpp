@@ -13,6 +13,7 @@
 #include "Codes.h"
 #include "Commands.h"
 #include "Interrupt.h"
+#include "SheetCommands.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "data/SafeFile.h"
@@ -46,6 +47,10 @@ int RunComposing(const quillon::cli::CliOptions& options)
     const auto app = StartGui();
     if (options.command == "verify")
         return RunVerify(options, std::cout, std::cerr);
+    if (options.command == "calibration") {
+        RunCalibration(options);
+        return 0;
+    }
     if (options.command == "label") {
         return options.Bulk() ? RunBulkLabels(options, std::cerr) : RunLabel(options, std::cerr);
     }
@@ -65,6 +70,8 @@ int Run(const quillon::cli::CliOptions& options)
         RunPattern(options, std::cout);
     else if (options.command == "width")
         RunWidth(options, std::cout);
+    else if (options.command == "stocks")
+        RunStocks(std::cout, std::cerr);
     else
         return RunComposing(options);
     return 0;

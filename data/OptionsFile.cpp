@@ -2,6 +2,7 @@
 // through the safe file layer.
 #include "data/OptionsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -264,6 +265,9 @@ QString DefaultDataDirectory()
 #ifdef Q_OS_WIN
     return QStringLiteral("C:/quillon");
 #else
+    // Named here rather than trusted to the caller, so that quillon-cli reads the window's folder.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kApplicationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 #endif
 }

@@ -91,8 +91,11 @@ void KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes);
 // A path as a message quotes it: its bytes, control bytes and bytes that are not UTF-8 escaped.
 QString PathForMessage(const QString& path);
 
+// The organisation and application name under which the window and quillon-cli find their data.
+inline constexpr char kApplicationName[] = "Quillon";
+
 // Where the options file and the picture table live: C:\quillon on Windows, elsewhere the
-// application data directory.
+// application data directory of kApplicationName.
 QString DefaultDataDirectory();
 QString OptionsFilePath(const QString& dataDirectory);
 // Creates the directory and its parents when missing; false when it cannot be made.

@@ -39,7 +39,7 @@ bool IsWholePdf(const QString& filePath)
 
 // Paints the pages on the writer; `name` is what a message calls its output.
 void PaintPdf(QPdfWriter& writer, const TPreparedReport& report, std::span<const QImage> pictures,
-              const TPictureDrawer& drawPicture, const std::string& name)
+              const TPictureDrawer& drawPicture, const TCalibration& calibration, const std::string& name)
 {
     writer.setResolution(kPdfResolutionDpi);
     writer.setPageLayout(PageLayoutOf(report));
@@ -48,7 +48,9 @@ void PaintPdf(QPdfWriter& writer, const TPreparedReport& report, std::span<const
         throw Exception("Cannot write the PDF file <" + name + ">");
     // With no margins the painter's origin is the paper's corner.
     RenderPages(painter, writer, report, pictures,
-                TPaintTarget{.ResolutionDpi = kPdfResolutionDpi, .DrawPicture = drawPicture});
+                TPaintTarget{.ResolutionDpi = kPdfResolutionDpi,
+                             .DrawPicture = drawPicture,
+                             .Calibration = calibration});
     if (!painter.end())
         throw Exception("Cannot write the PDF file <" + name + ">");
 }
@@ -63,19 +65,19 @@ void RequirePages(const TPreparedReport& report)
 } // namespace
 
 void WritePdf(const TPreparedReport& report, std::span<const QImage> pictures, const QString& filePath,
-              const TPictureDrawer& drawPicture)
+              const TPictureDrawer& drawPicture, const TCalibration& calibration)
 {
     RequirePages(report);
     {
         QPdfWriter writer(filePath);
-        PaintPdf(writer, report, pictures, drawPicture, filePath.toStdString());
+        PaintPdf(writer, report, pictures, drawPicture, calibration, filePath.toStdString());
     } // the writer closes the file here, so that it can be checked
     if (!IsWholePdf(filePath))
         throw Exception("The PDF file <" + filePath.toStdString() + "> could not be written in full");
 }
 
 QByteArray PdfBytes(const TPreparedReport& report, std::span<const QImage> pictures,
-                    const TPictureDrawer& drawPicture)
+                    const TPictureDrawer& drawPicture, const TCalibration& calibration)
 {
     RequirePages(report);
     QByteArray pdf;
@@ -84,7 +86,7 @@ QByteArray PdfBytes(const TPreparedReport& report, std::span<const QImage> pictu
         if (!buffer.open(QIODevice::WriteOnly))
             throw Exception("The PDF could not be made in memory");
         QPdfWriter writer(&buffer);
-        PaintPdf(writer, report, pictures, drawPicture, "in memory");
+        PaintPdf(writer, report, pictures, drawPicture, calibration, "in memory");
     }
     if (!IsWholePdf(pdf))
         throw Exception("The PDF could not be made in full");

@@ -1,0 +1,74 @@
+#include "SheetCommands.h"
+
+#include <QByteArray>
+#include <string>
+
+#include "OutputFile.h"
+#include "barcode/Exception.h"
+#include "data/Escape.h"
+#include "data/OptionsFile.h"
+#include "report/CalibrationPage.h"
+
+namespace quillon::cli {
+
+TStockCatalogue CliStockCatalogue()
+{
+    return LoadStockCatalogue(DefaultDataDirectory().toStdString());
+}
+
+std::optional<TStockGeometry> StockFrom(const CliOptions& options)
+{
+    if (!options.stock)
+        return std::nullopt;
+    const TStockCatalogue catalogue = CliStockCatalogue();
+    TStockGeometry geometry;
+    try {
+        geometry = catalogue.Find(*options.stock).Geometry;
+    } catch (const Exception& e) {
+        // The user's own entry may be the one asked for: say why it was skipped.
+        std::string message = e.what();
+        for (const std::string& problem : catalogue.Problems())
+            message += "\n" + problem;
+        throw UsageError(message);
+    }
+    if (options.paper && PaperFrom(options) != geometry.Paper)
+        throw UsageError("--paper " + std::string(PaperName(PaperFrom(options))) +
+                         " is not the paper of label stock " + *options.stock + ", which is " +
+                         PaperName(geometry.Paper));
+    return geometry;
+}
+
+TPaperSize PaperFrom(const CliOptions& options)
+{
+    return options.paper == Paper::Letter ? TPaperSize::Letter : TPaperSize::A4;
+}
+
+TCalibration CalibrationFrom(const CliOptions& options)
+{
+    return {.OffsetXMm = options.offsetXMm,
+            .OffsetYMm = options.offsetYMm,
+            .ScaleXPercent = options.scaleXPercent,
+            .ScaleYPercent = options.scaleYPercent};
+}
+
+void RunStocks(std::ostream& out, std::ostream& err)
+{
+    const TStockCatalogue catalogue = CliStockCatalogue();
+    for (const std::string& problem : catalogue.Problems())
+        err << "quillon-cli: " << EscapeForMessage(problem) << '\n';
+    for (const TLabelStock& stock : catalogue.Stocks())
+        out << EscapeForMessage(stock.Id) << '\t' << EscapeForMessage(stock.Description) << '\n';
+}
+
+void RunCalibration(const CliOptions& options)
+{
+    QByteArray pdf;
+    try {
+        pdf = CalibrationPdf(PaperFrom(options), CalibrationFrom(options));
+    } catch (const Exception& e) {
+        throw CannotWrite(options.output, e.what());
+    }
+    WriteOutputFile(options.output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+} // namespace quillon::cli
