@@ -1,0 +1,96 @@
+// The reader's symbology per symbol kind, the one call into ZXing-cpp, and GS1 readings put in brackets.
+#include "label/MatrixReader.h"
+
+#include <ZXing/BarcodeFormat.h>
+#include <ZXing/DecodeHints.h>
+#include <ZXing/ImageView.h>
+#include <ZXing/ReadBarcode.h>
+#include <algorithm>
+#include <array>
+
+#include "label/Gs1Data.h"
+
+namespace quillon {
+namespace {
+
+using ZXing::BarcodeFormat;
+
+// In TSymbolKind order.
+constexpr std::array<BarcodeFormat, kSymbolKindCount> kReaderFormats{
+    BarcodeFormat::QRCode,          // QRCode
+    BarcodeFormat::DataMatrix,      // DataMatrix
+    BarcodeFormat::PDF417,          // PDF417
+    BarcodeFormat::Aztec,           // Aztec
+    BarcodeFormat::Code128,         // GS1_128
+    BarcodeFormat::DataMatrix,      // GS1_DataMatrix
+    BarcodeFormat::QRCode,          // GS1_QRCode
+    BarcodeFormat::DataBar,         // DataBarOmni
+    BarcodeFormat::DataBarExpanded, // DataBarExpanded
+};
+
+bool AllDigits(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// GS1 data in brackets. The decoder gives the element string with GS separators for GS1-128, Data
+// Matrix and QR Code; for DataBar the GTIN's 14 digits alone; for DataBar Expanded the bracketed form
+// itself.
+std::string Gs1Text(const std::string& bytes)
+{
+    if (!bytes.empty() && bytes.front() == '(')
+        return bytes;
+    const std::string elementString = bytes.size() == 14 && AllDigits(bytes) ? "01" + bytes : bytes;
+    const std::optional<std::vector<TGs1Element>> elements = ParseElementString(elementString);
+    return elements ? BracketedText(*elements) : bytes;
+}
+
+TSymbolReading ReadingOf(const ZXing::Result& result)
+{
+    const ZXing::Position& position = result.position();
+    const auto [left, right] = std::minmax(
+        {position.topLeft().x, position.topRight().x, position.bottomLeft().x, position.bottomRight().x});
+    const auto [top, bottom] = std::minmax(
+        {position.topLeft().y, position.topRight().y, position.bottomLeft().y, position.bottomRight().y});
+    const ZXing::ByteArray& bytes = result.bytes();
+    TSymbolReading reading{.Bytes = std::string(bytes.begin(), bytes.end()),
+                           .Text = {},
+                           .SymbologyIdentifier = result.symbologyIdentifier(),
+                           .Format = ZXing::ToString(result.format()),
+                           .ErrorCorrection = result.ecLevel(),
+                           .Left = left,
+                           .Top = top,
+                           .Right = right,
+                           .Bottom = bottom};
+    const bool gs1 = result.contentType() == ZXing::ContentType::GS1 ||
+                     result.format() == BarcodeFormat::DataBar ||
+                     result.format() == BarcodeFormat::DataBarExpanded;
+    reading.Text = gs1 ? Gs1Text(reading.Bytes) : reading.Bytes;
+    return reading;
+}
+
+} // namespace
+
+std::optional<TSymbolReading> ReadSymbol(const TGreyView& image, TSymbolKind kind)
+{
+    if (image.Pixels == nullptr || image.Width <= 0 || image.Height <= 0)
+        return std::nullopt;
+    const ZXing::ImageView view(image.Pixels, image.Width, image.Height, ZXing::ImageFormat::Lum,
+                                image.BytesPerLine);
+    ZXing::DecodeHints hints;
+    hints.setFormats(kReaderFormats[static_cast<std::size_t>(OrdinalOf(kind) - kFirstSymbolKind)]);
+    hints.setTryRotate(true); // a label may be turned in steps of 90 degrees
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid())
+        return std::nullopt;
+    return ReadingOf(result);
+}
+
+bool ReadsAsExpected(const TSymbolReading& reading, const TExpectedReading& expected)
+{
+    if (!expected.SymbologyIdentifier.empty() && reading.SymbologyIdentifier != expected.SymbologyIdentifier)
+        return false;
+    return reading.Text == expected.Text;
+}
+
+} // namespace quillon

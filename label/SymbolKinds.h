@@ -1,0 +1,79 @@
+// The kinds of symbol after the engine's 23 symbologies: the two-dimensional codes and the GS1 carriers
+// that libzint encodes, with their names, their shape, their default module and their quiet zones.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "barcode/Barcode.h"
+
+namespace quillon {
+
+// Ordinals continue the engine's TBarcodeType, so an options file's kind line keeps its meaning.
+enum class TSymbolKind : std::uint8_t {
+    QRCode = kBarcodeTypeCount,
+    DataMatrix,
+    PDF417,
+    Aztec,
+    GS1_128,
+    GS1_DataMatrix,
+    GS1_QRCode,
+    DataBarOmni,
+    DataBarExpanded,
+};
+inline constexpr int kFirstSymbolKind = kBarcodeTypeCount;
+inline constexpr int kSymbolKindCount = 9;
+inline constexpr int kLabelKindCount = kFirstSymbolKind + kSymbolKindCount; // every kind a label can carry
+static_assert(kLabelKindCount == 32);
+
+// How the modules are laid out, which decides how a layout sizes the symbol.
+enum class TSymbolShape : std::uint8_t {
+    Matrix,  // square modules in rows and columns
+    Stacked, // rows of bars, each some modules high (PDF417)
+    Linear,  // one row of bars whose height the layout chooses
+};
+
+// Which of the symbol options a kind takes, so the window shows only those.
+enum class TSymbolOption : std::uint8_t { None, QrErrorCorrection, DataMatrixShape, Pdf417Columns };
+
+struct TSymbolKindInfo {
+    std::string_view Name;  // the identifier the CLI prints and takes
+    std::string_view Title; // the readable name the window lists
+    TSymbolShape Shape = TSymbolShape::Matrix;
+    bool Gs1 = false; // carries GS1 Application Identifier data
+    TSymbolOption Option = TSymbolOption::None;
+    double DefaultModuleMm = 0.5;   // the standard layout's module when none is asked for
+    int QuietModulesX = 0;          // the quiet zone left and right, in modules
+    int QuietModulesY = 0;          // the quiet zone above and below, in modules
+    std::string_view Gs1Identifier; // the symbology identifier a GS1 reading carries
+};
+
+const TSymbolKindInfo& KindInfo(TSymbolKind kind);
+
+// The symbol kind with this ordinal, or nothing for the engine's ordinals and those out of range.
+std::optional<TSymbolKind> SymbolKindOf(int ordinal);
+inline int OrdinalOf(TSymbolKind kind)
+{
+    return static_cast<int>(kind);
+}
+
+// Two-dimensional: the matrix codes and PDF417; `pattern` and `width` have nothing to give for them.
+inline bool IsTwoDimensional(TSymbolKind kind)
+{
+    return KindInfo(kind).Shape != TSymbolShape::Linear;
+}
+inline bool IsGs1Kind(TSymbolKind kind)
+{
+    return KindInfo(kind).Gs1;
+}
+
+// The name of any of the 32 label kinds as the CLI lists it: the engine's list entries, then ours;
+// empty for an ordinal out of range.
+std::string_view LabelKindName(int ordinal);
+// The readable name: the engine's list entry for its kinds, the title for ours.
+std::string_view LabelKindTitle(int ordinal);
+// A label kind named case-insensitively ("qrcode", "CodeEAN13") or by its ordinal ("0" to "31").
+std::optional<int> LabelKindFromName(std::string_view name);
+
+} // namespace quillon
