@@ -1,0 +1,149 @@
+// Lists of labels: the CSV dialects a spreadsheet saves, plain code lists kept as they always were,
+// bad rows reported with their lines among good ones, and serial runs at their edges.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "label/LabelList.h"
+#include "tests/support/ExpectMessage.h"
+
+namespace quillon {
+namespace {
+
+using testing::MessageOf;
+
+std::vector<TListRow> Rows(std::string_view bytes, TListFormat format, std::size_t chunk = 0)
+{
+    std::vector<TListRow> rows;
+    TListReader reader(format, "list");
+    const auto sink = [&](TListRow&& row) { rows.push_back(std::move(row)); };
+    // Fed in small pieces too: a row, a quote or a CR LF split between two reads is still one.
+    for (std::size_t at = 0; at < bytes.size(); at += chunk == 0 ? bytes.size() : chunk)
+        reader.Add(bytes.substr(at, chunk == 0 ? bytes.size() : chunk), sink);
+    reader.Finish(sink);
+    return rows;
+}
+
+TListRow Row(std::size_t line, std::string code, std::optional<std::string> upper = std::nullopt,
+             std::optional<std::string> lower = std::nullopt, int copies = 1, std::string problem = {})
+{
+    return {.Line = line,
+            .Code = std::move(code),
+            .Upper = std::move(upper),
+            .Lower = std::move(lower),
+            .Copies = copies,
+            .Problem = std::move(problem)};
+}
+
+struct ListCase {
+    int line;
+    std::string bytes;
+    TListFormat format;
+    std::vector<TListRow> rows;
+};
+
+const std::vector<ListCase> kLists = {
+    {1,
+     "code,upper,lower,copies\n111,Tea,250 g,2\n222,Coffee,,\n",
+     TListFormat::Csv,
+     {Row(2, "111", "Tea", "250 g", 2), Row(3, "222", "Coffee", "", 1)}},
+    // The columns in any order, a header in any case; a column the list lacks stays unset.
+    {2, "Lower;CODE\r\nbox;111\r\n", TListFormat::Csv, {Row(2, "111", std::nullopt, "box")}},
+    // Quoted fields: separators, quotes and line ends inside, a byte order mark before the header.
+    {3,
+     "\xEF\xBB\xBF"
+     "code\tupper\n\"1\t2\"\t\"say \"\"hi\"\"\nthere\"\n333\t\n",
+     TListFormat::Csv,
+     {Row(2, "1\t2", "say \"hi\"\nthere"), Row(4, "333", "")}},
+    // Without a header the columns are code, upper, lower, copies; blank lines are skipped.
+    {4,
+     "111,Top\n\n  \n222,Top,Bottom,3",
+     TListFormat::Csv,
+     {Row(1, "111", "Top"), Row(4, "222", "Top", "Bottom", 3)}},
+    // Bad rows among good ones, each with its line and why.
+    {5,
+     "code,copies\n111,0\n,2\n222,1,x\n333\n\"444",
+     TListFormat::Csv,
+     {Row(2, "111", std::nullopt, std::nullopt, 1, "copies must be a whole number from 1 to 10000, not '0'"),
+      Row(3, "", std::nullopt, std::nullopt, 2, "no code"),
+      Row(4, "222", std::nullopt, std::nullopt, 1, "3 fields where the header names 2"), Row(5, "333"),
+      Row(6, "", std::nullopt, std::nullopt, 1, "a quoted field is not closed")}},
+    // A plain list keeps commas and quotes in its codes, and reads CR LF as LF but a lone CR as a byte.
+    {6,
+     "\xEF\xBB\xBFTea, 250 g\r\n\"A\"\r\nx\ry\n",
+     TListFormat::Lines,
+     {Row(1, "Tea, 250 g"), Row(2, "\"A\""), Row(3, "x\ry")}},
+    {7,
+     "111\n" + std::string(1025, '9') + "\n222",
+     TListFormat::Lines,
+     {Row(1, "111"), Row(2, "", std::nullopt, std::nullopt, 1, "row over 1 KiB (1025 bytes)"),
+      Row(3, "222")}},
+};
+
+TEST(LabelList, ReadsEachDialectWholeOrInPieces)
+{
+    for (const ListCase& c : kLists)
+        for (const std::size_t chunk : {0, 1, 2}) {
+            const std::vector<TListRow> rows = Rows(c.bytes, c.format, chunk);
+            ASSERT_EQ(rows.size(), c.rows.size()) << "case " << c.line << ", chunk " << chunk;
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                EXPECT_EQ(rows[i], c.rows[i]) << "case " << c.line << ", chunk " << chunk << ", row " << i;
+        }
+}
+
+TEST(LabelList, TheFormatIsCsvForItsNamesOrAHeader)
+{
+    EXPECT_EQ(DetectListFormat("codes.CSV", "111,Tea"), TListFormat::Csv);
+    EXPECT_EQ(DetectListFormat("codes.tsv", "111"), TListFormat::Csv);
+    EXPECT_EQ(DetectListFormat("-", "\xEF\xBB\xBF"
+                                    "code;upper\r\n1;2"),
+              TListFormat::Csv);
+    EXPECT_EQ(DetectListFormat("codes.txt", "Tea, 250 g\n"), TListFormat::Lines);
+    EXPECT_EQ(DetectListFormat("codes.txt", "code,code\n"), TListFormat::Lines);
+}
+
+TEST(LabelList, AFileThatIsNoTextOrTooLongIsRefused)
+{
+    EXPECT_EQ(MessageOf([] {
+                  Rows(std::string("111\n22\0"
+                                   "2\n",
+                                   8),
+                       TListFormat::Csv);
+              }),
+              "'list' is not a text file: line 2 holds a NUL byte");
+    std::string rows;
+    for (std::size_t i = 0; i <= kMaxListRows; ++i)
+        rows += "1\n";
+    std::size_t count = 0;
+    const auto counting = [&](TListRow&&) { ++count; };
+    EXPECT_EQ(MessageOf([&] { ReadList(rows, TListFormat::Lines, "list", counting); }),
+              "'list' holds more than 1000000 rows");
+    EXPECT_EQ(count, kMaxListRows);
+}
+
+TEST(LabelList, SerialRunsPadCountAndStopAtTheirEdges)
+{
+    const TSerialRun run{.Start = 98, .Step = 1, .Count = 3, .Prefix = "SN-", .Suffix = "/A", .Width = 3};
+    CheckSerialRun(run);
+    EXPECT_EQ(SerialCode(run, 0), "SN-098/A");
+    EXPECT_EQ(SerialCode(run, 2), "SN-100/A");
+    EXPECT_EQ(SerialCode({.Start = 12345, .Width = 3}, 0), "12345"); // wider than the width: kept whole
+
+    struct Bad {
+        TSerialRun run;
+        std::string message;
+    };
+    const Bad bad[] = {
+        {{.Count = 0}, "Count out of range: 0 (1 to 1000000)"},
+        {{.Step = 0}, "Step out of range: 0 (1 or more)"},
+        {{.Width = 19}, "Width out of range: 19 (1 to 18)"},
+        {{.Start = 999'999'999'999'999'990, .Step = 5, .Count = 3},
+         "The run passes 999999999999999999: start 999999999999999990, step 5, count 3"},
+    };
+    for (const Bad& b : bad)
+        EXPECT_EQ(MessageOf([&] { CheckSerialRun(b.run); }), b.message);
+}
+
+} // namespace
+} // namespace quillon
