@@ -9,6 +9,7 @@
 #include <QDoubleSpinBox>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +39,8 @@ constexpr int kDeckHeight = 100;
 constexpr int kLogoPanelHeight = 102;
 constexpr int kSidePanelWidth = 185;
 constexpr int kWorkingOpacity = 200; // of 255, once the About panel is confirmed
+// "Start at label": 1 to the cells of the largest sheet; the sheet shown narrows it.
+constexpr limits::TRange kStartAt{.Min = 1, .Max = limits::kColumns.Max * limits::kRows.Max, .Initial = 1};
 constexpr int kFadeInMs = 250;
 
 // The product name and the maker's and distributor's credit line, in English and Arabic.
@@ -117,6 +120,13 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     };
     ChooseSecondWindow = [this](const QString& message) { return AskSecondWindow(this, message); };
     ConfirmPrintAnyway = [this](const QString& message) { return AskPrintAnyway(this, message); };
+    PrinterNames = [] {
+        QStringList names = QPrinterInfo::availablePrinterNames();
+        const QString preferred = QPrinterInfo::defaultPrinterName();
+        if (names.removeAll(preferred) > 0)
+            names.prepend(preferred);
+        return names;
+    };
     Table1.SetFileName(QDir(FDataDirectory).filePath("pict.db"));
 
     // Designed settings of the barcode object; the rest are the constructor's.
@@ -206,6 +216,7 @@ void TBarForm::BuildPreviewArea()
     PreviewScale->setAlignment(Qt::AlignCenter);
     PreviewScale->setPalette(palette);
     PreviewScale->setAutoFillBackground(true);
+    PreviewScale->stackUnder(DesBarPanel); // the design panel covers it as it covers the label
     PreviewScale->hide();
 }
 
@@ -272,7 +283,17 @@ void TBarForm::BuildDeck()
     Label79 = DeckLabel(UPanel, 568, 9, 49);
     Label79->hide();
     BuildPrintTrueControls();
+    BuildStartControls();
     NameControls();
+}
+
+// "Start at label" beside the layout switch, above the label; the design panel covers them.
+void TBarForm::BuildStartControls()
+{
+    lbStart = DeckLabel(QrPanel, 124, 8, 80);
+    StartSpn = DeckSpin(QrPanel, {206, 5, 48, 20}, kStartAt, TSpinEntry::Typed);
+    lbStart->stackUnder(DesBarPanel);
+    StartSpn->stackUnder(DesBarPanel);
 }
 
 // The layout switch above the label, the check digit switch under the rows, and the X-dimension in the
@@ -327,6 +348,13 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"CheckDigitChk", CheckDigitChk},
         {"XDimSpn", XDimSpn},
         {"lbX", lbX},
+        {"StartSpn", StartSpn},
+        {"lbStart", lbStart},
+        {"lbStock", DesBarPanel->lbStock},
+        {"StockBox", DesBarPanel->StockBox},
+        {"lbPaper", DesBarPanel->lbPaper},
+        {"PaperBox", DesBarPanel->PaperBox},
+        {"CalibrationBtn", DesBarPanel->CalibrationBtn},
         {"lb2", lb2},
         {"lb4", lb4},
         {"lb5", lb5},
@@ -345,11 +373,13 @@ void TBarForm::SetTabOrder()
     const QWidget* order[] = {SpeedButton1, StChk,     LangArabic,   LangEnglish, UChk,    UEd,
                               DChk,         DEd,       BarEd,        CSpn,        RSpn,    CheckDigitChk,
                               BarKindSp,    ColorBox1, TrackBar1,    ZomSpn,      XDimSpn, RatioSpn,
-                              DesBtn,       AboutBtn,  SpeedButton2, LayoutChk};
+                              DesBtn,       AboutBtn,  SpeedButton2, LayoutChk,   StartSpn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
-    const QWidget* design[] = {DesBarPanel->TM, DesBarPanel->LM,      DesBarPanel->CS,     DesBarPanel->RM,
-                               DesBarPanel->BM, DesBarPanel->BitBtn1, DesBarPanel->BitBtn3};
+    const QWidget* design[] = {
+        DesBarPanel->TM,      DesBarPanel->LM,       DesBarPanel->CS,       DesBarPanel->RM,
+        DesBarPanel->BM,      DesBarPanel->StockBox, DesBarPanel->PaperBox, DesBarPanel->CalibrationBtn,
+        DesBarPanel->BitBtn1, DesBarPanel->BitBtn3};
     for (std::size_t i = 0; i + 1 < std::size(design); ++i)
         setTabOrder(const_cast<QWidget*>(design[i]), const_cast<QWidget*>(design[i + 1]));
 }
@@ -390,6 +420,8 @@ void TBarForm::ConnectHandlers()
     connect(DesBtn, &QPushButton::clicked, this, &TBarForm::DesBtnClick);
     connect(DesBarPanel->BitBtn1, &QPushButton::clicked, this, &TBarForm::BitBtn1Click);
     connect(DesBarPanel->BitBtn3, &QPushButton::clicked, this, &TBarForm::BitBtn3Click);
+    connect(DesBarPanel->CalibrationBtn, &QPushButton::clicked, this, &TBarForm::CalibrationBtnClick);
+    connect(StartSpn, &QSpinBox::valueChanged, this, &TBarForm::StartSpnChange);
     connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
     ConnectSaving();
     connect(FSaveTimer, &QTimer::timeout, this, &TBarForm::SaveChanges);

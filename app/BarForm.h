@@ -17,14 +17,18 @@
 #include <vector>
 
 #include "app/BlinkTimer.h"
+#include "app/CalibrationDialog.h"
 #include "app/Captions.h"
 #include "app/LabelStatus.h"
+#include "app/PrinterCalibration.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
 #include "data/PictureTable.h"
 #include "data/SettingsFile.h"
 #include "label/LabelComposer.h"
+#include "label/LabelStock.h"
 #include "label/ScanCheck.h"
+#include "label/SheetRun.h"
 #include "label/StandardLayout.h"
 #include "report/PrintPreview.h"
 
@@ -69,6 +73,8 @@ public:
     // The longest code and lower caption, in UTF-16 units, that keep the settings file within its read
     // limit: a unit takes at most 3 bytes in UTF-8, and an escape at most 4 bytes for each of them.
     static constexpr int kMaxSettingsTextLength = 2048;
+    // The settings file's name for a sheet laid out by its margins; no stock may take it.
+    static constexpr char kCustomStockId[] = "custom";
     static_assert(2 * kMaxSettingsTextLength * 3 * 4 + 1024 <= static_cast<int>(kSettingsFileLimit));
 
     // dataDirectory holds the options file and the picture table; it is created when missing.
@@ -103,8 +109,23 @@ public:
 
     // Sheet design, printing and the options file.
     void DesBtnClick();
-    void BitBtn1Click();
+    void BitBtn1Click(); // applies the margins, the spacing, the label stock and the paper
     void BitBtn3Click();
+    void StartSpnChange();      // "Start at label N": the first N - 1 cells of the first page stay empty
+    void CalibrationBtnClick(); // the printers' corrections and the calibration page
+    // The sheet as the print report lays it out now: the shown columns and rows, the applied margins
+    // and spacing, the stock and paper, the start position.
+    TSheetSettings ShownSheet() const;
+    // The stocks the design panel offers: the built-in ones and those of stocks.ini.
+    const TStockCatalogue& Stocks() const { return FStocks; }
+    // The stock the sheet is laid out by; none for a custom sheet, laid out by the margins.
+    const std::optional<TLabelStock>& Stock() const { return FStock; }
+    // The correction kept for the printer of that name; none for one without.
+    TCalibration PrinterCalibration(const QString& printer) const;
+    TCalibrationDialog* OpenCalibrationDialog() const { return FCalibrationDialog; }
+    // The printers to calibrate, the default one first; none when there is no printer. The installed
+    // printers by default; tests put their own in.
+    std::function<QStringList()> PrinterNames;
     void SpeedButton1Click();
     void SaveOptions(); // writes nothing while WritesOptions() is false
     void LoadOptions();
@@ -226,6 +247,8 @@ public:
     QLabel* lb9 = nullptr;
     QLabel* Label79 = nullptr;
     QLabel* PreviewScale = nullptr; // "Preview at 60%" while the label is shown smaller
+    TSpinEdit* StartSpn = nullptr;  // start at label 1 to the cells of a sheet; not kept across runs
+    QLabel* lbStart = nullptr;
     QTimer* Timer1 = nullptr;
 
     TDesignPanel* DesBarPanel = nullptr;
@@ -276,6 +299,18 @@ private:
     bool TakeDataFolder(); // false when the window is to quit
     void PrintSheet();     // the print command; raises what stops it
     void BuildPrintTrueControls();
+    void BuildStartControls();
+    void LoadStocks(); // the catalogue into the design panel; what stocks.ini gets wrong is told
+    // Columns, rows and their height, paper, stock, stretch and start position reach the print
+    // report, the row height the barcode, and the preview is composed for the new cell.
+    void ApplySheet();
+    // The sheet by a stock, or by the margins for none: the columns and rows show the stock's grid,
+    // unchangeable, and the custom grid comes back with Custom.
+    void UseStock(std::optional<TLabelStock> stock);
+    void UseSavedStock(const std::string& id); // an ID no longer known falls back to Custom, told
+    void ShowSheetChoice();                    // the applied stock and paper in the design panel
+    void FitStartRange();                      // the start position within the cells of one sheet
+    void PrintCalibrationPage(TCalibrationDialog& dialog);
     void ShowLayoutControls(); // the zoom or the X-dimension, by the layout
     void FitXDimRange();       // the X-dimension spin within the kind's range
     void ApplyCheckDigit();    // Checksum and its method from the check digit switch
@@ -329,6 +364,17 @@ private:
     bool FStatusIsError = false;
     int FPreviewPercent = 100;
     QFont FDeckFont; // the window's designed font, which captions are fitted from
+    TStockCatalogue FStocks;
+    std::optional<TLabelStock> FStock;
+    TPaperSize FPaper = TPaperSize::A4; // of a custom sheet
+    struct TGrid {
+        int Columns = limits::kColumns.Initial;
+        int Rows = limits::kRows.Initial;
+    };
+    TGrid FCustomGrid; // the columns and rows of a custom sheet while a stock shows its own
+    // Shared with the print previews, which ask it at each print.
+    std::shared_ptr<TPrinterCalibrations> FCalibrations = std::make_shared<TPrinterCalibrations>();
+    QPointer<TCalibrationDialog> FCalibrationDialog;
 };
 
 } // namespace quillon

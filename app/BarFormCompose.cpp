@@ -138,13 +138,16 @@ void TBarForm::ShowComposedStatus(const std::string& typed)
         return;
     }
     TLabelStatus status = LabelStatusOf(typed, FBCode, *FLastScan, Language());
+    QStringList notes; // every change the standard layout made, for the tooltip
     for (const std::string& note : FLabelNotes) {
-        if (note.find("to fit the cell") == std::string::npos)
+        notes << StandardNoteText(note, Language());
+        if (!NoteFitsTheCell(note))
             continue;
-        status.Text += "; " + QString::fromStdString(note);
+        status.Text += "; " + notes.last();
         if (status.Level == TStatusLevel::Good)
             status.Level = TStatusLevel::Warning;
     }
+    status.Details = notes.join('\n');
     ShowPreviewStatus(status);
 }
 
@@ -220,7 +223,8 @@ void TBarForm::ShowPreviewStatus(const TLabelStatus& status)
     palette.setColor(QPalette::WindowText, StatusColor(status.Level));
     FPreviewStatus->setPalette(palette);
     FPreviewStatus->setText(status.Text);
-    FPreviewStatus->setToolTip(status.Text);
+    FPreviewStatus->setToolTip(status.Details.isEmpty() ? status.Text
+                                                        : status.Text + "\n\n" + status.Details);
     FPreviewStatus->setVisible(!status.Text.isEmpty());
     LayOutStatusLine();
 }
@@ -312,9 +316,7 @@ void TBarForm::ApplyDeck()
     ShowLayoutControls();
     UEd->setVisible(UChk->isChecked());
     DEd->setVisible(DChk->isChecked());
-    CSpnChange();
-    StChkClick();
-    RSpnChange(); // sets the bar height from the rows and composes the preview
+    ApplySheet(); // sets the bar height from the rows and composes the preview
 }
 
 void TBarForm::ZomSpnChange()
@@ -347,31 +349,21 @@ void TBarForm::DChkClick()
     BarEdChange();
 }
 
+// Stretch, columns and rows change the cell the label must fit, so each applies the whole sheet and
+// checks the label again.
 void TBarForm::StChkClick()
 {
-    FPrintForm.ApplyStretch(StChk->isChecked());
+    ApplySheet();
 }
 
 void TBarForm::CSpnChange()
 {
-    try {
-        FPrintForm.ApplyColumns(CSpn->value());
-    } catch (const std::exception& e) { // the report refuses what its page cannot lay out
-        ReportError(QString::fromUtf8(e.what()));
-    }
+    ApplySheet();
 }
 
 void TBarForm::RSpnChange()
 {
-    const int h = SheetRowHeight(TDesignPanel::ShownValue(DesBarPanel->TM),
-                                 TDesignPanel::ShownValue(DesBarPanel->BM), RSpn->value());
-    FBCode.SetHeight(h);
-    BarEdChange();
-    try {
-        FPrintForm.ApplyRows(RSpn->value(), h); // and at most that many cells in a column
-    } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
-    }
+    ApplySheet();
 }
 
 void TBarForm::LayoutChkClick()

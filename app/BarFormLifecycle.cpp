@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVariantAnimation>
+#include <span>
 
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
@@ -99,6 +100,7 @@ void TBarForm::FormShow()
     LangRGClick();
     Timer1->start();
     FormResize();
+    LoadStocks();
     LoadOptions();
     AboutBtnClick();
     FStarted = true;
@@ -294,10 +296,13 @@ void TBarForm::LangRGClick()
             if (name == caption.Control)
                 SetCaption(control, caption.Text);
     }
-    for (const CaptionPair& pair : PrintTrueCaptions)
-        for (const auto& [name, control] : captioned)
-            if (name == pair.Control)
-                SetCaption(control, CaptionText(pair, Language()));
+    for (const auto& table :
+         {std::span<const CaptionPair>(PrintTrueCaptions), std::span<const CaptionPair>(SheetCaptions)})
+        for (const CaptionPair& pair : table)
+            for (const auto& [name, control] : captioned)
+                if (name == pair.Control)
+                    SetCaption(control, CaptionText(pair, Language()));
+    DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
     ApplyToolTips();
     FitCaptions();
@@ -319,14 +324,19 @@ void TBarForm::ApplyToolTips()
 // show their entry whole and open lists wide enough for every entry.
 void TBarForm::FitCaptions()
 {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{StChk, lb2, UChk, lb4, lb5, lb6, lb7, lb8, lb9, DChk, DesBtn,
-                                         AboutBtn, LangArabic, LangEnglish, LayoutChk, CheckDigitChk, lbX}) {
+    const auto fit = [this](QWidget* control) {
         const auto* button = qobject_cast<QAbstractButton*>(control);
         FitCaption(control, button != nullptr ? button->text() : static_cast<QLabel*>(control)->text(),
                    FDeckFont);
-    }
-    for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1)}) {
+    };
+    for (QWidget* control : std::initializer_list<QWidget*>{StChk, lb2, UChk, lb4, lb5, lb6, lb7, lb8, lb9,
+                                                            DChk, DesBtn, AboutBtn, LangArabic, LangEnglish,
+                                                            LayoutChk, CheckDigitChk, lbX, lbStart})
+        fit(control);
+    for (QWidget* control : std::initializer_list<QWidget*>{DesBarPanel->lbStock, DesBarPanel->lbPaper,
+                                                            DesBarPanel->CalibrationBtn})
+        fit(control);
+    for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox}) {
         FitCaption(box, box->currentText(), FDeckFont);
         box->view()->setFont(FDeckFont);
         const QFontMetrics metrics(FDeckFont);

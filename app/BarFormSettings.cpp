@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
@@ -20,6 +22,12 @@ constexpr char kDamagedSuffix[] = ".bad";
 constexpr TSettingKey kCheckDigitKey{.Section = "label", .Name = "check_digit"};
 constexpr TSettingKey kXDimensionKey{.Section = "label", .Name = "x_dim_mm"};
 constexpr std::string_view kLayoutNames[] = {"classic", "standard"}; // by TLabelLayout
+// A custom sheet's paper, as the settings file names it.
+struct TPaperName {
+    TPaperSize Paper = TPaperSize::A4;
+    std::string_view Name;
+};
+constexpr TPaperName kPaperNames[] = {{TPaperSize::A4, "a4"}, {TPaperSize::Letter, "letter"}};
 constexpr char kSystemColorPrefix[] = "system:";
 
 std::string PathBytes(const QString& path)
@@ -137,6 +145,21 @@ QStringList TBarForm::ApplySettings()
         else
             problems << "check_digit: " + FromUtf8(*on) + " is neither 1 nor 0";
     }
+    if (const auto paper = FSettings.Value(settingkeys::Paper)) {
+        const auto named = std::find_if(std::begin(kPaperNames), std::end(kPaperNames),
+                                        [&paper](const TPaperName& entry) { return entry.Name == *paper; });
+        if (named != std::end(kPaperNames))
+            FPaper = named->Paper;
+        else
+            problems << "paper: " + FromUtf8(*paper) + " is neither a4 nor letter";
+    }
+    if (const auto stock = FSettings.Value(settingkeys::Stock))
+        UseSavedStock(*stock);
+    ShowSheetChoice(); // confirming the design at start-up applies it
+    std::vector<std::string> calibrationProblems;
+    *FCalibrations = ReadCalibrations(FSettings, calibrationProblems);
+    for (const std::string& problem : calibrationProblems)
+        problems << FromUtf8(problem);
     if (const auto mm = FSettings.Value(kXDimensionKey)) {
         // Kept inside the range of the kind the deck shows once the deck is applied.
         const std::optional<double> parsed = ParseMm(*mm);
@@ -181,6 +204,9 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::Layout, std::string(kLayoutNames[static_cast<int>(LabelLayout())]));
     FSettings.Set(kCheckDigitKey, CheckDigitChk->isChecked() ? "1" : "0");
     FSettings.Set(kXDimensionKey, QString::number(XDimSpn->value(), 'f', 2).toStdString());
+    FSettings.Set(settingkeys::Stock, FStock ? FStock->Id : std::string(kCustomStockId));
+    FSettings.Set(settingkeys::Paper, std::string(kPaperNames[FPaper == TPaperSize::Letter ? 1 : 0].Name));
+    WriteCalibrations(FSettings, *FCalibrations);
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);
     FSettingsDirty = false;
 }

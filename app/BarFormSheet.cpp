@@ -1,9 +1,12 @@
-// TBarForm: the sheet design panel, the print command and the options file.
+// TBarForm: the sheet design panel, the label stock and the start position, the print command and the
+// options file.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -49,6 +52,7 @@ std::string LocalBytes(const QString& text)
 
 void TBarForm::DesBtnClick()
 {
+    ShowSheetChoice();
     const TPageModel& page = FPrintForm.qr().Page();
     DesBarPanel->LM->setValue(RoundedMm(page, TPageValue::LeftMargin));
     DesBarPanel->RM->setValue(RoundedMm(page, TPageValue::RightMargin));
@@ -74,7 +78,11 @@ void TBarForm::BitBtn1Click()
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
     }
-    RSpnChange(); // the rows fit between the new margins: every rows value fills one page
+    const TLabelStock* stock = DesBarPanel->ChosenStock();
+    UseStock(stock != nullptr ? std::optional(*stock) : std::nullopt);
+    FPaper = DesBarPanel->CustomPaper();
+    ScheduleSave(); // the stock and the paper are kept in the settings file
+    ApplySheet();   // the rows fit between the new margins: every rows value fills one page
     DesBarPanel->hide();
     BarImage->show();
     UpdateColorKey();
@@ -96,8 +104,8 @@ TOptionsValues TBarForm::OptionsFromControls() const
         .LM = TDesignPanel::ShownValue(DesBarPanel->LM),
         .CS = TDesignPanel::ShownValue(DesBarPanel->CS),
         .UEd = LocalBytes(UEd->text()),
-        .CSpn = CSpn->value(),
-        .RSpn = RSpn->value(),
+        .CSpn = FStock ? FCustomGrid.Columns : CSpn->value(), // the options keep the custom sheet
+        .RSpn = FStock ? FCustomGrid.Rows : RSpn->value(),
         .BarKindSp = KindIndex(),
         .ColorBox1 = static_cast<std::int32_t>(ColorBox1->ControlColor()),
         .ZomSpn = ZomSpn->value(),
@@ -219,8 +227,11 @@ void TBarForm::PrintSheet()
         throw Exception("Nothing to print: " + PreviewStatus().toStdString());
     if (!FCellFit.Fits && !ConfirmPrintAnyway(PreviewStatus()))
         return;
+    const TSheetSettings sheet = ShownSheet();
     Table1.Open();
-    Table1.ReplaceAllRows(FLabelImage, CSpn->value() * RSpn->value()); // ends on the first new row
+    // One label for each cell of the sheet that is still free: a partly used sheet is filled, not a
+    // second one begun.
+    Table1.ReplaceAllRows(FLabelImage, SheetCellCount(sheet) - sheet.SkipCells); // ends on the first new row
     std::vector<QImage> pictures;
     for (; !Table1.Eof(); Table1.Next())
         pictures.push_back(Table1.Graphic());
@@ -258,7 +269,111 @@ TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QIma
                 return {.Text = QString::fromUtf8(e.what()), .Good = false};
             }
         },
+        .CalibrationFor =
+            [calibrations = FCalibrations](const QString& printer) {
+                return CalibrationOf(*calibrations, printer.toStdString()); // as kept when it prints
+            },
+        .PaintPage = {},
     };
+}
+
+TSheetSettings TBarForm::ShownSheet() const
+{
+    const TPageModel& page = FPrintForm.qr().Page();
+    return {.Columns = CSpn->value(),
+            .Rows = RSpn->value(),
+            .TopMm = RoundedMm(page, TPageValue::TopMargin),
+            .RightMm = RoundedMm(page, TPageValue::RightMargin),
+            .BottomMm = RoundedMm(page, TPageValue::BottomMargin),
+            .LeftMm = RoundedMm(page, TPageValue::LeftMargin),
+            .SpacingMm = RoundedMm(page, TPageValue::ColumnSpace),
+            .Stretch = StChk->isChecked(),
+            .Paper = FPaper,
+            .Stock = FStock ? std::optional(FStock->Geometry) : std::nullopt,
+            .SkipCells = StartSpn->value() - 1};
+}
+
+// The row height comes from the margins the report has, not from edits the design panel was left
+// with by Cancel: a row height for other margins would put fewer rows in a column than shown.
+void TBarForm::ApplySheet()
+{
+    FitStartRange();
+    const TSheetSettings sheet = ShownSheet();
+    const int height = SheetRowHeight(sheet);
+    FBCode.SetHeight(height);
+    try {
+        FPrintForm.ApplyPaper(sheet.Stock ? sheet.Stock->Paper : sheet.Paper);
+        FPrintForm.ApplyColumns(SheetColumns(sheet));
+        FPrintForm.ApplyRows(SheetRows(sheet), height); // and at most that many cells in a column
+        FPrintForm.ApplyStock(sheet.Stock);
+        FPrintForm.ApplyStretch(sheet.Stretch);
+        FPrintForm.ApplySkip(sheet.SkipCells);
+    } catch (const std::exception& e) { // the report refuses what its page cannot lay out
+        ReportError(QString::fromUtf8(e.what()));
+    }
+    BarEdChange(); // the cell the label must fit may have changed
+}
+
+void TBarForm::StartSpnChange()
+{
+    ApplySheet();
+}
+
+void TBarForm::FitStartRange()
+{
+    const QSignalBlocker quiet(StartSpn); // the sheet is applied with the value it keeps
+    StartSpn->setMaximum(SheetCellCount(ShownSheet()));
+}
+
+void TBarForm::UseStock(std::optional<TLabelStock> stock)
+{
+    if (!FStock)
+        FCustomGrid = {.Columns = CSpn->value(), .Rows = RSpn->value()};
+    FStock = std::move(stock);
+    const QSignalBlocker quietColumns(CSpn);
+    const QSignalBlocker quietRows(RSpn);
+    CSpn->setValue(FStock ? FStock->Geometry.Columns : FCustomGrid.Columns);
+    RSpn->setValue(FStock ? FStock->Geometry.Rows : FCustomGrid.Rows);
+    CSpn->setEnabled(!FStock);
+    RSpn->setEnabled(!FStock);
+}
+
+void TBarForm::UseSavedStock(const std::string& id)
+{
+    if (SameStockId(id, kCustomStockId)) {
+        UseStock(std::nullopt);
+        return;
+    }
+    for (const TLabelStock& stock : FStocks.Stocks()) {
+        if (SameStockId(stock.Id, id)) {
+            UseStock(stock);
+            return;
+        }
+    }
+    UseStock(std::nullopt);
+    FSettingsDirty = true; // the next save keeps Custom, so that this is told once
+    ReportError("The label stock " + QString::fromStdString(id) + " kept in " +
+                PathForMessage(FSettingsPath) + " is neither built in nor in " +
+                QString::fromLatin1(kStocksFileName) +
+                " any more: the sheet is laid out by its margins (Custom).");
+}
+
+void TBarForm::ShowSheetChoice()
+{
+    DesBarPanel->ChooseCustomPaper(FPaper);
+    DesBarPanel->ChooseStock(FStock ? std::optional(FStock->Id) : std::nullopt);
+}
+
+void TBarForm::LoadStocks()
+{
+    FStocks = LoadStockCatalogue(QFile::encodeName(FDataDirectory).toStdString());
+    DesBarPanel->SetStocks(FStocks.Stocks());
+    if (FStocks.Problems().empty())
+        return;
+    QStringList problems;
+    for (const std::string& problem : FStocks.Problems())
+        problems << QString::fromStdString(problem);
+    ReportError("Label stocks that could not be read are left out of the list:\n" + problems.join('\n'));
 }
 
 // As large as its tool bar needs (so that its print action shows) and as the screen allows; beside the

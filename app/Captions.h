@@ -45,6 +45,18 @@ inline constexpr std::array<CaptionPair, 3> PrintTrueCaptions{{
     {.Control = "lbX", .Arabic = "البعد X مم", .English = "X mm"},                  // X-dimension
 }};
 
+// The sheet's captions: the start position above the label, and the design panel's stock, paper
+// and calibration.
+inline constexpr std::array<CaptionPair, 4> SheetCaptions{{
+    {.Control = "lbStart", .Arabic = "ابدأ من الملصق", .English = "Start at label"},
+    {.Control = "lbStock", .Arabic = "ورق الملصقات", .English = "Label stock"},
+    {.Control = "lbPaper", .Arabic = "الورق", .English = "Paper"},
+    {.Control = "CalibrationBtn", .Arabic = "المعايرة...", .English = "Calibration..."},
+}};
+// The stock list's first entry: a sheet laid out by its margins.
+inline constexpr CaptionPair CustomStockCaptions{
+    .Control = "StockBox", .Arabic = "مخصص", .English = "Custom"};
+
 // The two button captions that are held as fixed pairs rather than in the table.
 inline constexpr CaptionPair DesBtnCaptions{.Control = "DesBtn", .Arabic = "تصميم", .English = "Design"};
 inline constexpr CaptionPair AboutBtnCaptions{.Control = "AboutBtn", .Arabic = "حول", .English = "About"};
@@ -64,7 +76,7 @@ std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
 
 // The tooltips of the deck's and the design panel's controls, switched with the captions. The exit
 // button and the blink slider keep their designed hints, which carry both languages.
-inline constexpr std::array<CaptionPair, 29> ToolTips{{
+inline constexpr std::array<CaptionPair, 33> ToolTips{{
     {.Control = "SpeedButton1",
      .Arabic = "اطبع ورقة من هذا الملصق (Ctrl+P)",
      .English = "Print a sheet of this label (Ctrl+P)"},
@@ -130,6 +142,23 @@ inline constexpr std::array<CaptionPair, 29> ToolTips{{
     {.Control = "XDimSpn",
      .Arabic = "البعد X: عرض العمود الرفيع بالمليمتر، في المدى الذي يسمح به النوع",
      .English = "X-dimension: the narrow bar's width in millimetres, in the range the kind allows"},
+    {.Control = "StartSpn",
+     .Arabic = "ابدأ الطباعة من هذا الملصق في الورقة الأولى لإكمال ورقة مستعملة جزئيًا (من 1 إلى عدد "
+               "ملصقات الورقة)",
+     .English = "Start printing at this label of the first sheet, to use up a partly used sheet (1 to the "
+                "labels on a sheet)"},
+    {.Control = "StockBox",
+     .Arabic = "ورق الملصقات الذي تطبع عليه: «مخصص» يوزّع الخانات بحسب الهوامش والمسافة بين الأعمدة، "
+               "وغيره يضع كل ملصق في موضعه على الورقة تمامًا",
+     .English = "The label sheet you print on: Custom lays the cells out by the margins and column spacing, "
+                "a stock puts each label exactly where it lies on the sheet"},
+    {.Control = "PaperBox",
+     .Arabic = "ورق الصفحة المخصصة؛ ولورق الملصقات مقاسه الخاص",
+     .English = "The paper of a custom sheet; a label stock has its own"},
+    {.Control = "CalibrationBtn",
+     .Arabic = "صحّح موضع الطباعة وحجمها لكل طابعة، واطبع صفحة المعايرة لقياسهما",
+     .English = "Correct where and how large each printer prints, and print the calibration page to "
+                "measure it"},
     {.Control = "PreviewScale",
      .Arabic = "الملصق أكبر من منطقة المعاينة فصُغّر ليظهر كله",
      .English = "The label is larger than the preview area and is shown smaller, whole"},

@@ -1,9 +1,12 @@
 #include "DesignPanel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 
 #include "app/DeckControls.h"
 #include "label/PrintBarForm.h"
@@ -13,6 +16,17 @@ namespace quillon {
 namespace {
 
 const QColor kFuchsia(255, 0, 255);
+
+// The papers a custom sheet is laid out on, as the paper list shows them.
+struct TPaperEntry {
+    TPaperSize Paper = TPaperSize::A4;
+    const char* Name = "";
+};
+constexpr TPaperEntry kPapers[] = {
+    {TPaperSize::A4, "A4"},            // 210 x 297 mm
+    {TPaperSize::Letter, "US Letter"}, // 8.5 x 11 in
+};
+constexpr char kCustomStock[] = "Custom";
 
 QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top)
 {
@@ -71,13 +85,42 @@ QRect TDesignSample::BandRect(int column) const
                  static_cast<int>(columnWidth), kBandHeight);
 }
 
+void TDesignSample::SetPaper(TPaperSize paper)
+{
+    if (FPage.PaperSize() == paper)
+        return;
+    FPage.SetPaperSize(paper);
+    update();
+}
+
+void TDesignSample::SetStock(const std::optional<TStockGeometry>& stock)
+{
+    FStock = stock;
+    update();
+}
+
+double TDesignSample::FitScale() const
+{
+    const double paperPixels = FPage.TenthsToDesignPixels(FPage.ValueTenths(TPageValue::Width));
+    return paperPixels > width() ? width() / paperPixels : 1.0;
+}
+
 void TDesignSample::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.scale(FitScale(), FitScale());
+    const double paperWidth = FPage.TenthsToDesignPixels(FPage.ValueTenths(TPageValue::Width));
+    const double paperLength = FPage.TenthsToDesignPixels(FPage.ValueTenths(TPageValue::Length));
+    const QRectF paper(0, 0, paperWidth, paperLength);
+    painter.fillRect(paper, Qt::white);
     painter.setPen(Qt::black);
-    painter.drawLine(0, 0, 0, height() - 1);
-    painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    painter.drawLine(paper.topLeft(), paper.bottomLeft());
+    painter.drawLine(paper.topRight(), paper.bottomRight());
+    if (FStock) {
+        PaintStock(painter, *FStock);
+        return;
+    }
     const QColor workspace = palette().color(QPalette::Dark);
     for (int column = 0; column < kColumns; ++column) {
         const QRect band = BandRect(column);
@@ -85,6 +128,18 @@ void TDesignSample::paintEvent(QPaintEvent*)
         painter.drawLine(band.topLeft(), band.bottomLeft());
         painter.drawLine(band.topRight(), band.bottomRight());
     }
+}
+
+// Every label of the stock where it lies on the paper.
+void TDesignSample::PaintStock(QPainter& painter, const TStockGeometry& stock) const
+{
+    const auto pixels = [this](int hundredths) { return FPage.TenthsToDesignPixels(hundredths / 10.0); };
+    painter.setBrush(palette().color(QPalette::Dark));
+    for (int column = 0; column < stock.Columns; ++column)
+        for (int row = 0; row < stock.Rows; ++row)
+            painter.drawRect(QRectF(pixels(stock.LeftMargin + column * stock.HorizontalPitch),
+                                    pixels(stock.TopMargin + row * stock.VerticalPitch),
+                                    pixels(stock.LabelWidth), pixels(stock.LabelHeight)));
 }
 
 TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
@@ -109,6 +164,7 @@ TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
     PanelLabel(this, "MM", 412, 102);
     BitBtn1 = DialogButton(this, "BitBtn1", QStyle::SP_DialogOkButton, "OK", 320);
     BitBtn3 = DialogButton(this, "BitBtn3", QStyle::SP_DialogCancelButton, "Cancel", 424);
+    BuildSheetChoices();
 
     const std::pair<TSpinEdit*, void (TDesignPanel::*)()> handlers[] = {
         {TM, &TDesignPanel::TMChange}, {RM, &TDesignPanel::RMChange}, {BM, &TDesignPanel::BMChange},
@@ -117,6 +173,94 @@ TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
     for (const auto& [spin, handler] : handlers)
         connect(spin, &QSpinBox::valueChanged, this, handler);
     hide();
+}
+
+// The stock and paper lists and the calibration button, under the margins.
+void TDesignPanel::BuildSheetChoices()
+{
+    lbStock = PanelLabel(this, "Label stock", 286, 128);
+    lbStock->setObjectName(QStringLiteral("lbStock"));
+    lbStock->resize(62, 15);
+    StockBox = new QComboBox(this);
+    StockBox->setObjectName(QStringLiteral("StockBox"));
+    StockBox->setGeometry(350, 125, 182, 22);
+    lbPaper = PanelLabel(this, "Paper", 286, 153);
+    lbPaper->setObjectName(QStringLiteral("lbPaper"));
+    lbPaper->resize(62, 15);
+    PaperBox = new QComboBox(this);
+    PaperBox->setObjectName(QStringLiteral("PaperBox"));
+    PaperBox->setGeometry(350, 150, 90, 22);
+    for (const TPaperEntry& entry : kPapers)
+        PaperBox->addItem(QString::fromLatin1(entry.Name), static_cast<int>(entry.Paper));
+    CalibrationBtn = new QPushButton(QStringLiteral("Calibration..."), this);
+    CalibrationBtn->setObjectName(QStringLiteral("CalibrationBtn"));
+    CalibrationBtn->setGeometry(446, 150, 86, 22);
+    SetStocks({});
+    connect(StockBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::StockChange);
+    connect(PaperBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::PaperChange);
+}
+
+void TDesignPanel::SetStocks(std::vector<TLabelStock> stocks)
+{
+    const QSignalBlocker quiet(StockBox);
+    const QString custom = StockBox->count() > 0 ? StockBox->itemText(0) : QString::fromLatin1(kCustomStock);
+    StockBox->clear();
+    StockBox->addItem(custom);
+    for (const TLabelStock& stock : stocks) {
+        StockBox->addItem(QString::fromStdString(stock.Id));
+        StockBox->setItemData(StockBox->count() - 1, QString::fromStdString(stock.Description),
+                              Qt::ToolTipRole);
+    }
+    FStocks = std::move(stocks);
+    StockChange();
+}
+
+const TLabelStock* TDesignPanel::ChosenStock() const
+{
+    const int index = StockBox->currentIndex() - 1;
+    return index >= 0 && index < static_cast<int>(FStocks.size()) ? &FStocks[static_cast<std::size_t>(index)]
+                                                                  : nullptr;
+}
+
+void TDesignPanel::ChooseStock(const std::optional<std::string>& id)
+{
+    int index = 0;
+    for (std::size_t i = 0; id && i < FStocks.size() && index == 0; ++i)
+        if (SameStockId(FStocks[i].Id, *id))
+            index = static_cast<int>(i) + 1;
+    StockBox->setCurrentIndex(index);
+}
+
+void TDesignPanel::ChooseCustomPaper(TPaperSize paper)
+{
+    FCustomPaper = paper;
+    StockChange(); // the paper list shows it unless a stock shows its own
+}
+
+void TDesignPanel::SetCustomCaption(const QString& caption)
+{
+    StockBox->setItemText(0, caption);
+}
+
+void TDesignPanel::StockChange()
+{
+    const TLabelStock* stock = ChosenStock();
+    for (QWidget* unused : std::initializer_list<QWidget*>{TM, LM, CS, RM, BM})
+        unused->setEnabled(stock == nullptr);
+    PaperBox->setEnabled(stock == nullptr);
+    const TPaperSize paper = stock != nullptr ? stock->Geometry.Paper : FCustomPaper;
+    {
+        const QSignalBlocker quiet(PaperBox);
+        PaperBox->setCurrentIndex(std::max(0, PaperBox->findData(static_cast<int>(paper))));
+    }
+    DesQR->SetPaper(paper);
+    DesQR->SetStock(stock != nullptr ? std::optional(stock->Geometry) : std::nullopt);
+}
+
+void TDesignPanel::PaperChange()
+{
+    if (ChosenStock() == nullptr)
+        ChooseCustomPaper(static_cast<TPaperSize>(PaperBox->currentData().toInt()));
 }
 
 int TDesignPanel::ShownValue(const TSpinEdit* spin)

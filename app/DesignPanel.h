@@ -1,12 +1,18 @@
-// TDesignPanel: the sheet design panel, with the margins and column spacing in whole millimetres
-// beside a miniature sample page.
+// TDesignPanel: the sheet design panel, with the margins and column spacing in whole millimetres, the
+// label stock, the paper and the printer calibration beside a miniature sample page.
 #pragma once
 
 #include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/Shapes.h"
+#include "label/LabelStock.h"
 #include "report/PageModel.h"
 
+class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace quillon {
@@ -27,14 +33,22 @@ public:
     const TPageModel& Page() const { return FPage; }
     // Sets one page value in millimetres; a value the page refuses keeps the previous one.
     void SetValueMm(TPageValue index, int mm);
-    // Where the band of each column lands, in the widget's pixels.
+    // Where the band of each column lands, in the page's pixels at the sample's zoom.
     QRect BandRect(int column) const;
+    // The paper shown; a stock shows its own labels in place of the column bands.
+    void SetPaper(TPaperSize paper);
+    void SetStock(const std::optional<TStockGeometry>& stock);
+    // The page is drawn smaller than its zoom when the widget is narrower than the paper (Letter).
+    double FitScale() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintStock(QPainter& painter, const TStockGeometry& stock) const;
+
     TPageModel FPage;
+    std::optional<TStockGeometry> FStock{};
 };
 
 class TDesignPanel : public TPanel {
@@ -49,6 +63,23 @@ public:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn3 = nullptr;
     TDesignSample* DesQR = nullptr;
+    QLabel* lbStock = nullptr;
+    QComboBox* StockBox = nullptr; // "Custom" first, then every stock of the catalogue by its ID
+    QLabel* lbPaper = nullptr;
+    QComboBox* PaperBox = nullptr; // a custom sheet's paper; a stock shows its own, unchangeable
+    QPushButton* CalibrationBtn = nullptr;
+
+    // The stocks the list offers after "Custom"; the choice returns to Custom.
+    void SetStocks(std::vector<TLabelStock> stocks);
+    // The chosen stock; nullptr for Custom.
+    const TLabelStock* ChosenStock() const;
+    // Chooses the stock of that ID, or Custom for none or an ID the list does not hold.
+    void ChooseStock(const std::optional<std::string>& id);
+    // The paper of a custom sheet, kept while a stock shows its own.
+    TPaperSize CustomPaper() const { return FCustomPaper; }
+    void ChooseCustomPaper(TPaperSize paper);
+    // The first entry's caption in the interface language.
+    void SetCustomCaption(const QString& caption);
 
     // The live sample update of each margin spin edit.
     void TMChange() { DesQR->SetValueMm(TPageValue::TopMargin, ShownValue(TM)); }
@@ -59,6 +90,15 @@ public:
 
     // The value a margin field reads as: its whole number, or 0 while its text is not one.
     static int ShownValue(const TSpinEdit* spin);
+
+private:
+    void BuildSheetChoices();
+    // A stock places its labels itself: the margins, spacing and paper are shown but not used.
+    void StockChange();
+    void PaperChange();
+
+    std::vector<TLabelStock> FStocks{};
+    TPaperSize FCustomPaper = TPaperSize::A4;
 };
 
 } // namespace quillon

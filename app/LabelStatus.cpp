@@ -48,7 +48,6 @@ enum TPhraseId : std::uint8_t {
     phScansAs,
     phScansOther,
     phDoesNotScan,
-    phNoScanBecause,
     phNoScanCheck,
     phPrintsAs,
     phPrintsAsNoScan,
@@ -71,6 +70,7 @@ enum TPhraseId : std::uint8_t {
     phReadBack,
     phNotChecked,
     phNoneChecked,
+    phCheckDigitShould,
     kPhraseCount
 };
 
@@ -80,7 +80,6 @@ constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
     {"Scans as %1, not as typed", "يُقرأ بالماسح %1 وليس كما كُتب"}, // ScansOther
     {"Does not scan: try a larger zoom or bar width",
      "لا يُقرأ بالماسح: جرّب تكبيرًا أو عرض عمود أكبر"},                          // DoesNotScan
-    {"Does not scan: %1", "لا يُقرأ بالماسح: %1"},                              // NoScanBecause
     {"No scan check for %1", "لا فحص بالماسح لـ %1"},                          // NoScanCheck
     {"Prints as %1: %2", "يُطبع %1: %2"},                                       // PrintsAs
     {"Prints as %1, which does not scan: %2", "يُطبع %1 ولا يُقرأ بالماسح: %2"}, // PrintsAsNoScan
@@ -113,6 +112,7 @@ constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
     {"%1 of %2 labels read back at %3 dpi", "قُرئ %1 من %2 ملصقًا بالماسح عند %3 نقطة في البوصة"}, // ReadBack
     {", %1 not checked", "، و%1 بلا فحص"},                                                       // NotChecked
     {"%1 labels not checked: no reader for their kind", "%1 ملصقًا بلا فحص: لا قارئ لنوعها"}, // NoneChecked
+    {"Check digit should be %1", "يجب أن يكون رقم التحقق %1"}, // CheckDigitShould (the scan check's words)
 }};
 
 static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
@@ -169,6 +169,40 @@ constexpr std::array<TErrorSentence, 14> kErrorSentences{{
      "الملصق فارغ: اكتب رمزًا"},
     {"pixels cannot be allocated", TMatch::Contains, TKinds::Any,
      "Not enough memory to draw the label: lower the zoom", "لا تكفي الذاكرة لرسم الملصق: قلّل التكبير"},
+}};
+
+// The standard layout's notes (label/StandardLayout.cpp), recognised whole; sizes are in millimetres
+// and dots, kind names as the engine gives them.
+struct TNoteSentence {
+    std::string_view Pattern;
+    std::string_view Arabic;
+    bool FitsTheCell = false; // made smaller to fit the cell
+};
+constexpr std::array<TNoteSentence, 7> kNoteSentences{{
+    {R"(^Bars shortened to ([0-9.]+) mm to fit the cell's ([0-9.]+) mm height$)",
+     "قُصّرت الأعمدة إلى %1 مم لتلائم ارتفاع الخانة البالغ %2 مم", true},
+    {R"(^X-dimension reduced to ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\) to fit the cell$)",
+     "صُغّر البعد X إلى %1 مم (%2 نقطة عند %3 نقطة في البوصة) ليلائم الخانة", true},
+    {R"(^X-dimension ([0-9.]+) mm is outside the ([0-9.]+)-([0-9.]+) mm that (.+) allows: printed at ([0-9.]+) mm )"
+     R"(\(([0-9]+) dots at ([0-9]+) dpi\)$)",
+     "البعد X البالغ %1 مم خارج المدى %2–%3 مم الذي يسمح به %4: طُبع بعرض %5 مم (%6 نقطة عند %7 نقطة في "
+     "البوصة)"},
+    {R"(^X-dimension ([0-9.]+) mm in whole dots falls outside the ([0-9.]+)-([0-9.]+) mm that (.+) allows: )"
+     R"(printed at ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\)$)",
+     "البعد X البالغ %1 مم يقع بالنقاط الكاملة خارج المدى %2–%3 مم الذي يسمح به %4: طُبع بعرض %5 مم (%6 "
+     "نقطة عند %7 نقطة في البوصة)"},
+    {R"(^X-dimension ([0-9.]+) mm printed at ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\): a module over )"
+     R"(([0-9]+) dots takes whole steps of ([0-9]+) dots$)",
+     "البعد X البالغ %1 مم طُبع بعرض %2 مم (%3 نقطة عند %4 نقطة في البوصة): العمود الرفيع الذي يزيد على %5 "
+     "نقطة يتدرج بخطوات كاملة من %6 نقطة"},
+    {R"(^Wide/narrow ratio ([0-9.]+) \(([0-9]+) to ([0-9]+) dots\) for the ([0-9.]+) asked: whole dots, within )"
+     R"(what (.+) allows at this module$)",
+     "نسبة العريض إلى الرفيع %1 (%2 إلى %3 نقطة) بدلًا من %4 المطلوبة: بنقاط كاملة وفي حدود ما يسمح به %5 "
+     "عند هذا العرض"},
+    {R"(^PostNet prints as USPS asks, whatever the X-dimension: ([0-9.]+) mm bars, 22 to the inch, ([0-9.]+) mm )"
+     R"(and ([0-9.]+) mm tall$)",
+     "يُطبع PostNet كما تطلب هيئة البريد الأمريكية (USPS) أيًّا كان البعد X: أعمدة بعرض %1 مم، 22 عمودًا في "
+     "البوصة، بارتفاع %2 مم و%3 مم"},
 }};
 
 // EAN and UPC: how many data digits the kind takes before its check digit.
@@ -274,9 +308,15 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
         return Phrase(phZerosPadded, language).arg(name).arg(d);
     if (n > d + 1)
         return Phrase(phDigitsCut, language).arg(name).arg(d).arg(d + 1);
-    if (n == d + 1)
-        return Phrase(phWrongCheck, language)
-            .arg(QChar(WithCheckDigit(barcode, digits.substr(0, d), kind).back()));
+    if (n == d + 1) {
+        // The engine drew its own check digit in place of the typed one, or the typed one is wrong.
+        const std::optional<char> right =
+            kind.ComputesCheck ? std::optional(printed.back()) : RightCheckDigit(barcode);
+        if (right && *right != digits.back())
+            return Phrase(phWrongCheck, language).arg(QChar(*right));
+        return kind.ComputesCheck ? Phrase(phChanged, language).arg(name, FromUtf8(digits))
+                                  : Phrase(phBlanksLeftOut, language);
+    }
     const QString check = QChar(printed.back());
     const QString reason =
         Phrase(kind.ComputesCheck ? phPaddedReplaced : phPaddedTaken, language).arg(name).arg(d).arg(check);
@@ -285,17 +325,24 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
                              QString::fromStdString(WithCheckDigit(barcode, digits, kind)));
 }
 
-// The check digit an EAN or UPC code typed with its check digit should end in, when it ends in another.
-std::optional<char> WrongCheckDigit(const TBarcode& barcode, std::string_view typed)
+// The check digit that a label which reads nothing should carry: the reader's finding, or for the EAN
+// and UPC kinds that draw the typed check digit, the engine's, since their last digit always is one.
+std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult& scan)
 {
-    const std::string digits(typed);
-    for (const TDigitsKind& entry : kDigitsKinds) {
-        if (entry.Kind != barcode.Typ() || static_cast<int>(digits.size()) != entry.DataDigits + 1)
-            continue;
-        const char right = WithCheckDigit(barcode, digits.substr(0, entry.DataDigits), entry).back();
-        return right != digits.back() ? std::optional(right) : std::nullopt;
-    }
-    return std::nullopt;
+    if (scan.RightCheckDigit)
+        return scan.RightCheckDigit;
+    const auto drawsTypedCheck = [&barcode](const TDigitsKind& entry) {
+        return entry.Kind == barcode.Typ() && !entry.ComputesCheck;
+    };
+    if (std::none_of(kDigitsKinds.begin(), kDigitsKinds.end(), drawsTypedCheck))
+        return std::nullopt;
+    return RightCheckDigit(barcode);
+}
+
+QString CheckDigitText(char digit, TLanguage language)
+{
+    return language == TLanguage::Arabic ? Phrase(phCheckDigitShould, language).arg(QChar(digit))
+                                         : QString::fromStdString(CheckDigitMessage(digit));
 }
 
 // Why the printed text differs from the typed one.
@@ -385,14 +432,10 @@ TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, cons
     case TScanOutcome::ReadsOther:
         return {.Text = Phrase(phScansOther, language).arg(decoded), .Level = TStatusLevel::Error};
     case TScanOutcome::DoesNotScan: {
-        // Every character read and only the check digit refused: name the right one.
-        const std::optional<char> right =
-            scan.RightCheckDigit ? scan.RightCheckDigit : WrongCheckDigit(barcode, typed);
-        if (!right)
-            return {.Text = Phrase(phDoesNotScan, language), .Level = TStatusLevel::Error};
-        return {.Text =
-                    Phrase(phNoScanBecause, language).arg(Phrase(phWrongCheck, language).arg(QChar(*right))),
-                .Level = TStatusLevel::Error};
+        // Only the check digit stands in the way: name the right one, in the scan check's words.
+        if (const std::optional<char> right = RightCheckDigitOf(barcode, scan))
+            return {.Text = CheckDigitText(*right, language), .Level = TStatusLevel::Error};
+        return {.Text = Phrase(phDoesNotScan, language), .Level = TStatusLevel::Error};
     }
     case TScanOutcome::NoReader: break;
     }
@@ -413,6 +456,32 @@ QString CellFitText(std::string_view fitMessage, TLanguage language)
         return Phrase(phBarsTooShort, language).arg(match.captured(1), match.captured(3), match.captured(5));
     return Phrase(match.captured(2) == QLatin1String("wide") ? phCutWide : phCutHigh, language)
         .arg(match.captured(1), match.captured(3));
+}
+
+QString StandardNoteText(std::string_view note, TLanguage language)
+{
+    const QString text = FromUtf8(note);
+    if (language != TLanguage::Arabic)
+        return text;
+    for (const TNoteSentence& sentence : kNoteSentences) {
+        const QRegularExpression pattern(FromUtf8(sentence.Pattern));
+        const QRegularExpressionMatch match = pattern.match(text);
+        if (!match.hasMatch())
+            continue;
+        QString arabic = FromUtf8(sentence.Arabic);
+        for (int group = 1; group <= pattern.captureCount(); ++group)
+            arabic = arabic.arg(match.captured(group));
+        return arabic;
+    }
+    return text;
+}
+
+bool NoteFitsTheCell(std::string_view note)
+{
+    return std::any_of(kNoteSentences.begin(), kNoteSentences.end(), [note](const TNoteSentence& sentence) {
+        return sentence.FitsTheCell &&
+               QRegularExpression(FromUtf8(sentence.Pattern)).match(FromUtf8(note)).hasMatch();
+    });
 }
 
 std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language)

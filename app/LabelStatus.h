@@ -26,6 +26,7 @@ enum class TStatusLevel : std::uint8_t {
 struct TLabelStatus {
     QString Text;
     TStatusLevel Level = TStatusLevel::Note;
+    QString Details{}; // what the status line's tooltip adds, such as every note of the standard layout
 };
 
 // Green, grey, amber and red; none of them the window's key maroon, which would be cut out.
@@ -47,6 +48,12 @@ TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, cons
 // 45.9 mm: it would be cut off", or "... its bars cannot reach their minimum height of 18.3 mm"), in
 // `language`; a sentence of another form passes as it is.
 QString CellFitText(std::string_view fitMessage, TLanguage language);
+
+// A note of the standard layout on what it changed from the settings (label/StandardLayout.cpp), in
+// `language`; a note of another form passes as it is.
+QString StandardNoteText(std::string_view note, TLanguage language);
+// True for a note on what was made smaller so that the label fits its cell.
+bool NoteFitsTheCell(std::string_view note);
 
 // "80 of 80 labels read back at 600 dpi" in `language`; false in the second when any label fails.
 std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language);

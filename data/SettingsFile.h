@@ -28,9 +28,15 @@ inline constexpr TSettingKey LowerCaption{.Section = "label", .Name = "lower_cap
 inline constexpr TSettingKey LowerCaptionOn{.Section = "label", .Name = "lower_caption_on"};
 inline constexpr TSettingKey BarColor{.Section = "label", .Name = "bar_color"};
 inline constexpr TSettingKey Layout{.Section = "sheet", .Name = "layout"};
-inline constexpr TSettingKey Stock{.Section = "sheet", .Name = "stock"};
-inline constexpr TSettingKey CalibrationOffsetMm{.Section = "calibration", .Name = "offset_mm"};
-inline constexpr TSettingKey CalibrationScalePercent{.Section = "calibration", .Name = "scale_percent"};
+inline constexpr TSettingKey Stock{.Section = "sheet", .Name = "stock"}; // a stock ID, or "custom"
+inline constexpr TSettingKey Paper{.Section = "sheet", .Name = "paper"}; // a4 or letter, for a custom sheet
+// Each printer's calibration has a section of its own, this prefix and the printer's name
+// ("[calibration:Office Laser]"), with these four keys.
+inline constexpr std::string_view CalibrationSectionPrefix = "calibration:";
+inline constexpr std::string_view CalibrationOffsetXMm = "offset_x_mm";
+inline constexpr std::string_view CalibrationOffsetYMm = "offset_y_mm";
+inline constexpr std::string_view CalibrationScaleXPercent = "scale_x_percent";
+inline constexpr std::string_view CalibrationScaleYPercent = "scale_y_percent";
 } // namespace settingkeys
 
 struct TSettingEntry {

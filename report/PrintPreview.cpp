@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPageRanges>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewDialog>
@@ -58,14 +59,44 @@ public:
     const QLabel* Note() const { return FNote; }
 
 private:
-    // Paints the pages for the preview and again for the printer the user prints to.
+    // Paints the pages for the preview and again for the printer or PDF file the user prints to; only
+    // a printer gets its calibration.
     void Paint(QPrinter* printer)
     {
         const int gridDpi = GridDpiOf(*printer);
         UpdateNote(gridDpi);
+        TCalibration calibration;
+        if (FContent.CalibrationFor && PaintPurposeOf(*printer) == TPaintPurpose::Printer) {
+            calibration = FContent.CalibrationFor(printer->printerName());
+            try {
+                CheckCalibration(calibration);
+            } catch (const std::exception& e) {
+                QMessageBox::critical(this, tr("Print"), QString::fromUtf8(e.what()));
+                return;
+            }
+        }
         const TPictureDrawer drawer = FContent.DrawerFor ? FContent.DrawerFor(gridDpi) : TPictureDrawer{};
-        if (!RenderPages(*printer, FContent.Report, FContent.Pictures, drawer))
+        const bool started = FContent.PaintPage ? PaintOwnPages(*printer, calibration)
+                                                : RenderPages(*printer, FContent.Report, FContent.Pictures,
+                                                              drawer, calibration);
+        if (!started)
             QMessageBox::critical(this, tr("Print"), tr("The printer could not be started."));
+    }
+
+    // Pages that the content paints itself, such as the calibration page.
+    bool PaintOwnPages(QPrinter& printer, const TCalibration& calibration)
+    {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return false;
+        TPaintTarget target = PaintTargetOf(printer);
+        target.Calibration = calibration;
+        for (std::size_t index = 0; index < FContent.Report.Pages.size(); ++index) {
+            if (index > 0)
+                printer.newPage();
+            FContent.PaintPage(painter, index, target);
+        }
+        return painter.end();
     }
 
     // The note is worked out once for each grid: verifying a sheet is not free.
@@ -110,6 +141,16 @@ TPaintTarget PaintTargetOf(const QPrinter& printer)
     return TPaintTarget{.ResolutionDpi = static_cast<double>(resolution), .PaperOriginPixels = -paintCorner};
 }
 
+// The preview widget paints through a picture engine of its own; a PDF file and a printer paint
+// through the printer's.
+TPaintPurpose PaintPurposeOf(const QPrinter& printer)
+{
+    const QPaintEngine* engine = printer.paintEngine();
+    if (engine != nullptr && engine->type() == QPaintEngine::Picture)
+        return TPaintPurpose::Screen;
+    return printer.outputFormat() == QPrinter::PdfFormat ? TPaintPurpose::PdfFile : TPaintPurpose::Printer;
+}
+
 void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report)
 {
     printer.setFullPage(true);
@@ -118,7 +159,7 @@ void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report)
 }
 
 bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures,
-                 const TPictureDrawer& drawPicture)
+                 const TPictureDrawer& drawPicture, const TCalibration& calibration)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -126,6 +167,7 @@ bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<con
     const QPageRanges chosen = printer.pageRanges();
     TPaintTarget target = PaintTargetOf(printer);
     target.DrawPicture = drawPicture;
+    target.Calibration = calibration;
     RenderPages(painter, printer, report, pictures, target, [&chosen](std::size_t index) {
         return chosen.isEmpty() || chosen.contains(static_cast<int>(index) + 1);
     });

@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QString>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "report/PreparedReport.h"
 
 class QLabel;
+class QPainter;
 class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
@@ -30,9 +33,19 @@ TPaintTarget PaintTargetOf(const QPrinter& printer);
 void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report);
 
 // Paints every page (or the printer's chosen page range), one printer page each; drawPicture, when
-// given, draws the pictures itself (see TPaintTarget). False when the printer could not be started.
+// given, draws the pictures itself (see TPaintTarget); everything is moved and scaled by the
+// calibration, whose range the caller checks. False when the printer could not be started.
 bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures,
-                 const TPictureDrawer& drawPicture = {});
+                 const TPictureDrawer& drawPicture = {}, const TCalibration& calibration = {});
+
+// What a preview window paints its pages for: itself on the screen, a PDF file, or a printer.
+enum class TPaintPurpose : std::uint8_t { Screen, PdfFile, Printer };
+// Told from the printer while a preview window paints on it.
+TPaintPurpose PaintPurposeOf(const QPrinter& printer);
+
+// Paints page `index` of a preview in place of the report's elements, on a painter begun on the
+// printer; the report still gives the paper and the page count.
+using TPagePainter = std::function<void(QPainter& painter, std::size_t index, const TPaintTarget& target)>;
 
 // A line the preview window shows under its pages, such as how many labels read back.
 struct TPreviewNote {
@@ -50,6 +63,11 @@ struct TPreviewContent {
     // The line for pages printed at gridDpi; none shows no line. Asked again when the printer's
     // resolution changes.
     std::function<TPreviewNote(int gridDpi)> NoteFor{};
+    // The correction of the printer of that name, asked for pages sent to a printer only: the preview
+    // on the screen and a PDF file show the sheet as it is. None corrects nothing.
+    std::function<TCalibration(const QString& printerName)> CalibrationFor{};
+    // Pages that are not a label sheet, such as the calibration page; none paints the report.
+    TPagePainter PaintPage{};
 };
 
 // Opens a non-modal preview window of the pages and returns at once. The window deletes itself

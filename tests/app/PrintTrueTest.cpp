@@ -172,8 +172,8 @@ TEST_F(PrintTrueTest, TheCheckDigitSwitchAddsTheCheckDigitAndAWrongOneIsNamed)
          "Scans as 6212236011840, with the check digit 0 added", "مع إضافة رقم التحقق 0"},
         {2, true, bcCode39, "ABC", TStatusLevel::Good, "Scans as ABCX, with the check digit X added",
          "مع إضافة رقم التحقق X"},
-        {3, false, bcCodeEAN13, "6212236011841", TStatusLevel::Error,
-         "Does not scan: the last digit is the check digit and should be 0", "ويجب أن يكون 0"},
+        {3, false, bcCodeEAN13, "6212236011841", TStatusLevel::Error, "Check digit should be 0",
+         "يجب أن يكون رقم التحقق 0"},
         {4, true, bcCodeEAN13, "6212236011840", TStatusLevel::Good, "Scans as 6212236011840",
          "6212236011840"},
     };

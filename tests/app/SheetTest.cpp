@@ -19,8 +19,10 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "data/SettingsFile.h"
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
@@ -183,29 +185,13 @@ TEST_F(SheetTest, DesignPanelOkAppliesAndSavesCancelKeepsTheReport)
     EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::TopMargin), 20.0);
     EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("20\r\n"));
     form->RSpn->setValue(2);
-    EXPECT_EQ(form->BCode().Height(), SheetRowHeight(30, 10, 2)) << "cancelled margin counts";
+    EXPECT_EQ(form->BCode().Height(), SheetRowHeight(20, 10, 2)) << "the rows fit the margins the sheet has";
     form->DesBtnClick();
     EXPECT_EQ(form->DesBarPanel->TM->value(), 20) << "the panel shows the report's values again";
     form->DesBarPanel->TM->setValue(30);
     form->BitBtn3Click();
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(ReadFile(OptionsPath()).startsWith("30\r\n")) << "closing saves the cancelled values";
-}
-
-TEST_F(SheetTest, PrintingFillsTheTableWithOneLabelPerCellAndOpensOnePreview)
-{
-    Start();
-    form->AboutOkClick();
-    form->CSpn->setValue(4);
-    form->RSpn->setValue(20);
-    form->SpeedButton1Click();
-    ASSERT_NE(form->OpenPreviewWindow(), nullptr);
-    EXPECT_EQ(form->Table1.RowCount(), 80);
-    form->Table1.First();
-    EXPECT_EQ(form->Table1.Graphic(), form->LabelImage());
-    QPrintPreviewDialog* preview = form->OpenPreviewWindow();
-    form->SpeedButton1Click();
-    EXPECT_EQ(form->OpenPreviewWindow(), preview) << "a second print brings the open preview forward";
 }
 
 TEST_F(SheetTest, ALockedTableFailsThePrintAndKeepsItsRows)
@@ -250,43 +236,133 @@ TEST_F(SheetTest, PrintingAnEmptyPreviewIsToldAndTheWindowGoesOn)
     EXPECT_EQ(errors.size(), 1);
 }
 
-TEST_F(SheetTest, PreparedSheetsFollowThePageFlow)
+// The sheet printed is the grid shown, however it came to be shown: a fresh window's one column, a stock's
+// own places and paper, a custom Letter sheet, and a start position that leaves the first cells of a
+// partly used sheet empty. Every free cell gets one label, all on one page. Stock corners and sizes as
+// published (the built-in table); a custom cell is whole design pixels of 0.588 mm.
+struct GridRow {
+    int No;
+    const char* Stock; // "" for Custom
+    const char* Paper; // a custom sheet's, as the list names it
+    int Columns, Rows; // a custom sheet's; 0 keeps what the window shows
+    int StartAt;
+    int Cells, Labels;
+    double PaperWidthMm;
+    QRectF FirstCellMm; // of a full sheet; a width of 0 leaves the width unchecked
+    double ToleranceMm;
+} const kGridRows[] = {
+    {1, "", "A4", 0, 0, 1, 1, 1, 210.0, {10, 10, 190, 0}, 0.6},
+    {2, "a4-3x7-63.5x38.1", "A4", 0, 0, 1, 21, 21, 210.0, {7.21, 15.15, 63.5, 38.1}, 0.01},
+    {3, "letter-3x10-66.7x25.4", "A4", 0, 0, 5, 30, 26, 215.9, {4.76, 12.7, 66.68, 25.4}, 0.01},
+    {4, "", "US Letter", 2, 16, 1, 32, 32, 215.9, {10, 10, 96.95, 0}, 0.6},
+    {5, "", "A4", 4, 20, 5, 80, 76, 210.0, {10, 10, 0, 0}, 0.6},
+};
+
+std::vector<QRectF> LabelCellsMm(const TPreparedPage& page)
+{
+    std::vector<QRectF> cells;
+    for (const TPlacedElement& e : page.Elements)
+        if (std::holds_alternative<TPlacedImage>(e.Content))
+            cells.emplace_back(e.Frame.Left / 10, e.Frame.Top / 10, e.Frame.Width / 10, e.Frame.Height / 10);
+    return cells;
+}
+
+TEST_F(SheetTest, TheSheetPrintedIsTheGridShown)
 {
     Start();
     form->AboutOkClick();
-    // Every rows value puts exactly that many cells in each column of one page: 2 x 16 is one page.
-    struct Row {
-        int line, columns, rows;
-        bool stretch;
-        std::size_t pages;
-        double cellWidthTenths;
-        long firstPageImages, lastPageImages;
-    } rows[] = {
-        {1, 4, 20, false, 1, 78 * 254 / 43.2, 80, 80},
-        {2, 2, 16, false, 1, 160 * 254 / 43.2, 32, 32},
-        {3, 1, 1, false, 1, 323 * 254 / 43.2, 1, 1},
-        {4, 1, 1, true, 1, 323 * 254 / 43.2, 1, 1},
-    };
-    const auto images = [](const TPreparedPage& page) {
-        const auto isImage = [](const TPlacedElement& e) {
-            return std::holds_alternative<TPlacedImage>(e.Content);
-        };
-        return std::ranges::count_if(page.Elements, isImage);
-    };
-    for (const auto& row : rows) {
-        form->CSpn->setValue(row.columns);
-        form->RSpn->setValue(row.rows == 1 ? 2 : row.rows); // a real change, so the rows apply
-        form->RSpn->setValue(row.rows);
-        form->StChk->setChecked(row.stretch);
-        const TPreparedReport sheet = printForm.qr().PrepareRun(row.columns * row.rows);
-        ASSERT_EQ(sheet.Pages.size(), row.pages) << "row " << row.line;
-        const TPlacedElement& cell = sheet.Pages[0].Elements.front();
-        EXPECT_NEAR(cell.Frame.Width, row.cellWidthTenths, 0.01) << "row " << row.line;
-        EXPECT_EQ(std::get<TPlacedImage>(cell.Content).Stretch, row.stretch) << "row " << row.line;
-        EXPECT_EQ(std::pair(images(sheet.Pages.front()), images(sheet.Pages.back())),
-                  std::pair(row.firstPageImages, row.lastPageImages))
-            << "row " << row.line;
+    for (const GridRow& row : kGridRows) {
+        TDesignPanel& design = *form->DesBarPanel;
+        form->DesBtnClick();
+        design.StockBox->setCurrentIndex(*row.Stock ? design.StockBox->findText(row.Stock) : 0);
+        design.PaperBox->setCurrentIndex(design.PaperBox->findText(row.Paper));
+        form->BitBtn1Click();
+        if (row.Columns > 0)
+            form->CSpn->setValue(row.Columns), form->RSpn->setValue(row.Rows);
+        form->StartSpn->setValue(row.StartAt);
+        EXPECT_EQ(std::pair(form->CSpn->value() * form->RSpn->value(), form->StartSpn->maximum()),
+                  std::pair(row.Cells, row.Cells))
+            << "row " << row.No;
+        EXPECT_EQ(form->CSpn->isEnabled(), !*row.Stock) << "a stock's grid is shown, not changed";
+
+        form->SpeedButton1Click();
+        ASSERT_EQ(form->Table1.RowCount(), row.Labels) << "row " << row.No;
+        form->Table1.First();
+        EXPECT_EQ(form->Table1.Graphic(), form->LabelImage()) << "row " << row.No;
+        const TPreparedReport sheet = printForm.qr().PrepareRun(row.Labels);
+        ASSERT_EQ(sheet.Pages.size(), 1u) << "row " << row.No;
+        EXPECT_NEAR(sheet.PaperWidthTenths / 10, row.PaperWidthMm, 0.01) << "row " << row.No;
+        const std::vector<QRectF> printed = LabelCellsMm(sheet.Pages[0]);
+        ASSERT_EQ(printed.size(), std::size_t(row.Labels)) << "row " << row.No;
+
+        printForm.ApplySkip(0); // the full sheet, whose cell StartAt the first label takes
+        const std::vector<QRectF> full = LabelCellsMm(printForm.qr().PrepareRun(row.Cells).Pages.at(0));
+        EXPECT_EQ(printed.front(), full.at(std::size_t(row.StartAt - 1))) << "row " << row.No;
+        const QRectF& first = full.front();
+        const QRectF& want = row.FirstCellMm;
+        EXPECT_NEAR(first.left(), want.left(), row.ToleranceMm) << "row " << row.No;
+        EXPECT_NEAR(first.top(), want.top(), row.ToleranceMm) << "row " << row.No;
+        if (want.width() > 0) {
+            EXPECT_NEAR(first.width(), want.width(), row.ToleranceMm) << "row " << row.No;
+        }
+        if (want.height() > 0) {
+            EXPECT_NEAR(first.height(), want.height(), row.ToleranceMm) << "row " << row.No;
+        }
+        delete form->OpenPreviewWindow();
     }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// The stock and the paper are kept in settings.ini and the custom grid in the options file, whose 15
+// lines stay as they were; a kept stock that is no longer known, or a stocks.ini entry that cannot be
+// read, is told once, and the window goes on with Custom or without that entry.
+struct SavedRow {
+    int No;
+    const char* Settings;
+    const char* StocksIni;
+    const char* Shown; // the stock chosen at start-up, "" for Custom
+    int Columns, Rows;
+    const char* Told; // in the one message, "" for none
+} const kSavedRows[] = {
+    {1, "stock=A4-3X7-63.5X38.1", "", "a4-3x7-63.5x38.1", 3, 7, ""}, // IDs in any letter case
+    {2, "stock=shelf-2x4",
+     "[shelf-2x4]\npaper=a4\ncolumns=2\nrows=4\nwidth=90\nheight=60\ntop=20\nleft=10\nhpitch=100\nvpitch="
+     "65\n",
+     "shelf-2x4", 2, 4, ""},
+    {3, "stock=gone-1x1", "", "", 2, 5, "gone-1x1 kept in"},
+    {4, "stock=custom\npaper=letter", "[wide]\npaper=a5\n", "", 2, 5,
+     "stocks.ini line 2: paper is a4 or letter"},
+};
+
+TEST_F(SheetTest, TheStockIsKeptAndAnUnknownOneFallsBackToCustom)
+{
+    const QByteArray options =
+        "10\r\n10\r\n10\r\n10\r\n2\r\ncaption\r\n2\r\n5\r\n14\r\n0\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
+    for (const SavedRow& row : kSavedRows) {
+        errors.clear();
+        testing::WriteBytes(QDir(dataDir.path()).filePath("settings.ini"),
+                            QByteArray("[sheet]\n") + row.Settings);
+        QFile::remove(QDir(dataDir.path()).filePath("stocks.ini"));
+        if (*row.StocksIni)
+            testing::WriteBytes(QDir(dataDir.path()).filePath("stocks.ini"), row.StocksIni);
+        Start(&options);
+        EXPECT_EQ(form->Stock() ? form->Stock()->Id : "", row.Shown) << "row " << row.No;
+        EXPECT_EQ(std::pair(form->CSpn->value(), form->RSpn->value()), std::pair(row.Columns, row.Rows))
+            << "row " << row.No;
+        if (*row.Told) {
+            ASSERT_EQ(errors.size(), 1) << "row " << row.No << ": " << errors.join("; ").toStdString();
+            EXPECT_TRUE(errors[0].contains(row.Told)) << "row " << row.No << ": " << errors[0].toStdString();
+        } else {
+            EXPECT_TRUE(errors.isEmpty()) << "row " << row.No << ": " << errors.join("; ").toStdString();
+        }
+        ASSERT_TRUE(form->close());
+        EXPECT_EQ(ReadFile(OptionsPath()), options) << "row " << row.No;
+        const auto kept = ReadSettingsFile(QFile::encodeName(form->SettingsPath()).toStdString()).Settings;
+        EXPECT_TRUE(
+            SameStockId(kept.Value(settingkeys::Stock).value_or(""), *row.Shown ? row.Shown : "custom"))
+            << "row " << row.No;
+    }
+    EXPECT_EQ(form->DesBarPanel->CustomPaper(), TPaperSize::Letter);
 }
 
 TEST_F(SheetTest, ClosingWhenTheOptionsCannotBeWrittenAsksFirst)

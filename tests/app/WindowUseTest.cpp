@@ -34,6 +34,7 @@
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
 #include "label/SheetRun.h"
+#include "label/StandardLayout.h"
 #include "tests/support/QtSupport.h"
 
 namespace quillon {
@@ -135,13 +136,15 @@ TEST_F(WindowUseTest, AnUnencodableTextOrKindEmptiesThePreviewUntilItIsFixed)
     EXPECT_EQ(form->BCode().Typ(), bcCodeEAN8);
 }
 
-// The window hands the design panel's shown top and bottom margins and the rows to the sheet, whose row
-// height the barcode and the sheet's picture take; columns and stretch shape the sheet, not the preview.
+// The window hands the applied top and bottom margins and the rows to the sheet, whose row height the
+// barcode and the sheet's picture take; columns and stretch shape the sheet, not the preview.
 TEST_F(WindowUseTest, RowsMarginsColumnsAndStretchReachTheSheet)
 {
     Confirm();
     for (const auto& [margin, rows] : {std::pair(0, 2), std::pair(10, 4), std::pair(50, 1)}) {
+        form->DesBtnClick();
         form->DesBarPanel->TM->setValue(margin), form->DesBarPanel->BM->setValue(margin);
+        form->BitBtn1Click();
         form->RSpn->setValue(rows), form->RSpnChange();
         const int height = SheetRowHeight({.Rows = rows, .TopMm = margin, .BottomMm = margin});
         EXPECT_EQ(
@@ -149,13 +152,13 @@ TEST_F(WindowUseTest, RowsMarginsColumnsAndStretchReachTheSheet)
             std::tuple(height, height, height))
             << rows << " rows, margins " << margin;
     }
-    const qint64 preview = form->LabelImage().cacheKey();
+    const QImage preview = form->LabelImage();
     const int twoColumns = printForm.QRImage1().Width();
     form->CSpn->setValue(4);
     EXPECT_LT(printForm.QRImage1().Width(), twoColumns);
     form->StChk->setChecked(true);
     EXPECT_TRUE(printForm.QRImage1().Stretch());
-    EXPECT_EQ(form->LabelImage().cacheKey(), preview);
+    EXPECT_EQ(form->LabelImage(), preview);
 }
 
 // Raising the bar width and lowering it back gives the label of a fresh start: the deck's 1 is the
@@ -203,12 +206,14 @@ struct WarningRow {
     {4, bcCode_2_5_interleaved, "12345",
      "Prints as 012345: Interleaved 2 of 5 takes pairs of digits, so a 0 was put in front",
      TStatusLevel::Warning},
-    {5, bcCodeEAN13, "6212236011841", "Does not scan: the last digit is the check digit and should be 0",
-     TStatusLevel::Error},
+    {5, bcCodeEAN13, "6212236011841", "Check digit should be 0", TStatusLevel::Error},
     {6, bcCodeEAN13, "6212236011840", "Scans as 6212236011840", TStatusLevel::Good},
     {7, bcCodeMSI, "1234", "No scan check for MSI", TStatusLevel::Note},
     // At bar width 1 the 2- to 4-module elements of Code 128 shrink to one pixel and two.
     {8, bcCode128B, "AB-12", "Does not scan: try a larger zoom or bar width", TStatusLevel::Error, 1},
+    // UPC-E draws the check digit it works out (E0 123456 takes 5), whatever was typed in its place.
+    {9, bcCodeUPC_E0, "1234564", "Prints as 0 123456 5: the last digit is the check digit and should be 5",
+     TStatusLevel::Warning},
 };
 
 TEST_F(WindowUseTest, TheStatusLineSaysWhatPrintsWhenItDiffersFromWhatWasTyped)
@@ -284,6 +289,60 @@ TEST(LabelStatus, EngineMessagesBecomeSentencesInBothLanguages)
     }
 }
 
+// Every note the standard layout makes, as it makes it, reads in Arabic; the notes of a label made
+// smaller to fit its cell are the ones the status line carries.
+struct NoteRow {
+    int No;
+    TBarcodeType Kind;
+    const char* Code;
+    TStandardSettings Settings;
+    QSizeF CellMm; // empty: composed without a cell
+    const char* Begins;
+    bool FitsTheCell;
+} const kNoteRows[] = {
+    {1, bcCodeEAN13, "6212236011840", {.XDimensionMm = 0.1}, {}, "X-dimension 0.100 mm is outside", false},
+    // 0.264 mm at 203 dpi is 2.1 dots; 2 dots are 0.250 mm, below the EAN range
+    {2,
+     bcCodeEAN13,
+     "6212236011840",
+     {.XDimensionMm = 0.264, .Dpi = 203},
+     {},
+     "X-dimension 0.264 mm in whole dots",
+     false},
+    // 0.65 mm at 2400 dpi is 61 dots, over the engine's 49: steps of 2 dots
+    {3,
+     bcCodeEAN13,
+     "6212236011840",
+     {.XDimensionMm = 0.65, .Dpi = 2400},
+     {},
+     "X-dimension 0.650 mm printed at",
+     false},
+    {4, bcCode39, "ABC", {.Ratio = 1.0}, {}, "Wide/narrow ratio", false},
+    {5, bcCodePostNet, "12345", {}, {}, "PostNet prints as USPS asks", false},
+    {6, bcCode128B, "ABC", {.BarHeightMm = 30.0}, {40, 20}, "Bars shortened to", true},
+    {7, bcCode128B, "ABCDEFGHIJ", {.XDimensionMm = 0.5}, {30, 40}, "X-dimension reduced to", true},
+};
+
+TEST(LabelStatus, StandardLayoutNotesReadInArabic)
+{
+    for (const NoteRow& row : kNoteRows) {
+        TBarcode barcode;
+        barcode.SetTyp(row.Kind);
+        barcode.SetText(row.Code);
+        const TLabelCaptions captions{.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}};
+        const std::vector<std::string> notes =
+            row.CellMm.isEmpty() ? ComposeStandardLabel(barcode, captions, row.Settings).Notes
+                                 : FitStandardLabel(barcode, captions, row.Settings, row.CellMm).Label.Notes;
+        const auto note = std::find_if(notes.begin(), notes.end(),
+                                       [&row](const std::string& n) { return n.starts_with(row.Begins); });
+        ASSERT_NE(note, notes.end()) << "row " << row.No << ": " << (notes.empty() ? "no note" : notes[0]);
+        const QString arabic = StandardNoteText(*note, TLanguage::Arabic);
+        EXPECT_TRUE(HasArabic(arabic)) << "row " << row.No << ": " << *note;
+        EXPECT_EQ(StandardNoteText(*note, TLanguage::English).toStdString(), *note) << "row " << row.No;
+        EXPECT_EQ(NoteFitsTheCell(*note), row.FitsTheCell) << "row " << row.No;
+    }
+}
+
 TEST_F(WindowUseTest, TheStatusLineSpeaksTheInterfaceLanguage)
 {
     Confirm();
@@ -326,10 +385,13 @@ TEST_F(WindowUseTest, ALanguageRoundTripRestoresEveryCaption)
 TEST_F(WindowUseTest, EveryCaptionFitsItsControlInBothLanguages)
 {
     Confirm();
-    const std::vector<QWidget*> captioned{form->StChk,      form->lb2,        form->UChk,   form->lb4,
-                                          form->lb5,        form->lb6,        form->lb7,    form->lb8,
-                                          form->lb9,        form->DChk,       form->DesBtn, form->AboutBtn,
-                                          form->LangArabic, form->LangEnglish};
+    const TDesignPanel& design = *form->DesBarPanel;
+    const std::vector<QWidget*> captioned{form->StChk,      form->lb2,         form->UChk,
+                                          form->lb4,        form->lb5,         form->lb6,
+                                          form->lb7,        form->lb8,         form->lb9,
+                                          form->DChk,       form->DesBtn,      form->AboutBtn,
+                                          form->LangArabic, form->LangEnglish, form->lbStart,
+                                          design.lbStock,   design.lbPaper,    design.CalibrationBtn};
     for (const int language : {0, 1}) {
         form->SetLangIndex(language);
         for (QWidget* control : captioned) {
@@ -362,7 +424,7 @@ TEST_F(WindowUseTest, EveryDeckAndDesignControlHasATooltipInTheInterfaceLanguage
         form->SpeedButton1, form->StChk, form->LangArabic, form->LangEnglish, form->UChk, form->UEd, form->DChk,
         form->DEd, form->BarEd, form->CSpn, form->RSpn, form->BarKindSp, form->ColorBox1, form->ZomSpn,
         form->RatioSpn, form->DesBtn, form->AboutBtn, design.TM, design.LM, design.CS, design.RM, design.BM,
-        design.BitBtn1, design.BitBtn3};
+        design.BitBtn1, design.BitBtn3, form->StartSpn, design.StockBox, design.PaperBox, design.CalibrationBtn};
     // clang-format on
     for (const int language : {1, 0}) {
         form->SetLangIndex(language);
