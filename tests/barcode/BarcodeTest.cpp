@@ -1,9 +1,11 @@
-// The barcode object itself: the module range, ratio clamping, module widths, validation, the pattern
-// alphabet and the shared modulo-10 check digit.
+// The barcode object itself: the module range, ratio clamping, module widths, the pattern alphabet,
+// every encoder's refusal of bad input and the shared modulo-10 check digit.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "barcode/Barcode.h"
 #include "barcode/CheckDigits.h"
@@ -101,31 +103,61 @@ TEST(Barcode, DecodeElementReadsTheWholeAlphabet)
         EXPECT_EQ(MessageOf([&] { b.DecodeElement(c); }), "TBarcode: internal Error");
 }
 
-TEST(Barcode, DigitsOnlyKindsTrimTheirTextAndRefuseOtherCharacters)
+struct TBadInputRow {
+    TBarcodeType Typ = bcCode128B;
+    std::string Text;
+    bool Checksum = false;
+    std::string Message;
+};
+
+// Every encoder's refusal: the message names the data as given, and Text keeps it.
+// clang-format off
+const TBadInputRow kBadInputRows[] = {
+    {static_cast<TBarcodeType>(255), "  12 ", false, "TBarcode: wrong BarcodeType"}, // before the text is touched
+    {static_cast<TBarcodeType>(23), "1", false, "TBarcode: wrong BarcodeType"},
+    {bcCodeEAN8, "12a4567", false, "Barcode must be numeric"},
+    {bcCodeEAN8, "12\xd9\xa3" "4567", false, "Barcode must be numeric"}, // an Arabic-Indic digit is no digit here
+    // The 2-digit add-on reads Text as a 32-bit value.
+    {bcCodeUPC_Supp2, "2147483648", false, "'2147483648' is not a valid integer value"},
+    {bcCodeUPC_Supp2, std::string(300, '9'), false, "'" + std::string(300, '9') + "' is not a valid integer value"},
+    // Code sets A and B cannot encode these characters; the EAN-128 check digit needs digits.
+    {bcCode128A, "AbC", false, "TBarcode:Code128 bad Data <AbC>"},
+    {bcCodeEAN128A, "{`|}~", false, "TBarcode:Code128 bad Data <{`|}~>"},
+    {bcCode128B, "A\tB", false, "TBarcode:Code128 bad Data <A\tB>"},
+    {bcCode128B, "\x7f", false, "TBarcode:Code128 bad Data <\x7f>"},
+    {bcCode128A, "\x1b", false, "TBarcode:Code128 bad Data <\x1b>"}, // no control characters in code set A
+    {bcCodeEAN128B, "caf\xC3\xA9", false, "TBarcode:Code128 bad Data <caf\xC3\xA9>"},
+    {bcCodeEAN128A, "ab", true, "TBarcode:Code128 bad Data <ab>"},
+    {bcCodeEAN128A, "A1", true, "'A' is not a valid integer value"},
+    {bcCodeEAN128B, "12x", true, "'x' is not a valid integer value"},
+    // Code 39: lowercase is not in the plain table, and "*" would end the symbol early.
+    {bcCode39, "a", true, "TBarcode:Code39 bad Data <a>"},
+    {bcCode39, "A*B", true, "TBarcode:Code39 bad Data <A*B>"},
+    {bcCode39, "\xC3\xA9", true, "TBarcode:Code39 bad Data <\xC3\xA9>"},
+    {bcCode39Extended, "x\xC3\xA9", true, "TBarcode:Code39 bad Data <x\xC3\xA9>"}, // beyond ASCII
+    {bcCode93, "abc", false, "TBarcode:Code93 bad Data <abc>"},
+    {bcCode93Extended, "x\xC3\xA9", false, "TBarcode:Code93 bad Data <x\xC3\xA9>"},
+    // Codabar: A to D are start and stop characters; lowercase, blanks and bytes beyond ASCII are not Codabar.
+    {bcCodeCodabar, "1A2", false, "TBarcode:Codabar bad Data <1A2>"},
+    {bcCodeCodabar, "12d", false, "TBarcode:Codabar bad Data <12d>"},
+    {bcCodeCodabar, "1 2", false, "TBarcode:Codabar bad Data <1 2>"},
+    {bcCodeCodabar, "12\xC3\xA9", false, "TBarcode:Codabar bad Data <12\xC3\xA9>"},
+};
+// clang-format on
+
+TEST(Barcode, BadInputIsRefusedWithItsMessageAndTextKept)
 {
-    TBarcode b;
-    b.SetTyp(bcCodeEAN8);
-    b.SetText("  1234567 \t");
+    for (int line = 1; const TBadInputRow& row : kBadInputRows) {
+        TBarcode b;
+        b.SetTyp(row.Typ), b.SetText(row.Text), b.SetChecksum(row.Checksum);
+        EXPECT_EQ(MessageOf([&] { b.Width(); }), row.Message) << "row " << line;
+        EXPECT_EQ(MessageOf([&] { b.BuildPattern(); }), row.Message) << "row " << line;
+        EXPECT_EQ(b.Text(), row.Text) << "row " << line++;
+    }
+    TBarcode b; // digits-only kinds trim blanks before they encode
+    b.SetTyp(bcCodeEAN8), b.SetText("  1234567 \t");
     b.Width();
     EXPECT_EQ(b.Text(), "1234567");
-
-    b.SetText("12a4567");
-    EXPECT_EQ(MessageOf([&] { b.Width(); }), "Barcode must be numeric");
-    b.SetText("12\xd9\xa3"
-              "4567"); // an Arabic-Indic digit is not a digit of the symbology
-    EXPECT_EQ(MessageOf([&] { b.Width(); }), "Barcode must be numeric");
-}
-
-TEST(Barcode, WrongTypeIsRefusedBeforeTheTextIsTouched)
-{
-    TBarcode b;
-    b.SetTyp(static_cast<TBarcodeType>(255));
-    b.SetText("  12 ");
-    EXPECT_EQ(MessageOf([&] { b.Width(); }), "TBarcode: wrong BarcodeType");
-    EXPECT_EQ(MessageOf([&] { b.BuildPattern(); }), "TBarcode: wrong BarcodeType");
-    EXPECT_EQ(b.Text(), "  12 ");
-    b.SetTyp(static_cast<TBarcodeType>(23));
-    EXPECT_EQ(MessageOf([&] { b.Width(); }), "TBarcode: wrong BarcodeType");
 }
 
 TEST(CheckDigits, AppendModulo10)

@@ -82,19 +82,6 @@ TEST(Draw, BarCornersFollowAngleHeightAndOrigin)
     }
 }
 
-TEST(Draw, ElementsLieSideBySide)
-{
-    // Modul 1, Ratio 3: widths 1, 3, 4, 6. Bar 0-2, space 3, bar 4, short bar 5, wide space 6-8.
-    TBarcode b = Make({.modul = 1});
-    b.SetRatio(3.0), b.ComputeModuleWidths();
-    TRecordingCanvas canvas;
-    b.DrawBars("605A1", canvas);
-    std::vector<std::pair<int, int>> columns;
-    for (const TRecordedPolygon& p : canvas.Polygons())
-        columns.emplace_back(p.Points[0].X, p.Points[2].X);
-    EXPECT_EQ(columns, (std::vector<std::pair<int, int>>{{0, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 8}}));
-}
-
 // Left 3, Top 5, Height 64: the code line at (13, 59), the type name at (3, 19).
 using TextLines = std::vector<std::pair<std::string, TPoint>>;
 const std::pair<TBarcodeOption, TextLines> kTextRows[] = {

@@ -1,7 +1,9 @@
-// What the engine says it drew besides the bars: the code line's text and what a decoder reads back,
-// one row per kind, each reading confirmed by a real decoder; and how long the record holds.
+// What each kind draws besides the bars: Text after encoding (the code line), what a decoder reads back
+// (confirmed by a real decoder wherever one reads the kind) and the width in modules, for the worked
+// examples and the edge cases of padding, cutting and check characters; and how long the record holds.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -11,80 +13,156 @@
 #include "tests/support/PatternDecoder.h"
 
 namespace quillon {
+
+void PrintTo(const TEncoding& encoding, std::ostream* out)
+{
+    *out << '"' << encoding.DrawnText << "\", " << ::testing::PrintToString(encoding.ScanText);
+}
+
 namespace {
 
 using testing::DecodeImage;
 using testing::RasterisePattern;
 
-struct EncodingRow {
+// Checksum and CheckSumMethod together.
+enum class TCheck : std::uint8_t { Off, On, OnWithoutMethod };
+// Whether the decoder reads the symbol: it refuses symbols without data, interleaved two of five under
+// six digits and an EAN-13 whose leading 0 makes it a UPC-A symbol.
+enum class TScan : std::uint8_t { Decoded, NotDecoded };
+
+struct TEncodingRow {
     TBarcodeType Typ = bcCodeEAN13;
     std::string Typed;
-    bool Checksum = false;
+    TCheck Check = TCheck::Off;
     TEncoding Expected;
+    int Modules = 0; // the width at Modul 1 and Ratio 2
+    TScan Scan = TScan::Decoded;
 };
 
-// Sources: "by hand" rows work the standard's rule out on paper; every reading is also what ZXing-cpp
-// makes of the rasterised pattern (checked below).
-const EncodingRow kRows[] = {
-    // Odd digit count: a leading 0 is stored and drawn (interleaved pairs).
-    {bcCode_2_5_interleaved, "12345", false, {"012345", "012345"}},
-    {bcCode_2_5_industrial, "123456", false, {"123456", std::nullopt}},
-    {bcCode_2_5_matrix, "123456", false, {"123456", std::nullopt}},
-    // Q 26 + U 30 + I 18 + L 21 + L 21 + O 24 + N 23 = 163; modulo 43 is 34, "Y" (ISO/IEC 16388, by hand).
-    {bcCode39, "QUILLON", true, {"QUILLON", "QUILLONY"}},
-    // A full-ASCII reader turns "+A", "/O" and "+B" back into "a", "/" and "b".
-    {bcCode39Extended, "Lot a/b", false, {"Lot a/b", "Lot a/b"}},
-    {bcCode128A, "ABC-123", false, {"ABC-123", "ABC-123"}},
-    {bcCode128B, "Label 42", false, {"Label 42", "Label 42"}},
-    // Code set C pairs digits: the odd count gets a leading 0.
-    {bcCode128C, "98765", false, {"098765", "098765"}},
-    // Plain Code 93 draws "{" as its (/) shift, and (/)O reads "/" (the full-ASCII table, row 47).
-    {bcCode93, "A{OB", false, {"A{OB", "A/B"}},
-    {bcCode93Extended, "Code 93!", false, {"Code 93!", "Code 93!"}},
-    {bcCodeMSI, "1234", true, {"1234", std::nullopt}},
-    // Digits-only kinds trim blanks first.
-    {bcCodePostNet, " 12345 ", false, {"12345", std::nullopt}},
-    {bcCodeCodabar, "40156", false, {"40156", "40156"}},
-    // 5512345: 5x3 + 4 + 3x3 + 2 + 1x3 + 5 + 5x3 = 53, check digit 7 (GS1 modulo 10, by hand); drawn,
-    // but not stored in Text.
-    {bcCodeEAN8, "5512345", true, {"5512345", "55123457"}},
-    // GS1's worked example 590123412345 with check digit 7; the code line keeps Text as typed.
-    {bcCodeEAN13, "590123412345", true, {"590123412345", "5901234123457"}},
-    // The UPC-A example 03600029145 with check digit 2, stored in Text in place of the twelfth digit.
-    {bcCodeUPC_A, "036000291450", true, {"036000291452", "036000291452"}},
-    // Six digits and a place for the check digit: 023456 expands (sixth digit 6) to 0 02345 00006, check
-    // digit 6; 123453 (sixth digit 3) to 1 12300 00045, check digit 8 (ISO/IEC 15420 zero suppression,
-    // by hand).
-    {bcCodeUPC_E0, "0234560", true, {"0234566", "00234566"}},
-    {bcCodeUPC_E1, "1234530", true, {"1234538", "11234538"}},
-    // The add-ons: 1 x 9 + 2 x 3 = 15 gives the check digit 5, stored in Text.
-    {bcCodeUPC_Supp2, "12", true, {"125", std::nullopt}},
-    {bcCodeUPC_Supp5, "52495", false, {"52495", std::nullopt}},
-    // FNC1 marks the data structure and is not read as data.
-    {bcCodeEAN128A, "AB-12", false, {"AB-12", "AB-12"}},
-    {bcCodeEAN128B, "lot 7", false, {"lot 7", "lot 7"}},
-    // 123456 gets its modulo-10 check digit 5, then code set C's leading 0.
-    {bcCodeEAN128C, "123456", true, {"01234565", "01234565"}},
+constexpr TCheck off = TCheck::Off, on = TCheck::On, noMethod = TCheck::OnWithoutMethod;
+constexpr TScan notDecoded = TScan::NotDecoded;
+
+// Sources: the worked examples of the symbology standards and GS1, and rules worked out by hand; the
+// widths count modules: Code 39 13 a character with its gap, Code 93 9 (the stop 10), Code 128 11 (the
+// stop 13), interleaved two of five 7 a digit, Codabar 10 a digit and 11 a symbol of three wide bars.
+// clang-format off
+const TEncodingRow kRows[] = {
+    // Two of five: an odd digit count gets a leading 0, stored and drawn (interleaved pairs).
+    {bcCode_2_5_interleaved, "12345", off, {"012345", "012345"}, 50},
+    {bcCode_2_5_interleaved, "7", off, {"07", "07"}, 22, notDecoded},
+    {bcCode_2_5_interleaved, "", off, {"", ""}, 8, notDecoded},
+    {bcCode_2_5_industrial, "123456", off, {"123456", std::nullopt}, 88},
+    {bcCode_2_5_matrix, "123456", off, {"123456", std::nullopt}, 63}, // ratio raised to 2.25
+    // Code 39 check characters, modulo 43 (ISO/IEC 16388): A alone sums to 10, "A"; Z 35 + 8 = 43 gives 0;
+    // the values 36..42 of "-. $/+%" sum to 273, 15, "F"; QUILLON sums to 163, 34, "Y".
+    {bcCode39, "A", on, {"A", "AA"}, 51},
+    {bcCode39, "Z8", on, {"Z8", "Z80"}, 64},
+    {bcCode39, "-. $/+%", on, {"-. $/+%", "-. $/+%F"}, 129},
+    {bcCode39, "QUILLON", on, {"QUILLON", "QUILLONY"}, 129},
+    {bcCode39, "", off, {"", ""}, 25, notDecoded},
+    // A full-ASCII reader turns "+A", "/O" and "+B" back into "a", "/" and "b"; Text never shows the shifts.
+    {bcCode39Extended, "Lot a/b", off, {"Lot a/b", "Lot a/b"}, 181},
+    // Code 93's C weighs 1..20 from the right and K 1..15, each starting over: the decoder checks both.
+    {bcCode93, "TEST93", off, {"TEST93", "TEST93"}, 91}, // worked example: C "+", K "6"
+    {bcCode93, "Z" + std::string(19, '0'), off, {"Z" + std::string(19, '0'), "Z" + std::string(19, '0')}, 217},
+    {bcCode93, "1" + std::string(14, '0'), off, {"1" + std::string(14, '0'), "1" + std::string(14, '0')}, 172},
+    {bcCode93, "1" + std::string(20, '0'), off, {"1" + std::string(20, '0'), "1" + std::string(20, '0')}, 226},
+    {bcCode93, "", off, {"", ""}, 37, notDecoded},
+    // Plain Code 93 draws "[", "]", "{" and "}" as its shifts ($), (%), (/) and (+), values 43 to 46:
+    // ($)A reads 1, (%)A 27 (ESC), (/)O "/" and (+)B "b".
+    {bcCode93, "[A]A{O}B", off, {"[A]A{O}B", "\x01\x1b/b"}, 109},
+    {bcCode93Extended, "Code 93!", off, {"Code 93!", "Code 93!"}, 145},
+    // Code 128 and EAN-128 (ISO/IEC 15417): the check is the weighted sum modulo 103; code set C pairs
+    // digits, padding an odd count with a leading 0; FNC1 marks EAN-128 and is not read as data.
+    {bcCode128B, "AB", off, {"AB", "AB"}, 57},
+    {bcCode128B, ",", off, {",", ","}, 46},
+    {bcCode128B, std::string(110, 'A'), off, {std::string(110, 'A'), std::string(110, 'A')}, 11 * 112 + 13}, // weights past 103
+    {bcCode128B, "", off, {"", ""}, 35, notDecoded},
+    {bcCode128A, "ABC-123", off, {"ABC-123", "ABC-123"}, 112},
+    {bcCode128C, "12345", off, {"012345", "012345"}, 68},
+    {bcCode128C, "7", off, {"07", "07"}, 46},
+    {bcCodeEAN128A, "AB", off, {"AB", "AB"}, 68}, // 103 + 102 + 33 x 2 + 34 x 3 = 373, 64
+    {bcCodeEAN128B, "lot 7", off, {"lot 7", "lot 7"}, 101},
+    {bcCodeEAN128B, "", off, {"", ""}, 46, notDecoded},
+    // The modulo-10 check digit 8 of 1234 is appended once, then code set C's leading 0.
+    {bcCodeEAN128C, "1234", on, {"012348", "012348"}, 79},
+    {bcCodeEAN128C, "123", noMethod, {"0123", "0123"}, 68}, // no method, no digit
+    {bcCodeMSI, "1234", on, {"1234", std::nullopt}, 67},
+    {bcCodePostNet, " 12345 ", off, {"12345", std::nullopt}, 79}, // digits-only kinds trim blanks first
+    {bcCodeCodabar, "40156", off, {"40156", "40156"}, 71},
+    {bcCodeCodabar, "-$:/.+", off, {"-$:/.+", "-$:/.+"}, 85},
+    {bcCodeCodabar, "0123456789", off, {"0123456789", "0123456789"}, 121},
+    {bcCodeCodabar, "", off, {"", ""}, 21, notDecoded},
+    // EAN and UPC (ISO/IEC 15420, GS1 modulo 10). EAN-8 and EAN-13 draw the check digit without storing it.
+    {bcCodeEAN13, "4006381333931", off, {"4006381333931", "4006381333931"}, 95},
+    {bcCodeEAN13, "590123412345", on, {"590123412345", "5901234123457"}, 95},
+    {bcCodeEAN13, "590123412345", noMethod, {"590123412345", "0590123412345"}, 95, notDecoded}, // padded as typed
+    {bcCodeEAN13, "", off, {"", "0000000000000"}, 95, notDecoded},
+    // 5512345: 5x3 + 4 + 3x3 + 2 + 1x3 + 5 + 5x3 = 53, check digit 7; of eight digits the last seven are kept.
+    {bcCodeEAN8, "5512345", on, {"5512345", "55123457"}, 67},
+    {bcCodeEAN8, "12345670", on, {"12345670", "23456709"}, 67},
+    // UPC-A stores its check digit in Text in place of the twelfth digit: 03600029145 has 2; padded
+    // to 00360002914 it has 3; an over-long Text keeps eleven digits.
+    {bcCodeUPC_A, "036000291450", on, {"036000291452", "036000291452"}, 95},
+    {bcCodeUPC_A, "03600029145", on, {"003600029143", "003600029143"}, 95},
+    {bcCodeUPC_A, "0360002914599", on, {"036000291452", "036000291452"}, 95},
+    {bcCodeUPC_A, "36000291452", noMethod, {"036000291452", "036000291452"}, 95},
+    // UPC-E draws the check digit of its expansion (ISO/IEC 15420 zero suppression) in the parities,
+    // whatever was typed; with the check switch on it is stored, by any method. 123456 pads to 0123456
+    // and draws 012345 (0 01234 00005, check 7); 123453 is 0 12300 00045, check 1 (1 12300 00045: 8);
+    // 123454 is 0 12340 00005, check 3; 654321 is 0 65432 00001, check 7; 000000 in number system 1, 7.
+    {bcCodeUPC_E0, "1234565", off, {"1234565", "01234565"}, 51},
+    {bcCodeUPC_E0, "123456", off, {"0123456", "00123457"}, 51},
+    {bcCodeUPC_E0, "1234530", on, {"1234531", "01234531"}, 51},
+    {bcCodeUPC_E0, "1234540", on, {"1234543", "01234543"}, 51},
+    {bcCodeUPC_E0, "6543210", on, {"6543217", "06543217"}, 51},
+    {bcCodeUPC_E1, "1234530", on, {"1234538", "11234538"}, 51},
+    {bcCodeUPC_E1, "1234565", on, {"1234562", "11234562"}, 51},
+    {bcCodeUPC_E1, "000000", noMethod, {"0000007", "10000007"}, 51},
+    // The add-ons are read only beside their main symbol: GoldenPatternTest.
+    {bcCodeUPC_Supp2, "12", on, {"125", std::nullopt}, 20}, // 1 x 9 + 2 x 3 = 15, check digit 5
 };
+// clang-format on
 
 TEST(Encoding, EveryKindSaysWhatItDrewAndADecoderAgrees)
 {
-    for (int line = 1; const EncodingRow& row : kRows) {
+    for (int line = 1; const TEncodingRow& row : kRows) {
+        SCOPED_TRACE(::testing::Message() << "row " << line++ << ": " << BarcodeTypeTable[row.Typ].Name);
         TBarcode barcode;
-        barcode.SetTyp(row.Typ), barcode.SetChecksum(row.Checksum), barcode.SetText(row.Typed);
+        barcode.SetTyp(row.Typ), barcode.SetChecksum(row.Check != off), barcode.SetText(row.Typed);
+        barcode.SetCheckSumMethod(row.Check == noMethod ? csmNone : csmModulo10);
         barcode.SetShowText(bcoCode);
         const std::string pattern = barcode.BuildPattern();
-        EXPECT_EQ(barcode.LastEncoding(), row.Expected) << "row " << line;
+        // Measuring and then drawing encode again: nothing may move.
+        EXPECT_EQ(barcode.Width(), row.Modules);
+        EXPECT_EQ(barcode.BuildPattern(), pattern);
         TRecordingCanvas canvas;
         barcode.Draw(canvas);
-        EXPECT_EQ(canvas.Texts().at(0).Text, "* " + row.Expected.DrawnText + " *") << "row " << line;
-        if (row.Expected.ScanText) {
+        EXPECT_EQ(barcode.LastEncoding(), row.Expected);
+        EXPECT_EQ(canvas.Texts().at(0).Text, "* " + row.Expected.DrawnText + " *");
+        if (row.Expected.ScanText && row.Scan == TScan::Decoded) {
             const auto decoded = DecodeImage(RasterisePattern(barcode, pattern),
                                              {.code39FullAscii = row.Typ == bcCode39Extended});
-            EXPECT_EQ(decoded ? decoded->text : "(no reading)", *row.Expected.ScanText) << "row " << line;
+            EXPECT_EQ(decoded ? decoded->text : "(no reading)", *row.Expected.ScanText);
         }
-        ++line;
     }
+}
+
+// The EAN and UPC symbols and their add-ons have a fixed number of modules, whatever the digits typed.
+TEST(Encoding, EanAndUpcWidthsAreTheirModuleCount)
+{
+    const std::pair<TBarcodeType, int> rows[] = {
+        {bcCodeEAN13, 95},  {bcCodeUPC_A, 95},     {bcCodeEAN8, 67},     {bcCodeUPC_E0, 51},
+        {bcCodeUPC_E1, 51}, {bcCodeUPC_Supp5, 47}, {bcCodeUPC_Supp2, 20}};
+    for (const auto& [typ, modules] : rows)
+        for (const std::string text : {"", "7", "987654321098765"})
+            for (TCheck check : {off, on, noMethod}) {
+                TBarcode b; // the 2-digit add-on reads its Text as a 32-bit value
+                b.SetTyp(typ), b.SetText(typ == bcCodeUPC_Supp2 ? text.substr(0, 9) : text);
+                b.SetChecksum(check != off);
+                b.SetCheckSumMethod(check == noMethod ? csmNone : csmModulo10);
+                EXPECT_EQ(b.Width(), modules) << BarcodeTypeTable[typ].Name << " '" << text << "'";
+            }
 }
 
 TEST(Encoding, HoldsUntilWhatIsEncodedChanges)

@@ -108,22 +108,6 @@ TEST_F(OutputFiles, AnotherUsersFileIsRefused)
     EXPECT_EQ(Read("theirs.png"), "theirs");
 }
 
-// A link to the user's own file is followed: the file is replaced whole and the link stays a link.
-TEST_F(OutputFiles, ALinkToTheUsersOwnFileIsFollowed)
-{
-    Write("real.png", "old");
-    Write("real.pdf", "old");
-    ASSERT_EQ(symlink("real.png", Path("link.png").c_str()), 0);
-    ASSERT_EQ(symlink(Path("real.pdf").c_str(), Path("link.pdf").c_str()), 0);
-    ASSERT_EQ(RunCli({"label", "-o", Path("link.png"), kCode}).status, 0);
-    ASSERT_EQ(RunCli({"sheet", "-o", Path("link.pdf"), kCode}).status, 0);
-    EXPECT_EQ(LinkTypeOf("link.png"), S_IFLNK);
-    EXPECT_EQ(LinkTypeOf("link.pdf"), S_IFLNK);
-    EXPECT_TRUE(Read("real.png").startsWith("\x89PNG"));
-    EXPECT_TRUE(Read("real.pdf").startsWith("%PDF-"));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"link.pdf", "link.png", "real.pdf", "real.png"}));
-}
-
 // A file name is bytes: one that is no UTF-8 is written under exactly those bytes, as are a bulk run's
 // directory and its codes file.
 TEST_F(OutputFiles, NamesKeepTheirBytes)

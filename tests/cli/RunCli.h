@@ -118,15 +118,9 @@ protected:
     }
     void Write(const std::string& name, const QByteArray& bytes) const
     {
-        QFile file(QString::fromStdString(Path(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(WriteBytes(QString::fromStdString(Path(name)), bytes));
     }
-    QByteArray Read(const std::string& name) const
-    {
-        QFile file(QString::fromStdString(Path(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-    }
+    QByteArray Read(const std::string& name) const { return ReadBytes(QString::fromStdString(Path(name))); }
     // The files in a directory, sorted; hidden temporary files, FIFOs and links would show here too.
     QStringList Files(const std::string& name = "") const
     {

@@ -1,4 +1,4 @@
-// Fault tests: running the helper programs, and the directories that an unprivileged child works in.
+// Fault tests: running the helper program, and the directories that an unprivileged child works in.
 #pragma once
 
 #include <QByteArray>
@@ -30,20 +30,15 @@ struct TChildResult {
     QString Errors{};
 };
 
-// Runs a helper program to its end. It does its work at once, so no time limit is needed.
-inline TChildResult RunChild(const QString& program, const QStringList& arguments)
+// Runs the helper program to its end. It does its work at once, so no time limit is needed.
+inline TChildResult RunFaultChild(const QStringList& arguments)
 {
     QProcess child;
-    child.start(program, arguments);
+    child.start(QStringLiteral(QUILLON_FAULT_CHILD), arguments);
     child.waitForFinished(-1);
     return {.ExitCode = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1,
             .Output = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed(),
             .Errors = QString::fromLocal8Bit(child.readAllStandardError())};
-}
-
-inline TChildResult RunFaultChild(const QStringList& arguments)
-{
-    return RunChild(QStringLiteral(QUILLON_FAULT_CHILD), arguments);
 }
 
 inline bool SetMode(const QString& path, mode_t mode)

@@ -1,24 +1,37 @@
-// fault_child: one file operation under a fault that the test process must not take on itself.
-//   write-limited LIMIT FILE   saves the new options version under a file-size limit of LIMIT bytes
-//   write-unprivileged FILE    saves the new options version as user "nobody"
-//   replace-unprivileged DB N  replaces the picture table's rows by N new ones as user "nobody"
-// Prints "ok" or "error: <message>" and exits 0; exits 3 when it cannot give up root.
+// fault_child [--unprivileged] [--file-size-limit BYTES] COMMAND ...: one operation under a fault that
+// the test process must not take on itself.
+//   save-loop FILE   saves the two options-file versions by turns until it is killed, so that a test can
+//                    kill it at any moment of a save; prints "saving" once the first save is done
+//   write FILE       saves the new options version
+//   replace DB N     replaces the picture table's rows by N new ones
+//   window DIR       starts the main window on the data folder DIR as the program does, on the offscreen
+//                    platform, and closes it; prints each message the window shows as "error: ..." and each
+//                    question as "asked: ..." (answering "go on read-only" and "close anyway"), with line
+//                    breaks as spaces, then "closed"
+// --unprivileged gives up root first (exit 3 when it cannot); --file-size-limit makes a write beyond the
+// limit fail with EFBIG instead of ending the process. write and replace print "ok" or "error: <message>".
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <functional>
-#include <signal.h>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
-#include <unistd.h>
 
+#include "app/BarForm.h"
+#include "app/QuillonApplication.h"
 #include "data/OptionsFile.h"
 #include "data/PictureTable.h"
+#include "data/SafeFile.h"
+#include "label/FontSubstitutions.h"
+#include "label/PrintBarForm.h"
 #include "tests/faults/FaultVersions.h"
-#include "tests/faults/Privileges.h"
 
 namespace {
 
@@ -35,25 +48,27 @@ int Report(const std::function<void()>& action)
     return 0;
 }
 
-// With SIGXFSZ ignored, a write beyond the limit fails with EFBIG instead of ending the process.
-int WriteLimited(const char* limitText, const QString& path)
+int SaveLoop(const QString& path)
 {
-    const rlim_t limitBytes = std::stoull(limitText);
-    const rlimit limit{.rlim_cur = limitBytes, .rlim_max = RLIM_INFINITY};
-    if (signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-        std::perror("setrlimit");
+    const QByteArray versions[] = {faults::OptionsVersion(faults::TVersion::New),
+                                   faults::OptionsVersion(faults::TVersion::Old)};
+    try {
+        for (std::uint64_t round = 0;; ++round) {
+            WriteOptionsFile(path, versions[round % 2]);
+            if (round == 0) {
+                std::puts("saving");
+                std::fflush(stdout);
+            }
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    return Report([&] { WriteOptionsFile(path, faults::OptionsVersion(faults::TVersion::New)); });
 }
 
-int WriteUnprivileged(const QString& path)
+int Replace(int argc, char** argv, const QString& path, int count)
 {
-    return Report([&] { WriteOptionsFile(path, faults::OptionsVersion(faults::TVersion::New)); });
-}
-
-int ReplaceUnprivileged(const QString& path, int count)
-{
+    QCoreApplication app(argc, argv); // the SQL driver is a plugin, found through the application
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     TPictureTable table;
@@ -64,26 +79,69 @@ int ReplaceUnprivileged(const QString& path, int count)
     });
 }
 
+void Print(const char* kind, QString message)
+{
+    std::printf("%s: %s\n", kind, message.replace('\n', ' ').toUtf8().constData());
+    std::fflush(stdout);
+}
+
+int RunWindow(int argc, char** argv, const QString& dataDir)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    TQuillonApplication app(argc, argv);
+    RegisterFontSubstitutions();
+    TPrintBarForm printForm;
+    TBarForm form(printForm, dataDir);
+    form.ReportError = [](const QString& message) { Print("error", message); };
+    form.ConfirmCloseAnyway = [](const QString& message) { return Print("asked", message), true; };
+    form.ChooseSecondWindow = [](const QString& message) {
+        return Print("asked", message), TSecondWindow::ReadOnly;
+    };
+    form.show();
+    std::puts(form.close() ? "closed" : "still open");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "write-limited" && argc == 4)
-        return WriteLimited(argv[2], QString::fromLocal8Bit(argv[3]));
-    const bool unprivileged = command == "write-unprivileged" || command == "replace-unprivileged";
+    bool unprivileged = false;
+    std::string limit;
+    int next = 1;
+    for (; next < argc; ++next) {
+        const std::string_view arg = argv[next];
+        if (arg == "--unprivileged")
+            unprivileged = true;
+        else if (arg == "--file-size-limit" && next + 1 < argc)
+            limit = argv[++next];
+        else
+            break;
+    }
     if (unprivileged && !faults::DropToNobody()) {
         std::printf("%s: %s\n", faults::kCannotDropPrivileges, std::strerror(errno));
         return faults::kCannotDropPrivilegesExit;
     }
-    if (command == "write-unprivileged" && argc == 3)
-        return WriteUnprivileged(QString::fromLocal8Bit(argv[2]));
-    if (command == "replace-unprivileged" && argc == 4) {
-        QCoreApplication app(argc, argv); // the SQL driver is a plugin, found through the application
-        return ReplaceUnprivileged(QString::fromLocal8Bit(argv[2]), std::stoi(argv[3]));
+    IgnoreFileSizeSignal(); // as the program's main does first
+    const rlimit fileSize{.rlim_cur = limit.empty() ? RLIM_INFINITY : std::stoull(limit),
+                          .rlim_max = RLIM_INFINITY};
+    if (!limit.empty() && setrlimit(RLIMIT_FSIZE, &fileSize) != 0) {
+        std::perror("setrlimit");
+        return 1;
     }
-    std::fputs("usage: fault_child write-limited LIMIT FILE | write-unprivileged FILE | "
-               "replace-unprivileged DB COUNT\n",
+    const std::string command = next < argc ? argv[next] : "";
+    const int operands = argc - next - 1;
+    const auto operand = [&](int index) { return QFile::decodeName(argv[next + 1 + index]); };
+    if (command == "save-loop" && operands == 1)
+        return SaveLoop(operand(0));
+    if (command == "write" && operands == 1)
+        return Report([&] { WriteOptionsFile(operand(0), faults::OptionsVersion(faults::TVersion::New)); });
+    if (command == "replace" && operands == 2)
+        return Replace(argc, argv, operand(0), std::stoi(argv[next + 2]));
+    if (command == "window" && operands == 1)
+        return RunWindow(argc, argv, operand(0));
+    std::fputs("usage: fault_child [--unprivileged] [--file-size-limit BYTES] "
+               "save-loop FILE | write FILE | replace DB COUNT | window DIR\n",
                stderr);
     return 2;
 }

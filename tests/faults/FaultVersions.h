@@ -1,9 +1,14 @@
-// Fault tests: the two versions of the options file that the helper programs write, known to both sides.
+// Fault tests: what the helper program and the tests share: the two versions of the options file it writes,
+// and giving up root.
 #pragma once
 
 #include <QByteArray>
 #include <cstdint>
+#include <grp.h>
 #include <string>
+#include <sys/prctl.h>
+#include <sys/types.h>
+#include <unistd.h>
 
 #include "data/OptionsFile.h"
 
@@ -36,6 +41,22 @@ inline QByteArray OptionsVersion(TVersion version)
     };
     const std::string bytes = FormatOptions(values);
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline constexpr uid_t kNobodyUser = 65534;
+inline constexpr gid_t kNobodyGroup = 65534;
+
+// Root passes every permission check, so the helper gives up root before it touches the files.
+// A user without root runs as itself: its permissions already bind it.
+inline bool DropToNobody()
+{
+    if (geteuid() != 0)
+        return true;
+    if (setgroups(0, nullptr) != 0 || setgid(kNobodyGroup) != 0 || setuid(kNobodyUser) != 0)
+        return false;
+    // Changing user makes the process undumpable, and LeakSanitizer must inspect it at exit.
+    prctl(PR_SET_DUMPABLE, 1);
+    return true;
 }
 
 // What fault_child prints when it could not give up root: the permission cases cannot run.

@@ -1,8 +1,8 @@
 // The main window started over a broken data directory: each fault is reported once through the
-// window's error report, start-up goes on to the About panel (at once: nothing blocks or reads a
-// runaway file), the window composes labels and closes, a failed print leaves the picture table as it
-// was, and an options file the window cannot read or may not replace is left exactly as it was. (A table
-// locked by another program: data/PictureTableTest, and the window's print of it: app/SheetTest.)
+// window's error report, start-up goes on to the About panel (at once: nothing blocks), the window
+// composes labels and closes, a failed print leaves the picture table as it was, and an options file the
+// window cannot read or may not replace is left exactly as it was. (A table locked by another program:
+// data/PictureTableTest, and the window's print of it: app/SheetTest.)
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -19,26 +19,19 @@
 #include "label/FontSubstitutions.h"
 #include "label/PrintBarForm.h"
 #include "tests/faults/ChildProcess.h"
-#include "tests/faults/Privileges.h"
+#include "tests/faults/FaultVersions.h"
 
 namespace quillon::faults {
 namespace {
 
 enum class TFault : std::uint8_t {
     ForeignBytes,       // pict.db holds random bytes
-    CutTable,           // pict.db cut off in the middle of its rows
     TableFifo,          // pict.db is a FIFO, on which SQLite would block
     OptionsFifo,        // options.txt is a FIFO, on which a read would block
-    OptionsToZero,      // options.txt is a link to /dev/zero, endless
-    OptionsHuge,        // options.txt is a sparse file of 1 GiB
     OptionsToOtherUser, // options.txt is a link to a file of another user, planted in a shared folder
 };
 
-constexpr qint64 kHugeBytes = qint64{1} << 30;
-
-constexpr int kCutTableRows = 200; // enough rows for several pages, so the cut falls among them
-
-// What a test can see of a file without reading it: a FIFO must not be opened, nor 1 GiB read.
+// What a test can see of a file without reading it: a FIFO must not be opened.
 using TFileState = std::tuple<bool, dev_t, ino_t, mode_t, off_t, long, QByteArray>;
 TFileState StateOf(const QString& path)
 {
@@ -105,10 +98,6 @@ private:
         switch (fault) {
         case TFault::TableFifo: mkfifo(QFile::encodeName(TablePath()).constData(), 0600); break;
         case TFault::OptionsFifo: mkfifo(options.constData(), 0600); break;
-        case TFault::OptionsToZero: QFile::link("/dev/zero", OptionsPath()); break;
-        case TFault::OptionsHuge:
-            WriteBytes(OptionsPath(), "1\r\n"), QFile(OptionsPath()).resize(kHugeBytes);
-            break;
         case TFault::OptionsToOtherUser: {
             const QString theirs = QDir(OtherUsersDir.path()).filePath("options.txt");
             WriteBytes(theirs, "their own\r\n");
@@ -117,17 +106,7 @@ private:
             break;
         }
         case TFault::ForeignBytes: WriteBytes(TablePath(), NoiseBytes()); break;
-        case TFault::CutTable:
-            WriteRows(kCutTableRows), QFile(TablePath()).resize(QFileInfo(TablePath()).size() / 2);
-            break;
         }
-    }
-
-    void WriteRows(int count)
-    {
-        TPictureTable table;
-        table.SetFileName(TablePath());
-        table.Open(), table.ReplaceAllRows(testing::NoiseImage(24, 16, 5), count), table.Close();
     }
 };
 
@@ -143,19 +122,16 @@ const QString kLeft =
     ": %1/options.txt\n\nThe options file is left as it is, and the settings of this session "
     "are not saved in it.";
 const QString kForeign = kTable + "the file is not a picture table (file is not a database)";
-const QString kDamaged = kTable + "the file is damaged (database disk image is malformed)";
 const QString kTableFifo = kTable + "it is not a regular file";
 // clang-format off
 const TWindowRow kRows[] = {
     // The table cannot be opened at start-up, and printing reports it again.
     {1, TFault::ForeignBytes, {kForeign}, kForeign},
-    {2, TFault::CutTable, {kDamaged}, kDamaged},
-    {3, TFault::TableFifo, {kTableFifo}, kTableFifo},
+    {2, TFault::TableFifo, {kTableFifo}, kTableFifo},
     // An options file that cannot be read is told once and never written: not at start-up, not at close.
-    {4, TFault::OptionsFifo, {"Not a regular file" + kLeft}},
-    {5, TFault::OptionsToZero, {"Not a regular file" + kLeft}},
-    {6, TFault::OptionsHuge, {"Larger than 64 KiB" + kLeft}},
-    {7, TFault::OptionsToOtherUser, {"Not yours to replace" + kLeft}},
+    // (Each kind of file the safe file layer refuses: data/SafeFileTest.)
+    {3, TFault::OptionsFifo, {"Not a regular file" + kLeft}},
+    {4, TFault::OptionsToOtherUser, {"Not yours to replace" + kLeft}},
 };
 // clang-format on
 

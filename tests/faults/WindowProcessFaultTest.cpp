@@ -19,11 +19,6 @@ const QByteArray kOldBytes = OptionsVersion(TVersion::Old);
 const QString kLeft =
     "The options file is left as it is, and the settings of this session are not saved in it.";
 
-TChildResult RunWindowChild(const QStringList& arguments)
-{
-    return RunChild(QStringLiteral(QUILLON_WINDOW_CHILD), arguments);
-}
-
 QStringList Entries(const QString& directory)
 {
     return QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -39,7 +34,7 @@ TEST(WindowProcessFault, AnOptionsFileThatCanBeWrittenButNotReadIsLeftAsItWas)
     const QString path = OptionsFilePath(dir.Path());
     ASSERT_TRUE(WriteBytes(path, kOldBytes));
     ASSERT_TRUE(SetMode(path, 0222) && SetMode(dir.Path(), 0777));
-    const TChildResult child = RunWindowChild({"--unprivileged", dir.Path()});
+    const TChildResult child = RunFaultChild({"--unprivileged", "window", dir.Path()});
     if (child.ExitCode == kCannotDropPrivilegesExit)
         GTEST_SKIP() << child.Output.toStdString();
     ASSERT_EQ(child.ExitCode, 0) << child.Errors.toStdString();
@@ -56,7 +51,7 @@ TEST(WindowProcessFault, AFileSizeLimitIsToldAndLeavesNoTemporaryFile)
     TPictureTable table; // a table that is there already, so that starting writes nothing else
     table.SetFileName(dir.filePath("pict.db"));
     table.Open(), table.Close();
-    const TChildResult child = RunWindowChild({"--file-size-limit", "1", dir.path()});
+    const TChildResult child = RunFaultChild({"--file-size-limit", "1", "window", dir.path()});
     ASSERT_EQ(child.ExitCode, 0) << child.Errors.toStdString();
     const QString tooLarge = "File too large: " + OptionsFilePath(dir.path());
     EXPECT_EQ(child.Output,

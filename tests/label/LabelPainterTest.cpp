@@ -52,25 +52,7 @@ QImage PaintedAt(const TLabelDrawing& label, double deviceDpi, double gridDpi, T
     return page;
 }
 
-struct TRun {
-    int Start = 0;
-    int Length = 0;
-};
-
-// The dark runs along one pixel row.
-std::vector<TRun> BarsAlong(const QImage& page, int y)
-{
-    std::vector<TRun> bars;
-    for (int x = 0; x < page.width(); ++x) {
-        const bool dark = qGray(page.pixel(x, y)) < 128;
-        const bool extends = !bars.empty() && bars.back().Start + bars.back().Length == x;
-        if (dark && extends)
-            ++bars.back().Length;
-        else if (dark)
-            bars.push_back({x, 1});
-    }
-    return bars;
-}
+using testing::TRun;
 
 struct TDotsRow {
     double Dpi;
@@ -95,7 +77,7 @@ TEST(LabelPainter, EveryModuleIsTheSameWholeNumberOfDotsAndTheLabelScans)
         // Halfway down, below the mark and above the human-readable line, every bar is there: EAN-13 has
         // 30 bars over 95 modules.
         const std::vector<TRun> bars =
-            BarsAlong(page, static_cast<int>(placement.Origin.y() + 30 * placement.ScaleY));
+            testing::DarkRuns(page, static_cast<int>(placement.Origin.y() + 30 * placement.ScaleY));
         ASSERT_EQ(bars.size(), 30u);
         for (const TRun& bar : bars)
             EXPECT_EQ(bar.Length % row.DotsPerModule, 0) << "bar at " << bar.Start;
@@ -114,7 +96,8 @@ TEST(LabelPainter, EdgesLieOnThePrintersDotsOnAFinerDevice)
     TLabelPlacement placement;
     const QImage page = PaintedAt(label, 1200, 300, placement);
     EXPECT_EQ(placement.DotsPerModule, 3);
-    for (const TRun& bar : BarsAlong(page, static_cast<int>(placement.Origin.y() + 30 * placement.ScaleY))) {
+    for (const TRun& bar :
+         testing::DarkRuns(page, static_cast<int>(placement.Origin.y() + 30 * placement.ScaleY))) {
         EXPECT_EQ(bar.Start % 4, 0);
         EXPECT_EQ(bar.Length % 12, 0);
     }
@@ -165,7 +148,7 @@ TEST(LabelPainter, ADrawingInPrinterDotsKeepsItsTrueSize)
             continue;
         const double scale = row.Ppi / 600;
         const std::vector<TRun> bars =
-            BarsAlong(image, static_cast<int>(standard.SymbolDots.center().y() * scale));
+            testing::DarkRuns(image, static_cast<int>(standard.SymbolDots.center().y() * scale));
         ASSERT_FALSE(bars.empty());
         EXPECT_EQ(bars.front().Start, static_cast<int>(standard.SymbolDots.left() * scale));
         EXPECT_EQ(bars.front().Length, row.StartBarPixels);

@@ -8,24 +8,13 @@
 
 #include "label/SheetRun.h"
 #include "tests/support/ExpectMessage.h"
+#include "tests/support/PlacedCells.h"
 
 namespace quillon {
 namespace {
 
-struct TCell {
-    std::int64_t Row = 0;
-    TRectTenths Frame{};
-};
-
-std::vector<TCell> CellsOf(const TPreparedPage& page)
-{
-    std::vector<TCell> cells;
-    for (const TPlacedElement& element : page.Elements) {
-        if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
-            cells.push_back({.Row = image->Row, .Frame = element.Frame});
-    }
-    return cells;
-}
+using testing::CellsOf;
+using testing::TPlacedCell;
 
 const TLabelStock& Stock(const char* id)
 {
@@ -33,41 +22,54 @@ const TLabelStock& Stock(const char* id)
     return catalogue.Find(id);
 }
 
-// Two columns of `rows` cells and one cell more: the first page holds 2 x rows, column 2 begins at
-// the top margin after exactly `rows` cells, and every cell stays above the credit line.
-void ExpectTwoFullColumns(TPrintBarForm& form, const TSheetSettings& settings, const std::string& tag)
+// Columns x rows cells and one cell more: the first page holds columns x rows, each column begins at
+// the top margin after exactly `rows` cells, the columns one step apart from the left margin, the rows
+// one pitch apart, and every cell stays above the credit line.
+void ExpectFullColumns(TPrintBarForm& form, const TSheetSettings& settings, const std::string& tag)
 {
     ApplySheetSettings(form, settings);
-    const TPreparedReport prepared = PrepareSheet(form, 2 * settings.Rows + 1);
+    const auto rows = std::size_t(settings.Rows), count = std::size_t(settings.Columns) * rows;
+    const TPreparedReport prepared = PrepareSheet(form, int(count) + 1);
     ASSERT_EQ(prepared.Pages.size(), 2u) << tag;
-    const std::vector<TCell> cells = CellsOf(prepared.Pages[0]);
-    ASSERT_EQ(cells.size(), std::size_t(2 * settings.Rows)) << tag;
-    const TCell& second = cells[std::size_t(settings.Rows)];
-    ASSERT_GT(second.Frame.Left, cells[0].Frame.Left) << tag << ": the next column";
-    ASSERT_EQ(second.Frame.Top, settings.TopMm * 10.0) << tag;
-    const TRectTenths& last = cells[std::size_t(settings.Rows) - 1].Frame;
+    const std::vector<TPlacedCell> cells = CellsOf(prepared.Pages[0]);
+    ASSERT_EQ(cells.size(), count) << tag;
+    const double pitch = rows > 1 ? cells[1].Frame.Top - cells[0].Frame.Top : 0;
+    const double step = count > rows ? cells[rows].Frame.Left - cells[0].Frame.Left : 0;
+    ASSERT_TRUE(count == rows || step >= cells[0].Frame.Width) << tag << ": the next column";
+    for (std::size_t i = 0; i < count; ++i)
+        ASSERT_EQ(std::pair(cells[i].Frame.Left, cells[i].Frame.Top),
+                  std::pair(settings.LeftMm * 10.0 + double(i / rows) * step,
+                            settings.TopMm * 10.0 + double(i % rows) * pitch))
+            << tag << ", cell " << i;
+    const TRectTenths& last = cells[rows - 1].Frame;
     ASSERT_LE(last.Top + last.Height, prepared.Pages[0].Bands.back().Frame.Top + 0.5)
         << tag << ": above the footer";
 }
 
+// Every rows value with every pair of top and bottom margins, on one to four columns.
 TEST(SheetGrid, EveryRowsValueFillsItsColumnsForEveryTopAndBottomMargin)
 {
     TPrintBarForm form;
     for (int rows = 1; rows <= 20; ++rows)
         for (int top = 0; top <= 50; ++top)
-            for (int bottom = 0; bottom <= 50; ++bottom)
-                ExpectTwoFullColumns(form, {.Columns = 2, .Rows = rows, .TopMm = top, .BottomMm = bottom},
-                                     std::to_string(rows) + " rows, " + std::to_string(top) + "/" +
-                                         std::to_string(bottom) + " mm");
+            for (int bottom = 0; bottom <= 50; ++bottom) {
+                const int columns = 1 + (top + bottom) % 4;
+                ExpectFullColumns(form, {.Columns = columns, .Rows = rows, .TopMm = top, .BottomMm = bottom},
+                                  std::to_string(columns) + " x " + std::to_string(rows) + ", " +
+                                      std::to_string(top) + "/" + std::to_string(bottom) + " mm");
+            }
     for (int rows = 1; rows <= 20; ++rows)
         for (int mm = 0; mm <= 50; mm += 5)
-            ExpectTwoFullColumns(
-                form,
-                {.Columns = 2, .Rows = rows, .TopMm = mm, .BottomMm = 50 - mm, .Paper = TPaperSize::Letter},
-                "Letter, " + std::to_string(rows) + " rows, " + std::to_string(mm) + " mm");
+            ExpectFullColumns(form,
+                              {.Columns = 1 + rows % 4,
+                               .Rows = rows,
+                               .TopMm = mm,
+                               .BottomMm = 50 - mm,
+                               .Paper = TPaperSize::Letter},
+                              "Letter, " + std::to_string(rows) + " rows, " + std::to_string(mm) + " mm");
 }
 
-// What the issue found, each now one page of columns x rows: columns, rows, top and bottom margins.
+// The sheets that once split, each now one page of columns x rows: columns, rows, top and bottom margins.
 constexpr std::tuple<int, int, int> kReportedSheets[] = {
     {1, 16, 10}, // 1 the 16th cell went to a second column
     {2, 16, 10}, // 2 32 cells; 30 on page 1 before
@@ -80,13 +82,8 @@ TEST(SheetGrid, TheSheetsOnceSplitNowFillOnePage)
     TPrintBarForm form;
     for (int no = 1; const auto& [columns, rows, mm] : kReportedSheets) {
         ApplySheetSettings(form, {.Columns = 2, .Rows = 1}); // another sheet first: the margins change below
-        ApplySheetSettings(form, {.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm});
-        const TPreparedReport prepared = PrepareSheet(form, columns * rows);
-        ASSERT_EQ(prepared.Pages.size(), 1u) << "row " << no;
-        const std::vector<TCell> cells = CellsOf(prepared.Pages[0]);
-        ASSERT_EQ(cells.size(), std::size_t(columns * rows)) << "row " << no;
-        EXPECT_EQ(cells.back().Frame.Left, cells[std::size_t((columns - 1) * rows)].Frame.Left)
-            << "row " << no++;
+        ExpectFullColumns(form, {.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm},
+                          "row " + std::to_string(no++));
     }
     EXPECT_EQ(SheetRowHeight(10, 10, 16), 28) << "29 design pixels round to 171 tenths: 16 are 2736 of 2735";
 }
@@ -98,9 +95,9 @@ TEST(SheetGrid, AStocksLabelsLieAtItsPitchAndThePictureFillsEachLabel)
     const TPreparedReport prepared = PrepareSheet(form, 31);
     ASSERT_EQ(prepared.Pages.size(), 2u);
     EXPECT_EQ(std::pair(prepared.PaperWidthTenths, prepared.PaperLengthTenths), std::pair(2159.0, 2794.0));
-    const std::vector<TCell> cells = CellsOf(prepared.Pages[0]);
+    const std::vector<TPlacedCell> cells = CellsOf(prepared.Pages[0]);
     ASSERT_EQ(cells.size(), 30u);
-    for (const TCell& cell : cells) {
+    for (const TPlacedCell& cell : cells) {
         const double column = double(cell.Row / 10), row = double(cell.Row % 10);
         EXPECT_NEAR(cell.Frame.Left, 47.625 + column * 698.5, 0.05) << cell.Row;
         EXPECT_NEAR(cell.Frame.Top, 127 + row * 254, 1e-9) << cell.Row;

@@ -216,9 +216,7 @@ TEST(StandardLayout, BarsTakeTheirStandardHeightByDefault)
         EXPECT_LT(label.BarHeightMm, row.Mm + 25.4 / 600);
         EXPECT_EQ(label.SymbolDots.height(), label.BarHeightDots);
     }
-    TStandardSettings low = At(0.33, 600);
-    low.BarHeightMm = 10.0;
-    const TStandardLabel label = Compose(bcCodeEAN13, "5901234123457", low);
+    const TStandardLabel label = Compose(bcCodeEAN13, "5901234123457", {.BarHeightMm = 10.0});
     EXPECT_EQ(label.BarHeightDots, 236);
     EXPECT_EQ(Joined(label.Notes),
               "Bar height 10.00 mm is below the 23.45 mm that EAN13 asks at a 0.339 mm module");
@@ -241,9 +239,7 @@ TEST(StandardLayout, BarWidthReductionNarrowsEveryBarAndKeepsTheSymbolsWidth)
     const std::vector<TBox> before = BarBoxes(plain.Drawing);
     for (const TReductionRow& row : rows) {
         SCOPED_TRACE(row.Asked);
-        TStandardSettings settings = At(0.33, 600);
-        settings.BarWidthReductionDots = row.Asked;
-        const TStandardLabel label = Compose(bcCode39, "QUILLON", settings);
+        const TStandardLabel label = Compose(bcCode39, "QUILLON", {.BarWidthReductionDots = row.Asked});
         EXPECT_EQ(label.BarWidthReductionDots, row.Applied);
         EXPECT_EQ(Joined(label.Notes).find(row.Note) != std::string::npos, true) << Joined(label.Notes);
         EXPECT_EQ(label.SymbolDots, plain.SymbolDots);
@@ -258,21 +254,14 @@ TEST(StandardLayout, BarWidthReductionNarrowsEveryBarAndKeepsTheSymbolsWidth)
 
 TEST(StandardLayout, SettingsOutOfRangeAreRefusedNamingTheRange)
 {
-    TBarcode barcode = Symbol(bcCodeEAN13, "5901234123457");
-    TStandardSettings settings = At(0.33, 50);
-    EXPECT_EQ(testing::MessageOf([&] { ComposeStandardLabel(barcode, kNoCaptions, settings); }),
-              "Resolution 50 dpi is outside 72-2400 dpi");
-    settings = At(0.33, 600);
-    settings.BarHeightMm = 0.5;
-    EXPECT_EQ(testing::MessageOf([&] { ComposeStandardLabel(barcode, kNoCaptions, settings); }),
-              "Bar height 0.50 mm is outside 1-300 mm");
-    settings = At(-1, 600);
-    EXPECT_EQ(testing::MessageOf([&] { ComposeStandardLabel(barcode, kNoCaptions, settings); }),
-              "X-dimension -1.000 mm is not a size above 0 mm");
-    settings = At(0.33, 600);
-    settings.BarWidthReductionDots = -1;
-    EXPECT_EQ(testing::MessageOf([&] { ComposeStandardLabel(barcode, kNoCaptions, settings); }),
-              "Bar width reduction -1 dots is outside 0-99 dots");
+    const std::pair<TStandardSettings, std::string> rows[] = {
+        {{.Dpi = 50}, "Resolution 50 dpi is outside 72-2400 dpi"},
+        {{.BarHeightMm = 0.5}, "Bar height 0.50 mm is outside 1-300 mm"},
+        {{.XDimensionMm = -1}, "X-dimension -1.000 mm is not a size above 0 mm"},
+        {{.BarWidthReductionDots = -1}, "Bar width reduction -1 dots is outside 0-99 dots"},
+    };
+    for (const auto& [settings, message] : rows)
+        EXPECT_EQ(testing::MessageOf([&] { Compose(bcCodeEAN13, "5901234123457", settings); }), message);
 }
 
 TEST(StandardLayout, TheCallersModuleAndRatioStayAsTheyWere)
@@ -316,10 +305,8 @@ TEST(StandardLayout, ALabelTooLargeForItsCellShrinksToTheSymbologysLeastOrIsRefu
         SCOPED_TRACE(::testing::Message()
                      << row.Typ << " in " << row.CellWidthMm << " x " << row.CellHeightMm);
         TBarcode barcode = Symbol(row.Typ, row.Typ == bcCodeEAN13 ? "5901234123457" : "Quillon 128");
-        TStandardSettings settings = At(0.33, 600);
-        settings.BarHeightMm = row.BarHeightMm;
-        const TFittedLabel fitted =
-            FitStandardLabel(barcode, kNoCaptions, settings, QSizeF(row.CellWidthMm, row.CellHeightMm));
+        const TFittedLabel fitted = FitStandardLabel(barcode, kNoCaptions, {.BarHeightMm = row.BarHeightMm},
+                                                     QSizeF(row.CellWidthMm, row.CellHeightMm));
         EXPECT_EQ(fitted.Fit.Fits, row.Message.empty());
         EXPECT_EQ(fitted.Fit.Message, row.Message);
         EXPECT_EQ(fitted.Label.ModuleDots, row.ModuleDots);

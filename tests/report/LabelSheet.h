@@ -8,6 +8,7 @@
 #include "report/PageFlow.h"
 #include "report/Report.h"
 #include "tests/support/ExpectMessage.h" // MessageOf, for the tests that use these sheets
+#include "tests/support/PlacedCells.h"
 
 namespace quillon::testing {
 
@@ -49,22 +50,6 @@ inline std::unique_ptr<TLabelSheet> MakeLabelSheet(const TSheetSetup& setup)
     footer.SetHeight(6);
     footer.AddLabel().SetText("Quillon label sheet");
     return sheet;
-}
-
-struct TPlacedCell {
-    std::int64_t Row = 0;
-    TRectTenths Frame{};
-};
-
-// The pictures a page shows, in the order placed.
-inline std::vector<TPlacedCell> CellsOf(const TPreparedPage& page)
-{
-    std::vector<TPlacedCell> cells;
-    for (const TPlacedElement& element : page.Elements) {
-        if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
-            cells.push_back({.Row = image->Row, .Frame = element.Frame});
-    }
-    return cells;
 }
 
 } // namespace quillon::testing

@@ -75,50 +75,6 @@ TEST(PageFlow, SixteenRowsInTwoColumnsFillOnePageSixteenToAColumn)
         << "round(2970 - 100 - 35.28), flush with the margin";
 }
 
-// Every rows value puts exactly that many cells in each column: columns x rows on the first page,
-// each at its column's left edge and its row's place, above the footer; one cell more begins page 2.
-TEST(PageFlow, EveryRowCountFillsItsColumnsExactlyOnOnePage)
-{
-    for (const TPaperSize paper : {TPaperSize::A4, TPaperSize::Letter}) {
-        for (const int mm : {0, 10, 15, 20, 50}) {
-            for (int rows = 1; rows <= 20; ++rows) {
-                const int columns = 1 + rows % 4;
-                auto sheet = MakeLabelSheet(
-                    {.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm, .Paper = paper});
-                const std::string tag = std::to_string(mm) + " mm, " + std::to_string(columns) + " x " +
-                                        std::to_string(rows) + (paper == TPaperSize::A4 ? " A4" : " Letter");
-                const double step = TPageFlow(sheet->Report).ColumnWidthTenths() + 20.0;
-                const double pitch =
-                    std::round(sheet->Report.Page().DesignPixelsToTenths(sheet->Cell->Height()));
-                const TPreparedReport prepared = sheet->Report.PrepareRun(columns * rows + 1);
-                ASSERT_EQ(prepared.Pages.size(), 2u) << tag;
-                const auto cells = CellsOf(prepared.Pages[0]);
-                ASSERT_EQ(cells.size(), std::size_t(columns * rows)) << tag;
-                for (const auto& cell : cells) {
-                    ASSERT_EQ(cell.Frame.Left, 100 + double(cell.Row / rows) * step)
-                        << tag << ", " << cell.Row;
-                    ASSERT_EQ(cell.Frame.Top, mm * 10 + double(cell.Row % rows) * pitch)
-                        << tag << ", " << cell.Row;
-                }
-                EXPECT_LE(cells.back().Frame.Top + pitch, prepared.Pages[0].Bands.back().Frame.Top + 0.5)
-                    << tag;
-            }
-        }
-    }
-}
-
-TEST(PageFlow, FourColumnsBeginAtTheColumnStepAndFillTopDown)
-{
-    // Column width 460 and spacing 20 tenths; cells of 23 design pixels (135.2 tenths) advance 135.
-    auto sheet = MakeLabelSheet({.Columns = 4, .Rows = 20});
-    const auto cells = CellsOf(sheet->Report.PrepareRun(80).Pages.at(0));
-    ASSERT_EQ(cells.size(), 80u);
-    for (const auto& cell : cells) {
-        EXPECT_EQ(cell.Frame.Left, 100 + cell.Row / 20 * 480) << "row " << cell.Row;
-        EXPECT_EQ(cell.Frame.Top, 100 + cell.Row % 20 * 135) << "row " << cell.Row;
-    }
-}
-
 TEST(PageFlow, MarginsLargerThanThePaperAreBothSetToZero)
 {
     auto sheet = MakeLabelSheet({});
@@ -250,31 +206,26 @@ constexpr std::tuple<bool, int, int> kSkipCases[] = {
     {true, 0, 21},  // 5
 };
 
+// Page, row less `skip`, left and top of every cell, pages one after another.
+std::vector<std::tuple<std::size_t, std::int64_t, double, double>> Cells(const TPreparedReport& prepared,
+                                                                         int skip)
+{
+    std::vector<std::tuple<std::size_t, std::int64_t, double, double>> all;
+    for (std::size_t page = 0; page < prepared.Pages.size(); ++page)
+        for (const auto& cell : CellsOf(prepared.Pages[page]))
+            all.emplace_back(page, cell.Row - skip, cell.Frame.Left, cell.Frame.Top);
+    return all;
+}
+
 TEST(PageFlow, SkippedRowsLeaveTheirCellsEmptyAndTheRestGoOnFromThere)
 {
     for (int no = 1; const auto& [grid, skip, rows] : kSkipCases) {
-        const std::string tag = "row " + std::to_string(no++);
         auto whole = grid ? GridSheet() : MakeLabelSheet({.Columns = 2, .Rows = 16});
         auto skipped = grid ? GridSheet() : MakeLabelSheet({.Columns = 2, .Rows = 16});
         skipped->Report.SetSkipRows(skip);
-        const TPreparedReport all = whole->Report.PrepareRun(skip + rows);
-        const TPreparedReport some = skipped->Report.PrepareRun(rows);
-        ASSERT_EQ(all.Pages.size(), some.Pages.size()) << tag;
-        std::vector<testing::TPlacedCell> expected, placed;
-        for (std::size_t page = 0; page < all.Pages.size(); ++page) {
-            for (const auto& cell : CellsOf(all.Pages[page]))
-                expected.push_back({.Row = cell.Row - skip + std::int64_t(page) * 1000, .Frame = cell.Frame});
-            for (const auto& cell : CellsOf(some.Pages[page]))
-                placed.push_back({.Row = cell.Row + std::int64_t(page) * 1000, .Frame = cell.Frame});
-        }
+        auto expected = Cells(whole->Report.PrepareRun(skip + rows), skip);
         expected.erase(expected.begin(), expected.begin() + skip);
-        ASSERT_EQ(placed.size(), expected.size()) << tag;
-        for (std::size_t i = 0; i < placed.size(); ++i) {
-            EXPECT_EQ(placed[i].Row, expected[i].Row) << tag;
-            EXPECT_EQ(std::pair(placed[i].Frame.Left, placed[i].Frame.Top),
-                      std::pair(expected[i].Frame.Left, expected[i].Frame.Top))
-                << tag << ", cell " << i;
-        }
+        EXPECT_EQ(Cells(skipped->Report.PrepareRun(rows), 0), expected) << "row " << no++;
     }
 }
 

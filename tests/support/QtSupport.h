@@ -1,5 +1,6 @@
-// Test support for Qt-based tests: images as the decoder takes them, pictures that show any change,
-// whole files read and written, and waiting with the event loop running.
+// Test support for Qt-based tests: images as the decoder takes them, the dark runs along a row of an
+// image, pictures that show any change, whole files read and written, and waiting with the event loop
+// running.
 #pragma once
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QImage>
 #include <QString>
 #include <QTimer>
+#include <vector>
 
 #include "tests/support/PatternDecoder.h"
 
@@ -21,6 +23,26 @@ inline GreyImage ToGrey(const QImage& image)
     for (int y = 0; y < grey8.height(); ++y)
         grey.pixels.insert(grey.pixels.end(), grey8.constScanLine(y), grey8.constScanLine(y) + grey8.width());
     return grey;
+}
+
+struct TRun {
+    int Start = 0;
+    int Length = 0;
+};
+
+// The dark runs (bars, ticks) along pixel row y, left to right.
+inline std::vector<TRun> DarkRuns(const QImage& image, int y)
+{
+    std::vector<TRun> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        if (qGray(image.pixel(x, y)) >= 128)
+            continue;
+        if (!runs.empty() && runs.back().Start + runs.back().Length == x)
+            ++runs.back().Length;
+        else
+            runs.push_back({x, 1});
+    }
+    return runs;
 }
 
 // A picture whose pixels all differ from their neighbours, so that any change to a stored copy shows.
