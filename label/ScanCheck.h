@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 #include "label/ScanReader.h"
 
 namespace quillon {
+
+struct TSymbolExpectation; // label/SymbolScan.h
 
 enum class TScanOutcome : std::uint8_t {
     Matches,     // the decoder reads the text the symbol should carry
@@ -39,6 +42,9 @@ struct TScanExpectation {
     bool Turned = false;               // the bars are drawn at an angle nearer a quarter turn
     std::optional<std::string> Text{}; // none: the decoder has no reader for this kind
     std::optional<char> RightCheckDigit{};
+    // A two-dimensional or GS1 symbol drawn by libzint: read and judged as the symbol says, not by the
+    // fields above.
+    std::shared_ptr<const TSymbolExpectation> Symbol{};
 };
 
 // What a scanner reports for the barcode as the engine says it drew it (TEncoding::ScanText), or
