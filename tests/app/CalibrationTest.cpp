@@ -10,18 +10,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTemporaryDir>
 
-#include "app/AboutPanel.h"
-#include "app/BarForm.h"
+#include "WindowFixture.h"
 #include "app/CalibrationDialog.h"
 #include "app/DesignPanel.h"
 #include "app/PrinterCalibration.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
 #include "report/PrintPreview.h"
-#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
@@ -73,22 +67,16 @@ TEST(PrinterCalibration, SettingsGiveEachPrinterItsCorrectionAndNameWhatTheyCann
     EXPECT_TRUE(CalibrationOf({}, "Other") == TCalibration{}) << "a printer without one is not corrected";
 }
 
-class CalibrationTest : public ::testing::Test {
+class CalibrationTest : public testing::TWindowTest {
 protected:
     void SetUp() override
     {
-        RegisterFontSubstitutions();
+        TWindowTest::SetUp();
+        printers = {"Office Laser", "Labels [Zebra]; #2=ZD420"}; // names the settings file must escape
         Start();
+        Confirm();
     }
     void TearDown() override { delete (form != nullptr ? form->OpenCalibrationDialog() : nullptr); }
-    void Start()
-    {
-        form = std::make_unique<TBarForm>(printForm, dataDir.path());
-        form->ReportError = [this](const QString& message) { errors << message; };
-        form->PrinterNames = [this] { return printers; };
-        form->show();
-        form->AboutPanel->AboutOk()->click();
-    }
     TCalibrationDialog& OpenDialog()
     {
         form->DesBtnClick();
@@ -108,13 +96,6 @@ protected:
         return {dialog.OffsetXSpn->value(), dialog.OffsetYSpn->value(), dialog.ScaleXSpn->value(),
                 dialog.ScaleYSpn->value()};
     }
-
-    QTemporaryDir dataDir;
-    QStringList errors;
-    // Names the settings file must keep apart and escape.
-    QStringList printers{"Office Laser", "Labels [Zebra]; #2=ZD420"};
-    TPrintBarForm printForm;
-    std::unique_ptr<TBarForm> form;
 };
 
 // Each printer keeps its own corrections, through a switch between printers in the dialog and a restart;
@@ -136,15 +117,15 @@ TEST_F(CalibrationTest, CorrectionsAreKeptPerPrinterName)
     EXPECT_TRUE(form->PrinterCalibration("Office Laser") == laser);
     testing::Wait(TBarForm::kSaveDelayMs + 200);
 
-    ASSERT_TRUE(form->close());
-    Start();
+    Restart();
+    Confirm();
     EXPECT_TRUE(form->PrinterCalibration("Office Laser") == laser);
     EXPECT_TRUE(form->PrinterCalibration(printers[1]) == zebra);
     TCalibrationDialog& again = OpenDialog();
     Type(again, {9, 9, 1, 1});
     again.Buttons->button(QDialogButtonBox::Cancel)->click();
     EXPECT_TRUE(form->PrinterCalibration("Office Laser") == laser);
-    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 
 // Without a printer there is nothing to correct, and the dialog says so in the interface language; the

@@ -7,42 +7,26 @@
 #include <QDir>
 #include <QFile>
 #include <QSysInfo>
-#include <QTemporaryDir>
-#include <memory>
 
-#include "app/BarForm.h"
-#include "app/DeckControls.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
-#include "tests/support/QtSupport.h"
+#include "WindowFixture.h"
 
 namespace quillon {
 namespace {
 
 using testing::ReadBytes;
 
-class DataFolderTest : public ::testing::Test {
+class DataFolderTest : public testing::TWindowTest {
 protected:
-    void SetUp() override { RegisterFontSubstitutions(); }
     std::unique_ptr<TBarForm> Open(TSecondWindow choice)
     {
-        auto form = std::make_unique<TBarForm>(printForm, dataDir.path());
-        form->ReportError = [this](const QString& message) { errors << message; };
-        form->ChooseSecondWindow = [this, choice](const QString& message) {
+        auto window = NewWindow();
+        window->ChooseSecondWindow = [this, choice](const QString& message) {
             return asked << message, choice;
         };
-        form->show();
-        return form;
+        window->show();
+        return window;
     }
-    QString FilePath(const char* name) const
-    {
-        return QDir(dataDir.path()).filePath(QString::fromLatin1(name));
-    }
-
-    QTemporaryDir dataDir;
-    TPrintBarForm printForm;
-    QStringList errors;
-    QStringList asked;
+    QString FilePath(const char* name) const { return DataPath(QString::fromLatin1(name)); }
 };
 
 TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFolder)
@@ -74,7 +58,7 @@ TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFold
     EXPECT_EQ(ReadBytes(FilePath("options.txt")), options);
     EXPECT_EQ(ReadBytes(FilePath("pict.db")), table);
     EXPECT_EQ(ReadBytes(first->SettingsPath()), settings);
-    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << Errors();
 
     delete first->OpenPreviewWindow();
     first->CSpn->setValue(4);

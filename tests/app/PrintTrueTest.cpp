@@ -6,61 +6,37 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 
-#include "app/AboutPanel.h"
-#include "app/BarForm.h"
-#include "app/DeckControls.h"
+#include "WindowFixture.h"
 #include "app/LabelStatus.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
 #include "report/PrintPreview.h"
 
 namespace quillon {
 namespace {
 
-class PrintTrueTest : public ::testing::Test {
+class PrintTrueTest : public testing::TWindowTest {
 protected:
     void SetUp() override
     {
-        RegisterFontSubstitutions();
+        TWindowTest::SetUp();
         Start();
-    }
-    void TearDown() override { delete (form != nullptr ? form->OpenPreviewWindow() : nullptr); }
-    void Start()
-    {
-        form = std::make_unique<TBarForm>(printForm, dataDir.path());
-        form->ReportError = [this](const QString& message) { errors << message; };
-        form->ConfirmPrintAnyway = [this](const QString& message) { return asked << message, printAnyway; };
-        form->show();
-        form->AboutPanel->AboutOk()->click();
+        Confirm();
     }
     // A label of `kind` with `code` on a sheet of columns x rows, captions off.
     void Label(TBarcodeType kind, const char* code, int columns, int rows)
     {
         form->UChk->setChecked(false);
         form->DChk->setChecked(false);
-        form->BarKindSp->setCurrentIndex(kind);
-        form->BarKindSpChange();
+        SetKind(kind);
         form->CSpn->setValue(columns);
         form->RSpn->setValue(rows);
         form->BarEd->setText(code);
     }
     QString Note() const { return PreviewNoteLabel(form->OpenPreviewWindow())->text(); }
-
-    QTemporaryDir dataDir;
-    QStringList errors;
-    QStringList asked;
-    bool printAnyway = false;
-    TPrintBarForm printForm;
-    std::unique_ptr<TBarForm> form;
 };
 
 // The standard label is as wide as its quiet zones and modules at the dot-snapped X-dimension (EAN-13:
@@ -93,9 +69,8 @@ TEST_F(PrintTrueTest, TheStandardLayoutShowsTheLabelAtItsTrueSize)
         EXPECT_NEAR(shownMm, row.Modules * moduleMm, 1.0) << "row " << row.No;
         EXPECT_TRUE(form->PreviewStatus().startsWith("Scans as ")) << form->PreviewStatus().toStdString();
     }
-    ASSERT_TRUE(form->close());
-    form.reset();
-    Start();
+    Restart();
+    Confirm();
     EXPECT_TRUE(form->LayoutChk->isChecked()) << "kept in settings.ini";
     EXPECT_DOUBLE_EQ(form->XDimSpn->value(), 0.25);
     form->LayoutChk->setChecked(false);
@@ -151,7 +126,7 @@ TEST_F(PrintTrueTest, ALabelItsCellWouldCutOffIsSaidAndAskedAbout)
     form->SpeedButton1->click();
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_NE(form->OpenPreviewWindow(), nullptr);
-    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 
 // The switch appends what the kind computes (621223601184 takes EAN-13 check digit 0; Code 39 "ABC" its
@@ -189,9 +164,7 @@ TEST_F(PrintTrueTest, TheCheckDigitSwitchAddsTheCheckDigitAndAWrongOneIsNamed)
         form->SetLangIndex(1);
     }
     form->CheckDigitChk->setChecked(true);
-    ASSERT_TRUE(form->close());
-    form.reset();
-    Start();
+    Restart();
     EXPECT_TRUE(form->CheckDigitChk->isChecked()) << "kept in settings.ini";
     EXPECT_TRUE(form->BCode().Checksum());
 }
@@ -220,13 +193,12 @@ TEST_F(PrintTrueTest, ThePreviewSaysHowManyLabelsReadBackAndASecondPrintRebuilds
 
     form->SetLangIndex(0);
     form->BarEd->setText("ABC-123");
-    form->BarKindSp->setCurrentIndex(bcCode128B);
-    form->BarKindSpChange();
+    SetKind(bcCode128B);
     form->CSpn->setValue(1);
     form->RSpn->setValue(2);
     form->SpeedButton1->click();
     EXPECT_EQ(Note(), QString::fromUtf8("قُرئ 2 من 2 ملصقًا بالماسح عند 600 نقطة في البوصة"));
-    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 
 } // namespace

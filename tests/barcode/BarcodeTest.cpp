@@ -1,5 +1,5 @@
-// The barcode object itself: the module range, ratio clamping, module widths, the pattern alphabet,
-// every encoder's refusal of bad input and the shared modulo-10 check digit.
+// The barcode object itself: the module range, ratio clamping, module widths, every encoder's refusal of
+// bad input and the shared modulo-10 check digit.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -77,30 +77,6 @@ TEST(Barcode, ComputeModuleWidthsClampsRatioAndRoundsTiesToEven)
         EXPECT_GE(b.ModuleWidths()[1], 1);
         EXPECT_LE(b.ModuleWidths()[3], 2000);
     }
-}
-
-TEST(Barcode, DecodeElementReadsTheWholeAlphabet)
-{
-    TBarcode b;
-    b.SetModul(1);
-    b.SetRatio(3.0);
-    b.ComputeModuleWidths(); // 1, 3, 4, 6
-    struct Row {
-        char c;
-        int width;
-        TBarElementKind kind;
-    } rows[] = {
-        {'0', 1, bekSpace},    {'1', 3, bekSpace},    {'2', 4, bekSpace},    {'3', 6, bekSpace},
-        {'5', 1, bekBar},      {'6', 3, bekBar},      {'7', 4, bekBar},      {'8', 6, bekBar},
-        {'A', 1, bekShortBar}, {'B', 3, bekShortBar}, {'C', 4, bekShortBar}, {'D', 6, bekShortBar},
-    };
-    for (const auto& row : rows) {
-        const TBarElement e = b.DecodeElement(row.c);
-        EXPECT_EQ(e.Width, row.width) << row.c;
-        EXPECT_EQ(e.Kind, row.kind) << row.c;
-    }
-    for (char c : {'4', '9', 'E', '/', '\0', '\xff', 'a'})
-        EXPECT_EQ(MessageOf([&] { b.DecodeElement(c); }), "TBarcode: internal Error");
 }
 
 struct TBadInputRow {

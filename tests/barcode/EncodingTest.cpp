@@ -148,23 +148,6 @@ TEST(Encoding, EveryKindSaysWhatItDrewAndADecoderAgrees)
     }
 }
 
-// The EAN and UPC symbols and their add-ons have a fixed number of modules, whatever the digits typed.
-TEST(Encoding, EanAndUpcWidthsAreTheirModuleCount)
-{
-    const std::pair<TBarcodeType, int> rows[] = {
-        {bcCodeEAN13, 95},  {bcCodeUPC_A, 95},     {bcCodeEAN8, 67},     {bcCodeUPC_E0, 51},
-        {bcCodeUPC_E1, 51}, {bcCodeUPC_Supp5, 47}, {bcCodeUPC_Supp2, 20}};
-    for (const auto& [typ, modules] : rows)
-        for (const std::string text : {"", "7", "987654321098765"})
-            for (TCheck check : {off, on, noMethod}) {
-                TBarcode b; // the 2-digit add-on reads its Text as a 32-bit value
-                b.SetTyp(typ), b.SetText(typ == bcCodeUPC_Supp2 ? text.substr(0, 9) : text);
-                b.SetChecksum(check != off);
-                b.SetCheckSumMethod(check == noMethod ? csmNone : csmModulo10);
-                EXPECT_EQ(b.Width(), modules) << BarcodeTypeTable[typ].Name << " '" << text << "'";
-            }
-}
-
 TEST(Encoding, HoldsUntilWhatIsEncodedChanges)
 {
     TBarcode barcode;

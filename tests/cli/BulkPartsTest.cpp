@@ -34,6 +34,7 @@ TEST(BulkParts, FileNames)
 TEST(BulkParts, Progress)
 {
     using Ms = std::chrono::milliseconds;
+    using enum Progress::Display;
     const auto count = [](int done) { return "quillon-cli: " + std::to_string(done) + " of 9 labels"; };
     const std::string wipe = "\r" + std::string(count(0).size(), ' ') + "\r";
     struct Step {
@@ -47,20 +48,14 @@ TEST(BulkParts, Progress)
         std::vector<Step> steps;
         std::string shown;
     } rows[] = {
-        {1, Progress::Display::InPlace, {{500, 1}, {999, 2, "bad"}}, "bad\n"},
-        {2,
-         Progress::Display::InPlace,
-         {{1000, 3}, {1050, 4}, {1100, 5}},
-         "\r" + count(3) + "\r" + count(5) + "\n"},
+        {1, InPlace, {{500, 1}, {999, 2, "bad"}}, "bad\n"},
+        {2, InPlace, {{1000, 3}, {1050, 4}, {1100, 5}}, "\r" + count(3) + "\r" + count(5) + "\n"},
         {3,
-         Progress::Display::InPlace,
+         InPlace,
          {{1200, 3}, {1250, 4, "bad"}, {1300, 6}},
          "\r" + count(3) + wipe + "bad\n\r" + count(6) + "\n"},
-        {4,
-         Progress::Display::Lines,
-         {{1000, 3}, {1999, 4, "bad"}, {2000, 5}},
-         count(3) + "\nbad\n" + count(5) + "\n"},
-        {5, Progress::Display::Lines, {{1000, 3}, {1500, 9}}, count(3) + "\n" + count(9) + "\n"},
+        {4, Lines, {{1000, 3}, {1999, 4, "bad"}, {2000, 5}}, count(3) + "\nbad\n" + count(5) + "\n"},
+        {5, Lines, {{1000, 3}, {1500, 9}}, count(3) + "\n" + count(9) + "\n"},
     };
     for (const Row& row : rows) {
         std::ostringstream err;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QRectF>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -82,24 +83,10 @@ std::vector<QRectF> CellFrames(const std::vector<std::string>& args)
     return frames;
 }
 
-// From the left edge of the first bar to the right edge of the last, in pixels, on the row that crosses
-// the most bars: the row through them.
-int BarSpanPixels(const QImage& cell)
-{
-    std::size_t most = 0;
-    int span = 0;
-    for (int y = 0; y < cell.height(); ++y) {
-        const std::vector<testing::TRun> bars = testing::DarkRuns(cell, y);
-        if (bars.size() > most)
-            most = bars.size(), span = bars.back().Start + bars.back().Length - bars.front().Start;
-    }
-    return span;
-}
-
 // Every cell of the PDF, cropped with the paper around its frame (3 mm to the left, where the classic
 // label's quiet zone lies in the cell before) and read alone by ZXing-cpp after rasterising as printer
-// drivers do. The standard EAN-13 prints its 95 modules in whole dots: 0.33 mm is 8 dots at 600 dpi,
-// 4 at 300 and 3 (0.375 mm) at 203; each edge within a dot.
+// drivers do. (Every readable kind at printer resolutions: label/StandardLayoutTest; every bar in whole
+// dots: label/PrintedCellTest.)
 TEST_F(SheetCommand, PrintedCellsReadBackAsTyped)
 {
     if (!testing::HavePdftoppm())
@@ -116,14 +103,11 @@ TEST_F(SheetCommand, PrintedCellsReadBackAsTyped)
         int dpi;
         testing::TRaster raster;
         std::string text;
-        int moduleDots; // 0: not measured
     } rows[] = {
-        {1, classic, 300, Mono, "6212236011840", 0},
-        {2, classic, 600, Grey, "6212236011840", 0},
-        {3, at(standard, 203, {"5901234123457"}), 203, Mono, "5901234123457", 3},
-        {4, at(standard, 600, {"5901234123457"}), 600, Grey, "5901234123457", 8},
-        {5, at(standard, 203, {"-k", "Code128B", "Quillon 128"}), 203, Mono, "Quillon 128", 0},
-        {6, at(standard, 300, {"-k", "Code39", "QUILLON-39"}), 300, Mono, "QUILLON-39", 0},
+        {1, classic, 300, Mono, "6212236011840"},
+        {2, classic, 600, Grey, "6212236011840"},
+        {3, at(standard, 203, {"5901234123457"}), 203, Mono, "5901234123457"},
+        {4, at(standard, 300, {"-k", "Code39", "QUILLON-39"}), 300, Mono, "QUILLON-39"},
     };
     const std::string pdf = Path("proof.pdf");
     for (const Row& row : rows) {
@@ -132,16 +116,10 @@ TEST_F(SheetCommand, PrintedCellsReadBackAsTyped)
         ASSERT_EQ(run.status, 0) << "row " << row.line << ": " << run.err;
         const QImage page = testing::RenderPdf(QString::fromStdString(pdf), row.dpi, row.raster).at(0);
         const std::vector<QRectF> frames = CellFrames(args);
-        int read = 0;
-        for (const QRectF& frame : frames) {
-            const QImage cell = Crop(page, frame.adjusted(-3, -1, 1, 1), row.dpi);
-            const auto decoded = testing::DecodeImage(testing::ToGrey(cell));
-            read += decoded && decoded->text == row.text;
-            if (row.moduleDots > 0) {
-                EXPECT_NEAR(BarSpanPixels(cell), 95 * row.moduleDots, 2) << "row " << row.line;
-            }
-        }
-        EXPECT_EQ(read, static_cast<int>(frames.size())) << "row " << row.line;
+        const auto read = std::count_if(frames.begin(), frames.end(), [&](const QRectF& frame) {
+            return ReadIn(page, frame.adjusted(-3, -1, 1, 1), row.dpi) == row.text;
+        });
+        EXPECT_EQ(read, std::ssize(frames)) << "row " << row.line;
     }
 }
 

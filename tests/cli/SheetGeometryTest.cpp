@@ -1,6 +1,6 @@
 // quillon-cli's sheet geometry: the grid, the label stock, the paper and the start position reach the
-// prepared sheet as given; the printer's correction reaches the PDF; stocks and calibration as a
-// script sees them. The geometry itself is proven on paper in tests/label/SheetPdfTest.
+// prepared sheet, the printer's correction the PDF; stocks and calibration as a script sees them. (The
+// geometry itself on paper: label/SheetPdfTest.)
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -35,56 +35,35 @@ struct GridRow {
     std::vector<std::string> args;
     TPaperSize paper = TPaperSize::A4;
     int labels = 0;           // labelled cells on the one page
-    double firstLeftMm = 0.0; // the first cell's top-left corner on the paper
+    double firstLeftMm = 0.0; // the first label's top-left corner on the paper
     double firstTopMm = 0.0;
 };
 
-// Every rows value keeps its cells in one column of one page; a stock's cells start at its published
-// corner; a skipped cell takes no label.
+// The grid, the margins and the paper reach the sheet; a stock's cells start at its published corner, and
+// with five cells skipped the first label takes the sixth, the first column's sixth row.
 const GridRow kGrids[] = {
-    {1, {"--columns", "1", "--rows", "16"}, TPaperSize::A4, 16, 10, 10},
-    {2, {"--columns", "2", "--rows", "16"}, TPaperSize::A4, 32, 10, 10},
-    {3, {"--columns", "3", "--rows", "5", "--margins", "15,10,15,10"}, TPaperSize::A4, 15, 10, 15},
-    {4, {"--paper", "letter", "--columns", "4", "--rows", "20"}, TPaperSize::Letter, 80, 10, 10},
-    {5, {"--stock", "a4-3x7-63.5x38.1"}, TPaperSize::A4, 21, 7.21, 15.15},
-    {6, {"--stock", "LETTER-3X10-66.7X25.4"}, TPaperSize::Letter, 30, 4.76, 12.7}, // 3/16 in, in 0.01 mm
-    {7, {"--stock", "a4-3x7-63.5x38.1", "--paper", "a4", "--skip", "5"}, TPaperSize::A4, 16, 7.21, 15.15},
+    {1, {"--columns", "3", "--rows", "5", "--margins", "15,10,15,10"}, TPaperSize::A4, 15, 10, 15},
+    {2, {"--paper", "letter", "--columns", "4", "--rows", "20"}, TPaperSize::Letter, 80, 10, 10},
+    {3, {"--stock", "a4-3x7-63.5x38.1"}, TPaperSize::A4, 21, 7.21, 15.15},
+    {4, {"--stock", "LETTER-3X10-66.7X25.4"}, TPaperSize::Letter, 30, 4.76, 12.7}, // 3/16 in, in 0.01 mm
+    {5, {"--stock", "a4-3x7-63.5x38.1", "--paper", "a4", "--skip", "5"}, TPaperSize::A4, 16, 7.21, 205.65},
 };
 
 TEST(SheetGeometry, TheGridAndTheStockReachThePreparedSheet)
 {
     for (const GridRow& row : kGrids) {
+        SCOPED_TRACE(row.line);
         const cli::CliOptions options = SheetOptions(row.args);
         const TSheetSettings settings = cli::SheetSettingsFrom(options);
         const TPreparedReport sheet = cli::PrepareSheetFor(options, SheetCellCount(settings) - options.skip);
-        ASSERT_EQ(sheet.Pages.size(), 1u) << "row " << row.line;
-        EXPECT_EQ(sheet.PaperSize, row.paper) << "row " << row.line;
+        ASSERT_EQ(sheet.Pages.size(), 1u);
+        EXPECT_EQ(sheet.PaperSize, row.paper);
         std::vector<testing::TPlacedCell> cells = testing::CellsOf(sheet.Pages[0]);
         std::erase_if(cells, [](const testing::TPlacedCell& cell) { return cell.Row < 0; });
-        ASSERT_EQ(static_cast<int>(cells.size()), row.labels) << "row " << row.line;
-        if (options.skip > 0)
-            continue; // where the first label lands after a skip is the next test's
-        EXPECT_NEAR(cells[0].Frame.Left, row.firstLeftMm * 10, 0.01) << "row " << row.line;
-        EXPECT_NEAR(cells[0].Frame.Top, row.firstTopMm * 10, 0.01) << "row " << row.line;
+        ASSERT_EQ(static_cast<int>(cells.size()), row.labels);
+        EXPECT_NEAR(cells[0].Frame.Left, row.firstLeftMm * 10, 0.01);
+        EXPECT_NEAR(cells[0].Frame.Top, row.firstTopMm * 10, 0.01);
     }
-}
-
-TEST(SheetGeometry, SkippedCellsMoveTheFirstLabelToCellNPlusOne)
-{
-    const auto labelled = [](const std::vector<std::string>& args) {
-        const cli::CliOptions options = SheetOptions(args);
-        const TSheetSettings settings = cli::SheetSettingsFrom(options);
-        std::vector<testing::TPlacedCell> cells = testing::CellsOf(
-            cli::PrepareSheetFor(options, SheetCellCount(settings) - options.skip).Pages.at(0));
-        std::erase_if(cells, [](const testing::TPlacedCell& cell) { return cell.Row < 0; });
-        return cells;
-    };
-    const auto all = labelled({"--columns", "4", "--rows", "20"});
-    const auto skipped = labelled({"--columns", "4", "--rows", "20", "--skip", "5"});
-    ASSERT_EQ(all.size(), 80u);
-    ASSERT_EQ(skipped.size(), 75u);
-    EXPECT_EQ(skipped[0].Frame.Left, all[5].Frame.Left);
-    EXPECT_EQ(skipped[0].Frame.Top, all[5].Frame.Top);
 }
 
 // The top-left corner of all the ink on a page, in pixels.
@@ -178,33 +157,24 @@ TEST_F(SheetCommands, BadGeometryIsAUsageErrorAndWritesNothing)
         std::vector<std::string> args;
         std::string firstErrorLine;
     };
+    const std::string offsetForm =
+        "quillon-cli: --offset takes two millimetre values X,Y from -10 to 10 in steps "
+        "of 0.1, such as 1.5,-2, not ";
     const Row rows[] = {
-        {1,
-         {"--stock", "a4-9x9-1x1"},
-         "quillon-cli: Unknown label stock: a4-9x9-1x1 (known: a4-3x7-63.5x38.1, "},
-        {2,
-         {"--stock", "a4-3x7-63.5x38.1", "--paper", "letter"},
+        // clang-format off
+        {1, {"--stock", "a4-9x9-1x1"}, "quillon-cli: Unknown label stock: a4-9x9-1x1 (known: a4-3x7-63.5x38.1, "},
+        {2, {"--stock", "a4-3x7-63.5x38.1", "--paper", "letter"},
          "quillon-cli: --paper letter is not the paper of label stock a4-3x7-63.5x38.1, which is a4"},
         {3, {"--paper", "a3"}, "quillon-cli: --paper takes a4 or letter, not 'a3'"},
-        {4,
-         {"--stock", "a4-3x7-63.5x38.1", "--skip", "21"},
-         "quillon-cli: --skip takes 0 to 20 on a sheet of 21 labels, not 21"},
+        {4, {"--stock", "a4-3x7-63.5x38.1", "--skip", "21"}, "quillon-cli: --skip takes 0 to 20 on a sheet of 21 labels, not 21"},
         {5, {"--skip", "80"}, "quillon-cli: --skip takes a whole number from 0 to 79, not '80'"},
-        {6,
-         {"--offset", "10.1,0"},
-         "quillon-cli: --offset takes two millimetre values X,Y from -10 to 10 in steps of 0.1, such as "
-         "1.5,-2, not '10.1,0'"},
-        {7,
-         {"--offset", "0.25,0"},
-         "quillon-cli: --offset takes two millimetre values X,Y from -10 to 10 in steps of 0.1, such as "
-         "1.5,-2, not '0.25,0'"},
-        {8,
-         {"--scale", "1"},
-         "quillon-cli: --scale takes two percent values SX,SY from -2 to 2 in steps of 0.1, such as "
-         "0.5,-0.3, not '1'"},
-        {9,
-         {"--stock", "a4-3x7-63.5x38.1", "--rows", "5"},
+        {6, {"--offset", "10.1,0"}, offsetForm + "'10.1,0'"},
+        {7, {"--offset", "0.25,0"}, offsetForm + "'0.25,0'"},
+        {8, {"--scale", "1"},
+         "quillon-cli: --scale takes two percent values SX,SY from -2 to 2 in steps of 0.1, such as 0.5,-0.3, not '1'"},
+        {9, {"--stock", "a4-3x7-63.5x38.1", "--rows", "5"},
          "quillon-cli: --rows cannot be given with --stock: the stock has its own cells"},
+        // clang-format on
     };
     for (const Row& row : rows) {
         std::vector<std::string> args = {"sheet", "-o", Path("bad.pdf"), "6212236011840"};

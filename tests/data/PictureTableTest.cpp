@@ -1,6 +1,6 @@
 // TPictureTable: creation, cursor, whole-table replacement, picture round trip, and the failures of
 // foreign, damaged and locked files, each with its message and nothing lost (a file the user may not
-// write: PictureTableFaultTest).
+// write: faults/FileFaultTest).
 #include "data/PictureTable.h"
 
 #include <QFile>

@@ -6,6 +6,7 @@
 
 #include "data/SafeFile.h"
 #include "data/SettingsFile.h"
+#include "tests/support/ExpectMessage.h"
 
 namespace quillon {
 namespace {
@@ -99,12 +100,7 @@ TEST(SettingsFile, GoesThroughTheSafeLayer)
     WriteSettingsFile(path, settings);
     EXPECT_EQ(ReadSettingsFile(path).Settings, settings);
     ReplaceFile(path, std::string(kSettingsFileLimit + 1, ';'));
-    try {
-        ReadSettingsFile(path);
-        FAIL() << "an oversized file was read";
-    } catch (const EFileError& e) {
-        EXPECT_EQ(e.Fault(), TFileFault::TooLarge);
-    }
+    EXPECT_EQ(testing::MessageOf<EFileError>([&] { ReadSettingsFile(path); }), "Larger than 64 KiB: " + path);
 }
 
 } // namespace

@@ -21,24 +21,15 @@ enum class TVersion : std::uint8_t { Old, New };
 // enough to be read back as options.
 inline QByteArray OptionsVersion(TVersion version)
 {
-    const bool isNew = version == TVersion::New;
-    const TOptionsValues values{
-        .TM = isNew ? 20 : 10,
-        .RM = isNew ? 21 : 11,
-        .BM = isNew ? 22 : 12,
-        .LM = isNew ? 23 : 13,
-        .CS = isNew ? 4 : 3,
-        .UEd = isNew ? std::string(60 * 1024, 'N') : std::string("old caption"),
-        .CSpn = isNew ? 4 : 2,
-        .RSpn = isNew ? 20 : 3,
-        .BarKindSp = isNew ? 13 : 9,
-        .ColorBox1 = isNew ? 255 : -16777211,
-        .ZomSpn = isNew ? 5 : 2,
-        .RatioSpn = isNew ? 3 : 1,
-        .LangRG = isNew ? 0 : 1,
-        .StChk = isNew,
-        .UChk = !isNew,
-    };
+    // clang-format off
+    const TOptionsValues values = version == TVersion::New
+        ? TOptionsValues{.TM = 20, .RM = 21, .BM = 22, .LM = 23, .CS = 4, .UEd = std::string(60 * 1024, 'N'),
+                         .CSpn = 4, .RSpn = 20, .BarKindSp = 13, .ColorBox1 = 255, .ZomSpn = 5, .RatioSpn = 3,
+                         .LangRG = 0, .StChk = true, .UChk = false}
+        : TOptionsValues{.TM = 10, .RM = 11, .BM = 12, .LM = 13, .CS = 3, .UEd = "old caption", .CSpn = 2,
+                         .RSpn = 3, .BarKindSp = 9, .ColorBox1 = -16777211, .ZomSpn = 2, .RatioSpn = 1,
+                         .LangRG = 1, .StChk = false, .UChk = true};
+    // clang-format on
     const std::string bytes = FormatOptions(values);
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }

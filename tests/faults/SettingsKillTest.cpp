@@ -1,6 +1,6 @@
-// A window killed with SIGKILL after a change starts again with that change: the code, the lower
-// caption and its switch, the bar colour (the settings file) and the zoom and kind (the options file).
-// The child is this test program itself, run with the window child's variable set.
+// A window killed with SIGKILL after a change starts again with that change: the code (kept as typed even
+// where the kind cannot encode it), the lower caption and its switch, the bar colour (the settings file) and
+// the zoom and kind (the options file). The child is this test program itself, with the child's variable set.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -49,8 +49,8 @@ TEST(SettingsKillChild, ChangesTheWindowAndWaitsToBeKilled)
     form.AboutPanel->AboutOk()->click();
     form.BarKindSp->setCurrentIndex(bcCode128B);
     form.BarKindSpChange();
-    form.BarEd->setText("Kill-me 42");
-    form.DEd->setText("Lower line");
+    form.BarEd->setText(QString::fromUtf8("Kill-me 42\u00e9"));
+    form.DEd->setText(QString::fromUtf8("Caf\u00e9 \u0643\u0648\u064a"));
     form.DChk->setChecked(false);
     form.ColorBox1->SetSelected(0xFF0000);
     emit form.ColorBox1->selectedChanged(0xFF0000);
@@ -90,8 +90,8 @@ TEST(SettingsKill, AWindowKilledAfterAChangeStartsWithIt)
     form.show(); // the killed window's lock is stale: this one takes the folder
     EXPECT_FALSE(form.ReadOnly());
     EXPECT_EQ(form.BarKindSp->currentIndex(), bcCode128B);
-    EXPECT_EQ(form.BarEd->text(), "Kill-me 42"); // lowercase kept for Code 128 B
-    EXPECT_EQ(form.DEd->text(), "Lower line");
+    EXPECT_EQ(form.BarEd->text(), QString::fromUtf8("Kill-me 42\u00e9")); // lowercase kept for Code 128 B
+    EXPECT_EQ(form.DEd->text(), QString::fromUtf8("Caf\u00e9 \u0643\u0648\u064a"));
     EXPECT_FALSE(form.DChk->isChecked());
     EXPECT_EQ(form.ColorBox1->Selected(), 0xFF0000u);
     EXPECT_EQ(std::pair(form.ZomSpn->value(), form.BCode().Modul()), std::pair(4, 4));

@@ -43,43 +43,31 @@ struct ListCase {
     std::vector<TListRow> rows;
 };
 
+constexpr auto Csv = TListFormat::Csv, Lines = TListFormat::Lines;
+constexpr std::nullopt_t none = std::nullopt;
+
+// clang-format off
 const std::vector<ListCase> kLists = {
-    {1,
-     "code,upper,lower,copies\n111,Tea,250 g,2\n222,Coffee,,\n",
-     TListFormat::Csv,
+    {1, "code,upper,lower,copies\n111,Tea,250 g,2\n222,Coffee,,\n", Csv,
      {Row(2, "111", "Tea", "250 g", 2), Row(3, "222", "Coffee", "", 1)}},
     // The columns in any order, a header in any case; a column the list lacks stays unset.
-    {2, "Lower;CODE\r\nbox;111\r\n", TListFormat::Csv, {Row(2, "111", std::nullopt, "box")}},
+    {2, "Lower;CODE\r\nbox;111\r\n", Csv, {Row(2, "111", none, "box")}},
     // Quoted fields: separators, quotes and line ends inside, a byte order mark before the header.
-    {3,
-     "\xEF\xBB\xBF"
-     "code\tupper\n\"1\t2\"\t\"say \"\"hi\"\"\nthere\"\n333\t\n",
-     TListFormat::Csv,
+    {3, "\xEF\xBB\xBF" "code\tupper\n\"1\t2\"\t\"say \"\"hi\"\"\nthere\"\n333\t\n", Csv,
      {Row(2, "1\t2", "say \"hi\"\nthere"), Row(4, "333", "")}},
     // Without a header the columns are code, upper, lower, copies; blank lines are skipped.
-    {4,
-     "111,Top\n\n  \n222,Top,Bottom,3",
-     TListFormat::Csv,
-     {Row(1, "111", "Top"), Row(4, "222", "Top", "Bottom", 3)}},
+    {4, "111,Top\n\n  \n222,Top,Bottom,3", Csv, {Row(1, "111", "Top"), Row(4, "222", "Top", "Bottom", 3)}},
     // Bad rows among good ones, each with its line and why.
-    {5,
-     "code,copies\n111,0\n,2\n222,1,x\n333\n\"444",
-     TListFormat::Csv,
-     {Row(2, "111", std::nullopt, std::nullopt, 1, "copies must be a whole number from 1 to 10000, not '0'"),
-      Row(3, "", std::nullopt, std::nullopt, 2, "no code"),
-      Row(4, "222", std::nullopt, std::nullopt, 1, "3 fields where the header names 2"), Row(5, "333"),
-      Row(6, "", std::nullopt, std::nullopt, 1, "a quoted field is not closed")}},
+    {5, "code,copies\n111,0\n,2\n222,1,x\n333\n\"444", Csv,
+     {Row(2, "111", none, none, 1, "copies must be a whole number from 1 to 10000, not '0'"),
+      Row(3, "", none, none, 2, "no code"), Row(4, "222", none, none, 1, "3 fields where the header names 2"),
+      Row(5, "333"), Row(6, "", none, none, 1, "a quoted field is not closed")}},
     // A plain list keeps commas and quotes in its codes, and reads CR LF as LF but a lone CR as a byte.
-    {6,
-     "\xEF\xBB\xBFTea, 250 g\r\n\"A\"\r\nx\ry\n",
-     TListFormat::Lines,
-     {Row(1, "Tea, 250 g"), Row(2, "\"A\""), Row(3, "x\ry")}},
-    {7,
-     "111\n" + std::string(1025, '9') + "\n222",
-     TListFormat::Lines,
-     {Row(1, "111"), Row(2, "", std::nullopt, std::nullopt, 1, "row over 1 KiB (1025 bytes)"),
-      Row(3, "222")}},
+    {6, "\xEF\xBB\xBFTea, 250 g\r\n\"A\"\r\nx\ry\n", Lines, {Row(1, "Tea, 250 g"), Row(2, "\"A\""), Row(3, "x\ry")}},
+    {7, "111\n" + std::string(1025, '9') + "\n222", Lines,
+     {Row(1, "111"), Row(2, "", none, none, 1, "row over 1 KiB (1025 bytes)"), Row(3, "222")}},
 };
+// clang-format on
 
 TEST(LabelList, ReadsEachDialectWholeOrInPieces)
 {
@@ -105,12 +93,8 @@ TEST(LabelList, TheFormatIsCsvForItsNamesOrAHeader)
 
 TEST(LabelList, AFileThatIsNoTextOrTooLongIsRefused)
 {
-    EXPECT_EQ(MessageOf([] {
-                  Rows(std::string("111\n22\0"
-                                   "2\n",
-                                   8),
-                       TListFormat::Csv);
-              }),
+    const std::string nul = std::string("111\n22") + '\0' + "2\n";
+    EXPECT_EQ(MessageOf([&] { Rows(nul, TListFormat::Csv); }),
               "'list' is not a text file: line 2 holds a NUL byte");
     std::string rows;
     for (std::size_t i = 0; i <= kMaxListRows; ++i)

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "label/LabelStock.h"
 #include "tests/support/ExpectMessage.h"
+#include "tests/support/QtSupport.h"
 
 namespace quillon {
 namespace {
@@ -95,40 +95,30 @@ TEST(LabelStock, StocksIniAddsSoundEntriesAndSkipsEachBadOneWithItsLine)
         std::string text;
         std::vector<std::string> problems;
     } rows[] = {
+        // clang-format off
         {1, own, {}},
-        {2,
-         "# comment\r\n\r\n" + Replace(own, "rows = 4\n", "; no rows\n"),
+        {2, "# comment\r\n\r\n" + Replace(own, "rows = 4\n", "; no rows\n"),
          {"stocks.ini line 3: missing rows; the stock shelf-2x4 is skipped"}},
-        {3,
-         Replace(own, "columns = 2", "columns = 5"),
+        {3, Replace(own, "columns = 2", "columns = 5"),
          {"stocks.ini line 1: columns out of range: 5 (1 to 4); the stock shelf-2x4 is skipped"}},
-        {4,
-         Replace(own, "width = 100", "width = 1O0"),
+        {4, Replace(own, "width = 100", "width = 1O0"),
          {"stocks.ini line 6: width is a length of 0 to 1000 mm, not 1O0; the stock shelf-2x4 is skipped"}},
-        {5,
-         Replace(own, "vpitch = 65", "vpitch = 70"),
-         {"stocks.ini line 1: 4 rows reach 280.50 mm down paper 279.40 mm long; the stock shelf-2x4 is "
-          "skipped"}},
-        {6,
-         Replace(own, "paper = letter", "paper = legal"),
+        {5, Replace(own, "vpitch = 65", "vpitch = 70"),
+         {"stocks.ini line 1: 4 rows reach 280.50 mm down paper 279.40 mm long; the stock shelf-2x4 is skipped"}},
+        {6, Replace(own, "paper = letter", "paper = legal"),
          {"stocks.ini line 3: paper is a4 or letter, not legal; the stock shelf-2x4 is skipped"}},
-        {7,
-         Replace(own, "[shelf-2x4]", "[a4-3x7-63.5x38.1]"),
+        {7, Replace(own, "[shelf-2x4]", "[a4-3x7-63.5x38.1]"),
          {"stocks.ini line 1: the ID a4-3x7-63.5x38.1 is taken; the stock a4-3x7-63.5x38.1 is skipped"}},
-        {8,
-         Replace(own, "[shelf-2x4]", "[my shelf]"),
+        {8, Replace(own, "[shelf-2x4]", "[my shelf]"),
          {"stocks.ini line 1: an ID holds only letters, digits, '.', '-' and '_'; the entry is skipped"}},
-        {9,
-         Replace(own, "[shelf-2x4]", "[Custom]"),
-         {"stocks.ini line 1: the ID custom names the sheet laid out by margins; the stock Custom is "
-          "skipped"}},
-        {10,
-         "paper = a4\n" + own + Replace(own, "[shelf-2x4]", "[shelf]") + "colour = red\n",
+        {9, Replace(own, "[shelf-2x4]", "[Custom]"),
+         {"stocks.ini line 1: the ID custom names the sheet laid out by margins; the stock Custom is skipped"}},
+        {10, "paper = a4\n" + own + Replace(own, "[shelf-2x4]", "[shelf]") + "colour = red\n",
          {"stocks.ini line 1: outside any [ID] entry; the line is ignored",
           "stocks.ini line 24: unknown key colour; the stock shelf is skipped"}},
-        {11,
-         own + Replace(own, "top = 10", "top = 10\nTop = 11"),
+        {11, own + Replace(own, "top = 10", "top = 10\nTop = 11"),
          {"stocks.ini line 20: top is given twice; the stock shelf-2x4 is skipped"}},
+        // clang-format on
     };
     const std::size_t builtIn = BuiltInStocks().size();
     for (const auto& row : rows) {
@@ -151,15 +141,9 @@ TEST(LabelStock, TheDataDirectorysStocksIniIsReadThroughTheSafeFileLayer)
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("stocks.ini").toStdString();
     EXPECT_TRUE(LoadStockCatalogue(dir.path().toStdString()).Problems().empty()) << "no file, no problem";
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(kOwnStock);
-    file.close();
-    const TStockCatalogue catalogue = LoadStockCatalogue(dir.path().toStdString());
-    EXPECT_EQ(catalogue.Stocks().back().Id, "shelf-2x4");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(std::string(kMaxStocksFileBytes + 1, '#').c_str());
-    file.close();
+    ASSERT_TRUE(testing::WriteBytes(QString::fromStdString(path), kOwnStock));
+    EXPECT_EQ(LoadStockCatalogue(dir.path().toStdString()).Stocks().back().Id, "shelf-2x4");
+    ASSERT_TRUE(testing::WriteBytes(QString::fromStdString(path), QByteArray(kMaxStocksFileBytes + 1, '#')));
     EXPECT_EQ(LoadStockCatalogue(dir.path().toStdString()).Problems(),
               std::vector<std::string>{"Larger than 64 KiB: " + path +
                                        "; only the built-in label stocks are offered"});

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "label/SheetRun.h"
@@ -69,32 +68,13 @@ TEST(SheetGrid, EveryRowsValueFillsItsColumnsForEveryTopAndBottomMargin)
                               "Letter, " + std::to_string(rows) + " rows, " + std::to_string(mm) + " mm");
 }
 
-// The sheets that once split, each now one page of columns x rows: columns, rows, top and bottom margins.
-constexpr std::tuple<int, int, int> kReportedSheets[] = {
-    {1, 16, 10}, // 1 the 16th cell went to a second column
-    {2, 16, 10}, // 2 32 cells; 30 on page 1 before
-    {1, 5, 20},  // 3 4 to a column when the row height kept the 10 mm margins
-    {3, 5, 15},  // 4 12 on page 1 and 3 on page 2
-};
-
-TEST(SheetGrid, TheSheetsOnceSplitNowFillOnePage)
-{
-    TPrintBarForm form;
-    for (int no = 1; const auto& [columns, rows, mm] : kReportedSheets) {
-        ApplySheetSettings(form, {.Columns = 2, .Rows = 1}); // another sheet first: the margins change below
-        ExpectFullColumns(form, {.Columns = columns, .Rows = rows, .TopMm = mm, .BottomMm = mm},
-                          "row " + std::to_string(no++));
-    }
-    EXPECT_EQ(SheetRowHeight(10, 10, 16), 28) << "29 design pixels round to 171 tenths: 16 are 2736 of 2735";
-}
-
 TEST(SheetGrid, AStocksLabelsLieAtItsPitchAndThePictureFillsEachLabel)
 {
     TPrintBarForm form;
     ApplySheetSettings(form, {.Columns = 1, .Rows = 20, .Stock = Stock("letter-3x10-66.7x25.4").Geometry});
     const TPreparedReport prepared = PrepareSheet(form, 31);
     ASSERT_EQ(prepared.Pages.size(), 2u);
-    EXPECT_EQ(std::pair(prepared.PaperWidthTenths, prepared.PaperLengthTenths), std::pair(2159.0, 2794.0));
+    EXPECT_EQ(prepared.PaperSize, TPaperSize::Letter);
     const std::vector<TPlacedCell> cells = CellsOf(prepared.Pages[0]);
     ASSERT_EQ(cells.size(), 30u);
     for (const TPlacedCell& cell : cells) {

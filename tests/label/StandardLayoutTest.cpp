@@ -1,5 +1,5 @@
 // The standard label: the module in whole printer dots, ratios, quiet zones, bar heights, ink spread,
-// fitting a cell, and every readable kind read back from a 1-bit rendering at printer resolutions.
+// fitting a cell, and every readable kind read back in one bit at printer resolutions.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -146,12 +146,16 @@ TEST(StandardLayout, WideElementsAreWholeDotsAtLeastTheStandardsRatio)
     }
 }
 
-TEST(StandardLayout, ARaisedRatioIsNoted)
+// The ratio raised to whole dots is said; the caller's own module and ratio stay as they were.
+TEST(StandardLayout, ARaisedRatioIsNotedAndTheCallersBarcodeKeepsItsOwn)
 {
+    TBarcode barcode = Symbol(bcCode39, "A");
+    barcode.SetModul(2), barcode.SetRatio(1.0);
     EXPECT_EQ(
-        Joined(Compose(bcCode39, "A", At(0.33, 203)).Notes),
+        Joined(ComposeStandardLabel(barcode, kNoCaptions, At(0.33, 203)).Notes),
         "Wide/narrow ratio 2.33 (7 to 3 dots) for the 2.00 asked: whole dots, within what Code39 allows "
         "at this module");
+    EXPECT_EQ(std::pair(barcode.Modul(), barcode.Ratio()), std::pair(2, 1.0));
 }
 
 struct TQuietRow {
@@ -165,17 +169,9 @@ TEST(StandardLayout, EachStandardsQuietZonesStayWhiteInsideTheLabel)
 {
     const TQuietRow rows[] = {
         {bcCodeEAN13, "5901234123457", 88, 56}, // 11 and 7 modules
-        {bcCodeUPC_A, "036000291452", 72, 72},
-        {bcCodeEAN8, "96385074", 56, 56},
-        {bcCodeUPC_E0, "6543217", 72, 56},
-        {bcCodeUPC_Supp5, "52495", 56, 40},
-        {bcCode128B, "Quillon", 80, 80},
-        {bcCodeEAN128C, "0101234567890128", 80, 80},
-        {bcCode39, "QUILLON", 80, 80},
-        {bcCode93, "CODE93", 80, 80},
-        {bcCode_2_5_interleaved, "123456", 80, 80},
-        {bcCodeCodabar, "123456", 80, 80},
-        {bcCodeMSI, "123456", 80, 80},
+        {bcCodeUPC_A, "036000291452", 72, 72},  {bcCodeEAN8, "96385074", 56, 56},
+        {bcCodeUPC_E0, "6543217", 72, 56},      {bcCodeUPC_Supp5, "52495", 56, 40},
+        {bcCode128B, "Quillon", 80, 80},  // 10 modules, as every other linear kind
         {bcCodePostNet, "12345", 75, 75}, // 1/8 inch
     };
     for (const TQuietRow& row : rows) {
@@ -264,16 +260,6 @@ TEST(StandardLayout, SettingsOutOfRangeAreRefusedNamingTheRange)
         EXPECT_EQ(testing::MessageOf([&] { Compose(bcCodeEAN13, "5901234123457", settings); }), message);
 }
 
-TEST(StandardLayout, TheCallersModuleAndRatioStayAsTheyWere)
-{
-    TBarcode barcode = Symbol(bcCode39, "QUILLON");
-    barcode.SetModul(2);
-    barcode.SetRatio(1.0);
-    ComposeStandardLabel(barcode, kNoCaptions, At(0.33, 600));
-    EXPECT_EQ(barcode.Modul(), 2);
-    EXPECT_EQ(barcode.Ratio(), 1.0);
-}
-
 struct TFitRow {
     TBarcodeType Typ = bcCodeEAN13;
     std::optional<double> BarHeightMm;
@@ -354,6 +340,7 @@ const TReadRow kReadable[] = {
     {bcCodeCodabar, "31117013206375", "31117013206375"},
 };
 
+// Read whole, and for EAN-13 along ten lines across its bars: no text or mark lies over them.
 TEST(StandardLayout, EveryReadableKindReadsBackInOneBitAtPrinterResolutions)
 {
     for (const int dpi : {203, 300, 600}) {
@@ -366,22 +353,12 @@ TEST(StandardLayout, EveryReadableKindReadsBackInOneBitAtPrinterResolutions)
             const auto decoded = testing::DecodeImage(testing::ToGrey(image));
             ASSERT_TRUE(decoded.has_value());
             EXPECT_EQ(decoded->text, row.Reads);
-        }
-    }
-}
-
-// No text or mark lies over the bars: a line anywhere across them reads.
-TEST(StandardLayout, TenScanLinesAcrossTheBarsOfEan13AllRead)
-{
-    for (const int dpi : {203, 300, 600}) {
-        const TStandardLabel label = Compose(bcCodeEAN13, "5901234123457", At(0.33, dpi), kCaptions);
-        const QImage image = RenderLabelImage(label.Drawing, dpi, dpi, TImageDepth::OneBit);
-        for (int line = 0; line < 10; ++line) {
-            const int y = label.SymbolDots.top() + (2 * line + 1) * label.SymbolDots.height() / 20;
-            SCOPED_TRACE(::testing::Message() << dpi << " dpi, line " << line << " at row " << y);
-            const auto decoded = testing::DecodeImage(ScanLine(image, y));
-            ASSERT_TRUE(decoded.has_value());
-            EXPECT_EQ(decoded->text, "5901234123457");
+            for (int line = 0; row.Typ == bcCodeEAN13 && line < 10; ++line) {
+                const int y = label.SymbolDots.top() + (2 * line + 1) * label.SymbolDots.height() / 20;
+                const auto across = testing::DecodeImage(ScanLine(image, y));
+                EXPECT_EQ(across ? across->text : "(no reading)", row.Reads)
+                    << "line " << line << " at row " << y;
+            }
         }
     }
 }

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <vector>
 
@@ -14,7 +13,6 @@
 #include "report/PageRenderer.h"
 #include "report/PdfOutput.h"
 #include "report/PrintPreview.h"
-#include "tests/support/PdfRaster.h"
 
 namespace quillon {
 namespace {
@@ -34,12 +32,13 @@ TPreparedReport OnePage(std::vector<TPlacedElement> elements)
 }
 
 // At 254 dots per inch one device pixel is one tenth of a millimetre, so pixels read as page positions.
-QImage PaintAtTenths(const TPreparedReport& report, std::span<const QImage> pictures)
+QImage PaintAtTenths(const TPreparedReport& report, std::span<const QImage> pictures,
+                     const TCalibration& calibration = {})
 {
     QImage page(2100, 2970, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    RenderPage(painter, report, 0, pictures, {.ResolutionDpi = 254.0});
+    RenderPage(painter, report, 0, pictures, {.ResolutionDpi = 254.0, .Calibration = calibration});
     return page;
 }
 
@@ -131,12 +130,7 @@ TEST(PageRenderer, CalibrationMovesAndScalesEverythingAboutThePapersCorner)
     const TPlacedElement frame{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
                                .Content = TPlacedImage{.Row = 0, .Stretch = true}};
     for (int no = 1; const auto& [calibration, ink] : kCalibrationCases) {
-        QImage page(2100, 2970, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        RenderPage(painter, OnePage({frame}), 0, std::vector{SolidPicture(8, 8)},
-                   {.ResolutionDpi = 254.0, .Calibration = calibration});
-        painter.end();
+        const QImage page = PaintAtTenths(OnePage({frame}), std::vector{SolidPicture(8, 8)}, calibration);
         ExpectInkOver(page, ink, "row " + std::to_string(no++));
     }
 }
@@ -149,27 +143,6 @@ TEST(PageRenderer, PaperLayoutsAreA4AndLetterInPoints)
     EXPECT_EQ(PageLayoutOf(TPaperSize::A4).fullRectPoints(), QRect(0, 0, 595, 842));
     letter.Orientation = TOrientation::Landscape;
     EXPECT_EQ(PageLayoutOf(letter).fullRectPoints(), QRect(0, 0, 792, 612));
-}
-
-TEST(PdfOutput, CellsLandWhereTheFlowPutsThem)
-{
-    if (!testing::HavePdftoppm())
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    // 33 labels of 94.07 x 16.47 mm on a 2 x 16 sheet: the 33rd on a second page.
-    auto sheet = testing::MakeLabelSheet({.Columns = 2, .Rows = 16});
-    const TPreparedReport prepared = sheet->Report.PrepareRun(33);
-    // 60 x 16 screen pixels: 158.75 x 42.33 tenths, unscaled.
-    const std::vector<QImage> pictures(33, SolidPicture(60, 16));
-    QTemporaryDir dir;
-    WritePdf(prepared, pictures, dir.filePath("sheet.pdf"));
-    const std::vector<QImage> pages = testing::RenderPdf(dir.filePath("sheet.pdf"), 254);
-    ASSERT_EQ(pages.size(), 2u);
-    for (std::size_t index = 0; index < pages.size(); ++index) {
-        ASSERT_EQ(pages[index].size(), QSize(2100, 2971)) << "A4 as 595 x 842 pt";
-        for (const auto& cell : testing::CellsOf(prepared.Pages[index]))
-            ExpectInkOver(pages[index], {cell.Frame.Left, cell.Frame.Top, 158.75, 42.33},
-                          "cell " + std::to_string(cell.Row));
-    }
 }
 
 TEST(PdfOutput, RefusesAReportWithoutPagesAndAnUnwritablePath)
