@@ -22,7 +22,6 @@
 #include "app/DesignPanel.h"
 #include "app/Shapes.h"
 #include "app/TextFit.h"
-#include "barcode/KindNames.h"
 #include "data/OptionsFile.h"
 #include "label/PrintBarForm.h"
 
@@ -42,6 +41,8 @@ constexpr int kWorkingOpacity = 200; // of 255, once the About panel is confirme
 // "Start at label": 1 to the cells of the largest sheet; the sheet shown narrows it.
 constexpr limits::TRange kStartAt{.Min = 1, .Max = limits::kColumns.Max * limits::kRows.Max, .Initial = 1};
 constexpr int kFadeInMs = 250;
+// PDF417's data columns: 0 lets the encoder choose ("Auto").
+constexpr limits::TRange kPdf417Columns{.Min = 0, .Max = kMaxPdf417Columns, .Initial = 0};
 
 // The product name and the maker's and distributor's credit line, in English and Arabic.
 const char* const kWindowCaption =
@@ -254,8 +255,11 @@ void TBarForm::BuildDeck()
     BarKindSp = Place(new QComboBox(UPanel), 342, 13, 105, 21);
     BarKindSp->setEditable(true);
     BarKindSp->setInsertPolicy(QComboBox::NoInsert);
-    for (std::string_view entry : KindListEntries)
+    // The engine's 23 under their list entries, then the symbol kinds under their readable names.
+    for (int ordinal = 0; ordinal < kLabelKindCount; ++ordinal) {
+        const std::string_view entry = LabelKindTitle(ordinal);
         BarKindSp->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+    }
     BarKindSp->setCurrentIndex(9);
     ZomSpn = DeckSpin(UPanel, {456, 25, 36, 22}, limits::kZoom, TSpinEntry::Typed);
     RatioSpn = DeckSpin(UPanel, {456, 60, 36, 22}, limits::kRatio, TSpinEntry::Typed);
@@ -283,6 +287,7 @@ void TBarForm::BuildDeck()
     Label79 = DeckLabel(UPanel, 568, 9, 49);
     Label79->hide();
     BuildPrintTrueControls();
+    BuildSymbolControls();
     BuildStartControls();
     NameControls();
 }
@@ -312,6 +317,25 @@ void TBarForm::BuildPrintTrueControls()
     XDimSpn->setValue(TStandardSettings{}.XDimensionMm);
     lbX->hide();
     XDimSpn->hide();
+}
+
+// The symbol kinds' options in the bar width's place, which they do not use; hidden until a kind that
+// takes one is chosen. The lists' entries follow the enumerations' order.
+void TBarForm::BuildSymbolControls()
+{
+    lbEcc = DeckLabel(UPanel, 448, 47, 52);
+    EccBox = Place(new QComboBox(UPanel), 448, 60, 52, 22);
+    lbShape = DeckLabel(UPanel, 448, 47, 52);
+    ShapeBox = Place(new QComboBox(UPanel), 448, 60, 52, 22);
+    lbColumns417 = DeckLabel(UPanel, 448, 47, 52);
+    ColumnsSpn = DeckSpin(UPanel, {448, 60, 52, 22}, kPdf417Columns, TSpinEntry::Typed);
+    CaptionSymbolOptions();
+    const TSymbolOptions defaults;
+    EccBox->setCurrentIndex(static_cast<int>(defaults.QrErrorCorrection));
+    ShapeBox->setCurrentIndex(static_cast<int>(defaults.DataMatrixShape));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lbEcc, EccBox, lbShape, ShapeBox, lbColumns417, ColumnsSpn})
+        control->hide();
 }
 
 // The names of the window definition, by which the caption and tooltip tables address the controls.
@@ -348,6 +372,12 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"CheckDigitChk", CheckDigitChk},
         {"XDimSpn", XDimSpn},
         {"lbX", lbX},
+        {"EccBox", EccBox},
+        {"lbEcc", lbEcc},
+        {"ShapeBox", ShapeBox},
+        {"lbShape", lbShape},
+        {"ColumnsSpn", ColumnsSpn},
+        {"lbColumns417", lbColumns417},
         {"StartSpn", StartSpn},
         {"lbStart", lbStart},
         {"lbStock", DesBarPanel->lbStock},
@@ -370,10 +400,11 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
 // stretch switch.
 void TBarForm::SetTabOrder()
 {
-    const QWidget* order[] = {SpeedButton1, StChk,     LangArabic,   LangEnglish, UChk,    UEd,
-                              DChk,         DEd,       BarEd,        CSpn,        RSpn,    CheckDigitChk,
-                              BarKindSp,    ColorBox1, TrackBar1,    ZomSpn,      XDimSpn, RatioSpn,
-                              DesBtn,       AboutBtn,  SpeedButton2, LayoutChk,   StartSpn};
+    const QWidget* order[] = {SpeedButton1, StChk,     LangArabic, LangEnglish, UChk,     UEd,
+                              DChk,         DEd,       BarEd,      CSpn,        RSpn,     CheckDigitChk,
+                              BarKindSp,    ColorBox1, TrackBar1,  ZomSpn,      XDimSpn,  RatioSpn,
+                              EccBox,       ShapeBox,  ColumnsSpn, DesBtn,      AboutBtn, SpeedButton2,
+                              LayoutChk,    StartSpn};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     const QWidget* design[] = {
@@ -417,6 +448,9 @@ void TBarForm::ConnectHandlers()
     connect(LayoutChk, &QCheckBox::toggled, this, &TBarForm::LayoutChkClick);
     connect(CheckDigitChk, &QCheckBox::toggled, this, &TBarForm::CheckDigitChkClick);
     connect(XDimSpn, &QDoubleSpinBox::valueChanged, this, &TBarForm::XDimSpnChange);
+    connect(EccBox, &QComboBox::currentIndexChanged, this, &TBarForm::SymbolOptionChange);
+    connect(ShapeBox, &QComboBox::currentIndexChanged, this, &TBarForm::SymbolOptionChange);
+    connect(ColumnsSpn, &QSpinBox::valueChanged, this, &TBarForm::SymbolOptionChange);
     connect(DesBtn, &QPushButton::clicked, this, &TBarForm::DesBtnClick);
     connect(DesBarPanel->BitBtn1, &QPushButton::clicked, this, &TBarForm::BitBtn1Click);
     connect(DesBarPanel->BitBtn3, &QPushButton::clicked, this, &TBarForm::BitBtn3Click);
@@ -443,8 +477,10 @@ void TBarForm::ConnectSaving()
         connect(edit, &QLineEdit::textChanged, this, &TBarForm::ScheduleSave);
     for (QCheckBox* box : {UChk, DChk, StChk, LayoutChk, CheckDigitChk})
         connect(box, &QCheckBox::toggled, this, &TBarForm::ScheduleSave);
-    for (TSpinEdit* spin : {CSpn, RSpn, ZomSpn, RatioSpn})
+    for (TSpinEdit* spin : {CSpn, RSpn, ZomSpn, RatioSpn, ColumnsSpn})
         connect(spin, &QSpinBox::valueChanged, this, &TBarForm::ScheduleSave);
+    for (QComboBox* box : {EccBox, ShapeBox})
+        connect(box, &QComboBox::currentIndexChanged, this, &TBarForm::ScheduleSave);
     connect(XDimSpn, &QDoubleSpinBox::valueChanged, this, &TBarForm::ScheduleSave);
     connect(BarKindSp, &QComboBox::currentIndexChanged, this, &TBarForm::ScheduleSave);
     connect(BarKindSp, &QComboBox::editTextChanged, this, &TBarForm::ScheduleSave);

@@ -30,6 +30,8 @@
 #include "label/ScanCheck.h"
 #include "label/SheetRun.h"
 #include "label/StandardLayout.h"
+#include "label/SymbolKinds.h"
+#include "label/ZintSymbol.h"
 #include "report/PrintPreview.h"
 
 class QAbstractButton;
@@ -57,6 +59,8 @@ class TShape;
 class TSpinEdit;
 class TUpperCaseEdit;
 struct TOptionsValues;
+struct TSymbolExpectation;
+struct TSymbolLabel;
 
 // How the label is laid out: the classic label in screen pixels, or the standard one in millimetres on
 // the printer's dots.
@@ -103,6 +107,7 @@ public:
     void LayoutChkClick();     // the classic or the standard layout
     void CheckDigitChkClick(); // Checksum: the kind's check digit worked out and added
     void XDimSpnChange();      // the standard layout's module in millimetres
+    void SymbolOptionChange(); // QR Code's error correction, Data Matrix's shape, PDF417's columns
     // Applies every value the deck shows to the barcode, the preview and the print report, whether or
     // not it equals the control's initial value (the hidden angle excepted).
     void ApplyDeck();
@@ -169,6 +174,10 @@ public:
 
     // The selected entry of the kind list; -1 while its text field holds text that names no entry.
     int KindIndex() const;
+    // The chosen kind when it is one of the symbol kinds after the engine's 23; nothing otherwise.
+    std::optional<TSymbolKind> SymbolKind() const;
+    // The symbol options the deck shows, whichever kind is chosen.
+    TSymbolOptions SymbolOptions() const;
     // The selected language item; -1 when none is selected.
     int LangIndex() const;
     void SetLangIndex(int index); // runs LangRGClick when the selection changes
@@ -237,6 +246,13 @@ public:
     QCheckBox* CheckDigitChk = nullptr; // off as designed
     QDoubleSpinBox* XDimSpn = nullptr;  // in the zoom's place in the standard layout
     QLabel* lbX = nullptr;              // its caption, in the zoom caption's place
+    // The symbol kinds' options, in the bar width's place, each shown only for the kinds that take it.
+    QComboBox* EccBox = nullptr;     // QR Code's error correction, L to H
+    QLabel* lbEcc = nullptr;         // its caption
+    QComboBox* ShapeBox = nullptr;   // Data Matrix: square or rectangular
+    QLabel* lbShape = nullptr;       // its caption
+    TSpinEdit* ColumnsSpn = nullptr; // PDF417's data columns, "Auto" (0) or 1 to 30
+    QLabel* lbColumns417 = nullptr;  // its caption
     TSpinEdit* BCodeAngSpn = nullptr;
     QLabel* lb2 = nullptr;
     QLabel* lb4 = nullptr;
@@ -280,9 +296,10 @@ private:
     void DrawLogo();
     void ShowLogo();
     void ShowPreviewStatus(const TLabelStatus& status);
-    void ShowPreviewError(const std::string& engineMessage); // empties the preview and says why
-    void RefreshStatus();                                    // the status line anew in the interface language
-    void ShowLabel(const QImage& label);                     // scaled down when larger than the room
+    // Empties the preview and says why: the engine's message, or a symbol's refusal and its reason.
+    void ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError = {});
+    void RefreshStatus();                // the status line anew in the interface language
+    void ShowLabel(const QImage& label); // scaled down when larger than the room
     void LayOutStatusLine();
     void FitCaptions();   // the deck's captions and list boxes in fonts they fit whole
     void ApplyToolTips(); // the deck's and the design panel's tooltips in the interface language
@@ -294,6 +311,7 @@ private:
     void ScheduleSave();
     void ScheduleColorKey();
     QStringList ApplySettings(); // the problems of values that could not be taken
+    QStringList ApplySymbolSettings();
     void KeepDamagedSettings(const std::string& bytes, const QString& reason);
     void FinishLoading(const TOptionsValues& values);
     bool TakeDataFolder(); // false when the window is to quit
@@ -313,7 +331,18 @@ private:
     void PrintCalibrationPage(TCalibrationDialog& dialog);
     void ShowLayoutControls(); // the zoom or the X-dimension, by the layout
     void FitXDimRange();       // the X-dimension spin within the kind's range
-    void ApplyCheckDigit();    // Checksum and its method from the check digit switch
+    void BuildSymbolControls();
+    void ShowKindControls();     // the chosen kind's option control; what does not apply to it is off
+    void CaptionSymbolOptions(); // the option lists' entries in the interface language
+    // The standard layout's module for the matrix kinds, or the X-dimension of the linear ones.
+    void SetModuleMm(bool matrix, double mm);
+    double ModuleMm(bool matrix) const;
+    // The symbol label in the chosen layout, as ComposePreview composes the engine's.
+    void ComposeSymbolPreview(TSymbolKind kind, const std::string& typed, const TLabelCaptions& captions,
+                              const TPreparedReport& sheet, QSizeF cellMm);
+    // What a printed cell of the label should read as.
+    TScanExpectation PrintedExpectation() const;
+    void ApplyCheckDigit(); // Checksum and its method from the check digit switch
     // Composes the label in the chosen layout into FLabelImage and FLabelDrawing, checks it on the
     // sheet and says how it prints; raises the engine's errors.
     void ComposePreview();
@@ -362,6 +391,13 @@ private:
     TLabelStatus FStatus;
     std::string FStatusMessage; // the engine message behind an error status, for a language switch
     bool FStatusIsError = false;
+    std::optional<TSymbolError> FStatusSymbolError; // the refusal behind an error status, for a symbol
+    // What the symbol label the preview shows should read as, for the printed cells.
+    std::shared_ptr<const TSymbolExpectation> FSymbolExpectation;
+    // The X-dimension spin shows the matrix kinds' module or the linear kinds' X-dimension, each kept
+    // apart since they differ by default (0.5 and 0.33 mm); the one it does not show waits here.
+    bool FXDimShowsMatrix = false;
+    double FHiddenModuleMm = KindInfo(TSymbolKind::QRCode).DefaultModuleMm;
     int FPreviewPercent = 100;
     QFont FDeckFont; // the window's designed font, which captions are fitted from
     TStockCatalogue FStocks;

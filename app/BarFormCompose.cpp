@@ -14,12 +14,14 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/SymbolDeck.h"
 #include "app/TextFit.h"
 #include "label/LabelPainter.h"
 #include "label/PrintBarForm.h"
 #include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
 #include "label/SheetRun.h"
+#include "label/SymbolLabel.h"
 #include "report/PrintPreview.h"
 #include "report/Units.h"
 
@@ -79,6 +81,8 @@ void TBarForm::BarEdChange()
     // message box, only a line under the preview.
     try {
         ComposePreview();
+    } catch (const SymbolException& e) {
+        ShowPreviewError(e.what(), e.Error());
     } catch (const std::exception& e) {
         ShowPreviewError(e.what());
     }
@@ -88,13 +92,17 @@ void TBarForm::BarEdChange()
 void TBarForm::ComposePreview()
 {
     const std::string typed = Utf8(BarEd->text());
-    FBCode.SetText(typed);
     const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
                                   .Upper = UEd->text(),
                                   .LowerOn = DChk->isChecked(),
                                   .Lower = DEd->text()};
     const TPreparedReport sheet = SheetProbe();
     const QSizeF cellMm = FirstCellSizeMm(sheet);
+    if (const std::optional<TSymbolKind> kind = SymbolKind()) {
+        ComposeSymbolPreview(*kind, typed, captions, sheet, cellMm);
+        return;
+    }
+    FBCode.SetText(typed);
     TLabelDrawing drawing;
     QImage label; // the bitmap the picture table receives
     QImage shown;
@@ -137,11 +145,15 @@ void TBarForm::ShowComposedStatus(const std::string& typed)
         ShowPreviewStatus({.Text = CellFitText(FCellFit.Message, Language()), .Level = TStatusLevel::Error});
         return;
     }
-    TLabelStatus status = LabelStatusOf(typed, FBCode, *FLastScan, Language());
+    const std::optional<TSymbolKind> symbol = SymbolKind();
+    TLabelStatus status = symbol ? SymbolScanStatus(*FLastScan, *symbol, Language())
+                                 : LabelStatusOf(typed, FBCode, *FLastScan, Language());
     QStringList notes; // every change the standard layout made, for the tooltip
     for (const std::string& note : FLabelNotes) {
         notes << StandardNoteText(note, Language());
-        if (!NoteFitsTheCell(note))
+        // A symbol's few notes each say that it prints other than asked (a quarter turn, a larger
+        // module, more columns): all are said.
+        if (!symbol && !NoteFitsTheCell(note))
             continue;
         status.Text += "; " + notes.last();
         if (status.Level == TStatusLevel::Good)
@@ -201,7 +213,7 @@ void TBarForm::ShowLabel(const QImage& label)
     PreviewScale->setVisible(FPreviewPercent < 100);
 }
 
-void TBarForm::ShowPreviewError(const std::string& engineMessage)
+void TBarForm::ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError)
 {
     FLabelImage = QImage();
     FShownLabel = QImage();
@@ -210,8 +222,18 @@ void TBarForm::ShowPreviewError(const std::string& engineMessage)
     BarImage->clear();
     FLastScan.reset();
     PreviewScale->hide();
+    FSymbolExpectation.reset();
     FStatusIsError = true;
     FStatusMessage = engineMessage;
+    FStatusSymbolError = symbolError;
+    const std::optional<TSymbolKind> symbol = SymbolKind();
+    if (symbolError && symbol) {
+        ShowPreviewStatus({.Text = SymbolErrorText(*symbolError, engineMessage, *symbol, Language()),
+                           .Level = TStatusLevel::Error,
+                           .Details = QString::fromUtf8(engineMessage.data(),
+                                                        static_cast<qsizetype>(engineMessage.size()))});
+        return;
+    }
     ShowPreviewStatus(
         {.Text = PlainError(engineMessage, KindIndex(), Language()), .Level = TStatusLevel::Error});
 }
@@ -243,7 +265,7 @@ void TBarForm::LayOutStatusLine()
 void TBarForm::RefreshStatus()
 {
     if (FStatusIsError)
-        ShowPreviewError(FStatusMessage);
+        ShowPreviewError(FStatusMessage, FStatusSymbolError);
     else if (FLastScan)
         ShowComposedStatus(Utf8(BarEd->text()));
     if (!FShownLabel.isNull())
@@ -294,6 +316,7 @@ void TBarForm::BarKindSpChange()
     FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
     SyncCodeCase();
     FitXDimRange();
+    ShowKindControls();
     BarEdChange();
 }
 
@@ -314,6 +337,7 @@ void TBarForm::ApplyDeck()
     ApplyCheckDigit();
     FitXDimRange();
     ShowLayoutControls();
+    ShowKindControls();
     UEd->setVisible(UChk->isChecked());
     DEd->setVisible(DChk->isChecked());
     ApplySheet(); // sets the bar height from the rows and composes the preview
@@ -402,20 +426,37 @@ void TBarForm::ShowLayoutControls()
     lbX->setVisible(standard);
 }
 
-// The kind's published range; a value outside it is brought in, without composing twice.
+// The kind's published range; a value outside it is brought in, without composing twice. Between a
+// matrix kind and a linear one the spin changes over to the other's module.
 void TBarForm::FitXDimRange()
 {
     const int kind = KindIndex();
     if (kind < 0)
         return;
-    const TMmRange range = XDimensionRange(static_cast<TBarcodeType>(kind));
+    const std::optional<TSymbolKind> symbol = SymbolKind();
+    const TMmRange range =
+        symbol ? SymbolModuleRange(*symbol) : XDimensionRange(static_cast<TBarcodeType>(kind));
+    const bool matrix = symbol && IsTwoDimensional(*symbol);
     const QSignalBlocker quiet(XDimSpn);
+    if (matrix == FXDimShowsMatrix) {
+        XDimSpn->setRange(range.Low, range.High);
+        return;
+    }
+    const double shown = XDimSpn->value();
     XDimSpn->setRange(range.Low, range.High);
+    XDimSpn->setValue(FHiddenModuleMm);
+    FHiddenModuleMm = shown;
+    FXDimShowsMatrix = matrix;
 }
 
 void TBarForm::BCodeAngSpnChange()
 {
     DrawLogoBackground();
+    // The engine cannot measure a symbol kind to place its barcode; the angle waits for an engine kind.
+    if (SymbolKind()) {
+        BarEdChange();
+        return;
+    }
     // Placing the origin measures the barcode, which raises for a text it cannot encode: the preview
     // then says so, as for any other input it cannot compose.
     try {

@@ -297,12 +297,14 @@ void TBarForm::LangRGClick()
                 SetCaption(control, caption.Text);
     }
     for (const auto& table :
-         {std::span<const CaptionPair>(PrintTrueCaptions), std::span<const CaptionPair>(SheetCaptions)})
+         {std::span<const CaptionPair>(PrintTrueCaptions), std::span<const CaptionPair>(SheetCaptions),
+          std::span<const CaptionPair>(SymbolCaptions)})
         for (const CaptionPair& pair : table)
             for (const auto& [name, control] : captioned)
                 if (name == pair.Control)
                     SetCaption(control, CaptionText(pair, Language()));
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
+    CaptionSymbolOptions();
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
     ApplyToolTips();
     FitCaptions();
@@ -329,14 +331,16 @@ void TBarForm::FitCaptions()
         FitCaption(control, button != nullptr ? button->text() : static_cast<QLabel*>(control)->text(),
                    FDeckFont);
     };
-    for (QWidget* control : std::initializer_list<QWidget*>{StChk, lb2, UChk, lb4, lb5, lb6, lb7, lb8, lb9,
-                                                            DChk, DesBtn, AboutBtn, LangArabic, LangEnglish,
-                                                            LayoutChk, CheckDigitChk, lbX, lbStart})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             StChk,     lb2,           UChk, lb4,     lb5,      lb6,        lb7,
+             lb8,       lb9,           DChk, DesBtn,  AboutBtn, LangArabic, LangEnglish,
+             LayoutChk, CheckDigitChk, lbX,  lbStart, lbEcc,    lbShape,    lbColumns417})
         fit(control);
     for (QWidget* control : std::initializer_list<QWidget*>{DesBarPanel->lbStock, DesBarPanel->lbPaper,
                                                             DesBarPanel->CalibrationBtn})
         fit(control);
-    for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox}) {
+    for (QComboBox* box :
+         {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox, EccBox, ShapeBox}) {
         FitCaption(box, box->currentText(), FDeckFont);
         box->view()->setFont(FDeckFont);
         const QFontMetrics metrics(FDeckFont);

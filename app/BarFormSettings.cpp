@@ -1,5 +1,6 @@
 // TBarForm: the settings file beside the options file, and writing both a moment after each change.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include "app/DeckControls.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
+#include "label/ZintSymbol.h"
 
 namespace quillon {
 
@@ -29,6 +31,8 @@ struct TPaperName {
 };
 constexpr TPaperName kPaperNames[] = {{TPaperSize::A4, "a4"}, {TPaperSize::Letter, "letter"}};
 constexpr char kSystemColorPrefix[] = "system:";
+// QR Code's error correction levels by TQrErrorCorrection, as QrErrorCorrectionFromName reads them.
+constexpr std::string_view kQrLevelLetters = "LMQH";
 
 std::string PathBytes(const QString& path)
 {
@@ -84,6 +88,18 @@ std::optional<double> ParseMm(const std::string& text)
     bool ok = false;
     const double mm = QString::fromStdString(text).toDouble(&ok);
     return ok && std::isfinite(mm) ? std::optional(mm) : std::nullopt;
+}
+
+std::optional<int> ParseColumns(const std::string& text)
+{
+    bool ok = false;
+    const int columns = QString::fromStdString(text).toInt(&ok);
+    return ok && columns >= 0 && columns <= kMaxPdf417Columns ? std::optional(columns) : std::nullopt;
+}
+
+std::string MmText(double mm)
+{
+    return QString::number(mm, 'f', 2).toStdString();
 }
 
 } // namespace
@@ -160,13 +176,43 @@ QStringList TBarForm::ApplySettings()
     *FCalibrations = ReadCalibrations(FSettings, calibrationProblems);
     for (const std::string& problem : calibrationProblems)
         problems << FromUtf8(problem);
-    if (const auto mm = FSettings.Value(kXDimensionKey)) {
-        // Kept inside the range of the kind the deck shows once the deck is applied.
-        const std::optional<double> parsed = ParseMm(*mm);
-        if (parsed && *parsed > 0)
-            XDimSpn->setValue(*parsed);
+    // Kept inside the range of the kind the deck shows once the deck is applied.
+    for (const auto& [key, matrix] :
+         {std::pair(kXDimensionKey, false), std::pair(settingkeys::MatrixModuleMm, true)}) {
+        if (const auto mm = FSettings.Value(key)) {
+            const std::optional<double> parsed = ParseMm(*mm);
+            if (parsed && *parsed > 0)
+                SetModuleMm(matrix, *parsed);
+            else
+                problems << QString::fromUtf8(key.Name.data(), static_cast<qsizetype>(key.Name.size())) +
+                                ": " + FromUtf8(*mm) + " is not a size in millimetres";
+        }
+    }
+    problems << ApplySymbolSettings();
+    return problems;
+}
+
+QStringList TBarForm::ApplySymbolSettings()
+{
+    QStringList problems;
+    if (const auto ecc = FSettings.Value(settingkeys::QrErrorCorrection)) {
+        if (const std::optional<TQrErrorCorrection> level = QrErrorCorrectionFromName(*ecc))
+            EccBox->setCurrentIndex(static_cast<int>(*level));
         else
-            problems << "x_dim_mm: " + FromUtf8(*mm) + " is not a size in millimetres";
+            problems << "qr_ecc: " + FromUtf8(*ecc) + " is none of L, M, Q and H";
+    }
+    if (const auto shape = FSettings.Value(settingkeys::DataMatrixShape)) {
+        if (const std::optional<TDataMatrixShape> parsed = DataMatrixShapeFromName(*shape))
+            ShapeBox->setCurrentIndex(static_cast<int>(*parsed));
+        else
+            problems << "dm_shape: " + FromUtf8(*shape) + " is neither square nor rect";
+    }
+    if (const auto columns = FSettings.Value(settingkeys::Pdf417Columns)) {
+        if (const std::optional<int> parsed = ParseColumns(*columns))
+            ColumnsSpn->setValue(*parsed);
+        else
+            problems << "pdf417_columns: " + FromUtf8(*columns) + " is not 0 (automatic) to " +
+                            QString::number(kMaxPdf417Columns);
     }
     return problems;
 }
@@ -203,7 +249,14 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::BarColor, FormatColor(ColorBox1->Selected()));
     FSettings.Set(settingkeys::Layout, std::string(kLayoutNames[static_cast<int>(LabelLayout())]));
     FSettings.Set(kCheckDigitKey, CheckDigitChk->isChecked() ? "1" : "0");
-    FSettings.Set(kXDimensionKey, QString::number(XDimSpn->value(), 'f', 2).toStdString());
+    FSettings.Set(kXDimensionKey, MmText(ModuleMm(false)));
+    FSettings.Set(settingkeys::MatrixModuleMm, MmText(ModuleMm(true)));
+    const TSymbolOptions options = SymbolOptions();
+    FSettings.Set(settingkeys::QrErrorCorrection,
+                  std::string(1, kQrLevelLetters[static_cast<std::size_t>(options.QrErrorCorrection)]));
+    FSettings.Set(settingkeys::DataMatrixShape,
+                  options.DataMatrixShape == TDataMatrixShape::Rectangular ? "rect" : "square");
+    FSettings.Set(settingkeys::Pdf417Columns, std::to_string(options.Pdf417Columns));
     FSettings.Set(settingkeys::Stock, FStock ? FStock->Id : std::string(kCustomStockId));
     FSettings.Set(settingkeys::Paper, std::string(kPaperNames[FPaper == TPaperSize::Letter ? 1 : 0].Name));
     WriteCalibrations(FSettings, *FCalibrations);

@@ -253,7 +253,7 @@ TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QIma
 {
     const std::size_t rows = pictures.size();
     auto labels = std::make_shared<const TSheetLabels>(rows, FLabelDrawing);
-    auto readings = std::make_shared<const std::vector<TScanExpectation>>(rows, ExpectScan(FBCode));
+    auto readings = std::make_shared<const std::vector<TScanExpectation>>(rows, PrintedExpectation());
     auto verified = std::make_shared<const TPreparedReport>(sheet);
     const TLanguage language = Language();
     return {

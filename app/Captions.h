@@ -53,6 +53,21 @@ inline constexpr std::array<CaptionPair, 4> SheetCaptions{{
     {.Control = "lbPaper", .Arabic = "الورق", .English = "Paper"},
     {.Control = "CalibrationBtn", .Arabic = "المعايرة...", .English = "Calibration..."},
 }};
+// The symbol kinds' option captions, switched with the others; each shows in the bar width's place.
+inline constexpr std::array<CaptionPair, 3> SymbolCaptions{{
+    {.Control = "lbEcc", .Arabic = "تصحيح الخطأ", .English = "ECC"},            // QR Code
+    {.Control = "lbShape", .Arabic = "الشكل", .English = "Shape"},              // Data Matrix
+    {.Control = "lbColumns417", .Arabic = "أعمدة الرمز", .English = "Columns"}, // PDF417
+}};
+// The entries of the option lists that are words: Data Matrix's shapes in TDataMatrixShape order, and
+// the PDF417 columns left to the encoder. QR Code's levels keep their letters in both languages.
+inline constexpr std::array<CaptionPair, 2> DataMatrixShapeCaptions{{
+    {.Control = "ShapeBox", .Arabic = "مربع", .English = "Square"},
+    {.Control = "ShapeBox", .Arabic = "مستطيل", .English = "Rect"},
+}};
+inline constexpr CaptionPair AutoColumnsCaptions{
+    .Control = "ColumnsSpn", .Arabic = "تلقائي", .English = "Auto"};
+
 // The stock list's first entry: a sheet laid out by its margins.
 inline constexpr CaptionPair CustomStockCaptions{
     .Control = "StockBox", .Arabic = "مخصص", .English = "Custom"};
@@ -76,7 +91,7 @@ std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
 
 // The tooltips of the deck's and the design panel's controls, switched with the captions. The exit
 // button and the blink slider keep their designed hints, which carry both languages.
-inline constexpr std::array<CaptionPair, 33> ToolTips{{
+inline constexpr std::array<CaptionPair, 36> ToolTips{{
     {.Control = "SpeedButton1",
      .Arabic = "اطبع ورقة من هذا الملصق (Ctrl+P)",
      .English = "Print a sheet of this label (Ctrl+P)"},
@@ -142,6 +157,16 @@ inline constexpr std::array<CaptionPair, 33> ToolTips{{
     {.Control = "XDimSpn",
      .Arabic = "البعد X: عرض العمود الرفيع بالمليمتر، في المدى الذي يسمح به النوع",
      .English = "X-dimension: the narrow bar's width in millimetres, in the range the kind allows"},
+    {.Control = "EccBox",
+     .Arabic = "تصحيح الخطأ في رمز QR: كم يُستعاد منه إن تلف (L نحو 7٪، M نحو 15٪، Q نحو 25٪، H نحو 30٪)",
+     .English = "QR Code error correction: how much of it can be restored when damaged (L about 7%, M about "
+                "15%, Q about 25%, H about 30%)"},
+    {.Control = "ShapeBox",
+     .Arabic = "شكل رمز Data Matrix: مربع، أو مستطيل لشريط ضيق",
+     .English = "The Data Matrix symbol's shape: square, or rectangular for a narrow strip"},
+    {.Control = "ColumnsSpn",
+     .Arabic = "أعمدة بيانات PDF417 (من 1 إلى 30)، أو «تلقائي» ليختارها المرمّز",
+     .English = "PDF417 data columns (1 to 30), or Auto to let the encoder choose"},
     {.Control = "StartSpn",
      .Arabic = "ابدأ الطباعة من هذا الملصق في الورقة الأولى لإكمال ورقة مستعملة جزئيًا (من 1 إلى عدد "
                "ملصقات الورقة)",

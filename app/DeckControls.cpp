@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "barcode/Barcode.h"
+#include "label/SymbolKinds.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
@@ -184,7 +185,9 @@ void TUpperCaseEdit::SetKeepsLowercase(bool keeps)
 
 bool KindKeepsLowercase(int kindIndex)
 {
-    return std::find(kLowercaseKinds.begin(), kLowercaseKinds.end(), kindIndex) != kLowercaseKinds.end();
+    // The symbol kinds carry any text, or GS1 values whose character set has lowercase.
+    return SymbolKindOf(kindIndex).has_value() ||
+           std::find(kLowercaseKinds.begin(), kLowercaseKinds.end(), kindIndex) != kLowercaseKinds.end();
 }
 
 QIcon PrinterIcon()

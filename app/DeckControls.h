@@ -34,8 +34,9 @@ private:
     bool FKeepsLowercase = false;
 };
 
-// The kinds whose code field keeps lowercase: Code 128 and EAN-128 code sets A and B and the full-ASCII
-// forms of Code 39 and Code 93. Any other index, -1 included, takes capitals.
+// The kinds whose code field keeps lowercase: Code 128 and EAN-128 code sets A and B, the full-ASCII
+// forms of Code 39 and Code 93, and the symbol kinds after the engine's 23. Any other index, -1
+// included, takes capitals.
 bool KindKeepsLowercase(int kindIndex);
 
 // The print button's picture: a small printer drawn for the screen's pixel ratios.

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "barcode/CheckDigits.h"
+#include "label/SymbolKinds.h"
 
 namespace quillon {
 namespace {
@@ -171,14 +172,15 @@ constexpr std::array<TErrorSentence, 14> kErrorSentences{{
      "Not enough memory to draw the label: lower the zoom", "لا تكفي الذاكرة لرسم الملصق: قلّل التكبير"},
 }};
 
-// The standard layout's notes (label/StandardLayout.cpp), recognised whole; sizes are in millimetres
-// and dots, kind names as the engine gives them.
+// The standard layout's notes (label/StandardLayout.cpp) and the symbol labels' (label/SymbolLabel.cpp,
+// label/ZintSymbol.cpp), recognised whole; sizes are in millimetres and dots, kind names as the engine
+// or the symbol kinds' table gives them.
 struct TNoteSentence {
     std::string_view Pattern;
     std::string_view Arabic;
     bool FitsTheCell = false; // made smaller to fit the cell
 };
-constexpr std::array<TNoteSentence, 7> kNoteSentences{{
+constexpr std::array<TNoteSentence, 11> kNoteSentences{{
     {R"(^Bars shortened to ([0-9.]+) mm to fit the cell's ([0-9.]+) mm height$)",
      "قُصّرت الأعمدة إلى %1 مم لتلائم ارتفاع الخانة البالغ %2 مم", true},
     {R"(^X-dimension reduced to ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\) to fit the cell$)",
@@ -203,6 +205,17 @@ constexpr std::array<TNoteSentence, 7> kNoteSentences{{
      R"(and ([0-9.]+) mm tall$)",
      "يُطبع PostNet كما تطلب هيئة البريد الأمريكية (USPS) أيًّا كان البعد X: أعمدة بعرض %1 مم، 22 عمودًا في "
      "البوصة، بارتفاع %2 مم و%3 مم"},
+    {R"(^Angle (-?[0-9.]+) degrees drawn as ([0-9]+): a symbol turns in quarter turns$)",
+     "رُسمت الزاوية %1 درجة على %2 درجة: لا يدور الرمز إلا أرباع دورة"},
+    {R"(^X-dimension ([0-9.]+) mm is below the ([0-9.]+) mm that (.+) needs: printed at ([0-9.]+) mm )"
+     R"(\(([0-9]+) dots at ([0-9]+) dpi\)$)",
+     "البعد X البالغ %1 مم أقل من %2 مم التي يحتاجها %3: طُبع بعرض %4 مم (%5 نقطة عند %6 نقطة في البوصة)"},
+    {R"(^X-dimension ([0-9.]+) mm in whole dots falls below the ([0-9.]+) mm that (.+) needs: printed at )"
+     R"(([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\)$)",
+     "البعد X البالغ %1 مم يقل بالنقاط الكاملة عن %2 مم التي يحتاجها %3: طُبع بعرض %4 مم (%5 نقطة عند %6 "
+     "نقطة في البوصة)"},
+    {R"(^PDF417 columns raised from ([0-9]+) to ([0-9]+) to hold the data$)",
+     "رُفعت أعمدة PDF417 من %1 إلى %2 لتتسع للبيانات"},
 }};
 
 // EAN and UPC: how many data digits the kind takes before its check digit.
@@ -384,6 +397,8 @@ QColor StatusColor(TStatusLevel level)
 
 QString KindDisplayName(int kindIndex)
 {
+    if (const std::optional<TSymbolKind> symbol = SymbolKindOf(kindIndex))
+        return FromUtf8(KindInfo(*symbol).Title);
     if (kindIndex < 0 || kindIndex >= kBarcodeTypeCount)
         return QStringLiteral("?");
     return FromUtf8(kKindDisplayNames[static_cast<std::size_t>(kindIndex)]);

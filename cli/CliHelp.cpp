@@ -31,21 +31,25 @@ constexpr CommandHelp kCommandHelp[] = {
     {"kinds",
      {"kinds"},
      "lists the symbologies",
-     "Lists the symbologies, one line each: ordinal, TAB, list entry name, TAB, type name."},
+     "Lists the symbologies, one line each: ordinal, TAB, list entry name, TAB, type name. Kinds 23 to\n"
+     "31, the two-dimensional and GS1 kinds, are encoded with libzint and listed with their readable\n"
+     "names; pattern and width are for the kinds before them."},
     {"pattern",
      {"pattern [options] TEXT"},
      "prints the bar pattern and the encoded text",
-     "Prints the bar pattern on line 1 and the text as it stands after encoding on line 2."},
+     "Prints the bar pattern on line 1 and the text as it stands after encoding on line 2. For the\n"
+     "linear kinds the engine draws, 0 to 22."},
     {"width",
      {"width [options] TEXT"},
      "prints the width in pixels",
-     "Prints the barcode's width in pixels."},
+     "Prints the barcode's width in pixels. For the linear kinds the engine draws, 0 to 22."},
     {"verify",
      {"verify [options] TEXT"},
      "reads the label back with a barcode decoder",
      "Composes the label as label does and reads it back with a barcode decoder (ZXing-cpp), as a\n"
      "scanner would read it printed alone at --dpi. Prints the text read on line 1 and the symbology\n"
-     "the decoder reports on line 2."},
+     "the decoder reports on line 2; for GS1 data the AIs in brackets on line 1, and the symbology\n"
+     "identifier after the symbology on line 2, such as Code128 ]C1."},
     {"label",
      {"label [options] -o FILE.png TEXT", "label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]"},
      "writes the label image (PNG), or one per code",
@@ -91,16 +95,17 @@ struct OptionHelp {
 
 const OptionHelp kOptionHelp[] = {
     {"--kind", "-k, --kind NAME|ORDINAL",
-     "symbology, a list entry name such as CodeEAN13 or its ordinal\n(default CodeEAN13; see quillon-cli "
-     "kinds)"},
+     "symbology, a list entry name such as CodeEAN13 or QRCode, or its\nordinal (default CodeEAN13; see "
+     "quillon-cli kinds)"},
     {"--checksum", "--checksum", "append the check digit"},
     {"--method", "--method none|mod10", "check-digit method (default mod10)"},
-    {"--modul", "-m, --modul N", "narrow module width in pixels, 1 to 49 (default 1)"},
+    {"--modul", "-m, --modul N",
+     "narrow module width in pixels, 1 to 49 (default 1; at least 2 for\nthe two-dimensional kinds)"},
     {"--ratio", "-r, --ratio R", "wide-to-narrow ratio (default 2.0)"},
     {"--height", "--height H",
-     "bar height in pixels, 1 to 10000 (default 64; for sheet, the row\n"
-     "height that --rows and the top and bottom margins give, as the window\n"
-     "sets it)"},
+     "bar height in pixels of the linear kinds, 1 to 10000 (default 64;\n"
+     "for sheet, the row height that --rows and the top and bottom margins\n"
+     "give, as the window sets it)"},
     {"--show", "--show none|code|type|both",
      "human-readable lines (default none; code for verify, label and sheet)"},
     {"--bar-color", "--bar-color RRGGBB", "bar colour in hexadecimal (default 000000)"},
@@ -108,13 +113,20 @@ const OptionHelp kOptionHelp[] = {
      "turn the barcode and place it as the preview does\n(not given: unturned at the top-left corner)"},
     {"--upper", "--upper TEXT", "the upper caption (off unless given)"},
     {"--lower", "--lower TEXT", "the lower caption (off unless given)"},
+    {"--ecc", "--ecc L|M|Q|H",
+     "error correction of QRCode and GS1_QRCode: about 7, 15, 25 or 30 %\nof the symbol restored (default "
+     "M)"},
+    {"--dm-shape", "--dm-shape square|rect", "shape of DataMatrix and GS1_DataMatrix (default square)"},
+    {"--columns-417", "--columns-417 N",
+     "data columns of PDF417, 1 to 30; 0 lets the encoder choose\n(default 0)"},
     {"--layout", "--layout classic|standard",
      "classic: the label as the window shows it, sized in screen pixels;\n"
      "standard: sized in millimetres with the standard's quiet zones and\n"
      "digits below the bars (default classic)"},
     {"--x-dim", "--x-dim MM",
-     "standard: the narrow module, 0.1 to 2 mm (default 0.33), in whole\n"
-     "printer dots and kept inside the symbology's range, with a note"},
+     "standard: the narrow module, 0.1 to 2 mm (default 0.33; 0.5 for the\n"
+     "two-dimensional kinds), in whole printer dots and kept inside the\n"
+     "symbology's range, with a note"},
     {"--bar-height", "--bar-height MM",
      "standard: the bar height, 1 to 300 mm (default the symbology's own)"},
     {"--bwr", "--bwr DOTS", "standard: bar width reduction for ink spread, 0 to 99 dots (default 0)"},

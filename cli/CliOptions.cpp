@@ -11,7 +11,7 @@
 #include <tuple>
 #include <utility>
 
-#include "barcode/KindNames.h"
+#include "label/SymbolKinds.h"
 #include "report/Calibration.h"
 
 namespace quillon::cli {
@@ -37,6 +37,26 @@ constexpr MmRange kBarHeightMm{.min = 1.0, .max = 300.0, .text = "1 to 300"};
 // the standard label is sized in millimetres and prints upright.
 constexpr std::string_view kClassicOnly[] = {"--modul", "--height", "--angle"};
 constexpr std::string_view kStandardOnly[] = {"--x-dim", "--bar-height", "--bwr"};
+// --columns-417: 0 lets the encoder choose.
+constexpr limits::TRange kPdf417Columns{.Min = 0, .Max = kMaxPdf417Columns};
+
+// The engine's settings that a kind libzint encodes has no use for.
+constexpr std::string_view kEngineOnly[] = {"--checksum", "--method", "--ratio", "--bwr"};
+// The bar height of the linear kinds; a two-dimensional symbol's height follows from its modules.
+constexpr std::string_view kBarHeightOptions[] = {"--height", "--bar-height"};
+
+// The symbol options and the kinds that use each.
+struct SymbolOptionRule {
+    std::string_view name;
+    TSymbolOption option = TSymbolOption::None;
+    std::string_view kinds; // as the message names them
+};
+constexpr SymbolOptionRule kSymbolOptionRules[] = {
+    {"--ecc", TSymbolOption::QrErrorCorrection, "QRCode and GS1_QRCode"},
+    {"--dm-shape", TSymbolOption::DataMatrixShape, "DataMatrix and GS1_DataMatrix"},
+    {"--columns-417", TSymbolOption::Pdf417Columns, "PDF417"},
+};
+
 // A label stock places its cells itself: these would be ignored beside it.
 constexpr std::string_view kGridByMargins[] = {"--columns", "--rows", "--margins", "--spacing"};
 
@@ -236,10 +256,12 @@ struct OptionRule {
 const OptionRule kOptionRules[] = {
     {"--kind", "-k", kEngineCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         const auto kind = KindFromName(v);
-         if (!kind)
+         const std::optional<int> ordinal = LabelKindFromName(v);
+         if (!ordinal)
              throw UsageError("unknown kind '" + v + "' (see quillon-cli kinds)");
-         o.kind = *kind;
+         o.symbol = SymbolKindOf(*ordinal);
+         if (!o.symbol)
+             o.kind = static_cast<TBarcodeType>(*ordinal);
      }},
     {"--checksum", "", kEngineCommands, nullptr, [](CliOptions& o) { o.checksum = true; }},
     {"--method", "", kEngineCommands,
@@ -268,6 +290,24 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.upper = v; }},
     {"--lower", "", kComposingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.lower = v; }},
+    {"--ecc", "", kComposingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         const std::optional<TQrErrorCorrection> level = QrErrorCorrectionFromName(v);
+         if (!level)
+             throw UsageError("--ecc takes L, M, Q or H, not '" + v + "'");
+         o.symbolOptions.QrErrorCorrection = *level;
+     }},
+    {"--dm-shape", "", kComposingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         const std::optional<TDataMatrixShape> shape = DataMatrixShapeFromName(v);
+         if (!shape)
+             throw UsageError("--dm-shape takes square or rect, not '" + v + "'");
+         o.symbolOptions.DataMatrixShape = *shape;
+     }},
+    {"--columns-417", "", kComposingCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.symbolOptions.Pdf417Columns = ParseInt(n, v, kPdf417Columns);
+     }},
     {"--layout", "", kLayoutCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
          if (v != "classic" && v != "standard")
@@ -277,6 +317,7 @@ const OptionRule kOptionRules[] = {
     {"--x-dim", "", kLayoutCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) {
          o.xDimensionMm = ParseMm(n, v, kXDimensionMm);
+         o.xDimensionGiven = true;
      }},
     {"--bar-height", "", kLayoutCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) {
@@ -362,6 +403,11 @@ void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& 
     const std::size_t sources = texts.size() + (options.codes ? 1 : 0) + (options.sequence ? 1 : 0);
     if (sources != 1)
         throw UsageError(command + " takes one TEXT, --codes FILE or --sequence FROM..TO[/STEP]");
+    // The libzint kinds' sheets and bulk runs need the printed cells' proof of symbols, still to come.
+    if (options.symbol && (command == "sheet" || options.Bulk()))
+        throw UsageError(std::string(LabelKindName(OrdinalOf(*options.symbol))) +
+                         " is made by label and verify only; sheet, --codes and --sequence take the 23 "
+                         "kinds of the engine");
     if (options.command == "label" && options.Bulk()) {
         if (options.output.empty())
             throw UsageError("label with --codes or --sequence needs -o DIR");
@@ -379,6 +425,47 @@ void CheckLayout(const CliOptions& options, const std::vector<std::string_view>&
             throw UsageError(std::string(name) + " is not an option of the " +
                              (standard ? "standard" : "classic") + " layout" +
                              (standard ? "" : " (see --layout standard)"));
+}
+
+bool Given(const std::vector<std::string_view>& given, std::string_view name)
+{
+    return std::find(given.begin(), given.end(), name) != given.end();
+}
+
+std::string KindName(const CliOptions& options)
+{
+    return std::string(LabelKindName(options.symbol ? OrdinalOf(*options.symbol) : options.kind));
+}
+
+// pattern and width tell the engine's bars; the kinds libzint encodes have none to tell.
+void CheckEngineCommand(const CliOptions& options)
+{
+    if (!options.symbol || (options.command != "pattern" && options.command != "width"))
+        return;
+    throw UsageError("pattern and width are for the linear kinds the engine draws; " + KindName(options) +
+                     (IsTwoDimensional(*options.symbol) ? " is a two-dimensional code"
+                                                        : " is encoded by libzint, not the engine"));
+}
+
+// An option the chosen kind has no use for is refused, not ignored: --ecc on Code 128 would otherwise
+// change nothing without a word.
+void CheckKindOptions(const CliOptions& options, const std::vector<std::string_view>& given)
+{
+    const std::optional<TSymbolKind> symbol = options.symbol;
+    for (const SymbolOptionRule& rule : kSymbolOptionRules)
+        if (Given(given, rule.name) && (!symbol || KindInfo(*symbol).Option != rule.option))
+            throw UsageError(std::string(rule.name) + " is for " + std::string(rule.kinds) + ", not " +
+                             KindName(options));
+    if (!symbol)
+        return;
+    for (const std::string_view name : kEngineOnly)
+        if (Given(given, name))
+            throw UsageError(std::string(name) + " is not an option of " + KindName(options) +
+                             ": it is for the kinds the engine draws");
+    for (const std::string_view name : kBarHeightOptions)
+        if (Given(given, name) && IsTwoDimensional(*symbol))
+            throw UsageError(std::string(name) + " is for the linear kinds; " + KindName(options) +
+                             " takes its height from its modules");
 }
 
 // The grid is either the stock's or the one the margins give, never a silent mixture.
@@ -458,6 +545,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
     }
     CheckLayout(options, given);
     CheckStockGrid(given);
+    CheckEngineCommand(options);
+    CheckKindOptions(options, given);
     CheckWhatToMake(options, texts);
     if (!texts.empty())
         options.text = texts[0];

@@ -11,6 +11,7 @@
 
 #include "barcode/Barcode.h"
 #include "label/SheetLimits.h"
+#include "label/ZintSymbol.h"
 
 namespace quillon::cli {
 
@@ -66,6 +67,9 @@ struct CliOptions {
     bool help = false;    // --help: print the command's help and nothing else
     bool version = false; // --version
     TBarcodeType kind = bcCodeEAN13;
+    // -k named one of the kinds libzint encodes (ordinals 23 to 31): `kind` is then not used.
+    std::optional<TSymbolKind> symbol;
+    TSymbolOptions symbolOptions; // --ecc, --dm-shape, --columns-417
     bool checksum = false;
     TCheckSumMethod method = csmModulo10;
     int modul = limits::kModul.Initial;
@@ -87,6 +91,7 @@ struct CliOptions {
     std::optional<Sequence> sequence; // --sequence FROM..TO[/STEP]
     Layout layout = Layout::Classic;
     double xDimensionMm = kDefaultXDimensionMm;
+    bool xDimensionGiven = false;      // without --x-dim a symbol kind takes its own default module
     std::optional<double> barHeightMm; // unset: the symbology's own default
     int barWidthReductionDots = 0;
     int dpi = kDefaultDpi;

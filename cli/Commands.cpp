@@ -11,6 +11,7 @@
 #include "CompactImage.h"
 #include "PngEncoder.h"
 #include "SheetCommands.h"
+#include "SymbolCommands.h"
 #include "barcode/Exception.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
@@ -19,6 +20,7 @@
 #include "label/PrintBarForm.h"
 #include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
+#include "label/SymbolKinds.h"
 #include "report/PdfOutput.h"
 
 namespace quillon::cli {
@@ -49,6 +51,9 @@ void RunKinds(std::ostream& out)
 {
     for (int i = 0; i < kBarcodeTypeCount; ++i)
         out << i << '\t' << KindListEntries[i] << '\t' << BarcodeTypeTable[i].Name << '\n';
+    // The kinds libzint encodes, under their readable names.
+    for (int i = kFirstSymbolKind; i < kLabelKindCount; ++i)
+        out << i << '\t' << LabelKindName(i) << '\t' << LabelKindTitle(i) << '\n';
 }
 
 void RunPattern(const CliOptions& options, std::ostream& out)
@@ -138,6 +143,8 @@ LabelProof ProveWritten(const QImage& image, const PrintLabel& label)
 
 int RunLabel(const CliOptions& options, std::ostream& err)
 {
+    if (options.symbol)
+        return RunSymbolLabel(options, err);
     const LabelFile file = MakeLabelFile(options);
     const QByteArray png = EncodePng(file.image, options.output);
     WriteOutputFile(options.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
@@ -248,6 +255,8 @@ int RunSheet(const CliOptions& options, std::ostream& err)
 // The label as label writes it, read back printed alone at --dpi.
 int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
+    if (options.symbol)
+        return RunSymbolVerify(options, out, err);
     const PrintLabel label = MakePrintLabel(options, std::nullopt);
     const TScanResult scan = VerifyLabelAlone(*label.drawing, label.barcode, options.dpi).Scan;
     switch (scan.Outcome) {

@@ -56,7 +56,7 @@ struct TOptionsValues {
     std::string UEd{};          // upper caption text, bytes in the locale encoding
     std::int32_t CSpn = 0;      // label columns
     std::int32_t RSpn = 0;      // label rows
-    std::int32_t BarKindSp = 0; // symbology list index, -1 for none
+    std::int32_t BarKindSp = 0; // kind list index: 0-22 the engine's, 23-31 the symbol kinds; -1 for none
     std::int32_t ColorBox1 = 0; // the colour list's control colour, a signed 32-bit colour value
     std::int32_t ZomSpn = 0;    // narrow module width, pixels
     std::int32_t RatioSpn = 0;  // wide-to-narrow ratio

@@ -28,6 +28,11 @@ inline constexpr TSettingKey LowerCaption{.Section = "label", .Name = "lower_cap
 inline constexpr TSettingKey LowerCaptionOn{.Section = "label", .Name = "lower_caption_on"};
 inline constexpr TSettingKey BarColor{.Section = "label", .Name = "bar_color"};
 inline constexpr TSettingKey Layout{.Section = "sheet", .Name = "layout"};
+// The symbol kinds' options and the standard layout's module for the matrix kinds.
+inline constexpr TSettingKey QrErrorCorrection{.Section = "symbol", .Name = "qr_ecc"};     // L, M, Q or H
+inline constexpr TSettingKey DataMatrixShape{.Section = "symbol", .Name = "dm_shape"};     // square or rect
+inline constexpr TSettingKey Pdf417Columns{.Section = "symbol", .Name = "pdf417_columns"}; // 0 (auto) to 30
+inline constexpr TSettingKey MatrixModuleMm{.Section = "symbol", .Name = "module_mm"};
 inline constexpr TSettingKey Stock{.Section = "sheet", .Name = "stock"}; // a stock ID, or "custom"
 inline constexpr TSettingKey Paper{.Section = "sheet", .Name = "paper"}; // a4 or letter, for a custom sheet
 // Each printer's calibration has a section of its own, this prefix and the printer's name

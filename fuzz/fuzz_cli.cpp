@@ -40,6 +40,12 @@ bool InRange(int v, int low, int high)
 void CheckAccepted(const cli::CliOptions& o)
 {
     FUZZ_REQUIRE(o.kind < kBarcodeTypeCount);
+    FUZZ_REQUIRE(!o.symbol ||
+                 (OrdinalOf(*o.symbol) >= kFirstSymbolKind && OrdinalOf(*o.symbol) < kLabelKindCount));
+    FUZZ_REQUIRE(!o.symbol || (o.command != "pattern" && o.command != "width") || o.help);
+    FUZZ_REQUIRE(o.symbolOptions.QrErrorCorrection <= TQrErrorCorrection::H);
+    FUZZ_REQUIRE(o.symbolOptions.DataMatrixShape <= TDataMatrixShape::Rectangular);
+    FUZZ_REQUIRE(InRange(o.symbolOptions.Pdf417Columns, 0, kMaxPdf417Columns));
     FUZZ_REQUIRE(o.method == csmNone || o.method == csmModulo10);
     FUZZ_REQUIRE(InRange(o.modul, 1, 49));
     FUZZ_REQUIRE(std::isfinite(o.ratio));

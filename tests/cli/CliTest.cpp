@@ -73,9 +73,9 @@ TEST(Cli, KindsListsEverySymbologyInOrdinalOrder)
 {
     const CliRun run = RunCli({"kinds"});
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 23);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 32); // the nine of libzint after the 23
     EXPECT_TRUE(run.out.starts_with("0\tCode_2_5_interleaved\t2_5_interleaved\n"));
-    EXPECT_TRUE(run.out.ends_with("22\tCodeEAN128C\tEAN128C\n"));
+    EXPECT_NE(run.out.find("\n22\tCodeEAN128C\tEAN128C\n"), std::string::npos);
 }
 
 TEST(Cli, EngineErrorsExitWithOneAndUsageErrorsWithTwo)

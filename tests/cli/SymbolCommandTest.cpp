@@ -1,0 +1,187 @@
+// quillon-cli for the kinds libzint encodes: kinds lists them, label writes files that read back as
+// typed in both layouts, verify tells the reading, their options reach the symbol, and everything
+// the engine's commands or the kind cannot take is refused.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "RunCli.h"
+#include "label/MatrixReader.h"
+
+namespace quillon {
+namespace {
+
+using testing::CliRun;
+using testing::kLabelUsage;
+using testing::RunCli;
+
+constexpr char kUrl[] = "https://example.org/a?b=1";
+constexpr char kGs1[] = "(01)09501101530003(17)250101(10)ABC123";
+const std::string kVerifyUsage = "usage: quillon-cli verify [options] TEXT\n";
+
+class SymbolCommand : public testing::CliFiles {
+protected:
+    // The file's own pixels read back as the kind.
+    std::optional<TSymbolReading> ReadFile(const std::string& name, TSymbolKind kind) const
+    {
+        const QImage grey =
+            QImage(QString::fromStdString(Path(name))).convertToFormat(QImage::Format_Grayscale8);
+        return ReadSymbol({.Pixels = grey.constBits(),
+                           .Width = grey.width(),
+                           .Height = grey.height(),
+                           .BytesPerLine = static_cast<int>(grey.bytesPerLine())},
+                          kind);
+    }
+};
+
+TEST(SymbolCli, KindsListsThe23EngineKindsThenTheNineOfLibzint)
+{
+    const CliRun run = RunCli({"kinds"});
+    ASSERT_EQ(run.status, 0);
+    const std::string tail = "22\tCodeEAN128C\tEAN128C\n"
+                             "23\tQRCode\tQR Code\n"
+                             "24\tDataMatrix\tData Matrix\n"
+                             "25\tPDF417\tPDF417\n"
+                             "26\tAztec\tAztec\n"
+                             "27\tGS1_128\tGS1-128\n"
+                             "28\tGS1_DataMatrix\tGS1 Data Matrix\n"
+                             "29\tGS1_QRCode\tGS1 QR Code\n"
+                             "30\tDataBarOmni\tGS1 DataBar Omnidirectional\n"
+                             "31\tDataBarExpanded\tGS1 DataBar Expanded\n";
+    EXPECT_TRUE(run.out.ends_with(tail)) << run.out;
+}
+
+struct LabelRow {
+    std::string kind; // as -k takes it: names in any case, or ordinals
+    TSymbolKind reads = TSymbolKind::QRCode;
+    std::string text;
+    std::string expected; // the reading; for GS1 data the AIs in brackets
+};
+
+TEST_F(SymbolCommand, LabelFilesReadBackAsTypedInBothLayouts)
+{
+    // clang-format off
+    const LabelRow rows[] = {
+        {"QRCode", TSymbolKind::QRCode, kUrl, kUrl},
+        {"datamatrix", TSymbolKind::DataMatrix, kUrl, kUrl},
+        {"25", TSymbolKind::PDF417, kUrl, kUrl},
+        {"Aztec", TSymbolKind::Aztec, kUrl, kUrl},
+        {"GS1_128", TSymbolKind::GS1_128, kGs1, kGs1},
+        {"GS1_DataMatrix", TSymbolKind::GS1_DataMatrix, kGs1, kGs1},
+        {"GS1_QRCode", TSymbolKind::GS1_QRCode, kGs1, kGs1},
+        {"DataBarOmni", TSymbolKind::DataBarOmni, "9501101530003", "(01)09501101530003"}, // an EAN-13 set right
+        {"DataBarExpanded", TSymbolKind::DataBarExpanded, kGs1, kGs1},
+    };
+    // clang-format on
+    const std::vector<std::string> layouts[] = {{}, {"--layout", "standard", "--dpi", "300"}};
+    for (int line = 1; const LabelRow& row : rows) {
+        for (const std::vector<std::string>& layout : layouts) {
+            SCOPED_TRACE("row " + std::to_string(line) + (layout.empty() ? " classic" : " standard"));
+            const CliRun run = RunCli(testing::Join({"label", "-k", row.kind, "-o", Path("l.png")},
+                                                    testing::Join(layout, {"--", row.text})));
+            EXPECT_EQ(std::tuple(run.status, run.out, run.err), std::tuple(0, "", ""));
+            const std::optional<TSymbolReading> reading = ReadFile("l.png", row.reads);
+            ASSERT_TRUE(reading);
+            EXPECT_EQ(reading->Text, row.expected);
+            if (IsGs1Kind(row.reads)) {
+                EXPECT_EQ(reading->SymbologyIdentifier, KindInfo(row.reads).Gs1Identifier);
+            }
+        }
+        ++line;
+    }
+}
+
+TEST_F(SymbolCommand, TheOptionsReachTheSymbol)
+{
+    for (const char level : {'L', 'M', 'Q', 'H'}) {
+        const CliRun run =
+            RunCli({"label", "-k", "QRCode", "--ecc", std::string(1, level), "-o", Path("q.png"), kUrl});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::optional<TSymbolReading> reading = ReadFile("q.png", TSymbolKind::QRCode);
+        ASSERT_TRUE(reading);
+        EXPECT_EQ(reading->ErrorCorrection, std::string(1, level));
+    }
+    // Data Matrix: square by default, lying on its side with --dm-shape rect.
+    for (const std::string shape : {"square", "rect"}) {
+        ASSERT_EQ(
+            RunCli({"label", "-k", "DataMatrix", "--dm-shape", shape, "-o", Path("d.png"), "Quillon"}).status,
+            0);
+        const std::optional<TSymbolReading> reading = ReadFile("d.png", TSymbolKind::DataMatrix);
+        ASSERT_TRUE(reading);
+        const int width = reading->Right - reading->Left, height = reading->Bottom - reading->Top;
+        EXPECT_EQ(width > 2 * height, shape == "rect") << width << " x " << height;
+    }
+}
+
+TEST(SymbolCli, VerifyTellsTheReadingAndTheSymbology)
+{
+    struct Row {
+        int line;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {1, {"-k", "QRCode", kUrl}, 0, std::string(kUrl) + "\nQRCode\n", ""},
+        {2, {"-k", "GS1_128", kGs1}, 0, std::string(kGs1) + "\nCode128 ]C1\n", ""},
+        {3, {"-k", "GS1_QRCode", "--ecc", "h", "--layout", "standard", kGs1}, 0, std::string(kGs1) + "\nQRCode ]Q3\n", ""},
+        {4, {"-k", "DataBarOmni", "--angle", "90", "(01)09501101530003"}, 0, "(01)09501101530003\nDataBar ]e0\n", ""},
+        {5, {"-k", "PDF417", "--columns-417", "4", "--bar-color", "0000C0", "Quillon"}, 0, "Quillon\nPDF417\n", ""},
+        // Red modules vanish in a scanner's red light.
+        {6, {"-k", "Aztec", "--bar-color", "FF0000", "Quillon"}, 3, "",
+         "quillon-cli: the label does not scan; it should read 'Quillon'\n"},
+        {7, {"-k", "DataBarExpanded", "(01)09501101530003"}, 4, "",
+         "quillon-cli: no scan check for DataBarExpanded carrying (01) alone: the decoder cannot read it\n"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        const CliRun run = RunCli(testing::Join({"verify"}, row.args));
+        EXPECT_EQ(std::tuple(run.status, run.out, run.err), std::tuple(row.status, row.out, row.err))
+            << "row " << row.line;
+    }
+}
+
+TEST_F(SymbolCommand, WhatTheKindCannotTakeIsRefusedAndNoFileIsWritten)
+{
+    const std::string out = Path("r.png");
+    // clang-format off
+    testing::ExpectFailures({
+        // libzint's and the GS1 checks' own sentences, exit 1.
+        {1, {"label", "-k", "GS1_128", "-o", out, "(01)09501101530004"}, 1, "(01): check digit should be 3\n"},
+        {2, {"label", "-k", "GS1_DataMatrix", "-o", out, "(17)250230"}, 1, "(17): not a date: 250230\n"},
+        {3, {"verify", "-k", "QRCode", "--ecc", "H", std::string(2000, 'x')}, 1,
+         "Too long for QR Code at error correction H: 2000 bytes do not fit in the largest symbol\n"},
+        // Usage errors, exit 2.
+        {4, {"pattern", "-k", "QRCode", "x"}, 2, "quillon-cli: pattern and width are for the linear kinds the engine "
+         "draws; QRCode is a two-dimensional code\nusage: quillon-cli pattern [options] TEXT\n"},
+        {5, {"width", "-k", "30", "9501101530003"}, 2, "quillon-cli: pattern and width are for the linear kinds the "
+         "engine draws; DataBarOmni is encoded by libzint, not the engine\nusage: quillon-cli width [options] TEXT\n"},
+        {6, {"verify", "-k", "Code128B", "--ecc", "L", "x"}, 2,
+         "quillon-cli: --ecc is for QRCode and GS1_QRCode, not Code128B\n" + kVerifyUsage},
+        {7, {"verify", "-k", "QRCode", "--dm-shape", "rect", "x"}, 2,
+         "quillon-cli: --dm-shape is for DataMatrix and GS1_DataMatrix, not QRCode\n" + kVerifyUsage},
+        {8, {"verify", "--columns-417", "3", "-k", "Aztec", "x"}, 2,
+         "quillon-cli: --columns-417 is for PDF417, not Aztec\n" + kVerifyUsage},
+        {9, {"verify", "-k", "QRCode", "--ecc", "X", "x"}, 2, "quillon-cli: --ecc takes L, M, Q or H, not 'X'\n" + kVerifyUsage},
+        {10, {"verify", "-k", "DataMatrix", "--dm-shape", "Square", "x"}, 2,
+         "quillon-cli: --dm-shape takes square or rect, not 'Square'\n" + kVerifyUsage},
+        {11, {"verify", "-k", "PDF417", "--columns-417", "31", "x"}, 2,
+         "quillon-cli: --columns-417 takes a whole number from 0 to 30, not '31'\n" + kVerifyUsage},
+        {12, {"label", "-k", "QRCode", "--checksum", "-o", out, "x"}, 2,
+         "quillon-cli: --checksum is not an option of QRCode: it is for the kinds the engine draws\n" + kLabelUsage},
+        {13, {"label", "-k", "Aztec", "--height", "20", "-o", out, "x"}, 2,
+         "quillon-cli: --height is for the linear kinds; Aztec takes its height from its modules\n" + kLabelUsage},
+    });
+    // clang-format on
+    EXPECT_TRUE(Files().isEmpty()) << Files().join(", ").toStdString();
+}
+
+} // namespace
+} // namespace quillon
