@@ -8,13 +8,17 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
+#include <string>
 #include <string_view>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "Codes.h"
@@ -23,8 +27,10 @@
 #include "OutputFile.h"
 #include "PrintLabels.h"
 #include "Progress.h"
+#include "SheetCommands.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
+#include "report/PdfOutput.h"
 
 namespace quillon::cli {
 
@@ -59,15 +65,18 @@ CodeOutcome Attempt(const Work& work, std::size_t index)
     }
 }
 
-unsigned WorkerCount(std::size_t jobs)
+// The cores left when the calling thread keeps `busy` of them busy itself, at least one.
+unsigned WorkerCount(std::size_t jobs, unsigned busy)
 {
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    return static_cast<unsigned>(std::min<std::size_t>({cores, kMaxWorkers, jobs}));
+    return static_cast<unsigned>(
+        std::min<std::size_t>({std::max(1u, cores - std::min(cores, busy)), kMaxWorkers, jobs}));
 }
 
 // Runs work(0..count-1) on a few worker threads and hands each outcome to report, in order, on the
-// calling thread. Once report says stop, or SIGINT or SIGTERM is noted, no further work starts.
-void RunInOrder(std::size_t count, const Work& work, const Report& report)
+// calling thread, which report keeps busy on `busy` cores. Once report says stop, or SIGINT or SIGTERM
+// is noted, no further work starts.
+void RunInOrder(std::size_t count, unsigned busy, const Work& work, const Report& report)
 {
     std::vector<std::optional<CodeOutcome>> outcomes(count);
     std::mutex mutex;
@@ -101,7 +110,7 @@ void RunInOrder(std::size_t count, const Work& work, const Report& report)
         std::atomic<bool>& stop;
         ~StopOnExit() { stop = true; }
     } stopOnExit{stop};
-    for (unsigned n = WorkerCount(count); n > 0; --n)
+    for (unsigned n = WorkerCount(count, busy); n > 0; --n)
         workers.emplace_back(worker);
     for (std::size_t i = 0; i < count; ++i) {
         std::unique_lock lock(mutex);
@@ -246,15 +255,15 @@ CliOptions WithText(const CliOptions& options, const std::string& code)
 // Runs work over the codes with the progress and the messages of a bulk run. Returns 1 when some
 // code could not be made; raises OutputError for a fatal outcome, after the messages before it, and
 // Interrupted when SIGINT or SIGTERM came (no further code is started then). Call inside an
-// InterruptGuard.
-int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, const Work& work,
+// InterruptGuard. keep keeps the calling thread busy on `busy` cores.
+int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, unsigned busy, const Work& work,
              const std::function<void(std::size_t index, CodeOutcome&)>& keep)
 {
     Progress progress(err, StandardErrorDisplay(), codes.size(), "labels", Progress::Clock::now());
     bool someFailed = false;
     std::optional<std::string> fatal;
     std::set<std::string> notesSaid;
-    RunInOrder(codes.size(), work, [&](std::size_t i, CodeOutcome& outcome) {
+    RunInOrder(codes.size(), busy, work, [&](std::size_t i, CodeOutcome& outcome) {
         if (InterruptSignal() != 0)
             return false;
         if (outcome.fatal) {
@@ -280,6 +289,121 @@ int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, const Work& 
         throw OutputError(*fatal);
     return someFailed ? 1 : 0;
 }
+
+bool SameElement(const TPlacedElement& a, const TPlacedElement& b)
+{
+    const TRectTenths& f = a.Frame;
+    const TRectTenths& g = b.Frame;
+    if (f.Left != g.Left || f.Top != g.Top || f.Width != g.Width || f.Height != g.Height ||
+        a.Content.index() != b.Content.index())
+        return false;
+    if (const auto* image = std::get_if<TPlacedImage>(&a.Content)) {
+        const auto& other = std::get<TPlacedImage>(b.Content);
+        return image->Row == other.Row && image->Stretch == other.Stretch && image->Center == other.Center;
+    }
+    const auto& text = std::get<TPlacedText>(a.Content);
+    const auto& other = std::get<TPlacedText>(b.Content);
+    return text.Text == other.Text && text.Font.Family == other.Font.Family &&
+           text.Font.PointSize == other.Font.PointSize && text.Alignment == other.Alignment &&
+           text.WordWrap == other.WordWrap && text.AutoSize == other.AutoSize;
+}
+
+bool SamePage(const TPreparedPage& a, const TPreparedPage& b)
+{
+    return std::equal(a.Elements.begin(), a.Elements.end(), b.Elements.begin(), b.Elements.end(),
+                      SameElement);
+}
+
+// The sheet's PDF, drawn page by page while the labels of later pages are still being made: the PDF
+// writer and the label makers then share the cores instead of taking turns, and each page drawn is
+// offered to the proof, when there is one. A page is drawn once a label beyond it has been made, so
+// that it is not the sheet's last page, which the final count of labels may lay out otherwise; the rest
+// once all are made. Should the final sheet differ on a page drawn early, it is all drawn anew.
+class SheetPdf {
+public:
+    // mostCells: the sheet were every code to make a label.
+    SheetPdf(const CliOptions& options, TPreparedReport mostCells, SheetProof* proof)
+        : FOptions(options), FMost(std::move(mostCells)), FCalibration(CalibrationFrom(options)),
+          FProof(proof)
+    {
+        for (std::size_t page = 0; page < FMost.Pages.size(); ++page)
+            FLastRows.push_back(LastRowOf(FMost.Pages[page]));
+    }
+
+    // Draws the pages that the labels made so far complete. A PDF that cannot be made is reported by
+    // Write.
+    void Made(const TSheetLabels& labels, const std::vector<TScanExpectation>& expected)
+    {
+        try {
+            while (!FFailure && FDrawn < FLastRows.size() &&
+                   FLastRows[FDrawn] + 1 < static_cast<std::int64_t>(labels.size()))
+                Draw(FMost, labels, expected);
+        } catch (const Exception& e) {
+            FFailure = e.what();
+        }
+    }
+
+    // Draws the pages left of the final sheet and writes the PDF to options.output in one piece.
+    // Raises OutputError when it cannot.
+    void Write(const TPreparedReport& sheet, const TSheetLabels& labels,
+               const std::vector<TScanExpectation>& expected)
+    {
+        QByteArray pdf;
+        try {
+            if (FFailure)
+                throw Exception(*FFailure);
+            if (sheet.Pages.size() < FDrawn ||
+                !std::equal(FMost.Pages.begin(), FMost.Pages.begin() + static_cast<std::ptrdiff_t>(FDrawn),
+                            sheet.Pages.begin(), SamePage)) {
+                FPdf.reset();
+                FDrawn = 0;
+                if (FProof != nullptr)
+                    FProof->Restart();
+            }
+            while (FDrawn < sheet.Pages.size())
+                Draw(sheet, labels, expected);
+            pdf = FPdf->Finish();
+        } catch (const Exception& e) {
+            throw CannotWrite(FOptions.output, e.what());
+        }
+        WriteOutputFile(FOptions.output,
+                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    }
+
+private:
+    static std::int64_t LastRowOf(const TPreparedPage& page)
+    {
+        std::int64_t last = -1;
+        for (const TPlacedElement& element : page.Elements)
+            if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
+                last = std::max(last, image->Row);
+        return last;
+    }
+
+    // The next page, alone with its labels.
+    void Draw(const TPreparedReport& sheet, const TSheetLabels& labels,
+              const std::vector<TScanExpectation>& expected)
+    {
+        SheetPage page = PageAlone(sheet, FDrawn, labels, FProof != nullptr ? &expected : nullptr);
+        if (!FPdf)
+            FPdf.emplace(sheet, FCalibration);
+        FPdf->Add(page.Report, 0, PictureSizes(page.Labels, sheet.PixelsPerInch),
+                  LabelDrawer(page.Labels, FOptions.dpi, FFonts));
+        ++FDrawn;
+        if (FProof != nullptr)
+            FProof->Offer(std::move(page));
+    }
+
+    const CliOptions& FOptions;
+    TPreparedReport FMost;
+    std::vector<std::int64_t> FLastRows{}; // of each page of FMost
+    TCalibration FCalibration{};
+    SheetProof* FProof = nullptr;
+    std::optional<TPdfPages> FPdf{};
+    std::shared_ptr<TLabelFonts> FFonts = std::make_shared<TLabelFonts>(); // kept from page to page
+    std::size_t FDrawn = 0;                                                // pages drawn
+    std::optional<std::string> FFailure{};
+};
 
 } // namespace
 
@@ -314,13 +438,13 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         }
         return outcome;
     };
-    const int status = RunCodes(codes, err, work, [](std::size_t, CodeOutcome&) {});
+    const int status = RunCodes(codes, err, 0, work, [](std::size_t, CodeOutcome&) {});
     directory.Sync();
     return status;
 }
 
-// The labels are composed on the workers, fitted to the sheet's cell; the sheet is proved once it is
-// written, each page on its own.
+// The labels are composed on the workers, fitted to the sheet's cell, while the calling thread draws
+// the pages they fill; each page drawn is proved on its own, on the cores left.
 int RunBulkSheet(const CliOptions& options, std::ostream& err)
 {
     const std::vector<CodeLine> codes = CodesOf(options);
@@ -347,18 +471,27 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
     std::vector<TScanExpectation> expected;
     std::vector<std::string> misfits;
     std::vector<std::string> where;
-    const int status = RunCodes(codes, err, work, [&](std::size_t i, CodeOutcome& outcome) {
+    std::optional<SheetProof> proof;
+    if (options.verify)
+        proof.emplace(options.dpi, std::max(1u, std::thread::hardware_concurrency()) - 1);
+    const auto mostCells =
+        static_cast<int>(std::min<std::size_t>(codes.size(), std::numeric_limits<int>::max()));
+    SheetPdf pdf(options, PrepareSheetFor(options, mostCells), proof ? &*proof : nullptr);
+    const int status = RunCodes(codes, err, 1, work, [&](std::size_t i, CodeOutcome& outcome) {
         labels.push_back(std::move(outcome.drawing));
         expected.push_back(*std::move(outcome.expected));
         misfits.push_back(std::move(outcome.misfit));
         where.push_back("line " + std::to_string(codes[i].line) + ": ");
+        pdf.Made(labels, expected);
     });
     if (labels.empty())
         throw InputError("no code could be made, so '" + options.output + "' was not written");
     const TPreparedReport sheet = PrepareSheetFor(options, static_cast<int>(labels.size()));
-    WriteSheet(options, sheet, labels);
+    pdf.Write(sheet, labels, expected);
+    const std::optional<TSheetVerification> verified =
+        proof ? std::optional(proof->Finish(sheet.Pages.size())) : std::nullopt;
     ProofReport report(err);
-    ProveSheet(options, sheet, labels, expected, misfits, where, report);
+    ProveSheet(options, sheet, labels, expected, misfits, where, report, verified ? &*verified : nullptr);
     return report.Failed() ? 1 : status;
 }
 

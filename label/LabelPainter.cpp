@@ -3,8 +3,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPalette>
 #include <QPolygonF>
+#include <QRegion>
+#include <QTextLayout>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -22,6 +28,9 @@ constexpr double kMetresPerInch = 0.0254;
 // A scale a hair under a whole number of dots still counts as that number when a stretched label
 // is fitted, so that rounding noise does not take a dot off every module.
 constexpr double kWholeDotSlack = 1e-6;
+// How far past its line, from the font's ascent to its descent, a glyph may reach, in device pixels:
+// the smoothing of its edge.
+constexpr double kGlyphOvershootPixels = 1.0;
 
 // The printer's dot grid, counted from the page's corner, in device pixels.
 double OnGrid(double devicePixels, double gridStep)
@@ -29,9 +38,9 @@ double OnGrid(double devicePixels, double gridStep)
     return std::round(devicePixels / gridStep) * gridStep;
 }
 
-QColor FillColor(TColor color, TPenMode mode)
+QColor FillColor(TColor color, TPenMode mode, const QPalette& palette)
 {
-    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color);
+    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color, palette);
 }
 
 // The pixels a polygon covers, as the device-context rules paint it: every vertex pixel included.
@@ -72,23 +81,24 @@ bool IsAxisRectangle(const std::vector<TPoint>& points)
 
 class TLabelReplay {
 public:
-    TLabelReplay(QPainter& painter, const TLabelPlacement& placement, double unitsPerInch)
-        : FPainter(painter), FPlace(placement), FUnitsPerInch(unitsPerInch)
+    TLabelReplay(QPainter& painter, const TLabelPlacement& placement, double unitsPerInch, TLabelFonts& fonts)
+        : FPainter(painter), FPlace(placement), FUnitsPerInch(unitsPerInch), FFonts(fonts)
     {
     }
 
-    void operator()(const TRecordedPolygon& polygon) const
+    void operator()(const TRecordedPolygon& polygon)
     {
         if (polygon.Points.size() < 2)
             return;
-        const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode);
+        const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode, FPalette);
         if (color == Qt::white)
             return; // the paper is white already
         if (IsAxisRectangle(polygon.Points)) {
             const TPixelBox box = BoxOf(polygon.Points);
-            FPainter.fillRect(SnappedRect(box.Left, box.Top, box.Right, box.Bottom), color);
+            AddBar(SnappedRect(box.Left, box.Top, box.Right, box.Bottom), color);
             return;
         }
+        EndBars();
         QPolygonF shape;
         for (const TPoint& p : polygon.Points)
             shape << Device(p.X, p.Y);
@@ -97,48 +107,66 @@ public:
         FPainter.drawPolygon(shape, Qt::OddEvenFill);
     }
 
-    void operator()(const TRecordedText& text) const
+    // The text is shaped once, for its width and for its glyphs, in a font resolved before; its baseline
+    // lies a font's ascent below its top-left corner, as the label was composed.
+    void operator()(const TRecordedText& text)
     {
-        const QString string = QString::fromStdString(text.Text);
-        QFont font(QString::fromStdString(text.Font.Name));
         const double pixels = std::max(text.Font.Size, 1) * FUnitsPerInch / kPointsPerInch * FPlace.ScaleY;
-        font.setPointSizeF(pixels * kPointsPerInch / FPainter.device()->logicalDpiY());
-        font.setStretch(
-            std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000));
-        FPainter.setFont(font);
-        const QFontMetricsF metrics(font, FPainter.device());
+        const int stretch =
+            std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000);
+        const TLabelFonts::TFont& font = FFonts.Font(text.Font.Name, pixels, stretch, *FPainter.device());
         const QPointF at = Device(text.TopLeft.X, text.TopLeft.Y);
+        if (OutsideClipRows(at.y(), font.Height))
+            return; // shaping a line that no dot of shows is most of what it would cost
+        const QString string = QString::fromStdString(text.Text);
+        QTextLayout layout(string, font.Font, FPainter.device());
+        QTextOption option;
+        option.setTextDirection(FPainter.layoutDirection());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        const bool oneLine = line.isValid() && !layout.createLine().isValid();
+        layout.endLayout();
+        const double width = oneLine ? line.horizontalAdvance() : font.Metrics.horizontalAdvance(string);
         if (text.Brush.Style == bsSolid)
-            FPainter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(string), metrics.height())),
-                              ToQColor(text.Brush.Color));
-        FPainter.setPen(ToQColor(text.Font.Color));
-        FPainter.drawText(at + QPointF(0, metrics.ascent()), string);
+            AddBar(QRectF(at, QSizeF(width, font.Height)), ToQColor(text.Brush.Color, FPalette));
+        EndBars();
+        FPainter.setPen(ToQColor(text.Font.Color, FPalette));
+        if (oneLine) {
+            line.draw(&FPainter, at + QPointF(0, font.Ascent - line.ascent()));
+            return;
+        }
+        // A line separator in the text: drawn on one line all the same, as text drawn at a point is.
+        FPainter.setFont(font.Font);
+        FPainter.drawText(at + QPointF(0, font.Ascent), string);
     }
 
     // A one-pixel line paints its start pixel and leaves out its end.
-    void operator()(const TRecordedLine& line) const
+    void operator()(const TRecordedLine& line)
     {
-        const QColor color = FillColor(line.Pen.Color, line.Pen.Mode);
+        const QColor color = FillColor(line.Pen.Color, line.Pen.Mode, FPalette);
         const TPoint from = line.From;
         const TPoint to = line.To;
         if (from.Y == to.Y && from.X != to.X) {
             const int first = from.X < to.X ? from.X : to.X + 1;
             const int last = from.X < to.X ? to.X - 1 : from.X;
-            FPainter.fillRect(SnappedRect(first, from.Y, last + 1, from.Y + 1), color);
+            AddBar(SnappedRect(first, from.Y, last + 1, from.Y + 1), color);
         } else if (from.X == to.X && from.Y != to.Y) {
             const int first = from.Y < to.Y ? from.Y : to.Y + 1;
             const int last = from.Y < to.Y ? to.Y - 1 : from.Y;
-            FPainter.fillRect(SnappedRect(from.X, first, from.X + 1, last + 1), color);
+            AddBar(SnappedRect(from.X, first, from.X + 1, last + 1), color);
         } else if (from != to) {
+            EndBars();
             FPainter.setPen(QPen(color, FPlace.ScaleY));
             FPainter.drawLine(Device(from.X, from.Y), Device(to.X, to.Y));
         }
     }
 
-    void operator()(const TRecordedEllipse& ellipse) const
+    void operator()(const TRecordedEllipse& ellipse)
     {
+        EndBars();
         FPainter.setPen(Qt::NoPen);
-        FPainter.setBrush(FillColor(ellipse.Brush.Color, ellipse.Pen.Mode));
+        FPainter.setBrush(FillColor(ellipse.Brush.Color, ellipse.Pen.Mode, FPalette));
         FPainter.drawEllipse(QRectF(Device(ellipse.TopLeft.X, ellipse.TopLeft.Y),
                                     Device(ellipse.BottomRight.X, ellipse.BottomRight.Y)));
     }
@@ -159,9 +187,49 @@ private:
                       QPointF(OnGrid(b.x(), g), OnGrid(b.y(), g)));
     }
 
+    // Each bar (and a text's ground) is a rectangle filled on its own: PDF viewers and printers then
+    // snap its edges to their pixels (a path of several rectangles gets a pixel more on every edge a
+    // rasteriser finds on a pixel boundary). The colour is set once for a run of bars, so a PDF does not
+    // repeat it for each. Raster devices fill each bar straight away.
+    void AddBar(const QRectF& rect, const QColor& color)
+    {
+        if (!FVectorDevice) {
+            FPainter.fillRect(rect, color);
+            return;
+        }
+        if (!FBarBrush || color != FBarColor) {
+            FPainter.setPen(Qt::NoPen);
+            FPainter.setBrush(color);
+            FBarColor = color;
+            FBarBrush = true;
+        }
+        FPainter.drawRect(rect);
+    }
+
+    // Anything but a bar may change the pen and the brush.
+    void EndBars() { FBarBrush = false; }
+
+    // Whether a line of text from top, height high, misses every row the painter may paint.
+    bool OutsideClipRows(double top, double height) const
+    {
+        if (!FPainter.hasClipping())
+            return false;
+        const double from = top - kGlyphOvershootPixels;
+        const double to = top + height + kGlyphOvershootPixels;
+        const QRegion clip = FPainter.clipRegion();
+        return std::none_of(clip.begin(), clip.end(),
+                            [&](const QRect& rows) { return rows.top() < to && from < rows.bottom() + 1; });
+    }
+
     QPainter& FPainter;
     const TLabelPlacement& FPlace;
     double FUnitsPerInch = 96.0;
+    TLabelFonts& FFonts;
+    const QPalette FPalette = QGuiApplication::palette(); // for the system colours
+    bool FVectorDevice =
+        FPainter.paintEngine() != nullptr && FPainter.paintEngine()->type() != QPaintEngine::Raster;
+    bool FBarBrush = false; // the painter holds the bars' brush and no pen
+    QColor FBarColor{};
 };
 
 } // namespace
@@ -187,14 +255,45 @@ TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell,
     return placement;
 }
 
+QRectF PrintedFrame(const TPictureCell& cell, const TLabelPlacement& placement)
+{
+    const double g = placement.GridStep;
+    return QRectF(QPointF(OnGrid(cell.Frame.left(), g), OnGrid(cell.Frame.top(), g)),
+                  QPointF(OnGrid(cell.Frame.right(), g), OnGrid(cell.Frame.bottom(), g)));
+}
+
+const TLabelFonts::TFont& TLabelFonts::Font(const std::string& name, double pixels, int stretch,
+                                            const QPaintDevice& device)
+{
+    TKey key{.Name = name, .Pixels = pixels, .Stretch = stretch, .Dpi = device.logicalDpiY()};
+    const auto found = FFonts.find(key);
+    if (found != FFonts.end())
+        return found->second;
+    if (FFonts.size() >= kMaxFonts)
+        FFonts.clear();
+    QFont family(QString::fromStdString(name));
+    family.setPointSizeF(pixels * kPointsPerInch / key.Dpi);
+    family.setStretch(stretch);
+    QFont font(family, &device); // resolved for the device, so that laying text out finds it ready
+    QFontMetricsF metrics(font, &device);
+    TFont entry{
+        .Font = std::move(font), .Metrics = metrics, .Ascent = metrics.ascent(), .Height = metrics.height()};
+    return FFonts.emplace(std::move(key), std::move(entry)).first->second;
+}
+
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement)
 {
-    painter.save();
+    TLabelFonts fonts;
+    PaintLabel(painter, label, placement, fonts);
+}
+
+void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement,
+                TLabelFonts& fonts)
+{
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const TLabelReplay replay(painter, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0);
+    TLabelReplay replay(painter, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0, fonts);
     for (const TRecordedCall& call : label.Calls)
         std::visit(replay, call);
-    painter.restore();
 }
 
 QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi, TImageDepth depth)
@@ -235,13 +334,32 @@ QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double
 
 TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi)
 {
-    return [labels = std::move(labels), gridDpi](QPainter& painter, const TPictureCell& cell) {
+    return LabelDrawer(std::move(labels), gridDpi, std::make_shared<TLabelFonts>());
+}
+
+TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<TLabelFonts> fonts)
+{
+    return [labels = std::move(labels), gridDpi, fonts = std::move(fonts)](QPainter& painter,
+                                                                           const TPictureCell& cell) {
         if (cell.Row < 0 || static_cast<std::size_t>(cell.Row) >= labels.size())
             return false;
         const std::shared_ptr<const TLabelDrawing>& label = labels[static_cast<std::size_t>(cell.Row)];
         if (!label)
             return false;
-        PaintLabel(painter, *label, PlaceLabel(*label, cell, gridDpi));
+        const TLabelPlacement placement = PlaceLabel(*label, cell, gridDpi);
+        // A label inside its frame has nothing to cut: a PDF is then spared a clip path for the cell
+        // and the graphics state that a clip starts anew.
+        const QRectF frame = PrintedFrame(cell, placement);
+        const QRectF box(placement.Origin, QSizeF(label->Size.width() * placement.ScaleX,
+                                                  label->Size.height() * placement.ScaleY));
+        if (frame.contains(box)) {
+            PaintLabel(painter, *label, placement, *fonts);
+            return true;
+        }
+        painter.save();
+        painter.setClipRect(frame, Qt::IntersectClip);
+        PaintLabel(painter, *label, placement, *fonts);
+        painter.restore();
         return true;
     };
 }

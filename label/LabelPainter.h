@@ -2,10 +2,16 @@
 // on whole dots of the printer the page is made for, text as text.
 #pragma once
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <compare>
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "label/LabelComposer.h"
@@ -28,8 +34,42 @@ struct TLabelPlacement {
 // target; the corner lies on a dot.
 TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi);
 
-// Paints the label with the painter's world transform in device pixels.
+// The cell's frame with its edges on the nearest dots: what of the label prints. A frame in millimetres
+// rarely lies on the dot grid; clipped there, one cell prints exactly as another one whole dots away.
+QRectF PrintedFrame(const TPictureCell& cell, const TLabelPlacement& placement);
+
+// The fonts of labels' texts, resolved once for all the labels painted after: looking a font up costs
+// as much as drawing a short text with it. For one thread at a time.
+class TLabelFonts {
+public:
+    struct TFont {
+        QFont Font{}; // resolved for the device
+        QFontMetricsF Metrics{QFont()};
+        double Ascent = 0.0;
+        double Height = 0.0;
+    };
+    // The family at a size in device pixels and a stretch in percent, on the device.
+    const TFont& Font(const std::string& name, double pixels, int stretch, const QPaintDevice& device);
+
+private:
+    struct TKey {
+        std::string Name{};
+        double Pixels = 0.0;
+        int Stretch = 100;
+        int Dpi = 96;
+        auto operator<=>(const TKey&) const = default;
+    };
+    // A sheet uses a few; the bound only keeps odd inputs from growing it.
+    static constexpr std::size_t kMaxFonts = 64;
+    std::map<TKey, TFont> FFonts{};
+};
+
+// Paints the label with the painter's world transform in device pixels. The painter's pen, brush, font
+// and render hints are left as the label's last drawing set them: a caller that needs them back saves
+// and restores the painter around it, once for however much it paints.
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement);
+void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement,
+                TLabelFonts& fonts);
 
 enum class TImageDepth : std::uint8_t {
     Colour, // RGB32, the text smoothed
@@ -46,8 +86,10 @@ QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double
 // The labels of a sheet by data row, shared between rows that print the same label.
 using TSheetLabels = std::vector<std::shared_ptr<const TLabelDrawing>>;
 
-// A picture drawer for the page renderer that paints labels[row] for a printer of gridDpi; rows
-// without a drawing keep their bitmap.
+// A picture drawer for the page renderer that paints labels[row] for a printer of gridDpi, clipped to
+// its PrintedFrame when it does not fit inside; rows without a drawing keep their bitmap.
 TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi);
+// The same, keeping its fonts in `fonts`, which the caller may share with later drawers of its thread.
+TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<TLabelFonts> fonts);
 
 } // namespace quillon

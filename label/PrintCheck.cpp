@@ -2,11 +2,15 @@
 // cut to black and white, and read back.
 #include "label/PrintCheck.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
+#include <QRegion>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <compare>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,6 +21,7 @@
 #include "label/ScanReader.h"
 #include "label/StandardLayout.h"
 #include "report/PageRenderer.h"
+#include "report/PainterCanvas.h"
 #include "report/Units.h"
 
 namespace quillon {
@@ -26,21 +31,63 @@ namespace {
 // standard asks (EAN-13's 11 modules under the GS1 rules for EAN/UPC) and one more. Whatever lies
 // further cannot change a reading.
 constexpr int kSurroundModules = 12;
+// An upright label is read along this many rows spread evenly over the height of its bars, as a
+// scanner's line may cross it anywhere; only those rows are drawn, and the reader tries every one. Twice
+// the ten scan lines of an ISO/IEC 15416 grade, so that a label whose bars are mostly covered (the
+// classic label's digits and mark leave a few millimetres at their foot) still shows the reader the
+// rows a scanner would find.
+constexpr int kScanLines = 20;
 // Two cells stand side by side in one row of the sheet when they share more than this part of the
 // lower one's height; the others are above or below.
 constexpr double kSameRowShare = 0.5;
-// Cell geometry is compared in millionths of a device pixel: only the rounding noise of millimetres is
-// merged, so cells that compare equal print dot for dot alike.
-constexpr double kKeyUnitsPerPixel = 1e6;
+// Stretched labels are scaled by the fraction their frame gives; scales are compared to this part, so
+// that only the rounding noise of millimetres is merged.
+constexpr double kScaleUnits = 1e9;
 // A reading may reach this far past the frame, for the decoder's rounding of the symbol's ends.
 constexpr int kReadingSlackPixels = 2;
-// Scanners light the label in red and verifiers measure at 660 nm (ISO/IEC 15416): ink that reflects
-// more than half the red light is paper to them, the rest a printed dot.
+// The largest cell image drawn: 256 MB in colour.
+constexpr long long kMaxCellPixels = 64LL * 1024 * 1024;
+// Scanners light the label in red and verifiers measure at 660 nm (ISO/IEC 15416): the reader is given
+// the red of each pixel, and cuts it at half (ink that reflects more than half the red light is paper).
+constexpr int kRedByte = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? 2 : 1;
 constexpr int kHalfReflectance = 128;
 constexpr std::uint8_t kInk = 0;
 constexpr std::uint8_t kPaper = 255;
-// The largest cell image drawn: 256 MB in colour.
-constexpr long long kMaxCellPixels = 64LL * 1024 * 1024;
+constexpr int kBytesPerPixel = 4;
+
+// The white a reader needs on either side of the bars, in modules, by TBarcodeType: the GS1 General
+// Specifications for EAN/UPC, ten modules for the others (ISO/IEC 16388 Code 39, 15417 Code 128, 16390
+// ITF, the AIM specifications of Codabar and Code 93). A line across the bars reads only with both.
+struct TQuietZone {
+    int Left = 10;
+    int Right = 10;
+};
+constexpr TQuietZone kQuietZones[] = {
+    {10, 10}, // bcCode_2_5_interleaved
+    {10, 10}, // bcCode_2_5_industrial
+    {10, 10}, // bcCode_2_5_matrix
+    {10, 10}, // bcCode39
+    {10, 10}, // bcCode39Extended
+    {10, 10}, // bcCode128A
+    {10, 10}, // bcCode128B
+    {10, 10}, // bcCode128C
+    {10, 10}, // bcCode93
+    {10, 10}, // bcCode93Extended
+    {10, 10}, // bcCodeMSI
+    {10, 10}, // bcCodePostNet: no reader
+    {10, 10}, // bcCodeCodabar
+    {7, 7},   // bcCodeEAN8
+    {11, 7},  // bcCodeEAN13
+    {9, 9},   // bcCodeUPC_A
+    {9, 7},   // bcCodeUPC_E0
+    {9, 7},   // bcCodeUPC_E1
+    {7, 5},   // bcCodeUPC_Supp2: no reader on its own
+    {7, 5},   // bcCodeUPC_Supp5
+    {10, 10}, // bcCodeEAN128A
+    {10, 10}, // bcCodeEAN128B
+    {10, 10}, // bcCodeEAN128C
+};
+static_assert(std::size(kQuietZones) == kBarcodeTypeCount);
 
 // One image element of the sheet: a printed label cell.
 struct TSheetCell {
@@ -51,30 +98,51 @@ struct TSheetCell {
     bool Center = false;
 };
 
-// What one cell's image shows, in device pixels of the page.
-struct TCellScene {
-    int Left = 0; // the image's corner, on the dot grid
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    QRectF FramePixels{}; // the cell's frame
-    // The cell first, then its neighbours in the row: indices of the page's cells.
-    std::vector<std::size_t> Shown{};
+// A label as the page renderer places it, in whole device pixels of the page.
+struct TPlacedLabel {
+    std::size_t Index = 0; // the page's cell
+    TLabelPlacement Placement{};
+    QRect Clip{}; // its printed frame
 };
 
-// The cell's image as it prints, up to the rounding noise of millimetres: equal keys, equal images.
+// The rows of a cell's image that are drawn and read: Count rows, Step apart from First.
+struct TScanLines {
+    int First = 0;
+    int Step = 1;
+    int Count = 0;
+    auto operator<=>(const TScanLines&) const = default;
+};
+
+// What one cell's image shows, in device pixels of the page.
+struct TCellScene {
+    QRect Bounds{}; // the image, on the dot grid
+    TScanLines Lines{};
+    bool Turned = false;
+    // An upright label's bars from the first one's left edge to past the last one's right, and the white
+    // its standard asks on either side, in pixels.
+    int SymbolLeft = 0;
+    int SymbolRight = 0;
+    int QuietLeft = 0;
+    int QuietRight = 0;
+    QRect Paper{};
+    // The cell first, then its neighbours in the row.
+    std::vector<TPlacedLabel> Shown{};
+};
+
+// Everything a cell's image is drawn from, in whole pixels from the image's corner: equal keys, equal
+// images.
 struct TShownKey {
     std::uintptr_t Drawing = 0;
-    std::array<std::int64_t, 4> Frame{}; // from the image's corner
-    bool Stretch = false;
-    bool Center = false;
+    std::array<int, 2> Origin{};
+    std::array<std::int64_t, 2> Scale{};
+    std::array<int, 4> Clip{};
     auto operator<=>(const TShownKey&) const = default;
 };
 
 struct TSceneKey {
-    int Width = 0;
-    int Height = 0;
-    std::array<std::int64_t, 4> Paper{};
+    std::array<int, 2> Size{};
+    TScanLines Lines{};
+    std::array<int, 4> Paper{};
     std::vector<TShownKey> Shown{};
     TBarcodeType Typ = bcCodeEAN13;
     bool Checksum = false;
@@ -84,9 +152,10 @@ struct TSceneKey {
     auto operator<=>(const TSceneKey&) const = default;
 };
 
+// Millimetres to device pixels as the page renderer's transform maps them, rounding included.
 double Pixels(double mm, int dpi)
 {
-    return mm * dpi / kMmPerInch;
+    return mm * (dpi / kMmPerInch);
 }
 
 QRectF PixelsOf(const QRectF& mm, int dpi)
@@ -94,11 +163,21 @@ QRectF PixelsOf(const QRectF& mm, int dpi)
     return {Pixels(mm.left(), dpi), Pixels(mm.top(), dpi), Pixels(mm.width(), dpi), Pixels(mm.height(), dpi)};
 }
 
-std::array<std::int64_t, 4> Quantised(const QRectF& pixels, double left, double top)
+// A rectangle whose edges lie on whole pixels, as the printed frames do.
+QRect WholePixels(const QRectF& rect)
 {
-    const auto unit = [](double v) { return std::llround(v * kKeyUnitsPerPixel); };
-    return {unit(pixels.left() - left), unit(pixels.top() - top), unit(pixels.width()),
-            unit(pixels.height())};
+    const auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
+    return QRect(QPoint(whole(rect.left()), whole(rect.top())),
+                 QPoint(whole(rect.right()), whole(rect.bottom())))
+        .adjusted(0, 0, -1, -1);
+}
+
+std::array<int, 4> Relative(const QRect& rect, const QRect& bounds)
+{
+    const QRect shown = rect.intersected(bounds);
+    if (shown.isEmpty())
+        return {};
+    return {shown.left() - bounds.left(), shown.top() - bounds.top(), shown.width(), shown.height()};
 }
 
 void CheckDpi(int dpi)
@@ -185,20 +264,39 @@ QRectF TargetMm(const TSheetCell& cell, QSize picture, int pixelsPerInch)
     return {cell.FrameMm.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
 }
 
-QImage CellImage(QSize size, QImage::Format format)
+// Where the label's bars lie, in label units: every filled shape but white ones, with the last row and
+// column each covers.
+std::optional<QRect> BarBox(const TLabelDrawing& label)
 {
-    QImage image(size, format);
-    if (image.isNull())
-        throw Exception("Cell of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                        " pixels cannot be allocated");
-    return image;
+    const QPalette palette = QGuiApplication::palette(); // for the system colours
+    std::optional<QRect> box;
+    for (const TRecordedCall& call : label.Calls) {
+        const auto* polygon = std::get_if<TRecordedPolygon>(&call);
+        if (polygon == nullptr || polygon->Points.size() < 2 || polygon->Pen.Mode == pmWhite ||
+            ToQColor(polygon->Brush.Color, palette) == Qt::white)
+            continue;
+        for (const TPoint& point : polygon->Points)
+            box = box ? box->united(QRect(point.X, point.Y, 1, 1)) : QRect(point.X, point.Y, 1, 1);
+    }
+    return box;
+}
+
+// Lines spread evenly over the rows, each in the middle of its share.
+TScanLines SpreadLines(int rows)
+{
+    if (rows <= kScanLines)
+        return {.First = 0, .Step = 1, .Count = std::max(0, rows)};
+    const int step = rows / kScanLines;
+    return {.First = (rows - (kScanLines - 1) * step) / 2, .Step = step, .Count = kScanLines};
 }
 
 class TSheetChecker {
 public:
     TSheetChecker(const TPreparedReport& sheet, const TSheetLabels& labels,
                   std::span<const TScanExpectation> expected, int dpi)
-        : FSheet(sheet), FLabels(labels), FExpected(expected), FDpi(dpi)
+        : FSheet(sheet), FLabels(labels), FExpected(expected), FDpi(dpi),
+          FPaper(0, 0, static_cast<int>(std::lround(Pixels(sheet.PaperWidthTenths / kTenthsPerMm, dpi))),
+                 static_cast<int>(std::lround(Pixels(sheet.PaperLengthTenths / kTenthsPerMm, dpi))))
     {
     }
 
@@ -228,8 +326,10 @@ public:
     int DistinctCells() const { return static_cast<int>(FVerdicts.size()); }
 
 private:
-    TLabelPlacement PlacementOf(const TSheetCell& cell, const TLabelDrawing& label) const
+    TPlacedLabel Place(const std::vector<TSheetCell>& cells, std::size_t index) const
     {
+        const TSheetCell& cell = cells[index];
+        const TLabelDrawing& label = *DrawingOf(cell.Row);
         const QSize picture = PictureSizeOf(label, FSheet.PixelsPerInch);
         const TPictureCell device{.Row = cell.Row,
                                   .PicturePixels = QSizeF(picture),
@@ -237,91 +337,156 @@ private:
                                   .Frame = PixelsOf(cell.FrameMm, FDpi),
                                   .Stretch = cell.Stretch,
                                   .DeviceDpi = static_cast<double>(FDpi)};
-        return PlaceLabel(label, device, FDpi);
+        const TLabelPlacement placement = PlaceLabel(label, device, FDpi);
+        return {.Index = index, .Placement = placement, .Clip = WholePixels(PrintedFrame(device, placement))};
     }
 
-    // The label where it prints, with paper a quiet zone wide beside it (and the cells there), and the
-    // white above and below as far as the sheet leaves it.
+    // The label where it prints with paper a quiet zone wide beside it (and the cells there): an upright
+    // label along lines across its bars, a turned one whole, with the white above and below as far as
+    // the sheet leaves it.
     TCellScene SceneOf(const std::vector<TSheetCell>& cells, std::size_t index,
                        const std::vector<QRectF>& frames) const
     {
         const TSheetCell& cell = cells[index];
         const TLabelDrawing& label = *DrawingOf(cell.Row);
-        const TLabelPlacement placement = PlacementOf(cell, label);
-        const QRectF frame = PixelsOf(cell.FrameMm, FDpi);
+        const TScanExpectation& expected = ExpectedOf(cell.Row);
+        TCellScene scene{.Bounds = {},
+                         .Lines = {},
+                         .Turned = expected.Turned,
+                         .SymbolLeft = 0,
+                         .SymbolRight = 0,
+                         .QuietLeft = 0,
+                         .QuietRight = 0,
+                         .Paper = FPaper,
+                         .Shown = {Place(cells, index)}};
+        const TLabelPlacement& placement = scene.Shown.front().Placement;
+        const QRect clip = scene.Shown.front().Clip;
         QRectF ink(placement.Origin,
                    QSizeF(label.Size.width() * placement.ScaleX, label.Size.height() * placement.ScaleY));
-        ink = ink.intersected(frame);
+        ink = ink.intersected(QRectF(clip));
         if (ink.isEmpty())
-            ink = QRectF(frame.topLeft(), QSizeF(1.0, 1.0));
+            ink = QRectF(QPointF(clip.topLeft()), QSizeF(1.0, 1.0));
         const double reach = kSurroundModules * placement.DotsPerModule * placement.GridStep;
-        const auto [aboveMm, belowMm] =
-            GapsAboveAndBelow(cell.FrameMm, frames, FSheet.PaperLengthTenths / 10.0);
-        const double top = std::max(ink.top() - reach, frame.top() - Pixels(aboveMm, FDpi));
-        const double bottom = std::min(ink.bottom() + reach, frame.bottom() + Pixels(belowMm, FDpi));
-        TCellScene scene{.Left = static_cast<int>(std::floor(ink.left() - reach)),
-                         .Top = static_cast<int>(std::floor(top)),
-                         .Width = 0,
-                         .Height = 0,
-                         .FramePixels = frame,
-                         .Shown = {index}};
-        scene.Width = std::max(1, static_cast<int>(std::ceil(ink.right() + reach)) - scene.Left);
-        scene.Height = std::max(1, static_cast<int>(std::ceil(bottom)) - scene.Top);
+        const int left = static_cast<int>(std::floor(ink.left() - reach));
+        const int right = std::max(left + 1, static_cast<int>(std::ceil(ink.right() + reach)));
+        const QRect bars = BarsWhereTheyPrint(label, placement);
+        const auto [top, bottom] =
+            scene.Turned ? SurroundingRows(cell, ink, reach, frames) : RowsOf(bars, clip.intersected(FPaper));
+        scene.SymbolLeft = bars.left();
+        scene.SymbolRight = bars.right() + 1;
+        scene.QuietLeft = kQuietZones[expected.Typ].Left * placement.DotsPerModule;
+        scene.QuietRight = kQuietZones[expected.Typ].Right * placement.DotsPerModule;
+        scene.Bounds = QRect(QPoint(left, top), QPoint(right - 1, std::max(top, bottom - 1)));
+        scene.Lines = scene.Turned || bottom <= top ? TScanLines{.First = 0, .Step = 1, .Count = bottom - top}
+                                                    : SpreadLines(bottom - top);
         AddNeighbours(scene, cells);
         return scene;
     }
 
-    // The labels beside the cell in its row that reach into the scene; those above and below stay out,
-    // as a reader's line across the bars never meets them.
-    void AddNeighbours(TCellScene& scene, const std::vector<TSheetCell>& cells) const
+    // The label's bars in device pixels of the page (the whole label when it has none).
+    static QRect BarsWhereTheyPrint(const TLabelDrawing& label, const TLabelPlacement& placement)
     {
-        const TSheetCell& cell = cells[scene.Shown.front()];
-        for (std::size_t other = 0; other < cells.size(); ++other) {
-            const QRectF otherFrame = PixelsOf(cells[other].FrameMm, FDpi);
-            if (other != scene.Shown.front() && DrawingOf(cells[other].Row) != nullptr &&
-                SameRow(cell.FrameMm, cells[other].FrameMm) && otherFrame.right() > scene.Left &&
-                otherFrame.left() < scene.Left + scene.Width)
-                scene.Shown.push_back(other);
-        }
+        const QRect box = BarBox(label).value_or(QRect(QPoint(0, 0), label.Size));
+        const auto at = [](double origin, int units, double scale) {
+            return static_cast<int>(std::lround(origin + units * scale));
+        };
+        return QRect(QPoint(at(placement.Origin.x(), box.left(), placement.ScaleX),
+                            at(placement.Origin.y(), box.top(), placement.ScaleY)),
+                     QPoint(at(placement.Origin.x(), box.right() + 1, placement.ScaleX) - 1,
+                            at(placement.Origin.y(), box.bottom() + 1, placement.ScaleY) - 1));
     }
 
-    QRectF PaperPixels(const TCellScene& scene) const
+    // The rows of the bars where they print, at least one.
+    static std::pair<int, int> RowsOf(const QRect& bars, const QRect& printed)
     {
-        return {-static_cast<double>(scene.Left), -static_cast<double>(scene.Top),
-                Pixels(FSheet.PaperWidthTenths / kTenthsPerMm, FDpi),
-                Pixels(FSheet.PaperLengthTenths / kTenthsPerMm, FDpi)};
+        const int top = std::max(bars.top(), printed.top());
+        const int bottom = std::min(bars.bottom(), printed.bottom()) + 1;
+        return bottom > top ? std::pair(top, bottom) : std::pair(printed.top(), printed.top() + 1);
+    }
+
+    std::pair<int, int> SurroundingRows(const TSheetCell& cell, const QRectF& ink, double reach,
+                                        const std::vector<QRectF>& frames) const
+    {
+        const auto [aboveMm, belowMm] =
+            GapsAboveAndBelow(cell.FrameMm, frames, FSheet.PaperLengthTenths / kTenthsPerMm);
+        const QRectF frame = PixelsOf(cell.FrameMm, FDpi);
+        const double top = std::max(ink.top() - reach, frame.top() - Pixels(aboveMm, FDpi));
+        const double bottom = std::min(ink.bottom() + reach, frame.bottom() + Pixels(belowMm, FDpi));
+        const int first = static_cast<int>(std::floor(top));
+        return {first, std::max(first + 1, static_cast<int>(std::ceil(bottom)))};
+    }
+
+    // Where a placed label may print: its drawing's box, within its printed frame.
+    static QRect InkOf(const TPlacedLabel& placed, const TLabelDrawing& label)
+    {
+        const TLabelPlacement& placement = placed.Placement;
+        const QRectF box(placement.Origin, QSizeF(label.Size.width() * placement.ScaleX,
+                                                  label.Size.height() * placement.ScaleY));
+        return box.toAlignedRect().intersected(placed.Clip);
+    }
+
+    // The labels beside the cell in its row that may print within the scene; those above and below stay
+    // out, as a reader's line across the bars never meets them.
+    void AddNeighbours(TCellScene& scene, const std::vector<TSheetCell>& cells) const
+    {
+        const TSheetCell& cell = cells[scene.Shown.front().Index];
+        for (std::size_t other = 0; other < cells.size(); ++other) {
+            if (other == scene.Shown.front().Index || DrawingOf(cells[other].Row) == nullptr ||
+                !SameRow(cell.FrameMm, cells[other].FrameMm))
+                continue;
+            TPlacedLabel placed = Place(cells, other);
+            if (InkOf(placed, *DrawingOf(cells[other].Row)).intersects(scene.Bounds))
+                scene.Shown.push_back(placed);
+        }
     }
 
     TSceneKey KeyOf(const TCellScene& scene, const std::vector<TSheetCell>& cells) const
     {
-        const TScanExpectation& expected = ExpectedOf(cells[scene.Shown.front()].Row);
-        TSceneKey key{.Width = scene.Width,
-                      .Height = scene.Height,
-                      .Paper = Quantised(
-                          PaperPixels(scene).intersected(QRectF(0, 0, scene.Width, scene.Height)), 0.0, 0.0),
+        const TScanExpectation& expected = ExpectedOf(cells[scene.Shown.front().Index].Row);
+        TSceneKey key{.Size = {scene.Bounds.width(), scene.Bounds.height()},
+                      .Lines = scene.Lines,
+                      .Paper = Relative(scene.Paper, scene.Bounds),
                       .Shown = {},
                       .Typ = expected.Typ,
                       .Checksum = expected.Checksum,
                       .Turned = expected.Turned,
                       .Text = expected.Text,
                       .RightCheckDigit = expected.RightCheckDigit};
-        for (const std::size_t index : scene.Shown) {
-            const TSheetCell& cell = cells[index];
-            key.Shown.push_back({.Drawing = reinterpret_cast<std::uintptr_t>(DrawingOf(cell.Row)),
-                                 .Frame = Quantised(PixelsOf(cell.FrameMm, FDpi), scene.Left, scene.Top),
-                                 .Stretch = cell.Stretch,
-                                 .Center = cell.Center});
+        const auto scale = [](double v) { return std::llround(v * kScaleUnits); };
+        for (const TPlacedLabel& shown : scene.Shown) {
+            const TLabelPlacement& placement = shown.Placement;
+            key.Shown.push_back(
+                {.Drawing = reinterpret_cast<std::uintptr_t>(DrawingOf(cells[shown.Index].Row)),
+                 .Origin = {static_cast<int>(std::lround(placement.Origin.x())) - scene.Bounds.left(),
+                            static_cast<int>(std::lround(placement.Origin.y())) - scene.Bounds.top()},
+                 .Scale = {scale(placement.ScaleX), scale(placement.ScaleY)},
+                 .Clip = Relative(shown.Clip, scene.Bounds)});
         }
         return key;
     }
 
-    // The cells of the scene painted by the page renderer, as the printer gets them.
-    QImage Draw(const TCellScene& scene, const std::vector<TSheetCell>& cells) const
+    // A picture of the label's size for each shown cell: the page renderer sizes the cell by it.
+    const QImage& PictureFor(const TLabelDrawing& label)
     {
-        if (static_cast<long long>(scene.Width) * scene.Height > kMaxCellPixels)
-            throw Exception("Cell of " + std::to_string(scene.Width) + " x " + std::to_string(scene.Height) +
-                            " pixels is too large to verify at " + std::to_string(FDpi) + " dpi");
-        QImage image = CellImage(QSize(scene.Width, scene.Height), QImage::Format_RGB32);
+        const QSize size = PictureSizeOf(label, FSheet.PixelsPerInch);
+        QImage& picture = FPictures[{size.width(), size.height()}];
+        if (picture.isNull())
+            picture = QImage(size, QImage::Format_Mono);
+        return picture;
+    }
+
+    // The scene's lines painted by the page renderer, as the printer gets them: the image holds the
+    // scene's every row, of which only the lines are drawn.
+    QImage Draw(const TCellScene& scene, const std::vector<TSheetCell>& cells)
+    {
+        const QRect& bounds = scene.Bounds;
+        if (static_cast<long long>(bounds.width()) * bounds.height() > kMaxCellPixels)
+            throw Exception("Cell of " + std::to_string(bounds.width()) + " x " +
+                            std::to_string(bounds.height()) + " pixels is too large to verify at " +
+                            std::to_string(FDpi) + " dpi");
+        FCanvas.resize(static_cast<std::size_t>(bounds.width()) * static_cast<std::size_t>(bounds.height()));
+        QImage image(reinterpret_cast<uchar*>(FCanvas.data()), bounds.width(), bounds.height(),
+                     static_cast<qsizetype>(bounds.width()) * kBytesPerPixel, QImage::Format_RGB32);
         TPreparedReport shown{.Pages = {TPreparedPage{}},
                               .PaperSize = FSheet.PaperSize,
                               .Orientation = FSheet.Orientation,
@@ -330,63 +495,125 @@ private:
                               .PixelsPerInch = FSheet.PixelsPerInch};
         TSheetLabels drawings;
         std::vector<QImage> pictures; // stand-ins for the bitmaps: the drawer paints every one
-        for (const std::size_t index : scene.Shown) {
-            const TSheetCell& cell = cells[index];
+        for (const TPlacedLabel& placed : scene.Shown) {
+            const TSheetCell& cell = cells[placed.Index];
             // The element as placed, its picture the scene's own numbering.
             TPlacedElement element = *cell.Element;
             std::get<TPlacedImage>(element.Content).Row = static_cast<std::int64_t>(drawings.size());
             shown.Pages.front().Elements.push_back(std::move(element));
             drawings.push_back(FLabels[static_cast<std::size_t>(cell.Row)]);
-            pictures.emplace_back(PictureSizeOf(*drawings.back(), FSheet.PixelsPerInch), QImage::Format_Mono);
+            pictures.push_back(PictureFor(*drawings.back()));
+        }
+        QPainter painter(&image);
+        const TScanLines& lines = scene.Lines;
+        if (lines.Step > 1 || lines.Count < bounds.height()) {
+            QRegion drawn;
+            for (int line = 0; line < lines.Count; ++line)
+                drawn += QRect(0, lines.First + line * lines.Step, bounds.width(), 1);
+            painter.setClipRegion(drawn);
         }
         // Off the paper lies no paper: its edge ends a quiet zone as the next label would.
-        image.fill(Qt::black);
-        {
-            QPainter painter(&image);
-            painter.fillRect(PaperPixels(scene), Qt::white);
-            RenderPage(painter, shown, 0, pictures,
-                       {.ResolutionDpi = static_cast<double>(FDpi),
-                        .PaperOriginPixels = QPointF(-scene.Left, -scene.Top),
-                        .DrawPicture = LabelDrawer(std::move(drawings), FDpi)});
-        }
-        return AsScannerSeesIt(image);
+        painter.fillRect(image.rect(), Qt::black);
+        painter.fillRect(scene.Paper.translated(-bounds.topLeft()), Qt::white);
+        RenderPage(painter, shown, 0, pictures,
+                   {.ResolutionDpi = static_cast<double>(FDpi),
+                    .PaperOriginPixels = QPointF(-bounds.left(), -bounds.top()),
+                    .DrawPicture = LabelDrawer(std::move(drawings), FDpi, FFonts)});
+        return image;
     }
 
-    // Black and white, as the printer's dots under the scanner's red light.
-    static QImage AsScannerSeesIt(const QImage& colour)
+    TPrintVerdict Verdict(const TCellScene& scene, const std::vector<TSheetCell>& cells)
     {
-        QImage dots = CellImage(colour.size(), QImage::Format_Grayscale8);
-        for (int y = 0; y < colour.height(); ++y) {
-            const auto* in = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
-            std::uint8_t* out = dots.scanLine(y);
-            for (int x = 0; x < colour.width(); ++x)
-                out[x] = qRed(in[x]) < kHalfReflectance ? kInk : kPaper;
-        }
-        return dots;
-    }
-
-    TPrintVerdict Verdict(const TCellScene& scene, const std::vector<TSheetCell>& cells) const
-    {
-        const TSheetCell& cell = cells[scene.Shown.front()];
+        const TSheetCell& cell = cells[scene.Shown.front().Index];
         const TScanExpectation& expected = ExpectedOf(cell.Row);
         const QImage image = Draw(scene, cells);
-        std::optional<TReading> reading = ReadGrey({.Pixels = image.constBits(),
-                                                    .Width = image.width(),
-                                                    .Height = image.height(),
-                                                    .BytesPerLine = static_cast<int>(image.bytesPerLine())},
-                                                   {.Typ = expected.Typ,
-                                                    .Checksum = expected.Checksum,
-                                                    .Turned = expected.Turned,
-                                                    .Formats = TReaderFormats::KindOnly});
+        std::optional<TReading> reading =
+            scene.Turned ? ReadTurned(image, expected) : ReadLines(image, scene, expected);
         // A symbol that reaches into the next cell is not this label's.
-        const QRectF frame = scene.FramePixels.translated(-scene.Left, -scene.Top);
+        const QRect frame = scene.Shown.front().Clip.translated(-scene.Bounds.topLeft());
         if (reading && (reading->Left < frame.left() - kReadingSlackPixels ||
-                        reading->Right > frame.right() + kReadingSlackPixels))
+                        reading->Right > frame.right() + 1 + kReadingSlackPixels))
             reading.reset();
         TPrintVerdict verdict{.Scan = JudgeReading(reading, expected), .Reason = {}};
         if (verdict.Scan.Outcome != TScanOutcome::Matches)
             verdict.Reason = ReasonFor(verdict.Scan, cell, *DrawingOf(cell.Row));
         return verdict;
+    }
+
+    // A turned label, drawn whole in black and white, read by a reader that turns it. ZXing's cut at
+    // half grey does not turn a picture of several bytes a pixel, so the dots are given it as bytes.
+    std::optional<TReading> ReadTurned(const QImage& image, const TScanExpectation& expected)
+    {
+        const int width = image.width();
+        FLines.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(image.height()));
+        std::uint8_t* dot = FLines.data();
+        for (int y = 0; y < image.height(); ++y)
+            for (const QRgb pixel : std::span(reinterpret_cast<const QRgb*>(image.constScanLine(y)),
+                                              static_cast<std::size_t>(width)))
+                *dot++ = qRed(pixel) < kHalfReflectance ? kInk : kPaper;
+        return ReadGrey(
+            {.Pixels = FLines.data(), .Width = width, .Height = image.height(), .BytesPerLine = width},
+            {.Typ = expected.Typ,
+             .Checksum = expected.Checksum,
+             .Turned = true,
+             .Formats = TReaderFormats::KindOnly});
+    }
+
+    // The scan lines with the white their standard asks on both sides of the bars, each a line the
+    // reader tries on its own: a line without it is no reading, however well its bars decode. When every
+    // line has it, the reader is shown the lines where they were drawn; else the red of those that have.
+    std::optional<TReading> ReadLines(const QImage& image, const TCellScene& scene,
+                                      const TScanExpectation& expected)
+    {
+        const TScanLines& lines = scene.Lines;
+        const int width = image.width();
+        const int symbolLeft = scene.SymbolLeft - scene.Bounds.left();
+        const int symbolRight = scene.SymbolRight - scene.Bounds.left();
+        const auto rowOf = [&](int line) {
+            return reinterpret_cast<const QRgb*>(image.constScanLine(lines.First + line * lines.Step));
+        };
+        const auto quiet = [&](int line) {
+            const QRgb* row = rowOf(line);
+            const auto white = [&](int from, int to) {
+                for (int x = std::max(0, from); x < std::min(width, to); ++x)
+                    if (qRed(row[x]) < kHalfReflectance)
+                        return false;
+                return true;
+            };
+            return white(symbolLeft - scene.QuietLeft, symbolLeft) &&
+                   white(symbolRight, symbolRight + scene.QuietRight);
+        };
+        std::vector<int> quietLines;
+        for (int line = 0; line < lines.Count; ++line)
+            if (quiet(line))
+                quietLines.push_back(line);
+        if (quietLines.empty())
+            return std::nullopt;
+        const TReaderSetup setup{.Typ = expected.Typ,
+                                 .Checksum = expected.Checksum,
+                                 .Turned = false,
+                                 .Formats = TReaderFormats::KindOnly,
+                                 .TwoLevels = true,
+                                 .EveryLine = true};
+        const auto rowBytes = static_cast<int>(image.bytesPerLine());
+        if (static_cast<int>(quietLines.size()) == lines.Count)
+            return ReadGrey({.Pixels = image.constBits() + lines.First * rowBytes + kRedByte,
+                             .Width = width,
+                             .Height = lines.Count,
+                             .BytesPerLine = lines.Step * rowBytes,
+                             .BytesPerPixel = kBytesPerPixel},
+                            setup);
+        FLines.resize(quietLines.size() * static_cast<std::size_t>(width));
+        std::uint8_t* red = FLines.data();
+        for (const int line : quietLines)
+            for (const QRgb pixel : std::span(rowOf(line), static_cast<std::size_t>(width)))
+                *red++ = static_cast<std::uint8_t>(qRed(pixel));
+        return ReadGrey({.Pixels = FLines.data(),
+                         .Width = width,
+                         .Height = static_cast<int>(quietLines.size()),
+                         .BytesPerLine = width,
+                         .BytesPerPixel = 1},
+                        setup);
     }
 
     std::string ReasonFor(const TScanResult& scan, const TSheetCell& cell, const TLabelDrawing& label) const
@@ -408,7 +635,12 @@ private:
     const TSheetLabels& FLabels;
     std::span<const TScanExpectation> FExpected;
     int FDpi = 600;
-    std::map<TSceneKey, TPrintVerdict> FVerdicts;
+    QRect FPaper{}; // the page, in whole pixels
+    std::map<TSceneKey, TPrintVerdict> FVerdicts{};
+    std::map<std::pair<int, int>, QImage> FPictures{};
+    std::vector<std::uint32_t> FCanvas{}; // the pixels of the scene being drawn, reused scene after scene
+    std::vector<std::uint8_t> FLines{};   // the red of the lines read
+    std::shared_ptr<TLabelFonts> FFonts = std::make_shared<TLabelFonts>();
 };
 
 enum class TStop : std::uint8_t { Never, AtFirstFailure };

@@ -6,6 +6,7 @@
 #include <ZXing/ImageView.h>
 #include <ZXing/ReadBarcode.h>
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -56,9 +57,15 @@ ZXing::DecodeHints HintsFor(const TReaderSetup& setup)
     ZXing::DecodeHints hints;
     hints.setFormats(setup.Formats == TReaderFormats::AnyLinear ? AnyLinearFormat()
                                                                 : kKindFormats[setup.Typ]);
-    hints.setTryHarder(false); // the label is flat, level and sharp: the rows near the middle suffice
+    // The label is flat, level and sharp: the rows near the middle of a picture suffice.
+    hints.setTryHarder(setup.EveryLine);
+    if (setup.EveryLine)
+        hints.setMinLineCount(1);
     hints.setTryRotate(setup.Turned);
     hints.setTryDownscale(false);
+    // ZXing's fixed threshold takes a pixel of 127 or less for black: below half, as the scanner sees it.
+    if (setup.TwoLevels)
+        hints.setBinarizer(ZXing::Binarizer::FixedThreshold);
     // A scanner set up for the symbology: full ASCII only where the label encodes it.
     const bool fullAscii = setup.Typ == bcCode39Extended;
     hints.setTryCode39ExtendedMode(fullAscii);
@@ -68,16 +75,30 @@ ZXing::DecodeHints HintsFor(const TReaderSetup& setup)
     return hints;
 }
 
+// The text read: its bytes when they are all ASCII, which is what the reader's conversion to UTF-8
+// would give them, at a fraction of its cost (it looks up a character set for every reading).
+std::string TextOf(const ZXing::Result& result)
+{
+    const ZXing::ByteArray& bytes = result.bytes();
+    if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte < 0x80; }))
+        return std::string(bytes.begin(), bytes.end());
+    return result.text();
+}
+
 TReading ReadingOf(const ZXing::Result& result)
 {
     const ZXing::Position& position = result.position();
     const auto [left, right] = std::minmax(
         {position.topLeft().x, position.topRight().x, position.bottomLeft().x, position.bottomRight().x});
-    return {.Text = result.text(),
+    const auto [top, bottom] = std::minmax(
+        {position.topLeft().y, position.topRight().y, position.bottomLeft().y, position.bottomRight().y});
+    return {.Text = TextOf(result),
             .Format = ZXing::ToString(result.format()),
             .CheckDigitFails = result.error().type() == ZXing::Error::Type::Checksum,
             .Left = left,
-            .Right = right};
+            .Right = right,
+            .Top = top,
+            .Bottom = bottom};
 }
 
 } // namespace
@@ -89,10 +110,11 @@ bool HasReader(TBarcodeType typ)
 
 std::optional<TReading> ReadGrey(const TGreyView& image, const TReaderSetup& setup)
 {
-    if (image.Pixels == nullptr || image.Width <= 0 || image.Height <= 0 || !HasReader(setup.Typ))
+    if (image.Pixels == nullptr || image.Width <= 0 || image.Height <= 0 || image.BytesPerPixel <= 0 ||
+        !HasReader(setup.Typ))
         return std::nullopt;
     const ZXing::ImageView view(image.Pixels, image.Width, image.Height, ZXing::ImageFormat::Lum,
-                                image.BytesPerLine);
+                                image.BytesPerLine, image.BytesPerPixel);
     ZXing::DecodeHints hints = HintsFor(setup);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     if (result.isValid())

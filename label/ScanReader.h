@@ -21,14 +21,22 @@ struct TReaderSetup {
     bool Checksum = false; // Code 39 full ASCII: the check character is verified and taken off
     bool Turned = false;   // the bars may run across the image: the reader tries it turned
     TReaderFormats Formats = TReaderFormats::KindOnly;
+    // The pixels are black or white only, as a printer's dots: they are cut at half grey, the cheapest
+    // reading, instead of by the light around them.
+    bool TwoLevels = false;
+    // Every row is a scan line of its own, tried until one reads, instead of a few about the middle of a
+    // picture of which two must agree.
+    bool EveryLine = false;
 };
 
-// 8-bit grey pixels, 0 black to 255 white, row after row.
+// 8-bit grey pixels, 0 black to 255 white, row after row: one channel of a colour image when each
+// pixel takes more than a byte, and every few rows of an image when a line is more than its pixels.
 struct TGreyView {
     const std::uint8_t* Pixels = nullptr;
     int Width = 0;
     int Height = 0;
     int BytesPerLine = 0;
+    int BytesPerPixel = 1;
 };
 
 struct TReading {
@@ -38,6 +46,8 @@ struct TReading {
     bool CheckDigitFails = false;
     int Left = 0; // the symbol's extent along the image's rows, in pixels
     int Right = 0;
+    int Top = 0; // the first and the last row it was read on
+    int Bottom = 0;
 };
 
 // Whether the decoder reads the kind at all (not MSI, PostNet, industrial and matrix two of five or the

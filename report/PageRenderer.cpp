@@ -51,42 +51,39 @@ QRectF PictureTargetMm(const QRectF& frame, const QImage& picture, const TPlaced
     return {frame.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
 }
 
-// The picture's own drawer paints it in device pixels with the world transform cleared; the
-// bitmap is drawn in millimetres.
+// The picture's own drawer paints it in device pixels, as the painter stands; the bitmap is drawn in
+// millimetres.
 bool DrawnByDrawer(QPainter& painter, const QRectF& frame, const QRectF& targetMm, const QImage& picture,
-                   const TPlacedImage& image, const TPaintTarget& target)
+                   const TPlacedImage& image, const TPaintTarget& target, const QTransform& toDevice)
 {
     if (!target.DrawPicture)
         return false;
-    const QTransform toDevice = painter.worldTransform();
     const TPictureCell cell{.Row = image.Row,
                             .PicturePixels = QSizeF(picture.size()),
                             .Target = toDevice.mapRect(targetMm),
                             .Frame = toDevice.mapRect(frame),
                             .Stretch = image.Stretch,
                             .DeviceDpi = target.ResolutionDpi};
-    painter.setWorldTransform(QTransform());
-    painter.setClipRect(cell.Frame, Qt::IntersectClip);
-    const bool drawn = target.DrawPicture(painter, cell);
-    painter.setWorldTransform(toDevice);
-    return drawn;
+    return target.DrawPicture(painter, cell);
 }
 
 void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& image,
-                 std::span<const QImage> pictures, int pixelsPerInch, const TPaintTarget& target)
+                 std::span<const QImage> pictures, int pixelsPerInch, const TPaintTarget& target,
+                 const QTransform& toDevice)
 {
     const QImage* picture = PictureOfRow(pictures, image.Row);
     if (picture == nullptr || frame.isEmpty())
         return;
-    painter.save();
     const QRectF targetMm = PictureTargetMm(frame, *picture, image, pixelsPerInch);
-    if (!DrawnByDrawer(painter, frame, targetMm, *picture, image, target)) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);
-        // A PDF would otherwise store the label as a JPEG, blurring the bars a scanner must read.
-        painter.setRenderHint(QPainter::LosslessImageRendering, true);
-        painter.setClipRect(frame, Qt::IntersectClip);
-        painter.drawImage(targetMm, *picture);
-    }
+    if (DrawnByDrawer(painter, frame, targetMm, *picture, image, target, toDevice))
+        return;
+    painter.save();
+    painter.setWorldTransform(toDevice);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);
+    // A PDF would otherwise store the label as a JPEG, blurring the bars a scanner must read.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter.setClipRect(frame, Qt::IntersectClip);
+    painter.drawImage(targetMm, *picture);
     painter.restore();
 }
 
@@ -103,16 +100,14 @@ int TextFlags(const TPlacedText& text)
 
 // Text is laid out in device pixels: fonts scaled down to fractions of a point and then magnified
 // by the millimetre transform would be hinted and measured at a few pixels and come out ragged.
-void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text)
+void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text, const QTransform& toDevice)
 {
     painter.save();
-    const QTransform toDevice = painter.worldTransform();
     const QRectF deviceFrame = toDevice.mapRect(frame);
     const double pixelsPerMm = toDevice.m22();
     const double devicePixels = text.Font.PointSize * kMmPerInch / kPointsPerInch * pixelsPerMm;
     QFont font(QString::fromStdString(text.Font.Family));
     font.setPointSizeF(devicePixels * kPointsPerInch / painter.device()->logicalDpiY());
-    painter.setWorldTransform(QTransform());
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(deviceFrame, TextFlags(text), QString::fromStdString(text.Text));
@@ -160,15 +155,18 @@ void RenderPage(QPainter& painter, const TPreparedReport& report, std::size_t pa
     if (pageIndex >= report.Pages.size() || !(target.ResolutionDpi > 0.0))
         return;
     painter.save();
-    painter.setWorldTransform(PaperTransform(target), true);
+    // Everything is placed in device pixels, which is where labels and text are drawn: the painter
+    // keeps one transform for the whole page, and a PDF is spared restating it for every cell.
+    const QTransform toDevice = PaperTransform(target) * painter.worldTransform();
+    painter.setWorldTransform(QTransform());
     for (const TPlacedElement& element : report.Pages[pageIndex].Elements) {
         const QRectF frame = FrameMm(element.Frame);
         std::visit(
             [&](const auto& content) {
                 if constexpr (std::is_same_v<std::decay_t<decltype(content)>, TPlacedImage>)
-                    DrawPicture(painter, frame, content, pictures, report.PixelsPerInch, target);
+                    DrawPicture(painter, frame, content, pictures, report.PixelsPerInch, target, toDevice);
                 else
-                    DrawText(painter, frame, content);
+                    DrawText(painter, frame, content, toDevice);
             },
             element.Content);
     }

@@ -21,7 +21,8 @@ class QPainter;
 namespace quillon {
 
 // A data row's picture as it is about to be painted, in device pixels with the painter's world
-// transform cleared: the rectangle its bitmap would cover and the element's frame, which clips it.
+// transform cleared: the rectangle its bitmap would cover and the element's frame, to which the drawer
+// clips what it draws (on its own dot grid, say).
 struct TPictureCell {
     std::int64_t Row = 0;
     QSizeF PicturePixels{}; // the bitmap's size in its own pixels
@@ -32,7 +33,8 @@ struct TPictureCell {
 };
 
 // Draws a picture itself, at the device's own resolution, instead of scaling its bitmap; false
-// leaves it to the bitmap.
+// leaves it to the bitmap. It may leave the painter's pen, brush, font and render hints changed (the
+// page restores them once, not every cell), but leaves its clip and transform as it found them.
 using TPictureDrawer = std::function<bool(QPainter& painter, const TPictureCell& cell)>;
 
 // Where and how finely a page is painted, in device pixels of the painter.

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <string>
+#include <utility>
 
 #include "barcode/Exception.h"
 #include "report/PageRenderer.h"
@@ -80,17 +81,56 @@ QByteArray PdfBytes(const TPreparedReport& report, std::span<const QImage> pictu
                     const TPictureDrawer& drawPicture, const TCalibration& calibration)
 {
     RequirePages(report);
-    QByteArray pdf;
-    {
-        QBuffer buffer(&pdf);
-        if (!buffer.open(QIODevice::WriteOnly))
-            throw Exception("The PDF could not be made in memory");
-        QPdfWriter writer(&buffer);
-        PaintPdf(writer, report, pictures, drawPicture, calibration, "in memory");
-    }
-    if (!IsWholePdf(pdf))
+    TPdfPages pdf(report, calibration);
+    for (std::size_t page = 0; page < report.Pages.size(); ++page)
+        pdf.Add(report, page, pictures, drawPicture);
+    return pdf.Finish();
+}
+
+TPdfPages::TPdfPages(const TPreparedReport& paper, const TCalibration& calibration)
+    : FBuffer(std::make_unique<QBuffer>(&FPdf)), FCalibration(calibration)
+{
+    if (!FBuffer->open(QIODevice::WriteOnly))
+        throw Exception("The PDF could not be made in memory");
+    FWriter = std::make_unique<QPdfWriter>(FBuffer.get());
+    FWriter->setResolution(kPdfResolutionDpi);
+    FWriter->setPageLayout(PageLayoutOf(paper));
+    FPainter = std::make_unique<QPainter>();
+    if (!FPainter->begin(FWriter.get()))
+        throw Exception("Cannot write the PDF file <in memory>");
+}
+
+TPdfPages::~TPdfPages()
+{
+    if (FPainter->isActive())
+        FPainter->end();
+}
+
+void TPdfPages::Add(const TPreparedReport& report, std::size_t pageIndex, std::span<const QImage> pictures,
+                    const TPictureDrawer& drawPicture)
+{
+    if (FPages > 0)
+        FWriter->newPage();
+    // With no margins the painter's origin is the paper's corner.
+    RenderPage(*FPainter, report, pageIndex, pictures,
+               TPaintTarget{.ResolutionDpi = kPdfResolutionDpi,
+                            .DrawPicture = drawPicture,
+                            .Calibration = FCalibration});
+    ++FPages;
+}
+
+QByteArray TPdfPages::Finish()
+{
+    // An empty page would pass for a report that printed nothing.
+    if (FPages == 0)
+        throw Exception("The report has no pages to write");
+    if (!FPainter->end())
+        throw Exception("Cannot write the PDF file <in memory>");
+    FWriter.reset();
+    FBuffer.reset();
+    if (!IsWholePdf(FPdf))
         throw Exception("The PDF could not be made in full");
-    return pdf;
+    return std::move(FPdf);
 }
 
 } // namespace quillon

@@ -117,19 +117,21 @@ TEST(PrintCheck, SheetsReadBackCellByCellAtThePrintersResolution)
     }
 }
 
-// At 254 dpi a tenth of a millimetre is one dot, so every cell's corner lies on the dot grid and only
-// what lies within a quiet zone's reach of the label tells cells apart: paper or the next label on its
-// left (the label is narrower than its cell, so its right is always its own cell), paper above the first
-// row or the cell's own top edge. At 600 dpi the rows step 13.5 mm, 318.9 dots, and the columns 48 mm,
-// 1133.9 dots: no two cells share their offset from the dot grid.
+// Only what a reader's line across the bars could meet tells cells apart: the label, and the paper and
+// the labels within a quiet zone's reach of it. At zoom 1 each label leaves 20 mm of its cell free, so
+// every cell of the sheet prints alike, whatever its offset from the dot grid (the rows step 318.9 dots
+// at 600 dpi). Stretched, the next labels' bars are 8.1 modules away on either side: the first and the
+// last column, with a margin on one side, and the two between, whose neighbours lie 1133 and 1134 dots
+// away (the columns step 1133.9 dots).
 TEST(PrintCheck, CellsThatPrintAlikeAreReadOnce)
 {
     RegisterFontSubstitutions();
-    const std::pair<int, int> rows[] = {{254, 4}, {600, 80}};
-    for (const auto& [dpi, distinct] : rows) {
-        const TSheet sheet = MakeSheet({.Text = "6212236011840", .Dpi = dpi});
+    const std::tuple<TFill, int, int> rows[] = {
+        {TFill::AsIs, 254, 1}, {TFill::AsIs, 600, 1}, {TFill::Stretched, 600, 4}};
+    for (const auto& [fill, dpi, distinct] : rows) {
+        const TSheet sheet = MakeSheet({.Text = "6212236011840", .Fill = fill, .Dpi = dpi});
         const TSheetVerification verified = VerifySheet(sheet.Report, sheet.Labels, sheet.Expected, dpi);
-        EXPECT_EQ(std::pair(verified.ReadBack, verified.DistinctCells), std::pair(80, distinct))
+        EXPECT_EQ(std::pair(verified.Labels, verified.DistinctCells), std::pair(80, distinct))
             << dpi << " dpi";
     }
 }
