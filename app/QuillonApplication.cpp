@@ -3,13 +3,16 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "data/OptionsFile.h"
+
 namespace quillon {
 
 TQuillonApplication::TQuillonApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationName("Quillon");
-    setApplicationDisplayName("Quillon");
-    setOrganizationName("Quillon");
+    // The name the data directory is found by, shared with quillon-cli.
+    setApplicationName(QString::fromLatin1(kApplicationName));
+    setApplicationDisplayName(QString::fromLatin1(kApplicationName));
+    setOrganizationName(QString::fromLatin1(kApplicationName));
 }
 
 bool TQuillonApplication::notify(QObject* receiver, QEvent* event)
