@@ -433,7 +433,7 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         if (options.verify) {
             const LabelProof proof = ProveWritten(file->image, file->label);
             if (proof.noReader)
-                outcome.notes.push_back(NoReaderNote(options.kind));
+                outcome.notes.push_back(NoReaderNote(options));
             outcome.error = proof.failure;
         }
         return outcome;
@@ -460,7 +460,7 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
                     .fatal = false,
                     .notes = std::move(label.notes),
                     .drawing = std::move(label.drawing),
-                    .expected = ExpectScan(label.barcode),
+                    .expected = label.expected,
                     .misfit = std::move(label.fit.Message)};
         } catch (const Exception& e) {
             return {.error = e.what()};

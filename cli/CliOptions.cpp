@@ -403,11 +403,6 @@ void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& 
     const std::size_t sources = texts.size() + (options.codes ? 1 : 0) + (options.sequence ? 1 : 0);
     if (sources != 1)
         throw UsageError(command + " takes one TEXT, --codes FILE or --sequence FROM..TO[/STEP]");
-    // The libzint kinds' sheets and bulk runs need the printed cells' proof of symbols, still to come.
-    if (options.symbol && (command == "sheet" || options.Bulk()))
-        throw UsageError(std::string(LabelKindName(OrdinalOf(*options.symbol))) +
-                         " is made by label and verify only; sheet, --codes and --sequence take the 23 "
-                         "kinds of the engine");
     if (options.command == "label" && options.Bulk()) {
         if (options.output.empty())
             throw UsageError("label with --codes or --sequence needs -o DIR");

@@ -104,9 +104,13 @@ QByteArray EncodePng(const QImage& image, const std::string& output)
 LabelFile MakeLabelFile(const CliOptions& options)
 {
     PrintLabel label = MakePrintLabel(options, std::nullopt);
-    QImage image = options.layout == Layout::Standard
-                       ? RenderLabelImage(*label.drawing, options.dpi, options.dpi)
-                       : ComposeLabelImage(options); // the preview's own pixels
+    QImage image;
+    if (label.symbol)
+        image = SymbolLabelImage(*label.symbol, options);
+    else if (options.layout == Layout::Standard)
+        image = RenderLabelImage(*label.drawing, options.dpi, options.dpi);
+    else
+        image = ComposeLabelImage(options); // the preview's own pixels
     return {.image = std::move(image), .label = std::move(label)};
 }
 
@@ -129,6 +133,16 @@ LabelProof ProveWritten(const QImage& image, const PrintLabel& label)
     // The file is the proof: its own pixels are read, one printer dot each (the preview's pixels for
     // the classic label, --dpi dots for the standard one), on white paper all round. An upright label
     // is read straight from the image; a turned one through its drawing, which the reader turns back.
+    // A symbol is read from the image in whichever quarter turn it stands.
+    if (label.symbol) {
+        const TScanResult scan = CheckSymbolImage(image, *label.symbol);
+        if (scan.Outcome == TScanOutcome::NoReader)
+            return {.failure = {}, .noReader = true};
+        return {.failure = scan.Outcome == TScanOutcome::Matches
+                               ? std::string()
+                               : SymbolFailureOf(scan, *label.expected.Symbol),
+                .noReader = false};
+    }
     if (label.barcode.Angle() != 0.0) {
         const int dpi = static_cast<int>(std::lround(label.drawing->UnitsPerInch));
         const TPrintVerdict verdict = VerifyLabelAlone(*label.drawing, label.barcode, dpi);
@@ -143,8 +157,6 @@ LabelProof ProveWritten(const QImage& image, const PrintLabel& label)
 
 int RunLabel(const CliOptions& options, std::ostream& err)
 {
-    if (options.symbol)
-        return RunSymbolLabel(options, err);
     const LabelFile file = MakeLabelFile(options);
     const QByteArray png = EncodePng(file.image, options.output);
     WriteOutputFile(options.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
@@ -155,7 +167,7 @@ int RunLabel(const CliOptions& options, std::ostream& err)
         return 0;
     const LabelProof proof = ProveWritten(file.image, file.label);
     if (proof.noReader)
-        report.Note(NoReaderNote(options.kind));
+        report.Note(NoReaderNote(options));
     else if (!proof.failure.empty())
         report.Fail("", proof.failure);
     return report.Failed() ? 1 : 0;
@@ -222,7 +234,7 @@ void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const T
     const TSheetVerification verified =
         proof != nullptr ? *proof : VerifyPages(sheet, labels, expected, options.dpi);
     if (verified.Checked < verified.Labels)
-        report.Note(NoReaderNote(options.kind));
+        report.Note(NoReaderNote(options));
     bool failed = false;
     for (const TCellFailure& failure : verified.Failures) {
         const auto row = static_cast<std::size_t>(failure.Row);
@@ -248,7 +260,7 @@ int RunSheet(const CliOptions& options, std::ostream& err)
     const auto count = static_cast<std::size_t>(cells);
     const TSheetLabels labels(count, label.drawing);
     WriteSheet(options, sheet, labels);
-    ProveSheet(options, sheet, labels, std::vector<TScanExpectation>(count, ExpectScan(label.barcode)),
+    ProveSheet(options, sheet, labels, std::vector<TScanExpectation>(count, label.expected),
                std::vector<std::string>(count, label.fit.Message), std::vector<std::string>(count), report);
     return report.Failed() ? 1 : 0;
 }

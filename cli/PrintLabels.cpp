@@ -13,6 +13,7 @@
 
 #include "Commands.h"
 #include "Interrupt.h"
+#include "SymbolCommands.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
 #include "report/Units.h"
@@ -38,7 +39,13 @@ PrintLabel ClassicLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
     TCellFit fit;
     if (cellMm && !options.stretch)
         fit = CheckLabelFits(LabelSizeMm(*drawing), *cellMm);
-    return {.barcode = std::move(barcode), .drawing = std::move(drawing), .notes = {}, .fit = std::move(fit)};
+    TScanExpectation expected = ExpectScan(barcode);
+    return {.barcode = std::move(barcode),
+            .symbol = nullptr,
+            .drawing = std::move(drawing),
+            .expected = std::move(expected),
+            .notes = {},
+            .fit = std::move(fit)};
 }
 
 // A stretched label is scaled to its cell whatever its size, so it is not fitted first.
@@ -55,10 +62,27 @@ PrintLabel StandardLabel(const CliOptions& options, std::optional<QSizeF> cellMm
     } else {
         label = ComposeStandardLabel(barcode, CaptionsFrom(options), settings);
     }
+    TScanExpectation expected = ExpectScan(barcode);
     return {.barcode = std::move(barcode),
+            .symbol = nullptr,
             .drawing = std::make_shared<const TLabelDrawing>(std::move(label.Drawing)),
+            .expected = std::move(expected),
             .notes = std::move(label.Notes),
             .fit = std::move(fit)};
+}
+
+// The drawing is the symbol label's own, shared with it rather than copied.
+PrintLabel SymbolLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
+{
+    TFittedSymbolLabel made = MakeSymbolLabel(options, cellMm);
+    auto symbol = std::make_shared<const TSymbolLabel>(std::move(made.Label));
+    std::shared_ptr<const TLabelDrawing> drawing(symbol, &symbol->Drawing);
+    return {.barcode = {},
+            .symbol = symbol,
+            .drawing = std::move(drawing),
+            .expected = {.Symbol = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(*symbol))},
+            .notes = symbol->Notes,
+            .fit = std::move(made.Fit)};
 }
 
 unsigned VerifyThreads(std::size_t pages)
@@ -94,6 +118,8 @@ PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellM
 {
     CliOptions labelOptions = options;
     labelOptions.show = options.show.value_or(bcoCode);
+    if (options.symbol)
+        return SymbolLabel(labelOptions, cellMm);
     return options.layout == Layout::Standard ? StandardLabel(labelOptions, cellMm)
                                               : ClassicLabel(labelOptions, cellMm);
 }
@@ -278,6 +304,11 @@ void ProofReport::Fail(const std::string& where, const std::string& reason)
 std::string NoReaderNote(TBarcodeType kind)
 {
     return "no scan check for " + std::string(KindListEntries[kind]) + ": the decoder has no reader for it";
+}
+
+std::string NoReaderNote(const CliOptions& options)
+{
+    return options.symbol ? SymbolNoReaderNote(*options.symbol) : NoReaderNote(options.kind);
 }
 
 } // namespace quillon::cli

@@ -22,15 +22,18 @@
 #include "CliOptions.h"
 #include "label/PrintCheck.h"
 #include "label/StandardLayout.h"
+#include "label/SymbolLabel.h"
 #include "report/PreparedReport.h"
 
 namespace quillon::cli {
 
-// A label as it prints: its drawing, the barcode it was drawn from (its Text encoded), what the layout
-// changed from the settings, and whether it fits the cell it prints in.
+// A label as it prints: its drawing, the barcode or the symbol it was drawn from, what its cells should
+// read as, what the layout changed from the settings, and whether it fits the cell it prints in.
 struct PrintLabel {
-    TBarcode barcode;
+    TBarcode barcode;                             // the engine's kinds: its Text encoded
+    std::shared_ptr<const TSymbolLabel> symbol{}; // the kinds libzint encodes; null for the engine's
     std::shared_ptr<const TLabelDrawing> drawing;
+    TScanExpectation expected{};
     std::vector<std::string> notes; // "X-dimension 0.2 mm is outside ...", one sentence each
     TCellFit fit;                   // always fits when no cell was given or the label is stretched
 };
@@ -43,7 +46,8 @@ TStandardSettings StandardSettingsFrom(const CliOptions& options);
 
 // The label of options.text in the chosen layout: the classic label as the preview composes it, or the
 // standard label at options.dpi, fitted to cellMm when given (a smaller module, shorter bars, down to the
-// symbology's least). The engine's errors propagate. Needs a QGuiApplication; safe in several threads.
+// symbology's least); the symbol label for options.symbol. The engine's errors and libzint's refusals
+// (SymbolException) propagate. Needs a QGuiApplication; safe in several threads.
 PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm);
 
 // Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's
@@ -119,5 +123,7 @@ private:
 
 // "no scan check for CodeMSI: the decoder has no reader for it".
 std::string NoReaderNote(TBarcodeType kind);
+// The same for the kind the options name, the engine's or a symbol kind.
+std::string NoReaderNote(const CliOptions& options);
 
 } // namespace quillon::cli

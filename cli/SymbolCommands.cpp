@@ -1,11 +1,6 @@
 #include "SymbolCommands.h"
 
-#include <QByteArray>
-#include <string_view>
-#include <utility>
-
 #include "Commands.h"
-#include "OutputFile.h"
 #include "PrintLabels.h"
 #include "data/Escape.h"
 #include "label/LabelPainter.h"
@@ -72,26 +67,6 @@ std::string SymbolNoReaderNote(TSymbolKind kind)
 {
     return "no scan check for " + std::string(KindInfo(kind).Name) +
            " carrying (01) alone: the decoder cannot read it";
-}
-
-int RunSymbolLabel(const CliOptions& options, std::ostream& err)
-{
-    const TSymbolLabel label = MakeSymbolLabel(options, std::nullopt).Label;
-    const QImage image = SymbolLabelImage(label, options);
-    const QByteArray png = EncodePng(image, options.output);
-    WriteOutputFile(options.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-    ProofReport report(err);
-    for (const std::string& note : label.Notes)
-        report.Note(note);
-    if (!options.verify)
-        return 0;
-    // The file is the proof: its own pixels on white paper, in whichever quarter turn it stands.
-    const TScanResult scan = CheckSymbolImage(image, label);
-    if (scan.Outcome == TScanOutcome::NoReader)
-        report.Note(SymbolNoReaderNote(label.Kind));
-    else if (scan.Outcome != TScanOutcome::Matches)
-        report.Fail("", SymbolFailureOf(scan, ExpectSymbolScan(label)));
-    return report.Failed() ? 1 : 0;
 }
 
 int RunSymbolVerify(const CliOptions& options, std::ostream& out, std::ostream& err)

@@ -1,5 +1,6 @@
-// label and verify for the kinds libzint encodes: the symbol label in either layout, written as PNG and
-// read back, or read back and told.
+// The kinds libzint encodes on the command line: the symbol label in either layout from the options
+// (label, sheet and the bulk runs make it through MakePrintLabel), its image, why it would not read,
+// and verify.
 #pragma once
 
 #include <QImage>
@@ -33,10 +34,6 @@ QImage SymbolLabelImage(const TSymbolLabel& label, const CliOptions& options);
 std::string SymbolFailureOf(const TScanResult& scan, const TSymbolExpectation& expected);
 // "no scan check for DataBarExpanded carrying (01) alone: the decoder cannot read it".
 std::string SymbolNoReaderNote(TSymbolKind kind);
-
-// label for a symbol kind: writes the image in one piece and, unless --no-verify, reads the file's
-// own pixels back. Returns 0, or 1 when it would not read as typed.
-int RunSymbolLabel(const CliOptions& options, std::ostream& err);
 
 // verify for a symbol kind: the label read back as printed alone at --dpi; line 1 the text read (GS1
 // data with its AIs in brackets), line 2 the symbology ("Code128 ]C1" for GS1 data). Returns 0, 3 or 4

@@ -20,6 +20,7 @@
 #include "barcode/Exception.h"
 #include "label/ScanReader.h"
 #include "label/StandardLayout.h"
+#include "label/SymbolScan.h"
 #include "report/PageRenderer.h"
 #include "report/PainterCanvas.h"
 #include "report/Units.h"
@@ -139,6 +140,15 @@ struct TShownKey {
     auto operator<=>(const TShownKey&) const = default;
 };
 
+// What a symbol cell should read as, by content: cells of equal drawings and readings print alike.
+struct TSymbolKey {
+    int Kind = 0;
+    std::string Text{};
+    std::string Identifier{};
+    bool HasReader = true;
+    auto operator<=>(const TSymbolKey&) const = default;
+};
+
 struct TSceneKey {
     std::array<int, 2> Size{};
     TScanLines Lines{};
@@ -149,6 +159,7 @@ struct TSceneKey {
     bool Turned = false;
     std::optional<std::string> Text{};
     std::optional<char> RightCheckDigit{};
+    std::optional<TSymbolKey> Symbol{};
     auto operator<=>(const TSceneKey&) const = default;
 };
 
@@ -290,6 +301,47 @@ TScanLines SpreadLines(int rows)
     return {.First = (rows - (kScanLines - 1) * step) / 2, .Step = step, .Count = kScanLines};
 }
 
+// A label drawn by libzint is read whole, in whichever quarter turn it stands, as a turned label is.
+bool ReadWhole(const TScanExpectation& expected)
+{
+    return expected.Turned || expected.Symbol != nullptr;
+}
+
+// Whether a reader is asked about the label at all.
+bool HasReading(const TScanExpectation& expected)
+{
+    return expected.Symbol != nullptr ? expected.Symbol->HasReader : expected.Text.has_value();
+}
+
+// The paper shown around a label, in its modules. A symbol keeps its quiet zones white inside its
+// label, so one module past them shows what borders it, and no whole neighbouring symbol (a small Data
+// Matrix is ten modules) comes into the picture to be read in its place.
+int SurroundModules(const TScanExpectation& expected)
+{
+    if (expected.Symbol == nullptr)
+        return kSurroundModules;
+    const TSymbolKindInfo& info = KindInfo(expected.Symbol->Kind);
+    return std::max(info.QuietModulesX, info.QuietModulesY) + 1;
+}
+
+std::optional<TSymbolKey> SymbolKeyOf(const TScanExpectation& expected)
+{
+    if (expected.Symbol == nullptr)
+        return std::nullopt;
+    const TSymbolExpectation& symbol = *expected.Symbol;
+    return TSymbolKey{.Kind = OrdinalOf(symbol.Kind),
+                      .Text = symbol.Reading.Text,
+                      .Identifier = symbol.Reading.SymbologyIdentifier,
+                      .HasReader = symbol.HasReader};
+}
+
+// Nothing read: no symbol, or none expected.
+TScanResult Unread(const TScanExpectation& expected)
+{
+    return expected.Symbol != nullptr ? JudgeSymbolReading(std::nullopt, *expected.Symbol)
+                                      : JudgeReading(std::nullopt, expected);
+}
+
 class TSheetChecker {
 public:
     TSheetChecker(const TPreparedReport& sheet, const TSheetLabels& labels,
@@ -352,7 +404,7 @@ private:
         const TScanExpectation& expected = ExpectedOf(cell.Row);
         TCellScene scene{.Bounds = {},
                          .Lines = {},
-                         .Turned = expected.Turned,
+                         .Turned = ReadWhole(expected),
                          .SymbolLeft = 0,
                          .SymbolRight = 0,
                          .QuietLeft = 0,
@@ -366,7 +418,7 @@ private:
         ink = ink.intersected(QRectF(clip));
         if (ink.isEmpty())
             ink = QRectF(QPointF(clip.topLeft()), QSizeF(1.0, 1.0));
-        const double reach = kSurroundModules * placement.DotsPerModule * placement.GridStep;
+        const double reach = SurroundModules(expected) * placement.DotsPerModule * placement.GridStep;
         const int left = static_cast<int>(std::floor(ink.left() - reach));
         const int right = std::max(left + 1, static_cast<int>(std::ceil(ink.right() + reach)));
         const QRect bars = BarsWhereTheyPrint(label, placement);
@@ -451,7 +503,8 @@ private:
                       .Checksum = expected.Checksum,
                       .Turned = expected.Turned,
                       .Text = expected.Text,
-                      .RightCheckDigit = expected.RightCheckDigit};
+                      .RightCheckDigit = expected.RightCheckDigit,
+                      .Symbol = SymbolKeyOf(expected)};
         const auto scale = [](double v) { return std::llround(v * kScaleUnits); };
         for (const TPlacedLabel& shown : scene.Shown) {
             const TLabelPlacement& placement = shown.Placement;
@@ -527,22 +580,33 @@ private:
         const TSheetCell& cell = cells[scene.Shown.front().Index];
         const TScanExpectation& expected = ExpectedOf(cell.Row);
         const QImage image = Draw(scene, cells);
-        std::optional<TReading> reading =
-            scene.Turned ? ReadTurned(image, expected) : ReadLines(image, scene, expected);
         // A symbol that reaches into the next cell is not this label's.
         const QRect frame = scene.Shown.front().Clip.translated(-scene.Bounds.topLeft());
-        if (reading && (reading->Left < frame.left() - kReadingSlackPixels ||
-                        reading->Right > frame.right() + 1 + kReadingSlackPixels))
-            reading.reset();
-        TPrintVerdict verdict{.Scan = JudgeReading(reading, expected), .Reason = {}};
+        const auto inFrame = [&](int left, int right) {
+            return left >= frame.left() - kReadingSlackPixels &&
+                   right <= frame.right() + 1 + kReadingSlackPixels;
+        };
+        TPrintVerdict verdict{};
+        if (expected.Symbol != nullptr) {
+            std::optional<TSymbolReading> reading = ReadSymbol(InkAndPaper(image), expected.Symbol->Kind);
+            if (reading && !inFrame(reading->Left, reading->Right))
+                reading.reset();
+            verdict.Scan = JudgeSymbolReading(reading, *expected.Symbol);
+        } else {
+            std::optional<TReading> reading =
+                scene.Turned ? ReadTurned(image, expected) : ReadLines(image, scene, expected);
+            if (reading && !inFrame(reading->Left, reading->Right))
+                reading.reset();
+            verdict.Scan = JudgeReading(reading, expected);
+        }
         if (verdict.Scan.Outcome != TScanOutcome::Matches)
             verdict.Reason = ReasonFor(verdict.Scan, cell, *DrawingOf(cell.Row));
         return verdict;
     }
 
-    // A turned label, drawn whole in black and white, read by a reader that turns it. ZXing's cut at
-    // half grey does not turn a picture of several bytes a pixel, so the dots are given it as bytes.
-    std::optional<TReading> ReadTurned(const QImage& image, const TScanExpectation& expected)
+    // The image in black and white, a byte a dot. ZXing's cut at half grey does not turn a picture of
+    // several bytes a pixel, so a reader that turns the picture is given the dots as bytes.
+    TGreyView InkAndPaper(const QImage& image)
     {
         const int width = image.width();
         FLines.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(image.height()));
@@ -551,12 +615,16 @@ private:
             for (const QRgb pixel : std::span(reinterpret_cast<const QRgb*>(image.constScanLine(y)),
                                               static_cast<std::size_t>(width)))
                 *dot++ = qRed(pixel) < kHalfReflectance ? kInk : kPaper;
-        return ReadGrey(
-            {.Pixels = FLines.data(), .Width = width, .Height = image.height(), .BytesPerLine = width},
-            {.Typ = expected.Typ,
-             .Checksum = expected.Checksum,
-             .Turned = true,
-             .Formats = TReaderFormats::KindOnly});
+        return {.Pixels = FLines.data(), .Width = width, .Height = image.height(), .BytesPerLine = width};
+    }
+
+    // A turned label, drawn whole, read by a reader that turns it.
+    std::optional<TReading> ReadTurned(const QImage& image, const TScanExpectation& expected)
+    {
+        return ReadGrey(InkAndPaper(image), {.Typ = expected.Typ,
+                                             .Checksum = expected.Checksum,
+                                             .Turned = true,
+                                             .Formats = TReaderFormats::KindOnly});
     }
 
     // The scan lines with the white their standard asks on both sides of the bars, each a line the
@@ -626,6 +694,11 @@ private:
                 return fit.Message;
         }
         const std::string at = " at " + std::to_string(FDpi) + " dpi";
+        const TScanExpectation& expected = ExpectedOf(cell.Row);
+        // GS1 data read under another symbology identifier: the text alone would not tell why.
+        if (scan.Outcome == TScanOutcome::ReadsOther && scan.Decoded == scan.Expected && expected.Symbol)
+            return "Reads " + scan.Decoded + " as " + scan.Format + at + ", not as GS1 data (" +
+                   expected.Symbol->Reading.SymbologyIdentifier + ")";
         if (scan.Outcome == TScanOutcome::ReadsOther)
             return "Reads " + scan.Decoded + at + ", not " + scan.Expected;
         return "Does not scan" + at + (cell.Stretch ? " (stretched to fill its cell)" : "");
@@ -668,7 +741,7 @@ TSheetRun Run(const TPreparedReport& sheet, const TSheetLabels& labels,
             if (checker.DrawingOf(row) == nullptr)
                 continue; // printed from its bitmap, which the renderer scales: nothing recorded to verify
             ++result.Labels;
-            if (!checker.ExpectedOf(row).Text)
+            if (!HasReading(checker.ExpectedOf(row)))
                 continue;
             ++result.Checked;
             const TPrintVerdict& verdict = checker.Judge(cells, index, frames);
@@ -713,11 +786,16 @@ std::string VerificationSummary(const TSheetVerification& verification)
 TPrintVerdict VerifyLabelOnSheet(const TLabelDrawing& label, const TBarcode& barcode,
                                  const TPreparedReport& sheet, int dpi)
 {
+    return VerifyLabelOnSheet(label, ExpectScan(barcode), sheet, dpi);
+}
+
+TPrintVerdict VerifyLabelOnSheet(const TLabelDrawing& label, const TScanExpectation& expected,
+                                 const TPreparedReport& sheet, int dpi)
+{
     std::int64_t rows = 0;
     for (const TPreparedPage& page : sheet.Pages)
         for (const TSheetCell& cell : CellsOf(page))
             rows = std::max(rows, cell.Row + 1);
-    const TScanExpectation expected = ExpectScan(barcode);
     const TSheetLabels labels(static_cast<std::size_t>(rows), std::make_shared<const TLabelDrawing>(label));
     const std::vector<TScanExpectation> readings(static_cast<std::size_t>(rows), expected);
     const TSheetRun run = Run(sheet, labels, readings, dpi, TStop::AtFirstFailure);
@@ -727,7 +805,7 @@ TPrintVerdict VerifyLabelOnSheet(const TLabelDrawing& label, const TBarcode& bar
     }
     if (run.Read)
         return {.Scan = *run.Read, .Reason = {}};
-    const TScanResult nothing = JudgeReading(std::nullopt, expected);
+    const TScanResult nothing = Unread(expected);
     return {.Scan = nothing, .Reason = nothing.Outcome == TScanOutcome::NoReader ? "" : "Nothing is printed"};
 }
 

@@ -48,10 +48,11 @@ struct TSheetVerification {
 };
 
 // Verifies every cell of the sheet: labels[row] is the drawing and expected[row] the reading of data
-// row `row`, one of each per row. A cell is drawn with the neighbours beside it in its row as far as a
-// quiet zone reaches, the paper's edge counting as ink: a label cut by its frame, or stretched without
-// quiet zones, does not read. Raises for a dpi outside kMinVerifyDpi..kMaxVerifyDpi, for a different
-// count of drawings and readings, and for a cell too large to draw.
+// row `row`, one of each per row; a symbol drawn by libzint is read whole by the symbol reader. A cell is
+// drawn with the neighbours beside it in its row as far as a quiet zone reaches, the paper's edge counting as
+// ink: a label cut by its frame, or stretched without quiet zones, does not read. Raises for a dpi outside
+// kMinVerifyDpi..kMaxVerifyDpi, for a different count of drawings and readings, and for a cell too large to
+// draw.
 TSheetVerification VerifySheet(const TPreparedReport& sheet, const TSheetLabels& labels,
                                std::span<const TScanExpectation> expected, int dpi);
 
@@ -63,6 +64,9 @@ std::string VerificationSummary(const TSheetVerification& verification);
 // fails gives the verdict; when all read, the reading they share. The barcode is the one the label was
 // recorded from, unchanged since. Raises as VerifySheet does.
 TPrintVerdict VerifyLabelOnSheet(const TLabelDrawing& label, const TBarcode& barcode,
+                                 const TPreparedReport& sheet, int dpi);
+// The same for a label of any kind, judged by what it should read as (a symbol label's expectation).
+TPrintVerdict VerifyLabelOnSheet(const TLabelDrawing& label, const TScanExpectation& expected,
                                  const TPreparedReport& sheet, int dpi);
 
 // The same for the window's status line, so that "Scans as ..." means it scans on paper.

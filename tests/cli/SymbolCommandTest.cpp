@@ -12,6 +12,7 @@
 
 #include "RunCli.h"
 #include "label/MatrixReader.h"
+#include "tests/support/PdfRaster.h"
 
 namespace quillon {
 namespace {
@@ -24,18 +25,22 @@ constexpr char kUrl[] = "https://example.org/a?b=1";
 constexpr char kGs1[] = "(01)09501101530003(17)250101(10)ABC123";
 const std::string kVerifyUsage = "usage: quillon-cli verify [options] TEXT\n";
 
+std::optional<TSymbolReading> ReadImage(const QImage& image, TSymbolKind kind)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    return ReadSymbol({.Pixels = grey.constBits(),
+                       .Width = grey.width(),
+                       .Height = grey.height(),
+                       .BytesPerLine = static_cast<int>(grey.bytesPerLine())},
+                      kind);
+}
+
 class SymbolCommand : public testing::CliFiles {
 protected:
     // The file's own pixels read back as the kind.
     std::optional<TSymbolReading> ReadFile(const std::string& name, TSymbolKind kind) const
     {
-        const QImage grey =
-            QImage(QString::fromStdString(Path(name))).convertToFormat(QImage::Format_Grayscale8);
-        return ReadSymbol({.Pixels = grey.constBits(),
-                           .Width = grey.width(),
-                           .Height = grey.height(),
-                           .BytesPerLine = static_cast<int>(grey.bytesPerLine())},
-                          kind);
+        return ReadImage(QImage(QString::fromStdString(Path(name))), kind);
     }
 };
 
@@ -93,6 +98,38 @@ TEST_F(SymbolCommand, LabelFilesReadBackAsTypedInBothLayouts)
             }
         }
         ++line;
+    }
+}
+
+// The sheet proves every cell as printed, and the PDF, rendered as a printer driver would, reads back in
+// every cell of the stock (its cells 63.5 x 38.1 mm from 7.21, 15.15 mm, 66.04 mm apart across).
+TEST_F(SymbolCommand, SheetCellsReadBackAsTyped)
+{
+    if (!testing::HavePdftoppm())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const std::vector<std::string> sheet{"sheet",    "-k",      "QRCode",           "--layout",
+                                         "standard", "--stock", "a4-3x7-63.5x38.1", "--dpi",
+                                         "300",      "-o",      Path("q.pdf")};
+    const std::string ownStocks = "XDG_DATA_HOME=" + testing::ShellQuote(Path("share")) + " ";
+    // Red modules vanish in a scanner's red light: the proof reads all 21 cells.
+    const CliRun red = RunCli(testing::Join(sheet, {"--bar-color", "FF0000", kUrl}), ownStocks);
+    EXPECT_EQ(
+        std::tuple(red.status, red.err),
+        std::tuple(
+            1, "quillon-cli: Does not scan at 300 dpi\nquillon-cli: 0 of 21 labels read back at 300 dpi\n"));
+    const CliRun run = RunCli(testing::Join(sheet, {kUrl}), ownStocks);
+    ASSERT_EQ(std::tuple(run.status, run.err), std::tuple(0, ""));
+    for (const testing::TRaster raster : {testing::TRaster::Mono, testing::TRaster::Grey}) {
+        const QImage page = testing::RenderPdf(QString::fromStdString(Path("q.pdf")), 300, raster).at(0);
+        int read = 0;
+        const auto px = [](double mm) { return static_cast<int>(mm * 300 / 25.4); };
+        for (int cell = 0; cell < 21; ++cell) {
+            const QImage crop =
+                page.copy(px(7.21 + 66.04 * (cell % 3)), px(15.15 + 38.1 * (cell / 3)), px(63.5), px(38.1));
+            const std::optional<TSymbolReading> reading = ReadImage(crop, TSymbolKind::QRCode);
+            read += reading && reading->Text == kUrl ? 1 : 0;
+        }
+        EXPECT_EQ(read, 21);
     }
 }
 
@@ -178,6 +215,8 @@ TEST_F(SymbolCommand, WhatTheKindCannotTakeIsRefusedAndNoFileIsWritten)
          "quillon-cli: --checksum is not an option of QRCode: it is for the kinds the engine draws\n" + kLabelUsage},
         {13, {"label", "-k", "Aztec", "--height", "20", "-o", out, "x"}, 2,
          "quillon-cli: --height is for the linear kinds; Aztec takes its height from its modules\n" + kLabelUsage},
+        // A sheet is refused whole: nothing is written.
+        {14, {"sheet", "-k", "GS1_128", "-o", Path("r.pdf"), "(01)09501101530004"}, 1, "(01): check digit should be 3\n"},
     });
     // clang-format on
     EXPECT_TRUE(Files().isEmpty()) << Files().join(", ").toStdString();

@@ -10,6 +10,7 @@
 #include "label/PrintCheck.h"
 #include "label/SheetRun.h"
 #include "label/StandardLayout.h"
+#include "label/SymbolScan.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {
@@ -177,6 +178,70 @@ TEST(PrintCheck, ALabelAloneReadsWithThePaperAroundIt)
         const TPrintVerdict verdict = VerifyLabelAlone(*sheet.Drawing, sheet.Barcode, dpi);
         EXPECT_EQ(std::pair(verdict.Scan.Outcome, verdict.Reason), std::pair(outcome, reason))
             << "row " << line++;
+    }
+}
+
+struct TSymbolSheetCase {
+    TLayout Layout = TLayout::Standard;
+    TSymbolKind Kind = TSymbolKind::QRCode;
+    std::string Data{};
+    int Columns = 3;
+    int Rows = 7;
+    int Dpi = 300;
+    std::string Summary{};
+    std::string Reason{};   // of every failing cell
+    std::string Expected{}; // what the cells should read as, when not Data
+    int Zoom = 2;           // the classic label's module in screen pixels
+};
+
+// Symbol labels are read whole by the symbol reader, as printed in their cells: the standard label
+// fitted to the cell, the classic one at its screen size.
+TEST(PrintCheck, SymbolSheetsReadBackCellByCell)
+{
+    RegisterFontSubstitutions();
+    using enum TSymbolKind;
+    using enum TLayout;
+    const std::string url = "https://example.org/a?b=1";
+    // clang-format off
+    const TSymbolSheetCase cases[] = {
+        {Standard, QRCode, url, 3, 7, 300, "21 of 21 labels read back at 300 dpi"},
+        {Standard, DataMatrix, url, 3, 7, 300, "21 of 21 labels read back at 300 dpi"},
+        {Standard, Aztec, url, 3, 7, 600, "21 of 21 labels read back at 600 dpi"},
+        {Standard, PDF417, url, 3, 7, 300, "21 of 21 labels read back at 300 dpi"},
+        {Standard, GS1_128, "(01)09501101530003(10)ABC123", 3, 7, 600, "21 of 21 labels read back at 600 dpi"},
+        {Classic, QRCode, url, 2, 5, 600, "10 of 10 labels read back at 600 dpi"},
+        // 7: modules of 4 screen pixels make the label 38.9 mm high; its cell cuts the symbol at 13.5 mm.
+        {Classic, QRCode, url, 4, 20, 600, "0 of 80 labels read back at 600 dpi", "Label 38.9 mm high, cell 13.5 mm: it would be cut off", "", 4},
+        {Standard, QRCode, url, 3, 7, 300, "0 of 21 labels read back at 300 dpi", "Reads " + url + " at 300 dpi, not https://example.org/b", "https://example.org/b"},
+        // 9: ZXing-cpp reads no DataBar Expanded that carries (01) alone.
+        {Standard, DataBarExpanded, "(01)09501101530003", 3, 7, 300, "21 labels not checked: no reader for their kind"},
+    };
+    // clang-format on
+    for (int line = 1; const TSymbolSheetCase& row : cases) {
+        SCOPED_TRACE(::testing::Message() << "row " << line++);
+        TPrintBarForm form;
+        ApplySheetSettings(form, {.Columns = row.Columns, .Rows = row.Rows});
+        const TPreparedReport sheet = PrepareSheet(form, row.Columns * row.Rows);
+        const TRectTenths cell = sheet.Pages.front().Elements.front().Frame;
+        const TSymbolSettings settings{.Kind = row.Kind, .ModulePixels = row.Zoom, .BarHeightPixels = 48};
+        const auto make = [&](const std::string& data) {
+            return row.Layout == Classic
+                       ? RecordSymbolLabel(data, settings, kNoCaptions)
+                       : FitStandardSymbolLabel(data, settings, kNoCaptions, {.Dpi = row.Dpi},
+                                                QSizeF(cell.Width / 10.0, cell.Height / 10.0))
+                             .Label;
+        };
+        const TSymbolLabel label = make(row.Data);
+        const TScanExpectation expected{.Symbol = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(
+                                            row.Expected.empty() ? label : make(row.Expected)))};
+        const auto cells = static_cast<std::size_t>(row.Columns * row.Rows);
+        const TSheetVerification verified =
+            VerifySheet(sheet, TSheetLabels(cells, std::make_shared<const TLabelDrawing>(label.Drawing)),
+                        std::vector<TScanExpectation>(cells, expected), row.Dpi);
+        EXPECT_EQ(VerificationSummary(verified), row.Summary);
+        for (const TCellFailure& failure : verified.Failures)
+            EXPECT_EQ(failure.Reason, row.Reason) << "data row " << failure.Row;
+        EXPECT_EQ(VerifyLabelOnSheet(label.Drawing, expected, sheet, row.Dpi).Reason, row.Reason);
     }
 }
 
