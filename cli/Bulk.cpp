@@ -5,10 +5,13 @@
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <exception>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <limits>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,7 +21,6 @@
 #include <thread>
 #include <unistd.h>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "Codes.h"
@@ -30,6 +32,7 @@
 #include "SheetCommands.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
+#include "label/SymbolKinds.h"
 #include "report/PdfOutput.h"
 
 namespace quillon::cli {
@@ -38,31 +41,42 @@ namespace {
 
 // Composing and encoding take a core each; more threads than cores only add switching.
 constexpr unsigned kMaxWorkers = 8;
-// Codes a worker takes at a time: fewer hand-overs, and still a steady progress count.
+// Rows a worker takes at a time: fewer hand-overs, and still a steady progress count.
 constexpr std::size_t kChunk = 8;
+// Rows made ahead of the calling thread at most: enough to keep the workers busy while it draws a
+// page, few enough that the labels held stay a few pages' worth however long the list.
+constexpr std::size_t kWindow = 512;
+// Pages drawn and waiting for their proof at most; beyond, the calling thread proves one itself.
+constexpr std::size_t kMaxWaitingProofs = 4;
 
-// What became of one code. Composing and encoding need no lock and run on the workers; messages and
-// progress are printed by the calling thread in the order of the codes, so runs read the same
-// however the work was shared out.
-struct CodeOutcome {
-    std::string error;                              // empty when the code was made (or, for label, written)
+// What became of one row. Composing and encoding need no lock and run on the workers; messages and
+// progress are printed by the calling thread in the order of the rows, so runs read the same however
+// the work was shared out.
+struct RowOutcome {
+    std::size_t line = 0;
+    int copies = 1;
+    std::string error{};                            // empty when the row was made (or, for label, written)
     bool fatal = false;                             // the run cannot go on (a file that cannot be written)
     std::vector<std::string> notes{};               // said once in the run
     std::shared_ptr<const TLabelDrawing> drawing{}; // sheet: the label
-    std::optional<TScanExpectation> expected{};     // sheet: what it should read as
+    TScanExpectation expected{};                    // sheet: what it should read as
     std::string misfit{};                           // sheet: why its cell would cut it off
 };
 
-using Work = std::function<CodeOutcome(std::size_t index)>;
-using Report = std::function<bool(std::size_t index, CodeOutcome& outcome)>; // false: stop
+using Work = std::function<RowOutcome(const TListRow& row)>;
+using Report = std::function<bool(RowOutcome& outcome)>; // false: stop
 
-CodeOutcome Attempt(const Work& work, std::size_t index)
+RowOutcome Attempt(const Work& work, const TListRow& row)
 {
+    RowOutcome outcome;
     try {
-        return work(index);
+        outcome = work(row);
     } catch (const std::exception& e) {
-        return {.error = e.what(), .fatal = true};
+        outcome = {.error = e.what(), .fatal = true};
     }
+    outcome.line = row.Line;
+    outcome.copies = row.Copies;
+    return outcome;
 }
 
 // The cores left when the calling thread keeps `busy` of them busy itself, at least one.
@@ -73,57 +87,114 @@ unsigned WorkerCount(std::size_t jobs, unsigned busy)
         std::min<std::size_t>({std::max(1u, cores - std::min(cores, busy)), kMaxWorkers, jobs}));
 }
 
-// Runs work(0..count-1) on a few worker threads and hands each outcome to report, in order, on the
-// calling thread, which report keeps busy on `busy` cores. Once report says stop, or SIGINT or SIGTERM
-// is noted, no further work starts.
-void RunInOrder(std::size_t count, unsigned busy, const Work& work, const Report& report)
-{
-    std::vector<std::optional<CodeOutcome>> outcomes(count);
-    std::mutex mutex;
-    std::condition_variable ready;
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> stop{false};
-    const auto worker = [&] {
-        std::vector<CodeOutcome> made;
-        for (std::size_t first = next.fetch_add(kChunk); first < count && !stop && InterruptSignal() == 0;
-             first = next.fetch_add(kChunk)) {
-            const std::size_t end = std::min(count, first + kChunk);
-            made.clear();
-            for (std::size_t i = first; i < end; ++i)
-                made.push_back(Attempt(work, i));
-            {
-                const std::lock_guard lock(mutex);
-                for (std::size_t i = first; i < end; ++i)
-                    outcomes[i] = std::move(made[i - first]);
-            }
-            ready.notify_all();
-        }
-        // A worker that stops for a signal leaves codes undone: the calling thread must not wait for them.
-        {
-            const std::lock_guard lock(mutex);
-        }
-        ready.notify_all();
-    };
-    std::vector<std::jthread> workers;
-    // Set before the workers are joined, also when report raises.
-    struct StopOnExit {
-        std::atomic<bool>& stop;
-        ~StopOnExit() { stop = true; }
-    } stopOnExit{stop};
-    for (unsigned n = WorkerCount(count, busy); n > 0; --n)
-        workers.emplace_back(worker);
-    for (std::size_t i = 0; i < count; ++i) {
-        std::unique_lock lock(mutex);
-        ready.wait(lock, [&] { return outcomes[i].has_value() || InterruptSignal() != 0; });
-        if (!outcomes[i].has_value())
-            return;
-        CodeOutcome outcome = std::move(*outcomes[i]);
-        outcomes[i].reset();
-        lock.unlock();
-        if (!report(i, outcome))
-            return;
+// Makes the rows of a source on a few worker threads, which pull them as they need them, at most
+// kWindow ahead of the calling thread; the calling thread hands each outcome to the report in order.
+class OrderedRun {
+public:
+    OrderedRun(CodeSource& source, const Work& work) : FSource(source), FWork(work) {}
+
+    // Once the report says stop, or SIGINT or SIGTERM is noted, no further row starts. Raises what
+    // the source raised, after the rows before it were reported.
+    void Run(unsigned busy, const Report& report)
+    {
+        std::vector<std::jthread> workers;
+        // Declared after the workers, so that they are told to stop before they are joined, also when
+        // the report raises.
+        struct StopOnExit {
+            OrderedRun& run;
+            ~StopOnExit() { run.Stop(); }
+        } stopOnExit{*this};
+        for (unsigned n = WorkerCount(FSource.Rows(), busy); n > 0; --n)
+            workers.emplace_back([this] { Worker(); });
+        while (std::optional<RowOutcome> outcome = NextOutcome())
+            if (!report(*outcome))
+                return;
+        const std::lock_guard lock(FMutex);
+        if (FSourceFailure && InterruptSignal() == 0)
+            std::rethrow_exception(FSourceFailure);
     }
-}
+
+private:
+    bool Stopped() const { return FStop || InterruptSignal() != 0; }
+
+    void Stop()
+    {
+        const std::lock_guard lock(FMutex);
+        FStop = true;
+        FChanged.notify_all();
+    }
+
+    // The next outcome in order; none after the last, or once a signal stopped the workers.
+    std::optional<RowOutcome> NextOutcome()
+    {
+        std::unique_lock lock(FMutex);
+        FChanged.wait(lock, [this] {
+            return (!FWindow.empty() && FWindow.front()) || (FWindow.empty() && FExhausted) ||
+                   InterruptSignal() != 0;
+        });
+        if (FWindow.empty() || !FWindow.front())
+            return std::nullopt;
+        std::optional<RowOutcome> outcome = std::move(FWindow.front());
+        FWindow.pop_front();
+        ++FFirst;
+        if (FWindow.size() + 1 == kWindow)
+            FChanged.notify_all(); // room in the window again
+        return outcome;
+    }
+
+    // Rows pulled from the source, their slots in the window taken. Call with the lock held.
+    std::vector<TListRow> Pull()
+    {
+        std::vector<TListRow> rows;
+        try {
+            while (rows.size() < kChunk && FWindow.size() < kWindow) {
+                std::optional<TListRow> row = FSource.Next();
+                if (!row) {
+                    FExhausted = true;
+                    break;
+                }
+                rows.push_back(std::move(*row));
+                FWindow.emplace_back();
+            }
+        } catch (...) {
+            FSourceFailure = std::current_exception();
+            FExhausted = true;
+        }
+        return rows;
+    }
+
+    void Worker()
+    {
+        std::vector<RowOutcome> made;
+        std::unique_lock lock(FMutex);
+        while (true) {
+            FChanged.wait(lock, [this] { return Stopped() || FExhausted || FWindow.size() < kWindow; });
+            if (Stopped() || FExhausted)
+                break;
+            const std::size_t first = FFirst + FWindow.size();
+            const std::vector<TListRow> rows = Pull();
+            lock.unlock();
+            made.clear();
+            for (const TListRow& row : rows)
+                made.push_back(Attempt(FWork, row));
+            lock.lock();
+            for (std::size_t i = 0; i < made.size(); ++i)
+                FWindow[first + i - FFirst] = std::move(made[i]);
+            FChanged.notify_all();
+        }
+        FChanged.notify_all(); // a worker stopped by a signal leaves rows undone: nobody waits for them
+    }
+
+    CodeSource& FSource;
+    const Work& FWork;
+    std::mutex FMutex{};
+    std::condition_variable FChanged{};
+    std::deque<std::optional<RowOutcome>> FWindow{}; // the outcomes from row FFirst on, made or not
+    std::size_t FFirst = 0;
+    bool FExhausted = false;
+    bool FStop = false;
+    std::exception_ptr FSourceFailure{};
+};
 
 // Closes the descriptor it holds, whichever way the function that opened it ends.
 struct Descriptor {
@@ -233,203 +304,437 @@ private:
     mutable std::atomic<bool> FUnnamed = false;
 };
 
-std::vector<CodeLine> CodesOf(const CliOptions& options)
-{
-    if (options.sequence)
-        return SequenceCodes(*options.sequence);
-    std::vector<CodeLine> codes = ReadCodesFrom(*options.codes);
-    if (codes.empty())
-        throw InputError("'" + (*options.codes == "-" ? std::string("standard input") : *options.codes) +
-                         "' holds no codes");
-    return codes;
-}
-
-// The options that make the label of one code.
-CliOptions WithText(const CliOptions& options, const std::string& code)
-{
-    CliOptions codeOptions = options;
-    codeOptions.text = code;
-    return codeOptions;
-}
-
-// Runs work over the codes with the progress and the messages of a bulk run. Returns 1 when some
-// code could not be made; raises OutputError for a fatal outcome, after the messages before it, and
-// Interrupted when SIGINT or SIGTERM came (no further code is started then). Call inside an
-// InterruptGuard. keep keeps the calling thread busy on `busy` cores.
-int RunCodes(const std::vector<CodeLine>& codes, std::ostream& err, unsigned busy, const Work& work,
-             const std::function<void(std::size_t index, CodeOutcome&)>& keep)
-{
-    Progress progress(err, StandardErrorDisplay(), codes.size(), "labels", Progress::Clock::now());
-    bool someFailed = false;
-    std::optional<std::string> fatal;
-    std::set<std::string> notesSaid;
-    RunInOrder(codes.size(), busy, work, [&](std::size_t i, CodeOutcome& outcome) {
-        if (InterruptSignal() != 0)
-            return false;
-        if (outcome.fatal) {
-            fatal = outcome.error;
-            return false;
-        }
-        for (const std::string& note : outcome.notes)
-            if (notesSaid.insert(note).second)
-                progress.Message("quillon-cli: " + EscapeForMessage(note));
-        if (outcome.error.empty()) {
-            keep(i, outcome);
-        } else {
-            progress.Message("quillon-cli: line " + std::to_string(codes[i].line) + ": " +
-                             EscapeForMessage(outcome.error));
-            someFailed = true;
-        }
-        progress.Update(i + 1, Progress::Clock::now());
-        return true;
-    });
-    progress.Finish();
-    ThrowIfInterrupted();
-    if (fatal)
-        throw OutputError(*fatal);
-    return someFailed ? 1 : 0;
-}
-
-bool SameElement(const TPlacedElement& a, const TPlacedElement& b)
-{
-    const TRectTenths& f = a.Frame;
-    const TRectTenths& g = b.Frame;
-    if (f.Left != g.Left || f.Top != g.Top || f.Width != g.Width || f.Height != g.Height ||
-        a.Content.index() != b.Content.index())
-        return false;
-    if (const auto* image = std::get_if<TPlacedImage>(&a.Content)) {
-        const auto& other = std::get<TPlacedImage>(b.Content);
-        return image->Row == other.Row && image->Stretch == other.Stretch && image->Center == other.Center;
-    }
-    const auto& text = std::get<TPlacedText>(a.Content);
-    const auto& other = std::get<TPlacedText>(b.Content);
-    return text.Text == other.Text && text.Font.Family == other.Font.Family &&
-           text.Font.PointSize == other.Font.PointSize && text.Alignment == other.Alignment &&
-           text.WordWrap == other.WordWrap && text.AutoSize == other.AutoSize;
-}
-
-bool SamePage(const TPreparedPage& a, const TPreparedPage& b)
-{
-    return std::equal(a.Elements.begin(), a.Elements.end(), b.Elements.begin(), b.Elements.end(),
-                      SameElement);
-}
-
-// The sheet's PDF, drawn page by page while the labels of later pages are still being made: the PDF
-// writer and the label makers then share the cores instead of taking turns, and each page drawn is
-// offered to the proof, when there is one. A page is drawn once a label beyond it has been made, so
-// that it is not the sheet's last page, which the final count of labels may lay out otherwise; the rest
-// once all are made. Should the final sheet differ on a page drawn early, it is all drawn anew.
-class SheetPdf {
+// The messages and the progress of a bulk run on standard error: each note once, a row's message under
+// its line, and the count of labels done.
+class RunReport {
 public:
-    // mostCells: the sheet were every code to make a label.
-    SheetPdf(const CliOptions& options, TPreparedReport mostCells, SheetProof* proof)
-        : FOptions(options), FMost(std::move(mostCells)), FCalibration(CalibrationFrom(options)),
-          FProof(proof)
+    RunReport(std::ostream& err, std::uint64_t labels)
+        : FProgress(err, StandardErrorDisplay(), labels, "labels", Progress::Clock::now())
     {
-        for (std::size_t page = 0; page < FMost.Pages.size(); ++page)
-            FLastRows.push_back(LastRowOf(FMost.Pages[page]));
+    }
+    RunReport(const RunReport&) = delete;
+    RunReport& operator=(const RunReport&) = delete;
+    ~RunReport() { FProgress.Finish(); } // a run cut short leaves no count half a line long
+
+    void Notes(const std::vector<std::string>& notes)
+    {
+        for (const std::string& note : notes)
+            if (FNotes.insert(note).second)
+                Say(note);
+    }
+    // A row that could not be made, or a label that would not print as it should.
+    void Line(std::size_t line, const std::string& message)
+    {
+        FFailed = true;
+        Say("line " + std::to_string(line) + ": " + message);
+    }
+    void Say(const std::string& message) { FProgress.Message("quillon-cli: " + EscapeForMessage(message)); }
+    void Done(std::uint64_t labels)
+    {
+        FDone += labels;
+        FProgress.Update(FDone, Progress::Clock::now());
+    }
+    // Ends the count's line; what is said after stands alone.
+    void Finish() { FProgress.Finish(); }
+    bool Failed() const { return FFailed; }
+    void SetFailed() { FFailed = true; }
+
+private:
+    Progress FProgress;
+    std::set<std::string> FNotes{};
+    std::uint64_t FDone = 0;
+    bool FFailed = false;
+};
+
+// A message about a row, ordered by the cells: 2 x cell for a row that takes no cell and comes before
+// that cell, 2 x cell + 1 for the label in that cell.
+struct CellMessage {
+    std::uint64_t key = 0;
+    std::size_t line = 0;
+    std::string text{};
+};
+
+// A drawn page on its way to the proof, with what its messages need.
+struct ProofPage {
+    std::size_t index = 0;
+    std::uint64_t firstCell = 0;
+    TPreparedReport report{};
+    TSheetLabels labels{};
+    std::vector<TScanExpectation> expected{};
+    std::vector<std::size_t> lines{};
+    std::vector<bool> misfits{}; // cells already reported as cut off, whatever their reading
+};
+
+struct ProvedPage {
+    std::uint64_t endCell = 0; // the cells of this page and those before it
+    TSheetVerification verified{};
+    bool failed = false; // some cell does not read, told or not
+    std::vector<CellMessage> failures{};
+};
+
+// The proof of the sheet's pages as they are drawn, on helper threads; when kMaxWaitingProofs pages
+// wait, the calling thread proves the oldest itself, so that drawn pages and their labels never pile up.
+class PageProofs {
+public:
+    PageProofs(int dpi, unsigned helpers) : FDpi(dpi)
+    {
+        for (unsigned n = std::min(helpers, kMaxWorkers); n > 0; --n)
+            FHelpers.emplace_back([this] { Help(); });
+    }
+    PageProofs(const PageProofs&) = delete;
+    PageProofs& operator=(const PageProofs&) = delete;
+    ~PageProofs()
+    {
+        const std::lock_guard lock(FMutex);
+        FClosed = true;
+        FWaiting.clear(); // a run that ends early drops the pages not begun
+        FChanged.notify_all();
     }
 
-    // Draws the pages that the labels made so far complete. A PDF that cannot be made is reported by
-    // Write.
-    void Made(const TSheetLabels& labels, const std::vector<TScanExpectation>& expected)
+    void Offer(ProofPage page)
     {
-        try {
-            while (!FFailure && FDrawn < FLastRows.size() &&
-                   FLastRows[FDrawn] + 1 < static_cast<std::int64_t>(labels.size()))
-                Draw(FMost, labels, expected);
-        } catch (const Exception& e) {
-            FFailure = e.what();
-        }
+        std::unique_lock lock(FMutex);
+        FWaiting.push_back(std::move(page));
+        FChanged.notify_one();
+        if (FWaiting.size() > kMaxWaitingProofs)
+            ProveOne(lock);
+        Rethrow();
     }
 
-    // Draws the pages left of the final sheet and writes the PDF to options.output in one piece.
-    // Raises OutputError when it cannot.
-    void Write(const TPreparedReport& sheet, const TSheetLabels& labels,
-               const std::vector<TScanExpectation>& expected)
+    // The pages proved since the last call, in page order as far as none before them is missing.
+    std::vector<ProvedPage> Take()
     {
-        QByteArray pdf;
-        try {
-            if (FFailure)
-                throw Exception(*FFailure);
-            if (sheet.Pages.size() < FDrawn ||
-                !std::equal(FMost.Pages.begin(), FMost.Pages.begin() + static_cast<std::ptrdiff_t>(FDrawn),
-                            sheet.Pages.begin(), SamePage)) {
-                FPdf.reset();
-                FDrawn = 0;
-                if (FProof != nullptr)
-                    FProof->Restart();
-            }
-            while (FDrawn < sheet.Pages.size())
-                Draw(sheet, labels, expected);
-            pdf = FPdf->Finish();
-        } catch (const Exception& e) {
-            throw CannotWrite(FOptions.output, e.what());
+        const std::lock_guard lock(FMutex);
+        std::vector<ProvedPage> proved;
+        for (auto it = FProved.find(FTaken); it != FProved.end(); it = FProved.find(++FTaken)) {
+            proved.push_back(std::move(it->second));
+            FProved.erase(it);
         }
-        WriteOutputFile(FOptions.output,
-                        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        return proved;
+    }
+
+    // Proves the pages still waiting, on the helpers and the calling thread. Raises what the proof
+    // raised, and Interrupted for SIGINT or SIGTERM.
+    void Finish()
+    {
+        std::unique_lock lock(FMutex);
+        FClosed = true;
+        FChanged.notify_all();
+        while (ProveOne(lock)) {
+        }
+        FChanged.wait(lock, [this] { return FBusy == 0; });
+        Rethrow();
+        lock.unlock();
+        ThrowIfInterrupted();
     }
 
 private:
-    static std::int64_t LastRowOf(const TPreparedPage& page)
+    void Rethrow() const
     {
-        std::int64_t last = -1;
-        for (const TPlacedElement& element : page.Elements)
-            if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
-                last = std::max(last, image->Row);
-        return last;
+        if (FFailure)
+            std::rethrow_exception(FFailure);
     }
 
-    // The next page, alone with its labels.
-    void Draw(const TPreparedReport& sheet, const TSheetLabels& labels,
-              const std::vector<TScanExpectation>& expected)
+    // Proves the oldest page waiting, unlocking meanwhile; false when none waits or the run stops.
+    bool ProveOne(std::unique_lock<std::mutex>& lock)
     {
-        SheetPage page = PageAlone(sheet, FDrawn, labels, FProof != nullptr ? &expected : nullptr);
-        if (!FPdf)
-            FPdf.emplace(sheet, FCalibration);
-        FPdf->Add(page.Report, 0, PictureSizes(page.Labels, sheet.PixelsPerInch),
-                  LabelDrawer(page.Labels, FOptions.dpi, FFonts));
-        ++FDrawn;
-        if (FProof != nullptr)
-            FProof->Offer(std::move(page));
+        if (FWaiting.empty() || FFailure || InterruptSignal() != 0)
+            return false;
+        ProofPage page = std::move(FWaiting.front());
+        FWaiting.pop_front();
+        ++FBusy;
+        lock.unlock();
+        std::optional<ProvedPage> proved;
+        std::exception_ptr failure;
+        try {
+            proved = Prove(page);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        lock.lock();
+        --FBusy;
+        if (proved)
+            FProved.emplace(page.index, std::move(*proved));
+        if (failure)
+            FFailure = failure;
+        FChanged.notify_all();
+        return true;
+    }
+
+    void Help()
+    {
+        std::unique_lock lock(FMutex);
+        while (true) {
+            FChanged.wait(lock, [this] { return !FWaiting.empty() || FClosed; });
+            if (!ProveOne(lock))
+                return; // none waits once closed, or the run stops
+        }
+    }
+
+    // A failing cell is told by its row's line, unless it was told already as cut off.
+    ProvedPage Prove(const ProofPage& page) const
+    {
+        ProvedPage proved{.endCell = page.firstCell + page.labels.size(),
+                          .verified = VerifySheet(page.report, page.labels, page.expected, FDpi),
+                          .failed = false,
+                          .failures = {}};
+        proved.failed = !proved.verified.Failures.empty();
+        for (const TCellFailure& failure : proved.verified.Failures) {
+            const auto row = static_cast<std::size_t>(failure.Row);
+            if (!page.misfits[row])
+                proved.failures.push_back(
+                    {.key = 2 * (page.firstCell + row) + 1, .line = page.lines[row], .text = failure.Reason});
+        }
+        proved.verified.Failures.clear();
+        return proved;
+    }
+
+    int FDpi = kDefaultDpi;
+    std::mutex FMutex{};
+    std::condition_variable FChanged{};
+    std::deque<ProofPage> FWaiting{};
+    std::map<std::size_t, ProvedPage> FProved{}; // by page, until taken
+    std::size_t FTaken = 0;                      // the next page to take
+    int FBusy = 0;
+    bool FClosed = false;
+    std::exception_ptr FFailure{};
+    std::vector<std::jthread> FHelpers{}; // last: joined first when it is destroyed
+};
+
+// The sheet's PDF, written page by page into the replacement of the output file: the one place that
+// knows the PDF writer, so that another can take its place.
+class SheetPdfFile {
+public:
+    SheetPdfFile(const CliOptions& options, const TPreparedReport& paper)
+        : FOutput(options.output), FDevice(options.output), FDpi(options.dpi)
+    {
+        Guarded([&] { FPdf.emplace(FDevice, paper, CalibrationFrom(options)); });
+    }
+
+    void Add(const TPreparedReport& page, const TSheetLabels& labels)
+    {
+        Guarded([&] {
+            FPdf->Add(page, 0, PictureSizes(labels, page.PixelsPerInch), LabelDrawer(labels, FDpi, FFonts));
+        });
+        FDevice.Check(); // a full disk ends the run now, not after the last page
+    }
+
+    // Gives the whole PDF the output's name.
+    void Commit()
+    {
+        Guarded([&] { FPdf->Finish(); });
+        FPdf.reset();
+        FDevice.Commit();
+    }
+
+private:
+    // The writer's refusals, after the device's own reason when it has one.
+    template <typename Step> void Guarded(const Step& step)
+    {
+        try {
+            step();
+        } catch (const Exception& e) {
+            FDevice.Check();
+            throw CannotWrite(FOutput, e.what());
+        }
+    }
+
+    std::string FOutput;
+    ReplacementDevice FDevice;
+    int FDpi = kDefaultDpi;
+    std::shared_ptr<TLabelFonts> FFonts = std::make_shared<TLabelFonts>(); // kept from page to page
+    std::optional<TPdfPages> FPdf{}; // after the device, so that it ends before the device does
+};
+
+// The sheet as its labels come: a page is drawn once its cells are filled and a label beyond it shows
+// that it is not the last, then proved, and its labels dropped. Messages wait until the cells before
+// them are proved, so that they come in the order of the rows.
+class SheetRun {
+public:
+    SheetRun(const CliOptions& options, RunReport& report)
+        : FOptions(options), FReport(report), FPager(options),
+          FPdf(options, FPager.Page(0, FPager.CellsOn(0), LastPage::No))
+    {
+        if (options.verify)
+            FProofs.emplace(options.dpi, std::max(1u, std::thread::hardware_concurrency()) - 1);
+    }
+
+    void Add(const RowOutcome& outcome)
+    {
+        FReport.Notes(outcome.notes);
+        if (!outcome.error.empty()) {
+            Say({.key = 2 * FCells, .line = outcome.line, .text = outcome.error});
+        } else {
+            if (!outcome.misfit.empty())
+                Say({.key = 2 * FCells + 1, .line = outcome.line, .text = outcome.misfit});
+            for (int copy = 0; copy < outcome.copies; ++copy)
+                AddCell(outcome);
+        }
+        FReport.Done(static_cast<std::uint64_t>(outcome.copies));
+        Release();
+    }
+
+    // Draws the last page, writes the PDF and says what the proof found. Raises InputError when no
+    // label could be made, OutputError when the PDF cannot be written.
+    void Finish()
+    {
+        if (FCells == 0)
+            throw InputError("no code could be made, so '" + FOptions.output + "' was not written");
+        DrawPage(LastPage::Yes);
+        FPdf.Commit();
+        if (FProofs)
+            FProofs->Finish();
+        Release();
+        FReport.Finish();
+        if (FProofs && FVerified.Checked < FVerified.Labels)
+            FReport.Notes({NoReaderNote(FOptions)});
+        if (FProofFailed) {
+            FReport.SetFailed();
+            FReport.Say(VerificationSummary(FVerified));
+        }
+    }
+
+private:
+    void AddCell(const RowOutcome& outcome)
+    {
+        if (FPage.labels.size() == FPager.CellsOn(FPage.index))
+            DrawPage(LastPage::No);
+        FPage.labels.push_back(outcome.drawing);
+        FPage.expected.push_back(outcome.expected);
+        FPage.lines.push_back(outcome.line);
+        FPage.misfits.push_back(!outcome.misfit.empty());
+        ++FCells;
+    }
+
+    void DrawPage(LastPage last)
+    {
+        FPage.report = FPager.Page(FPage.index, FPage.labels.size(), last);
+        FPdf.Add(FPage.report, FPage.labels);
+        const ProofPage next{.index = FPage.index + 1, .firstCell = FCells};
+        if (FProofs)
+            FProofs->Offer(std::move(FPage));
+        FPage = next;
+    }
+
+    void Say(CellMessage message)
+    {
+        const auto later =
+            std::upper_bound(FPending.begin(), FPending.end(), message.key,
+                             [](std::uint64_t key, const CellMessage& m) { return key < m.key; });
+        FPending.insert(later, std::move(message));
+    }
+
+    // Says the messages whose cells, and every cell before them, are proved.
+    void Release()
+    {
+        if (FProofs)
+            for (ProvedPage& page : FProofs->Take()) {
+                Tally(page.verified);
+                FProofFailed = FProofFailed || page.failed;
+                for (CellMessage& failure : page.failures)
+                    Say(std::move(failure));
+                FProvedCells = page.endCell;
+            }
+        while (!FPending.empty() && (!FProofs || FPending.front().key <= 2 * FProvedCells)) {
+            SayNow(FPending.front());
+            FPending.pop_front();
+        }
+    }
+
+    // The copies of a row print alike: their message is said once.
+    void SayNow(const CellMessage& message)
+    {
+        if (message.line == FLastSaid.line && message.text == FLastSaid.text)
+            return;
+        FReport.Line(message.line, message.text);
+        FLastSaid = message;
+    }
+
+    void Tally(const TSheetVerification& page)
+    {
+        FVerified.Dpi = page.Dpi;
+        FVerified.Labels += page.Labels;
+        FVerified.Checked += page.Checked;
+        FVerified.ReadBack += page.ReadBack;
+        FVerified.DistinctCells += page.DistinctCells;
     }
 
     const CliOptions& FOptions;
-    TPreparedReport FMost;
-    std::vector<std::int64_t> FLastRows{}; // of each page of FMost
-    TCalibration FCalibration{};
-    SheetProof* FProof = nullptr;
-    std::optional<TPdfPages> FPdf{};
-    std::shared_ptr<TLabelFonts> FFonts = std::make_shared<TLabelFonts>(); // kept from page to page
-    std::size_t FDrawn = 0;                                                // pages drawn
-    std::optional<std::string> FFailure{};
+    RunReport& FReport;
+    SheetPager FPager;
+    SheetPdfFile FPdf;
+    std::optional<PageProofs> FProofs{}; // after the PDF: its helpers end before the file is dropped
+    ProofPage FPage{};                   // the page being filled
+    std::uint64_t FCells = 0;            // cells filled so far
+    std::uint64_t FProvedCells = 0;      // the leading cells whose pages are proved
+    std::deque<CellMessage> FPending{};  // by key
+    CellMessage FLastSaid{};
+    TSheetVerification FVerified{};
+    bool FProofFailed = false;
 };
+
+// A --prefix or --suffix that the kind cannot encode would fail every code of the sequence alike: it
+// is refused up front, naming the option, when the numbers alone would have been made.
+void CheckAffixes(const CliOptions& options)
+{
+    if (!options.sequence || (options.prefix.empty() && options.suffix.empty()))
+        return;
+    const auto failure = [&](const std::string& prefix,
+                             const std::string& suffix) -> std::optional<std::string> {
+        CliOptions tried = options;
+        tried.prefix = prefix;
+        tried.suffix = suffix;
+        const TListRow first = *OpenCodes(tried)->Next();
+        try {
+            MakePrintLabel(RowOptions(tried, first), std::nullopt);
+            return std::nullopt;
+        } catch (const Exception& e) {
+            return first.Code + "': " + e.what();
+        }
+    };
+    const std::optional<std::string> whole = failure(options.prefix, options.suffix);
+    if (!whole || failure("", ""))
+        return;
+    const std::string prefix = "--prefix '" + options.prefix + "'";
+    const std::string suffix = "--suffix '" + options.suffix + "'";
+    std::string named = prefix + " with " + suffix;
+    if (options.prefix.empty() || options.suffix.empty()) {
+        named = options.prefix.empty() ? suffix : prefix;
+    } else {
+        const bool prefixFails = failure(options.prefix, "").has_value();
+        const bool suffixFails = failure("", options.suffix).has_value();
+        if (prefixFails != suffixFails)
+            named = prefixFails ? prefix : suffix;
+    }
+    const int ordinal = options.symbol ? OrdinalOf(*options.symbol) : options.kind;
+    throw UsageError(named + " makes codes that " + std::string(LabelKindName(ordinal)) +
+                     " cannot encode ('" + *whole + ")");
+}
 
 } // namespace
 
 // A label whose file is written but which would not read as typed is reported as one that could not
-// be made, by its line.
+// be made, by its line. A list's copies make no more files: one image serves them all.
 int RunBulkLabels(const CliOptions& options, std::ostream& err)
 {
-    const std::vector<CodeLine> codes = CodesOf(options);
-    const InterruptGuard guard; // once the codes are read: reading them may wait on a pipe
+    const std::unique_ptr<CodeSource> source = OpenCodes(options);
+    CheckAffixes(options);
+    const InterruptGuard guard; // once the list is read through: reading it may wait on a pipe
     const OutputDirectory directory(options.output);
-    const std::size_t lastLine = codes.back().line;
-    const Work work = [&](std::size_t i) -> CodeOutcome {
-        const CodeLine& code = codes[i];
-        if (!code.problem.empty())
-            return {.error = code.problem};
-        const std::string name = NumberedFileName(code.line, lastLine, code.code, ".png");
+    const std::size_t lastLine = source->LastLine();
+    const Work work = [&](const TListRow& row) -> RowOutcome {
+        if (!row.Problem.empty())
+            return {.error = row.Problem};
+        const std::string name = NumberedFileName(row.Line, lastLine, row.Code, ".png");
         std::optional<LabelFile> file;
         try {
-            file = MakeLabelFile(WithText(options, code.code));
+            file = MakeLabelFile(RowOptions(options, row));
         } catch (const Exception& e) {
             return {.error = e.what()};
         }
         const QByteArray png = EncodePng(file->image, name);
         directory.WriteWhole(name, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-        CodeOutcome outcome;
-        outcome.notes = std::move(file->label.notes);
+        RowOutcome outcome{.notes = std::move(file->label.notes)};
         if (options.verify) {
             const LabelProof proof = ProveWritten(file->image, file->label);
             if (proof.noReader)
@@ -438,61 +743,70 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         }
         return outcome;
     };
-    const int status = RunCodes(codes, err, 0, work, [](std::size_t, CodeOutcome&) {});
+    RunReport report(err, source->Rows());
+    std::optional<std::string> fatal;
+    OrderedRun(*source, work).Run(0, [&](RowOutcome& outcome) {
+        if (InterruptSignal() != 0)
+            return false;
+        if (outcome.fatal) {
+            fatal = outcome.error;
+            return false;
+        }
+        report.Notes(outcome.notes);
+        if (!outcome.error.empty())
+            report.Line(outcome.line, outcome.error);
+        report.Done(1);
+        return true;
+    });
+    report.Finish();
+    ThrowIfInterrupted();
+    if (fatal)
+        throw OutputError(*fatal);
     directory.Sync();
-    return status;
+    return report.Failed() ? 1 : 0;
 }
 
 // The labels are composed on the workers, fitted to the sheet's cell, while the calling thread draws
 // the pages they fill; each page drawn is proved on its own, on the cores left.
 int RunBulkSheet(const CliOptions& options, std::ostream& err)
 {
-    const std::vector<CodeLine> codes = CodesOf(options);
+    const std::unique_ptr<CodeSource> source = OpenCodes(options);
+    CheckAffixes(options);
     const CliOptions labelOptions = SheetLabelOptions(options);
     const QSizeF cellMm = CellSizeMm(PrepareSheetFor(options, 1));
-    const Work work = [&](std::size_t i) -> CodeOutcome {
-        const CodeLine& code = codes[i];
-        if (!code.problem.empty())
-            return {.error = code.problem};
+    const Work work = [&](const TListRow& row) -> RowOutcome {
+        if (!row.Problem.empty())
+            return {.error = row.Problem};
         try {
-            PrintLabel label = MakePrintLabel(WithText(labelOptions, code.code), cellMm);
-            return {.error = {},
-                    .fatal = false,
-                    .notes = std::move(label.notes),
+            PrintLabel label = MakePrintLabel(RowOptions(labelOptions, row), cellMm);
+            return {.notes = std::move(label.notes),
                     .drawing = std::move(label.drawing),
-                    .expected = label.expected,
+                    .expected = std::move(label.expected),
                     .misfit = std::move(label.fit.Message)};
         } catch (const Exception& e) {
             return {.error = e.what()};
         }
     };
-    const InterruptGuard guard; // once the codes are read: reading them may wait on a pipe
-    TSheetLabels labels;
-    std::vector<TScanExpectation> expected;
-    std::vector<std::string> misfits;
-    std::vector<std::string> where;
-    std::optional<SheetProof> proof;
-    if (options.verify)
-        proof.emplace(options.dpi, std::max(1u, std::thread::hardware_concurrency()) - 1);
-    const auto mostCells =
-        static_cast<int>(std::min<std::size_t>(codes.size(), std::numeric_limits<int>::max()));
-    SheetPdf pdf(options, PrepareSheetFor(options, mostCells), proof ? &*proof : nullptr);
-    const int status = RunCodes(codes, err, 1, work, [&](std::size_t i, CodeOutcome& outcome) {
-        labels.push_back(std::move(outcome.drawing));
-        expected.push_back(*std::move(outcome.expected));
-        misfits.push_back(std::move(outcome.misfit));
-        where.push_back("line " + std::to_string(codes[i].line) + ": ");
-        pdf.Made(labels, expected);
+    const InterruptGuard guard; // once the list is read through: reading it may wait on a pipe
+    RunReport report(err, source->Labels());
+    SheetRun sheet(options, report);
+    std::optional<std::string> fatal;
+    OrderedRun(*source, work).Run(1, [&](RowOutcome& outcome) {
+        if (InterruptSignal() != 0)
+            return false;
+        if (outcome.fatal) {
+            fatal = outcome.error;
+            return false;
+        }
+        sheet.Add(outcome);
+        return true;
     });
-    if (labels.empty())
-        throw InputError("no code could be made, so '" + options.output + "' was not written");
-    const TPreparedReport sheet = PrepareSheetFor(options, static_cast<int>(labels.size()));
-    pdf.Write(sheet, labels, expected);
-    const std::optional<TSheetVerification> verified =
-        proof ? std::optional(proof->Finish(sheet.Pages.size())) : std::nullopt;
-    ProofReport report(err);
-    ProveSheet(options, sheet, labels, expected, misfits, where, report, verified ? &*verified : nullptr);
-    return report.Failed() ? 1 : status;
+    report.Finish();
+    ThrowIfInterrupted();
+    if (fatal)
+        throw OutputError(*fatal);
+    sheet.Finish();
+    return report.Failed() ? 1 : 0;
 }
 
 } // namespace quillon::cli

@@ -64,9 +64,10 @@ constexpr CommandHelp kCommandHelp[] = {
      "writes the label sheet (PDF)",
      "Writes the A4 or Letter sheet of columns x rows labels, or of a label stock, as the print preview\n"
      "shows it, as PDF, the bars on whole dots of a --dpi printer. With --codes or --sequence the cells\n"
-     "take successive codes, one cell per code, on as many pages as they need. A label that its cell\n"
-     "would cut off is reported; every cell is read back as printed at --dpi (unless --no-verify), and\n"
-     "one that would not read as typed is reported. The PDF is written all the same."},
+     "take successive codes, one cell per copy, in page-flow order from the first cell after --skip on\n"
+     "as many pages as they need; the pages are written as they are made. A label that its cell would\n"
+     "cut off is reported; every cell is read back as printed at --dpi (unless --no-verify), and one\n"
+     "that would not read as typed is reported. The PDF is written all the same."},
     {"stocks",
      {"stocks"},
      "lists the label stocks",
@@ -82,10 +83,15 @@ constexpr CommandHelp kCommandHelp[] = {
 };
 
 constexpr std::string_view kBulkNotes =
-    "A codes file holds one code per line; blank lines are skipped and CR LF line ends are read as LF.\n"
-    "A code that cannot be made is reported on standard error with its line number (the count in a\n"
-    "sequence) and the engine's message; the rest are made and the exit status is 1. Runs over a\n"
-    "second show their progress on standard error.";
+    "A codes file holds one code per line; it is read as CSV (comma, semicolon or TAB separated,\n"
+    "fields quoted as RFC 4180 says) when its name ends in .csv or .tsv or its first line names the\n"
+    "columns code, upper, lower and copies, which are otherwise taken in that order. A row's upper and\n"
+    "lower fields are its captions in place of --upper and --lower (an empty field: none); its copies\n"
+    "(default 1), times --copies, fill as many cells one after the other. label writes one image per\n"
+    "row whatever its copies. Blank lines are skipped, CR LF is read as LF and a UTF-8 byte order mark\n"
+    "is dropped; a run makes at most 1000000 labels. A row that cannot be made is reported on standard\n"
+    "error with its line number (the count in a sequence) and the reason; the rest are made and the\n"
+    "exit status is 1. Runs over a second show their progress on standard error.";
 
 struct OptionHelp {
     std::string_view name; // the long name, as the parser knows it
@@ -157,10 +163,19 @@ const OptionHelp kOptionHelp[] = {
      "label: the image to write, ending in .png, or with --codes or\n"
      "--sequence the directory for the images; sheet and calibration: the\n"
      "PDF, ending in .pdf"},
-    {"--codes", "--codes FILE", "one label per line of FILE; - reads standard input"},
+    {"--codes", "--codes FILE|-",
+     "one label per row of FILE, one code a line or CSV (see above); -\nreads standard input"},
     {"--sequence", "--sequence FROM..TO[/STEP]",
      "one label per number from FROM to TO, counting by STEP (default 1),\n"
      "each as wide as FROM with leading zeros (000001..000500)"},
+    {"--prefix", "--prefix TEXT", "written before each number of --sequence"},
+    {"--suffix", "--suffix TEXT", "written after each number of --sequence"},
+    {"--pad", "--pad N",
+     "each number of --sequence N digits wide with leading zeros, 1 to 18\n"
+     "(default the width of FROM); a larger number is refused"},
+    {"--copies", "--copies N",
+     "with --codes or --sequence, each label N times in a row, 1 to\n"
+     "10000 (default 1); a list's copies column is multiplied by N"},
 };
 
 const CommandHelp* FindCommand(std::string_view command)

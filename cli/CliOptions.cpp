@@ -11,6 +11,7 @@
 #include <tuple>
 #include <utility>
 
+#include "label/LabelList.h"
 #include "label/SymbolKinds.h"
 #include "report/Calibration.h"
 
@@ -184,6 +185,11 @@ std::pair<double, double> ParseCorrection(const std::string& option, const std::
 
 // FROM and TO have at most 18 digits, so that every count and step fits in 64 bits.
 constexpr std::size_t kMaxSequenceDigits = 18;
+static_assert(kMaxSequenceDigits == kMaxSerialWidth, "a sequence is a serial run");
+constexpr limits::TRange kPadDigits{.Min = 1, .Max = kMaxSerialWidth};
+constexpr limits::TRange kCopies{.Min = 1, .Max = kMaxRowCopies};
+// The options that shape the codes of a sequence.
+constexpr std::string_view kSequenceOnly[] = {"--prefix", "--suffix", "--pad"};
 
 UsageError SequenceError(const std::string& value)
 {
@@ -369,6 +375,14 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.codes = v; }},
     {"--sequence", "", kWritingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.sequence = ParseSequence(v); }},
+    {"--prefix", "", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.prefix = v; }},
+    {"--suffix", "", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.suffix = v; }},
+    {"--pad", "", kWritingCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.pad = ParseInt(n, v, kPadDigits); }},
+    {"--copies", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.copies = ParseInt(n, v, kCopies); }},
 };
 
 const OptionRule* FindOption(std::string_view name)
@@ -463,6 +477,35 @@ void CheckKindOptions(const CliOptions& options, const std::vector<std::string_v
                              " takes its height from its modules");
 }
 
+// The options of a bulk run are refused where they would be ignored; a sequence takes its --pad, and
+// is refused when the padding is too narrow for its numbers, its codes too long or its labels too many.
+void CheckBulkOptions(CliOptions& options, const std::vector<std::string_view>& given)
+{
+    for (const std::string_view name : kSequenceOnly)
+        if (Given(given, name) && !options.sequence)
+            throw UsageError(std::string(name) + " is for --sequence");
+    if (Given(given, "--copies") && !options.Bulk())
+        throw UsageError("--copies is for --codes and --sequence: a sheet of one TEXT has it in every cell");
+    if (!options.sequence)
+        return;
+    Sequence& sequence = *options.sequence;
+    const std::string largest = std::to_string(std::max(sequence.from, sequence.to));
+    if (options.pad && largest.size() > static_cast<std::size_t>(*options.pad))
+        throw UsageError("--pad " + std::to_string(*options.pad) + " is too narrow for " + largest +
+                         ", the largest number of the sequence");
+    sequence.width = options.pad ? static_cast<std::size_t>(*options.pad) : sequence.width;
+    const std::size_t codeBytes =
+        options.prefix.size() + std::max(largest.size(), sequence.width) + options.suffix.size();
+    if (codeBytes > kMaxListRowBytes)
+        throw UsageError("--prefix and --suffix make codes of " + std::to_string(codeBytes) +
+                         " bytes, more than the " + std::to_string(kMaxListRowBytes) + " a code may have");
+    const std::uint64_t labels = sequence.Count() * static_cast<std::uint64_t>(options.copies);
+    if (labels > kMaxCodes)
+        throw UsageError("--sequence with --copies " + std::to_string(options.copies) + " makes " +
+                         std::to_string(labels) + " labels, more than the " + std::to_string(kMaxCodes) +
+                         " of one run");
+}
+
 // The grid is either the stock's or the one the margins give, never a silent mixture.
 void CheckStockGrid(const std::vector<std::string_view>& given)
 {
@@ -543,6 +586,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
     CheckEngineCommand(options);
     CheckKindOptions(options, given);
     CheckWhatToMake(options, texts);
+    CheckBulkOptions(options, given);
     if (!texts.empty())
         options.text = texts[0];
     return options;

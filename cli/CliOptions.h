@@ -40,8 +40,8 @@ inline constexpr double kDefaultXDimensionMm = 0.33;
 inline constexpr limits::TRange kDpi{.Min = 72, .Max = 2400, .Initial = kDefaultDpi};
 inline constexpr limits::TRange kBarWidthReductionDots{.Min = 0, .Max = 99, .Initial = 0};
 
-// The most codes one bulk run makes, from a file or a sequence: a typing slip in a sequence
-// must not start a run that fills the disk.
+// The most codes one bulk run makes, from a file or a sequence, and the most labels with their
+// copies: a typing slip in a sequence must not start a run that fills the disk.
 inline constexpr std::uint64_t kMaxCodes = 1'000'000;
 
 struct Margins {
@@ -52,7 +52,7 @@ struct Margins {
 };
 
 // --sequence FROM..TO/STEP: counts from `from` to `to` (downwards when to < from), each number
-// written with at least `width` digits, the width of FROM as typed.
+// written with at least `width` digits: the width of FROM as typed, or exactly --pad N digits.
 struct Sequence {
     std::uint64_t from = 0;
     std::uint64_t to = 0;
@@ -89,6 +89,11 @@ struct CliOptions {
     std::string text;
     std::optional<std::string> codes; // --codes FILE, "-" for standard input
     std::optional<Sequence> sequence; // --sequence FROM..TO[/STEP]
+    // --prefix and --suffix of a --sequence, written around each number; --pad N sets its width.
+    std::string prefix;
+    std::string suffix;
+    std::optional<int> pad; // unset: the width of FROM as typed
+    int copies = 1;         // --copies N: each label of a bulk sheet N times (times a list's own copies)
     Layout layout = Layout::Classic;
     double xDimensionMm = kDefaultXDimensionMm;
     bool xDimensionGiven = false;      // without --x-dim a symbol kind takes its own default module

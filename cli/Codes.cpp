@@ -1,9 +1,16 @@
 #include "Codes.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <deque>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+#include "barcode/Exception.h"
 
 namespace quillon::cli {
 
@@ -12,84 +19,159 @@ namespace {
 constexpr std::size_t kReadChunkBytes = 64 * 1024;
 constexpr std::size_t kMaxNameCodeBytes = 64;
 
-bool IsBlank(std::string_view line)
-{
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
+using FilePointer = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-// Gathers the lines as the chunks come in. Only the first kMaxCodeBytes + 1 bytes of a line are
-// kept: enough to know that it is too long, however long it is.
-class LineCollector {
+// A list file, read through once to be checked and counted, then again row by row.
+class ListSource : public CodeSource {
 public:
-    explicit LineCollector(const std::string& name) : FName(name) {}
-
-    void Add(std::string_view chunk)
+    ListSource(FilePointer file, std::string name, int copies)
+        : FFile(std::move(file)), FName(std::move(name)), FCopies(copies), FChunk(kReadChunkBytes)
     {
-        for (const char c : chunk) {
-            if (c == '\n') {
-                EndLine();
-                continue;
-            }
-            if (c == '\0')
-                throw InputError("'" + FName + "' is not a text file: line " + std::to_string(FLine + 1) +
-                                 " holds a NUL byte");
-            if (FCurrent.size() <= kMaxCodeBytes + 1)
-                FCurrent += c;
-            ++FLength;
-            FLast = c;
+        if (!Rewindable()) { // standard input or a FIFO: kept for the second reading
+            FilePointer spool(std::tmpfile(), &std::fclose);
+            if (!spool)
+                throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(errno));
+            Survey(spool.get());
+            FFile = std::move(spool);
+            FStart = 0;
+        } else {
+            Survey(nullptr);
         }
+        if (fseeko(FFile.get(), FStart, SEEK_SET) != 0)
+            throw CannotRead(errno);
+        FReader.emplace(FFormat, FName);
     }
 
-    std::vector<CodeLine> Finish()
+    std::optional<TListRow> Next() override
     {
-        if (FLength > 0)
-            EndLine(); // a last line without a line end
-        return std::move(FCodes);
+        const TListRowSink keep = [this](TListRow&& row) { FReady.push_back(std::move(row)); };
+        while (FReady.empty() && !FEnded) {
+            const std::string_view chunk = ReadChunk();
+            Guarded([&] { chunk.empty() ? FReader->Finish(keep) : FReader->Add(chunk, keep); });
+            FEnded = chunk.empty();
+        }
+        if (FReady.empty())
+            return std::nullopt;
+        TListRow row = std::move(FReady.front());
+        FReady.pop_front();
+        row.Copies *= FCopies;
+        // A file that grew since the first reading is not made past the bounds that reading checked.
+        if (++FPulledRows > FRows || (FPulledLabels += static_cast<std::uint64_t>(row.Copies)) > FLabels)
+            throw InputError("'" + FName + "' changed while it was read");
+        return row;
     }
 
 private:
-    void EndLine()
+    bool Rewindable()
     {
-        ++FLine;
-        std::size_t length = FLength;
-        if (length > 0 && FLast == '\r') { // CR LF
-            if (FCurrent.size() == length)
-                FCurrent.pop_back();
-            --length;
+        struct stat status {};
+        FStart = ftello(FFile.get());
+        return fstat(fileno(FFile.get()), &status) == 0 && S_ISREG(status.st_mode) && FStart >= 0;
+    }
+
+    // The first reading: the format from the first bytes, the count of rows and labels, and every
+    // refusal of the list before anything is made.
+    void Survey(std::FILE* spool)
+    {
+        std::optional<TListReader> reader;
+        const TListRowSink count = [this](TListRow&& row) {
+            ++FRows;
+            FLabels += static_cast<std::uint64_t>(row.Copies) * static_cast<std::uint64_t>(FCopies);
+            FLastLine = row.Line;
+        };
+        for (std::string_view chunk = ReadChunk(); !chunk.empty(); chunk = ReadChunk()) {
+            if (!reader) {
+                FFormat = DetectListFormat(FName, chunk);
+                reader.emplace(FFormat, FName);
+            }
+            if (spool != nullptr && std::fwrite(chunk.data(), 1, chunk.size(), spool) != chunk.size())
+                throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(errno));
+            Guarded([&] { reader->Add(chunk, count); });
         }
-        if (length > kMaxCodeBytes)
-            AddCode({.line = FLine, .code = {}, .problem = TooLong(length)});
-        else if (!IsBlank(FCurrent))
-            AddCode({.line = FLine, .code = std::move(FCurrent), .problem = {}});
-        FCurrent.clear();
-        FLength = 0;
-        FLast = '\0';
+        if (reader)
+            Guarded([&] { reader->Finish(count); });
+        if (spool != nullptr && std::fflush(spool) != 0)
+            throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(errno));
+        if (FRows == 0)
+            throw InputError("'" + FName + "' holds no codes");
+        if (FLabels > kMaxCodes)
+            throw InputError("'" + FName + "' asks for " + std::to_string(FLabels) +
+                             " labels with the copies, more than the " + std::to_string(kMaxCodes) +
+                             " of one run");
     }
 
-    void AddCode(CodeLine&& code)
+    // The next bytes of the file; empty at its end.
+    std::string_view ReadChunk()
     {
-        FBytes += code.code.size();
-        if (FCodes.size() >= kMaxCodes)
-            throw InputError("'" + FName + "' holds more than " + std::to_string(kMaxCodes) + " codes");
-        if (FBytes > kMaxCodeFileBytes)
-            throw InputError("'" + FName + "' holds more than " +
-                             std::to_string(kMaxCodeFileBytes / 1024 / 1024) + " MB of codes");
-        FCodes.push_back(std::move(code));
+        const std::size_t n = std::fread(FChunk.data(), 1, FChunk.size(), FFile.get());
+        if (n == 0 && std::ferror(FFile.get()))
+            throw CannotRead(errno);
+        return {FChunk.data(), n};
     }
 
-    static std::string TooLong(std::size_t length)
+    // The reader's refusals (no text, too many rows) as refusals of the input.
+    template <typename Step> void Guarded(const Step& step)
     {
-        return "the line of " + std::to_string(length) + " bytes is longer than the " +
-               std::to_string(kMaxCodeBytes) + " a code may have";
+        try {
+            step();
+        } catch (const Exception& e) {
+            throw InputError(e.what());
+        }
     }
 
+    InputError CannotRead(int error) const
+    {
+        return InputError("cannot read '" + FName + "': " + ErrnoText(error));
+    }
+
+    FilePointer FFile;
     std::string FName;
-    std::vector<CodeLine> FCodes{};
-    std::string FCurrent{};
-    std::size_t FLength = 0; // of the current line, including what was not kept
-    char FLast = '\0';       // the current line's last byte
-    std::size_t FLine = 0;   // lines ended so far
-    std::size_t FBytes = 0;  // of the codes kept
+    int FCopies = 1;
+    std::vector<char> FChunk;
+    off_t FStart = 0; // where the list begins in the file
+    TListFormat FFormat = TListFormat::Lines;
+    std::optional<TListReader> FReader{};
+    std::deque<TListRow> FReady{};
+    bool FEnded = false;
+    std::size_t FPulledRows = 0;
+    std::uint64_t FPulledLabels = 0;
+};
+
+// The numbers of a sequence; one that counts down is an ascending serial run read backwards.
+class SequenceSource : public CodeSource {
+public:
+    explicit SequenceSource(const CliOptions& options) : FCopies(options.copies)
+    {
+        const Sequence& sequence = *options.sequence;
+        FCount = sequence.Count();
+        FDescending = sequence.to < sequence.from;
+        FRun = {.Start = FDescending ? sequence.from - (FCount - 1) * sequence.step : sequence.from,
+                .Step = sequence.step,
+                .Count = FCount,
+                .Prefix = options.prefix,
+                .Suffix = options.suffix,
+                .Width = static_cast<int>(sequence.width)};
+        CheckSerialRun(FRun);
+        FRows = FCount;
+        FLabels = FCount * static_cast<std::uint64_t>(FCopies);
+        FLastLine = FCount;
+    }
+
+    std::optional<TListRow> Next() override
+    {
+        if (FNext == FCount)
+            return std::nullopt;
+        const std::uint64_t index = FDescending ? FCount - 1 - FNext : FNext;
+        ++FNext;
+        return TListRow{.Line = FNext, .Code = SerialCode(FRun, index), .Copies = FCopies};
+    }
+
+private:
+    TSerialRun FRun{};
+    std::uint64_t FCount = 0;
+    std::uint64_t FNext = 0;
+    bool FDescending = false;
+    int FCopies = 1;
 };
 
 } // namespace
@@ -100,45 +182,31 @@ std::string ErrnoText(int error)
     return strerror_r(error, buffer.data(), buffer.size()); // the GNU form returns the text
 }
 
-std::vector<CodeLine> ReadCodes(std::FILE* file, const std::string& name)
+std::unique_ptr<CodeSource> OpenCodes(const CliOptions& options)
 {
-    LineCollector lines(name);
-    const auto chunk = std::make_unique<char[]>(kReadChunkBytes);
-    while (true) {
-        const std::size_t n = std::fread(chunk.get(), 1, kReadChunkBytes, file);
-        lines.Add(std::string_view(chunk.get(), n));
-        if (n < kReadChunkBytes)
-            break;
-    }
-    if (std::ferror(file))
-        throw InputError("cannot read '" + name + "': " + ErrnoText(errno));
-    return lines.Finish();
-}
-
-std::vector<CodeLine> ReadCodesFrom(const std::string& path)
-{
+    if (options.sequence)
+        return std::make_unique<SequenceSource>(options);
+    const std::string& path = *options.codes;
     if (path == "-")
-        return ReadCodes(stdin, "standard input");
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+        return std::make_unique<ListSource>(FilePointer(stdin, [](std::FILE*) { return 0; }),
+                                            "standard input", options.copies);
+    FilePointer file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file)
         throw InputError("cannot read '" + path + "': " + ErrnoText(errno));
-    return ReadCodes(file.get(), path);
+    return std::make_unique<ListSource>(std::move(file), path, options.copies);
 }
 
-std::vector<CodeLine> SequenceCodes(const Sequence& sequence)
+CliOptions RowOptions(const CliOptions& options, const TListRow& row)
 {
-    std::vector<CodeLine> codes;
-    const std::uint64_t count = sequence.Count();
-    codes.reserve(count);
-    for (std::uint64_t i = 0; i < count; ++i) {
-        const std::uint64_t value = sequence.from <= sequence.to ? sequence.from + i * sequence.step
-                                                                 : sequence.from - i * sequence.step;
-        std::string digits = std::to_string(value);
-        if (digits.size() < sequence.width)
-            digits.insert(0, sequence.width - digits.size(), '0');
-        codes.push_back({.line = i + 1, .code = std::move(digits), .problem = {}});
-    }
-    return codes;
+    CliOptions rowOptions = options;
+    rowOptions.text = row.Code;
+    const auto take = [](const std::optional<std::string>& field, std::optional<std::string>& caption) {
+        if (field)
+            caption = field->empty() ? std::nullopt : field;
+    };
+    take(row.Upper, rowOptions.upper);
+    take(row.Lower, rowOptions.lower);
+    return rowOptions;
 }
 
 std::string NumberedFileName(std::size_t line, std::size_t lastLine, std::string_view code,

@@ -1,15 +1,18 @@
-// The codes of a bulk run: the lines of a codes file or of standard input, or the numbers of a
-// sequence; and the names of the files made from them.
+// The rows of a bulk run, pulled one at a time: the rows of a codes list (one code a line, or CSV with
+// captions and copies) from a file or standard input, or the numbers of a sequence; and the names of the
+// files made from them.
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "CliOptions.h"
+#include "label/LabelList.h"
 
 namespace quillon::cli {
 
@@ -19,28 +22,35 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The longest code taken from a file; a longer line is reported and skipped. No label of a longer
-// code fits a sheet's cell, and the limit keeps a runaway line from filling the memory.
-inline constexpr std::size_t kMaxCodeBytes = 1024;
-// All codes of one run together.
-inline constexpr std::size_t kMaxCodeFileBytes = 64 * 1024 * 1024;
+// The rows of a run in order, each with its line (the count in a sequence) and its copies, --copies
+// included. A list is read through once before the run, so that a file that is no text, holds too many
+// rows or asks for more than kMaxCodes labels is refused before anything is made, and the run knows its
+// size; then again as the rows are pulled, so that it is never held whole. Standard input and FIFOs are
+// kept in an unnamed temporary file for the second reading.
+class CodeSource {
+public:
+    virtual ~CodeSource() = default;
 
-struct CodeLine {
-    std::size_t line = 0; // 1-based line of the file, or the count in a sequence
-    std::string code;
-    std::string problem; // why the line cannot be made, before it reaches the engine; empty if none
+    // The next row, or none after the last. Raises InputError when the list cannot be read (again).
+    virtual std::optional<TListRow> Next() = 0;
+
+    std::size_t Rows() const { return FRows; }
+    std::uint64_t Labels() const { return FLabels; } // the rows' copies together
+    std::size_t LastLine() const { return FLastLine; }
+
+protected:
+    std::size_t FRows = 0;
+    std::uint64_t FLabels = 0;
+    std::size_t FLastLine = 0;
 };
 
-// The non-blank lines of `file`, each without its line end (LF or CR LF). `name` is what messages
-// call the file. Raises InputError when it cannot be read, holds a NUL byte (it is no text file) or
-// holds more than kMaxCodes codes or kMaxCodeFileBytes of them.
-std::vector<CodeLine> ReadCodes(std::FILE* file, const std::string& name);
+// The source of options.codes or options.sequence. Raises InputError for a list that cannot be read,
+// is no text, holds more than kMaxListRows rows or no code at all, or asks for more than kMaxCodes labels.
+std::unique_ptr<CodeSource> OpenCodes(const CliOptions& options);
 
-// ReadCodes of the file at `path`, or of standard input for "-".
-std::vector<CodeLine> ReadCodesFrom(const std::string& path);
-
-// The numbers of the sequence, each with at least sequence.width digits.
-std::vector<CodeLine> SequenceCodes(const Sequence& sequence);
+// The options that make the label of one row: its code, and its captions where the list has the
+// column (an empty field turns that caption off for the row).
+CliOptions RowOptions(const CliOptions& options, const TListRow& row);
 
 // "00042-6212236011840.png": the line number with as many digits as `lastLine` has, and the code
 // with every character but letters, digits, "-", "_" and "." turned into "_", cut to 64 bytes.

@@ -1,6 +1,8 @@
 // The files quillon-cli writes, through the safe file access, and the messages about them.
 #pragma once
 
+#include <QIODevice>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,5 +31,33 @@ void ReplaceWhole(const std::string& path, std::string_view bytes);
 
 // ReplaceWhole with SIGINT and SIGTERM held off while the file is written.
 void WriteOutputFile(const std::string& path, std::string_view bytes);
+
+// The replacement of the file at `path` as a device that a writer streams into, for a file too large
+// to be made in memory first: nothing shows under the name until Commit(), and without it (an error,
+// SIGINT) the temporary file beside it is removed. Writes are gathered into large ones; once one
+// fails every later one fails too. Raises OutputError when the replacement cannot be begun.
+class ReplacementDevice : public QIODevice {
+public:
+    explicit ReplacementDevice(const std::string& path);
+    ~ReplacementDevice() override;
+
+    bool isSequential() const override { return true; }
+    // Raises OutputError for a write that failed.
+    void Check() const;
+    // Writes what is gathered and gives the file its name. Raises OutputError, or Interrupted when
+    // SIGINT or SIGTERM came first. Call inside an InterruptGuard.
+    void Commit();
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 size) override;
+
+private:
+    void WriteGathered();
+
+    std::optional<TFileReplacement> FReplacement{};
+    std::string FGathered{};
+    std::optional<EFileError> FFailure{};
+};
 
 } // namespace quillon::cli

@@ -11,6 +11,7 @@
 
 #include "cli/CliOptions.h"
 #include "fuzz/FuzzInput.h"
+#include "label/LabelList.h"
 
 namespace quillon::fuzz {
 namespace {
@@ -61,6 +62,12 @@ void CheckAccepted(const cli::CliOptions& o)
     FUZZ_REQUIRE(o.xDimensionMm >= 0.1 && o.xDimensionMm <= 2.0);
     FUZZ_REQUIRE(!o.barHeightMm || (*o.barHeightMm >= 1.0 && *o.barHeightMm <= 300.0));
     FUZZ_REQUIRE(InRange(o.barWidthReductionDots, 0, 99) && InRange(o.dpi, 72, 2400));
+    FUZZ_REQUIRE(InRange(o.copies, 1, kMaxRowCopies) && (!o.pad || InRange(*o.pad, 1, kMaxSerialWidth)));
+    // A sequence is a serial run of codes within a row's bytes and of labels within a run's.
+    FUZZ_REQUIRE(!o.sequence || o.help ||
+                 (o.sequence->width <= kMaxSerialWidth &&
+                  o.prefix.size() + o.suffix.size() < kMaxListRowBytes &&
+                  o.sequence->Count() * static_cast<std::uint64_t>(o.copies) <= cli::kMaxCodes));
 }
 
 void Run(std::string_view bytes)

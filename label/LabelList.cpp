@@ -146,8 +146,7 @@ void TListReader::Finish(const TListRowSink& sink)
 {
     if (FAtStart)
         ReplayPartialMark(sink);
-    if (std::exchange(FPendingCr, false))
-        Take('\r', sink);
+    FPendingCr = false; // a CR LF cut short at the end still ends the last line
     if (!FSeparatorKnown)
         TakeFirstLine(sink);
     if (FRecordBytes > 0 || !FFields.empty() || FState != TFieldState::Start)
@@ -165,9 +164,10 @@ void TListReader::ReplayPartialMark(const TListRowSink& sink)
 void TListReader::Take(char c, const TListRowSink& sink)
 {
     if (!FSeparatorKnown) {
-        // The first line is held until its end shows which separator the list uses.
+        // The first line is held until its end shows which separator the list uses; one longer than a
+        // row may be is told by its first bytes, so that a file without line ends is never held whole.
         FFirstLine += c;
-        if (c == '\n')
+        if (c == '\n' || FFirstLine.size() > kMaxListRowBytes)
             TakeFirstLine(sink);
         return;
     }

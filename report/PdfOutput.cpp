@@ -92,12 +92,23 @@ TPdfPages::TPdfPages(const TPreparedReport& paper, const TCalibration& calibrati
 {
     if (!FBuffer->open(QIODevice::WriteOnly))
         throw Exception("The PDF could not be made in memory");
-    FWriter = std::make_unique<QPdfWriter>(FBuffer.get());
+    Begin(*FBuffer, paper);
+}
+
+TPdfPages::TPdfPages(QIODevice& out, const TPreparedReport& paper, const TCalibration& calibration)
+    : FCalibration(calibration)
+{
+    Begin(out, paper);
+}
+
+void TPdfPages::Begin(QIODevice& out, const TPreparedReport& paper)
+{
+    FWriter = std::make_unique<QPdfWriter>(&out);
     FWriter->setResolution(kPdfResolutionDpi);
     FWriter->setPageLayout(PageLayoutOf(paper));
     FPainter = std::make_unique<QPainter>();
     if (!FPainter->begin(FWriter.get()))
-        throw Exception("Cannot write the PDF file <in memory>");
+        throw Exception(FBuffer ? "Cannot write the PDF file <in memory>" : "Cannot write the PDF");
 }
 
 TPdfPages::~TPdfPages()
@@ -125,8 +136,10 @@ QByteArray TPdfPages::Finish()
     if (FPages == 0)
         throw Exception("The report has no pages to write");
     if (!FPainter->end())
-        throw Exception("Cannot write the PDF file <in memory>");
+        throw Exception(FBuffer ? "Cannot write the PDF file <in memory>" : "Cannot write the PDF");
     FWriter.reset();
+    if (!FBuffer)
+        return {};
     FBuffer.reset();
     if (!IsWholePdf(FPdf))
         throw Exception("The PDF could not be made in full");

@@ -34,6 +34,9 @@ QByteArray PdfBytes(const TPreparedReport& report, std::span<const QImage> pictu
 class TPdfPages {
 public:
     TPdfPages(const TPreparedReport& paper, const TCalibration& calibration = {});
+    // Writes the pages to `out` as they are added instead of into memory; `out` is open for writing and
+    // stays open until Finish, which then returns nothing. The device tells of failed writes itself.
+    TPdfPages(QIODevice& out, const TPreparedReport& paper, const TCalibration& calibration = {});
     TPdfPages(const TPdfPages&) = delete;
     TPdfPages& operator=(const TPdfPages&) = delete;
     ~TPdfPages();
@@ -47,8 +50,10 @@ public:
     QByteArray Finish();
 
 private:
+    void Begin(QIODevice& out, const TPreparedReport& paper);
+
     QByteArray FPdf{};
-    std::unique_ptr<QBuffer> FBuffer;
+    std::unique_ptr<QBuffer> FBuffer; // null when the pages go to the caller's device
     std::unique_ptr<QPdfWriter> FWriter;
     std::unique_ptr<QPainter> FPainter;
     TCalibration FCalibration{};

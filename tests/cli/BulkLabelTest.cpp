@@ -18,7 +18,7 @@ using testing::kLongText;
 
 TEST_F(BulkLabels, OneFilePerCodeAndEachBadLineReported)
 {
-    Write("codes.txt", "6212236011840\n\n12a\r\n4006381333931\r\n  \t\n5901234123457");
+    Write("codes.txt", "6212236011840\n\n12a\r\n4006381333931\r\n  \t\n5901234123457\r");
     Write("code128.txt", "A/B C\n\x1B[31m\xFF\n");
     struct Row {
         int line;
@@ -29,7 +29,8 @@ TEST_F(BulkLabels, OneFilePerCodeAndEachBadLineReported)
         QStringList files;
     } rows[] = {
         // clang-format off
-        // Blank lines are skipped but counted; CR LF ends like LF; the last line needs no line end.
+        // Blank lines are skipped but counted; CR LF ends like LF; the last line needs no line end, nor
+        // the LF of its CR LF.
         {1, {"--codes", Path("codes.txt")}, "", 1, "quillon-cli: line 3: Barcode must be numeric\n", {"1-6212236011840.png", "4-4006381333931.png", "6-5901234123457.png"}},
         {2, {"-k", "Code128B", "--codes", "-"}, "printf 'A1\\nA2\\n' | ", 0, "", {"1-A1.png", "2-A2.png"}},
         // The width of FROM is kept with leading zeros.
@@ -72,7 +73,7 @@ TEST_F(BulkLabels, BadInputIsRefusedAndNothingIsHalfWritten)
         {2, {"--codes", Path("nul.txt"), "-o", Path("out")}, "", "quillon-cli: '" + Path("nul.txt") + "' is not a text file: line 2 holds a NUL byte\n", {}},
         {3, {"--codes", Path("empty.txt"), "-o", Path("out")}, "", "quillon-cli: '" + Path("empty.txt") + "' holds no codes\n", {}},
         // A 10 MB line is kept only as far as it shows to be too long; the next line is still made.
-        {4, {"--codes", Path("huge.txt"), "-o", Path("out")}, "", "quillon-cli: line 1: the line of 10485760 bytes is longer than the 1024 a code may have\n", {"2-6212236011840.png"}},
+        {4, {"--codes", Path("huge.txt"), "-o", Path("out")}, "", "quillon-cli: line 1: row over 1 KiB (10485760 bytes)\n", {"2-6212236011840.png"}},
         {5, {"--sequence", "1..2", "-o", Path("file")}, "", "quillon-cli: cannot make the directory '" + Path("file") + "': Not a directory\n", {}},
         // A disk that takes only 512 bytes of a file (a file-size limit) ends the run, with the partial
         // file removed. The name keeps 64 bytes of the code.
