@@ -224,15 +224,14 @@ void WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const T
 // A label cut off by its cell is reported as such, whatever its reading says.
 void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels,
                 const std::vector<TScanExpectation>& expected, const std::vector<std::string>& misfits,
-                const std::vector<std::string>& where, ProofReport& report, const TSheetVerification* proof)
+                const std::vector<std::string>& where, ProofReport& report)
 {
     for (std::size_t row = 0; row < misfits.size(); ++row)
         if (!misfits[row].empty())
             report.Fail(where[row], misfits[row]);
     if (!options.verify)
         return;
-    const TSheetVerification verified =
-        proof != nullptr ? *proof : VerifyPages(sheet, labels, expected, options.dpi);
+    const TSheetVerification verified = VerifySheet(sheet, labels, expected, options.dpi);
     if (verified.Checked < verified.Labels)
         report.Note(NoReaderNote(options));
     bool failed = false;

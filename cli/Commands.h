@@ -74,12 +74,10 @@ TPreparedReport PrepareSheetFor(const CliOptions& options, int labelCount);
 void WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels);
 // Says on the report which labels would be cut off by their cells (misfits[row] non-empty) and, unless
 // --no-verify, which would not read as typed, printed at --dpi; where[row] prefixes each message ("line
-// 4: " in a bulk run). One note when no reader reads the kind. `proof`, when given, is the verification
-// the caller made already (alongside writing the sheet), which is then reported instead.
+// 4: " in a bulk run). One note when no reader reads the kind.
 void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels,
                 const std::vector<TScanExpectation>& expected, const std::vector<std::string>& misfits,
-                const std::vector<std::string>& where, ProofReport& report,
-                const TSheetVerification* proof = nullptr);
+                const std::vector<std::string>& where, ProofReport& report);
 // Composes the label, fills the columns x rows cells of the sheet with it, writes the PDF and proves it as
 // ProveSheet does. Returns 0, or 1 when a label would be cut off or would not read as typed. Needs a
 // QGuiApplication. Raises OutputError when it cannot be written.

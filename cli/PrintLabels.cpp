@@ -3,16 +3,11 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <map>
-#include <mutex>
-#include <thread>
-#include <type_traits>
 #include <utility>
 #include <variant>
 
 #include "Commands.h"
-#include "Interrupt.h"
 #include "SymbolCommands.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
@@ -25,9 +20,6 @@ namespace {
 static_assert(kDpi.Min == kMinLabelDpi && kDpi.Max == kMaxLabelDpi, "--dpi takes what the layout takes");
 static_assert(kDpi.Min == kMinVerifyDpi && kDpi.Max == kMaxVerifyDpi, "--dpi takes what verification takes");
 static_assert(kBarWidthReductionDots.Max == kMaxBarWidthReductionDots);
-
-// Verifying takes a core per thread; more threads than cores only add switching.
-constexpr unsigned kMaxVerifyThreads = 8;
 
 PrintLabel ClassicLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
 {
@@ -85,12 +77,6 @@ PrintLabel SymbolLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
             .fit = std::move(made.Fit)};
 }
 
-unsigned VerifyThreads(std::size_t pages)
-{
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    return static_cast<unsigned>(std::min<std::size_t>({cores, kMaxVerifyThreads, pages}));
-}
-
 } // namespace
 
 TLabelCaptions CaptionsFrom(const CliOptions& options)
@@ -143,149 +129,6 @@ std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch)
         pictures.push_back(picture);
     }
     return pictures;
-}
-
-SheetPage PageAlone(const TPreparedReport& sheet, std::size_t index, const TSheetLabels& labels,
-                    const std::vector<TScanExpectation>* expected)
-{
-    SheetPage page{.Index = index,
-                   .FirstRow = 0,
-                   .Report = {.Pages = {sheet.Pages[index]},
-                              .PaperSize = sheet.PaperSize,
-                              .Orientation = sheet.Orientation,
-                              .PaperWidthTenths = sheet.PaperWidthTenths,
-                              .PaperLengthTenths = sheet.PaperLengthTenths,
-                              .PixelsPerInch = sheet.PixelsPerInch},
-                   .Labels = {},
-                   .Expected = {}};
-    std::optional<std::int64_t> first;
-    std::int64_t last = -1;
-    for (const TPlacedElement& element : page.Report.Pages.front().Elements)
-        if (const auto* image = std::get_if<TPlacedImage>(&element.Content)) {
-            first = std::min(first.value_or(image->Row), image->Row);
-            last = std::max(last, image->Row);
-        }
-    page.FirstRow = first.value_or(0);
-    for (TPlacedElement& element : page.Report.Pages.front().Elements)
-        if (auto* image = std::get_if<TPlacedImage>(&element.Content))
-            image->Row -= page.FirstRow;
-    // Rows past the labels given print nothing, as in the whole sheet.
-    const auto rowsOf = [&](const auto& all) {
-        const auto from = std::min(static_cast<std::size_t>(page.FirstRow), all.size());
-        const auto to = std::min(static_cast<std::size_t>(last + 1), all.size());
-        return std::decay_t<decltype(all)>(all.begin() + static_cast<std::ptrdiff_t>(from),
-                                           all.begin() + static_cast<std::ptrdiff_t>(std::max(from, to)));
-    };
-    page.Labels = rowsOf(labels);
-    if (expected != nullptr)
-        page.Expected = rowsOf(*expected);
-    return page;
-}
-
-SheetProof::SheetProof(int dpi, unsigned helpers) : FDpi(dpi)
-{
-    for (unsigned n = std::min(helpers, kMaxVerifyThreads); n > 0; --n)
-        FHelpers.emplace_back([this] { Work(); });
-}
-
-SheetProof::~SheetProof()
-{
-    // A proof left unfinished (its sheet not written) drops the pages not begun.
-    const std::lock_guard lock(FMutex);
-    FQueue.clear();
-    FClosed = true;
-    FChanged.notify_all();
-}
-
-void SheetProof::Offer(SheetPage page)
-{
-    const std::lock_guard lock(FMutex);
-    FQueue.push_back(std::move(page));
-    FChanged.notify_one();
-}
-
-void SheetProof::Restart()
-{
-    std::unique_lock lock(FMutex);
-    FQueue.clear();
-    FChanged.wait(lock, [this] { return FBusy == 0; });
-    FProved.clear();
-}
-
-void SheetProof::Prove(SheetPage page)
-{
-    TSheetVerification proved = VerifySheet(page.Report, page.Labels, page.Expected, FDpi);
-    for (TCellFailure& failure : proved.Failures) {
-        failure.Page = page.Index;
-        failure.Row += page.FirstRow;
-    }
-    const std::lock_guard lock(FMutex);
-    FProved[page.Index] = std::move(proved);
-}
-
-// Proves the pages offered until the proof is closed and none is left, or one fails.
-void SheetProof::Work()
-{
-    std::unique_lock lock(FMutex);
-    while (true) {
-        FChanged.wait(lock, [this] { return !FQueue.empty() || FClosed; });
-        if (FQueue.empty() || FFailure || InterruptSignal() != 0)
-            return;
-        SheetPage page = std::move(FQueue.front());
-        FQueue.pop_front();
-        ++FBusy;
-        lock.unlock();
-        try {
-            Prove(std::move(page));
-        } catch (...) {
-            const std::lock_guard failed(FMutex);
-            FFailure = std::current_exception();
-            FQueue.clear();
-        }
-        lock.lock();
-        --FBusy;
-        FChanged.notify_all();
-    }
-}
-
-TSheetVerification SheetProof::Finish(std::size_t pages)
-{
-    {
-        const std::lock_guard lock(FMutex);
-        FClosed = true;
-        FChanged.notify_all();
-    }
-    {
-        std::vector<std::jthread> others;
-        for (unsigned n = VerifyThreads(pages); n > 1 + FHelpers.size(); --n)
-            others.emplace_back([this] { Work(); });
-        Work();
-    }
-    FHelpers.clear(); // joins them
-    if (FFailure)
-        std::rethrow_exception(FFailure);
-    ThrowIfInterrupted();
-    TSheetVerification total{.Dpi = FDpi};
-    for (std::size_t page = 0; page < pages; ++page) {
-        TSheetVerification& proved = FProved.at(page);
-        total.Labels += proved.Labels;
-        total.Checked += proved.Checked;
-        total.ReadBack += proved.ReadBack;
-        total.DistinctCells += proved.DistinctCells;
-        std::move(proved.Failures.begin(), proved.Failures.end(), std::back_inserter(total.Failures));
-    }
-    return total;
-}
-
-TSheetVerification VerifyPages(const TPreparedReport& sheet, const TSheetLabels& labels,
-                               const std::vector<TScanExpectation>& expected, int dpi)
-{
-    if (labels.size() != expected.size())
-        return VerifySheet(sheet, labels, expected, dpi); // which refuses them
-    SheetProof proof(dpi, 0);
-    for (std::size_t page = 0; page < sheet.Pages.size(); ++page)
-        proof.Offer(PageAlone(sheet, page, labels, &expected));
-    return proof.Finish(sheet.Pages.size());
 }
 
 void ProofReport::Note(const std::string& note)

@@ -4,19 +4,12 @@
 
 #include <QImage>
 #include <QSizeF>
-#include <condition_variable>
 #include <cstddef>
-#include <cstdint>
-#include <deque>
-#include <exception>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "CliOptions.h"
@@ -53,55 +46,6 @@ PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellM
 // Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's
 // bitmap would: the labels are drawn from their drawings. Rows of one size share one image.
 std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch);
-
-// VerifySheet over the pages, on a few threads: a cell's proof looks at its own page only.
-TSheetVerification VerifyPages(const TPreparedReport& sheet, const TSheetLabels& labels,
-                               const std::vector<TScanExpectation>& expected, int dpi);
-
-// One page of a sheet on its own, its data rows counted from the page's first, with the labels and the
-// readings of those rows: what a page's PDF and its proof need, and nothing of the other pages.
-struct SheetPage {
-    std::size_t Index = 0;     // in the sheet
-    std::int64_t FirstRow = 0; // the sheet's row that is the page's row 0
-    TPreparedReport Report{};  // of this page alone
-    TSheetLabels Labels{};
-    std::vector<TScanExpectation> Expected{}; // empty when the caller gave none
-};
-// `expected` may be null.
-SheetPage PageAlone(const TPreparedReport& sheet, std::size_t index, const TSheetLabels& labels,
-                    const std::vector<TScanExpectation>* expected);
-
-// The proof of a sheet page by page, as its pages are offered (a bulk run offers each once it is drawn,
-// while the labels of later ones are still being made), on `helpers` threads of its own; Finish() takes
-// the pages left on as many threads as VerifyPages would and returns what it returns.
-class SheetProof {
-public:
-    SheetProof(int dpi, unsigned helpers);
-    SheetProof(const SheetProof&) = delete;
-    SheetProof& operator=(const SheetProof&) = delete;
-    ~SheetProof();
-
-    void Offer(SheetPage page);
-    // Forgets every page offered so far, once those being proved are done.
-    void Restart();
-    // The proof of pages 0 to pages - 1, all offered. Raises what VerifySheet raised, and Interrupted
-    // for SIGINT or SIGTERM.
-    TSheetVerification Finish(std::size_t pages);
-
-private:
-    void Work();
-    void Prove(SheetPage page);
-
-    int FDpi = 600;
-    std::mutex FMutex{};
-    std::condition_variable FChanged{};
-    std::deque<SheetPage> FQueue{};
-    std::map<std::size_t, TSheetVerification> FProved{}; // by page, its rows the sheet's
-    int FBusy = 0;                                       // pages being proved
-    bool FClosed = false;                                // no more pages: helpers end when the queue is empty
-    std::exception_ptr FFailure{};
-    std::vector<std::jthread> FHelpers{}; // last: joined first when it is destroyed
-};
 
 // The messages of a run about its labels, in the order of the codes, and whether any label fails.
 class ProofReport {
