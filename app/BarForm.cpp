@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -289,6 +291,7 @@ void TBarForm::BuildDeck()
     BuildPrintTrueControls();
     BuildSymbolControls();
     BuildStartControls();
+    BuildSourceControls();
     NameControls();
 }
 
@@ -380,6 +383,25 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"lbColumns417", lbColumns417},
         {"StartSpn", StartSpn},
         {"lbStart", lbStart},
+        {"SourceBox", SourceBox},
+        {"ListEd", SourcePanel->ListEd},
+        {"OpenBtn", SourcePanel->OpenBtn},
+        {"lbSerialStart", SourcePanel->lbSerialStart},
+        {"SerialStartEd", SourcePanel->SerialStartEd},
+        {"lbSerialStep", SourcePanel->lbSerialStep},
+        {"SerialStepEd", SourcePanel->SerialStepEd},
+        {"lbSerialCount", SourcePanel->lbSerialCount},
+        {"SerialCountSpn", SourcePanel->SerialCountSpn},
+        {"lbSerialWidth", SourcePanel->lbSerialWidth},
+        {"SerialWidthSpn", SourcePanel->SerialWidthSpn},
+        {"lbSerialPrefix", SourcePanel->lbSerialPrefix},
+        {"SerialPrefixEd", SourcePanel->SerialPrefixEd},
+        {"lbSerialSuffix", SourcePanel->lbSerialSuffix},
+        {"SerialSuffixEd", SourcePanel->SerialSuffixEd},
+        {"PrevRowBtn", SourcePanel->PrevRowBtn},
+        {"RowLabel", SourcePanel->RowLabel},
+        {"NextRowBtn", SourcePanel->NextRowBtn},
+        {"ProblemList", SourcePanel->ProblemList},
         {"lbStock", DesBarPanel->lbStock},
         {"StockBox", DesBarPanel->StockBox},
         {"lbPaper", DesBarPanel->lbPaper},
@@ -400,11 +422,44 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
 // stretch switch.
 void TBarForm::SetTabOrder()
 {
-    const QWidget* order[] = {SpeedButton1, StChk,     LangArabic, LangEnglish, UChk,     UEd,
-                              DChk,         DEd,       BarEd,      CSpn,        RSpn,     CheckDigitChk,
-                              BarKindSp,    ColorBox1, TrackBar1,  ZomSpn,      XDimSpn,  RatioSpn,
-                              EccBox,       ShapeBox,  ColumnsSpn, DesBtn,      AboutBtn, SpeedButton2,
-                              LayoutChk,    StartSpn};
+    const QWidget* order[] = {SpeedButton1,
+                              StChk,
+                              LangArabic,
+                              LangEnglish,
+                              UChk,
+                              UEd,
+                              DChk,
+                              DEd,
+                              BarEd,
+                              CSpn,
+                              RSpn,
+                              CheckDigitChk,
+                              BarKindSp,
+                              ColorBox1,
+                              TrackBar1,
+                              ZomSpn,
+                              XDimSpn,
+                              RatioSpn,
+                              EccBox,
+                              ShapeBox,
+                              ColumnsSpn,
+                              DesBtn,
+                              AboutBtn,
+                              SpeedButton2,
+                              LayoutChk,
+                              StartSpn,
+                              SourceBox,
+                              SourcePanel->ListEd,
+                              SourcePanel->OpenBtn,
+                              SourcePanel->SerialStartEd,
+                              SourcePanel->SerialStepEd,
+                              SourcePanel->SerialCountSpn,
+                              SourcePanel->SerialWidthSpn,
+                              SourcePanel->SerialPrefixEd,
+                              SourcePanel->SerialSuffixEd,
+                              SourcePanel->PrevRowBtn,
+                              SourcePanel->NextRowBtn,
+                              SourcePanel->ProblemList};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     const QWidget* design[] = {
@@ -457,6 +512,7 @@ void TBarForm::ConnectHandlers()
     connect(DesBarPanel->CalibrationBtn, &QPushButton::clicked, this, &TBarForm::CalibrationBtnClick);
     connect(StartSpn, &QSpinBox::valueChanged, this, &TBarForm::StartSpnChange);
     connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
+    ConnectSource();
     ConnectSaving();
     connect(FSaveTimer, &QTimer::timeout, this, &TBarForm::SaveChanges);
     connect(FColorKeyTimer, &QTimer::timeout, this, &TBarForm::UpdateColorKey);

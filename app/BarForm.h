@@ -19,8 +19,11 @@
 #include "app/BlinkTimer.h"
 #include "app/CalibrationDialog.h"
 #include "app/Captions.h"
+#include "app/LabelRun.h"
+#include "app/LabelSource.h"
 #include "app/LabelStatus.h"
 #include "app/PrinterCalibration.h"
+#include "app/RowLabel.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
 #include "data/PictureTable.h"
@@ -43,6 +46,7 @@ class QDoubleSpinBox;
 class QLineEdit;
 class QLockFile;
 class QPushButton;
+class QProgressDialog;
 class QRadioButton;
 class QSlider;
 class QToolButton;
@@ -62,9 +66,14 @@ struct TOptionsValues;
 struct TSymbolExpectation;
 struct TSymbolLabel;
 
-// How the label is laid out: the classic label in screen pixels, or the standard one in millimetres on
-// the printer's dots.
-enum class TLabelLayout : std::uint8_t { Classic, Standard };
+// A print of a list or a serial run as it reached the preview: the sheet, the label of each data row,
+// the pictures that size its cell and the source line it came from.
+struct TPrintedRows {
+    TPreparedReport Sheet{};
+    TSheetLabels Labels{};
+    std::vector<QImage> Pictures{};
+    std::vector<std::size_t> Lines{};
+};
 
 // What a window does when another one already works on the same data folder.
 enum class TSecondWindow : std::uint8_t { ReadOnly, Quit };
@@ -166,6 +175,35 @@ public:
     std::function<TSecondWindow(const QString&)> ChooseSecondWindow;
     // Whether to print a label that its cell would cut off (the message says why).
     std::function<bool(const QString&)> ConfirmPrintAnyway;
+    // Whether to print the rows of a list or a run that can be, leaving out those that cannot (the
+    // message says how many).
+    std::function<bool(const QString&)> ConfirmLeftOut;
+    // The list file to open; empty when the user chose none. A file dialog by default.
+    std::function<QString()> ChooseListFile;
+
+    // Where the labels come from: the code field, a list or a serial run.
+    TLabelSource Source() const;
+    void SourceBoxChange();
+    void ListEdChange();  // read again a moment after the last keystroke
+    void OpenListClick(); // asks for a list file and opens it
+    // Reads a list file into the list box; false, with the reason told, when it cannot be read, and
+    // the box keeps what it held.
+    bool OpenListFile(const QString& path);
+    void SerialChange();
+    void PrevRowClick();
+    void NextRowClick();
+    // The rows the source gives, and the one the preview shows, from 0.
+    const TLabelRows& Rows() const { return *FRows; }
+    std::size_t RowIndex() const { return FRowIndex; }
+    // The rows that cannot be printed as the source panel lists them: "Line 7: no code".
+    QStringList ProblemLines() const;
+    // The print of a list or a run under way: its progress dialog shows once it takes half a second.
+    bool Printing() const;
+    QProgressDialog* PrintProgress() const;
+    // Returns once the print under way has opened its preview or stopped (tests and benchmarks).
+    void WaitForPrint();
+    // The last print of a list or a run that reached the preview; nothing before one.
+    const std::shared_ptr<const TPrintedRows>& PrintedRows() const { return FPrintedRows; }
 
     // Language and About panel.
     void LangRGClick();
@@ -265,6 +303,8 @@ public:
     QLabel* PreviewScale = nullptr; // "Preview at 60%" while the label is shown smaller
     TSpinEdit* StartSpn = nullptr;  // start at label 1 to the cells of a sheet; not kept across runs
     QLabel* lbStart = nullptr;
+    QComboBox* SourceBox = nullptr; // one label, a list or a serial run
+    TLabelSourcePanel* SourcePanel = nullptr;
     QTimer* Timer1 = nullptr;
 
     TDesignPanel* DesBarPanel = nullptr;
@@ -337,18 +377,39 @@ private:
     // The standard layout's module for the matrix kinds, or the X-dimension of the linear ones.
     void SetModuleMm(bool matrix, double mm);
     double ModuleMm(bool matrix) const;
-    // The symbol label in the chosen layout, as ComposePreview composes the engine's.
-    void ComposeSymbolPreview(TSymbolKind kind, const std::string& typed, const TLabelCaptions& captions,
-                              const TPreparedReport& sheet, QSizeF cellMm);
     // What a printed cell of the label should read as.
-    TScanExpectation PrintedExpectation() const;
-    void ApplyCheckDigit(); // Checksum and its method from the check digit switch
+    TScanExpectation PrintedExpectation() const { return FLabelExpected; }
+    // Checksum and its method from the check digit switch; a serial run always takes the kind's check
+    // digit, so that every label of it scans.
+    void ApplyCheckDigit();
     // Composes the label in the chosen layout into FLabelImage and FLabelDrawing, checks it on the
     // sheet and says how it prints; raises the engine's errors.
     void ComposePreview();
     TPreparedReport SheetProbe(); // the sheet's first row, where the label is checked
     void ShowComposedStatus(const std::string& typed);
-    TPreviewContent PreviewContent(TPreparedReport sheet, std::vector<QImage> pictures) const;
+    // The deck's settings for every label, with the cell of the sheet's first row.
+    TComposeSettings ComposeSettings(const TPreparedReport& sheet) const;
+    TLabelCaptions DeckCaptions() const;
+    // The code and captions the preview shows: the code field's, or the current row's; raises why the
+    // source gives none.
+    std::pair<std::string, TLabelCaptions> CurrentLabel() const;
+    // Every cell drawn from its label's drawing on the printer's dots, and the sheet verified for the
+    // preview's line; a verification already made at the printer's resolution is taken as it is.
+    TPreviewContent PreviewContent(TPreparedReport sheet, std::vector<QImage> pictures, TSheetLabels labels,
+                                   std::vector<TScanExpectation> readings,
+                                   std::optional<TSheetVerification> verified) const;
+    void ShowPreview(TPreviewContent content); // opens the preview, or rebuilds the open one
+    void BuildSourceControls();
+    void ConnectSource();
+    void CaptionSource(); // the source box's entries, the row and the problems in the interface language
+    void ReadRows();      // the rows of the list box or the serial fields
+    void ShowRowState();
+    QString ProblemText(const TRunProblem& problem) const;
+    void PrintRows(); // the print command for a list or a run
+    void FinishRows(std::optional<TRunResult> result);
+    void ShowPrintedRows(TRunResult result);
+    QStringList ApplySourceSettings();
+    void SaveSourceSettings();
     TOptionsValues OptionsFromControls() const;
     void ApplyOptions(const TOptionsValues& values);
     void LeaveOptionsFile(const QString& reason);
@@ -391,9 +452,10 @@ private:
     TLabelStatus FStatus;
     std::string FStatusMessage; // the engine message behind an error status, for a language switch
     bool FStatusIsError = false;
+    std::string FComposedCode; // the code of the label the preview shows, for a language switch
     std::optional<TSymbolError> FStatusSymbolError; // the refusal behind an error status, for a symbol
-    // What the symbol label the preview shows should read as, for the printed cells.
-    std::shared_ptr<const TSymbolExpectation> FSymbolExpectation;
+    // What the label the preview shows should read as, for the printed cells.
+    TScanExpectation FLabelExpected{};
     // The X-dimension spin shows the matrix kinds' module or the linear kinds' X-dimension, each kept
     // apart since they differ by default (0.5 and 0.33 mm); the one it does not show waits here.
     bool FXDimShowsMatrix = false;
@@ -411,6 +473,14 @@ private:
     // Shared with the print previews, which ask it at each print.
     std::shared_ptr<TPrinterCalibrations> FCalibrations = std::make_shared<TPrinterCalibrations>();
     QPointer<TCalibrationDialog> FCalibrationDialog;
+    std::shared_ptr<const TLabelRows> FRows = std::make_shared<const TLabelRows>();
+    std::size_t FRowIndex = 0;
+    std::string FListName;      // the file the list came from; empty for pasted text
+    std::string FSourceProblem; // why the serial fields give no run, or what stopped the list's reading
+    std::vector<TRunProblem> FProblems{}; // the rows that cannot be printed, as last found
+    QTimer* FListTimer = nullptr;
+    TLabelRunTask* FRun = nullptr;
+    std::shared_ptr<const TPrintedRows> FPrintedRows;
 };
 
 } // namespace quillon

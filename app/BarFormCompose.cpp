@@ -39,12 +39,6 @@ constexpr int kStatusWidth = 538;
 constexpr int kStatusBottom = 256;
 constexpr int kStatusMaxLines = 2;
 
-std::string Utf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // The largest font no larger than `base` in which `text` wraps into at most kStatusMaxLines lines of
 // `width`; the line count it then takes.
 std::pair<QFont, int> StatusFont(const QFont& base, const QString& text, int width)
@@ -91,50 +85,48 @@ void TBarForm::BarEdChange()
 
 void TBarForm::ComposePreview()
 {
-    const std::string typed = Utf8(BarEd->text());
-    const TLabelCaptions captions{.UpperOn = UChk->isChecked(),
-                                  .Upper = UEd->text(),
-                                  .LowerOn = DChk->isChecked(),
-                                  .Lower = DEd->text()};
+    const auto [code, captions] = CurrentLabel();
     const TPreparedReport sheet = SheetProbe();
-    const QSizeF cellMm = FirstCellSizeMm(sheet);
-    if (const std::optional<TSymbolKind> kind = SymbolKind()) {
-        ComposeSymbolPreview(*kind, typed, captions, sheet, cellMm);
-        return;
-    }
-    FBCode.SetText(typed);
-    TLabelDrawing drawing;
-    QImage label; // the bitmap the picture table receives
-    QImage shown;
-    if (LabelLayout() == TLabelLayout::Standard) {
-        const TStandardSettings settings{.XDimensionMm = XDimSpn->value(),
-                                         .Dpi = PrintDpi(),
-                                         .BarHeightMm = {},
-                                         .BarWidthReductionDots = 0,
-                                         .Ratio = static_cast<double>(RatioSpn->value())};
-        TFittedLabel fitted = FitStandardLabel(FBCode, captions, settings, cellMm);
-        drawing = std::move(fitted.Label.Drawing);
-        FCellFit = std::move(fitted.Fit);
-        FLabelNotes = std::move(fitted.Label.Notes);
-        label = RenderLabelImage(drawing, sheet.PixelsPerInch, drawing.UnitsPerInch);
-        shown = RenderLabelImage(drawing, logicalDpiX(), drawing.UnitsPerInch); // true size on screen
-    } else {
-        label = ComposeLabel(FBCode, captions);
-        drawing = RecordLabel(FBCode, captions);
-        // Stretched, the label fills its cell whatever its size.
-        FCellFit = StChk->isChecked() ? TCellFit{} : CheckLabelFits(LabelSizeMm(drawing), cellMm);
-        FLabelNotes.clear();
-        shown = label;
-    }
-    DBImage1->resize(FBCode.Width(), FBCode.Height());
-    // The label is read back as the printer prints it in its cell.
-    FLastScan = CheckScanOnSheet(drawing, FBCode, sheet, PrintDpi());
-    FLabelDrawing = std::make_shared<const TLabelDrawing>(std::move(drawing));
+    TComposedLabel composed = ComposeLabelFor(FBCode, ComposeSettings(sheet), code, captions, &sheet);
+    if (!SymbolKind())
+        DBImage1->resize(FBCode.Width(), FBCode.Height());
+    FCellFit = std::move(composed.Fit);
+    FLabelNotes = std::move(composed.Notes);
+    FLastScan = std::move(composed.Scan);
+    FLabelExpected = std::move(composed.Expected);
+    FLabelDrawing = std::move(composed.Drawing);
     FStatusIsError = false;
-    ShowComposedStatus(typed);
-    FShownLabel = std::move(shown);
+    FComposedCode = code;
+    ShowComposedStatus(code);
+    // The standard label at its true size on the screen; the classic one pixel for pixel.
+    FShownLabel = LabelLayout() == TLabelLayout::Standard
+                      ? RenderLabelImage(*FLabelDrawing, logicalDpiX(), FLabelDrawing->UnitsPerInch)
+                      : composed.Picture;
     ShowLabel(FShownLabel);
-    FLabelImage = std::move(label);
+    FLabelImage = std::move(composed.Picture);
+}
+
+TComposeSettings TBarForm::ComposeSettings(const TPreparedReport& sheet) const
+{
+    return {.Layout = LabelLayout(),
+            .Symbol = SymbolKind(),
+            .SymbolOptions = SymbolOptions(),
+            .ModulePixels = ZomSpn->value(),
+            .BarColor = ColorBox1->Selected(),
+            .ModuleMm = XDimSpn->value(),
+            .Ratio = static_cast<double>(RatioSpn->value()),
+            .Dpi = PrintDpi(),
+            .Stretch = StChk->isChecked(),
+            .PixelsPerInch = sheet.PixelsPerInch,
+            .CellMm = FirstCellSizeMm(sheet)};
+}
+
+TLabelCaptions TBarForm::DeckCaptions() const
+{
+    return {.UpperOn = UChk->isChecked(),
+            .Upper = UEd->text(),
+            .LowerOn = DChk->isChecked(),
+            .Lower = DEd->text()};
 }
 
 // A label its cell would cut off is said first, in red; then how it scans, and what the standard layout
@@ -222,7 +214,7 @@ void TBarForm::ShowPreviewError(const std::string& engineMessage, std::optional<
     BarImage->clear();
     FLastScan.reset();
     PreviewScale->hide();
-    FSymbolExpectation.reset();
+    FLabelExpected = {};
     FStatusIsError = true;
     FStatusMessage = engineMessage;
     FStatusSymbolError = symbolError;
@@ -267,7 +259,7 @@ void TBarForm::RefreshStatus()
     if (FStatusIsError)
         ShowPreviewError(FStatusMessage, FStatusSymbolError);
     else if (FLastScan)
-        ShowComposedStatus(Utf8(BarEd->text()));
+        ShowComposedStatus(FComposedCode);
     if (!FShownLabel.isNull())
         ShowLabel(FShownLabel);
 }
@@ -291,7 +283,9 @@ QRect TBarForm::PreviewRoom() const
 {
     const int bottom =
         FPreviewStatus->isHidden() ? QrPanel->height() - kPreviewMargin : FPreviewStatus->y() - kStatusGap;
-    return QRect(kPreviewOrigin, QPoint(QrPanel->width() - kPreviewMargin, bottom - 1));
+    // A list or a run keeps its panel beside the label.
+    const int right = SourcePanel->isHidden() ? QrPanel->width() : SourcePanel->x();
+    return QRect(kPreviewOrigin, QPoint(right - kPreviewMargin, bottom - 1));
 }
 
 int TBarForm::KindIndex() const
@@ -406,7 +400,7 @@ void TBarForm::CheckDigitChkClick()
 // with it, and off, the designed barcode again.
 void TBarForm::ApplyCheckDigit()
 {
-    const bool on = CheckDigitChk->isChecked();
+    const bool on = CheckDigitChk->isChecked() || Source() == TLabelSource::Serial;
     FBCode.SetChecksum(on);
     FBCode.SetCheckSumMethod(on ? csmModulo10 : csmNone);
 }

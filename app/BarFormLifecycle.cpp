@@ -193,6 +193,7 @@ bool TBarForm::FormClose()
     const QStringList problems = SaveOptionsAndSettings(TSettingsWrite::WhenChanged);
     if (!problems.isEmpty() && !ConfirmCloseAnyway(problems.join('\n')))
         return false;
+    FRun->Cancel(); // a print under way is not left to finish behind a closed window
     Table1.Close();
     if (FDataFolderLock != nullptr)
         FDataFolderLock->unlock(); // only removes a lock this window holds
@@ -298,13 +299,14 @@ void TBarForm::LangRGClick()
     }
     for (const auto& table :
          {std::span<const CaptionPair>(PrintTrueCaptions), std::span<const CaptionPair>(SheetCaptions),
-          std::span<const CaptionPair>(SymbolCaptions)})
+          std::span<const CaptionPair>(SymbolCaptions), std::span<const CaptionPair>(SourceCaptions)})
         for (const CaptionPair& pair : table)
             for (const auto& [name, control] : captioned)
                 if (name == pair.Control)
                     SetCaption(control, CaptionText(pair, Language()));
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
     CaptionSymbolOptions();
+    CaptionSource();
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
     ApplyToolTips();
     FitCaptions();
@@ -314,12 +316,14 @@ void TBarForm::LangRGClick()
 void TBarForm::ApplyToolTips()
 {
     const TLanguage language = Language();
-    for (const CaptionPair& tip : ToolTips) {
-        const QString name =
-            QString::fromUtf8(tip.Control.data(), static_cast<qsizetype>(tip.Control.size()));
-        if (auto* control = findChild<QWidget*>(name))
-            control->setToolTip(CaptionText(tip, language));
-    }
+    for (const auto& table :
+         {std::span<const CaptionPair>(ToolTips), std::span<const CaptionPair>(SourceToolTips)})
+        for (const CaptionPair& tip : table) {
+            const QString name =
+                QString::fromUtf8(tip.Control.data(), static_cast<qsizetype>(tip.Control.size()));
+            if (auto* control = findChild<QWidget*>(name))
+                control->setToolTip(CaptionText(tip, language));
+        }
 }
 
 // Each caption in the largest font, up to the window's own, in which it shows whole; the list boxes
@@ -339,8 +343,13 @@ void TBarForm::FitCaptions()
     for (QWidget* control : std::initializer_list<QWidget*>{DesBarPanel->lbStock, DesBarPanel->lbPaper,
                                                             DesBarPanel->CalibrationBtn})
         fit(control);
-    for (QComboBox* box :
-         {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox, EccBox, ShapeBox}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             SourcePanel->OpenBtn, SourcePanel->lbSerialStart, SourcePanel->lbSerialStep,
+             SourcePanel->lbSerialCount, SourcePanel->lbSerialWidth, SourcePanel->lbSerialPrefix,
+             SourcePanel->lbSerialSuffix})
+        fit(control);
+    for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox, EccBox,
+                           ShapeBox, SourceBox}) {
         FitCaption(box, box->currentText(), FDeckFont);
         box->view()->setFont(FDeckFont);
         const QFontMetrics metrics(FDeckFont);

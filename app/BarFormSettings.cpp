@@ -189,6 +189,7 @@ QStringList TBarForm::ApplySettings()
         }
     }
     problems << ApplySymbolSettings();
+    problems << ApplySourceSettings();
     return problems;
 }
 
@@ -259,6 +260,7 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::Pdf417Columns, std::to_string(options.Pdf417Columns));
     FSettings.Set(settingkeys::Stock, FStock ? FStock->Id : std::string(kCustomStockId));
     FSettings.Set(settingkeys::Paper, std::string(kPaperNames[FPaper == TPaperSize::Letter ? 1 : 0].Name));
+    SaveSourceSettings();
     WriteCalibrations(FSettings, *FCalibrations);
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);
     FSettingsDirty = false;

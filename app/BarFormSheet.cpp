@@ -222,6 +222,10 @@ void TBarForm::SpeedButton1Click()
 
 void TBarForm::PrintSheet()
 {
+    if (Source() != TLabelSource::OneLabel) {
+        PrintRows();
+        return;
+    }
     BarEdChange();
     if (FLabelImage.isNull())
         throw Exception("Nothing to print: " + PreviewStatus().toStdString());
@@ -236,7 +240,13 @@ void TBarForm::PrintSheet()
     for (; !Table1.Eof(); Table1.Next())
         pictures.push_back(Table1.Graphic());
     TPreparedReport prepared = FPrintForm.qr().PrepareRun(static_cast<std::int64_t>(pictures.size()));
-    TPreviewContent content = PreviewContent(std::move(prepared), std::move(pictures));
+    const std::size_t rows = pictures.size();
+    ShowPreview(PreviewContent(std::move(prepared), std::move(pictures), TSheetLabels(rows, FLabelDrawing),
+                               std::vector<TScanExpectation>(rows, PrintedExpectation()), std::nullopt));
+}
+
+void TBarForm::ShowPreview(TPreviewContent content)
+{
     if (FPreview != nullptr) { // one preview at a time: the open one shows the current sheet
         RebuildPreview(FPreview, std::move(content));
         FPreview->raise();
@@ -247,23 +257,25 @@ void TBarForm::PrintSheet()
     PlacePreview(FPreview);
 }
 
-// Every cell drawn from the label's drawing on the printer's dots, and the sheet verified at that
-// resolution for the preview's line.
-TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QImage> pictures) const
+TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QImage> pictures,
+                                         TSheetLabels labels, std::vector<TScanExpectation> readings,
+                                         std::optional<TSheetVerification> verified) const
 {
-    const std::size_t rows = pictures.size();
-    auto labels = std::make_shared<const TSheetLabels>(rows, FLabelDrawing);
-    auto readings = std::make_shared<const std::vector<TScanExpectation>>(rows, PrintedExpectation());
-    auto verified = std::make_shared<const TPreparedReport>(sheet);
+    auto shared = std::make_shared<const TSheetLabels>(std::move(labels));
+    auto expected = std::make_shared<const std::vector<TScanExpectation>>(std::move(readings));
+    auto report = std::make_shared<const TPreparedReport>(sheet);
     const TLanguage language = Language();
     return {
         .Report = std::move(sheet),
         .Pictures = std::move(pictures),
-        .DrawerFor = [labels](int gridDpi) { return LabelDrawer(*labels, gridDpi); },
-        .NoteFor = [labels, readings, verified, language](int gridDpi) -> TPreviewNote {
+        .DrawerFor = [shared](int gridDpi) { return LabelDrawer(*shared, gridDpi); },
+        .NoteFor = [shared, expected, report, verified = std::move(verified),
+                    language](int gridDpi) -> TPreviewNote {
             try {
-                const auto [text, good] =
-                    VerificationText(VerifySheet(*verified, *labels, *readings, gridDpi), language);
+                const auto [text, good] = VerificationText(
+                    verified && verified->Dpi == gridDpi ? *verified
+                                                         : VerifySheet(*report, *shared, *expected, gridDpi),
+                    language);
                 return {.Text = text, .Good = good};
             } catch (const std::exception& e) { // the preview still shows and prints the sheet
                 return {.Text = QString::fromUtf8(e.what()), .Good = false};

@@ -1,5 +1,5 @@
 // TBarForm: the symbol kinds after the engine's 23 (QR Code, Data Matrix, PDF417, Aztec and the GS1
-// carriers): their options in the deck, their label in the preview and what their printed cells read as.
+// carriers): their options in the deck (their label is composed in app/RowLabel.cpp).
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -8,9 +8,7 @@
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
-#include "label/LabelPainter.h"
 #include "label/SymbolLabel.h"
-#include "label/SymbolScan.h"
 
 namespace quillon {
 
@@ -98,56 +96,6 @@ void TBarForm::SetModuleMm(bool matrix, double mm)
 double TBarForm::ModuleMm(bool matrix) const
 {
     return matrix == FXDimShowsMatrix ? XDimSpn->value() : FHiddenModuleMm;
-}
-
-// The classic label in screen pixels with the deck's zoom, bar height and colour and the barcode's angle
-// (the engine's labels turn by it too), or the
-// standard one at its true size on the printer's dots; read back as the printer prints it.
-void TBarForm::ComposeSymbolPreview(TSymbolKind kind, const std::string& typed,
-                                    const TLabelCaptions& captions, const TPreparedReport& sheet,
-                                    QSizeF cellMm)
-{
-    const TSymbolSettings settings{.Kind = kind,
-                                   .Options = SymbolOptions(),
-                                   .ModulePixels = ZomSpn->value(),
-                                   .BarHeightPixels = FBCode.Height(),
-                                   .ShowText = FBCode.ShowText(),
-                                   .BarColor = ColorBox1->Selected(),
-                                   .AngleDegrees = FBCode.Angle()};
-    TSymbolLabel label;
-    QImage image; // the bitmap the picture table receives
-    QImage shown;
-    if (LabelLayout() == TLabelLayout::Standard) {
-        const TSymbolStandardSettings standard{
-            .ModuleMm = XDimSpn->value(), .Dpi = PrintDpi(), .BarHeightMm = {}};
-        TFittedSymbolLabel fitted = FitStandardSymbolLabel(typed, settings, captions, standard, cellMm);
-        label = std::move(fitted.Label);
-        FCellFit = std::move(fitted.Fit);
-        image = RenderLabelImage(label.Drawing, sheet.PixelsPerInch, label.Drawing.UnitsPerInch);
-        shown = RenderLabelImage(label.Drawing, logicalDpiX(), label.Drawing.UnitsPerInch);
-    } else {
-        label = RecordSymbolLabel(typed, settings, captions);
-        image = ComposeSymbolLabel(label);
-        FCellFit = StChk->isChecked() ? TCellFit{} : CheckLabelFits(label.SizeMm, cellMm);
-        shown = image;
-    }
-    FLastScan = CheckSymbolScan(label, PrintDpi());
-    FSymbolExpectation = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(label));
-    FLabelNotes = std::move(label.Notes);
-    FLabelDrawing = std::make_shared<const TLabelDrawing>(std::move(label.Drawing));
-    FStatusIsError = false;
-    ShowComposedStatus(typed);
-    FShownLabel = std::move(shown);
-    ShowLabel(FShownLabel);
-    FLabelImage = std::move(image);
-}
-
-// A symbol label's cells are read by the symbol reader, the engine's by the expectation of its barcode.
-TScanExpectation TBarForm::PrintedExpectation() const
-{
-    if (SymbolKind() && FSymbolExpectation)
-        return {.Symbol = FSymbolExpectation};
-    return ExpectScan(FBCode);
 }
 
 } // namespace quillon

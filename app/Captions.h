@@ -68,6 +68,24 @@ inline constexpr std::array<CaptionPair, 2> DataMatrixShapeCaptions{{
 inline constexpr CaptionPair AutoColumnsCaptions{
     .Control = "ColumnsSpn", .Arabic = "تلقائي", .English = "Auto"};
 
+// The label source's captions beside the preview, switched with the others: the list's Open button and
+// the serial run's fields.
+inline constexpr std::array<CaptionPair, 7> SourceCaptions{{
+    {.Control = "OpenBtn", .Arabic = "فتح...", .English = "Open..."},
+    {.Control = "lbSerialStart", .Arabic = "البداية", .English = "Start"},
+    {.Control = "lbSerialStep", .Arabic = "الخطوة", .English = "Step"},
+    {.Control = "lbSerialCount", .Arabic = "العدد", .English = "Count"},
+    {.Control = "lbSerialWidth", .Arabic = "الخانات", .English = "Digits"},
+    {.Control = "lbSerialPrefix", .Arabic = "البادئة", .English = "Prefix"},
+    {.Control = "lbSerialSuffix", .Arabic = "اللاحقة", .English = "Suffix"},
+}};
+// The source list's entries, in TLabelSource order.
+inline constexpr std::array<CaptionPair, 3> SourceEntryCaptions{{
+    {.Control = "SourceBox", .Arabic = "ملصق واحد", .English = "One label"},
+    {.Control = "SourceBox", .Arabic = "قائمة", .English = "List"},
+    {.Control = "SourceBox", .Arabic = "تسلسل", .English = "Serial"},
+}};
+
 // The stock list's first entry: a sheet laid out by its margins.
 inline constexpr CaptionPair CustomStockCaptions{
     .Control = "StockBox", .Arabic = "مخصص", .English = "Custom"};
@@ -187,6 +205,42 @@ inline constexpr std::array<CaptionPair, 36> ToolTips{{
     {.Control = "PreviewScale",
      .Arabic = "الملصق أكبر من منطقة المعاينة فصُغّر ليظهر كله",
      .English = "The label is larger than the preview area and is shown smaller, whole"},
+}};
+
+// The label source's tooltips, switched with the others.
+inline constexpr std::array<CaptionPair, 12> SourceToolTips{{
+    {.Control = "SourceBox",
+     .Arabic = "مصدر الملصقات: خانة الرمز، أو قائمة رموز، أو تسلسل أرقام",
+     .English = "Where the labels come from: the code field, a list of codes, or a serial run"},
+    {.Control = "ListEd",
+     .Arabic = "ملصق لكل سطر: رمز، أو CSV بالأعمدة code وupper وlower وcopies (ويمكن أن يسمّيها سطر أول)؛ "
+               "والتعليقان في القائمة يحلّان محل نصّي التعليق",
+     .English =
+         "One label a line: a code, or CSV with the columns code, upper, lower and copies (a first row "
+         "may name them); a row's captions take the caption texts' place"},
+    {.Control = "OpenBtn",
+     .Arabic = "افتح ملف نص أو CSV فيه رموز",
+     .English = "Open a text or CSV file of codes"},
+    {.Control = "SerialStartEd", .Arabic = "أول رقم في التسلسل", .English = "The run's first number"},
+    {.Control = "SerialStepEd",
+     .Arabic = "ما يضيفه كل رقم إلى الذي قبله",
+     .English = "What each number adds to the one before"},
+    {.Control = "SerialCountSpn",
+     .Arabic = "كم ملصقًا يصنع التسلسل (من 1 إلى 1000000)",
+     .English = "How many labels the run makes (1 to 1,000,000)"},
+    {.Control = "SerialWidthSpn",
+     .Arabic =
+         "أقل عدد من الخانات لكل رقم، بأصفار في البداية (من 1 إلى 18)؛ ويُضاف رقم التحقق للنوع الذي له رقم "
+         "تحقق",
+     .English = "The least digits of each number, zeros put in front (1 to 18); kinds with a check digit get "
+                "theirs added"},
+    {.Control = "SerialPrefixEd", .Arabic = "نص قبل كل رقم", .English = "Text before each number"},
+    {.Control = "SerialSuffixEd", .Arabic = "نص بعد كل رقم", .English = "Text after each number"},
+    {.Control = "PrevRowBtn", .Arabic = "الصف السابق", .English = "The row before"},
+    {.Control = "NextRowBtn", .Arabic = "الصف التالي", .English = "The next row"},
+    {.Control = "ProblemList",
+     .Arabic = "الصفوف التي لا يمكن طباعتها، بأرقام أسطرها: تتركها الطباعة",
+     .English = "The rows that cannot be printed, by line: printing leaves them out"},
 }};
 
 } // namespace quillon

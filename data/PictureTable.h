@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 #include <optional>
+#include <span>
 
 class QImage;
 class QSqlError;
@@ -52,6 +53,14 @@ public:
     // Deletes every row and inserts `count` rows holding `image`, all in one transaction: on any
     // failure the previous rows stay as they were. Stands on the first row afterwards.
     void ReplaceAllRows(const QImage& image, int count);
+    // The same with one row for each entry of `pictures`, PNG bytes as StoredPicture gives them (an empty
+    // entry leaves the field empty); entries that share their bytes share one encoding. An entry that is
+    // not PNG is refused before anything changes.
+    void ReplaceAllRows(std::span<const QByteArray> pictures);
+
+    // A picture as the table stores it: PNG bytes, empty for a null image. Safe on any thread, so that
+    // many pictures can be encoded off the thread that writes the table. Raises when it cannot be encoded.
+    static QByteArray StoredPicture(const QImage& image);
 
 private:
     void CheckTableFile() const;
@@ -61,6 +70,8 @@ private:
     QSqlQuery Run(const QString& sql, const QVariantList& values, const char* action);
     void PrepareTable();
     void InsertRows(const QVariant& png, int count);
+    // Deletes every row and runs `insert` in one transaction, rolled back on any failure.
+    template <typename Inserter> void ReplaceRows(const Inserter& insert);
     QVariant PngField(const QImage& image, const char* action) const;
     [[noreturn]] void Fail(const char* action, const QString& reason) const;
     [[noreturn]] void Fail(const char* action, const QSqlError& error) const;

@@ -32,6 +32,8 @@ protected:
         window->ConfirmPrintAnyway = [this](const QString& question) {
             return asked << question, printAnyway;
         };
+        window->ConfirmLeftOut = [this](const QString& question) { return asked << question, printAnyway; };
+        window->ChooseListFile = [] { return QString(); };
         window->PrinterNames = [this] { return printers; };
         return window;
     }

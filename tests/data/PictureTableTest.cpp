@@ -89,6 +89,27 @@ TEST_F(PictureTable, ReplaceAllRowsLeavesExactlyTheNewRows)
     }
 }
 
+// A row for each picture encoded apart, pictures alike sharing their bytes; an entry that is not PNG is
+// refused before anything changes.
+TEST_F(PictureTable, ReplaceAllRowsTakesPicturesEncodedBeforehand)
+{
+    Table.Open(), Table.ReplaceAllRows(Label, 3);
+    const QImage other = Noise(QImage::Format_RGB32, 5);
+    const QByteArray label = TPictureTable::StoredPicture(Label);
+    const QByteArray pictures[] = {label, TPictureTable::StoredPicture(other), label, QByteArray()};
+    const QByteArray bad[] = {label, "GIF89a", label};
+    EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(bad); }),
+              Message("replace the rows of", "picture 2 of 3 is not a PNG image"));
+    ExpectRows(3, Label);
+    Table.ReplaceAllRows(pictures);
+    Table.Close(), Table.Open();
+    for (const QImage& expected : {Label, other, Label, QImage()}) {
+        EXPECT_EQ(Table.Graphic(), expected);
+        Table.Next();
+    }
+    EXPECT_TRUE(Table.Eof());
+}
+
 // Each file first holds 20 good rows, then is cut short or has bytes written over it. The words in
 // parentheses are SQLite's own (sqlite3_errstr of SQLITE_NOTADB and SQLITE_CORRUPT).
 constexpr const char* kDamaged = "the file is damaged (database disk image is malformed)";

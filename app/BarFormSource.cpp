@@ -1,0 +1,453 @@
+// TBarForm: the label source beside the code field (one label, a list or a serial run), the row the
+// preview shows, the rows that cannot be printed, and printing every row.
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+
+#include "app/BarForm.h"
+#include "app/DeckControls.h"
+#include "app/DesignPanel.h"
+#include "app/LabelRun.h"
+#include "app/LabelStatus.h"
+#include "app/SymbolDeck.h"
+#include "barcode/Exception.h"
+#include "data/OptionsFile.h"
+
+namespace quillon {
+
+namespace {
+
+// The list is read again this long after the last keystroke, so that typing stays quick.
+constexpr int kListReadDelayMs = 300;
+constexpr QRect kSourceBoxPlace(262, 5, 90, 20);
+constexpr QRect kSourcePanelPlace(340, 27, 230, 195);
+// The most rows the problem list names; a run of a million bad rows is summed up after them.
+constexpr std::size_t kMaxListedProblems = 1000;
+constexpr char kPastedListName[] = "the pasted list";
+
+// The source and the serial run's fields in the settings file.
+constexpr TSettingKey kSourceKey{.Section = "source", .Name = "kind"};
+constexpr TSettingKey kSerialStartKey{.Section = "source", .Name = "serial_start"};
+constexpr TSettingKey kSerialStepKey{.Section = "source", .Name = "serial_step"};
+constexpr TSettingKey kSerialCountKey{.Section = "source", .Name = "serial_count"};
+constexpr TSettingKey kSerialWidthKey{.Section = "source", .Name = "serial_width"};
+constexpr TSettingKey kSerialPrefixKey{.Section = "source", .Name = "serial_prefix"};
+constexpr TSettingKey kSerialSuffixKey{.Section = "source", .Name = "serial_suffix"};
+constexpr std::string_view kSourceNames[] = {"one", "list", "serial"}; // by TLabelSource
+static_assert(std::size(kSourceNames) == SourceEntryCaptions.size());
+
+std::string Utf8(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString FromUtf8(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString KeyName(TSettingKey key)
+{
+    return QString::fromLatin1(key.Name.data(), static_cast<qsizetype>(key.Name.size()));
+}
+
+// The list box's text as typed: the document's raw text, which keeps no-break spaces that its plain
+// text would turn into blanks.
+QString ListText(const QPlainTextEdit& edit)
+{
+    return edit.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+// Asks whether to print the rows that can be, leaving out the others.
+bool AskLeftOut(QWidget* parent, const QString& message)
+{
+    return QMessageBox::question(parent, "Quillon", message, QMessageBox::Yes | QMessageBox::Cancel,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+} // namespace
+
+void TBarForm::BuildSourceControls()
+{
+    SourceBox = new QComboBox(QrPanel);
+    SourceBox->setGeometry(kSourceBoxPlace);
+    for (std::size_t i = 0; i < SourceEntryCaptions.size(); ++i)
+        SourceBox->addItem(CaptionText(SourceEntryCaptions[i], TLanguage::English));
+    SourcePanel = new TLabelSourcePanel(QrPanel);
+    SourcePanel->setGeometry(kSourcePanelPlace);
+    SourceBox->stackUnder(DesBarPanel); // the design panel covers them as it covers the label
+    SourcePanel->stackUnder(DesBarPanel);
+    FListTimer = new QTimer(this);
+    FListTimer->setSingleShot(true);
+    FListTimer->setInterval(kListReadDelayMs);
+    FRun = new TLabelRunTask(this);
+    ConfirmLeftOut = [this](const QString& message) { return AskLeftOut(this, message); };
+    ChooseListFile = [this] {
+        return QFileDialog::getOpenFileName(this, "Quillon", QString(),
+                                            "Lists (*.csv *.tsv *.txt);;All files (*)");
+    };
+}
+
+void TBarForm::ConnectSource()
+{
+    connect(SourceBox, &QComboBox::currentIndexChanged, this, &TBarForm::SourceBoxChange);
+    connect(SourcePanel->ListEd, &QPlainTextEdit::textChanged, this, &TBarForm::ListEdChange);
+    connect(FListTimer, &QTimer::timeout, this, [this] {
+        ReadRows();
+        BarEdChange();
+    });
+    connect(SourcePanel->OpenBtn, &QPushButton::clicked, this, &TBarForm::OpenListClick);
+    for (QLineEdit* edit : {SourcePanel->SerialStartEd, SourcePanel->SerialStepEd,
+                            SourcePanel->SerialPrefixEd, SourcePanel->SerialSuffixEd})
+        connect(edit, &QLineEdit::textChanged, this, &TBarForm::SerialChange);
+    for (TSpinEdit* spin : {SourcePanel->SerialCountSpn, SourcePanel->SerialWidthSpn})
+        connect(spin, &QSpinBox::valueChanged, this, &TBarForm::SerialChange);
+    connect(SourcePanel->PrevRowBtn, &QToolButton::clicked, this, &TBarForm::PrevRowClick);
+    connect(SourcePanel->NextRowBtn, &QToolButton::clicked, this, &TBarForm::NextRowClick);
+}
+
+TLabelSource TBarForm::Source() const
+{
+    if (SourceBox == nullptr)
+        return TLabelSource::OneLabel;
+    return static_cast<TLabelSource>(std::clamp(SourceBox->currentIndex(), 0, 2));
+}
+
+// The code field gives way to the source's rows; a serial run takes the kind's check digit.
+void TBarForm::SourceBoxChange()
+{
+    const TLabelSource source = Source();
+    SourcePanel->ShowSource(source);
+    BarEd->setEnabled(source == TLabelSource::OneLabel);
+    ApplyCheckDigit();
+    ReadRows();
+    BarEdChange();
+    ScheduleSave();
+}
+
+void TBarForm::ListEdChange()
+{
+    if (SourcePanel->ListEd->document()->isEmpty())
+        FListName.clear(); // a list pasted after this one is not that file any more
+    FListTimer->start();
+}
+
+void TBarForm::SerialChange()
+{
+    ScheduleSave();
+    if (Source() != TLabelSource::Serial)
+        return;
+    ReadRows();
+    BarEdChange();
+}
+
+void TBarForm::OpenListClick()
+{
+    const QString path = ChooseListFile();
+    if (!path.isEmpty())
+        OpenListFile(path);
+}
+
+bool TBarForm::OpenListFile(const QString& path)
+{
+    std::string bytes;
+    try {
+        bytes = ReadListFile(path);
+    } catch (const std::exception& e) {
+        ReportError(SourceText(TSourcePhrase::OpenFailed, Language())
+                        .arg(PathForMessage(path), QString::fromUtf8(e.what())));
+        return false;
+    }
+    FListName = Utf8(QFileInfo(path).fileName()); // its extension tells CSV, and messages name it
+    {
+        const QSignalBlocker quiet(SourcePanel->ListEd);
+        SourcePanel->ListEd->setPlainText(FromUtf8(bytes));
+    }
+    FRowIndex = 0;
+    if (Source() != TLabelSource::List) {
+        SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::List)); // reads the rows
+        return true;
+    }
+    ReadRows();
+    BarEdChange();
+    return true;
+}
+
+void TBarForm::ReadRows()
+{
+    FListTimer->stop();
+    FSourceProblem.clear();
+    FProblems.clear();
+    switch (Source()) {
+    case TLabelSource::OneLabel: FRows = std::make_shared<const TLabelRows>(); break;
+    case TLabelSource::List: {
+        TReadList list = ReadListBytes(Utf8(ListText(*SourcePanel->ListEd)),
+                                       FListName.empty() ? kPastedListName : FListName);
+        FSourceProblem = std::move(list.Stopped);
+        for (const TListRow& row : list.Rows)
+            if (!row.Problem.empty())
+                FProblems.push_back({.Line = row.Line, .Kind = TProblemKind::List, .Message = row.Problem});
+        FRows = std::make_shared<const TLabelRows>(TLabelRows::OfList(std::move(list.Rows)));
+        break;
+    }
+    case TLabelSource::Serial:
+        try {
+            FRows = std::make_shared<const TLabelRows>(
+                TLabelRows::OfSerial(SerialRunOf(SourcePanel->SerialFields())));
+        } catch (const std::exception& e) {
+            FRows = std::make_shared<const TLabelRows>();
+            FSourceProblem = e.what(); // names the field
+        }
+        break;
+    }
+    FRowIndex = std::min(FRowIndex, std::max<std::size_t>(FRows->Count(), 1) - 1);
+    ShowRowState();
+}
+
+void TBarForm::ShowRowState()
+{
+    SourcePanel->ShowRow(FRowIndex, FRows->Count(), Language());
+    SourcePanel->ShowProblems(ProblemLines());
+}
+
+QStringList TBarForm::ProblemLines() const
+{
+    QStringList lines;
+    if (!FSourceProblem.empty())
+        lines << FromUtf8(FSourceProblem);
+    for (std::size_t i = 0; i < std::min(FProblems.size(), kMaxListedProblems); ++i)
+        lines << ProblemText(FProblems[i]);
+    if (FProblems.size() > kMaxListedProblems)
+        lines << SourceText(TSourcePhrase::MoreRows, Language()).arg(FProblems.size() - kMaxListedProblems);
+    return lines;
+}
+
+// The window's own words and the engine's in the interface language; the list reader's as they are.
+QString TBarForm::ProblemText(const TRunProblem& problem) const
+{
+    QString text;
+    const std::optional<TSymbolKind> symbol = SymbolKind();
+    switch (problem.Kind) {
+    case TProblemKind::List: text = FromUtf8(problem.Message); break;
+    case TProblemKind::Engine: text = PlainError(problem.Message, KindIndex(), Language()); break;
+    case TProblemKind::Symbol:
+        text = symbol && problem.SymbolError
+                   ? SymbolErrorText(*problem.SymbolError, problem.Message, *symbol, Language())
+                   : PlainError(problem.Message, KindIndex(), Language());
+        break;
+    case TProblemKind::Scan: text = ScanReasonText(problem.Message, Language()); break;
+    }
+    if (problem.Line == 0)
+        return text;
+    return SourceText(FRows->IsSerial() ? TSourcePhrase::NumberProblem : TSourcePhrase::ProblemLine,
+                      Language())
+        .arg(QString::number(problem.Line), text);
+}
+
+void TBarForm::PrevRowClick()
+{
+    if (FRowIndex == 0)
+        return;
+    --FRowIndex;
+    ShowRowState();
+    BarEdChange();
+}
+
+void TBarForm::NextRowClick()
+{
+    if (FRowIndex + 1 >= FRows->Count())
+        return;
+    ++FRowIndex;
+    ShowRowState();
+    BarEdChange();
+}
+
+std::pair<std::string, TLabelCaptions> TBarForm::CurrentLabel() const
+{
+    if (Source() == TLabelSource::OneLabel)
+        return {Utf8(BarEd->text()), DeckCaptions()};
+    if (FRows->Count() == 0)
+        throw Exception(FSourceProblem.empty() ? Utf8(SourceText(TSourcePhrase::EmptyList, Language()))
+                                               : FSourceProblem);
+    const TListRow row = FRows->Row(FRowIndex);
+    if (!row.Problem.empty())
+        throw Exception(Utf8(SourceText(TSourcePhrase::ProblemLine, Language())
+                                 .arg(QString::number(row.Line), FromUtf8(row.Problem))));
+    return {row.Code, RowCaptions(DeckCaptions(), row)};
+}
+
+void TBarForm::CaptionSource()
+{
+    {
+        const QSignalBlocker quiet(SourceBox);
+        for (std::size_t i = 0; i < SourceEntryCaptions.size(); ++i)
+            SourceBox->setItemText(static_cast<int>(i), CaptionText(SourceEntryCaptions[i], Language()));
+    }
+    ShowRowState();
+    if (Source() != TLabelSource::OneLabel)
+        BarEdChange(); // the preview's sentences about the row, in the new language
+}
+
+// Copies what the run needs, so that the deck may change while it works.
+void TBarForm::PrintRows()
+{
+    if (FRun->Busy()) {
+        if (QProgressDialog* progress = FRun->Progress())
+            progress->raise();
+        return;
+    }
+    if (FListTimer->isActive()) {
+        ReadRows();
+        BarEdChange();
+    }
+    if (FRows->Count() == 0)
+        throw Exception("Nothing to print: " + (FSourceProblem.empty()
+                                                    ? Utf8(SourceText(TSourcePhrase::EmptyList, Language()))
+                                                    : FSourceProblem));
+    if (const std::uint64_t labels = FRows->Labels(); labels > kMaxPrintLabels)
+        throw Exception(
+            Utf8(SourceText(TSourcePhrase::TooManyLabels, Language()).arg(labels).arg(kMaxPrintLabels)));
+    const TPreparedReport probe = SheetProbe();
+    TRunRequest request{.Barcode = FBCode,
+                        .Compose = ComposeSettings(probe),
+                        .Captions = DeckCaptions(),
+                        .Sheet = ShownSheet(),
+                        .Rows = FRows,
+                        .ComposingText = SourceText(TSourcePhrase::Composing, Language()),
+                        .CheckingText = SourceText(TSourcePhrase::Checking, Language())};
+    FRun->Start(std::move(request), SourceText(TSourcePhrase::Cancel, Language()),
+                [this](std::optional<TRunResult> result) { FinishRows(std::move(result)); });
+}
+
+// A cancelled run changes nothing: the picture table and the preview stay as they were.
+void TBarForm::FinishRows(std::optional<TRunResult> result)
+{
+    if (!result)
+        return;
+    try {
+        ShowPrintedRows(std::move(*result));
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()));
+    }
+}
+
+void TBarForm::ShowPrintedRows(TRunResult result)
+{
+    if (!result.Failure.empty())
+        throw Exception(result.Failure);
+    FProblems = std::move(result.LeftOut);
+    ShowRowState();
+    const TLanguage language = Language();
+    if (result.Labels.empty())
+        throw Exception(Utf8(SourceText(TSourcePhrase::NothingLeft, language).arg(result.Rows)));
+    if (!FProblems.empty() && !ConfirmLeftOut(SourceText(TSourcePhrase::LeftOut, language)
+                                                  .arg(FProblems.size())
+                                                  .arg(result.Rows)
+                                                  .arg(result.Rows - FProblems.size())))
+        return;
+    if (!result.CutOff.empty()) {
+        const TRunProblem& first = result.CutOff.front();
+        QString reason = SourceText(TSourcePhrase::ProblemLine, language)
+                             .arg(QString::number(first.Line), CellFitText(first.Message, language));
+        if (result.CutOff.size() > 1)
+            reason += SourceText(TSourcePhrase::MoreCutOff, language).arg(result.CutOff.size() - 1);
+        if (!ConfirmPrintAnyway(
+                SourceText(TSourcePhrase::CutOff, language).arg(result.CutOff.size()).arg(reason)))
+            return;
+    }
+    Table1.Open();
+    Table1.ReplaceAllRows(result.Pictures); // one transaction: on failure the last print's rows stay
+    FPrintedRows = std::make_shared<const TPrintedRows>(TPrintedRows{.Sheet = result.Sheet,
+                                                                     .Labels = result.Labels,
+                                                                     .Pictures = result.PictureSizes,
+                                                                     .Lines = std::move(result.Lines)});
+    ShowPreview(PreviewContent(std::move(result.Sheet), std::move(result.PictureSizes),
+                               std::move(result.Labels), std::move(result.Expected),
+                               std::move(result.Verification)));
+}
+
+bool TBarForm::Printing() const
+{
+    return FRun->Busy();
+}
+
+QProgressDialog* TBarForm::PrintProgress() const
+{
+    return FRun->Progress();
+}
+
+void TBarForm::WaitForPrint()
+{
+    FRun->Wait();
+}
+
+QStringList TBarForm::ApplySourceSettings()
+{
+    QStringList problems;
+    TLabelSourcePanel& panel = *SourcePanel;
+    for (const auto& [key, edit] :
+         {std::pair(kSerialStartKey, panel.SerialStartEd), std::pair(kSerialStepKey, panel.SerialStepEd)}) {
+        const auto value = FSettings.Value(key);
+        if (!value)
+            continue;
+        const QString text = FromUtf8(*value);
+        int position = 0;
+        QString checked = text;
+        if (edit->validator()->validate(checked, position) == QValidator::Acceptable && !text.isEmpty())
+            edit->setText(text);
+        else
+            problems << KeyName(key) + ": " + text + " is not a whole number of up to 18 digits";
+    }
+    for (const auto& [key, spin] : {std::pair(kSerialCountKey, panel.SerialCountSpn),
+                                    std::pair(kSerialWidthKey, panel.SerialWidthSpn)}) {
+        const auto value = FSettings.Value(key);
+        if (!value)
+            continue;
+        bool ok = false;
+        const int number = FromUtf8(*value).toInt(&ok);
+        if (ok && number >= spin->minimum() && number <= spin->maximum())
+            spin->setValue(number);
+        else
+            problems << KeyName(key) + ": " + FromUtf8(*value) + " is not " +
+                            QString::number(spin->minimum()) + " to " + QString::number(spin->maximum());
+    }
+    if (const auto prefix = FSettings.Value(kSerialPrefixKey))
+        panel.SerialPrefixEd->setText(FromUtf8(*prefix));
+    if (const auto suffix = FSettings.Value(kSerialSuffixKey))
+        panel.SerialSuffixEd->setText(FromUtf8(*suffix));
+    // The source last, so that a serial run starts from the fields just read.
+    if (const auto source = FSettings.Value(kSourceKey)) {
+        const auto named = std::find(std::begin(kSourceNames), std::end(kSourceNames), *source);
+        if (named != std::end(kSourceNames))
+            SourceBox->setCurrentIndex(static_cast<int>(named - std::begin(kSourceNames)));
+        else
+            problems << KeyName(kSourceKey) + ": " + FromUtf8(*source) + " is none of one, list and serial";
+    }
+    return problems;
+}
+
+void TBarForm::SaveSourceSettings()
+{
+    const TLabelSourcePanel& panel = *SourcePanel;
+    FSettings.Set(kSourceKey, std::string(kSourceNames[static_cast<std::size_t>(Source())]));
+    FSettings.Set(kSerialStartKey, Utf8(panel.SerialStartEd->text()));
+    FSettings.Set(kSerialStepKey, Utf8(panel.SerialStepEd->text()));
+    FSettings.Set(kSerialCountKey, std::to_string(panel.SerialCountSpn->value()));
+    FSettings.Set(kSerialWidthKey, std::to_string(panel.SerialWidthSpn->value()));
+    FSettings.Set(kSerialPrefixKey, Utf8(panel.SerialPrefixEd->text()));
+    FSettings.Set(kSerialSuffixKey, Utf8(panel.SerialSuffixEd->text()));
+}
+
+} // namespace quillon

@@ -1,0 +1,106 @@
+// A print of many labels from a list or a serial run: every row composed and every printed cell read
+// back on worker threads, with a progress dialog that can cancel it, while the window stays usable.
+#pragma once
+
+#include <QByteArray>
+#include <QFutureWatcher>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPromise>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/LabelSource.h"
+#include "app/RowLabel.h"
+#include "label/LabelPainter.h"
+#include "label/PrintCheck.h"
+#include "label/SheetRun.h"
+#include "label/ZintSymbol.h"
+
+class QWidget;
+
+namespace quillon {
+
+// The most labels one print from the window makes: each is held as a drawing, and its page in the
+// preview, until the preview closes (some 15 KB a label). quillon-cli streams larger runs.
+inline constexpr std::uint64_t kMaxPrintLabels = 50'000;
+
+// Everything a run needs, copied from the window when it starts: later changes to the deck do not
+// reach a run under way.
+struct TRunRequest {
+    TBarcode Barcode{}; // the deck's: kind, module, ratio, colour, bar height, check digit
+    TComposeSettings Compose{};
+    TLabelCaptions Captions{}; // the switches, and the texts of rows without captions of their own
+    TSheetSettings Sheet{};
+    std::shared_ptr<const TLabelRows> Rows{};
+    QString ComposingText{}; // the progress dialog's steps, in the interface language
+    QString CheckingText{};
+};
+
+// Why a row is left out: the list's own words, the engine's or a symbol's message, or how its printed
+// cell read.
+enum class TProblemKind : std::uint8_t { List, Engine, Symbol, Scan };
+
+struct TRunProblem {
+    std::size_t Line = 0;
+    TProblemKind Kind = TProblemKind::List;
+    std::string Message{};
+    std::optional<TSymbolError> SymbolError{};
+};
+
+struct TRunResult {
+    std::string Failure{}; // what stopped the run as a whole; nothing else holds then
+    TPreparedReport Sheet{};
+    TSheetLabels Labels{};                    // by data row of the sheet, one per printed label
+    std::vector<TScanExpectation> Expected{}; // by data row
+    std::vector<QByteArray> Pictures{};       // the picture table's PNG bytes by data row, shared by copies
+    std::vector<QImage> PictureSizes{};       // stand-ins that size each cell as its bitmap would
+    std::vector<std::size_t> Lines{};         // the source line each data row prints
+    TSheetVerification Verification{};        // of the sheet, at the request's dpi
+    std::vector<TRunProblem> LeftOut{};       // rows that cannot be printed, in line order
+    std::vector<TRunProblem> CutOff{};        // rows printed that their cells cut off
+    std::size_t Rows = 0;                     // the source's rows
+};
+
+// The run itself, on the calling thread and the global thread pool: rows composed (copies share one
+// label and one picture), the printable ones laid out from the start position, every cell verified and
+// the rows whose cells do not read left out. Reports its progress; cancelled, it ends early with no
+// result.
+void RunLabels(QPromise<TRunResult>& promise, const TRunRequest& request);
+
+// A run on a worker thread, its progress dialog (shown when it takes over half a second) and the call
+// back on the window's thread.
+class TLabelRunTask : public QObject {
+public:
+    explicit TLabelRunTask(QWidget* window);
+    ~TLabelRunTask() override;
+
+    // Starts a run; `done` receives its result, or nothing when it was cancelled.
+    void Start(TRunRequest request, const QString& cancelText,
+               std::function<void(std::optional<TRunResult>)> done);
+    bool Busy() const { return FBusy; }
+    QProgressDialog* Progress() const { return FProgress; }
+    void Cancel();
+    // Returns once the run under way has called back (tests and benchmarks).
+    void Wait();
+
+private:
+    void Finish();
+
+    QWidget* FWindow = nullptr;
+    QFutureWatcher<TRunResult> FWatcher{};
+    QPointer<QProgressDialog> FProgress{};
+    std::function<void(std::optional<TRunResult>)> FDone{};
+    bool FBusy = false;
+    bool FCancelled = false;
+};
+
+} // namespace quillon

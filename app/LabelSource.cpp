@@ -1,0 +1,349 @@
+// The label source: the rows of a list or a serial run, its sentences, and its part of the window.
+#include "app/LabelSource.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "app/DeckControls.h"
+#include "app/LabelStatus.h"
+#include "barcode/Exception.h"
+#include "data/SafeFile.h"
+
+namespace quillon {
+
+namespace {
+
+struct TPhrase {
+    std::string_view English;
+    std::string_view Arabic;
+};
+
+// By TSourcePhrase; each row's Arabic says what its English says.
+constexpr std::array<TPhrase, static_cast<std::size_t>(TSourcePhrase::kSourcePhraseCount)> kPhrases{{
+    {"Row %1 of %2", "الصف %1 من %2"},
+    {"No rows", "لا صفوف"},
+    {"Line %1: %2", "السطر %1: %2"},
+    {"Number %1: %2", "الرقم %1: %2"},
+    {"%1 of %2 rows cannot be printed and are left out; they are listed beside the preview.\n\nPrint the "
+     "other %3?",
+     "لا يمكن طباعة %1 من %2 صفًا فتُترك، وهي مذكورة بجانب المعاينة.\n\nأتطبع الـ %3 الباقية؟"},
+    {"Nothing to print: none of the %1 rows can be printed; they are listed beside the preview",
+     "لا شيء للطباعة: لا يمكن طباعة أي من الصفوف الـ %1، وهي مذكورة بجانب المعاينة"},
+    {"%1 labels would be cut off by their cells: %2", "ستقصّ الخانات %1 ملصقًا: %2"},
+    {" (and %1 more)", " (و%1 غيرها)"},
+    {"Composing the labels...", "تُركَّب الملصقات..."},
+    {"Checking that every label scans...", "يُفحص كل ملصق بالماسح..."},
+    {"Cancel", "إلغاء"},
+    {"The list is empty: paste codes into it or open a file", "القائمة فارغة: الصق فيها رموزًا أو افتح ملفًا"},
+    {"Does not scan at %1 dpi", "لا يُقرأ بالماسح عند %1 نقطة في البوصة"},
+    {"Reads %1 at %2 dpi, not %3", "يُقرأ %1 عند %2 نقطة في البوصة وليس %3"},
+    {"Check digit should be %1", "يجب أن يكون رقم التحقق %1"},
+    {"The rows make %1 labels, more than the %2 one print from the window takes: print them in parts, or "
+     "with quillon-cli sheet --codes",
+     "تصنع الصفوف %1 ملصقًا، أكثر من %2 تتسع لها طباعة واحدة من النافذة: اطبعها على أجزاء، أو بالأمر "
+     "quillon-cli sheet --codes"},
+    {"The list %1 cannot be opened: %2", "تعذّر فتح القائمة %1: %2"},
+    {"... and %1 more rows", "... و%1 صفًا آخر"},
+}};
+static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
+
+// The place of each control in the panel, left, top, width, height in pixels.
+constexpr QRect kListEdPlace(0, 0, 230, 94);
+constexpr QRect kOpenBtnPlace(0, 96, 80, 22);
+constexpr QRect kPagePlace(0, 0, 230, 118);
+constexpr int kFieldColumn2 = 116; // the serial fields' second column
+constexpr int kFieldWidth = 110;
+constexpr int kFieldRowStep = 38; // a caption of 13 pixels over a field of 21, and a gap
+constexpr QRect kPrevRowPlace(0, 120, 24, 20);
+constexpr QRect kRowLabelPlace(26, 122, 178, 16);
+constexpr QRect kNextRowPlace(206, 120, 24, 20);
+constexpr QRect kProblemListPlace(0, 144, 230, 51);
+
+constexpr limits::TRange kSerialCount{.Min = 1, .Max = static_cast<int>(kMaxListRows), .Initial = 100};
+constexpr limits::TRange kSerialWidth{.Min = 1, .Max = kMaxSerialWidth, .Initial = 1};
+const QColor kCaptionGround(255, 0, 255); // the fuchsia the deck's captions stand on
+
+constexpr std::string_view kNulMessage = " is not a text file: line ";
+
+// The offset of the first byte that breaks UTF-8 (RFC 3629: no overlong forms, no surrogates, nothing
+// past U+10FFFF); none for valid text.
+std::optional<std::size_t> FirstNonUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead < 0x80)
+            length = 1;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+        } else
+            return i;
+        if (i + static_cast<std::size_t>(length) > bytes.size())
+            return i;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                return i;
+        }
+        i += static_cast<std::size_t>(length);
+    }
+    return std::nullopt;
+}
+
+std::size_t LineAt(std::string_view bytes, std::size_t offset)
+{
+    return 1 + static_cast<std::size_t>(
+                   std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+std::uint64_t SerialNumber(const QString& text, const char* field)
+{
+    const std::string digits = text.trimmed().toStdString();
+    std::uint64_t value = 0;
+    const char* last = digits.data() + digits.size();
+    const auto [end, error] = std::from_chars(digits.data(), last, value);
+    if (digits.empty() || digits.size() > static_cast<std::size_t>(kMaxSerialWidth) || error != std::errc() ||
+        end != last)
+        throw Exception(std::string(field) + ": '" + digits + "' is not a whole number of up to " +
+                        std::to_string(kMaxSerialWidth) + " digits");
+    return value;
+}
+
+std::string Utf8(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QLabel* FieldCaption(QWidget* parent, int left, int top)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(left, top, kFieldWidth, 13);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kCaptionGround);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+template <typename Field> Field* Placed(Field* field, int left, int top)
+{
+    field->setGeometry(left, top + 14, kFieldWidth, 21);
+    return field;
+}
+
+} // namespace
+
+TLabelRows TLabelRows::OfList(std::vector<TListRow> rows)
+{
+    TLabelRows labels;
+    labels.FList = std::move(rows);
+    return labels;
+}
+
+TLabelRows TLabelRows::OfSerial(const TSerialRun& run)
+{
+    TLabelRows labels;
+    labels.FSerial = run;
+    return labels;
+}
+
+std::size_t TLabelRows::Count() const
+{
+    return FSerial ? static_cast<std::size_t>(FSerial->Count) : FList.size();
+}
+
+TListRow TLabelRows::Row(std::size_t index) const
+{
+    if (!FSerial)
+        return FList.at(index);
+    return {.Line = index + 1, .Code = SerialCode(*FSerial, index)};
+}
+
+std::uint64_t TLabelRows::Labels() const
+{
+    if (FSerial)
+        return FSerial->Count;
+    std::uint64_t labels = 0;
+    for (const TListRow& row : FList)
+        if (row.Problem.empty())
+            labels += static_cast<std::uint64_t>(row.Copies);
+    return labels;
+}
+
+TReadList ReadListBytes(const std::string& bytes, const std::string& name)
+{
+    TReadList list;
+    constexpr std::size_t kFirstBytes = 4096; // the first line decides, and a header is short
+    const TListFormat format = DetectListFormat(name, std::string_view(bytes).substr(0, kFirstBytes));
+    try {
+        ReadList(bytes, format, name, [&list](TListRow&& row) { list.Rows.push_back(std::move(row)); });
+    } catch (const std::exception& e) {
+        list.Stopped = e.what(); // the rows before it are still printed
+    }
+    return list;
+}
+
+std::string ReadListFile(const QString& path)
+{
+    const std::string bytes = ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxListFileBytes);
+    std::string name = "'";
+    name += Utf8(path);
+    name += "'";
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos)
+        throw Exception(name + std::string(kNulMessage) + std::to_string(LineAt(bytes, nul)) +
+                        " holds a NUL byte");
+    if (const std::optional<std::size_t> bad = FirstNonUtf8(bytes))
+        throw Exception(name + " is not UTF-8 text: line " + std::to_string(LineAt(bytes, *bad)) +
+                        " holds bytes that are not UTF-8");
+    return bytes;
+}
+
+TSerialRun SerialRunOf(const TSerialFields& fields)
+{
+    const TSerialRun run{.Start = SerialNumber(fields.Start, "Start"),
+                         .Step = SerialNumber(fields.Step, "Step"),
+                         .Count = static_cast<std::uint64_t>(std::max(0, fields.Count)),
+                         .Prefix = Utf8(fields.Prefix),
+                         .Suffix = Utf8(fields.Suffix),
+                         .Width = fields.Width};
+    CheckSerialRun(run);
+    return run;
+}
+
+QString SourceText(TSourcePhrase phrase, TLanguage language)
+{
+    const TPhrase& row = kPhrases.at(static_cast<std::size_t>(phrase));
+    const std::string_view text = language == TLanguage::Arabic ? row.Arabic : row.English;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ScanReasonText(const std::string& reason, TLanguage language)
+{
+    static const QRegularExpression doesNotScan(QStringLiteral("^Does not scan at ([0-9]+) dpi"));
+    static const QRegularExpression readsOther(QStringLiteral("^Reads (.*) at ([0-9]+) dpi, not (.*)$"));
+    static const QRegularExpression checkDigit(QStringLiteral("^Check digit should be (.)$"));
+    const QString text = QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+    if (language == TLanguage::English)
+        return text;
+    if (const auto match = doesNotScan.match(text); match.hasMatch())
+        return SourceText(TSourcePhrase::DoesNotScanAt, language).arg(match.captured(1));
+    if (const auto match = readsOther.match(text); match.hasMatch())
+        return SourceText(TSourcePhrase::ReadsOtherAt, language)
+            .arg(match.captured(1), match.captured(2), match.captured(3));
+    if (const auto match = checkDigit.match(text); match.hasMatch())
+        return SourceText(TSourcePhrase::CheckDigit, language).arg(match.captured(1));
+    return CellFitText(reason, language);
+}
+
+TLabelSourcePanel::TLabelSourcePanel(QWidget* parent) : QWidget(parent)
+{
+    ListPage = new QWidget(this);
+    ListPage->setGeometry(kPagePlace);
+    ListEd = new QPlainTextEdit(ListPage);
+    ListEd->setGeometry(kListEdPlace);
+    ListEd->setLineWrapMode(QPlainTextEdit::NoWrap);
+    OpenBtn = new QPushButton(ListPage);
+    OpenBtn->setGeometry(kOpenBtnPlace);
+
+    SerialPage = new QWidget(this);
+    SerialPage->setGeometry(kPagePlace);
+    const auto digits = [](QWidget* parent) {
+        auto* edit = new QLineEdit(parent);
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,18}")), edit));
+        return edit;
+    };
+    lbSerialStart = FieldCaption(SerialPage, 0, 0);
+    SerialStartEd = Placed(digits(SerialPage), 0, 0);
+    SerialStartEd->setText(QStringLiteral("1"));
+    lbSerialStep = FieldCaption(SerialPage, kFieldColumn2, 0);
+    SerialStepEd = Placed(digits(SerialPage), kFieldColumn2, 0);
+    SerialStepEd->setText(QStringLiteral("1"));
+    lbSerialCount = FieldCaption(SerialPage, 0, kFieldRowStep);
+    SerialCountSpn = Placed(new TSpinEdit(kSerialCount, TSpinEntry::Typed, SerialPage), 0, kFieldRowStep);
+    lbSerialWidth = FieldCaption(SerialPage, kFieldColumn2, kFieldRowStep);
+    SerialWidthSpn =
+        Placed(new TSpinEdit(kSerialWidth, TSpinEntry::Typed, SerialPage), kFieldColumn2, kFieldRowStep);
+    lbSerialPrefix = FieldCaption(SerialPage, 0, 2 * kFieldRowStep);
+    SerialPrefixEd = Placed(new QLineEdit(SerialPage), 0, 2 * kFieldRowStep);
+    lbSerialSuffix = FieldCaption(SerialPage, kFieldColumn2, 2 * kFieldRowStep);
+    SerialSuffixEd = Placed(new QLineEdit(SerialPage), kFieldColumn2, 2 * kFieldRowStep);
+    for (QLineEdit* edit : {SerialPrefixEd, SerialSuffixEd})
+        edit->setMaxLength(static_cast<int>(kMaxListRowBytes) / 4); // a code stays within a list row
+
+    PrevRowBtn = new QToolButton(this);
+    PrevRowBtn->setGeometry(kPrevRowPlace);
+    PrevRowBtn->setArrowType(Qt::LeftArrow);
+    RowLabel = new QLabel(this);
+    RowLabel->setGeometry(kRowLabelPlace);
+    RowLabel->setAlignment(Qt::AlignCenter);
+    QPalette palette = RowLabel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    RowLabel->setPalette(palette);
+    RowLabel->setAutoFillBackground(true);
+    NextRowBtn = new QToolButton(this);
+    NextRowBtn->setGeometry(kNextRowPlace);
+    NextRowBtn->setArrowType(Qt::RightArrow);
+    ProblemList = new QListWidget(this);
+    ProblemList->setGeometry(kProblemListPlace);
+    ProblemList->hide();
+    ShowSource(TLabelSource::OneLabel);
+}
+
+void TLabelSourcePanel::ShowSource(TLabelSource source)
+{
+    ListPage->setVisible(source == TLabelSource::List);
+    SerialPage->setVisible(source == TLabelSource::Serial);
+    setVisible(source != TLabelSource::OneLabel);
+}
+
+TSerialFields TLabelSourcePanel::SerialFields() const
+{
+    return {.Start = SerialStartEd->text(),
+            .Step = SerialStepEd->text(),
+            .Count = SerialCountSpn->value(),
+            .Prefix = SerialPrefixEd->text(),
+            .Suffix = SerialSuffixEd->text(),
+            .Width = SerialWidthSpn->value()};
+}
+
+void TLabelSourcePanel::ShowRow(std::size_t index, std::size_t count, TLanguage language)
+{
+    RowLabel->setText(count == 0 ? SourceText(TSourcePhrase::NoRows, language)
+                                 : SourceText(TSourcePhrase::RowOf, language)
+                                       .arg(QString::number(index + 1), QString::number(count)));
+    PrevRowBtn->setEnabled(count > 0 && index > 0);
+    NextRowBtn->setEnabled(index + 1 < count);
+}
+
+void TLabelSourcePanel::ShowProblems(const QStringList& lines)
+{
+    ProblemList->clear();
+    ProblemList->addItems(lines);
+    ProblemList->setVisible(!lines.isEmpty());
+}
+
+} // namespace quillon

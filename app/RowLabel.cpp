@@ -1,0 +1,103 @@
+// One label from the deck's settings, a code and its captions, in either layout.
+#include "app/RowLabel.h"
+
+#include "label/LabelPainter.h"
+#include "label/PrintCheck.h"
+#include "label/SymbolLabel.h"
+#include "label/SymbolScan.h"
+
+namespace quillon {
+
+namespace {
+
+TComposedLabel ComposeEngineLabel(TBarcode& barcode, const TComposeSettings& settings,
+                                  const std::string& code, const TLabelCaptions& captions,
+                                  const TPreparedReport* checkOn)
+{
+    barcode.SetText(code);
+    TComposedLabel composed;
+    TLabelDrawing drawing;
+    if (settings.Layout == TLabelLayout::Standard) {
+        const TStandardSettings standard{.XDimensionMm = settings.ModuleMm,
+                                         .Dpi = settings.Dpi,
+                                         .BarHeightMm = {},
+                                         .BarWidthReductionDots = 0,
+                                         .Ratio = settings.Ratio};
+        TFittedLabel fitted = FitStandardLabel(barcode, captions, standard, settings.CellMm);
+        drawing = std::move(fitted.Label.Drawing);
+        composed.Fit = std::move(fitted.Fit);
+        composed.Notes = std::move(fitted.Label.Notes);
+        composed.Picture = RenderLabelImage(drawing, settings.PixelsPerInch, drawing.UnitsPerInch);
+    } else {
+        composed.Picture = ComposeLabel(barcode, captions);
+        drawing = RecordLabel(barcode, captions);
+        composed.Fit = settings.Stretch ? TCellFit{} : CheckLabelFits(LabelSizeMm(drawing), settings.CellMm);
+    }
+    // The label is read back as the printer prints it in its cell.
+    if (checkOn != nullptr)
+        composed.Scan = CheckScanOnSheet(drawing, barcode, *checkOn, settings.Dpi);
+    composed.Expected = ExpectScan(barcode);
+    composed.Drawing = std::make_shared<const TLabelDrawing>(std::move(drawing));
+    return composed;
+}
+
+// The classic label in screen pixels with the deck's zoom, bar height, colour and the barcode's angle,
+// or the standard one at its true size on the printer's dots.
+TComposedLabel ComposeSymbolLabel(TSymbolKind kind, const TBarcode& barcode, const TComposeSettings& settings,
+                                  const std::string& code, const TLabelCaptions& captions,
+                                  const TPreparedReport* checkOn)
+{
+    const TSymbolSettings symbol{.Kind = kind,
+                                 .Options = settings.SymbolOptions,
+                                 .ModulePixels = settings.ModulePixels,
+                                 .BarHeightPixels = barcode.Height(),
+                                 .ShowText = barcode.ShowText(),
+                                 .BarColor = settings.BarColor,
+                                 .AngleDegrees = barcode.Angle()};
+    TComposedLabel composed;
+    TSymbolLabel label;
+    if (settings.Layout == TLabelLayout::Standard) {
+        const TSymbolStandardSettings standard{
+            .ModuleMm = settings.ModuleMm, .Dpi = settings.Dpi, .BarHeightMm = {}};
+        TFittedSymbolLabel fitted = FitStandardSymbolLabel(code, symbol, captions, standard, settings.CellMm);
+        label = std::move(fitted.Label);
+        composed.Fit = std::move(fitted.Fit);
+        composed.Picture =
+            RenderLabelImage(label.Drawing, settings.PixelsPerInch, label.Drawing.UnitsPerInch);
+    } else {
+        label = RecordSymbolLabel(code, symbol, captions);
+        composed.Picture = quillon::ComposeSymbolLabel(label);
+        composed.Fit = settings.Stretch ? TCellFit{} : CheckLabelFits(label.SizeMm, settings.CellMm);
+    }
+    if (checkOn != nullptr)
+        composed.Scan = CheckSymbolScan(label, settings.Dpi);
+    composed.Expected = {.Symbol = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(label))};
+    composed.Notes = std::move(label.Notes);
+    composed.Drawing = std::make_shared<const TLabelDrawing>(std::move(label.Drawing));
+    return composed;
+}
+
+} // namespace
+
+TLabelCaptions RowCaptions(const TLabelCaptions& deck, const TListRow& row)
+{
+    TLabelCaptions captions = deck;
+    const auto text = [](const std::string& bytes) {
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    };
+    if (row.Upper)
+        captions.Upper = text(*row.Upper);
+    if (row.Lower)
+        captions.Lower = text(*row.Lower);
+    return captions;
+}
+
+TComposedLabel ComposeLabelFor(TBarcode& barcode, const TComposeSettings& settings, const std::string& code,
+                               const TLabelCaptions& captions, const TPreparedReport* checkOn)
+{
+    if (settings.Symbol)
+        return ComposeSymbolLabel(*settings.Symbol, barcode, settings, code, captions, checkOn);
+    return ComposeEngineLabel(barcode, settings, code, captions, checkOn);
+}
+
+} // namespace quillon
