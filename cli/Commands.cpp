@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "CompactImage.h"
-#include "PngEncoder.h"
 #include "SheetCommands.h"
 #include "SymbolCommands.h"
 #include "barcode/Exception.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
+#include "data/PngEncoder.h"
 #include "label/LabelComposer.h"
 #include "label/LabelPainter.h"
 #include "label/PrintBarForm.h"

@@ -11,9 +11,9 @@
 #include <atomic>
 #include <cstdint>
 #include <vector>
-#include <zlib.h>
 
 #include "barcode/Exception.h"
+#include "data/PngEncoder.h"
 #include "data/SafeFile.h"
 
 namespace quillon {
@@ -65,96 +65,6 @@ constexpr FileRefusal kFileRefusals[] = {
     {TFileFault::NotRegular, "it is not a regular file"}, // a FIFO, a device, a directory, a dangling link
     {TFileFault::NotOwned, "it is another user's link or file"}, // a link planted in a shared folder
 };
-
-// The PNG file layout (ISO/IEC 15948): the signature, then chunks of a 4-byte big-endian length, a
-// 4-letter type, the data and the CRC-32 of type and data.
-constexpr std::uint8_t kBitDepth = 8;
-constexpr std::uint8_t kRgbColourType = 2;
-constexpr std::uint8_t kFilterNone = 0; // the filter byte that starts every row
-constexpr std::uint8_t kPerMetre = 1;   // the unit of the pHYs chunk
-constexpr int kBytesPerRgb = 3;
-// zlib's largest window and its default memory.
-constexpr int kWindowBits = 15;
-constexpr int kMemoryLevel = 8;
-
-void AppendBigEndian(QByteArray& out, std::uint32_t value)
-{
-    const char bytes[] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                          static_cast<char>(value >> 8), static_cast<char>(value)};
-    out.append(bytes, sizeof bytes);
-}
-
-void AppendChunk(QByteArray& out, const char (&type)[5], const QByteArray& data)
-{
-    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
-    crc = crc32(crc, reinterpret_cast<const Bytef*>(data.constData()), static_cast<uInt>(data.size()));
-    AppendBigEndian(out, static_cast<std::uint32_t>(data.size()));
-    out.append(type, 4);
-    out.append(data);
-    AppendBigEndian(out, static_cast<std::uint32_t>(crc));
-}
-
-// The rows as PNG takes them: a filter byte, then red, green and blue of every pixel.
-std::vector<std::uint8_t> RgbRows(const QImage& image)
-{
-    const auto width = static_cast<std::size_t>(image.width());
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(image.height()) * (1 + kBytesPerRgb * width));
-    std::uint8_t* out = rows.data();
-    for (int y = 0; y < image.height(); ++y) {
-        *out++ = kFilterNone;
-        const auto* pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (std::size_t x = 0; x < width; ++x) {
-            *out++ = static_cast<std::uint8_t>(qRed(pixel[x]));
-            *out++ = static_cast<std::uint8_t>(qGreen(pixel[x]));
-            *out++ = static_cast<std::uint8_t>(qBlue(pixel[x]));
-        }
-    }
-    return rows;
-}
-
-// The image data: the rows deflated at zlib's quickest level, which labels (long runs of paper and of
-// ink) barely notice in size.
-QByteArray Deflated(const std::vector<std::uint8_t>& rows)
-{
-    z_stream stream{};
-    if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, kWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) !=
-        Z_OK)
-        return {};
-    QByteArray out(static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(rows.size()))), '\0');
-    stream.next_in = const_cast<Bytef*>(rows.data());
-    stream.avail_in = static_cast<uInt>(rows.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    const int status = deflate(&stream, Z_FINISH);
-    out.resize(static_cast<qsizetype>(stream.total_out));
-    deflateEnd(&stream);
-    return status == Z_STREAM_END ? out : QByteArray();
-}
-
-// An opaque RGB32 picture as an 8-bit RGB PNG, with its resolution, as the toolkit's writer makes it but
-// several times quicker: that writer's libpng tries every row filter, which a run of thousands of labels
-// waits for. Empty when zlib fails.
-QByteArray RgbPng(const QImage& image)
-{
-    const QByteArray data = Deflated(RgbRows(image));
-    if (data.isEmpty())
-        return {};
-    QByteArray header;
-    AppendBigEndian(header, static_cast<std::uint32_t>(image.width()));
-    AppendBigEndian(header, static_cast<std::uint32_t>(image.height()));
-    header.append(static_cast<char>(kBitDepth)).append(static_cast<char>(kRgbColourType));
-    header.append(3, '\0'); // deflate, adaptive filtering, no interlace
-    QByteArray resolution;
-    AppendBigEndian(resolution, static_cast<std::uint32_t>(image.dotsPerMeterX()));
-    AppendBigEndian(resolution, static_cast<std::uint32_t>(image.dotsPerMeterY()));
-    resolution.append(static_cast<char>(kPerMetre));
-    QByteArray png(kPngSignature, sizeof kPngSignature - 1);
-    AppendChunk(png, "IHDR", header);
-    AppendChunk(png, "pHYs", resolution);
-    AppendChunk(png, "IDAT", data);
-    AppendChunk(png, "IEND", {});
-    return png;
-}
 
 QString NewConnectionName()
 {
@@ -386,9 +296,8 @@ QByteArray TPictureTable::StoredPicture(const QImage& image)
 {
     if (image.isNull())
         return {};
-    if (image.format() == QImage::Format_RGB32) // a composed label
-        if (QByteArray png = RgbPng(image); !png.isEmpty())
-            return png;
+    if (std::optional<QByteArray> png = RgbPng(image)) // a composed label
+        return *std::move(png);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

@@ -9,7 +9,7 @@
 
 #include "cli/Commands.h"
 #include "cli/CompactImage.h"
-#include "cli/PngEncoder.h"
+#include "data/PngEncoder.h"
 
 namespace quillon::cli {
 namespace {

@@ -1,12 +1,13 @@
-#include "PngEncoder.h"
+#include "data/PngEncoder.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <vector>
 #include <zlib.h>
 
-namespace quillon::cli {
+namespace quillon {
 
 namespace {
 
@@ -15,6 +16,9 @@ namespace {
 constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr std::uint8_t kBitDepth = 1;
 constexpr std::uint8_t kPaletteColourType = 3;
+constexpr std::uint8_t kRgbBitDepth = 8;
+constexpr std::uint8_t kRgbColourType = 2;
+constexpr int kBytesPerRgb = 3;
 constexpr std::uint8_t kFilterNone = 0; // the filter byte that starts every row
 constexpr std::uint8_t kPerMetre = 1;   // the unit of the pHYs chunk
 constexpr std::uint8_t kPalette[] = {
@@ -149,9 +153,10 @@ public:
             deflateEnd(&FStream);
     }
 
-    bool Compress(const std::vector<std::uint8_t>& data, int windowBits, std::vector<std::uint8_t>& out)
+    bool Compress(const std::vector<std::uint8_t>& data, int level, int windowBits,
+                  std::vector<std::uint8_t>& out)
     {
-        if (!Prepare(windowBits))
+        if (!Prepare(level, windowBits))
             return false;
         out.resize(deflateBound(&FStream, static_cast<uLong>(data.size())));
         FStream.next_in = const_cast<Bytef*>(data.data());
@@ -164,48 +169,40 @@ public:
     }
 
 private:
-    bool Prepare(int windowBits)
+    bool Prepare(int level, int windowBits)
     {
-        if (FWindowBits == windowBits)
+        if (FWindowBits == windowBits && FLevel == level)
             return deflateReset(&FStream) == Z_OK;
         if (FWindowBits != 0)
             deflateEnd(&FStream);
         FStream = {};
         FWindowBits = 0;
-        if (deflateInit2(&FStream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, windowBits, kMemoryLevel,
-                         Z_DEFAULT_STRATEGY) != Z_OK)
+        if (deflateInit2(&FStream, level, Z_DEFLATED, windowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK)
             return false;
         FWindowBits = windowBits;
+        FLevel = level;
         return true;
     }
 
     z_stream FStream{};
     int FWindowBits = 0; // 0: no stream set up
+    int FLevel = Z_DEFAULT_COMPRESSION;
 };
 
-} // namespace
-
-std::optional<QByteArray> BlackAndWhitePng(const QImage& image)
+// The file around the deflated rows: its header, the palette when there is one, the resolution when
+// the image has one (as the toolkit writes it), and the data in IDAT chunks of libpng's buffer size.
+QByteArray PngFile(const QImage& image, std::uint8_t bitDepth, std::uint8_t colourType,
+                   std::span<const std::uint8_t> palette, const std::vector<std::uint8_t>& stream)
 {
-    if (image.isNull() || image.format() != QImage::Format_RGB32)
-        return std::nullopt;
-    thread_local std::vector<std::uint8_t> rows;
-    thread_local std::vector<std::uint8_t> stream;
-    thread_local Deflater deflater;
-    if (!PackRows(image, rows) || !deflater.Compress(rows, WindowBits(rows.size()), stream))
-        return std::nullopt;
-    NarrowHeader(stream.data(), rows.size());
-
-    const std::uint32_t width = static_cast<std::uint32_t>(image.width());
-    const std::uint32_t height = static_cast<std::uint32_t>(image.height());
-    std::vector<std::uint8_t> header = BigEndianFields({width, height});
-    header.insert(header.end(), {kBitDepth, kPaletteColourType, 0, 0, 0}); // deflate, adaptive, no interlace
+    std::vector<std::uint8_t> header = BigEndianFields(
+        {static_cast<std::uint32_t>(image.width()), static_cast<std::uint32_t>(image.height())});
+    header.insert(header.end(), {bitDepth, colourType, 0, 0, 0}); // deflate, adaptive, no interlace
     QByteArray png;
     png.reserve(static_cast<qsizetype>(stream.size() + 128));
     png.append(reinterpret_cast<const char*>(kSignature), sizeof kSignature);
     AppendChunk(png, {.type = "IHDR", .data = header.data(), .size = header.size()});
-    AppendChunk(png, {.type = "PLTE", .data = kPalette, .size = sizeof kPalette});
-    // The toolkit writes the resolution whenever it has one.
+    if (!palette.empty())
+        AppendChunk(png, {.type = "PLTE", .data = palette.data(), .size = palette.size()});
     if (image.dotsPerMeterX() > 0 || image.dotsPerMeterY() > 0) {
         std::vector<std::uint8_t> resolution =
             BigEndianFields({static_cast<std::uint32_t>(image.dotsPerMeterX()),
@@ -221,4 +218,48 @@ std::optional<QByteArray> BlackAndWhitePng(const QImage& image)
     return png;
 }
 
-} // namespace quillon::cli
+// The rows as PNG takes them: a filter byte, then red, green and blue of every pixel.
+void RgbRows(const QImage& image, std::vector<std::uint8_t>& rows)
+{
+    const auto width = static_cast<std::size_t>(image.width());
+    rows.resize(static_cast<std::size_t>(image.height()) * (1 + kBytesPerRgb * width));
+    std::uint8_t* out = rows.data();
+    for (int y = 0; y < image.height(); ++y) {
+        *out++ = kFilterNone;
+        const auto* pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (std::size_t x = 0; x < width; ++x) {
+            *out++ = static_cast<std::uint8_t>(qRed(pixel[x]));
+            *out++ = static_cast<std::uint8_t>(qGreen(pixel[x]));
+            *out++ = static_cast<std::uint8_t>(qBlue(pixel[x]));
+        }
+    }
+}
+
+thread_local std::vector<std::uint8_t> tRows;
+thread_local std::vector<std::uint8_t> tStream;
+thread_local Deflater tDeflater;
+
+} // namespace
+
+std::optional<QByteArray> BlackAndWhitePng(const QImage& image)
+{
+    if (image.isNull() || image.format() != QImage::Format_RGB32)
+        return std::nullopt;
+    if (!PackRows(image, tRows) ||
+        !tDeflater.Compress(tRows, Z_DEFAULT_COMPRESSION, WindowBits(tRows.size()), tStream))
+        return std::nullopt;
+    NarrowHeader(tStream.data(), tRows.size());
+    return PngFile(image, kBitDepth, kPaletteColourType, kPalette, tStream);
+}
+
+std::optional<QByteArray> RgbPng(const QImage& image)
+{
+    if (image.isNull() || image.format() != QImage::Format_RGB32)
+        return std::nullopt;
+    RgbRows(image, tRows);
+    if (!tDeflater.Compress(tRows, Z_BEST_SPEED, kMaxWindowBits, tStream))
+        return std::nullopt;
+    return PngFile(image, kRgbBitDepth, kRgbColourType, {}, tStream);
+}
+
+} // namespace quillon
