@@ -1,0 +1,1137 @@
+// The lean PDF writer for label sheets, written to the PDF 1.4 reference: a content stream per page in
+// the printer's dots, Type 3 fonts made of the glyph outlines the labels use, a ToUnicode map per font.
+#include "label/LabelPdf.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
+#include <QTextOption>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string_view>
+#include <tuple>
+#include <utility>
+#include <variant>
+#include <zlib.h>
+
+#include "barcode/Exception.h"
+#include "report/PainterCanvas.h"
+#include "report/Units.h"
+
+namespace quillon {
+
+namespace {
+
+// Text is laid out as the painter's PDF lays it out, at its 1200 dpi, whatever dots the page is in.
+constexpr double kLayoutDpi = 1200.0;
+constexpr double kMetresPerInch = 0.0254;
+// Glyph outlines are stored at 1000 units to the em, the size PDF's own fonts are described in.
+constexpr int kGlyphUnitsPerEm = 1000;
+// A simple font has one-byte codes: a face whose labels use more glyphs takes a second font.
+constexpr std::size_t kCodesPerFont = 256;
+// Positions to a thousandth of a dot: finer than any printer, short in the file.
+constexpr int kDecimals = 3;
+// How far past its line a glyph may reach, in dots: a line of text further from the clip is not shaped.
+constexpr double kGlyphOvershootDots = 1.0;
+// Bezier control points of a quarter ellipse, as a fraction of its radius.
+constexpr double kQuarterEllipseKappa = 0.5522847498;
+// zlib's speed for its size: on a bulk sheet's pages level 6 is a fifth smaller and takes 2.7 times as
+// long, level 1 is a fifth larger and a quarter quicker.
+constexpr int kDeflateLevel = 3;
+// The most entries a ToUnicode map may list in one bfchar block (PDF reference, 5.9.2).
+constexpr std::size_t kCMapBlock = 100;
+// Shaped texts a page keeps for the labels after: a sheet repeats its captions and the maker's mark.
+constexpr std::size_t kMaxShapedTexts = 512;
+
+// The characters of human-readable digits, which a font may set by their advances alone.
+constexpr char16_t kDigitLine[] = u"0123456789 *";
+constexpr std::size_t kDigitLineSize = std::size(kDigitLine) - 1;
+
+constexpr char kFileHeader[] = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+constexpr char kToUnicodeStart[] =
+    "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+    "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+    "1 begincodespacerange\n<00> <FF>\nendcodespacerange\n";
+constexpr char kToUnicodeEnd[] = "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+
+// Numbers as PDF writes them: integers bare, the rest to a thousandth without trailing zeros.
+void Number(std::string& out, double value)
+{
+    constexpr double kScale = 1000.0;
+    static_assert(kDecimals == 3);
+    double rounded = std::isfinite(value) ? std::round(value * kScale) / kScale : 0.0;
+    if (rounded == 0.0)
+        rounded = 0.0; // no "-0"
+    std::array<char, 32> text{};
+    std::to_chars_result end{};
+    if (rounded == std::trunc(rounded) && std::abs(rounded) < 1e15)
+        end = std::to_chars(text.data(), text.data() + text.size(), static_cast<long long>(rounded));
+    else
+        end = std::to_chars(text.data(), text.data() + text.size(), rounded, std::chars_format::fixed,
+                            kDecimals);
+    char* last = end.ptr;
+    if (std::find(text.data(), last, '.') != last) {
+        while (last[-1] == '0')
+            --last;
+        if (last[-1] == '.')
+            --last;
+    }
+    out.append(text.data(), last);
+}
+
+// Numbers separated by spaces, then the operator.
+void Op(std::string& out, std::initializer_list<double> operands, std::string_view op)
+{
+    for (const double operand : operands) {
+        Number(out, operand);
+        out += ' ';
+    }
+    out += op;
+    out += '\n';
+}
+
+std::string Deflated(std::string_view data)
+{
+    uLongf size = compressBound(static_cast<uLong>(data.size()));
+    std::string out(size, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
+                  static_cast<uLong>(data.size()), kDeflateLevel) != Z_OK)
+        throw Exception("The PDF's content could not be compressed");
+    out.resize(size);
+    return out;
+}
+
+void Hex(std::string& out, unsigned value, int digits)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        out += kDigits[(value >> shift) & 0xFU];
+}
+
+// A layout device of the painter's PDF resolution, for resolving fonts and shaping text.
+QImage LayoutDevice()
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(kLayoutDpi / kMetresPerInch));
+    device.setDotsPerMeterX(dotsPerMetre);
+    device.setDotsPerMeterY(dotsPerMetre);
+    return device;
+}
+
+} // namespace
+
+// The glyphs the pages show, shared by the threads that make them: each face's glyphs get codes in
+// fonts of 256, with their outlines, advances and the text they stand for.
+class TLabelPdfGlyphs {
+public:
+    struct TCode {
+        int Slice = 0;
+        std::uint8_t Code = 0;
+        int Width = 0; // glyph units
+    };
+    struct TGlyph {
+        std::string Procedure{}; // the glyph's drawing, in glyph units with y up
+        int Width = 0;
+        QRect Box{};
+        QString Text{}; // what it reads as, for pdftotext and copying
+    };
+    struct TSlice {
+        std::vector<TGlyph> Glyphs{};
+    };
+
+    // A face by its key (its name, style and the stretch asked of it), for Code.
+    int Face(const QString& key)
+    {
+        const std::lock_guard lock(FMutex);
+        const auto [found, isNew] = FFaceNumbers.try_emplace(key, static_cast<int>(FFaces.size()));
+        if (isNew)
+            FFaces.emplace_back();
+        return found->second;
+    }
+
+    // The code of a glyph of a face, registering it the first time with the text that textOf() gives.
+    TCode Code(int face, const QRawFont& font, quint32 glyph, const auto& textOf)
+    {
+        const std::lock_guard lock(FMutex);
+        TFace& entry = FFaces[static_cast<std::size_t>(face)];
+        if (const auto found = entry.Glyphs.find(glyph); found != entry.Glyphs.end())
+            return found->second;
+        if (entry.Slice < 0 ||
+            FSlices[static_cast<std::size_t>(entry.Slice)].Glyphs.size() == kCodesPerFont) {
+            entry.Slice = static_cast<int>(FSlices.size());
+            FSlices.emplace_back();
+        }
+        TGlyph outline = Outline(font, glyph);
+        outline.Text = textOf();
+        TSlice& slice = FSlices[static_cast<std::size_t>(entry.Slice)];
+        const TCode code{.Slice = entry.Slice,
+                         .Code = static_cast<std::uint8_t>(slice.Glyphs.size()),
+                         .Width = outline.Width};
+        slice.Glyphs.push_back(std::move(outline));
+        entry.Glyphs.emplace(glyph, code);
+        return code;
+    }
+
+    // Once every page is made.
+    const std::vector<TSlice>& Slices() const { return FSlices; }
+
+private:
+    struct TFace {
+        std::map<quint32, TCode> Glyphs{};
+        int Slice = -1; // the one that takes new glyphs
+    };
+
+    static TGlyph Outline(const QRawFont& font, quint32 glyph)
+    {
+        QRawFont em(font);
+        em.setPixelSize(kGlyphUnitsPerEm);
+        const QPainterPath path = em.pathForGlyph(glyph);
+        if (path.isEmpty() && !em.boundingRect(glyph).isEmpty())
+            throw TFontWithoutOutlines("The font '" + font.familyName().toStdString() +
+                                       "' has no outlines to embed in the PDF");
+        TGlyph outline;
+        outline.Width = static_cast<int>(std::lround(em.advancesForGlyphIndexes({glyph}).value(0).x()));
+        // y up, as glyph space has it; an empty box for a glyph without ink.
+        const QRectF bounds = path.boundingRect();
+        const std::array<double, 4> box =
+            path.isEmpty() ? std::array<double, 4>{}
+                           : std::array{std::floor(bounds.left()), std::floor(-bounds.bottom()),
+                                        std::ceil(bounds.right()), std::ceil(-bounds.top())};
+        if (!path.isEmpty())
+            outline.Box = QRect(QPoint(int(box[0]), int(box[1])), QPoint(int(box[2]), int(box[3])));
+        std::string& out = outline.Procedure;
+        Op(out, {double(outline.Width), 0, box[0], box[1], box[2], box[3]}, "d1");
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i);
+            if (e.isMoveTo()) {
+                Op(out, {std::round(e.x), std::round(-e.y)}, "m");
+            } else if (e.isLineTo()) {
+                Op(out, {std::round(e.x), std::round(-e.y)}, "l");
+            } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+                const QPainterPath::Element c2 = path.elementAt(i + 1);
+                const QPainterPath::Element to = path.elementAt(i + 2);
+                Op(out,
+                   {std::round(e.x), std::round(-e.y), std::round(c2.x), std::round(-c2.y), std::round(to.x),
+                    std::round(-to.y)},
+                   "c");
+                i += 2;
+            }
+        }
+        if (!path.isEmpty())
+            out += "f\n";
+        return outline;
+    }
+
+    std::mutex FMutex{};
+    std::map<QString, int> FFaceNumbers{};
+    std::vector<TFace> FFaces{};
+    std::vector<TSlice> FSlices{};
+};
+
+namespace {
+
+// Glyphs of one font on one baseline, their positions in layout pixels from the text's top-left.
+struct TGlyphRow {
+    int Slice = 0;
+    double PixelSize = 0.0;
+    double Baseline = 0.0;
+    std::vector<std::uint8_t> Codes{};
+    std::vector<int> Widths{};
+    std::vector<double> X{};
+};
+
+struct TShapedText {
+    double Width = 0.0;      // layout pixels
+    double LineAscent = 0.0; // of the first line
+    std::vector<TGlyphRow> Rows{};
+};
+
+// A face as the PDF's fonts tell it apart: fallback faces come with their own name, and a face asked
+// for at another stretch is drawn wider or narrower.
+QString FaceKey(const QRawFont& font, int stretch)
+{
+    return font.familyName() + '\n' + font.styleName() + '\n' + QString::number(font.weight()) + '\n' +
+           QString::number(int(font.style())) + '\n' + QString::number(stretch);
+}
+
+// What each glyph of a laid-out text stands for: the characters of the graphemes it shows where it
+// first stands (a ligature shows several; a letter that comes again is the same glyph elsewhere).
+class TGlyphTexts {
+public:
+    TGlyphTexts(const QTextLayout& layout, int stretch) : FLayout(layout), FStretch(stretch) {}
+
+    QString Of(const QString& face, quint32 glyph)
+    {
+        if (!FTexts)
+            Collect();
+        const auto found = FTexts->find({face, glyph});
+        return found == FTexts->end() ? QString() : found->second.Text;
+    }
+
+private:
+    struct TFirst {
+        QPointF At{};
+        QString Text{};
+    };
+
+    void Collect()
+    {
+        FTexts.emplace();
+        const QString& text = FLayout.text();
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+        for (qsizetype from = 0, to = graphemes.toNextBoundary(); to > from;
+             from = to, to = graphemes.toNextBoundary()) {
+            const QString cluster = text.mid(from, to - from);
+            for (const QGlyphRun& run :
+                 FLayout.glyphRuns(static_cast<int>(from), static_cast<int>(to - from))) {
+                const QString face = FaceKey(run.rawFont(), FStretch);
+                const QList<quint32> glyphs = run.glyphIndexes();
+                const QList<QPointF> positions = run.positions();
+                for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+                    const auto entry = FTexts->try_emplace({face, glyphs[i]}, TFirst{positions[i], {}}).first;
+                    if (entry->second.At == positions[i])
+                        entry->second.Text += cluster;
+                }
+            }
+        }
+    }
+
+    const QTextLayout& FLayout;
+    int FStretch = 0;
+    std::optional<std::map<std::pair<QString, quint32>, TFirst>> FTexts{};
+};
+
+// The glyphs of a laid-out text, coded in the PDF's fonts.
+TShapedText Coded(const QTextLayout& layout, int stretch, TLabelPdfGlyphs& glyphs)
+{
+    TShapedText shaped;
+    TGlyphTexts texts(layout, stretch);
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QString key = FaceKey(font, stretch);
+        const int face = glyphs.Face(key);
+        const double pixelSize = font.pixelSize();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
+            const quint32 glyph = indexes[i];
+            const TLabelPdfGlyphs::TCode code =
+                glyphs.Code(face, font, glyph, [&] { return texts.Of(key, glyph); });
+            if (shaped.Rows.empty() || shaped.Rows.back().Slice != code.Slice ||
+                shaped.Rows.back().Baseline != positions[i].y() || shaped.Rows.back().PixelSize != pixelSize)
+                shaped.Rows.push_back(
+                    {.Slice = code.Slice, .PixelSize = pixelSize, .Baseline = positions[i].y()});
+            TGlyphRow& row = shaped.Rows.back();
+            row.Codes.push_back(code.Code);
+            row.Widths.push_back(code.Width);
+            row.X.push_back(positions[i].x());
+        }
+    }
+    return shaped;
+}
+
+// Line and paragraph separators would start new lines; a label's text stands on one.
+QString OnOneLine(QString text)
+{
+    for (QChar& c : text)
+        if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c == u'\n' || c == u'\r')
+            c = u' ';
+    return text;
+}
+
+QColor FillColor(TColor color, TPenMode mode, const QPalette& palette)
+{
+    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color, palette);
+}
+
+// The pixels a polygon covers, as the device-context rules paint it: every vertex pixel included.
+QRect BoxOf(const std::vector<TPoint>& points)
+{
+    int left = points[0].X, top = points[0].Y, right = points[0].X, bottom = points[0].Y;
+    for (const TPoint& p : points) {
+        left = std::min(left, p.X), top = std::min(top, p.Y);
+        right = std::max(right, p.X), bottom = std::max(bottom, p.Y);
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom)); // right and bottom included
+}
+
+bool IsAxisRectangle(const std::vector<TPoint>& points)
+{
+    if (points.size() != 4)
+        return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % 4];
+        if (a.X != b.X && a.Y != b.Y)
+            return false;
+    }
+    return true;
+}
+
+// The picture's frame on paper, as the page renderer places a bitmap: the whole frame when stretched,
+// else its size at the report's pixels per inch from the frame's corner or centred in it.
+QRectF PictureTargetMm(const QRectF& frame, QSizeF picturePixels, const TPlacedImage& image,
+                       int pixelsPerInch)
+{
+    if (image.Stretch)
+        return frame;
+    const QSizeF size = picturePixels * (kMmPerInch / pixelsPerInch);
+    if (!image.Center)
+        return {frame.topLeft(), size};
+    return {frame.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
+}
+
+// The size a label's bitmap would have in the picture table.
+QSizeF DrawingPixels(const TLabelDrawing& label, int pixelsPerInch)
+{
+    const double scale = pixelsPerInch / (label.UnitsPerInch > 0 ? label.UnitsPerInch : pixelsPerInch);
+    return {std::max(1.0, std::round(label.Size.width() * scale)),
+            std::max(1.0, std::round(label.Size.height() * scale))};
+}
+
+TLabelPdfImage ImageOf(const QImage& picture)
+{
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white); // the paper under a picture's transparent pixels
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, picture);
+    }
+    const bool grey = flat.allGray();
+    flat = flat.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    const auto rowBytes = static_cast<std::size_t>(flat.width()) * (grey ? 1 : 3);
+    std::string pixels;
+    pixels.reserve(rowBytes * static_cast<std::size_t>(flat.height()));
+    for (int y = 0; y < flat.height(); ++y)
+        pixels.append(reinterpret_cast<const char*>(flat.constScanLine(y)), rowBytes);
+    return {.Width = flat.width(), .Height = flat.height(), .Grey = grey, .Pixels = Deflated(pixels)};
+}
+
+// How a font sets the characters of kDigitLine, each by its own glyph and advance: found by laying out
+// every pair of them, which shows that none moves or changes another (no kerning, no ligature, no other
+// face). Such a text is then placed without shaping it, the same to the 64th of a pixel.
+struct TDigitFont {
+    QRawFont Font{};
+    int Face = 0;
+    std::array<quint32, kDigitLineSize> Glyphs{};
+    std::array<double, kDigitLineSize> Advances{};
+    std::array<std::optional<TLabelPdfGlyphs::TCode>, kDigitLineSize> Codes{}; // as the page shows them
+    double Baseline = 0.0;
+};
+
+std::optional<std::size_t> DigitIndex(QChar c)
+{
+    const std::u16string_view line(kDigitLine, kDigitLineSize);
+    const std::size_t at = line.find(c.unicode());
+    return at == std::u16string_view::npos ? std::nullopt : std::optional(at);
+}
+
+// None when some pair of the characters does not stand side by side by their advances.
+std::optional<TDigitFont> DigitFontOf(const QFont& font, QPaintDevice& device, TLabelPdfGlyphs& glyphs)
+{
+    QString pairs;
+    for (const char16_t a : std::u16string_view(kDigitLine, kDigitLineSize))
+        for (const char16_t b : std::u16string_view(kDigitLine, kDigitLineSize))
+            pairs += QChar(a), pairs += QChar(b);
+    QTextLayout layout(pairs, font, &device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() != 1 || runs[0].glyphIndexes().size() != pairs.size())
+        return std::nullopt;
+    const QList<quint32> indexes = runs[0].glyphIndexes();
+    const QList<QPointF> positions = runs[0].positions();
+    TDigitFont digits{.Font = runs[0].rawFont(), .Baseline = positions[0].y()};
+    digits.Face = glyphs.Face(FaceKey(digits.Font, font.stretch()));
+    std::array<bool, kDigitLineSize> seen{};
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const std::size_t c = *DigitIndex(pairs[i]);
+        const double next = i + 1 < pairs.size() ? positions[i + 1].x() : line.horizontalAdvance();
+        if (positions[i].y() != digits.Baseline ||
+            (seen[c] && (digits.Glyphs[c] != indexes[i] || digits.Advances[c] != next - positions[i].x())))
+            return std::nullopt;
+        digits.Glyphs[c] = indexes[i];
+        digits.Advances[c] = next - positions[i].x();
+        seen[c] = true;
+    }
+    return digits;
+}
+
+// A font resolved for the layout device, with the measures a label's text is placed by.
+struct TLayoutFont {
+    QFont Font{};
+    double Ascent = 0.0;
+    double Height = 0.0;
+    double Leading = 0.0;
+};
+
+// One page's content in the printer's dots, y down from the paper's top-left corner.
+class TPageContent {
+public:
+    TPageContent(TLabelPdfGlyphs& glyphs, const QPalette& palette, Qt::LayoutDirection direction,
+                 double gridDpi)
+        : FGlyphs(glyphs), FPalette(palette), FDirection(direction), FDotsPerLayoutPixel(gridDpi / kLayoutDpi)
+    {
+    }
+
+    std::string& Out() { return FOut; }
+    std::vector<int> Fonts() const { return {FSlicesUsed.begin(), FSlicesUsed.end()}; }
+    std::vector<TLabelPdfImage>& Images() { return FImages; }
+
+    // Opens a group whose coordinates start at origin, cut to clip when given (in the page's dots).
+    void Begin(QPointF origin, const std::optional<QRectF>& clip)
+    {
+        FOut += "q\n";
+        if (origin != QPointF())
+            Op(FOut, {1, 0, 0, 1, origin.x(), origin.y()}, "cm");
+        FClip = clip ? std::optional(clip->translated(-origin)) : std::nullopt;
+        if (FClip)
+            Op(FOut, {FClip->x(), FClip->y(), FClip->width(), FClip->height()}, "re W n");
+    }
+    void End()
+    {
+        FOut += "Q\n";
+        FFill.reset();
+        FClip.reset();
+    }
+
+    void Fill(const QColor& color)
+    {
+        if (FFill == color.rgb())
+            return;
+        FFill = color.rgb();
+        if (color.red() == color.green() && color.green() == color.blue())
+            Op(FOut, {color.redF()}, "g");
+        else
+            Op(FOut, {color.redF(), color.greenF(), color.blueF()}, "rg");
+    }
+
+    void Rect(const QRectF& rect, const QColor& color)
+    {
+        Fill(color);
+        Op(FOut, {rect.x(), rect.y(), rect.width(), rect.height()}, "re f");
+    }
+
+    // Whether a line of text from top, height high, misses the group's clip.
+    bool OutsideClip(double top, double height) const
+    {
+        return FClip && (top + height + kGlyphOvershootDots <= FClip->top() ||
+                         top - kGlyphOvershootDots >= FClip->bottom());
+    }
+
+    const TLayoutFont& Font(const std::string& family, double layoutPixels, int stretch)
+    {
+        const auto key = std::make_tuple(family, layoutPixels, stretch);
+        if (const auto found = FLayoutFonts.find(key); found != FLayoutFonts.end())
+            return found->second;
+        QFont request(QString::fromStdString(family));
+        request.setPointSizeF(layoutPixels * kPointsPerInch / kLayoutDpi);
+        if (stretch > 0)
+            request.setStretch(stretch);
+        QFont font(request, &FDevice);
+        const QFontMetricsF metrics(font, &FDevice);
+        return FLayoutFonts
+            .emplace(key, TLayoutFont{.Font = std::move(font),
+                                      .Ascent = metrics.ascent(),
+                                      .Height = metrics.height(),
+                                      .Leading = metrics.leading()})
+            .first->second;
+    }
+
+    // A text on one line, shaped once for every label of the page that shows it.
+    const TShapedText& OneLine(const QString& text, const TLayoutFont& font)
+    {
+        auto key = std::make_pair(&font, text);
+        if (const auto found = FShaped.find(key); found != FShaped.end())
+            return found->second;
+        if (FShaped.size() >= kMaxShapedTexts)
+            FShaped.clear();
+        if (std::optional<TShapedText> digits = Digits(text, font))
+            return FShaped.emplace(std::move(key), *std::move(digits)).first->second;
+        QTextLayout layout(text, font.Font, &FDevice);
+        QTextOption option;
+        option.setTextDirection(FDirection);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        TShapedText shaped = Coded(layout, font.Font.stretch(), FGlyphs);
+        shaped.Width = line.isValid() ? line.horizontalAdvance() : 0.0;
+        shaped.LineAscent = line.isValid() ? line.ascent() : 0.0;
+        return FShaped.emplace(std::move(key), std::move(shaped)).first->second;
+    }
+
+    // A line of digits (a label's human-readable line) by its characters' advances, when the font sets
+    // them so: shaping each would cost more than everything else on the page. Spaces at either end, which
+    // a line's advance may leave out, and right-to-left pages, which turn the asterisks, are shaped.
+    std::optional<TShapedText> Digits(const QString& text, const TLayoutFont& font)
+    {
+        if (text.isEmpty() || FDirection != Qt::LeftToRight || text.front() == u' ' || text.back() == u' ' ||
+            !std::all_of(text.begin(), text.end(), [](QChar c) { return DigitIndex(c).has_value(); }))
+            return std::nullopt;
+        auto [found, isNew] = FDigitFonts.try_emplace(&font);
+        if (isNew)
+            found->second = DigitFontOf(font.Font, FDevice, FGlyphs);
+        if (!found->second)
+            return std::nullopt;
+        TDigitFont& digits = *found->second;
+        TShapedText shaped{.Width = 0.0, .LineAscent = digits.Baseline, .Rows = {}};
+        for (const QChar c : text) {
+            const std::size_t i = *DigitIndex(c);
+            if (!digits.Codes[i])
+                digits.Codes[i] =
+                    FGlyphs.Code(digits.Face, digits.Font, digits.Glyphs[i], [c] { return QString(c); });
+            const TLabelPdfGlyphs::TCode& code = *digits.Codes[i];
+            if (shaped.Rows.empty() || shaped.Rows.back().Slice != code.Slice)
+                shaped.Rows.push_back(
+                    {.Slice = code.Slice, .PixelSize = digits.Font.pixelSize(), .Baseline = digits.Baseline});
+            shaped.Rows.back().Codes.push_back(code.Code);
+            shaped.Rows.back().Widths.push_back(code.Width);
+            shaped.Rows.back().X.push_back(shaped.Width);
+            shaped.Width += digits.Advances[i];
+        }
+        return shaped;
+    }
+
+    // Lines of text laid out in a frame as the painter's drawText lays them: top-aligned, each line
+    // aligned in the frame's width, wrapped at words when asked.
+    TShapedText InFrame(const QString& text, const TLayoutFont& font, double widthPixels, Qt::Alignment align,
+                        bool wrap)
+    {
+        QString lines = text;
+        lines.replace(u'\n', QChar::LineSeparator);
+        QTextLayout layout(lines, font.Font, &FDevice);
+        QTextOption option(align);
+        option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::ManualWrap);
+        option.setTextDirection(FDirection);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        double height = 0.0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(widthPixels);
+            height += std::max(0.0, font.Leading);
+            line.setPosition(QPointF(0.0, height));
+            height += line.height();
+        }
+        layout.endLayout();
+        return Coded(layout, font.Font.stretch(), FGlyphs);
+    }
+
+    // The glyphs with the text's top-left corner at `at` (in the group's dots), in color.
+    void Glyphs(const TShapedText& shaped, QPointF at, const QColor& color)
+    {
+        if (shaped.Rows.empty())
+            return;
+        Fill(color);
+        FOut += "BT\n";
+        for (const TGlyphRow& row : shaped.Rows) {
+            FSlicesUsed.insert(row.Slice);
+            const double size = row.PixelSize * FDotsPerLayoutPixel;
+            FOut += "/F" + std::to_string(row.Slice) + ' ';
+            Op(FOut, {size}, "Tf");
+            double pen = at.x() + row.X[0] * FDotsPerLayoutPixel;
+            Op(FOut, {1, 0, 0, -1, pen, at.y() + row.Baseline * FDotsPerLayoutPixel}, "Tm");
+            FOut += "[<";
+            for (std::size_t i = 0; i < row.Codes.size(); ++i) {
+                if (i > 0) {
+                    // Kerning and shaping move glyphs from where their advance would leave them.
+                    const double target = at.x() + row.X[i] * FDotsPerLayoutPixel;
+                    const double adjust =
+                        size > 0.0 ? std::round((pen - target) * kGlyphUnitsPerEm / size) : 0.0;
+                    if (adjust != 0.0) {
+                        FOut += ">";
+                        Number(FOut, adjust);
+                        FOut += "<";
+                        pen -= adjust * size / kGlyphUnitsPerEm;
+                    }
+                }
+                Hex(FOut, row.Codes[i], 2);
+                pen += row.Widths[i] * size / kGlyphUnitsPerEm;
+            }
+            FOut += ">] TJ\n";
+        }
+        FOut += "ET\n";
+    }
+
+    double DotsPerLayoutPixel() const { return FDotsPerLayoutPixel; }
+
+private:
+    TLabelPdfGlyphs& FGlyphs;
+    const QPalette& FPalette;
+    Qt::LayoutDirection FDirection = Qt::LeftToRight;
+    double FDotsPerLayoutPixel = 1.0;
+    QImage FDevice = LayoutDevice();
+    std::string FOut{};
+    std::set<int> FSlicesUsed{};
+    std::vector<TLabelPdfImage> FImages{};
+    std::optional<QRgb> FFill{};
+    std::optional<QRectF> FClip{};
+    std::map<std::tuple<std::string, double, int>, TLayoutFont> FLayoutFonts{};
+    std::map<std::pair<const TLayoutFont*, QString>, TShapedText> FShaped{}; // fonts of FLayoutFonts
+    std::map<const TLayoutFont*, std::optional<TDigitFont>> FDigitFonts{};
+};
+
+// Replays a label's drawing calls into a page's content, as PaintLabel paints them.
+class TLabelWriter {
+public:
+    TLabelWriter(TPageContent& page, const TLabelPlacement& placement, double unitsPerInch,
+                 const QPalette& palette)
+        : FPage(page), FPlace(placement), FUnitsPerInch(unitsPerInch), FPalette(palette)
+    {
+    }
+
+    void operator()(const TRecordedPolygon& polygon)
+    {
+        if (polygon.Points.size() < 2)
+            return;
+        const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode, FPalette);
+        if (color == Qt::white)
+            return; // the paper is white already
+        if (IsAxisRectangle(polygon.Points)) {
+            const QRect box = BoxOf(polygon.Points);
+            FPage.Rect(Snapped(box.left(), box.top(), box.right() + 1, box.bottom() + 1), color);
+            return;
+        }
+        std::string& out = FPage.Out();
+        FPage.Fill(color);
+        for (std::size_t i = 0; i < polygon.Points.size(); ++i) {
+            const QPointF p = Device(polygon.Points[i].X, polygon.Points[i].Y);
+            Op(out, {p.x(), p.y()}, i == 0 ? "m" : "l");
+        }
+        out += "h f*\n";
+    }
+
+    // The baseline lies a font's ascent below the text's top-left corner, as the label was composed.
+    void operator()(const TRecordedText& text)
+    {
+        const double dots = std::max(text.Font.Size, 1) * FUnitsPerInch / kPointsPerInch * FPlace.ScaleY;
+        const int stretch =
+            std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000);
+        const double scale = FPage.DotsPerLayoutPixel();
+        const TLayoutFont& font = FPage.Font(text.Font.Name, dots / scale, stretch);
+        const QPointF at = Device(text.TopLeft.X, text.TopLeft.Y);
+        if (FPage.OutsideClip(at.y(), font.Height * scale))
+            return; // shaping a line that no dot of shows is most of what it would cost
+        const TShapedText& shaped = FPage.OneLine(OnOneLine(QString::fromStdString(text.Text)), font);
+        if (text.Brush.Style == bsSolid)
+            FPage.Rect(QRectF(at, QSizeF(shaped.Width * scale, font.Height * scale)),
+                       ToQColor(text.Brush.Color, FPalette));
+        FPage.Glyphs(shaped, at + QPointF(0, (font.Ascent - shaped.LineAscent) * scale),
+                     ToQColor(text.Font.Color, FPalette));
+    }
+
+    // A one-pixel line paints its start pixel and leaves out its end.
+    void operator()(const TRecordedLine& line)
+    {
+        const QColor color = FillColor(line.Pen.Color, line.Pen.Mode, FPalette);
+        const TPoint from = line.From;
+        const TPoint to = line.To;
+        if (from.Y == to.Y && from.X != to.X) {
+            const int first = from.X < to.X ? from.X : to.X + 1;
+            const int last = from.X < to.X ? to.X - 1 : from.X;
+            FPage.Rect(Snapped(first, from.Y, last + 1, from.Y + 1), color);
+        } else if (from.X == to.X && from.Y != to.Y) {
+            const int first = from.Y < to.Y ? from.Y : to.Y + 1;
+            const int last = from.Y < to.Y ? to.Y - 1 : from.Y;
+            FPage.Rect(Snapped(from.X, first, from.X + 1, last + 1), color);
+        } else if (from != to) {
+            // A painter's pen ends square, half its width past either end.
+            std::string& out = FPage.Out();
+            Op(out, {color.redF(), color.greenF(), color.blueF()}, "RG");
+            Op(out, {FPlace.ScaleY}, "w 2 J");
+            const QPointF a = Device(from.X, from.Y);
+            const QPointF b = Device(to.X, to.Y);
+            Op(out, {a.x(), a.y()}, "m");
+            Op(out, {b.x(), b.y()}, "l S");
+        }
+    }
+
+    void operator()(const TRecordedEllipse& ellipse)
+    {
+        const QRectF box(Device(ellipse.TopLeft.X, ellipse.TopLeft.Y),
+                         Device(ellipse.BottomRight.X, ellipse.BottomRight.Y));
+        const double rx = box.width() / 2, ry = box.height() / 2;
+        const double cx = box.center().x(), cy = box.center().y();
+        const double kx = rx * kQuarterEllipseKappa, ky = ry * kQuarterEllipseKappa;
+        std::string& out = FPage.Out();
+        FPage.Fill(FillColor(ellipse.Brush.Color, ellipse.Pen.Mode, FPalette));
+        Op(out, {cx + rx, cy}, "m");
+        Op(out, {cx + rx, cy + ky, cx + kx, cy + ry, cx, cy + ry}, "c");
+        Op(out, {cx - kx, cy + ry, cx - rx, cy + ky, cx - rx, cy}, "c");
+        Op(out, {cx - rx, cy - ky, cx - kx, cy - ry, cx, cy - ry}, "c");
+        Op(out, {cx + kx, cy - ry, cx + rx, cy - ky, cx + rx, cy}, "c");
+        out += "f\n";
+    }
+
+private:
+    // In the group's dots, whose origin is the label's corner.
+    QPointF Device(double x, double y) const { return {x * FPlace.ScaleX, y * FPlace.ScaleY}; }
+
+    // Edges on whole dots of the page, so every bar prints exactly its number of dots.
+    QRectF Snapped(int left, int top, int right, int bottom) const
+    {
+        const QPointF o = FPlace.Origin;
+        const auto onGrid = [](double page, double origin) { return std::round(page) - origin; };
+        return QRectF(
+            QPointF(onGrid(o.x() + left * FPlace.ScaleX, o.x()), onGrid(o.y() + top * FPlace.ScaleY, o.y())),
+            QPointF(onGrid(o.x() + right * FPlace.ScaleX, o.x()),
+                    onGrid(o.y() + bottom * FPlace.ScaleY, o.y())));
+    }
+
+    TPageContent& FPage;
+    const TLabelPlacement& FPlace;
+    double FUnitsPerInch = 96.0;
+    const QPalette& FPalette;
+};
+
+// Qt's horizontal alignment for each TTextAlignment, by ordinal.
+constexpr Qt::AlignmentFlag kHorizontalAlignment[] = {
+    Qt::AlignLeft,    // Left
+    Qt::AlignHCenter, // Center
+    Qt::AlignRight,   // Right
+};
+static_assert(std::size(kHorizontalAlignment) == static_cast<std::size_t>(TTextAlignment::Right) + 1);
+
+QRectF FrameMm(const TRectTenths& frame)
+{
+    return {frame.Left / kTenthsPerMm, frame.Top / kTenthsPerMm, frame.Width / kTenthsPerMm,
+            frame.Height / kTenthsPerMm};
+}
+
+// The parts of one page, in dots: its cells and texts as the page renderer paints them.
+class TPageMaker {
+public:
+    TPageMaker(TPageContent& content, const TPreparedReport& report, const TSheetLabels& labels,
+               std::span<const QImage> pictures, const QTransform& toDots, double gridDpi,
+               const QPalette& palette)
+        : FContent(content), FReport(report), FLabels(labels), FPictures(pictures), FToDots(toDots),
+          FGridDpi(gridDpi), FPalette(palette)
+    {
+    }
+
+    void Element(const TPlacedElement& element)
+    {
+        const QRectF frame = FrameMm(element.Frame);
+        if (const auto* image = std::get_if<TPlacedImage>(&element.Content))
+            Cell(frame, *image);
+        else
+            Text(frame, std::get<TPlacedText>(element.Content));
+    }
+
+private:
+    template <class Rows> static auto RowOf(const Rows& rows, std::int64_t row) -> decltype(&rows[0])
+    {
+        return row >= 0 && static_cast<std::uint64_t>(row) < rows.size()
+                   ? &rows[static_cast<std::size_t>(row)]
+                   : nullptr;
+    }
+
+    void Cell(const QRectF& frame, const TPlacedImage& image)
+    {
+        const QImage* picture = RowOf(FPictures, image.Row);
+        if (picture != nullptr && picture->isNull())
+            picture = nullptr;
+        const auto* shared = RowOf(FLabels, image.Row);
+        const TLabelDrawing* label = shared != nullptr ? shared->get() : nullptr;
+        if ((picture == nullptr && label == nullptr) || frame.isEmpty())
+            return;
+        const QSizeF pixels =
+            picture != nullptr ? QSizeF(picture->size()) : DrawingPixels(*label, FReport.PixelsPerInch);
+        const QRectF targetMm = PictureTargetMm(frame, pixels, image, FReport.PixelsPerInch);
+        const TPictureCell cell{.Row = image.Row,
+                                .PicturePixels = pixels,
+                                .Target = FToDots.mapRect(targetMm),
+                                .Frame = FToDots.mapRect(frame),
+                                .Stretch = image.Stretch,
+                                .DeviceDpi = FGridDpi};
+        if (label != nullptr)
+            Label(*label, cell);
+        else
+            Picture(*picture, cell);
+    }
+
+    void Label(const TLabelDrawing& label, const TPictureCell& cell)
+    {
+        const TLabelPlacement placement = PlaceLabel(label, cell, FGridDpi);
+        const QRectF frame = PrintedFrame(cell, placement);
+        const QRectF box(placement.Origin, QSizeF(label.Size.width() * placement.ScaleX,
+                                                  label.Size.height() * placement.ScaleY));
+        FContent.Begin(placement.Origin, frame.contains(box) ? std::nullopt : std::optional(frame));
+        TLabelWriter writer(FContent, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0,
+                            FPalette);
+        for (const TRecordedCall& call : label.Calls)
+            std::visit(writer, call);
+        FContent.End();
+    }
+
+    // Pixel for pixel, unsmoothed, cut to its frame; written once however many of the page's cells show it.
+    void Picture(const QImage& picture, const TPictureCell& cell)
+    {
+        const auto [known, isNew] = FImageNumbers.try_emplace(picture.cacheKey(), FContent.Images().size());
+        if (isNew)
+            FContent.Images().push_back(ImageOf(picture));
+        const std::size_t number = known->second;
+        FContent.Begin({}, cell.Frame);
+        const QRectF& t = cell.Target;
+        Op(FContent.Out(), {t.width(), 0, 0, -t.height(), t.left(), t.bottom()}, "cm");
+        FContent.Out() += "/I" + std::to_string(number) + " Do\n";
+        FContent.End();
+    }
+
+    void Text(const QRectF& frameMm, const TPlacedText& text)
+    {
+        const QRectF frame = FToDots.mapRect(frameMm);
+        const double scale = FContent.DotsPerLayoutPixel();
+        const double dots = text.Font.PointSize * kMmPerInch / kPointsPerInch * FToDots.m22();
+        const TLayoutFont& font = FContent.Font(text.Font.Family, dots / scale, 0);
+        const TShapedText shaped =
+            FContent.InFrame(QString::fromStdString(text.Text), font, frame.width() / scale,
+                             kHorizontalAlignment[static_cast<std::size_t>(text.Alignment)], text.WordWrap);
+        FContent.Begin({}, text.AutoSize ? std::nullopt : std::optional(frame));
+        FContent.Glyphs(shaped, frame.topLeft(), Qt::black);
+        FContent.End();
+    }
+
+    TPageContent& FContent;
+    const TPreparedReport& FReport;
+    const TSheetLabels& FLabels;
+    std::span<const QImage> FPictures;
+    std::map<qint64, std::size_t> FImageNumbers{}; // of the page's images, by the picture's cache key
+    QTransform FToDots;
+    double FGridDpi = 600.0;
+    const QPalette& FPalette;
+};
+
+} // namespace
+
+namespace {
+
+// What each code of a font reads as, for pdftotext and copying (PDF reference, 5.9.2).
+std::string ToUnicodeMap(const std::vector<TLabelPdfGlyphs::TGlyph>& glyphs)
+{
+    std::string cmap = kToUnicodeStart;
+    for (std::size_t first = 0; first < glyphs.size(); first += kCMapBlock) {
+        const std::size_t last = std::min(glyphs.size(), first + kCMapBlock);
+        std::string block;
+        std::size_t entries = 0;
+        for (std::size_t code = first; code < last; ++code) {
+            if (glyphs[code].Text.isEmpty())
+                continue;
+            block += '<';
+            Hex(block, static_cast<unsigned>(code), 2);
+            block += "> <";
+            for (const QChar c : glyphs[code].Text)
+                Hex(block, c.unicode(), 4);
+            block += ">\n";
+            ++entries;
+        }
+        if (entries > 0)
+            cmap += std::to_string(entries) + " beginbfchar\n" + block + "endbfchar\n";
+    }
+    return cmap + kToUnicodeEnd;
+}
+
+std::string ImageDictionary(const TLabelPdfImage& image)
+{
+    return "/Type /XObject /Subtype /Image /Width " + std::to_string(image.Width) + " /Height " +
+           std::to_string(image.Height) + " /ColorSpace " + (image.Grey ? "/DeviceGray" : "/DeviceRGB") +
+           " /BitsPerComponent 8 /Filter /FlateDecode";
+}
+
+} // namespace
+
+TLabelPdf::TLabelPdf(QIODevice& out, const TPreparedReport& paper, const TCalibration& calibration)
+    : FOut(out), FCalibration(calibration), FPalette(QGuiApplication::palette()),
+      FDirection(QGuiApplication::layoutDirection()), FGlyphs(std::make_unique<TLabelPdfGlyphs>())
+{
+    // Qt's points, so that pages lie on the paper exactly as the painter's PDF puts them.
+    const QRect points = PageLayoutOf(paper).fullRectPoints();
+    FPaperWidthPoints = points.width();
+    FPaperHeightPoints = points.height();
+    CheckCalibration(calibration);
+    if (!FOut.isWritable())
+        throw Exception("Cannot write the PDF: its file is not open for writing");
+    NewObject(); // 1: the catalogue, written with the page list at the end
+    NewObject(); // 2: the page list
+}
+
+TLabelPdf::~TLabelPdf() = default;
+
+TLabelPdfPage TLabelPdf::MakePage(const TPreparedReport& report, std::size_t pageIndex,
+                                  const TSheetLabels& labels, double gridDpi,
+                                  std::span<const QImage> pictures) const
+{
+    if (!std::isfinite(gridDpi) || gridDpi <= 0)
+        throw Exception("The PDF needs a printer resolution above 0 dpi");
+    if (pageIndex >= report.Pages.size())
+        throw Exception("The report has no page " + std::to_string(pageIndex + 1));
+    TPageContent content(*FGlyphs, FPalette, FDirection, gridDpi);
+    // The page in the printer's dots, y down from the paper's corner, as the painter's PDF has it.
+    const double pointsPerDot = kPointsPerInch / gridDpi;
+    Op(content.Out(), {pointsPerDot, 0, 0, -pointsPerDot, 0, FPaperHeightPoints}, "cm");
+    const QTransform toDots =
+        PaperTransform(TPaintTarget{.ResolutionDpi = gridDpi, .Calibration = FCalibration});
+    TPageMaker maker(content, report, labels, pictures, toDots, gridDpi, FPalette);
+    for (const TPlacedElement& element : report.Pages[pageIndex].Elements)
+        maker.Element(element);
+    return {
+        .Content = Deflated(content.Out()), .Fonts = content.Fonts(), .Images = std::move(content.Images())};
+}
+
+int TLabelPdf::NewObject()
+{
+    FOffsets.push_back(0);
+    return static_cast<int>(FOffsets.size());
+}
+
+void TLabelPdf::BeginObject(int number)
+{
+    FOffsets[static_cast<std::size_t>(number - 1)] = FWritten;
+    Write(std::to_string(number) + " 0 obj\n");
+}
+
+void TLabelPdf::Write(std::string_view bytes)
+{
+    if (FFailed)
+        throw Exception("The PDF could not be written in full");
+    const auto size = static_cast<qint64>(bytes.size());
+    if (FOut.write(bytes.data(), size) != size) {
+        FFailed = true;
+        throw Exception("Cannot write the PDF: " + FOut.errorString().toStdString());
+    }
+    FWritten += bytes.size();
+}
+
+void TLabelPdf::WriteStream(int number, std::string_view dictionary, std::string_view data)
+{
+    BeginObject(number);
+    Write("<<" + std::string(dictionary) + " /Length " + std::to_string(data.size()) + " >>\nstream\n");
+    Write(data);
+    Write("\nendstream\nendobj\n");
+}
+
+int TLabelPdf::FontObject(int slice)
+{
+    if (FFontObjects.size() <= static_cast<std::size_t>(slice))
+        FFontObjects.resize(static_cast<std::size_t>(slice) + 1, 0);
+    int& number = FFontObjects[static_cast<std::size_t>(slice)];
+    if (number == 0)
+        number = NewObject();
+    return number;
+}
+
+void TLabelPdf::AddPage(const TLabelPdfPage& page)
+{
+    if (FFinished)
+        throw Exception("The PDF is finished: no page can be added");
+    if (FWritten == 0)
+        Write(kFileHeader);
+    const int contentObject = NewObject();
+    WriteStream(contentObject, "/Filter /FlateDecode", page.Content);
+    std::string resources = "/Resources <<";
+    if (!page.Fonts.empty()) {
+        resources += " /Font <<";
+        for (const int slice : page.Fonts)
+            resources += " /F" + std::to_string(slice) + ' ' + std::to_string(FontObject(slice)) + " 0 R";
+        resources += " >>";
+    }
+    if (!page.Images.empty()) {
+        resources += " /XObject <<";
+        for (std::size_t i = 0; i < page.Images.size(); ++i) {
+            const int number = NewObject();
+            WriteStream(number, ImageDictionary(page.Images[i]), page.Images[i].Pixels);
+            resources += " /I" + std::to_string(i) + ' ' + std::to_string(number) + " 0 R";
+        }
+        resources += " >>";
+    }
+    resources += " >>";
+    const int pageObject = NewObject();
+    BeginObject(pageObject);
+    std::string dictionary = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 ";
+    Number(dictionary, FPaperWidthPoints);
+    dictionary += ' ';
+    Number(dictionary, FPaperHeightPoints);
+    dictionary += "] " + resources + " /Contents " + std::to_string(contentObject) + " 0 R >>\nendobj\n";
+    Write(dictionary);
+    FPageObjects.push_back(pageObject);
+}
+
+void TLabelPdf::WriteFonts()
+{
+    const std::vector<TLabelPdfGlyphs::TSlice>& slices = FGlyphs->Slices();
+    for (std::size_t s = 0; s < FFontObjects.size() && s < slices.size(); ++s) {
+        if (FFontObjects[s] == 0)
+            continue;
+        const std::vector<TLabelPdfGlyphs::TGlyph>& glyphs = slices[s].Glyphs;
+        std::string procedures;
+        std::string differences;
+        std::string widths;
+        QRect box(QPoint(0, 0), QPoint(0, 0)); // the origin, where a glyph without ink has its empty box
+        for (std::size_t code = 0; code < glyphs.size(); ++code) {
+            const int number = NewObject();
+            WriteStream(number, "", glyphs[code].Procedure);
+            procedures += " /g" + std::to_string(code) + ' ' + std::to_string(number) + " 0 R";
+            differences += " /g" + std::to_string(code);
+            widths += ' ' + std::to_string(glyphs[code].Width);
+            box |= glyphs[code].Box;
+        }
+        const int toUnicode = NewObject();
+        WriteStream(toUnicode, "", ToUnicodeMap(glyphs));
+        BeginObject(FFontObjects[s]);
+        Write("<< /Type /Font /Subtype /Type3 /FontMatrix [0.001 0 0 0.001 0 0] /FontBBox [" +
+              std::to_string(box.left()) + ' ' + std::to_string(box.top()) + ' ' +
+              std::to_string(box.right()) + ' ' + std::to_string(box.bottom()) +
+              "] /Resources << >> /CharProcs <<" + procedures +
+              " >> /Encoding << /Type /Encoding /Differences [0" + differences +
+              "] >> /FirstChar 0 /LastChar " + std::to_string(glyphs.empty() ? 0 : glyphs.size() - 1) +
+              " /Widths [" + widths + " ] /ToUnicode " + std::to_string(toUnicode) + " 0 R >>\nendobj\n");
+    }
+}
+
+void TLabelPdf::Finish()
+{
+    // An empty PDF would pass for a report that printed nothing.
+    if (FPageObjects.empty())
+        throw Exception("The report has no pages to write");
+    if (FFinished)
+        throw Exception("The PDF is finished already");
+    WriteFonts();
+    BeginObject(1);
+    Write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+    BeginObject(2);
+    std::string kids;
+    for (const int page : FPageObjects)
+        kids += std::to_string(page) + " 0 R ";
+    Write("<< /Type /Pages /Count " + std::to_string(FPageObjects.size()) + " /Kids [" + kids +
+          "] >>\nendobj\n");
+    const std::uint64_t xref = FWritten;
+    std::string table = "xref\n0 " + std::to_string(FOffsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (const std::uint64_t offset : FOffsets) {
+        std::array<char, 24> entry{};
+        std::snprintf(entry.data(), entry.size(), "%010llu 00000 n \n",
+                      static_cast<unsigned long long>(offset));
+        table += entry.data();
+    }
+    table += "trailer\n<< /Size " + std::to_string(FOffsets.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+             std::to_string(xref) + "\n%%EOF\n";
+    Write(table);
+    FFinished = true;
+}
+
+} // namespace quillon
