@@ -79,17 +79,6 @@ TEST_F(WindowUseTest, StartsWithTheAboutPanelAndConfirmingItFadesInTheWorkingWin
     EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 
-TEST_F(WindowUseTest, TimerTicksAlternateTheCaptionStylesAndDrawTheLogo)
-{
-    for (TShadowStyle style : {ssRecessedColor, ssRaisedShadow, ssRecessedColor}) {
-        form->Timer1Timer();
-        EXPECT_EQ(std::pair(form->AboutPanel->ProLabel1()->ShadowStyle(),
-                            form->AboutPanel->ProLabel2()->ShadowStyle()),
-                  std::pair(style, style));
-    }
-    EXPECT_EQ(form->Logo().pixelColor(40, 50), QColor(0, 0, 255)); // the dots around (40, 50)
-}
-
 TEST_F(WindowUseTest, AnUnencodableTextOrKindEmptiesThePreviewUntilItIsFixed)
 {
     Confirm();

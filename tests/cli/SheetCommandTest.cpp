@@ -1,5 +1,6 @@
-// quillon-cli sheet, end to end: codes fill the PDF's cells in page-flow order and read back (the page
-// flow itself: report/PageFlowTest), and a failed or cut-short run leaves no file behind.
+// quillon-cli sheet, end to end: the PDF's cells read back (the order of a list's rows in them:
+// BulkSheetTest; the page flow itself: report/PageFlowTest), and a failed or cut-short run leaves no
+// file behind.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -36,38 +37,6 @@ std::string ReadIn(const QImage& page, const QRectF& mm, int dpi)
 {
     const auto decoded = testing::DecodeImage(testing::ToGrey(Crop(page, mm, dpi)));
     return decoded ? decoded->text : "(nothing)";
-}
-
-// Successive codes fill each column from the top, then the next column, then the next page; a code
-// that cannot be made takes no cell.
-TEST_F(SheetCommand, CodesFillTheCellsInPageFlowOrder)
-{
-    if (!testing::HavePdftoppm())
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    Write("codes.txt", "C01\nC02\nC03\nbad\x80\nC04\nC05\nC06\nC07\nC08\n");
-    const std::string pdf = Path("coded.pdf");
-    const CliRun run = RunCli({"sheet", "-k", "Code128B", "--columns", "2", "--rows", "3", "--codes",
-                               Path("codes.txt"), "-o", pdf});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(testing::WithoutProgress(run.err),
-              "quillon-cli: line 4: TBarcode:Code128 bad Data <bad\\x80>\n");
-    constexpr int kDpi = 300;
-    const std::vector<QImage> pages = testing::RenderPdf(QString::fromStdString(pdf), kDpi);
-    ASSERT_EQ(pages.size(), 2u); // 6 cells a page for 8 codes
-    // Cells of 2 x 3 at the initial margins: columns at x = 10 and 106 mm, rows 154 design pixels
-    // (90.55 mm) apart from y = 10 mm; each crop takes the label at the cell's corner with white around it.
-    const auto cell = [](int column, int row) { return QRectF(5 + 96 * column, 8 + 90.55 * row, 70, 48); };
-    struct Row {
-        int line, page;
-        QRectF mm;
-        std::string text;
-    } rows[] = {
-        {1, 1, cell(0, 0), "C01"},       {2, 1, cell(0, 2), "C03"},       {3, 1, cell(1, 0), "C04"},
-        {4, 1, cell(1, 2), "C06"},       {5, 2, cell(0, 0), "C07"},       {6, 2, cell(0, 1), "C08"},
-        {7, 2, cell(0, 2), "(nothing)"}, {8, 2, cell(1, 0), "(nothing)"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(ReadIn(pages[row.page - 1], row.mm, kDpi), row.text) << "row " << row.line;
 }
 
 // The frames of the label cells on the first page of the sheet the arguments ask for, in millimetres.

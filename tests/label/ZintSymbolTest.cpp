@@ -105,22 +105,6 @@ TEST(ZintSymbol, EveryKindReadsBackAsItWasEncoded)
     }
 }
 
-TEST(ZintSymbol, TurnedSymbolsReadInEveryRightAngle)
-{
-    const std::string gtin = "(01)09501101530003", gtinAndBatch = "(01)09501101530003(10)ABC123";
-    // ZXing-cpp 1.4 reads no DataBar Expanded that carries (01) alone.
-    const std::pair<TSymbolKind, std::string> rows[] = {{QRCode, gtin},      {Aztec, gtin},
-                                                        {PDF417, gtin},      {GS1_128, gtin},
-                                                        {DataBarOmni, gtin}, {DataBarExpanded, gtinAndBatch}};
-    for (const auto& [kind, data] : rows)
-        for (const int degrees : {90, 180, 270}) {
-            SCOPED_TRACE(std::string(KindInfo(kind).Name) + " turned " + std::to_string(degrees));
-            const TSymbol symbol = Encoded(kind, data);
-            const std::optional<TSymbolReading> reading = ReadBack(kind, symbol, degrees);
-            EXPECT_TRUE(reading && ReadsAsExpected(*reading, symbol.Expected));
-        }
-}
-
 TEST(ZintSymbol, OptionsShapeTheSymbol)
 {
     const std::string text(100, 'a'); // versions 5, 6, 8 and 10 from L to H

@@ -135,16 +135,6 @@ TEST(PageRenderer, CalibrationMovesAndScalesEverythingAboutThePapersCorner)
     }
 }
 
-TEST(PageRenderer, PaperLayoutsAreA4AndLetterInPoints)
-{
-    TPreparedReport letter;
-    letter.PaperSize = TPaperSize::Letter;
-    EXPECT_EQ(PageLayoutOf(letter).fullRectPoints(), QRect(0, 0, 612, 792));
-    EXPECT_EQ(PageLayoutOf(TPaperSize::A4).fullRectPoints(), QRect(0, 0, 595, 842));
-    letter.Orientation = TOrientation::Landscape;
-    EXPECT_EQ(PageLayoutOf(letter).fullRectPoints(), QRect(0, 0, 792, 612));
-}
-
 TEST(PdfOutput, RefusesAReportWithoutPagesAndAnUnwritablePath)
 {
     EXPECT_EQ(testing::MessageOf([] { WritePdf(TPreparedReport{}, {}, "unused.pdf"); }),
