@@ -3,6 +3,8 @@
 
 #include <QProgressDialog>
 #include <QPromise>
+#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
@@ -75,6 +77,27 @@ TComposedRow ComposeRow(const TRunRequest& request, std::size_t index)
     return composed;
 }
 
+// A run on a thread of the pool waits inside its maps while their work runs on the pool: its place is
+// lent to the pool meanwhile, or a machine of two cores would run the map on one.
+class TPlaceLentToPool {
+public:
+    TPlaceLentToPool()
+    {
+        if (FLent)
+            QThreadPool::globalInstance()->releaseThread();
+    }
+    TPlaceLentToPool(const TPlaceLentToPool&) = delete;
+    TPlaceLentToPool& operator=(const TPlaceLentToPool&) = delete;
+    ~TPlaceLentToPool()
+    {
+        if (FLent)
+            QThreadPool::globalInstance()->reserveThread();
+    }
+
+private:
+    bool FLent = QThreadPool::globalInstance()->contains(QThread::currentThread());
+};
+
 int ProgressOf(std::size_t done, std::size_t total, int first, int steps)
 {
     return first +
@@ -90,6 +113,7 @@ std::vector<TComposedRow> ComposeRows(QPromise<TRunResult>& promise, const TRunR
     std::iota(indices.begin(), indices.end(), std::size_t{0});
     std::atomic<std::size_t> done{0};
     promise.setProgressValueAndText(0, request.ComposingText);
+    const TPlaceLentToPool lent;
     QtConcurrent::blockingMap(indices, [&](std::size_t index) {
         if (promise.isCanceled())
             return;
@@ -159,6 +183,7 @@ TSheetVerification VerifyPages(QPromise<TRunResult>& promise, const TRunRequest&
     std::vector<std::exception_ptr> failures(firsts.size());
     std::atomic<std::size_t> done{0};
     promise.setProgressValueAndText(kProgressSteps / 2, request.CheckingText);
+    const TPlaceLentToPool lent;
     QtConcurrent::blockingMap(firsts, [&](std::size_t first) {
         if (promise.isCanceled())
             return;

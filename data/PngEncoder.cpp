@@ -20,6 +20,7 @@ constexpr std::uint8_t kRgbBitDepth = 8;
 constexpr std::uint8_t kRgbColourType = 2;
 constexpr int kBytesPerRgb = 3;
 constexpr std::uint8_t kFilterNone = 0; // the filter byte that starts every row
+constexpr std::uint8_t kFilterUp = 2;   // each byte less the one above it
 constexpr std::uint8_t kPerMetre = 1;   // the unit of the pHYs chunk
 constexpr std::uint8_t kPalette[] = {
     0x00, 0x00, 0x00, // 0 black
@@ -153,10 +154,10 @@ public:
             deflateEnd(&FStream);
     }
 
-    bool Compress(const std::vector<std::uint8_t>& data, int level, int windowBits,
+    bool Compress(const std::vector<std::uint8_t>& data, int level, int strategy, int windowBits,
                   std::vector<std::uint8_t>& out)
     {
-        if (!Prepare(level, windowBits))
+        if (!Prepare(level, strategy, windowBits))
             return false;
         out.resize(deflateBound(&FStream, static_cast<uLong>(data.size())));
         FStream.next_in = const_cast<Bytef*>(data.data());
@@ -169,24 +170,26 @@ public:
     }
 
 private:
-    bool Prepare(int level, int windowBits)
+    bool Prepare(int level, int strategy, int windowBits)
     {
-        if (FWindowBits == windowBits && FLevel == level)
+        if (FWindowBits == windowBits && FLevel == level && FStrategy == strategy)
             return deflateReset(&FStream) == Z_OK;
         if (FWindowBits != 0)
             deflateEnd(&FStream);
         FStream = {};
         FWindowBits = 0;
-        if (deflateInit2(&FStream, level, Z_DEFLATED, windowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK)
+        if (deflateInit2(&FStream, level, Z_DEFLATED, windowBits, kMemoryLevel, strategy) != Z_OK)
             return false;
         FWindowBits = windowBits;
         FLevel = level;
+        FStrategy = strategy;
         return true;
     }
 
     z_stream FStream{};
     int FWindowBits = 0; // 0: no stream set up
     int FLevel = Z_DEFAULT_COMPRESSION;
+    int FStrategy = Z_DEFAULT_STRATEGY;
 };
 
 // The file around the deflated rows: its header, the palette when there is one, the resolution when
@@ -218,20 +221,25 @@ QByteArray PngFile(const QImage& image, std::uint8_t bitDepth, std::uint8_t colo
     return png;
 }
 
-// The rows as PNG takes them: a filter byte, then red, green and blue of every pixel.
+// The rows as PNG takes them, each less the row above it (filter Up): a label's bars repeat row after
+// row, so most rows become zeros, which deflate takes in long runs.
 void RgbRows(const QImage& image, std::vector<std::uint8_t>& rows)
 {
     const auto width = static_cast<std::size_t>(image.width());
-    rows.resize(static_cast<std::size_t>(image.height()) * (1 + kBytesPerRgb * width));
+    const std::size_t rowBytes = kBytesPerRgb * width;
+    rows.resize(static_cast<std::size_t>(image.height()) * (1 + rowBytes));
     std::uint8_t* out = rows.data();
+    const QRgb* above = nullptr;
     for (int y = 0; y < image.height(); ++y) {
-        *out++ = kFilterNone;
+        *out++ = above == nullptr ? kFilterNone : kFilterUp;
         const auto* pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (std::size_t x = 0; x < width; ++x) {
-            *out++ = static_cast<std::uint8_t>(qRed(pixel[x]));
-            *out++ = static_cast<std::uint8_t>(qGreen(pixel[x]));
-            *out++ = static_cast<std::uint8_t>(qBlue(pixel[x]));
+            const QRgb up = above == nullptr ? 0 : above[x];
+            *out++ = static_cast<std::uint8_t>(qRed(pixel[x]) - qRed(up));
+            *out++ = static_cast<std::uint8_t>(qGreen(pixel[x]) - qGreen(up));
+            *out++ = static_cast<std::uint8_t>(qBlue(pixel[x]) - qBlue(up));
         }
+        above = pixel;
     }
 }
 
@@ -245,8 +253,8 @@ std::optional<QByteArray> BlackAndWhitePng(const QImage& image)
 {
     if (image.isNull() || image.format() != QImage::Format_RGB32)
         return std::nullopt;
-    if (!PackRows(image, tRows) ||
-        !tDeflater.Compress(tRows, Z_DEFAULT_COMPRESSION, WindowBits(tRows.size()), tStream))
+    if (!PackRows(image, tRows) || !tDeflater.Compress(tRows, Z_DEFAULT_COMPRESSION, Z_DEFAULT_STRATEGY,
+                                                       WindowBits(tRows.size()), tStream))
         return std::nullopt;
     NarrowHeader(tStream.data(), tRows.size());
     return PngFile(image, kBitDepth, kPaletteColourType, kPalette, tStream);
@@ -257,7 +265,7 @@ std::optional<QByteArray> RgbPng(const QImage& image)
     if (image.isNull() || image.format() != QImage::Format_RGB32)
         return std::nullopt;
     RgbRows(image, tRows);
-    if (!tDeflater.Compress(tRows, Z_BEST_SPEED, kMaxWindowBits, tStream))
+    if (!tDeflater.Compress(tRows, Z_BEST_SPEED, Z_RLE, kMaxWindowBits, tStream))
         return std::nullopt;
     return PngFile(image, kRgbBitDepth, kRgbColourType, {}, tStream);
 }

@@ -13,8 +13,9 @@ namespace quillon {
 // fraction of its time. Nothing for any other image, which the toolkit's writer then takes.
 std::optional<QByteArray> BlackAndWhitePng(const QImage& image);
 
-// The PNG file of an RGB32 image as 8-bit RGB, with its resolution, deflated at zlib's quickest level,
-// which labels (long runs of paper and of ink) barely notice in size. Nothing for any other format.
+// The PNG file of an RGB32 image as 8-bit RGB, with its resolution: each row less the one above it and
+// deflated in runs, which labels (their bars the same from row to row) barely notice in size and which
+// takes a fraction of the time. Nothing for any other format.
 std::optional<QByteArray> RgbPng(const QImage& image);
 
 } // namespace quillon

@@ -3,17 +3,23 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPalette>
 #include <QPolygonF>
+#include <QRawFont>
 #include <QRegion>
 #include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -22,6 +28,18 @@
 #include "report/Units.h"
 
 namespace quillon {
+
+// The characters of human-readable lines, which a font may set by their advances alone.
+constexpr char16_t kDigitLine[] = u"0123456789 *";
+constexpr std::size_t kDigitLineSize = std::size(kDigitLine) - 1;
+
+// A font's digits as outlines flattened to polygons in device pixels, the origin on the baseline at
+// the pen, with the advance that moves the pen past each.
+struct TOutlineDigits {
+    std::array<QPainterPath, kDigitLineSize> Glyphs{};
+    std::array<double, kDigitLineSize> Advances{};
+};
+
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
@@ -31,6 +49,69 @@ constexpr double kWholeDotSlack = 1e-6;
 // How far past its line, from the font's ascent to its descent, a glyph may reach, in device pixels:
 // the smoothing of its edge.
 constexpr double kGlyphOvershootPixels = 1.0;
+// The toolkit caches glyph images up to this size and above it fills every glyph from its (hinted)
+// outline anew: labels at a printer's resolution, read back cell after cell, fill outlines kept here.
+constexpr double kLargestCachedGlyphPixels = 64.0;
+
+std::optional<std::size_t> DigitIndex(QChar c)
+{
+    const std::u16string_view line(kDigitLine, kDigitLineSize);
+    const std::size_t at = line.find(c.unicode());
+    return at == std::u16string_view::npos ? std::nullopt : std::optional(at);
+}
+
+// A line the outlines can set: digits, spaces and asterisks, with no space at either end (which a
+// line's advance may leave out).
+bool SetByAdvances(const QString& text)
+{
+    return !text.isEmpty() && text.front() != u' ' && text.back() != u' ' &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return DigitIndex(c).has_value(); });
+}
+
+// An outline with its curves cut into lines once, not at every fill.
+QPainterPath Flattened(const QPainterPath& outline)
+{
+    QPainterPath flat;
+    for (const QPolygonF& polygon : outline.toFillPolygons())
+        flat.addPolygon(polygon);
+    flat.setFillRule(Qt::WindingFill);
+    return flat;
+}
+
+// Lays out every pair of the characters to see that none moves or changes another (no kerning, no
+// ligature, no fallback face); nothing when one does.
+std::shared_ptr<const TOutlineDigits> MakeOutlineDigits(const QFont& font, const QPaintDevice& device)
+{
+    QString pairs;
+    for (const char16_t a : std::u16string_view(kDigitLine, kDigitLineSize))
+        for (const char16_t b : std::u16string_view(kDigitLine, kDigitLineSize))
+            pairs += QChar(a), pairs += QChar(b);
+    QTextLayout layout(pairs, font, const_cast<QPaintDevice*>(&device)); // only read, for its resolution
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() != 1 || runs[0].glyphIndexes().size() != pairs.size())
+        return nullptr;
+    const QRawFont raw = runs[0].rawFont();
+    const QList<quint32> indexes = runs[0].glyphIndexes();
+    const QList<QPointF> positions = runs[0].positions();
+    auto digits = std::make_shared<TOutlineDigits>();
+    std::array<std::optional<quint32>, kDigitLineSize> glyphs{};
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const std::size_t c = *DigitIndex(pairs[i]);
+        const double next = i + 1 < pairs.size() ? positions[i + 1].x() : line.horizontalAdvance();
+        const double advance = next - positions[i].x();
+        if (positions[i].y() != positions[0].y() ||
+            (glyphs[c] && (*glyphs[c] != indexes[i] || digits->Advances[c] != advance)))
+            return nullptr;
+        glyphs[c] = indexes[i];
+        digits->Advances[c] = advance;
+    }
+    for (std::size_t c = 0; c < kDigitLineSize; ++c)
+        digits->Glyphs[c] = Flattened(raw.pathForGlyph(*glyphs[c]));
+    return digits;
+}
 
 // The printer's dot grid, counted from the page's corner, in device pixels.
 double OnGrid(double devicePixels, double gridStep)
@@ -119,6 +200,11 @@ public:
         if (OutsideClipRows(at.y(), font.Height))
             return; // shaping a line that no dot of shows is most of what it would cost
         const QString string = QString::fromStdString(text.Text);
+        if (font.Digits && !FVectorDevice && FPainter.layoutDirection() == Qt::LeftToRight &&
+            SetByAdvances(string)) {
+            FillOutlines(*font.Digits, string, at, font, text);
+            return;
+        }
         QTextLayout layout(string, font.Font, FPainter.device());
         QTextOption option;
         option.setTextDirection(FPainter.layoutDirection());
@@ -132,6 +218,10 @@ public:
             AddBar(QRectF(at, QSizeF(width, font.Height)), ToQColor(text.Brush.Color, FPalette));
         EndBars();
         FPainter.setPen(ToQColor(text.Font.Color, FPalette));
+        if (oneLine && !FVectorDevice && pixels > kLargestCachedGlyphPixels) {
+            FillOutlines(line, at + QPointF(0, font.Ascent - line.ascent()), stretch, text);
+            return;
+        }
         if (oneLine) {
             line.draw(&FPainter, at + QPointF(0, font.Ascent - line.ascent()));
             return;
@@ -172,6 +262,62 @@ public:
     }
 
 private:
+    // A line of digits from cached outlines, filled as the toolkit fills large text: smoothed when the
+    // painter smooths text, its baseline a font's ascent below the top-left corner.
+    void FillOutlines(const TOutlineDigits& digits, const QString& string, QPointF at,
+                      const TLabelFonts::TFont& font, const TRecordedText& text)
+    {
+        double width = 0.0;
+        for (const QChar c : string)
+            width += digits.Advances[*DigitIndex(c)];
+        if (text.Brush.Style == bsSolid)
+            AddBar(QRectF(at, QSizeF(width, font.Height)), ToQColor(text.Brush.Color, FPalette));
+        EndBars();
+        const bool smooth = FPainter.testRenderHint(QPainter::TextAntialiasing);
+        FPainter.setRenderHint(QPainter::Antialiasing, smooth);
+        const QBrush ink(ToQColor(text.Font.Color, FPalette));
+        const QTransform page = FPainter.worldTransform();
+        QPointF pen = at + QPointF(0, font.Ascent);
+        for (const QChar c : string) {
+            const std::size_t i = *DigitIndex(c);
+            if (!digits.Glyphs[i].isEmpty())
+                FillAt(digits.Glyphs[i], pen, ink, page);
+            pen.rx() += digits.Advances[i];
+        }
+        FPainter.setWorldTransform(page);
+        FPainter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    // One glyph with its origin at `pen`; the page's transform is set anew each time, so that moving
+    // back and forth leaves no rounding in it for the bars after.
+    void FillAt(const QPainterPath& outline, QPointF pen, const QBrush& ink, const QTransform& page)
+    {
+        FPainter.setWorldTransform(QTransform::fromTranslate(pen.x(), pen.y()) * page);
+        FPainter.fillPath(outline, ink);
+    }
+
+    // A shaped line from the outlines its fonts keep, filled as the toolkit fills large text.
+    void FillOutlines(const QTextLine& line, QPointF origin, int stretch, const TRecordedText& text)
+    {
+        const bool smooth = FPainter.testRenderHint(QPainter::TextAntialiasing);
+        FPainter.setRenderHint(QPainter::Antialiasing, smooth);
+        const QBrush ink(ToQColor(text.Font.Color, FPalette));
+        const QTransform page = FPainter.worldTransform();
+        for (const QGlyphRun& run : line.glyphRuns()) {
+            const QRawFont raw = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+                const QPainterPath& outline = FFonts.Outline(raw, stretch, glyphs[i]);
+                if (outline.isEmpty())
+                    continue;
+                FillAt(outline, origin + positions[i], ink, page);
+            }
+        }
+        FPainter.setWorldTransform(page);
+        FPainter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
     QPointF Device(double x, double y) const
     {
         return FPlace.Origin + QPointF(x * FPlace.ScaleX, y * FPlace.ScaleY);
@@ -276,9 +422,30 @@ const TLabelFonts::TFont& TLabelFonts::Font(const std::string& name, double pixe
     family.setStretch(stretch);
     QFont font(family, &device); // resolved for the device, so that laying text out finds it ready
     QFontMetricsF metrics(font, &device);
-    TFont entry{
-        .Font = std::move(font), .Metrics = metrics, .Ascent = metrics.ascent(), .Height = metrics.height()};
+    std::shared_ptr<const TOutlineDigits> digits =
+        pixels > kLargestCachedGlyphPixels ? MakeOutlineDigits(font, device) : nullptr;
+    TFont entry{.Font = std::move(font),
+                .Metrics = metrics,
+                .Ascent = metrics.ascent(),
+                .Height = metrics.height(),
+                .Digits = std::move(digits)};
     return FFonts.emplace(std::move(key), std::move(entry)).first->second;
+}
+
+const QPainterPath& TLabelFonts::Outline(const QRawFont& font, int stretch, quint32 glyph)
+{
+    TOutlineKey key{.Family = font.familyName().toStdString(),
+                    .Style = font.styleName().toStdString(),
+                    .Weight = font.weight(),
+                    .Pixels = font.pixelSize(),
+                    .Stretch = stretch,
+                    .Glyph = glyph};
+    const auto found = FOutlines.find(key);
+    if (found != FOutlines.end())
+        return found->second;
+    if (FOutlines.size() >= kMaxOutlines)
+        FOutlines.clear();
+    return FOutlines.emplace(std::move(key), Flattened(font.pathForGlyph(glyph))).first->second;
 }
 
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement)

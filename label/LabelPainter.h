@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRawFont>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +40,10 @@ TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell,
 // rarely lies on the dot grid; clipped there, one cell prints exactly as another one whole dots away.
 QRectF PrintedFrame(const TPictureCell& cell, const TLabelPlacement& placement);
 
+// Glyph outlines of a font that sets digits by their advances alone, for text too large for the
+// toolkit's glyph cache.
+struct TOutlineDigits;
+
 // The fonts of labels' texts, resolved once for all the labels painted after: looking a font up costs
 // as much as drawing a short text with it. For one thread at a time.
 class TLabelFonts {
@@ -47,11 +53,27 @@ public:
         QFontMetricsF Metrics{QFont()};
         double Ascent = 0.0;
         double Height = 0.0;
+        std::shared_ptr<const TOutlineDigits> Digits{}; // only for text filled from outlines
     };
     // The family at a size in device pixels and a stretch in percent, on the device.
     const TFont& Font(const std::string& name, double pixels, int stretch, const QPaintDevice& device);
+    // A glyph's outline in pixels of the font (asked for at a stretch in percent), its origin on the
+    // baseline at the pen, as lines.
+    const QPainterPath& Outline(const QRawFont& font, int stretch, quint32 glyph);
 
 private:
+    struct TOutlineKey {
+        std::string Family{};
+        std::string Style{};
+        int Weight = 0;
+        double Pixels = 0.0;
+        int Stretch = 100;
+        quint32 Glyph = 0;
+        auto operator<=>(const TOutlineKey&) const = default;
+    };
+    static constexpr std::size_t kMaxOutlines = 4096;
+    std::map<TOutlineKey, QPainterPath> FOutlines{};
+
     struct TKey {
         std::string Name{};
         double Pixels = 0.0;
