@@ -69,9 +69,10 @@ TComposedLabel ComposeSymbolLabel(TSymbolKind kind, const TBarcode& barcode, con
         composed.Picture = quillon::ComposeSymbolLabel(label);
         composed.Fit = settings.Stretch ? TCellFit{} : CheckLabelFits(label.SizeMm, settings.CellMm);
     }
-    if (checkOn != nullptr)
-        composed.Scan = CheckSymbolScan(label, settings.Dpi);
     composed.Expected = {.Symbol = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(label))};
+    // Read back as the printer prints it in its cell, as the engine's labels are.
+    if (checkOn != nullptr)
+        composed.Scan = VerifyLabelOnSheet(label.Drawing, composed.Expected, *checkOn, settings.Dpi).Scan;
     composed.Notes = std::move(label.Notes);
     composed.Drawing = std::make_shared<const TLabelDrawing>(std::move(label.Drawing));
     return composed;
