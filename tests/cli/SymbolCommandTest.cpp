@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "RunCli.h"
-#include "label/MatrixReader.h"
+#include "tests/label/SymbolImage.h"
 #include "tests/support/PdfRaster.h"
 
 namespace quillon {
@@ -27,12 +27,7 @@ const std::string kVerifyUsage = "usage: quillon-cli verify [options] TEXT\n";
 
 std::optional<TSymbolReading> ReadImage(const QImage& image, TSymbolKind kind)
 {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    return ReadSymbol({.Pixels = grey.constBits(),
-                       .Width = grey.width(),
-                       .Height = grey.height(),
-                       .BytesPerLine = static_cast<int>(grey.bytesPerLine())},
-                      kind);
+    return ReadSymbol(testing::GreyViewOf(image.convertToFormat(QImage::Format_Grayscale8)), kind);
 }
 
 class SymbolCommand : public testing::CliFiles {
@@ -58,7 +53,9 @@ TEST(SymbolCli, KindsListsThe23EngineKindsThenTheNineOfLibzint)
                              "29\tGS1_QRCode\tGS1 QR Code\n"
                              "30\tDataBarOmni\tGS1 DataBar Omnidirectional\n"
                              "31\tDataBarExpanded\tGS1 DataBar Expanded\n";
+    EXPECT_TRUE(run.out.starts_with("0\tCode_2_5_interleaved\t2_5_interleaved\n")) << run.out;
     EXPECT_TRUE(run.out.ends_with(tail)) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 32);
 }
 
 struct LabelRow {
@@ -70,19 +67,11 @@ struct LabelRow {
 
 TEST_F(SymbolCommand, LabelFilesReadBackAsTypedInBothLayouts)
 {
-    // clang-format off
+    // The kinds' names and ordinals: label/ZintSymbolTest; every kind read back: label/SymbolLabelTest.
     const LabelRow rows[] = {
-        {"QRCode", TSymbolKind::QRCode, kUrl, kUrl},
         {"datamatrix", TSymbolKind::DataMatrix, kUrl, kUrl},
-        {"25", TSymbolKind::PDF417, kUrl, kUrl},
-        {"Aztec", TSymbolKind::Aztec, kUrl, kUrl},
-        {"GS1_128", TSymbolKind::GS1_128, kGs1, kGs1},
-        {"GS1_DataMatrix", TSymbolKind::GS1_DataMatrix, kGs1, kGs1},
-        {"GS1_QRCode", TSymbolKind::GS1_QRCode, kGs1, kGs1},
-        {"DataBarOmni", TSymbolKind::DataBarOmni, "9501101530003", "(01)09501101530003"}, // an EAN-13 set right
-        {"DataBarExpanded", TSymbolKind::DataBarExpanded, kGs1, kGs1},
+        {"27", TSymbolKind::GS1_128, kGs1, kGs1},
     };
-    // clang-format on
     const std::vector<std::string> layouts[] = {{}, {"--layout", "standard", "--dpi", "300"}};
     for (int line = 1; const LabelRow& row : rows) {
         for (const std::vector<std::string>& layout : layouts) {
@@ -111,12 +100,6 @@ TEST_F(SymbolCommand, SheetCellsReadBackAsTyped)
                                          "standard", "--stock", "a4-3x7-63.5x38.1", "--dpi",
                                          "300",      "-o",      Path("q.pdf")};
     const std::string ownStocks = "XDG_DATA_HOME=" + testing::ShellQuote(Path("share")) + " ";
-    // Red modules vanish in a scanner's red light: the proof reads all 21 cells.
-    const CliRun red = RunCli(testing::Join(sheet, {"--bar-color", "FF0000", kUrl}), ownStocks);
-    EXPECT_EQ(
-        std::tuple(red.status, red.err),
-        std::tuple(
-            1, "quillon-cli: Does not scan at 300 dpi\nquillon-cli: 0 of 21 labels read back at 300 dpi\n"));
     const CliRun run = RunCli(testing::Join(sheet, {kUrl}), ownStocks);
     ASSERT_EQ(std::tuple(run.status, run.err), std::tuple(0, ""));
     for (const testing::TRaster raster : {testing::TRaster::Mono, testing::TRaster::Grey}) {
@@ -133,26 +116,19 @@ TEST_F(SymbolCommand, SheetCellsReadBackAsTyped)
     }
 }
 
+// Each level's symbol and the shapes' sizes: label/ZintSymbolTest; here the options reach it.
 TEST_F(SymbolCommand, TheOptionsReachTheSymbol)
 {
-    for (const char level : {'L', 'M', 'Q', 'H'}) {
-        const CliRun run =
-            RunCli({"label", "-k", "QRCode", "--ecc", std::string(1, level), "-o", Path("q.png"), kUrl});
-        ASSERT_EQ(run.status, 0) << run.err;
-        const std::optional<TSymbolReading> reading = ReadFile("q.png", TSymbolKind::QRCode);
-        ASSERT_TRUE(reading);
-        EXPECT_EQ(reading->ErrorCorrection, std::string(1, level));
-    }
-    // Data Matrix: square by default, lying on its side with --dm-shape rect.
-    for (const std::string shape : {"square", "rect"}) {
-        ASSERT_EQ(
-            RunCli({"label", "-k", "DataMatrix", "--dm-shape", shape, "-o", Path("d.png"), "Quillon"}).status,
-            0);
-        const std::optional<TSymbolReading> reading = ReadFile("d.png", TSymbolKind::DataMatrix);
-        ASSERT_TRUE(reading);
-        const int width = reading->Right - reading->Left, height = reading->Bottom - reading->Top;
-        EXPECT_EQ(width > 2 * height, shape == "rect") << width << " x " << height;
-    }
+    ASSERT_EQ(RunCli({"label", "-k", "QRCode", "--ecc", "h", "-o", Path("q.png"), kUrl}).status, 0);
+    const std::optional<TSymbolReading> qr = ReadFile("q.png", TSymbolKind::QRCode);
+    ASSERT_TRUE(qr);
+    EXPECT_EQ(qr->ErrorCorrection, "H");
+    ASSERT_EQ(
+        RunCli({"label", "-k", "DataMatrix", "--dm-shape", "rect", "-o", Path("d.png"), "Quillon"}).status,
+        0);
+    const std::optional<TSymbolReading> dm = ReadFile("d.png", TSymbolKind::DataMatrix);
+    ASSERT_TRUE(dm);
+    EXPECT_GT(dm->Right - dm->Left, 2 * (dm->Bottom - dm->Top)) << "lying on its side";
 }
 
 TEST(SymbolCli, VerifyTellsTheReadingAndTheSymbology)
@@ -167,14 +143,11 @@ TEST(SymbolCli, VerifyTellsTheReadingAndTheSymbology)
     // clang-format off
     const Row rows[] = {
         {1, {"-k", "QRCode", kUrl}, 0, std::string(kUrl) + "\nQRCode\n", ""},
-        {2, {"-k", "GS1_128", kGs1}, 0, std::string(kGs1) + "\nCode128 ]C1\n", ""},
-        {3, {"-k", "GS1_QRCode", "--ecc", "h", "--layout", "standard", kGs1}, 0, std::string(kGs1) + "\nQRCode ]Q3\n", ""},
-        {4, {"-k", "DataBarOmni", "--angle", "90", "(01)09501101530003"}, 0, "(01)09501101530003\nDataBar ]e0\n", ""},
-        {5, {"-k", "PDF417", "--columns-417", "4", "--bar-color", "0000C0", "Quillon"}, 0, "Quillon\nPDF417\n", ""},
+        {2, {"-k", "GS1_QRCode", "--ecc", "h", "--layout", "standard", kGs1}, 0, std::string(kGs1) + "\nQRCode ]Q3\n", ""},
         // Red modules vanish in a scanner's red light.
-        {6, {"-k", "Aztec", "--bar-color", "FF0000", "Quillon"}, 3, "",
+        {3, {"-k", "Aztec", "--bar-color", "FF0000", "Quillon"}, 3, "",
          "quillon-cli: the label does not scan; it should read 'Quillon'\n"},
-        {7, {"-k", "DataBarExpanded", "(01)09501101530003"}, 4, "",
+        {4, {"-k", "DataBarExpanded", "(01)09501101530003"}, 4, "",
          "quillon-cli: no scan check for DataBarExpanded carrying (01) alone: the decoder cannot read it\n"},
     };
     // clang-format on
@@ -190,33 +163,30 @@ TEST_F(SymbolCommand, WhatTheKindCannotTakeIsRefusedAndNoFileIsWritten)
     const std::string out = Path("r.png");
     // clang-format off
     testing::ExpectFailures({
-        // libzint's and the GS1 checks' own sentences, exit 1.
+        // The encoder's own sentence, exit 1 (every sentence: label/ZintSymbolTest and label/Gs1DataTest).
         {1, {"label", "-k", "GS1_128", "-o", out, "(01)09501101530004"}, 1, "(01): check digit should be 3\n"},
-        {2, {"label", "-k", "GS1_DataMatrix", "-o", out, "(17)250230"}, 1, "(17): not a date: 250230\n"},
-        {3, {"verify", "-k", "QRCode", "--ecc", "H", std::string(2000, 'x')}, 1,
-         "Too long for QR Code at error correction H: 2000 bytes do not fit in the largest symbol\n"},
         // Usage errors, exit 2.
-        {4, {"pattern", "-k", "QRCode", "x"}, 2, "quillon-cli: pattern and width are for the linear kinds the engine "
+        {2, {"pattern", "-k", "QRCode", "x"}, 2, "quillon-cli: pattern and width are for the linear kinds the engine "
          "draws; QRCode is a two-dimensional code\nusage: quillon-cli pattern [options] TEXT\n"},
-        {5, {"width", "-k", "30", "9501101530003"}, 2, "quillon-cli: pattern and width are for the linear kinds the "
+        {3, {"width", "-k", "30", "9501101530003"}, 2, "quillon-cli: pattern and width are for the linear kinds the "
          "engine draws; DataBarOmni is encoded by libzint, not the engine\nusage: quillon-cli width [options] TEXT\n"},
-        {6, {"verify", "-k", "Code128B", "--ecc", "L", "x"}, 2,
+        {4, {"verify", "-k", "Code128B", "--ecc", "L", "x"}, 2,
          "quillon-cli: --ecc is for QRCode and GS1_QRCode, not Code128B\n" + kVerifyUsage},
-        {7, {"verify", "-k", "QRCode", "--dm-shape", "rect", "x"}, 2,
+        {5, {"verify", "-k", "QRCode", "--dm-shape", "rect", "x"}, 2,
          "quillon-cli: --dm-shape is for DataMatrix and GS1_DataMatrix, not QRCode\n" + kVerifyUsage},
-        {8, {"verify", "--columns-417", "3", "-k", "Aztec", "x"}, 2,
+        {6, {"verify", "--columns-417", "3", "-k", "Aztec", "x"}, 2,
          "quillon-cli: --columns-417 is for PDF417, not Aztec\n" + kVerifyUsage},
-        {9, {"verify", "-k", "QRCode", "--ecc", "X", "x"}, 2, "quillon-cli: --ecc takes L, M, Q or H, not 'X'\n" + kVerifyUsage},
-        {10, {"verify", "-k", "DataMatrix", "--dm-shape", "Square", "x"}, 2,
+        {7, {"verify", "-k", "QRCode", "--ecc", "X", "x"}, 2, "quillon-cli: --ecc takes L, M, Q or H, not 'X'\n" + kVerifyUsage},
+        {8, {"verify", "-k", "DataMatrix", "--dm-shape", "Square", "x"}, 2,
          "quillon-cli: --dm-shape takes square or rect, not 'Square'\n" + kVerifyUsage},
-        {11, {"verify", "-k", "PDF417", "--columns-417", "31", "x"}, 2,
+        {9, {"verify", "-k", "PDF417", "--columns-417", "31", "x"}, 2,
          "quillon-cli: --columns-417 takes a whole number from 0 to 30, not '31'\n" + kVerifyUsage},
-        {12, {"label", "-k", "QRCode", "--checksum", "-o", out, "x"}, 2,
+        {10, {"label", "-k", "QRCode", "--checksum", "-o", out, "x"}, 2,
          "quillon-cli: --checksum is not an option of QRCode: it is for the kinds the engine draws\n" + kLabelUsage},
-        {13, {"label", "-k", "Aztec", "--height", "20", "-o", out, "x"}, 2,
+        {11, {"label", "-k", "Aztec", "--height", "20", "-o", out, "x"}, 2,
          "quillon-cli: --height is for the linear kinds; Aztec takes its height from its modules\n" + kLabelUsage},
         // A sheet is refused whole: nothing is written.
-        {14, {"sheet", "-k", "GS1_128", "-o", Path("r.pdf"), "(01)09501101530004"}, 1, "(01): check digit should be 3\n"},
+        {12, {"sheet", "-k", "GS1_128", "-o", Path("r.pdf"), "(01)09501101530004"}, 1, "(01): check digit should be 3\n"},
     });
     // clang-format on
     EXPECT_TRUE(Files().isEmpty()) << Files().join(", ").toStdString();

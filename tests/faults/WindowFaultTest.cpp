@@ -23,8 +23,7 @@ namespace quillon::faults {
 namespace {
 
 enum class TFault : std::uint8_t {
-    ForeignBytes,       // pict.db holds random bytes
-    TableFifo,          // pict.db is a FIFO, on which SQLite would block
+    ForeignBytes,       // pict.db holds random bytes (every table SQLite cannot open: data/PictureTableTest)
     OptionsFifo,        // options.txt is a FIFO, on which a read would block
     OptionsToOtherUser, // options.txt is a link to a file of another user, planted in a shared folder
 };
@@ -90,7 +89,6 @@ private:
     {
         const QByteArray options = QFile::encodeName(OptionsPath());
         switch (fault) {
-        case TFault::TableFifo: mkfifo(QFile::encodeName(TablePath()).constData(), 0600); break;
         case TFault::OptionsFifo: mkfifo(options.constData(), 0600); break;
         case TFault::OptionsToOtherUser: {
             const QString theirs = QDir(OtherUsersDir.path()).filePath("options.txt");
@@ -116,16 +114,14 @@ const QString kLeft =
     ": %1/options.txt\n\nThe options file is left as it is, and the settings of this session "
     "are not saved in it.";
 const QString kForeign = kTable + "the file is not a picture table (file is not a database)";
-const QString kTableFifo = kTable + "it is not a regular file";
 // clang-format off
 const TWindowRow kRows[] = {
     // The table cannot be opened at start-up, and printing reports it again.
     {1, TFault::ForeignBytes, {kForeign}, kForeign},
-    {2, TFault::TableFifo, {kTableFifo}, kTableFifo},
     // An options file that cannot be read is told once and never written: not at start-up, not at close.
     // (Each kind of file the safe file layer refuses: data/SafeFileTest.)
-    {3, TFault::OptionsFifo, {"Not a regular file" + kLeft}},
-    {4, TFault::OptionsToOtherUser, {"Not yours to replace" + kLeft}},
+    {2, TFault::OptionsFifo, {"Not a regular file" + kLeft}},
+    {3, TFault::OptionsToOtherUser, {"Not yours to replace" + kLeft}},
 };
 // clang-format on
 

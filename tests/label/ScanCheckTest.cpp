@@ -65,13 +65,12 @@ TEST(ScanCheck, LabelsReadAsTheEngineDrewThemOrSayWhyNot)
         {bcCodeEAN13, "0036000291452", 2.0, off, kBlack, Matches, "Scans as 036000291452"},
         // 6: a typed check digit 1 where 0 belongs: the reader refuses the check, the engine names 0.
         {bcCodeEAN13, "6212236011841", 2.0, off, kBlack, DoesNotScan, "Check digit should be 0"},
-        // 7, 8: at the window's ratio 1 the 2- to 4-module elements of the width-digit codes shrink.
+        // 7: at the window's ratio 1 the 2- to 4-module elements of the width-digit codes shrink.
         {bcCode128C, "123456", 1.0, off, kBlack, DoesNotScan, "Does not scan"},
-        {bcCode93, "CODE-93", 1.0, off, kBlack, DoesNotScan, "Does not scan"},
-        // 9, 10: under a scanner's red light red bars vanish; blue ones stay dark.
+        // 8, 9: under a scanner's red light red bars vanish; blue ones stay dark.
         {bcCodeEAN13, "6212236011840", 2.0, off, kRed, DoesNotScan, "Does not scan"},
         {bcCodeEAN13, "6212236011840", 2.0, off, kBlue, Matches, "Scans as 6212236011840"},
-        // 11: the decoder takes interleaved two of five of six digits or more only.
+        // 10: the decoder takes interleaved two of five of six digits or more only.
         {bcCode_2_5_interleaved, "12", 2.0, off, kBlack, DoesNotScan, "Does not scan"},
     };
     // clang-format on
