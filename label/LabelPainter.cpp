@@ -119,47 +119,6 @@ double OnGrid(double devicePixels, double gridStep)
     return std::round(devicePixels / gridStep) * gridStep;
 }
 
-QColor FillColor(TColor color, TPenMode mode, const QPalette& palette)
-{
-    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color, palette);
-}
-
-// The pixels a polygon covers, as the device-context rules paint it: every vertex pixel included.
-struct TPixelBox {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0; // one past the last column
-    int Bottom = 0;
-};
-
-TPixelBox BoxOf(const std::vector<TPoint>& points)
-{
-    TPixelBox box{.Left = points[0].X, .Top = points[0].Y, .Right = points[0].X, .Bottom = points[0].Y};
-    for (const TPoint& p : points) {
-        box.Left = std::min(box.Left, p.X);
-        box.Top = std::min(box.Top, p.Y);
-        box.Right = std::max(box.Right, p.X);
-        box.Bottom = std::max(box.Bottom, p.Y);
-    }
-    ++box.Right;
-    ++box.Bottom;
-    return box;
-}
-
-// Bars of an unturned or quarter-turned barcode are rectangles along the axes.
-bool IsAxisRectangle(const std::vector<TPoint>& points)
-{
-    if (points.size() != 4)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const TPoint& a = points[i];
-        const TPoint& b = points[(i + 1) % 4];
-        if (a.X != b.X && a.Y != b.Y)
-            return false;
-    }
-    return true;
-}
-
 class TLabelReplay {
 public:
     TLabelReplay(QPainter& painter, const TLabelPlacement& placement, double unitsPerInch, TLabelFonts& fonts)
@@ -175,8 +134,8 @@ public:
         if (color == Qt::white)
             return; // the paper is white already
         if (IsAxisRectangle(polygon.Points)) {
-            const TPixelBox box = BoxOf(polygon.Points);
-            AddBar(SnappedRect(box.Left, box.Top, box.Right, box.Bottom), color);
+            const QRect box = PolygonPixels(polygon.Points);
+            AddBar(SnappedRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1), color);
             return;
         }
         EndBars();
@@ -529,6 +488,34 @@ TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<
         painter.restore();
         return true;
     };
+}
+
+QColor FillColor(TColor color, TPenMode mode, const QPalette& palette)
+{
+    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color, palette);
+}
+
+QRect PolygonPixels(const std::vector<TPoint>& points)
+{
+    int left = points[0].X, top = points[0].Y, right = points[0].X, bottom = points[0].Y;
+    for (const TPoint& p : points) {
+        left = std::min(left, p.X), top = std::min(top, p.Y);
+        right = std::max(right, p.X), bottom = std::max(bottom, p.Y);
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom)); // right and bottom included
+}
+
+bool IsAxisRectangle(const std::vector<TPoint>& points)
+{
+    if (points.size() != 4)
+        return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % 4];
+        if (a.X != b.X && a.Y != b.Y)
+            return false;
+    }
+    return true;
 }
 
 } // namespace quillon

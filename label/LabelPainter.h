@@ -2,12 +2,15 @@
 // on whole dots of the printer the page is made for, text as text.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QRawFont>
+#include <QRect>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
@@ -104,6 +107,14 @@ enum class TImageDepth : std::uint8_t {
 // at true size on a screen. Raises when the image would be too large.
 QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi,
                         TImageDepth depth = TImageDepth::Colour);
+
+// What the painters of a recorded label share: the colour a shape fills with (white for the white pen
+// mode), the pixels a polygon covers as the device-context rules paint it (every vertex pixel, right and
+// bottom included), and whether it is a rectangle along the axes (a bar of an unturned or quarter-turned
+// barcode).
+QColor FillColor(TColor color, TPenMode mode, const QPalette& palette);
+QRect PolygonPixels(const std::vector<TPoint>& points);
+bool IsAxisRectangle(const std::vector<TPoint>& points);
 
 // The labels of a sheet by data row, shared between rows that print the same label.
 using TSheetLabels = std::vector<std::shared_ptr<const TLabelDrawing>>;

@@ -354,35 +354,6 @@ QString OnOneLine(QString text)
     return text;
 }
 
-QColor FillColor(TColor color, TPenMode mode, const QPalette& palette)
-{
-    return mode == pmWhite ? QColor(Qt::white) : ToQColor(color, palette);
-}
-
-// The pixels a polygon covers, as the device-context rules paint it: every vertex pixel included.
-QRect BoxOf(const std::vector<TPoint>& points)
-{
-    int left = points[0].X, top = points[0].Y, right = points[0].X, bottom = points[0].Y;
-    for (const TPoint& p : points) {
-        left = std::min(left, p.X), top = std::min(top, p.Y);
-        right = std::max(right, p.X), bottom = std::max(bottom, p.Y);
-    }
-    return QRect(QPoint(left, top), QPoint(right, bottom)); // right and bottom included
-}
-
-bool IsAxisRectangle(const std::vector<TPoint>& points)
-{
-    if (points.size() != 4)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const TPoint& a = points[i];
-        const TPoint& b = points[(i + 1) % 4];
-        if (a.X != b.X && a.Y != b.Y)
-            return false;
-    }
-    return true;
-}
-
 // The picture's frame on paper, as the page renderer places a bitmap: the whole frame when stretched,
 // else its size at the report's pixels per inch from the frame's corner or centred in it.
 QRectF PictureTargetMm(const QRectF& frame, QSizeF picturePixels, const TPlacedImage& image,
@@ -704,7 +675,7 @@ public:
         if (color == Qt::white)
             return; // the paper is white already
         if (IsAxisRectangle(polygon.Points)) {
-            const QRect box = BoxOf(polygon.Points);
+            const QRect box = PolygonPixels(polygon.Points);
             FPage.Rect(Snapped(box.left(), box.top(), box.right() + 1, box.bottom() + 1), color);
             return;
         }
@@ -800,20 +771,6 @@ private:
     const QPalette& FPalette;
 };
 
-// Qt's horizontal alignment for each TTextAlignment, by ordinal.
-constexpr Qt::AlignmentFlag kHorizontalAlignment[] = {
-    Qt::AlignLeft,    // Left
-    Qt::AlignHCenter, // Center
-    Qt::AlignRight,   // Right
-};
-static_assert(std::size(kHorizontalAlignment) == static_cast<std::size_t>(TTextAlignment::Right) + 1);
-
-QRectF FrameMm(const TRectTenths& frame)
-{
-    return {frame.Left / kTenthsPerMm, frame.Top / kTenthsPerMm, frame.Width / kTenthsPerMm,
-            frame.Height / kTenthsPerMm};
-}
-
 // The parts of one page, in dots: its cells and texts as the page renderer paints them.
 class TPageMaker {
 public:
@@ -902,7 +859,7 @@ private:
         const TLayoutFont& font = FContent.Font(text.Font.Family, dots / scale, 0);
         const TShapedText shaped =
             FContent.InFrame(QString::fromStdString(text.Text), font, frame.width() / scale,
-                             kHorizontalAlignment[static_cast<std::size_t>(text.Alignment)], text.WordWrap);
+                             HorizontalAlignmentOf(text.Alignment), text.WordWrap);
         FContent.Begin({}, text.AutoSize ? std::nullopt : std::optional(frame));
         FContent.Glyphs(shaped, frame.topLeft(), Qt::black);
         FContent.End();

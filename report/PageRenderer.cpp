@@ -24,11 +24,6 @@ constexpr Qt::AlignmentFlag kHorizontalAlignment[] = {
 };
 static_assert(std::size(kHorizontalAlignment) == static_cast<std::size_t>(TTextAlignment::Right) + 1);
 
-QRectF FrameMm(const TRectTenths& frame)
-{
-    return {frame.Left / 10.0, frame.Top / 10.0, frame.Width / 10.0, frame.Height / 10.0};
-}
-
 const QImage* PictureOfRow(std::span<const QImage> pictures, std::int64_t row)
 {
     if (row < 0 || static_cast<std::uint64_t>(row) >= pictures.size())
@@ -90,7 +85,7 @@ void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& ima
 int TextFlags(const TPlacedText& text)
 {
     int flags = Qt::AlignTop;
-    flags |= kHorizontalAlignment[static_cast<std::size_t>(text.Alignment)];
+    flags |= HorizontalAlignmentOf(text.Alignment);
     if (text.WordWrap)
         flags |= Qt::TextWordWrap;
     if (text.AutoSize)
@@ -186,6 +181,16 @@ void RenderPages(QPainter& painter, QPagedPaintDevice& device, const TPreparedRe
         firstPage = false;
         RenderPage(painter, report, index, pictures, target);
     }
+}
+
+QRectF FrameMm(const TRectTenths& frame)
+{
+    return {frame.Left / 10.0, frame.Top / 10.0, frame.Width / 10.0, frame.Height / 10.0};
+}
+
+Qt::AlignmentFlag HorizontalAlignmentOf(TTextAlignment alignment)
+{
+    return kHorizontalAlignment[static_cast<std::size_t>(alignment)];
 }
 
 } // namespace quillon

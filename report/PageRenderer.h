@@ -50,6 +50,11 @@ struct TPaintTarget {
 // top-left corner, then the resolution and the paper's origin.
 QTransform PaperTransform(const TPaintTarget& target);
 
+// An element's frame in millimetres, and a text element's alignment as Qt takes it: what every writer of
+// a page places its elements by.
+QRectF FrameMm(const TRectTenths& frame);
+Qt::AlignmentFlag HorizontalAlignmentOf(TTextAlignment alignment);
+
 // The paper of a prepared report, with margins 0 so that its page values alone place everything.
 QPageLayout PageLayoutOf(const TPreparedReport& report);
 // A standard paper (A4 or Letter) upright, with margins 0.
