@@ -455,9 +455,8 @@ struct TLayoutFont {
 // One page's content in the printer's dots, y down from the paper's top-left corner.
 class TPageContent {
 public:
-    TPageContent(TLabelPdfGlyphs& glyphs, const QPalette& palette, Qt::LayoutDirection direction,
-                 double gridDpi)
-        : FGlyphs(glyphs), FPalette(palette), FDirection(direction), FDotsPerLayoutPixel(gridDpi / kLayoutDpi)
+    TPageContent(TLabelPdfGlyphs& glyphs, Qt::LayoutDirection direction, double gridDpi)
+        : FGlyphs(glyphs), FDirection(direction), FDotsPerLayoutPixel(gridDpi / kLayoutDpi)
     {
     }
 
@@ -644,7 +643,6 @@ public:
 
 private:
     TLabelPdfGlyphs& FGlyphs;
-    const QPalette& FPalette;
     Qt::LayoutDirection FDirection = Qt::LeftToRight;
     double FDotsPerLayoutPixel = 1.0;
     QImage FDevice = LayoutDevice();
@@ -938,7 +936,7 @@ TLabelPdfPage TLabelPdf::MakePage(const TPreparedReport& report, std::size_t pag
         throw Exception("The PDF needs a printer resolution above 0 dpi");
     if (pageIndex >= report.Pages.size())
         throw Exception("The report has no page " + std::to_string(pageIndex + 1));
-    TPageContent content(*FGlyphs, FPalette, FDirection, gridDpi);
+    TPageContent content(*FGlyphs, FDirection, gridDpi);
     // The page in the printer's dots, y down from the paper's corner, as the painter's PDF has it.
     const double pointsPerDot = kPointsPerInch / gridDpi;
     Op(content.Out(), {pointsPerDot, 0, 0, -pointsPerDot, 0, FPaperHeightPoints}, "cm");
