@@ -48,9 +48,6 @@ constexpr const char* kInsertAction = "add a row to";
 constexpr const char* kReplaceAction = "replace the rows of";
 constexpr const char* kRenameAction = "change the file of";
 
-// Every PNG file begins so (the PNG specification, 5.2).
-constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
-
 constexpr const char* kCreateTable = "CREATE TABLE IF NOT EXISTS pict (Id INTEGER PRIMARY KEY, Grph BLOB)";
 constexpr const char* kInsertRow = "INSERT INTO pict (Grph) VALUES (?)";
 constexpr const char* kFirstRow = "SELECT rowid FROM pict ORDER BY rowid LIMIT 1";
@@ -277,7 +274,7 @@ void TPictureTable::ReplaceAllRows(std::span<const QByteArray> pictures)
 {
     RequireOpen(kReplaceAction);
     for (std::size_t row = 0; row < pictures.size(); ++row)
-        if (!pictures[row].isEmpty() && !pictures[row].startsWith(QByteArrayView(kPngSignature)))
+        if (!pictures[row].isEmpty() && !IsPng(pictures[row]))
             Fail(kReplaceAction,
                  QStringLiteral("picture %1 of %2 is not a PNG image").arg(row + 1).arg(pictures.size()));
     ReplaceRows([&] {

@@ -270,4 +270,9 @@ std::optional<QByteArray> RgbPng(const QImage& image)
     return PngFile(image, kRgbBitDepth, kRgbColourType, {}, tStream);
 }
 
+bool IsPng(const QByteArray& bytes)
+{
+    return bytes.startsWith(QByteArrayView(reinterpret_cast<const char*>(kSignature), sizeof kSignature));
+}
+
 } // namespace quillon

@@ -18,4 +18,7 @@ std::optional<QByteArray> BlackAndWhitePng(const QImage& image);
 // takes a fraction of the time. Nothing for any other format.
 std::optional<QByteArray> RgbPng(const QImage& image);
 
+// Whether the bytes begin as every PNG file does, with its signature.
+bool IsPng(const QByteArray& bytes);
+
 } // namespace quillon

@@ -128,14 +128,11 @@ public:
 
     void operator()(const TRecordedPolygon& polygon)
     {
-        if (polygon.Points.size() < 2)
+        const std::optional<QColor> color = PolygonInk(polygon, FPalette);
+        if (!color)
             return;
-        const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode, FPalette);
-        if (color == Qt::white)
-            return; // the paper is white already
-        if (IsAxisRectangle(polygon.Points)) {
-            const QRect box = PolygonPixels(polygon.Points);
-            AddBar(SnappedRect(box.left(), box.top(), box.right() + 1, box.bottom() + 1), color);
+        if (const std::optional<QRect> bar = BarPixels(polygon.Points)) {
+            AddBar(SnappedRect(bar->left(), bar->top(), bar->right() + 1, bar->bottom() + 1), *color);
             return;
         }
         EndBars();
@@ -143,7 +140,7 @@ public:
         for (const TPoint& p : polygon.Points)
             shape << Device(p.X, p.Y);
         FPainter.setPen(Qt::NoPen);
-        FPainter.setBrush(color);
+        FPainter.setBrush(*color);
         FPainter.drawPolygon(shape, Qt::OddEvenFill);
     }
 
@@ -151,9 +148,8 @@ public:
     // lies a font's ascent below its top-left corner, as the label was composed.
     void operator()(const TRecordedText& text)
     {
-        const double pixels = std::max(text.Font.Size, 1) * FUnitsPerInch / kPointsPerInch * FPlace.ScaleY;
-        const int stretch =
-            std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000);
+        const double pixels = TextPixels(text, FPlace, FUnitsPerInch);
+        const int stretch = TextStretch(FPlace);
         const TLabelFonts::TFont& font = FFonts.Font(text.Font.Name, pixels, stretch, *FPainter.device());
         const QPointF at = Device(text.TopLeft.X, text.TopLeft.Y);
         if (OutsideClipRows(at.y(), font.Height))
@@ -495,8 +491,26 @@ QColor FillColor(TColor color, TPenMode mode, const QPalette& palette)
     return mode == pmWhite ? QColor(Qt::white) : ToQColor(color, palette);
 }
 
-QRect PolygonPixels(const std::vector<TPoint>& points)
+std::optional<QColor> PolygonInk(const TRecordedPolygon& polygon, const QPalette& palette)
 {
+    if (polygon.Points.size() < 2)
+        return std::nullopt;
+    const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode, palette);
+    if (color == Qt::white)
+        return std::nullopt; // the paper is white already
+    return color;
+}
+
+std::optional<QRect> BarPixels(const std::vector<TPoint>& points)
+{
+    if (points.size() != 4)
+        return std::nullopt;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % 4];
+        if (a.X != b.X && a.Y != b.Y)
+            return std::nullopt;
+    }
     int left = points[0].X, top = points[0].Y, right = points[0].X, bottom = points[0].Y;
     for (const TPoint& p : points) {
         left = std::min(left, p.X), top = std::min(top, p.Y);
@@ -505,17 +519,14 @@ QRect PolygonPixels(const std::vector<TPoint>& points)
     return QRect(QPoint(left, top), QPoint(right, bottom)); // right and bottom included
 }
 
-bool IsAxisRectangle(const std::vector<TPoint>& points)
+double TextPixels(const TRecordedText& text, const TLabelPlacement& placement, double unitsPerInch)
 {
-    if (points.size() != 4)
-        return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const TPoint& a = points[i];
-        const TPoint& b = points[(i + 1) % 4];
-        if (a.X != b.X && a.Y != b.Y)
-            return false;
-    }
-    return true;
+    return std::max(text.Font.Size, 1) * unitsPerInch / kPointsPerInch * placement.ScaleY;
+}
+
+int TextStretch(const TLabelPlacement& placement)
+{
+    return std::clamp(static_cast<int>(std::lround(100.0 * placement.ScaleX / placement.ScaleY)), 1, 4000);
 }
 
 } // namespace quillon

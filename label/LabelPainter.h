@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -108,13 +109,16 @@ enum class TImageDepth : std::uint8_t {
 QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi,
                         TImageDepth depth = TImageDepth::Colour);
 
-// What the painters of a recorded label share: the colour a shape fills with (white for the white pen
-// mode), the pixels a polygon covers as the device-context rules paint it (every vertex pixel, right and
-// bottom included), and whether it is a rectangle along the axes (a bar of an unturned or quarter-turned
-// barcode).
+// What the painters of a recorded label share. The colour a shape fills with (white for the white pen
+// mode); the ink of a polygon, none when it is degenerate or white like the paper; the pixels of a
+// polygon that is a rectangle along the axes (a bar of an unturned or quarter-turned barcode), every
+// vertex pixel included as the device-context rules paint it, none for any other shape; and a recorded
+// text's size in device pixels and its stretch in percent where the label is placed.
 QColor FillColor(TColor color, TPenMode mode, const QPalette& palette);
-QRect PolygonPixels(const std::vector<TPoint>& points);
-bool IsAxisRectangle(const std::vector<TPoint>& points);
+std::optional<QColor> PolygonInk(const TRecordedPolygon& polygon, const QPalette& palette);
+std::optional<QRect> BarPixels(const std::vector<TPoint>& points);
+double TextPixels(const TRecordedText& text, const TLabelPlacement& placement, double unitsPerInch);
+int TextStretch(const TLabelPlacement& placement);
 
 // The labels of a sheet by data row, shared between rows that print the same label.
 using TSheetLabels = std::vector<std::shared_ptr<const TLabelDrawing>>;

@@ -667,18 +667,15 @@ public:
 
     void operator()(const TRecordedPolygon& polygon)
     {
-        if (polygon.Points.size() < 2)
+        const std::optional<QColor> color = PolygonInk(polygon, FPalette);
+        if (!color)
             return;
-        const QColor color = FillColor(polygon.Brush.Color, polygon.Pen.Mode, FPalette);
-        if (color == Qt::white)
-            return; // the paper is white already
-        if (IsAxisRectangle(polygon.Points)) {
-            const QRect box = PolygonPixels(polygon.Points);
-            FPage.Rect(Snapped(box.left(), box.top(), box.right() + 1, box.bottom() + 1), color);
+        if (const std::optional<QRect> bar = BarPixels(polygon.Points)) {
+            FPage.Rect(Snapped(bar->left(), bar->top(), bar->right() + 1, bar->bottom() + 1), *color);
             return;
         }
         std::string& out = FPage.Out();
-        FPage.Fill(color);
+        FPage.Fill(*color);
         for (std::size_t i = 0; i < polygon.Points.size(); ++i) {
             const QPointF p = Device(polygon.Points[i].X, polygon.Points[i].Y);
             Op(out, {p.x(), p.y()}, i == 0 ? "m" : "l");
@@ -689,9 +686,8 @@ public:
     // The baseline lies a font's ascent below the text's top-left corner, as the label was composed.
     void operator()(const TRecordedText& text)
     {
-        const double dots = std::max(text.Font.Size, 1) * FUnitsPerInch / kPointsPerInch * FPlace.ScaleY;
-        const int stretch =
-            std::clamp(static_cast<int>(std::lround(100.0 * FPlace.ScaleX / FPlace.ScaleY)), 1, 4000);
+        const double dots = TextPixels(text, FPlace, FUnitsPerInch);
+        const int stretch = TextStretch(FPlace);
         const double scale = FPage.DotsPerLayoutPixel();
         const TLayoutFont& font = FPage.Font(text.Font.Name, dots / scale, stretch);
         const QPointF at = Device(text.TopLeft.X, text.TopLeft.Y);

@@ -56,9 +56,9 @@ constexpr std::uint8_t kInk = 0;
 constexpr std::uint8_t kPaper = 255;
 constexpr int kBytesPerPixel = 4;
 
-// The white a reader needs on either side of the bars, in modules, by TBarcodeType: the GS1 General
-// Specifications for EAN/UPC, ten modules for the others (ISO/IEC 16388 Code 39, 15417 Code 128, 16390
-// ITF, the AIM specifications of Codabar and Code 93). A line across the bars reads only with both.
+// The white a reader needs on either side of the bars, in modules, by TBarcodeType: GS1's rules for
+// EAN/UPC, ten modules for the others (ISO/IEC 16388 Code 39, 15417 Code 128, 16390 ITF, and AIM's
+// rules for Codabar and Code 93). A line across the bars reads only with both.
 struct TQuietZone {
     int Left = 10;
     int Right = 10;
