@@ -29,8 +29,9 @@ TComposedLabel ComposeEngineLabel(TBarcode& barcode, const TComposeSettings& set
         composed.Notes = std::move(fitted.Label.Notes);
         composed.Picture = RenderLabelImage(drawing, settings.PixelsPerInch, drawing.UnitsPerInch);
     } else {
-        composed.Picture = ComposeLabel(barcode, captions);
-        drawing = RecordLabel(barcode, captions);
+        TLabelBitmapAndDrawing label = ComposeAndRecordLabel(barcode, captions);
+        composed.Picture = std::move(label.Bitmap);
+        drawing = std::move(label.Drawing);
         composed.Fit = settings.Stretch ? TCellFit{} : CheckLabelFits(LabelSizeMm(drawing), settings.CellMm);
     }
     // The label is read back as the printer prints it in its cell.

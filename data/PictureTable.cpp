@@ -241,6 +241,9 @@ QImage TPictureTable::Graphic()
     QImage image;
     if (!image.loadFromData(query.value(0).toByteArray(), "PNG"))
         Fail(kReadAction, QStringLiteral("the picture of row %1 is not a PNG image").arg(*FCurrentKey));
+    // A black and white label is stored a bit a pixel; it reads back as the colour image it was made as.
+    if (image.format() == QImage::Format_Mono)
+        image.convertTo(QImage::Format_RGB32);
     return image;
 }
 
@@ -293,7 +296,10 @@ QByteArray TPictureTable::StoredPicture(const QImage& image)
 {
     if (image.isNull())
         return {};
-    if (std::optional<QByteArray> png = RgbPng(image)) // a composed label
+    // A composed label: a bit a pixel when it is black and white, as most are, else RGB.
+    if (std::optional<QByteArray> png = BlackAndWhitePng(image, TPngDeflate::Quickest))
+        return *std::move(png);
+    if (std::optional<QByteArray> png = RgbPng(image))
         return *std::move(png);
     QByteArray png;
     QBuffer buffer(&png);

@@ -249,12 +249,13 @@ thread_local Deflater tDeflater;
 
 } // namespace
 
-std::optional<QByteArray> BlackAndWhitePng(const QImage& image)
+std::optional<QByteArray> BlackAndWhitePng(const QImage& image, TPngDeflate deflate)
 {
     if (image.isNull() || image.format() != QImage::Format_RGB32)
         return std::nullopt;
-    if (!PackRows(image, tRows) || !tDeflater.Compress(tRows, Z_DEFAULT_COMPRESSION, Z_DEFAULT_STRATEGY,
-                                                       WindowBits(tRows.size()), tStream))
+    const int level = deflate == TPngDeflate::AsTheToolkit ? Z_DEFAULT_COMPRESSION : Z_BEST_SPEED;
+    if (!PackRows(image, tRows) ||
+        !tDeflater.Compress(tRows, level, Z_DEFAULT_STRATEGY, WindowBits(tRows.size()), tStream))
         return std::nullopt;
     NarrowHeader(tStream.data(), tRows.size());
     return PngFile(image, kBitDepth, kPaletteColourType, kPalette, tStream);

@@ -4,14 +4,21 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <cstdint>
 #include <optional>
 
 namespace quillon {
 
+// How hard deflate works: as the toolkit's writer has it, or at its quickest, for the thousands of
+// labels of a list, whose bitmaps are a few hundred bytes whichever way.
+enum class TPngDeflate : std::uint8_t { AsTheToolkit, Quickest };
+
 // The PNG file of `image` (RGB32) as a 1-bit image with the palette black, white, when every pixel is
-// black or white: byte for byte what the toolkit's PNG writer makes of CompactImage(image), in a
-// fraction of its time. Nothing for any other image, which the toolkit's writer then takes.
-std::optional<QByteArray> BlackAndWhitePng(const QImage& image);
+// black or white: as the toolkit's writer deflates, byte for byte what it makes of
+// CompactImage(image), in a fraction of its time. Nothing for any other image, which the toolkit's
+// writer then takes.
+std::optional<QByteArray> BlackAndWhitePng(const QImage& image,
+                                           TPngDeflate deflate = TPngDeflate::AsTheToolkit);
 
 // The PNG file of an RGB32 image as 8-bit RGB, with its resolution: each row less the one above it and
 // deflated in runs, which labels (their bars the same from row to row) barely notice in size and which

@@ -112,16 +112,28 @@ int UpperCaptionLeft(int labelWidth, int captionWidth)
     return std::clamp(room, 0, kUpperCaptionAt.X);
 }
 
+// The captions' widths, measured once for the label's size, their places, its bitmap and its drawing:
+// measuring text takes more than drawing the bars.
+struct TCaptionWidths {
+    int Upper = 0;
+    int Lower = 0;
+};
+
+TCaptionWidths MeasureCaptions(const TLabelCaptions& captions)
+{
+    return {.Upper = CaptionWidth(captions.UpperOn, captions.Upper),
+            .Lower = CaptionWidth(captions.LowerOn, captions.Lower)};
+}
+
 // The label's size in pixels: the barcode's width (which encodes, so the engine's errors leave
 // here), or more when a caption would be cut or covered by the mark, by its height and the band under
 // it; checked wide so that no height can overflow.
-QSize LabelSize(TBarcode& barcode, const TLabelCaptions& captions)
+QSize LabelSize(TBarcode& barcode, const TLabelCaptions& captions, const TCaptionWidths& widths)
 {
-    const long long upper = CaptionWidth(captions.UpperOn, captions.Upper);
-    const long long width =
-        std::max({static_cast<long long>(barcode.Width()),
-                  upper > 0 ? upper + kCaptionGapPixels + kMarkFromRightPixels : 0LL,
-                  static_cast<long long>(CaptionWidth(captions.LowerOn, captions.Lower))});
+    const long long upper = widths.Upper;
+    const long long width = std::max({static_cast<long long>(barcode.Width()),
+                                      upper > 0 ? upper + kCaptionGapPixels + kMarkFromRightPixels : 0LL,
+                                      static_cast<long long>(widths.Lower)});
     const long long height = static_cast<long long>(barcode.Height()) +
                              (captions.LowerOn ? kLowerCaptionBandPixels : kNoCaptionBandPixels);
     if (width <= 0 || height <= 0)
@@ -133,12 +145,13 @@ QSize LabelSize(TBarcode& barcode, const TLabelCaptions& captions)
 
 // Everything on the label but its white ground, on any canvas: the bars, the captions, the mark and
 // the stroke.
-void DrawLabel(TCanvas& canvas, TBarcode& barcode, const TLabelCaptions& captions, QSize size)
+void DrawLabel(TCanvas& canvas, TBarcode& barcode, const TLabelCaptions& captions, QSize size,
+               const TCaptionWidths& widths)
 {
     const int w = size.width();
     const int h = size.height();
     barcode.Draw(canvas);
-    const int upperLeft = UpperCaptionLeft(w, CaptionWidth(captions.UpperOn, captions.Upper));
+    const int upperLeft = UpperCaptionLeft(w, widths.Upper);
     DrawCaption(canvas, {.X = upperLeft, .Y = kUpperCaptionAt.Y}, captions.UpperOn, captions.Upper);
     DrawCaption(canvas, {.X = 0, .Y = barcode.Height() + kNoCaptionBandPixels}, captions.LowerOn,
                 captions.Lower);
@@ -149,26 +162,45 @@ void DrawLabel(TCanvas& canvas, TBarcode& barcode, const TLabelCaptions& caption
     canvas.LineTo({.X = w - kStrokeLengthPixels, .Y = h - kStrokeAboveBottomPixels});
 }
 
-} // namespace
-
-QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions)
+QImage BitmapOf(TBarcode& barcode, const TLabelCaptions& captions, QSize size, const TCaptionWidths& widths)
 {
-    const QSize size = LabelSize(barcode, captions);
     QImage image = BlankLabel(size);
     {
         QPainter painter(&image);
         TPainterCanvas canvas(painter); // starts with a fresh bitmap's font, pen and brush
-        DrawLabel(canvas, barcode, captions, size);
+        DrawLabel(canvas, barcode, captions, size, widths);
     }
     return image;
 }
 
+TLabelDrawing DrawingOf(TBarcode& barcode, const TLabelCaptions& captions, QSize size,
+                        const TCaptionWidths& widths)
+{
+    TRecordingCanvas canvas;
+    DrawLabel(canvas, barcode, captions, size, widths);
+    return {.Size = size, .ModulePixels = barcode.ModuleWidths()[0], .Calls = canvas.Calls()};
+}
+
+} // namespace
+
+QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions)
+{
+    const TCaptionWidths widths = MeasureCaptions(captions);
+    return BitmapOf(barcode, captions, LabelSize(barcode, captions, widths), widths);
+}
+
 TLabelDrawing RecordLabel(TBarcode& barcode, const TLabelCaptions& captions)
 {
-    const QSize size = LabelSize(barcode, captions);
-    TRecordingCanvas canvas;
-    DrawLabel(canvas, barcode, captions, size);
-    return {.Size = size, .ModulePixels = barcode.ModuleWidths()[0], .Calls = canvas.Calls()};
+    const TCaptionWidths widths = MeasureCaptions(captions);
+    return DrawingOf(barcode, captions, LabelSize(barcode, captions, widths), widths);
+}
+
+TLabelBitmapAndDrawing ComposeAndRecordLabel(TBarcode& barcode, const TLabelCaptions& captions)
+{
+    const TCaptionWidths widths = MeasureCaptions(captions);
+    const QSize size = LabelSize(barcode, captions, widths);
+    QImage bitmap = BitmapOf(barcode, captions, size, widths);
+    return {.Bitmap = std::move(bitmap), .Drawing = DrawingOf(barcode, captions, size, widths)};
 }
 
 void PlaceForAngle(TBarcode& barcode, double angleDegrees)

@@ -45,6 +45,13 @@ QImage ComposeLabel(TBarcode& barcode, const TLabelCaptions& captions);
 // (see label/LabelPainter.h).
 TLabelDrawing RecordLabel(TBarcode& barcode, const TLabelCaptions& captions);
 
+// Both at once, for runs of many labels: the captions are measured once.
+struct TLabelBitmapAndDrawing {
+    QImage Bitmap{};
+    TLabelDrawing Drawing{};
+};
+TLabelBitmapAndDrawing ComposeAndRecordLabel(TBarcode& barcode, const TLabelCaptions& captions);
+
 // Sets Angle and moves the drawing origin so that the turned barcode starts inside the label, by the
 // angle rounded to whole degrees and brought into 0..359 (a negative angle turns clockwise, so -30
 // is placed as 330). Reads Width, which encodes Text, where the placement needs it.

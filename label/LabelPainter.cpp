@@ -17,11 +17,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "barcode/Exception.h"
 #include "report/PainterCanvas.h"
@@ -117,6 +119,68 @@ std::shared_ptr<const TOutlineDigits> MakeOutlineDigits(const QFont& font, const
 double OnGrid(double devicePixels, double gridStep)
 {
     return std::round(devicePixels / gridStep) * gridStep;
+}
+
+// The rows a raster painter clipped to scan lines may paint, in its coordinates, when they are whole
+// device rows; none when it paints an area (no clip, or one without gaps) or maps them otherwise.
+std::vector<int> ScanRowsOf(const QPainter& painter, const QRegion& clip)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QTransform& toDevice = painter.deviceTransform();
+    if (clip.isEmpty() || engine == nullptr || engine->type() != QPaintEngine::Raster ||
+        toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::round(toDevice.dx()) ||
+        toDevice.dy() != std::round(toDevice.dy()))
+        return {};
+    std::vector<int> rows;
+    for (const QRect& rect : clip)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            rows.push_back(y);
+    std::ranges::sort(rows);
+    rows.erase(std::ranges::unique(rows).begin(), rows.end());
+    if (static_cast<int>(rows.size()) >= clip.boundingRect().height())
+        return {};
+    return rows;
+}
+
+// Where a line across an outline of straight edges at height y lies inside it, by its fill rule, as
+// pairs of left and right ends in `spans`; `crossings` is room to work in.
+void InsideSpans(const QPainterPath& outline, double y, std::vector<std::pair<double, int>>& crossings,
+                 std::vector<std::pair<double, double>>& spans)
+{
+    crossings.clear();
+    spans.clear();
+    const auto cross = [&](QPointF a, QPointF b) {
+        if ((a.y() <= y) != (b.y() <= y))
+            crossings.emplace_back(a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y()),
+                                   b.y() > a.y() ? 1 : -1);
+    };
+    QPointF start;
+    QPointF last;
+    for (int i = 0; i < outline.elementCount(); ++i) {
+        const QPainterPath::Element element = outline.elementAt(i);
+        const QPointF point(element.x, element.y);
+        if (element.isMoveTo()) {
+            cross(last, start); // each figure closes on its start
+            start = point;
+        } else {
+            cross(last, point);
+        }
+        last = point;
+    }
+    cross(last, start);
+    std::ranges::sort(crossings);
+    const bool winding = outline.fillRule() == Qt::WindingFill;
+    const auto inside = [winding](int turns) { return winding ? turns != 0 : (turns & 1) != 0; };
+    int turns = 0;
+    double from = 0.0;
+    for (const auto& [x, direction] : crossings) {
+        const bool was = inside(turns);
+        turns += direction;
+        if (!was && inside(turns))
+            from = x;
+        else if (was && !inside(turns))
+            spans.emplace_back(from, x);
+    }
 }
 
 class TLabelReplay {
@@ -247,6 +311,10 @@ private:
     // back and forth leaves no rounding in it for the bars after.
     void FillAt(const QPainterPath& outline, QPointF pen, const QBrush& ink, const QTransform& page)
     {
+        if (!FScanRows.empty()) {
+            FillOnScanRows(outline, pen, ink.color());
+            return;
+        }
         FPainter.setWorldTransform(QTransform::fromTranslate(pen.x(), pen.y()) * page);
         FPainter.fillPath(outline, ink);
     }
@@ -260,10 +328,11 @@ private:
         const QTransform page = FPainter.worldTransform();
         for (const QGlyphRun& run : line.glyphRuns()) {
             const QRawFont raw = run.rawFont();
+            const TLabelFonts::TFace face = TLabelFonts::FaceOf(raw, stretch);
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-                const QPainterPath& outline = FFonts.Outline(raw, stretch, glyphs[i]);
+                const QPainterPath& outline = FFonts.Outline(raw, face, glyphs[i]);
                 if (outline.isEmpty())
                     continue;
                 FillAt(outline, origin + positions[i], ink, page);
@@ -271,6 +340,23 @@ private:
         }
         FPainter.setWorldTransform(page);
         FPainter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    // A glyph on the scan rows alone, every dot whose centre lies inside it: filling all of it, to
+    // show a few of its rows, would cost most of a proof.
+    void FillOnScanRows(const QPainterPath& outline, QPointF pen, const QColor& ink)
+    {
+        const QRectF box = outline.boundingRect().translated(pen);
+        for (auto row = std::ranges::lower_bound(FScanRows, static_cast<int>(std::floor(box.top())));
+             row != FScanRows.end() && *row < box.bottom(); ++row) {
+            InsideSpans(outline, *row + 0.5 - pen.y(), FCrossings, FSpans);
+            for (const auto& [from, to] : FSpans) {
+                const int first = static_cast<int>(std::ceil(pen.x() + from - 0.5));
+                const int end = static_cast<int>(std::ceil(pen.x() + to - 0.5));
+                if (end > first)
+                    FPainter.fillRect(QRect(first, *row, end - first, 1), ink);
+            }
+        }
     }
 
     QPointF Device(double x, double y) const
@@ -304,6 +390,13 @@ private:
             FBarColor = color;
             FBarBrush = true;
         }
+        if (FPictureDevice) {
+            // A preview page records a rectangle as a path, half as large again as its four corners.
+            const std::array<QPointF, 4> corners{rect.topLeft(), rect.topRight(), rect.bottomRight(),
+                                                 rect.bottomLeft()};
+            FPainter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+            return;
+        }
         FPainter.drawRect(rect);
     }
 
@@ -313,12 +406,11 @@ private:
     // Whether a line of text from top, height high, misses every row the painter may paint.
     bool OutsideClipRows(double top, double height) const
     {
-        if (!FPainter.hasClipping())
+        if (!FClipped)
             return false;
         const double from = top - kGlyphOvershootPixels;
         const double to = top + height + kGlyphOvershootPixels;
-        const QRegion clip = FPainter.clipRegion();
-        return std::none_of(clip.begin(), clip.end(),
+        return std::none_of(FClip.begin(), FClip.end(),
                             [&](const QRect& rows) { return rows.top() < to && from < rows.bottom() + 1; });
     }
 
@@ -329,6 +421,14 @@ private:
     const QPalette FPalette = QGuiApplication::palette(); // for the system colours
     bool FVectorDevice =
         FPainter.paintEngine() != nullptr && FPainter.paintEngine()->type() != QPaintEngine::Raster;
+    // The painter's clip, read once: it holds for the whole label.
+    const bool FClipped = FPainter.hasClipping();
+    const QRegion FClip = FClipped ? FPainter.clipRegion() : QRegion();
+    const std::vector<int> FScanRows = ScanRowsOf(FPainter, FClip);
+    std::vector<std::pair<double, int>> FCrossings{};
+    std::vector<std::pair<double, double>> FSpans{};
+    bool FPictureDevice =
+        FPainter.paintEngine() != nullptr && FPainter.paintEngine()->type() == QPaintEngine::Picture;
     bool FBarBrush = false; // the painter holds the bars' brush and no pen
     QColor FBarColor{};
 };
@@ -387,20 +487,48 @@ const TLabelFonts::TFont& TLabelFonts::Font(const std::string& name, double pixe
     return FFonts.emplace(std::move(key), std::move(entry)).first->second;
 }
 
-const QPainterPath& TLabelFonts::Outline(const QRawFont& font, int stretch, quint32 glyph)
+TLabelFonts::TFace TLabelFonts::FaceOf(const QRawFont& font, int stretch)
 {
-    TOutlineKey key{.Family = font.familyName().toStdString(),
-                    .Style = font.styleName().toStdString(),
-                    .Weight = font.weight(),
-                    .Pixels = font.pixelSize(),
-                    .Stretch = stretch,
-                    .Glyph = glyph};
+    return {.Family = font.familyName().toStdString(),
+            .Style = font.styleName().toStdString(),
+            .Weight = font.weight(),
+            .Pixels = font.pixelSize(),
+            .Stretch = stretch};
+}
+
+const QPainterPath& TLabelFonts::Outline(const QRawFont& font, const TFace& face, quint32 glyph)
+{
+    TOutlineKey key{.Face = face, .Glyph = glyph};
     const auto found = FOutlines.find(key);
     if (found != FOutlines.end())
         return found->second;
     if (FOutlines.size() >= kMaxOutlines)
         FOutlines.clear();
     return FOutlines.emplace(std::move(key), Flattened(font.pathForGlyph(glyph))).first->second;
+}
+
+std::shared_ptr<TLabelFonts> BorrowLabelFonts()
+{
+    struct TShelf {
+        std::mutex Lock;
+        std::vector<std::unique_ptr<TLabelFonts>> Free;
+    };
+    // Never destroyed: fonts dropped after the application object would outlive the font engines.
+    static auto* const shelf = new TShelf;
+    std::unique_ptr<TLabelFonts> fonts;
+    {
+        const std::scoped_lock lock(shelf->Lock);
+        if (!shelf->Free.empty()) {
+            fonts = std::move(shelf->Free.back());
+            shelf->Free.pop_back();
+        }
+    }
+    if (!fonts)
+        fonts = std::make_unique<TLabelFonts>();
+    return {fonts.release(), [](TLabelFonts* returned) {
+                const std::scoped_lock lock(shelf->Lock);
+                shelf->Free.emplace_back(returned);
+            }};
 }
 
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement)

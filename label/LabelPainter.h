@@ -61,17 +61,24 @@ public:
     };
     // The family at a size in device pixels and a stretch in percent, on the device.
     const TFont& Font(const std::string& name, double pixels, int stretch, const QPaintDevice& device);
-    // A glyph's outline in pixels of the font (asked for at a stretch in percent), its origin on the
-    // baseline at the pen, as lines.
-    const QPainterPath& Outline(const QRawFont& font, int stretch, quint32 glyph);
-
-private:
-    struct TOutlineKey {
+    // A raw font as the outlines are kept by: read once for a run of glyphs, as its names are built
+    // anew at every asking.
+    struct TFace {
         std::string Family{};
         std::string Style{};
         int Weight = 0;
         double Pixels = 0.0;
         int Stretch = 100;
+        auto operator<=>(const TFace&) const = default;
+    };
+    static TFace FaceOf(const QRawFont& font, int stretch);
+    // A glyph's outline in pixels of the font (asked for at a stretch in percent), its origin on the
+    // baseline at the pen, as lines.
+    const QPainterPath& Outline(const QRawFont& font, const TFace& face, quint32 glyph);
+
+private:
+    struct TOutlineKey {
+        TFace Face{};
         quint32 Glyph = 0;
         auto operator<=>(const TOutlineKey&) const = default;
     };
@@ -122,6 +129,10 @@ int TextStretch(const TLabelPlacement& placement);
 
 // The labels of a sheet by data row, shared between rows that print the same label.
 using TSheetLabels = std::vector<std::shared_ptr<const TLabelDrawing>>;
+
+// Fonts for one thread at a time that outlive the run they are lent to, so that the runs of a thread
+// after it find their fonts and outlines ready; returned when the last copy is dropped.
+std::shared_ptr<TLabelFonts> BorrowLabelFonts();
 
 // A picture drawer for the page renderer that paints labels[row] for a printer of gridDpi, clipped to
 // its PrintedFrame when it does not fit inside; rows without a drawing keep their bitmap.

@@ -713,7 +713,7 @@ private:
     std::map<std::pair<int, int>, QImage> FPictures{};
     std::vector<std::uint32_t> FCanvas{}; // the pixels of the scene being drawn, reused scene after scene
     std::vector<std::uint8_t> FLines{};   // the red of the lines read
-    std::shared_ptr<TLabelFonts> FFonts = std::make_shared<TLabelFonts>();
+    std::shared_ptr<TLabelFonts> FFonts = BorrowLabelFonts();
 };
 
 enum class TStop : std::uint8_t { Never, AtFirstFailure };

@@ -368,8 +368,9 @@ void DrawClassicTexts(TSymbolLabel& label, const TClassicPlan& plan, const std::
 void LayOutClassic(TSymbolLabel& label, const TSymbolSettings& settings, const TLabelCaptions& captions)
 {
     const TClassicText text;
-    const std::optional<int> barHeight =
-        IsLinear(settings.Kind) ? std::optional<int>(settings.BarHeightPixels) : std::nullopt;
+    std::optional<int> barHeight;
+    if (IsLinear(settings.Kind))
+        barHeight = settings.BarHeightPixels;
     const TBlock block =
         BuildBlock(label.Symbol, settings.Kind, label.ModuleUnits, barHeight, label.QuarterTurns);
     const std::vector<std::string> lines = ClassicLines(label, settings.ShowText);

@@ -94,16 +94,22 @@ TEST_F(PictureTable, ReplaceAllRowsLeavesExactlyTheNewRows)
 TEST_F(PictureTable, ReplaceAllRowsTakesPicturesEncodedBeforehand)
 {
     Table.Open(), Table.ReplaceAllRows(Label, 3);
-    const QImage other = Noise(QImage::Format_RGB32, 5);
+    QImage bars(95, 40, QImage::Format_RGB32); // black and white, as most labels: a bit a pixel
+    for (int x = 0; x < bars.width(); ++x)
+        for (int y = 0; y < bars.height(); ++y)
+            bars.setPixel(x, y, x % 3 == 0 ? 0xFF000000u : 0xFFFFFFFFu);
     const QByteArray label = TPictureTable::StoredPicture(Label);
-    const QByteArray pictures[] = {label, TPictureTable::StoredPicture(other), label, QByteArray()};
+    const QByteArray barsPng = TPictureTable::StoredPicture(bars);
+    constexpr qsizetype kBitDepthAt = 24; // in IHDR, after the signature, its length and its type
+    EXPECT_EQ(barsPng[kBitDepthAt], 1);
+    const QByteArray pictures[] = {label, barsPng, label, QByteArray()};
     const QByteArray bad[] = {label, "GIF89a", label};
     EXPECT_EQ(MessageOf([&] { Table.ReplaceAllRows(bad); }),
               Message("replace the rows of", "picture 2 of 3 is not a PNG image"));
     ExpectRows(3, Label);
     Table.ReplaceAllRows(pictures);
     Table.Close(), Table.Open();
-    for (const QImage& expected : {Label, other, Label, QImage()}) {
+    for (const QImage& expected : {Label, bars, Label, QImage()}) {
         EXPECT_EQ(Table.Graphic(), expected);
         Table.Next();
     }

@@ -156,6 +156,11 @@ TEST(LabelComposer, CaptionsAreNeverCutOrCoveredByTheMark)
         const TLabelCaptions captions{.UpperOn = true, .Upper = upper, .LowerOn = true, .Lower = lower};
         const TLabelDrawing label = RecordLabel(barcode, captions);
         const int barsWidth = barcode.Width();
+        // Composed both at once, for a list, the label is the same bitmap and the same drawing.
+        const TLabelBitmapAndDrawing both = ComposeAndRecordLabel(barcode, captions);
+        EXPECT_EQ(both.Bitmap, ComposeLabel(barcode, captions)) << "row " << no;
+        EXPECT_EQ(both.Drawing.Size, label.Size) << "row " << no;
+        EXPECT_EQ(both.Drawing.Calls.size(), label.Calls.size()) << "row " << no;
         const std::vector<TRecordedText> texts = [&] {
             std::vector<TRecordedText> all;
             for (const TRecordedCall& call : label.Calls)

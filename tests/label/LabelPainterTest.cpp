@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
 #include <vector>
 
@@ -152,6 +153,49 @@ TEST(LabelPainter, ADrawingInPrinterDotsKeepsItsTrueSize)
         ASSERT_FALSE(bars.empty());
         EXPECT_EQ(bars.front().Start, static_cast<int>(standard.SymbolDots.left() * scale));
         EXPECT_EQ(bars.front().Length, row.StartBarPixels);
+    }
+}
+
+// A proof draws a cell only on its scan lines, and fills the glyphs of large text on those rows alone:
+// each row must show the text the whole label shows there, to within the smoothing of an edge.
+TEST(LabelPainter, TextOnScanLinesIsTheTextOfTheWholeLabel)
+{
+    struct TTextRow {
+        double Dpi;
+        QString Upper;
+        QString Lower;
+    };
+    const TTextRow rows[] = {{1200, "Item 42", "Shelf 7"},
+                             {1200, "\u0645\u0631\u062D\u0628\u0627", "12"},
+                             {600, "Wide caption WWW", ""}};
+    for (const TTextRow& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.Dpi << " dpi, " << row.Upper.toStdString());
+        TBarcode barcode = Ean13(1);
+        const TLabelDrawing label = RecordLabel(
+            barcode,
+            {.UpperOn = true, .Upper = row.Upper, .LowerOn = !row.Lower.isEmpty(), .Lower = row.Lower});
+        TLabelPlacement placement;
+        const QImage whole = PaintedAt(label, row.Dpi, 600, placement);
+        QImage lines(whole.size(), QImage::Format_RGB32);
+        lines.fill(Qt::white);
+        QRegion scanRows;
+        for (int y = 3; y < lines.height(); y += 7)
+            scanRows += QRect(0, y, lines.width(), 1);
+        {
+            QPainter painter(&lines);
+            painter.setClipRegion(scanRows);
+            PaintLabel(painter, label, placement);
+        }
+        const auto ink = [](const QImage& image, int x, int y) { return qRed(image.pixel(x, y)) < 128; };
+        int inked = 0;
+        for (int y = 3; y < lines.height(); y += 7)
+            for (int x = 1; x + 1 < lines.width(); ++x) {
+                inked += ink(lines, x, y) ? 1 : 0;
+                const bool edge =
+                    ink(whole, x - 1, y) != ink(whole, x, y) || ink(whole, x + 1, y) != ink(whole, x, y);
+                EXPECT_TRUE(ink(lines, x, y) == ink(whole, x, y) || edge) << "at " << x << ", " << y;
+            }
+        EXPECT_GT(inked, 1000);
     }
 }
 
