@@ -136,7 +136,7 @@ std::vector<int> ScanRowsOf(const QPainter& painter, const QRegion& clip)
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             rows.push_back(y);
     std::ranges::sort(rows);
-    rows.erase(std::ranges::unique(rows).begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (static_cast<int>(rows.size()) >= clip.boundingRect().height())
         return {};
     return rows;
