@@ -19,6 +19,7 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,6 +55,7 @@ constexpr double kGlyphOvershootPixels = 1.0;
 // The toolkit caches glyph images up to this size and above it fills every glyph from its (hinted)
 // outline anew: labels at a printer's resolution, read back cell after cell, fill outlines kept here.
 constexpr double kLargestCachedGlyphPixels = 64.0;
+constexpr int kOpaque = 255;
 
 std::optional<std::size_t> DigitIndex(QChar c)
 {
@@ -121,26 +123,76 @@ double OnGrid(double devicePixels, double gridStep)
     return std::round(devicePixels / gridStep) * gridStep;
 }
 
-// The rows a raster painter clipped to scan lines may paint, in its coordinates, when they are whole
-// device rows; none when it paints an area (no clip, or one without gaps) or maps them otherwise.
-std::vector<int> ScanRowsOf(const QPainter& painter, const QRegion& clip)
-{
-    const QPaintEngine* engine = painter.paintEngine();
-    const QTransform& toDevice = painter.deviceTransform();
-    if (clip.isEmpty() || engine == nullptr || engine->type() != QPaintEngine::Raster ||
-        toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::round(toDevice.dx()) ||
-        toDevice.dy() != std::round(toDevice.dy()))
-        return {};
-    std::vector<int> rows;
-    for (const QRect& rect : clip)
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            rows.push_back(y);
-    std::ranges::sort(rows);
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (static_cast<int>(rows.size()) >= clip.boundingRect().height())
-        return {};
-    return rows;
-}
+// The few scan lines of an image that a proof draws, written straight into the image within the
+// painter's clip: the toolkit passes every row of a bar or a glyph through a clip of a few rows. Only
+// for a painter that maps its coordinates onto whole pixels of a 32-bit image and paints plainly.
+class TScanRows {
+public:
+    TScanRows(QPainter& painter, const QRegion& clip)
+    {
+        const QPaintEngine* engine = painter.paintEngine();
+        const QTransform& toDevice = painter.deviceTransform();
+        if (clip.isEmpty() || engine == nullptr || engine->type() != QPaintEngine::Raster ||
+            painter.device() == nullptr || painter.device()->devType() != QInternal::Image ||
+            toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::round(toDevice.dx()) ||
+            toDevice.dy() != std::round(toDevice.dy()) ||
+            painter.compositionMode() != QPainter::CompositionMode_SourceOver || painter.opacity() != 1.0)
+            return;
+        auto* image = static_cast<QImage*>(painter.device());
+        const QImage::Format format = image->format();
+        if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+            format != QImage::Format_ARGB32_Premultiplied)
+            return;
+        FToDevice = QPoint(static_cast<int>(toDevice.dx()), static_cast<int>(toDevice.dy()));
+        for (const QRect& rect : clip.translated(FToDevice)) {
+            const QRect shown = rect.intersected(image->rect());
+            for (int y = shown.top(); y <= shown.bottom(); ++y)
+                FPieces.emplace_back(shown.left(), y, shown.width(), 1);
+        }
+        std::ranges::sort(FPieces, [](const QRect& a, const QRect& b) {
+            return std::pair(a.top(), a.left()) < std::pair(b.top(), b.left());
+        });
+        for (const QRect& piece : FPieces)
+            if (FRows.empty() || FRows.back() != piece.top() - FToDevice.y())
+                FRows.push_back(piece.top() - FToDevice.y());
+        if (static_cast<int>(FRows.size()) >= clip.boundingRect().height()) {
+            FPieces.clear(); // an area, not lines: the toolkit fills it as well
+            FRows.clear();
+            return;
+        }
+        FImage = image;
+    }
+
+    bool Active() const { return FImage != nullptr; }
+
+    // The rows drawn, in the painter's coordinates, from the first at or below `top`.
+    std::span<const int> RowsFrom(double top) const
+    {
+        const auto first = std::ranges::lower_bound(FRows, static_cast<int>(std::floor(top)));
+        return {first, FRows.end()};
+    }
+
+    // The pixels [left, right) x [top, bottom) of the painter's coordinates, in an opaque colour.
+    void Fill(int left, int top, int right, int bottom, QRgb ink)
+    {
+        const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(FToDevice);
+        const auto first = std::ranges::lower_bound(FPieces, area.top(), {}, &QRect::top);
+        for (auto piece = first; piece != FPieces.end() && piece->top() <= area.bottom(); ++piece) {
+            const int from = std::max(area.left(), piece->left());
+            const int to = std::min(area.right(), piece->right()) + 1;
+            if (to > from) {
+                auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(piece->top()));
+                std::fill(line + from, line + to, ink);
+            }
+        }
+    }
+
+private:
+    QImage* FImage = nullptr;
+    QPoint FToDevice{};
+    std::vector<QRect> FPieces{}; // one row high, by row and from the left, in pixels of the image
+    std::vector<int> FRows{};     // the rows of the pieces, each once, in the painter's coordinates
+};
 
 // Where a line across an outline of straight edges at height y lies inside it, by its fill rule, as
 // pairs of left and right ends in `spans`; `crossings` is room to work in.
@@ -311,8 +363,8 @@ private:
     // back and forth leaves no rounding in it for the bars after.
     void FillAt(const QPainterPath& outline, QPointF pen, const QBrush& ink, const QTransform& page)
     {
-        if (!FScanRows.empty()) {
-            FillOnScanRows(outline, pen, ink.color());
+        if (FScanRows.Active() && ink.color().alpha() == kOpaque) {
+            FillOnScanRows(outline, pen, ink.color().rgba());
             return;
         }
         FPainter.setWorldTransform(QTransform::fromTranslate(pen.x(), pen.y()) * page);
@@ -344,18 +396,16 @@ private:
 
     // A glyph on the scan rows alone, every dot whose centre lies inside it: filling all of it, to
     // show a few of its rows, would cost most of a proof.
-    void FillOnScanRows(const QPainterPath& outline, QPointF pen, const QColor& ink)
+    void FillOnScanRows(const QPainterPath& outline, QPointF pen, QRgb ink)
     {
         const QRectF box = outline.boundingRect().translated(pen);
-        for (auto row = std::ranges::lower_bound(FScanRows, static_cast<int>(std::floor(box.top())));
-             row != FScanRows.end() && *row < box.bottom(); ++row) {
-            InsideSpans(outline, *row + 0.5 - pen.y(), FCrossings, FSpans);
-            for (const auto& [from, to] : FSpans) {
-                const int first = static_cast<int>(std::ceil(pen.x() + from - 0.5));
-                const int end = static_cast<int>(std::ceil(pen.x() + to - 0.5));
-                if (end > first)
-                    FPainter.fillRect(QRect(first, *row, end - first, 1), ink);
-            }
+        for (const int row : FScanRows.RowsFrom(box.top())) {
+            if (row >= box.bottom())
+                break;
+            InsideSpans(outline, row + 0.5 - pen.y(), FCrossings, FSpans);
+            for (const auto& [from, to] : FSpans)
+                FScanRows.Fill(static_cast<int>(std::ceil(pen.x() + from - 0.5)), row,
+                               static_cast<int>(std::ceil(pen.x() + to - 0.5)), row + 1, ink);
         }
     }
 
@@ -381,7 +431,12 @@ private:
     void AddBar(const QRectF& rect, const QColor& color)
     {
         if (!FVectorDevice) {
-            FPainter.fillRect(rect, color);
+            const QRect pixels = rect.toRect();
+            if (FScanRows.Active() && QRectF(pixels) == rect && color.alpha() == kOpaque)
+                FScanRows.Fill(pixels.left(), pixels.top(), pixels.right() + 1, pixels.bottom() + 1,
+                               color.rgba());
+            else
+                FPainter.fillRect(rect, color);
             return;
         }
         if (!FBarBrush || color != FBarColor) {
@@ -424,7 +479,7 @@ private:
     // The painter's clip, read once: it holds for the whole label.
     const bool FClipped = FPainter.hasClipping();
     const QRegion FClip = FClipped ? FPainter.clipRegion() : QRegion();
-    const std::vector<int> FScanRows = ScanRowsOf(FPainter, FClip);
+    TScanRows FScanRows{FPainter, FClip};
     std::vector<std::pair<double, int>> FCrossings{};
     std::vector<std::pair<double, double>> FSpans{};
     bool FPictureDevice =

@@ -92,16 +92,29 @@ QFont ToQFont(const TFont& font)
 
 } // namespace
 
+namespace {
+
+// A colour given by its red, green and blue: made straight from them, as every bar of every label is.
+QColor PlainColor(TColor color)
+{
+    return QColor(qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                       static_cast<int>((color >> 16) & 0xFF)));
+}
+
+} // namespace
+
 QColor ToQColor(TColor color, const QPalette& palette)
 {
     if (IsSystemColor(color))
         return SystemPaletteColor(SystemColorNumber(color), palette);
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    return PlainColor(color);
 }
 
 QColor ToQColor(TColor color)
 {
-    return ToQColor(color, QGuiApplication::palette());
+    if (IsSystemColor(color))
+        return ToQColor(color, QGuiApplication::palette());
+    return PlainColor(color);
 }
 
 // One pixel wide pens are cosmetic: one device pixel whatever the painter's scale, which, with
