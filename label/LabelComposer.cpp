@@ -199,8 +199,8 @@ TLabelBitmapAndDrawing ComposeAndRecordLabel(TBarcode& barcode, const TLabelCapt
 {
     const TCaptionWidths widths = MeasureCaptions(captions);
     const QSize size = LabelSize(barcode, captions, widths);
-    QImage bitmap = BitmapOf(barcode, captions, size, widths);
-    return {.Bitmap = std::move(bitmap), .Drawing = DrawingOf(barcode, captions, size, widths)};
+    return {.Bitmap = BitmapOf(barcode, captions, size, widths),
+            .Drawing = DrawingOf(barcode, captions, size, widths)};
 }
 
 void PlaceForAngle(TBarcode& barcode, double angleDegrees)

@@ -306,20 +306,13 @@ public:
     void operator()(const TRecordedLine& line)
     {
         const QColor color = FillColor(line.Pen.Color, line.Pen.Mode, FPalette);
-        const TPoint from = line.From;
-        const TPoint to = line.To;
-        if (from.Y == to.Y && from.X != to.X) {
-            const int first = from.X < to.X ? from.X : to.X + 1;
-            const int last = from.X < to.X ? to.X - 1 : from.X;
-            AddBar(SnappedRect(first, from.Y, last + 1, from.Y + 1), color);
-        } else if (from.X == to.X && from.Y != to.Y) {
-            const int first = from.Y < to.Y ? from.Y : to.Y + 1;
-            const int last = from.Y < to.Y ? to.Y - 1 : from.Y;
-            AddBar(SnappedRect(from.X, first, from.X + 1, last + 1), color);
-        } else if (from != to) {
+        if (const std::optional<QRect> pixels = LinePixels(line)) {
+            AddBar(SnappedRect(pixels->left(), pixels->top(), pixels->right() + 1, pixels->bottom() + 1),
+                   color);
+        } else if (line.From != line.To) {
             EndBars();
             FPainter.setPen(QPen(color, FPlace.ScaleY));
-            FPainter.drawLine(Device(from.X, from.Y), Device(to.X, to.Y));
+            FPainter.drawLine(Device(line.From.X, line.From.Y), Device(line.To.X, line.To.Y));
         }
     }
 
@@ -700,6 +693,19 @@ std::optional<QRect> BarPixels(const std::vector<TPoint>& points)
         right = std::max(right, p.X), bottom = std::max(bottom, p.Y);
     }
     return QRect(QPoint(left, top), QPoint(right, bottom)); // right and bottom included
+}
+
+std::optional<QRect> LinePixels(const TRecordedLine& line)
+{
+    const TPoint from = line.From;
+    const TPoint to = line.To;
+    if (from.Y == to.Y && from.X != to.X)
+        return QRect(QPoint(from.X < to.X ? from.X : to.X + 1, from.Y),
+                     QPoint(from.X < to.X ? to.X - 1 : from.X, from.Y));
+    if (from.X == to.X && from.Y != to.Y)
+        return QRect(QPoint(from.X, from.Y < to.Y ? from.Y : to.Y + 1),
+                     QPoint(from.X, from.Y < to.Y ? to.Y - 1 : from.Y));
+    return std::nullopt;
 }
 
 double TextPixels(const TRecordedText& text, const TLabelPlacement& placement, double unitsPerInch)

@@ -707,14 +707,9 @@ public:
         const QColor color = FillColor(line.Pen.Color, line.Pen.Mode, FPalette);
         const TPoint from = line.From;
         const TPoint to = line.To;
-        if (from.Y == to.Y && from.X != to.X) {
-            const int first = from.X < to.X ? from.X : to.X + 1;
-            const int last = from.X < to.X ? to.X - 1 : from.X;
-            FPage.Rect(Snapped(first, from.Y, last + 1, from.Y + 1), color);
-        } else if (from.X == to.X && from.Y != to.Y) {
-            const int first = from.Y < to.Y ? from.Y : to.Y + 1;
-            const int last = from.Y < to.Y ? to.Y - 1 : from.Y;
-            FPage.Rect(Snapped(from.X, first, from.X + 1, last + 1), color);
+        if (const std::optional<QRect> pixels = LinePixels(line)) {
+            FPage.Rect(Snapped(pixels->left(), pixels->top(), pixels->right() + 1, pixels->bottom() + 1),
+                       color);
         } else if (from != to) {
             // A painter's pen ends square, half its width past either end.
             std::string& out = FPage.Out();
