@@ -45,6 +45,11 @@ constexpr int kGlyphUnitsPerEm = 1000;
 constexpr std::size_t kCodesPerFont = 256;
 // Positions to a thousandth of a dot: finer than any printer, short in the file.
 constexpr int kDecimals = 3;
+// The page's own scale and size carry enough digits that no printer's dot moves: 72/203 written to a
+// thousandth (0.355) put bar edges half a dot off the grid across an A4 page, and renderers inked a
+// dot more. Ten significant digits keep every dot of a 2400-dpi page within a millionth of a dot,
+// below the single precision renderers compute in.
+constexpr int kExactDigits = 10;
 // How far past its line a glyph may reach, in dots: a line of text further from the clip is not shaped.
 constexpr double kGlyphOvershootDots = 1.0;
 // Bezier control points of a quarter ellipse, as a fraction of its radius.
@@ -92,6 +97,21 @@ void Number(std::string& out, double value)
             --last;
     }
     out.append(text.data(), last);
+}
+
+// A number that places the whole page: as many digits as it needs, up to kExactDigits significant.
+void ExactNumber(std::string& out, double value)
+{
+    std::array<char, 48> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general,
+                                   kExactDigits);
+    std::string_view digits(text.data(), static_cast<std::size_t>(end.ptr - text.data()));
+    if (digits.find('e') != std::string_view::npos) { // PDF has no exponents
+        const auto fixed = std::to_chars(text.data(), text.data() + text.size(), value,
+                                         std::chars_format::fixed, kExactDigits);
+        digits = std::string_view(text.data(), static_cast<std::size_t>(fixed.ptr - text.data()));
+    }
+    out += digits == "-0" ? std::string_view("0") : digits;
 }
 
 // Numbers separated by spaces, then the operator.
@@ -906,10 +926,10 @@ TLabelPdf::TLabelPdf(QIODevice& out, const TPreparedReport& paper, const TCalibr
     : FOut(out), FCalibration(calibration), FPalette(QGuiApplication::palette()),
       FDirection(QGuiApplication::layoutDirection()), FGlyphs(std::make_unique<TLabelPdfGlyphs>())
 {
-    // Qt's points, so that pages lie on the paper exactly as the painter's PDF puts them.
-    const QRect points = PageLayoutOf(paper).fullRectPoints();
-    FPaperWidthPoints = points.width();
-    FPaperHeightPoints = points.height();
+    // From the paper's millimetres: Qt's points are whole (A4 595 x 842, not 595.276 x 841.89).
+    const QRectF mm = PageLayoutOf(paper).fullRect(QPageLayout::Millimeter);
+    FPaperWidthPoints = mm.width() * kPointsPerInch / kMmPerInch;
+    FPaperHeightPoints = mm.height() * kPointsPerInch / kMmPerInch;
     CheckCalibration(calibration);
     if (!FOut.isWritable())
         throw Exception("Cannot write the PDF: its file is not open for writing");
@@ -930,7 +950,11 @@ TLabelPdfPage TLabelPdf::MakePage(const TPreparedReport& report, std::size_t pag
     TPageContent content(*FGlyphs, FDirection, gridDpi);
     // The page in the printer's dots, y down from the paper's corner, as the painter's PDF has it.
     const double pointsPerDot = kPointsPerInch / gridDpi;
-    Op(content.Out(), {pointsPerDot, 0, 0, -pointsPerDot, 0, FPaperHeightPoints}, "cm");
+    for (const double value : {pointsPerDot, 0.0, 0.0, -pointsPerDot, 0.0, FPaperHeightPoints}) {
+        ExactNumber(content.Out(), value);
+        content.Out() += ' ';
+    }
+    content.Out() += "cm\n";
     const QTransform toDots =
         PaperTransform(TPaintTarget{.ResolutionDpi = gridDpi, .Calibration = FCalibration});
     TPageMaker maker(content, report, labels, pictures, toDots, gridDpi, FPalette);
@@ -1010,9 +1034,9 @@ void TLabelPdf::AddPage(const TLabelPdfPage& page)
     const int pageObject = NewObject();
     BeginObject(pageObject);
     std::string dictionary = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 ";
-    Number(dictionary, FPaperWidthPoints);
+    ExactNumber(dictionary, FPaperWidthPoints);
     dictionary += ' ';
-    Number(dictionary, FPaperHeightPoints);
+    ExactNumber(dictionary, FPaperHeightPoints);
     dictionary += "] " + resources + " /Contents " + std::to_string(contentObject) + " 0 R >>\nendobj\n";
     Write(dictionary);
     FPageObjects.push_back(pageObject);

@@ -133,9 +133,10 @@ int FarDifferences(const QImage& a, const QImage& b)
                     return true;
         return false;
     };
+    // The painter's PDF rounds the paper to whole points: only the part both pages cover is compared.
     int far = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
             far += std::abs(a.constScanLine(y)[x] - b.constScanLine(y)[x]) > 192 &&
                    !(nearEdge(a, x, y) && nearEdge(b, x, y));
     return far;
