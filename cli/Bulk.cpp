@@ -364,6 +364,10 @@ struct ProofPage {
     std::vector<TScanExpectation> expected{};
     std::vector<std::size_t> lines{};
     std::vector<bool> misfits{}; // cells already reported as cut off, whatever their reading
+    // The page as the PDF writer wrote it, and the fonts it names, which the writer writes last; none
+    // when the painter's PDF took over, whose pages are not read back.
+    std::optional<TWrittenPdfPart> written{};
+    const TPendingFonts* fonts = nullptr;
 };
 
 struct ProvedPage {
@@ -377,7 +381,8 @@ struct ProvedPage {
 // wait, the calling thread proves the oldest itself, so that drawn pages and their labels never pile up.
 class PageProofs {
 public:
-    PageProofs(int dpi, unsigned helpers) : FDpi(dpi)
+    PageProofs(int dpi, const TCalibration& calibration, unsigned helpers)
+        : FDpi(dpi), FCalibration(calibration)
     {
         for (unsigned n = std::min(helpers, kMaxWorkers); n > 0; --n)
             FHelpers.emplace_back([this] { Help(); });
@@ -473,10 +478,10 @@ private:
     }
 
     // A failing cell is told by its row's line, unless it was told already as cut off.
-    ProvedPage Prove(const ProofPage& page) const
+    ProvedPage Prove(ProofPage& page) const
     {
         ProvedPage proved{.endCell = page.firstCell + page.labels.size(),
-                          .verified = VerifySheet(page.report, page.labels, page.expected, FDpi),
+                          .verified = VerifyWritten(page),
                           .failed = false,
                           .failures = {}};
         proved.failed = !proved.verified.Failures.empty();
@@ -490,7 +495,23 @@ private:
         return proved;
     }
 
+    // The page's cells read from what was written: nothing is proved that was not read.
+    TSheetVerification VerifyWritten(ProofPage& page) const
+    {
+        if (!page.written) {
+            TSheetVerification unread{.Dpi = FDpi};
+            for (const auto& label : page.labels)
+                unread.Labels += label != nullptr ? 1 : 0;
+            return unread;
+        }
+        const TPrintedPdf pdf(std::move(*page.written), *page.fonts);
+        const std::unique_ptr<TPrintedPdfPage> written = pdf.Page(0, FDpi);
+        const std::array<const TPrintedPdfPage*, 1> pages{written.get()};
+        return VerifyWrittenSheet(page.report, page.labels, page.expected, FDpi, pages, FCalibration);
+    }
+
     int FDpi = kDefaultDpi;
+    TCalibration FCalibration{};
     std::mutex FMutex{};
     std::condition_variable FChanged{};
     std::deque<ProofPage> FWaiting{};
@@ -515,13 +536,15 @@ public:
         Guarded([&] { FLean.emplace(FDevice, FPaper, FCalibration); });
     }
 
-    void Add(const TPreparedReport& page, const TSheetLabels& labels)
+    // Gives back the page as written, for the proof; nothing from the painter's PDF.
+    std::optional<TWrittenPdfPart> Add(const TPreparedReport& page, const TSheetLabels& labels)
     {
+        std::optional<TWrittenPdfPart> written;
         Guarded([&] {
             const std::vector<QImage> pictures = PictureSizes(labels, page.PixelsPerInch);
             if (FLean) {
                 try {
-                    FLean->Add(page, 0, labels, FDpi, pictures);
+                    written = FLean->Add(page, 0, labels, FDpi, pictures);
                     return;
                 } catch (const TFontWithoutOutlines&) {
                     if (FLean->Pages() > 0)
@@ -529,18 +552,24 @@ public:
                 }
                 FLean.reset();
                 FPainted.emplace(FDevice, FPaper, FCalibration);
+                FReadBack = false;
             }
             FPainted->Add(page, 0, pictures, LabelDrawer(labels, FDpi, FFonts));
         });
         FDevice.Check(); // a full disk ends the run now, not after the last page
+        return written;
     }
+
+    // The fonts the written pages name, as the lean writer will write them; none for the painter's PDF.
+    const TPendingFonts* Fonts() const { return FLean ? &FLean->PendingFonts() : nullptr; }
+    bool ReadBack() const { return FReadBack; }
 
     // Gives the whole PDF the output's name.
     void Commit()
     {
         Guarded([&] {
             if (FLean)
-                FLean->Finish();
+                TPrintedPdf::CheckWrittenFonts(FLean->Finish(), FLean->PendingFonts());
             else
                 FPainted->Finish();
         });
@@ -570,6 +599,7 @@ private:
     // After the device, so that they end before the device does.
     std::optional<TLabelPdf> FLean{};
     std::optional<TPdfPages> FPainted{};
+    bool FReadBack = true; // false once the painter's PDF took over
 };
 
 // The sheet as its labels come: a page is drawn once its cells are filled and a label beyond it shows
@@ -582,7 +612,8 @@ public:
           FPdf(options, FPager.Page(0, FPager.CellsOn(0), LastPage::No))
     {
         if (options.verify)
-            FProofs.emplace(options.dpi, std::max(1u, std::thread::hardware_concurrency()) - 1);
+            FProofs.emplace(options.dpi, CalibrationFrom(options),
+                            std::max(1u, std::thread::hardware_concurrency()) - 1);
     }
 
     void Add(const RowOutcome& outcome)
@@ -607,12 +638,15 @@ public:
         if (FCells == 0)
             throw InputError("no code could be made, so '" + FOptions.output + "' was not written");
         DrawPage(LastPage::Yes);
-        FPdf.Commit();
         if (FProofs)
-            FProofs->Finish();
+            FProofs->Finish(); // before the writer goes: the proof reads its fonts
+        FPdf.Commit();
         Release();
         FReport.Finish();
-        if (FProofs && FVerified.Checked < FVerified.Labels)
+        if (FProofs && !FPdf.ReadBack() && FVerified.Labels > 0)
+            FReport.Notes({"the sheet's text is in a font without outlines, which only the painter's PDF "
+                           "shows: its cells were not read back"});
+        else if (FProofs && FVerified.Checked < FVerified.Labels)
             FReport.Notes({NoReaderNote(FOptions)});
         if (FProofFailed) {
             FReport.SetFailed();
@@ -635,7 +669,8 @@ private:
     void DrawPage(LastPage last)
     {
         FPage.report = FPager.Page(FPage.index, FPage.labels.size(), last);
-        FPdf.Add(FPage.report, FPage.labels);
+        FPage.written = FPdf.Add(FPage.report, FPage.labels);
+        FPage.fonts = FPdf.Fonts();
         const ProofPage next{.index = FPage.index + 1, .firstCell = FCells};
         if (FProofs)
             FProofs->Offer(std::move(FPage));

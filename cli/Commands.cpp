@@ -17,8 +17,10 @@
 #include "data/PngEncoder.h"
 #include "label/LabelComposer.h"
 #include "label/LabelPainter.h"
+#include "label/LabelPdf.h"
 #include "label/PrintBarForm.h"
 #include "label/PrintCheck.h"
+#include "label/PrintedPdf.h"
 #include "label/ScanCheck.h"
 #include "label/SymbolKinds.h"
 #include "report/PdfOutput.h"
@@ -207,31 +209,63 @@ TPreparedReport PrepareSheetFor(const CliOptions& options, int labelCount)
     return PrepareSheet(form, labelCount);
 }
 
-void WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels)
+namespace {
+
+// The sheet by the lean label PDF, bars on the printer's dots; by the painter's PDF only when the labels'
+// font has no outlines to embed.
+QByteArray SheetPdfBytes(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels)
 {
     const std::vector<QImage> pictures = PictureSizes(labels, sheet.PixelsPerInch);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    try {
+        TLabelPdf pdf(buffer, sheet, CalibrationFrom(options));
+        for (std::size_t page = 0; page < sheet.Pages.size(); ++page)
+            pdf.Add(sheet, page, labels, options.dpi, pictures);
+        pdf.Finish();
+        return buffer.data();
+    } catch (const TFontWithoutOutlines&) {
+    }
+    return PdfBytes(sheet, pictures, LabelDrawer(labels, options.dpi), CalibrationFrom(options));
+}
+
+} // namespace
+
+std::string WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels)
+{
     // Made in memory and written through the file access in one piece: no scratch file is left
     // behind, and nothing is ever opened twice by name.
     QByteArray pdf;
     try {
-        pdf = PdfBytes(sheet, pictures, LabelDrawer(labels, options.dpi), CalibrationFrom(options));
+        pdf = SheetPdfBytes(options, sheet, labels);
     } catch (const Exception& e) {
         throw CannotWrite(options.output, e.what());
     }
-    WriteOutputFile(options.output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    std::string bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    WriteOutputFile(options.output, bytes);
+    return bytes;
 }
 
 // A label cut off by its cell is reported as such, whatever its reading says.
+// The cells are read from the PDF's own bytes, drawn at the printer's dots.
 void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels,
                 const std::vector<TScanExpectation>& expected, const std::vector<std::string>& misfits,
-                const std::vector<std::string>& where, ProofReport& report)
+                const std::vector<std::string>& where, std::string written, ProofReport& report)
 {
     for (std::size_t row = 0; row < misfits.size(); ++row)
         if (!misfits[row].empty())
             report.Fail(where[row], misfits[row]);
     if (!options.verify)
         return;
-    const TSheetVerification verified = VerifySheet(sheet, labels, expected, options.dpi);
+    const TPrintedPdf pdf(std::move(written));
+    std::vector<std::unique_ptr<TPrintedPdfPage>> pages;
+    std::vector<const TPrintedPdfPage*> shown;
+    for (std::size_t page = 0; page < pdf.Pages(); ++page) {
+        pages.push_back(pdf.Page(page, options.dpi));
+        shown.push_back(pages.back().get());
+    }
+    const TSheetVerification verified =
+        VerifyWrittenSheet(sheet, labels, expected, options.dpi, shown, CalibrationFrom(options));
     if (verified.Checked < verified.Labels)
         report.Note(NoReaderNote(options));
     bool failed = false;
@@ -258,9 +292,10 @@ int RunSheet(const CliOptions& options, std::ostream& err)
     // One drawing for every cell, as every row of the picture table holds the same label.
     const auto count = static_cast<std::size_t>(cells);
     const TSheetLabels labels(count, label.drawing);
-    WriteSheet(options, sheet, labels);
+    std::string written = WriteSheet(options, sheet, labels);
     ProveSheet(options, sheet, labels, std::vector<TScanExpectation>(count, label.expected),
-               std::vector<std::string>(count, label.fit.Message), std::vector<std::string>(count), report);
+               std::vector<std::string>(count, label.fit.Message), std::vector<std::string>(count),
+               std::move(written), report);
     return report.Failed() ? 1 : 0;
 }
 

@@ -70,14 +70,14 @@ CliOptions SheetLabelOptions(const CliOptions& options);
 // The sheet prepared for labelCount cells.
 TPreparedReport PrepareSheetFor(const CliOptions& options, int labelCount);
 // Draws labels[row] into the cells of the prepared sheet at the printer's dots (--dpi) and writes the PDF
-// to options.output in one piece. Raises OutputError when it cannot be written.
-void WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels);
+// to options.output in one piece; gives back the bytes written. Raises OutputError when it cannot be written.
+std::string WriteSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels);
 // Says on the report which labels would be cut off by their cells (misfits[row] non-empty) and, unless
-// --no-verify, which would not read as typed, printed at --dpi; where[row] prefixes each message ("line
-// 4: " in a bulk run). One note when no reader reads the kind.
+// --no-verify, which would not read as typed, read from the written PDF at --dpi; where[row] prefixes each
+// message ("line 4: " in a bulk run). One note when no reader reads the kind.
 void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels,
                 const std::vector<TScanExpectation>& expected, const std::vector<std::string>& misfits,
-                const std::vector<std::string>& where, ProofReport& report);
+                const std::vector<std::string>& where, std::string written, ProofReport& report);
 // Composes the label, fills the columns x rows cells of the sheet with it, writes the PDF and proves it as
 // ProveSheet does. Returns 0, or 1 when a label would be cut off or would not read as typed. Needs a
 // QGuiApplication. Raises OutputError when it cannot be written.

@@ -210,6 +210,25 @@ public:
     // Once every page is made.
     const std::vector<TSlice>& Slices() const { return FSlices; }
 
+    // A glyph as the font of its slice will hold it, while pages are still being made.
+    std::optional<TPendingGlyph> Pending(int slice, unsigned code)
+    {
+        const std::lock_guard lock(FMutex);
+        if (slice < 0 || static_cast<std::size_t>(slice) >= FSlices.size() ||
+            code >= FSlices[static_cast<std::size_t>(slice)].Glyphs.size())
+            return std::nullopt;
+        const TGlyph& glyph = FSlices[static_cast<std::size_t>(slice)].Glyphs[code];
+        return TPendingGlyph{.Outline = glyph.Procedure, .Advance = static_cast<double>(glyph.Width)};
+    }
+
+    unsigned SliceSize(int slice)
+    {
+        const std::lock_guard lock(FMutex);
+        return slice >= 0 && static_cast<std::size_t>(slice) < FSlices.size()
+                   ? static_cast<unsigned>(FSlices[static_cast<std::size_t>(slice)].Glyphs.size())
+                   : 0U;
+    }
+
 private:
     struct TFace {
         std::map<quint32, TCode> Glyphs{};
@@ -924,7 +943,8 @@ std::string ImageDictionary(const TLabelPdfImage& image)
 
 TLabelPdf::TLabelPdf(QIODevice& out, const TPreparedReport& paper, const TCalibration& calibration)
     : FOut(out), FCalibration(calibration), FPalette(QGuiApplication::palette()),
-      FDirection(QGuiApplication::layoutDirection()), FGlyphs(std::make_unique<TLabelPdfGlyphs>())
+      FDirection(QGuiApplication::layoutDirection()), FGlyphs(std::make_unique<TLabelPdfGlyphs>()),
+      FPending(std::make_unique<TPending>(*this))
 {
     // From the paper's millimetres: Qt's points are whole (A4 595 x 842, not 595.276 x 841.89).
     const QRectF mm = PageLayoutOf(paper).fullRect(QPageLayout::Millimeter);
@@ -973,6 +993,8 @@ int TLabelPdf::NewObject()
 void TLabelPdf::BeginObject(int number)
 {
     FOffsets[static_cast<std::size_t>(number - 1)] = FWritten;
+    if (FPart)
+        FPart->Objects.emplace_back(number, FPart->Bytes.size());
     Write(std::to_string(number) + " 0 obj\n");
 }
 
@@ -986,6 +1008,21 @@ void TLabelPdf::Write(std::string_view bytes)
         throw Exception("Cannot write the PDF: " + FOut.errorString().toStdString());
     }
     FWritten += bytes.size();
+    if (FPart)
+        FPart->Bytes += bytes;
+}
+
+void TLabelPdf::BeginPart()
+{
+    FPart.emplace();
+}
+
+TWrittenPdfPart TLabelPdf::EndPart(int pageObject)
+{
+    TWrittenPdfPart part = std::move(*FPart);
+    FPart.reset();
+    part.PageObject = pageObject;
+    return part;
 }
 
 void TLabelPdf::WriteStream(int number, std::string_view dictionary, std::string_view data)
@@ -998,6 +1035,7 @@ void TLabelPdf::WriteStream(int number, std::string_view dictionary, std::string
 
 int TLabelPdf::FontObject(int slice)
 {
+    const std::lock_guard lock(FFontObjectsMutex); // pages are read beside the writer
     if (FFontObjects.size() <= static_cast<std::size_t>(slice))
         FFontObjects.resize(static_cast<std::size_t>(slice) + 1, 0);
     int& number = FFontObjects[static_cast<std::size_t>(slice)];
@@ -1006,12 +1044,13 @@ int TLabelPdf::FontObject(int slice)
     return number;
 }
 
-void TLabelPdf::AddPage(const TLabelPdfPage& page)
+TWrittenPdfPart TLabelPdf::AddPage(const TLabelPdfPage& page)
 {
     if (FFinished)
         throw Exception("The PDF is finished: no page can be added");
     if (FWritten == 0)
         Write(kFileHeader);
+    BeginPart();
     const int contentObject = NewObject();
     WriteStream(contentObject, "/Filter /FlateDecode", page.Content);
     std::string resources = "/Resources <<";
@@ -1040,6 +1079,7 @@ void TLabelPdf::AddPage(const TLabelPdfPage& page)
     dictionary += "] " + resources + " /Contents " + std::to_string(contentObject) + " 0 R >>\nendobj\n";
     Write(dictionary);
     FPageObjects.push_back(pageObject);
+    return EndPart(pageObject);
 }
 
 void TLabelPdf::WriteFonts()
@@ -1074,13 +1114,14 @@ void TLabelPdf::WriteFonts()
     }
 }
 
-void TLabelPdf::Finish()
+TWrittenPdfPart TLabelPdf::Finish()
 {
     // An empty PDF would pass for a report that printed nothing.
     if (FPageObjects.empty())
         throw Exception("The report has no pages to write");
     if (FFinished)
         throw Exception("The PDF is finished already");
+    BeginPart();
     WriteFonts();
     BeginObject(1);
     Write("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
@@ -1102,6 +1143,50 @@ void TLabelPdf::Finish()
              std::to_string(xref) + "\n%%EOF\n";
     Write(table);
     FFinished = true;
+    return EndPart(0);
+}
+
+// The Type 3 fonts as WriteFonts will write them: each slice's glyph procedures and widths.
+class TLabelPdf::TPending : public TPendingFonts {
+public:
+    explicit TPending(const TLabelPdf& pdf) : FPdf(pdf) {}
+
+    int BytesPerCode(int fontObject) const override { return SliceOf(fontObject) >= 0 ? 1 : 0; }
+
+    std::optional<TPendingGlyph> Glyph(int fontObject, unsigned code) const override
+    {
+        const int slice = SliceOf(fontObject);
+        if (slice < 0)
+            return std::nullopt;
+        return FPdf.FGlyphs->Pending(slice, code);
+    }
+
+    std::vector<std::pair<int, unsigned>> Codes() const override
+    {
+        std::vector<std::pair<int, unsigned>> codes;
+        const std::lock_guard lock(FPdf.FFontObjectsMutex);
+        for (std::size_t slice = 0; slice < FPdf.FFontObjects.size(); ++slice)
+            if (const int object = FPdf.FFontObjects[slice]; object != 0)
+                for (unsigned code = 0; code < FPdf.FGlyphs->SliceSize(static_cast<int>(slice)); ++code)
+                    codes.emplace_back(object, code);
+        return codes;
+    }
+
+private:
+    int SliceOf(int fontObject) const
+    {
+        const std::lock_guard lock(FPdf.FFontObjectsMutex);
+        const auto& objects = FPdf.FFontObjects;
+        const auto found = std::find(objects.begin(), objects.end(), fontObject);
+        return fontObject != 0 && found != objects.end() ? static_cast<int>(found - objects.begin()) : -1;
+    }
+
+    const TLabelPdf& FPdf;
+};
+
+const TPendingFonts& TLabelPdf::PendingFonts() const
+{
+    return *FPending;
 }
 
 } // namespace quillon

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +17,7 @@
 
 #include "barcode/Exception.h"
 #include "label/LabelPainter.h"
+#include "label/PrintedPdf.h"
 #include "report/Calibration.h"
 #include "report/PreparedReport.h"
 
@@ -67,16 +70,20 @@ public:
     TLabelPdfPage MakePage(const TPreparedReport& report, std::size_t pageIndex, const TSheetLabels& labels,
                            double gridDpi, std::span<const QImage> pictures = {}) const;
     // Writes a page that this writer's MakePage made as the PDF's next page, straight to the device; on one
-    // thread at a time, in the order of the pages.
-    void AddPage(const TLabelPdfPage& page);
-    void Add(const TPreparedReport& report, std::size_t pageIndex, const TSheetLabels& labels, double gridDpi,
-             std::span<const QImage> pictures = {})
+    // thread at a time, in the order of the pages. Gives back what it wrote, for the proof to read.
+    TWrittenPdfPart AddPage(const TLabelPdfPage& page);
+    TWrittenPdfPart Add(const TPreparedReport& report, std::size_t pageIndex, const TSheetLabels& labels,
+                        double gridDpi, std::span<const QImage> pictures = {})
     {
-        AddPage(MakePage(report, pageIndex, labels, gridDpi, pictures));
+        return AddPage(MakePage(report, pageIndex, labels, gridDpi, pictures));
     }
     std::size_t Pages() const { return FPageObjects.size(); } // added so far
-    // Writes the fonts, the page list and the cross-reference table. Raises when no page was added.
-    void Finish();
+    // Writes the fonts, the page list and the cross-reference table. Raises when no page was added. Gives
+    // back what it wrote, for the proof to check the fonts the pages were read with.
+    TWrittenPdfPart Finish();
+    // The fonts as they will be written, for reading pages before Finish writes them. Lives as long as
+    // the writer; safe beside MakePage on other threads.
+    const TPendingFonts& PendingFonts() const;
 
 private:
     int NewObject();
@@ -85,6 +92,9 @@ private:
     void WriteStream(int number, std::string_view dictionary, std::string_view data);
     int FontObject(int slice);
     void WriteFonts();
+    void BeginPart();
+    TWrittenPdfPart EndPart(int pageObject);
+    class TPending;
 
     QIODevice& FOut;
     TCalibration FCalibration{};
@@ -98,8 +108,11 @@ private:
     std::vector<std::uint64_t> FOffsets{}; // of object n at n - 1; 0 until written
     std::vector<int> FPageObjects{};
     std::vector<int> FFontObjects{}; // by slice; 0 until a page names it
+    mutable std::mutex FFontObjectsMutex{};
     bool FFailed = false;
     bool FFinished = false;
+    std::optional<TWrittenPdfPart> FPart{}; // what is being written, kept for the proof
+    std::unique_ptr<TPending> FPending;
 };
 
 } // namespace quillon

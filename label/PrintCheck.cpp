@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <compare>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -18,6 +19,7 @@
 #include <variant>
 
 #include "barcode/Exception.h"
+#include "label/PrintedPdf.h"
 #include "label/ScanReader.h"
 #include "label/StandardLayout.h"
 #include "label/SymbolScan.h"
@@ -55,6 +57,8 @@ constexpr int kHalfReflectance = 128;
 constexpr std::uint8_t kInk = 0;
 constexpr std::uint8_t kPaper = 255;
 constexpr int kBytesPerPixel = 4;
+// Bar edges this close to a printer's dot border count as on it: the writers' own rounding of numbers.
+constexpr double kOnTheDots = 0.01;
 
 // The white a reader needs on either side of the bars, in modules, by TBarcodeType: GS1's rules for
 // EAN/UPC, ten modules for the others (ISO/IEC 16388 Code 39, 15417 Code 128, 16390 ITF, and AIM's
@@ -149,6 +153,9 @@ struct TSymbolKey {
     auto operator<=>(const TSymbolKey&) const = default;
 };
 
+struct TSceneKey;
+struct TWrittenKey;
+
 struct TSceneKey {
     std::array<int, 2> Size{};
     TScanLines Lines{};
@@ -163,16 +170,13 @@ struct TSceneKey {
     auto operator<=>(const TSceneKey&) const = default;
 };
 
-// Millimetres to device pixels as the page renderer's transform maps them, rounding included.
-double Pixels(double mm, int dpi)
-{
-    return mm * (dpi / kMmPerInch);
-}
-
-QRectF PixelsOf(const QRectF& mm, int dpi)
-{
-    return {Pixels(mm.left(), dpi), Pixels(mm.top(), dpi), Pixels(mm.width(), dpi), Pixels(mm.height(), dpi)};
-}
+// A cell read from a written page: equal scenes showing equal pixels read alike.
+struct TWrittenKey {
+    TSceneKey Scene{};
+    std::array<std::uint64_t, 2> Pixels{}; // two hashes of the rows read
+    bool OffGrid = false;
+    auto operator<=>(const TWrittenKey&) const = default;
+};
 
 // A rectangle whose edges lie on whole pixels, as the printed frames do.
 QRect WholePixels(const QRectF& rect)
@@ -344,11 +348,16 @@ TScanResult Unread(const TScanExpectation& expected)
 
 class TSheetChecker {
 public:
+    // Cells are found where the page transform puts them: a written page lies on its paper moved and
+    // scaled by the printer's calibration.
     TSheetChecker(const TPreparedReport& sheet, const TSheetLabels& labels,
-                  std::span<const TScanExpectation> expected, int dpi)
+                  std::span<const TScanExpectation> expected, int dpi,
+                  std::span<const TPrintedPdfPage* const> written, const TCalibration& calibration)
         : FSheet(sheet), FLabels(labels), FExpected(expected), FDpi(dpi),
-          FPaper(0, 0, static_cast<int>(std::lround(Pixels(sheet.PaperWidthTenths / kTenthsPerMm, dpi))),
-                 static_cast<int>(std::lround(Pixels(sheet.PaperLengthTenths / kTenthsPerMm, dpi))))
+          FToDots(PaperTransform({.ResolutionDpi = static_cast<double>(dpi), .Calibration = calibration})),
+          FPaper(WholePixels(FToDots.mapRect(
+              QRectF(0, 0, sheet.PaperWidthTenths / kTenthsPerMm, sheet.PaperLengthTenths / kTenthsPerMm)))),
+          FWritten(written)
     {
     }
 
@@ -364,18 +373,30 @@ public:
         return FExpected[static_cast<std::size_t>(row)];
     }
 
-    // The verdict of cell `index` of a page, from the cells already seen where one printed alike.
-    const TPrintVerdict& Judge(const std::vector<TSheetCell>& cells, std::size_t index,
+    // The verdict of cell `index` of a page, from the cells already seen where one printed alike. With
+    // the written pages, the cell is read from what was written there; else it is drawn as it would be.
+    const TPrintVerdict& Judge(std::size_t page, const std::vector<TSheetCell>& cells, std::size_t index,
                                const std::vector<QRectF>& frames)
     {
         const TCellScene scene = SceneOf(cells, index, frames);
+        if (!FWritten.empty()) {
+            const TPaintedRows painted = ReadWritten(*FWritten[page], scene);
+            TWrittenKey key{.Scene = KeyOf(scene, cells),
+                            .Pixels = HashOfLines(scene),
+                            .OffGrid = painted.OffGridDots > kOnTheDots};
+            key.Scene.Shown.clear(); // the pixels say what was written there
+            auto [at, added] = FWrittenVerdicts.try_emplace(std::move(key));
+            if (added)
+                at->second = WrittenVerdict(scene, cells, painted);
+            return at->second;
+        }
         auto [at, added] = FVerdicts.try_emplace(KeyOf(scene, cells));
         if (added)
-            at->second = Verdict(scene, cells);
+            at->second = Verdict(scene, cells, Draw(scene, cells));
         return at->second;
     }
 
-    int DistinctCells() const { return static_cast<int>(FVerdicts.size()); }
+    int DistinctCells() const { return static_cast<int>(FVerdicts.size() + FWrittenVerdicts.size()); }
 
 private:
     TPlacedLabel Place(const std::vector<TSheetCell>& cells, std::size_t index) const
@@ -385,8 +406,8 @@ private:
         const QSize picture = PictureSizeOf(label, FSheet.PixelsPerInch);
         const TPictureCell device{.Row = cell.Row,
                                   .PicturePixels = QSizeF(picture),
-                                  .Target = PixelsOf(TargetMm(cell, picture, FSheet.PixelsPerInch), FDpi),
-                                  .Frame = PixelsOf(cell.FrameMm, FDpi),
+                                  .Target = FToDots.mapRect(TargetMm(cell, picture, FSheet.PixelsPerInch)),
+                                  .Frame = FToDots.mapRect(cell.FrameMm),
                                   .Stretch = cell.Stretch,
                                   .DeviceDpi = static_cast<double>(FDpi)};
         const TLabelPlacement placement = PlaceLabel(label, device, FDpi);
@@ -461,9 +482,9 @@ private:
     {
         const auto [aboveMm, belowMm] =
             GapsAboveAndBelow(cell.FrameMm, frames, FSheet.PaperLengthTenths / kTenthsPerMm);
-        const QRectF frame = PixelsOf(cell.FrameMm, FDpi);
-        const double top = std::max(ink.top() - reach, frame.top() - Pixels(aboveMm, FDpi));
-        const double bottom = std::min(ink.bottom() + reach, frame.bottom() + Pixels(belowMm, FDpi));
+        const QRectF frame = FToDots.mapRect(cell.FrameMm);
+        const double top = std::max(ink.top() - reach, frame.top() - aboveMm * FToDots.m22());
+        const double bottom = std::min(ink.bottom() + reach, frame.bottom() + belowMm * FToDots.m22());
         const int first = static_cast<int>(std::floor(top));
         return {first, std::max(first + 1, static_cast<int>(std::ceil(bottom)))};
     }
@@ -575,11 +596,58 @@ private:
         return image;
     }
 
-    TPrintVerdict Verdict(const TCellScene& scene, const std::vector<TSheetCell>& cells)
+    // FNV-1a and a multiplicative hash of the rows read, together 128 bits.
+    std::array<std::uint64_t, 2> HashOfLines(const TCellScene& scene) const
+    {
+        std::array<std::uint64_t, 2> hash{0xcbf29ce484222325ULL, 0x9e3779b97f4a7c15ULL};
+        const auto width = static_cast<std::size_t>(scene.Bounds.width());
+        for (int line = 0; line < scene.Lines.Count; ++line) {
+            const auto row = static_cast<std::size_t>(scene.Lines.First + line * scene.Lines.Step);
+            for (std::size_t x = 0; x < width && row < static_cast<std::size_t>(scene.Bounds.height()); ++x) {
+                const std::uint32_t pixel = FCanvas[row * width + x];
+                hash[0] = (hash[0] ^ pixel) * 0x100000001b3ULL;
+                hash[1] = (hash[1] + pixel + 1) * 0xff51afd7ed558ccdULL;
+                hash[1] ^= hash[1] >> 29;
+            }
+        }
+        return hash;
+    }
+
+    // The scene's lines as the page was written, in the canvas; the rest of the image unset.
+    TPaintedRows ReadWritten(const TPrintedPdfPage& page, const TCellScene& scene)
+    {
+        const QRect& bounds = scene.Bounds;
+        if (static_cast<long long>(bounds.width()) * bounds.height() > kMaxCellPixels)
+            throw Exception("Cell of " + std::to_string(bounds.width()) + " x " +
+                            std::to_string(bounds.height()) + " pixels is too large to verify at " +
+                            std::to_string(FDpi) + " dpi");
+        FCanvas.assign(static_cast<std::size_t>(bounds.width()) * static_cast<std::size_t>(bounds.height()),
+                       0);
+        QImage image(reinterpret_cast<uchar*>(FCanvas.data()), bounds.width(), bounds.height(),
+                     static_cast<qsizetype>(bounds.width()) * kBytesPerPixel, QImage::Format_RGB32);
+        return page.Paint(image, bounds,
+                          {.First = scene.Lines.First, .Step = scene.Lines.Step, .Count = scene.Lines.Count},
+                          QRectF(scene.Paper));
+    }
+
+    // A cell read from the written page: bars off the printer's dots fail it however it reads, since a
+    // printer then inks a dot more or less of every bar than the label was made with.
+    TPrintVerdict WrittenVerdict(const TCellScene& scene, const std::vector<TSheetCell>& cells,
+                                 const TPaintedRows& painted)
+    {
+        const QRect& bounds = scene.Bounds;
+        const QImage image(reinterpret_cast<const uchar*>(FCanvas.data()), bounds.width(), bounds.height(),
+                           static_cast<qsizetype>(bounds.width()) * kBytesPerPixel, QImage::Format_RGB32);
+        TPrintVerdict verdict = Verdict(scene, cells, image);
+        if (painted.OffGridDots > kOnTheDots && verdict.Reason.empty())
+            verdict.Reason = OffTheDotsMessage(painted.OffGridDots, FDpi);
+        return verdict;
+    }
+
+    TPrintVerdict Verdict(const TCellScene& scene, const std::vector<TSheetCell>& cells, const QImage& image)
     {
         const TSheetCell& cell = cells[scene.Shown.front().Index];
         const TScanExpectation& expected = ExpectedOf(cell.Row);
-        const QImage image = Draw(scene, cells);
         // A symbol that reaches into the next cell is not this label's.
         const QRect frame = scene.Shown.front().Clip.translated(-scene.Bounds.topLeft());
         const auto inFrame = [&](int left, int right) {
@@ -708,8 +776,11 @@ private:
     const TSheetLabels& FLabels;
     std::span<const TScanExpectation> FExpected;
     int FDpi = 600;
-    QRect FPaper{}; // the page, in whole pixels
+    QTransform FToDots{}; // millimetres of the sheet to dots of the page
+    QRect FPaper{};       // the paper, in whole pixels
     std::map<TSceneKey, TPrintVerdict> FVerdicts{};
+    std::span<const TPrintedPdfPage* const> FWritten{};
+    std::map<TWrittenKey, TPrintVerdict> FWrittenVerdicts{};
     std::map<std::pair<int, int>, QImage> FPictures{};
     std::vector<std::uint32_t> FCanvas{}; // the pixels of the scene being drawn, reused scene after scene
     std::vector<std::uint8_t> FLines{};   // the red of the lines read
@@ -724,13 +795,17 @@ struct TSheetRun {
 };
 
 TSheetRun Run(const TPreparedReport& sheet, const TSheetLabels& labels,
-              std::span<const TScanExpectation> expected, int dpi, TStop stop)
+              std::span<const TScanExpectation> expected, int dpi, TStop stop,
+              std::span<const TPrintedPdfPage* const> written = {}, const TCalibration& calibration = {})
 {
     CheckDpi(dpi);
     if (labels.size() != expected.size())
         throw Exception("Verification needs one reading for each of the " + std::to_string(labels.size()) +
                         " label rows, not " + std::to_string(expected.size()));
-    TSheetChecker checker(sheet, labels, expected, dpi);
+    if (!written.empty() && written.size() != sheet.Pages.size())
+        throw Exception("Verification needs each of the sheet's " + std::to_string(sheet.Pages.size()) +
+                        " pages as written, not " + std::to_string(written.size()));
+    TSheetChecker checker(sheet, labels, expected, dpi, written, calibration);
     TSheetRun run{.Verification = {.Dpi = dpi}, .Read = {}};
     TSheetVerification& result = run.Verification;
     for (std::size_t page = 0; page < sheet.Pages.size(); ++page) {
@@ -744,7 +819,7 @@ TSheetRun Run(const TPreparedReport& sheet, const TSheetLabels& labels,
             if (!HasReading(checker.ExpectedOf(row)))
                 continue;
             ++result.Checked;
-            const TPrintVerdict& verdict = checker.Judge(cells, index, frames);
+            const TPrintVerdict& verdict = checker.Judge(page, cells, index, frames);
             if (verdict.Reason.empty()) {
                 ++result.ReadBack;
                 run.Read = verdict.Scan;
@@ -768,6 +843,24 @@ TSheetVerification VerifySheet(const TPreparedReport& sheet, const TSheetLabels&
                                std::span<const TScanExpectation> expected, int dpi)
 {
     return Run(sheet, labels, expected, dpi, TStop::Never).Verification;
+}
+
+TSheetVerification VerifyWrittenSheet(const TPreparedReport& sheet, const TSheetLabels& labels,
+                                      std::span<const TScanExpectation> expected, int dpi,
+                                      std::span<const TPrintedPdfPage* const> written,
+                                      const TCalibration& calibration)
+{
+    if (written.empty())
+        throw Exception("Verification of a written sheet needs its pages");
+    return Run(sheet, labels, expected, dpi, TStop::Never, written, calibration).Verification;
+}
+
+std::string OffTheDotsMessage(double offDots, int dpi)
+{
+    std::array<char, 16> off{};
+    std::snprintf(off.data(), off.size(), "%.2f", offDots);
+    return "Bars printed " + std::string(off.data()) + " dots off the " + std::to_string(dpi) +
+           "-dpi printer's dots";
 }
 
 std::string VerificationSummary(const TSheetVerification& verification)

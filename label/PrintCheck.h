@@ -11,9 +11,12 @@
 
 #include "label/LabelPainter.h"
 #include "label/ScanCheck.h"
+#include "report/Calibration.h"
 #include "report/PreparedReport.h"
 
 namespace quillon {
+
+class TPrintedPdfPage;
 
 // The printer resolutions a sheet is verified at; anything else raises with a message naming them.
 inline constexpr int kMinVerifyDpi = 72;
@@ -55,6 +58,17 @@ struct TSheetVerification {
 // draw.
 TSheetVerification VerifySheet(const TPreparedReport& sheet, const TSheetLabels& labels,
                                std::span<const TScanExpectation> expected, int dpi);
+
+// The same, reading each cell from the page as it was written (written[i] for page i of the sheet, moved
+// and scaled by the printer's calibration), where the sheet and its labels only say where to look and
+// what to expect. Bars written off the printer's dots fail their cell.
+TSheetVerification VerifyWrittenSheet(const TPreparedReport& sheet, const TSheetLabels& labels,
+                                      std::span<const TScanExpectation> expected, int dpi,
+                                      std::span<const TPrintedPdfPage* const> written,
+                                      const TCalibration& calibration = {});
+
+// "Bars printed 0.41 dots off the 203-dpi printer's dots".
+std::string OffTheDotsMessage(double offDots, int dpi);
 
 // "80 of 80 labels read back at 600 dpi", with ", 4 not checked" for kinds no reader reads; "80 labels
 // not checked: no reader for their kind" when none was.
