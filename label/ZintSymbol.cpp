@@ -142,7 +142,9 @@ TZintRequest RequestFor(TSymbolKind kind, const TSymbolOptions& options)
     TZintRequest request{.Symbology =
                              kZintSymbologies[static_cast<std::size_t>(OrdinalOf(kind) - kFirstSymbolKind)]};
     const bool gs1Mode = IsGs1Kind(kind) && kind != TSymbolKind::DataBarOmni;
-    request.InputMode = gs1Mode ? GS1_MODE : DATA_MODE;
+    // GS1 data comes checked against GS1's syntax dictionary, newer than the AI table libzint carries,
+    // which would refuse AIs such as (7041) and (8030).
+    request.InputMode = gs1Mode ? GS1_MODE | GS1NOCHECK_MODE : DATA_MODE;
     switch (KindInfo(kind).Option) {
     case TSymbolOption::QrErrorCorrection:
         request.Option1 = static_cast<int>(options.QrErrorCorrection) + 1;
