@@ -97,7 +97,10 @@ std::string TooLongMessage(TSymbolKind kind, const TSymbolOptions& options, std:
 TSymbolFailure Gs1Failure(const TGs1Error& error)
 {
     const bool character = error.Fault == TGs1Fault::Character;
-    return Failure(character ? TSymbolError::BadCharacter : TSymbolError::BadGs1Data, error.Message);
+    TSymbolFailure failure =
+        Failure(character ? TSymbolError::BadCharacter : TSymbolError::BadGs1Data, error.Message);
+    failure.Gs1Fault = error;
+    return failure;
 }
 
 // GS1 data checked against the AIs' formats, handed to libzint with its AIs in square brackets (which
