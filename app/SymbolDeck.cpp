@@ -113,9 +113,8 @@ constexpr std::array<std::string_view, 28> kGs1FaultsArabic{{
     "%1: %2 ليس رمز قسيمة: %3",                                     // Coupon
     "%1 يحتاج إلى %3",                                              // Requires
     "%1 و%2 لا يجتمعان",                                            // Excludes
-    "لا يحمل هذا الرمز إلا GTIN: ‏(01) و14 رقمًا، أو 8 أو 12 أو 13 أو 14 رقمًا "
-    "برقم "
-    "التحقق", // GtinOnly
+    // GtinOnly
+    "لا يحمل هذا الرمز إلا GTIN: (01) و14 رقمًا، أو 8 أو 12 أو 13 أو 14 رقمًا برقم التحقق",
 }};
 static_assert(static_cast<std::size_t>(TGs1Fault::GtinOnly) == 27,
               "one Arabic sentence per TGs1Fault, in order");
