@@ -337,7 +337,8 @@ private:
     void ShowLogo();
     void ShowPreviewStatus(const TLabelStatus& status);
     // Empties the preview and says why: the engine's message, or a symbol's refusal and its reason.
-    void ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError = {});
+    void ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError = {},
+                          std::optional<TGs1Error> gs1Fault = {});
     void RefreshStatus();                // the status line anew in the interface language
     void ShowLabel(const QImage& label); // scaled down when larger than the room
     void LayOutStatusLine();
@@ -454,6 +455,7 @@ private:
     bool FStatusIsError = false;
     std::string FComposedCode; // the code of the label the preview shows, for a language switch
     std::optional<TSymbolError> FStatusSymbolError; // the refusal behind an error status, for a symbol
+    std::optional<TGs1Error> FStatusGs1Fault;       // and the GS1 fault behind it
     // What the label the preview shows should read as, for the printed cells.
     TScanExpectation FLabelExpected{};
     // The X-dimension spin shows the matrix kinds' module or the linear kinds' X-dimension, each kept

@@ -76,7 +76,7 @@ void TBarForm::BarEdChange()
     try {
         ComposePreview();
     } catch (const SymbolException& e) {
-        ShowPreviewError(e.what(), e.Error());
+        ShowPreviewError(e.what(), e.Error(), e.Gs1Fault());
     } catch (const std::exception& e) {
         ShowPreviewError(e.what());
     }
@@ -205,7 +205,8 @@ void TBarForm::ShowLabel(const QImage& label)
     PreviewScale->setVisible(FPreviewPercent < 100);
 }
 
-void TBarForm::ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError)
+void TBarForm::ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError,
+                                std::optional<TGs1Error> gs1Fault)
 {
     FLabelImage = QImage();
     FShownLabel = QImage();
@@ -218,9 +219,11 @@ void TBarForm::ShowPreviewError(const std::string& engineMessage, std::optional<
     FStatusIsError = true;
     FStatusMessage = engineMessage;
     FStatusSymbolError = symbolError;
+    FStatusGs1Fault = gs1Fault;
     const std::optional<TSymbolKind> symbol = SymbolKind();
     if (symbolError && symbol) {
-        ShowPreviewStatus({.Text = SymbolErrorText(*symbolError, engineMessage, *symbol, Language()),
+        ShowPreviewStatus({.Text = SymbolErrorText(*symbolError, engineMessage, *symbol, Language(),
+                                                   gs1Fault ? &*gs1Fault : nullptr),
                            .Level = TStatusLevel::Error,
                            .Details = QString::fromUtf8(engineMessage.data(),
                                                         static_cast<qsizetype>(engineMessage.size()))});
@@ -257,7 +260,7 @@ void TBarForm::LayOutStatusLine()
 void TBarForm::RefreshStatus()
 {
     if (FStatusIsError)
-        ShowPreviewError(FStatusMessage, FStatusSymbolError);
+        ShowPreviewError(FStatusMessage, FStatusSymbolError, FStatusGs1Fault);
     else if (FLastScan)
         ShowComposedStatus(FComposedCode);
     if (!FShownLabel.isNull())

@@ -244,7 +244,8 @@ QString TBarForm::ProblemText(const TRunProblem& problem) const
     case TProblemKind::Engine: text = PlainError(problem.Message, KindIndex(), Language()); break;
     case TProblemKind::Symbol:
         text = symbol && problem.SymbolError
-                   ? SymbolErrorText(*problem.SymbolError, problem.Message, *symbol, Language())
+                   ? SymbolErrorText(*problem.SymbolError, problem.Message, *symbol, Language(),
+                                     problem.Gs1Fault ? &*problem.Gs1Fault : nullptr)
                    : PlainError(problem.Message, KindIndex(), Language());
         break;
     case TProblemKind::Scan: text = ScanReasonText(problem.Message, Language()); break;

@@ -69,8 +69,11 @@ TComposedRow ComposeRow(const TRunRequest& request, std::size_t index)
         if (!label.Fit.Fits)
             composed.CutOff = std::move(label.Fit.Message);
     } catch (const SymbolException& e) {
-        composed.Problem = TRunProblem{
-            .Line = row.Line, .Kind = TProblemKind::Symbol, .Message = e.what(), .SymbolError = e.Error()};
+        composed.Problem = TRunProblem{.Line = row.Line,
+                                       .Kind = TProblemKind::Symbol,
+                                       .Message = e.what(),
+                                       .SymbolError = e.Error(),
+                                       .Gs1Fault = e.Gs1Fault()};
     } catch (const std::exception& e) {
         composed.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::Engine, .Message = e.what()};
     }

@@ -54,6 +54,7 @@ struct TRunProblem {
     TProblemKind Kind = TProblemKind::List;
     std::string Message{};
     std::optional<TSymbolError> SymbolError{};
+    std::optional<TGs1Error> Gs1Fault{}; // the GS1 fault behind a symbol's refusal
 };
 
 struct TRunResult {

@@ -1,6 +1,7 @@
 // The symbol kinds' module range and their status sentences in both languages.
 #include "app/SymbolDeck.h"
 
+#include <QStringList>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -82,6 +83,81 @@ QString LeftToRight(const QString& text)
     return QChar(0x202A) + text + QChar(0x202C);
 }
 
+// In TGs1Fault order: each GS1 fault in Arabic. %1 is the AI in brackets, %2 the text at fault, %3 the
+// rule's argument (in English, as the code lists and dates name it), %4 a length.
+constexpr std::array<std::string_view, 28> kGs1FaultsArabic{{
+    "معرّف التطبيق بين القوسين من 2 إلى 4 أرقام، مثل (01)، وليس %2", // Syntax
+    "%1 ليس معرّف تطبيق في GS1",                                     // UnknownAi
+    "%1: لا بيانات بعد المعرّف",                                     // Empty
+    "%1: الطول %4، لا %2",                                          // Length
+    "%1: قصير جدًا، %4 على الأقل",                                   // TooShort
+    "%1: طويل جدًا، %4 على الأكثر",                                  // TooLong
+    "%1: أرقام فقط، لا %2",                                         // NotDigits
+    "%1: %2 ليس من %3",                                             // Character
+    "%1: رقم التحقق يجب أن يكون %3",                                // CheckDigit
+    "%1: %2 ليس تاريخًا: %3",                                        // Date
+    "%1: مكرر بقيمتين مختلفتين",                                    // Repeated
+    "%1: %2 ليس وقتًا: %3",                                          // Time
+    "%1: محرفا التحقق يجب أن يكونا %3",                             // CheckCharacters
+    "%1: %2 لا يحمل بادئة شركة GS1",                                // CompanyPrefix
+    "%1: %2 ليس رمز بلد في ISO 3166",                               // Country
+    "%1: %2 ليس رمز عملة في ISO 4217",                              // Currency
+    "%1: %2 ليس رقم IBAN: %3",                                      // Iban
+    "%1: في %2 علامة % لا يتبعها رقمان ست عشريان",                  // PercentEncoding
+    "%1: %2 خارج مدى الإحداثي: %3",                                 // Coordinate
+    "%1: %2 ليس من القيم المسموح بها: %3",                          // CodeList
+    "%1: %2 ليس موضعًا صحيحًا: %3",                                   // Sequence
+    "%1: القيمة %2 مرفوضة: %3",                                     // Zero
+    "%1: %2 يجب ألا يبدأ بصفر",                                     // ZeroPrefix
+    "%1: %2 يجب أن يحوي محرفًا غير الأرقام",                         // NoNonDigit
+    "%1: %2 ليس رمز قسيمة: %3",                                     // Coupon
+    "%1 يحتاج إلى %3",                                              // Requires
+    "%1 و%2 لا يجتمعان",                                            // Excludes
+    // GtinOnly
+    "لا يحمل هذا الرمز إلا GTIN: (01) و14 رقمًا، أو 8 أو 12 أو 13 أو 14 رقمًا برقم التحقق",
+}};
+static_assert(static_cast<std::size_t>(TGs1Fault::GtinOnly) == 27,
+              "one Arabic sentence per TGs1Fault, in order");
+
+// "(01)" for "01", "(31nn)" for a pattern, kept left to right inside the Arabic line.
+QString AiInBrackets(std::string_view ai)
+{
+    return QChar(0x202A) + QStringLiteral("(") + FromUtf8(ai) + QStringLiteral(")") + QChar(0x202C);
+}
+
+// The AIs a requisite asks for: "(01) مع (21)", or "واحد من: (01)، (02)".
+QString RequisiteArabic(std::string_view requisite)
+{
+    QStringList alternatives;
+    for (const QString& alternative : FromUtf8(requisite).split(QLatin1Char(','))) {
+        QStringList together;
+        for (const QString& ai : alternative.split(QLatin1Char('+')))
+            together << AiInBrackets(ai.toStdString());
+        alternatives << together.join(QStringLiteral(" مع "));
+    }
+    return alternatives.size() == 1 ? alternatives.front()
+                                    : QStringLiteral("واحد من: ") + alternatives.join(QStringLiteral("، "));
+}
+
+QString Gs1FaultArabic(const TGs1Error& fault)
+{
+    const auto row = static_cast<std::size_t>(fault.Fault);
+    if (fault.Fault == TGs1Fault::Syntax && fault.Text.empty())
+        return QStringLiteral("تبدأ بيانات GS1 بمعرّف تطبيق بين قوسين، مثل (01)");
+    const bool needs = fault.Fault == TGs1Fault::Requires;
+    const QString other =
+        fault.Fault == TGs1Fault::Excludes ? AiInBrackets(fault.Text) : LeftToRight(FromUtf8(fault.Text));
+    QString sentence = FromUtf8(row < kGs1FaultsArabic.size() ? kGs1FaultsArabic[row] : "%1");
+    if (fault.Component > 0)
+        sentence.replace(QStringLiteral("%1"),
+                         QStringLiteral("%1، الجزء ") + QString::number(fault.Component));
+    return sentence.replace(QStringLiteral("%1"), AiInBrackets(fault.Ai))
+        .replace(QStringLiteral("%2"), other)
+        .replace(QStringLiteral("%3"),
+                 needs ? RequisiteArabic(fault.Detail) : LeftToRight(FromUtf8(fault.Detail)))
+        .replace(QStringLiteral("%4"), QString::number(fault.Length));
+}
+
 } // namespace
 
 TMmRange SymbolModuleRange(TSymbolKind kind)
@@ -90,10 +166,13 @@ TMmRange SymbolModuleRange(TSymbolKind kind)
     return {.Low = LeastModuleMm(kind), .High = most};
 }
 
-QString SymbolErrorText(TSymbolError error, std::string_view message, TSymbolKind kind, TLanguage language)
+QString SymbolErrorText(TSymbolError error, std::string_view message, TSymbolKind kind, TLanguage language,
+                        const TGs1Error* gs1Fault)
 {
     if (language != TLanguage::Arabic)
         return FromUtf8(message);
+    if (gs1Fault != nullptr)
+        return Gs1FaultArabic(*gs1Fault);
     const auto row = static_cast<std::size_t>(error);
     const TRefusal& refusal = row < kRefusals.size() ? kRefusals[row] : kRefusals.back();
     QString sentence = FromUtf8(refusal.Arabic);

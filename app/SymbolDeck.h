@@ -19,8 +19,9 @@ TMmRange SymbolModuleRange(TSymbolKind kind);
 
 // Why the symbol cannot be made. In English the encoder's sentence; in Arabic a sentence for the kind of
 // refusal, followed by the encoder's English detail where it names what to mend (the AI and its fault
-// of GS1 data, the sizes of data too long).
-QString SymbolErrorText(TSymbolError error, std::string_view message, TSymbolKind kind, TLanguage language);
+// of GS1 data, the sizes of data too long). A GS1 fault given is worded in Arabic whole, from its code.
+QString SymbolErrorText(TSymbolError error, std::string_view message, TSymbolKind kind, TLanguage language,
+                        const TGs1Error* gs1Fault = nullptr);
 
 // How the symbol label reads back: "Scans as ..." in green, or why not in red; grey for a symbol the
 // reader cannot read.

@@ -80,6 +80,15 @@ constexpr CommandHelp kCommandHelp[] = {
      "Writes the printer calibration page: millimetre rulers along the four edges and crosshairs 20 mm\n"
      "in from each corner and at the centre. Print it at 100% and measure where they land; the\n"
      "differences are the printer's --offset and --scale. Given those, the page shows the correction."},
+    {"gs1",
+     {"gs1 DATA"},
+     "checks GS1 data without making a symbol",
+     "Checks GS1 data as GS1's Barcode Syntax Dictionary judges it: every AI known, each value of its\n"
+     "character set, length and content rules (check digits, dates, country and currency codes, ...),\n"
+     "the AIs each AI requires present and none it excludes. Prints one line per AI: AI, TAB, its GS1\n"
+     "title, TAB, the value; or every fault on standard error. An AI repeated with the same value is\n"
+     "printed once. Write AIs in brackets, such as (01)09501101530003(10)ABC123; a \"(\" inside a\n"
+     "value is typed \\(, as in (10)A\\(1), which every GS1 kind takes too."},
 };
 
 constexpr std::string_view kBulkNotes =
@@ -249,6 +258,8 @@ std::string ExitStatuses(std::string_view command)
         text += ";\nverify: 3 the label does not scan or reads otherwise; 4 no decoder reads the kind";
     if (command.empty() || command == "label" || command == "sheet")
         text += ";\nlabel and sheet: 130 or 143 stopped by SIGINT or SIGTERM, with no file half written";
+    if (command.empty() || command == "gs1")
+        text += ";\ngs1: 1 the data breaks a GS1 rule";
     return text + ".\n";
 }
 

@@ -22,8 +22,8 @@ public:
 };
 
 // The commands in the order the help lists them.
-inline constexpr std::array<std::string_view, 8> kCommands{"kinds", "pattern", "width",  "verify",
-                                                           "label", "sheet",   "stocks", "calibration"};
+inline constexpr std::array<std::string_view, 9> kCommands{
+    "kinds", "pattern", "width", "verify", "label", "sheet", "stocks", "calibration", "gs1"};
 
 // The label layouts: the classic label as the window shows it, or the standard label in millimetres.
 enum class Layout : std::uint8_t { Classic, Standard };

@@ -12,6 +12,7 @@
 #include "CliHelp.h"
 #include "Codes.h"
 #include "Commands.h"
+#include "Gs1Command.h"
 #include "Interrupt.h"
 #include "SheetCommands.h"
 #include "barcode/Exception.h"
@@ -72,6 +73,8 @@ int Run(const quillon::cli::CliOptions& options)
         RunWidth(options, std::cout);
     else if (options.command == "stocks")
         RunStocks(std::cout, std::cerr);
+    else if (options.command == "gs1")
+        return RunGs1(options.text, std::cout, std::cerr);
     else
         return RunComposing(options);
     return 0;

@@ -1,122 +1,26 @@
-// The Application Identifiers in common use, their formats, and the checks of GS1 data.
+// GS1 data read from brackets and checked against the syntax dictionary's table, its faults worded,
+// and the element string a symbol carries.
 #include "label/Gs1Data.h"
 
 #include <algorithm>
 #include <array>
 
-#include "barcode/CheckDigits.h"
+#include "label/Gs1Table.h"
 
 namespace quillon {
 namespace {
 
-// A date in the leading digits: YYMMDD, where the GS1 rules for AIs (11) to (17) let DD be 00 for
-// "the month as a whole", and (8008) adds the hour, then optionally minutes and seconds.
-enum class TAiDate : std::uint8_t { None, DayOrZero, DayAndTime };
+using enum TGs1Fault;
 
-// A run of AIs sharing one format. An AI's value is DigitsMin..DigitsMax digits followed by
-// TextMin..TextMax characters of the GS1 set of 82; where both are given, the digits are of fixed length.
-struct TAiFormat {
-    std::string_view First; // the AI, or the first of a run of AIs of the same length
-    std::string_view Last;
-    char LastDecimal = 0; // set: a fourth digit '0'..LastDecimal follows, the decimal point's place (310n)
-    int DigitsMin = 0;
-    int DigitsMax = 0;
-    int TextMin = 0;
-    int TextMax = 0;
-    bool CheckDigit = false; // the last of the digits is the GS1 modulo-10 check digit
-    TAiDate Date = TAiDate::None;
-};
-
-constexpr auto kMonthOrDay = TAiDate::DayOrZero, kDayAndTime = TAiDate::DayAndTime;
-
-// The GS1 rules' definitions of the Application Identifiers.
-constexpr TAiFormat kAiFormats[] = {
-    {"00", "00", 0, 18, 18, 0, 0, true},                  // SSCC
-    {"01", "02", 0, 14, 14, 0, 0, true},                  // GTIN, CONTENT
-    {"10", "10", 0, 0, 0, 1, 20},                         // BATCH/LOT
-    {"11", "13", 0, 6, 6, 0, 0, false, kMonthOrDay},      // PROD DATE, DUE DATE, PACK DATE
-    {"15", "17", 0, 6, 6, 0, 0, false, kMonthOrDay},      // BEST BEFORE, SELL BY, USE BY
-    {"20", "20", 0, 2, 2},                                // VARIANT
-    {"21", "22", 0, 0, 0, 1, 20},                         // SERIAL, CPV
-    {"30", "30", 0, 1, 8},                                // VAR. COUNT
-    {"37", "37", 0, 1, 8},                                // COUNT
-    {"240", "241", 0, 0, 0, 1, 30},                       // ADDITIONAL ID, CUST. PART No.
-    {"250", "251", 0, 0, 0, 1, 30},                       // SECONDARY SERIAL, REF. TO SOURCE
-    {"253", "253", 0, 13, 13, 0, 17, true},               // GDTI
-    {"254", "254", 0, 0, 0, 1, 20},                       // GLN EXTENSION COMPONENT
-    {"310", "316", '5', 6, 6},                            // NET WEIGHT (kg) ... NET VOLUME (m3)
-    {"320", "329", '5', 6, 6},                            // NET WEIGHT (lb) ... DEPTH (yd)
-    {"330", "337", '5', 6, 6},                            // GROSS WEIGHT (kg) ... KG PER m2
-    {"340", "357", '5', 6, 6},                            // GROSS WEIGHT (lb) ... NET VOLUME (oz)
-    {"360", "369", '5', 6, 6},                            // NET VOLUME (q) ... VOLUME (yd3), log
-    {"390", "390", '9', 1, 15},                           // AMOUNT
-    {"391", "391", '9', 4, 18},                           // AMOUNT with ISO currency code
-    {"392", "392", '9', 1, 15},                           // PRICE
-    {"393", "393", '9', 4, 18},                           // PRICE with ISO currency code
-    {"400", "401", 0, 0, 0, 1, 30},                       // ORDER NUMBER, GINC
-    {"402", "402", 0, 17, 17, 0, 0, true},                // GSIN
-    {"403", "403", 0, 0, 0, 1, 30},                       // ROUTE
-    {"410", "417", 0, 13, 13, 0, 0, true},                // SHIP TO LOC ... PARTY (GLNs)
-    {"420", "420", 0, 0, 0, 1, 20},                       // SHIP TO POST
-    {"421", "421", 0, 3, 3, 1, 9},                        // SHIP TO POST with ISO country code
-    {"422", "422", 0, 3, 3},                              // ORIGIN
-    {"8003", "8003", 0, 14, 14, 0, 16, true},             // GRAI
-    {"8004", "8004", 0, 0, 0, 1, 30},                     // GIAI
-    {"8005", "8005", 0, 6, 6},                            // PRICE PER UNIT
-    {"8008", "8008", 0, 8, 12, 0, 0, false, kDayAndTime}, // PROD TIME
-    {"8018", "8018", 0, 18, 18, 0, 0, true},              // GSRN - RECIPIENT
-    {"8020", "8020", 0, 0, 0, 1, 25},                     // REF No.
-    {"90", "90", 0, 0, 0, 1, 30},                         // INTERNAL
-    {"91", "99", 0, 0, 0, 1, 90},                         // INTERNAL
-};
-
-struct TPredefinedLength {
-    std::string_view Prefix; // the AI's first two digits
-    int Length = 0;          // of the whole element, AI included
-};
-
-// The GS1 rules' table of element strings of predefined length: the only ones that
-// need no separator after them, whatever their own AI's format says.
-constexpr TPredefinedLength kPredefinedLengths[] = {
-    {"00", 20}, {"01", 16}, {"02", 16}, {"03", 16}, {"04", 18}, {"11", 8},  {"12", 8}, {"13", 8},
-    {"14", 8},  {"15", 8},  {"16", 8},  {"17", 8},  {"18", 8},  {"19", 8},  {"20", 4}, {"31", 10},
-    {"32", 10}, {"33", 10}, {"34", 10}, {"35", 10}, {"36", 10}, {"41", 16},
-};
-
-// The GS1 AI encodable character set 82, the characters GS1 values may hold.
-constexpr std::string_view kGs1Characters = "!\"%&'()*+,-./0123456789:;<=>?ABCDEFGHIJKLMNOPQRSTUVWXYZ_"
-                                            "abcdefghijklmnopqrstuvwxyz";
-static_assert(kGs1Characters.size() == 82);
+// The character sets of GS1 values (GS1 General Specifications, figures 7.11-1 to 7.11-3).
+constexpr std::string_view kCset82 = "!\"%&'()*+,-./0123456789:;<=>?ABCDEFGHIJKLMNOPQRSTUVWXYZ_"
+                                     "abcdefghijklmnopqrstuvwxyz";
+constexpr std::string_view kCset39 = "#-/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr std::string_view kCset64 = "-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_abcdefghijklmnopqrstuvwxyz";
+static_assert(kCset82.size() == 82 && kCset39.size() == 39 && kCset64.size() == 64);
 
 constexpr char kGroupSeparator = '\x1d';
-
-constexpr int PredefinedLength(std::string_view ai)
-{
-    for (const TPredefinedLength& entry : kPredefinedLengths)
-        if (ai.substr(0, 2) == entry.Prefix)
-            return entry.Length;
-    return 0;
-}
-
-// The formats agree with the predefined lengths, and digits followed by text are of fixed length.
-constexpr bool FormatsAreConsistent()
-{
-    for (const TAiFormat& format : kAiFormats) {
-        const int aiLength = static_cast<int>(format.First.size()) + (format.LastDecimal != 0 ? 1 : 0);
-        for (const std::string_view ai : {format.First, format.Last}) {
-            const int length = PredefinedLength(ai);
-            if (length != 0 && (format.DigitsMin != format.DigitsMax || format.TextMax != 0 ||
-                                aiLength + format.DigitsMax != length))
-                return false;
-        }
-        if (format.TextMax != 0 && format.DigitsMin != format.DigitsMax)
-            return false;
-        if (format.CheckDigit && format.DigitsMin != format.DigitsMax)
-            return false;
-    }
-    return true;
-}
-static_assert(FormatsAreConsistent());
+constexpr std::string_view kEscapedBracket = "\\(";
 
 bool IsDigit(char c)
 {
@@ -125,25 +29,6 @@ bool IsDigit(char c)
 bool AllDigits(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), IsDigit);
-}
-
-const TAiFormat* FindFormat(std::string_view ai)
-{
-    for (const TAiFormat& format : kAiFormats) {
-        const std::size_t length = format.First.size();
-        const bool decimal = format.LastDecimal != 0;
-        if (ai.size() != length + (decimal ? 1 : 0) || !AllDigits(ai))
-            continue;
-        const std::string_view run = ai.substr(0, length);
-        if (run >= format.First && run <= format.Last && (!decimal || ai[length] <= format.LastDecimal))
-            return &format;
-    }
-    return nullptr;
-}
-
-TGs1Error ErrorAt(std::string_view ai, TGs1Fault fault, const std::string& reason)
-{
-    return {.Fault = fault, .Message = "(" + std::string(ai) + "): " + reason};
 }
 
 // A character as the user would recognise it: itself in quotes, a whole UTF-8 sequence, or its code.
@@ -161,138 +46,188 @@ std::string ShowCharacter(std::string_view text, std::size_t at)
     return "the character " + std::to_string(byte);
 }
 
-int TwoDigits(std::string_view digits, std::size_t at)
+TGs1Error Worded(TGs1Error error)
 {
-    return (digits[at] - '0') * 10 + digits[at + 1] - '0';
+    error.Message = Gs1Message(error);
+    return error;
 }
 
-// A leap year is one whose YY is divisible by 4: true of every year the GS1 century rule can give
-// (within 50 years of today) except 1900 and 2100, neither of which is in reach until 2050.
-bool IsDate(std::string_view digits, bool dayMayBeZero)
+TGs1Error ValueFault(std::string_view ai, int component, TGs1Fault fault, std::string text,
+                     std::string detail = {}, int length = 0)
 {
-    constexpr int kDaysInMonth[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int year = TwoDigits(digits, 0), month = TwoDigits(digits, 2), day = TwoDigits(digits, 4);
-    if (month < 1 || month > 12)
-        return false;
-    if (day == 0)
-        return dayMayBeZero;
-    const int days = month == 2 && year % 4 != 0 ? 28 : kDaysInMonth[month - 1];
-    return day <= days;
+    return Worded({.Fault = fault,
+                   .Ai = std::string(ai),
+                   .Component = component,
+                   .Text = std::move(text),
+                   .Detail = std::move(detail),
+                   .Length = length});
 }
 
-// YYMMDDHH, then optionally MM, then optionally SS.
-bool IsDateAndTime(std::string_view digits)
+std::string_view Unit(const TGs1AiEntry& entry)
 {
-    if (digits.size() % 2 != 0 || !IsDate(digits, false) || TwoDigits(digits, 6) > 23)
+    const auto numeric = [](const TGs1Component& part) { return part.Cset == TGs1Cset::Numeric; };
+    return std::all_of(entry.Parts().begin(), entry.Parts().end(), numeric) ? "digits" : "characters";
+}
+
+// The value as a whole against the least and most its components allow.
+std::optional<TGs1Error> CheckTotalLength(std::string_view ai, const TGs1AiEntry& entry,
+                                          std::string_view value)
+{
+    int least = 0, most = 0;
+    bool fixed = true;
+    for (const TGs1Component& part : entry.Parts()) {
+        least += part.Optional ? 0 : part.MinLength;
+        most += part.MaxLength;
+        fixed = fixed && !part.Optional && part.FixedLength();
+    }
+    const int size = static_cast<int>(value.size());
+    const std::string unit(Unit(entry));
+    if (fixed && size != most)
+        return ValueFault(ai, 0, Length, std::to_string(size), unit, most);
+    if (size > most)
+        return ValueFault(ai, 0, TooLong, {}, unit, most);
+    if (size < least)
+        return ValueFault(ai, 0, TooShort, {}, unit, least);
+    return std::nullopt;
+}
+
+std::optional<TGs1Error> CheckCharacterSet(std::string_view ai, int component, const TGs1Component& part,
+                                           std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        switch (part.Cset) {
+        case TGs1Cset::Numeric:
+            if (!IsDigit(c))
+                return ValueFault(ai, component, NotDigits, ShowCharacter(text, at));
+            break;
+        case TGs1Cset::Cset82:
+            if (kCset82.find(c) == std::string_view::npos)
+                return ValueFault(ai, component, Character, ShowCharacter(text, at), "the GS1 character set");
+            break;
+        case TGs1Cset::Cset39:
+            if (kCset39.find(c) == std::string_view::npos)
+                return ValueFault(ai, component, Character, ShowCharacter(text, at),
+                                  "the GS1 character set 39");
+            break;
+        case TGs1Cset::Base64Url: {
+            // "=" pads the end only.
+            const bool padding = c == '=' && text.find_first_not_of('=', at) == std::string_view::npos;
+            if (kCset64.find(c) == std::string_view::npos && !padding)
+                return ValueFault(ai, component, Character, ShowCharacter(text, at),
+                                  "the GS1 character set 64");
+            break;
+        }
+        }
+    }
+    return std::nullopt;
+}
+
+// Each component takes its length from what is left, in order; optional ones may be left out at the end.
+std::optional<TGs1Error> CheckComponents(std::string_view ai, const TGs1AiEntry& entry,
+                                         std::string_view value)
+{
+    const int count = static_cast<int>(entry.Parts().size());
+    std::vector<std::string_view> texts;
+    std::size_t at = 0;
+    for (int index = 0; index < count && at < value.size(); ++index) {
+        const TGs1Component& part = entry.Parts()[static_cast<std::size_t>(index)];
+        const std::size_t left = value.size() - at;
+        const std::size_t length =
+            part.FixedLength() ? part.MinLength : std::min<std::size_t>(part.MaxLength, left);
+        const int shown = count > 1 ? index + 1 : 0;
+        if (length > left)
+            return ValueFault(ai, shown, Length, std::to_string(left),
+                              part.Cset == TGs1Cset::Numeric ? "digits" : "characters", part.MinLength);
+        texts.push_back(value.substr(at, length));
+        if (auto fault = CheckCharacterSet(ai, shown, part, texts.back()))
+            return fault;
+        at += length;
+    }
+    for (std::size_t index = 0; index < texts.size(); ++index)
+        for (const TGs1Linter linter : entry.Parts()[index].Linters)
+            if (linter != kNoLinter)
+                if (auto fault = Lint(linter, texts[index]))
+                    return ValueFault(ai, count > 1 ? static_cast<int>(index) + 1 : 0, fault->Fault,
+                                      std::string(texts[index]), std::move(fault->Detail));
+    return std::nullopt;
+}
+
+std::optional<TGs1Error> CheckValue(std::string_view ai, const TGs1AiEntry& entry, std::string_view value)
+{
+    if (value.empty())
+        return ValueFault(ai, 0, Empty, {});
+    if (auto fault = CheckTotalLength(ai, entry, value))
+        return fault;
+    return CheckComponents(ai, entry, value);
+}
+
+// "31nn" stands for every AI of four digits starting with 31.
+bool Matches(std::string_view pattern, std::string_view ai)
+{
+    if (pattern.size() != ai.size())
         return false;
-    for (std::size_t at = 8; at < digits.size(); at += 2)
-        if (TwoDigits(digits, at) > 59)
+    for (std::size_t i = 0; i < ai.size(); ++i)
+        if (pattern[i] != ai[i] && !(pattern[i] == 'n' && IsDigit(ai[i])))
             return false;
     return true;
 }
 
-std::optional<TGs1Error> CheckCharacters(std::string_view ai, std::string_view value)
+std::vector<std::string_view> SplitList(std::string_view list, char separator)
 {
-    for (std::size_t at = 0; at < value.size(); ++at)
-        if (kGs1Characters.find(value[at]) == std::string_view::npos)
-            return ErrorAt(ai, TGs1Fault::Character,
-                           ShowCharacter(value, at) + " is not in the GS1 character set");
-    return std::nullopt;
-}
-
-std::optional<TGs1Error> CheckDigitsOnly(std::string_view ai, const TAiFormat& format, std::string_view value)
-{
-    const auto letter = std::find_if_not(value.begin(), value.end(), IsDigit);
-    if (letter != value.end())
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "digits only, not " +
-                           ShowCharacter(value, static_cast<std::size_t>(letter - value.begin())));
-    const int size = static_cast<int>(value.size());
-    const std::string count = std::to_string(size);
-    if (format.DigitsMin == format.DigitsMax && size != format.DigitsMin)
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "should be " + std::to_string(format.DigitsMin) + " digits, not " + count);
-    if (size < format.DigitsMin)
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "too short, at least " + std::to_string(format.DigitsMin) + " digits");
-    if (size > format.DigitsMax)
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "too long, at most " + std::to_string(format.DigitsMax) + " digits");
-    return std::nullopt;
-}
-
-std::optional<TGs1Error> CheckDigitsThenText(std::string_view ai, const TAiFormat& format,
-                                             std::string_view value)
-{
-    const auto digits = static_cast<std::size_t>(format.DigitsMin);
-    if (value.size() < digits || !AllDigits(value.substr(0, digits)))
-        return ErrorAt(ai, TGs1Fault::Format, "should start with " + std::to_string(digits) + " digits");
-    const int size = static_cast<int>(value.size());
-    if (size < format.DigitsMin + format.TextMin)
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "too short, at least " + std::to_string(format.DigitsMin + format.TextMin) +
-                           " characters");
-    if (size > format.DigitsMax + format.TextMax)
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "too long, at most " + std::to_string(format.DigitsMax + format.TextMax) +
-                           " characters");
-    return std::nullopt;
-}
-
-std::optional<TGs1Error> CheckLength(std::string_view ai, const TAiFormat& format, std::string_view value)
-{
-    if (format.TextMax == 0)
-        return CheckDigitsOnly(ai, format, value);
-    if (format.DigitsMax != 0)
-        return CheckDigitsThenText(ai, format, value);
-    if (static_cast<int>(value.size()) > format.TextMax)
-        return ErrorAt(ai, TGs1Fault::Format,
-                       "too long, at most " + std::to_string(format.TextMax) + " characters");
-    return std::nullopt;
-}
-
-std::optional<TGs1Error> CheckMeaning(std::string_view ai, const TAiFormat& format, std::string_view value)
-{
-    const std::string_view digits = value.substr(0, static_cast<std::size_t>(format.DigitsMin));
-    if (format.CheckDigit) {
-        const char expected = AppendModulo10(digits.substr(0, digits.size() - 1)).back();
-        if (digits.back() != expected)
-            return ErrorAt(ai, TGs1Fault::CheckDigit, std::string("check digit should be ") + expected);
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0; at <= list.size();) {
+        const std::size_t end = std::min(list.find(separator, at), list.size());
+        parts.push_back(list.substr(at, end - at));
+        at = end + 1;
     }
-    const std::string_view leading = value.substr(0, std::min(value.size(), std::size_t{12}));
-    switch (format.Date) {
-    case TAiDate::None: break;
-    case TAiDate::DayOrZero:
-        if (!IsDate(digits, true))
-            return ErrorAt(ai, TGs1Fault::Date, "not a date: " + std::string(digits));
-        break;
-    case TAiDate::DayAndTime:
-        if (!IsDateAndTime(leading))
-            return ErrorAt(ai, TGs1Fault::Date, "not a date and time: " + std::string(leading));
-        break;
-    }
-    return std::nullopt;
+    return parts;
 }
 
-std::optional<TGs1Error> CheckValue(std::string_view ai, const TAiFormat& format, std::string_view value)
+bool Present(std::string_view pattern, const std::vector<TGs1Element>& elements, const TGs1Element& self)
 {
-    if (value.empty())
-        return ErrorAt(ai, TGs1Fault::Format, "no data after the AI");
-    if (auto error = CheckCharacters(ai, value))
-        return error;
-    if (auto error = CheckLength(ai, format, value))
-        return error;
-    return CheckMeaning(ai, format, value);
+    return std::any_of(elements.begin(), elements.end(), [&](const TGs1Element& element) {
+        return &element != &self && Matches(pattern, element.Ai);
+    });
 }
 
-TGs1Result Failed(TGs1Fault fault, std::string message)
+bool Excluding(const TGs1Element& element, const TGs1Element& other)
 {
-    return {.Elements = {}, .Error = TGs1Error{.Fault = fault, .Message = std::move(message)}};
+    if (element.Ai == other.Ai)
+        return false;
+    const std::vector<std::string_view> patterns = SplitList(FindGs1Ai(element.Ai)->Excludes, ',');
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [&](std::string_view pattern) { return Matches(pattern, other.Ai); });
 }
 
-TGs1Result Failed(TGs1Error error)
+bool Met(std::string_view requisite, const std::vector<TGs1Element>& elements, const TGs1Element& self)
 {
-    return {.Elements = {}, .Error = std::move(error)};
+    const std::vector<std::string_view> alternatives = SplitList(requisite, ',');
+    return std::any_of(alternatives.begin(), alternatives.end(), [&](std::string_view alternative) {
+        const std::vector<std::string_view> together = SplitList(alternative, '+');
+        return std::all_of(together.begin(), together.end(),
+                           [&](std::string_view pattern) { return Present(pattern, elements, self); });
+    });
+}
+
+// No two AIs of which either excludes the other, each pair named once in the order given; then every
+// requisite met by one of its alternatives, all the AIs of that alternative present.
+void CheckAssociations(const std::vector<TGs1Element>& elements, std::vector<TGs1Error>& faults)
+{
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        for (std::size_t j = i + 1; j < elements.size(); ++j)
+            if (Excluding(elements[i], elements[j]) || Excluding(elements[j], elements[i]))
+                faults.push_back(Worded({.Fault = Excludes, .Ai = elements[i].Ai, .Text = elements[j].Ai}));
+    for (const TGs1Element& element : elements)
+        for (const std::string_view requisite : FindGs1Ai(element.Ai)->Requires)
+            if (!requisite.empty() && !Met(requisite, elements, element))
+                faults.push_back(
+                    Worded({.Fault = Requires, .Ai = element.Ai, .Detail = std::string(requisite)}));
+}
+
+TGs1Error SyntaxFault(std::string text, std::size_t position)
+{
+    return Worded({.Fault = Syntax, .Text = std::move(text), .Position = position});
 }
 
 // The digits of the AI in brackets at `at`, which holds "(": empty when they are not 2 to 4 digits.
@@ -305,62 +240,189 @@ std::string_view AiInBrackets(std::string_view text, std::size_t at)
     return ai.size() >= 2 && ai.size() <= 4 && AllDigits(ai) ? ai : std::string_view();
 }
 
-TGs1Result BadBrackets(std::string_view text, std::size_t at)
+TGs1Error BadBrackets(std::string_view text, std::size_t at)
 {
     const std::size_t close = text.find(')', at);
     const std::size_t shown = close == std::string_view::npos ? 8 : std::min<std::size_t>(close - at + 1, 8);
-    return Failed(TGs1Fault::Syntax, "An AI in brackets is 2 to 4 digits, such as (01), not \"" +
-                                         std::string(text.substr(at, shown)) + "\"");
+    return SyntaxFault(std::string(text.substr(at, shown)), at);
+}
+
+// The value from `at` to the next "(" that is not escaped, "\(" turned to "(".
+std::string ValueAt(std::string_view text, std::size_t& at)
+{
+    std::string value;
+    while (at < text.size() && text[at] != '(') {
+        if (text.substr(at, kEscapedBracket.size()) == kEscapedBracket) {
+            value += '(';
+            at += kEscapedBracket.size();
+        } else {
+            value += text[at++];
+        }
+    }
+    return value;
+}
+
+TGs1Result Failed(TGs1Error error)
+{
+    return {.Elements = {}, .Error = std::move(error)};
+}
+
+std::string AiList(std::string_view alternative)
+{
+    std::string text;
+    for (const std::string_view ai : SplitList(alternative, '+'))
+        text += (text.empty() ? "(" : " with (") + std::string(ai) + ")";
+    return text;
+}
+
+// "(01) with (21)", "one of (01), (02)": the AIs a requisite asks for.
+std::string RequisiteText(std::string_view requisite)
+{
+    const std::vector<std::string_view> alternatives = SplitList(requisite, ',');
+    if (alternatives.size() == 1)
+        return AiList(alternatives.front());
+    std::string text = "one of ";
+    for (std::size_t i = 0; i < alternatives.size(); ++i)
+        text += (i == 0 ? "" : ", ") + AiList(alternatives[i]);
+    return text;
+}
+
+std::string WhatIsWrong(const TGs1Error& error)
+{
+    const std::string& text = error.Text;
+    const std::string length = std::to_string(error.Length) + " " + error.Detail;
+    switch (error.Fault) {
+    case Syntax:
+    case Requires:
+    case Excludes:
+    case Repeated:
+    case GtinOnly:
+    case UnknownAi: return "not an Application Identifier";
+    case Empty: return "no data after the AI";
+    case Length: return "should be " + length + ", not " + text;
+    case TooShort: return "too short, at least " + length;
+    case TooLong: return "too long, at most " + length;
+    case NotDigits: return "digits only, not " + text;
+    case Character: return text + " is not in " + error.Detail;
+    case CheckDigit: return "check digit should be " + error.Detail;
+    case CheckCharacters: return "check characters should be " + error.Detail;
+    case Date: return text + " is not a date: " + error.Detail;
+    case Time: return text + " is not a time: " + error.Detail;
+    case CompanyPrefix:
+        return text + " does not hold a GS1 Company Prefix" +
+               (error.Detail.empty() ? "" : " " + error.Detail);
+    case Country: return text + " is not an ISO 3166 country code";
+    case Currency: return text + " is not an ISO 4217 currency code";
+    case Iban: return text + " is not an IBAN: " + error.Detail;
+    case PercentEncoding: return text + ": a \"%\" must be followed by two hexadecimal digits";
+    case Coordinate: return text + " is not a " + error.Detail;
+    case CodeList: return text + " is not " + error.Detail;
+    case Sequence: return text + " is not a valid position: " + error.Detail;
+    case Zero: return text + " " + error.Detail;
+    case ZeroPrefix: return text + " must not start with 0";
+    case NoNonDigit: return text + " must hold a character other than a digit";
+    case Coupon: return text + " is not a coupon code: " + error.Detail;
+    }
+    return {};
 }
 
 } // namespace
 
-TGs1Result ParseGs1(std::string_view bracketed)
+std::string Gs1Message(const TGs1Error& error)
 {
-    if (bracketed.empty() || bracketed.front() != '(')
-        return Failed(TGs1Fault::Syntax, "GS1 data must start with an AI in brackets, such as (01)");
-    TGs1Result result;
+    const std::string ai = "(" + error.Ai + ")";
+    switch (error.Fault) {
+    case Syntax:
+        return error.Text.empty()
+                   ? "GS1 data must start with an AI in brackets, such as (01)"
+                   : "An AI in brackets is 2 to 4 digits, such as (01), not \"" + error.Text + "\"";
+    case Requires: return ai + " needs " + RequisiteText(error.Detail);
+    case Excludes: return ai + " and (" + error.Text + ") cannot stand together";
+    case Repeated: return ai + ": given twice with different values";
+    case GtinOnly:
+        return "Only a GTIN is carried: (01) and 14 digits, or the 8, 12, 13 or 14 digits of a GTIN with its "
+               "check digit";
+    default: break;
+    }
+    const std::string part = error.Component > 0 ? ", part " + std::to_string(error.Component) : "";
+    return ai + part + ": " + WhatIsWrong(error);
+}
+
+TGs1Check CheckGs1(std::string_view bracketed)
+{
+    TGs1Check check;
+    if (bracketed.empty() || bracketed.front() != '(') {
+        check.Faults.push_back(SyntaxFault({}, 0));
+        return check;
+    }
     for (std::size_t at = 0; at < bracketed.size();) {
         const std::string_view ai = AiInBrackets(bracketed, at);
-        if (ai.empty())
-            return BadBrackets(bracketed, at);
-        const TAiFormat* format = FindFormat(ai);
-        if (format == nullptr)
-            return Failed(ErrorAt(ai, TGs1Fault::UnknownAi, "not an Application Identifier"));
-        const std::size_t start = at + ai.size() + 2;
-        const std::size_t end = std::min(bracketed.find('(', start), bracketed.size());
-        const std::string_view value = bracketed.substr(start, end - start);
-        if (auto error = CheckValue(ai, *format, value))
-            return Failed(std::move(*error));
-        const auto same = [&](const TGs1Element& element) { return element.Ai == ai; };
-        if (std::any_of(result.Elements.begin(), result.Elements.end(), same))
-            return Failed(ErrorAt(ai, TGs1Fault::Repeated, "given twice"));
-        result.Elements.push_back({.Ai = std::string(ai), .Value = std::string(value)});
-        at = end;
+        if (ai.empty()) {
+            check.Faults.push_back(BadBrackets(bracketed, at));
+            return check;
+        }
+        const TGs1AiEntry* entry = FindGs1Ai(ai);
+        if (entry == nullptr) {
+            check.Faults.push_back(ValueFault(ai, 0, UnknownAi, {}));
+            return check;
+        }
+        at += ai.size() + 2;
+        std::string value = ValueAt(bracketed, at);
+        if (auto fault = CheckValue(ai, *entry, value))
+            check.Faults.push_back(std::move(*fault));
+        const auto same = std::find_if(check.Elements.begin(), check.Elements.end(),
+                                       [&](const TGs1Element& element) { return element.Ai == ai; });
+        if (same == check.Elements.end())
+            check.Elements.push_back({.Ai = std::string(ai), .Value = std::move(value)});
+        else if (same->Value != value)
+            check.Faults.push_back(ValueFault(ai, 0, Repeated, {}));
     }
-    return result;
+    // AIs whose values are wrong still count as present: their requisites and exclusions hold or not
+    // all the same.
+    CheckAssociations(check.Elements, check.Faults);
+    return check;
+}
+
+TGs1Result ParseGs1(std::string_view bracketed)
+{
+    TGs1Check check = CheckGs1(bracketed);
+    if (!check.Faults.empty())
+        return Failed(std::move(check.Faults.front()));
+    return {.Elements = std::move(check.Elements), .Error = std::nullopt};
 }
 
 TGs1Result ParseGtin(std::string_view text)
 {
     constexpr std::size_t kGtinDigits = 14;
     if (!text.empty() && text.front() == '(') {
-        TGs1Result result = ParseGs1(text);
-        if (result.Error || (result.Elements.size() == 1 && result.Elements.front().Ai == "01"))
-            return result;
+        // A fault of the brackets or of the GTIN itself is told as such; any other AI is not carried.
+        TGs1Check check = CheckGs1(text);
+        const bool gtinAlone = check.Elements.size() == 1 && check.Elements.front().Ai == "01";
+        if (!check.Faults.empty() && (gtinAlone || check.Elements.empty()))
+            return Failed(std::move(check.Faults.front()));
+        if (gtinAlone)
+            return {.Elements = std::move(check.Elements), .Error = std::nullopt};
     } else if (AllDigits(text) &&
                (text.size() == 8 || text.size() == 12 || text.size() == 13 || text.size() == kGtinDigits)) {
         return ParseGs1("(01)" + std::string(kGtinDigits - text.size(), '0') + std::string(text));
     }
-    return Failed(TGs1Fault::Syntax, "Only a GTIN is carried: (01) and 14 digits, or the 8, 12, 13 or 14 "
-                                     "digits of a GTIN with its check digit");
+    return Failed(Worded({.Fault = GtinOnly}));
+}
+
+std::string_view Gs1Title(std::string_view ai)
+{
+    const TGs1AiEntry* entry = FindGs1Ai(ai);
+    return entry == nullptr ? std::string_view() : entry->Title;
 }
 
 std::string BracketedText(const std::vector<TGs1Element>& elements)
 {
     std::string text;
-    for (const TGs1Element& element : elements)
-        text += "(" + element.Ai + ")" + element.Value;
+    for (const TGs1Element& element : elements) {
+        text += "(" + element.Ai + ")";
+        for (const char c : element.Value)
+            text += c == '(' ? std::string(kEscapedBracket) : std::string(1, c);
+    }
     return text;
 }
 
@@ -380,15 +442,20 @@ std::optional<std::vector<TGs1Element>> ParseElementString(std::string_view elem
     std::vector<TGs1Element> elements;
     for (std::size_t at = 0; at < elementString.size();) {
         std::size_t aiLength = 2;
-        while (aiLength <= 4 && FindFormat(elementString.substr(at, aiLength)) == nullptr)
+        while (aiLength <= 4 && FindGs1Ai(elementString.substr(at, aiLength)) == nullptr)
             ++aiLength;
         if (aiLength > 4)
             return std::nullopt;
         const std::string_view ai = elementString.substr(at, aiLength);
+        const TGs1AiEntry& entry = *FindGs1Ai(ai);
         const std::size_t start = at + aiLength;
         std::size_t end = std::min(elementString.find(kGroupSeparator, start), elementString.size());
-        if (const int length = PredefinedLength(ai); length != 0)
-            end = at + static_cast<std::size_t>(length);
+        if (entry.PredefinedLength) {
+            std::size_t length = 0;
+            for (const TGs1Component& part : entry.Parts())
+                length += part.MaxLength;
+            end = start + length;
+        }
         if (end > elementString.size() || end == start)
             return std::nullopt;
         elements.push_back(
@@ -400,7 +467,8 @@ std::optional<std::vector<TGs1Element>> ParseElementString(std::string_view elem
 
 bool HasPredefinedLength(std::string_view ai)
 {
-    return PredefinedLength(ai) != 0;
+    const TGs1AiEntry* entry = FindGs1Ai(ai);
+    return entry != nullptr && entry->PredefinedLength;
 }
 
 } // namespace quillon

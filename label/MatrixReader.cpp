@@ -9,6 +9,7 @@
 #include <array>
 
 #include "label/Gs1Data.h"
+#include "label/Gs1Table.h"
 
 namespace quillon {
 namespace {
@@ -33,13 +34,27 @@ bool AllDigits(const std::string& text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The decoder's own bracketed form, which writes a "(" inside a value bare: a "(" opens an AI only
+// where the digits up to its ")" are an Application Identifier, as the escaped form then says.
+std::string EscapedBrackets(const std::string& bracketed)
+{
+    std::string text;
+    for (std::size_t at = 0; at < bracketed.size(); ++at) {
+        const std::size_t close = bracketed.find(')', at);
+        const bool opensAi = bracketed[at] == '(' && close != std::string::npos &&
+                             FindGs1Ai(std::string_view(bracketed).substr(at + 1, close - at - 1)) != nullptr;
+        text += bracketed[at] == '(' && at > 0 && !opensAi ? "\\(" : std::string(1, bracketed[at]);
+    }
+    return text;
+}
+
 // GS1 data in brackets. The decoder gives the element string with GS separators for GS1-128, Data
 // Matrix and QR Code; for DataBar the GTIN's 14 digits alone; for DataBar Expanded the bracketed form
 // itself.
 std::string Gs1Text(const std::string& bytes)
 {
     if (!bytes.empty() && bytes.front() == '(')
-        return bytes;
+        return EscapedBrackets(bytes);
     const std::string elementString = bytes.size() == 14 && AllDigits(bytes) ? "01" + bytes : bytes;
     const std::optional<std::vector<TGs1Element>> elements = ParseElementString(elementString);
     return elements ? BracketedText(*elements) : bytes;

@@ -46,13 +46,15 @@ double LeastModuleMm(TSymbolKind kind);
 class SymbolException : public Exception {
 public:
     explicit SymbolException(const TSymbolFailure& failure)
-        : Exception(failure.Message), FError(failure.Error)
+        : Exception(failure.Message), FError(failure.Error), FGs1Fault(failure.Gs1Fault)
     {
     }
     TSymbolError Error() const { return FError; }
+    const std::optional<TGs1Error>& Gs1Fault() const { return FGs1Fault; }
 
 private:
     TSymbolError FError = TSymbolError::Other;
+    std::optional<TGs1Error> FGs1Fault;
 };
 
 // The symbol, or SymbolException with the encoder's sentence.

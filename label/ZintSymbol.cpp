@@ -97,7 +97,10 @@ std::string TooLongMessage(TSymbolKind kind, const TSymbolOptions& options, std:
 TSymbolFailure Gs1Failure(const TGs1Error& error)
 {
     const bool character = error.Fault == TGs1Fault::Character;
-    return Failure(character ? TSymbolError::BadCharacter : TSymbolError::BadGs1Data, error.Message);
+    TSymbolFailure failure =
+        Failure(character ? TSymbolError::BadCharacter : TSymbolError::BadGs1Data, error.Message);
+    failure.Gs1Fault = error;
+    return failure;
 }
 
 // GS1 data checked against the AIs' formats, handed to libzint with its AIs in square brackets (which
@@ -142,7 +145,9 @@ TZintRequest RequestFor(TSymbolKind kind, const TSymbolOptions& options)
     TZintRequest request{.Symbology =
                              kZintSymbologies[static_cast<std::size_t>(OrdinalOf(kind) - kFirstSymbolKind)]};
     const bool gs1Mode = IsGs1Kind(kind) && kind != TSymbolKind::DataBarOmni;
-    request.InputMode = gs1Mode ? GS1_MODE : DATA_MODE;
+    // GS1 data comes checked against GS1's syntax dictionary, newer than the AI table libzint carries,
+    // which would refuse AIs such as (7041) and (8030).
+    request.InputMode = gs1Mode ? GS1_MODE | GS1NOCHECK_MODE : DATA_MODE;
     switch (KindInfo(kind).Option) {
     case TSymbolOption::QrErrorCorrection:
         request.Option1 = static_cast<int>(options.QrErrorCorrection) + 1;

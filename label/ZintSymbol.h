@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "label/Gs1Data.h"
 #include "label/SymbolKinds.h"
 
 namespace quillon {
@@ -72,6 +73,8 @@ enum class TSymbolError : std::uint8_t {
 struct TSymbolFailure {
     TSymbolError Error = TSymbolError::Other;
     std::string Message; // a plain English sentence naming the reason
+    std::optional<TGs1Error>
+        Gs1Fault{}; // for BadGs1Data and a GS1 value's BadCharacter: the fault as a value
 };
 
 using TSymbolOutcome = std::variant<TSymbol, TSymbolFailure>;

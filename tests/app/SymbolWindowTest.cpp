@@ -113,8 +113,11 @@ TEST_F(SymbolWindowTest, ARefusedSymbolIsSaidInRedInBothLanguages)
         const char* Arabic;
         bool ArabicKeepsTheDetail;
     } rows[] = {
-        {1, GS1_128, "(01)09501101530004", "(01): check digit should be 3", "بيانات GS1 لا توافق قواعد GS1",
-         true},
+        // A GS1 fault worded whole from its code: the AI, the rule and its argument.
+        {1, GS1_128, "(01)09501101530004", "(01): check digit should be 3",
+         "\u202A(01)\u202C: رقم التحقق يجب أن يكون \u202A3\u202C", false},
+        {4, GS1_128, "(10)ABC", "(10) needs one of (01), (02), (03), (8006), (8026)",
+         "\u202A(10)\u202C يحتاج إلى واحد من: \u202A(01)\u202C، \u202A(02)\u202C", false},
         {2, QRCode, "", "Nothing to encode: the data is empty", "لا شيء لترميزه", false},
         {3, DataMatrix, QString(1600, QChar(0xE9)), "Too long for Data Matrix: 3200 bytes",
          "البيانات أطول مما يتسع له أكبر رمز Data Matrix", true},

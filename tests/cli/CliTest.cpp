@@ -28,6 +28,7 @@ const std::string kUsage =
     "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n"
     "       quillon-cli stocks\n"
     "       quillon-cli calibration [options] -o FILE.pdf\n"
+    "       quillon-cli gs1 DATA\n"
     "       quillon-cli [COMMAND] --help | quillon-cli --version\n";
 const std::string kPatternUsage = "usage: quillon-cli pattern [options] TEXT\n";
 const std::string kWidthUsage = "usage: quillon-cli width [options] TEXT\n";

@@ -69,7 +69,7 @@ std::vector<TRoundTrip> RoundTrips()
     // Separators after variable-length elements; a predefined one last (each element string: Gs1DataTest).
     for (const TSymbolKind kind : kGs1Kinds)
         for (const char* data :
-             {"(01)09501101530003(17)250101(10)ABC123", "(10)ABC123(21)XYZ(00)106141411234567897"})
+             {"(01)09501101530003(17)250101(10)ABC123", "(10)ABC123(21)XYZ(01)09501101530003"})
             rows.push_back({kind, data, data});
     using enum TDataMatrixShape;
     // clang-format off
@@ -139,7 +139,8 @@ struct TRefusal {
 TEST(ZintSymbol, DataAKindCannotHoldIsRefusedNamingTheReason)
 {
     using enum TSymbolError;
-    const std::string twentyEach = "(10)" + std::string(20, 'A') + "(21)" + std::string(20, 'B');
+    const std::string twentyEach =
+        "(01)09501101530003(10)" + std::string(20, 'A') + "(21)" + std::string(20, 'B');
     // A version 40 QR Code holds 2953 bytes at level L, 2331 at M (ISO/IEC 18004).
     // clang-format off
     const TRefusal rows[] = {
@@ -159,9 +160,9 @@ TEST(ZintSymbol, DataAKindCannotHoldIsRefusedNamingTheReason)
         // The GS1 faults as their kind of error (each fault's sentence: Gs1DataTest).
         {GS1_128, "(01)09501101530004", BadGs1Data, "(01): check digit should be 3"},
         {GS1_QRCode, "(99)é", BadCharacter, "(99): \"é\" is not in the GS1 character set"},
-        {GS1_128, twentyEach + "(240)AB", TooLong, "Too long for GS1-128: 51 characters, at most 48"},
+        {GS1_128, twentyEach, TooLong, "Too long for GS1-128: 61 characters, at most 48"},
         {DataBarExpanded, twentyEach + "(240)" + std::string(30, 'C'), TooLong,
-         "Too long for GS1 DataBar Expanded: 79 characters do not fit in the largest symbol"},
+         "Too long for GS1 DataBar Expanded: 95 characters do not fit in the largest symbol"},
         {DataBarOmni, "(10)ABC", BadGs1Data,
          "Only a GTIN is carried: (01) and 14 digits, or the 8, 12, 13 or 14 digits of a GTIN with its check digit"},
     };
