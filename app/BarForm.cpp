@@ -110,6 +110,22 @@ bool AskPrintAnyway(QWidget* parent, const QString& message)
     return box.clickedButton() == print;
 }
 
+// A message longer than a screen (30,000 faulty lines of stocks.ini) shows its first lines and how many
+// follow; the whole text is in the box's scrolling details pane.
+void ShowMessage(QWidget* parent, const QString& message)
+{
+    constexpr qsizetype kShownLines = 10;
+    const QStringList lines = message.split('\n');
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillon"), message, QMessageBox::Ok, parent);
+    if (lines.size() > kShownLines + 1) {
+        box.setText(lines.mid(0, kShownLines).join('\n') + '\n' +
+                    TBarForm::tr("... and %n more lines (Show Details...)", nullptr,
+                                 static_cast<int>(lines.size() - kShownLines)));
+        box.setDetailedText(message);
+    }
+    box.exec();
+}
+
 } // namespace
 
 TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
@@ -117,7 +133,7 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
       FOptionsPath(OptionsFilePath(FDataDirectory)),
       FSettingsPath(QDir(FDataDirectory).filePath(QString::fromLatin1(kSettingsFileName)))
 {
-    ReportError = [this](const QString& message) { QMessageBox::critical(this, "Quillon", message); };
+    ReportError = [this](const QString& message) { ShowMessage(this, message); };
     ConfirmCloseAnyway = [this](const QString& message) {
         return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
     };
