@@ -22,6 +22,7 @@
 #include "app/AboutPanel.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/ErrorBox.h"
 #include "app/Shapes.h"
 #include "app/TextFit.h"
 #include "data/OptionsFile.h"
@@ -110,22 +111,6 @@ bool AskPrintAnyway(QWidget* parent, const QString& message)
     return box.clickedButton() == print;
 }
 
-// A message longer than a screen (30,000 faulty lines of stocks.ini) shows its first lines and how many
-// follow; the whole text is in the box's scrolling details pane.
-void ShowMessage(QWidget* parent, const QString& message)
-{
-    constexpr qsizetype kShownLines = 10;
-    const QStringList lines = message.split('\n');
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillon"), message, QMessageBox::Ok, parent);
-    if (lines.size() > kShownLines + 1) {
-        box.setText(lines.mid(0, kShownLines).join('\n') + '\n' +
-                    TBarForm::tr("... and %n more lines (Show Details...)", nullptr,
-                                 static_cast<int>(lines.size() - kShownLines)));
-        box.setDetailedText(message);
-    }
-    box.exec();
-}
-
 } // namespace
 
 TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* parent)
@@ -133,7 +118,7 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
       FOptionsPath(OptionsFilePath(FDataDirectory)),
       FSettingsPath(QDir(FDataDirectory).filePath(QString::fromLatin1(kSettingsFileName)))
 {
-    ReportError = [this](const QString& message) { ShowMessage(this, message); };
+    ReportError = [this](const QString& message) { ErrorBox(this, message)->exec(); };
     ConfirmCloseAnyway = [this](const QString& message) {
         return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
     };
