@@ -16,10 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 #include "data/Escape.h"
@@ -37,21 +34,17 @@ constexpr char kPdfStart[] = "%PDF-";
 constexpr char kPdfEnd[] = "%%EOF";
 constexpr std::size_t kPdfTailBytes = 1024;
 
-// True when the file open as `descriptor` is a PDF written to its end: it begins with %PDF- and its
-// last bytes hold %%EOF. A write that failed midway (a full disk) leaves it cut short.
-bool WholePdf(int descriptor)
+// True when the file at `path` is a PDF written to its end: it begins with %PDF- and its last bytes
+// hold %%EOF. A write that failed midway (a full disk) leaves it cut short.
+bool WholePdf(const std::string& path)
 {
-    struct stat status {};
-    if (fstat(descriptor, &status) != 0 || status.st_size < static_cast<off_t>(sizeof kPdfStart))
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::ReadOnly) || file.size() < static_cast<qint64>(sizeof kPdfStart))
         return false;
-    std::string start(sizeof kPdfStart - 1, '\0');
-    if (pread(descriptor, start.data(), start.size(), 0) != static_cast<ssize_t>(start.size()) ||
-        start != kPdfStart)
+    if (file.read(sizeof kPdfStart - 1) != kPdfStart)
         return false;
-    const off_t tailStart = std::max<off_t>(0, status.st_size - static_cast<off_t>(kPdfTailBytes));
-    std::string tail(static_cast<std::size_t>(status.st_size - tailStart), '\0');
-    return pread(descriptor, tail.data(), tail.size(), tailStart) == static_cast<ssize_t>(tail.size()) &&
-           tail.find(kPdfEnd) != std::string::npos;
+    const qint64 tailStart = std::max<qint64>(0, file.size() - static_cast<qint64>(kPdfTailBytes));
+    return file.seek(tailStart) && file.readAll().contains(kPdfEnd);
 }
 
 QString CannotWriteText(const EFileError& error)
@@ -180,7 +173,7 @@ private:
         Paint(&printer);
         FPaintingPdf = false;
         printer.setOutputFileName(target);
-        if (!WholePdf(replacement->Descriptor())) {
+        if (!WholePdf(replacement->WriterPath())) {
             QMessageBox::critical(
                 this, tr("Print"),
                 tr("The PDF file %1 could not be written whole (is the disk full?); the "

@@ -253,13 +253,15 @@ TEST_F(SafeFile, WriteProtectionIsTakenFromTheModeBits)
             continue; // only root can give a file to another user
         const std::string path = Put(rows[row].Name, "old");
         ASSERT_EQ(chmod(path.c_str(), rows[row].Mode), 0);
-        if (rows[row].OtherOwner)
+        if (rows[row].OtherOwner) {
             ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+        }
         const TOutcome outcome = OutcomeOf([&] { ReplaceFile(path, "new"); });
         EXPECT_EQ(outcome.first, rows[row].Fault) << "row " << row + 1;
         EXPECT_EQ(Slurp(path), rows[row].Fault == TFileFault::None ? "new" : "old") << "row " << row + 1;
-        if (rows[row].Fault == TFileFault::WriteProtected)
+        if (rows[row].Fault == TFileFault::WriteProtected) {
             EXPECT_EQ(outcome.second, "Write-protected: " + path);
+        }
     }
 }
 

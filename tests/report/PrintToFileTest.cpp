@@ -84,7 +84,7 @@ TEST_F(PrintToFile, AWholePdfReplacesTheFileAndKeepsItsMode)
     ASSERT_EQ(chmod(QFile::encodeName(target).constData(), 0640), 0);
     TMessageCatcher messages;
     PrintTo(target);
-    EXPECT_TRUE(messages.Texts.isEmpty()) << messages.Texts.join('\n').toStdString();
+    EXPECT_TRUE(messages.Texts.isEmpty()) << messages.Texts.join(QStringLiteral("; ")).toStdString();
     const QByteArray pdf = Bytes(target);
     EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.contains("%%EOF"));
     EXPECT_EQ(QFileInfo(target).permissions() & QFile::WriteGroup, 0);
