@@ -149,11 +149,9 @@ void CheckLinksOf(const std::string& folder, const std::string& target)
 
 // A file its owner made read-only is not replaced behind its back, although its folder would allow it;
 // root too honours the owner's write bit, as rm asks before removing such a file.
-bool WriteProtected(const std::string& path, const struct stat& status)
+bool WriteProtected(const struct stat& status)
 {
-    if (status.st_uid == geteuid() || geteuid() == 0)
-        return (status.st_mode & S_IWUSR) == 0;
-    return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+    return (status.st_uid == geteuid() || geteuid() == 0) && (status.st_mode & S_IWUSR) == 0;
 }
 
 // Where a replacement of `target` must land, and what lies there now.
@@ -190,8 +188,11 @@ TResolvedTarget ResolveTarget(const std::string& target)
                 throw EFileError(TFileFault::NotOwned, 0, target);
             if (resolved.ThroughLink)
                 CheckLinksOf(DirectoryOf(resolved.RealPath), target);
-            if (WriteProtected(resolved.RealPath, status))
+            if (WriteProtected(status))
                 throw EFileError(TFileFault::WriteProtected, EACCES, target);
+            // Another user's file that this user may not write is not replaced either.
+            if (faccessat(AT_FDCWD, resolved.RealPath.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+                Fail(EACCES, target);
             resolved.Exists = true;
             resolved.Mode = status.st_mode & 0777; // set-ID and sticky bits are not carried over
             return resolved;

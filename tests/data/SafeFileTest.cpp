@@ -235,7 +235,7 @@ TEST_F(SafeFile, AKilledReplacementLeavesNothingBehind)
 // A file without its owner's write bit is not replaced, by its owner or by root; a writable one is.
 TEST_F(SafeFile, WriteProtectionIsTakenFromTheModeBits)
 {
-    const bool root = geteuid() == 0;
+    const bool root = geteuid() == 0; // only root can give a file to another user
     const struct {
         const char* Name;
         mode_t Mode;
@@ -246,7 +246,7 @@ TEST_F(SafeFile, WriteProtectionIsTakenFromTheModeBits)
         /* 2 */ {"mine-rw", 0644, false, TFileFault::None},
         /* 3 */ {"mine-group-w", 0464, false, TFileFault::WriteProtected},
         /* 4 */ {"theirs-ro", 0444, true, TFileFault::WriteProtected},
-        /* 5 */ {"theirs-rw", 0644, true, root ? TFileFault::None : TFileFault::WriteProtected},
+        /* 5 */ {"theirs-rw", 0644, true, TFileFault::None},
     };
     for (std::size_t row = 0; row < std::size(rows); ++row) {
         if (rows[row].OtherOwner && !root)
