@@ -94,19 +94,18 @@ struct TAccessRow {
 };
 
 const QString kDenied = "File access denied: %1";
-const QString kWriteProtected = "Write-protected: %1";
 const QString kReadOnly =
     "Cannot replace the rows of the picture table %1: the file cannot be written (attempt to write a "
     "readonly database)";
 const TAccessRow kAccessRows[] = {
     {TTarget::Options, 0555, 0644, kDenied}, // 1 read-only data directory, the file the owner's
     {TTarget::Options, 0555, 0666, kDenied}, // 2 a writable file, but no new file may be made beside it
-    {TTarget::Options, 0777, 0444, kWriteProtected}, // 3 a read-only file is not replaced behind its back
-    {TTarget::Options, 0777, 0666},                  // 4 both writable: the save goes through
-    {TTarget::Table, 0555, 0444, kReadOnly},         // 5
-    {TTarget::Table, 0777, 0444, kReadOnly},         // 6
-    {TTarget::Table, 0555, 0666, kReadOnly},         // 7 its journal cannot be made beside it
-    {TTarget::Table, 0777, 0666},                    // 8
+    {TTarget::Options, 0777, 0444, kDenied}, // 3 a read-only file is not replaced behind its back
+    {TTarget::Options, 0777, 0666},          // 4 both writable: the save goes through
+    {TTarget::Table, 0555, 0444, kReadOnly}, // 5
+    {TTarget::Table, 0777, 0444, kReadOnly}, // 6
+    {TTarget::Table, 0555, 0666, kReadOnly}, // 7 its journal cannot be made beside it
+    {TTarget::Table, 0777, 0666},            // 8
 };
 
 constexpr int kOldRows = 3, kNewRows = 5;
