@@ -45,8 +45,6 @@ void CheckRows(const TReading& reading)
         const std::size_t kept =
             row.Code.size() + row.Upper.value_or("").size() + row.Lower.value_or("").size();
         FUZZ_REQUIRE(kept <= kMaxListRowBytes);
-        FUZZ_REQUIRE(row.Problem.empty() || row.Code.empty() || row.Problem.find("copies") == 0 ||
-                     row.Problem.find("fields") != std::string::npos);
     }
     FUZZ_REQUIRE(reading.Refusal.empty() || reading.Refusal.starts_with("'list' "));
 }
@@ -58,8 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace quillon;
     fuzz::TFuzzInput input(data, size);
-    const TListFormat format = input.U8() % 2 == 0 ? TListFormat::Lines : TListFormat::Csv;
-    const std::size_t cutAt = input.U16();
+    const TListFormat format = input.Byte() % 2 == 0 ? TListFormat::Lines : TListFormat::Csv;
+    const std::size_t cutLow = input.Byte();
+    const std::size_t cutAt = cutLow + 256 * std::size_t{input.Byte()};
     const std::string bytes = input.Rest();
     const std::size_t cut = bytes.empty() ? 0 : cutAt % (bytes.size() + 1);
     const fuzz::TReading whole = fuzz::Read(format, bytes, bytes.size());
