@@ -1,5 +1,5 @@
-// quillon-cli stopped midway by SIGINT, SIGTERM or SIGHUP during a bulk run: every file left is whole (the old one
-// or the new label), and no temporary file stays behind. (A file-size limit: cli/SheetCommandTest.)
+// quillon-cli stopped midway by SIGINT, SIGTERM or SIGHUP during a bulk run: every file left is whole (the
+// old one or the new label), and no temporary file stays behind. (A file-size limit: cli/SheetCommandTest.)
 #include <gtest/gtest.h>
 
 #include <QByteArray>
