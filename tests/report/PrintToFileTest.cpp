@@ -14,6 +14,8 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -117,6 +119,31 @@ TEST_F(PrintToFile, WhatIsNoFileOfTheUsersToReplaceIsRefusedAndKept)
     EXPECT_EQ(Bytes(Path("kept.pdf")), "kept");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{"fifo.pdf", "kept.pdf", "null.pdf"}));
+}
+
+// A disk that fills midway (here a file-size limit) leaves a PDF cut short: it never takes the name, the
+// old file stays whole, and the user is told.
+TEST_F(PrintToFile, AFullDiskLeavesTheOldFileWholeAndSaysSo)
+{
+    const QString target = Path("sheet.pdf");
+    ASSERT_TRUE(testing::WriteBytes(target, "old"));
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    TMessageCatcher messages;
+    PrintTo(target);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(messages.Texts,
+              QStringList{"The PDF file " + target +
+                          " could not be written whole (is the disk full?); the file there is "
+                          "as it was."});
+    EXPECT_EQ(Bytes(target), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{"sheet.pdf"});
 }
 
 // The print dialog opens its file to test it before it closes; a FIFO is refused before that.
