@@ -22,6 +22,7 @@
 #include "app/AboutPanel.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/ErrorBox.h"
 #include "app/Shapes.h"
 #include "app/TextFit.h"
 #include "data/OptionsFile.h"
@@ -117,7 +118,7 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
       FOptionsPath(OptionsFilePath(FDataDirectory)),
       FSettingsPath(QDir(FDataDirectory).filePath(QString::fromLatin1(kSettingsFileName)))
 {
-    ReportError = [this](const QString& message) { QMessageBox::critical(this, "Quillon", message); };
+    ReportError = [this](const QString& message) { ErrorBox(this, message)->exec(); };
     ConfirmCloseAnyway = [this](const QString& message) {
         return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
     };

@@ -466,7 +466,8 @@ private:
     QFont FDeckFont; // the window's designed font, which captions are fitted from
     TStockCatalogue FStocks;
     std::optional<TLabelStock> FStock;
-    TPaperSize FPaper = TPaperSize::A4; // of a custom sheet
+    std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses
+    TPaperSize FPaper = TPaperSize::A4;         // of a custom sheet
     struct TGrid {
         int Columns = limits::kColumns.Initial;
         int Rows = limits::kRows.Initial;

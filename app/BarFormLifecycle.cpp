@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLockFile>
 #include <QMouseEvent>
@@ -27,6 +28,7 @@
 #include "app/TextFit.h"
 #include "controls/ProLabel.h"
 #include "data/OptionsFile.h"
+#include "data/SafeFile.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
@@ -40,6 +42,8 @@ constexpr TColor kBlack = 0;
 constexpr int kAboutBlinkIntervalMs = 1000;
 constexpr QPoint kLogoFillStart(30, 30);
 constexpr char kLockFileName[] = "quillon.lock";
+// A lock file holds a process number, a host and a program name: a few dozen bytes.
+constexpr std::size_t kMaxLockFileBytes = 4096;
 
 // Fills the area of one colour connected to `start` with another, as a paint program's bucket does.
 void FloodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill)
@@ -56,6 +60,18 @@ void FloodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill)
         pending.insert(pending.end(),
                        {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
     }
+}
+
+// The fault of a lock file that is not one, as a message says it: "a FIFO", "another user's file".
+std::string LockFault(const EFileError& error)
+{
+    switch (error.Fault()) {
+    case TFileFault::NotRegular: return WhatIsAt(error.Path());
+    case TFileFault::NotOwned: return "another user's file";
+    case TFileFault::TooLarge: return "larger than a lock file can be";
+    default: break;
+    }
+    return "unreadable (" + std::string(error.what()) + ")";
 }
 
 // A caption that already reads so is left alone.
@@ -110,7 +126,19 @@ void TBarForm::FormShow()
 // quits, so that neither silently overwrites what the other saved.
 bool TBarForm::TakeDataFolder()
 {
-    FDataFolderLock = std::make_unique<QLockFile>(QDir(FDataDirectory).filePath(kLockFileName));
+    const QString lockPath = QDir(FDataDirectory).filePath(kLockFileName);
+    // The lock is read whole and blocking by Qt: a FIFO, a device, a directory or a huge file there is
+    // told, never taken for a running window, and the window goes on without the lock.
+    try {
+        CheckSmallOwnFile(QFile::encodeName(lockPath).toStdString(), kMaxLockFileBytes);
+    } catch (const EFileError& e) {
+        ReportError("The lock file " + PathForMessage(lockPath) + " is " +
+                    QString::fromStdString(LockFault(e)) +
+                    ", not a lock of this program: this window goes on without taking the data folder, "
+                    "so a second window on it is not told. Remove it to mend this.");
+        return true;
+    }
+    FDataFolderLock = std::make_unique<QLockFile>(lockPath);
     // Held for the whole session, so only a holder that has ended makes it stale, never its age.
     FDataFolderLock->setStaleLockTime(0);
     if (FDataFolderLock->tryLock(0))

@@ -225,9 +225,10 @@ void TBarForm::KeepDamagedSettings(const std::string& bytes, const QString& reas
         ReportError(reason);
         return;
     }
-    const QString kept = FSettingsPath + QString::fromLatin1(kDamagedSuffix);
-    try {
-        ReplaceFile(PathBytes(kept), bytes);
+    QString kept;
+    try { // never over a copy kept before: the first damage may be the one worth having
+        kept = QFile::decodeName(QByteArray::fromStdString(
+            WriteNewFile(PathBytes(FSettingsPath + QString::fromLatin1(kDamagedSuffix)), bytes)));
     } catch (const std::exception& e) {
         FWritesSettings = false;
         ReportError(
@@ -258,7 +259,7 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::DataMatrixShape,
                   options.DataMatrixShape == TDataMatrixShape::Rectangular ? "rect" : "square");
     FSettings.Set(settingkeys::Pdf417Columns, std::to_string(options.Pdf417Columns));
-    FSettings.Set(settingkeys::Stock, FStock ? FStock->Id : std::string(kCustomStockId));
+    FSettings.Set(settingkeys::Stock, FStock ? FStock->Id : FMissingStockId.value_or(kCustomStockId));
     FSettings.Set(settingkeys::Paper, std::string(kPaperNames[FPaper == TPaperSize::Letter ? 1 : 0].Name));
     SaveSourceSettings();
     WriteCalibrations(FSettings, *FCalibrations);

@@ -79,6 +79,8 @@ void TBarForm::BitBtn1Click()
         ReportError(QString::fromUtf8(e.what()));
     }
     const TLabelStock* stock = DesBarPanel->ChosenStock();
+    if (stock != nullptr)
+        FMissingStockId.reset(); // a stock chosen replaces the saved one that could not be found
     UseStock(stock != nullptr ? std::optional(*stock) : std::nullopt);
     FPaper = DesBarPanel->CustomPaper();
     ScheduleSave(); // the stock and the paper are kept in the settings file
@@ -200,13 +202,14 @@ void TBarForm::KeepDamagedOptions(const QByteArray& bytes, const QString& reason
         LeaveOptionsFile(reason);
         return;
     }
+    QString kept;
     try {
-        KeepDamagedOptionsFile(FOptionsPath, bytes);
+        kept = KeepDamagedOptionsFile(FOptionsPath, bytes);
     } catch (const std::exception& e) {
         LeaveOptionsFile(reason + "\nIt could not be kept: " + QString::fromUtf8(e.what()));
         return;
     }
-    ReportError(reason + "\n\nThe file is kept as " + PathForMessage(DamagedOptionsPath(FOptionsPath)) +
+    ReportError(reason + "\n\nThe file is kept as " + PathForMessage(kept) +
                 "; what could not be read takes the designed values, and the options file is written anew.");
 }
 
@@ -363,11 +366,14 @@ void TBarForm::UseSavedStock(const std::string& id)
         }
     }
     UseStock(std::nullopt);
-    FSettingsDirty = true; // the next save keeps Custom, so that this is told once
+    // Kept in the settings until the user picks another sheet: a stocks.ini that cannot be read today may
+    // be mended tomorrow, and the choice must still be there then.
+    FMissingStockId = id;
     ReportError("The label stock " + QString::fromStdString(id) + " kept in " +
                 PathForMessage(FSettingsPath) + " is neither built in nor in " +
                 QString::fromLatin1(kStocksFileName) +
-                " any more: the sheet is laid out by its margins (Custom).");
+                " now: the sheet is laid out by its margins (Custom) until it is found again or you choose "
+                "another stock.");
 }
 
 void TBarForm::ShowSheetChoice()

@@ -27,7 +27,10 @@ void DeclareOptions(QCommandLineParser& parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({"data-dir", "Keep the options file and the picture table in DIR.", "DIR"});
+    parser.addOption({"data-dir",
+                      "Keep the options file and the picture table in DIR (by default "
+                      "~/.local/share/Quillon/Quillon).",
+                      "DIR"});
 }
 
 // --version answers before the window's application object exists, which needs a display. Qt's own
@@ -68,16 +71,20 @@ std::optional<QString> DataDirectory(const QApplication& app, int argc, char** a
     QCommandLineParser parser;
     DeclareOptions(parser);
     parser.process(app);
-    if (!parser.isSet("data-dir"))
-        return quillon::DefaultDataDirectory();
+    if (!parser.isSet("data-dir")) {
+        try {
+            return quillon::DefaultDataDirectory();
+        } catch (const std::exception& e) {
+            std::cerr << "quillon: " << e.what() << "; name another folder with --data-dir\n";
+            return std::nullopt;
+        }
+    }
     const std::string bytes = DataDirBytes(argc, argv).value_or(parser.value("data-dir").toStdString());
-    const QString directory = QFile::decodeName(QByteArray::fromStdString(bytes));
-    if (QFile::encodeName(directory).toStdString() != bytes) {
-        std::cerr << "quillon: --data-dir " << quillon::EscapeForMessage(bytes)
-                  << ": the folder name cannot be represented in the file name encoding\n";
+    if (!quillon::RepresentableFileName(bytes)) {
+        std::cerr << "quillon: " << quillon::UnrepresentableFolderMessage("--data-dir", bytes) << '\n';
         return std::nullopt;
     }
-    return directory;
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Composing the label image as the preview does after every change of the deck, and the print
 // command's sheet: the picture table's rows, the page flow and the PDF; a list of 10,000 rows printed
-// from the window.
+// from the window; start-up with a stocks.ini full of faults.
 // Run: scripts/bench (Release build), or build/release/bench/app_bench.
 #include <benchmark/benchmark.h>
 
@@ -8,12 +8,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <vector>
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
+#include "app/ErrorBox.h"
 #include "data/PictureTable.h"
 #include "label/LabelComposer.h"
 #include "label/PrintBarForm.h"
@@ -59,6 +61,31 @@ void WindowRecomposition(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(WindowRecomposition)->Unit(benchmark::kMicrosecond);
+
+// Start-up with a stocks.ini of 30,000 faulty lines (60 KB): the window reads it, and the message that
+// tells them is built and shown, its first ten lines and a count with the rest in its details pane.
+// Target: under 1 s.
+void StartUpWithThirtyThousandFaultyStocksLines(benchmark::State& state)
+{
+    QTemporaryDir dataDir;
+    QFile stocks(dataDir.filePath("stocks.ini"));
+    if (!stocks.open(QIODevice::WriteOnly) || stocks.write(QByteArray("x\n").repeated(30'000)) != 60'000)
+        state.SkipWithError("cannot write stocks.ini");
+    stocks.close();
+    for (auto _ : state) {
+        TPrintBarForm printForm;
+        TBarForm form(printForm, dataDir.path());
+        form.ReportError = [](const QString& message) {
+            const auto box = ErrorBox(nullptr, message);
+            box->show();
+            QApplication::processEvents();
+        };
+        form.show();
+        QApplication::processEvents();
+        form.close();
+    }
+}
+BENCHMARK(StartUpWithThirtyThousandFaultyStocksLines)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The full sheet: 4 columns of 20 rows, the largest the window allows.
 constexpr TSheetSettings kFullSheet{.Columns = 4, .Rows = 20};

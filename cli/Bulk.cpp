@@ -236,13 +236,7 @@ class OutputDirectory {
 public:
     explicit OutputDirectory(const std::string& path) : FPath(path)
     {
-        std::error_code error;
-        std::filesystem::create_directories(path, error);
-        if (error)
-            throw OutputError("cannot make the directory '" + path + "': " + error.message());
-        FFd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (FFd < 0)
-            throw OutputError("cannot write into '" + path + "': " + ErrnoText(errno));
+        FFd = OpenOutputDirectory(path);
         // Linking an unnamed file needs its /proc name, unless the process may read any file.
         FUnnamed = access("/proc/self/fd", X_OK) == 0;
     }

@@ -72,7 +72,8 @@ constexpr CommandHelp kCommandHelp[] = {
      {"stocks"},
      "lists the label stocks",
      "Lists the label stocks that --stock takes, one line each: ID, TAB, description. The built-in\n"
-     "stocks come first, then the user's own from stocks.ini in the data directory; an entry of\n"
+     "stocks come first, then the user's own from stocks.ini in the data directory\n"
+     "($XDG_DATA_HOME/Quillon/Quillon, by default ~/.local/share/Quillon/Quillon); an entry of\n"
      "stocks.ini that cannot be used is reported on standard error with its line and left out."},
     {"calibration",
      {"calibration [options] -o FILE.pdf"},

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -18,8 +20,99 @@ namespace {
 
 constexpr std::size_t kReadChunkBytes = 64 * 1024;
 constexpr std::size_t kMaxNameCodeBytes = 64;
+// No list is larger: its most rows at their longest, each with a CR LF. Standard input past this is no list.
+constexpr std::uint64_t kMaxSpooledInputBytes = std::uint64_t{kMaxListRows} * (kMaxListRowBytes + 2);
+
+bool gStandardInputClosed = false;
 
 using FilePointer = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// The rows of a list read once from a stream, kept in a file as they came: fixed-size numbers and
+// length-prefixed fields, so that a row over the length limit takes no more room than its fault.
+class RowSpool {
+public:
+    explicit RowSpool(const std::string& name) : FFile(std::tmpfile(), &std::fclose), FName(name)
+    {
+        if (!FFile)
+            Fail(errno);
+    }
+
+    void Put(const TListRow& row)
+    {
+        const std::uint64_t line = row.Line;
+        const std::int32_t copies = row.Copies;
+        const std::uint8_t has = (row.Upper ? 1 : 0) | (row.Lower ? 2 : 0);
+        PutBytes(&line, sizeof line);
+        PutBytes(&copies, sizeof copies);
+        PutBytes(&has, sizeof has);
+        PutText(row.Code);
+        PutText(row.Problem);
+        if (row.Upper)
+            PutText(*row.Upper);
+        if (row.Lower)
+            PutText(*row.Lower);
+    }
+
+    void Rewind()
+    {
+        if (std::fflush(FFile.get()) != 0 || fseeko(FFile.get(), 0, SEEK_SET) != 0)
+            Fail(errno);
+    }
+
+    std::optional<TListRow> Get()
+    {
+        std::uint64_t line = 0;
+        if (std::fread(&line, sizeof line, 1, FFile.get()) != 1)
+            return std::nullopt;
+        TListRow row{.Line = static_cast<std::size_t>(line), .Code = {}};
+        std::int32_t copies = 1;
+        std::uint8_t has = 0;
+        GetBytes(&copies, sizeof copies);
+        GetBytes(&has, sizeof has);
+        row.Copies = copies;
+        row.Code = GetText();
+        row.Problem = GetText();
+        if ((has & 1) != 0)
+            row.Upper = GetText();
+        if ((has & 2) != 0)
+            row.Lower = GetText();
+        return row;
+    }
+
+private:
+    void PutBytes(const void* bytes, std::size_t size)
+    {
+        if (std::fwrite(bytes, 1, size, FFile.get()) != size)
+            Fail(errno);
+    }
+    void PutText(const std::string& text)
+    {
+        const std::uint32_t size = static_cast<std::uint32_t>(text.size());
+        PutBytes(&size, sizeof size);
+        PutBytes(text.data(), text.size());
+    }
+    void GetBytes(void* bytes, std::size_t size)
+    {
+        if (std::fread(bytes, 1, size, FFile.get()) != size)
+            Fail(std::ferror(FFile.get()) ? errno : EIO);
+    }
+    std::string GetText()
+    {
+        std::uint32_t size = 0;
+        GetBytes(&size, sizeof size);
+        std::string text(size, '\0');
+        if (size > 0)
+            GetBytes(text.data(), size);
+        return text;
+    }
+    [[noreturn]] void Fail(int error) const
+    {
+        throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(error));
+    }
+
+    FilePointer FFile;
+    std::string FName;
+};
 
 // A list file, read through once to be checked and counted, then again row by row.
 class ListSource : public CodeSource {
@@ -27,16 +120,13 @@ public:
     ListSource(FilePointer file, std::string name, int copies)
         : FFile(std::move(file)), FName(std::move(name)), FCopies(copies), FChunk(kReadChunkBytes)
     {
-        if (!Rewindable()) { // standard input or a FIFO: kept for the second reading
-            FilePointer spool(std::tmpfile(), &std::fclose);
-            if (!spool)
-                throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(errno));
-            Survey(spool.get());
-            FFile = std::move(spool);
-            FStart = 0;
-        } else {
-            Survey(nullptr);
+        if (!Rewindable()) { // standard input or a FIFO: its rows kept for the second reading
+            FSpool.emplace(FName);
+            Survey();
+            FSpool->Rewind();
+            return;
         }
+        Survey();
         if (fseeko(FFile.get(), FStart, SEEK_SET) != 0)
             throw CannotRead(errno);
         FReader.emplace(FFormat, FName);
@@ -45,7 +135,11 @@ public:
     std::optional<TListRow> Next() override
     {
         const TListRowSink keep = [this](TListRow&& row) { FReady.push_back(std::move(row)); };
-        while (FReady.empty() && !FEnded) {
+        if (FSpool) {
+            if (std::optional<TListRow> row = FSpool->Get())
+                keep(std::move(*row));
+        }
+        while (!FSpool && FReady.empty() && !FEnded) {
             const std::string_view chunk = ReadChunk();
             Guarded([&] { chunk.empty() ? FReader->Finish(keep) : FReader->Add(chunk, keep); });
             FEnded = chunk.empty();
@@ -71,27 +165,29 @@ private:
 
     // The first reading: the format from the first bytes, the count of rows and labels, and every
     // refusal of the list before anything is made.
-    void Survey(std::FILE* spool)
+    void Survey()
     {
         std::optional<TListReader> reader;
         const TListRowSink count = [this](TListRow&& row) {
             ++FRows;
             FLabels += static_cast<std::uint64_t>(row.Copies) * static_cast<std::uint64_t>(FCopies);
             FLastLine = row.Line;
+            if (FSpool)
+                FSpool->Put(row);
         };
+        std::uint64_t bytes = 0;
         for (std::string_view chunk = ReadChunk(); !chunk.empty(); chunk = ReadChunk()) {
             if (!reader) {
                 FFormat = DetectListFormat(FName, chunk);
                 reader.emplace(FFormat, FName);
             }
-            if (spool != nullptr && std::fwrite(chunk.data(), 1, chunk.size(), spool) != chunk.size())
-                throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(errno));
+            if (FSpool && (bytes += chunk.size()) > kMaxSpooledInputBytes)
+                throw InputError("'" + FName + "' is larger than any list (over " +
+                                 std::to_string(kMaxSpooledInputBytes) + " bytes)");
             Guarded([&] { reader->Add(chunk, count); });
         }
         if (reader)
             Guarded([&] { reader->Finish(count); });
-        if (spool != nullptr && std::fflush(spool) != 0)
-            throw InputError("cannot keep '" + FName + "' to read it: " + ErrnoText(errno));
         if (FRows == 0)
             throw InputError("'" + FName + "' holds no codes");
         if (FLabels > kMaxCodes)
@@ -131,6 +227,7 @@ private:
     off_t FStart = 0; // where the list begins in the file
     TListFormat FFormat = TListFormat::Lines;
     std::optional<TListReader> FReader{};
+    std::optional<RowSpool> FSpool{};
     std::deque<TListRow> FReady{};
     bool FEnded = false;
     std::size_t FPulledRows = 0;
@@ -176,6 +273,16 @@ private:
 
 } // namespace
 
+void HoldClosedStandardInput()
+{
+    if (fcntl(STDIN_FILENO, F_GETFD) != -1 || errno != EBADF)
+        return;
+    gStandardInputClosed = true;
+    const int placeholder = open("/dev/null", O_RDONLY | O_CLOEXEC); // the lowest free number: 0
+    if (placeholder > STDIN_FILENO)
+        close(placeholder);
+}
+
 std::string ErrnoText(int error)
 {
     std::array<char, 256> buffer{};
@@ -187,6 +294,8 @@ std::unique_ptr<CodeSource> OpenCodes(const CliOptions& options)
     if (options.sequence)
         return std::make_unique<SequenceSource>(options);
     const std::string& path = *options.codes;
+    if (path == "-" && gStandardInputClosed)
+        throw InputError("cannot read standard input: it is closed");
     if (path == "-")
         return std::make_unique<ListSource>(FilePointer(stdin, [](std::FILE*) { return 0; }),
                                             "standard input", options.copies);

@@ -25,8 +25,9 @@ public:
 // The rows of a run in order, each with its line (the count in a sequence) and its copies, --copies
 // included. A list is read through once before the run, so that a file that is no text, holds too many
 // rows or asks for more than kMaxCodes labels is refused before anything is made, and the run knows its
-// size; then again as the rows are pulled, so that it is never held whole. Standard input and FIFOs are
-// kept in an unnamed temporary file for the second reading.
+// size; then again as the rows are pulled, so that it is never held whole. From standard input and FIFOs
+// the rows read are kept in an unnamed temporary file for the second reading: a row over the length
+// limit is kept as its fault alone, and an input larger than any list can be is refused.
 class CodeSource {
 public:
     virtual ~CodeSource() = default;
@@ -56,6 +57,10 @@ CliOptions RowOptions(const CliOptions& options, const TListRow& row);
 // with every character but letters, digits, "-", "_" and "." turned into "_", cut to 64 bytes.
 std::string NumberedFileName(std::size_t line, std::size_t lastLine, std::string_view code,
                              std::string_view extension);
+
+// Notes at start-up whether standard input was closed, and puts /dev/null in its place so that no file
+// opened later takes descriptor 0 and is read as the list.
+void HoldClosedStandardInput();
 
 // The system's text for an errno value; safe in any thread.
 std::string ErrnoText(int error);

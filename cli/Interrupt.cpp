@@ -7,7 +7,7 @@ namespace quillon::cli {
 
 namespace {
 
-constexpr int kNotedSignals[] = {SIGINT, SIGTERM};
+constexpr int kNotedSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // Lock-free, so that the handler may set it.
 std::atomic<int> gSignal{0};
@@ -23,7 +23,12 @@ void Note(int signal)
 
 const char* Interrupted::what() const noexcept
 {
-    return FSignal == SIGINT ? "interrupted (SIGINT)" : "terminated (SIGTERM)";
+    switch (FSignal) {
+    case SIGINT: return "interrupted (SIGINT)";
+    case SIGHUP: return "hung up (SIGHUP)";
+    default: break;
+    }
+    return "terminated (SIGTERM)";
 }
 
 InterruptGuard::InterruptGuard()
@@ -46,6 +51,11 @@ InterruptGuard::~InterruptGuard()
 int InterruptSignal()
 {
     return gSignal.load();
+}
+
+void IgnoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void ThrowIfInterrupted()

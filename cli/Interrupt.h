@@ -1,5 +1,6 @@
-// SIGINT and SIGTERM while quillon-cli writes files: noted instead of ending the program at once, so that
-// a run stops between files, its temporary file is removed and it exits with status 128 + the signal.
+// SIGINT, SIGTERM and SIGHUP while quillon-cli writes files: noted instead of ending the program at once,
+// so that a run stops between files, its unfinished file is dropped and it exits with status 128 + the
+// signal.
 #pragma once
 
 #include <csignal>
@@ -18,8 +19,9 @@ private:
     int FSignal = 0;
 };
 
-// While it lives, SIGINT and SIGTERM are noted rather than ending the program; the previous handling
-// comes back when it ends, and a signal noted meanwhile is raised as Interrupted by ThrowIfInterrupted.
+// While it lives, SIGINT, SIGTERM and SIGHUP (a closed terminal) are noted rather than ending the program;
+// the previous handling comes back when it ends, and a signal noted meanwhile is raised as Interrupted by
+// ThrowIfInterrupted.
 class InterruptGuard {
 public:
     InterruptGuard();
@@ -28,7 +30,7 @@ public:
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
 private:
-    struct sigaction FPrevious[2]{}; // of SIGINT and SIGTERM, so that guards may nest
+    struct sigaction FPrevious[3]{}; // of SIGINT, SIGTERM and SIGHUP, so that guards may nest
 };
 
 // The signal noted since the program started, or 0. Safe in any thread.
@@ -36,5 +38,9 @@ int InterruptSignal();
 
 // Raises Interrupted when a signal has been noted.
 void ThrowIfInterrupted();
+
+// SIGPIPE ignored for the whole run: a reader of standard error or output that quits turns writes into
+// EPIPE errors, told and ended properly, instead of killing the program midway without a word.
+void IgnoreBrokenPipes();
 
 } // namespace quillon::cli

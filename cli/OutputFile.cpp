@@ -1,44 +1,14 @@
 #include "OutputFile.h"
 
+#include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "Codes.h"
 #include "Interrupt.h"
 
 namespace quillon::cli {
-
-namespace {
-
-// What lies at `path` when the file access refused it for not being a regular file.
-std::string WhatIsAt(const std::string& path)
-{
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
-        return lstat(path.c_str(), &status) == 0 ? "a link that leads nowhere" : "not a regular file";
-    if (S_ISDIR(status.st_mode))
-        return "a directory";
-    if (S_ISFIFO(status.st_mode))
-        return "a FIFO";
-    if (S_ISCHR(status.st_mode))
-        return "a character device";
-    if (S_ISBLK(status.st_mode))
-        return "a block device";
-    if (S_ISSOCK(status.st_mode))
-        return "a socket";
-    return "not a regular file";
-}
-
-std::string Reason(const EFileError& error)
-{
-    switch (error.Fault()) {
-    case TFileFault::NotRegular: return "it is " + WhatIsAt(error.Path()) + ", not a regular file";
-    case TFileFault::NotOwned: return "it is another user's file or reached through another user's link";
-    default: break;
-    }
-    return error.Errno() != 0 ? ErrnoText(error.Errno()) : std::string(error.what());
-}
-
-} // namespace
 
 OutputError CannotWrite(const std::string& path, const std::string& reason)
 {
@@ -47,7 +17,7 @@ OutputError CannotWrite(const std::string& path, const std::string& reason)
 
 OutputError CannotWrite(const EFileError& error)
 {
-    return CannotWrite(error.Path(), Reason(error));
+    return CannotWrite(error.Path(), RefusalReason(error));
 }
 
 void ReplaceWhole(const std::string& path, std::string_view bytes)
@@ -60,6 +30,24 @@ void ReplaceWhole(const std::string& path, std::string_view bytes)
     } catch (const EFileError& error) {
         throw CannotWrite(error);
     }
+}
+
+int OpenOutputDirectory(const std::string& path)
+{
+    try {
+        CheckFolderLinks(path); // before anything is made at the end of a planted link
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        if (error)
+            throw OutputError("cannot make the directory '" + path + "': " + error.message());
+        CheckFolderLinks(path);
+    } catch (const EFileError& error) {
+        throw CannotWrite(error);
+    }
+    const int descriptor = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw OutputError("cannot write into '" + path + "': " + ErrnoText(errno));
+    return descriptor;
 }
 
 void WriteOutputFile(const std::string& path, std::string_view bytes)

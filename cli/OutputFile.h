@@ -29,6 +29,10 @@ OutputError CannotWrite(const EFileError& error);
 // name (the temporary file is removed then). Call inside an InterruptGuard.
 void ReplaceWhole(const std::string& path, std::string_view bytes);
 
+// The folder that bulk output goes into, made when missing and opened (O_DIRECTORY): a path through
+// another user's link is refused as a file's would be. Raises OutputError.
+int OpenOutputDirectory(const std::string& path);
+
 // ReplaceWhole with SIGINT and SIGTERM held off while the file is written.
 void WriteOutputFile(const std::string& path, std::string_view bytes);
 

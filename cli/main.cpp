@@ -105,6 +105,8 @@ int RunAndReport(const std::vector<std::string>& args)
         return e.Status();
     } catch (const quillon::Exception& e) {
         PrintError(e.what());
+    } catch (const std::exception& e) { // a file the run needs that cannot be read, named with its fault
+        PrintError("quillon-cli: " + std::string(e.what()));
     }
     return 1;
 }
@@ -129,6 +131,8 @@ int main(int argc, char** argv)
 {
     // A file-size limit then fails a write with a message instead of killing the program midway.
     quillon::IgnoreFileSizeSignal();
+    quillon::cli::IgnoreBrokenPipes();
+    quillon::cli::HoldClosedStandardInput();
     const std::vector<std::string> args(argv + 1, argv + argc);
     return FinishStandardOutput(RunAndReport(args));
 }

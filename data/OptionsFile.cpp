@@ -233,7 +233,7 @@ QByteArray ReadOptionsFile(const QString& path)
     try {
         CheckReplaceable(name);
     } catch (const EFileError& e) {
-        if (e.Fault() != TFileFault::AccessDenied)
+        if (e.Fault() != TFileFault::AccessDenied && e.Fault() != TFileFault::WriteProtected)
             throw;
     }
     return ToQByteArray(ReadRegularFile(name, kOptionsFileLimit));
@@ -250,9 +250,12 @@ QString DamagedOptionsPath(const QString& path)
     return path + QStringLiteral(".bad");
 }
 
-void KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes)
+QString KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes)
 {
-    WriteOptionsFile(DamagedOptionsPath(path), bytes);
+    const std::string kept =
+        WriteNewFile(Bytes(DamagedOptionsPath(path)),
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return QFile::decodeName(QByteArray::fromStdString(kept));
 }
 
 QString PathForMessage(const QString& path)
@@ -260,11 +263,29 @@ QString PathForMessage(const QString& path)
     return QString::fromStdString(EscapeForMessage(Bytes(path)));
 }
 
+bool RepresentableFileName(const std::string& bytes)
+{
+    return QFile::encodeName(QFile::decodeName(QByteArray::fromStdString(bytes))).toStdString() == bytes;
+}
+
+std::string UnrepresentableFolderMessage(const std::string& source, const std::string& bytes)
+{
+    return source + " " + EscapeForMessage(bytes) +
+           ": the folder name cannot be represented in the file name encoding";
+}
+
 QString DefaultDataDirectory()
 {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:/quillon");
 #else
+    // Qt decodes these variables; a byte that does not decode would become U+FFFD and name a look-alike
+    // folder, where the user's files seem to have vanished.
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    const bool dataHomeUsed = !dataHome.isEmpty() && dataHome.startsWith('/');
+    const char* source = dataHomeUsed ? "XDG_DATA_HOME" : "HOME";
+    if (const std::string value = qgetenv(source).toStdString(); !RepresentableFileName(value))
+        throw Exception(UnrepresentableFolderMessage(source, value));
     // Named here rather than trusted to the caller, so that quillon-cli reads the window's folder.
     QCoreApplication::setOrganizationName(QString::fromLatin1(kApplicationName));
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));

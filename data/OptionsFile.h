@@ -84,9 +84,11 @@ QByteArray ReadOptionsFile(const QString& path);
 // ("<reason>: <path>") is raised.
 void WriteOptionsFile(const QString& path, const QByteArray& bytes);
 
-// Where a file that could not be read as options is kept, and keeping it there (as WriteOptionsFile).
+// Where a file that could not be read as options is kept, and keeping it there: options.txt.bad, or
+// options.txt.bad.1, .2, ... when that is taken, so that an earlier copy is never overwritten. Returns
+// the path used.
 QString DamagedOptionsPath(const QString& path);
-void KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes);
+QString KeepDamagedOptionsFile(const QString& path, const QByteArray& bytes);
 
 // A path as a message quotes it: its bytes, control bytes and bytes that are not UTF-8 escaped.
 QString PathForMessage(const QString& path);
@@ -95,8 +97,15 @@ QString PathForMessage(const QString& path);
 inline constexpr char kApplicationName[] = "Quillon";
 
 // Where the options file and the picture table live: C:\quillon on Windows, elsewhere the
-// application data directory of kApplicationName.
+// application data directory of kApplicationName (~/.local/share/Quillon/Quillon on Linux). Raises
+// Exception when the variable it is made from (XDG_DATA_HOME or HOME) holds bytes that the file name
+// encoding cannot give back, rather than use a look-alike folder.
 QString DefaultDataDirectory();
+
+// True when the file name encoding gives `bytes` back byte for byte.
+bool RepresentableFileName(const std::string& bytes);
+// "<source> <name>: the folder name cannot be represented in the file name encoding", the name escaped.
+std::string UnrepresentableFolderMessage(const std::string& source, const std::string& bytes);
 QString OptionsFilePath(const QString& dataDirectory);
 // Creates the directory and its parents when missing; false when it cannot be made.
 bool EnsureDirectory(const QString& path);

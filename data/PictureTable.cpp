@@ -130,7 +130,7 @@ void TPictureTable::CheckTableFile() const
         for (const FileRefusal& refusal : kFileRefusals)
             if (refusal.Fault == e.Fault())
                 Fail(kOpenAction, QLatin1String(refusal.Reason));
-        if (e.Fault() != TFileFault::AccessDenied)
+        if (e.Fault() != TFileFault::AccessDenied && e.Fault() != TFileFault::WriteProtected)
             Fail(kOpenAction, QString::fromUtf8(e.what()));
     }
 }

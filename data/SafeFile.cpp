@@ -5,10 +5,12 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "data/Escape.h"
 
@@ -54,6 +56,7 @@ std::string Message(TFileFault fault, int error, const std::string& path, std::s
     case TFileFault::NotOwned: return "Not yours to replace: " + name;
     case TFileFault::DiskFull: return "Disk full: " + name;
     case TFileFault::FileTooLarge: return "File too large: " + name;
+    case TFileFault::WriteProtected: return "Write-protected: " + name;
     case TFileFault::Io: break;
     }
     return "I/O error " + std::to_string(error) + ": " + name;
@@ -88,6 +91,69 @@ void RequireDirectoryOf(const std::string& target)
         throw EFileError(TFileFault::NotFound, ENOENT, target);
 }
 
+// Links that may lead a path elsewhere: the effective user's own, and root's (the system's own links
+// such as /var/run); a link of another user could point anywhere that user likes.
+bool TrustedLinkOwner(uid_t owner)
+{
+    return owner == geteuid() || owner == 0;
+}
+
+std::vector<std::string> PartsOf(const std::string& path)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        if (slash > start)
+            parts.push_back(path.substr(start, slash - start));
+        start = slash + 1;
+    }
+    return parts;
+}
+
+// Walks `folder` part by part as the kernel would, following each link only when its owner is trusted.
+void CheckLinksOf(const std::string& folder, const std::string& target)
+{
+    std::string reached = folder.starts_with('/') ? "" : ".";
+    std::vector<std::string> pending = PartsOf(folder);
+    std::reverse(pending.begin(), pending.end());
+    int hops = 0;
+    while (!pending.empty()) {
+        const std::string part = std::move(pending.back());
+        pending.pop_back();
+        if (part == ".")
+            continue;
+        const std::string next = reached + "/" + part;
+        struct stat status {};
+        if (lstat(next.c_str(), &status) != 0)
+            return; // not made yet: nothing further can be a link
+        if (!S_ISLNK(status.st_mode)) {
+            reached = next;
+            continue;
+        }
+        if (!TrustedLinkOwner(status.st_uid))
+            throw EFileError(TFileFault::NotOwned, 0, target);
+        if (++hops > kMaxLinkHops)
+            throw EFileError(TFileFault::NotRegular, ELOOP, target);
+        char link[PATH_MAX];
+        const ssize_t length = readlink(next.c_str(), link, sizeof link);
+        if (length < 0 || length == static_cast<ssize_t>(sizeof link))
+            Fail(length < 0 ? errno : ENAMETOOLONG, target);
+        const std::string destination(link, static_cast<std::size_t>(length));
+        if (destination.starts_with('/'))
+            reached.clear();
+        std::vector<std::string> inner = PartsOf(destination);
+        pending.insert(pending.end(), inner.rbegin(), inner.rend());
+    }
+}
+
+// A file its owner made read-only is not replaced behind its back, although its folder would allow it;
+// root too honours the owner's write bit, as rm asks before removing such a file.
+bool WriteProtected(const struct stat& status)
+{
+    return (status.st_uid == geteuid() || geteuid() == 0) && (status.st_mode & S_IWUSR) == 0;
+}
+
 // Where a replacement of `target` must land, and what lies there now.
 struct TResolvedTarget {
     std::string RealPath;
@@ -103,6 +169,7 @@ TResolvedTarget ResolveTarget(const std::string& target)
 {
     if (NameOf(target).empty())
         throw EFileError(TFileFault::NotRegular, EISDIR, target);
+    CheckLinksOf(DirectoryOf(target), target);
     TResolvedTarget resolved{.RealPath = target};
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat status {};
@@ -119,6 +186,13 @@ TResolvedTarget ResolveTarget(const std::string& target)
                 throw EFileError(TFileFault::NotRegular, 0, target);
             if (resolved.ThroughLink && status.st_uid != geteuid())
                 throw EFileError(TFileFault::NotOwned, 0, target);
+            if (resolved.ThroughLink)
+                CheckLinksOf(DirectoryOf(resolved.RealPath), target);
+            if (WriteProtected(status))
+                throw EFileError(TFileFault::WriteProtected, EACCES, target);
+            // Another user's file that this user may not write is not replaced either.
+            if (faccessat(AT_FDCWD, resolved.RealPath.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+                Fail(EACCES, target);
             resolved.Exists = true;
             resolved.Mode = status.st_mode & 0777; // set-ID and sticky bits are not carried over
             return resolved;
@@ -154,6 +228,42 @@ int CreateTempBeside(const std::string& path, std::string& tempPath)
             return descriptor;
     }
     return -1;
+}
+
+// An unnamed file in the folder of `path`, or -1 where the file system or the kernel has none, or
+// where it could not be linked later for want of /proc.
+int CreateUnnamedBeside(const std::string& path)
+{
+    if (access("/proc/self/fd", X_OK) != 0) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return open(DirectoryOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+// Gives the unnamed file open as `descriptor` the name `path`; false with errno set when it cannot.
+bool LinkUnnamed(int descriptor, const std::string& path)
+{
+    const std::string procName = "/proc/self/fd/" + std::to_string(descriptor);
+    return linkat(AT_FDCWD, procName.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Links the unnamed file under a fresh ".<name>.XXXXXX" beside `path`, ready to be renamed over it.
+bool LinkUnnamedBeside(int descriptor, const std::string& path, std::string& tempPath)
+{
+    const std::string name = NameOf(path).substr(0, NAME_MAX - kTempSuffixLength - 2);
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> letter(0, sizeof kTempNameLetters - 2);
+    for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
+        tempPath = DirectoryOf(path) + "/." + name + ".";
+        for (std::size_t index = 0; index < kTempSuffixLength; ++index)
+            tempPath += kTempNameLetters[letter(random)];
+        if (LinkUnnamed(descriptor, tempPath))
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }
 
 // Closes the descriptor it holds, whichever way the function that opened it ends.
@@ -243,29 +353,39 @@ std::string ReadRegularFile(const std::string& path, std::size_t limit)
 TFileReplacement::TFileReplacement(std::string target) : FTarget(std::move(target))
 {
     const TResolvedTarget resolved = ResolveTarget(FTarget);
-    // A file its owner made read-only is not replaced behind its back, although its folder would allow it.
-    if (resolved.Exists && faccessat(AT_FDCWD, resolved.RealPath.c_str(), W_OK, AT_EACCESS) != 0 &&
-        errno == EACCES)
-        Fail(EACCES, FTarget);
     FRealPath = resolved.RealPath;
     FThroughLink = resolved.ThroughLink;
-    FDescriptor = CreateTempBeside(FRealPath, FTempPath);
+    FExisted = resolved.Exists;
+    FDescriptor = CreateUnnamedBeside(FRealPath);
+    if (FDescriptor < 0) // no unnamed files here: a hidden named one, renamed over the target
+        FDescriptor = CreateTempBeside(FRealPath, FTempPath);
     if (FDescriptor < 0)
         Fail(errno, FTarget);
     if (resolved.Exists && fchmod(FDescriptor, resolved.Mode) != 0) {
         const int error = errno;
-        close(FDescriptor), unlink(FTempPath.c_str());
+        Discard();
         Fail(error, FTarget);
     }
 }
 
 TFileReplacement::~TFileReplacement()
 {
+    Discard();
+}
+
+void TFileReplacement::Discard()
+{
     if (FDescriptor < 0)
         return;
-    if (!FCommitted && StillNames(FTempPath, FDescriptor))
+    if (!FCommitted && !FTempPath.empty() && StillNames(FTempPath, FDescriptor))
         unlink(FTempPath.c_str());
     close(FDescriptor);
+    FDescriptor = -1;
+}
+
+std::string TFileReplacement::WriterPath() const
+{
+    return FTempPath.empty() ? "/proc/self/fd/" + std::to_string(FDescriptor) : FTempPath;
 }
 
 void TFileReplacement::Write(std::string_view bytes)
@@ -287,10 +407,30 @@ void TFileReplacement::Commit()
     const TResolvedTarget resolved = ResolveTarget(FTarget);
     if (resolved.RealPath != FRealPath || resolved.ThroughLink != FThroughLink)
         throw EFileError(TFileFault::NotOwned, 0, FTarget);
+    if (FTempPath.empty()) {
+        // A new name takes the unnamed file at once; an existing one is replaced by a rename from a
+        // fresh hidden name, the one moment a named temporary file exists.
+        if (!resolved.Exists && LinkUnnamed(FDescriptor, FRealPath)) {
+            Committed();
+            return;
+        }
+        if (!resolved.Exists && errno != EEXIST)
+            Fail(errno, FTarget);
+        if (!LinkUnnamedBeside(FDescriptor, FRealPath, FTempPath))
+            Fail(errno, FTarget);
+    }
     if (!StillNames(FTempPath, FDescriptor))
         throw EFileError(TFileFault::Io, ENOENT, FTarget);
-    if (rename(FTempPath.c_str(), FRealPath.c_str()) != 0)
-        Fail(errno, FTarget);
+    if (rename(FTempPath.c_str(), FRealPath.c_str()) != 0) {
+        const int error = errno;
+        unlink(FTempPath.c_str());
+        Fail(error, FTarget);
+    }
+    Committed();
+}
+
+void TFileReplacement::Committed()
+{
     FCommitted = true;
     close(FDescriptor); // the file is the target's now: no more writes
     FDescriptor = -1;
@@ -309,6 +449,123 @@ void CheckReplaceable(const std::string& target)
     const TResolvedTarget resolved = ResolveTarget(target);
     if (faccessat(AT_FDCWD, DirectoryOf(resolved.RealPath).c_str(), W_OK | X_OK, AT_EACCESS) != 0)
         Fail(errno, target);
+}
+
+void CheckFolderLinks(const std::string& folder)
+{
+    CheckLinksOf(folder, folder);
+}
+
+std::string WriteNewFile(const std::string& path, std::string_view bytes)
+{
+    constexpr int kMostCopies = 1000;
+    CheckLinksOf(DirectoryOf(path), path);
+    std::string tempPath; // empty for an unnamed file
+    int descriptor = CreateUnnamedBeside(path);
+    if (descriptor < 0)
+        descriptor = CreateTempBeside(path, tempPath);
+    if (descriptor < 0)
+        Fail(errno, path);
+    const TDescriptor file(descriptor);
+    struct TTempName { // a named temporary file goes again once it is linked or has failed
+        const std::string& Path;
+        int Descriptor;
+        ~TTempName()
+        {
+            if (!Path.empty() && StillNames(Path, Descriptor))
+                unlink(Path.c_str());
+        }
+    } const temp{tempPath, descriptor};
+    for (std::string_view rest = bytes; !rest.empty();) {
+        const ssize_t written = write(descriptor, rest.data(), rest.size());
+        if (written < 0 && errno != EINTR)
+            Fail(errno, path);
+        if (written > 0)
+            rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+    if (fsync(descriptor) != 0)
+        Fail(errno, path);
+    // A link never replaces a name that exists: the first free one takes the file.
+    for (int copy = 0; copy < kMostCopies; ++copy) {
+        const std::string name = copy == 0 ? path : path + "." + std::to_string(copy);
+        const bool linked =
+            tempPath.empty() ? LinkUnnamed(descriptor, name) : link(tempPath.c_str(), name.c_str()) == 0;
+        if (linked) {
+            SyncDirectoryOf(name, name);
+            return name;
+        }
+        if (errno != EEXIST)
+            Fail(errno, name);
+    }
+    throw EFileError(TFileFault::Io, EEXIST, path);
+}
+
+void CheckSmallOwnFile(const std::string& path, std::size_t limit)
+{
+    struct stat status {};
+    if (lstat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT)
+            return;
+        Fail(errno, path);
+    }
+    if (!S_ISREG(status.st_mode))
+        throw EFileError(TFileFault::NotRegular, 0, path);
+    if (status.st_uid != geteuid())
+        throw EFileError(TFileFault::NotOwned, 0, path);
+    if (static_cast<std::uintmax_t>(status.st_size) > limit)
+        throw EFileError(TFileFault::TooLarge, EFBIG, path, limit);
+}
+
+namespace {
+
+// "0444": the permission bits of what `path` leads to.
+std::string ModeOf(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return "unknown";
+    std::string digits(4, '0');
+    for (int index = 3, mode = static_cast<int>(status.st_mode & 07777); index >= 0; --index, mode /= 8)
+        digits[static_cast<std::size_t>(index)] = static_cast<char>('0' + mode % 8);
+    return digits;
+}
+
+} // namespace
+
+std::string RefusalReason(const EFileError& error)
+{
+    switch (error.Fault()) {
+    case TFileFault::NotRegular: return "it is " + WhatIsAt(error.Path()) + ", not a regular file";
+    case TFileFault::NotOwned: return "it is another user's file or reached through another user's link";
+    case TFileFault::WriteProtected: return "it is write-protected (mode " + ModeOf(error.Path()) + ")";
+    default: break;
+    }
+    if (error.Errno() == 0)
+        return error.what();
+    char buffer[256] = {};
+    return strerror_r(error.Errno(), buffer, sizeof buffer); // the GNU form returns the text
+}
+
+std::string WhatIsAt(const std::string& path)
+{
+    struct stat status {};
+    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode) && stat(path.c_str(), &status) != 0)
+        return "a link that leads nowhere";
+    if (stat(path.c_str(), &status) != 0)
+        return "not a regular file";
+    if (S_ISDIR(status.st_mode))
+        return "a directory";
+    if (S_ISFIFO(status.st_mode))
+        return "a FIFO";
+    if (S_ISCHR(status.st_mode))
+        return "a character device";
+    if (S_ISBLK(status.st_mode))
+        return "a block device";
+    if (S_ISSOCK(status.st_mode))
+        return "a socket";
+    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode))
+        return "a link";
+    return S_ISREG(status.st_mode) ? "a regular file" : "not a regular file";
 }
 
 void IgnoreFileSizeSignal()

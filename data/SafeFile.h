@@ -19,7 +19,8 @@ enum class TFileFault : std::uint8_t {
     NotOwned,
     DiskFull,
     FileTooLarge,
-    Io
+    Io,
+    WriteProtected
 };
 
 // A failed file access: what went wrong, the errno behind it (0 when none) and the path as given.
@@ -40,10 +41,14 @@ private:
 // directories are refused without being read (a FIFO never blocks); nothing is ever modified.
 std::string ReadRegularFile(const std::string& path, std::size_t limit);
 
-// A replacement of a file, written to a temporary file beside the real target and renamed over it by
-// Commit(); without Commit() the target stays as it was and the temporary file is removed.
+// A replacement of a file, written to an unnamed file in the real target's folder (O_TMPFILE) and linked
+// under the target's name by Commit(), so that no signal, not even SIGKILL, leaves a half-written file;
+// without Commit() the target stays as it was and nothing is left. Where unnamed files cannot be linked,
+// a hidden temporary file beside the target is renamed over it instead.
 // A target that is a symlink is followed, so the link stays a link, but only through links of the effective
-// user to a regular file of the effective user; a dangling link is refused as not a regular file.
+// user to a regular file of the effective user; a dangling link is refused as not a regular file. Links in
+// the folders of the path must be the effective user's or root's. A file whose mode bits protect it from
+// writing (the owner's write bit cleared) is refused, also for root, as rm asks before removing one.
 class TFileReplacement {
 public:
     explicit TFileReplacement(std::string target);
@@ -53,14 +58,21 @@ public:
 
     void Write(std::string_view bytes);
     int Descriptor() const { return FDescriptor; }
+    // A name that opens the file being written, for a writer that wants a file name (Qt's PDF printer):
+    // /proc/self/fd/N of the unnamed file, or the hidden temporary file.
+    std::string WriterPath() const;
     void Commit();
 
 private:
+    void Committed();
+    void Discard();
+
     std::string FTarget;   // the path as given, for messages
     std::string FRealPath; // the file the rename replaces
-    std::string FTempPath;
+    std::string FTempPath; // empty for an unnamed file
     int FDescriptor = -1;
     bool FThroughLink = false;
+    bool FExisted = false;
     bool FCommitted = false;
 };
 
@@ -69,6 +81,27 @@ void ReplaceFile(const std::string& target, std::string_view bytes);
 
 // The checks of a replacement without writing, for a file another library opens itself.
 void CheckReplaceable(const std::string& target);
+
+// Refuses a folder path that passes through a link of anyone but the effective user or root, so that a
+// link planted in a shared folder cannot steer files into another user's folder. Parts that do not
+// exist yet end the check.
+void CheckFolderLinks(const std::string& folder);
+
+// Writes `bytes` as a new file at `path`, or, when that name is taken, at "path.1", "path.2", ...: an
+// earlier file is never overwritten. Returns the name used.
+std::string WriteNewFile(const std::string& path, std::string_view bytes);
+
+// Refuses, without opening it, anything at `path` but a regular file of the effective user of at most
+// `limit` bytes (a lock file another library reads unbounded and blocking): NotRegular for a link, FIFO,
+// directory or device, NotOwned, TooLarge. Nothing there passes.
+void CheckSmallOwnFile(const std::string& path, std::size_t limit);
+
+// Why the access failed, as a sentence's end after "cannot write 'PATH': ": the system's text for its
+// errno, or what the file is when it was refused because of that ("it is a FIFO, not a regular file").
+std::string RefusalReason(const EFileError& error);
+
+// What lies at `path` for a message: "a FIFO", "a directory", "a link", "a character device", ...
+std::string WhatIsAt(const std::string& path);
 
 // A file-size limit (ulimit -f) then fails a write with EFBIG instead of killing the program.
 void IgnoreFileSizeSignal();

@@ -96,15 +96,17 @@ TListFormat DetectListFormat(std::string_view fileName, std::string_view firstBy
     std::string_view firstLine = firstBytes.substr(0, firstBytes.find('\n'));
     if (!firstLine.empty() && firstLine.back() == '\r')
         firstLine.remove_suffix(1);
-    std::vector<std::string> fields(1);
-    const char separator = SeparatorOf(firstLine);
-    for (const char c : firstLine) {
-        if (c == separator)
-            fields.emplace_back();
-        else
-            fields.back() += c;
+    // Read as the CSV reader reads a row, so that a quoted header ("code","upper") is told the same way
+    // from a file, standard input or a paste.
+    TListReader header(TListFormat::Csv, {});
+    const TListRowSink ignore = [](TListRow&&) {};
+    try {
+        header.Add(firstLine, ignore);
+        header.Finish(ignore);
+    } catch (const Exception&) {
+        return TListFormat::Lines; // no text: told by the reader that reads the whole list
     }
-    return HeaderColumns(fields) ? TListFormat::Csv : TListFormat::Lines;
+    return header.HasHeader() ? TListFormat::Csv : TListFormat::Lines;
 }
 
 TListReader::TListReader(TListFormat format, std::string name) : FFormat(format), FName(std::move(name))
@@ -208,6 +210,12 @@ void TListReader::AddCsvByte(char c, const TListRowSink& sink)
     if (c == '\n')
         ++FLine; // a line end inside quotes belongs to the field
     const bool keep = ++FRecordBytes <= kMaxListRowBytes;
+    if (!keep && FState == TFieldState::Quoted) {
+        // No row is this long: the quote was never closed. The field ends here, so that the rows after
+        // the next line end are read again instead of vanishing into it.
+        FUnclosedQuote = true;
+        FState = TFieldState::Plain;
+    }
     switch (FState) {
     case TFieldState::Start:
         if (c == '"') {
@@ -254,20 +262,24 @@ void TListReader::EndField()
 
 void TListReader::EndRecord(const TListRowSink& sink)
 {
-    const bool unclosed = FState == TFieldState::Quoted; // only at the end of the list
+    const bool unclosedAtEnd = FState == TFieldState::Quoted; // only at the end of the list
+    const bool unclosed = unclosedAtEnd || std::exchange(FUnclosedQuote, false);
     EndField();
     const std::size_t bytes = std::exchange(FRecordBytes, 0);
     std::vector<std::string> fields = std::exchange(FFields, {});
     const auto blank = [](const std::string& field) { return IsBlank(field); };
+    if (unclosed) {
+        const std::string lines = FLine > FRecordLine ? " (lines " + std::to_string(FRecordLine) + " to " +
+                                                            std::to_string(FLine) + " read as one row)"
+                                                      : "";
+        Emit({.Line = FRecordLine, .Code = {}, .Problem = "a quoted field is not closed" + lines}, sink);
+        return;
+    }
     if (bytes > kMaxListRowBytes) {
         Emit({.Line = FRecordLine,
               .Code = {},
               .Problem = "row over 1 KiB (" + std::to_string(bytes) + " bytes)"},
              sink);
-        return;
-    }
-    if (unclosed) {
-        Emit({.Line = FRecordLine, .Code = {}, .Problem = "a quoted field is not closed"}, sink);
         return;
     }
     if (std::all_of(fields.begin(), fields.end(), blank))

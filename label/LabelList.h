@@ -50,6 +50,8 @@ public:
     void Add(std::string_view bytes, const TListRowSink& sink);
     // The last row, when the list does not end in a line end.
     void Finish(const TListRowSink& sink);
+    // True once a CSV header row naming the columns has been read.
+    bool HasHeader() const { return FHeaderFields > 0; }
 
 private:
     enum class TFieldState : std::uint8_t { Start, Plain, Quoted, QuoteInQuoted };
@@ -83,6 +85,7 @@ private:
     std::string FFirstLine; // the first line, kept to choose the separator
     std::vector<std::string> FFields{};
     bool FPendingCr = false;
+    bool FUnclosedQuote = false; // a quoted field ran past the longest row
 };
 
 // Reads a whole list held in memory.

@@ -1,18 +1,26 @@
 #include "report/PrintPreview.h"
 
+#include <QChildEvent>
+#include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageRanges>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <optional>
 #include <utility>
+
+#include "data/Escape.h"
+#include "data/SafeFile.h"
 
 namespace quillon {
 
@@ -20,6 +28,57 @@ namespace {
 
 const QColor kGoodNoteColor(0, 128, 0);
 const QColor kBadNoteColor(192, 0, 0);
+
+// The end of a whole PDF file: "%%EOF" within its last bytes.
+constexpr char kPdfStart[] = "%PDF-";
+constexpr char kPdfEnd[] = "%%EOF";
+constexpr std::size_t kPdfTailBytes = 1024;
+
+// True when the file at `path` is a PDF written to its end: it begins with %PDF- and its last bytes
+// hold %%EOF. A write that failed midway (a full disk) leaves it cut short.
+bool WholePdf(const std::string& path)
+{
+    QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::ReadOnly) || file.size() < static_cast<qint64>(sizeof kPdfStart))
+        return false;
+    if (file.read(sizeof kPdfStart - 1) != kPdfStart)
+        return false;
+    const qint64 tailStart = std::max<qint64>(0, file.size() - static_cast<qint64>(kPdfTailBytes));
+    return file.seek(tailStart) && file.readAll().contains(kPdfEnd);
+}
+
+QString CannotWriteText(const EFileError& error)
+{
+    return QObject::tr("Cannot write %1: %2. Nothing was written.")
+        .arg(QString::fromStdString(EscapeForMessage(error.Path())),
+             QString::fromStdString(RefusalReason(error)));
+}
+
+// The print dialog opens the file it is to print to before it closes, to see that it can be written: a
+// FIFO would block the window there and a planted link be created through. The name is checked first
+// as any replacement is, and only a name that passes reaches the dialog's own check.
+void GuardFileCheck(QPrintDialog* dialog)
+{
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    if (buttons == nullptr)
+        return;
+    QObject::disconnect(buttons, &QDialogButtonBox::accepted, dialog, nullptr);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, [dialog] {
+        const auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file != nullptr && file->isEnabled() && !file->text().isEmpty()) {
+            try {
+                CheckReplaceable(QFile::encodeName(file->text()).toStdString());
+            } catch (const EFileError& error) {
+                if (error.Fault() != TFileFault::NotFound) { // a missing folder the dialog tells itself
+                    QMessageBox::warning(dialog, dialog->windowTitle(), CannotWriteText(error));
+                    return;
+                }
+            }
+        }
+        if (!QMetaObject::invokeMethod(dialog, "_q_checkFields"))
+            dialog->accept();
+    });
+}
 
 // The printer comes first, so that it is made before the dialog that prints on it and outlives it.
 struct TPreviewPrinter {
@@ -58,11 +117,24 @@ public:
 
     const QLabel* Note() const { return FNote; }
 
+protected:
+    void childEvent(QChildEvent* event) override
+    {
+        QPrintPreviewDialog::childEvent(event);
+        if (auto* dialog = qobject_cast<QPrintDialog*>(event->child());
+            dialog != nullptr && event->type() == QEvent::ChildPolished)
+            GuardFileCheck(dialog); // once more does no harm: it replaces its own connection
+    }
+
 private:
     // Paints the pages for the preview and again for the printer or PDF file the user prints to; only
     // a printer gets its calibration.
     void Paint(QPrinter* printer)
     {
+        if (PaintPurposeOf(*printer) == TPaintPurpose::PdfFile && !FPaintingPdf) {
+            PrintToPdfFile(*printer);
+            return;
+        }
         const int gridDpi = GridDpiOf(*printer);
         UpdateNote(gridDpi);
         TCalibration calibration;
@@ -81,6 +153,39 @@ private:
                                                               drawer, calibration);
         if (!started)
             QMessageBox::critical(this, tr("Print"), tr("The printer could not be started."));
+    }
+
+    // A PDF file is never written in place by the printer: it goes to an unnamed file beside the target,
+    // is checked whole and then takes the name, with the refusals of every replacement (a device, a FIFO,
+    // another user's link or file, a write-protected file). A failure leaves the old file as it was.
+    void PrintToPdfFile(QPrinter& printer)
+    {
+        const QString target = printer.outputFileName();
+        std::optional<TFileReplacement> replacement;
+        try {
+            replacement.emplace(QFile::encodeName(target).toStdString());
+        } catch (const EFileError& error) {
+            QMessageBox::critical(this, tr("Print"), CannotWriteText(error));
+            return;
+        }
+        printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(replacement->WriterPath())));
+        FPaintingPdf = true;
+        Paint(&printer);
+        FPaintingPdf = false;
+        printer.setOutputFileName(target);
+        if (!WholePdf(replacement->WriterPath())) {
+            QMessageBox::critical(
+                this, tr("Print"),
+                tr("The PDF file %1 could not be written whole (is the disk full?); the "
+                   "file there is as it was.")
+                    .arg(QString::fromStdString(EscapeForMessage(QFile::encodeName(target).toStdString()))));
+            return;
+        }
+        try {
+            replacement->Commit();
+        } catch (const EFileError& error) {
+            QMessageBox::critical(this, tr("Print"), CannotWriteText(error));
+        }
     }
 
     // Pages that the content paints itself, such as the calibration page.
@@ -118,6 +223,7 @@ private:
     }
 
     TPreviewContent FContent{};
+    bool FPaintingPdf = false;
     QLabel* FNote = nullptr;
     QString FBaseTitle{};
     std::optional<int> FNoteDpi{};

@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QSysInfo>
+#include <filesystem>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "WindowFixture.h"
 
@@ -99,6 +103,39 @@ TEST_F(DataFolderTest, ALockNobodyHoldsIsTakenOverWithoutAQuestion)
         EXPECT_TRUE(form->close());
         EXPECT_FALSE(QFile::exists(FilePath("quillon.lock"))) << "closing lets go";
     }
+}
+
+// What is not a small lock file of the user's is told and never read (a FIFO would block start-up, a
+// link to /dev/zero fill the memory), nor taken for a running window: the window goes on writing.
+TEST_F(DataFolderTest, ALockFileThatIsNoLockIsToldAndStartUpGoesOn)
+{
+    const std::string lock = QFile::encodeName(FilePath("quillon.lock")).toStdString();
+    const struct {
+        const char* What;
+        std::function<bool()> Make;
+    } rows[] = {
+        {"a FIFO", [&] { return mkfifo(lock.c_str(), 0600) == 0; }},
+        {"a directory", [&] { return mkdir(lock.c_str(), 0700) == 0; }},
+        {"a character device", [&] { return symlink("/dev/zero", lock.c_str()) == 0; }},
+        {"larger than a lock file can be",
+         [&] { return testing::WriteBytes(FilePath("quillon.lock"), QByteArray(8192, '1')); }},
+    };
+    alarm(60); // a blocked start-up fails the test instead of hanging it
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.What);
+        errors.clear();
+        ASSERT_TRUE(row.Make());
+        auto form = Open(TSecondWindow::Quit);
+        EXPECT_TRUE(asked.isEmpty());
+        ASSERT_EQ(errors.size(), 1) << Errors();
+        EXPECT_TRUE(
+            errors[0].startsWith("The lock file " + FilePath("quillon.lock") + " is " + row.What + ","))
+            << Errors();
+        EXPECT_TRUE(form->WritesOptions() && !form->ReadOnly());
+        EXPECT_TRUE(form->close());
+        std::filesystem::remove(lock);
+    }
+    alarm(0);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <dirent.h>
 #include <fstream>
 #include <functional>
@@ -136,6 +137,92 @@ TEST_F(OutputFiles, BulkRunsReplaceExistingLabels)
     ASSERT_EQ(RunCli({"label", "-k", "Code128B", "-o", Path("single.png"), "A1"}).status, 0);
     EXPECT_EQ(Read("out/1-A1.png"), Read("single.png"));
     EXPECT_TRUE(Read("mine.png").startsWith("\x89PNG"));
+}
+
+} // namespace
+} // namespace quillon
+
+namespace quillon {
+namespace {
+
+// A bulk run's folder, and the folder part of any output, is reached only through the user's or root's
+// links: a link another user planted steers nothing into the folder it points at.
+TEST_F(OutputFiles, FoldersThroughAnotherUsersLinkAreRefused)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "making a link of another user needs root";
+    ASSERT_EQ(mkdir(Path("victim").c_str(), 0700), 0);
+    ASSERT_EQ(symlink(Path("victim").c_str(), Path("planted").c_str()), 0);
+    ASSERT_EQ(lchown(Path("planted").c_str(), kNobody, kNobody), 0);
+    Write("codes.txt", "A1\n");
+    const std::string refused = "': it is another user's file or reached through another user's link\n";
+    const struct {
+        std::vector<std::string> Args;
+        std::string Target;
+    } rows[] = {
+        {{"label", "-k", "Code128B", "--codes", Path("codes.txt"), "-o", Path("planted")}, Path("planted")},
+        {{"label", "-k", "Code128B", "--codes", Path("codes.txt"), "-o", Path("planted/new")},
+         Path("planted/new")},
+        {{"label", "-k", "Code128B", "-o", Path("planted/x.png"), "A1"}, Path("planted/x.png")},
+        {{"sheet", "-o", Path("planted/x.pdf"), kCode}, Path("planted/x.pdf")},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = RunCli(row.Args);
+        EXPECT_EQ(run.status, 1) << row.Target;
+        EXPECT_EQ(run.err, "quillon-cli: cannot write '" + row.Target + refused);
+    }
+    EXPECT_TRUE(Names("victim").empty());
+}
+
+// A file its owner made read-only is refused as rm would ask first, also for root.
+TEST_F(OutputFiles, WriteProtectedFilesAreRefused)
+{
+    Write("kept.pdf", "kept");
+    ASSERT_EQ(chmod(Path("kept.pdf").c_str(), 0444), 0);
+    const CliRun run = RunCli({"sheet", "-o", Path("kept.pdf"), kCode});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "quillon-cli: cannot write '" + Path("kept.pdf") + "': it is write-protected (mode 0444)\n");
+    EXPECT_EQ(Read("kept.pdf"), "kept");
+}
+
+// Standard input: closed is told as closed; a quoted header is a header as it is in a file; a row over
+// the limit is told the same way as from a file, though only its fault is kept for the second reading.
+TEST_F(OutputFiles, StandardInputIsReadAsAFileIs)
+{
+    const CliRun closed = RunCli({"label", "--codes", "-", "-o", Path("out")}, "exec 0<&-; ");
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.err, "quillon-cli: cannot read standard input: it is closed\n");
+    const std::string list = "\"code\",\"upper\"\n" + std::string(1500, '7') + ",x\nA1,top\n";
+    Write("codes.txt", QByteArray::fromStdString(list));
+    const CliRun fromFile =
+        RunCli({"label", "-k", "Code128B", "--no-verify", "--codes", Path("codes.txt"), "-o", Path("file")});
+    const CliRun fromInput =
+        RunCli({"label", "-k", "Code128B", "--no-verify", "--codes", "-", "-o", Path("input")},
+               "cat " + testing::ShellQuote(Path("codes.txt")) + " | ");
+    EXPECT_EQ(fromFile.status, 1);
+    EXPECT_EQ(fromInput.status, 1);
+    EXPECT_EQ(fromFile.err, "quillon-cli: line 2: row over 1 KiB (1502 bytes)\n");
+    EXPECT_EQ(fromInput.err, fromFile.err);
+    EXPECT_EQ(Names("input"), std::vector<std::string>{"3-A1.png"});
+    EXPECT_EQ(Names("file"), Names("input"));
+}
+
+// A reader of standard error that quits (SIGPIPE) does not stop the run midway: the sheet is whole and
+// nothing half written is left beside it.
+TEST_F(OutputFiles, AReaderThatQuitsLeavesNothingHalfWritten)
+{
+    std::string list;
+    for (int i = 0; i < 200; ++i)
+        list += kCode + "\n12345\n";
+    Write("codes.txt", QByteArray::fromStdString(list));
+    const std::string command = testing::ShellQuote(QUILLON_CLI) + " sheet --no-verify --codes " +
+                                testing::ShellQuote(Path("codes.txt")) + " -o " +
+                                testing::ShellQuote(Path("s.pdf")) +
+                                " 2>&1 >/dev/null | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"codes.txt", "s.pdf"}));
+    EXPECT_TRUE(Read("s.pdf").startsWith("%PDF-"));
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 
@@ -199,7 +201,7 @@ TEST_F(SafeFile, AnAbandonedReplacementLeavesTheOldFileAndNoTemporaryFile)
     {
         TFileReplacement replacement(target);
         replacement.Write("new");
-        EXPECT_EQ(Names(Dir).size(), 2u); // the temporary file beside it
+        EXPECT_EQ(Names(Dir), std::set<std::string>{"keep"}); // written unnamed: nothing shows yet
     }
     EXPECT_EQ(Slurp(target), "old");
     EXPECT_EQ(Names(Dir), std::set<std::string>{"keep"});
@@ -208,6 +210,120 @@ TEST_F(SafeFile, AnAbandonedReplacementLeavesTheOldFileAndNoTemporaryFile)
     replacement.Commit();
     EXPECT_EQ(Slurp(target), "fd");
     EXPECT_EQ(Names(Dir), std::set<std::string>{"keep"});
+}
+
+// Even SIGKILL, which no handler sees, leaves no half-written file: the file has no name until it is whole.
+TEST_F(SafeFile, AKilledReplacementLeavesNothingBehind)
+{
+    const std::string target = Put("keep", "old");
+    for (const std::string& name : {target, Path("new")}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TFileReplacement replacement(name);
+            replacement.Write(std::string(1 << 20, 'x'));
+            raise(SIGKILL);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    }
+    EXPECT_EQ(Slurp(target), "old");
+    EXPECT_EQ(Names(Dir), std::set<std::string>{"keep"});
+}
+
+// A file without its owner's write bit is not replaced, by its owner or by root; a writable one is.
+TEST_F(SafeFile, WriteProtectionIsTakenFromTheModeBits)
+{
+    const bool root = geteuid() == 0; // only root can give a file to another user
+    const struct {
+        const char* Name;
+        mode_t Mode;
+        bool OtherOwner;
+        TFileFault Fault;
+    } rows[] = {
+        /* 1 */ {"mine-ro", 0444, false, TFileFault::WriteProtected},
+        /* 2 */ {"mine-rw", 0644, false, TFileFault::None},
+        /* 3 */ {"mine-group-w", 0464, false, TFileFault::WriteProtected},
+        /* 4 */ {"theirs-ro", 0444, true, TFileFault::WriteProtected},
+        /* 5 */ {"theirs-rw", 0644, true, TFileFault::None},
+    };
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
+        if (rows[row].OtherOwner && !root)
+            continue; // only root can give a file to another user
+        const std::string path = Put(rows[row].Name, "old");
+        ASSERT_EQ(chmod(path.c_str(), rows[row].Mode), 0);
+        if (rows[row].OtherOwner) {
+            ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+        }
+        const TOutcome outcome = OutcomeOf([&] { ReplaceFile(path, "new"); });
+        EXPECT_EQ(outcome.first, rows[row].Fault) << "row " << row + 1;
+        EXPECT_EQ(Slurp(path), rows[row].Fault == TFileFault::None ? "new" : "old") << "row " << row + 1;
+        if (rows[row].Fault == TFileFault::WriteProtected) {
+            EXPECT_EQ(outcome.second, "Write-protected: " + path);
+        }
+    }
+}
+
+// Folders too are reached only through links of the user or of root: a link another user planted in a
+// shared folder cannot steer files into a folder of its choosing.
+TEST_F(SafeFile, FolderLinksOfAnotherUserAreNotFollowed)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    ASSERT_EQ(mkdir(Path("victim").c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(Path("mine").c_str(), 0700), 0);
+    const std::string planted = Link("planted", Path("victim"));
+    ASSERT_EQ(lchown(planted.c_str(), 65534, 65534), 0);
+    Link("own", "planted"); // the user's own link to the planted one is no way round it
+    const std::string rows[] = {planted + "/out.png", Path("own/out.png"), Path("own/sub/../out.png")};
+    for (const std::string& target : rows) {
+        EXPECT_EQ(OutcomeOf([&] { ReplaceFile(target, "PNG"); }),
+                  TOutcome(TFileFault::NotOwned, "Not yours to replace: " + target));
+        EXPECT_EQ(OutcomeOf([&] { WriteNewFile(target, "PNG"); }).first, TFileFault::NotOwned);
+    }
+    EXPECT_EQ(OutcomeOf([&] { CheckFolderLinks(planted + "/new/sub"); }).first, TFileFault::NotOwned);
+    EXPECT_TRUE(Names(Path("victim")).empty());
+    Link("mine-link", "mine");
+    ReplaceFile(Path("mine-link/out.png"), "PNG"); // the user's own links still lead where they point
+    EXPECT_EQ(Slurp(Path("mine/out.png")), "PNG");
+}
+
+TEST_F(SafeFile, NewFilesNeverOverwriteAnEarlierOne)
+{
+    const std::string path = Path("options.txt.bad");
+    EXPECT_EQ(WriteNewFile(path, "first"), path);
+    EXPECT_EQ(WriteNewFile(path, "second"), path + ".1");
+    EXPECT_EQ(WriteNewFile(path, "third"), path + ".2");
+    EXPECT_EQ(Slurp(path) + Slurp(path + ".1") + Slurp(path + ".2"), "firstsecondthird");
+    EXPECT_EQ(Names(Dir).size(), 3u);
+}
+
+// A lock file is read by a library that reads it whole and blocking: only a small regular file of the
+// user's passes, and nothing is opened to find out.
+TEST_F(SafeFile, OnlyASmallOwnRegularFilePassesAsALockFile)
+{
+    alarm(30);
+    const std::string big = Put("big", std::string(5000, 'x'));
+    const struct {
+        std::string Path;
+        TFileFault Fault;
+        const char* What;
+    } rows[] = {
+        /* 1 */ {Fifo("fifo"), TFileFault::NotRegular, "a FIFO"},
+        /* 2 */ {Dir, TFileFault::NotRegular, "a directory"},
+        /* 3 */ {Link("zero", "/dev/zero"), TFileFault::NotRegular, "a character device"},
+        /* 4 */ {Link("to-big", "big"), TFileFault::NotRegular, "a link"},
+        /* 5 */ {big, TFileFault::TooLarge, "a regular file"},
+        /* 6 */ {Put("small", "1234\nquillon\nhost\n"), TFileFault::None, "a regular file"},
+        /* 7 */ {Path("none"), TFileFault::None, "not a regular file"},
+    };
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
+        EXPECT_EQ(OutcomeOf([&] { CheckSmallOwnFile(rows[row].Path, 4096); }).first, rows[row].Fault)
+            << "row " << row + 1;
+        EXPECT_EQ(WhatIsAt(rows[row].Path), rows[row].What) << "row " << row + 1;
+    }
+    alarm(0);
 }
 
 TEST(FileError, MessagesNameTheFaultAndTheEscapedPath)

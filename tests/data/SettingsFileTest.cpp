@@ -31,6 +31,9 @@ struct EscapeRow {
     {8, "\x01\x7f", false, "\\x01\\x7F"},                   // other control bytes
     {9, "\u0643\u0648\u064a", false, "\u0643\u0648\u064a"}, // UTF-8 stays readable
     {10, "", false, ""},
+    {11, "AB ", false, "AB\\x20"}, // a trailing blank alone, kept through the file
+    {12, "a b", true, "a b"},      // a blank inside needs no escape
+    {13, " ", false, "\\x20"},
 };
 
 TEST(SettingsFile, EscapesLetAnyBytesRoundTrip)
@@ -44,6 +47,7 @@ TEST(SettingsFile, EscapesLetAnyBytesRoundTrip)
         everyByte += static_cast<char>(c);
     TSettings settings;
     settings.Set({.Section = everyByte, .Name = everyByte}, everyByte);
+    settings.Set(kKey, "AB ");
     const TParsedSettings read = ParseSettings(FormatSettings(settings));
     EXPECT_TRUE(read.Problems.empty());
     EXPECT_EQ(read.Settings, settings);

@@ -1,5 +1,5 @@
-// quillon-cli stopped midway by SIGINT or SIGTERM during a bulk run: every file left is whole (the old one
-// or the new label), and no temporary file stays behind. (A file-size limit: cli/SheetCommandTest.)
+// quillon-cli stopped midway by SIGINT, SIGTERM or SIGHUP during a bulk run: every file left is whole (the
+// old one or the new label), and no temporary file stays behind. (A file-size limit: cli/SheetCommandTest.)
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -63,6 +63,7 @@ TEST(CliInterrupt, SignalsEndABulkRunWithNothingHalfWritten)
     } rows[] = {
         {1, SIGTERM, false, 143, "quillon-cli: terminated (SIGTERM)\n"},
         {2, SIGINT, true, 130, "quillon-cli: interrupted (SIGINT)\n"},
+        {3, SIGHUP, true, 129, "quillon-cli: hung up (SIGHUP)\n"}, // the terminal closed: as SIGTERM
     };
     for (const Row& row : rows) {
         QTemporaryDir dir;

@@ -66,6 +66,14 @@ const std::vector<ListCase> kLists = {
     {6, "\xEF\xBB\xBFTea, 250 g\r\n\"A\"\r\nx\ry\n", Lines, {Row(1, "Tea, 250 g"), Row(2, "\"A\""), Row(3, "x\ry")}},
     {7, "111\n" + std::string(1025, '9') + "\n222", Lines,
      {Row(1, "111"), Row(2, "", none, none, 1, "row over 1 KiB (1025 bytes)"), Row(3, "222")}},
+    // A row of exactly the longest length is kept whole, in either format.
+    {8, std::string(1024, '8') + "\n", Lines, {Row(1, std::string(1024, '8'))}},
+    {9, "code\n" + std::string(1024, '8') + "\n", Csv, {Row(2, std::string(1024, '8'))}},
+    // A quote never closed is told as such, also when the rest of the list follows it: the field ends at
+    // the longest row and the rows after the next line end are read again.
+    {10, "code,upper\n\"111,a\n" + std::string(1100, 'x') + "\n222,b\n", Csv,
+     {Row(2, "", none, none, 1, "a quoted field is not closed (lines 2 to 3 read as one row)"),
+      Row(4, "222", "b")}},
 };
 // clang-format on
 
@@ -89,6 +97,11 @@ TEST(LabelList, TheFormatIsCsvForItsNamesOrAHeader)
               TListFormat::Csv);
     EXPECT_EQ(DetectListFormat("codes.txt", "Tea, 250 g\n"), TListFormat::Lines);
     EXPECT_EQ(DetectListFormat("codes.txt", "code,code\n"), TListFormat::Lines);
+    // A quoted header reads as the reader reads it, from a file, standard input or a paste alike.
+    for (const char* name : {"standard input", "pasted", "codes.txt"})
+        EXPECT_EQ(DetectListFormat(name, "\"code\",\"upper\"\n111,a\n"), TListFormat::Csv) << name;
+    EXPECT_EQ(DetectListFormat("-", "\"code\"\n"), TListFormat::Csv);
+    EXPECT_EQ(DetectListFormat("-", "\"Tea, 250 g\"\n"), TListFormat::Lines);
 }
 
 TEST(LabelList, AFileThatIsNoTextOrTooLongIsRefused)
