@@ -791,7 +791,7 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         directory.WriteWhole(name, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
         RowOutcome outcome{.notes = std::move(file->label.notes)};
         if (options.verify) {
-            const LabelProof proof = ProveWritten(file->image, file->label);
+            const LabelProof proof = ProveWritten(png, file->label);
             if (proof.noReader)
                 outcome.notes.push_back(NoReaderNote(options));
             outcome.error = proof.failure;

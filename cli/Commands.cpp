@@ -130,12 +130,15 @@ std::string FailureOf(const TScanResult& scan)
 
 } // namespace
 
-LabelProof ProveWritten(const QImage& image, const PrintLabel& label)
+LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label)
 {
-    // The file is the proof: its own pixels are read, one printer dot each (the preview's pixels for
-    // the classic label, --dpi dots for the standard one), on white paper all round. An upright label
-    // is read straight from the image; a turned one through its drawing, which the reader turns back.
-    // A symbol is read from the image in whichever quarter turn it stands.
+    // The file is the proof: the pixels of the PNG as written are read, one printer dot each (the
+    // preview's pixels for the classic label, --dpi dots for the standard one), on white paper all
+    // round. An upright label is read straight from the image; a turned one through its drawing, which
+    // the reader turns back. A symbol is read from the image in whichever quarter turn it stands.
+    const QImage image = QImage::fromData(png, "PNG");
+    if (image.isNull())
+        return {.failure = "The PNG written cannot be read back", .noReader = false};
     if (label.symbol) {
         const TScanResult scan = CheckSymbolImage(image, *label.symbol);
         if (scan.Outcome == TScanOutcome::NoReader)
@@ -167,7 +170,7 @@ int RunLabel(const CliOptions& options, std::ostream& err)
         report.Note(note);
     if (!options.verify)
         return 0;
-    const LabelProof proof = ProveWritten(file.image, file.label);
+    const LabelProof proof = ProveWritten(png, file.label);
     if (proof.noReader)
         report.Note(NoReaderNote(options));
     else if (!proof.failure.empty())

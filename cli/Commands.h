@@ -47,7 +47,7 @@ struct LabelProof {
     std::string failure;
     bool noReader = false;
 };
-LabelProof ProveWritten(const QImage& image, const PrintLabel& label);
+LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label);
 
 // Composes the label, writes it to options.output in one piece (the file is either the whole new image
 // or left as it was) and, unless --no-verify, reads it back as printed at --dpi, saying on `err` why it
