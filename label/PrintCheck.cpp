@@ -821,11 +821,12 @@ TPrintVerdict VerifyLabelAlone(const TLabelDrawing& label, const TBarcode& barco
                           .PaperWidthTenths = (size.width() + 2 * marginMm) * kTenthsPerMm,
                           .PaperLengthTenths = (size.height() + 2 * marginMm) * kTenthsPerMm,
                           .PixelsPerInch = static_cast<int>(std::lround(label.UnitsPerInch))};
-    sheet.Pages.front().Elements.push_back({.Frame = {.Left = marginMm * kTenthsPerMm,
-                                                      .Top = marginMm * kTenthsPerMm,
-                                                      .Width = (size.width() + marginMm) * kTenthsPerMm,
-                                                      .Height = (size.height() + marginMm) * kTenthsPerMm},
-                                            .Content = TPlacedImage{.Row = 0, .Stretch = false}});
+    sheet.Pages.front().Elements.push_back(
+        {.Frame = {.Left = marginMm * kTenthsPerMm,
+                   .Top = marginMm * kTenthsPerMm,
+                   .Width = (size.width() + marginMm) * kTenthsPerMm,
+                   .Height = (size.height() + marginMm) * kTenthsPerMm},
+         .Content = TPlacedImage{.Row = 0, .Stretch = false, .InsetTenths = 0.0}});
     return VerifyLabelOnSheet(label, barcode, sheet, dpi);
 }
 
