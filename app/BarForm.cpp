@@ -408,6 +408,7 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"lbPaper", DesBarPanel->lbPaper},
         {"PaperBox", DesBarPanel->PaperBox},
         {"CalibrationBtn", DesBarPanel->CalibrationBtn},
+        {"lbPlacing", DesBarPanel->lbPlacing},
         {"lb2", lb2},
         {"lb4", lb4},
         {"lb5", lb5},

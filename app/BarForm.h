@@ -363,6 +363,7 @@ private:
     // Columns, rows and their height, paper, stock, stretch and start position reach the print
     // report, the row height the barcode, and the preview is composed for the new cell.
     void ApplySheet();
+    void ApplyPlacing();
     // The sheet by a stock, or by the margins for none: the columns and rows show the stock's grid,
     // unchangeable, and the custom grid comes back with Custom.
     void UseStock(std::optional<TLabelStock> stock);
@@ -468,6 +469,7 @@ private:
     std::optional<TLabelStock> FStock;
     std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses
     TPaperSize FPaper = TPaperSize::A4;         // of a custom sheet
+    TCellPlacing FPlacing{};                    // where labels sit on a stock's labels
     struct TGrid {
         int Columns = limits::kColumns.Initial;
         int Rows = limits::kRows.Initial;

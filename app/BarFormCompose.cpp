@@ -118,7 +118,9 @@ TComposeSettings TBarForm::ComposeSettings(const TPreparedReport& sheet) const
             .Dpi = PrintDpi(),
             .Stretch = StChk->isChecked(),
             .PixelsPerInch = sheet.PixelsPerInch,
-            .CellMm = FirstCellSizeMm(sheet)};
+            .CellMm = FirstCellSizeMm(sheet),
+            .Placing = ShownSheet().Placing,
+            .StockId = FStock ? FStock->Id : std::string()};
 }
 
 TLabelCaptions TBarForm::DeckCaptions() const
@@ -157,6 +159,7 @@ void TBarForm::ShowComposedStatus(const std::string& typed)
 
 TPreparedReport TBarForm::SheetProbe()
 {
+    ApplyPlacing();
     return FPrintForm.qr().PrepareRun(std::max(1, CSpn->value()));
 }
 

@@ -333,6 +333,9 @@ void TBarForm::LangRGClick()
                 if (name == pair.Control)
                     SetCaption(control, CaptionText(pair, Language()));
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
+    for (int i = 0; i < static_cast<int>(AlignCaptions.size()); ++i)
+        DesBarPanel->AlignBox->setItemText(
+            i, CaptionText(AlignCaptions[static_cast<std::size_t>(i)], Language()));
     CaptionSymbolOptions();
     CaptionSource();
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
@@ -368,8 +371,8 @@ void TBarForm::FitCaptions()
              lb8,       lb9,           DChk, DesBtn,  AboutBtn, LangArabic, LangEnglish,
              LayoutChk, CheckDigitChk, lbX,  lbStart, lbEcc,    lbShape,    lbColumns417})
         fit(control);
-    for (QWidget* control : std::initializer_list<QWidget*>{DesBarPanel->lbStock, DesBarPanel->lbPaper,
-                                                            DesBarPanel->CalibrationBtn})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             DesBarPanel->lbStock, DesBarPanel->lbPaper, DesBarPanel->CalibrationBtn, DesBarPanel->lbPlacing})
         fit(control);
     for (QWidget* control : std::initializer_list<QWidget*>{
              SourcePanel->OpenBtn, SourcePanel->lbSerialStart, SourcePanel->lbSerialStep,

@@ -23,6 +23,10 @@ constexpr char kDamagedSuffix[] = ".bad";
 // The print-true choices: the layout under its ready key, the check digit switch and the X-dimension.
 constexpr TSettingKey kCheckDigitKey{.Section = "label", .Name = "check_digit"};
 constexpr TSettingKey kXDimensionKey{.Section = "label", .Name = "x_dim_mm"};
+// Where labels sit on a stock's labels: centre or top-left, and the inset in millimetres.
+constexpr TSettingKey kAlignKey{.Section = "sheet", .Name = "align"};
+constexpr TSettingKey kInsetKey{.Section = "sheet", .Name = "inset_mm"};
+constexpr std::string_view kAlignNames[] = {"centre", "top-left"};   // TPictureAlign::Centre, TopLeft
 constexpr std::string_view kLayoutNames[] = {"classic", "standard"}; // by TLabelLayout
 // A custom sheet's paper, as the settings file names it.
 struct TPaperName {
@@ -169,6 +173,19 @@ QStringList TBarForm::ApplySettings()
         else
             problems << "paper: " + FromUtf8(*paper) + " is neither a4 nor letter";
     }
+    if (const auto align = FSettings.Value(kAlignKey)) {
+        if (*align == kAlignNames[0] || *align == kAlignNames[1])
+            FPlacing.Align = *align == kAlignNames[0] ? TPictureAlign::Centre : TPictureAlign::TopLeft;
+        else
+            problems << "align: " + FromUtf8(*align) + " is neither centre nor top-left";
+    }
+    if (const auto inset = FSettings.Value(kInsetKey)) {
+        const std::optional<double> mm = ParseMm(*inset);
+        if (mm && *mm >= 0.0 && *mm <= kMaxInsetMm)
+            FPlacing.InsetMm = *mm;
+        else
+            problems << "inset_mm: " + FromUtf8(*inset) + " is not 0 to 20 mm";
+    }
     if (const auto stock = FSettings.Value(settingkeys::Stock))
         UseSavedStock(*stock);
     ShowSheetChoice(); // confirming the design at start-up applies it
@@ -261,6 +278,8 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::Pdf417Columns, std::to_string(options.Pdf417Columns));
     FSettings.Set(settingkeys::Stock, FStock ? FStock->Id : FMissingStockId.value_or(kCustomStockId));
     FSettings.Set(settingkeys::Paper, std::string(kPaperNames[FPaper == TPaperSize::Letter ? 1 : 0].Name));
+    FSettings.Set(kAlignKey, std::string(kAlignNames[FPlacing.Align == TPictureAlign::Centre ? 0 : 1]));
+    FSettings.Set(kInsetKey, QString::number(FPlacing.InsetMm, 'f', 1).toStdString());
     SaveSourceSettings();
     WriteCalibrations(FSettings, *FCalibrations);
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);

@@ -78,6 +78,7 @@ void TBarForm::BitBtn1Click()
     } catch (const std::exception& e) {
         ReportError(QString::fromUtf8(e.what()));
     }
+    FPlacing = DesBarPanel->ChosenPlacing();
     const TLabelStock* stock = DesBarPanel->ChosenStock();
     if (stock != nullptr)
         FMissingStockId.reset(); // a stock chosen replaces the saved one that could not be found
@@ -242,6 +243,7 @@ void TBarForm::PrintSheet()
     std::vector<QImage> pictures;
     for (; !Table1.Eof(); Table1.Next())
         pictures.push_back(Table1.Graphic());
+    ApplyPlacing();
     TPreparedReport prepared = FPrintForm.qr().PrepareRun(static_cast<std::int64_t>(pictures.size()));
     const std::size_t rows = pictures.size();
     ShowPreview(PreviewContent(std::move(prepared), std::move(pictures), TSheetLabels(rows, FLabelDrawing),
@@ -305,7 +307,20 @@ TSheetSettings TBarForm::ShownSheet() const
             .Stretch = StChk->isChecked(),
             .Paper = FPaper,
             .Stock = FStock ? std::optional(FStock->Geometry) : std::nullopt,
-            .SkipCells = StartSpn->value() - 1};
+            .StockId = FStock ? FStock->Id : std::string(),
+            .SkipCells = StartSpn->value() - 1,
+            // Without a stock the document's own placement: the label at its cell's corner.
+            .Placing = FStock ? std::optional(FPlacing) : std::nullopt,
+            .LabelQuietMm = LabelLayout() == TLabelLayout::Classic && !SymbolKind()
+                                ? ClassicQuietZonesMm(FBCode)
+                                : QMarginsF()};
+}
+
+// The quiet zones follow the deck's kind and zoom, so the placing is applied before each sheet is laid.
+void TBarForm::ApplyPlacing()
+{
+    const TSheetSettings sheet = ShownSheet();
+    FPrintForm.ApplyPlacing(sheet.Placing, sheet.LabelQuietMm);
 }
 
 // The row height comes from the margins the report has, not from edits the design panel was left
@@ -378,6 +393,7 @@ void TBarForm::UseSavedStock(const std::string& id)
 
 void TBarForm::ShowSheetChoice()
 {
+    DesBarPanel->ChoosePlacing(FPlacing);
     DesBarPanel->ChooseCustomPaper(FPaper);
     DesBarPanel->ChooseStock(FStock ? std::optional(FStock->Id) : std::nullopt);
 }

@@ -47,11 +47,17 @@ inline constexpr std::array<CaptionPair, 3> PrintTrueCaptions{{
 
 // The sheet's captions: the start position above the label, and the design panel's stock, paper
 // and calibration.
-inline constexpr std::array<CaptionPair, 4> SheetCaptions{{
+inline constexpr std::array<CaptionPair, 5> SheetCaptions{{
     {.Control = "lbStart", .Arabic = "ابدأ من الملصق", .English = "Start at label"},
     {.Control = "lbStock", .Arabic = "ورق الملصقات", .English = "Label stock"},
     {.Control = "lbPaper", .Arabic = "الورق", .English = "Paper"},
     {.Control = "CalibrationBtn", .Arabic = "المعايرة...", .English = "Calibration..."},
+    {.Control = "lbPlacing", .Arabic = "الموضع", .English = "Placing"},
+}};
+// The placings of a label on a stock's label, in the align list's order: centred, top-left.
+inline constexpr std::array<CaptionPair, 2> AlignCaptions{{
+    {.Control = "AlignBox", .Arabic = "في الوسط", .English = "Centred"},
+    {.Control = "AlignBox", .Arabic = "أعلى اليسار", .English = "Top-left"},
 }};
 // The symbol kinds' option captions, switched with the others; each shows in the bar width's place.
 inline constexpr std::array<CaptionPair, 3> SymbolCaptions{{
@@ -109,7 +115,7 @@ std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
 
 // The tooltips of the deck's and the design panel's controls, switched with the captions. The exit
 // button and the blink slider keep their designed hints, which carry both languages.
-inline constexpr std::array<CaptionPair, 36> ToolTips{{
+inline constexpr std::array<CaptionPair, 38> ToolTips{{
     {.Control = "SpeedButton1",
      .Arabic = "اطبع ورقة من هذا الملصق (Ctrl+P)",
      .English = "Print a sheet of this label (Ctrl+P)"},
@@ -198,6 +204,15 @@ inline constexpr std::array<CaptionPair, 36> ToolTips{{
     {.Control = "PaperBox",
      .Arabic = "ورق الصفحة المخصصة؛ ولورق الملصقات مقاسه الخاص",
      .English = "The paper of a custom sheet; a label stock has its own"},
+    {.Control = "AlignBox",
+     .Arabic = "موضع الملصق على كل ملصق من ورق الملصقات: في الوسط، أو في أعلى اليسار بعد الهامش",
+     .English =
+         "Where the label sits on each label of the stock: centred, or at the top-left past the inset"},
+    {.Control = "InsetSpin",
+     .Arabic = "الهامش الآمن بالمليمتر بين حافة القطع والمنطقة الهادئة للرمز، لكي لا يخرج الرمز عن الملصق "
+               "إذا انزاحت الطباعة",
+     .English = "The safety margin in millimetres between the cut and the code's quiet zone, so that a "
+                "printer's misregistration keeps the code on the label"},
     {.Control = "CalibrationBtn",
      .Arabic = "صحّح موضع الطباعة وحجمها لكل طابعة، واطبع صفحة المعايرة لقياسهما",
      .English = "Correct where and how large each printer prints, and print the calibration page to "

@@ -1,6 +1,7 @@
 #include "DesignPanel.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -27,6 +28,9 @@ constexpr TPaperEntry kPapers[] = {
     {TPaperSize::Letter, "US Letter"}, // 8.5 x 11 in
 };
 constexpr char kCustomStock[] = "Custom";
+// The placings in the align list's order; the captions are the window's.
+constexpr TPictureAlign kAligns[] = {TPictureAlign::Centre, TPictureAlign::TopLeft};
+constexpr const char* kAlignNames[] = {"Centred", "Top-left"};
 
 QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top)
 {
@@ -195,9 +199,44 @@ void TDesignPanel::BuildSheetChoices()
     CalibrationBtn = new QPushButton(QStringLiteral("Calibration..."), this);
     CalibrationBtn->setObjectName(QStringLiteral("CalibrationBtn"));
     CalibrationBtn->setGeometry(446, 150, 86, 22);
+    BuildPlacing();
     SetStocks({});
     connect(StockBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::StockChange);
     connect(PaperBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::PaperChange);
+}
+
+// Where the label sits on each label of a stock, under the stock and paper lists.
+void TDesignPanel::BuildPlacing()
+{
+    lbPlacing = PanelLabel(this, "Placing", 286, 208);
+    lbPlacing->setObjectName(QStringLiteral("lbPlacing"));
+    lbPlacing->resize(62, 15);
+    AlignBox = new QComboBox(this);
+    AlignBox->setObjectName(QStringLiteral("AlignBox"));
+    AlignBox->setGeometry(350, 205, 90, 22);
+    for (const char* name : kAlignNames)
+        AlignBox->addItem(QString::fromLatin1(name));
+    InsetSpin = new QDoubleSpinBox(this);
+    InsetSpin->setObjectName(QStringLiteral("InsetSpin"));
+    InsetSpin->setGeometry(446, 205, 58, 22);
+    InsetSpin->setRange(0.0, kMaxInsetMm);
+    InsetSpin->setDecimals(1);
+    InsetSpin->setSingleStep(0.5);
+    InsetSpin->setValue(kDefaultInsetMm);
+    PanelLabel(this, "MM", 508, 209);
+}
+
+TCellPlacing TDesignPanel::ChosenPlacing() const
+{
+    const int index = std::clamp(AlignBox->currentIndex(), 0, static_cast<int>(std::size(kAligns)) - 1);
+    return {.Align = kAligns[index], .InsetMm = InsetSpin->value()};
+}
+
+void TDesignPanel::ChoosePlacing(const TCellPlacing& placing)
+{
+    const auto* found = std::find(std::begin(kAligns), std::end(kAligns), placing.Align);
+    AlignBox->setCurrentIndex(found != std::end(kAligns) ? static_cast<int>(found - std::begin(kAligns)) : 0);
+    InsetSpin->setValue(placing.InsetMm);
 }
 
 void TDesignPanel::SetStocks(std::vector<TLabelStock> stocks)
@@ -248,6 +287,9 @@ void TDesignPanel::StockChange()
     for (QWidget* unused : std::initializer_list<QWidget*>{TM, LM, CS, RM, BM})
         unused->setEnabled(stock == nullptr);
     PaperBox->setEnabled(stock == nullptr);
+    // Labels are placed on a stock's labels; a custom sheet keeps them at their cells' corners.
+    AlignBox->setEnabled(stock != nullptr);
+    InsetSpin->setEnabled(stock != nullptr);
     const TPaperSize paper = stock != nullptr ? stock->Geometry.Paper : FCustomPaper;
     {
         const QSignalBlocker quiet(PaperBox);

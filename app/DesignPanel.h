@@ -9,9 +9,11 @@
 
 #include "app/Shapes.h"
 #include "label/LabelStock.h"
+#include "label/StandardLayout.h"
 #include "report/PageModel.h"
 
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 
@@ -68,6 +70,13 @@ public:
     QLabel* lbPaper = nullptr;
     QComboBox* PaperBox = nullptr; // a custom sheet's paper; a stock shows its own, unchangeable
     QPushButton* CalibrationBtn = nullptr;
+    QLabel* lbPlacing = nullptr;
+    QComboBox* AlignBox = nullptr;       // Centred, Top-left: where a label sits on its stock label
+    QDoubleSpinBox* InsetSpin = nullptr; // mm kept clear between the cut and the label's quiet zones
+
+    // Where labels sit on the stock's labels, as the panel shows it.
+    TCellPlacing ChosenPlacing() const;
+    void ChoosePlacing(const TCellPlacing& placing);
 
     // The stocks the list offers after "Custom"; the choice returns to Custom.
     void SetStocks(std::vector<TLabelStock> stocks);
@@ -93,6 +102,7 @@ public:
 
 private:
     void BuildSheetChoices();
+    void BuildPlacing();
     // A stock places its labels itself: the margins, spacing and paper are shown but not used.
     void StockChange();
     void PaperChange();

@@ -10,6 +10,16 @@ namespace quillon {
 
 namespace {
 
+// The cell the label has to fit; the quiet zones are the classic engine label's, the only one whose
+// drawing lacks them.
+TCellRoom RoomOf(const TComposeSettings& settings, const QMarginsF& quietMm)
+{
+    return {.CellMm = settings.CellMm,
+            .Placing = settings.Stretch ? std::nullopt : settings.Placing,
+            .QuietMm = quietMm,
+            .StockId = settings.StockId};
+}
+
 TComposedLabel ComposeEngineLabel(TBarcode& barcode, const TComposeSettings& settings,
                                   const std::string& code, const TLabelCaptions& captions,
                                   const TPreparedReport* checkOn)
@@ -23,16 +33,20 @@ TComposedLabel ComposeEngineLabel(TBarcode& barcode, const TComposeSettings& set
                                          .BarHeightMm = {},
                                          .BarWidthReductionDots = 0,
                                          .Ratio = settings.Ratio};
-        TFittedLabel fitted = FitStandardLabel(barcode, captions, standard, settings.CellMm);
+        const TCellRoom room = RoomOf(settings, {});
+        TFittedLabel fitted = FitStandardLabel(barcode, captions, standard, RoomMm(room));
         drawing = std::move(fitted.Label.Drawing);
-        composed.Fit = std::move(fitted.Fit);
+        composed.Fit = PlacedFit(fitted.Fit, LabelSizeMm(drawing), room);
         composed.Notes = std::move(fitted.Label.Notes);
         composed.Picture = RenderLabelImage(drawing, settings.PixelsPerInch, drawing.UnitsPerInch);
     } else {
         TLabelBitmapAndDrawing label = ComposeAndRecordLabel(barcode, captions);
         composed.Picture = std::move(label.Bitmap);
         drawing = std::move(label.Drawing);
-        composed.Fit = settings.Stretch ? TCellFit{} : CheckLabelFits(LabelSizeMm(drawing), settings.CellMm);
+        const TCellRoom room = RoomOf(settings, ClassicQuietZonesMm(barcode));
+        composed.Fit = settings.Stretch ? TCellFit{}
+                                        : PlacedFit(CheckLabelFits(LabelSizeMm(drawing), RoomMm(room)),
+                                                    LabelSizeMm(drawing), room);
     }
     // The label is read back as the printer prints it in its cell.
     if (checkOn != nullptr)
@@ -60,15 +74,19 @@ TComposedLabel ComposeSymbolLabel(TSymbolKind kind, const TBarcode& barcode, con
     if (settings.Layout == TLabelLayout::Standard) {
         const TSymbolStandardSettings standard{
             .ModuleMm = settings.ModuleMm, .Dpi = settings.Dpi, .BarHeightMm = {}};
-        TFittedSymbolLabel fitted = FitStandardSymbolLabel(code, symbol, captions, standard, settings.CellMm);
+        const TCellRoom room = RoomOf(settings, {});
+        TFittedSymbolLabel fitted = FitStandardSymbolLabel(code, symbol, captions, standard, RoomMm(room));
         label = std::move(fitted.Label);
-        composed.Fit = std::move(fitted.Fit);
+        composed.Fit = PlacedFit(fitted.Fit, label.SizeMm, room);
         composed.Picture =
             RenderLabelImage(label.Drawing, settings.PixelsPerInch, label.Drawing.UnitsPerInch);
     } else {
         label = RecordSymbolLabel(code, symbol, captions);
         composed.Picture = quillon::ComposeSymbolLabel(label);
-        composed.Fit = settings.Stretch ? TCellFit{} : CheckLabelFits(label.SizeMm, settings.CellMm);
+        const TCellRoom room = RoomOf(settings, {});
+        composed.Fit = settings.Stretch
+                           ? TCellFit{}
+                           : PlacedFit(CheckLabelFits(label.SizeMm, RoomMm(room)), label.SizeMm, room);
     }
     composed.Expected = {.Symbol = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(label))};
     // Read back as the printer prints it in its cell, as the engine's labels are.

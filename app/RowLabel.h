@@ -39,6 +39,9 @@ struct TComposeSettings {
     bool Stretch = false;      // a stretched label fills its cell whatever its size
     int PixelsPerInch = 96;    // the sheet's: the picture table's bitmap of a standard label
     QSizeF CellMm{};           // the cell the label has to fit
+    // Placed in its cell (on a stock), the label fits the cell less its quiet zones and the inset.
+    std::optional<TCellPlacing> Placing{};
+    std::string StockId{}; // named when a placed label does not fit
 };
 
 struct TComposedLabel {

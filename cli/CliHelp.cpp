@@ -161,6 +161,13 @@ const OptionHelp kOptionHelp[] = {
     {"--skip", "--skip N",
      "leave the first N cells of the first page empty, for a sheet already\n"
      "partly used: the first label lands in cell N + 1 (default 0)"},
+    {"--align", "--align centre|top-left",
+     "where each label sits in its cell: centred, or at the top-left past the\n"
+     "inset (default centre on --stock; without --stock, --align or --inset the\n"
+     "label keeps its cell's top-left corner)"},
+    {"--inset", "--inset MM",
+     "the safety margin between the cut and the label's quiet zones, 0 to 20 mm\n"
+     "(default 1); a stock too small for the label with both is refused"},
     {"--paper", "--paper a4|letter", "the paper, upright (default a4; with --stock, the stock's own)"},
     {"--offset", "--offset X,Y",
      "the printer's correction: move everything by X and Y mm, -10 to 10\n"

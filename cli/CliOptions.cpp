@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "label/LabelList.h"
+#include "label/StandardLayout.h"
 #include "label/SymbolKinds.h"
 #include "report/Calibration.h"
 
@@ -33,6 +34,7 @@ struct MmRange {
 };
 constexpr MmRange kXDimensionMm{.min = 0.1, .max = 2.0, .text = "0.1 to 2"};
 constexpr MmRange kBarHeightMm{.min = 1.0, .max = 300.0, .text = "1 to 300"};
+constexpr MmRange kInsetMm{.min = 0.0, .max = kMaxInsetMm, .text = "0 to 20"};
 
 // Options that only one layout has: the classic label is sized in screen pixels and may be turned,
 // the standard label is sized in millimetres and prints upright.
@@ -354,6 +356,14 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.stock = v; }},
     {"--skip", "", kSheetCommand,
      [](CliOptions& o, const std::string& n, const std::string& v) { o.skip = ParseInt(n, v, kSkipCells); }},
+    {"--align", "", kSheetCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         if (v != "centre" && v != "top-left")
+             throw UsageError("--align takes centre or top-left, not '" + v + "'");
+         o.align = v == "centre" ? TPictureAlign::Centre : TPictureAlign::TopLeft;
+     }},
+    {"--inset", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.insetMm = ParseMm(n, v, kInsetMm); }},
     {"--paper", "", kPaperCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
          if (v != "a4" && v != "letter")
@@ -517,6 +527,16 @@ void CheckStockGrid(const std::vector<std::string_view>& given)
                              " cannot be given with --stock: the stock has its own cells");
 }
 
+// A stretched label fills its cell: there is nothing to place.
+void CheckPlacing(const std::vector<std::string_view>& given)
+{
+    if (std::find(given.begin(), given.end(), "--stretch") == given.end())
+        return;
+    for (const std::string_view name : {"--align", "--inset"})
+        if (std::find(given.begin(), given.end(), name) != given.end())
+            throw UsageError(std::string(name) + " cannot be given with --stretch: the label fills its cell");
+}
+
 // One option at args[i] (advancing i past its value), its long name added to `given`; false when it
 // is --help.
 bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i,
@@ -583,6 +603,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
     }
     CheckLayout(options, given);
     CheckStockGrid(given);
+    CheckPlacing(given);
     CheckEngineCommand(options);
     CheckKindOptions(options, given);
     CheckWhatToMake(options, texts);

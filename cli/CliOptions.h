@@ -12,6 +12,7 @@
 #include "barcode/Barcode.h"
 #include "label/SheetLimits.h"
 #include "label/ZintSymbol.h"
+#include "report/PreparedReport.h"
 
 namespace quillon::cli {
 
@@ -109,6 +110,10 @@ struct CliOptions {
     double scaleXPercent = 0.0;
     double scaleYPercent = 0.0;
     int skip = 0; // --skip N: the first N cells of the first page stay empty
+    // --align centre|top-left and --inset MM: where the label sits in its cell; unset, centred 1 mm in
+    // on a stock and at the cell's corner in the grid.
+    std::optional<TPictureAlign> align;
+    std::optional<double> insetMm;
 
     // A run over many codes rather than the one TEXT.
     bool Bulk() const { return codes.has_value() || sequence.has_value(); }

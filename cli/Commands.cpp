@@ -190,7 +190,10 @@ TSheetSettings SheetSettingsFrom(const CliOptions& options)
                             .Stretch = options.stretch,
                             .Paper = PaperFrom(options),
                             .Stock = StockFrom(options),
-                            .SkipCells = options.skip};
+                            .StockId = options.stock.value_or(std::string()),
+                            .SkipCells = options.skip,
+                            .Placing = PlacingFrom(options),
+                            .LabelQuietMm = LabelQuietMm(options)};
     const int cells = SheetCellCount(settings);
     if (settings.SkipCells >= cells)
         throw UsageError("--skip takes 0 to " + std::to_string(cells - 1) + " on a sheet of " +

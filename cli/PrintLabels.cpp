@@ -100,14 +100,41 @@ TStandardSettings StandardSettingsFrom(const CliOptions& options)
             .Ratio = options.ratio};
 }
 
+std::optional<TCellPlacing> PlacingFrom(const CliOptions& options)
+{
+    if (options.stretch || !(options.stock || options.align || options.insetMm))
+        return std::nullopt;
+    return TCellPlacing{.Align = options.align.value_or(TPictureAlign::Centre),
+                        .InsetMm = options.insetMm.value_or(kDefaultInsetMm)};
+}
+
+QMarginsF LabelQuietMm(const CliOptions& options)
+{
+    if (options.symbol || options.layout == Layout::Standard)
+        return {}; // their labels keep their quiet zones inside
+    return ClassicQuietZonesMm(MakeBarcode(options));
+}
+
 PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
 {
     CliOptions labelOptions = options;
     labelOptions.show = options.show.value_or(bcoCode);
-    if (options.symbol)
-        return SymbolLabel(labelOptions, cellMm);
-    return options.layout == Layout::Standard ? StandardLabel(labelOptions, cellMm)
-                                              : ClassicLabel(labelOptions, cellMm);
+    std::optional<TCellRoom> room;
+    if (cellMm)
+        room = TCellRoom{.CellMm = *cellMm,
+                         .Placing = PlacingFrom(options),
+                         .QuietMm = LabelQuietMm(options),
+                         .StockId = options.stock.value_or(std::string())};
+    const std::optional<QSizeF> roomMm = room ? std::optional(RoomMm(*room)) : std::nullopt;
+    PrintLabel label = options.symbol                       ? SymbolLabel(labelOptions, roomMm)
+                       : options.layout == Layout::Standard ? StandardLabel(labelOptions, roomMm)
+                                                            : ClassicLabel(labelOptions, roomMm);
+    if (room) {
+        label.fit = PlacedFit(label.fit, LabelSizeMm(*label.drawing), *room);
+        if (room->Placing && !label.fit.Fits)
+            throw Exception(label.fit.Message); // refused: a placed label is never cut
+    }
+    return label;
 }
 
 // The size the page renderer gives a row's bitmap: the label at its true size in the report's pixels,

@@ -37,10 +37,18 @@ TLabelCaptions CaptionsFrom(const CliOptions& options);
 // The settings of the standard layout from the command line.
 TStandardSettings StandardSettingsFrom(const CliOptions& options);
 
+// Where the label sits in its sheet's cells: centred 1 mm in on a stock, or as --align and --inset say;
+// none (at the cell's corner) in the grid unless either is given, and for a stretched label.
+std::optional<TCellPlacing> PlacingFrom(const CliOptions& options);
+// The quiet zones the label's drawing lacks: the classic engine label's, whose bars start at its edge.
+QMarginsF LabelQuietMm(const CliOptions& options);
+
 // The label of options.text in the chosen layout: the classic label as the preview composes it, or the
 // standard label at options.dpi, fitted to cellMm when given (a smaller module, shorter bars, down to the
-// symbology's least); the symbol label for options.symbol. The engine's errors and libzint's refusals
-// (SymbolException) propagate. Needs a QGuiApplication; safe in several threads.
+// symbology's least), less the inset and quiet zones kept clear when placed; the symbol label for
+// options.symbol. The engine's errors and libzint's refusals (SymbolException) propagate, and a placed
+// label that does not fit its cell is refused (Exception) naming the sizes. Needs a QGuiApplication; safe in
+// several threads.
 PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm);
 
 // Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's

@@ -393,19 +393,6 @@ QString OnOneLine(QString text)
     return text;
 }
 
-// The picture's frame on paper, as the page renderer places a bitmap: the whole frame when stretched,
-// else its size at the report's pixels per inch from the frame's corner or centred in it.
-QRectF PictureTargetMm(const QRectF& frame, QSizeF picturePixels, const TPlacedImage& image,
-                       int pixelsPerInch)
-{
-    if (image.Stretch)
-        return frame;
-    const QSizeF size = picturePixels * (kMmPerInch / pixelsPerInch);
-    if (!image.Center)
-        return {frame.topLeft(), size};
-    return {frame.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
-}
-
 // The size a label's bitmap would have in the picture table.
 QSizeF DrawingPixels(const TLabelDrawing& label, int pixelsPerInch)
 {

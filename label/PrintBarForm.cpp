@@ -103,4 +103,12 @@ void TPrintBarForm::ApplyStock(const std::optional<TStockGeometry>& stock)
     FFooter->SetEnabled(!stock);
 }
 
+void TPrintBarForm::ApplyPlacing(const std::optional<TCellPlacing>& placing, const QMarginsF& quietMm)
+{
+    const TPlacedImage placed = placing ? PlacedImageOf(*placing, quietMm) : TPlacedImage{};
+    FImage->SetPictureAlign(placed.Align);
+    FImage->SetInsetTenths(placed.InsetTenths);
+    FImage->SetQuietTenths(placed.QuietTenths);
+}
+
 } // namespace quillon

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "label/LabelStock.h"
+#include "label/StandardLayout.h"
 #include "report/Report.h"
 
 namespace quillon {
@@ -46,6 +47,9 @@ public:
     // the stock's labels own the page; none returns to cells laid out by the margins. Raises for a
     // stock that does not fit its paper and then changes nothing.
     void ApplyStock(const std::optional<TStockGeometry>& stock);
+    // The label centred or at the top-left of each cell, its quiet zones (those its drawing lacks) and
+    // the inset kept clear of the cuts; none keeps it at the cell's corner.
+    void ApplyPlacing(const std::optional<TCellPlacing>& placing, const QMarginsF& quietMm);
     // Cells left empty at the start of the first page (0 to 1000000).
     void ApplySkip(int cells) { FReport.SetSkipRows(cells); }
 

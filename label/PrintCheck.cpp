@@ -100,7 +100,7 @@ struct TSheetCell {
     std::int64_t Row = 0;
     QRectF FrameMm{};
     bool Stretch = false;
-    bool Center = false;
+    TPlacedImage Image{};
 };
 
 // A label as the page renderer places it, in whole device pixels of the page.
@@ -218,7 +218,7 @@ std::vector<TSheetCell> CellsOf(const TPreparedPage& page)
                              .Row = image->Row,
                              .FrameMm = FrameMmOf(element),
                              .Stretch = image->Stretch,
-                             .Center = image->Center});
+                             .Image = *image});
     return cells;
 }
 
@@ -270,13 +270,7 @@ QSize PictureSizeOf(const TLabelDrawing& label, int pixelsPerInch)
 // Where the page renderer puts a row's picture in its frame, as it does for the bitmap it stands for.
 QRectF TargetMm(const TSheetCell& cell, QSize picture, int pixelsPerInch)
 {
-    if (cell.Stretch)
-        return cell.FrameMm;
-    const QSizeF size(picture.width() * kMmPerInch / pixelsPerInch,
-                      picture.height() * kMmPerInch / pixelsPerInch);
-    if (!cell.Center)
-        return {cell.FrameMm.topLeft(), size};
-    return {cell.FrameMm.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
+    return PictureTargetMm(cell.FrameMm, QSizeF(picture), cell.Image, pixelsPerInch);
 }
 
 // Where the label's bars lie, in label units: every filled shape but white ones, with the last row and
@@ -925,7 +919,7 @@ TPrintVerdict VerifyLabelAlone(const TLabelDrawing& label, const TBarcode& barco
                    .Top = marginMm * kTenthsPerMm,
                    .Width = (size.width() + marginMm) * kTenthsPerMm,
                    .Height = (size.height() + marginMm) * kTenthsPerMm},
-         .Content = TPlacedImage{.Row = 0, .Stretch = false, .Center = false}});
+         .Content = TPlacedImage{.Row = 0, .Stretch = false, .InsetTenths = 0.0}});
     return VerifyLabelOnSheet(label, barcode, sheet, dpi);
 }
 

@@ -68,6 +68,16 @@ void CheckSheetSettings(const TSheetSettings& settings)
         CheckStock("", *settings.Stock);
     CheckSetting("Cells to skip", settings.SkipCells,
                  {.Min = 0, .Max = SheetCellCount(settings) - 1, .Initial = 0});
+    if (settings.Placing)
+        CheckRange("Inset", settings.Placing->InsetMm, 0.0, kMaxInsetMm);
+}
+
+TCellRoom CellRoomOf(const TSheetSettings& settings, QSizeF cellMm)
+{
+    return {.CellMm = cellMm,
+            .Placing = settings.Stretch ? std::nullopt : settings.Placing,
+            .QuietMm = settings.LabelQuietMm,
+            .StockId = settings.Stock ? settings.StockId : std::string()};
 }
 
 void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
@@ -85,6 +95,7 @@ void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
     form.ApplyRows(SheetRows(settings), SheetRowHeight(settings));
     form.ApplyStock(settings.Stock);
     form.ApplyStretch(settings.Stretch);
+    form.ApplyPlacing(settings.Placing, settings.LabelQuietMm);
     form.ApplySkip(settings.SkipCells);
 }
 

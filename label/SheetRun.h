@@ -4,6 +4,7 @@
 
 #include <QSizeF>
 #include <optional>
+#include <string>
 
 #include "label/LabelStock.h"
 #include "label/PrintBarForm.h"
@@ -27,9 +28,14 @@ struct TSheetSettings {
     // Labels at the stock's places, its columns and rows instead of the ones above; none ("Custom")
     // lays the cells out by the margins and spacing.
     std::optional<TStockGeometry> Stock{};
+    std::string StockId{}; // the stock's name, for messages
     // Cells of the first page left empty, in the order the cells fill: a partly used sheet goes on
     // at cell SkipCells + 1 ("Start at label N" skips N - 1).
     int SkipCells = 0;
+    // The label centred or at the top-left of its cell, kept clear of the cuts by its quiet zones and
+    // an inset; none keeps it at the cell's corner, as the grid has always had it.
+    std::optional<TCellPlacing> Placing{};
+    QMarginsF LabelQuietMm{}; // the quiet zones the label's drawing lacks
 };
 
 // The columns and rows of one sheet: the stock's, or the settings' own.
@@ -42,14 +48,17 @@ int SheetCellCount(const TSheetSettings& settings); // columns x rows
 // height in whole design pixels.
 int SheetRowHeight(const TSheetSettings& settings);
 
+// The cell a label of the sheet must fit, by the sheet's first cell (CellSizeMm) and its placing.
+TCellRoom CellRoomOf(const TSheetSettings& settings, QSizeF cellMm);
+
 // Raises for a value outside its control's range, a paper other than A4 or Letter, a stock that
-// does not fit its paper, or a start position outside the sheet ("Cells to skip out of range: 21
-// (0 to 20)"), naming the range.
+// does not fit its paper, a start position outside the sheet ("Cells to skip out of range: 21
+// (0 to 20)") or an inset outside 0 to 20 mm, naming the range.
 void CheckSheetSettings(const TSheetSettings& settings);
 
 // Applies margins and spacing to the page (in the design panel's order), then the paper, the
 // columns, the row height that the rows, the paper and the top and bottom margins give (recomputed
-// whenever margins change), the stock, the stretch and the start position. Checks the settings
+// whenever margins change), the stock, the stretch, the placing and the start position. Checks the settings
 // first and then changes nothing on a refusal.
 void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings);
 

@@ -137,6 +137,7 @@ constexpr double kMarkGapMm = 2.0;        // between the upper caption and the m
 constexpr int kMostLabelDots = 1'000'000; // over 10 m at 2400 dpi
 constexpr double kSlack = 1e-9;           // keeps a whole number of dots whole through floating point
 constexpr double kFitSlackMm = 1e-6;
+constexpr double kClassicUnitsPerInch = 96.0; // the classic label's screen pixels
 constexpr int kMeasurePixels = 1000;
 
 // DejaVu Sans Mono (fonts-dejavu-core): monospaced digits of even width, the nearest to OCR-B at hand.
@@ -787,7 +788,70 @@ int SmallerModule(int dots, TDotRange range)
     return 0;
 }
 
+// A size to one decimal, the trailing zero dropped: "1 mm", "1.5 mm".
+std::string ShortMm(double mm)
+{
+    std::string text = Fixed(mm, 1);
+    if (text.ends_with(".0"))
+        text.resize(text.size() - 2);
+    return text + " mm";
+}
+
 } // namespace
+
+QMarginsF ClassicQuietZonesMm(const TBarcode& barcode)
+{
+    const TKindRule& rule = RuleOf(barcode.Typ());
+    const double moduleMm = barcode.Modul() * kMmPerInch / kClassicUnitsPerInch;
+    const double left = rule.Family == PostNet ? kPostNetQuietZoneMm : rule.QuietLeftModules * moduleMm;
+    const double right = rule.Family == PostNet ? kPostNetQuietZoneMm : rule.QuietRightModules * moduleMm;
+    const double turn = std::fmod(std::fmod(barcode.Angle(), 360.0) + 360.0, 360.0);
+    if (turn == 0.0)
+        return {left, 0.0, right, 0.0};
+    if (turn == 180.0)
+        return {right, 0.0, left, 0.0};
+    // Turned, the wider zone on both ends, whichever way round the bars stand.
+    const double most = std::max(left, right);
+    if (turn == 90.0 || turn == 270.0)
+        return {0.0, most, 0.0, most};
+    return {most, most, most, most};
+}
+
+QSizeF RoomMm(const TCellRoom& room)
+{
+    if (!room.Placing)
+        return room.CellMm;
+    const double inset = 2.0 * room.Placing->InsetMm;
+    const QMarginsF& quiet = room.QuietMm;
+    return {std::max(0.0, room.CellMm.width() - inset - quiet.left() - quiet.right()),
+            std::max(0.0, room.CellMm.height() - inset - quiet.top() - quiet.bottom())};
+}
+
+TCellFit PlacedFit(const TCellFit& fitInRoom, QSizeF labelMm, const TCellRoom& room)
+{
+    if (fitInRoom.Fits || !room.Placing)
+        return fitInRoom;
+    const double inset = 2.0 * room.Placing->InsetMm;
+    const QMarginsF& quiet = room.QuietMm;
+    const double width = labelMm.width() + quiet.left() + quiet.right() + inset;
+    const double height = labelMm.height() + quiet.top() + quiet.bottom() + inset;
+    const std::string cells = room.StockId.empty() ? "cells" : "labels of " + room.StockId;
+    return {.Fits = false,
+            .Message = "Label " + Fixed(width, 1) + " x " + Fixed(height, 1) +
+                       " mm with its quiet zones and " + ShortMm(room.Placing->InsetMm) +
+                       " inset does not fit the " + Fixed(room.CellMm.width(), 1) + " x " +
+                       Fixed(room.CellMm.height(), 1) + " mm " + cells};
+}
+
+TPlacedImage PlacedImageOf(const TCellPlacing& placing, const QMarginsF& quietMm)
+{
+    return {.Align = placing.Align,
+            .InsetTenths = placing.InsetMm * kTenthsPerMm,
+            .QuietTenths = {.Left = quietMm.left() * kTenthsPerMm,
+                            .Top = quietMm.top() * kTenthsPerMm,
+                            .Right = quietMm.right() * kTenthsPerMm,
+                            .Bottom = quietMm.bottom() * kTenthsPerMm}};
+}
 
 TMmRange XDimensionRange(TBarcodeType typ)
 {

@@ -3,6 +3,7 @@
 // captions and the maker's mark around it; and whether a label fits the cell it is printed in.
 #pragma once
 
+#include <QMarginsF>
 #include <QRect>
 #include <QSizeF>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "label/LabelComposer.h"
+#include "report/PreparedReport.h"
 
 namespace quillon {
 
@@ -74,6 +76,39 @@ QSizeF LabelSizeMm(const TLabelDrawing& label);
 
 // The plain check, for any label: its size against the cell's, both in millimetres.
 TCellFit CheckLabelFits(QSizeF labelMm, QSizeF cellMm);
+
+// Where a label sits in its cell when it is placed there rather than kept at the cell's corner: centred
+// or at the top-left, never closer to a cut than its quiet zones and InsetMm.
+inline constexpr double kDefaultInsetMm = 1.0;
+inline constexpr double kMaxInsetMm = 20.0;
+struct TCellPlacing {
+    TPictureAlign Align = TPictureAlign::Centre;
+    double InsetMm = kDefaultInsetMm;
+};
+
+// The cell a label is printed in and how it is placed there.
+struct TCellRoom {
+    QSizeF CellMm{};
+    std::optional<TCellPlacing> Placing{}; // none: at the cell's corner, as the grid has always put it
+    QMarginsF QuietMm{};                   // the quiet zones the label's drawing lacks, kept white beside it
+    std::string StockId{};                 // the stock whose labels the cells are; empty for the grid
+};
+
+// The quiet zones of the classic label, whose bars start at its edge: the symbology's least, in its
+// modules, on the sides its bars face (all round when turned at a slant).
+QMarginsF ClassicQuietZonesMm(const TBarcode& barcode);
+
+// The size a label may take in its cell: the whole cell when kept at its corner, else the cell less
+// the inset on every side and the quiet zones the label lacks.
+QSizeF RoomMm(const TCellRoom& room);
+
+// A placed label that did not fit its room is refused by the cell's own measure: "Label 75.4 x 30.1 mm
+// with its quiet zones and 1 mm inset does not fit the 63.5 x 38.1 mm labels of a4-3x7-63.5x38.1"
+// (the label's size with what is kept clear around it); a fit, or a label kept at the corner, as it is.
+TCellFit PlacedFit(const TCellFit& fitInRoom, QSizeF labelMm, const TCellRoom& room);
+
+// The placement a sheet's picture elements take for a placed label, in the report's tenths.
+TPlacedImage PlacedImageOf(const TCellPlacing& placing, const QMarginsF& quietMm);
 
 struct TFittedLabel {
     TStandardLabel Label{};

@@ -32,20 +32,6 @@ const QImage* PictureOfRow(std::span<const QImage> pictures, std::int64_t row)
     return picture.isNull() ? nullptr : &picture;
 }
 
-// The picture's frame on paper: the whole frame when stretched, else its screen size in millimetres
-// from the frame's corner or centred in it.
-QRectF PictureTargetMm(const QRectF& frame, const QImage& picture, const TPlacedImage& image,
-                       int pixelsPerInch)
-{
-    if (image.Stretch)
-        return frame;
-    const QSizeF size(picture.width() * kMmPerInch / pixelsPerInch,
-                      picture.height() * kMmPerInch / pixelsPerInch);
-    if (!image.Center)
-        return {frame.topLeft(), size};
-    return {frame.center() - QPointF(size.width() / 2.0, size.height() / 2.0), size};
-}
-
 // The picture's own drawer paints it in device pixels, as the painter stands; the bitmap is drawn in
 // millimetres.
 bool DrawnByDrawer(QPainter& painter, const QRectF& frame, const QRectF& targetMm, const QImage& picture,
@@ -69,7 +55,7 @@ void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& ima
     const QImage* picture = PictureOfRow(pictures, image.Row);
     if (picture == nullptr || frame.isEmpty())
         return;
-    const QRectF targetMm = PictureTargetMm(frame, *picture, image, pixelsPerInch);
+    const QRectF targetMm = PictureTargetMm(frame, QSizeF(picture->size()), image, pixelsPerInch);
     if (DrawnByDrawer(painter, frame, targetMm, *picture, image, target, toDevice))
         return;
     painter.save();
@@ -110,6 +96,23 @@ void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text, c
 }
 
 } // namespace
+
+QRectF PictureTargetMm(const QRectF& frame, QSizeF picturePixels, const TPlacedImage& image,
+                       int pixelsPerInch)
+{
+    if (image.Stretch)
+        return frame;
+    const QSizeF size = picturePixels * (kMmPerInch / pixelsPerInch);
+    const TMarginsTenths& quiet = image.QuietTenths;
+    const double inset = image.InsetTenths / kTenthsPerMm;
+    // The picture grown by its quiet zones is what is placed: the quiet zones belong to the symbol.
+    const QSizeF whole(size.width() + (quiet.Left + quiet.Right) / kTenthsPerMm,
+                       size.height() + (quiet.Top + quiet.Bottom) / kTenthsPerMm);
+    QPointF corner = frame.topLeft() + QPointF(inset, inset);
+    if (image.Align == TPictureAlign::Centre)
+        corner = frame.center() - QPointF(whole.width() / 2.0, whole.height() / 2.0);
+    return {corner + QPointF(quiet.Left / kTenthsPerMm, quiet.Top / kTenthsPerMm), size};
+}
 
 QTransform PaperTransform(const TPaintTarget& target)
 {

@@ -55,6 +55,12 @@ QTransform PaperTransform(const TPaintTarget& target);
 QRectF FrameMm(const TRectTenths& frame);
 Qt::AlignmentFlag HorizontalAlignmentOf(TTextAlignment alignment);
 
+// Where a picture of picturePixels, at pixelsPerInch, lands in its element's frame (both in millimetres):
+// the whole frame when stretched, else at its size with its quiet zones at the frame's corner or centred
+// in it, the inset inside the frame's edges.
+QRectF PictureTargetMm(const QRectF& frame, QSizeF picturePixels, const TPlacedImage& image,
+                       int pixelsPerInch);
+
 // The paper of a prepared report, with margins 0 so that its page values alone place everything.
 QPageLayout PageLayoutOf(const TPreparedReport& report);
 // A standard paper (A4 or Letter) upright, with margins 0.

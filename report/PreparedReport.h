@@ -24,11 +24,25 @@ struct TFontSpec {
 
 enum class TTextAlignment : std::uint8_t { Left, Center, Right };
 
-// An image element shows the picture of one data row.
+// Where an unscaled picture sits in its frame.
+enum class TPictureAlign : std::uint8_t { TopLeft, Centre };
+
+struct TMarginsTenths {
+    double Left = 0.0;
+    double Top = 0.0;
+    double Right = 0.0;
+    double Bottom = 0.0;
+};
+
+// An image element shows the picture of one data row. Unscaled, the picture with its quiet zones stands
+// at the frame's corner or in its centre, InsetTenths from the frame's edges; nothing set leaves it
+// at the frame's top-left corner.
 struct TPlacedImage {
     std::int64_t Row = 0;
     bool Stretch = false; // scaled to fill the frame, width and height independently
-    bool Center = false;  // unscaled, centred in the frame
+    TPictureAlign Align = TPictureAlign::TopLeft;
+    double InsetTenths = 0.0;     // kept clear between the frame and the quiet zones
+    TMarginsTenths QuietTenths{}; // white the picture's symbol needs beside it that the picture lacks
 };
 
 struct TPlacedText {

@@ -68,7 +68,11 @@ void TReportElement::SetHeight(int v)
 TPlacedElement TImageElement::Place(const TRectTenths& frame, std::int64_t row) const
 {
     return TPlacedElement{.Frame = frame,
-                          .Content = TPlacedImage{.Row = row, .Stretch = FStretch, .Center = FCenter}};
+                          .Content = TPlacedImage{.Row = row,
+                                                  .Stretch = FStretch,
+                                                  .Align = FPictureAlign,
+                                                  .InsetTenths = FInsetTenths,
+                                                  .QuietTenths = FQuietTenths}};
 }
 
 void TTextLabel::SetFont(TFontSpec v)

@@ -74,14 +74,21 @@ class TImageElement : public TReportElement {
 public:
     bool Stretch() const { return FStretch; }
     void SetStretch(bool v) { FStretch = v; }
-    bool Center() const { return FCenter; }
-    void SetCenter(bool v) { FCenter = v; }
+    // Where the unscaled picture sits in each frame (see TPlacedImage).
+    TPictureAlign PictureAlign() const { return FPictureAlign; }
+    void SetPictureAlign(TPictureAlign v) { FPictureAlign = v; }
+    double InsetTenths() const { return FInsetTenths; }
+    void SetInsetTenths(double v) { FInsetTenths = v; }
+    const TMarginsTenths& QuietTenths() const { return FQuietTenths; }
+    void SetQuietTenths(const TMarginsTenths& v) { FQuietTenths = v; }
 
     TPlacedElement Place(const TRectTenths& frame, std::int64_t row) const override;
 
 private:
     bool FStretch = false;
-    bool FCenter = false;
+    TPictureAlign FPictureAlign = TPictureAlign::TopLeft;
+    double FInsetTenths = 0.0;
+    TMarginsTenths FQuietTenths{};
 };
 
 class TTextLabel : public TReportElement {

@@ -253,6 +253,53 @@ TEST_F(SheetTest, TheStockIsKeptAndAnUnknownOneFallsBackToCustom)
     EXPECT_EQ(form->DesBarPanel->CustomPaper(), TPaperSize::Letter);
 }
 
+// The design panel's placing of labels on a stock is kept in settings.ini and shown again at start-up;
+// a value that cannot be read is told and the default kept.
+struct PlacingRow {
+    int No;
+    const char* Settings;
+    TPictureAlign Align;
+    double InsetMm;
+    const char* Told;
+} const kPlacingRows[] = {
+    {1, "", TPictureAlign::Centre, 1.0, ""},
+    {2, "align=top-left\ninset_mm=2.5", TPictureAlign::TopLeft, 2.5, ""},
+    {3, "align=middle\ninset_mm=30", TPictureAlign::Centre, 1.0,
+     "align: middle is neither centre nor top-left"},
+};
+
+TEST_F(SheetTest, ThePlacingOnAStockRoundTripsThroughTheSettingsFile)
+{
+    const QByteArray options =
+        "10\r\n10\r\n10\r\n10\r\n2\r\ncaption\r\n2\r\n5\r\n14\r\n0\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
+    for (const PlacingRow& row : kPlacingRows) {
+        SCOPED_TRACE(row.No);
+        errors.clear();
+        testing::WriteBytes(DataPath("settings.ini"),
+                            QByteArray("[sheet]\nstock=a4-3x7-63.5x38.1\n") + row.Settings);
+        StartOver(options);
+        form->DesBtnClick();
+        const TCellPlacing shown = form->DesBarPanel->ChosenPlacing();
+        EXPECT_EQ(shown.Align, row.Align);
+        EXPECT_DOUBLE_EQ(shown.InsetMm, row.InsetMm);
+        EXPECT_TRUE(form->DesBarPanel->AlignBox->isEnabled()); // a stock is chosen
+        EXPECT_TRUE(errors.join("").contains(row.Told)) << Errors();
+        // Chosen in the panel and confirmed, the placing is what the next start-up shows.
+        form->DesBarPanel->ChoosePlacing({.Align = TPictureAlign::TopLeft, .InsetMm = 3.0});
+        form->BitBtn1Click();
+        ASSERT_TRUE(form->close());
+        const QByteArray saved = ReadBytes(DataPath("settings.ini"));
+        EXPECT_TRUE(saved.contains("align=top-left") && saved.contains("inset_mm=3.0"))
+            << saved.toStdString();
+        errors.clear();
+        StartOver(options);
+        form->DesBtnClick();
+        EXPECT_EQ(form->DesBarPanel->ChosenPlacing().Align, TPictureAlign::TopLeft);
+        EXPECT_DOUBLE_EQ(form->DesBarPanel->ChosenPlacing().InsetMm, 3.0);
+        ASSERT_TRUE(form->close());
+    }
+}
+
 TEST_F(SheetTest, ClosingWhenTheOptionsCannotBeWrittenAsksFirst)
 {
     Start();

@@ -90,7 +90,10 @@ TEST_F(SheetCommands, TheOffsetMovesEveryLabelOnThePdf)
 {
     if (!testing::HavePdftoppm())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    const std::vector<std::string> sheet = {"sheet", "--stock", "a4-3x7-63.5x38.1", "6212236011840", "-o"};
+    // At the top-left with no inset, the label's bars start its quiet zone (11 modules of 0.265 mm) past
+    // the cut.
+    const std::vector<std::string> sheet = {"sheet",   "--stock", "a4-3x7-63.5x38.1", "--align", "top-left",
+                                            "--inset", "0",       "6212236011840",    "-o"};
     std::vector<std::string> plain = sheet, moved = sheet;
     plain.push_back(Path("plain.pdf"));
     moved.insert(moved.end(), {Path("moved.pdf"), "--offset", "1.5,-2"});
@@ -103,7 +106,7 @@ TEST_F(SheetCommands, TheOffsetMovesEveryLabelOnThePdf)
     ASSERT_EQ(movedPages.size(), 1u);
     const QPoint from = InkCorner(plainPages[0]);
     const QPoint to = InkCorner(movedPages[0]);
-    EXPECT_NEAR(from.x(), 72.1, 2); // the first label's published corner
+    EXPECT_NEAR(from.x(), 72.1 + 29.1, 2); // the first label's published corner and the quiet zone
     EXPECT_NEAR(from.y(), 151.5, 2);
     EXPECT_NEAR(to.x() - from.x(), 15, 1);
     EXPECT_NEAR(to.y() - from.y(), -20, 1);

@@ -65,21 +65,39 @@ TEST(PageRenderer, DrawsPicturesUnscaledStretchedOrCentredInTheirFramesWithoutSm
 {
     QImage halves = SolidPicture(2, 1, Qt::white); // a black and a white pixel side by side
     halves.setPixel(0, 0, qRgb(0, 0, 0));
-    // Stretch, centre, picture, ink in tenths, rule; the frame is (500, 600) 400 x 200, and 96 screen
-    // pixels are one inch, 254 tenths.
-    const std::tuple<bool, bool, QImage, QRectF, const char*> rows[] = {
-        {false, false, SolidPicture(96, 48), {500, 600, 254, 127}, "unscaled, from the frame's corner"},
-        {false, false, SolidPicture(192, 96), {500, 600, 400, 200}, "unscaled and clipped to the frame"},
-        {true, false, SolidPicture(96, 48), {500, 600, 400, 200}, "stretched to fill the frame"},
-        {true, false, SolidPicture(300, 30), {500, 600, 400, 200}, "stretched in width and height apart"},
-        {true, false, halves, {500, 600, 200, 200}, "stretched into two hard-edged halves"},
-        {false, true, SolidPicture(96, 48), {573, 636.5, 254, 127}, "centred, unscaled"},
-        {false, true, SolidPicture(192, 96), {500, 600, 400, 200}, "centred and clipped"},
+    constexpr TPlacedImage kCorner{};
+    constexpr TPlacedImage kStretched{.Stretch = true};
+    constexpr TPlacedImage kCentred{.Align = TPictureAlign::Centre};
+    // Placement, picture, ink in tenths, rule; the frame is (500, 600) 400 x 200, and 96 screen pixels
+    // are one inch, 254 tenths.
+    const std::tuple<TPlacedImage, QImage, QRectF, const char*> rows[] = {
+        {kCorner, SolidPicture(96, 48), {500, 600, 254, 127}, "unscaled, from the frame's corner"},
+        {kCorner, SolidPicture(192, 96), {500, 600, 400, 200}, "unscaled and clipped to the frame"},
+        {kStretched, SolidPicture(96, 48), {500, 600, 400, 200}, "stretched to fill the frame"},
+        {kStretched, SolidPicture(300, 30), {500, 600, 400, 200}, "stretched in width and height apart"},
+        {kStretched, halves, {500, 600, 200, 200}, "stretched into two hard-edged halves"},
+        {{.Stretch = true, .InsetTenths = 30},
+         SolidPicture(96, 48),
+         {500, 600, 400, 200},
+         "stretched over the inset"},
+        {kCentred, SolidPicture(96, 48), {573, 636.5, 254, 127}, "centred, unscaled"},
+        {kCentred, SolidPicture(192, 96), {500, 600, 400, 200}, "centred and clipped"},
+        {{.InsetTenths = 20}, SolidPicture(96, 48), {520, 620, 254, 127}, "top-left, inset"},
+        {{.InsetTenths = 20, .QuietTenths = {.Left = 40, .Top = 10}},
+         SolidPicture(96, 48),
+         {560, 630, 254, 127},
+         "top-left, inset, quiet zones beside"},
+        {{.Align = TPictureAlign::Centre, .InsetTenths = 20, .QuietTenths = {.Left = 40, .Right = 20}},
+         SolidPicture(96, 48),
+         {583, 636.5, 254, 127},
+         "centred with its quiet zones"},
     };
-    for (int line = 1; const auto& [stretch, center, picture, ink, rule] : rows) {
+    for (int line = 1; const auto& [placement, picture, ink, rule] : rows) {
         const std::string tag = "row " + std::to_string(line++) + ": " + rule;
+        TPlacedImage image = placement;
+        image.Row = 0;
         const TPlacedElement frame{.Frame = {.Left = 500, .Top = 600, .Width = 400, .Height = 200},
-                                   .Content = TPlacedImage{.Row = 0, .Stretch = stretch, .Center = center}};
+                                   .Content = image};
         const QImage page = PaintAtTenths(OnePage({frame}), std::vector{picture});
         ExpectInkOver(page, ink, tag);
         for (int x = 501; x < 899; ++x) // no grey from smoothing across the frame
