@@ -38,6 +38,7 @@ struct TLabelPdfPage {
 };
 
 class TLabelPdfGlyphs;
+struct TLabelPdfFontSlice;
 
 // Text in a font without outlines (a bitmap font), which only the painter's PDF can show.
 class TFontWithoutOutlines : public Exception {
@@ -85,6 +86,8 @@ private:
     void WriteStream(int number, std::string_view dictionary, std::string_view data);
     int FontObject(int slice);
     void WriteFonts();
+    void WriteTrueTypeFont(int number, const TLabelPdfFontSlice& slice, std::size_t index);
+    void WriteType3Font(int number, const TLabelPdfFontSlice& slice, std::size_t index);
 
     QIODevice& FOut;
     TCalibration FCalibration{};
