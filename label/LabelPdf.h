@@ -1,6 +1,6 @@
 // A lean PDF writer for label sheets: each label drawn from its description with its bars as filled
-// rectangles on the printer's dots and its text in outline fonts embedded in the file, written page by
-// page to a device as the pages come.
+// rectangles on the printer's dots and its text in its fonts embedded in the file (TrueType subsets, or
+// Type 3 outlines of other faces), written page by page to a device as the pages come.
 #pragma once
 
 #include <QImage>

@@ -259,12 +259,14 @@ std::vector<quint32> GlyphsOf(const QByteArray& cidFont)
 }
 
 // The lead's proof draws the written glyphs from the written font programs: each subset loads in Qt and
-// gives every glyph the PDF shows (Latin, Arabic shaped forms, the mark) the outline and advance of the
-// installed face, and no outline for a glyph no label shows.
+// gives every glyph the PDF shows (Latin, composite letters, Arabic shaped forms, the mark) the outline
+// and advance of the installed face, and no outline for a glyph no label shows.
 TEST(LabelPdf, EmbedsTrueTypeSubsetsThatQtDrawsAsTheFaces)
 {
     RegisterFontSubstitutions();
-    const QByteArray pdf = LeanPdf(MakeSheet(kSheets[2]), kDpi);
+    TSheetRow captions = kSheets[2];
+    captions.Upper = u8"Quillon ǻé"; // composite glyphs, the first made of another composite
+    const QByteArray pdf = LeanPdf(MakeSheet(captions), kDpi);
     static const QRegularExpression kType0(
         R"(/Subtype /Type0 /BaseFont /[A-Z]{6}\+(\S+) /Encoding /Identity-H /DescendantFonts \[(\d+) 0 R\])");
     static const QRegularExpression kFontFile(R"(/FontFile2 (\d+) 0 R)");
