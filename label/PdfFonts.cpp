@@ -52,13 +52,13 @@ constexpr int kStemRegular = 80;
 constexpr int kStemBold = 140;
 
 // How far Qt's outline of a glyph may lie from the box its file gives, in thousandths of an em, and still
-// be the file's outline: a synthetic bold grows every glyph by about 40, a synthetic slant shears it by a
-// fifth of its height.
+// be the file's outline: a synthetic slant shears an 'H' by about 150. (Qt's outlines of a synthetic bold
+// are the regular ones, which the file's are too.)
 constexpr double kOutlineTolerance = 6.0;
 // Glyphs that show whether Qt draws a face as its file does: straight stems first.
 constexpr char16_t kProbeText[] = u"H0";
-// A stretch below this is no stretch: Qt's advances are kept to 1/64 of a pixel.
-constexpr double kScaleTolerance = 1e-3;
+// A stretch is kept to a thousandth: finer than Qt's advances, kept to 1/64 of a pixel, show it.
+constexpr double kScaleStep = 1e-3;
 
 // PDF names take printable ASCII but for the delimiters (PDF reference, 3.2.4).
 constexpr std::string_view kNameDelimiters = "()<>[]{}/%#";
@@ -255,8 +255,8 @@ bool TTrueTypeFace::DrawnAsFiled(const QRawFont& font, quint32 glyph)
         const double fileAdvance = Thousandths(AdvanceUnits(probe));
         if (probe == 0 || drawn.isEmpty() || advance <= 0.0 || fileAdvance <= 0.0 || !box)
             continue;
-        const double scale = advance / fileAdvance;
-        FHorizontalScale = std::abs(scale - 1.0) < kScaleTolerance ? 1.0 : scale;
+        // To a thousandth, as the page writes it, so that the pen the page keeps is the one readers move.
+        FHorizontalScale = std::round(advance / fileAdvance / kScaleStep) * kScaleStep;
         const auto near = [](double a, double b) { return std::abs(a - b) <= kOutlineTolerance; };
         return near(drawn.left(), Thousandths((*box)[0]) * FHorizontalScale) &&
                near(drawn.right(), Thousandths((*box)[2]) * FHorizontalScale) &&

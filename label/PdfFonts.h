@@ -31,8 +31,8 @@ struct TFontMetrics {
 // A TrueType face as its file has it, read table by table through Qt: what a subset is cut from.
 class TTrueTypeFace {
 public:
-    // None for a font without TrueType outlines (CFF or bitmaps) or one that Qt draws otherwise than its
-    // file does (a synthetic bold or slant): such faces keep their glyphs as drawn outlines. The glyph
+    // None for a font without TrueType outlines (CFF or bitmaps) or one whose outlines Qt gives otherwise
+    // than its file does (a synthetic slant): such faces keep their glyphs as Qt's outlines. The glyph
     // given is tried with others to see that Qt draws the file's outlines.
     static std::optional<TTrueTypeFace> Of(const QRawFont& font, quint32 glyph);
 
