@@ -1,5 +1,7 @@
 // The lean PDF writer for label sheets, written to the PDF 1.4 reference: a content stream per page in
-// the printer's dots, Type 3 fonts made of the glyph outlines the labels use, a ToUnicode map per font.
+// the printer's dots; TrueType faces embedded as subsets of their font programs, hinting and all, so that
+// rasterisers draw text as crisply as the toolkit's own PDF; other faces as Type 3 fonts of the glyph
+// outlines the labels use; a ToUnicode map per font.
 #include "label/LabelPdf.h"
 
 #include <QFont>
@@ -13,6 +15,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTextOption>
+#include <QTransform>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -29,6 +32,7 @@
 #include <zlib.h>
 
 #include "barcode/Exception.h"
+#include "label/PdfFonts.h"
 #include "report/PainterCanvas.h"
 #include "report/Units.h"
 
@@ -41,8 +45,10 @@ constexpr double kLayoutDpi = 1200.0;
 constexpr double kMetresPerInch = 0.0254;
 // Glyph outlines are stored at 1000 units to the em, the size PDF's own fonts are described in.
 constexpr int kGlyphUnitsPerEm = 1000;
-// A simple font has one-byte codes: a face whose labels use more glyphs takes a second font.
+// A simple font has one-byte codes: a Type 3 face whose labels use more glyphs takes a second font.
 constexpr std::size_t kCodesPerFont = 256;
+// A TrueType face's glyphs are shown by their two-byte glyph numbers (Identity-H).
+constexpr int kGlyphNumberBytes = 2;
 // Positions to a thousandth of a dot: finer than any printer, short in the file.
 constexpr int kDecimals = 3;
 // The page's own scale and size carry enough digits that no printer's dot moves: 72/203 written to a
@@ -57,8 +63,6 @@ constexpr double kQuarterEllipseKappa = 0.5522847498;
 // zlib's speed for its size: on a bulk sheet's pages level 6 is a fifth smaller and takes 2.7 times as
 // long, level 1 is a fifth larger and a quarter quicker.
 constexpr int kDeflateLevel = 3;
-// The most entries a ToUnicode map may list in one bfchar block (PDF reference, 5.9.2).
-constexpr std::size_t kCMapBlock = 100;
 // Shaped texts a page keeps for the labels after: a sheet repeats its captions and the maker's mark.
 constexpr std::size_t kMaxShapedTexts = 512;
 
@@ -67,12 +71,6 @@ constexpr char16_t kDigitLine[] = u"0123456789 *";
 constexpr std::size_t kDigitLineSize = std::size(kDigitLine) - 1;
 
 constexpr char kFileHeader[] = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-constexpr char kToUnicodeStart[] =
-    "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
-    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-    "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
-    "1 begincodespacerange\n<00> <FF>\nendcodespacerange\n";
-constexpr char kToUnicodeEnd[] = "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
 
 // Numbers as PDF writes them: integers bare, the rest to a thousandth without trailing zeros.
 void Number(std::string& out, double value)
@@ -136,11 +134,19 @@ std::string Deflated(std::string_view data)
     return out;
 }
 
-void Hex(std::string& out, unsigned value, int digits)
+// A code's bytes, high byte first, inside a literal string: half the size of hex, and deflated alike
+// (PDF reference, 3.2.3). A carriage return would be read as a line feed.
+void StringBytes(std::string& out, unsigned code, int bytes)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        out += kDigits[(value >> shift) & 0xFU];
+    for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8) {
+        const auto byte = static_cast<char>((code >> shift) & 0xFFU);
+        if (byte == '(' || byte == ')' || byte == '\\')
+            out += '\\';
+        if (byte == '\r')
+            out += "\\r";
+        else
+            out += byte;
+    }
 }
 
 // A layout device of the painter's PDF resolution, for resolving fonts and shaping text.
@@ -155,24 +161,36 @@ QImage LayoutDevice()
 
 } // namespace
 
-// The glyphs the pages show, shared by the threads that make them: each face's glyphs get codes in
-// fonts of 256, with their outlines, advances and the text they stand for.
+struct TLabelPdfGlyph {
+    std::string Procedure{}; // a Type 3 glyph's drawing, in glyph units with y up
+    int Width = 0;
+    QRect Box{};
+    QString Text{};           // what it reads as, for pdftotext and copying
+    std::uint16_t Number = 0; // in a TrueType face
+};
+
+// One font of the PDF: a TrueType face's glyphs, or up to 256 glyph outlines of another face.
+struct TLabelPdfFontSlice {
+    std::vector<TLabelPdfGlyph> Glyphs{};
+    std::shared_ptr<const TTrueTypeFace> TrueType{}; // none for a Type 3 font
+    std::string Name{};                              // the face's
+    QRawFont Raw{}; // a TrueType face as Qt draws it, for the proof's reading of pages before Finish
+};
+
+// The glyphs the pages show, shared by the threads that make them. A TrueType face is one font whose
+// codes are its glyph numbers; any other face's glyphs get codes in Type 3 fonts of 256, with their
+// outlines. Each glyph keeps its advance and the text it stands for.
 class TLabelPdfGlyphs {
 public:
     struct TCode {
         int Slice = 0;
-        std::uint8_t Code = 0;
-        int Width = 0; // glyph units
+        std::uint16_t Code = 0;
+        int Width = 0;                // glyph units
+        int CodeBytes = 1;            // 2 for a TrueType face's glyph numbers
+        double HorizontalScale = 1.0; // a TrueType face drawn wider or narrower than its file has it
     };
-    struct TGlyph {
-        std::string Procedure{}; // the glyph's drawing, in glyph units with y up
-        int Width = 0;
-        QRect Box{};
-        QString Text{}; // what it reads as, for pdftotext and copying
-    };
-    struct TSlice {
-        std::vector<TGlyph> Glyphs{};
-    };
+    using TGlyph = TLabelPdfGlyph;
+    using TSlice = TLabelPdfFontSlice;
 
     // A face by its key (its name, style and the stretch asked of it), for Code.
     int Face(const QString& key)
@@ -191,10 +209,18 @@ public:
         TFace& entry = FFaces[static_cast<std::size_t>(face)];
         if (const auto found = entry.Glyphs.find(glyph); found != entry.Glyphs.end())
             return found->second;
+        if (!entry.Probed) {
+            entry.Probed = true;
+            if (std::optional<TTrueTypeFace> trueType = TTrueTypeFace::Of(font, glyph))
+                entry.TrueType = std::make_shared<const TTrueTypeFace>(*std::move(trueType));
+            entry.Name = PdfFontName(font);
+        }
+        if (entry.TrueType)
+            return TrueTypeCode(entry, font, glyph, textOf());
         if (entry.Slice < 0 ||
             FSlices[static_cast<std::size_t>(entry.Slice)].Glyphs.size() == kCodesPerFont) {
             entry.Slice = static_cast<int>(FSlices.size());
-            FSlices.emplace_back();
+            FSlices.push_back({.Name = entry.Name});
         }
         TGlyph outline = Outline(font, glyph);
         outline.Text = textOf();
@@ -210,36 +236,81 @@ public:
     // Once every page is made.
     const std::vector<TSlice>& Slices() const { return FSlices; }
 
-    // A glyph as the font of its slice will hold it, while pages are still being made.
+    // A glyph as the font of its slice will hold it, while pages are still being made: a Type 3 glyph's
+    // procedure, or a TrueType glyph's outline as its file has it.
     std::optional<TPendingGlyph> Pending(int slice, unsigned code)
     {
         const std::lock_guard lock(FMutex);
-        if (slice < 0 || static_cast<std::size_t>(slice) >= FSlices.size() ||
-            code >= FSlices[static_cast<std::size_t>(slice)].Glyphs.size())
+        if (slice < 0 || static_cast<std::size_t>(slice) >= FSlices.size())
             return std::nullopt;
-        const TGlyph& glyph = FSlices[static_cast<std::size_t>(slice)].Glyphs[code];
-        return TPendingGlyph{.Outline = glyph.Procedure, .Advance = static_cast<double>(glyph.Width)};
+        const TSlice& font = FSlices[static_cast<std::size_t>(slice)];
+        if (!font.TrueType) {
+            if (code >= font.Glyphs.size())
+                return std::nullopt;
+            return TPendingGlyph{.Outline = font.Glyphs[code].Procedure,
+                                 .Advance = static_cast<double>(font.Glyphs[code].Width)};
+        }
+        const auto glyph = std::find_if(font.Glyphs.begin(), font.Glyphs.end(),
+                                        [code](const TGlyph& g) { return g.Number == code; });
+        if (glyph == font.Glyphs.end())
+            return std::nullopt;
+        return TPendingGlyph{.Outline = Outline(font.Raw, code, font.TrueType->HorizontalScale()).Procedure,
+                             .Advance = static_cast<double>(glyph->Width)};
     }
 
-    unsigned SliceSize(int slice)
+    // The bytes of a code and the codes a slice's font holds.
+    int CodeBytes(int slice)
     {
         const std::lock_guard lock(FMutex);
-        return slice >= 0 && static_cast<std::size_t>(slice) < FSlices.size()
-                   ? static_cast<unsigned>(FSlices[static_cast<std::size_t>(slice)].Glyphs.size())
-                   : 0U;
+        if (slice < 0 || static_cast<std::size_t>(slice) >= FSlices.size())
+            return 0;
+        return FSlices[static_cast<std::size_t>(slice)].TrueType ? kGlyphNumberBytes : 1;
+    }
+    std::vector<unsigned> Codes(int slice)
+    {
+        const std::lock_guard lock(FMutex);
+        std::vector<unsigned> codes;
+        if (slice < 0 || static_cast<std::size_t>(slice) >= FSlices.size())
+            return codes;
+        const TSlice& font = FSlices[static_cast<std::size_t>(slice)];
+        for (std::size_t code = 0; code < font.Glyphs.size(); ++code)
+            codes.push_back(font.TrueType ? font.Glyphs[code].Number : static_cast<unsigned>(code));
+        return codes;
     }
 
 private:
     struct TFace {
         std::map<quint32, TCode> Glyphs{};
         int Slice = -1; // the one that takes new glyphs
+        bool Probed = false;
+        std::shared_ptr<const TTrueTypeFace> TrueType{};
+        std::string Name{};
     };
 
-    static TGlyph Outline(const QRawFont& font, quint32 glyph)
+    TCode TrueTypeCode(TFace& entry, const QRawFont& font, quint32 glyph, QString text)
+    {
+        if (entry.Slice < 0) {
+            entry.Slice = static_cast<int>(FSlices.size());
+            FSlices.push_back({.TrueType = entry.TrueType, .Name = entry.Name, .Raw = font});
+        }
+        const auto number = static_cast<std::uint16_t>(glyph);
+        const TCode code{.Slice = entry.Slice,
+                         .Code = number,
+                         .Width = entry.TrueType->Advance(glyph),
+                         .CodeBytes = kGlyphNumberBytes,
+                         .HorizontalScale = entry.TrueType->HorizontalScale()};
+        FSlices[static_cast<std::size_t>(entry.Slice)].Glyphs.push_back(
+            {.Width = code.Width, .Text = std::move(text), .Number = number});
+        entry.Glyphs.emplace(glyph, code);
+        return code;
+    }
+
+    // A glyph's outline as a Type 3 procedure; narrowed by xScale to the outline its font file holds.
+    static TGlyph Outline(const QRawFont& font, quint32 glyph, double xScale = 1.0)
     {
         QRawFont em(font);
         em.setPixelSize(kGlyphUnitsPerEm);
-        const QPainterPath path = em.pathForGlyph(glyph);
+        const QPainterPath path = QTransform::fromScale(1.0 / xScale, 1.0).map(em.pathForGlyph(glyph));
         if (path.isEmpty() && !em.boundingRect(glyph).isEmpty())
             throw TFontWithoutOutlines("The font '" + font.familyName().toStdString() +
                                        "' has no outlines to embed in the PDF");
@@ -289,7 +360,9 @@ struct TGlyphRow {
     int Slice = 0;
     double PixelSize = 0.0;
     double Baseline = 0.0;
-    std::vector<std::uint8_t> Codes{};
+    int CodeBytes = 1;
+    double HorizontalScale = 1.0;
+    std::vector<std::uint16_t> Codes{};
     std::vector<int> Widths{};
     std::vector<double> X{};
 };
@@ -373,8 +446,11 @@ TShapedText Coded(const QTextLayout& layout, int stretch, TLabelPdfGlyphs& glyph
                 glyphs.Code(face, font, glyph, [&] { return texts.Of(key, glyph); });
             if (shaped.Rows.empty() || shaped.Rows.back().Slice != code.Slice ||
                 shaped.Rows.back().Baseline != positions[i].y() || shaped.Rows.back().PixelSize != pixelSize)
-                shaped.Rows.push_back(
-                    {.Slice = code.Slice, .PixelSize = pixelSize, .Baseline = positions[i].y()});
+                shaped.Rows.push_back({.Slice = code.Slice,
+                                       .PixelSize = pixelSize,
+                                       .Baseline = positions[i].y(),
+                                       .CodeBytes = code.CodeBytes,
+                                       .HorizontalScale = code.HorizontalScale});
             TGlyphRow& row = shaped.Rows.back();
             row.Codes.push_back(code.Code);
             row.Widths.push_back(code.Width);
@@ -595,8 +671,11 @@ public:
                     FGlyphs.Code(digits.Face, digits.Font, digits.Glyphs[i], [c] { return QString(c); });
             const TLabelPdfGlyphs::TCode& code = *digits.Codes[i];
             if (shaped.Rows.empty() || shaped.Rows.back().Slice != code.Slice)
-                shaped.Rows.push_back(
-                    {.Slice = code.Slice, .PixelSize = digits.Font.pixelSize(), .Baseline = digits.Baseline});
+                shaped.Rows.push_back({.Slice = code.Slice,
+                                       .PixelSize = digits.Font.pixelSize(),
+                                       .Baseline = digits.Baseline,
+                                       .CodeBytes = code.CodeBytes,
+                                       .HorizontalScale = code.HorizontalScale});
             shaped.Rows.back().Codes.push_back(code.Code);
             shaped.Rows.back().Widths.push_back(code.Width);
             shaped.Rows.back().X.push_back(shaped.Width);
@@ -639,28 +718,29 @@ public:
         for (const TGlyphRow& row : shaped.Rows) {
             FSlicesUsed.insert(row.Slice);
             const double size = row.PixelSize * FDotsPerLayoutPixel;
+            // Glyph units to dots along the line: a stretched face is drawn wider than its file has it.
+            const double advanceDots = size * row.HorizontalScale / kGlyphUnitsPerEm;
             FOut += "/F" + std::to_string(row.Slice) + ' ';
             Op(FOut, {size}, "Tf");
             double pen = at.x() + row.X[0] * FDotsPerLayoutPixel;
-            Op(FOut, {1, 0, 0, -1, pen, at.y() + row.Baseline * FDotsPerLayoutPixel}, "Tm");
-            FOut += "[<";
+            Op(FOut, {row.HorizontalScale, 0, 0, -1, pen, at.y() + row.Baseline * FDotsPerLayoutPixel}, "Tm");
+            FOut += "[(";
             for (std::size_t i = 0; i < row.Codes.size(); ++i) {
                 if (i > 0) {
                     // Kerning and shaping move glyphs from where their advance would leave them.
                     const double target = at.x() + row.X[i] * FDotsPerLayoutPixel;
-                    const double adjust =
-                        size > 0.0 ? std::round((pen - target) * kGlyphUnitsPerEm / size) : 0.0;
+                    const double adjust = advanceDots > 0.0 ? std::round((pen - target) / advanceDots) : 0.0;
                     if (adjust != 0.0) {
-                        FOut += ">";
+                        FOut += ")";
                         Number(FOut, adjust);
-                        FOut += "<";
-                        pen -= adjust * size / kGlyphUnitsPerEm;
+                        FOut += "(";
+                        pen -= adjust * advanceDots;
                     }
                 }
-                Hex(FOut, row.Codes[i], 2);
-                pen += row.Widths[i] * size / kGlyphUnitsPerEm;
+                StringBytes(FOut, row.Codes[i], row.CodeBytes);
+                pen += row.Widths[i] * advanceDots;
             }
-            FOut += ">] TJ\n";
+            FOut += ")] TJ\n";
         }
         FOut += "ET\n";
     }
@@ -894,31 +974,6 @@ private:
 
 namespace {
 
-// What each code of a font reads as, for pdftotext and copying (PDF reference, 5.9.2).
-std::string ToUnicodeMap(const std::vector<TLabelPdfGlyphs::TGlyph>& glyphs)
-{
-    std::string cmap = kToUnicodeStart;
-    for (std::size_t first = 0; first < glyphs.size(); first += kCMapBlock) {
-        const std::size_t last = std::min(glyphs.size(), first + kCMapBlock);
-        std::string block;
-        std::size_t entries = 0;
-        for (std::size_t code = first; code < last; ++code) {
-            if (glyphs[code].Text.isEmpty())
-                continue;
-            block += '<';
-            Hex(block, static_cast<unsigned>(code), 2);
-            block += "> <";
-            for (const QChar c : glyphs[code].Text)
-                Hex(block, c.unicode(), 4);
-            block += ">\n";
-            ++entries;
-        }
-        if (entries > 0)
-            cmap += std::to_string(entries) + " beginbfchar\n" + block + "endbfchar\n";
-    }
-    return cmap + kToUnicodeEnd;
-}
-
 std::string ImageDictionary(const TLabelPdfImage& image)
 {
     return "/Type /XObject /Subtype /Image /Width " + std::to_string(image.Width) + " /Height " +
@@ -1075,30 +1130,101 @@ void TLabelPdf::WriteFonts()
     for (std::size_t s = 0; s < FFontObjects.size() && s < slices.size(); ++s) {
         if (FFontObjects[s] == 0)
             continue;
-        const std::vector<TLabelPdfGlyphs::TGlyph>& glyphs = slices[s].Glyphs;
-        std::string procedures;
-        std::string differences;
-        std::string widths;
-        QRect box(QPoint(0, 0), QPoint(0, 0)); // the origin, where a glyph without ink has its empty box
-        for (std::size_t code = 0; code < glyphs.size(); ++code) {
-            const int number = NewObject();
-            WriteStream(number, "", glyphs[code].Procedure);
-            procedures += " /g" + std::to_string(code) + ' ' + std::to_string(number) + " 0 R";
-            differences += " /g" + std::to_string(code);
-            widths += ' ' + std::to_string(glyphs[code].Width);
-            box |= glyphs[code].Box;
-        }
-        const int toUnicode = NewObject();
-        WriteStream(toUnicode, "", ToUnicodeMap(glyphs));
-        BeginObject(FFontObjects[s]);
-        Write("<< /Type /Font /Subtype /Type3 /FontMatrix [0.001 0 0 0.001 0 0] /FontBBox [" +
-              std::to_string(box.left()) + ' ' + std::to_string(box.top()) + ' ' +
-              std::to_string(box.right()) + ' ' + std::to_string(box.bottom()) +
-              "] /Resources << >> /CharProcs <<" + procedures +
-              " >> /Encoding << /Type /Encoding /Differences [0" + differences +
-              "] >> /FirstChar 0 /LastChar " + std::to_string(glyphs.empty() ? 0 : glyphs.size() - 1) +
-              " /Widths [" + widths + " ] /ToUnicode " + std::to_string(toUnicode) + " 0 R >>\nendobj\n");
+        if (slices[s].TrueType)
+            WriteTrueTypeFont(FFontObjects[s], slices[s], s);
+        else
+            WriteType3Font(FFontObjects[s], slices[s], s);
     }
+}
+
+namespace {
+
+std::vector<std::pair<unsigned, QString>> CodeTexts(const TLabelPdfGlyphs::TSlice& slice)
+{
+    std::vector<std::pair<unsigned, QString>> texts;
+    for (std::size_t code = 0; code < slice.Glyphs.size(); ++code) {
+        const TLabelPdfGlyphs::TGlyph& glyph = slice.Glyphs[code];
+        texts.emplace_back(slice.TrueType ? glyph.Number : static_cast<unsigned>(code), glyph.Text);
+    }
+    std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return texts;
+}
+
+} // namespace
+
+// A Type 0 font over a CIDFontType2 font whose program is the face's subset: codes are glyph numbers
+// (Identity-H, CIDToGIDMap /Identity), and the subset keeps every glyph under its own number.
+void TLabelPdf::WriteTrueTypeFont(int number, const TLabelPdfFontSlice& slice, std::size_t index)
+{
+    std::set<std::uint16_t> numbers;
+    std::vector<std::pair<std::uint16_t, int>> widths;
+    for (const TLabelPdfGlyphs::TGlyph& glyph : slice.Glyphs) {
+        numbers.insert(glyph.Number);
+        widths.emplace_back(glyph.Number, glyph.Width);
+    }
+    std::sort(widths.begin(), widths.end());
+    std::string seed = slice.Name + '\n' + std::to_string(index);
+    for (const std::uint16_t glyph : numbers)
+        seed += ' ' + std::to_string(glyph);
+    const std::string name = SubsetTag(seed) + slice.Name;
+    const std::string program = slice.TrueType->Subset(numbers);
+    const int fontFile = NewObject();
+    WriteStream(fontFile, "/Length1 " + std::to_string(program.size()) + " /Filter /FlateDecode",
+                Deflated(program));
+    const TFontMetrics m = slice.TrueType->Metrics();
+    // Flags: symbolic (4), its glyphs being chosen by number, not by a standard encoding; italic (64).
+    const int flags = 4 | (m.FixedPitch ? 1 : 0) | (m.Italic ? 64 : 0);
+    const int descriptor = NewObject();
+    BeginObject(descriptor);
+    std::string text = "<< /Type /FontDescriptor /FontName /" + name + " /Flags " + std::to_string(flags) +
+                       " /FontBBox [" + std::to_string(m.Box[0]) + ' ' + std::to_string(m.Box[1]) + ' ' +
+                       std::to_string(m.Box[2]) + ' ' + std::to_string(m.Box[3]) + "] /ItalicAngle ";
+    Number(text, m.ItalicAngle);
+    text += " /Ascent " + std::to_string(m.Ascent) + " /Descent " + std::to_string(m.Descent) +
+            " /CapHeight " + std::to_string(m.CapHeight) + " /StemV " + std::to_string(m.StemV) +
+            " /FontFile2 " + std::to_string(fontFile) + " 0 R >>\nendobj\n";
+    Write(text);
+    const int cidFont = NewObject();
+    BeginObject(cidFont);
+    Write("<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+          " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> /FontDescriptor " +
+          std::to_string(descriptor) + " 0 R /W " + CidWidths(widths) +
+          " /CIDToGIDMap /Identity >>\nendobj\n");
+    const int toUnicode = NewObject();
+    WriteStream(toUnicode, "", ToUnicodeMap(CodeTexts(slice), kGlyphNumberBytes));
+    BeginObject(number);
+    Write("<< /Type /Font /Subtype /Type0 /BaseFont /" + name + " /Encoding /Identity-H /DescendantFonts [" +
+          std::to_string(cidFont) + " 0 R] /ToUnicode " + std::to_string(toUnicode) + " 0 R >>\nendobj\n");
+}
+
+// A Type 3 font of the glyphs' outlines, named after its face and slice: /Name as PDF 1.0 asked, and
+// /BaseFont, the name that pdffonts and other readers list.
+void TLabelPdf::WriteType3Font(int number, const TLabelPdfFontSlice& slice, std::size_t index)
+{
+    const std::vector<TLabelPdfGlyphs::TGlyph>& glyphs = slice.Glyphs;
+    std::string procedures;
+    std::string differences;
+    std::string widths;
+    QRect box(QPoint(0, 0), QPoint(0, 0)); // the origin, where a glyph without ink has its empty box
+    for (std::size_t code = 0; code < glyphs.size(); ++code) {
+        const int procedure = NewObject();
+        WriteStream(procedure, "", glyphs[code].Procedure);
+        procedures += " /g" + std::to_string(code) + ' ' + std::to_string(procedure) + " 0 R";
+        differences += " /g" + std::to_string(code);
+        widths += ' ' + std::to_string(glyphs[code].Width);
+        box |= glyphs[code].Box;
+    }
+    const int toUnicode = NewObject();
+    WriteStream(toUnicode, "", ToUnicodeMap(CodeTexts(slice), 1));
+    const std::string name = slice.Name + '-' + std::to_string(index);
+    BeginObject(number);
+    Write("<< /Type /Font /Subtype /Type3 /Name /" + name + " /BaseFont /" + name +
+          " /FontMatrix [0.001 0 0 0.001 0 0] /FontBBox [" + std::to_string(box.left()) + ' ' +
+          std::to_string(box.top()) + ' ' + std::to_string(box.right()) + ' ' + std::to_string(box.bottom()) +
+          "] /Resources << >> /CharProcs <<" + procedures +
+          " >> /Encoding << /Type /Encoding /Differences [0" + differences + "] >> /FirstChar 0 /LastChar " +
+          std::to_string(glyphs.empty() ? 0 : glyphs.size() - 1) + " /Widths [" + widths + " ] /ToUnicode " +
+          std::to_string(toUnicode) + " 0 R >>\nendobj\n");
 }
 
 TWrittenPdfPart TLabelPdf::Finish()
@@ -1138,7 +1264,7 @@ class TLabelPdf::TPending : public TPendingFonts {
 public:
     explicit TPending(const TLabelPdf& pdf) : FPdf(pdf) {}
 
-    int BytesPerCode(int fontObject) const override { return SliceOf(fontObject) >= 0 ? 1 : 0; }
+    int BytesPerCode(int fontObject) const override { return FPdf.FGlyphs->CodeBytes(SliceOf(fontObject)); }
 
     std::optional<TPendingGlyph> Glyph(int fontObject, unsigned code) const override
     {
@@ -1154,7 +1280,7 @@ public:
         const std::lock_guard lock(FPdf.FFontObjectsMutex);
         for (std::size_t slice = 0; slice < FPdf.FFontObjects.size(); ++slice)
             if (const int object = FPdf.FFontObjects[slice]; object != 0)
-                for (unsigned code = 0; code < FPdf.FGlyphs->SliceSize(static_cast<int>(slice)); ++code)
+                for (const unsigned code : FPdf.FGlyphs->Codes(static_cast<int>(slice)))
                     codes.emplace_back(object, code);
         return codes;
     }

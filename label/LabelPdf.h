@@ -1,6 +1,6 @@
 // A lean PDF writer for label sheets: each label drawn from its description with its bars as filled
-// rectangles on the printer's dots and its text in outline fonts embedded in the file, written page by
-// page to a device as the pages come.
+// rectangles on the printer's dots and its text in its fonts embedded in the file (TrueType subsets, or
+// Type 3 outlines of other faces), written page by page to a device as the pages come.
 #pragma once
 
 #include <QImage>
@@ -41,6 +41,7 @@ struct TLabelPdfPage {
 };
 
 class TLabelPdfGlyphs;
+struct TLabelPdfFontSlice;
 
 // Text in a font without outlines (a bitmap font), which only the painter's PDF can show.
 class TFontWithoutOutlines : public Exception {
@@ -95,6 +96,8 @@ private:
     void BeginPart();
     TWrittenPdfPart EndPart(int pageObject);
     class TPending;
+    void WriteTrueTypeFont(int number, const TLabelPdfFontSlice& slice, std::size_t index);
+    void WriteType3Font(int number, const TLabelPdfFontSlice& slice, std::size_t index);
 
     QIODevice& FOut;
     TCalibration FCalibration{};

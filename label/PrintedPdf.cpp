@@ -748,9 +748,11 @@ public:
             return &known->second;
         // Qt's outlines are y down at 1000 pixels; text space is y up at a size of one.
         const QPainterPath path = FRaw.pathForGlyph(code);
-        TGlyphShape shape{.Contours =
-                              ContoursOf(QTransform(1 / kGlyphUnits, 0, 0, -1 / kGlyphUnits, 0, 0).map(path)),
-                          .EvenOdd = path.fillRule() == Qt::OddEvenFill};
+        // Flattened at 1000 units, where Qt's flattening is fine enough, then scaled.
+        TGlyphShape shape{.Contours = ContoursOf(path), .EvenOdd = path.fillRule() == Qt::OddEvenFill};
+        for (auto& contour : shape.Contours)
+            for (QPointF& point : contour)
+                point = QPointF(point.x() / kGlyphUnits, -point.y() / kGlyphUnits);
         return &FGlyphs.emplace(code, std::move(shape)).first->second;
     }
 
@@ -1606,32 +1608,48 @@ TPrintedPdf::TPrintedPdf(TWrittenPdfPart page, const TPendingFonts& pending)
 
 namespace {
 
-// Two outlines are the same glyph when, on a grid of a hundredth of an em, no cell's centre lies inside
-// one and outside the other but along an edge.
+// Two outlines are the same glyph when, on a grid of a hundredth of an em, every cell whose centre lies
+// inside one and outside the other has a cell beside it that both agree on: they differ by less than a
+// cell, as the writer's rounding of outlines to thousandths makes them.
 bool SameOutline(const TGlyphShape& a, const TGlyphShape& b)
 {
+    constexpr double kCell = 0.01;
     const TRegion ra = RegionOf(a.Contours, a.EvenOdd);
     const TRegion rb = RegionOf(b.Contours, b.EvenOdd);
-    const QRectF box = ra.Box.united(rb.Box);
-    constexpr double kCell = 0.01;
-    std::vector<std::pair<double, double>> sa, sb;
-    std::vector<std::pair<double, int>> crossings;
-    const auto inside = [](const std::vector<std::pair<double, double>>& spans, double x) {
-        return std::any_of(spans.begin(), spans.end(),
-                           [x](const auto& s) { return x >= s.first && x < s.second; });
+    const QRectF box = ra.Box.united(rb.Box).adjusted(-kCell, -kCell, kCell, kCell);
+    const int columns = static_cast<int>(std::ceil(box.width() / kCell));
+    const int rows = static_cast<int>(std::ceil(box.height() / kCell));
+    if (columns <= 0 || rows <= 0)
+        return ra.Box.isNull() == rb.Box.isNull();
+    const auto cells = [&](const TRegion& region) {
+        std::vector<std::vector<bool>> inside(static_cast<std::size_t>(rows), std::vector<bool>(columns));
+        std::vector<std::pair<double, double>> spans;
+        std::vector<std::pair<double, int>> crossings;
+        for (int row = 0; row < rows; ++row) {
+            SpansOf(region, box.top() + (row + 0.5) * kCell, spans, crossings);
+            for (int column = 0; column < columns; ++column) {
+                const double x = box.left() + (column + 0.5) * kCell;
+                inside[row][column] = std::any_of(spans.begin(), spans.end(),
+                                                  [x](const auto& s) { return x >= s.first && x < s.second; });
+            }
+        }
+        return inside;
     };
-    const auto nearEdge = [](const std::vector<std::pair<double, double>>& spans, double x) {
-        return std::any_of(spans.begin(), spans.end(), [x](const auto& s) {
-            return std::abs(x - s.first) < 2 * kCell || std::abs(x - s.second) < 2 * kCell;
-        });
-    };
-    for (double y = box.top() + kCell / 2; y < box.bottom(); y += kCell) {
-        SpansOf(ra, y, sa, crossings);
-        SpansOf(rb, y, sb, crossings);
-        for (double x = box.left() + kCell / 2; x < box.right(); x += kCell)
-            if (inside(sa, x) != inside(sb, x) && !nearEdge(sa, x) && !nearEdge(sb, x))
+    const auto inA = cells(ra);
+    const auto inB = cells(rb);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            if (inA[row][column] == inB[row][column])
+                continue;
+            bool edge = false; // a neighbour where b says what a says here, and one where a says what b says
+            for (int dy = -1; dy <= 1 && !edge; ++dy)
+                for (int dx = -1; dx <= 1 && !edge; ++dx) {
+                    const int y = row + dy, x = column + dx;
+                    edge = y >= 0 && y < rows && x >= 0 && x < columns && inB[y][x] == inA[row][column];
+                }
+            if (!edge)
                 return false;
-    }
+        }
     return true;
 }
 
