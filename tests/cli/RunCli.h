@@ -36,12 +36,13 @@ inline std::string ShellQuote(const std::string& arg)
     return quoted + "'";
 }
 
-// shellPrologue runs in the same shell first, such as a limit on the size of the files written.
-inline CliRun RunCli(const std::vector<std::string>& args, const std::string& shellPrologue = "")
+// Runs a program as RunCli runs quillon-cli, such as a build of it with a fault planted.
+inline CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& shellPrologue = "")
 {
     // One file per process: ctest runs the tests of this binary in parallel processes.
     const std::string errFile = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) + ".txt";
-    std::string command = shellPrologue + ShellQuote(QUILLON_CLI);
+    std::string command = shellPrologue + ShellQuote(program);
     for (const auto& arg : args)
         command += " " + ShellQuote(arg);
     command += " 2>" + ShellQuote(errFile);
@@ -61,6 +62,12 @@ inline CliRun RunCli(const std::vector<std::string>& args, const std::string& sh
     errText << err.rdbuf();
     run.err = errText.str();
     return run;
+}
+
+// shellPrologue runs in the same shell first, such as a limit on the size of the files written.
+inline CliRun RunCli(const std::vector<std::string>& args, const std::string& shellPrologue = "")
+{
+    return RunProgram(QUILLON_CLI, args, shellPrologue);
 }
 
 // Standard error without the progress lines that a run over a second prints, however slow the
