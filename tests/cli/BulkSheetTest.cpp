@@ -33,9 +33,9 @@ std::vector<QRectF> CellFrames(std::vector<std::string> args)
 {
     args.insert(args.end(), {"-o", "x.pdf", "1"});
     const cli::CliOptions options = cli::ParseCommandLine(args);
+    const int cells = SheetCellCount(cli::SheetSettingsFrom(options));
     std::vector<QRectF> frames;
-    for (const testing::TPlacedCell& cell :
-         testing::CellsOf(cli::PrepareSheetFor(options, options.columns * options.rows).Pages[0]))
+    for (const testing::TPlacedCell& cell : testing::CellsOf(cli::PrepareSheetFor(options, cells).Pages[0]))
         frames.emplace_back(cell.Frame.Left / 10, cell.Frame.Top / 10, cell.Frame.Width / 10,
                             cell.Frame.Height / 10);
     return frames;
@@ -149,7 +149,9 @@ TEST_F(BulkSheet, SequencesTakeTheirPrefixSuffixPaddingAndCopies)
 {
     if (!testing::HavePdftoppm())
         GTEST_SKIP() << "poppler-utils is not installed";
-    const std::vector<std::string> grid{"sheet", "-k", "Code128B", "--columns", "2", "--rows", "2"};
+    // Down the columns, the order CellFrames gives the frames in.
+    const std::vector<std::string> grid{"sheet",  "-k", "Code128B", "--columns", "2",
+                                        "--rows", "2",  "--order",  "down"};
     struct Row {
         int line;
         std::vector<std::string> args;

@@ -175,7 +175,7 @@ TBulkSheet BulkSheet(bool standard, int dpi)
     TBulkSheet sheet{.Report = PrepareSheet(form, count)};
     for (int n = 0; n < count; ++n) {
         TBarcode barcode;
-        barcode.SetTyp(bcCodeEAN13), barcode.SetCheckSum(true), barcode.SetShowText(bcoCode);
+        barcode.SetTyp(bcCodeEAN13), barcode.SetChecksum(true), barcode.SetShowText(bcoCode);
         barcode.SetHeight(SheetRowHeight(settings)), barcode.SetText(std::to_string(590123412000 + n));
         sheet.Labels.push_back(std::make_shared<const TLabelDrawing>(
             standard ? FitStandardLabel(barcode, {}, {.Dpi = dpi}, CellSizeMm(sheet.Report)).Label.Drawing

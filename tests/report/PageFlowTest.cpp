@@ -220,7 +220,7 @@ TEST(PageFlow, SkippedRowsLeaveTheirCellsEmptyAndTheRestGoOnFromThere)
     }
 }
 
-// The place of each cell counted across the rows: its column and row on its page.
+// Each data row's page, and the column and row of its cell there, by page and data row.
 std::vector<std::tuple<std::size_t, std::int64_t, int, int>>
 PlacesAcross(const TPreparedReport& prepared, const TRectTenths& first, double columnPitch, double rowPitch)
 {
@@ -230,6 +230,7 @@ PlacesAcross(const TPreparedReport& prepared, const TRectTenths& first, double c
             places.emplace_back(page, cell.Row,
                                 static_cast<int>(std::lround((cell.Frame.Left - first.Left) / columnPitch)),
                                 static_cast<int>(std::lround((cell.Frame.Top - first.Top) / rowPitch)));
+    std::sort(places.begin(), places.end()); // by page, then data row
     return places;
 }
 
@@ -250,11 +251,7 @@ TEST(PageFlow, AcrossTheRowsCellsFillLeftToRightThenTopToBottom)
         {1, true, 4, 3, {{0, 0, 1, 1}, {0, 1, 2, 1}, {0, 2, 0, 2}}},
         {2, true, 0, 4, {{0, 0, 0, 0}, {0, 1, 1, 0}, {0, 2, 2, 0}, {0, 3, 0, 1}}},
         {3, true, 20, 2, {{0, 0, 2, 6}, {1, 1, 0, 0}}},
-        {4,
-         false,
-         3,
-         2,
-         {{0, 1, 0, 2}, {0, 0, 1, 1}}}, // 2 columns of 16: places 3 and 4, in the flow's order
+        {4, false, 3, 2, {{0, 0, 1, 1}, {0, 1, 0, 2}}}, // 2 columns of 16: places 3 and 4
     };
     for (const TOrderRow& row : rows) {
         auto sheet = row.Grid ? GridSheet() : MakeLabelSheet({.Columns = 2, .Rows = 16});
