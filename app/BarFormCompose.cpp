@@ -325,7 +325,8 @@ void TBarForm::BarKindSpChange()
 // into it (to a whole ratio), and the barcode always takes the spin edit's value, whatever kind it had.
 void TBarForm::ApplyRatio()
 {
-    const TRatioRange range = RatioRangeOf(FBCode.Typ());
+    // The kind the deck shows: while the options load, the barcode may not have taken it yet.
+    const TRatioRange range = RatioRangeOf(static_cast<TBarcodeType>(KindIndex() & 0xFF));
     int shown = RatioSpn->value();
     if (range.Clamped && !SymbolKind())
         shown = std::clamp(shown, static_cast<int>(std::ceil(range.Low)),
