@@ -409,6 +409,7 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"PaperBox", DesBarPanel->PaperBox},
         {"CalibrationBtn", DesBarPanel->CalibrationBtn},
         {"lbPlacing", DesBarPanel->lbPlacing},
+        {"lbOrder", DesBarPanel->lbOrder},
         {"lb2", lb2},
         {"lb4", lb4},
         {"lb5", lb5},

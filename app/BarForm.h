@@ -106,6 +106,7 @@ public:
     void BarKindSpChange();
     void ZomSpnChange();
     void RatioSpnChange();
+    void ApplyRatio();
     void ColorBox1Change();
     void UChkClick();
     void DChkClick();
@@ -407,6 +408,7 @@ private:
     void ReadRows();      // the rows of the list box or the serial fields
     void ShowRowState();
     QString ProblemText(const TRunProblem& problem) const;
+    QString ChangedQuestion() const;
     void PrintRows(); // the print command for a list or a run
     void FinishRows(std::optional<TRunResult> result);
     void ShowPrintedRows(TRunResult result);
@@ -470,6 +472,7 @@ private:
     std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses
     TPaperSize FPaper = TPaperSize::A4;         // of a custom sheet
     TCellPlacing FPlacing{};                    // where labels sit on a stock's labels
+    TCellOrder FOrder = TCellOrder::AcrossRows; // the order the sheet's cells fill in
     struct TGrid {
         int Columns = limits::kColumns.Initial;
         int Rows = limits::kRows.Initial;
@@ -482,7 +485,8 @@ private:
     std::size_t FRowIndex = 0;
     std::string FListName;      // the file the list came from; empty for pasted text
     std::string FSourceProblem; // why the serial fields give no run, or what stopped the list's reading
-    std::vector<TRunProblem> FProblems{}; // the rows that cannot be printed, as last found
+    std::vector<TRunProblem> FProblems{};    // the rows that cannot be printed, as last found
+    std::vector<TRunProblem> FChangedRows{}; // the rows last printed whose text is not the typed one
     QTimer* FListTimer = nullptr;
     TLabelRunTask* FRun = nullptr;
     std::shared_ptr<const TPrintedRows> FPrintedRows;

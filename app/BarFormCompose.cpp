@@ -315,9 +315,27 @@ void TBarForm::BarKindSpChange()
     }
     FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
     SyncCodeCase();
+    ApplyRatio();
     FitXDimRange();
     ShowKindControls();
     BarEdChange();
+}
+
+// The Bar Width shown is the one used: a kind that takes a narrower range of ratios moves the spin edit
+// into it (to a whole ratio), and the barcode always takes the spin edit's value, whatever kind it had.
+void TBarForm::ApplyRatio()
+{
+    // The kind the deck shows: while the options load, the barcode may not have taken it yet.
+    const TRatioRange range = RatioRangeOf(static_cast<TBarcodeType>(KindIndex() & 0xFF));
+    int shown = RatioSpn->value();
+    if (range.Clamped && !SymbolKind())
+        shown = std::clamp(shown, static_cast<int>(std::ceil(range.Low)),
+                           static_cast<int>(std::floor(range.High)));
+    if (shown != RatioSpn->value()) {
+        const QSignalBlocker quiet(RatioSpn);
+        RatioSpn->setValue(shown);
+    }
+    FBCode.SetRatio(static_cast<double>(shown));
 }
 
 void TBarForm::SyncCodeCase()
@@ -332,7 +350,7 @@ void TBarForm::ApplyDeck()
     FBCode.SetTyp(static_cast<TBarcodeType>(KindIndex() & 0xFF));
     SyncCodeCase();
     FBCode.SetModul(ZomSpn->value());
-    FBCode.SetRatio(static_cast<double>(RatioSpn->value()));
+    ApplyRatio();
     FBCode.SetColorBar(ColorBox1->Selected());
     ApplyCheckDigit();
     FitXDimRange();
@@ -351,7 +369,7 @@ void TBarForm::ZomSpnChange()
 
 void TBarForm::RatioSpnChange()
 {
-    FBCode.SetRatio(static_cast<double>(RatioSpn->value()));
+    ApplyRatio();
     BarEdChange();
 }
 

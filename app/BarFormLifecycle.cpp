@@ -336,6 +336,9 @@ void TBarForm::LangRGClick()
     for (int i = 0; i < static_cast<int>(AlignCaptions.size()); ++i)
         DesBarPanel->AlignBox->setItemText(
             i, CaptionText(AlignCaptions[static_cast<std::size_t>(i)], Language()));
+    for (int i = 0; i < static_cast<int>(OrderCaptions.size()); ++i)
+        DesBarPanel->OrderBox->setItemText(
+            i, CaptionText(OrderCaptions[static_cast<std::size_t>(i)], Language()));
     CaptionSymbolOptions();
     CaptionSource();
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
@@ -371,8 +374,9 @@ void TBarForm::FitCaptions()
              lb8,       lb9,           DChk, DesBtn,  AboutBtn, LangArabic, LangEnglish,
              LayoutChk, CheckDigitChk, lbX,  lbStart, lbEcc,    lbShape,    lbColumns417})
         fit(control);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             DesBarPanel->lbStock, DesBarPanel->lbPaper, DesBarPanel->CalibrationBtn, DesBarPanel->lbPlacing})
+    for (QWidget* control : std::initializer_list<QWidget*>{DesBarPanel->lbStock, DesBarPanel->lbPaper,
+                                                            DesBarPanel->CalibrationBtn,
+                                                            DesBarPanel->lbPlacing, DesBarPanel->lbOrder})
         fit(control);
     for (QWidget* control : std::initializer_list<QWidget*>{
              SourcePanel->OpenBtn, SourcePanel->lbSerialStart, SourcePanel->lbSerialStep,

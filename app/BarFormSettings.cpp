@@ -26,6 +26,8 @@ constexpr TSettingKey kXDimensionKey{.Section = "label", .Name = "x_dim_mm"};
 // Where labels sit on a stock's labels: centre or top-left, and the inset in millimetres.
 constexpr TSettingKey kAlignKey{.Section = "sheet", .Name = "align"};
 constexpr TSettingKey kInsetKey{.Section = "sheet", .Name = "inset_mm"};
+constexpr TSettingKey kOrderKey{.Section = "sheet", .Name = "order"};
+constexpr std::string_view kOrderNames[] = {"across", "down"};       // TCellOrder::AcrossRows, DownColumns
 constexpr std::string_view kAlignNames[] = {"centre", "top-left"};   // TPictureAlign::Centre, TopLeft
 constexpr std::string_view kLayoutNames[] = {"classic", "standard"}; // by TLabelLayout
 // A custom sheet's paper, as the settings file names it.
@@ -186,6 +188,12 @@ QStringList TBarForm::ApplySettings()
         else
             problems << "inset_mm: " + FromUtf8(*inset) + " is not 0 to 20 mm";
     }
+    if (const auto order = FSettings.Value(kOrderKey)) {
+        if (*order == kOrderNames[0] || *order == kOrderNames[1])
+            FOrder = *order == kOrderNames[0] ? TCellOrder::AcrossRows : TCellOrder::DownColumns;
+        else
+            problems << "order: " + FromUtf8(*order) + " is neither across nor down";
+    }
     if (const auto stock = FSettings.Value(settingkeys::Stock))
         UseSavedStock(*stock);
     ShowSheetChoice(); // confirming the design at start-up applies it
@@ -280,6 +288,7 @@ void TBarForm::SaveSettings()
     FSettings.Set(settingkeys::Paper, std::string(kPaperNames[FPaper == TPaperSize::Letter ? 1 : 0].Name));
     FSettings.Set(kAlignKey, std::string(kAlignNames[FPlacing.Align == TPictureAlign::Centre ? 0 : 1]));
     FSettings.Set(kInsetKey, QString::number(FPlacing.InsetMm, 'f', 1).toStdString());
+    FSettings.Set(kOrderKey, std::string(kOrderNames[FOrder == TCellOrder::AcrossRows ? 0 : 1]));
     SaveSourceSettings();
     WriteCalibrations(FSettings, *FCalibrations);
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);

@@ -79,6 +79,7 @@ void TBarForm::BitBtn1Click()
         ReportError(QString::fromUtf8(e.what()));
     }
     FPlacing = DesBarPanel->ChosenPlacing();
+    FOrder = DesBarPanel->ChosenOrder();
     const TLabelStock* stock = DesBarPanel->ChosenStock();
     if (stock != nullptr)
         FMissingStockId.reset(); // a stock chosen replaces the saved one that could not be found
@@ -235,6 +236,11 @@ void TBarForm::PrintSheet()
         throw Exception("Nothing to print: " + PreviewStatus().toStdString());
     if (!FCellFit.Fits && !ConfirmPrintAnyway(PreviewStatus()))
         return;
+    // A label that a scanner will not read is printed only when asked, as a cut one is.
+    const bool unreadable = FLastScan && (FLastScan->Outcome == TScanOutcome::DoesNotScan ||
+                                          FLastScan->Outcome == TScanOutcome::ReadsOther);
+    if (FCellFit.Fits && unreadable && !ConfirmPrintAnyway(PreviewStatus()))
+        return;
     const TSheetSettings sheet = ShownSheet();
     Table1.Open();
     // One label for each cell of the sheet that is still free: a partly used sheet is filled, not a
@@ -309,6 +315,7 @@ TSheetSettings TBarForm::ShownSheet() const
             .Stock = FStock ? std::optional(FStock->Geometry) : std::nullopt,
             .StockId = FStock ? FStock->Id : std::string(),
             .SkipCells = StartSpn->value() - 1,
+            .Order = FOrder,
             // Without a stock the document's own placement: the label at its cell's corner.
             .Placing = FStock ? std::optional(FPlacing) : std::nullopt,
             .LabelQuietMm = LabelLayout() == TLabelLayout::Classic && !SymbolKind()
@@ -338,6 +345,7 @@ void TBarForm::ApplySheet()
         FPrintForm.ApplyStock(sheet.Stock);
         FPrintForm.ApplyStretch(sheet.Stretch);
         FPrintForm.ApplySkip(sheet.SkipCells);
+        FPrintForm.ApplyOrder(sheet.Order);
     } catch (const std::exception& e) { // the report refuses what its page cannot lay out
         ReportError(QString::fromUtf8(e.what()));
     }
@@ -394,8 +402,10 @@ void TBarForm::UseSavedStock(const std::string& id)
 void TBarForm::ShowSheetChoice()
 {
     DesBarPanel->ChoosePlacing(FPlacing);
+    DesBarPanel->ChooseOrder(FOrder);
     DesBarPanel->ChooseCustomPaper(FPaper);
     DesBarPanel->ChooseStock(FStock ? std::optional(FStock->Id) : std::nullopt);
+    DesBarPanel->ShowGrid(CSpn->value(), RSpn->value(), StartSpn->value() - 1);
 }
 
 void TBarForm::LoadStocks()

@@ -190,6 +190,7 @@ void TBarForm::ReadRows()
     FListTimer->stop();
     FSourceProblem.clear();
     FProblems.clear();
+    FChangedRows.clear();
     switch (Source()) {
     case TLabelSource::OneLabel: FRows = std::make_shared<const TLabelRows>(); break;
     case TLabelSource::List: {
@@ -227,10 +228,11 @@ QStringList TBarForm::ProblemLines() const
     QStringList lines;
     if (!FSourceProblem.empty())
         lines << FromUtf8(FSourceProblem);
-    for (std::size_t i = 0; i < std::min(FProblems.size(), kMaxListedProblems); ++i)
-        lines << ProblemText(FProblems[i]);
-    if (FProblems.size() > kMaxListedProblems)
-        lines << SourceText(TSourcePhrase::MoreRows, Language()).arg(FProblems.size() - kMaxListedProblems);
+    const std::size_t listed = FProblems.size() + FChangedRows.size();
+    for (std::size_t i = 0; i < std::min(listed, kMaxListedProblems); ++i)
+        lines << ProblemText(i < FProblems.size() ? FProblems[i] : FChangedRows[i - FProblems.size()]);
+    if (listed > kMaxListedProblems)
+        lines << SourceText(TSourcePhrase::MoreRows, Language()).arg(listed - kMaxListedProblems);
     return lines;
 }
 
@@ -249,12 +251,28 @@ QString TBarForm::ProblemText(const TRunProblem& problem) const
                    : PlainError(problem.Message, KindIndex(), Language());
         break;
     case TProblemKind::Scan: text = ScanReasonText(problem.Message, Language()); break;
+    case TProblemKind::Changed:
+        text = problem.Change ? ChangeText(*problem.Change, Language()) : FromUtf8(problem.Message);
+        break;
     }
     if (problem.Line == 0)
         return text;
     return SourceText(FRows->IsSerial() ? TSourcePhrase::NumberProblem : TSourcePhrase::ProblemLine,
                       Language())
         .arg(QString::number(problem.Line), text);
+}
+
+// "3 rows print another number than typed: Line 2: 0123456 prints as 00123457; ...", the first few named.
+QString TBarForm::ChangedQuestion() const
+{
+    constexpr std::size_t kNamed = 3;
+    QStringList named;
+    for (std::size_t i = 0; i < std::min(kNamed, FChangedRows.size()); ++i)
+        named << ProblemText(FChangedRows[i]);
+    QString rows = named.join(QStringLiteral("; "));
+    if (FChangedRows.size() > kNamed)
+        rows += SourceText(TSourcePhrase::MoreCutOff, Language()).arg(FChangedRows.size() - kNamed);
+    return SourceText(TSourcePhrase::ChangedAsk, Language()).arg(FChangedRows.size()).arg(rows);
 }
 
 void TBarForm::PrevRowClick()
@@ -349,6 +367,7 @@ void TBarForm::ShowPrintedRows(TRunResult result)
     if (!result.Failure.empty())
         throw Exception(result.Failure);
     FProblems = std::move(result.LeftOut);
+    FChangedRows = std::move(result.Changed);
     ShowRowState();
     const TLanguage language = Language();
     if (result.Labels.empty())
@@ -368,6 +387,8 @@ void TBarForm::ShowPrintedRows(TRunResult result)
                 SourceText(TSourcePhrase::CutOff, language).arg(result.CutOff.size()).arg(reason)))
             return;
     }
+    if (!FChangedRows.empty() && !ConfirmPrintAnyway(ChangedQuestion()))
+        return;
     Table1.Open();
     Table1.ReplaceAllRows(result.Pictures); // one transaction: on failure the last print's rows stay
     FPrintedRows = std::make_shared<const TPrintedRows>(TPrintedRows{.Sheet = result.Sheet,

@@ -47,12 +47,18 @@ inline constexpr std::array<CaptionPair, 3> PrintTrueCaptions{{
 
 // The sheet's captions: the start position above the label, and the design panel's stock, paper
 // and calibration.
-inline constexpr std::array<CaptionPair, 5> SheetCaptions{{
+inline constexpr std::array<CaptionPair, 6> SheetCaptions{{
     {.Control = "lbStart", .Arabic = "ابدأ من الملصق", .English = "Start at label"},
     {.Control = "lbStock", .Arabic = "ورق الملصقات", .English = "Label stock"},
     {.Control = "lbPaper", .Arabic = "الورق", .English = "Paper"},
     {.Control = "CalibrationBtn", .Arabic = "المعايرة...", .English = "Calibration..."},
     {.Control = "lbPlacing", .Arabic = "الموضع", .English = "Placing"},
+    {.Control = "lbOrder", .Arabic = "ترتيب التعبئة", .English = "Fill order"},
+}};
+// The orders the cells fill in, in the order list's order: across the rows, down the columns.
+inline constexpr std::array<CaptionPair, 2> OrderCaptions{{
+    {.Control = "OrderBox", .Arabic = "عبر الصفوف", .English = "Across rows"},
+    {.Control = "OrderBox", .Arabic = "نزولًا في الأعمدة", .English = "Down columns"},
 }};
 // The placings of a label on a stock's label, in the align list's order: centred, top-left.
 inline constexpr std::array<CaptionPair, 2> AlignCaptions{{
@@ -115,7 +121,7 @@ std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
 
 // The tooltips of the deck's and the design panel's controls, switched with the captions. The exit
 // button and the blink slider keep their designed hints, which carry both languages.
-inline constexpr std::array<CaptionPair, 38> ToolTips{{
+inline constexpr std::array<CaptionPair, 39> ToolTips{{
     {.Control = "SpeedButton1",
      .Arabic = "اطبع ورقة من هذا الملصق (Ctrl+P)",
      .English = "Print a sheet of this label (Ctrl+P)"},
@@ -204,6 +210,11 @@ inline constexpr std::array<CaptionPair, 38> ToolTips{{
     {.Control = "PaperBox",
      .Arabic = "ورق الصفحة المخصصة؛ ولورق الملصقات مقاسه الخاص",
      .English = "The paper of a custom sheet; a label stock has its own"},
+    {.Control = "OrderBox",
+     .Arabic = "ترتيب ملء الخانات، ومنه الخانات التي يتركها «ابدأ من الملصق» فارغة: عبر الصفوف من اليسار "
+               "إلى اليمين ومن الأعلى إلى الأسفل، أو نزولًا في الأعمدة",
+     .English = "The order the cells fill in, and so the cells \"Start at label\" leaves empty: across the "
+                "rows, left to right and top to bottom, or down the columns"},
     {.Control = "AlignBox",
      .Arabic = "موضع الملصق على كل ملصق من ورق الملصقات: في الوسط، أو في أعلى اليسار بعد الهامش",
      .English =

@@ -31,6 +31,12 @@ constexpr char kCustomStock[] = "Custom";
 // The placings in the align list's order; the captions are the window's.
 constexpr TPictureAlign kAligns[] = {TPictureAlign::Centre, TPictureAlign::TopLeft};
 constexpr const char* kAlignNames[] = {"Centred", "Top-left"};
+// The fill orders in the order list's order.
+constexpr TCellOrder kOrders[] = {TCellOrder::AcrossRows, TCellOrder::DownColumns};
+constexpr const char* kOrderNames[] = {"Across rows", "Down columns"};
+static_assert(std::size(kOrders) == std::size(kOrderNames));
+// A skipped cell: paper already used, shown hatched.
+const QColor kSkippedCell(255, 255, 255);
 
 QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top)
 {
@@ -61,10 +67,26 @@ QPushButton* DialogButton(QWidget* parent, const char* name, QStyle::StandardPix
 
 TDesignSample::TDesignSample(QWidget* parent) : QWidget(parent)
 {
-    // The same paper and margins as the print report, at its own zoom and with four columns.
+    // The same paper and margins as the print report, at its own zoom.
     SetDesignedSheetPage(FPage);
-    FPage.SetColumns(kColumns);
     FPage.SetZoomPercent(kZoomPercent);
+}
+
+void TDesignSample::SetGrid(int columns, int rows, int skipCells, TCellOrder order)
+{
+    FColumns = std::max(1, columns);
+    FRows = std::max(1, rows);
+    FSkipCells = std::max(0, skipCells);
+    FOrder = order;
+    update();
+}
+
+bool TDesignSample::CellSkipped(int column, int row) const
+{
+    const int columns = FStock ? FStock->Columns : FColumns;
+    const int rows = FStock ? FStock->Rows : FRows;
+    const std::int64_t slot = std::int64_t{column} * rows + row;
+    return OrderedPosition(slot, columns, rows, FOrder) < FSkipCells;
 }
 
 void TDesignSample::SetValueMm(TPageValue index, int mm)
@@ -77,16 +99,25 @@ void TDesignSample::SetValueMm(TPageValue index, int mm)
     update();
 }
 
-QRect TDesignSample::BandRect(int column) const
+QRect TDesignSample::CellRect(int column, int row) const
 {
+    if (FStock) {
+        const auto pixels = [this](int hundredths) { return FPage.TenthsToDesignPixels(hundredths / 10.0); };
+        return QRectF(pixels(FStock->LeftMargin + column * FStock->HorizontalPitch),
+                      pixels(FStock->TopMargin + row * FStock->VerticalPitch), pixels(FStock->LabelWidth),
+                      pixels(FStock->LabelHeight))
+            .toRect();
+    }
     auto pixels = [this](TPageValue value) { return FPage.TenthsToDesignPixels(FPage.ValueTenths(value)); };
     const double left = pixels(TPageValue::LeftMargin);
+    const double top = pixels(TPageValue::TopMargin);
     const double width = pixels(TPageValue::Width) - left - pixels(TPageValue::RightMargin);
+    const double height = pixels(TPageValue::Length) - top - pixels(TPageValue::BottomMargin);
     const double spacing = pixels(TPageValue::ColumnSpace);
-    const double columnWidth = (width - (kColumns - 1) * spacing) / kColumns;
-    const double x = left + column * (columnWidth + spacing);
-    return QRect(static_cast<int>(x), static_cast<int>(pixels(TPageValue::TopMargin)),
-                 static_cast<int>(columnWidth), kBandHeight);
+    const double columnWidth = (width - (FColumns - 1) * spacing) / FColumns;
+    const double rowHeight = height / FRows;
+    return QRectF(left + column * (columnWidth + spacing), top + row * rowHeight, columnWidth, rowHeight)
+        .toRect();
 }
 
 void TDesignSample::SetPaper(TPaperSize paper)
@@ -121,29 +152,23 @@ void TDesignSample::paintEvent(QPaintEvent*)
     painter.setPen(Qt::black);
     painter.drawLine(paper.topLeft(), paper.bottomLeft());
     painter.drawLine(paper.topRight(), paper.bottomRight());
-    if (FStock) {
-        PaintStock(painter, *FStock);
-        return;
-    }
-    const QColor workspace = palette().color(QPalette::Dark);
-    for (int column = 0; column < kColumns; ++column) {
-        const QRect band = BandRect(column);
-        painter.fillRect(band, workspace);
-        painter.drawLine(band.topLeft(), band.bottomLeft());
-        painter.drawLine(band.topRight(), band.bottomRight());
-    }
+    PaintCells(painter);
 }
 
-// Every label of the stock where it lies on the paper.
-void TDesignSample::PaintStock(QPainter& painter, const TStockGeometry& stock) const
+// Every cell where it lies on the paper: the labels still to print dark, the skipped ones hatched.
+void TDesignSample::PaintCells(QPainter& painter) const
 {
-    const auto pixels = [this](int hundredths) { return FPage.TenthsToDesignPixels(hundredths / 10.0); };
-    painter.setBrush(palette().color(QPalette::Dark));
-    for (int column = 0; column < stock.Columns; ++column)
-        for (int row = 0; row < stock.Rows; ++row)
-            painter.drawRect(QRectF(pixels(stock.LeftMargin + column * stock.HorizontalPitch),
-                                    pixels(stock.TopMargin + row * stock.VerticalPitch),
-                                    pixels(stock.LabelWidth), pixels(stock.LabelHeight)));
+    const int columns = FStock ? FStock->Columns : FColumns;
+    const int rows = FStock ? FStock->Rows : FRows;
+    for (int column = 0; column < columns; ++column)
+        for (int row = 0; row < rows; ++row) {
+            const bool skipped = CellSkipped(column, row);
+            painter.setBrush(skipped ? QBrush(kSkippedCell) : QBrush(palette().color(QPalette::Dark)));
+            const QRect cell = CellRect(column, row);
+            painter.drawRect(cell);
+            if (skipped)
+                painter.drawLine(cell.topLeft(), cell.bottomRight());
+        }
 }
 
 TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
@@ -200,6 +225,7 @@ void TDesignPanel::BuildSheetChoices()
     CalibrationBtn->setObjectName(QStringLiteral("CalibrationBtn"));
     CalibrationBtn->setGeometry(446, 150, 86, 22);
     BuildPlacing();
+    BuildOrder();
     SetStocks({});
     connect(StockBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::StockChange);
     connect(PaperBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::PaperChange);
@@ -224,6 +250,38 @@ void TDesignPanel::BuildPlacing()
     InsetSpin->setSingleStep(0.5);
     InsetSpin->setValue(kDefaultInsetMm);
     PanelLabel(this, "MM", 508, 209);
+}
+
+// The order the cells fill in, right of the top margin.
+void TDesignPanel::BuildOrder()
+{
+    lbOrder = PanelLabel(this, "Fill order", 448, 1);
+    lbOrder->setObjectName(QStringLiteral("lbOrder"));
+    OrderBox = new QComboBox(this);
+    OrderBox->setObjectName(QStringLiteral("OrderBox"));
+    OrderBox->setGeometry(446, 15, 88, 22);
+    for (const char* name : kOrderNames)
+        OrderBox->addItem(QString::fromLatin1(name));
+    connect(OrderBox, &QComboBox::currentIndexChanged, this,
+            [this] { DesQR->SetGrid(DesQR->Columns(), DesQR->Rows(), FSkipShown, ChosenOrder()); });
+}
+
+TCellOrder TDesignPanel::ChosenOrder() const
+{
+    const int index = std::clamp(OrderBox->currentIndex(), 0, static_cast<int>(std::size(kOrders)) - 1);
+    return kOrders[index];
+}
+
+void TDesignPanel::ChooseOrder(TCellOrder order)
+{
+    const auto* found = std::find(std::begin(kOrders), std::end(kOrders), order);
+    OrderBox->setCurrentIndex(found != std::end(kOrders) ? static_cast<int>(found - std::begin(kOrders)) : 0);
+}
+
+void TDesignPanel::ShowGrid(int columns, int rows, int skipCells)
+{
+    FSkipShown = skipCells;
+    DesQR->SetGrid(columns, rows, skipCells, ChosenOrder());
 }
 
 TCellPlacing TDesignPanel::ChosenPlacing() const

@@ -11,6 +11,7 @@
 #include "label/LabelStock.h"
 #include "label/StandardLayout.h"
 #include "report/PageModel.h"
+#include "report/Report.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -21,13 +22,11 @@ namespace quillon {
 
 class TSpinEdit;
 
-// DesQR: a sample A4 page at zoom 35, four columns of column-header bands between its margins.
+// DesQR: a sample A4 page at zoom 35 with the sheet's cells between its margins (or a stock's labels),
+// the cells a start position skips marked.
 class TDesignSample : public QWidget {
 public:
     static constexpr int kZoomPercent = 35;
-    static constexpr int kColumns = 4;
-    static constexpr int kBandWidth = 60;  // design pixels
-    static constexpr int kBandHeight = 28; // design pixels
 
     explicit TDesignSample(QWidget* parent);
 
@@ -35,8 +34,14 @@ public:
     const TPageModel& Page() const { return FPage; }
     // Sets one page value in millimetres; a value the page refuses keeps the previous one.
     void SetValueMm(TPageValue index, int mm);
-    // Where the band of each column lands, in the page's pixels at the sample's zoom.
-    QRect BandRect(int column) const;
+    // The sheet's columns and rows, the cells skipped at its start and the order they are counted in.
+    void SetGrid(int columns, int rows, int skipCells, TCellOrder order);
+    int Columns() const { return FColumns; }
+    int Rows() const { return FRows; }
+    // Where the cell of a column and row lands, in the page's pixels at the sample's zoom, before FitScale.
+    QRect CellRect(int column, int row) const;
+    // True for a cell that a start position leaves empty.
+    bool CellSkipped(int column, int row) const;
     // The paper shown; a stock shows its own labels in place of the column bands.
     void SetPaper(TPaperSize paper);
     void SetStock(const std::optional<TStockGeometry>& stock);
@@ -47,10 +52,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintStock(QPainter& painter, const TStockGeometry& stock) const;
+    void PaintCells(QPainter& painter) const;
 
     TPageModel FPage;
     std::optional<TStockGeometry> FStock{};
+    int FColumns = 1;
+    int FRows = 1;
+    int FSkipCells = 0;
+    TCellOrder FOrder = TCellOrder::AcrossRows;
 };
 
 class TDesignPanel : public TPanel {
@@ -73,7 +82,13 @@ public:
     QLabel* lbPlacing = nullptr;
     QComboBox* AlignBox = nullptr;       // Centred, Top-left: where a label sits on its stock label
     QDoubleSpinBox* InsetSpin = nullptr; // mm kept clear between the cut and the label's quiet zones
+    QLabel* lbOrder = nullptr;
+    QComboBox* OrderBox = nullptr; // Across rows, Down columns: the order the cells fill in
 
+    TCellOrder ChosenOrder() const;
+    void ChooseOrder(TCellOrder order);
+    // The deck's columns and rows and the cells its start position skips, for the sample.
+    void ShowGrid(int columns, int rows, int skipCells);
     // Where labels sit on the stock's labels, as the panel shows it.
     TCellPlacing ChosenPlacing() const;
     void ChoosePlacing(const TCellPlacing& placing);
@@ -103,12 +118,14 @@ public:
 private:
     void BuildSheetChoices();
     void BuildPlacing();
+    void BuildOrder();
     // A stock places its labels itself: the margins, spacing and paper are shown but not used.
     void StockChange();
     void PaperChange();
 
     std::vector<TLabelStock> FStocks{};
     TPaperSize FCustomPaper = TPaperSize::A4;
+    int FSkipShown = 0;
 };
 
 } // namespace quillon

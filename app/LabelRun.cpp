@@ -39,7 +39,8 @@ struct TComposedRow {
     int Copies = 1;
     std::size_t Line = 0;
     std::optional<TRunProblem> Problem{};
-    std::string CutOff{}; // the cell would cut the label off: why
+    std::string CutOff{};                 // the cell would cut the label off: why
+    std::optional<TTypedChange> Change{}; // it prints another text than was typed
 };
 
 // The sheet of the printable rows, and which composed row each data row prints.
@@ -66,6 +67,8 @@ TComposedRow ComposeRow(const TRunRequest& request, std::size_t index)
         composed.PictureSize = label.Picture.size();
         composed.Drawing = std::move(label.Drawing);
         composed.Expected = std::move(label.Expected);
+        if (!request.Compose.Symbol)
+            composed.Change = TypedChange(row.Code, barcode);
         if (!label.Fit.Fits)
             composed.CutOff = std::move(label.Fit.Message);
     } catch (const SymbolException& e) {
@@ -255,6 +258,11 @@ TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid, TSheetVerifi
             result.LeftOut.push_back(std::move(*row.Problem));
         else if (!row.CutOff.empty())
             result.CutOff.push_back({.Line = row.Line, .Kind = TProblemKind::Scan, .Message = row.CutOff});
+        if (!row.Problem && row.Change)
+            result.Changed.push_back({.Line = row.Line,
+                                      .Kind = TProblemKind::Changed,
+                                      .Message = TypedChangeMessage(*row.Change),
+                                      .Change = row.Change});
     }
     result.Sheet = std::move(laid.Sheet);
     result.Labels = std::move(laid.Labels);

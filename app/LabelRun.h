@@ -23,6 +23,7 @@
 #include "label/LabelPainter.h"
 #include "label/PrintCheck.h"
 #include "label/SheetRun.h"
+#include "label/TypedChange.h"
 #include "label/ZintSymbol.h"
 
 class QWidget;
@@ -46,15 +47,16 @@ struct TRunRequest {
 };
 
 // Why a row is left out: the list's own words, the engine's or a symbol's message, or how its printed
-// cell read.
-enum class TProblemKind : std::uint8_t { List, Engine, Symbol, Scan };
+// cell read; or, for a row printed all the same, that it prints another text than was typed.
+enum class TProblemKind : std::uint8_t { List, Engine, Symbol, Scan, Changed };
 
 struct TRunProblem {
     std::size_t Line = 0;
     TProblemKind Kind = TProblemKind::List;
     std::string Message{};
     std::optional<TSymbolError> SymbolError{};
-    std::optional<TGs1Error> Gs1Fault{}; // the GS1 fault behind a symbol's refusal
+    std::optional<TGs1Error> Gs1Fault{};  // the GS1 fault behind a symbol's refusal
+    std::optional<TTypedChange> Change{}; // what a Changed row prints in place of what was typed
 };
 
 struct TRunResult {
@@ -68,6 +70,7 @@ struct TRunResult {
     TSheetVerification Verification{};        // of the sheet, at the request's dpi
     std::vector<TRunProblem> LeftOut{};       // rows that cannot be printed, in line order
     std::vector<TRunProblem> CutOff{};        // rows printed that their cells cut off
+    std::vector<TRunProblem> Changed{};       // rows printed whose text is not the typed one
     std::size_t Rows = 0;                     // the source's rows
 };
 

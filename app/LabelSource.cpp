@@ -54,6 +54,9 @@ constexpr std::array<TPhrase, static_cast<std::size_t>(TSourcePhrase::kSourcePhr
      "quillon-cli sheet --codes"},
     {"The list %1 cannot be opened: %2", "تعذّر فتح القائمة %1: %2"},
     {"... and %1 more rows", "... و%1 صفًا آخر"},
+    {"%1 prints as %2", "%1 يُطبع %2"},
+    {"%1 rows print another number than typed: %2\n\nPrint them as they are?",
+     "%1 صفوف تُطبع رقمًا غير الذي كُتب: %2\n\nأتطبعها كما هي؟"},
 }};
 static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
 
@@ -256,6 +259,14 @@ QString ScanReasonText(const std::string& reason, TLanguage language)
     if (const auto match = checkDigit.match(text); match.hasMatch())
         return SourceText(TSourcePhrase::CheckDigit, language).arg(match.captured(1));
     return CellFitText(reason, language);
+}
+
+QString ChangeText(const TTypedChange& change, TLanguage language)
+{
+    const auto text = [](const std::string& bytes) {
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    };
+    return SourceText(TSourcePhrase::PrintsOther, language).arg(text(change.Typed), text(change.Printed));
 }
 
 TLabelSourcePanel::TLabelSourcePanel(QWidget* parent) : QWidget(parent)

@@ -13,6 +13,7 @@
 
 #include "app/Captions.h"
 #include "label/LabelList.h"
+#include "label/TypedChange.h"
 
 class QLabel;
 class QLineEdit;
@@ -98,6 +99,8 @@ enum class TSourcePhrase : std::uint8_t {
     TooManyLabels, // more labels than one print from the window takes
     OpenFailed,    // a list file that cannot be opened
     MoreRows,      // what the problem list leaves out
+    PrintsOther,   // "0123456 prints as 00123457"
+    ChangedAsk,    // asked before printing rows that print another number than typed
     kSourcePhraseCount
 };
 QString SourceText(TSourcePhrase phrase, TLanguage language);
@@ -106,6 +109,9 @@ QString SourceText(TSourcePhrase phrase, TLanguage language);
 // "Check digit should be 0", a cell that cuts the label off) in `language`; other reasons pass as they
 // are.
 QString ScanReasonText(const std::string& reason, TLanguage language);
+
+// "0123456 prints as 00123457": a row that prints another text than was typed, in `language`.
+QString ChangeText(const TTypedChange& change, TLanguage language);
 
 // The list box with its Open button, or the serial run's fields; the row navigation and the list of
 // rows that cannot be printed. Hidden while the source is one label.

@@ -9,6 +9,7 @@
 
 #include "barcode/CheckDigits.h"
 #include "label/SymbolKinds.h"
+#include "label/TypedChange.h"
 
 namespace quillon {
 namespace {
@@ -72,6 +73,7 @@ enum TPhraseId : std::uint8_t {
     phNotChecked,
     phNoneChecked,
     phCheckDigitShould,
+    phNumberSystemShould,
     kPhraseCount
 };
 
@@ -114,6 +116,8 @@ constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
     {", %1 not checked", "، و%1 بلا فحص"},                                                       // NotChecked
     {"%1 labels not checked: no reader for their kind", "%1 ملصقًا بلا فحص: لا قارئ لنوعها"}, // NoneChecked
     {"Check digit should be %1", "يجب أن يكون رقم التحقق %1"}, // CheckDigitShould (the scan check's words)
+    {"Number system should be %1",
+     "يجب أن يكون رقم نظام الترقيم %1"}, // NumberSystemShould (the engine's words)
 }};
 
 static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
@@ -404,8 +408,27 @@ QString KindDisplayName(int kindIndex)
     return FromUtf8(kKindDisplayNames[static_cast<std::size_t>(kindIndex)]);
 }
 
+namespace {
+
+// The engine's refusals of a full UPC-E name the digit that should stand: "Check digit should be 5".
+std::optional<QString> DigitShouldText(std::string_view engineMessage, TLanguage language)
+{
+    constexpr std::array<std::pair<std::string_view, TPhraseId>, 2> kDigitMessages{{
+        {"Check digit should be ", phCheckDigitShould},
+        {"Number system should be ", phNumberSystemShould},
+    }};
+    for (const auto& [words, phrase] : kDigitMessages)
+        if (engineMessage.size() == words.size() + 1 && engineMessage.starts_with(words))
+            return Phrase(phrase, language).arg(QChar(engineMessage.back()));
+    return std::nullopt;
+}
+
+} // namespace
+
 QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage language)
 {
+    if (const std::optional<QString> digit = DigitShouldText(engineMessage, language))
+        return *digit;
     for (const TErrorSentence& row : kErrorSentences) {
         const bool matches = row.Match == TMatch::Exact
                                  ? engineMessage == row.Message
@@ -427,13 +450,15 @@ TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, cons
         encoding ? encoding->ScanText.value_or(encoding->DrawnText) : std::string(typed);
     const bool scans = scan.Outcome == TScanOutcome::Matches;
     const bool checked = scan.Outcome != TScanOutcome::NoReader;
+    const bool changed = encoding && TypedChange(typed, barcode).has_value();
     // The check digit switch adds what the kind computes: the code as typed, and its check digit.
-    if (barcode.Checksum() && scans && printed.size() > typed.size() && printed.starts_with(typed))
+    if (!changed && barcode.Checksum() && scans && printed.size() > typed.size() &&
+        printed.starts_with(typed))
         return {.Text = Phrase(phScansWithCheck, language)
                             .arg(QString::fromStdString(scan.Decoded),
                                  QString::fromStdString(printed.substr(typed.size()))),
                 .Level = TStatusLevel::Good};
-    if (printed != typed) {
+    if (changed) {
         const QString reason = DifferenceReason(barcode, typed, printed, language);
         const QString shown = Grouped(barcode.Typ(), printed);
         return {.Text =

@@ -40,13 +40,9 @@ namespace {
 // it keeps a huge or infinite Ratio from overflowing the widths and the width sum.
 constexpr double kMaxWideModule = 1000.0;
 
-struct RatioRange {
-    double low = 0;
-    double high = 0;
-    bool clamped = false;
-};
+} // namespace
 
-RatioRange RatioRangeFor(TBarcodeType typ)
+TRatioRange RatioRangeOf(TBarcodeType typ)
 {
     switch (typ) {
     case bcCode_2_5_interleaved:
@@ -60,12 +56,14 @@ RatioRange RatioRangeFor(TBarcodeType typ)
     case bcCodeUPC_E0:
     case bcCodeUPC_E1:
     case bcCodeUPC_Supp2:
-    case bcCodeUPC_Supp5: return {.low = 2.0, .high = 3.0, .clamped = true};
-    case bcCode_2_5_matrix: return {.low = 2.25, .high = 3.0, .clamped = true};
+    case bcCodeUPC_Supp5: return {.Low = 2.0, .High = 3.0, .Clamped = true};
+    case bcCode_2_5_matrix: return {.Low = 2.25, .High = 3.0, .Clamped = true};
     default: // width-digit symbologies, MSI, PostNet and unknown types take any ratio
         return {};
     }
 }
+
+namespace {
 
 bool IsBlankOrControl(char c)
 {
@@ -144,13 +142,13 @@ void TBarcode::SetCheckSumMethod(TCheckSumMethod v)
 
 void TBarcode::ComputeModuleWidths()
 {
-    const RatioRange range = RatioRangeFor(FTyp);
-    if (range.clamped) {
+    const TRatioRange range = RatioRangeOf(FTyp);
+    if (range.Clamped) {
         // Written as "not at least" so that a NaN ratio is pulled into range as well.
-        if (!(FRatio >= range.low))
-            FRatio = range.low;
-        if (FRatio > range.high)
-            FRatio = range.high;
+        if (!(FRatio >= range.Low))
+            FRatio = range.Low;
+        if (FRatio > range.High)
+            FRatio = range.High;
     }
     // Full integers and at least one pixel: no element may vanish or wrap to a negative width.
     double wide = std::nearbyint(FModul * FRatio); // ties to even under the default rounding mode
@@ -183,7 +181,9 @@ void TBarcode::Encode(std::string& pattern)
                 throw Exception("Barcode must be numeric");
     }
     TScanText scanText = RunEncoder(pattern);
-    FEncoding.emplace().DrawnText = FText;
+    // A UPC-E's number system and check digit ride in its parities: its code line shows all eight.
+    const bool upcE = FTyp == bcCodeUPC_E0 || FTyp == bcCodeUPC_E1;
+    FEncoding.emplace().DrawnText = upcE && scanText ? *scanText : FText;
     FEncoding->ScanText = std::move(scanText);
 }
 

@@ -59,13 +59,23 @@ struct TBarElement {
 
 class TCanvas;
 
+// The wide-to-narrow ratios a symbology takes: when the module widths are computed, Ratio is pulled
+// into Low to High for the kinds that are Clamped; the others take any ratio.
+struct TRatioRange {
+    double Low = 0;
+    double High = 0;
+    bool Clamped = false;
+};
+TRatioRange RatioRangeOf(TBarcodeType typ);
+
 // What a decoder reads back from a drawn barcode; nothing for the kinds common decoders do not read.
 using TScanText = std::optional<std::string>;
 
 // What an encoding drew besides the bars, told by the encoder that drew them.
 struct TEncoding {
     // The text of the human-readable code line (DrawBarText frames it as "* text *"): Text after
-    // encoding, with whatever padding or check digit the encoder stored there.
+    // encoding, with whatever padding or check digit the encoder stored there; for UPC-E what the bars
+    // encode in full, the number system, the six digits and the check digit.
     std::string DrawnText;
     // What a decoder reads back from the bars: check characters where they are drawn, zero padding,
     // the UPC-E number system and check digit, the full-ASCII reading of Code 93's shift characters;

@@ -11,6 +11,11 @@ void ThrowNotAnInteger(char c)
     throw Exception("'" + std::string(1, c) + "' is not a valid integer value");
 }
 
+std::string CheckDigitMessage(char digit)
+{
+    return std::string("Check digit should be ") + digit;
+}
+
 std::string AppendModulo10(std::string_view digits)
 {
     // From the right, digits weigh 3, 1, 3, 1, ...: taken in pairs, each pair adds 3 times its right

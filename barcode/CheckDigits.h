@@ -18,6 +18,10 @@ void AppendWidthDigits(std::string& pattern, std::string_view widthDigits);
 // The sum of the decimal digits of n; 0 when n is below 1.
 int DigitSum(long long n);
 
+// "Check digit should be 0": a check digit typed wrong, as the engine refuses it and the proof of a
+// printed label names it.
+std::string CheckDigitMessage(char digit);
+
 // Raises the integer conversion error, "'c' is not a valid integer value".
 [[noreturn]] void ThrowNotAnInteger(char c);
 

@@ -88,7 +88,9 @@ void TBarcode::DrawBarText(TCanvas& canvas)
     canvas.SetBrushColor(kTextBackground);
     if (FShowText == bcoCode || FShowText == bcoBoth) {
         const TPoint at = ClampedPoint(std::int64_t{FLeft} + 10, std::int64_t{FTop} + FHeight - 10);
-        canvas.TextOut(at, "* " + FText + " *");
+        // What the bars encode, as the last encoding tells it (a UPC-E in full).
+        const std::string& shown = FEncoding ? FEncoding->DrawnText : FText;
+        canvas.TextOut(at, "* " + shown + " *");
     }
     if (FShowText == bcoTyp || FShowText == bcoBoth)
         canvas.TextOut(ClampedPoint(FLeft, std::int64_t{FTop} + 14), GetTypeName());

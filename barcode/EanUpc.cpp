@@ -149,6 +149,9 @@ constexpr std::size_t kSupp5PatternLength =
 constexpr std::size_t kSupp2PatternLength =
     kAddOnStart.size() + kAddOnSeparator.size() + 2 * kElementsPerDigit;
 
+// A UPC-E in full: number system, six digits, check digit (ISO/IEC 15420).
+constexpr std::size_t kUPCEFullDigits = 8;
+
 // Readable names for the UPC-E encoder's number-system argument.
 constexpr bool kNumberSystemZero = false;
 constexpr bool kNumberSystemOne = true;
@@ -348,15 +351,28 @@ TScanText TBarcode::EncodeUPCE1(std::string& pattern)
 }
 
 // A decoder reads the number system and the check digit that the parities carry around the six
-// drawn digits.
+// drawn digits. Eight digits are a UPC-E in full, as printed under the bars: taken as they stand when
+// their number system is the kind's and their check digit holds, refused otherwise, since dropping
+// digits would print another number.
 TScanText TBarcode::EncodeUPCE(std::string& pattern, bool numberSystemOne)
 {
-    FText = PadWithZeros(7);
-    const std::string six = FText.substr(0, 6);
     const char numberSystem = numberSystemOne ? '1' : '0';
-    const char check = UPCECheckDigit(numberSystem, six);
-    if (FChecksum)
-        FText = six + check;
+    std::string six;
+    char check = '0';
+    if (FText.size() == kUPCEFullDigits) {
+        six = FText.substr(1, 6);
+        check = UPCECheckDigit(numberSystem, six);
+        if (FText[0] != numberSystem)
+            throw Exception(std::string("Number system should be ") + numberSystem);
+        if (FText.back() != check)
+            throw Exception(CheckDigitMessage(check));
+    } else {
+        FText = PadWithZeros(7);
+        six = FText.substr(0, 6);
+        check = UPCECheckDigit(numberSystem, six);
+        if (FChecksum)
+            FText = six + check;
+    }
     const std::string_view parity = UPCEParityTable[static_cast<std::size_t>(check - '0')];
     // Number system 1 inverts every parity of number system 0.
     const char oddParity = numberSystemOne ? 'E' : 'o';

@@ -62,6 +62,7 @@ struct RowOutcome {
     std::shared_ptr<const TLabelDrawing> drawing{}; // sheet: the label
     TScanExpectation expected{};                    // sheet: what it should read as
     std::string misfit{};                           // sheet: why its cell would cut it off
+    std::string changed{};                          // it prints another text than was typed
 };
 
 using Work = std::function<RowOutcome(const TListRow& row)>;
@@ -618,6 +619,8 @@ public:
         } else {
             if (!outcome.misfit.empty())
                 Say({.key = 2 * FCells + 1, .line = outcome.line, .text = outcome.misfit});
+            if (!outcome.changed.empty())
+                Say({.key = 2 * FCells + 1, .line = outcome.line, .text = outcome.changed});
             for (int copy = 0; copy < outcome.copies; ++copy)
                 AddCell(outcome);
         }
@@ -789,7 +792,8 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         }
         const QByteArray png = EncodePng(file->image, name);
         directory.WriteWhole(name, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-        RowOutcome outcome{.notes = std::move(file->label.notes)};
+        RowOutcome outcome{.notes = std::move(file->label.notes),
+                           .changed = TypedChangeReport(RowOptions(options, row), file->label)};
         if (options.verify) {
             const LabelProof proof = ProveWritten(png, file->label);
             if (proof.noReader)
@@ -810,6 +814,8 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         report.Notes(outcome.notes);
         if (!outcome.error.empty())
             report.Line(outcome.line, outcome.error);
+        if (!outcome.changed.empty())
+            report.Line(outcome.line, outcome.changed);
         report.Done(1);
         return true;
     });
@@ -833,11 +839,14 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
         if (!row.Problem.empty())
             return {.error = row.Problem};
         try {
-            PrintLabel label = MakePrintLabel(RowOptions(labelOptions, row), cellMm);
+            const CliOptions rowOptions = RowOptions(labelOptions, row);
+            PrintLabel label = MakePrintLabel(rowOptions, cellMm);
+            std::string changed = TypedChangeReport(rowOptions, label);
             return {.notes = std::move(label.notes),
                     .drawing = std::move(label.drawing),
                     .expected = std::move(label.expected),
-                    .misfit = std::move(label.fit.Message)};
+                    .misfit = std::move(label.fit.Message),
+                    .changed = std::move(changed)};
         } catch (const Exception& e) {
             return {.error = e.what()};
         }

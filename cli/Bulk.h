@@ -16,10 +16,10 @@ namespace quillon::cli {
 // cannot be written, which ends the run. Needs a QGuiApplication.
 int RunBulkLabels(const CliOptions& options, std::ostream& err);
 
-// Fills the sheet's cells in page-flow order from the first after --skip, one cell per copy of each
-// row, on as many pages as they need. Each page is prepared, drawn into the PDF and proved as soon as
-// its labels are made, then dropped; the PDF is written beside the output and takes its name only when
-// whole, so that a run that fails or is interrupted leaves the old file as it was. Rows that cannot be
+// Fills the sheet's cells in --order (across the rows by default) from the first after --skip, one cell
+// per copy of each row, on as many pages as they need. Each page is prepared, drawn into the PDF and proved
+// as soon as its labels are made, then dropped; the PDF is written beside the output and takes its name only
+// when whole, so that a run that fails or is interrupted leaves the old file as it was. Rows that cannot be
 // made are reported as RunBulkLabels does and take no cell. Needs a QGuiApplication.
 int RunBulkSheet(const CliOptions& options, std::ostream& err);
 

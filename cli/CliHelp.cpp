@@ -64,7 +64,7 @@ constexpr CommandHelp kCommandHelp[] = {
      "writes the label sheet (PDF)",
      "Writes the A4 or Letter sheet of columns x rows labels, or of a label stock, as the print preview\n"
      "shows it, as PDF, the bars on whole dots of a --dpi printer. With --codes or --sequence the cells\n"
-     "take successive codes, one cell per copy, in page-flow order from the first cell after --skip on\n"
+     "take successive codes, one cell per copy, in --order from the first cell after --skip on\n"
      "as many pages as they need; the pages are written as they are made. A label that its cell would\n"
      "cut off is reported; every cell is read back as printed at --dpi (unless --no-verify), and one\n"
      "that would not read as typed is reported. The PDF is written all the same."},
@@ -176,6 +176,14 @@ const OptionHelp kOptionHelp[] = {
      "the printer's correction: scale everything by SX and SY %, -2 to 2\n"
      "in steps of 0.1, about the paper's top-left corner (default 0,0)"},
     {"--no-verify", "--no-verify", "do not read back the labels written"},
+    {"--accept-changes", "--accept-changes",
+     "with --codes or --sequence, print rows whose printed text differs from\n"
+     "the typed one without reporting them (by default each is reported with\n"
+     "its line and the exit status is 1)"},
+    {"--order", "--order across|down",
+     "the order the cells fill in, and so the cells --skip leaves empty:\n"
+     "across the rows, left to right and top to bottom (default), or down\n"
+     "the columns"},
     {"--output", "-o, --output FILE|DIR",
      "label: the image to write, ending in .png, or with --codes or\n"
      "--sequence the directory for the images; sheet and calibration: the\n"

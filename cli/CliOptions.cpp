@@ -379,6 +379,13 @@ const OptionRule kOptionRules[] = {
          std::tie(o.scaleXPercent, o.scaleYPercent) = ParseCorrection(n, v, kScaleForm);
      }},
     {"--no-verify", "", kWritingCommands, nullptr, [](CliOptions& o) { o.verify = false; }},
+    {"--accept-changes", "", kWritingCommands, nullptr, [](CliOptions& o) { o.acceptChanges = true; }},
+    {"--order", "", kSheetCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         if (v != "across" && v != "down")
+             throw UsageError("--order takes across or down, not '" + v + "'");
+         o.order = v == "across" ? TCellOrder::AcrossRows : TCellOrder::DownColumns;
+     }},
     {"--output", "-o", kOutputCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},
     {"--codes", "", kWritingCommands,

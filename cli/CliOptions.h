@@ -13,6 +13,7 @@
 #include "label/SheetLimits.h"
 #include "label/ZintSymbol.h"
 #include "report/PreparedReport.h"
+#include "report/Report.h"
 
 namespace quillon::cli {
 
@@ -101,9 +102,12 @@ struct CliOptions {
     std::optional<double> barHeightMm; // unset: the symbology's own default
     int barWidthReductionDots = 0;
     int dpi = kDefaultDpi;
-    bool verify = true;               // label and sheet read back every label they write
-    std::optional<std::string> stock; // --stock ID, looked up when the sheet is made
-    std::optional<Paper> paper;       // unset: A4, or the stock's own paper
+    bool verify = true; // label and sheet read back every label they write
+    // Bulk rows whose printed text differs from the typed one are printed without a word: exit 0.
+    bool acceptChanges = false;
+    TCellOrder order = TCellOrder::AcrossRows; // --order across|down: the order the cells fill in
+    std::optional<std::string> stock;          // --stock ID, looked up when the sheet is made
+    std::optional<Paper> paper;                // unset: A4, or the stock's own paper
     // --offset X,Y in mm and --scale SX,SY in %: the printer's correction, none unless given.
     double offsetXMm = 0.0;
     double offsetYMm = 0.0;

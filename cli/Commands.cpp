@@ -192,6 +192,7 @@ TSheetSettings SheetSettingsFrom(const CliOptions& options)
                             .Stock = StockFrom(options),
                             .StockId = options.stock.value_or(std::string()),
                             .SkipCells = options.skip,
+                            .Order = options.order,
                             .Placing = PlacingFrom(options),
                             .LabelQuietMm = LabelQuietMm(options)};
     const int cells = SheetCellCount(settings);

@@ -11,6 +11,7 @@
 #include "SymbolCommands.h"
 #include "barcode/KindNames.h"
 #include "data/Escape.h"
+#include "label/TypedChange.h"
 #include "report/Units.h"
 
 namespace quillon::cli {
@@ -78,6 +79,14 @@ PrintLabel SymbolLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
 }
 
 } // namespace
+
+std::string TypedChangeReport(const CliOptions& options, const PrintLabel& label)
+{
+    if (options.acceptChanges || options.symbol)
+        return {};
+    const std::optional<TTypedChange> change = TypedChange(options.text, label.barcode);
+    return change ? TypedChangeMessage(*change) : std::string();
+}
 
 TLabelCaptions CaptionsFrom(const CliOptions& options)
 {

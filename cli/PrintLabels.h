@@ -31,6 +31,11 @@ struct PrintLabel {
     TCellFit fit;                   // always fits when no cell was given or the label is stretched
 };
 
+// "prints 00123457, not 0123456 as typed: ...", for a row of a bulk run whose engine label prints
+// another text than options.text; empty when it prints what was typed, for the kinds libzint encodes,
+// and under --accept-changes.
+std::string TypedChangeReport(const CliOptions& options, const PrintLabel& label);
+
 // The captions of the command line, in the locale's encoding: they are shown, never encoded.
 TLabelCaptions CaptionsFrom(const CliOptions& options);
 

@@ -52,6 +52,8 @@ public:
     void ApplyPlacing(const std::optional<TCellPlacing>& placing, const QMarginsF& quietMm);
     // Cells left empty at the start of the first page (0 to 1000000).
     void ApplySkip(int cells) { FReport.SetSkipRows(cells); }
+    // The order the cells fill in, and so the cells a start position skips.
+    void ApplyOrder(TCellOrder order) { FReport.SetCellOrder(order); }
 
 private:
     TReport FReport;

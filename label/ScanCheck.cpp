@@ -128,11 +128,6 @@ std::optional<char> RightCheckDigit(const TBarcode& barcode)
     return EngineCheckDigit(barcode, *reading);
 }
 
-std::string CheckDigitMessage(char digit)
-{
-    return std::string("Check digit should be ") + digit;
-}
-
 TScanExpectation ExpectScan(const TBarcode& barcode)
 {
     TScanExpectation expected{.Typ = barcode.Typ(),

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "barcode/Barcode.h"
+#include "barcode/CheckDigits.h"
 #include "label/ScanReader.h"
 
 namespace quillon {
@@ -58,9 +59,6 @@ std::optional<std::string> ExpectedScanText(const TBarcode& barcode);
 // Checksum switch off. It says nothing of whether a reader checks that digit: EAN-128 data need not
 // end in one. Encodes copies of the barcode, so the engine's errors propagate.
 std::optional<char> RightCheckDigit(const TBarcode& barcode);
-
-// "Check digit should be 0".
-std::string CheckDigitMessage(char digit);
 
 // The reading, the reader's settings and the right check digit of the barcode as drawn.
 TScanExpectation ExpectScan(const TBarcode& barcode);

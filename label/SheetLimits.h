@@ -18,8 +18,10 @@ inline constexpr TRange kRows{.Min = 1, .Max = 20, .Initial = 1};   // label row
 // A margin or the column spacing in whole millimetres (TM, RM, BM, LM, CS). The design panel's spin
 // edits start at 0 until the options or the report's page set them.
 inline constexpr TRange kMarginMm{.Min = 0, .Max = 50, .Initial = 0};
-inline constexpr TRange kZoom{.Min = 1, .Max = 10, .Initial = 2};        // ZomSpn: narrow module width, px
-inline constexpr TRange kRatio{.Min = 0, .Max = 10, .Initial = 1};       // RatioSpn: wide-to-narrow ratio
+inline constexpr TRange kZoom{.Min = 1, .Max = 10, .Initial = 2}; // ZomSpn: narrow module width, px
+// RatioSpn: wide-to-narrow ratio; it starts at 2, the ratio the designed label (Code 93 Extended, whose
+// elements are one to four modules wide) needs to scan.
+inline constexpr TRange kRatio{.Min = 0, .Max = 10, .Initial = 2};
 inline constexpr TRange kAngle{.Min = 0, .Max = 360, .Initial = 30};     // BCodeAngSpn, degrees
 inline constexpr TRange kBlinkMs{.Min = 1, .Max = 1000, .Initial = 100}; // TrackBar1: blink timer interval
 // Every module width the engine takes (TBarcode::SetModul keeps its value for any other); quillon-cli's

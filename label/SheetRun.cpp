@@ -97,6 +97,7 @@ void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
     form.ApplyStretch(settings.Stretch);
     form.ApplyPlacing(settings.Placing, settings.LabelQuietMm);
     form.ApplySkip(settings.SkipCells);
+    form.ApplyOrder(settings.Order);
 }
 
 TPreparedReport PrepareSheet(TPrintBarForm& form, int labelCount)

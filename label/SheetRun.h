@@ -32,6 +32,8 @@ struct TSheetSettings {
     // Cells of the first page left empty, in the order the cells fill: a partly used sheet goes on
     // at cell SkipCells + 1 ("Start at label N" skips N - 1).
     int SkipCells = 0;
+    // Across the rows, as people count labels on a sheet; down the columns remains a choice.
+    TCellOrder Order = TCellOrder::AcrossRows;
     // The label centred or at the top-left of its cell, kept clear of the cuts by its quiet zones and
     // an inset; none keeps it at the cell's corner, as the grid has always had it.
     std::optional<TCellPlacing> Placing{};

@@ -132,6 +132,15 @@ TBand& TBand::AddChild()
     return *FChild;
 }
 
+std::int64_t OrderedPosition(std::int64_t slot, int columns, int rows, TCellOrder order)
+{
+    if (order == TCellOrder::DownColumns || rows <= 0)
+        return slot;
+    const std::int64_t column = slot / rows;
+    const std::int64_t line = slot % rows;
+    return line * columns + column;
+}
+
 TReport::TReport()
 {
     FPage.SetOnChange([this] { LayOutBands(); });
@@ -207,6 +216,37 @@ void TReport::PlaceRow(TPageFlow& flow, std::int64_t row) const
     }
 }
 
+std::optional<std::pair<int, int>> TReport::OrderedShape() const
+{
+    const auto cellBands = std::count_if(FBands.begin(), FBands.end(), [](const auto& band) {
+        return band->Enabled() && (band->Kind() == TBandKind::Detail || band->Kind() == TBandKind::SubDetail);
+    });
+    if (cellBands != 1)
+        return std::nullopt;
+    if (FCellGrid)
+        return std::pair(FCellGrid->Columns, FCellGrid->Rows);
+    if (FCellsPerColumn > 0)
+        return std::pair(FPage.Columns(), FCellsPerColumn);
+    return std::nullopt;
+}
+
+void TReport::PlaceInOrder(TPageFlow& flow, std::int64_t rowCount, int columns, int rows) const
+{
+    const std::int64_t perPage = std::int64_t{columns} * rows;
+    const std::int64_t filled = FSkipRows + rowCount; // the places taken, skipped or printed
+    for (std::int64_t first = 0; first < filled; first += perPage) {
+        // The flow goes as far as the last slot whose place is taken; the last `columns` places hold it.
+        const std::int64_t onPage = std::min(perPage, filled - first);
+        std::int64_t lastSlot = 0;
+        for (std::int64_t place = std::max<std::int64_t>(0, onPage - columns); place < onPage; ++place)
+            lastSlot = std::max(lastSlot, (place % columns) * rows + place / columns);
+        for (std::int64_t slot = 0; slot <= lastSlot; ++slot) {
+            const std::int64_t place = first + OrderedPosition(slot, columns, rows, FCellOrder);
+            PlaceRow(flow, place >= FSkipRows && place < filled ? place - FSkipRows : -1);
+        }
+    }
+}
+
 void TReport::SanitiseMargins()
 {
     // Margins that leave no paper between them are both dropped to 0.
@@ -229,10 +269,15 @@ TPreparedReport TReport::PrepareRun(std::int64_t rowCount)
     TPageFlow flow(*this);
     if (rowCount == 0 && !FPrintIfEmpty)
         return flow.TakePrepared();
-    for (std::int64_t skipped = 0; skipped < FSkipRows; ++skipped)
-        PlaceRow(flow, -1);
-    for (std::int64_t row = 0; row < rowCount; ++row)
-        PlaceRow(flow, row);
+    const std::optional<std::pair<int, int>> shape = OrderedShape();
+    if (FCellOrder == TCellOrder::AcrossRows && shape && shape->first > 1) {
+        PlaceInOrder(flow, rowCount, shape->first, shape->second);
+    } else {
+        for (std::int64_t skipped = 0; skipped < FSkipRows; ++skipped)
+            PlaceRow(flow, -1);
+        for (std::int64_t row = 0; row < rowCount; ++row)
+            PlaceRow(flow, row);
+    }
     if (flow.PageCount() == 0)
         flow.NewColumn(); // an empty run still gets its one page
     for (const auto& band : FBands) {

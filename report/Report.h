@@ -42,6 +42,14 @@ inline constexpr int kMaxGridRows = 1000;
 // Raises unless the grid has 1 to 100 columns, 1 to 1000 rows and every length within 0 to 10 m.
 void CheckCellGrid(const TCellGrid& grid);
 
+// The order in which a sheet's cells take the data rows: down the columns, the report's own flow, or
+// across the rows, left to right and top to bottom, as people count the labels on a sheet.
+enum class TCellOrder : std::uint8_t { DownColumns, AcrossRows };
+
+// The place, counted in `order`, of the cell that the flow fills `slot`-th on a page of `columns` x
+// `rows` cells; the flow fills down the columns.
+std::int64_t OrderedPosition(std::int64_t slot, int columns, int rows, TCellOrder order);
+
 class TReportElement {
 public:
     virtual ~TReportElement() = default;
@@ -181,6 +189,10 @@ public:
     // from the first unused cell.
     std::int64_t SkipRows() const { return FSkipRows; }
     void SetSkipRows(std::int64_t v); // 0 to kMaxRows
+    // The order the cells take the rows and the skipped places; across the rows only where every row
+    // takes one cell of a page with a fixed count of cells per column (a grid, or CellsPerColumn).
+    TCellOrder CellOrder() const { return FCellOrder; }
+    void SetCellOrder(TCellOrder v) { FCellOrder = v; }
 
     TBand& AddBand(TBandKind kind);
     const std::vector<std::unique_ptr<TBand>>& Bands() const { return FBands; }
@@ -197,6 +209,10 @@ private:
     void SanitiseMargins();
     // Places the detail bands of one data row; row -1 takes their places and prints nothing.
     void PlaceRow(TPageFlow& flow, std::int64_t row) const;
+    // The columns and rows of cells on a page, when the cells can be counted across the rows.
+    std::optional<std::pair<int, int>> OrderedShape() const;
+    // The skipped places and the rows in the cell order, page by page, blank places taking their cells.
+    void PlaceInOrder(TPageFlow& flow, std::int64_t rowCount, int columns, int rows) const;
 
     TPageModel FPage;
     bool FFirstPageHeader = true;
@@ -205,6 +221,7 @@ private:
     int FCellsPerColumn = 0;
     std::optional<TCellGrid> FCellGrid{};
     std::int64_t FSkipRows = 0;
+    TCellOrder FCellOrder = TCellOrder::DownColumns;
     std::vector<std::unique_ptr<TBand>> FBands;
 };
 

@@ -2,14 +2,18 @@
 // cannot be printed, a cancelled print and the rows shown one by one.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QToolButton>
+#include <algorithm>
+#include <functional>
 
 #include "WindowFixture.h"
+#include "app/DesignPanel.h"
 #include "label/LabelPainter.h"
 #include "tests/support/PlacedCells.h"
 
@@ -68,9 +72,9 @@ protected:
 };
 
 // 250 rows, every 50th three times: 260 labels from the fifth cell of a 3 x 7 sheet fill 17 cells of the
-// first page, 21 of the next ones and 12 of the thirteenth, in the page flow's order; each cell reads as
+// first page, 21 of the next ones and 12 of the thirteenth, across the rows; each cell reads as
 // its row's code and carries its row's captions (the header is line 1).
-TEST_F(LabelSourceTest, AListWithCaptionsAndCopiesFillsTheCellsInPageOrder)
+TEST_F(LabelSourceTest, AListWithCaptionsAndCopiesFillsTheCellsAcrossTheRows)
 {
     QByteArray csv = "code,upper,lower,copies\r\n";
     for (std::size_t item = 1; item <= 250; ++item)
@@ -89,8 +93,12 @@ TEST_F(LabelSourceTest, AListWithCaptionsAndCopiesFillsTheCellsInPageOrder)
     ASSERT_EQ(printed.Sheet.Pages.size(), 13u);
     std::int64_t next = 0;
     for (std::size_t page = 0; page < 13; ++page) {
-        const auto cells = testing::CellsOf(printed.Sheet.Pages[page]);
+        auto cells = testing::CellsOf(printed.Sheet.Pages[page]);
         EXPECT_EQ(cells.size(), page == 0 ? 17u : page == 12 ? 12u : 21u) << "page " << page;
+        // Across the rows: top to bottom, and left to right within a row.
+        std::sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
+            return std::pair(a.Frame.Top, a.Frame.Left) < std::pair(b.Frame.Top, b.Frame.Left);
+        });
         for (const auto& cell : cells)
             EXPECT_EQ(cell.Row, next++);
     }
@@ -108,6 +116,208 @@ TEST_F(LabelSourceTest, AListWithCaptionsAndCopiesFillsTheCellsInPageOrder)
         EXPECT_NE(texts.find("|Item " + item + "|Shelf " + item + ", left|"), std::string::npos) << texts;
     }
     EXPECT_EQ(Note(), "260 of 260 labels read back at 600 dpi");
+}
+
+// The column and row of each data row's cell on its page, counted from the cells of a full sheet.
+std::string PlacesOf(const TPreparedReport& sheet, const TPreparedReport& full)
+{
+    std::vector<double> lefts, tops;
+    for (const auto& cell : testing::CellsOf(full.Pages.at(0)))
+        lefts.push_back(cell.Frame.Left), tops.push_back(cell.Frame.Top);
+    const auto index = [](std::vector<double> values, double value) {
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
+        return std::find(values.begin(), values.end(), value) - values.begin();
+    };
+    std::string places;
+    for (const auto& cell : testing::CellsOf(sheet.Pages.at(0)))
+        places += "row " + std::to_string(cell.Row) + " at " + std::to_string(index(lefts, cell.Frame.Left)) +
+                  "," + std::to_string(index(tops, cell.Frame.Top)) + "; ";
+    return places;
+}
+
+// Each defect of what is typed, the order of the cells and the Bar Width, as a user meets it: the steps
+// they take, and what the window then shows, asks or prints (cells read back from the printed sheet).
+class DefectTest : public LabelSourceTest {
+public:
+    using LabelSourceTest::asked;
+    using LabelSourceTest::form;
+    using LabelSourceTest::Note;
+    using LabelSourceTest::Print;
+    using LabelSourceTest::ReadCell;
+    using LabelSourceTest::SetKind;
+    using LabelSourceTest::UseSource;
+
+    std::string PrintList(int kind, const char* rows)
+    {
+        SetKind(kind);
+        UseSource(TLabelSource::List);
+        form->SourcePanel->ListEd->setPlainText(rows);
+        Print();
+        return asked.join(" | ").toStdString();
+    }
+    std::string Status(int kind, const char* typed)
+    {
+        SetKind(kind);
+        form->BarEd->setText(typed);
+        return form->PreviewStatus().toStdString();
+    }
+};
+
+struct TDefectRow {
+    int No;
+    const char* Defect;
+    std::function<std::string(DefectTest&)> Steps;
+    std::string Seen;
+};
+
+const TDefectRow kDefects[] = {
+    {1, "a list of full UPC-E codes prints another number without a word",
+     [](DefectTest& test) {
+         const std::string asked = test.PrintList(bcCodeUPC_E0, "01234565\n04252614\n");
+         return asked + "[" + test.ReadCell(0) + " " + test.ReadCell(1) + "] " + test.Note().toStdString();
+     },
+     "[01234565 04252614] 2 of 2 labels read back at 600 dpi"},
+    {2, "a full UPC-E typed with a wrong check digit",
+     [](DefectTest& test) { return test.Status(bcCodeUPC_E0, "01234564"); }, "Check digit should be 5"},
+    {3, "a full UPC-E typed right", [](DefectTest& test) { return test.Status(bcCodeUPC_E0, "01234565"); },
+     "Scans as 01234565"},
+    {4, "a 12-digit EAN-13 row without the check digit switch prints another number unasked",
+     [](DefectTest& test) {
+         const std::string asked = test.PrintList(bcCodeEAN13, "5901234123457\n590123400004\n");
+         return asked + " [" + test.form->ProblemLines().join(" | ").toStdString() + "]";
+     },
+     "1 rows print another number than typed: Line 2: 590123400004 prints as 0590123400004\n\nPrint them as "
+     "they are? [Line 2: 590123400004 prints as 0590123400004]"},
+    {5, "start at label 5 of a 3 x 7 sheet counts down the columns",
+     [](DefectTest& test) {
+         test.form->CSpn->setValue(3), test.form->RSpn->setValue(7);
+         std::string rows;
+         for (int i = 0; i < 21; ++i)
+             rows += "5901234123457\n";
+         test.PrintList(bcCodeEAN13, rows.c_str());
+         const TPreparedReport full = test.form->PrintedRows()->Sheet;
+         test.form->StartSpn->setValue(5);
+         test.form->SourcePanel->ListEd->setPlainText("5901234123457\n4006381333931\n9780201379624\n");
+         test.Print();
+         return PlacesOf(test.form->PrintedRows()->Sheet, full) + test.ReadCell(0);
+     },
+     // The cells come in the flow's order, down the columns.
+     "row 2 at 0,2; row 0 at 1,1; row 1 at 2,1; 5901234123457"},
+    {6, "Bar Width 1 through Code 39 to Code 128 B prints a wide label that the spin edit does not show",
+     [](DefectTest& test) {
+         test.SetKind(bcCode128B);
+         test.form->RatioSpn->setValue(1);
+         test.SetKind(bcCode39);
+         const int onCode39 = test.form->RatioSpn->value();
+         test.SetKind(bcCode128B);
+         return std::to_string(onCode39) + " " + std::to_string(test.form->RatioSpn->value()) + " " +
+                std::to_string(test.form->BCode().Ratio());
+     },
+     "2 2 2.000000"},
+    {7, "printing a label that does not scan asks nothing",
+     [](DefectTest& test) {
+         test.SetKind(bcCode128B);
+         test.form->BarEd->setText("Hello-123");
+         test.form->RatioSpn->setValue(1);
+         test.Print();
+         return test.asked.join(" | ").toStdString();
+     },
+     "Does not scan: try a larger zoom or bar width"},
+};
+
+TEST_F(DefectTest, EachDefectIsGoneAsAUserChecksIt)
+{
+    for (const TDefectRow& row : kDefects) {
+        SCOPED_TRACE(::testing::Message() << "row " << row.No << ": " << row.Defect);
+        Restart();
+        Confirm();
+        asked.clear(), errors.clear();
+        UseSource(TLabelSource::OneLabel);
+        form->StartSpn->setValue(1);
+        EXPECT_EQ(row.Steps(*this), row.Seen);
+    }
+}
+
+// A new user's first label, the designed Code 93 Extended, scans at the Bar Width the deck starts at.
+TEST_F(DefectTest, TheDesignedFirstLabelScans)
+{
+    QTemporaryDir fresh;
+    TBarForm first(printForm, fresh.path());
+    first.ReportError = [this](const QString& message) { errors << message; };
+    first.show();
+    first.AboutPanel->AboutOk()->click();
+    EXPECT_EQ(std::pair(first.RatioSpn->value(), first.BCode().Typ()), std::pair(2, bcCode93Extended));
+    EXPECT_TRUE(first.PreviewStatus().startsWith("Scans as ")) << first.PreviewStatus().toStdString();
+    EXPECT_EQ(Errors(), "");
+}
+
+// The Bar Width used is the one shown after every change of kind, from every kind to every other, the
+// ratios 0 to 10 taken in turn.
+TEST_F(DefectTest, TheBarWidthUsedIsTheOneShownAfterEveryKindChange)
+{
+    for (int from = 0; from < kBarcodeTypeCount; ++from)
+        for (int to = 0; to < kBarcodeTypeCount; ++to) {
+            const int ratio = (from + to) % 11;
+            SetKind(from);
+            form->RatioSpn->setValue(ratio);
+            SetKind(to);
+            TBarcode used = form->BCode();
+            used.ComputeModuleWidths(); // what drawing it would use
+            const TRatioRange range = RatioRangeOf(used.Typ());
+            ASSERT_EQ(used.Ratio(), form->RatioSpn->value()) << from << " to " << to << " at " << ratio;
+            if (range.Clamped) {
+                EXPECT_TRUE(used.Ratio() >= range.Low && used.Ratio() <= range.High) << to;
+            }
+        }
+}
+
+// The design panel's sample shows the deck's grid and the cells a start position skips, in either order.
+TEST_F(DefectTest, TheDesignSampleShowsTheGridAndTheSkippedCells)
+{
+    form->CSpn->setValue(3), form->RSpn->setValue(7), form->StartSpn->setValue(5);
+    form->DesBtn->click();
+    const TDesignSample& sample = *form->DesBarPanel->DesQR;
+    EXPECT_EQ(std::pair(sample.Columns(), sample.Rows()), std::pair(3, 7));
+    const auto skipped = [&sample] {
+        std::string cells;
+        for (int row = 0; row < 7; ++row)
+            for (int column = 0; column < 3; ++column)
+                cells += sample.CellSkipped(column, row) ? 'x' : '.';
+        return cells;
+    };
+    EXPECT_EQ(skipped(), "xxx"
+                         "x.."
+                         "..."
+                         "..."
+                         "..."
+                         "..."
+                         "...");
+    const QImage drawn = form->DesBarPanel->DesQR->grab().toImage();
+    const auto shade = [&](int column, int row) {
+        // Off the diagonal that crosses a skipped cell out.
+        const QRectF cell(sample.CellRect(column, row));
+        const QPointF inside(cell.left() + 0.75 * cell.width(), cell.top() + 0.25 * cell.height());
+        return qGray(drawn.pixel((inside * sample.FitScale()).toPoint()));
+    };
+    EXPECT_GT(shade(0, 1), shade(1, 1)) << "a skipped cell is drawn as paper, a cell to print dark";
+    form->DesBarPanel->OrderBox->setCurrentIndex(1); // down the columns
+    EXPECT_EQ(skipped(), "x.."
+                         "x.."
+                         "x.."
+                         "x.."
+                         "..."
+                         "..."
+                         "...");
+    form->DesBarPanel->BitBtn1->click();
+    form->StartSpn->setValue(2);
+    UseSource(TLabelSource::List);
+    form->SourcePanel->ListEd->setPlainText("5901234123457\n");
+    Print();
+    const auto cells = testing::CellsOf(form->PrintedRows()->Sheet.Pages.at(0));
+    ASSERT_EQ(cells.size(), 1u);
+    EXPECT_EQ(std::pair(cells[0].Frame.Left, cells[0].Frame.Top > 150.0), std::pair(100.0, true))
+        << "down the columns, label 2 is the second of the first column";
 }
 
 // A serial run takes the kind's check digit whatever the deck's switch says, so every label scans; the

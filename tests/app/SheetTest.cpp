@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QToolButton>
+#include <algorithm>
 
 #include "WindowFixture.h"
 #include "app/DesignPanel.h"
@@ -45,8 +46,9 @@ TEST_F(SheetTest, OptionsAtStartUpAreBroughtIntoRange)
          4, -1, 1, "  keep spaces ", "50\r\n0\r\n0\r\n0\r\n0\r\n  keep spaces \r\n4\r\n"},
         {2, "$10\r\n0\r\n0\r\n0\r\n0\r\nx\r\n0x3\r\n1\r\n22\r\n0\r\n1\r\n1\r\n-7\r\n1\r\n1\r\n", 16, 3, 22,
          -1, "x", "16\r\n0\r\n0\r\n0\r\n0\r\nx\r\n3\r\n"},
+        // Interleaved 2 of 5 (kind 0) takes ratios 2 to 3: the Bar Width shown and saved is the 2 it uses.
         {3, "7\r\n8\r\n9\r\n11\r\n3\r\n", 7, 1, 0, 0, "",
-         "7\r\n8\r\n9\r\n11\r\n3\r\n\r\n1\r\n1\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n"},
+         "7\r\n8\r\n9\r\n11\r\n3\r\n\r\n1\r\n1\r\n0\r\n0\r\n1\r\n2\r\n0\r\n0\r\n0\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
@@ -191,11 +193,17 @@ TEST_F(SheetTest, TheSheetPrintedIsTheGridShown)
         EXPECT_NEAR(sheet.PaperWidthTenths / 10, row.PaperWidthMm, 0.01);
         const auto printed = testing::CellsOf(sheet.Pages[0]);
         ASSERT_EQ(printed.size(), std::size_t(row.Labels));
-        printForm.ApplySkip(0); // the full sheet, whose cell StartAt the first label takes
-        const auto full = testing::CellsOf(printForm.qr().PrepareRun(row.Cells).Pages.at(0));
+        printForm.ApplySkip(
+            0); // the full sheet, whose cell StartAt, counted across the rows, the first label takes
+        auto full = testing::CellsOf(printForm.qr().PrepareRun(row.Cells).Pages.at(0));
+        std::sort(full.begin(), full.end(), [](const auto& a, const auto& b) {
+            return std::pair(a.Frame.Top, a.Frame.Left) < std::pair(b.Frame.Top, b.Frame.Left);
+        });
         const TRectTenths& first = full.at(std::size_t(row.StartAt - 1)).Frame;
-        EXPECT_EQ(std::pair(printed.front().Frame.Left, printed.front().Frame.Top),
-                  std::pair(first.Left, first.Top));
+        const auto firstRow =
+            std::find_if(printed.begin(), printed.end(), [](const auto& cell) { return cell.Row == 0; });
+        ASSERT_NE(firstRow, printed.end());
+        EXPECT_EQ(std::pair(firstRow->Frame.Left, firstRow->Frame.Top), std::pair(first.Left, first.Top));
         delete form->OpenPreviewWindow();
     }
     EXPECT_TRUE(errors.isEmpty()) << Errors();
@@ -231,7 +239,7 @@ struct SavedRow {
 TEST_F(SheetTest, TheStockIsKeptAndAnUnknownOneFallsBackToCustom)
 {
     const QByteArray options =
-        "10\r\n10\r\n10\r\n10\r\n2\r\ncaption\r\n2\r\n5\r\n14\r\n0\r\n2\r\n1\r\n1\r\n0\r\n1\r\n";
+        "10\r\n10\r\n10\r\n10\r\n2\r\ncaption\r\n2\r\n5\r\n14\r\n0\r\n2\r\n2\r\n1\r\n0\r\n1\r\n";
     for (const SavedRow& row : kSavedRows) {
         SCOPED_TRACE(row.No);
         errors.clear();

@@ -126,9 +126,10 @@ TEST_F(WindowUseTest, RowsMarginsColumnsAndStretchReachTheSheet)
 // barcode's 1 from the first composition on.
 TEST_F(WindowUseTest, Code128BarWidthRoundTripGivesTheStartingLabel)
 {
-    form->BarKindSp->setCurrentIndex(bcCode128B);
+    SetKind(bcCode128B);
+    form->RatioSpn->setValue(1);
     form->BarEd->setText("HELLO");
-    Restart(); // the kind, and the code in the settings, come back from the files
+    Restart(); // the kind, the Bar Width and the code in the settings come back from the files
     Confirm();
     ASSERT_EQ(std::pair(form->BCode().Typ(), form->BCode().Ratio()), std::pair(bcCode128B, 1.0));
     const QImage fresh = form->LabelImage();

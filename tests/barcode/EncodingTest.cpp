@@ -10,6 +10,7 @@
 
 #include "barcode/Barcode.h"
 #include "barcode/RecordingCanvas.h"
+#include "tests/support/ExpectMessage.h"
 #include "tests/support/PatternDecoder.h"
 
 namespace quillon {
@@ -111,14 +112,15 @@ const TEncodingRow kRows[] = {
     // whatever was typed; with the check switch on it is stored, by any method. 123456 pads to 0123456
     // and draws 012345 (0 01234 00005, check 7); 123453 is 0 12300 00045, check 1 (1 12300 00045: 8);
     // 123454 is 0 12340 00005, check 3; 654321 is 0 65432 00001, check 7; 000000 in number system 1, 7.
-    {bcCodeUPC_E0, "1234565", off, {"1234565", "01234565"}, 51},
-    {bcCodeUPC_E0, "123456", off, {"0123456", "00123457"}, 51},
-    {bcCodeUPC_E0, "1234530", on, {"1234531", "01234531"}, 51},
-    {bcCodeUPC_E0, "1234540", on, {"1234543", "01234543"}, 51},
-    {bcCodeUPC_E0, "6543210", on, {"6543217", "06543217"}, 51},
-    {bcCodeUPC_E1, "1234530", on, {"1234538", "11234538"}, 51},
-    {bcCodeUPC_E1, "1234565", on, {"1234562", "11234562"}, 51},
-    {bcCodeUPC_E1, "000000", noMethod, {"0000007", "10000007"}, 51},
+    // The code line shows the UPC-E in full, as the bars encode it.
+    {bcCodeUPC_E0, "1234565", off, {"01234565", "01234565"}, 51},
+    {bcCodeUPC_E0, "123456", off, {"00123457", "00123457"}, 51},
+    {bcCodeUPC_E0, "1234530", on, {"01234531", "01234531"}, 51},
+    {bcCodeUPC_E0, "1234540", on, {"01234543", "01234543"}, 51},
+    {bcCodeUPC_E0, "6543210", on, {"06543217", "06543217"}, 51},
+    {bcCodeUPC_E1, "1234530", on, {"11234538", "11234538"}, 51},
+    {bcCodeUPC_E1, "1234565", on, {"11234562", "11234562"}, 51},
+    {bcCodeUPC_E1, "000000", noMethod, {"10000007", "10000007"}, 51},
     // The add-ons are read only beside their main symbol: GoldenPatternTest.
     {bcCodeUPC_Supp2, "12", on, {"125", std::nullopt}, 20}, // 1 x 9 + 2 x 3 = 15, check digit 5
 };
@@ -145,6 +147,50 @@ TEST(Encoding, EveryKindSaysWhatItDrewAndADecoderAgrees)
                                              {.code39FullAscii = row.Typ == bcCode39Extended});
             EXPECT_EQ(decoded ? decoded->text : "(no reading)", *row.Expected.ScanText);
         }
+    }
+}
+
+// A UPC-E typed in full, number system, six digits and check digit, as it is printed under the bars. The
+// check digit is that of the UPC-A number the six digits expand to (ISO/IEC 15420 zero suppression, GS1
+// modulo 10): 0 123456 is 0 12345 00006, check 5; 1 123456 takes 2; 0 654321 is 0 65432 00001, check 7;
+// 0 425261 is 0 42526 00001, check 4; 1 000000 takes 7. Accepted as typed, or refused naming the digit.
+struct TFullUpcERow {
+    int No;
+    TBarcodeType Typ;
+    const char* Typed;
+    TCheck Check;
+    const char* Error; // empty: accepted, drawn, stored and read back as typed
+};
+const TFullUpcERow kFullUpcERows[] = {
+    {1, bcCodeUPC_E0, "01234565", TCheck::Off, ""},
+    {2, bcCodeUPC_E0, "04252614", TCheck::Off, ""},
+    {3, bcCodeUPC_E0, "06543217", TCheck::On, ""}, // already whole: the switch adds nothing
+    {4, bcCodeUPC_E1, "11234562", TCheck::Off, ""},
+    {5, bcCodeUPC_E1, "10000007", TCheck::OnWithoutMethod, ""},
+    {6, bcCodeUPC_E0, " 01234565 ", TCheck::Off, ""}, // blanks around digits are trimmed first
+    {7, bcCodeUPC_E0, "01234564", TCheck::Off, "Check digit should be 5"},
+    {8, bcCodeUPC_E0, "04252615", TCheck::On, "Check digit should be 4"},
+    {9, bcCodeUPC_E1, "11234565", TCheck::Off, "Check digit should be 2"},
+    {10, bcCodeUPC_E0, "11234562", TCheck::Off, "Number system should be 0"},
+    {11, bcCodeUPC_E1, "01234565", TCheck::Off, "Number system should be 1"},
+};
+
+TEST(Encoding, AFullUpcEPrintsAsTypedOrIsRefusedNamingTheDigit)
+{
+    for (const TFullUpcERow& row : kFullUpcERows) {
+        SCOPED_TRACE(::testing::Message() << "row " << row.No);
+        TBarcode barcode;
+        barcode.SetTyp(row.Typ), barcode.SetText(row.Typed), barcode.SetChecksum(row.Check != TCheck::Off);
+        barcode.SetCheckSumMethod(row.Check == TCheck::OnWithoutMethod ? csmNone : csmModulo10);
+        std::string pattern;
+        EXPECT_EQ(testing::MessageOf([&] { pattern = barcode.BuildPattern(); }), row.Error);
+        if (*row.Error != '\0')
+            continue;
+        const std::string full = barcode.Text();
+        EXPECT_EQ(full.size(), 8u);
+        EXPECT_EQ(barcode.LastEncoding(), (TEncoding{full, full}));
+        const auto decoded = DecodeImage(RasterisePattern(barcode, pattern), {});
+        EXPECT_EQ(decoded ? decoded->text : "(no reading)", full);
     }
 }
 

@@ -33,9 +33,9 @@ std::vector<QRectF> CellFrames(std::vector<std::string> args)
 {
     args.insert(args.end(), {"-o", "x.pdf", "1"});
     const cli::CliOptions options = cli::ParseCommandLine(args);
+    const int cells = SheetCellCount(cli::SheetSettingsFrom(options));
     std::vector<QRectF> frames;
-    for (const testing::TPlacedCell& cell :
-         testing::CellsOf(cli::PrepareSheetFor(options, options.columns * options.rows).Pages[0]))
+    for (const testing::TPlacedCell& cell : testing::CellsOf(cli::PrepareSheetFor(options, cells).Pages[0]))
         frames.emplace_back(cell.Frame.Left / 10, cell.Frame.Top / 10, cell.Frame.Width / 10,
                             cell.Frame.Height / 10);
     return frames;
@@ -66,6 +66,25 @@ std::vector<PageCells> CellWords(const std::string& pdf, const std::vector<QRect
     return pages;
 }
 
+// What a decoder reads in each cell of each page of the PDF, rendered at 200 dpi, with the paper around
+// the cell's frame (3 mm to the left, where the classic label's quiet zone lies).
+std::vector<PageCells> CellCodes(const std::string& pdf, const std::vector<QRectF>& frames)
+{
+    constexpr int kDpi = 200;
+    std::vector<PageCells> read;
+    for (const QImage& page : testing::RenderPdf(QString::fromStdString(pdf), kDpi)) {
+        read.emplace_back();
+        for (const QRectF& frame : frames) {
+            const QRectF mm = frame.adjusted(-3, -1, 1, 1);
+            const auto px = [](double v) { return static_cast<int>(v * kDpi / 25.4); };
+            const QImage crop = page.copy(px(mm.left()), px(mm.top()), px(mm.width()), px(mm.height()));
+            const auto decoded = testing::DecodeImage(testing::ToGrey(crop));
+            read.back().push_back(decoded ? decoded->text : "");
+        }
+    }
+    return read;
+}
+
 // Rows fill the cells in page-flow order from the first after --skip, each as many times as its copies,
 // each with its own captions: its fields override --upper, and an empty one leaves it off. A quoted
 // field keeps its separator. Bad rows are told by their line and take no cell.
@@ -75,7 +94,9 @@ TEST_F(BulkSheet, ListRowsFillTheirCellsWithTheirCaptionsAndCopies)
         GTEST_SKIP() << "poppler-utils is not installed";
     Write("list.csv", "code;upper;lower;copies\r\nA1;UA;LA;2\r\n\"B;2\";UB;;3\r\nC3;;LC;1\r\n"
                       "bad\x80;UX;LX;1\r\nD4;UD;LD;x\r\nE5;UE;LE;\r\n");
-    const std::vector<std::string> grid{"sheet", "-k", "Code128B", "--columns", "2", "--rows", "2"};
+    // Down the columns, the order the frames come in (across the rows: RowsFillAcrossAndPrintAsTyped).
+    const std::vector<std::string> grid{"sheet",  "-k", "Code128B", "--columns", "2",
+                                        "--rows", "2",  "--order",  "down"};
     const std::string pdf = Path("list.pdf");
     const CliRun run =
         RunCli(testing::Join(grid, {"--skip", "1", "--upper", "UZ", "--codes", Path("list.csv"), "-o", pdf}));
@@ -87,18 +108,39 @@ TEST_F(BulkSheet, ListRowsFillTheirCellsWithTheirCaptionsAndCopies)
     const std::vector<PageCells> captions{{"", "UA LA", "UA LA", "UB"}, {"UB", "UB", "LC", "UE LE"}};
     EXPECT_EQ(CellWords(pdf, frames, QRegularExpression("^[UL][A-Z]$")), captions);
     const std::vector<PageCells> codes{{"", "A1", "A1", "B;2"}, {"B;2", "B;2", "C3", "E5"}};
-    constexpr int kDpi = 200;
-    const std::vector<QImage> pages = testing::RenderPdf(QString::fromStdString(pdf), kDpi);
-    ASSERT_EQ(pages.size(), codes.size());
-    for (std::size_t page = 0; page < pages.size(); ++page)
-        for (std::size_t cell = 0; cell < frames.size(); ++cell) {
-            const QRectF mm = frames[cell].adjusted(-3, -1, 1, 1);
-            const auto px = [](double v) { return static_cast<int>(v * kDpi / 25.4); };
-            const QImage crop =
-                pages[page].copy(px(mm.left()), px(mm.top()), px(mm.width()), px(mm.height()));
-            const auto decoded = testing::DecodeImage(testing::ToGrey(crop));
-            EXPECT_EQ(decoded ? decoded->text : "", codes[page][cell]) << "page " << page << " cell " << cell;
-        }
+    EXPECT_EQ(CellCodes(pdf, frames), codes);
+}
+
+// What is typed is what prints, in the order people count: full UPC-E codes print as typed, from label 5
+// of a 3 x 7 stock on, leaving its first row and the first cell of its second empty (read back from the
+// PDF); a row that prints another number is told by its line and fails the run unless accepted.
+TEST_F(BulkSheet, RowsFillAcrossAndPrintAsTyped)
+{
+    if (!testing::HavePdftoppm())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    Write("upce.txt", "01234565\n04252614\n");
+    const std::vector<std::string> stock{"sheet", "--stock", "a4-3x7-63.5x38.1"};
+    const std::string pdf = Path("upce.pdf");
+    const CliRun run = RunCli(testing::Join(
+        stock, {"-k", "CodeUPC_E0", "-m", "2", "--skip", "4", "--codes", Path("upce.txt"), "-o", pdf}));
+    EXPECT_EQ(std::pair(run.status, testing::WithoutProgress(run.err)), std::pair(0, std::string()));
+    // The frames come down the columns: cell 7 * column + row.
+    PageCells expected(21);
+    expected[7 * 1 + 1] = "01234565";
+    expected[7 * 2 + 1] = "04252614";
+    EXPECT_EQ(CellCodes(pdf, CellFrames(stock)), std::vector<PageCells>{expected});
+
+    // A 12-digit EAN-13 without the check digit switch: a 0 in front, read as another UPC-A number.
+    Write("ean.txt", "5901234123457\n590123400004\n");
+    const std::vector<std::string> list{"sheet", "--codes", Path("ean.txt"), "-o", Path("ean.pdf")};
+    const CliRun told = RunCli(list);
+    EXPECT_EQ(told.status, 1);
+    EXPECT_EQ(testing::WithoutProgress(told.err),
+              "quillon-cli: line 2: prints 0590123400004, not 590123400004 as typed: the kind takes more "
+              "digits, so zeros were put in front\n");
+    const CliRun accepted = RunCli(testing::Join(list, {"--accept-changes"}));
+    EXPECT_EQ(std::pair(accepted.status, testing::WithoutProgress(accepted.err)),
+              std::pair(0, std::string()));
 }
 
 // A sequence's codes are the prefix, the number with --pad digits and the suffix, counting down when
@@ -107,7 +149,9 @@ TEST_F(BulkSheet, SequencesTakeTheirPrefixSuffixPaddingAndCopies)
 {
     if (!testing::HavePdftoppm())
         GTEST_SKIP() << "poppler-utils is not installed";
-    const std::vector<std::string> grid{"sheet", "-k", "Code128B", "--columns", "2", "--rows", "2"};
+    // Down the columns, the order CellFrames gives the frames in.
+    const std::vector<std::string> grid{"sheet",  "-k", "Code128B", "--columns", "2",
+                                        "--rows", "2",  "--order",  "down"};
     struct Row {
         int line;
         std::vector<std::string> args;

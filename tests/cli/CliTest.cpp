@@ -59,6 +59,9 @@ TEST(Cli, SubcommandsPrintExactlyTheirLines)
         {10, {"verify", "12a"}, 1, "", "Barcode must be numeric\n"},
         // Read as printed alone at the printer's dots (the scan check itself: label/PrintCheckTest).
         {11, {"verify", "--layout", "standard", "--dpi", "203", "6212236011840"}, 0, "6212236011840\nEAN-13\n", ""},
+        // A full UPC-E prints as typed, or is refused naming the digit (barcode/EncodingTest).
+        {12, {"verify", "-k", "CodeUPC_E0", "01234565"}, 0, "01234565\nUPC-E\n", ""},
+        {13, {"verify", "-k", "CodeUPC_E0", "01234564"}, 1, "", "Check digit should be 5\n"},
         // clang-format on
     };
     for (const auto& row : rows) {

@@ -44,7 +44,12 @@ struct GridRow {
 const GridRow kGrids[] = {
     {1, {"--columns", "3", "--rows", "5", "--margins", "15,10,15,10"}, TPaperSize::A4, 15, 10, 15},
     {2, {"--paper", "letter", "--columns", "4", "--rows", "20"}, TPaperSize::Letter, 80, 10, 10},
-    {3, {"--stock", "a4-3x7-63.5x38.1", "--paper", "a4", "--skip", "5"}, TPaperSize::A4, 16, 7.21, 205.65},
+    {3,
+     {"--stock", "a4-3x7-63.5x38.1", "--paper", "a4", "--skip", "5", "--order", "down"},
+     TPaperSize::A4,
+     16,
+     7.21,
+     205.65},
 };
 
 TEST(SheetGeometry, TheGridAndTheStockReachThePreparedSheet)

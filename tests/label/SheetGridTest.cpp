@@ -71,7 +71,11 @@ TEST(SheetGrid, EveryRowsValueFillsItsColumnsForEveryTopAndBottomMargin)
 TEST(SheetGrid, AStocksLabelsLieAtItsPitchAndThePictureFillsEachLabel)
 {
     TPrintBarForm form;
-    ApplySheetSettings(form, {.Columns = 1, .Rows = 20, .Stock = Stock("letter-3x10-66.7x25.4").Geometry});
+    // Down the columns, the flow's own order, so that a data row tells its place.
+    ApplySheetSettings(form, {.Columns = 1,
+                              .Rows = 20,
+                              .Stock = Stock("letter-3x10-66.7x25.4").Geometry,
+                              .Order = TCellOrder::DownColumns});
     const TPreparedReport prepared = PrepareSheet(form, 31);
     ASSERT_EQ(prepared.Pages.size(), 2u);
     EXPECT_EQ(prepared.PaperSize, TPaperSize::Letter);

@@ -111,7 +111,9 @@ TEST(SheetPdf, EachStocksLabelsLieWithinATenthOfAMillimetreOfTheirPublishedCorne
     for (int no = 1; const TStockPageRow& row : kStockPages) {
         const std::string tag = "row " + std::to_string(no++);
         TPrintBarForm form;
-        const TSheetSettings settings{.Stock = Geometry(row.Id), .SkipCells = row.Skip};
+        // Down the columns: the skipped corners are the first of the published list.
+        const TSheetSettings settings{
+            .Stock = Geometry(row.Id), .SkipCells = row.Skip, .Order = TCellOrder::DownColumns};
         ApplySheetSettings(form, settings);
         const std::vector<QImage> pages =
             SheetPages(PrepareSheet(form, SheetCellCount(settings) - row.Skip), row.Calibration);

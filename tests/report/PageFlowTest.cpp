@@ -220,6 +220,53 @@ TEST(PageFlow, SkippedRowsLeaveTheirCellsEmptyAndTheRestGoOnFromThere)
     }
 }
 
+// Each data row's page, and the column and row of its cell there, by page and data row.
+std::vector<std::tuple<std::size_t, std::int64_t, int, int>>
+PlacesAcross(const TPreparedReport& prepared, const TRectTenths& first, double columnPitch, double rowPitch)
+{
+    std::vector<std::tuple<std::size_t, std::int64_t, int, int>> places;
+    for (std::size_t page = 0; page < prepared.Pages.size(); ++page)
+        for (const auto& cell : CellsOf(prepared.Pages[page]))
+            places.emplace_back(page, cell.Row,
+                                static_cast<int>(std::lround((cell.Frame.Left - first.Left) / columnPitch)),
+                                static_cast<int>(std::lround((cell.Frame.Top - first.Top) / rowPitch)));
+    std::sort(places.begin(), places.end()); // by page, then data row
+    return places;
+}
+
+// Counted across the rows, as people count the labels of a sheet: start at label 5 of a 3 x 7 sheet
+// leaves the first row and the first cell of the second empty; a second page begins at its top-left.
+// Rows are (page, data row, column, row).
+struct TOrderRow {
+    int No;
+    bool Grid;
+    int Skip;
+    int Rows;
+    std::vector<std::tuple<std::size_t, std::int64_t, int, int>> Places;
+};
+
+TEST(PageFlow, AcrossTheRowsCellsFillLeftToRightThenTopToBottom)
+{
+    const TOrderRow rows[] = {
+        {1, true, 4, 3, {{0, 0, 1, 1}, {0, 1, 2, 1}, {0, 2, 0, 2}}},
+        {2, true, 0, 4, {{0, 0, 0, 0}, {0, 1, 1, 0}, {0, 2, 2, 0}, {0, 3, 0, 1}}},
+        {3, true, 20, 2, {{0, 0, 2, 6}, {1, 1, 0, 0}}},
+        {4, false, 3, 2, {{0, 0, 1, 1}, {0, 1, 0, 2}}}, // 2 columns of 16: places 3 and 4
+    };
+    for (const TOrderRow& row : rows) {
+        auto sheet = row.Grid ? GridSheet() : MakeLabelSheet({.Columns = 2, .Rows = 16});
+        sheet->Report.SetCellOrder(TCellOrder::AcrossRows);
+        sheet->Report.SetSkipRows(row.Skip);
+        const TPreparedReport prepared = sheet->Report.PrepareRun(row.Rows);
+        const TRectTenths first =
+            row.Grid ? TRectTenths{.Left = 72.1, .Top = 151.5} : TRectTenths{.Left = 100, .Top = 100};
+        const double columnPitch = row.Grid ? 660.4 : 960;
+        const double rowPitch =
+            row.Grid ? 381 : sheet->Report.Page().DesignPixelsToTenths(sheet->Cell->Height());
+        EXPECT_EQ(PlacesAcross(prepared, first, columnPitch, rowPitch), row.Places) << "row " << row.No;
+    }
+}
+
 TEST(PageFlow, CellsPerColumnEndAColumnThatHasRoomForMore)
 {
     auto sheet = MakeLabelSheet({.Columns = 2, .Rows = 3});
