@@ -39,17 +39,6 @@ bool IsLineEnd(char c)
     throw Exception("Invalid numeric input");
 }
 
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The digits after a hexadecimal prefix ("0x", "0X", "$", "x", "X"), or nothing for a decimal token.
 std::optional<std::string_view> HexDigits(std::string_view token)
 {

@@ -21,6 +21,8 @@
 #include <vector>
 #include <zlib.h>
 
+#include "data/Escape.h"
+
 namespace quillon {
 
 namespace {
@@ -94,17 +96,6 @@ bool IsDelimiter(char c)
 {
     return c == '(' || c == ')' || c == '<' || c == '>' || c == '[' || c == ']' || c == '{' || c == '}' ||
            c == '/' || c == '%';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Tokens and objects of PDF's syntax (3.1, 3.2), from a position in some bytes.
@@ -213,9 +204,10 @@ private:
         std::string word;
         FAt = from;
         while (FAt < FBytes.size() && !IsWhite(FBytes[FAt]) && !IsDelimiter(FBytes[FAt])) {
-            if (FBytes[FAt] == '#' && FAt + 2 < FBytes.size() && HexValue(FBytes[FAt + 1]) >= 0 &&
-                HexValue(FBytes[FAt + 2]) >= 0) {
-                word += static_cast<char>(HexValue(FBytes[FAt + 1]) * 16 + HexValue(FBytes[FAt + 2]));
+            if (FBytes[FAt] == '#' && FAt + 2 < FBytes.size() && HexDigitValue(FBytes[FAt + 1]) >= 0 &&
+                HexDigitValue(FBytes[FAt + 2]) >= 0) {
+                word +=
+                    static_cast<char>(HexDigitValue(FBytes[FAt + 1]) * 16 + HexDigitValue(FBytes[FAt + 2]));
                 FAt += 3;
                 continue;
             }
@@ -315,7 +307,7 @@ private:
             const char c = FBytes[FAt++];
             if (IsWhite(c))
                 continue;
-            const int value = HexValue(c);
+            const int value = HexDigitValue(c);
             if (value < 0)
                 Unreadable("a hexadecimal string with '" + std::string(1, c) + "'");
             if (high < 0) {
@@ -957,10 +949,10 @@ bool PathOperator(const std::string& op, std::vector<TObject>& operands, TPathBu
     return true;
 }
 
-void InterpretGlyphProc(std::string_view content, TGlyphShape& shape)
+// Calls apply(op, operands) for each operator of a content stream, with the operands before it (3.7.1).
+template <typename Apply> void EachOperator(std::string_view content, const Apply& apply)
 {
     TLexer lexer(content);
-    TPathBuilder path;
     std::vector<TObject> operands;
     while (!lexer.AtEnd()) {
         TObject object = lexer.Next(false);
@@ -969,7 +961,15 @@ void InterpretGlyphProc(std::string_view content, TGlyphShape& shape)
             operands.push_back(std::move(object));
             continue;
         }
-        const std::string& op = keyword->Text;
+        apply(keyword->Text, operands);
+        operands.clear();
+    }
+}
+
+void InterpretGlyphProc(std::string_view content, TGlyphShape& shape)
+{
+    TPathBuilder path;
+    EachOperator(content, [&](const std::string& op, std::vector<TObject>& operands) {
         if (PathOperator(op, operands, path)) {
         } else if (op == "f" || op == "F" || op == "f*") {
             path.Close();
@@ -981,8 +981,7 @@ void InterpretGlyphProc(std::string_view content, TGlyphShape& shape)
         } else {
             Unreadable("a glyph drawn with '" + op + "'");
         }
-        operands.clear();
-    }
+    });
 }
 
 // ---- What a page paints --------------------------------------------------------------------------------
@@ -1142,155 +1141,182 @@ public:
     {
         if (depth > kMaxDepth)
             Unreadable("forms nested too deep");
-        TGraphicsState entry = FState;
-        entry.Ctm = ctm;
-        FState = entry;
-        std::vector<TGraphicsState> saved;
-        TPathBuilder path;
-        path.SetTransform(FState.Ctm);
-        std::optional<bool> pendingClip;
-        QTransform textMatrix;
-        QTransform lineMatrix;
-        TLexer lexer(content);
-        std::vector<TObject> operands;
-        while (!lexer.AtEnd()) {
-            TObject object = lexer.Next(false);
-            const TKeyword* keyword = object.Keyword();
-            if (keyword == nullptr) {
-                operands.push_back(std::move(object));
-                continue;
-            }
-            const std::string op = keyword->Text;
-            if (PathOperator(op, operands, path)) {
-            } else if (op == "q") {
-                saved.push_back(FState);
-            } else if (op == "Q") {
-                if (saved.empty())
-                    Unreadable("'Q' without its 'q'");
-                FState = saved.back();
-                saved.pop_back();
-                path.SetTransform(FState.Ctm);
-            } else if (op == "cm") {
-                const auto n = TakeNumbers(operands, 6, op);
-                FState.Ctm = QTransform(n[0], n[1], n[2], n[3], n[4], n[5]) * FState.Ctm;
-                path.SetTransform(FState.Ctm);
-            } else if (op == "W" || op == "W*") {
-                pendingClip = op == "W*";
-            } else if (op == "f" || op == "F" || op == "f*" || op == "B" || op == "B*" || op == "b" ||
-                       op == "b*" || op == "S" || op == "s" || op == "n") {
-                if (op == "b" || op == "b*" || op == "s")
-                    path.Close();
-                const bool evenOdd = op.back() == '*';
-                const bool fill = op != "S" && op != "s" && op != "n";
-                const bool stroke = op == "S" || op == "s" || op.starts_with('B') || op.starts_with('b');
-                std::vector<TContour> contours = path.Take();
-                if (fill)
-                    AddFill(ClosedCopies(contours), evenOdd, FState.Fill);
-                if (stroke)
-                    AddStroke(contours);
-                if (pendingClip) {
-                    auto clip = std::make_shared<TClip>(FState.Clip ? *FState.Clip : TClip{});
-                    clip->Regions.push_back(RegionOf(ClosedCopies(contours), *pendingClip));
-                    FState.Clip = std::move(clip);
-                    pendingClip.reset();
-                }
-            } else if (op == "g" || op == "G" || op == "rg" || op == "RG" || op == "k" || op == "K") {
-                const std::size_t count = op.starts_with('r') || op.starts_with('R')   ? 3
-                                          : op.size() == 1 && (op == "k" || op == "K") ? 4
-                                                                                       : 1;
-                const QRgb color = ColorFrom(TakeNumbers(operands, count, op));
-                (std::islower(static_cast<unsigned char>(op[0])) ? FState.Fill : FState.Stroke) = color;
-            } else if (op == "cs" || op == "CS") {
-                const TName* name = operands.empty() ? nullptr : operands.back().Name();
-                const std::size_t count = name == nullptr              ? 0
-                                          : name->Text == "DeviceGray" ? 1
-                                          : name->Text == "DeviceRGB"  ? 3
-                                          : name->Text == "DeviceCMYK" ? 4
-                                                                       : 0;
-                if (count == 0)
-                    Unreadable("a colour space other than DeviceGray, DeviceRGB or DeviceCMYK");
-                (op == "cs" ? FState.FillComponents : FState.StrokeComponents) = count;
-                (op == "cs" ? FState.Fill : FState.Stroke) = count == 4 ? qRgb(0, 0, 0) : qRgb(0, 0, 0);
-            } else if (op == "sc" || op == "scn" || op == "SC" || op == "SCN") {
-                const bool fill = op[0] == 's';
-                const std::size_t count = fill ? FState.FillComponents : FState.StrokeComponents;
-                (fill ? FState.Fill : FState.Stroke) = ColorFrom(TakeNumbers(operands, count, op));
-            } else if (op == "w") {
-                FState.LineWidth = TakeNumbers(operands, 1, op)[0];
-            } else if (op == "J") {
-                FState.LineCap = static_cast<int>(TakeNumbers(operands, 1, op)[0]);
-            } else if (op == "j" || op == "M" || op == "d" || op == "i" || op == "ri" || op == "gs" ||
-                       op == "BX" || op == "EX" || op == "MP" || op == "DP" || op == "BMC" || op == "BDC" ||
-                       op == "EMC") {
-                // Joins, dashes, flatness, intent and marked content change no dot of ours.
-            } else if (op == "BT") {
-                textMatrix = QTransform();
-                lineMatrix = QTransform();
-            } else if (op == "ET") {
-            } else if (op == "Tf") {
-                if (operands.size() < 2 || operands[operands.size() - 2].Name() == nullptr)
-                    Unreadable("'Tf' without a font and size");
-                FState.Font = &FontOf(resources, operands[operands.size() - 2].Name()->Text);
-                FState.FontSize = NumberOf(operands.back(), "a font size");
-            } else if (op == "Tm") {
-                const auto n = TakeNumbers(operands, 6, op);
-                textMatrix = lineMatrix = QTransform(n[0], n[1], n[2], n[3], n[4], n[5]);
-            } else if (op == "Td" || op == "TD") {
-                const auto n = TakeNumbers(operands, 2, op);
-                if (op == "TD")
-                    FState.Leading = -n[1];
-                textMatrix = lineMatrix = QTransform::fromTranslate(n[0], n[1]) * lineMatrix;
-            } else if (op == "T*") {
-                textMatrix = lineMatrix = QTransform::fromTranslate(0, -FState.Leading) * lineMatrix;
-            } else if (op == "TL") {
-                FState.Leading = TakeNumbers(operands, 1, op)[0];
-            } else if (op == "Tc") {
-                FState.CharSpacing = TakeNumbers(operands, 1, op)[0];
-            } else if (op == "Tw") {
-                FState.WordSpacing = TakeNumbers(operands, 1, op)[0];
-            } else if (op == "Tz") {
-                FState.HorizontalScale = TakeNumbers(operands, 1, op)[0] / 100.0;
-            } else if (op == "Ts") {
-                FState.Rise = TakeNumbers(operands, 1, op)[0];
-            } else if (op == "Tr") {
-                FState.RenderMode = static_cast<int>(TakeNumbers(operands, 1, op)[0]);
-            } else if (op == "Tj" || op == "'" || op == "\"") {
-                if (op != "Tj")
-                    textMatrix = lineMatrix = QTransform::fromTranslate(0, -FState.Leading) * lineMatrix;
-                if (operands.empty() || operands.back().String() == nullptr)
-                    Unreadable("'" + op + "' without its text");
-                ShowText(operands.back().String()->Bytes, textMatrix);
-            } else if (op == "TJ") {
-                const TArray* array = operands.empty() ? nullptr : operands.back().Array();
-                if (array == nullptr)
-                    Unreadable("'TJ' without its array");
-                for (const TObject& item : *array) {
-                    if (const TString* text = item.String())
-                        ShowText(text->Bytes, textMatrix);
-                    else
-                        textMatrix = QTransform::fromTranslate(-NumberOf(item, "a TJ adjustment") / 1000.0 *
-                                                                   FState.FontSize * FState.HorizontalScale,
-                                                               0) *
-                                     textMatrix;
-                }
-            } else if (op == "Do") {
-                if (operands.empty() || operands.back().Name() == nullptr)
-                    Unreadable("'Do' without its name");
-                Draw(resources, operands.back().Name()->Text, depth);
-            } else {
+        FState.Ctm = ctm;
+        TRun run{.Resources = resources, .Depth = depth};
+        run.Path.SetTransform(FState.Ctm);
+        EachOperator(content, [&](const std::string& op, std::vector<TObject>& operands) {
+            if (!PathOperator(op, operands, run.Path) && !StateOperator(op, operands, run) &&
+                !PaintOperator(op, run) && !ColourOperator(op, operands) && !TextOperator(op, operands, run))
                 Unreadable("an operator it does not know: '" + op + "'");
-            }
-            operands.clear();
-        }
+        });
     }
 
 private:
-    static std::vector<TContour> ClosedCopies(const std::vector<TContour>& contours)
+    // What one content stream keeps between its operators.
+    struct TRun {
+        const TDict* Resources = nullptr;
+        int Depth = 0;
+        std::vector<TGraphicsState> Saved{};
+        TPathBuilder Path{};
+        std::optional<bool> PendingClip{}; // even-odd or not, for the path painted next
+        QTransform TextMatrix{};
+        QTransform LineMatrix{};
+    };
+
+    bool StateOperator(const std::string& op, std::vector<TObject>& operands, TRun& run)
     {
-        return contours; // a fill closes every subpath; the crossing count treats them as closed
+        if (op == "q") {
+            run.Saved.push_back(FState);
+        } else if (op == "Q") {
+            if (run.Saved.empty())
+                Unreadable("'Q' without its 'q'");
+            FState = run.Saved.back();
+            run.Saved.pop_back();
+            run.Path.SetTransform(FState.Ctm);
+        } else if (op == "cm") {
+            const auto n = TakeNumbers(operands, 6, op);
+            FState.Ctm = QTransform(n[0], n[1], n[2], n[3], n[4], n[5]) * FState.Ctm;
+            run.Path.SetTransform(FState.Ctm);
+        } else if (op == "W" || op == "W*") {
+            run.PendingClip = op == "W*";
+        } else if (op == "w") {
+            FState.LineWidth = TakeNumbers(operands, 1, op)[0];
+        } else if (op == "J") {
+            FState.LineCap = static_cast<int>(TakeNumbers(operands, 1, op)[0]);
+        } else if (op == "j" || op == "M" || op == "d" || op == "i" || op == "ri" || op == "gs" ||
+                   op == "BX" || op == "EX" || op == "MP" || op == "DP" || op == "BMC" || op == "BDC" ||
+                   op == "EMC") {
+            // Joins, dashes, flatness, intent and marked content change no dot of ours.
+        } else if (op == "Do") {
+            if (operands.empty() || operands.back().Name() == nullptr)
+                Unreadable("'Do' without its name");
+            Draw(run.Resources, operands.back().Name()->Text, run.Depth);
+        } else {
+            return false;
+        }
+        return true;
     }
 
-    void AddFill(std::vector<TContour> contours, bool evenOdd, QRgb color)
+    bool PaintOperator(const std::string& op, TRun& run)
+    {
+        if (op == "f" || op == "F" || op == "f*" || op == "B" || op == "B*" || op == "b" || op == "b*" ||
+            op == "S" || op == "s" || op == "n") {
+            if (op == "b" || op == "b*" || op == "s")
+                run.Path.Close();
+            const bool evenOdd = op.back() == '*';
+            const bool fill = op != "S" && op != "s" && op != "n";
+            const bool stroke = op == "S" || op == "s" || op.starts_with('B') || op.starts_with('b');
+            std::vector<TContour> contours = run.Path.Take();
+            if (fill)
+                AddFill(contours, evenOdd, FState.Fill, TInk::Path);
+            if (stroke)
+                AddStroke(contours);
+            if (run.PendingClip) {
+                auto clip = std::make_shared<TClip>(FState.Clip ? *FState.Clip : TClip{});
+                clip->Regions.push_back(RegionOf(contours, *run.PendingClip));
+                FState.Clip = std::move(clip);
+                run.PendingClip.reset();
+            }
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool ColourOperator(const std::string& op, std::vector<TObject>& operands)
+    {
+        if (op == "g" || op == "G" || op == "rg" || op == "RG" || op == "k" || op == "K") {
+            const std::size_t count = op.starts_with('r') || op.starts_with('R')   ? 3
+                                      : op.size() == 1 && (op == "k" || op == "K") ? 4
+                                                                                   : 1;
+            const QRgb color = ColorFrom(TakeNumbers(operands, count, op));
+            (std::islower(static_cast<unsigned char>(op[0])) ? FState.Fill : FState.Stroke) = color;
+        } else if (op == "cs" || op == "CS") {
+            const TName* name = operands.empty() ? nullptr : operands.back().Name();
+            const std::size_t count = name == nullptr              ? 0
+                                      : name->Text == "DeviceGray" ? 1
+                                      : name->Text == "DeviceRGB"  ? 3
+                                      : name->Text == "DeviceCMYK" ? 4
+                                                                   : 0;
+            if (count == 0)
+                Unreadable("a colour space other than DeviceGray, DeviceRGB or DeviceCMYK");
+            (op == "cs" ? FState.FillComponents : FState.StrokeComponents) = count;
+            (op == "cs" ? FState.Fill : FState.Stroke) = count == 4 ? qRgb(0, 0, 0) : qRgb(0, 0, 0);
+        } else if (op == "sc" || op == "scn" || op == "SC" || op == "SCN") {
+            const bool fill = op[0] == 's';
+            const std::size_t count = fill ? FState.FillComponents : FState.StrokeComponents;
+            (fill ? FState.Fill : FState.Stroke) = ColorFrom(TakeNumbers(operands, count, op));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool TextOperator(const std::string& op, std::vector<TObject>& operands, TRun& run)
+    {
+        if (op == "BT") {
+            run.TextMatrix = QTransform();
+            run.LineMatrix = QTransform();
+        } else if (op == "ET") {
+        } else if (op == "Tf") {
+            if (operands.size() < 2 || operands[operands.size() - 2].Name() == nullptr)
+                Unreadable("'Tf' without a font and size");
+            FState.Font = &FontOf(run.Resources, operands[operands.size() - 2].Name()->Text);
+            FState.FontSize = NumberOf(operands.back(), "a font size");
+        } else if (op == "Tm") {
+            const auto n = TakeNumbers(operands, 6, op);
+            run.TextMatrix = run.LineMatrix = QTransform(n[0], n[1], n[2], n[3], n[4], n[5]);
+        } else if (op == "Td" || op == "TD") {
+            const auto n = TakeNumbers(operands, 2, op);
+            if (op == "TD")
+                FState.Leading = -n[1];
+            run.TextMatrix = run.LineMatrix = QTransform::fromTranslate(n[0], n[1]) * run.LineMatrix;
+        } else if (op == "T*") {
+            run.TextMatrix = run.LineMatrix = QTransform::fromTranslate(0, -FState.Leading) * run.LineMatrix;
+        } else if (op == "TL") {
+            FState.Leading = TakeNumbers(operands, 1, op)[0];
+        } else if (op == "Tc") {
+            FState.CharSpacing = TakeNumbers(operands, 1, op)[0];
+        } else if (op == "Tw") {
+            FState.WordSpacing = TakeNumbers(operands, 1, op)[0];
+        } else if (op == "Tz") {
+            FState.HorizontalScale = TakeNumbers(operands, 1, op)[0] / 100.0;
+        } else if (op == "Ts") {
+            FState.Rise = TakeNumbers(operands, 1, op)[0];
+        } else if (op == "Tr") {
+            FState.RenderMode = static_cast<int>(TakeNumbers(operands, 1, op)[0]);
+        } else if (op == "Tj" || op == "'" || op == "\"") {
+            if (op != "Tj")
+                run.TextMatrix = run.LineMatrix =
+                    QTransform::fromTranslate(0, -FState.Leading) * run.LineMatrix;
+            if (operands.empty() || operands.back().String() == nullptr)
+                Unreadable("'" + op + "' without its text");
+            ShowText(operands.back().String()->Bytes, run.TextMatrix);
+        } else if (op == "TJ") {
+            const TArray* array = operands.empty() ? nullptr : operands.back().Array();
+            if (array == nullptr)
+                Unreadable("'TJ' without its array");
+            for (const TObject& item : *array) {
+                if (const TString* text = item.String())
+                    ShowText(text->Bytes, run.TextMatrix);
+                else
+                    run.TextMatrix = QTransform::fromTranslate(-NumberOf(item, "a TJ adjustment") / 1000.0 *
+                                                                   FState.FontSize * FState.HorizontalScale,
+                                                               0) *
+                                     run.TextMatrix;
+            }
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+private:
+    // Only a filled path can be a bar: a glyph that happens to be a rectangle (a hyphen, an I) lies
+    // where its font puts it, and a stroke where its line does.
+    enum class TInk : std::uint8_t { Path, Stroke, Glyph };
+
+    void AddFill(std::vector<TContour> contours, bool evenOdd, QRgb color, TInk ink)
     {
         if (contours.empty())
             return;
@@ -1299,7 +1325,7 @@ private:
                      .Color = color,
                      .Clip = FState.Clip,
                      .OffGridDots = -1.0};
-        if (paint.Region.Rect && color != kPaper) {
+        if (ink == TInk::Path && paint.Region.Rect && color != kPaper) {
             const QRectF& r = *paint.Region.Rect;
             paint.OffGridDots =
                 std::max({OffGrid(r.left()), OffGrid(r.right()), OffGrid(r.top()), OffGrid(r.bottom())});
@@ -1332,7 +1358,7 @@ private:
                 pieces.push_back({a + across, b + across, b - across, a - across});
             }
         for (TContour& piece : pieces)
-            AddFill({std::move(piece)}, false, FState.Stroke);
+            AddFill({std::move(piece)}, false, FState.Stroke, TInk::Stroke);
     }
 
     const TFont& FontOf(const TDict* resources, const std::string& name)
@@ -1363,7 +1389,7 @@ private:
                             mapped.push_back(toDots.map(p));
                         contours.push_back(std::move(mapped));
                     }
-                    AddFill(std::move(contours), glyph->EvenOdd, s.Fill);
+                    AddFill(std::move(contours), glyph->EvenOdd, s.Fill, TInk::Glyph);
                 }
             }
             const double spacing = s.CharSpacing + (bytes.size() == 1 && code == 32 ? s.WordSpacing : 0.0);
@@ -1629,8 +1655,8 @@ bool SameOutline(const TGlyphShape& a, const TGlyphShape& b)
             SpansOf(region, box.top() + (row + 0.5) * kCell, spans, crossings);
             for (int column = 0; column < columns; ++column) {
                 const double x = box.left() + (column + 0.5) * kCell;
-                inside[row][column] = std::any_of(spans.begin(), spans.end(),
-                                                  [x](const auto& s) { return x >= s.first && x < s.second; });
+                inside[row][column] = std::any_of(
+                    spans.begin(), spans.end(), [x](const auto& s) { return x >= s.first && x < s.second; });
             }
         }
         return inside;

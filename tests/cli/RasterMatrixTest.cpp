@@ -183,8 +183,8 @@ protected:
     QTemporaryDir FDir;
 };
 
-// The cells of the sheet's first page in pixels at dpi, each with its code: a list's codes fill the
-// cells in page-flow order.
+// The cells of the sheet's first page in pixels at dpi, each with its code: the row a cell prints, in
+// the order the sheet fills its cells.
 std::vector<TCell> SheetCells(const TMade& made, int dpi)
 {
     const cli::CliOptions options = cli::ParseCommandLine(made.Args);
@@ -198,7 +198,7 @@ std::vector<TCell> SheetCells(const TMade& made, int dpi)
                                  static_cast<int>(std::lround(f.Top * dotsPerTenth))),
                           QPoint(static_cast<int>(std::lround((f.Left + f.Width) * dotsPerTenth)) - 1,
                                  static_cast<int>(std::lround((f.Top + f.Height) * dotsPerTenth)) - 1));
-        const std::size_t code = made.Codes.size() == 1 ? 0 : cells.size();
+        const std::size_t code = made.Codes.size() == 1 ? 0 : static_cast<std::size_t>(placed.Row);
         cells.push_back({.Frame = frame, .Text = code < made.Codes.size() ? made.Codes[code] : ""});
     }
     return cells;

@@ -126,27 +126,6 @@ std::vector<QImage> Pages(const QTemporaryDir& dir, const QString& name, QString
     return pages;
 }
 
-// Pixels plainly ink in one rendering and paper in the other with no edge of both within a dot: a bar
-// or a glyph more than a dot from where the painter puts it. Smoothed glyph edges, partly inked, agree.
-int FarDifferences(const QImage& a, const QImage& b)
-{
-    const auto ink = [](const QImage& image, int x, int y) { return image.constScanLine(y)[x] < 128; };
-    const auto nearEdge = [&](const QImage& image, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (image.rect().contains(x + dx, y + dy) && ink(image, x + dx, y + dy) != ink(image, x, y))
-                    return true;
-        return false;
-    };
-    // The painter's PDF rounds the paper to whole points: only the part both pages cover is compared.
-    int far = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
-            far += std::abs(a.constScanLine(y)[x] - b.constScanLine(y)[x]) > 192 &&
-                   !(nearEdge(a, x, y) && nearEdge(b, x, y));
-    return far;
-}
-
 // Text as pdftotext gives it back, in the letters' own forms, without spaces, bidi marks or '*'.
 QString Squeezed(const QString& text)
 {
@@ -183,7 +162,7 @@ TEST(LabelPdf, DrawsEveryDotThePaintersPdfDrawsAndGivesItsTextBack)
         const TCalibration& c = row.Calibration;
         const QTransform toPixels = QTransform::fromScale(kDpi / 25.4, kDpi / 25.4);
         for (std::size_t page = 0; page < pages.size(); ++page) {
-            EXPECT_EQ(FarDifferences(pages[page], painted[page]), 0) << "page " << page + 1;
+            EXPECT_EQ(testing::FarDifferences(pages[page], painted[page]), 0) << "page " << page + 1;
             for (const testing::TPlacedCell& cell : testing::CellsOf(sheet.Report.Pages[page])) {
                 const std::string& code = sheet.Codes[std::size_t(cell.Row)];
                 // The cell with a millimetre of the paper round it, half the spacing to the next.

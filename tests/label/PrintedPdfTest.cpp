@@ -123,8 +123,10 @@ TEST(PrintedPdf, ShowsAnImageOverTheSquareItFills)
                                           "/DeviceGray /BitsPerComponent 8 /Length 2 >>\nstream\n") +
                               std::string("\x00\xff", 2) + "\nendstream";
     double offGrid = -1.0;
-    const std::string dots = Dots(HandMadePdf("q 4 0 0 2 2 5 cm /I0 Do Q", "/XObject << /I0 5 0 R >>", image), offGrid);
-    EXPECT_EQ(Band(dots), "....................\n..##................\n..##................\n....................\n");
+    const std::string dots =
+        Dots(HandMadePdf("q 4 0 0 2 2 5 cm /I0 Do Q", "/XObject << /I0 5 0 R >>", image), offGrid);
+    EXPECT_EQ(Band(dots),
+              "....................\n..##................\n..##................\n....................\n");
 }
 
 struct TDamageRow {
@@ -260,28 +262,11 @@ TEST(PrintedPdf, APageWrittenAScaleOffFailsItsCells)
         const TSheetVerification planted = ProveWritten(sheet, WithScaleOff(part, 1.001), writer, kDpi);
         EXPECT_EQ(planted.ReadBack, 0);
         ASSERT_FALSE(planted.Failures.empty());
-        EXPECT_NE(planted.Failures.front().Reason.find("dots off the 203-dpi printer's dots"), std::string::npos)
+        EXPECT_NE(planted.Failures.front().Reason.find("dots off the 203-dpi printer's dots"),
+                  std::string::npos)
             << planted.Failures.front().Reason;
         TPrintedPdf::CheckWrittenFonts(writer.Finish(), writer.PendingFonts());
     }
-}
-
-// Pixels plainly ink in one picture and paper in the other, with no edge of both within a dot.
-int FarDifferences(const QImage& a, const QImage& b)
-{
-    const auto ink = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; };
-    const auto nearEdge = [&](const QImage& image, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (image.rect().contains(x + dx, y + dy) && ink(image, x + dx, y + dy) != ink(image, x, y))
-                    return true;
-        return false;
-    };
-    int far = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
-            far += ink(a, x, y) != ink(b, x, y) && !(nearEdge(a, x, y) && nearEdge(b, x, y));
-    return far;
 }
 
 TEST(PrintedPdf, ReadsTheLeanLabelPdfAsPopplerDrawsIt)
@@ -309,7 +294,9 @@ TEST(PrintedPdf, ReadsTheLeanLabelPdfAsPopplerDrawsIt)
         // Smoothed, cut at half: a glyph's dot is ink where the glyph covers most of it, as its centre says.
         const std::vector<QImage> poppler = testing::RenderPdf(file.fileName(), dpi);
         ASSERT_EQ(poppler.size(), 1U);
-        EXPECT_EQ(FarDifferences(ours, poppler.front().convertToFormat(QImage::Format_RGB32)), 0);
+        EXPECT_EQ(testing::FarDifferences(ours.convertToFormat(QImage::Format_Grayscale8),
+                                          poppler.front().convertToFormat(QImage::Format_Grayscale8)),
+                  0);
     }
 }
 
