@@ -153,9 +153,6 @@ struct TSymbolKey {
     auto operator<=>(const TSymbolKey&) const = default;
 };
 
-struct TSceneKey;
-struct TWrittenKey;
-
 struct TSceneKey {
     std::array<int, 2> Size{};
     TScanLines Lines{};
@@ -168,14 +165,6 @@ struct TSceneKey {
     std::optional<char> RightCheckDigit{};
     std::optional<TSymbolKey> Symbol{};
     auto operator<=>(const TSceneKey&) const = default;
-};
-
-// A cell read from a written page: equal scenes showing equal pixels read alike.
-struct TWrittenKey {
-    TSceneKey Scene{};
-    std::array<std::uint64_t, 2> Pixels{}; // two hashes of the rows read
-    bool OffGrid = false;
-    auto operator<=>(const TWrittenKey&) const = default;
 };
 
 // A rectangle whose edges lie on whole pixels, as the printed frames do.
@@ -374,15 +363,12 @@ public:
     {
         const TCellScene scene = SceneOf(cells, index, frames);
         if (!FWritten.empty()) {
+            // Every written cell is read: no two print alike but by the pixels, and comparing those costs
+            // as much as reading them.
             const TPaintedRows painted = ReadWritten(*FWritten[page], scene);
-            TWrittenKey key{.Scene = KeyOf(scene, cells),
-                            .Pixels = HashOfLines(scene),
-                            .OffGrid = painted.OffGridDots > kOnTheDots};
-            key.Scene.Shown.clear(); // the pixels say what was written there
-            auto [at, added] = FWrittenVerdicts.try_emplace(std::move(key));
-            if (added)
-                at->second = WrittenVerdict(scene, cells, painted);
-            return at->second;
+            FWrittenVerdict = WrittenVerdict(scene, cells, painted);
+            ++FWrittenCells;
+            return FWrittenVerdict;
         }
         auto [at, added] = FVerdicts.try_emplace(KeyOf(scene, cells));
         if (added)
@@ -390,7 +376,7 @@ public:
         return at->second;
     }
 
-    int DistinctCells() const { return static_cast<int>(FVerdicts.size() + FWrittenVerdicts.size()); }
+    int DistinctCells() const { return static_cast<int>(FVerdicts.size()) + FWrittenCells; }
 
 private:
     TPlacedLabel Place(const std::vector<TSheetCell>& cells, std::size_t index) const
@@ -590,23 +576,6 @@ private:
         return image;
     }
 
-    // FNV-1a and a multiplicative hash of the rows read, together 128 bits.
-    std::array<std::uint64_t, 2> HashOfLines(const TCellScene& scene) const
-    {
-        std::array<std::uint64_t, 2> hash{0xcbf29ce484222325ULL, 0x9e3779b97f4a7c15ULL};
-        const auto width = static_cast<std::size_t>(scene.Bounds.width());
-        for (int line = 0; line < scene.Lines.Count; ++line) {
-            const auto row = static_cast<std::size_t>(scene.Lines.First + line * scene.Lines.Step);
-            for (std::size_t x = 0; x < width && row < static_cast<std::size_t>(scene.Bounds.height()); ++x) {
-                const std::uint32_t pixel = FCanvas[row * width + x];
-                hash[0] = (hash[0] ^ pixel) * 0x100000001b3ULL;
-                hash[1] = (hash[1] + pixel + 1) * 0xff51afd7ed558ccdULL;
-                hash[1] ^= hash[1] >> 29;
-            }
-        }
-        return hash;
-    }
-
     // The scene's lines as the page was written, in the canvas; the rest of the image unset.
     TPaintedRows ReadWritten(const TPrintedPdfPage& page, const TCellScene& scene)
     {
@@ -615,8 +584,11 @@ private:
             throw Exception("Cell of " + std::to_string(bounds.width()) + " x " +
                             std::to_string(bounds.height()) + " pixels is too large to verify at " +
                             std::to_string(FDpi) + " dpi");
-        FCanvas.assign(static_cast<std::size_t>(bounds.width()) * static_cast<std::size_t>(bounds.height()),
-                       0);
+        // Only the lines are painted and read: the rest of the canvas is left as it was, not cleared.
+        const std::size_t pixels =
+            static_cast<std::size_t>(bounds.width()) * static_cast<std::size_t>(bounds.height());
+        if (FCanvas.size() < pixels)
+            FCanvas.resize(pixels);
         QImage image(reinterpret_cast<uchar*>(FCanvas.data()), bounds.width(), bounds.height(),
                      static_cast<qsizetype>(bounds.width()) * kBytesPerPixel, QImage::Format_RGB32);
         return page.Paint(image, bounds,
@@ -774,7 +746,8 @@ private:
     QRect FPaper{};       // the paper, in whole pixels
     std::map<TSceneKey, TPrintVerdict> FVerdicts{};
     std::span<const TPrintedPdfPage* const> FWritten{};
-    std::map<TWrittenKey, TPrintVerdict> FWrittenVerdicts{};
+    TPrintVerdict FWrittenVerdict{}; // the last cell read from a written page
+    int FWrittenCells = 0;
     std::map<std::pair<int, int>, QImage> FPictures{};
     std::vector<std::uint32_t> FCanvas{}; // the pixels of the scene being drawn, reused scene after scene
     std::vector<std::uint8_t> FLines{};   // the red of the lines read

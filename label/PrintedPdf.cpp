@@ -32,9 +32,9 @@ constexpr double kPointsPerInch = 72.0;
 constexpr std::size_t kMaxInflatedBytes = 256U * 1024U * 1024U;
 // Nested arrays and dictionaries deeper than this are no PDF of ours.
 constexpr int kMaxDepth = 32;
-// A Bezier curve is filled as this many straight pieces: at a printer's dots a glyph's curve is then
-// within a hundredth of a dot of the true one.
-constexpr int kCurvePieces = 12;
+// A Bezier curve is filled as this many straight pieces: for the glyphs and marks of a label, a few
+// tens of dots across at a printer's resolution, the pieces stay within a tenth of a dot of the curve.
+constexpr int kCurvePieces = 6;
 // Edges closer than this to a dot's border count as on it: the writer's own rounding of its numbers.
 constexpr double kOnGridDots = 0.01;
 // Glyphs of an embedded TrueType program are read at this size, one unit of glyph space a pixel.
@@ -229,11 +229,14 @@ private:
             text.remove_prefix(1);
         double value = 0.0;
         // "-.5" and ".5" are numbers in PDF; from_chars wants a digit before the point.
-        std::string padded;
-        if (text.starts_with('.') || text.starts_with("-.")) {
-            padded = std::string(text);
-            padded.insert(padded.find('.'), "0");
-            text = padded;
+        std::array<char, 64> padded{};
+        if ((text.starts_with('.') || text.starts_with("-.")) && text.size() + 1 < padded.size()) {
+            const std::size_t point = text.find('.');
+            std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(point), padded.begin());
+            padded[point] = '0';
+            std::copy(text.begin() + static_cast<std::ptrdiff_t>(point), text.end(),
+                      padded.begin() + static_cast<std::ptrdiff_t>(point) + 1);
+            text = std::string_view(padded.data(), text.size() + 1);
         }
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size())
@@ -601,11 +604,22 @@ void AddCurve(std::vector<QPointF>& contour, QPointF p0, QPointF p1, QPointF p2,
     }
 }
 
+// A path's subpaths as closed polygons, curves in kCurvePieces pieces.
 std::vector<std::vector<QPointF>> ContoursOf(const QPainterPath& path)
 {
     std::vector<std::vector<QPointF>> contours;
-    for (const QPolygonF& polygon : path.toSubpathPolygons())
-        contours.emplace_back(polygon.begin(), polygon.end());
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo() || contours.empty()) {
+            contours.push_back({QPointF(e)});
+        } else if (e.isLineTo()) {
+            contours.back().push_back(QPointF(e));
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            AddCurve(contours.back(), contours.back().back(), QPointF(e), QPointF(path.elementAt(i + 1)),
+                     QPointF(path.elementAt(i + 2)));
+            i += 2;
+        }
+    }
     return contours;
 }
 
@@ -882,6 +896,7 @@ public:
         Close();
     }
     bool Empty() const { return FContours.empty(); }
+
     // The subpaths and whether each was closed; the builder is empty after.
     std::vector<TContour> Take()
     {
@@ -913,20 +928,28 @@ private:
     QPointF FStart{};
 };
 
-std::vector<double> TakeNumbers(std::vector<TObject>& operands, std::size_t count, const std::string& op)
+// The last `count` operands (at most six) as numbers.
+std::array<double, 6> TakeNumbers(std::vector<TObject>& operands, std::size_t count, const std::string& op)
 {
-    if (operands.size() < count)
+    if (operands.size() < count || count > 6)
         Unreadable("'" + op + "' without its " + std::to_string(count) + " numbers");
-    std::vector<double> numbers;
-    for (std::size_t i = operands.size() - count; i < operands.size(); ++i)
-        numbers.push_back(NumberOf(operands[i], "an operand of '" + op + "'"));
+    std::array<double, 6> numbers{};
+    for (std::size_t i = 0; i < count; ++i) {
+        const double* number = operands[operands.size() - count + i].Number();
+        if (number == nullptr)
+            Unreadable("an operand of '" + op + "' is no number");
+        numbers[i] = *number;
+    }
     return numbers;
 }
 
 // Path construction shared by pages and Type 3 glyphs: true when `op` was one.
 bool PathOperator(const std::string& op, std::vector<TObject>& operands, TPathBuilder& path)
 {
-    if (op == "m" || op == "l") {
+    if (op == "re") {
+        const auto n = TakeNumbers(operands, 4, op);
+        path.Rect(n[0], n[1], n[2], n[3]);
+    } else if (op == "m" || op == "l") {
         const auto n = TakeNumbers(operands, 2, op);
         op == "m" ? path.MoveTo({n[0], n[1]}) : path.LineTo({n[0], n[1]});
     } else if (op == "c") {
@@ -940,9 +963,6 @@ bool PathOperator(const std::string& op, std::vector<TObject>& operands, TPathBu
         path.CurveTo({n[0], n[1]}, {n[2], n[3]}, {n[2], n[3]});
     } else if (op == "h") {
         path.Close();
-    } else if (op == "re") {
-        const auto n = TakeNumbers(operands, 4, op);
-        path.Rect(n[0], n[1], n[2], n[3]);
     } else {
         return false;
     }
@@ -1097,17 +1117,17 @@ QRgb Gray(double g)
     return qRgb(v, v, v);
 }
 
-QRgb ColorFrom(const std::vector<double>& c)
+QRgb ColorFrom(const std::array<double, 6>& c, std::size_t components)
 {
     const auto byte = [](double v) { return std::clamp(static_cast<int>(std::lround(v * 255.0)), 0, 255); };
-    if (c.size() == 1)
+    if (components == 1)
         return Gray(c[0]);
-    if (c.size() == 3)
+    if (components == 3)
         return qRgb(byte(c[0]), byte(c[1]), byte(c[2]));
-    if (c.size() == 4)
+    if (components == 4)
         return qRgb(byte((1 - c[0]) * (1 - c[3])), byte((1 - c[1]) * (1 - c[3])),
                     byte((1 - c[2]) * (1 - c[3])));
-    Unreadable("a colour of " + std::to_string(c.size()) + " components");
+    Unreadable("a colour of " + std::to_string(components) + " components");
 }
 
 struct TGraphicsState {
@@ -1145,8 +1165,9 @@ public:
         TRun run{.Resources = resources, .Depth = depth};
         run.Path.SetTransform(FState.Ctm);
         EachOperator(content, [&](const std::string& op, std::vector<TObject>& operands) {
-            if (!PathOperator(op, operands, run.Path) && !StateOperator(op, operands, run) &&
-                !PaintOperator(op, run) && !ColourOperator(op, operands) && !TextOperator(op, operands, run))
+            if (!PathOperator(op, operands, run.Path) && !PaintOperator(op, run) &&
+                !ColourOperator(op, operands) && !StateOperator(op, operands, run) &&
+                !TextOperator(op, operands, run))
                 Unreadable("an operator it does not know: '" + op + "'");
         });
     }
@@ -1229,7 +1250,7 @@ private:
             const std::size_t count = op.starts_with('r') || op.starts_with('R')   ? 3
                                       : op.size() == 1 && (op == "k" || op == "K") ? 4
                                                                                    : 1;
-            const QRgb color = ColorFrom(TakeNumbers(operands, count, op));
+            const QRgb color = ColorFrom(TakeNumbers(operands, count, op), count);
             (std::islower(static_cast<unsigned char>(op[0])) ? FState.Fill : FState.Stroke) = color;
         } else if (op == "cs" || op == "CS") {
             const TName* name = operands.empty() ? nullptr : operands.back().Name();
@@ -1245,7 +1266,7 @@ private:
         } else if (op == "sc" || op == "scn" || op == "SC" || op == "SCN") {
             const bool fill = op[0] == 's';
             const std::size_t count = fill ? FState.FillComponents : FState.StrokeComponents;
-            (fill ? FState.Fill : FState.Stroke) = ColorFrom(TakeNumbers(operands, count, op));
+            (fill ? FState.Fill : FState.Stroke) = ColorFrom(TakeNumbers(operands, count, op), count);
         } else {
             return false;
         }
@@ -1492,16 +1513,17 @@ public:
             content = file.StreamData(contents);
         }
         TContentReader(file, FPaints).Run(content, entry.Resources, toDots, 0);
+        FTileColumns = std::max(1, static_cast<int>(std::ceil(FWidthDots / kTile)));
+        FTileRows = std::max(1, static_cast<int>(std::ceil(FHeightDots / kTile)));
+        FTiles.resize(static_cast<std::size_t>(FTileColumns) * static_cast<std::size_t>(FTileRows));
         for (std::size_t i = 0; i < FPaints.size(); ++i) {
             const QRectF& box = FPaints[i].Region.Box;
             if (box.isNull() && !FPaints[i].Region.Rect)
                 continue;
-            const int first = std::max(0, static_cast<int>(std::floor(box.top() - 0.5)) / kBand);
-            const int last = static_cast<int>(std::floor(std::max(0.0, box.bottom() + 0.5))) / kBand;
-            if (last >= static_cast<int>(FBands.size()))
-                FBands.resize(static_cast<std::size_t>(last) + 1);
-            for (int band = first; band <= last; ++band)
-                FBands[static_cast<std::size_t>(band)].push_back(i);
+            const QRect tiles = TilesOver(box.adjusted(-1, -1, 1, 1));
+            for (int ty = tiles.top(); ty <= tiles.bottom(); ++ty)
+                for (int tx = tiles.left(); tx <= tiles.right(); ++tx)
+                    FTiles[static_cast<std::size_t>(ty * FTileColumns + tx)].push_back(i);
         }
     }
 
@@ -1519,6 +1541,7 @@ public:
         std::vector<std::pair<double, double>> clipped;
         std::vector<std::pair<double, int>> crossings;
         const QRectF area(bounds);
+        const std::vector<std::size_t> shown = PaintsOver(area);
         for (int line = 0; line < rows.Count; ++line) {
             const int row = rows.First + line * rows.Step;
             if (row < 0 || row >= image.height())
@@ -1527,16 +1550,17 @@ public:
             const double y = bounds.top() + row + 0.5;
             const bool onPage = y >= 0.0 && y < FHeightDots;
             const bool onPaper = y >= sheet.top() && y < sheet.bottom();
-            for (int x = 0; x < bounds.width(); ++x) {
-                const double cx = bounds.left() + x + 0.5;
-                pixels[x] = onPaper && cx >= sheet.left() && cx < sheet.right() ? kPaper : kOffPaper;
-            }
+            // The dots whose centres lie on the paper, x + 0.5 within [left, right).
+            const int paperFrom = std::clamp(static_cast<int>(std::ceil(sheet.left() - 0.5)) - bounds.left(),
+                                             0, bounds.width());
+            const int paperTo = std::clamp(static_cast<int>(std::ceil(sheet.right() - 0.5)) - bounds.left(),
+                                           paperFrom, bounds.width());
+            std::fill(pixels, pixels + bounds.width(), kOffPaper);
+            if (onPaper)
+                std::fill(pixels + paperFrom, pixels + paperTo, kPaper);
             if (!onPage)
                 continue;
-            const auto band = static_cast<std::size_t>(std::max(0, static_cast<int>(std::floor(y)) / kBand));
-            if (band >= FBands.size())
-                continue;
-            for (const std::size_t index : FBands[band]) {
+            for (const std::size_t index : shown) {
                 const TPaint& paint = FPaints[index];
                 const QRectF& box = paint.Region.Box;
                 if (y < box.top() || y >= box.bottom() + 1e-9 || box.right() < area.left() ||
@@ -1564,21 +1588,51 @@ public:
     }
 
 private:
-    static constexpr int kBand = 16;
+    // Paints are found through square tiles of the page: a bar's few, a scene's few dozen.
+    static constexpr double kTile = 128.0;
+
+    // The tiles a rectangle of dots touches, clamped to the page's.
+    QRect TilesOver(const QRectF& box) const
+    {
+        const auto tile = [](double v, int count) {
+            return std::clamp(static_cast<int>(std::floor(v / kTile)), 0, count - 1);
+        };
+        return QRect(QPoint(tile(box.left(), FTileColumns), tile(box.top(), FTileRows)),
+                     QPoint(tile(box.right(), FTileColumns), tile(box.bottom(), FTileRows)));
+    }
+
+    // The paints that may show in an area, in the order the page paints them.
+    std::vector<std::size_t> PaintsOver(const QRectF& area) const
+    {
+        std::vector<std::size_t> shown;
+        const QRect tiles = TilesOver(area);
+        for (int ty = tiles.top(); ty <= tiles.bottom(); ++ty)
+            for (int tx = tiles.left(); tx <= tiles.right(); ++tx)
+                for (const std::size_t index : FTiles[static_cast<std::size_t>(ty * FTileColumns + tx)]) {
+                    const QRectF& box = FPaints[index].Region.Box;
+                    if (box.right() >= area.left() && box.left() <= area.right() + 1 &&
+                        box.bottom() >= area.top() && box.top() <= area.bottom() + 1)
+                        shown.push_back(index);
+                }
+        std::sort(shown.begin(), shown.end());
+        shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
+        return shown;
+    }
 
     // The dots of a row whose centres lie in [from, to).
     void Fill(QRgb* pixels, const QRect& bounds, double y, double from, double to, const TPaint& paint) const
     {
-        const int first = std::max(0, static_cast<int>(std::ceil(from - 0.5)) - bounds.left());
+        const int first =
+            std::max({0, static_cast<int>(std::ceil(from - 0.5)) - bounds.left(), -bounds.left()});
         const int end = std::min(bounds.width(), static_cast<int>(std::ceil(to - 0.5)) - bounds.left());
-        for (int x = first; x < end; ++x) {
+        const int onPage = std::min(end, static_cast<int>(std::ceil(FWidthDots - 0.5)) - bounds.left());
+        if (!paint.Image) {
+            if (first < onPage)
+                std::fill(pixels + first, pixels + onPage, paint.Color);
+            return;
+        }
+        for (int x = first; x < onPage; ++x) {
             const double cx = bounds.left() + x + 0.5;
-            if (cx >= FWidthDots)
-                break;
-            if (!paint.Image) {
-                pixels[x] = paint.Color;
-                continue;
-            }
             const QPointF unit = paint.Image->DotsToUnit.map(QPointF(cx, y));
             const QImage& image = paint.Image->Pixels;
             const int column =
@@ -1592,7 +1646,9 @@ private:
     double FWidthDots = 0.0;
     double FHeightDots = 0.0;
     std::vector<TPaint> FPaints{};
-    std::vector<std::vector<std::size_t>> FBands{};
+    std::vector<std::vector<std::size_t>> FTiles{}; // by row of tiles, then column
+    int FTileColumns = 1;
+    int FTileRows = 1;
 };
 
 } // namespace
