@@ -162,7 +162,8 @@ QImage LayoutDevice()
 } // namespace
 
 struct TLabelPdfGlyph {
-    std::string Procedure{}; // a Type 3 glyph's drawing, in glyph units with y up
+    std::string Procedure{}; // the drawing, in glyph units with y up: a Type 3 glyph's, or a TrueType one
+                             // read by the proof
     int Width = 0;
     QRect Box{};
     QString Text{};           // what it reads as, for pdftotext and copying
@@ -250,12 +251,15 @@ public:
             return TPendingGlyph{.Outline = font.Glyphs[code].Procedure,
                                  .Advance = static_cast<double>(font.Glyphs[code].Width)};
         }
-        const auto glyph = std::find_if(font.Glyphs.begin(), font.Glyphs.end(),
-                                        [code](const TGlyph& g) { return g.Number == code; });
-        if (glyph == font.Glyphs.end())
+        auto& glyphs = FSlices[static_cast<std::size_t>(slice)].Glyphs;
+        const auto glyph =
+            std::find_if(glyphs.begin(), glyphs.end(), [code](const TGlyph& g) { return g.Number == code; });
+        if (glyph == glyphs.end())
             return std::nullopt;
-        return TPendingGlyph{.Outline = Outline(font.Raw, code, font.TrueType->HorizontalScale()).Procedure,
-                             .Advance = static_cast<double>(glyph->Width)};
+        // Drawn once, the first time a page is read: the file keeps the program, not the drawing.
+        if (glyph->Procedure.empty())
+            glyph->Procedure = Outline(font.Raw, code, font.TrueType->HorizontalScale()).Procedure;
+        return TPendingGlyph{.Outline = glyph->Procedure, .Advance = static_cast<double>(glyph->Width)};
     }
 
     // The bytes of a code and the codes a slice's font holds.

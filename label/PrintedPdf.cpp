@@ -929,22 +929,22 @@ private:
 };
 
 // The last `count` operands (at most six) as numbers.
-std::array<double, 6> TakeNumbers(std::vector<TObject>& operands, std::size_t count, const std::string& op)
+std::array<double, 6> TakeNumbers(std::vector<TObject>& operands, std::size_t count, std::string_view op)
 {
     if (operands.size() < count || count > 6)
-        Unreadable("'" + op + "' without its " + std::to_string(count) + " numbers");
+        Unreadable("'" + std::string(op) + "' without its " + std::to_string(count) + " numbers");
     std::array<double, 6> numbers{};
     for (std::size_t i = 0; i < count; ++i) {
         const double* number = operands[operands.size() - count + i].Number();
         if (number == nullptr)
-            Unreadable("an operand of '" + op + "' is no number");
+            Unreadable("an operand of '" + std::string(op) + "' is no number");
         numbers[i] = *number;
     }
     return numbers;
 }
 
 // Path construction shared by pages and Type 3 glyphs: true when `op` was one.
-bool PathOperator(const std::string& op, std::vector<TObject>& operands, TPathBuilder& path)
+bool PathOperator(std::string_view op, std::vector<TObject>& operands, TPathBuilder& path)
 {
     if (op == "re") {
         const auto n = TakeNumbers(operands, 4, op);
@@ -989,7 +989,7 @@ template <typename Apply> void EachOperator(std::string_view content, const Appl
 void InterpretGlyphProc(std::string_view content, TGlyphShape& shape)
 {
     TPathBuilder path;
-    EachOperator(content, [&](const std::string& op, std::vector<TObject>& operands) {
+    EachOperator(content, [&](std::string_view op, std::vector<TObject>& operands) {
         if (PathOperator(op, operands, path)) {
         } else if (op == "f" || op == "F" || op == "f*") {
             path.Close();
@@ -999,7 +999,7 @@ void InterpretGlyphProc(std::string_view content, TGlyphShape& shape)
         } else if (op == "d0" || op == "d1" || op == "n" || op == "q" || op == "Q") {
             path.Take();
         } else {
-            Unreadable("a glyph drawn with '" + op + "'");
+            Unreadable("a glyph drawn with '" + std::string(op) + "'");
         }
     });
 }
@@ -1164,11 +1164,11 @@ public:
         FState.Ctm = ctm;
         TRun run{.Resources = resources, .Depth = depth};
         run.Path.SetTransform(FState.Ctm);
-        EachOperator(content, [&](const std::string& op, std::vector<TObject>& operands) {
+        EachOperator(content, [&](std::string_view op, std::vector<TObject>& operands) {
             if (!PathOperator(op, operands, run.Path) && !PaintOperator(op, run) &&
                 !ColourOperator(op, operands) && !StateOperator(op, operands, run) &&
                 !TextOperator(op, operands, run))
-                Unreadable("an operator it does not know: '" + op + "'");
+                Unreadable("an operator it does not know: '" + std::string(op) + "'");
         });
     }
 
@@ -1184,7 +1184,7 @@ private:
         QTransform LineMatrix{};
     };
 
-    bool StateOperator(const std::string& op, std::vector<TObject>& operands, TRun& run)
+    bool StateOperator(std::string_view op, std::vector<TObject>& operands, TRun& run)
     {
         if (op == "q") {
             run.Saved.push_back(FState);
@@ -1218,7 +1218,7 @@ private:
         return true;
     }
 
-    bool PaintOperator(const std::string& op, TRun& run)
+    bool PaintOperator(std::string_view op, TRun& run)
     {
         if (op == "f" || op == "F" || op == "f*" || op == "B" || op == "B*" || op == "b" || op == "b*" ||
             op == "S" || op == "s" || op == "n") {
@@ -1244,7 +1244,7 @@ private:
         return true;
     }
 
-    bool ColourOperator(const std::string& op, std::vector<TObject>& operands)
+    bool ColourOperator(std::string_view op, std::vector<TObject>& operands)
     {
         if (op == "g" || op == "G" || op == "rg" || op == "RG" || op == "k" || op == "K") {
             const std::size_t count = op.starts_with('r') || op.starts_with('R')   ? 3
@@ -1273,7 +1273,7 @@ private:
         return true;
     }
 
-    bool TextOperator(const std::string& op, std::vector<TObject>& operands, TRun& run)
+    bool TextOperator(std::string_view op, std::vector<TObject>& operands, TRun& run)
     {
         if (op == "BT") {
             run.TextMatrix = QTransform();
@@ -1311,7 +1311,7 @@ private:
                 run.TextMatrix = run.LineMatrix =
                     QTransform::fromTranslate(0, -FState.Leading) * run.LineMatrix;
             if (operands.empty() || operands.back().String() == nullptr)
-                Unreadable("'" + op + "' without its text");
+                Unreadable("'" + std::string(op) + "' without its text");
             ShowText(operands.back().String()->Bytes, run.TextMatrix);
         } else if (op == "TJ") {
             const TArray* array = operands.empty() ? nullptr : operands.back().Array();
@@ -1568,6 +1568,11 @@ public:
                     continue;
                 if (paint.OffGridDots > 0.0 && box.right() > area.left() && box.left() < area.right() + 1)
                     painted.OffGridDots = std::max(painted.OffGridDots, paint.OffGridDots);
+                if (paint.Region.Rect && !paint.Clip) { // most paints: a bar
+                    if (y < paint.Region.Rect->bottom())
+                        Fill(pixels, bounds, y, paint.Region.Rect->left(), paint.Region.Rect->right(), paint);
+                    continue;
+                }
                 SpansOf(paint.Region, y, spans, crossings);
                 if (paint.Clip)
                     for (const TRegion& clip : paint.Clip->Regions) {
