@@ -211,9 +211,10 @@ TResolvedTarget ResolveTarget(const std::string& target)
     throw EFileError(TFileFault::NotRegular, ELOOP, target);
 }
 
-// Creates ".<name>.XXXXXX" beside `path` with O_EXCL, so that a new file gets 0666 less the umask as any
-// new file would; the name is cut so that it still fits NAME_MAX.
-int CreateTempBeside(const std::string& path, std::string& tempPath)
+// Tries fresh names ".<name>.XXXXXX" beside `path` (cut so that they still fit NAME_MAX) until `make`
+// takes one: it returns true when done, false with errno EEXIST to try another, or false to give up.
+template <typename Make>
+bool WithFreshNameBeside(const std::string& path, std::string& tempPath, const Make& make)
 {
     const std::string name = NameOf(path).substr(0, NAME_MAX - kTempSuffixLength - 2);
     std::random_device random;
@@ -222,12 +223,24 @@ int CreateTempBeside(const std::string& path, std::string& tempPath)
         tempPath = DirectoryOf(path) + "/." + name + ".";
         for (std::size_t index = 0; index < kTempSuffixLength; ++index)
             tempPath += kTempNameLetters[letter(random)];
-        const int descriptor =
-            open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (descriptor >= 0 || errno != EEXIST)
-            return descriptor;
+        if (make(tempPath))
+            return true;
+        if (errno != EEXIST)
+            return false;
     }
-    return -1;
+    return false;
+}
+
+// Creates ".<name>.XXXXXX" beside `path` with O_EXCL, so that a new file gets 0666 less the umask as any
+// new file would.
+int CreateTempBeside(const std::string& path, std::string& tempPath)
+{
+    int descriptor = -1;
+    WithFreshNameBeside(path, tempPath, [&](const std::string& candidate) {
+        descriptor = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        return descriptor >= 0;
+    });
+    return descriptor;
 }
 
 // An unnamed file in the folder of `path`, or -1 where the file system or the kernel has none, or
@@ -251,19 +264,8 @@ bool LinkUnnamed(int descriptor, const std::string& path)
 // Links the unnamed file under a fresh ".<name>.XXXXXX" beside `path`, ready to be renamed over it.
 bool LinkUnnamedBeside(int descriptor, const std::string& path, std::string& tempPath)
 {
-    const std::string name = NameOf(path).substr(0, NAME_MAX - kTempSuffixLength - 2);
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> letter(0, sizeof kTempNameLetters - 2);
-    for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
-        tempPath = DirectoryOf(path) + "/." + name + ".";
-        for (std::size_t index = 0; index < kTempSuffixLength; ++index)
-            tempPath += kTempNameLetters[letter(random)];
-        if (LinkUnnamed(descriptor, tempPath))
-            return true;
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
+    return WithFreshNameBeside(
+        path, tempPath, [&](const std::string& candidate) { return LinkUnnamed(descriptor, candidate); });
 }
 
 // Closes the descriptor it holds, whichever way the function that opened it ends.
