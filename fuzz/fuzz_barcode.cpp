@@ -157,7 +157,8 @@ bool IsEngineMessage(std::string_view message, std::uint8_t typ, const std::stri
     const bool upcE = typ == bcCodeUPC_E0 || typ == bcCodeUPC_E1;
     for (const std::string_view start : {"Check digit should be ", "Number system should be "})
         if (StartsWith(message, start))
-            return upcE && message.size() == start.size() + 1 && message.back() >= '0' && message.back() <= '9';
+            return upcE && message.size() == start.size() + 1 && message.back() >= '0' &&
+                   message.back() <= '9';
     // "TBarcode: internal Error" is deliberately absent: an encoder that writes a character outside
     // the bar-pattern alphabet is a fault of the engine, not of the input.
     return IsConversionError(message, text) ||
