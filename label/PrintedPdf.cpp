@@ -35,8 +35,6 @@ constexpr int kMaxDepth = 32;
 // A Bezier curve is filled as this many straight pieces: for the glyphs and marks of a label, a few
 // tens of dots across at a printer's resolution, the pieces stay within a tenth of a dot of the curve.
 constexpr int kCurvePieces = 6;
-// Edges closer than this to a dot's border count as on it: the writer's own rounding of its numbers.
-constexpr double kOnGridDots = 0.01;
 // Glyphs of an embedded TrueType program are read at this size, one unit of glyph space a pixel.
 constexpr double kGlyphUnits = 1000.0;
 constexpr QRgb kPaper = 0xFFFFFFFF;
