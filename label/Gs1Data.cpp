@@ -12,7 +12,7 @@ namespace {
 
 using enum TGs1Fault;
 
-// The character sets of GS1 values (GS1 General Specifications, figures 7.11-1 to 7.11-3).
+// The character sets of GS1 values (GS1 GenSpecs, figures 7.11-1 to 7.11-3).
 constexpr std::string_view kCset82 = "!\"%&'()*+,-./0123456789:;<=>?ABCDEFGHIJKLMNOPQRSTUVWXYZ_"
                                      "abcdefghijklmnopqrstuvwxyz";
 constexpr std::string_view kCset39 = "#-/0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";

@@ -47,7 +47,7 @@ struct TGs1Check {
 // Reads "(01)09501101530003(17)250101(10)ABC123": every AI known to GS1's syntax dictionary, each
 // component of its value of its character set and length and passing its linters, every AI with the
 // AIs it requires and none it excludes. "\(" stands for a "(" inside a value. An AI given again with
-// the same value is taken once, as GS1 processing does (the General Specifications let an element
+// the same value is taken once, as GS1 processing does (the GenSpecs let an element
 // repeat only with identical data); with another value it is refused.
 TGs1Check CheckGs1(std::string_view bracketed);
 // The same, with the first fault only.

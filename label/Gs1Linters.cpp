@@ -127,7 +127,7 @@ constexpr std::string_view kPackageTypes[] = {
 };
 
 // The GS1 character set 82 in its own order, which gives each character its value in the check
-// character pair; and the set of 32 the pair is written in (GS1 General Specifications, 7.9.5).
+// character pair; and the set of 32 the pair is written in (GS1 GenSpecs, 7.9.5).
 constexpr std::string_view kCset82 = "!\"%&'()*+,-./0123456789:;<=>?ABCDEFGHIJKLMNOPQRSTUVWXYZ_"
                                      "abcdefghijklmnopqrstuvwxyz";
 constexpr std::string_view kCset32 = "23456789ABCDEFGHJKLMNPQRSTUVWXYZ";

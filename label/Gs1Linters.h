@@ -1,5 +1,5 @@
 // The content checks ("linters") that GS1's Barcode Syntax Dictionary names for the components of AI
-// values, written from the GS1 General Specifications and the ISO code lists they cite. Plain C++.
+// values, written from the GS1 GenSpecs and the ISO code lists they cite. Plain C++.
 #pragma once
 
 #include <array>

@@ -60,17 +60,17 @@ bool AllDigits(const std::string& text)
 Component ParseComponent(const std::string& token, int line)
 {
     std::vector<std::string> parts = Split(token, ',');
-    std::string spec = parts.at(0);
+    std::string format = parts.at(0);
     Component component;
-    if (spec.size() > 2 && spec.front() == '[' && spec.back() == ']') {
+    if (format.size() > 2 && format.front() == '[' && format.back() == ']') {
         component.optional = true;
-        spec = spec.substr(1, spec.size() - 2);
+        format = format.substr(1, format.size() - 2);
     }
-    if (spec.empty() || std::string("NXYZ").find(spec[0]) == std::string::npos)
+    if (format.empty() || std::string("NXYZ").find(format[0]) == std::string::npos)
         throw Failure{"line " + std::to_string(line) + ": no component type in \"" + token + "\""};
-    component.type = spec[0];
-    const bool variable = spec.compare(1, 2, "..") == 0;
-    const std::string digits = spec.substr(variable ? 3 : 1);
+    component.type = format[0];
+    const bool variable = format.compare(1, 2, "..") == 0;
+    const std::string digits = format.substr(variable ? 3 : 1);
     if (!AllDigits(digits))
         throw Failure{"line " + std::to_string(line) + ": no length in \"" + token + "\""};
     component.maxLength = std::stoi(digits);

@@ -1,4 +1,4 @@
-// TrueType subsets for the lean label PDF, written to Apple's and Microsoft's TrueType specification
+// TrueType subsets for the lean label PDF, written to Apple's and Microsoft's TrueType reference manuals
 // (the sfnt tables 'head', 'hhea', 'maxp', 'hmtx', 'loca', 'glyf', 'cvt ', 'fpgm', 'prep', 'gasp') and
 // the PDF 1.4 reference (CIDFontType2 fonts, 5.6; ToUnicode maps, 5.9).
 #include "label/PdfFonts.h"

@@ -1,4 +1,4 @@
-// The GS1 linters, each on values worked from the GS1 General Specifications and the ISO code lists.
+// The GS1 linters, each on values worked from the GS1 GenSpecs and the ISO code lists.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -33,7 +33,7 @@ TEST(Gs1Linters, EachRuleAcceptsWhatItShouldAndNamesWhatItRefuses)
         {"csum", "09501101530003", {}},
         {"csum", "09501101530004", CheckDigit, "3"},
         {"csum", "106141411234567897", {}},
-        // The GS1 General Specifications' GMN example, "2K" its check characters.
+        // The GS1 GenSpecs' GMN example, "2K" its check characters.
         {"csumalpha", "1987654Ad4X4bL5ttr2310c2K", {}},
         {"csumalpha", "1987654Ad4X4bL5ttr2310c2L", CheckCharacters, "2K"},
         {"gcppos1", "9501AB", {}},

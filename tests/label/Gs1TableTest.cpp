@@ -221,8 +221,8 @@ TEST(Gs1Table, EveryAiTakesAGoodValueAndRefusesABadOne)
 
 TEST(Gs1Table, PredefinedLengthsAreTheGeneralSpecificationsOnes)
 {
-    // Element strings of predefined length by their first two digits, AI included (GS1 General
-    // Specifications, figure 7.8.5-1): only these need no separator after them.
+    // Element strings of predefined length by their first two digits, AI included (GS1 GenSpecs,
+    // figure 7.8.5-1): only these need no separator after them.
     const std::map<std::string, std::size_t> predefined = {
         {"00", 20}, {"01", 16}, {"02", 16}, {"03", 16}, {"04", 18}, {"11", 8}, {"12", 8}, {"13", 8},
         {"14", 8},  {"15", 8},  {"16", 8},  {"17", 8},  {"18", 8},  {"19", 8}, {"20", 4}, {"31", 10},
