@@ -362,7 +362,7 @@ struct ProofPage {
     // The page as the PDF writer wrote it, and the fonts it names, which the writer writes last; none
     // when the painter's PDF took over, whose pages are not read back.
     std::optional<TWrittenPdfPart> written{};
-    const TPendingFonts* fonts = nullptr;
+    const TPendingFontReader* fonts = nullptr;
 };
 
 struct ProvedPage {
@@ -528,7 +528,10 @@ public:
         : FOutput(options.output), FDevice(options.output), FDpi(options.dpi), FPaper(paper),
           FCalibration(CalibrationFrom(options))
     {
-        Guarded([&] { FLean.emplace(FDevice, FPaper, FCalibration); });
+        Guarded([&] {
+            FLean.emplace(FDevice, FPaper, FCalibration);
+            FLeanFonts.emplace(FLean->PendingFonts());
+        });
     }
 
     // Gives back the page as written, for the proof; nothing from the painter's PDF.
@@ -545,6 +548,7 @@ public:
                     if (FLean->Pages() > 0)
                         throw;
                 }
+                FLeanFonts.reset();
                 FLean.reset();
                 FPainted.emplace(FDevice, FPaper, FCalibration);
                 FReadBack = false;
@@ -556,7 +560,7 @@ public:
     }
 
     // The fonts the written pages name, as the lean writer will write them; none for the painter's PDF.
-    const TPendingFonts* Fonts() const { return FLean ? &FLean->PendingFonts() : nullptr; }
+    const TPendingFontReader* Fonts() const { return FLeanFonts ? &*FLeanFonts : nullptr; }
     bool ReadBack() const { return FReadBack; }
 
     // Gives the whole PDF the output's name.
@@ -568,6 +572,7 @@ public:
             else
                 FPainted->Finish();
         });
+        FLeanFonts.reset();
         FLean.reset();
         FPainted.reset();
         FDevice.Commit();
@@ -593,6 +598,7 @@ private:
     std::shared_ptr<TLabelFonts> FFonts = std::make_shared<TLabelFonts>(); // the painter's, page to page
     // After the device, so that they end before the device does.
     std::optional<TLabelPdf> FLean{};
+    std::optional<TPendingFontReader> FLeanFonts{}; // its glyphs as the proof reads them, page to page
     std::optional<TPdfPages> FPainted{};
     bool FReadBack = true; // false once the painter's PDF took over
 };

@@ -66,13 +66,29 @@ public:
 };
 
 // A PDF file's bytes and its pages. Reading pages is safe on several threads at once.
+// The fonts a writer will write for the page parts read one after another: each glyph is read once for
+// the whole run, not once a page. Safe to share between threads; `pending` must outlive it.
+class TPendingFontReader {
+public:
+    explicit TPendingFontReader(const TPendingFonts& pending);
+    TPendingFontReader(const TPendingFontReader&) = delete;
+    TPendingFontReader& operator=(const TPendingFontReader&) = delete;
+    ~TPendingFontReader();
+
+    class TData;
+    const TData& Data() const { return *FData; }
+
+private:
+    std::unique_ptr<TData> FData;
+};
+
 class TPrintedPdf {
 public:
     // Raises TUnreadablePdf when the bytes are no PDF this reader knows.
     explicit TPrintedPdf(std::string bytes);
-    // One page as it was written, its fonts as `pending` says they will be written; `pending` must
+    // One page as it was written, its fonts as the writer says they will be written; `fonts` must
     // outlive the pages read.
-    TPrintedPdf(TWrittenPdfPart page, const TPendingFonts& pending);
+    TPrintedPdf(TWrittenPdfPart page, const TPendingFontReader& fonts);
     TPrintedPdf(const TPrintedPdf&) = delete;
     TPrintedPdf& operator=(const TPrintedPdf&) = delete;
     ~TPrintedPdf();

@@ -239,7 +239,8 @@ TWrittenPdfPart WithScaleOff(const TWrittenPdfPart& page, double factor)
 TSheetVerification ProveWritten(const TBulkSheet& sheet, const TWrittenPdfPart& part, const TLabelPdf& writer,
                                 int dpi)
 {
-    const TPrintedPdf read(part, writer.PendingFonts());
+    const TPendingFontReader fonts(writer.PendingFonts());
+    const TPrintedPdf read(part, fonts);
     const auto page = read.Page(0, dpi);
     const std::array<const TPrintedPdfPage*, 1> pages{page.get()};
     return VerifyWrittenSheet(sheet.Report, sheet.Labels, sheet.Expected, dpi, pages);
