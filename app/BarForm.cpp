@@ -15,6 +15,7 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -89,12 +90,16 @@ TSpinEdit* DeckSpin(QWidget* parent, QRect place, const limits::TRange& range, T
     return spin;
 }
 
-// Asks whether a second window on one data folder goes on read-only or quits.
-TSecondWindow AskSecondWindow(QWidget* parent, const QString& message)
+// Asks whether a second window on one data folder goes on read-only or quits: in front of the first
+// window, which stays on top, and in the language the folder's options keep.
+TSecondWindow AskSecondWindow(QWidget* parent, const QString& message, TLanguage language)
 {
     QMessageBox box(QMessageBox::Warning, "Quillon", message, QMessageBox::NoButton, parent);
-    QPushButton* readOnly = box.addButton("Go on read-only", QMessageBox::AcceptRole);
-    box.addButton("Quit", QMessageBox::RejectRole);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.setLayoutDirection(language == TLanguage::Arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    QPushButton* readOnly =
+        box.addButton(CaptionText(GoOnReadOnlyCaptions, language), QMessageBox::AcceptRole);
+    box.addButton(CaptionText(QuitCaptions, language), QMessageBox::RejectRole);
     box.setDefaultButton(readOnly);
     box.exec();
     return box.clickedButton() == readOnly ? TSecondWindow::ReadOnly : TSecondWindow::Quit;
@@ -122,7 +127,9 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     ConfirmCloseAnyway = [this](const QString& message) {
         return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
     };
-    ChooseSecondWindow = [this](const QString& message) { return AskSecondWindow(this, message); };
+    ChooseSecondWindow = [this](const QString& message) {
+        return AskSecondWindow(this, message, StoredLanguage());
+    };
     ConfirmPrintAnyway = [this](const QString& message) { return AskPrintAnyway(this, message); };
     PrinterNames = [] {
         QStringList names = QPrinterInfo::availablePrinterNames();
@@ -191,6 +198,11 @@ void TBarForm::BuildSidePanels()
     UPanel = new TPanel(kMaroon, this);
     Panel1 = new TPanel(kMaroon, this);
     Image1 = Place(new QLabel(Panel1), 2, 3, 97, 96);
+    ReadOnlyMark = Place(new QLabel(Panel1), 2, 83, 97, 16);
+    ReadOnlyMark->setObjectName("ReadOnlyMark");
+    ReadOnlyMark->setAlignment(Qt::AlignCenter);
+    ReadOnlyMark->setStyleSheet("QLabel { background: #C00000; color: white; font-weight: bold; }");
+    ReadOnlyMark->hide();
     FLogo = QImage(97, 96, QImage::Format_RGB32);
     FLogo.fill(Qt::white);
     ShowLogo();
@@ -273,8 +285,9 @@ void TBarForm::BuildDeck()
     DChk = DeckCheckBox(UPanel, 164, 34, 82, true);
     DEd = Place(new QLineEdit("Description", UPanel), 136, 49, 120, 21);
     DEd->setMaxLength(kMaxSettingsTextLength);
-    CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, limits::kColumns, TSpinEntry::ArrowsOnly);
-    RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, limits::kRows, TSpinEntry::ArrowsOnly);
+    // Arrows as designed, and typed digits beside them: the range keeps the count from 0.
+    CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, limits::kColumns, TSpinEntry::Typed);
+    RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, limits::kRows, TSpinEntry::Typed);
     // One pixel narrower than designed, so that it ends where the caption box begins, not under it.
     StChk = DeckCheckBox(UPanel, 66, 16, 70, false);
     BCodeAngSpn = DeckSpin(UPanel, {568, 22, 49, 22}, limits::kAngle, TSpinEntry::Typed);
@@ -476,6 +489,11 @@ void TBarForm::SetTabOrder()
 void TBarForm::ConnectHandlers()
 {
     connect(SpeedButton2, &QToolButton::clicked, this, &QWidget::close);
+    // Ctrl+P prints whichever control has the focus: a list would take it as a letter to search for.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] {
+        if (!AboutPanel->isVisible())
+            SpeedButton1Click();
+    });
     connect(TrackBar1, &QSlider::valueChanged, this, &TBarForm::TrackBar1Change);
     connect(Timer1, &QTimer::timeout, this, &TBarForm::Timer1Timer);
     connect(FLangGroup, &QButtonGroup::idClicked, this, [this](int) { LangRGClick(); });
@@ -485,6 +503,11 @@ void TBarForm::ConnectHandlers()
     connect(BarEd, &QLineEdit::textChanged, this, &TBarForm::BarEdChange);
     // The code field takes lowercase for the kind the list shows, however the list came to show it.
     connect(BarKindSp, &QComboBox::currentIndexChanged, this, &TBarForm::SyncCodeCase);
+    // A name longer than the box shows its beginning, not its end; the list shows names whole.
+    connect(BarKindSp, &QComboBox::currentIndexChanged, this, [this] {
+        if (BarKindSp->lineEdit() != nullptr)
+            BarKindSp->lineEdit()->setCursorPosition(0);
+    });
     connect(BarKindSp, &QComboBox::editTextChanged, this, &TBarForm::SyncCodeCase);
     connect(BarKindSp, &QComboBox::activated, this, &TBarForm::BarKindSpChange);
     connect(BarKindSp, &QComboBox::editTextChanged, this, [this] {

@@ -228,6 +228,7 @@ public:
     // The fade to the working opacity that confirming the About panel starts.
     QVariantAnimation* FadeIn() const { return FFadeIn; }
     TLanguage Language() const { return LanguageOfIndex(LangIndex()); }
+    TLanguage StoredLanguage() const;
     // Why the preview is empty, or how its label scans, in the interface language.
     QString PreviewStatus() const;
     QColor PreviewStatusColor() const;
@@ -260,6 +261,7 @@ public:
     QLabel* BarImage = nullptr;
     QLabel* DBImage1 = nullptr;
     QLabel* Image1 = nullptr;
+    QLabel* ReadOnlyMark = nullptr; // shown on a second window that saves nothing
     TAboutPanel* AboutPanel = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
@@ -316,7 +318,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Ctrl+P prints; Escape cancels the design panel; Return and Escape leave the About panel.
+    // Return applies and Escape cancels the design panel; both leave the About panel (Ctrl+P is a
+    // shortcut).
     void keyPressEvent(QKeyEvent* event) override;
 
 public:

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVariantAnimation>
+#include <algorithm>
 #include <span>
 
 #include "app/AboutPanel.h"
@@ -156,12 +157,27 @@ bool TBarForm::TakeDataFolder()
     FReadOnly = true;
     FWritesOptions = false;
     const QString message =
-        "Quillon is already running with this data folder: " + PathForMessage(FDataDirectory) +
-        "\n\nThis window can go on read-only, saving nothing in that folder, or quit.";
+        CaptionText(SecondWindowQuestion, StoredLanguage()).arg(PathForMessage(FDataDirectory));
     if (ChooseSecondWindow(message) == TSecondWindow::Quit)
         return false;
+    ReadOnlyMark->show();
     Table1.SetFileName(QString::fromLatin1(kPictureTableInMemory)); // prints without touching pict.db
     return true;
+}
+
+// The language the folder's options keep, for what is said before they are loaded; the designed one
+// when they cannot be read.
+TLanguage TBarForm::StoredLanguage() const
+{
+    try {
+        TOptionsValues values;
+        values.LangRG = LangIndex();
+        TOptionsReader reader(ReadOptionsFile(FOptionsPath));
+        ReadOptions(reader, values);
+        return LanguageOfIndex(std::clamp(values.LangRG, -1, 1));
+    } catch (const std::exception&) {
+        return Language();
+    }
 }
 
 void TBarForm::DrawLogoBackground()
@@ -333,6 +349,7 @@ void TBarForm::LangRGClick()
                 if (name == pair.Control)
                     SetCaption(control, CaptionText(pair, Language()));
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
+    ReadOnlyMark->setText(CaptionText(ReadOnlyMarkCaptions, Language()));
     for (int i = 0; i < static_cast<int>(AlignCaptions.size()); ++i)
         DesBarPanel->AlignBox->setItemText(
             i, CaptionText(AlignCaptions[static_cast<std::size_t>(i)], Language()));
@@ -404,10 +421,10 @@ void TBarForm::keyPressEvent(QKeyEvent* event)
     if (AboutPanel->isVisible()) {
         if (returnKey || escape)
             return AboutOkClick();
-    } else if (event->matches(QKeySequence::Print)) {
-        return SpeedButton1Click();
     } else if (escape && DesBarPanel->isVisible()) {
         return BitBtn3Click();
+    } else if (returnKey && DesBarPanel->isVisible()) {
+        return BitBtn1Click(); // as a dialog's OK: the spin boxes and lists pass Return on
     }
     QWidget::keyPressEvent(event);
 }

@@ -102,6 +102,20 @@ inline constexpr std::array<CaptionPair, 3> SourceEntryCaptions{{
 inline constexpr CaptionPair CustomStockCaptions{
     .Control = "StockBox", .Arabic = "مخصص", .English = "Custom"};
 
+// A second window on a data folder: its question, its two answers and the mark it then wears.
+inline constexpr CaptionPair SecondWindowQuestion{
+    .Control = "",
+    .Arabic = "كويلون يعمل بالفعل بمجلد البيانات هذا: %1\n\nيمكن لهذه النافذة أن تستمر للقراءة فقط، فلا تحفظ "
+              "شيئًا في "
+              "ذلك المجلد، أو أن تُغلق.",
+    .English = "Quillon is already running with this data folder: %1\n\nThis window can go on read-only, "
+               "saving nothing in that folder, or quit."};
+inline constexpr CaptionPair GoOnReadOnlyCaptions{
+    .Control = "", .Arabic = "استمر للقراءة فقط", .English = "Go on read-only"};
+inline constexpr CaptionPair QuitCaptions{.Control = "", .Arabic = "إنهاء", .English = "Quit"};
+inline constexpr CaptionPair ReadOnlyMarkCaptions{
+    .Control = "ReadOnlyMark", .Arabic = "للقراءة فقط", .English = "Read-only"};
+
 // The two button captions that are held as fixed pairs rather than in the table.
 inline constexpr CaptionPair DesBtnCaptions{.Control = "DesBtn", .Arabic = "تصميم", .English = "Design"};
 inline constexpr CaptionPair AboutBtnCaptions{.Control = "AboutBtn", .Arabic = "حول", .English = "About"};

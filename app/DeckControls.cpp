@@ -179,8 +179,13 @@ void TUpperCaseEdit::SetKeepsLowercase(bool keeps)
     if (keeps == FKeepsLowercase)
         return;
     FKeepsLowercase = keeps;
-    if (!keeps && Capitalised(text()) != text())
-        setText(Capitalised(text()));
+    if (!keeps) {
+        FTyped = text();
+        if (Capitalised(FTyped) != FTyped)
+            setText(Capitalised(FTyped));
+    } else if (text() == Capitalised(FTyped) && text() != FTyped) {
+        setText(FTyped);
+    }
 }
 
 bool KindKeepsLowercase(int kindIndex)

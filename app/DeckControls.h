@@ -27,11 +27,13 @@ public:
     explicit TUpperCaseEdit(QWidget* parent = nullptr);
 
     bool KeepsLowercase() const { return FKeepsLowercase; }
-    // Turning lowercase off capitalises what the field holds at once (one change signal).
+    // Turning lowercase off shows what the field holds in capitals at once (one change signal), as the
+    // kind prints it; turning it back on gives back the text as it was typed, unless it was edited since.
     void SetKeepsLowercase(bool keeps);
 
 private:
     bool FKeepsLowercase = false;
+    QString FTyped{}; // the text before it was capitalised
 };
 
 // The kinds whose code field keeps lowercase: Code 128 and EAN-128 code sets A and B, the full-ASCII

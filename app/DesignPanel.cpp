@@ -178,19 +178,19 @@ TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
     DesQR->setGeometry(2, 2, 278, 393);
     PanelLabel(this, "Top Margin", 361, 1);
     TM = MarginSpin(this, "TM", 360, 15);
-    PanelLabel(this, "MM", 412, 19);
+    PanelLabel(this, "mm", 412, 19);
     PanelLabel(this, "Left Margin", 286, 39);
     LM = MarginSpin(this, "LM", 286, 53);
-    PanelLabel(this, "MM", 338, 58);
+    PanelLabel(this, "mm", 338, 58);
     PanelLabel(this, "Column Space", 348, 39);
     CS = MarginSpin(this, "CS", 360, 53);
-    PanelLabel(this, "MM", 412, 59);
+    PanelLabel(this, "mm", 412, 59);
     PanelLabel(this, "Right Margin", 445, 39);
     RM = MarginSpin(this, "RM", 448, 53);
-    PanelLabel(this, "MM", 500, 59);
+    PanelLabel(this, "mm", 500, 59);
     PanelLabel(this, "Bottom Margin", 356, 86);
     BM = MarginSpin(this, "BM", 360, 99);
-    PanelLabel(this, "MM", 412, 102);
+    PanelLabel(this, "mm", 412, 102);
     BitBtn1 = DialogButton(this, "BitBtn1", QStyle::SP_DialogOkButton, "OK", 320);
     BitBtn3 = DialogButton(this, "BitBtn3", QStyle::SP_DialogCancelButton, "Cancel", 424);
     BuildSheetChoices();
@@ -249,7 +249,7 @@ void TDesignPanel::BuildPlacing()
     InsetSpin->setDecimals(1);
     InsetSpin->setSingleStep(0.5);
     InsetSpin->setValue(kDefaultInsetMm);
-    PanelLabel(this, "MM", 508, 209);
+    PanelLabel(this, "mm", 508, 209);
 }
 
 // The order the cells fill in, right of the top margin.

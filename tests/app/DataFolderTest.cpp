@@ -49,6 +49,7 @@ TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFold
     ASSERT_EQ(asked.size(), 1);
     EXPECT_TRUE(asked[0].startsWith("Quillon is already running with this data folder: " + dataDir.path()));
     EXPECT_TRUE(second->ReadOnly() && !second->WritesOptions() && first->WritesOptions());
+    EXPECT_TRUE(second->ReadOnlyMark->isVisible() && !first->ReadOnlyMark->isVisible());
     second->AboutOkClick();
     second->CSpn->setValue(3);
     second->DesBtnClick(), second->BitBtn1Click();
@@ -69,6 +70,19 @@ TEST_F(DataFolderTest, ASecondWindowIsToldAndGoesOnReadOnlyWithoutWritingTheFold
     EXPECT_TRUE(first->close());
     EXPECT_TRUE(ReadBytes(FilePath("options.txt")).contains("\r\n4\r\n1\r\n9\r\n"))
         << "the first one still saves";
+}
+
+TEST_F(DataFolderTest, TheSecondWindowAsksInTheLanguageTheFolderKeeps)
+{
+    const auto first = Open(TSecondWindow::Quit);
+    first->AboutOkClick();
+    first->SetLangIndex(0);
+    first->DesBtnClick(), first->BitBtn1Click(); // the options now keep Arabic
+    const auto second = Open(TSecondWindow::Quit);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(
+        asked[0].startsWith(QString::fromUtf8("كويلون يعمل بالفعل بمجلد البيانات هذا: ") + dataDir.path()))
+        << asked[0].toStdString();
 }
 
 TEST_F(DataFolderTest, ASecondWindowThatQuitsClosesAtOnce)

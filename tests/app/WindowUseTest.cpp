@@ -12,6 +12,7 @@
 #include <QPrintPreviewDialog>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVariantAnimation>
@@ -208,8 +209,42 @@ TEST_F(WindowUseTest, TheCodeFieldKeepsLowercaseOnlyForTheKindsThatEncodeIt)
     form->BarEd->setText("Hello");
     SetKind(bcCodeEAN13); // a kind without lowercase capitalises what is there
     EXPECT_EQ(form->BarEd->text(), "HELLO");
-    SetKind(bcCodeEAN128B);
-    EXPECT_EQ(form->BarEd->text(), "HELLO");
+    SetKind(bcCodeEAN128B); // and gives back what was typed when the kind takes lowercase again
+    EXPECT_EQ(form->BarEd->text(), "Hello");
+    SetKind(bcCodeEAN13);
+    form->BarEd->setText("EDITED");
+    SetKind(bcCode128B); // unless it was edited in capitals since
+    EXPECT_EQ(form->BarEd->text(), "EDITED");
+}
+
+// Keys a user presses on the deck, wherever the focus is: what each must do.
+TEST_F(WindowUseTest, KeysWorkFromWhicheverControlHasTheFocus)
+{
+    Confirm();
+    QApplication::setActiveWindow(form.get());
+    for (QWidget* focus : std::initializer_list<QWidget*>{form->ColorBox1, form->BarKindSp, form->BarEd,
+                                                          form->CSpn, form->EccBox}) {
+        delete form->OpenPreviewWindow();
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_NE(form->OpenPreviewWindow(), nullptr) << "Ctrl+P from " << focus->metaObject()->className();
+    }
+    delete form->OpenPreviewWindow();
+
+    // Columns and rows take typed digits beside their arrows.
+    for (TSpinEdit* spin : {form->CSpn, form->RSpn}) {
+        spin->setFocus();
+        spin->selectAll();
+        QTest::keyClicks(spin, "3");
+        EXPECT_EQ(spin->value(), 3);
+    }
+
+    // Return applies the design panel, from one of its spin boxes, as a dialog's OK would.
+    form->DesBtnClick();
+    form->DesBarPanel->LM->setValue(7);
+    Press(form->DesBarPanel->LM, Qt::Key_Return);
+    EXPECT_FALSE(form->DesBarPanel->isVisible());
+    EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::LeftMargin), 7.0);
 }
 
 // The engine's messages as sentences, in both languages; one the table does not know passes as it is.
