@@ -293,6 +293,7 @@ void TBarForm::BuildDeck()
     BuildSymbolControls();
     BuildStartControls();
     BuildSourceControls();
+    BuildDocumentControls();
     NameControls();
 }
 
@@ -385,6 +386,7 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"StartSpn", StartSpn},
         {"lbStart", lbStart},
         {"SourceBox", SourceBox},
+        {"FileBtn", FileBtn},
         {"ListEd", SourcePanel->ListEd},
         {"OpenBtn", SourcePanel->OpenBtn},
         {"lbSerialStart", SourcePanel->lbSerialStart},
@@ -452,6 +454,7 @@ void TBarForm::SetTabOrder()
                               LayoutChk,
                               StartSpn,
                               SourceBox,
+                              FileBtn,
                               SourcePanel->ListEd,
                               SourcePanel->OpenBtn,
                               SourcePanel->SerialStartEd,
@@ -517,6 +520,7 @@ void TBarForm::ConnectHandlers()
     connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
     ConnectSource();
     ConnectSaving();
+    ConnectDocument();
     connect(FSaveTimer, &QTimer::timeout, this, &TBarForm::SaveChanges);
     connect(FColorKeyTimer, &QTimer::timeout, this, &TBarForm::UpdateColorKey);
     // The kind box shows its entry whole in a font fitted to it; the list shows every entry whole.

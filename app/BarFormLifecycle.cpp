@@ -22,6 +22,7 @@
 #include "app/Captions.h"
 #include "app/ColorKey.h"
 #include "app/DeckControls.h"
+#include "app/DeckUndo.h"
 #include "app/DesignPanel.h"
 #include "app/DotMark.h"
 #include "app/Shapes.h"
@@ -120,6 +121,7 @@ void TBarForm::FormShow()
     LoadOptions();
     AboutBtnClick();
     FStarted = true;
+    FDeckUndo->Start(); // the history begins with the deck as loaded
 }
 
 // One window at a time writes a data folder: a second one is told at once and goes on read-only or
@@ -275,6 +277,8 @@ void TBarForm::Timer1Timer()
 
 bool TBarForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (DeckUndoKey(watched, event))
+        return true;
     const auto* handle = qobject_cast<QWidget*>(watched);
     if (handle == Shape2 || handle == BarImage || handle == Shape3) {
         switch (event->type()) {
@@ -341,6 +345,7 @@ void TBarForm::LangRGClick()
             i, CaptionText(OrderCaptions[static_cast<std::size_t>(i)], Language()));
     CaptionSymbolOptions();
     CaptionSource();
+    CaptionDocument();
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
     ApplyToolTips();
     FitCaptions();
@@ -406,6 +411,12 @@ void TBarForm::keyPressEvent(QKeyEvent* event)
             return AboutOkClick();
     } else if (event->matches(QKeySequence::Print)) {
         return SpeedButton1Click();
+    } else if (event->matches(QKeySequence::Open)) {
+        return OpenDesignClick();
+    } else if (event->matches(QKeySequence::Save)) {
+        return SaveDesignClick();
+    } else if (DeckUndoKey(this, event)) {
+        return;
     } else if (escape && DesBarPanel->isVisible()) {
         return BitBtn3Click();
     }

@@ -6,13 +6,16 @@
 #include <vector>
 
 #include "RunCli.h"
-#include "label/PrintedPdf.h"
+#include "tests/support/InkedPages.h"
 
 namespace quillon {
 namespace {
 
 using testing::CliRun;
+using testing::DotsApart;
+using testing::InkedPages;
 using testing::Join;
+using testing::kFooterJitterDots;
 using testing::RunCli;
 
 using DesignCommand = testing::CliFiles;
@@ -21,43 +24,6 @@ const std::string kHeader = "Quillon label design 1\n";
 const std::string kShelf = kHeader + "kind = QRCode\ncode = https://example.org/a?b=1\nlayout = standard\n"
                                      "module_mm = 0.6\nstock = a4-3x7-63.5x38.1\nalign = top-left\n"
                                      "inset_mm = 2.0\norder = down\nstart = 4\n";
-
-// The pages of a PDF as a printer of 150 dpi inks them: the same sheet inks the same dots, however its
-// writer ordered its bytes.
-std::vector<QImage> Inked(const QByteArray& pdf)
-{
-    constexpr int kDpi = 150;
-    const TPrintedPdf printed(pdf.toStdString());
-    std::vector<QImage> pages;
-    for (std::size_t i = 0; i < printed.Pages(); ++i) {
-        const std::unique_ptr<TPrintedPdfPage> page = printed.Page(i, kDpi);
-        QImage image(page->SizeDots(), QImage::Format_RGB32);
-        image.fill(Qt::gray);
-        page->Paint(image, image.rect(), {.First = 0, .Step = 1, .Count = image.height()});
-        pages.push_back(std::move(image));
-    }
-    return pages;
-}
-
-// The dots two sheets differ in, page by page; -1 when their pages are not the same in number or size.
-int DotsApart(const std::vector<QImage>& a, const std::vector<QImage>& b)
-{
-    if (a.size() != b.size())
-        return -1;
-    int apart = 0;
-    for (std::size_t page = 0; page < a.size(); ++page) {
-        if (a[page].size() != b[page].size())
-            return -1;
-        for (int y = 0; y < a[page].height(); ++y)
-            for (int x = 0; x < a[page].width(); ++x)
-                apart += a[page].pixel(x, y) != b[page].pixel(x, y) ? 1 : 0;
-    }
-    return apart;
-}
-
-// Two runs of one bulk sheet with the same options may set the page footer's line a few dots apart (7 dots
-// at 150 dpi in one run of three); a label made otherwise differs in thousands of dots.
-constexpr int kFooterJitterDots = 32;
 
 // Each design, with options beside it, writes the sheet that the options alone that say the same write.
 TEST_F(DesignCommand, ADesignMakesTheSheetItsOptionsMake)
@@ -115,9 +81,9 @@ TEST_F(DesignCommand, ADesignMakesTheSheetItsOptionsMake)
         EXPECT_EQ(given.status, 0) << "row " << row.No << ": " << given.err;
         EXPECT_EQ(designed.err, given.err) << "row " << row.No;
         EXPECT_FALSE(Read("given.pdf").isEmpty()) << "row " << row.No;
-        const std::vector<QImage> designedPages = Inked(Read("designed.pdf"));
+        const std::vector<QImage> designedPages = InkedPages(Read("designed.pdf"));
         EXPECT_FALSE(designedPages.empty()) << "row " << row.No;
-        const int apart = DotsApart(designedPages, Inked(Read("given.pdf")));
+        const int apart = DotsApart(designedPages, InkedPages(Read("given.pdf")));
         EXPECT_TRUE(apart >= 0 && apart <= kFooterJitterDots)
             << "row " << row.No << ": " << apart << " dots apart";
     }
