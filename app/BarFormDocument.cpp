@@ -165,7 +165,8 @@ void TBarForm::ShowRecentDesigns()
     RecentMenu->clear();
     const QStringList recent = RecentDesigns();
     for (const QString& path : recent)
-        connect(RecentMenu->addAction(PathForMessage(path)), &QAction::triggered, this,
+        // An "&" in a name is shown, not taken for a shortcut letter.
+        connect(RecentMenu->addAction(PathForMessage(path).replace('&', "&&")), &QAction::triggered, this,
                 [this, path] { OpenDesign(path); });
     if (recent.isEmpty())
         RecentMenu
