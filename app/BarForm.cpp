@@ -306,6 +306,7 @@ void TBarForm::BuildDeck()
     BuildSymbolControls();
     BuildStartControls();
     BuildSourceControls();
+    BuildDocumentControls();
     NameControls();
 }
 
@@ -398,6 +399,7 @@ std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() con
         {"StartSpn", StartSpn},
         {"lbStart", lbStart},
         {"SourceBox", SourceBox},
+        {"FileBtn", FileBtn},
         {"ListEd", SourcePanel->ListEd},
         {"OpenBtn", SourcePanel->OpenBtn},
         {"lbSerialStart", SourcePanel->lbSerialStart},
@@ -465,6 +467,7 @@ void TBarForm::SetTabOrder()
                               LayoutChk,
                               StartSpn,
                               SourceBox,
+                              FileBtn,
                               SourcePanel->ListEd,
                               SourcePanel->OpenBtn,
                               SourcePanel->SerialStartEd,
@@ -489,11 +492,15 @@ void TBarForm::SetTabOrder()
 void TBarForm::ConnectHandlers()
 {
     connect(SpeedButton2, &QToolButton::clicked, this, &QWidget::close);
-    // Ctrl+P prints whichever control has the focus: a list would take it as a letter to search for.
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] {
-        if (!AboutPanel->isVisible())
-            SpeedButton1Click();
-    });
+    // Ctrl+P prints, Ctrl+O opens a design and Ctrl+S saves it whichever control has the focus: a list
+    // would take the key as a letter to search for.
+    for (const auto& [key, command] : {std::pair(QKeySequence::Print, &TBarForm::SpeedButton1Click),
+                                       std::pair(QKeySequence::Open, &TBarForm::OpenDesignClick),
+                                       std::pair(QKeySequence::Save, &TBarForm::SaveDesignClick)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, command] {
+            if (!AboutPanel->isVisible())
+                (this->*command)();
+        });
     connect(TrackBar1, &QSlider::valueChanged, this, &TBarForm::TrackBar1Change);
     connect(Timer1, &QTimer::timeout, this, &TBarForm::Timer1Timer);
     connect(FLangGroup, &QButtonGroup::idClicked, this, [this](int) { LangRGClick(); });
@@ -540,6 +547,7 @@ void TBarForm::ConnectHandlers()
     connect(SpeedButton1, &QToolButton::clicked, this, &TBarForm::SpeedButton1Click);
     ConnectSource();
     ConnectSaving();
+    ConnectDocument();
     connect(FSaveTimer, &QTimer::timeout, this, &TBarForm::SaveChanges);
     connect(FColorKeyTimer, &QTimer::timeout, this, &TBarForm::UpdateColorKey);
     // The kind box shows its entry whole in a font fitted to it; the list shows every entry whole.

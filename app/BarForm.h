@@ -29,6 +29,7 @@
 #include "data/PictureTable.h"
 #include "data/SettingsFile.h"
 #include "label/LabelComposer.h"
+#include "label/LabelDesign.h"
 #include "label/LabelStock.h"
 #include "label/ScanCheck.h"
 #include "label/SheetRun.h"
@@ -45,6 +46,8 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLineEdit;
 class QLockFile;
+class QMenu;
+class QUndoStack;
 class QPushButton;
 class QProgressDialog;
 class QRadioButton;
@@ -56,6 +59,7 @@ namespace quillon {
 
 class TAboutPanel;
 class TColorBox;
+class TDeckUndo;
 class TDesignPanel;
 class TPanel;
 class TPrintBarForm;
@@ -206,6 +210,34 @@ public:
     // The last print of a list or a run that reached the preview; nothing before one.
     const std::shared_ptr<const TPrintedRows>& PrintedRows() const { return FPrintedRows; }
 
+    // Label designs: one file that holds everything that makes the sheet (label/LabelDesign.h).
+    // The deck, the sheet and the source as a design; with TDesignList::Rows a list pasted or changed in
+    // the list box carries its rows.
+    enum class TDesignList : std::uint8_t { Source, Rows };
+    TLabelDesign DesignFromControls(TDesignList list = TDesignList::Rows) const;
+    // Sets every control as the design says, as the user would, and applies them. With TDesignList::Rows
+    // the list box takes the design's list (its rows, or its file read again); `folder` places a relative
+    // list file.
+    void ApplyDesign(const TLabelDesign& design, TDesignList list, const QString& folder = {});
+    // Opening and saving say what fails and change nothing then; both make the file the current design.
+    bool OpenDesign(const QString& path);
+    bool SaveDesign(const QString& path);
+    void OpenDesignClick();   // Ctrl+O: asks for the file
+    void SaveDesignClick();   // Ctrl+S: to the current design, or asks for a file when there is none
+    void SaveDesignAsClick(); // asks for the file
+    QString DesignPath() const { return FDesignPath; }
+    // The designs opened or saved last, the latest first; kept in the settings file.
+    QStringList RecentDesigns() const;
+    // The files to open and to save to; empty when the user chose none. File dialogs by default.
+    std::function<QString()> ChooseDesignToOpen;
+    std::function<QString()> ChooseDesignToSave;
+    // Undo and redo of the deck's changes (Ctrl+Z, Ctrl+Y), a design opened included. In the deck's own
+    // fields too they undo the deck's steps, of which the keystrokes typed there are one; the list box
+    // keeps its own undo for its text.
+    void UndoClick();
+    void RedoClick();
+    QUndoStack* DeckUndoStack() const;
+
     // Language and About panel.
     void LangRGClick();
     void AboutBtnClick();
@@ -309,6 +341,9 @@ public:
     QComboBox* SourceBox = nullptr; // one label, a list or a serial run
     TLabelSourcePanel* SourcePanel = nullptr;
     QTimer* Timer1 = nullptr;
+    QToolButton* FileBtn = nullptr; // the label design's menu, above the label
+    QMenu* FileMenu = nullptr;
+    QMenu* RecentMenu = nullptr;
 
     TDesignPanel* DesBarPanel = nullptr;
     TPictureTable Table1;
@@ -318,8 +353,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Return applies and Escape cancels the design panel; both leave the About panel (Ctrl+P is a
-    // shortcut).
+    // Return applies and Escape cancels the design panel; both leave the About panel; Ctrl+Z and
+    // Ctrl+Y undo and redo the deck's changes (Ctrl+P, Ctrl+O and Ctrl+S are shortcuts).
     void keyPressEvent(QKeyEvent* event) override;
 
 public:
@@ -407,6 +442,16 @@ private:
     void ShowPreview(TPreviewContent content); // opens the preview, or rebuilds the open one
     void BuildSourceControls();
     void ConnectSource();
+    void BuildDocumentControls();
+    void ConnectDocument();
+    void TakeDesignList(const TLabelDesign& design, const QString& folder);
+    QString ListBoxText() const; // the list box's text as typed
+    void CaptionDocument();      // the File menu in the interface language
+    void ShowRecentDesigns();    // the recent designs' entries
+    void KeepRecentDesign(const QString& path);
+    QString DesignText(TDesignPhrase phrase) const;
+    // The deck's own fields hand Ctrl+Z and Ctrl+Y to the deck's undo.
+    bool DeckUndoKey(QObject* watched, QEvent* event);
     void CaptionSource(); // the source box's entries, the row and the problems in the interface language
     void ReadRows();      // the rows of the list box or the serial fields
     void ShowRowState();
@@ -493,6 +538,10 @@ private:
     QTimer* FListTimer = nullptr;
     TLabelRunTask* FRun = nullptr;
     std::shared_ptr<const TPrintedRows> FPrintedRows;
+    QString FListPath;         // the file the list box was read from; empty for a pasted list
+    std::string FListFileText; // the text read from it, so that a list changed since is saved whole
+    QString FDesignPath;       // the design opened or saved last
+    TDeckUndo* FDeckUndo = nullptr;
 };
 
 } // namespace quillon

@@ -23,6 +23,7 @@
 #include "app/Captions.h"
 #include "app/ColorKey.h"
 #include "app/DeckControls.h"
+#include "app/DeckUndo.h"
 #include "app/DesignPanel.h"
 #include "app/DotMark.h"
 #include "app/Shapes.h"
@@ -121,6 +122,7 @@ void TBarForm::FormShow()
     LoadOptions();
     AboutBtnClick();
     FStarted = true;
+    FDeckUndo->Start(); // the history begins with the deck as loaded
 }
 
 // One window at a time writes a data folder: a second one is told at once and goes on read-only or
@@ -291,6 +293,8 @@ void TBarForm::Timer1Timer()
 
 bool TBarForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (DeckUndoKey(watched, event))
+        return true;
     const auto* handle = qobject_cast<QWidget*>(watched);
     if (handle == Shape2 || handle == BarImage || handle == Shape3) {
         switch (event->type()) {
@@ -358,6 +362,7 @@ void TBarForm::LangRGClick()
             i, CaptionText(OrderCaptions[static_cast<std::size_t>(i)], Language()));
     CaptionSymbolOptions();
     CaptionSource();
+    CaptionDocument();
     // Beyond the captions: tooltips, fonts the new captions fit, the status line in the language.
     ApplyToolTips();
     FitCaptions();
@@ -421,6 +426,8 @@ void TBarForm::keyPressEvent(QKeyEvent* event)
     if (AboutPanel->isVisible()) {
         if (returnKey || escape)
             return AboutOkClick();
+    } else if (DeckUndoKey(this, event)) {
+        return;
     } else if (escape && DesBarPanel->isVisible()) {
         return BitBtn3Click();
     } else if (returnKey && DesBarPanel->isVisible()) {

@@ -11,6 +11,7 @@
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
+#include "app/DeckUndo.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
 #include "label/ZintSymbol.h"
@@ -298,6 +299,8 @@ void TBarForm::SaveSettings()
 // Changes during start-up are the files' own values coming back: only the user's later ones count.
 void TBarForm::ScheduleSave()
 {
+    if (FDeckUndo != nullptr)
+        FDeckUndo->Changed(); // every change the files keep may be a step of the deck
     if (!FStarted || FReadOnly)
         return;
     FSettingsDirty = true;

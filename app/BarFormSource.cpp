@@ -137,10 +137,17 @@ void TBarForm::SourceBoxChange()
     ScheduleSave();
 }
 
+QString TBarForm::ListBoxText() const
+{
+    return ListText(*SourcePanel->ListEd);
+}
+
 void TBarForm::ListEdChange()
 {
-    if (SourcePanel->ListEd->document()->isEmpty())
+    if (SourcePanel->ListEd->document()->isEmpty()) {
         FListName.clear(); // a list pasted after this one is not that file any more
+        FListPath.clear();
+    }
     FListTimer->start();
 }
 
@@ -175,6 +182,8 @@ bool TBarForm::OpenListFile(const QString& path)
         const QSignalBlocker quiet(SourcePanel->ListEd);
         SourcePanel->ListEd->setPlainText(FromUtf8(bytes));
     }
+    FListPath = QFileInfo(path).absoluteFilePath(); // a design saved later names the file
+    FListFileText = Utf8(ListBoxText());
     FRowIndex = 0;
     if (Source() != TLabelSource::List) {
         SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::List)); // reads the rows

@@ -105,9 +105,8 @@ inline constexpr CaptionPair CustomStockCaptions{
 // A second window on a data folder: its question, its two answers and the mark it then wears.
 inline constexpr CaptionPair SecondWindowQuestion{
     .Control = "",
-    .Arabic = "كويلون يعمل بالفعل بمجلد البيانات هذا: %1\n\nيمكن لهذه النافذة أن تستمر للقراءة فقط، فلا تحفظ "
-              "شيئًا في "
-              "ذلك المجلد، أو أن تُغلق.",
+    .Arabic = "كويلون يعمل بالفعل بمجلد البيانات هذا: %1\n\n"
+              "يمكن لهذه النافذة أن تستمر للقراءة فقط، فلا تحفظ شيئًا في ذلك المجلد، أو أن تُغلق.",
     .English = "Quillon is already running with this data folder: %1\n\nThis window can go on read-only, "
                "saving nothing in that folder, or quit."};
 inline constexpr CaptionPair GoOnReadOnlyCaptions{
@@ -115,6 +114,75 @@ inline constexpr CaptionPair GoOnReadOnlyCaptions{
 inline constexpr CaptionPair QuitCaptions{.Control = "", .Arabic = "إنهاء", .English = "Quit"};
 inline constexpr CaptionPair ReadOnlyMarkCaptions{
     .Control = "ReadOnlyMark", .Arabic = "للقراءة فقط", .English = "Read-only"};
+
+// The label design's menu: the File button above the label and its entries, in TDocumentCommand order.
+inline constexpr CaptionPair FileBtnCaptions{.Control = "FileBtn", .Arabic = "ملف", .English = "File"};
+enum class TDocumentCommand : std::uint8_t { Open, Save, SaveAs, Recent, Undo, Redo, NoRecent };
+inline constexpr std::array<CaptionPair, 7> DocumentCommandCaptions{{
+    {.Control = "FileBtn", .Arabic = "فتح تصميم...", .English = "Open design..."},
+    {.Control = "FileBtn", .Arabic = "حفظ التصميم", .English = "Save design"},
+    {.Control = "FileBtn", .Arabic = "حفظ التصميم باسم...", .English = "Save design as..."},
+    {.Control = "FileBtn", .Arabic = "التصاميم الأخيرة", .English = "Recent designs"},
+    {.Control = "FileBtn", .Arabic = "تراجع", .English = "Undo"},
+    {.Control = "FileBtn", .Arabic = "إعادة", .English = "Redo"},
+    {.Control = "FileBtn", .Arabic = "لا تصاميم بعد", .English = "None yet"},
+}};
+
+// The window's sentences about label designs, in TDesignPhrase order; %1, %2 ... are filled in order. A
+// refusal reads "FILE:LINE: reason", as quillon-cli says it.
+enum class TDesignPhrase : std::uint8_t {
+    Refused,      // %1 file, %2 line, %3 reason: nothing changed
+    CannotOpen,   // %1 file, %2 why
+    CannotSave,   // %1 file, %2 why
+    Empty,        // the TDesignFault reasons, in that order
+    NotADesign,   // %1 the first line it should have
+    LaterFormat,  // %1 the first line, %2 the one this build reads
+    NotASetting,  //
+    Section,      //
+    UnknownKey,   // %1 key
+    SecondValue,  // %1 key, %2 its first line
+    BadValue,     // %1 key, %2 what it takes, %3 the value
+    UnknownKind,  // %1 file, %2 line, %3 the kind named, %4 the default
+    UnknownStock, // %1 file, %2 line, %3 the stock named
+    kDesignPhraseCount
+};
+inline constexpr std::array<CaptionPair, 13> DesignPhrases{{
+    {.Control = "Refused",
+     .Arabic = "%1:%2: %3\n\nلم يُفتح التصميم ولم يتغير شيء.",
+     .English = "%1:%2: %3\n\nThe design is not opened; nothing has changed."},
+    {.Control = "CannotOpen",
+     .Arabic = "تعذر فتح التصميم %1: %2",
+     .English = "Cannot open the design %1: %2"},
+    {.Control = "CannotSave",
+     .Arabic = "تعذر حفظ التصميم %1: %2\n\nبقي الملف السابق كما كان.",
+     .English = "Cannot save the design %1: %2\n\nThe file that was there is left as it was."},
+    {.Control = "Empty", .Arabic = "الملف فارغ، وليس تصميم ملصق", .English = "empty, not a label design"},
+    {.Control = "NotADesign",
+     .Arabic = "ليس تصميم ملصق: يجب أن يكون السطر الأول \"%1\"",
+     .English = "not a label design: the first line should read \"%1\""},
+    {.Control = "LaterFormat",
+     .Arabic = "\"%1\" صيغة أحدث مما يقرؤه كويلون هذا (%2)",
+     .English = "\"%1\" is a later format than this Quillon reads (%2)"},
+    {.Control = "NotASetting",
+     .Arabic = "ليس إعدادًا: يُكتب السطر \"key = value\"",
+     .English = "not a setting: a line reads \"key = value\""},
+    {.Control = "Section",
+     .Arabic = "قسم: لا أقسام في تصميم الملصق",
+     .English = "a section: a label design has none"},
+    {.Control = "UnknownKey", .Arabic = "لا إعداد باسم %1", .English = "no setting is called %1"},
+    {.Control = "SecondValue",
+     .Arabic = "%1 مذكور مرة ثانية (أول مرة في السطر %2)",
+     .English = "%1 is set a second time (first on line %2)"},
+    {.Control = "BadValue", .Arabic = "%1 يأخذ %2، لا '%3'", .English = "%1 takes %2, not '%3'"},
+    {.Control = "UnknownKind",
+     .Arabic = "%1:%2: النوع %3 ليس مما يصنعه هذا الإصدار: فُتح بالنوع %4 مكانه",
+     .English = "%1:%2: kind %3 is not one this build makes: opened with %4 instead"},
+    {.Control = "UnknownStock",
+     .Arabic = "%1:%2: ورق الملصقات %3 غير معروف لهذا الإصدار: فُتح بورقة مخصصة بهوامشها",
+     .English = "%1:%2: label stock %3 is not one this build knows: opened as a custom sheet laid out by its "
+                "margins"},
+}};
+static_assert(DesignPhrases.size() == static_cast<std::size_t>(TDesignPhrase::kDesignPhraseCount));
 
 // The two button captions that are held as fixed pairs rather than in the table.
 inline constexpr CaptionPair DesBtnCaptions{.Control = "DesBtn", .Arabic = "تصميم", .English = "Design"};
@@ -135,7 +203,10 @@ std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)
 
 // The tooltips of the deck's and the design panel's controls, switched with the captions. The exit
 // button and the blink slider keep their designed hints, which carry both languages.
-inline constexpr std::array<CaptionPair, 39> ToolTips{{
+inline constexpr std::array<CaptionPair, 40> ToolTips{{
+    {.Control = "FileBtn",
+     .Arabic = "فتح تصميم الملصق (Ctrl+O) وحفظه (Ctrl+S)، والتراجع (Ctrl+Z) والإعادة (Ctrl+Y)",
+     .English = "Open (Ctrl+O) and save (Ctrl+S) the label design; undo (Ctrl+Z) and redo (Ctrl+Y)"},
     {.Control = "SpeedButton1",
      .Arabic = "اطبع ورقة من هذا الملصق (Ctrl+P)",
      .English = "Print a sheet of this label (Ctrl+P)"},

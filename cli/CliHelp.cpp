@@ -180,6 +180,10 @@ const OptionHelp kOptionHelp[] = {
      "with --codes or --sequence, print rows whose printed text differs from\n"
      "the typed one without reporting them (by default each is reported with\n"
      "its line and the exit status is 1)"},
+    {"--design", "--design FILE",
+     "make the sheet of a label design saved from the window (File > Save):\n"
+     "its kind, code, list file or serial run, captions, layout, stock and\n"
+     "order; the options given beside it take the place of its settings"},
     {"--order", "--order across|down",
      "the order the cells fill in, and so the cells --skip leaves empty:\n"
      "across the rows, left to right and top to bottom (default), or down\n"

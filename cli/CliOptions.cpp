@@ -380,6 +380,8 @@ const OptionRule kOptionRules[] = {
      }},
     {"--no-verify", "", kWritingCommands, nullptr, [](CliOptions& o) { o.verify = false; }},
     {"--accept-changes", "", kWritingCommands, nullptr, [](CliOptions& o) { o.acceptChanges = true; }},
+    {"--design", "", kSheetCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.design = v; }},
     {"--order", "", kSheetCommand,
      [](CliOptions& o, const std::string&, const std::string& v) {
          if (v != "across" && v != "down")
@@ -544,6 +546,33 @@ void CheckPlacing(const std::vector<std::string_view>& given)
             throw UsageError(std::string(name) + " cannot be given with --stretch: the label fills its cell");
 }
 
+// The design's parts that the command line did not replace. A serial run takes the kind's check digit, as
+// the window's does.
+void TakeDesign(CliOptions& options, const DesignDefaults& design, std::vector<std::string>& texts,
+                const std::vector<std::string_view>& given)
+{
+    if (texts.empty() && !options.codes && !options.sequence) {
+        options.codes = design.codes;
+        options.codesText = design.codesText;
+        options.sequence = design.sequence;
+        options.checksum = options.checksum || design.sequence.has_value();
+        if (!design.codes && !design.sequence)
+            texts.push_back(design.text);
+    }
+    const bool gridGiven = std::any_of(std::begin(kGridByMargins), std::end(kGridByMargins),
+                                       [&given](std::string_view name) { return Given(given, name); });
+    if (!Given(given, "--stock") && !gridGiven)
+        options.stock = design.stock;
+    if (!options.stock && !Given(given, "--paper"))
+        options.paper = design.paper;
+    if (!options.stock || options.stretch)
+        return; // placed only on a stock, as the window places it
+    if (!Given(given, "--align"))
+        options.align = design.align;
+    if (!Given(given, "--inset"))
+        options.insetMm = design.insetMm;
+}
+
 // One option at args[i] (advancing i past its value), its long name added to `given`; false when it
 // is --help.
 bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::size_t& i,
@@ -578,9 +607,9 @@ bool TakeOption(CliOptions& options, const std::vector<std::string>& args, std::
 
 } // namespace
 
-CliOptions ParseCommandLine(const std::vector<std::string>& args)
+CliOptions ParseCommandLine(const std::vector<std::string>& args, const DesignDefaults* design)
 {
-    CliOptions options;
+    CliOptions options = design != nullptr ? design->options : CliOptions{};
     if (args.empty())
         throw UsageError("no command given");
     if (IsHelp(args[0]) || args[0] == "--version") {
@@ -608,6 +637,10 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args)
             return options;
         }
     }
+    if (options.design && design == nullptr)
+        return options; // checked when read again over the design
+    if (design != nullptr)
+        TakeDesign(options, *design, texts, given);
     CheckLayout(options, given);
     CheckStockGrid(given);
     CheckPlacing(given);

@@ -90,6 +90,8 @@ struct CliOptions {
     std::string output;
     std::string text;
     std::optional<std::string> codes; // --codes FILE, "-" for standard input
+    // The rows of a list a design holds itself (pasted in the window); `codes` then names it.
+    std::optional<std::string> codesText;
     std::optional<Sequence> sequence; // --sequence FROM..TO[/STEP]
     // --prefix and --suffix of a --sequence, written around each number; --pad N sets its width.
     std::string prefix;
@@ -118,13 +120,31 @@ struct CliOptions {
     // on a stock and at the cell's corner in the grid.
     std::optional<TPictureAlign> align;
     std::optional<double> insetMm;
+    std::optional<std::string> design; // --design FILE: a label design saved from the window
 
     // A run over many codes rather than the one TEXT.
     bool Bulk() const { return codes.has_value() || sequence.has_value(); }
 };
 
-// Parses argv[1..]; raises UsageError for anything it cannot accept.
-CliOptions ParseCommandLine(const std::vector<std::string>& args);
+// What a label design gives the command line: its settings, and apart from them the parts that an option
+// of the command line replaces as a whole: the label source, the stock with its placing, the paper.
+struct DesignDefaults {
+    CliOptions options;               // the design's settings, without the parts below
+    std::string text;                 // the label source: the code,
+    std::optional<std::string> codes; // the list file (or its name, with the rows in codesText),
+    std::optional<std::string> codesText;
+    std::optional<Sequence> sequence; // or the serial run, which takes the check digit as the window does
+    std::optional<std::string> stock; // none for a sheet laid out by its margins
+    Paper paper = Paper::A4;          // the paper of such a sheet
+    TPictureAlign align = TPictureAlign::Centre;
+    double insetMm = 0.0;
+};
+
+// Parses argv[1..]; raises UsageError for anything it cannot accept. A line with --design is only read
+// for the design's name, to be parsed again over the design. With a design, the command line's
+// options are taken over its settings: a TEXT, --codes or --sequence replaces its source, --stock or any
+// of the grid's options (--columns, --rows, --margins, --spacing) its sheet, --paper its paper.
+CliOptions ParseCommandLine(const std::vector<std::string>& args, const DesignDefaults* design = nullptr);
 
 // The long names of the options `command` takes, in the order the help lists them.
 std::vector<std::string_view> OptionsOf(std::string_view command);

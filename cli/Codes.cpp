@@ -294,6 +294,15 @@ std::unique_ptr<CodeSource> OpenCodes(const CliOptions& options)
     if (options.sequence)
         return std::make_unique<SequenceSource>(options);
     const std::string& path = *options.codes;
+    if (options.codesText) { // read as standard input is, its rows kept for the second reading
+        const std::string& text = *options.codesText;
+        FilePointer memory(text.empty() ? nullptr
+                                        : fmemopen(const_cast<char*>(text.data()), text.size(), "r"),
+                           &std::fclose);
+        if (!memory)
+            throw InputError("'" + path + "' holds no codes");
+        return std::make_unique<ListSource>(std::move(memory), path, options.copies);
+    }
     if (path == "-" && gStandardInputClosed)
         throw InputError("cannot read standard input: it is closed");
     if (path == "-")

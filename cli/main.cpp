@@ -12,6 +12,7 @@
 #include "CliHelp.h"
 #include "Codes.h"
 #include "Commands.h"
+#include "DesignOptions.h"
 #include "Gs1Command.h"
 #include "Interrupt.h"
 #include "SheetCommands.h"
@@ -91,7 +92,7 @@ int RunAndReport(const std::vector<std::string>& args)
 {
     using namespace quillon::cli;
     try {
-        return Run(ParseCommandLine(args));
+        return Run(ParseWithDesign(args, std::cerr));
     } catch (const UsageError& e) {
         PrintError("quillon-cli: " + std::string(e.what()));
         std::cerr << UsageText(args.empty() ? "" : args[0]);

@@ -75,7 +75,8 @@ bool ReadSectionLine(std::string_view line, std::string& section)
     return true;
 }
 
-std::optional<std::string> ReadKeyLine(std::string_view line, const std::string& section, TSettings& settings)
+std::optional<std::string> ReadKeyLine(std::string_view line, const std::string& section,
+                                       TSettingEntry& entry)
 {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
@@ -86,7 +87,7 @@ std::optional<std::string> ReadKeyLine(std::string_view line, const std::string&
         return "an escape other than \\\\, \\n, \\r, \\t or \\xHH";
     if (name->empty())
         return "a value without a key";
-    settings.Set({.Section = section, .Name = *name}, *value);
+    entry = {.Section = section, .Name = *name, .Value = *value};
     return std::nullopt;
 }
 
@@ -163,9 +164,9 @@ std::optional<std::string> UnescapeSettingText(std::string_view text)
     return out;
 }
 
-TParsedSettings ParseSettings(std::string_view bytes)
+TSettingLines ReadSettingLines(std::string_view bytes)
 {
-    TParsedSettings parsed;
+    TSettingLines read;
     std::string section;
     int lineNumber = 0;
     while (!bytes.empty()) {
@@ -180,12 +181,25 @@ TParsedSettings ParseSettings(std::string_view bytes)
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
             if (!ReadSectionLine(line, section))
-                parsed.Problems.push_back({.Line = lineNumber, .What = "a section name with a bad escape"});
+                read.Problems.push_back({.Line = lineNumber, .What = "a section name with a bad escape"});
             continue;
         }
-        if (std::optional<std::string> problem = ReadKeyLine(line, section, parsed.Settings))
-            parsed.Problems.push_back({.Line = lineNumber, .What = std::move(*problem)});
+        TSettingEntry entry;
+        if (std::optional<std::string> problem = ReadKeyLine(line, section, entry))
+            read.Problems.push_back({.Line = lineNumber, .What = std::move(*problem)});
+        else
+            read.Lines.push_back({.Line = lineNumber, .Entry = std::move(entry)});
     }
+    return read;
+}
+
+TParsedSettings ParseSettings(std::string_view bytes)
+{
+    TSettingLines read = ReadSettingLines(bytes);
+    TParsedSettings parsed{.Settings = {}, .Problems = std::move(read.Problems)};
+    for (TSettingLine& line : read.Lines)
+        parsed.Settings.Set({.Section = line.Entry.Section, .Name = line.Entry.Name},
+                            std::move(line.Entry.Value));
     return parsed;
 }
 

@@ -84,7 +84,20 @@ std::string EscapeSettingText(std::string_view bytes, bool isKey);
 // The reverse; nothing for an escape that is not one of those written.
 std::optional<std::string> UnescapeSettingText(std::string_view text);
 
-// "[section]" lines, "key=value" lines, blank lines and ";" or "#" comments; CR LF or LF line ends.
+// One "key=value" line as read, under the section it stands in, with its line number from 1.
+struct TSettingLine {
+    int Line = 0;
+    TSettingEntry Entry{};
+};
+struct TSettingLines {
+    std::vector<TSettingLine> Lines{};
+    std::vector<TSettingsProblem> Problems{};
+};
+
+// "[section]" lines, "key=value" lines (blanks around the "=" are not part of either), blank lines and
+// ";" or "#" comments; CR LF or LF line ends. Every key line in file order, a key that comes twice
+// twice; ParseSettings keeps the last value of each, other readers may refuse the second.
+TSettingLines ReadSettingLines(std::string_view bytes);
 TParsedSettings ParseSettings(std::string_view bytes);
 std::string FormatSettings(const TSettings& settings);
 

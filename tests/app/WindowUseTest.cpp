@@ -469,7 +469,8 @@ TEST_F(WindowUseTest, TheKeyboardReachesEveryCommand)
     EXPECT_FALSE(form->DesBarPanel->isVisible());
     EXPECT_EQ(printForm.qr().Page().ValueMm(TPageValue::TopMargin), 10);
 
-    Press(form->BarEd, Qt::Key_P, Qt::ControlModifier);
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(form->BarEd, Qt::Key_P, Qt::ControlModifier); // through the window's shortcuts
     QPrintPreviewDialog* preview = form->OpenPreviewWindow();
     ASSERT_NE(preview, nullptr);
     const QRect button(form->SpeedButton1->mapToGlobal(QPoint(0, 0)), form->SpeedButton1->size());
