@@ -437,7 +437,17 @@ TShapedText Coded(const QTextLayout& layout, int stretch, TLabelPdfGlyphs& glyph
 {
     TShapedText shaped;
     TGlyphTexts texts(layout, stretch);
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    // Qt hands the runs of a line out in no fixed order (one a font, gathered in a hash): in reading
+    // order, line by line and left to right, the same text writes the same bytes every run.
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    const auto start = [](const QGlyphRun& run) {
+        const QList<QPointF> positions = run.positions();
+        return positions.isEmpty() ? std::pair(0.0, 0.0)
+                                   : std::pair(positions.front().y(), positions.front().x());
+    };
+    std::stable_sort(runs.begin(), runs.end(),
+                     [&](const QGlyphRun& a, const QGlyphRun& b) { return start(a) < start(b); });
+    for (const QGlyphRun& run : runs) {
         const QRawFont font = run.rawFont();
         const QString key = FaceKey(font, stretch);
         const int face = glyphs.Face(key);

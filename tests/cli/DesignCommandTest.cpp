@@ -15,7 +15,6 @@ using testing::CliRun;
 using testing::DotsApart;
 using testing::InkedPages;
 using testing::Join;
-using testing::kFooterJitterDots;
 using testing::RunCli;
 
 using DesignCommand = testing::CliFiles;
@@ -84,8 +83,7 @@ TEST_F(DesignCommand, ADesignMakesTheSheetItsOptionsMake)
         const std::vector<QImage> designedPages = InkedPages(Read("designed.pdf"));
         EXPECT_FALSE(designedPages.empty()) << "row " << row.No;
         const int apart = DotsApart(designedPages, InkedPages(Read("given.pdf")));
-        EXPECT_TRUE(apart >= 0 && apart <= kFooterJitterDots)
-            << "row " << row.No << ": " << apart << " dots apart";
+        EXPECT_EQ(apart, 0) << "row " << row.No << ": " << apart << " dots apart";
     }
 }
 

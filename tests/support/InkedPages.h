@@ -42,8 +42,4 @@ inline int DotsApart(const std::vector<QImage>& a, const std::vector<QImage>& b)
     return apart;
 }
 
-// Two runs of one bulk sheet with the same options may set the page footer's line a few dots apart (7 dots
-// at 150 dpi in one run of three); a label made otherwise differs in thousands of dots.
-inline constexpr int kFooterJitterDots = 32;
-
 } // namespace quillon::testing
