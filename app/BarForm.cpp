@@ -331,6 +331,7 @@ void TBarForm::BuildPrintTrueControls()
     XDimSpn->setDecimals(2);
     XDimSpn->setSingleStep(0.01);
     XDimSpn->setKeyboardTracking(false); // one composition for a typed value, not one per digit
+    XDimSpn->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue); // raised to the least, and told
     XDimSpn->setRange(XDimensionRange(bcCode128B).Low, XDimensionRange(bcCode128B).High); // the widest
     XDimSpn->setValue(TStandardSettings{}.XDimensionMm);
     lbX->hide();
@@ -536,6 +537,16 @@ void TBarForm::ConnectHandlers()
     connect(LayoutChk, &QCheckBox::toggled, this, &TBarForm::LayoutChkClick);
     connect(CheckDigitChk, &QCheckBox::toggled, this, &TBarForm::CheckDigitChkClick);
     connect(XDimSpn, &QDoubleSpinBox::valueChanged, this, &TBarForm::XDimSpnChange);
+    // A typed X-dimension below the kind's least is raised to it: the user is told, not left to wonder.
+    connect(XDimSpn->findChild<QLineEdit*>(), &QLineEdit::textEdited, this,
+            [this](const QString& typed) { FTypedXDim = typed; });
+    connect(XDimSpn, &QDoubleSpinBox::editingFinished, this, [this] {
+        bool number = false;
+        const double typed = XDimSpn->locale().toDouble(FTypedXDim.trimmed(), &number);
+        FTypedXDim.clear();
+        if (number && typed < XDimSpn->minimum())
+            NoteRaisedXDim();
+    });
     connect(EccBox, &QComboBox::currentIndexChanged, this, &TBarForm::SymbolOptionChange);
     connect(ShapeBox, &QComboBox::currentIndexChanged, this, &TBarForm::SymbolOptionChange);
     connect(ColumnsSpn, &QSpinBox::valueChanged, this, &TBarForm::SymbolOptionChange);

@@ -261,6 +261,9 @@ public:
     QVariantAnimation* FadeIn() const { return FFadeIn; }
     TLanguage Language() const { return LanguageOfIndex(LangIndex()); }
     TLanguage StoredLanguage() const;
+    // The note given when an X-dimension was raised to the kind's least ("Raised to 0.25 mm, ...").
+    const QString& XDimNote() const { return FXDimNote; }
+    void NoteRaisedXDim();
     // Why the preview is empty, or how its label scans, in the interface language.
     QString PreviewStatus() const;
     QColor PreviewStatusColor() const;
@@ -513,6 +516,8 @@ private:
     // apart since they differ by default (0.5 and 0.33 mm); the one it does not show waits here.
     bool FXDimShowsMatrix = false;
     double FHiddenModuleMm = KindInfo(TSymbolKind::QRCode).DefaultModuleMm;
+    QString FTypedXDim{};
+    QString FXDimNote{}; // the X-dimension's text as last typed, until the spin box takes it
     int FPreviewPercent = 100;
     QFont FDeckFont; // the window's designed font, which captions are fitted from
     TStockCatalogue FStocks;

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -457,7 +458,10 @@ void TBarForm::FitXDimRange()
     const bool matrix = symbol && IsTwoDimensional(*symbol);
     const QSignalBlocker quiet(XDimSpn);
     if (matrix == FXDimShowsMatrix) {
+        const bool raised = XDimSpn->value() < range.Low;
         XDimSpn->setRange(range.Low, range.High);
+        if (raised && XDimSpn->isVisible())
+            NoteRaisedXDim();
         return;
     }
     const double shown = XDimSpn->value();
@@ -465,6 +469,13 @@ void TBarForm::FitXDimRange()
     XDimSpn->setValue(FHiddenModuleMm);
     FHiddenModuleMm = shown;
     FXDimShowsMatrix = matrix;
+}
+
+// Said beside the spin box, which shows the value now used.
+void TBarForm::NoteRaisedXDim()
+{
+    FXDimNote = CaptionText(XDimRaisedCaptions, Language()).arg(XDimSpn->text());
+    QToolTip::showText(XDimSpn->mapToGlobal(QPoint(0, XDimSpn->height())), FXDimNote, XDimSpn);
 }
 
 void TBarForm::BCodeAngSpnChange()

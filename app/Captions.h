@@ -102,6 +102,11 @@ inline constexpr std::array<CaptionPair, 3> SourceEntryCaptions{{
 inline constexpr CaptionPair CustomStockCaptions{
     .Control = "StockBox", .Arabic = "مخصص", .English = "Custom"};
 
+// Said when an X-dimension below the kind's least was raised to it; %1 the value now used.
+inline constexpr CaptionPair XDimRaisedCaptions{.Control = "XDimSpn",
+                                                .Arabic = "رُفع إلى %1 مم، أقل ما يطبعه هذا النوع",
+                                                .English = "Raised to %1 mm, the least this kind prints"};
+
 // A second window on a data folder: its question, its two answers and the mark it then wears.
 inline constexpr CaptionPair SecondWindowQuestion{
     .Control = "",

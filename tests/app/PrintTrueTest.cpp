@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QTest>
 #include <QToolButton>
 
 #include "WindowFixture.h"
@@ -74,6 +75,26 @@ TEST_F(PrintTrueTest, TheStandardLayoutShowsTheLabelAtItsTrueSize)
     EXPECT_DOUBLE_EQ(form->XDimSpn->value(), 0.25);
     form->LayoutChk->setChecked(false);
     EXPECT_TRUE(form->ZomSpn->isVisible() && !form->XDimSpn->isVisible());
+}
+
+// An X-dimension under the kind's least, typed or left by a change of kind, is raised to it and said.
+TEST_F(PrintTrueTest, AnXDimensionBelowTheKindsLeastIsRaisedAndSaidSo)
+{
+    form->LayoutChk->setChecked(true);
+    Label(bcCode128B, "ABC", 1, 4);
+    const double least128 = form->XDimSpn->minimum();
+    form->XDimSpn->setFocus();
+    form->XDimSpn->selectAll();
+    QTest::keyClicks(form->XDimSpn, "0.05");
+    QTest::keyClick(form->XDimSpn, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(form->XDimSpn->value(), least128);
+    EXPECT_TRUE(form->XDimNote().startsWith("Raised to ")) << form->XDimNote().toStdString();
+
+    form->SetLangIndex(0);
+    SetKind(bcCodeEAN13); // EAN-13's least is above Code 128's
+    ASSERT_GT(form->XDimSpn->minimum(), least128);
+    EXPECT_DOUBLE_EQ(form->XDimSpn->value(), form->XDimSpn->minimum());
+    EXPECT_TRUE(form->XDimNote().startsWith(QString::fromUtf8("رُفع إلى "))) << form->XDimNote().toStdString();
 }
 
 // A label wider than its cell, or whose bars cannot keep their height, is said in red with both sizes, in
