@@ -67,9 +67,11 @@ inline constexpr std::array<CaptionPair, 2> AlignCaptions{{
 }};
 // The symbol kinds' option captions, switched with the others; each shows in the bar width's place.
 inline constexpr std::array<CaptionPair, 3> SymbolCaptions{{
-    {.Control = "lbEcc", .Arabic = "تصحيح الخطأ", .English = "ECC"},            // QR Code
-    {.Control = "lbShape", .Arabic = "الشكل", .English = "Shape"},              // Data Matrix
-    {.Control = "lbColumns417", .Arabic = "أعمدة الرمز", .English = "Columns"}, // PDF417
+    {.Control = "lbEcc", .Arabic = "تصحيح الخطأ", .English = "ECC"}, // QR Code
+    {.Control = "lbShape", .Arabic = "الشكل", .English = "Shape"},   // Data Matrix
+    {.Control = "lbColumns417",
+     .Arabic = "أعمدة الرمز",
+     .English = "Symbol columns"}, // PDF417: not the sheet's columns
 }};
 // The entries of the option lists that are words: Data Matrix's shapes in TDataMatrixShape order, and
 // the PDF417 columns left to the encoder. QR Code's levels keep their letters in both languages.

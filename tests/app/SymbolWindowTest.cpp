@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <map>
 
 #include "WindowFixture.h"
 #include "app/LabelStatus.h"
+#include "app/Shapes.h"
 #include "report/PrintPreview.h"
 
 namespace quillon {
@@ -187,6 +189,26 @@ TEST_F(SymbolWindowTest, APrintedSheetOfQrCodesReadsInEveryCell)
     EXPECT_EQ(form->Table1.RowCount(), 21) << "the picture table has the label bitmap of each cell";
     EXPECT_EQ(PreviewNoteLabel(form->OpenPreviewWindow())->text(), "21 of 21 labels read back at 600 dpi");
     EXPECT_TRUE(errors.isEmpty()) << Errors();
+}
+
+// Every kind in both languages: no two captions the deck shows read alike, so each names its control.
+TEST_F(SymbolWindowTest, EachShownCaptionNamesOneControl)
+{
+    Confirm();
+    for (const int language : {0, 1}) {
+        form->SetLangIndex(language);
+        for (int kind = 0; kind < kLabelKindCount; ++kind) {
+            SetKind(kind);
+            std::map<QString, int> shown;
+            for (const QLabel* caption : form->UPanel->findChildren<QLabel*>())
+                if (caption->isVisible() && !caption->text().trimmed().isEmpty() &&
+                    caption->pixmap().isNull())
+                    ++shown[caption->text().trimmed()];
+            for (const auto& [text, count] : shown)
+                EXPECT_EQ(count, 1) << "kind " << kind << ", language " << language << ": "
+                                    << text.toStdString();
+        }
+    }
 }
 
 } // namespace
