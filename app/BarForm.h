@@ -433,6 +433,7 @@ private:
     bool FLogoKeyDirty = true;
     std::optional<int> FKeyedDotAngle; // the angle of the dots the window's shape last took in
     std::optional<TScanResult> FLastScan;
+    TScanAdvice FScanAdvice; // why the label the preview shows does not scan
     std::shared_ptr<const TLabelDrawing> FLabelDrawing;
     TCellFit FCellFit;
     std::vector<std::string> FLabelNotes; // what the standard layout changed, for the status line
