@@ -81,6 +81,7 @@ void TBarForm::BarEdChange()
         ShowPreviewError(e.what());
     }
     ScheduleColorKey(); // a label of another size leaves or covers key-coloured ground
+    RecheckIfChanged();
 }
 
 void TBarForm::ComposePreview()
