@@ -435,6 +435,7 @@ private:
     void BuildListControls();
     bool OpenList(const QString& path, bool askColumns);
     void ReopenLastList(); // at start-up, the list file the last session had open
+    void ForgetListFile(); // the list box no longer holds the file
     std::function<bool(std::string_view)> CodeTest() const; // a text the kind encodes
     TListColumns ReadingColumns() const;                    // FListColumns with the kind's code test
     TCheckRequest CheckRequest();

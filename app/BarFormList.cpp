@@ -167,6 +167,14 @@ void TBarForm::ReopenLastList()
     OpenList(path, false);
 }
 
+void TBarForm::ForgetListFile()
+{
+    FListColumns = {.Header = THeaderRule::Worded};
+    FListPath.clear();
+    SetLastListFile(FSettings, {});
+    ScheduleSave();
+}
+
 void TBarForm::ColumnsClick()
 {
     const std::string bytes = Utf8(SourcePanel->ListEd->document()->toRawText());

@@ -142,8 +142,11 @@ void TBarForm::SourceBoxChange()
 
 void TBarForm::ListEdChange()
 {
-    if (SourcePanel->ListEd->document()->isEmpty())
-        FListName.clear(); // a list pasted after this one is not that file any more
+    if (SourcePanel->ListEd->document()->isEmpty()) {
+        // A list pasted after this one is not that file any more, nor read by its columns.
+        FListName.clear();
+        ForgetListFile();
+    }
     FListTimer->start();
 }
 
@@ -368,7 +371,7 @@ void TBarForm::ShowPrintedRows(TRunResult result)
 {
     if (!result.Failure.empty())
         throw Exception(result.Failure);
-    FProblems = std::move(result.LeftOut);
+    FProblems = WithCheckedAdvice(std::move(result.LeftOut), FProblems);
     FChangedRows = std::move(result.Changed);
     ShowRowState();
     const TLanguage language = Language();

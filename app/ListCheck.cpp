@@ -3,6 +3,7 @@
 
 #include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <numeric>
 #include <sstream>
 
@@ -127,6 +128,21 @@ void CheckRows(QPromise<TCheckBatch>& promise, const TCheckRequest& request)
         promise.addResult(CheckBatch(request, first, rows));
         promise.setProgressValue(static_cast<int>(first + rows));
     }
+}
+
+std::vector<TRunProblem> WithCheckedAdvice(std::vector<TRunProblem> printed,
+                                           const std::vector<TRunProblem>& checked)
+{
+    for (TRunProblem& problem : printed) {
+        if (problem.Kind != TProblemKind::Scan || problem.Advice)
+            continue;
+        const auto found = std::find_if(checked.begin(), checked.end(), [&](const TRunProblem& check) {
+            return check.Line == problem.Line && check.Advice;
+        });
+        if (found != checked.end())
+            problem.Advice = found->Advice;
+    }
+    return printed;
 }
 
 TListCheckTask::TListCheckTask(QObject* parent) : QObject(parent)

@@ -40,6 +40,11 @@ std::string CheckKey(const TCheckRequest& request);
 // already refused is left to the reader's words.
 void CheckRows(QPromise<TCheckBatch>& promise, const TCheckRequest& request);
 
+// The print's rows that did not read, each with the advice the load check found for its line: the
+// print's verification says only that a cell does not read.
+std::vector<TRunProblem> WithCheckedAdvice(std::vector<TRunProblem> printed,
+                                           const std::vector<TRunProblem>& checked);
+
 class TListCheckTask : public QObject {
 public:
     explicit TListCheckTask(QObject* parent);
