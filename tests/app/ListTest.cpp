@@ -15,6 +15,7 @@
 
 #include "WindowFixture.h"
 #include "app/DesignPanel.h"
+#include "app/ListMemory.h"
 
 namespace quillon {
 namespace {
@@ -160,18 +161,45 @@ TEST_F(ListTest, BadRowsAreListedOnLoadWithTheirReasonsAndExported)
 TEST_F(ListTest, ALongListIsCheckedWhileTheWindowGoesOn)
 {
     QByteArray csv = "code\n";
-    for (int row = 0; row < 400; ++row)
+    for (int row = 0; row < 130; ++row)
         csv += "5901234123457\n";
     ASSERT_TRUE(testing::WriteBytes(DataPath("long.csv"), csv));
     ASSERT_TRUE(form->OpenListFile(DataPath("long.csv")));
-    EXPECT_EQ(form->Rows().Count(), 400u);
+    EXPECT_EQ(form->Rows().Count(), 130u);
     EXPECT_TRUE(form->CheckingList());
     EXPECT_TRUE(form->SourcePanel->CheckState->text().startsWith("Checking the rows: "))
         << form->SourcePanel->CheckState->text().toStdString();
     form->SourcePanel->NextRowBtn->click(); // the window answers meanwhile
     EXPECT_EQ(form->RowIndex(), 1u);
     form->WaitForListCheck();
-    EXPECT_EQ(form->SourcePanel->CheckState->text(), "All 400 rows print as they should");
+    EXPECT_EQ(form->SourcePanel->CheckState->text(), "All 130 rows print as they should");
+}
+
+} // namespace
+} // namespace quillon
+
+namespace quillon {
+namespace {
+
+// Mappings are kept by file, the newest last and the oldest forgotten past the limit; a value of another
+// form is no mapping.
+TEST(ListMemory, KeepsTheNewestMappingsByFile)
+{
+    using enum TListColumn;
+    TSettings settings;
+    const TListColumns columns{.Header = THeaderRule::Always, .Fields = {Ignore, Code, Upper}};
+    for (std::size_t i = 0; i <= kRememberedLists; ++i)
+        RememberColumns(settings, "/lists/" + std::to_string(i) + ".csv", columns);
+    RememberColumns(settings, "/lists/1.csv", columns); // used again: the newest
+    EXPECT_FALSE(RememberedColumns(settings, "/lists/0.csv"));
+    for (const std::string kept : {"/lists/1.csv", "/lists/2.csv", "/lists/20.csv"}) {
+        const std::optional<TListColumns> found = RememberedColumns(settings, kept);
+        ASSERT_TRUE(found) << kept;
+        EXPECT_EQ(std::pair(found->Header, found->Fields), std::pair(columns.Header, columns.Fields)) << kept;
+    }
+    EXPECT_EQ(FormatListColumns(columns), "header:ignore,code,upper");
+    for (const char* bad : {"header:ignore,upper", "rows:code,name", "code,upper", ""})
+        EXPECT_FALSE(ParseListColumns(bad)) << bad;
 }
 
 } // namespace
