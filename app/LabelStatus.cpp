@@ -528,7 +528,16 @@ std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult
     };
     if (std::none_of(kDigitsKinds.begin(), kDigitsKinds.end(), drawsTypedCheck))
         return std::nullopt;
-    return RightCheckDigit(barcode);
+    if (const std::optional<char> right = RightCheckDigit(barcode))
+        return right;
+    // With the check digit switch on, a code typed with its check digit is drawn as typed (EAN-13, EAN-8
+    // at full length): its last digit is the check digit all the same.
+    const std::optional<TEncoding>& drawn = barcode.LastEncoding();
+    const std::string& text = barcode.Text();
+    if (!barcode.Checksum() || !drawn || drawn->ScanText != text || text.size() < 2)
+        return std::nullopt;
+    const char right = AppendModulo10(std::string_view(text).substr(0, text.size() - 1)).back();
+    return right == text.back() ? std::nullopt : std::optional(right);
 }
 
 QString ScanAdviceText(const TScanAdvice& advice, int kindIndex, TLanguage language)

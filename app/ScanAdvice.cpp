@@ -133,12 +133,12 @@ TScanAdvice AdviseScan(const TAdviceFacts& facts)
         found = {.Cause = TScanCause::CheckDigit, .Digit = *digit};
     else if (const auto width = BarWidthCause(facts.Barcode, facts.Settings))
         found = *width;
-    else if (const auto module = SmallModuleCause(facts.Barcode, facts))
-        found = *module;
     else if (facts.Settings.Stretch)
         found = {.Cause = TScanCause::Stretched};
     else if (const auto quiet = QuietZoneCause(facts))
         found = *quiet;
+    else if (const auto module = SmallModuleCause(facts.Barcode, facts))
+        found = *module;
     found.Layout = facts.Settings.Layout;
     return found;
 }

@@ -52,8 +52,9 @@ struct TAdviceFacts {
     const TPreparedReport& Sheet;
 };
 
-// The first cause that holds, in that order: a cause that would stop the label on any paper first, then
-// what the sheet does to it.
+// The first cause that holds, in this order: the check digit and the bar widths, which stop the label on
+// any paper; the white the sheet leaves beside the bars, which the reader needs whatever the printer; and
+// last a module finer than the printer's dot, which only may blur the widths.
 TScanAdvice AdviseScan(const TAdviceFacts& facts);
 
 } // namespace quillon

@@ -120,8 +120,8 @@ std::optional<std::string> ExpectedScanText(const TBarcode& barcode)
 
 std::optional<char> RightCheckDigit(const TBarcode& barcode)
 {
-    // Whatever the Checksum switch says: a code typed with its check digit is drawn as typed by EAN-13
-    // with the switch on too, and the digit appended to a shorter one is the right one already.
+    if (barcode.Checksum() && barcode.CheckSumMethod() != csmNone)
+        return std::nullopt; // the engine appends it already
     const std::optional<std::string> reading = ExpectedScanText(barcode);
     if (!reading || reading->empty() || reading->back() < '0' || reading->back() > '9')
         return std::nullopt;

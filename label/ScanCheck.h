@@ -55,10 +55,9 @@ struct TScanExpectation {
 std::optional<std::string> ExpectedScanText(const TBarcode& barcode);
 
 // The check digit the engine computes for the code as it is drawn, when the drawn one differs: the
-// kinds that carry a check digit the engine can append (EAN-8, EAN-13, UPC-A, EAN-128), typed with
-// their check digit (a wrong one), whether the Checksum switch is on or off. It says nothing of whether a
-// reader checks that digit: EAN-128 data need not end in one. Encodes copies of the barcode, so the engine's
-// errors propagate.
+// kinds that carry a check digit the engine can append (EAN-8, EAN-13, UPC-A, EAN-128), typed with the
+// Checksum switch off. It says nothing of whether a reader checks that digit: EAN-128 data need not
+// end in one. Encodes copies of the barcode, so the engine's errors propagate.
 std::optional<char> RightCheckDigit(const TBarcode& barcode);
 
 // The reading, the reader's settings and the right check digit of the barcode as drawn.
