@@ -19,9 +19,11 @@
 #include "app/BlinkTimer.h"
 #include "app/CalibrationDialog.h"
 #include "app/Captions.h"
+#include "app/ColumnDialog.h"
 #include "app/LabelRun.h"
 #include "app/LabelSource.h"
 #include "app/LabelStatus.h"
+#include "app/ListCheck.h"
 #include "app/PrinterCalibration.h"
 #include "app/RowLabel.h"
 #include "app/WindowDrag.h"
@@ -185,6 +187,11 @@ public:
     std::function<bool(const QString&)> ConfirmLeftOut;
     // The list file to open; empty when the user chose none. A file dialog by default.
     std::function<QString()> ChooseListFile;
+    // The mapping of a CSV list's columns the user chose; none when they cancelled. The column dialog
+    // by default.
+    std::function<std::optional<TListColumns>(const TColumnChoice&)> ChooseColumns;
+    // The file the rows listed are exported to; empty when the user chose none. A file dialog by default.
+    std::function<QString()> ChooseExportFile;
 
     // Where the labels come from: the code field, a list or a serial run.
     TLabelSource Source() const;
@@ -192,8 +199,19 @@ public:
     void ListEdChange();  // read again a moment after the last keystroke
     void OpenListClick(); // asks for a list file and opens it
     // Reads a list file into the list box; false, with the reason told, when it cannot be read, and
-    // the box keeps what it held.
+    // the box keeps what it held. A file whose first row is a header of words the columns are not
+    // named by, and that has no mapping kept, asks for its columns first (false when cancelled).
     bool OpenListFile(const QString& path);
+    void ColumnsClick(); // maps the list's columns anew, kept for its file
+    void ExportClick();  // asks for a file and writes the rows listed to it
+    // The rows listed as CSV, "line,code,reason" and a row for each, through the safe file layer; false,
+    // with the reason told, when the file cannot be written.
+    bool ExportProblems(const QString& path);
+    // The mapping the list is read by: the file's kept one, the one chosen, or the header's guess.
+    const TListColumns& ListColumns() const { return FListColumns; }
+    // The load check of the list's rows: under way, and waited for (tests and benchmarks).
+    bool CheckingList() const;
+    void WaitForListCheck();
     void SerialChange();
     void PrevRowClick();
     void NextRowClick();
@@ -465,6 +483,18 @@ private:
     void ShowPrintedRows(TRunResult result);
     QStringList ApplySourceSettings();
     void SaveSourceSettings();
+    void BuildListControls();
+    bool OpenList(const QString& path, bool askColumns);
+    void ReopenLastList(); // at start-up, the list file the last session had open
+    void ForgetListFile(); // the list box no longer holds the file
+    std::function<bool(std::string_view)> CodeTest() const; // a text the kind encodes
+    TListColumns ReadingColumns() const;                    // FListColumns with the kind's code test
+    TCheckRequest CheckRequest();
+    void StartListCheck();
+    void TakeCheckBatch(TCheckBatch batch);
+    void RecheckIfChanged(); // a change of the deck or the sheet checks the rows anew
+    void ShowCheckState();
+    QString ProblemReason(const TRunProblem& problem) const; // ProblemText without its line
     TOptionsValues OptionsFromControls() const;
     void ApplyOptions(const TOptionsValues& values);
     void LeaveOptionsFile(const QString& reason);
@@ -484,6 +514,7 @@ private:
     bool FLogoKeyDirty = true;
     std::optional<int> FKeyedDotAngle; // the angle of the dots the window's shape last took in
     std::optional<TScanResult> FLastScan;
+    TScanAdvice FScanAdvice; // why the label the preview shows does not scan
     std::shared_ptr<const TLabelDrawing> FLabelDrawing;
     TCellFit FCellFit;
     std::vector<std::string> FLabelNotes; // what the standard layout changed, for the status line
@@ -538,12 +569,19 @@ private:
     std::size_t FRowIndex = 0;
     std::string FListName;      // the file the list came from; empty for pasted text
     std::string FSourceProblem; // why the serial fields give no run, or what stopped the list's reading
-    std::vector<TRunProblem> FProblems{};    // the rows that cannot be printed, as last found
+    std::vector<TRunProblem> FProblems{};     // the rows that cannot be printed, as last found
+    std::vector<TRunProblem> FListProblems{}; // of those, what the reading of the list found
+    TListColumns FListColumns{.Header = THeaderRule::Worded};
+    bool FListHeader = false; // the list read has a header row
+    std::string FListPath;    // the list file's absolute path (UTF-8); empty for pasted text
+    int FRowsKind = -1;       // the kind the rows were read for: a header may be a code of another
+    TListCheckTask* FCheck = nullptr;
+    std::string FCheckKey; // what the rows were last checked with
+    std::size_t FCheckedRows = 0;
     std::vector<TRunProblem> FChangedRows{}; // the rows last printed whose text is not the typed one
     QTimer* FListTimer = nullptr;
     TLabelRunTask* FRun = nullptr;
     std::shared_ptr<const TPrintedRows> FPrintedRows;
-    QString FListPath;         // the file the list box was read from; empty for a pasted list
     std::string FListFileText; // the text read from it, so that a list changed since is saved whole
     QString FDesignPath;       // the design opened or saved last
     TDeckUndo* FDeckUndo = nullptr;

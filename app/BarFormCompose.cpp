@@ -82,6 +82,7 @@ void TBarForm::BarEdChange()
         ShowPreviewError(e.what());
     }
     ScheduleColorKey(); // a label of another size leaves or covers key-coloured ground
+    RecheckIfChanged();
 }
 
 void TBarForm::ComposePreview()
@@ -96,6 +97,13 @@ void TBarForm::ComposePreview()
     FLastScan = std::move(composed.Scan);
     FLabelExpected = std::move(composed.Expected);
     FLabelDrawing = std::move(composed.Drawing);
+    FScanAdvice = {};
+    if (FLastScan && FLastScan->Outcome == TScanOutcome::DoesNotScan && !SymbolKind())
+        FScanAdvice = AdviseScan({.Barcode = FBCode,
+                                  .Drawing = *FLabelDrawing,
+                                  .Scan = *FLastScan,
+                                  .Settings = ComposeSettings(sheet),
+                                  .Sheet = sheet});
     FStatusIsError = false;
     FComposedCode = code;
     ShowComposedStatus(code);
@@ -137,12 +145,14 @@ TLabelCaptions TBarForm::DeckCaptions() const
 void TBarForm::ShowComposedStatus(const std::string& typed)
 {
     if (!FCellFit.Fits) {
-        ShowPreviewStatus({.Text = CellFitText(FCellFit.Message, Language()), .Level = TStatusLevel::Error});
+        ShowPreviewStatus({.Text = CellFitText(FCellFit.Message, Language()) +
+                                   CutRemedyText(LabelLayout(), FStock.has_value(), Language()),
+                           .Level = TStatusLevel::Error});
         return;
     }
     const std::optional<TSymbolKind> symbol = SymbolKind();
     TLabelStatus status = symbol ? SymbolScanStatus(*FLastScan, *symbol, Language())
-                                 : LabelStatusOf(typed, FBCode, *FLastScan, Language());
+                                 : LabelStatusOf(typed, FBCode, *FLastScan, Language(), FScanAdvice);
     QStringList notes; // every change the standard layout made, for the tooltip
     for (const std::string& note : FLabelNotes) {
         notes << StandardNoteText(note, Language());

@@ -205,7 +205,7 @@ TLabelDesign TBarForm::DesignFromControls(TDesignList list) const
         .Kind = KindIndex() >= 0 ? KindIndex() : TLabelDesign{}.Kind,
         .Code = Utf8(BarEd->text()),
         .Source = static_cast<TDesignSource>(Source()),
-        .ListFile = Utf8(FListPath),
+        .ListFile = FListPath,
         .ListText = {},
         .Serial = {.Start = Utf8(source.SerialStartEd->text()),
                    .Step = Utf8(source.SerialStepEd->text()),
@@ -241,7 +241,7 @@ TLabelDesign TBarForm::DesignFromControls(TDesignList list) const
     // A list pasted, or changed since its file was read, is kept whole; one as read names its file.
     if (list == TDesignList::Rows && Source() == TLabelSource::List) {
         const std::string shown = Utf8(ListBoxText());
-        if (FListPath.isEmpty() || shown != FListFileText)
+        if (FListPath.empty() || shown != FListFileText)
             design.ListText = shown;
     }
     return design;
@@ -307,7 +307,7 @@ void TBarForm::TakeDesignList(const TLabelDesign& design, const QString& folder)
     const QString path = file.isEmpty() ? QString() : QDir(folder).filePath(file);
     if (design.ListText.empty() && !path.isEmpty() && OpenListFile(path))
         return;
-    FListPath = path;
+    FListPath = Utf8(path);
     FListName = Utf8(QFileInfo(path).fileName());
     FListFileText.clear(); // the rows are the design's, not the file's
     SourcePanel->ListEd->setPlainText(FromUtf8(design.ListText));

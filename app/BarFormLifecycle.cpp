@@ -401,9 +401,9 @@ void TBarForm::FitCaptions()
                                                             DesBarPanel->lbPlacing, DesBarPanel->lbOrder})
         fit(control);
     for (QWidget* control : std::initializer_list<QWidget*>{
-             SourcePanel->OpenBtn, SourcePanel->lbSerialStart, SourcePanel->lbSerialStep,
-             SourcePanel->lbSerialCount, SourcePanel->lbSerialWidth, SourcePanel->lbSerialPrefix,
-             SourcePanel->lbSerialSuffix})
+             SourcePanel->OpenBtn, SourcePanel->ColumnsBtn, SourcePanel->ExportBtn,
+             SourcePanel->lbSerialStart, SourcePanel->lbSerialStep, SourcePanel->lbSerialCount,
+             SourcePanel->lbSerialWidth, SourcePanel->lbSerialPrefix, SourcePanel->lbSerialSuffix})
         fit(control);
     for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox, EccBox,
                            ShapeBox, SourceBox}) {

@@ -187,6 +187,7 @@ void TBarForm::FinishLoading(const TOptionsValues& values)
     LoadSettings();
     ApplyDeck();
     BitBtn1Click();
+    ReopenLastList();
 }
 
 // The file is not touched again in this session, so nothing the user could still want is lost.

@@ -31,7 +31,7 @@ namespace {
 // The list is read again this long after the last keystroke, so that typing stays quick.
 constexpr int kListReadDelayMs = 300;
 constexpr QRect kSourceBoxPlace(262, 5, 90, 20);
-constexpr QRect kSourcePanelPlace(340, 27, 230, 195);
+constexpr QRect kSourcePanelPlace(270, 27, 300, 208);
 // The most rows the problem list names; a run of a million bad rows is summed up after them.
 constexpr std::size_t kMaxListedProblems = 1000;
 constexpr char kPastedListName[] = "the pasted list";
@@ -98,6 +98,7 @@ void TBarForm::BuildSourceControls()
         return QFileDialog::getOpenFileName(this, "Quillon", QString(),
                                             "Lists (*.csv *.tsv *.txt);;All files (*)");
     };
+    BuildListControls();
 }
 
 void TBarForm::ConnectSource()
@@ -109,6 +110,8 @@ void TBarForm::ConnectSource()
         BarEdChange();
     });
     connect(SourcePanel->OpenBtn, &QPushButton::clicked, this, &TBarForm::OpenListClick);
+    connect(SourcePanel->ColumnsBtn, &QPushButton::clicked, this, &TBarForm::ColumnsClick);
+    connect(SourcePanel->ExportBtn, &QPushButton::clicked, this, &TBarForm::ExportClick);
     for (QLineEdit* edit : {SourcePanel->SerialStartEd, SourcePanel->SerialStepEd,
                             SourcePanel->SerialPrefixEd, SourcePanel->SerialSuffixEd})
         connect(edit, &QLineEdit::textChanged, this, &TBarForm::SerialChange);
@@ -145,8 +148,9 @@ QString TBarForm::ListBoxText() const
 void TBarForm::ListEdChange()
 {
     if (SourcePanel->ListEd->document()->isEmpty()) {
-        FListName.clear(); // a list pasted after this one is not that file any more
-        FListPath.clear();
+        // A list pasted after this one is not that file any more, nor read by its columns.
+        FListName.clear();
+        ForgetListFile();
     }
     FListTimer->start();
 }
@@ -169,29 +173,7 @@ void TBarForm::OpenListClick()
 
 bool TBarForm::OpenListFile(const QString& path)
 {
-    std::string bytes;
-    try {
-        bytes = ReadListFile(path);
-    } catch (const std::exception& e) {
-        ReportError(SourceText(TSourcePhrase::OpenFailed, Language())
-                        .arg(PathForMessage(path), QString::fromUtf8(e.what())));
-        return false;
-    }
-    FListName = Utf8(QFileInfo(path).fileName()); // its extension tells CSV, and messages name it
-    {
-        const QSignalBlocker quiet(SourcePanel->ListEd);
-        SourcePanel->ListEd->setPlainText(FromUtf8(bytes));
-    }
-    FListPath = QFileInfo(path).absoluteFilePath(); // a design saved later names the file
-    FListFileText = Utf8(ListBoxText());
-    FRowIndex = 0;
-    if (Source() != TLabelSource::List) {
-        SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::List)); // reads the rows
-        return true;
-    }
-    ReadRows();
-    BarEdChange();
-    return true;
+    return OpenList(path, true);
 }
 
 void TBarForm::ReadRows()
@@ -204,8 +186,10 @@ void TBarForm::ReadRows()
     case TLabelSource::OneLabel: FRows = std::make_shared<const TLabelRows>(); break;
     case TLabelSource::List: {
         TReadList list = ReadListBytes(Utf8(ListText(*SourcePanel->ListEd)),
-                                       FListName.empty() ? kPastedListName : FListName);
+                                       FListName.empty() ? kPastedListName : FListName, ReadingColumns());
         FSourceProblem = std::move(list.Stopped);
+        FListHeader = list.HasHeader;
+        FRowsKind = KindIndex();
         for (const TListRow& row : list.Rows)
             if (!row.Problem.empty())
                 FProblems.push_back({.Line = row.Line, .Kind = TProblemKind::List, .Message = row.Problem});
@@ -223,6 +207,8 @@ void TBarForm::ReadRows()
         break;
     }
     FRowIndex = std::min(FRowIndex, std::max<std::size_t>(FRows->Count(), 1) - 1);
+    FListProblems = FProblems;
+    StartListCheck();
     ShowRowState();
 }
 
@@ -230,6 +216,7 @@ void TBarForm::ShowRowState()
 {
     SourcePanel->ShowRow(FRowIndex, FRows->Count(), Language());
     SourcePanel->ShowProblems(ProblemLines());
+    ShowCheckState();
 }
 
 QStringList TBarForm::ProblemLines() const
@@ -248,27 +235,38 @@ QStringList TBarForm::ProblemLines() const
 // The window's own words and the engine's in the interface language; the list reader's as they are.
 QString TBarForm::ProblemText(const TRunProblem& problem) const
 {
-    QString text;
-    const std::optional<TSymbolKind> symbol = SymbolKind();
-    switch (problem.Kind) {
-    case TProblemKind::List: text = FromUtf8(problem.Message); break;
-    case TProblemKind::Engine: text = PlainError(problem.Message, KindIndex(), Language()); break;
-    case TProblemKind::Symbol:
-        text = symbol && problem.SymbolError
-                   ? SymbolErrorText(*problem.SymbolError, problem.Message, *symbol, Language(),
-                                     problem.Gs1Fault ? &*problem.Gs1Fault : nullptr)
-                   : PlainError(problem.Message, KindIndex(), Language());
-        break;
-    case TProblemKind::Scan: text = ScanReasonText(problem.Message, Language()); break;
-    case TProblemKind::Changed:
-        text = problem.Change ? ChangeText(*problem.Change, Language()) : FromUtf8(problem.Message);
-        break;
-    }
+    const QString text = ProblemReason(problem);
     if (problem.Line == 0)
         return text;
     return SourceText(FRows->IsSerial() ? TSourcePhrase::NumberProblem : TSourcePhrase::ProblemLine,
                       Language())
         .arg(QString::number(problem.Line), text);
+}
+
+QString TBarForm::ProblemReason(const TRunProblem& problem) const
+{
+    const std::optional<TSymbolKind> symbol = SymbolKind();
+    switch (problem.Kind) {
+    case TProblemKind::List: return FromUtf8(problem.Message);
+    case TProblemKind::Engine: return PlainError(problem.Message, KindIndex(), Language());
+    case TProblemKind::Symbol:
+        return symbol && problem.SymbolError
+                   ? SymbolErrorText(*problem.SymbolError, problem.Message, *symbol, Language(),
+                                     problem.Gs1Fault ? &*problem.Gs1Fault : nullptr)
+                   : PlainError(problem.Message, KindIndex(), Language());
+    case TProblemKind::Scan:
+        if (problem.Advice)
+            return ScanAdviceText(*problem.Advice, KindIndex(), Language());
+        if (problem.Scan && symbol)
+            return SymbolScanStatus(*problem.Scan, *symbol, Language()).Text;
+        return ScanReasonText(problem.Message, Language());
+    case TProblemKind::CutOff:
+        return CellFitText(problem.Message, Language()) +
+               CutRemedyText(LabelLayout(), FStock.has_value(), Language());
+    case TProblemKind::Changed:
+        return problem.Change ? ChangeText(*problem.Change, Language()) : FromUtf8(problem.Message);
+    }
+    return FromUtf8(problem.Message);
 }
 
 // "3 rows print another number than typed: Line 2: 0123456 prints as 00123457; ...", the first few named.
@@ -340,6 +338,7 @@ void TBarForm::PrintRows()
         ReadRows();
         BarEdChange();
     }
+    FCheck->Cancel(); // the print checks every row where it prints
     if (FRows->Count() == 0)
         throw Exception("Nothing to print: " + (FSourceProblem.empty()
                                                     ? Utf8(SourceText(TSourcePhrase::EmptyList, Language()))
@@ -362,8 +361,10 @@ void TBarForm::PrintRows()
 // A cancelled run changes nothing: the picture table and the preview stay as they were.
 void TBarForm::FinishRows(std::optional<TRunResult> result)
 {
-    if (!result)
+    if (!result) {
+        StartListCheck(); // the check the print cut short
         return;
+    }
     try {
         ShowPrintedRows(std::move(*result));
     } catch (const std::exception& e) {
@@ -375,7 +376,7 @@ void TBarForm::ShowPrintedRows(TRunResult result)
 {
     if (!result.Failure.empty())
         throw Exception(result.Failure);
-    FProblems = std::move(result.LeftOut);
+    FProblems = WithCheckedAdvice(std::move(result.LeftOut), FProblems);
     FChangedRows = std::move(result.Changed);
     ShowRowState();
     const TLanguage language = Language();

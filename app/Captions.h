@@ -84,8 +84,10 @@ inline constexpr CaptionPair AutoColumnsCaptions{
 
 // The label source's captions beside the preview, switched with the others: the list's Open button and
 // the serial run's fields.
-inline constexpr std::array<CaptionPair, 7> SourceCaptions{{
+inline constexpr std::array<CaptionPair, 9> SourceCaptions{{
     {.Control = "OpenBtn", .Arabic = "فتح...", .English = "Open..."},
+    {.Control = "ColumnsBtn", .Arabic = "الأعمدة...", .English = "Columns..."},
+    {.Control = "ExportBtn", .Arabic = "تصدير...", .English = "Export..."},
     {.Control = "lbSerialStart", .Arabic = "البداية", .English = "Start"},
     {.Control = "lbSerialStep", .Arabic = "الخطوة", .English = "Step"},
     {.Control = "lbSerialCount", .Arabic = "العدد", .English = "Count"},
@@ -326,7 +328,7 @@ inline constexpr std::array<CaptionPair, 40> ToolTips{{
 }};
 
 // The label source's tooltips, switched with the others.
-inline constexpr std::array<CaptionPair, 12> SourceToolTips{{
+inline constexpr std::array<CaptionPair, 14> SourceToolTips{{
     {.Control = "SourceBox",
      .Arabic = "مصدر الملصقات: خانة الرمز، أو قائمة رموز، أو تسلسل أرقام",
      .English = "Where the labels come from: the code field, a list of codes, or a serial run"},
@@ -359,6 +361,12 @@ inline constexpr std::array<CaptionPair, 12> SourceToolTips{{
     {.Control = "ProblemList",
      .Arabic = "الصفوف التي لا يمكن طباعتها، بأرقام أسطرها: تتركها الطباعة",
      .English = "The rows that cannot be printed, by line: printing leaves them out"},
+    {.Control = "ColumnsBtn",
+     .Arabic = "ما يعنيه كل عمود من أعمدة قائمة CSV، ويُحفظ لكل ملف",
+     .English = "What each column of a CSV list is for, kept for each file"},
+    {.Control = "ExportBtn",
+     .Arabic = "احفظ الصفوف المذكورة في ملف CSV: السطر والرمز والسبب",
+     .English = "Save the rows listed to a CSV file: line, code and reason"},
 }};
 
 } // namespace quillon

@@ -83,27 +83,6 @@ TComposedRow ComposeRow(const TRunRequest& request, std::size_t index)
     return composed;
 }
 
-// A run on a thread of the pool waits inside its maps while their work runs on the pool: its place is
-// lent to the pool meanwhile, or a machine of two cores would run the map on one.
-class TPlaceLentToPool {
-public:
-    TPlaceLentToPool()
-    {
-        if (FLent)
-            QThreadPool::globalInstance()->releaseThread();
-    }
-    TPlaceLentToPool(const TPlaceLentToPool&) = delete;
-    TPlaceLentToPool& operator=(const TPlaceLentToPool&) = delete;
-    ~TPlaceLentToPool()
-    {
-        if (FLent)
-            QThreadPool::globalInstance()->reserveThread();
-    }
-
-private:
-    bool FLent = QThreadPool::globalInstance()->contains(QThread::currentThread());
-};
-
 int ProgressOf(std::size_t done, std::size_t total, int first, int steps)
 {
     return first +

@@ -10,6 +10,8 @@
 #include <QProgressDialog>
 #include <QPromise>
 #include <QString>
+#include <QThread>
+#include <QThreadPool>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -20,6 +22,7 @@
 
 #include "app/LabelSource.h"
 #include "app/RowLabel.h"
+#include "app/ScanAdvice.h"
 #include "label/LabelPainter.h"
 #include "label/PrintCheck.h"
 #include "label/SheetRun.h"
@@ -47,8 +50,9 @@ struct TRunRequest {
 };
 
 // Why a row is left out: the list's own words, the engine's or a symbol's message, or how its printed
-// cell read; or, for a row printed all the same, that it prints another text than was typed.
-enum class TProblemKind : std::uint8_t { List, Engine, Symbol, Scan, Changed };
+// cell read; or, for a row printed all the same, that it prints another text than was typed, or that
+// its cell cuts it off.
+enum class TProblemKind : std::uint8_t { List, Engine, Symbol, Scan, Changed, CutOff };
 
 struct TRunProblem {
     std::size_t Line = 0;
@@ -57,6 +61,8 @@ struct TRunProblem {
     std::optional<TSymbolError> SymbolError{};
     std::optional<TGs1Error> Gs1Fault{};  // the GS1 fault behind a symbol's refusal
     std::optional<TTypedChange> Change{}; // what a Changed row prints in place of what was typed
+    std::optional<TScanAdvice> Advice{};  // why a Scan row does not scan, where it was found
+    std::optional<TScanResult> Scan{};    // how a symbol's Scan row read
 };
 
 struct TRunResult {
@@ -72,6 +78,27 @@ struct TRunResult {
     std::vector<TRunProblem> CutOff{};        // rows printed that their cells cut off
     std::vector<TRunProblem> Changed{};       // rows printed whose text is not the typed one
     std::size_t Rows = 0;                     // the source's rows
+};
+
+// A run on a thread of the pool waits inside its maps while their work runs on the pool: its place is
+// lent to the pool meanwhile, or a machine of two cores would run the map on one.
+class TPlaceLentToPool {
+public:
+    TPlaceLentToPool()
+    {
+        if (FLent)
+            QThreadPool::globalInstance()->releaseThread();
+    }
+    TPlaceLentToPool(const TPlaceLentToPool&) = delete;
+    TPlaceLentToPool& operator=(const TPlaceLentToPool&) = delete;
+    ~TPlaceLentToPool()
+    {
+        if (FLent)
+            QThreadPool::globalInstance()->reserveThread();
+    }
+
+private:
+    bool FLent = QThreadPool::globalInstance()->contains(QThread::currentThread());
 };
 
 // The run itself, on the calling thread and the global thread pool: rows composed (copies share one

@@ -57,20 +57,37 @@ constexpr std::array<TPhrase, static_cast<std::size_t>(TSourcePhrase::kSourcePhr
     {"%1 prints as %2", "%1 يُطبع %2"},
     {"%1 rows print another number than typed: %2\n\nPrint them as they are?",
      "%1 صفوف تُطبع رقمًا غير الذي كُتب: %2\n\nأتطبعها كما هي؟"},
+    {"The columns of %1", "أعمدة %1"},
+    {"The first row names the columns", "الصف الأول يسمّي الأعمدة"},
+    {"Code", "الرمز"},
+    {"Upper caption", "التعليق العلوي"},
+    {"Lower caption", "التعليق السفلي"},
+    {"Copies", "النسخ"},
+    {"Ignore", "تجاهل"},
+    {"Checking the rows: %1 of %2", "تُفحص الصفوف: %1 من %2"},
+    {"All %1 rows print as they should", "تُطبع الصفوف الـ %1 كلها كما يجب"},
+    {"%1 of %2 rows will not print as typed", "%1 من %2 صفًا لن تُطبع كما كُتبت"},
+    {"Export the rows listed", "تصدير الصفوف المذكورة"},
+    {"The rows could not be exported: %1", "تعذّر تصدير الصفوف: %1"},
+    {"The list %1 opened last is not there any more, so it is not opened again",
+     "القائمة %1 التي فُتحت آخر مرة لم تعد موجودة، فلا تُفتح ثانية"},
 }};
 static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
 
 // The place of each control in the panel, left, top, width, height in pixels.
-constexpr QRect kListEdPlace(0, 0, 230, 94);
+constexpr QRect kListEdPlace(0, 0, 300, 94);
 constexpr QRect kOpenBtnPlace(0, 96, 80, 22);
-constexpr QRect kPagePlace(0, 0, 230, 118);
+constexpr QRect kColumnsBtnPlace(84, 96, 90, 22);
+constexpr QRect kPagePlace(0, 0, 300, 118);
 constexpr int kFieldColumn2 = 116; // the serial fields' second column
 constexpr int kFieldWidth = 110;
 constexpr int kFieldRowStep = 38; // a caption of 13 pixels over a field of 21, and a gap
 constexpr QRect kPrevRowPlace(0, 120, 24, 20);
-constexpr QRect kRowLabelPlace(26, 122, 178, 16);
-constexpr QRect kNextRowPlace(206, 120, 24, 20);
-constexpr QRect kProblemListPlace(0, 144, 230, 51);
+constexpr QRect kRowLabelPlace(26, 122, 248, 16);
+constexpr QRect kNextRowPlace(276, 120, 24, 20);
+constexpr QRect kCheckStatePlace(0, 143, 212, 16);
+constexpr QRect kExportBtnPlace(216, 141, 84, 20);
+constexpr QRect kProblemListPlace(0, 163, 300, 45);
 
 constexpr limits::TRange kSerialCount{.Min = 1, .Max = static_cast<int>(kMaxListRows), .Initial = 100};
 constexpr limits::TRange kSerialWidth{.Min = 1, .Max = kMaxSerialWidth, .Initial = 1};
@@ -196,17 +213,35 @@ std::uint64_t TLabelRows::Labels() const
     return labels;
 }
 
-TReadList ReadListBytes(const std::string& bytes, const std::string& name)
+TReadList ReadListBytes(const std::string& bytes, const std::string& name, const TListColumns& columns)
 {
     TReadList list;
     constexpr std::size_t kFirstBytes = 4096; // the first line decides, and a header is short
-    const TListFormat format = DetectListFormat(name, std::string_view(bytes).substr(0, kFirstBytes));
+    const TListFormat format =
+        DetectListFormat(name, std::string_view(bytes).substr(0, kFirstBytes), columns);
+    TListReader reader(format, name, columns);
+    const TListRowSink keep = [&list](TListRow&& row) { list.Rows.push_back(std::move(row)); };
     try {
-        ReadList(bytes, format, name, [&list](TListRow&& row) { list.Rows.push_back(std::move(row)); });
+        reader.Add(bytes, keep);
+        reader.Finish(keep);
     } catch (const std::exception& e) {
         list.Stopped = e.what(); // the rows before it are still printed
     }
+    list.HasHeader = reader.HasHeader();
     return list;
+}
+
+bool FirstRowIsHeader(std::string_view bytes, const TListColumns& columns)
+{
+    TListReader reader(TListFormat::Csv, {}, columns);
+    const TListRowSink ignore = [](TListRow&&) {};
+    try {
+        reader.Add(bytes.substr(0, bytes.find('\n')), ignore);
+        reader.Finish(ignore);
+    } catch (const std::exception&) {
+        return false; // no text: the reading tells
+    }
+    return reader.HasHeader();
 }
 
 std::string ReadListFile(const QString& path)
@@ -278,6 +313,8 @@ TLabelSourcePanel::TLabelSourcePanel(QWidget* parent) : QWidget(parent)
     ListEd->setLineWrapMode(QPlainTextEdit::NoWrap);
     OpenBtn = new QPushButton(ListPage);
     OpenBtn->setGeometry(kOpenBtnPlace);
+    ColumnsBtn = new QPushButton(ListPage);
+    ColumnsBtn->setGeometry(kColumnsBtnPlace);
 
     SerialPage = new QWidget(this);
     SerialPage->setGeometry(kPagePlace);
@@ -318,6 +355,12 @@ TLabelSourcePanel::TLabelSourcePanel(QWidget* parent) : QWidget(parent)
     NextRowBtn = new QToolButton(this);
     NextRowBtn->setGeometry(kNextRowPlace);
     NextRowBtn->setArrowType(Qt::RightArrow);
+    CheckState = new QLabel(this);
+    CheckState->setGeometry(kCheckStatePlace);
+    CheckState->hide();
+    ExportBtn = new QPushButton(this);
+    ExportBtn->setGeometry(kExportBtnPlace);
+    ExportBtn->hide();
     ProblemList = new QListWidget(this);
     ProblemList->setGeometry(kProblemListPlace);
     ProblemList->hide();
@@ -354,7 +397,10 @@ void TLabelSourcePanel::ShowProblems(const QStringList& lines)
 {
     ProblemList->clear();
     ProblemList->addItems(lines);
+    for (int i = 0; i < ProblemList->count(); ++i)
+        ProblemList->item(i)->setToolTip(lines[i]); // the whole reason, however narrow the list
     ProblemList->setVisible(!lines.isEmpty());
+    ExportBtn->setVisible(!lines.isEmpty());
 }
 
 } // namespace quillon

@@ -54,11 +54,15 @@ private:
 struct TReadList {
     std::vector<TListRow> Rows{};
     std::string Stopped{};
+    bool HasHeader = false; // its first row named the columns
 };
 
 // Reads the bytes of a list named `name` (a file name, which may say .csv, or none for pasted text),
-// its format told by the name and the first line.
-TReadList ReadListBytes(const std::string& bytes, const std::string& name);
+// its format told by the name, the columns' mapping and the first line.
+TReadList ReadListBytes(const std::string& bytes, const std::string& name, const TListColumns& columns = {});
+
+// The first line of a list, from bytes that may be cut short, under the header rule: is it a header?
+bool FirstRowIsHeader(std::string_view bytes, const TListColumns& columns);
 
 // The largest list file the window opens; quillon-cli reads larger ones as they stream in.
 inline constexpr std::size_t kMaxListFileBytes = 64 * 1024 * 1024;
@@ -101,6 +105,19 @@ enum class TSourcePhrase : std::uint8_t {
     MoreRows,      // what the problem list leaves out
     PrintsOther,   // "0123456 prints as 00123457"
     ChangedAsk,    // asked before printing rows that print another number than typed
+    ColumnsTitle,  // the column dialog's title
+    HeaderRow,     // its switch: the first row names the columns
+    ColumnCode,    // the columns a field may be, in TListColumn order
+    ColumnUpper,   //
+    ColumnLower,   //
+    ColumnCopies,  //
+    ColumnIgnore,  //
+    CheckingRows,  // "Checking the rows: 640 of 10000"
+    CheckedAll,    // every row prints as it should
+    CheckedSome,   // "3 of 250 rows will not print as typed"
+    ExportTitle,   // the export's file dialog
+    ExportFailed,  // the bad rows could not be written
+    LastListGone,  // the list opened last is not there at start-up
     kSourcePhraseCount
 };
 QString SourceText(TSourcePhrase phrase, TLanguage language);
@@ -122,6 +139,7 @@ public:
     QWidget* ListPage = nullptr;
     QPlainTextEdit* ListEd = nullptr; // pasted or opened text, one row a line
     QPushButton* OpenBtn = nullptr;
+    QPushButton* ColumnsBtn = nullptr; // what each field of a CSV list is for
     QWidget* SerialPage = nullptr;
     QLabel* lbSerialStart = nullptr;
     QLineEdit* SerialStartEd = nullptr; // up to 18 digits
@@ -138,7 +156,9 @@ public:
     QToolButton* PrevRowBtn = nullptr;
     QLabel* RowLabel = nullptr; // "Row 3 of 250"
     QToolButton* NextRowBtn = nullptr;
-    QListWidget* ProblemList = nullptr; // "Line 7: no code", one row each
+    QLabel* CheckState = nullptr;       // the load check's progress, or what it found
+    QPushButton* ExportBtn = nullptr;   // the rows listed, written to a CSV file
+    QListWidget* ProblemList = nullptr; // "Line 7: no code", one row each, its whole text in its tooltip
 
     // The list page or the serial page; the panel hides for one label.
     void ShowSource(TLabelSource source);

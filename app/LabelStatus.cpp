@@ -74,6 +74,20 @@ enum TPhraseId : std::uint8_t {
     phNoneChecked,
     phCheckDigitShould,
     phNumberSystemShould,
+    phDoesNotScanStandard,
+    phBarWidthExact,
+    phBarWidthLeast,
+    phSmallModule,
+    phStretched,
+    phMarginLeft,
+    phMarginRight,
+    phNeighbour,
+    phOrZoom,
+    phSetZoom,
+    phCutZoom,
+    phCutFewer,
+    phCutStock,
+    phFirstLeftOut,
     kPhraseCount
 };
 
@@ -118,6 +132,37 @@ constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
     {"Check digit should be %1", "يجب أن يكون رقم التحقق %1"}, // CheckDigitShould (the scan check's words)
     {"Number system should be %1",
      "يجب أن يكون رقم نظام الترقيم %1"}, // NumberSystemShould (the engine's words)
+    {"Does not scan: try a larger X-dimension", "لا يُقرأ بالماسح: جرّب بعدًا X أكبر"}, // DoesNotScanStandard
+    {"Does not scan: Bar Width %1 draws the wide bars of %2 out of proportion; it takes Bar Width 2",
+     "لا يُقرأ بالماسح: عرض العمود %1 يرسم أعمدة %2 العريضة بغير نسبتها؛ ويأخذ عرض العمود 2"}, // BarWidthExact
+    {"Does not scan: Bar Width %1 draws the wide bars of %2 too narrow; it takes Bar Width 2 or more",
+     "لا يُقرأ بالماسح: عرض العمود %1 يرسم أعمدة %2 العريضة أضيق مما يجب؛ ويأخذ عرض العمود 2 أو أكثر"}, // BarWidthLeast
+    {"Does not scan: its narrow bars of %1 mm are finer than the printer's %2 mm dot; raise the zoom to %3",
+     "لا يُقرأ بالماسح: أعمدته الرفيعة بعرض %1 مم أدق من نقطة الطابعة البالغة %2 مم؛ ارفع التكبير إلى %3"}, // SmallModule
+    {"Does not scan: stretched to fill its cell, the label keeps no quiet zone beside its bars; turn Stretch "
+     "off",
+     "لا يُقرأ بالماسح: الملصق المشدود ليملأ خانته لا يُبقي منطقة هادئة بجانب أعمدته؛ ألغِ الشد"}, // Stretched
+    {"Does not scan: the bars stand %1 mm from the paper's left edge, inside the %2 mm quiet zone they need; "
+     "widen the left margin to %3 mm",
+     "لا يُقرأ بالماسح: تبعد الأعمدة %1 مم عن حافة الورقة اليسرى، داخل المنطقة الهادئة البالغة %2 مم التي "
+     "تحتاجها؛ وسّع الهامش الأيسر إلى %3 مم"}, // MarginLeft
+    {"Does not scan: the bars end %1 mm from the paper's right edge, inside the %2 mm quiet zone they need",
+     "لا يُقرأ بالماسح: تنتهي الأعمدة على بعد %1 مم من حافة الورقة اليمنى، داخل المنطقة الهادئة البالغة %2 "
+     "مم التي تحتاجها"}, // MarginRight
+    {"Does not scan: the next label stands %1 mm from the bars, inside the %2 mm quiet zone they need; widen "
+     "the column spacing to %3 mm or use fewer columns",
+     "لا يُقرأ بالماسح: يقف الملصق المجاور على بعد %1 مم من الأعمدة، داخل المنطقة الهادئة البالغة %2 مم التي "
+     "تحتاجها؛ وسّع المسافة بين أعمدة الورقة إلى %3 مم أو قلّل عددها"}, // Neighbour
+    {", or set the zoom to %1", "، أو اجعل التكبير %1"},              // OrZoom
+    {"; set the zoom to %1", "؛ اجعل التكبير %1"},                    // SetZoom
+    {"; lower the zoom, or ", "؛ قلّل التكبير، أو "},                  // CutZoom
+    {"use fewer columns or rows", "قلّل أعمدة الورقة أو صفوفها"},      // CutFewer
+    {"choose a stock of larger labels", "اختر ورق ملصقات أكبر"},      // CutStock
+    {"%1 takes %2 digits and the check digit switch adds the check digit, so the first digit was left "
+     "out: "
+     "type %2 digits, or turn the switch off",
+     "يأخذ %1 %2 أرقام ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب %2 أرقام أو أطفئ "
+     "المفتاح"}, // FirstLeftOut
 }};
 
 static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
@@ -331,6 +376,15 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
             kind.ComputesCheck ? std::optional(printed.back()) : RightCheckDigit(barcode);
         if (right && *right != digits.back())
             return Phrase(phWrongCheck, language).arg(QChar(*right));
+        // With the check digit switch on, UPC-A puts the right check digit in the last one's place, and
+        // EAN-8 takes the last seven digits before its check digit.
+        const auto same = [&](std::size_t from) {
+            return printed.compare(0, digits.size() - 1, digits, from, digits.size() - 1) == 0;
+        };
+        if (!kind.ComputesCheck && printed.size() == digits.size() && same(0))
+            return Phrase(phWrongCheck, language).arg(QChar(printed.back()));
+        if (!kind.ComputesCheck && printed.size() == digits.size() && same(1))
+            return Phrase(phFirstLeftOut, language).arg(name).arg(d);
         return kind.ComputesCheck ? Phrase(phChanged, language).arg(name, FromUtf8(digits))
                                   : Phrase(phBlanksLeftOut, language);
     }
@@ -340,20 +394,6 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
     return reason + Phrase(phWithCheck, language)
                         .arg(QString::fromStdString(digits),
                              QString::fromStdString(WithCheckDigit(barcode, digits, kind)));
-}
-
-// The check digit that a label which reads nothing should carry: the reader's finding, or for the EAN
-// and UPC kinds that draw the typed check digit, the engine's, since their last digit always is one.
-std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult& scan)
-{
-    if (scan.RightCheckDigit)
-        return scan.RightCheckDigit;
-    const auto drawsTypedCheck = [&barcode](const TDigitsKind& entry) {
-        return entry.Kind == barcode.Typ() && !entry.ComputesCheck;
-    };
-    if (std::none_of(kDigitsKinds.begin(), kDigitsKinds.end(), drawsTypedCheck))
-        return std::nullopt;
-    return RightCheckDigit(barcode);
 }
 
 QString CheckDigitText(char digit, TLanguage language)
@@ -443,7 +483,7 @@ QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage lang
 }
 
 TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, const TScanResult& scan,
-                           TLanguage language)
+                           TLanguage language, const TScanAdvice& advice)
 {
     const std::optional<TEncoding>& encoding = barcode.LastEncoding();
     const std::string printed =
@@ -471,16 +511,69 @@ TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, cons
         return {.Text = Phrase(phScansAs, language).arg(decoded), .Level = TStatusLevel::Good};
     case TScanOutcome::ReadsOther:
         return {.Text = Phrase(phScansOther, language).arg(decoded), .Level = TStatusLevel::Error};
-    case TScanOutcome::DoesNotScan: {
-        // Only the check digit stands in the way: name the right one, in the scan check's words.
-        if (const std::optional<char> right = RightCheckDigitOf(barcode, scan))
-            return {.Text = CheckDigitText(*right, language), .Level = TStatusLevel::Error};
-        return {.Text = Phrase(phDoesNotScan, language), .Level = TStatusLevel::Error};
-    }
+    case TScanOutcome::DoesNotScan:
+        return {.Text = ScanAdviceText(advice, barcode.Typ(), language), .Level = TStatusLevel::Error};
     case TScanOutcome::NoReader: break;
     }
     return {.Text = Phrase(phNoScanCheck, language).arg(KindDisplayName(barcode.Typ())),
             .Level = TStatusLevel::Note};
+}
+
+std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult& scan)
+{
+    if (scan.RightCheckDigit)
+        return scan.RightCheckDigit;
+    const auto drawsTypedCheck = [&barcode](const TDigitsKind& entry) {
+        return entry.Kind == barcode.Typ() && !entry.ComputesCheck;
+    };
+    if (std::none_of(kDigitsKinds.begin(), kDigitsKinds.end(), drawsTypedCheck))
+        return std::nullopt;
+    if (const std::optional<char> right = RightCheckDigit(barcode))
+        return right;
+    // With the check digit switch on, a code typed with its check digit is drawn as typed (EAN-13, EAN-8
+    // at full length): its last digit is the check digit all the same.
+    const std::optional<TEncoding>& drawn = barcode.LastEncoding();
+    const std::string& text = barcode.Text();
+    if (!barcode.Checksum() || !drawn || drawn->ScanText != text || text.size() < 2)
+        return std::nullopt;
+    const char right = AppendModulo10(std::string_view(text).substr(0, text.size() - 1)).back();
+    return right == text.back() ? std::nullopt : std::optional(right);
+}
+
+QString ScanAdviceText(const TScanAdvice& advice, int kindIndex, TLanguage language)
+{
+    const auto mm = [](double value) { return QString::number(value, 'f', 1); };
+    const QString orZoom = advice.Zoom > 0 ? Phrase(phOrZoom, language).arg(advice.Zoom) : QString();
+    switch (advice.Cause) {
+    case TScanCause::CheckDigit: return CheckDigitText(advice.Digit, language);
+    case TScanCause::BarWidth:
+        return Phrase(advice.ExactWidth ? phBarWidthExact : phBarWidthLeast, language)
+            .arg(QString::number(advice.BarWidth), KindDisplayName(kindIndex));
+    case TScanCause::SmallModule:
+        return Phrase(phSmallModule, language)
+            .arg(QString::number(advice.ModuleMm, 'f', 2), QString::number(advice.DotMm, 'f', 2))
+            .arg(advice.ZoomForDot);
+    case TScanCause::Stretched: return Phrase(phStretched, language);
+    case TScanCause::Margin:
+        if (advice.Side == TSide::Right)
+            return Phrase(phMarginRight, language).arg(mm(advice.HaveMm), mm(advice.NeedMm)) +
+                   (advice.Zoom > 0 ? Phrase(phSetZoom, language).arg(advice.Zoom) : QString());
+        return Phrase(phMarginLeft, language)
+                   .arg(mm(advice.HaveMm), mm(advice.NeedMm))
+                   .arg(advice.WidenToMm) +
+               orZoom;
+    case TScanCause::Neighbour:
+        return Phrase(phNeighbour, language).arg(mm(advice.HaveMm), mm(advice.NeedMm)).arg(advice.WidenToMm) +
+               orZoom;
+    case TScanCause::Unknown: break;
+    }
+    return Phrase(advice.Layout == TLabelLayout::Standard ? phDoesNotScanStandard : phDoesNotScan, language);
+}
+
+QString CutRemedyText(TLabelLayout layout, bool onStock, TLanguage language)
+{
+    const QString room = Phrase(onStock ? phCutStock : phCutFewer, language);
+    return layout == TLabelLayout::Classic ? Phrase(phCutZoom, language) + room : "; " + room;
 }
 
 QString CellFitText(std::string_view fitMessage, TLanguage language)

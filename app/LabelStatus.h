@@ -5,11 +5,13 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "app/Captions.h"
+#include "app/ScanAdvice.h"
 #include "barcode/Barcode.h"
 #include "label/PrintCheck.h"
 #include "label/ScanCheck.h"
@@ -41,8 +43,22 @@ QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage lang
 
 // The status of a label that was composed: `typed` is the code as typed (UTF-8), `barcode` the engine
 // that drew it (its LastEncoding says what it drew), `scan` what the decoder read back.
+// A label that does not scan is said by the advice found for it.
 TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, const TScanResult& scan,
-                           TLanguage language);
+                           TLanguage language, const TScanAdvice& advice = {});
+
+// Why a label does not scan and the remedy that fits its layout, in `language`: "Does not scan: the bars
+// stand 5.0 mm from the paper's left edge, inside the 5.8 mm quiet zone they need; widen the left margin to
+// 6 mm, or set the zoom to 1".
+QString ScanAdviceText(const TScanAdvice& advice, int kindIndex, TLanguage language);
+
+// What makes room for a label its cell cuts off, after the cell's sentence: "; lower the zoom, or use
+// fewer columns or rows", or a stock of larger labels.
+QString CutRemedyText(TLabelLayout layout, bool onStock, TLanguage language);
+
+// The check digit a label that reads nothing should carry: the reader's finding, or for the EAN and UPC
+// kinds that draw the typed check digit, the engine's, since their last digit always is one.
+std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult& scan);
 
 // A label that does not fit its cell, from the label library's sentence ("Label 50.3 mm wide, cell
 // 45.9 mm: it would be cut off", or "... its bars cannot reach their minimum height of 18.3 mm"), in

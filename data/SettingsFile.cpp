@@ -117,6 +117,12 @@ void TSettings::Set(TSettingKey key, std::string value)
         at, {.Section = std::string(key.Section), .Name = std::string(key.Name), .Value = std::move(value)});
 }
 
+void TSettings::Remove(TSettingKey key)
+{
+    if (const auto found = Find(FEntries, key); found != FEntries.end())
+        FEntries.erase(found);
+}
+
 std::string EscapeSettingText(std::string_view bytes, bool isKey)
 {
     std::string out;

@@ -58,6 +58,7 @@ public:
     std::optional<std::string> Value(TSettingKey key) const;
     // Replaces the value in place, or adds the key at the end of its section.
     void Set(TSettingKey key, std::string value);
+    void Remove(TSettingKey key); // nothing when there is no such key
     const std::vector<TSettingEntry>& Entries() const { return FEntries; }
     bool operator==(const TSettings&) const = default;
 

@@ -12,9 +12,25 @@ namespace quillon {
 
 namespace {
 
-// The columns a CSV header may name, in the order a list without a header gives them.
-constexpr std::array<std::string_view, 4> kColumnNames{"code", "upper", "lower", "copies"};
-enum TColumn : std::uint8_t { Code, Upper, Lower, Copies };
+// The columns a CSV header may name, in the order a list without a header gives them, and "ignore".
+constexpr std::array<std::string_view, kListColumnCount> kColumnNames{"code", "upper", "lower", "copies",
+                                                                      "ignore"};
+constexpr std::size_t kMappedColumns = 4; // all but Ignore
+using enum TListColumn;
+
+// The words of a header that name a column, as shops' and spreadsheets' exports write them; a caption
+// word gives the upper caption first, then the lower.
+struct TColumnWord {
+    std::string_view Word;
+    TListColumn Column = Ignore;
+};
+constexpr TColumnWord kColumnWords[] = {
+    {"code", Code},    {"barcode", Code},      {"sku", Code},      {"ean", Code},      {"upc", Code},
+    {"gtin", Code},    {"isbn", Code},         {"article", Code},  {"item", Code},     {"upper", Upper},
+    {"name", Upper},   {"description", Upper}, {"title", Upper},   {"product", Upper}, {"caption", Upper},
+    {"text", Upper},   {"lower", Lower},       {"copies", Copies}, {"qty", Copies},    {"quantity", Copies},
+    {"count", Copies},
+};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -57,19 +73,69 @@ char SeparatorOf(std::string_view firstLine)
 }
 
 // The column each header field names; none when the fields are not a header.
-std::optional<std::array<int, 4>> HeaderColumns(const std::vector<std::string>& fields)
+std::optional<std::array<int, kMappedColumns>> HeaderColumns(const std::vector<std::string>& fields)
 {
-    std::array<int, 4> columns{-1, -1, -1, -1};
+    std::array<int, kMappedColumns> columns{-1, -1, -1, -1};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string name = LowerAscii(Trimmed(fields[i]));
-        const auto it = std::find(kColumnNames.begin(), kColumnNames.end(), name);
-        if (it == kColumnNames.end() || columns[static_cast<std::size_t>(it - kColumnNames.begin())] >= 0)
+        const auto it = std::find(kColumnNames.begin(), kColumnNames.begin() + kMappedColumns, name);
+        if (it == kColumnNames.begin() + kMappedColumns ||
+            columns[static_cast<std::size_t>(it - kColumnNames.begin())] >= 0)
             return std::nullopt;
         columns[static_cast<std::size_t>(it - kColumnNames.begin())] = static_cast<int>(i);
     }
-    if (columns[Code] < 0)
+    if (columns[0] < 0)
         return std::nullopt;
     return columns;
+}
+
+// The field index of each column the fields are mapped to, the first field of a column winning.
+std::array<int, kMappedColumns> ColumnIndices(const std::vector<TListColumn>& fields)
+{
+    std::array<int, kMappedColumns> columns{-1, -1, -1, -1};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto column = static_cast<std::size_t>(fields[i]);
+        if (column < kMappedColumns && columns[column] < 0)
+            columns[column] = static_cast<int>(i);
+    }
+    return columns;
+}
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A field that is a word: a letter (any byte of a UTF-8 letter outside ASCII counts) and no digit.
+bool IsWord(std::string_view field)
+{
+    const bool letter = std::any_of(field.begin(), field.end(), [](char c) {
+        return IsAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80;
+    });
+    const bool digit = std::any_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return letter && !digit;
+}
+
+// The column the first of a field's ASCII words names; none when no word does.
+std::optional<TListColumn> ColumnOfWords(std::string_view field)
+{
+    std::string word;
+    const auto named = [&word]() -> std::optional<TListColumn> {
+        for (const TColumnWord& entry : kColumnWords)
+            if (word == entry.Word)
+                return entry.Column;
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i <= field.size(); ++i) {
+        if (i < field.size() && IsAsciiLetter(field[i])) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(field[i])));
+            continue;
+        }
+        if (const std::optional<TListColumn> column = named())
+            return column;
+        word.clear();
+    }
+    return std::nullopt;
 }
 
 std::optional<int> ParseCopies(const std::string& text)
@@ -87,9 +153,45 @@ std::optional<int> ParseCopies(const std::string& text)
 
 } // namespace
 
-TListFormat DetectListFormat(std::string_view fileName, std::string_view firstBytes)
+std::string_view ListColumnName(TListColumn column)
 {
-    if (EndsWithNoCase(fileName, ".csv") || EndsWithNoCase(fileName, ".tsv"))
+    return kColumnNames.at(static_cast<std::size_t>(column));
+}
+
+std::optional<TListColumn> ListColumnNamed(std::string_view name)
+{
+    const auto it = std::find(kColumnNames.begin(), kColumnNames.end(), name);
+    if (it == kColumnNames.end())
+        return std::nullopt;
+    return static_cast<TListColumn>(it - kColumnNames.begin());
+}
+
+std::vector<TListColumn> GuessListColumns(const std::vector<std::string>& header)
+{
+    std::vector<TListColumn> fields(header.size(), Ignore);
+    bool taken[kMappedColumns] = {};
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        std::optional<TListColumn> column = ColumnOfWords(header[i]);
+        if (column == Upper && taken[static_cast<std::size_t>(Upper)])
+            column = Lower; // the second caption word
+        if (!column || taken[static_cast<std::size_t>(*column)])
+            continue;
+        fields[i] = *column;
+        taken[static_cast<std::size_t>(*column)] = true;
+    }
+    if (!taken[static_cast<std::size_t>(Code)]) {
+        const auto first = std::find(fields.begin(), fields.end(), Ignore);
+        if (first != fields.end())
+            *first = Code;
+    }
+    return fields;
+}
+
+TListFormat DetectListFormat(std::string_view fileName, std::string_view firstBytes,
+                             const TListColumns& columns)
+{
+    if (EndsWithNoCase(fileName, ".csv") || EndsWithNoCase(fileName, ".tsv") || !columns.Fields.empty() ||
+        columns.Header == THeaderRule::Always)
         return TListFormat::Csv;
     if (firstBytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         firstBytes.remove_prefix(kByteOrderMark.size());
@@ -98,7 +200,7 @@ TListFormat DetectListFormat(std::string_view fileName, std::string_view firstBy
         firstLine.remove_suffix(1);
     // Read as the CSV reader reads a row, so that a quoted header ("code","upper") is told the same way
     // from a file, standard input or a paste.
-    TListReader header(TListFormat::Csv, {});
+    TListReader header(TListFormat::Csv, {}, columns);
     const TListRowSink ignore = [](TListRow&&) {};
     try {
         header.Add(firstLine, ignore);
@@ -109,8 +211,11 @@ TListFormat DetectListFormat(std::string_view fileName, std::string_view firstBy
     return header.HasHeader() ? TListFormat::Csv : TListFormat::Lines;
 }
 
-TListReader::TListReader(TListFormat format, std::string name) : FFormat(format), FName(std::move(name))
+TListReader::TListReader(TListFormat format, std::string name, TListColumns columns)
+    : FFormat(format), FName(std::move(name)), FMapping(std::move(columns))
 {
+    if (!FMapping.Fields.empty())
+        UseFields(FMapping.Fields);
     FSeparatorKnown = FFormat == TListFormat::Lines || EndsWithNoCase(FName, ".tsv");
     if (EndsWithNoCase(FName, ".tsv"))
         FSeparator = '\t';
@@ -284,6 +389,10 @@ void TListReader::EndRecord(const TListRowSink& sink)
     }
     if (std::all_of(fields.begin(), fields.end(), blank))
         return; // a blank line
+    if (FRecords) {
+        FRecords(std::move(fields));
+        return;
+    }
     if (FFormat == TListFormat::Lines) {
         Emit({.Line = FRecordLine, .Code = std::move(fields[0])}, sink);
         return;
@@ -293,18 +402,51 @@ void TListReader::EndRecord(const TListRowSink& sink)
     FFields.clear();
 }
 
+void TListReader::UseFields(const std::vector<TListColumn>& fields)
+{
+    const std::array<int, kMappedColumns> columns = ColumnIndices(fields);
+    std::copy(columns.begin(), columns.end(), FColumns);
+}
+
+// Named: the header names the columns. Worded: or its fields are words, and either the first is no code
+// of the kind or two of them name columns (a Code 128 list's "code,name" is no row of labels).
+bool TListReader::IsHeader(const std::vector<std::string>& fields) const
+{
+    switch (FMapping.Header) {
+    case THeaderRule::Always: return true;
+    case THeaderRule::Never: return false;
+    case THeaderRule::Named: return HeaderColumns(fields).has_value();
+    case THeaderRule::Worded: break;
+    }
+    if (HeaderColumns(fields))
+        return true;
+    if (fields.empty() || !std::all_of(fields.begin(), fields.end(),
+                                       [](const std::string& field) { return IsWord(Trimmed(field)); }))
+        return false;
+    const auto naming = std::count_if(fields.begin(), fields.end(), [](const std::string& field) {
+        return ColumnOfWords(field).has_value();
+    });
+    return naming >= 2 || !FMapping.IsCode || !FMapping.IsCode(Trimmed(fields.front()));
+}
+
 void TListReader::TakeHeaderOrRow(const TListRowSink& sink)
 {
     if (!FHeaderKnown) {
         FHeaderKnown = true;
-        if (const auto columns = HeaderColumns(FFields)) {
-            std::copy(columns->begin(), columns->end(), FColumns);
+        if (IsHeader(FFields)) {
             FHeaderFields = static_cast<int>(FFields.size());
+            FHeader = FFields;
+            if (!FMapping.Fields.empty())
+                return; // mapped as the user said
+            if (const auto columns = HeaderColumns(FFields))
+                std::copy(columns->begin(), columns->end(), FColumns);
+            else
+                UseFields(GuessListColumns(FFields));
             return;
         }
     }
-    const auto field = [&](TColumn column) -> std::optional<std::string> {
-        const int index = FColumns[column];
+    const auto field = [&](TListColumn column) -> std::optional<std::string> {
+        const int index = FColumns[static_cast<std::size_t>(column)];
         if (index < 0 || (FHeaderFields == 0 && index >= static_cast<int>(FFields.size())))
             return std::nullopt; // a column the list does not have
         return index < static_cast<int>(FFields.size()) ? FFields[static_cast<std::size_t>(index)]
@@ -333,11 +475,30 @@ void TListReader::Emit(TListRow&& row, const TListRowSink& sink)
     sink(std::move(row));
 }
 
-void ReadList(std::string_view bytes, TListFormat format, const std::string& name, const TListRowSink& sink)
+void ReadList(std::string_view bytes, TListFormat format, const std::string& name, const TListRowSink& sink,
+              const TListColumns& columns)
 {
-    TListReader reader(format, name);
+    TListReader reader(format, name, columns);
     reader.Add(bytes, sink);
     reader.Finish(sink);
+}
+
+std::vector<std::vector<std::string>> ListRecords(std::string_view bytes, const std::string& name,
+                                                  std::size_t count)
+{
+    std::vector<std::vector<std::string>> records;
+    TListReader reader(TListFormat::Csv, name);
+    reader.TakeRecords(
+        [&records](std::vector<std::string>&& fields) { records.push_back(std::move(fields)); });
+    const TListRowSink none = [](TListRow&&) {};
+    // Fed a piece at a time, so that only the rows shown are read of a long list.
+    constexpr std::size_t kPiece = 4096;
+    for (std::size_t at = 0; at < bytes.size() && records.size() < count; at += kPiece)
+        reader.Add(bytes.substr(at, kPiece), none);
+    if (records.size() < count)
+        reader.Finish(none);
+    records.resize(std::min(records.size(), count));
+    return records;
 }
 
 void CheckSerialRun(const TSerialRun& run)

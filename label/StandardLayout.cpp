@@ -853,6 +853,18 @@ TPlacedImage PlacedImageOf(const TCellPlacing& placing, const QMarginsF& quietMm
                             .Bottom = quietMm.bottom() * kTenthsPerMm}};
 }
 
+TWidthRule WidthRuleOf(TBarcodeType typ)
+{
+    switch (RuleOf(typ).Family) {
+    case Retail:
+    case AddOn:
+    case Modules: return TWidthRule::Modules;
+    case NarrowWide: return TWidthRule::NarrowWide;
+    case PostNet: break;
+    }
+    return TWidthRule::Fixed;
+}
+
 TMmRange XDimensionRange(TBarcodeType typ)
 {
     switch (RuleOf(typ).Family) {

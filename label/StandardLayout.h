@@ -6,6 +6,7 @@
 #include <QMarginsF>
 #include <QRect>
 #include <QSizeF>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,12 @@ struct TMmRange {
     double Low = 0.0;
     double High = 0.0;
 };
+
+// How the kind's wide elements stand to its narrow module: counted in modules (EAN/UPC and their
+// add-ons, Code 128, Code 93, EAN-128: elements of 1 to 4 modules, the wide one exactly 2), narrow and
+// wide (the wide one at least twice the narrow), or in USPS's fixed sizes (PostNet).
+enum class TWidthRule : std::uint8_t { Modules, NarrowWide, Fixed };
+TWidthRule WidthRuleOf(TBarcodeType typ);
 
 // The X-dimensions the symbology's standard allows (EAN/UPC 0.264-0.660 mm; the others from 0.19 mm).
 TMmRange XDimensionRange(TBarcodeType typ);

@@ -171,7 +171,9 @@ struct WarningRow {
      TStatusLevel::Warning},
     {5, bcCodeMSI, "1234", "No scan check for MSI", TStatusLevel::Note},
     // At bar width 1 the 2- to 4-module elements of Code 128 shrink to one pixel and two.
-    {6, bcCode128B, "AB-12", "Does not scan: try a larger zoom or bar width", TStatusLevel::Error, 1},
+    {6, bcCode128B, "AB-12",
+     "Does not scan: Bar Width 1 draws the wide bars of Code 128 B out of proportion; it takes Bar Width 2",
+     TStatusLevel::Error, 1},
     // UPC-E draws the check digit it works out (E0 123456 takes 5), whatever was typed in its place.
     {7, bcCodeUPC_E0, "1234564", "Prints as 0 123456 5: the last digit is the check digit and should be 5",
      TStatusLevel::Warning},

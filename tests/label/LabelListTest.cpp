@@ -2,6 +2,7 @@
 // bad rows reported with their lines among good ones, and serial runs at their edges.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,97 @@ TEST(LabelList, TheFormatIsCsvForItsNamesOrAHeader)
         EXPECT_EQ(DetectListFormat(name, "\"code\",\"upper\"\n111,a\n"), TListFormat::Csv) << name;
     EXPECT_EQ(DetectListFormat("-", "\"code\"\n"), TListFormat::Csv);
     EXPECT_EQ(DetectListFormat("-", "\"Tea, 250 g\"\n"), TListFormat::Lines);
+}
+
+// Which first row is a header under each rule, and what the fields are then taken for. A kind's codes
+// are digits here (EAN-13), or any word (Code 128), as the window asks.
+TEST(LabelList, AHeaderIsToldByItsRuleAndItsColumnsMapped)
+{
+    const auto digitsOnly = [](std::string_view text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const auto anyText = [](std::string_view text) { return !text.empty(); };
+    struct Case {
+        int line;
+        std::string bytes;
+        THeaderRule rule;
+        std::function<bool(std::string_view)> isCode;
+        TListFormat format; // as DetectListFormat tells it for a pasted list
+        std::vector<TListRow> rows;
+    };
+    // clang-format off
+    const Case cases[] = {
+        // 1-2: quillon-cli's rule reads "code,name" as a row, as it always has; the window's as a header,
+        // the name going to the upper caption.
+        {1, "code,name\n5901234123457,Tea\n", THeaderRule::Named, {}, TListFormat::Lines,
+         {Row(1, "code,name"), Row(2, "5901234123457,Tea")}},
+        {2, "code,name\n5901234123457,Tea\n", THeaderRule::Worded, digitsOnly, TListFormat::Csv,
+         {Row(2, "5901234123457", "Tea")}},
+        // 3: a spreadsheet's export: SKU the code, Description the upper caption, Qty the copies.
+        {3, "SKU;Description;Qty\r\n5901234123457;Tea;2\r\n", THeaderRule::Worded, digitsOnly,
+         TListFormat::Csv, {Row(2, "5901234123457", "Tea", none, 2)}},
+        // 4: two naming words are a header even where any word is a code.
+        {4, "Barcode,Product Name\nABC-1,Tea\n", THeaderRule::Worded, anyText, TListFormat::Csv,
+         {Row(2, "ABC-1", "Tea")}},
+        // 5: a list of words that are codes of the kind keeps its first row.
+        {5, "HELLO\nWORLD\n", THeaderRule::Worded, anyText, TListFormat::Lines,
+         {Row(1, "HELLO"), Row(2, "WORLD")}},
+        // 6: a word that is no code of the kind is a header, its field the code.
+        {6, "Artikel\n5901234123457\n", THeaderRule::Worded, digitsOnly, TListFormat::Csv,
+         {Row(2, "5901234123457")}},
+        // 7: a first row holding a digit is data under every rule.
+        {7, "5901234123457,Tea\n", THeaderRule::Worded, digitsOnly, TListFormat::Lines,
+         {Row(1, "5901234123457,Tea")}},
+        // 8: an Arabic header of words.
+        {8, "\xD8\xA7\xD9\x84\xD8\xB1\xD9\x85\xD8\xB2,\xD8\xA7\xD8\xB3\xD9\x85\n5901234123457,x\n",
+         THeaderRule::Worded, digitsOnly, TListFormat::Csv, {Row(2, "5901234123457", none, none)}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const TListColumns columns{.Header = c.rule, .Fields = {}, .IsCode = c.isCode};
+        EXPECT_EQ(DetectListFormat("pasted", c.bytes, columns), c.format) << "case " << c.line;
+        std::vector<TListRow> rows;
+        ReadList(
+            c.bytes, c.format, "list", [&](TListRow&& row) { rows.push_back(std::move(row)); }, columns);
+        EXPECT_EQ(rows, c.rows) << "case " << c.line;
+    }
+}
+
+// Columns mapped by hand win over the header's names and the positions; a field may be left out.
+TEST(LabelList, MappedColumnsTakeTheFieldsTheyName)
+{
+    using enum TListColumn;
+    struct Case {
+        int line;
+        THeaderRule rule;
+        std::vector<TListColumn> fields;
+        std::vector<TListRow> rows;
+    };
+    const std::string list = "name,code,n\nTea,111,2\n";
+    const Case cases[] = {
+        {1, THeaderRule::Always, {Upper, Code, Copies}, {Row(2, "111", "Tea", none, 2)}},
+        {2, THeaderRule::Always, {Ignore, Code}, {Row(2, "111")}},
+        {3, THeaderRule::Never, {Lower, Code}, {Row(1, "code", none, "name"), Row(2, "111", none, "Tea")}},
+        // The header's own guess: "name" the upper caption, "code" the code, "n" names nothing.
+        {4, THeaderRule::Worded, {}, {Row(2, "111", "Tea")}},
+    };
+    for (const Case& c : cases) {
+        std::vector<TListRow> rows;
+        TListReader reader(TListFormat::Csv, "list", {.Header = c.rule, .Fields = c.fields, .IsCode = {}});
+        const auto keep = [&](TListRow&& row) { rows.push_back(std::move(row)); };
+        reader.Add(list, keep);
+        reader.Finish(keep);
+        EXPECT_EQ(rows, c.rows) << "case " << c.line;
+        const std::vector<std::string> header = c.rule == THeaderRule::Never
+                                                    ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{"name", "code", "n"};
+        EXPECT_EQ(reader.Header(), header) << "case " << c.line;
+    }
+    EXPECT_EQ(GuessListColumns({"Item No.", "Description", "Description 2", "Qty", "Price"}),
+              (std::vector<TListColumn>{Code, Upper, Lower, Copies, Ignore}));
+    EXPECT_EQ(GuessListColumns({"Price", "Colour"}), (std::vector<TListColumn>{Code, Ignore}));
+    EXPECT_EQ(ListRecords("a;b\n\"1;2\";3\n4;5\n", "list", 2),
+              (std::vector<std::vector<std::string>>{{"a", "b"}, {"1;2", "3"}}));
 }
 
 TEST(LabelList, AFileThatIsNoTextOrTooLongIsRefused)
