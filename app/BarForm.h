@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
-#include <QPrintPreviewDialog>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -164,7 +163,7 @@ public:
     enum class TSettingsWrite : std::uint8_t { Always, WhenChanged };
     QStringList SaveOptionsAndSettings(TSettingsWrite settings);
     QTimer* SaveTimer() const { return FSaveTimer; }
-    QPrintPreviewDialog* OpenPreviewWindow() const { return FPreview; }
+    TPreviewWindow* OpenPreviewWindow() const { return FPreview; }
 
     // False when the options file is left as it is for the rest of the session: it could not be read
     // (and not be kept as options.txt.bad), or it is not this user's to replace, or the window is
@@ -522,7 +521,7 @@ private:
     mutable std::optional<int> FPrintDpi;
     QString FDataDirectory;
     QString FOptionsPath;
-    QPointer<QPrintPreviewDialog> FPreview;
+    QPointer<TPreviewWindow> FPreview;
     QVariantAnimation* FFadeIn = nullptr;
     std::unique_ptr<QLockFile> FDataFolderLock; // held from start-up until the window has closed
     bool FReadOnly = false;
@@ -557,6 +556,8 @@ private:
     TPaperSize FPaper = TPaperSize::A4;         // of a custom sheet
     TCellPlacing FPlacing{};                    // where labels sit on a stock's labels
     TCellOrder FOrder = TCellOrder::AcrossRows; // the order the sheet's cells fill in
+    bool FMarkOn = true;                        // the maker's "Q" on every label
+    bool FFooterOn = true;                      // the maker's line at the foot of a custom sheet
     struct TGrid {
         int Columns = limits::kColumns.Initial;
         int Rows = limits::kRows.Initial;

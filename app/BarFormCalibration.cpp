@@ -1,6 +1,5 @@
 // TBarForm: the printers' corrections, typed in the calibration dialog and measured on the
 // calibration page.
-#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 #include "app/BarForm.h"
@@ -64,7 +63,7 @@ void TBarForm::PrintCalibrationPage(TCalibrationDialog& dialog)
         .PaintPage = [paper](QPainter& painter, std::size_t,
                              const TPaintTarget& target) { PaintCalibrationPage(painter, paper, target); },
     };
-    QPrintPreviewDialog* preview = OpenPreview(std::move(content), &dialog);
+    TPreviewWindow* preview = OpenPreview(std::move(content), &dialog);
     preview->setObjectName(QStringLiteral("CalibrationPreview"));
 }
 

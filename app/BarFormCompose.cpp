@@ -137,7 +137,8 @@ TLabelCaptions TBarForm::DeckCaptions() const
     return {.UpperOn = UChk->isChecked(),
             .Upper = UEd->text(),
             .LowerOn = DChk->isChecked(),
-            .Lower = DEd->text()};
+            .Lower = DEd->text(),
+            .MarkOn = FMarkOn};
 }
 
 // A label its cell would cut off is said first, in red; then how it scans, and what the standard layout

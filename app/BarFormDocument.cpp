@@ -237,6 +237,8 @@ TLabelDesign TBarForm::DesignFromControls(TDesignList list) const
         .Start = StartSpn->value(),
         .Align = FPlacing.Align,
         .InsetMm = FPlacing.InsetMm,
+        .Mark = FMarkOn,
+        .Footer = FFooterOn,
     };
     // A list pasted, or changed since its file was read, is kept whole; one as read names its file.
     if (list == TDesignList::Rows && Source() == TLabelSource::List) {
@@ -295,6 +297,8 @@ void TBarForm::ApplyDesign(const TLabelDesign& design, TDesignList list, const Q
     DesBarPanel->ChooseCustomPaper(design.Paper);
     DesBarPanel->ChoosePlacing({.Align = design.Align, .InsetMm = design.InsetMm});
     DesBarPanel->ChooseOrder(design.Order);
+    DesBarPanel->MarkChk->setChecked(design.Mark);
+    DesBarPanel->FooterChk->setChecked(design.Footer);
     BitBtn1Click();
     StartSpn->setValue(design.Start); // within the cells of the sheet just applied
     ApplyDeck();

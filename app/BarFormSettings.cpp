@@ -28,6 +28,8 @@ constexpr TSettingKey kXDimensionKey{.Section = "label", .Name = "x_dim_mm"};
 constexpr TSettingKey kAlignKey{.Section = "sheet", .Name = "align"};
 constexpr TSettingKey kInsetKey{.Section = "sheet", .Name = "inset_mm"};
 constexpr TSettingKey kOrderKey{.Section = "sheet", .Name = "order"};
+constexpr TSettingKey kMarkKey{.Section = "label", .Name = "mark"};
+constexpr TSettingKey kFooterKey{.Section = "sheet", .Name = "footer"};
 constexpr std::string_view kOrderNames[] = {"across", "down"};       // TCellOrder::AcrossRows, DownColumns
 constexpr std::string_view kAlignNames[] = {"centre", "top-left"};   // TPictureAlign::Centre, TopLeft
 constexpr std::string_view kLayoutNames[] = {"classic", "standard"}; // by TLabelLayout
@@ -195,6 +197,13 @@ QStringList TBarForm::ApplySettings()
         else
             problems << "order: " + FromUtf8(*order) + " is neither across nor down";
     }
+    for (const auto& [key, on] : {std::pair(kMarkKey, &FMarkOn), std::pair(kFooterKey, &FFooterOn)}) {
+        const auto value = FSettings.Value(key);
+        if (value && (*value == "0" || *value == "1"))
+            *on = *value == "1";
+        else if (value)
+            problems << FromUtf8(std::string(key.Name)) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
+    }
     if (const auto stock = FSettings.Value(settingkeys::Stock))
         UseSavedStock(*stock);
     ShowSheetChoice(); // confirming the design at start-up applies it
@@ -290,6 +299,8 @@ void TBarForm::SaveSettings()
     FSettings.Set(kAlignKey, std::string(kAlignNames[FPlacing.Align == TPictureAlign::Centre ? 0 : 1]));
     FSettings.Set(kInsetKey, QString::number(FPlacing.InsetMm, 'f', 1).toStdString());
     FSettings.Set(kOrderKey, std::string(kOrderNames[FOrder == TCellOrder::AcrossRows ? 0 : 1]));
+    FSettings.Set(kMarkKey, FMarkOn ? "1" : "0");
+    FSettings.Set(kFooterKey, FFooterOn ? "1" : "0");
     SaveSourceSettings();
     WriteCalibrations(FSettings, *FCalibrations);
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);

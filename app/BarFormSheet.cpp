@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QToolBar>
@@ -80,6 +79,9 @@ void TBarForm::BitBtn1Click()
     }
     FPlacing = DesBarPanel->ChosenPlacing();
     FOrder = DesBarPanel->ChosenOrder();
+    const bool markChanged = FMarkOn != DesBarPanel->MarkChk->isChecked();
+    FMarkOn = DesBarPanel->MarkChk->isChecked();
+    FFooterOn = DesBarPanel->FooterChk->isChecked();
     const TLabelStock* stock = DesBarPanel->ChosenStock();
     if (stock != nullptr)
         FMissingStockId.reset(); // a stock chosen replaces the saved one that could not be found
@@ -87,6 +89,8 @@ void TBarForm::BitBtn1Click()
     FPaper = DesBarPanel->CustomPaper();
     ScheduleSave(); // the stock and the paper are kept in the settings file
     ApplySheet();   // the rows fit between the new margins: every rows value fills one page
+    if (markChanged)
+        BarEdChange(); // the label drawn anew, with or without the mark
     DesBarPanel->hide();
     BarImage->show();
     UpdateColorKey();
@@ -260,7 +264,7 @@ void TBarForm::PrintSheet()
 void TBarForm::ShowPreview(TPreviewContent content)
 {
     if (FPreview != nullptr) { // one preview at a time: the open one shows the current sheet
-        RebuildPreview(FPreview, std::move(content));
+        FPreview->Rebuild(std::move(content));
         FPreview->raise();
         FPreview->activateWindow();
         return;
@@ -321,7 +325,8 @@ TSheetSettings TBarForm::ShownSheet() const
             .Placing = FStock ? std::optional(FPlacing) : std::nullopt,
             .LabelQuietMm = LabelLayout() == TLabelLayout::Classic && !SymbolKind()
                                 ? ClassicQuietZonesMm(FBCode)
-                                : QMarginsF()};
+                                : QMarginsF(),
+            .Footer = FFooterOn};
 }
 
 // The quiet zones follow the deck's kind and zoom, so the placing is applied before each sheet is laid.
@@ -404,6 +409,8 @@ void TBarForm::ShowSheetChoice()
 {
     DesBarPanel->ChoosePlacing(FPlacing);
     DesBarPanel->ChooseOrder(FOrder);
+    DesBarPanel->MarkChk->setChecked(FMarkOn);
+    DesBarPanel->FooterChk->setChecked(FFooterOn);
     DesBarPanel->ChooseCustomPaper(FPaper);
     DesBarPanel->ChooseStock(FStock ? std::optional(FStock->Id) : std::nullopt);
     DesBarPanel->ShowGrid(CSpn->value(), RSpn->value(), StartSpn->value() - 1);

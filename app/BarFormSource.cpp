@@ -368,6 +368,7 @@ void TBarForm::FinishRows(std::optional<TRunResult> result)
     try {
         ShowPrintedRows(std::move(*result));
     } catch (const std::exception& e) {
+        FRun->HideProgress();
         ReportError(QString::fromUtf8(e.what()));
     }
 }
@@ -380,6 +381,8 @@ void TBarForm::ShowPrintedRows(TRunResult result)
     FChangedRows = std::move(result.Changed);
     ShowRowState();
     const TLanguage language = Language();
+    if (result.Labels.empty() || !FProblems.empty() || !result.CutOff.empty() || !FChangedRows.empty())
+        FRun->HideProgress(); // a message or a question comes first
     if (result.Labels.empty())
         throw Exception(Utf8(SourceText(TSourcePhrase::NothingLeft, language).arg(result.Rows)));
     if (!FProblems.empty() && !ConfirmLeftOut(SourceText(TSourcePhrase::LeftOut, language)

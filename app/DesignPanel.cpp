@@ -1,5 +1,6 @@
 #include "DesignPanel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -226,6 +227,7 @@ void TDesignPanel::BuildSheetChoices()
     CalibrationBtn->setGeometry(446, 150, 86, 22);
     BuildPlacing();
     BuildOrder();
+    BuildMakersMarks();
     SetStocks({});
     connect(StockBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::StockChange);
     connect(PaperBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::PaperChange);
@@ -264,6 +266,19 @@ void TDesignPanel::BuildOrder()
         OrderBox->addItem(QString::fromLatin1(name));
     connect(OrderBox, &QComboBox::currentIndexChanged, this,
             [this] { DesQR->SetGrid(DesQR->Columns(), DesQR->Rows(), FSkipShown, ChosenOrder()); });
+}
+
+// The maker's marks, on by default, right of the bottom margin.
+void TDesignPanel::BuildMakersMarks()
+{
+    MarkChk = new QCheckBox(QStringLiteral("Maker's mark"), this);
+    MarkChk->setObjectName(QStringLiteral("MarkChk"));
+    MarkChk->setGeometry(446, 86, 90, 18);
+    MarkChk->setChecked(true);
+    FooterChk = new QCheckBox(QStringLiteral("Sheet footer"), this);
+    FooterChk->setObjectName(QStringLiteral("FooterChk"));
+    FooterChk->setGeometry(446, 104, 90, 18);
+    FooterChk->setChecked(true);
 }
 
 TCellOrder TDesignPanel::ChosenOrder() const

@@ -13,6 +13,7 @@
 #include "report/PageModel.h"
 #include "report/Report.h"
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -83,7 +84,9 @@ public:
     QComboBox* AlignBox = nullptr;       // Centred, Top-left: where a label sits on its stock label
     QDoubleSpinBox* InsetSpin = nullptr; // mm kept clear between the cut and the label's quiet zones
     QLabel* lbOrder = nullptr;
-    QComboBox* OrderBox = nullptr; // Across rows, Down columns: the order the cells fill in
+    QComboBox* OrderBox = nullptr;  // Across rows, Down columns: the order the cells fill in
+    QCheckBox* MarkChk = nullptr;   // the maker's "Q" on each label
+    QCheckBox* FooterChk = nullptr; // the maker's line at the foot of a custom sheet
 
     TCellOrder ChosenOrder() const;
     void ChooseOrder(TCellOrder order);
@@ -119,6 +122,7 @@ private:
     void BuildSheetChoices();
     void BuildPlacing();
     void BuildOrder();
+    void BuildMakersMarks();
     // A stock places its labels itself: the margins, spacing and paper are shown but not used.
     void StockChange();
     void PaperChange();

@@ -23,7 +23,7 @@ namespace {
 static_assert(kMaxPrintLabels <= static_cast<std::uint64_t>(TReport::kMaxRows));
 
 // How long a run goes before its progress dialog shows.
-constexpr int kProgressDelayMs = 500;
+constexpr int kProgressDelayMs = 400; // shown within half a second, mapped and painted
 // Rows composed between two reports of progress, and pages one verification task takes.
 constexpr std::size_t kRowsPerReport = 32;
 constexpr std::size_t kPagesPerTask = 2;
@@ -99,7 +99,7 @@ std::vector<TComposedRow> ComposeRows(QPromise<TRunResult>& promise, const TRunR
     std::atomic<std::size_t> done{0};
     promise.setProgressValueAndText(0, request.ComposingText);
     const TPlaceLentToPool lent;
-    QtConcurrent::blockingMap(indices, [&](std::size_t index) {
+    QtConcurrent::blockingMap(LabelWorkPool(), indices, [&](std::size_t index) {
         if (promise.isCanceled())
             return;
         rows[index] = ComposeRow(request, index);
@@ -169,7 +169,7 @@ TSheetVerification VerifyPages(QPromise<TRunResult>& promise, const TRunRequest&
     std::atomic<std::size_t> done{0};
     promise.setProgressValueAndText(kProgressSteps / 2, request.CheckingText);
     const TPlaceLentToPool lent;
-    QtConcurrent::blockingMap(firsts, [&](std::size_t first) {
+    QtConcurrent::blockingMap(LabelWorkPool(), firsts, [&](std::size_t first) {
         if (promise.isCanceled())
             return;
         const std::size_t task = first / kPagesPerTask;
@@ -252,6 +252,12 @@ TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid, TSheetVerifi
 
 } // namespace
 
+QThreadPool* LabelWorkPool()
+{
+    static QThreadPool pool;
+    return &pool;
+}
+
 void RunLabels(QPromise<TRunResult>& promise, const TRunRequest& request)
 {
     promise.setProgressRange(0, kProgressSteps);
@@ -307,7 +313,7 @@ void TLabelRunTask::Start(TRunRequest request, const QString& cancelText,
     connect(progress, &QProgressDialog::canceled, this, &TLabelRunTask::Cancel);
     connect(&FWatcher, &QFutureWatcherBase::progressValueChanged, progress, &QProgressDialog::setValue);
     connect(&FWatcher, &QFutureWatcherBase::progressTextChanged, progress, &QProgressDialog::setLabelText);
-    FWatcher.setFuture(QtConcurrent::run(&RunLabels, std::move(request)));
+    FWatcher.setFuture(QtConcurrent::run(LabelWorkPool(), &RunLabels, std::move(request)));
 }
 
 void TLabelRunTask::Cancel()
@@ -331,16 +337,26 @@ void TLabelRunTask::Finish()
     if (!FBusy)
         return;
     FBusy = false;
-    if (FProgress != nullptr) {
-        FProgress->hide();
-        FProgress->deleteLater();
-    }
     QFuture<TRunResult> future = FWatcher.future();
     std::optional<TRunResult> result;
     if (!FCancelled && !future.isCanceled() && future.resultCount() > 0)
         result = future.takeResult();
+    // The dialog stays up, full, while the result is shown, so the window is never seen idle before
+    // the preview opens; a question asked meanwhile hides it first (HideProgress).
+    if (FProgress != nullptr && result)
+        FProgress->setValue(kProgressSteps);
     if (auto done = std::exchange(FDone, {}))
         done(std::move(result));
+    HideProgress();
+}
+
+void TLabelRunTask::HideProgress()
+{
+    if (FProgress == nullptr)
+        return;
+    FProgress->hide();
+    FProgress->deleteLater();
+    FProgress = nullptr;
 }
 
 } // namespace quillon

@@ -80,6 +80,11 @@ struct TRunResult {
     std::size_t Rows = 0;                     // the source's rows
 };
 
+// The pool that runs and list checks work on. It is not Qt's global pool: Qt's own drawing borrows
+// that one (scaling a picture on the window's thread waits for a free thread of it), and a run that
+// filled it froze the window for most of a second.
+QThreadPool* LabelWorkPool();
+
 // A run on a thread of the pool waits inside its maps while their work runs on the pool: its place is
 // lent to the pool meanwhile, or a machine of two cores would run the map on one.
 class TPlaceLentToPool {
@@ -87,27 +92,27 @@ public:
     TPlaceLentToPool()
     {
         if (FLent)
-            QThreadPool::globalInstance()->releaseThread();
+            LabelWorkPool()->releaseThread();
     }
     TPlaceLentToPool(const TPlaceLentToPool&) = delete;
     TPlaceLentToPool& operator=(const TPlaceLentToPool&) = delete;
     ~TPlaceLentToPool()
     {
         if (FLent)
-            QThreadPool::globalInstance()->reserveThread();
+            LabelWorkPool()->reserveThread();
     }
 
 private:
-    bool FLent = QThreadPool::globalInstance()->contains(QThread::currentThread());
+    bool FLent = LabelWorkPool()->contains(QThread::currentThread());
 };
 
-// The run itself, on the calling thread and the global thread pool: rows composed (copies share one
+// The run itself, on the calling thread and the label work pool: rows composed (copies share one
 // label and one picture), the printable ones laid out from the start position, every cell verified and
 // the rows whose cells do not read left out. Reports its progress; cancelled, it ends early with no
 // result.
 void RunLabels(QPromise<TRunResult>& promise, const TRunRequest& request);
 
-// A run on a worker thread, its progress dialog (shown when it takes over half a second) and the call
+// A run on a worker thread, its progress dialog (shown when it takes 0.4 s or more) and the call
 // back on the window's thread.
 class TLabelRunTask : public QObject {
 public:
@@ -119,6 +124,8 @@ public:
                std::function<void(std::optional<TRunResult>)> done);
     bool Busy() const { return FBusy; }
     QProgressDialog* Progress() const { return FProgress; }
+    // Takes the progress dialog down: before a question about the result, or once it is shown.
+    void HideProgress();
     void Cancel();
     // Returns once the run under way has called back (tests and benchmarks).
     void Wait();

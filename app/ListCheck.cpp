@@ -7,6 +7,7 @@
 #include <numeric>
 #include <sstream>
 
+#include "app/LabelRun.h"
 #include "label/SymbolLabel.h"
 
 namespace quillon {
@@ -80,7 +81,7 @@ TCheckBatch CheckBatch(const TCheckRequest& request, std::size_t first, std::siz
     std::vector<TRowFinding> found(count);
     std::vector<std::size_t> indices(count);
     std::iota(indices.begin(), indices.end(), first);
-    QtConcurrent::blockingMap(indices,
+    QtConcurrent::blockingMap(LabelWorkPool(), indices,
                               [&](std::size_t index) { found[index - first] = CheckRow(request, index); });
     TCheckBatch batch{.First = first, .Count = count};
     for (TRowFinding& row : found) {
@@ -165,7 +166,7 @@ void TListCheckTask::Start(TCheckRequest request, std::function<void(TCheckBatch
     FDone = std::move(done);
     FTaken = 0;
     FBusy = true;
-    FWatcher.setFuture(QtConcurrent::run(&CheckRows, std::move(request)));
+    FWatcher.setFuture(QtConcurrent::run(LabelWorkPool(), &CheckRows, std::move(request)));
 }
 
 // A cancelled check hands nothing more over: the window has moved on to other rows or settings.

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <vector>
 

@@ -128,6 +128,7 @@ const OptionHelp kOptionHelp[] = {
     {"--angle", "--angle DEG",
      "turn the barcode and place it as the preview does\n(not given: unturned at the top-left corner)"},
     {"--upper", "--upper TEXT", "the upper caption (off unless given)"},
+    {"--no-mark", "--no-mark", "leave out the maker's mark (the \"Q\" at each label's top right)"},
     {"--lower", "--lower TEXT", "the lower caption (off unless given)"},
     {"--ecc", "--ecc L|M|Q|H",
      "error correction of QRCode and GS1_QRCode: about 7, 15, 25 or 30 %\nof the symbol restored (default "
@@ -155,6 +156,7 @@ const OptionHelp kOptionHelp[] = {
      "top, right, bottom and left margins in whole millimetres, 0 to 50\neach (default 10,10,10,10)"},
     {"--spacing", "--spacing S", "space between columns in whole millimetres, 0 to 50 (default 2)"},
     {"--stretch", "--stretch", "scale each label to fill its cell"},
+    {"--no-footer", "--no-footer", "leave out the maker's line at the foot of a sheet without --stock"},
     {"--stock", "--stock ID",
      "lay the labels out as on a sheet of label stock, at its exact places,\n"
      "with its columns, rows and paper (see quillon-cli stocks)"},

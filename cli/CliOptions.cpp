@@ -298,6 +298,7 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.upper = v; }},
     {"--lower", "", kComposingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.lower = v; }},
+    {"--no-mark", "", kComposingCommands, nullptr, [](CliOptions& o) { o.mark = false; }},
     {"--ecc", "", kComposingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
          const std::optional<TQrErrorCorrection> level = QrErrorCorrectionFromName(v);
@@ -352,6 +353,7 @@ const OptionRule kOptionRules[] = {
          o.spacing = ParseInt(n, v, limits::kMarginMm);
      }},
     {"--stretch", "", kSheetCommand, nullptr, [](CliOptions& o) { o.stretch = true; }},
+    {"--no-footer", "", kSheetCommand, nullptr, [](CliOptions& o) { o.footer = false; }},
     {"--stock", "", kSheetCommand,
      [](CliOptions& o, const std::string&, const std::string& v) { o.stock = v; }},
     {"--skip", "", kSheetCommand,

@@ -87,6 +87,8 @@ struct CliOptions {
     Margins margins;
     int spacing = limits::kDesignedSpacingMm;
     bool stretch = false;
+    bool mark = true;   // the maker's "Q" on each label
+    bool footer = true; // the maker's line at the foot of a sheet by margins
     std::string output;
     std::string text;
     std::optional<std::string> codes; // --codes FILE, "-" for standard input

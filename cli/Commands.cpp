@@ -194,7 +194,8 @@ TSheetSettings SheetSettingsFrom(const CliOptions& options)
                             .SkipCells = options.skip,
                             .Order = options.order,
                             .Placing = PlacingFrom(options),
-                            .LabelQuietMm = LabelQuietMm(options)};
+                            .LabelQuietMm = LabelQuietMm(options),
+                            .Footer = options.footer};
     const int cells = SheetCellCount(settings);
     if (settings.SkipCells >= cells)
         throw UsageError("--skip takes 0 to " + std::to_string(cells - 1) + " on a sheet of " +

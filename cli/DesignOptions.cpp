@@ -79,6 +79,8 @@ DesignDefaults DefaultsOfDesign(const TLabelDesign& design, const std::string& p
                  .left = design.Margins.Left};
     o.spacing = design.SpacingMm;
     o.stretch = design.Stretch;
+    o.mark = design.Mark;
+    o.footer = design.Footer;
     o.order = design.Order;
     o.skip = design.Start - 1;
     o.prefix = design.Serial.Prefix;

@@ -97,7 +97,8 @@ TLabelCaptions CaptionsFrom(const CliOptions& options)
     return {.UpperOn = options.upper.has_value(),
             .Upper = text(options.upper),
             .LowerOn = options.lower.has_value(),
-            .Lower = text(options.lower)};
+            .Lower = text(options.lower),
+            .MarkOn = options.mark};
 }
 
 TStandardSettings StandardSettingsFrom(const CliOptions& options)

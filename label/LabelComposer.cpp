@@ -155,7 +155,8 @@ void DrawLabel(TCanvas& canvas, TBarcode& barcode, const TLabelCaptions& caption
     DrawCaption(canvas, {.X = upperLeft, .Y = kUpperCaptionAt.Y}, captions.UpperOn, captions.Upper);
     DrawCaption(canvas, {.X = 0, .Y = barcode.Height() + kNoCaptionBandPixels}, captions.LowerOn,
                 captions.Lower);
-    canvas.TextOut({.X = w - kMarkFromRightPixels, .Y = 0}, kMakersMark);
+    if (captions.MarkOn)
+        canvas.TextOut({.X = w - kMarkFromRightPixels, .Y = 0}, kMakersMark);
     // In the caption band with the lower caption on, across the bars' last row with it off.
     canvas.SetPenMode(pmWhite);
     canvas.MoveTo({.X = w, .Y = h - kStrokeAboveBottomPixels});

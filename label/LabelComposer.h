@@ -18,6 +18,8 @@ struct TLabelCaptions {
     QString Upper;
     bool LowerOn = true;
     QString Lower;
+    // The maker's "Q" at the top right; off, its place stays blank, so the label keeps its size.
+    bool MarkOn = true;
 };
 
 // The caption band below the bars when the lower caption is on, and the thin margin when it is off.

@@ -169,7 +169,7 @@ std::optional<std::string_view> ReadSerialNumber(std::string& field, const std::
 }
 
 // Each key of the file, in the order the file is written; the readers refuse what the key cannot take.
-const std::array<TDesignKey, 36> kDesignKeys{{
+const std::array<TDesignKey, 38> kDesignKeys{{
     {"kind", nullptr, [](const TLabelDesign& d) { return std::string(LabelKindName(d.Kind)); }},
     {"code", [](TLabelDesign& d, const std::string& v) { return ReadText(d.Code, v); },
      [](const TLabelDesign& d) { return d.Code; }},
@@ -355,6 +355,8 @@ const std::array<TDesignKey, 36> kDesignKeys{{
          return std::nullopt;
      },
      [](const TLabelDesign& d) { return MmText(d.InsetMm, 1); }},
+    {"mark", ReadSwitch<&TLabelDesign::Mark>, WriteSwitch<&TLabelDesign::Mark>},
+    {"footer", ReadSwitch<&TLabelDesign::Footer>, WriteSwitch<&TLabelDesign::Footer>},
 }};
 
 const TDesignKey* FindKey(std::string_view name)

@@ -46,6 +46,8 @@
 //   start             the first cell of the first sheet to print on, from 1        1
 //   align             on a stock, centre or top-left in each label                  centre
 //   inset_mm          on a stock, kept clear of each label's cut, 0 to 20          1.0
+//   mark              0 or 1: the maker's "Q" at each label's top right               1
+//   footer            0 or 1: the maker's line at the foot of a custom sheet           1
 //
 // A file whose first line is not that line, a line that is not a setting, an unknown key, a key given twice
 // or a value its key does not take is refused, naming the line. A kind or a stock this build does not have
@@ -131,6 +133,8 @@ struct TLabelDesign {
     int Start = 1;
     TPictureAlign Align = TPictureAlign::Centre;
     double InsetMm = 1.0;
+    bool Mark = true;
+    bool Footer = true;
 
     bool CustomSheet() const;
     bool operator==(const TLabelDesign& other) const;

@@ -438,13 +438,6 @@ private:
             FBarColor = color;
             FBarBrush = true;
         }
-        if (FPictureDevice) {
-            // A preview page records a rectangle as a path, half as large again as its four corners.
-            const std::array<QPointF, 4> corners{rect.topLeft(), rect.topRight(), rect.bottomRight(),
-                                                 rect.bottomLeft()};
-            FPainter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
-            return;
-        }
         FPainter.drawRect(rect);
     }
 
@@ -475,8 +468,6 @@ private:
     TScanRows FScanRows{FPainter, FClip};
     std::vector<std::pair<double, int>> FCrossings{};
     std::vector<std::pair<double, double>> FSpans{};
-    bool FPictureDevice =
-        FPainter.paintEngine() != nullptr && FPainter.paintEngine()->type() == QPaintEngine::Picture;
     bool FBarBrush = false; // the painter holds the bars' brush and no pen
     QColor FBarColor{};
 };

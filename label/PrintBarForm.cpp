@@ -103,6 +103,12 @@ void TPrintBarForm::ApplyStock(const std::optional<TStockGeometry>& stock)
     FFooter->SetEnabled(!stock);
 }
 
+// Off, the line is blank and its band stays: the rows keep their places.
+void TPrintBarForm::ApplyFooter(bool shown)
+{
+    FCreditLine->SetText(shown ? kCreditLine : "");
+}
+
 void TPrintBarForm::ApplyPlacing(const std::optional<TCellPlacing>& placing, const QMarginsF& quietMm)
 {
     const TPlacedImage placed = placing ? PlacedImageOf(*placing, quietMm) : TPlacedImage{};

@@ -54,6 +54,7 @@ public:
     void ApplySkip(int cells) { FReport.SetSkipRows(cells); }
     // The order the cells fill in, and so the cells a start position skips.
     void ApplyOrder(TCellOrder order) { FReport.SetCellOrder(order); }
+    void ApplyFooter(bool shown);
 
 private:
     TReport FReport;

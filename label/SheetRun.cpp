@@ -98,6 +98,7 @@ void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
     form.ApplyPlacing(settings.Placing, settings.LabelQuietMm);
     form.ApplySkip(settings.SkipCells);
     form.ApplyOrder(settings.Order);
+    form.ApplyFooter(settings.Footer);
 }
 
 TPreparedReport PrepareSheet(TPrintBarForm& form, int labelCount)

@@ -38,6 +38,7 @@ struct TSheetSettings {
     // an inset; none keeps it at the cell's corner, as the grid has always had it.
     std::optional<TCellPlacing> Placing{};
     QMarginsF LabelQuietMm{}; // the quiet zones the label's drawing lacks
+    bool Footer = true;       // the maker's line at the foot of a sheet by margins (a stock has none)
 };
 
 // The columns and rows of one sheet: the stock's, or the settings' own.

@@ -672,7 +672,8 @@ void DrawTexts(std::vector<TRecordedCall>& calls, const std::string& text, const
         AddText(calls, 0, 0, ToUtf8(captions.Upper), fonts.Caption);
     if (Shown(captions.LowerOn, captions.Lower))
         AddText(calls, 0, plan.LowerCaptionTop, ToUtf8(captions.Lower), fonts.Caption);
-    AddText(calls, plan.Width - caption.Advance(kMakersMark), 0, kMakersMark, fonts.Caption);
+    if (captions.MarkOn)
+        AddText(calls, plan.Width - caption.Advance(kMakersMark), 0, kMakersMark, fonts.Caption);
 }
 
 // Modul and Ratio of the caller's barcode come back as they were, whatever the composition set.

@@ -359,7 +359,8 @@ void DrawClassicTexts(TSymbolLabel& label, const TClassicPlan& plan, const std::
         AddText(calls, upperLeft, 0, ToUtf8(captions.Upper), font, brush);
     if (Shown(captions.LowerOn, captions.Lower))
         AddText(calls, 0, plan.ContentBottom + kNoCaptionBandPixels, ToUtf8(captions.Lower), font, brush);
-    AddText(calls, w - kMarkFromRightPixels, 0, kMakersMark, font, brush);
+    if (captions.MarkOn)
+        AddText(calls, w - kMarkFromRightPixels, 0, kMakersMark, font, brush);
     calls.emplace_back(TRecordedLine{.From = {.X = w, .Y = h - kStrokeAboveBottomPixels},
                                      .To = {.X = w - kStrokeLengthPixels, .Y = h - kStrokeAboveBottomPixels},
                                      .Pen = {.Color = 0x000000, .Width = 1, .Mode = pmWhite}});
@@ -570,7 +571,8 @@ void DrawStandardTexts(TSymbolLabel& label, const TStandardPlan& plan, const TLa
         AddText(calls, 0, 0, ToUtf8(captions.Upper), captionFont, clear);
     if (Shown(captions.LowerOn, captions.Lower))
         AddText(calls, 0, plan.LowerTop, ToUtf8(captions.Lower), captionFont, clear);
-    AddText(calls, plan.Width - text.Caption.Advance(kMakersMark), 0, kMakersMark, captionFont, clear);
+    if (captions.MarkOn)
+        AddText(calls, plan.Width - text.Caption.Advance(kMakersMark), 0, kMakersMark, captionFont, clear);
 }
 
 TSymbolLabel LayOutStandard(TSymbolLabel label, const TSymbolSettings& settings,

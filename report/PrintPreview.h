@@ -2,22 +2,26 @@
 // printer side of the page renderer.
 #pragma once
 
+#include <QDialog>
 #include <QImage>
+#include <QPrinter>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "report/PageRenderer.h"
 #include "report/PreparedReport.h"
 
+class QComboBox;
 class QLabel;
 class QPainter;
-class QPrintPreviewDialog;
-class QPrinter;
-class QWidget;
+class QScrollArea;
+class QSpinBox;
 
 namespace quillon {
 
@@ -38,9 +42,8 @@ void ConfigurePrinter(QPrinter& printer, const TPreparedReport& report);
 bool RenderPages(QPrinter& printer, const TPreparedReport& report, std::span<const QImage> pictures,
                  const TPictureDrawer& drawPicture = {}, const TCalibration& calibration = {});
 
-// What a preview window paints its pages for: itself on the screen, a PDF file, or a printer.
-enum class TPaintPurpose : std::uint8_t { Screen, PdfFile, Printer };
-// Told from the printer while a preview window paints on it.
+// What a preview window prints its pages on: a PDF file or a printer.
+enum class TPaintPurpose : std::uint8_t { PdfFile, Printer };
 TPaintPurpose PaintPurposeOf(const QPrinter& printer);
 
 // Paints page `index` of a preview in place of the report's elements, on a painter begun on the
@@ -70,18 +73,71 @@ struct TPreviewContent {
     TPagePainter PaintPage{};
 };
 
+class TPreviewPages;
+
+// The preview window of a sheet: its pages one under the other, painted as they come into view (so a run
+// of a thousand pages opens at once), zoom, page navigation, page setup, printer choice and printing,
+// and a line under the pages such as how many labels read back.
+class TPreviewWindow : public QDialog {
+public:
+    TPreviewWindow(TPreviewContent content, QWidget* parent);
+    ~TPreviewWindow() override;
+
+    // Puts new content into the window and shows it, keeping the window, its printer and its page setup.
+    void Rebuild(TPreviewContent content);
+    const QLabel* Note() const { return FNote; }
+    // The printer the window prints on, set up for its paper.
+    QPrinter* printer() { return &FPrinter; }
+    const QPrinter* printer() const { return &FPrinter; }
+    int PageCount() const;
+    int CurrentPage() const; // from 1, the page in view
+    void ShowPage(int page);
+    double Zoom() const; // 1 shows the paper at its real size
+    void SetZoom(double zoom);
+    // Prints every page on the window's printer as it is set, without asking; Print… asks first.
+    void PrintPages();
+    // Paints page `index` at deviceDpi pixels an inch, the paper's corner at the painter's origin.
+    void PaintScreenPage(QPainter& painter, std::size_t index, double deviceDpi);
+
+protected:
+    void childEvent(QChildEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    enum class TFit : std::uint8_t { None, Width, Page };
+
+    void ShowPages();
+    void Fit(TFit fit);
+    void ApplyZoom(double zoom);
+    void ShowZoom();
+    void FollowScroll();
+    void SetUpPage();
+    void PrintWithDialog();
+    void Paint(QPrinter& printer);
+    void PrintToPdfFile(QPrinter& printer);
+    bool PaintOwnPages(QPrinter& printer, const TCalibration& calibration);
+    void UpdateNote(int gridDpi);
+
+    QPrinter FPrinter{QPrinter::HighResolution};
+    TPreviewContent FContent{};
+    std::optional<std::pair<int, TPictureDrawer>> FScreenDrawer{}; // for the printer's grid
+    QScrollArea* FScroll = nullptr;
+    TPreviewPages* FPages = nullptr;
+    QComboBox* FZoomBox = nullptr;
+    QSpinBox* FPageBox = nullptr;
+    QLabel* FNote = nullptr;
+    QString FBaseTitle{};
+    std::optional<int> FNoteDpi{};
+    TFit FFit = TFit::Width;
+    bool FPaintingPdf = false;
+    bool FFollowingScroll = false;
+};
+
 // Opens a non-modal preview window of the pages and returns at once. The window deletes itself
 // when closed; keep it in a QPointer to bring an open preview to the front later.
-QPrintPreviewDialog* OpenPreview(TPreviewContent content, QWidget* parent = nullptr);
-QPrintPreviewDialog* OpenPreview(TPreparedReport report, std::vector<QImage> pictures,
-                                 QWidget* parent = nullptr);
-
-// Puts new content into a preview window that OpenPreview made and paints it anew, keeping the
-// window, its printer and its page setup. False for any other window.
-bool RebuildPreview(QPrintPreviewDialog* preview, TPreviewContent content);
-
-// The line a preview window shows under its pages; nullptr for a window OpenPreview did not make.
-const QLabel* PreviewNoteLabel(const QPrintPreviewDialog* preview);
+TPreviewWindow* OpenPreview(TPreviewContent content, QWidget* parent = nullptr);
+TPreviewWindow* OpenPreview(TPreparedReport report, std::vector<QImage> pictures, QWidget* parent = nullptr);
 
 // Shows the preview and returns when its window has closed (or the application quits). Events keep
 // flowing meanwhile, so the rest of the program stays usable.

@@ -7,8 +7,6 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "WindowFixture.h"
@@ -139,7 +137,7 @@ TEST_F(CalibrationTest, WithoutAPrinterTheDialogSaysSoAndStillGivesThePage)
     EXPECT_TRUE(dialog.NoPrinterLbl->text().contains(QString::fromUtf8("لا توجد طابعة")));
     EXPECT_FALSE(dialog.OffsetXSpn->isEnabled());
     dialog.PageBtn->click();
-    const auto* preview = dialog.findChild<QPrintPreviewDialog*>(QStringLiteral("CalibrationPreview"));
+    const auto* preview = dialog.findChild<TPreviewWindow*>(QStringLiteral("CalibrationPreview"));
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
 }
@@ -151,7 +149,7 @@ TEST(PrintPreviewCalibration, OnlyPagesSentToAPrinterAreCorrected)
     QTemporaryDir dir;
     int asked = 0;
     TPreparedReport page{.Pages = {TPreparedPage{}}};
-    QPrintPreviewDialog* preview = OpenPreview(TPreviewContent{
+    TPreviewWindow* preview = OpenPreview(TPreviewContent{
         .Report = page,
         .CalibrationFor = [&asked](const QString&) { return ++asked, TCalibration{.OffsetXMm = 5}; },
         .PaintPage = [](QPainter&, std::size_t,
@@ -159,7 +157,7 @@ TEST(PrintPreviewCalibration, OnlyPagesSentToAPrinterAreCorrected)
     testing::Wait(50);
     preview->printer()->setOutputFileName(dir.filePath("page.pdf"));
     EXPECT_EQ(PaintPurposeOf(*preview->printer()), TPaintPurpose::PdfFile);
-    preview->findChild<QPrintPreviewWidget*>()->print();
+    preview->PrintPages();
     EXPECT_TRUE(QFileInfo(dir.filePath("page.pdf")).size() > 0);
     EXPECT_EQ(asked, 0);
     delete preview;

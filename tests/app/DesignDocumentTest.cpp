@@ -73,7 +73,8 @@ TEST_F(DesignDocumentTest, ASavedDesignOpensAsItWasSaved)
         kHeader +
             "kind = Code128B\ncode = Hello\nzoom = 3\nratio = 3\ncheck_digit = 1\nstretch = 1\ncolumns = 4\n"
             "rows = 20\nmargins_mm = 0,0,0,0\nspacing_mm = 0\nsource = serial\nserial_start = 0042\n"
-            "serial_step = 5\nserial_count = 12\nserial_width = 6\nserial_prefix = A-\nserial_suffix = /x\n",
+            "serial_step = 5\nserial_count = 12\nserial_width = 6\nserial_prefix = A-\nserial_suffix = /x\n"
+            "mark = 0\nfooter = 0\n",
     };
     for (const std::string& text : designs) {
         const QString path = Design("in.qld", text);
@@ -84,6 +85,11 @@ TEST_F(DesignDocumentTest, ASavedDesignOpensAsItWasSaved)
         EXPECT_EQ(testing::ReadBytes(DataPath("out.qld")).toStdString(), FormatLabelDesign(opened));
         Restart();
         Confirm();
+        const auto switches = [](const std::string& design) { // the maker's marks are kept by the window
+            return std::pair(design.find("\nmark = 1\n") != std::string::npos,
+                             design.find("\nfooter = 1\n") != std::string::npos);
+        };
+        EXPECT_EQ(switches(Shown()), switches(FormatLabelDesign(opened)));
         EXPECT_EQ(form->RecentDesigns().value(0), DataPath("out.qld"));
         ASSERT_TRUE(form->OpenDesign(DataPath("out.qld")));
         EXPECT_EQ(Shown(), FormatLabelDesign(opened));

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QToolButton>
 #include <algorithm>
@@ -45,7 +44,7 @@ protected:
     }
     void Print() { form->SpeedButton1->click(), form->WaitForPrint(); }
     void UseSource(TLabelSource source) { form->SourceBox->setCurrentIndex(static_cast<int>(source)); }
-    QString Note() const { return PreviewNoteLabel(form->OpenPreviewWindow())->text(); }
+    QString Note() const { return form->OpenPreviewWindow()->Note()->text(); }
     // What ZXing reads in the cell of data row `row` on its page printed at 200 dpi.
     std::string ReadCell(std::int64_t row) const
     {

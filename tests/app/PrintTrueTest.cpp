@@ -8,11 +8,12 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
+#include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
 
 #include "WindowFixture.h"
+#include "app/LabelSource.h"
 #include "app/LabelStatus.h"
 #include "report/PrintPreview.h"
 
@@ -37,7 +38,7 @@ protected:
         form->RSpn->setValue(rows);
         form->BarEd->setText(code);
     }
-    QString Note() const { return PreviewNoteLabel(form->OpenPreviewWindow())->text(); }
+    QString Note() const { return form->OpenPreviewWindow()->Note()->text(); }
 };
 
 // The standard label is as wide as its quiet zones and modules at the dot-snapped X-dimension (EAN-13:
@@ -192,11 +193,11 @@ TEST_F(PrintTrueTest, ThePreviewSaysHowManyLabelsReadBackAndASecondPrintRebuilds
     form->ZomSpn->setValue(1); // EAN-13 at zoom 2 is wider than a 4-column cell
     Label(bcCodeEAN13, "6212236011841", 2, 3);
     form->SpeedButton1->click();
-    QPrintPreviewDialog* preview = form->OpenPreviewWindow();
+    TPreviewWindow* preview = form->OpenPreviewWindow();
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(GridDpiOf(*preview->printer()), kDefaultGridDpi);
     EXPECT_EQ(Note(), "0 of 6 labels read back at 600 dpi");
-    EXPECT_EQ(PreviewNoteLabel(preview)->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+    EXPECT_EQ(preview->Note()->palette().color(QPalette::WindowText), QColor(192, 0, 0));
 
     form->BarEd->setText("6212236011840");
     form->CSpn->setValue(4);
@@ -213,6 +214,81 @@ TEST_F(PrintTrueTest, ThePreviewSaysHowManyLabelsReadBackAndASecondPrintRebuilds
     form->RSpn->setValue(2);
     form->SpeedButton1->click();
     EXPECT_EQ(Note(), QString::fromUtf8("قُرئ 2 من 2 ملصقًا بالماسح عند 600 نقطة في البوصة"));
+    EXPECT_TRUE(errors.isEmpty()) << Errors();
+}
+
+// What the preview's pages look like in a row of pixels through the bars of the first label: the
+// grey pixels between its first and last edges (none when every bar edge falls on a pixel's edge), and
+// how many edges it crosses.
+struct TBarRow {
+    int Greys = 0;
+    int Edges = 0;
+};
+
+TBarRow BarRowOf(const QImage& page)
+{
+    const auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+    int top = -1;
+    for (int y = 0; y < page.height() && top < 0; ++y)
+        for (int x = 0; x < page.width() / 3 && top < 0; ++x)
+            if (dark(x, y))
+                top = y;
+    TBarRow best;
+    for (int y = std::max(0, top); y >= 0 && y < std::min(page.height(), top + 40); ++y) {
+        std::vector<int> edges;
+        for (int x = 1; x < page.width() / 3; ++x)
+            if (dark(x, y) != dark(x - 1, y))
+                edges.push_back(x);
+        if (static_cast<int>(edges.size()) <= best.Edges)
+            continue;
+        // The left half of the bars: the maker's mark lies above their right end.
+        TBarRow row{.Greys = 0, .Edges = static_cast<int>(edges.size())};
+        for (int x = edges.front(); x < edges.front() + (edges.back() - edges.front()) / 2; ++x)
+            if (const int grey = qGray(page.pixel(x, y)); grey > 48 && grey < 208)
+                ++row.Greys;
+        best = row;
+    }
+    return best;
+}
+
+// The preview paints only the pages in view, at the screen's own pixels: it opens at page one of many,
+// goes to any page, and the bars have sharp edges at every zoom and on a screen of twice the pixels.
+TEST_F(PrintTrueTest, ThePreviewPaintsItsPagesSharpAtEveryZoomAndScale)
+{
+    form->ZomSpn->setValue(1);
+    Label(bcCodeEAN13, "6212236011840", 3, 7);
+    form->SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::Serial));
+    form->SourcePanel->SerialPrefixEd->setText("40");
+    form->SourcePanel->SerialWidthSpn->setValue(10);
+    form->SourcePanel->SerialCountSpn->setValue(200);
+    form->SpeedButton1->click();
+    form->WaitForPrint();
+    TPreviewWindow* preview = form->OpenPreviewWindow();
+    ASSERT_NE(preview, nullptr) << Errors();
+    EXPECT_EQ(preview->PageCount(), 10); // 200 labels, 21 a sheet
+    EXPECT_EQ(preview->CurrentPage(), 1);
+    preview->ShowPage(4);
+    EXPECT_EQ(preview->CurrentPage(), 4);
+    preview->ShowPage(99);
+    EXPECT_EQ(preview->CurrentPage(), 10);
+    preview->ShowPage(1);
+
+    QWidget* pages = preview->findChild<QScrollArea*>()->widget();
+    for (const double zoom : {0.8, 1.17, 2.0}) {
+        preview->SetZoom(zoom);
+        for (const int scale : {1, 2}) {
+            const QSize page = pages->size().boundedTo(QSize(600, 400));
+            QImage image(page * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::white);
+            pages->render(&image, QPoint(), QRegion(QRect(QPoint(), page)));
+            image.setDevicePixelRatio(1);
+            const TBarRow row =
+                BarRowOf(image.copy(QRect(QPoint(20, 20) * scale, (page - QSize(20, 20)) * scale)));
+            EXPECT_GE(row.Edges, 20) << "zoom " << zoom << ", scale " << scale;
+            EXPECT_EQ(row.Greys, 0) << "zoom " << zoom << ", scale " << scale;
+        }
+    }
     EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QToolButton>
 #include <algorithm>
 

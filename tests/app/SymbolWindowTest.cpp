@@ -187,7 +187,7 @@ TEST_F(SymbolWindowTest, APrintedSheetOfQrCodesReadsInEveryCell)
     form->SpeedButton1->click();
     ASSERT_NE(form->OpenPreviewWindow(), nullptr) << Errors();
     EXPECT_EQ(form->Table1.RowCount(), 21) << "the picture table has the label bitmap of each cell";
-    EXPECT_EQ(PreviewNoteLabel(form->OpenPreviewWindow())->text(), "21 of 21 labels read back at 600 dpi");
+    EXPECT_EQ(form->OpenPreviewWindow()->Note()->text(), "21 of 21 labels read back at 600 dpi");
     EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
@@ -473,7 +472,7 @@ TEST_F(WindowUseTest, TheKeyboardReachesEveryCommand)
 
     QApplication::setActiveWindow(form.get());
     QTest::keyClick(form->BarEd, Qt::Key_P, Qt::ControlModifier); // through the window's shortcuts
-    QPrintPreviewDialog* preview = form->OpenPreviewWindow();
+    TPreviewWindow* preview = form->OpenPreviewWindow();
     ASSERT_NE(preview, nullptr);
     const QRect button(form->SpeedButton1->mapToGlobal(QPoint(0, 0)), form->SpeedButton1->size());
     EXPECT_FALSE(preview->frameGeometry().intersects(button));

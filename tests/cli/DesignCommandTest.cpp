@@ -69,6 +69,10 @@ TEST_F(DesignCommand, ADesignMakesTheSheetItsOptionsMake)
          kHeader + "kind = Code39\nsource = list\nlist_file = codes.txt\nrows = 2\n",
          {"--order", "down"},
          {"-k", "Code39", "--codes", Path("codes.txt"), "--rows", "2", "--order", "down"}},
+        {7,
+         kHeader + "code = 6212236011840\nmark = 0\nfooter = 0\n",
+         {},
+         {"--no-mark", "--no-footer", "6212236011840"}},
     };
     for (const Row& row : rows) {
         Write("design.qld", QByteArray::fromStdString(row.Design));
@@ -84,6 +88,30 @@ TEST_F(DesignCommand, ADesignMakesTheSheetItsOptionsMake)
         EXPECT_FALSE(designedPages.empty()) << "row " << row.No;
         const int apart = DotsApart(designedPages, InkedPages(Read("given.pdf")));
         EXPECT_EQ(apart, 0) << "row " << row.No << ": " << apart << " dots apart";
+    }
+}
+
+// The maker's mark and the sheet's footer are switches: each takes its own ink away, and a stock, which
+// has no footer, is the same sheet either way.
+TEST_F(DesignCommand, TheMakersMarksAreSwitches)
+{
+    struct Row {
+        int No;
+        std::vector<std::string> First, Second;
+        bool Differ;
+    } const rows[] = {
+        {1, {}, {"--no-mark"}, true},
+        {2, {"--no-mark"}, {"--no-mark", "--no-footer"}, true},
+        {3, {"--stock", "a4-3x7-63.5x38.1"}, {"--stock", "a4-3x7-63.5x38.1", "--no-footer"}, false},
+    };
+    for (const Row& row : rows) {
+        const auto pages = [this](const std::vector<std::string>& options) {
+            const CliRun run =
+                RunCli(Join(Join({"sheet", "--no-verify", "-o", Path("s.pdf")}, options), {"6212236011840"}));
+            EXPECT_EQ(run.status, 0) << run.err;
+            return InkedPages(Read("s.pdf"));
+        };
+        EXPECT_EQ(DotsApart(pages(row.First), pages(row.Second)) > 0, row.Differ) << "row " << row.No;
     }
 }
 

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QTimer>
 #include <vector>
 
@@ -165,16 +163,16 @@ TEST(PrintPreview, ShowsThePreparedPagesAndRunReturnsWhenTheWindowCloses)
 {
     auto sheet = testing::MakeLabelSheet({.Columns = 2, .Rows = 16});
     const std::vector<QImage> pictures(33, SolidPicture(60, 16));
-    QPointer<QPrintPreviewDialog> dialog = OpenPreview(sheet->Report.PrepareRun(33), pictures);
+    QPointer<TPreviewWindow> dialog = OpenPreview(sheet->Report.PrepareRun(33), pictures);
     ASSERT_TRUE(dialog && dialog->isVisible()) << "returns with the window open";
-    EXPECT_EQ(dialog->findChild<QPrintPreviewWidget*>()->pageCount(), 2);
+    EXPECT_EQ(dialog->PageCount(), 2);
     dialog->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(dialog) << "deleted once closed";
 
     QTimer::singleShot(0, [] {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(window))
+            if (auto* preview = dynamic_cast<TPreviewWindow*>(window))
                 preview->close();
     });
     RunPreview(sheet->Report.PrepareRun(33), pictures); // returns only once the timer closed it

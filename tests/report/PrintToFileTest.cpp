@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,17 +65,16 @@ protected:
     // Prints to `target` as the dialog's "Print to File (PDF)" does.
     void PrintTo(const QString& target)
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(target);
-        emit preview->paintRequested(&printer);
+        preview->printer()->setOutputFormat(QPrinter::PdfFormat);
+        preview->printer()->setOutputFileName(target);
+        preview->PrintPages();
         QApplication::processEvents();
     }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
     std::unique_ptr<testing::TLabelSheet> sheet;
-    QPointer<QPrintPreviewDialog> preview;
+    QPointer<TPreviewWindow> preview;
 };
 
 TEST_F(PrintToFile, AWholePdfReplacesTheFileAndKeepsItsMode)
