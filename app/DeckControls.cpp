@@ -84,15 +84,6 @@ constexpr std::array<TNamedColor, 30> kSystemColors{{
     {"Menu Bar", SystemColor(30)},                  // COLOR_MENUBAR
 }};
 
-// The kinds that encode lowercase letters, as their list indexes.
-constexpr std::array<int, 6> kLowercaseKinds{
-    bcCode39Extended, // full ASCII
-    bcCode128A,       // code set A as this engine draws it: printable ASCII
-    bcCode128B,
-    bcCode93Extended, // full ASCII
-    bcCodeEAN128A,    bcCodeEAN128B,
-};
-
 constexpr int kColorRole = Qt::UserRole;
 constexpr int kPrinterIconPx = 16;
 constexpr QSize kSwatchSize{16, 12};
@@ -191,8 +182,7 @@ void TUpperCaseEdit::SetKeepsLowercase(bool keeps)
 bool KindKeepsLowercase(int kindIndex)
 {
     // The symbol kinds carry any text, or GS1 values whose character set has lowercase.
-    return SymbolKindOf(kindIndex).has_value() ||
-           std::find(kLowercaseKinds.begin(), kLowercaseKinds.end(), kindIndex) != kLowercaseKinds.end();
+    return SymbolKindOf(kindIndex).has_value() || KindTraits(kindIndex).Text.Lowercase;
 }
 
 QIcon PrinterIcon()

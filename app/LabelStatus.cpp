@@ -14,33 +14,6 @@
 namespace quillon {
 namespace {
 
-// The kinds as people write them, in TBarcodeType order.
-constexpr std::array<std::string_view, kBarcodeTypeCount> kKindDisplayNames{
-    "Interleaved 2 of 5",
-    "Industrial 2 of 5",
-    "Matrix 2 of 5",
-    "Code 39",
-    "Code 39 Extended",
-    "Code 128 A",
-    "Code 128 B",
-    "Code 128 C",
-    "Code 93",
-    "Code 93 Extended",
-    "MSI",
-    "PostNet",
-    "Codabar",
-    "EAN-8",
-    "EAN-13",
-    "UPC-A",
-    "UPC-E",
-    "UPC-E",
-    "2-digit add-on",
-    "5-digit add-on",
-    "EAN-128 A",
-    "EAN-128 B",
-    "EAN-128 C",
-};
-
 struct TPhrase {
     std::string_view English;
     std::string_view Arabic;
@@ -267,28 +240,6 @@ constexpr std::array<TNoteSentence, 11> kNoteSentences{{
      "رُفعت أعمدة PDF417 من %1 إلى %2 لتتسع للبيانات"},
 }};
 
-// EAN and UPC: how many data digits the kind takes before its check digit.
-struct TDigitsKind {
-    TBarcodeType Kind = bcCodeEAN13;
-    int DataDigits = 0;
-    bool ComputesCheck = false; // the engine works the check digit out instead of drawing the typed one
-};
-constexpr std::array<TDigitsKind, 5> kDigitsKinds{{
-    {bcCodeEAN8, 7, false},
-    {bcCodeEAN13, 12, false},
-    {bcCodeUPC_A, 11, false},
-    {bcCodeUPC_E0, 6, true},
-    {bcCodeUPC_E1, 6, true},
-}};
-
-// Kinds that fill an odd count of digits to pairs, and the add-ons with their fixed length.
-constexpr std::array<TBarcodeType, 3> kPairKinds{bcCode_2_5_interleaved, bcCode128C, bcCodeEAN128C};
-struct TAddon {
-    TBarcodeType Kind = bcCodeUPC_Supp2;
-    int Digits = 0;
-};
-constexpr std::array<TAddon, 2> kAddons{{{bcCodeUPC_Supp2, 2}, {bcCodeUPC_Supp5, 5}}};
-
 const QColor kGoodColor(0, 128, 0);
 const QColor kNoteColor(110, 110, 110);
 const QColor kWarningColor(179, 106, 0); // amber that still reads on white
@@ -340,9 +291,9 @@ QString Grouped(TBarcodeType kind, const std::string& digits)
 }
 
 // The typed digits followed by the check digit the kind gives them.
-std::string WithCheckDigit(const TBarcode& barcode, const std::string& digits, const TDigitsKind& kind)
+std::string WithCheckDigit(const TBarcode& barcode, const std::string& digits, const TKindText& kind)
 {
-    if (!kind.ComputesCheck)
+    if (!kind.CheckInParities)
         return AppendModulo10(digits);
     TBarcode probe = barcode; // the engine knows the UPC-E check digit of the six digits
     probe.SetText(digits + "0");
@@ -360,12 +311,14 @@ std::string TrimmedDigits(std::string_view typed)
     return std::string(typed);
 }
 
+// EAN and UPC: the kind takes kind.Digits data digits before its check digit, which UPC-E works out
+// itself instead of drawing the typed one.
 QString DigitsReason(const TBarcode& barcode, const std::string& digits, const std::string& printed,
-                     const TDigitsKind& kind, TLanguage language)
+                     const TKindText& kind, TLanguage language)
 {
-    const QString name = KindDisplayName(kind.Kind);
+    const QString name = KindDisplayName(barcode.Typ());
     const int n = static_cast<int>(digits.size());
-    const int d = kind.DataDigits;
+    const int d = kind.Digits;
     if (n < d)
         return Phrase(phZerosPadded, language).arg(name).arg(d);
     if (n > d + 1)
@@ -373,7 +326,7 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
     if (n == d + 1) {
         // The engine drew its own check digit in place of the typed one, or the typed one is wrong.
         const std::optional<char> right =
-            kind.ComputesCheck ? std::optional(printed.back()) : RightCheckDigit(barcode);
+            kind.CheckInParities ? std::optional(printed.back()) : RightCheckDigit(barcode);
         if (right && *right != digits.back())
             return Phrase(phWrongCheck, language).arg(QChar(*right));
         // With the check digit switch on, UPC-A puts the right check digit in the last one's place, and
@@ -381,16 +334,16 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
         const auto same = [&](std::size_t from) {
             return printed.compare(0, digits.size() - 1, digits, from, digits.size() - 1) == 0;
         };
-        if (!kind.ComputesCheck && printed.size() == digits.size() && same(0))
+        if (!kind.CheckInParities && printed.size() == digits.size() && same(0))
             return Phrase(phWrongCheck, language).arg(QChar(printed.back()));
-        if (!kind.ComputesCheck && printed.size() == digits.size() && same(1))
+        if (!kind.CheckInParities && printed.size() == digits.size() && same(1))
             return Phrase(phFirstLeftOut, language).arg(name).arg(d);
-        return kind.ComputesCheck ? Phrase(phChanged, language).arg(name, FromUtf8(digits))
-                                  : Phrase(phBlanksLeftOut, language);
+        return kind.CheckInParities ? Phrase(phChanged, language).arg(name, FromUtf8(digits))
+                                    : Phrase(phBlanksLeftOut, language);
     }
     const QString check = QChar(printed.back());
     const QString reason =
-        Phrase(kind.ComputesCheck ? phPaddedReplaced : phPaddedTaken, language).arg(name).arg(d).arg(check);
+        Phrase(kind.CheckInParities ? phPaddedReplaced : phPaddedTaken, language).arg(name).arg(d).arg(check);
     return reason + Phrase(phWithCheck, language)
                         .arg(QString::fromStdString(digits),
                              QString::fromStdString(WithCheckDigit(barcode, digits, kind)));
@@ -408,19 +361,17 @@ QString DifferenceReason(const TBarcode& barcode, std::string_view typed, const 
 {
     const TBarcodeType kind = barcode.Typ();
     const std::string digits = TrimmedDigits(typed);
-    const bool numeric = kind < kBarcodeTypeCount && BarcodeTypeTable[kind].NumericOnly;
-    for (const TDigitsKind& entry : kDigitsKinds)
-        if (entry.Kind == kind && !digits.empty())
-            return DigitsReason(barcode, digits, printed, entry, language);
-    if (std::find(kPairKinds.begin(), kPairKinds.end(), kind) != kPairKinds.end() && digits.size() % 2 == 1)
+    const TKindTraits& traits = KindTraits(kind);
+    const TKindText& text = traits.Text;
+    if (traits.Layout.Family == TKindFamily::Retail && !digits.empty())
+        return DigitsReason(barcode, digits, printed, text, language);
+    if (text.PairsPadded && digits.size() % 2 == 1)
         return Phrase(phPairsPadded, language).arg(KindDisplayName(kind));
-    for (const TAddon& addon : kAddons)
-        if (addon.Kind == kind)
-            return Phrase(static_cast<int>(digits.size()) < addon.Digits ? phAddonPadded : phAddonCut,
-                          language)
-                .arg(KindDisplayName(kind))
-                .arg(addon.Digits);
-    if (numeric && digits != typed)
+    if (traits.Layout.Family == TKindFamily::AddOn)
+        return Phrase(static_cast<int>(digits.size()) < text.Digits ? phAddonPadded : phAddonCut, language)
+            .arg(KindDisplayName(kind))
+            .arg(text.Digits);
+    if (text.NumericOnly && digits != typed)
         return Phrase(phBlanksLeftOut, language);
     return Phrase(phChanged, language)
         .arg(KindDisplayName(kind), QString::fromUtf8(typed.data(), static_cast<qsizetype>(typed.size())));
@@ -445,7 +396,7 @@ QString KindDisplayName(int kindIndex)
         return FromUtf8(KindInfo(*symbol).Title);
     if (kindIndex < 0 || kindIndex >= kBarcodeTypeCount)
         return QStringLiteral("?");
-    return FromUtf8(kKindDisplayNames[static_cast<std::size_t>(kindIndex)]);
+    return FromUtf8(KindTraits(kindIndex).DisplayName);
 }
 
 namespace {
@@ -523,10 +474,9 @@ std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult
 {
     if (scan.RightCheckDigit)
         return scan.RightCheckDigit;
-    const auto drawsTypedCheck = [&barcode](const TDigitsKind& entry) {
-        return entry.Kind == barcode.Typ() && !entry.ComputesCheck;
-    };
-    if (std::none_of(kDigitsKinds.begin(), kDigitsKinds.end(), drawsTypedCheck))
+    // Only EAN and UPC draw a typed check digit; UPC-E works its own out.
+    const TKindTraits& kind = KindTraits(barcode.Typ());
+    if (kind.Layout.Family != TKindFamily::Retail || kind.Text.CheckInParities)
         return std::nullopt;
     if (const std::optional<char> right = RightCheckDigit(barcode))
         return right;

@@ -163,7 +163,7 @@ QString Gs1FaultArabic(const TGs1Error& fault)
 TMmRange SymbolModuleRange(TSymbolKind kind)
 {
     const double most = IsTwoDimensional(kind) ? kMostMatrixModuleMm : XDimensionRange(bcCodeEAN128A).High;
-    return {.Low = LeastModuleMm(kind), .High = most};
+    return {.Low = KindInfo(kind).LeastModuleMm, .High = most};
 }
 
 QString SymbolErrorText(TSymbolError error, std::string_view message, TSymbolKind kind, TLanguage language,

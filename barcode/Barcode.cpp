@@ -7,63 +7,11 @@
 
 namespace quillon {
 
-// Display names and the digits-only flag, indexed by TBarcodeType.
-const std::array<TBCdata, kBarcodeTypeCount> BarcodeTypeTable{{
-    {"2_5_interleaved", true},  // bcCode_2_5_interleaved
-    {"2_5_industrial", true},   // bcCode_2_5_industrial
-    {"2_5_matrix", true},       // bcCode_2_5_matrix
-    {"Code39", false},          // bcCode39
-    {"Code39 Extended", false}, // bcCode39Extended
-    {"Code128A", false},        // bcCode128A
-    {"Code128B", false},        // bcCode128B
-    {"Code128C", true},         // bcCode128C
-    {"Code93", false},          // bcCode93
-    {"Code93 Extended", false}, // bcCode93Extended
-    {"MSI", true},              // bcCodeMSI
-    {"PostNet", true},          // bcCodePostNet
-    {"Codebar", false},         // bcCodeCodabar
-    {"EAN8", true},             // bcCodeEAN8
-    {"EAN13", true},            // bcCodeEAN13
-    {"UPC_A", true},            // bcCodeUPC_A
-    {"UPC_E0", true},           // bcCodeUPC_E0
-    {"UPC_E1", true},           // bcCodeUPC_E1
-    {"UPC Supp2", true},        // bcCodeUPC_Supp2
-    {"UPC Supp5", true},        // bcCodeUPC_Supp5
-    {"EAN128A", false},         // bcCodeEAN128A
-    {"EAN128B", false},         // bcCodeEAN128B
-    {"EAN128C", true},          // bcCodeEAN128C
-}};
-
 namespace {
 
 // The widest element we draw. Far beyond anything the window offers (zoom 10 times ratio 10),
 // it keeps a huge or infinite Ratio from overflowing the widths and the width sum.
 constexpr double kMaxWideModule = 1000.0;
-
-} // namespace
-
-TRatioRange RatioRangeOf(TBarcodeType typ)
-{
-    switch (typ) {
-    case bcCode_2_5_interleaved:
-    case bcCode_2_5_industrial:
-    case bcCode39:
-    case bcCode39Extended:
-    case bcCodeCodabar:
-    case bcCodeEAN8:
-    case bcCodeEAN13:
-    case bcCodeUPC_A:
-    case bcCodeUPC_E0:
-    case bcCodeUPC_E1:
-    case bcCodeUPC_Supp2:
-    case bcCodeUPC_Supp5: return {.Low = 2.0, .High = 3.0, .Clamped = true};
-    case bcCode_2_5_matrix: return {.Low = 2.25, .High = 3.0, .Clamped = true};
-    default: // width-digit symbologies, MSI, PostNet and unknown types take any ratio
-        return {};
-    }
-}
-
-namespace {
 
 bool IsBlankOrControl(char c)
 {
@@ -174,7 +122,8 @@ void TBarcode::Encode(std::string& pattern)
     ComputeModuleWidths();
     if (FTyp >= kBarcodeTypeCount)
         throw Exception(WithClassName(": wrong BarcodeType"));
-    if (BarcodeTypeTable[FTyp].NumericOnly) {
+    const TKindText& text = KindTraits(FTyp).Text;
+    if (text.NumericOnly) {
         TrimBlanksAndControls(FText);
         for (char c : FText)
             if (c < '0' || c > '9')
@@ -182,8 +131,7 @@ void TBarcode::Encode(std::string& pattern)
     }
     TScanText scanText = RunEncoder(pattern);
     // A UPC-E's number system and check digit ride in its parities: its code line shows all eight.
-    const bool upcE = FTyp == bcCodeUPC_E0 || FTyp == bcCodeUPC_E1;
-    FEncoding.emplace().DrawnText = upcE && scanText ? *scanText : FText;
+    FEncoding.emplace().DrawnText = text.CheckInParities && scanText ? *scanText : FText;
     FEncoding->ScanText = std::move(scanText);
 }
 
@@ -251,7 +199,7 @@ std::string_view TBarcode::GetTypeName() const
 {
     if (FTyp >= kBarcodeTypeCount)
         throw Exception(WithClassName(": wrong BarcodeType"));
-    return BarcodeTypeTable[FTyp].Name;
+    return KindTraits(FTyp).TypeName;
 }
 
 std::string TBarcode::ApplyCheckSum(const std::string& digits) const

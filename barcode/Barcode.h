@@ -8,48 +8,16 @@
 #include <string_view>
 
 #include "Exception.h"
+#include "KindTraits.h"
 
 namespace quillon {
 
 // Colours: red in the low byte, then green, then blue; a set high byte names a system colour.
 using TColor = std::uint32_t;
 
-enum TBarcodeType : std::uint8_t {
-    bcCode_2_5_interleaved,
-    bcCode_2_5_industrial,
-    bcCode_2_5_matrix,
-    bcCode39,
-    bcCode39Extended,
-    bcCode128A,
-    bcCode128B,
-    bcCode128C,
-    bcCode93,
-    bcCode93Extended,
-    bcCodeMSI,
-    bcCodePostNet,
-    bcCodeCodabar,
-    bcCodeEAN8,
-    bcCodeEAN13,
-    bcCodeUPC_A,
-    bcCodeUPC_E0,
-    bcCodeUPC_E1,
-    bcCodeUPC_Supp2,
-    bcCodeUPC_Supp5,
-    bcCodeEAN128A,
-    bcCodeEAN128B,
-    bcCodeEAN128C,
-};
-inline constexpr int kBarcodeTypeCount = 23;
-
 enum TBarcodeOption : std::uint8_t { bcoNone, bcoCode, bcoTyp, bcoBoth };
 enum TCheckSumMethod : std::uint8_t { csmNone, csmModulo10 };
 enum TBarElementKind : std::uint8_t { bekSpace, bekBar, bekShortBar };
-
-struct TBCdata {
-    std::string_view Name;
-    bool NumericOnly = false;
-};
-extern const std::array<TBCdata, kBarcodeTypeCount> BarcodeTypeTable;
 
 // One element of a bar pattern as DecodeElement reads it.
 struct TBarElement {
@@ -58,15 +26,6 @@ struct TBarElement {
 };
 
 class TCanvas;
-
-// The wide-to-narrow ratios a symbology takes: when the module widths are computed, Ratio is pulled
-// into Low to High for the kinds that are Clamped; the others take any ratio.
-struct TRatioRange {
-    double Low = 0;
-    double High = 0;
-    bool Clamped = false;
-};
-TRatioRange RatioRangeOf(TBarcodeType typ);
 
 // What a decoder reads back from a drawn barcode; nothing for the kinds common decoders do not read.
 using TScanText = std::optional<std::string>;

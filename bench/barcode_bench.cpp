@@ -5,7 +5,7 @@
 #include <string>
 
 #include "barcode/Barcode.h"
-#include "barcode/KindNames.h"
+#include "barcode/KindTraits.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ void Width(benchmark::State& state, TBarcodeType typ)
 const bool registered = [] {
     for (int i = 0; i < kBarcodeTypeCount; ++i) {
         const auto typ = static_cast<TBarcodeType>(i);
-        const std::string name(KindListEntries[i]);
+        const std::string name(KindTraits(i).ListEntry);
         benchmark::RegisterBenchmark(("BuildPattern/" + name).c_str(), BuildPattern, typ);
         benchmark::RegisterBenchmark(("Width/" + name).c_str(), Width, typ);
     }

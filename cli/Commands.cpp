@@ -12,7 +12,7 @@
 #include "SheetCommands.h"
 #include "SymbolCommands.h"
 #include "barcode/Exception.h"
-#include "barcode/KindNames.h"
+#include "barcode/KindTraits.h"
 #include "data/Escape.h"
 #include "data/PngEncoder.h"
 #include "label/LabelComposer.h"
@@ -52,7 +52,7 @@ TBarcode MakeBarcode(const CliOptions& options)
 void RunKinds(std::ostream& out)
 {
     for (int i = 0; i < kBarcodeTypeCount; ++i)
-        out << i << '\t' << KindListEntries[i] << '\t' << BarcodeTypeTable[i].Name << '\n';
+        out << i << '\t' << KindTraits(i).ListEntry << '\t' << KindTraits(i).TypeName << '\n';
     // The kinds libzint encodes, under their readable names.
     for (int i = kFirstSymbolKind; i < kLabelKindCount; ++i)
         out << i << '\t' << LabelKindName(i) << '\t' << LabelKindTitle(i) << '\n';

@@ -9,7 +9,7 @@
 
 #include "Commands.h"
 #include "SymbolCommands.h"
-#include "barcode/KindNames.h"
+#include "barcode/KindTraits.h"
 #include "data/Escape.h"
 #include "label/TypedChange.h"
 #include "report/Units.h"
@@ -183,7 +183,8 @@ void ProofReport::Fail(const std::string& where, const std::string& reason)
 
 std::string NoReaderNote(TBarcodeType kind)
 {
-    return "no scan check for " + std::string(KindListEntries[kind]) + ": the decoder has no reader for it";
+    return "no scan check for " + std::string(KindTraits(kind).ListEntry) +
+           ": the decoder has no reader for it";
 }
 
 std::string NoReaderNote(const CliOptions& options)

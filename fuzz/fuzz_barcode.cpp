@@ -116,7 +116,7 @@ bool EndsWith(std::string_view s, std::string_view suffix)
 
 bool IsNumericOnly(std::uint8_t typ)
 {
-    return typ < kBarcodeTypeCount && BarcodeTypeTable[typ].NumericOnly;
+    return KindTraits(typ).Text.NumericOnly;
 }
 
 // A message as what() hands it over: an exception's text ends at its first NUL byte.

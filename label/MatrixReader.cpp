@@ -1,33 +1,19 @@
-// The reader's symbology per symbol kind, the one call into ZXing-cpp, and GS1 readings put in brackets.
+// The one call into ZXing-cpp for the symbol kinds, and GS1 readings put in brackets.
 #include "label/MatrixReader.h"
 
-#include <ZXing/BarcodeFormat.h>
 #include <ZXing/DecodeHints.h>
 #include <ZXing/ImageView.h>
 #include <ZXing/ReadBarcode.h>
 #include <algorithm>
-#include <array>
 
 #include "label/Gs1Data.h"
 #include "label/Gs1Table.h"
+#include "label/ReaderFormats.h"
 
 namespace quillon {
 namespace {
 
 using ZXing::BarcodeFormat;
-
-// In TSymbolKind order.
-constexpr std::array<BarcodeFormat, kSymbolKindCount> kReaderFormats{
-    BarcodeFormat::QRCode,          // QRCode
-    BarcodeFormat::DataMatrix,      // DataMatrix
-    BarcodeFormat::PDF417,          // PDF417
-    BarcodeFormat::Aztec,           // Aztec
-    BarcodeFormat::Code128,         // GS1_128
-    BarcodeFormat::DataMatrix,      // GS1_DataMatrix
-    BarcodeFormat::QRCode,          // GS1_QRCode
-    BarcodeFormat::DataBar,         // DataBarOmni
-    BarcodeFormat::DataBarExpanded, // DataBarExpanded
-};
 
 bool AllDigits(const std::string& text)
 {
@@ -93,7 +79,7 @@ std::optional<TSymbolReading> ReadSymbol(const TGreyView& image, TSymbolKind kin
     const ZXing::ImageView view(image.Pixels, image.Width, image.Height, ZXing::ImageFormat::Lum,
                                 image.BytesPerLine);
     ZXing::DecodeHints hints;
-    hints.setFormats(kReaderFormats[static_cast<std::size_t>(OrdinalOf(kind) - kFirstSymbolKind)]);
+    hints.setFormats(DecoderFormats(KindInfo(kind).Reader));
     hints.setTryRotate(true); // a label may be turned in steps of 90 degrees
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     if (!result.isValid())

@@ -60,40 +60,6 @@ constexpr int kBytesPerPixel = 4;
 // Bar edges this close to a printer's dot border count as on it: the writers' own rounding of numbers.
 constexpr double kOnTheDots = 0.01;
 
-// The white a reader needs on either side of the bars, in modules, by TBarcodeType: GS1's rules for
-// EAN/UPC, ten modules for the others (ISO/IEC 16388 Code 39, 15417 Code 128, 16390 ITF, and AIM's
-// rules for Codabar and Code 93). A line across the bars reads only with both.
-struct TQuietZone {
-    int Left = 10;
-    int Right = 10;
-};
-constexpr TQuietZone kQuietZones[] = {
-    {10, 10}, // bcCode_2_5_interleaved
-    {10, 10}, // bcCode_2_5_industrial
-    {10, 10}, // bcCode_2_5_matrix
-    {10, 10}, // bcCode39
-    {10, 10}, // bcCode39Extended
-    {10, 10}, // bcCode128A
-    {10, 10}, // bcCode128B
-    {10, 10}, // bcCode128C
-    {10, 10}, // bcCode93
-    {10, 10}, // bcCode93Extended
-    {10, 10}, // bcCodeMSI
-    {10, 10}, // bcCodePostNet: no reader
-    {10, 10}, // bcCodeCodabar
-    {7, 7},   // bcCodeEAN8
-    {11, 7},  // bcCodeEAN13
-    {9, 9},   // bcCodeUPC_A
-    {9, 7},   // bcCodeUPC_E0
-    {9, 7},   // bcCodeUPC_E1
-    {7, 5},   // bcCodeUPC_Supp2: no reader on its own
-    {7, 5},   // bcCodeUPC_Supp5
-    {10, 10}, // bcCodeEAN128A
-    {10, 10}, // bcCodeEAN128B
-    {10, 10}, // bcCodeEAN128C
-};
-static_assert(std::size(kQuietZones) == kBarcodeTypeCount);
-
 // One image element of the sheet: a printed label cell.
 struct TSheetCell {
     const TPlacedElement* Element = nullptr;
@@ -427,8 +393,10 @@ private:
             scene.Turned ? SurroundingRows(cell, ink, reach, frames) : RowsOf(bars, clip.intersected(FPaper));
         scene.SymbolLeft = bars.left();
         scene.SymbolRight = bars.right() + 1;
-        scene.QuietLeft = kQuietZones[expected.Typ].Left * placement.DotsPerModule;
-        scene.QuietRight = kQuietZones[expected.Typ].Right * placement.DotsPerModule;
+        // A line across the bars reads only with the white its standard asks on both sides.
+        const TKindLayout& layout = KindTraits(expected.Typ).Layout;
+        scene.QuietLeft = layout.QuietLeftModules * placement.DotsPerModule;
+        scene.QuietRight = layout.QuietRightModules * placement.DotsPerModule;
         scene.Bounds = QRect(QPoint(left, top), QPoint(right - 1, std::max(top, bottom - 1)));
         scene.Lines = scene.Turned || bottom <= top ? TScanLines{.First = 0, .Step = 1, .Count = bottom - top}
                                                     : SpreadLines(bottom - top);

@@ -1,62 +1,32 @@
-// The reader's settings per symbology and the one call into ZXing-cpp.
+// The reader's settings for a symbology and the one call into ZXing-cpp.
 #include "label/ScanReader.h"
 
-#include <ZXing/BarcodeFormat.h>
 #include <ZXing/DecodeHints.h>
 #include <ZXing/ImageView.h>
 #include <ZXing/ReadBarcode.h>
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <string_view>
+
+#include "label/ReaderFormats.h"
 
 namespace quillon {
 namespace {
 
-using ZXing::BarcodeFormat;
-
-// The symbology a scanner reads each kind as, by TBarcodeType; None where the decoder has no reader.
-// An EAN-13 with a leading 0 is the UPC-A symbol, and scanners report it so.
-constexpr ZXing::BarcodeFormats kKindFormats[] = {
-    BarcodeFormat::ITF,                         // bcCode_2_5_interleaved
-    BarcodeFormat::None,                        // bcCode_2_5_industrial
-    BarcodeFormat::None,                        // bcCode_2_5_matrix
-    BarcodeFormat::Code39,                      // bcCode39
-    BarcodeFormat::Code39,                      // bcCode39Extended
-    BarcodeFormat::Code128,                     // bcCode128A
-    BarcodeFormat::Code128,                     // bcCode128B
-    BarcodeFormat::Code128,                     // bcCode128C
-    BarcodeFormat::Code93,                      // bcCode93
-    BarcodeFormat::Code93,                      // bcCode93Extended
-    BarcodeFormat::None,                        // bcCodeMSI
-    BarcodeFormat::None,                        // bcCodePostNet
-    BarcodeFormat::Codabar,                     // bcCodeCodabar
-    BarcodeFormat::EAN8,                        // bcCodeEAN8
-    BarcodeFormat::EAN13 | BarcodeFormat::UPCA, // bcCodeEAN13
-    BarcodeFormat::UPCA,                        // bcCodeUPC_A
-    BarcodeFormat::UPCE,                        // bcCodeUPC_E0
-    BarcodeFormat::UPCE,                        // bcCodeUPC_E1
-    BarcodeFormat::None,                        // bcCodeUPC_Supp2: read only beside a main symbol
-    BarcodeFormat::None,                        // bcCodeUPC_Supp5
-    BarcodeFormat::Code128,                     // bcCodeEAN128A
-    BarcodeFormat::Code128,                     // bcCodeEAN128B
-    BarcodeFormat::Code128,                     // bcCodeEAN128C
-};
-static_assert(std::size(kKindFormats) == kBarcodeTypeCount);
-
 ZXing::BarcodeFormats AnyLinearFormat()
 {
     ZXing::BarcodeFormats formats;
-    for (const ZXing::BarcodeFormats kind : kKindFormats)
-        formats |= kind;
+    for (int kind = 0; kind < kBarcodeTypeCount; ++kind)
+        formats |= DecoderFormats(KindTraits(kind).Reader);
     return formats;
 }
 
 ZXing::DecodeHints HintsFor(const TReaderSetup& setup)
 {
     ZXing::DecodeHints hints;
-    hints.setFormats(setup.Formats == TReaderFormats::AnyLinear ? AnyLinearFormat()
-                                                                : kKindFormats[setup.Typ]);
+    hints.setFormats(setup.Formats == TReaderFormats::AnyLinear
+                         ? AnyLinearFormat()
+                         : DecoderFormats(KindTraits(setup.Typ).Reader));
     // The label is flat, level and sharp: the rows near the middle of a picture suffice.
     hints.setTryHarder(setup.EveryLine);
     if (setup.EveryLine)
@@ -105,7 +75,7 @@ TReading ReadingOf(const ZXing::Result& result)
 
 bool HasReader(TBarcodeType typ)
 {
-    return typ < kBarcodeTypeCount && !kKindFormats[typ].empty();
+    return KindTraits(typ).Reader != TReaderFormat::None;
 }
 
 std::optional<TReading> ReadGrey(const TGreyView& image, const TReaderSetup& setup)

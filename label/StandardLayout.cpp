@@ -20,55 +20,7 @@
 namespace quillon {
 namespace {
 
-enum class TFamily : std::uint8_t {
-    Retail,     // EAN and UPC: counted in modules, guard bars extended, digits in their standard places
-    AddOn,      // the 2- and 5-digit add-ons on their own: counted in modules, digits above the bars
-    Modules,    // Code 128, EAN-128 and Code 93: elements of 1 to 4 modules
-    NarrowWide, // Code 39, two of five, Codabar and MSI: narrow and wide elements
-    PostNet,    // USPS sizes, whatever the X-dimension
-};
-
-struct TKindRule {
-    TFamily Family = TFamily::NarrowWide;
-    int QuietLeftModules = 10;
-    int QuietRightModules = 10;
-    double NominalBarHeightMm = 0.0; // retail bars at 100 % (0.33 mm); 0 where the 15 % rule holds
-    double RatioBelowHalfMm = 2.0;   // the least wide/narrow ratio for modules under 0.5 mm
-    double Ratio = 2.0;              // the least from 0.5 mm on
-};
-
-using enum TFamily;
-
-// By TBarcodeType. Quiet zones and bar heights: the GS1 rules for EAN/UPC symbols (EAN/UPC; the
-// stand-alone add-ons get 7 and 5 modules), ISO/IEC 15417 (Code 128), 16388 (Code 39), 16390 (ITF),
-// AIM USS-93, EN 798 (Codabar): at least 10 modules. Ratios: ISO/IEC 16388 and 16390 and EN 798 ask
-// 2.2 under 0.5 mm and 2.0 above; MSI 2.0.
-constexpr TKindRule kKindRules[] = {
-    {NarrowWide, 10, 10, 0.0, 2.2, 2.0}, // bcCode_2_5_interleaved
-    {NarrowWide, 10, 10, 0.0, 2.2, 2.0}, // bcCode_2_5_industrial
-    {NarrowWide, 10, 10, 0.0, 2.2, 2.0}, // bcCode_2_5_matrix
-    {NarrowWide, 10, 10, 0.0, 2.2, 2.0}, // bcCode39
-    {NarrowWide, 10, 10, 0.0, 2.2, 2.0}, // bcCode39Extended
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCode128A
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCode128B
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCode128C
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCode93
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCode93Extended
-    {NarrowWide, 10, 10, 0.0, 2.0, 2.0}, // bcCodeMSI
-    {PostNet, 0, 0, 0.0, 2.0, 2.0},      // bcCodePostNet: quiet zones in millimetres, below
-    {NarrowWide, 10, 10, 0.0, 2.2, 2.0}, // bcCodeCodabar
-    {Retail, 7, 7, 18.23, 2.0, 2.0},     // bcCodeEAN8
-    {Retail, 11, 7, 22.85, 2.0, 2.0},    // bcCodeEAN13
-    {Retail, 9, 9, 22.85, 2.0, 2.0},     // bcCodeUPC_A
-    {Retail, 9, 7, 22.85, 2.0, 2.0},     // bcCodeUPC_E0
-    {Retail, 9, 7, 22.85, 2.0, 2.0},     // bcCodeUPC_E1
-    {AddOn, 7, 5, 21.90, 2.0, 2.0},      // bcCodeUPC_Supp2
-    {AddOn, 7, 5, 21.90, 2.0, 2.0},      // bcCodeUPC_Supp5
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCodeEAN128A
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCodeEAN128B
-    {Modules, 10, 10, 0.0, 2.0, 2.0},    // bcCodeEAN128C
-};
-static_assert(std::size(kKindRules) == kBarcodeTypeCount);
+using enum TKindFamily;
 
 // Modules From..To-1, counted from the left edge of the start guard.
 struct TModuleSpan {
@@ -146,10 +98,9 @@ constexpr char kCaptionFont[] = "DejaVu Sans";
 constexpr char kMakersMark[] = "Q";
 constexpr TColor kCaptionColor = 0x000000;
 
-const TKindRule& RuleOf(TBarcodeType typ)
+const TKindLayout& RuleOf(TBarcodeType typ)
 {
-    static constexpr TKindRule kUnknown{};
-    return typ < kBarcodeTypeCount ? kKindRules[typ] : kUnknown;
+    return KindTraits(typ).Layout;
 }
 
 const TRetailLayout* RetailLayoutOf(TBarcodeType typ)
@@ -308,12 +259,12 @@ struct TSymbol {
 // engine narrows it for the kind), in whole units; kinds counted in modules take exactly two.
 int WideUnits(TBarcode& barcode, const TStandardSettings& settings, int moduleUnits, double moduleMm)
 {
-    const TKindRule& rule = RuleOf(barcode.Typ());
+    const TKindLayout& rule = RuleOf(barcode.Typ());
     if (rule.Family == PostNet) // the space: the pitch less the bar
         return NearestDots(kPostNetPitchMm, settings.Dpi) - moduleUnits;
     if (rule.Family != NarrowWide)
         return 2 * moduleUnits;
-    const double least = moduleMm < kRatioLimitModuleMm ? rule.RatioBelowHalfMm : rule.Ratio;
+    const double least = moduleMm < kRatioLimitModuleMm ? rule.LeastRatioBelowHalfMm : rule.LeastRatio;
     barcode.SetRatio(std::fmax(settings.Ratio, least));
     barcode.ComputeModuleWidths(); // narrows the ratio to the engine's range for the kind
     const double ratio = std::min(barcode.Ratio(), kMostRatio);
@@ -366,12 +317,12 @@ std::string HumanReadable(const TBarcode& barcode)
     const std::optional<TEncoding>& encoding = barcode.LastEncoding();
     if (!encoding)
         return barcode.Text();
-    const TFamily family = RuleOf(barcode.Typ()).Family;
+    const TKindFamily family = RuleOf(barcode.Typ()).Family;
     if (family == Retail && encoding->ScanText)
         return *encoding->ScanText;
     std::string text = encoding->DrawnText;
     if (family == AddOn) // Text may carry the add-on's check digit, which is not drawn
-        text.resize(std::min<std::size_t>(text.size(), barcode.Typ() == bcCodeUPC_Supp2 ? 2 : 5));
+        text.resize(std::min<std::size_t>(text.size(), KindTraits(barcode.Typ()).Text.Digits));
     for (char& c : text)
         if (static_cast<unsigned char>(c) < ' ' || c == '\x7f')
             c = ' ';
@@ -380,7 +331,7 @@ std::string HumanReadable(const TBarcode& barcode)
 
 // ---- Heights and ink spread ----
 
-double MinBarHeightMm(TFamily family, const TKindRule& rule, double moduleMm, double symbolMm)
+double MinBarHeightMm(TKindFamily family, const TKindLayout& rule, double moduleMm, double symbolMm)
 {
     switch (family) {
     case Retail:
@@ -397,7 +348,7 @@ void ChooseBarHeight(TStandardLabel& label, TBarcode& barcode, const TStandardSe
                      const TSymbol& symbol, std::optional<int> fitted)
 {
     const int dpi = settings.Dpi;
-    const TKindRule& rule = RuleOf(barcode.Typ());
+    const TKindLayout& rule = RuleOf(barcode.Typ());
     label.MinBarHeightMm = MinBarHeightMm(rule.Family, rule, label.ModuleMm, MmOf(symbol.WidthDots, dpi));
     label.BarHeightDots = DotsAtLeast(label.MinBarHeightMm, dpi);
     if (fitted) {
@@ -536,7 +487,7 @@ TFonts ChooseFonts(const TStandardLabel& label, const TBarcode& barcode, const s
                    int symbolDots)
 {
     const int dpi = static_cast<int>(label.Drawing.UnitsPerInch);
-    const TFamily family = RuleOf(barcode.Typ()).Family;
+    const TKindFamily family = RuleOf(barcode.Typ()).Family;
     const int points = DigitPoints(label.ModuleMm);
     // PostNet's fixed bars say nothing of the type size: its captions take the 100 % size.
     const int captionPoints = family == PostNet ? DigitPoints(kNominalModuleMm) : points;
@@ -589,7 +540,7 @@ void PlanDown(TPlan& plan, const TStandardLabel& label, const TBarcode& barcode,
     const TTextMetrics caption(fonts.Caption.Font, fonts.Caption.Points, upi);
     const TTextMetrics digits(fonts.Digits.Font, fonts.Digits.Points, upi);
     const int captionRow = CeilDots(caption.Ascent() + caption.Descent());
-    const TFamily family = RuleOf(barcode.Typ()).Family;
+    const TKindFamily family = RuleOf(barcode.Typ()).Family;
     plan.BarsTop = captionRow + plan.Gap;
     if (family == AddOn && hasText) { // GS1 puts an add-on's digits over its bars
         plan.DigitsBaseline = plan.BarsTop + digits.Ascent();
@@ -702,7 +653,7 @@ TStandardLabel ComposeAt(TBarcode& barcode, const TLabelCaptions& captions, cons
                          TModuleChoice module, std::optional<int> fittedBarDots)
 {
     const int dpi = settings.Dpi;
-    const TKindRule& rule = RuleOf(barcode.Typ());
+    const TKindLayout& rule = RuleOf(barcode.Typ());
     TStandardLabel label;
     label.Notes = std::move(module.Notes);
     label.Drawing.UnitsPerInch = dpi;
@@ -802,7 +753,7 @@ std::string ShortMm(double mm)
 
 QMarginsF ClassicQuietZonesMm(const TBarcode& barcode)
 {
-    const TKindRule& rule = RuleOf(barcode.Typ());
+    const TKindLayout& rule = RuleOf(barcode.Typ());
     const double moduleMm = barcode.Modul() * kMmPerInch / kClassicUnitsPerInch;
     const double left = rule.Family == PostNet ? kPostNetQuietZoneMm : rule.QuietLeftModules * moduleMm;
     const double right = rule.Family == PostNet ? kPostNetQuietZoneMm : rule.QuietRightModules * moduleMm;

@@ -1,5 +1,6 @@
 // The kinds of symbol after the engine's 23 symbologies: the two-dimensional codes and the GS1 carriers
-// that libzint encodes, with their names, their shape, their default module and their quiet zones.
+// that libzint encodes, with one row of facts for each: names, shape, modules, quiet zones, the
+// libzint symbology that makes it and the reader that finds it.
 #pragma once
 
 #include <cstdint>
@@ -37,16 +38,21 @@ enum class TSymbolShape : std::uint8_t {
 // Which of the symbol options a kind takes, so the window shows only those.
 enum class TSymbolOption : std::uint8_t { None, QrErrorCorrection, DataMatrixShape, Pdf417Columns };
 
+// No defaults, as in the engine's TKindTraits: a row that leaves a fact out does not compile cleanly.
 struct TSymbolKindInfo {
+    TSymbolKind Kind;       // the row's own kind, checked against its place when the table compiles
     std::string_view Name;  // the identifier the CLI prints and takes
     std::string_view Title; // the readable name the window lists
-    TSymbolShape Shape = TSymbolShape::Matrix;
-    bool Gs1 = false; // carries GS1 Application Identifier data
-    TSymbolOption Option = TSymbolOption::None;
-    double DefaultModuleMm = 0.5;   // the standard layout's module when none is asked for
-    int QuietModulesX = 0;          // the quiet zone left and right, in modules
-    int QuietModulesY = 0;          // the quiet zone above and below, in modules
+    TSymbolShape Shape;
+    bool Gs1; // carries GS1 Application Identifier data
+    TSymbolOption Option;
+    double DefaultModuleMm;         // the standard layout's module when none is asked for
+    double LeastModuleMm;           // the smallest module the standard layout prints
+    int QuietModulesX;              // the quiet zone left and right, in modules
+    int QuietModulesY;              // the quiet zone above and below, in modules
     std::string_view Gs1Identifier; // the symbology identifier a GS1 reading carries
+    int ZintSymbology;              // libzint's BARCODE_ number
+    TReaderFormat Reader;
 };
 
 const TSymbolKindInfo& KindInfo(TSymbolKind kind);

@@ -21,19 +21,6 @@
 namespace quillon {
 namespace {
 
-// In TSymbolKind order; see LeastModuleMm.
-constexpr std::array<double, kSymbolKindCount> kLeastModuleMm{
-    0.25,  // QRCode
-    0.25,  // DataMatrix
-    0.25,  // PDF417
-    0.25,  // Aztec
-    0.25,  // GS1_128
-    0.25,  // GS1_DataMatrix
-    0.25,  // GS1_QRCode
-    0.264, // DataBarOmni
-    0.264, // DataBarExpanded
-};
-
 constexpr int kMostModulePixels = 49; // the deck's modul
 constexpr int kLeastTwoDimensionalModulePixels = 2;
 constexpr double kScreenPixelsPerInch = 96.0;
@@ -431,7 +418,7 @@ TModuleChoice ChooseModule(TSymbolKind kind, const TSymbolStandardSettings& stan
 {
     const int dpi = standard.Dpi;
     const double asked = standard.ModuleMm.value_or(KindInfo(kind).DefaultModuleMm);
-    const double least = LeastModuleMm(kind);
+    const double least = KindInfo(kind).LeastModuleMm;
     const int leastDots = DotsAtLeast(least, dpi);
     const int nearest = NearestDots(asked, dpi);
     TModuleChoice choice{.Dots = std::max(nearest, leastDots), .Notes = {}};
@@ -633,11 +620,6 @@ struct TCallReplay {
 
 } // namespace
 
-double LeastModuleMm(TSymbolKind kind)
-{
-    return kLeastModuleMm.at(static_cast<std::size_t>(OrdinalOf(kind) - kFirstSymbolKind));
-}
-
 TSymbol EncodeSymbolOrThrow(TSymbolKind kind, std::string_view data, const TSymbolOptions& options)
 {
     TSymbolOutcome outcome = EncodeSymbol(kind, data, options);
@@ -700,7 +682,7 @@ TFittedSymbolLabel FitStandardSymbolLabel(std::string_view data, const TSymbolSe
     const TModuleChoice asked = ChooseModule(settings.Kind, standard);
     TFittedSymbolLabel fitted{.Label = LayOutStandard(begun, settings, captions, standard, asked), .Fit = {}};
     fitted.Fit = CheckLabelFits(fitted.Label.SizeMm, cellMm);
-    const int leastDots = DotsAtLeast(LeastModuleMm(settings.Kind), standard.Dpi);
+    const int leastDots = DotsAtLeast(KindInfo(settings.Kind).LeastModuleMm, standard.Dpi);
     for (int dots = asked.Dots - 1; !fitted.Fit.Fits && dots >= leastDots; --dots) {
         TModuleChoice smaller = asked;
         smaller.Dots = dots;

@@ -36,11 +36,6 @@ struct TSymbolStandardSettings {
     std::optional<double> BarHeightMm{}; // GS1-128 and DataBar only; none: the standard's height
 };
 
-// The least module the standard layout prints, and fitting a cell goes down to: 0.25 mm for the
-// matrix kinds and PDF417 (two dots of a 203 dpi label printer, below which a printed module loses
-// its shape), GS1-128's least of 0.25 mm and DataBar's 0.264 mm (the GS1 rules for symbol sizes).
-double LeastModuleMm(TSymbolKind kind);
-
 // EncodeSymbol's refusal as an exception, so that nothing half drawn reaches a preview or a sheet; the
 // window words its reason in the interface language.
 class SymbolException : public Exception {
@@ -90,8 +85,8 @@ QImage ComposeSymbolLabel(std::string_view data, const TSymbolSettings& settings
 QImage ComposeSymbolLabel(const TSymbolLabel& label);
 
 // The standard label in the dots of a printer of standard.Dpi: the module in millimetres snapped to
-// whole dots (never below LeastModuleMm), the quiet zones inside the label, the GS1 kinds' AIs in
-// brackets below the symbol, the captions and the mark outside the symbol and its quiet zones.
+// whole dots (never below the kind's LeastModuleMm), the quiet zones inside the label, the GS1 kinds'
+// AIs in brackets below the symbol, the captions and the mark outside the symbol and its quiet zones.
 // ModulePixels, BarHeightPixels and ShowText are the classic layout's and do not apply. Measures
 // text, so a QGuiApplication must exist. Raises as RecordSymbolLabel does.
 TSymbolLabel ComposeStandardSymbolLabel(std::string_view data, const TSymbolSettings& settings,
@@ -104,7 +99,7 @@ struct TFittedSymbolLabel {
 };
 
 // The standard label made to fit a cell of cellMm: a label too large takes a smaller module, down to
-// LeastModuleMm; below that it is refused with CheckLabelFits' message, at the least module.
+// the kind's LeastModuleMm; below that it is refused with CheckLabelFits' message, at the least module.
 TFittedSymbolLabel FitStandardSymbolLabel(std::string_view data, const TSymbolSettings& settings,
                                           const TLabelCaptions& captions,
                                           const TSymbolStandardSettings& standard, QSizeF cellMm);

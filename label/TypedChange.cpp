@@ -2,13 +2,9 @@
 #include "label/TypedChange.h"
 
 #include <algorithm>
-#include <array>
 
 namespace quillon {
 namespace {
-
-// Kinds that fill an odd count of digits to pairs with a leading 0.
-constexpr std::array<TBarcodeType, 3> kPairKinds{bcCode_2_5_interleaved, bcCode128C, bcCodeEAN128C};
 
 // A UPC-E: the number system, six digits and the check digit (ISO/IEC 15420).
 constexpr std::size_t kUpcESixDigits = 6;
@@ -16,12 +12,12 @@ constexpr std::size_t kUpcEFullDigits = 8;
 
 bool IsUpcE(TBarcodeType kind)
 {
-    return kind == bcCodeUPC_E0 || kind == bcCodeUPC_E1;
+    return KindTraits(kind).Text.CheckInParities;
 }
 
 bool IsNumeric(TBarcodeType kind)
 {
-    return kind < kBarcodeTypeCount && BarcodeTypeTable[kind].NumericOnly;
+    return KindTraits(kind).Text.NumericOnly;
 }
 
 bool AllDigits(std::string_view text)
@@ -106,9 +102,8 @@ TChangeWhy WhyItDiffers(const std::string& printed, const std::string& expected,
     const TBarcodeType kind = barcode.Typ();
     if (IsUpcE(kind) && AllDigits(expected))
         return UpcEWhy(typedSize);
-    const bool pairs = std::find(kPairKinds.begin(), kPairKinds.end(), kind) != kPairKinds.end();
     if (IsNumeric(kind) && PaddedWithZeros(printed, expected, barcode))
-        return pairs ? TChangeWhy::PairsPadded : TChangeWhy::ZerosPadded;
+        return KindTraits(kind).Text.PairsPadded ? TChangeWhy::PairsPadded : TChangeWhy::ZerosPadded;
     if (IsNumeric(kind) && printed.size() < expected.size() && expected.starts_with(printed))
         return TChangeWhy::DigitsLeftOut;
     if (printed.size() == expected.size() && !printed.empty() &&

@@ -14,19 +14,6 @@
 namespace quillon {
 namespace {
 
-// libzint's symbology per kind, in TSymbolKind order.
-constexpr std::array<int, kSymbolKindCount> kZintSymbologies{
-    BARCODE_QRCODE,     // QRCode
-    BARCODE_DATAMATRIX, // DataMatrix
-    BARCODE_PDF417,     // PDF417
-    BARCODE_AZTEC,      // Aztec
-    BARCODE_GS1_128,    // GS1_128
-    BARCODE_DATAMATRIX, // GS1_DataMatrix
-    BARCODE_QRCODE,     // GS1_QRCode
-    BARCODE_DBAR_OMN,   // DataBarOmni
-    BARCODE_DBAR_EXP,   // DataBarExpanded
-};
-
 // The rectangular Data Matrix sizes of ISO/IEC 16022 as libzint numbers them, smallest first:
 // 8 x 18, 8 x 32, 12 x 26, 12 x 36, 16 x 36, 16 x 48.
 constexpr std::array<int, 6> kRectangularDataMatrixSizes{25, 26, 27, 28, 29, 30};
@@ -142,8 +129,7 @@ std::variant<TPreparedData, TSymbolFailure> Prepare(TSymbolKind kind, std::strin
 
 TZintRequest RequestFor(TSymbolKind kind, const TSymbolOptions& options)
 {
-    TZintRequest request{.Symbology =
-                             kZintSymbologies[static_cast<std::size_t>(OrdinalOf(kind) - kFirstSymbolKind)]};
+    TZintRequest request{.Symbology = KindInfo(kind).ZintSymbology};
     const bool gs1Mode = IsGs1Kind(kind) && kind != TSymbolKind::DataBarOmni;
     // GS1 data comes checked against GS1's syntax dictionary, newer than the AI table libzint carries,
     // which would refuse AIs such as (7041) and (8030).

@@ -129,7 +129,7 @@ const TEncodingRow kRows[] = {
 TEST(Encoding, EveryKindSaysWhatItDrewAndADecoderAgrees)
 {
     for (int line = 1; const TEncodingRow& row : kRows) {
-        SCOPED_TRACE(::testing::Message() << "row " << line++ << ": " << BarcodeTypeTable[row.Typ].Name);
+        SCOPED_TRACE(::testing::Message() << "row " << line++ << ": " << KindTraits(row.Typ).TypeName);
         TBarcode barcode;
         barcode.SetTyp(row.Typ), barcode.SetChecksum(row.Check != off), barcode.SetText(row.Typed);
         barcode.SetCheckSumMethod(row.Check == noMethod ? csmNone : csmModulo10);
