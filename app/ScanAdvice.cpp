@@ -21,7 +21,7 @@ constexpr double kSlackMm = 0.01;
 
 double MmOfUnits(double units, const TLabelDrawing& drawing)
 {
-    return units * kMmPerInch / drawing.UnitsPerInch;
+    return MmOfDots(units, drawing.UnitsPerInch);
 }
 
 // The Bar Width draws the classic label's wide elements at another proportion than the kind takes:

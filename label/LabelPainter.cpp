@@ -512,7 +512,7 @@ const TLabelFonts::TFont& TLabelFonts::Font(const std::string& name, double pixe
     if (FFonts.size() >= kMaxFonts)
         FFonts.clear();
     QFont family(QString::fromStdString(name));
-    family.setPointSizeF(pixels * kPointsPerInch / key.Dpi);
+    family.setPointSizeF(PointsOfDots(pixels, key.Dpi));
     family.setStretch(stretch);
     QFont font(family, &device); // resolved for the device, so that laying text out finds it ready
     QFontMetricsF metrics(font, &device);
@@ -701,7 +701,7 @@ std::optional<QRect> LinePixels(const TRecordedLine& line)
 
 double TextPixels(const TRecordedText& text, const TLabelPlacement& placement, double unitsPerInch)
 {
-    return std::max(text.Font.Size, 1) * unitsPerInch / kPointsPerInch * placement.ScaleY;
+    return DotsOfPoints(std::max(text.Font.Size, 1), unitsPerInch) * placement.ScaleY;
 }
 
 int TextStretch(const TLabelPlacement& placement)

@@ -627,7 +627,7 @@ public:
         if (const auto found = FLayoutFonts.find(key); found != FLayoutFonts.end())
             return found->second;
         QFont request(QString::fromStdString(family));
-        request.setPointSizeF(layoutPixels * kPointsPerInch / kLayoutDpi);
+        request.setPointSizeF(PointsOfDots(layoutPixels, kLayoutDpi));
         if (stretch > 0)
             request.setStretch(stretch);
         QFont font(request, &FDevice);
@@ -964,7 +964,7 @@ private:
     {
         const QRectF frame = FToDots.mapRect(frameMm);
         const double scale = FContent.DotsPerLayoutPixel();
-        const double dots = text.Font.PointSize * kMmPerInch / kPointsPerInch * FToDots.m22();
+        const double dots = MmOfPoints(text.Font.PointSize) * FToDots.m22();
         const TLayoutFont& font = FContent.Font(text.Font.Family, dots / scale, 0);
         const TShapedText shaped =
             FContent.InFrame(QString::fromStdString(text.Text), font, frame.width() / scale,
@@ -1004,8 +1004,8 @@ TLabelPdf::TLabelPdf(QIODevice& out, const TPreparedReport& paper, const TCalibr
 {
     // From the paper's millimetres: Qt's points are whole (A4 595 x 842, not 595.276 x 841.89).
     const QRectF mm = PageLayoutOf(paper).fullRect(QPageLayout::Millimeter);
-    FPaperWidthPoints = mm.width() * kPointsPerInch / kMmPerInch;
-    FPaperHeightPoints = mm.height() * kPointsPerInch / kMmPerInch;
+    FPaperWidthPoints = PointsOfMm(mm.width());
+    FPaperHeightPoints = PointsOfMm(mm.height());
     CheckCalibration(calibration);
     if (!FOut.isWritable())
         throw Exception("Cannot write the PDF: its file is not open for writing");
@@ -1025,7 +1025,7 @@ TLabelPdfPage TLabelPdf::MakePage(const TPreparedReport& report, std::size_t pag
         throw Exception("The report has no page " + std::to_string(pageIndex + 1));
     TPageContent content(*FGlyphs, FDirection, gridDpi);
     // The page in the printer's dots, y down from the paper's corner, as the painter's PDF has it.
-    const double pointsPerDot = kPointsPerInch / gridDpi;
+    const double pointsPerDot = PointsOfDots(1.0, gridDpi);
     for (const double value : {pointsPerDot, 0.0, 0.0, -pointsPerDot, 0.0, FPaperHeightPoints}) {
         ExactNumber(content.Out(), value);
         content.Out() += ' ';

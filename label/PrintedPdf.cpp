@@ -23,12 +23,12 @@
 #include <zlib.h>
 
 #include "data/Escape.h"
+#include "report/Units.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
 // The most a stream may inflate to: far above any page Quillon writes, far below what would exhaust memory.
 constexpr std::size_t kMaxInflatedBytes = 256U * 1024U * 1024U;
 // Nested arrays and dictionaries deeper than this are no PDF of ours.

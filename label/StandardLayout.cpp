@@ -1,20 +1,15 @@
 // The standard label: the symbol as its standard prints it, laid out in the dots of one printer.
 #include "label/StandardLayout.h"
 
-#include <QByteArray>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
 #include "barcode/Canvas.h"
+#include "label/StandardParts.h"
 #include "report/Units.h"
 
 namespace quillon {
@@ -69,13 +64,12 @@ constexpr TMmRange kLinearXRange{.Low = 0.19, .High = 1.016};
 // POSTNET as USPS prints it (Publication 25, DMM 708.4): 0.020 in bars at 22 to the inch, full bars
 // 0.125 in and half bars 0.050 in standing on one baseline, 1/8 in clear on either side.
 constexpr double kPostNetBarMm = 0.508;
-constexpr double kPostNetPitchMm = 25.4 / 22.0;
+constexpr double kPostNetPitchMm = kMmPerInch / 22.0;
 constexpr double kPostNetFullBarMm = 3.175;
 constexpr double kPostNetHalfBarMm = 1.27;
 constexpr double kPostNetQuietZoneMm = 3.175;
 
 constexpr double kNominalModuleMm = 0.33;        // GS1's 100 % magnification
-constexpr double kNominalDigitHeightMm = 2.75;   // the human-readable digits at 100 %
 constexpr double kDigitAdvanceModules = 6.5;     // a digit keeps clear of its neighbours and the guards
 constexpr double kSmallDigitScale = 0.75;        // UPC's outer digits
 constexpr double kLeastLinearBarHeightMm = 6.35; // 0.25 in, or 15 % of the symbol's width if more
@@ -84,19 +78,8 @@ constexpr double kShortBarShare = 0.4; // the engine's short bars are two fifths
 constexpr double kRatioLimitModuleMm = 0.5;
 constexpr double kMostRatio = 3.0; // the top of every narrow/wide standard's range
 constexpr int kMostEngineModul = 49;
-constexpr double kTextGapMm = 0.3;
-constexpr double kMarkGapMm = 2.0;        // between the upper caption and the mark
-constexpr int kMostLabelDots = 1'000'000; // over 10 m at 2400 dpi
-constexpr double kSlack = 1e-9;           // keeps a whole number of dots whole through floating point
 constexpr double kFitSlackMm = 1e-6;
 constexpr double kClassicUnitsPerInch = 96.0; // the classic label's screen pixels
-constexpr int kMeasurePixels = 1000;
-
-// DejaVu Sans Mono (fonts-dejavu-core): monospaced digits of even width, the nearest to OCR-B at hand.
-constexpr char kDigitFont[] = "DejaVu Sans Mono";
-constexpr char kCaptionFont[] = "DejaVu Sans";
-constexpr char kMakersMark[] = "Q";
-constexpr TColor kCaptionColor = 0x000000;
 
 const TKindLayout& RuleOf(TBarcodeType typ)
 {
@@ -111,56 +94,13 @@ const TRetailLayout* RetailLayoutOf(TBarcodeType typ)
     return nullptr;
 }
 
-double DotsOf(double mm, int dpi)
-{
-    return mm * dpi / kMmPerInch;
-}
-
-double MmOf(double dots, int dpi)
-{
-    return dots * kMmPerInch / dpi;
-}
-
-int NearestDots(double mm, int dpi)
-{
-    return std::max(1, static_cast<int>(std::lround(DotsOf(mm, dpi))));
-}
-
-int DotsAtLeast(double mm, int dpi)
-{
-    return std::max(1, static_cast<int>(std::ceil(DotsOf(mm, dpi) - kSlack)));
-}
-
-std::string Fixed(double value, int decimals)
-{
-    char text[48] = {};
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string Mm(double value)
-{
-    return Fixed(value, 3) + " mm";
-}
-
-Exception TooLarge()
-{
-    return Exception("Label of more than " + std::to_string(kMostLabelDots) + " dots is too large to print");
-}
-
 // ---- Settings and the module ----
 
 void Validate(const TStandardSettings& settings)
 {
-    if (settings.Dpi < kMinLabelDpi || settings.Dpi > kMaxLabelDpi)
-        throw Exception("Resolution " + std::to_string(settings.Dpi) + " dpi is outside " +
-                        std::to_string(kMinLabelDpi) + "-" + std::to_string(kMaxLabelDpi) + " dpi");
-    if (!std::isfinite(settings.XDimensionMm) || settings.XDimensionMm <= 0)
-        throw Exception("X-dimension " + Fixed(settings.XDimensionMm, 3) + " mm is not a size above 0 mm");
-    const std::optional<double>& height = settings.BarHeightMm;
-    if (height && !(*height >= kMinBarHeightMm && *height <= kMaxBarHeightMm))
-        throw Exception("Bar height " + Fixed(*height, 2) + " mm is outside " + Fixed(kMinBarHeightMm, 0) +
-                        "-" + Fixed(kMaxBarHeightMm, 0) + " mm");
+    CheckResolution(settings.Dpi);
+    CheckXDimension(settings.XDimensionMm);
+    CheckBarHeight(settings.BarHeightMm);
     if (settings.BarWidthReductionDots < 0 || settings.BarWidthReductionDots > kMaxBarWidthReductionDots)
         throw Exception("Bar width reduction " + std::to_string(settings.BarWidthReductionDots) +
                         " dots is outside 0-" + std::to_string(kMaxBarWidthReductionDots) + " dots");
@@ -186,7 +126,8 @@ TDotRange ModuleDotRange(TBarcodeType typ, int dpi)
     const TMmRange range = XDimensionRange(typ);
     const int least = DotsAtLeast(range.Low, dpi);
     return {.Least = least,
-            .Most = std::max(least, static_cast<int>(std::floor(DotsOf(range.High, dpi) + kSlack)))};
+            .Most =
+                std::max(least, static_cast<int>(std::floor(DotsOfMm(range.High, dpi) + kDotRoundingSlack)))};
 }
 
 // Dots inside the range that the engine can draw: a whole number of units of DotsPerUnit dots.
@@ -203,11 +144,6 @@ struct TModuleChoice {
     int Dots = 1;
     std::vector<std::string> Notes{};
 };
-
-std::string DotsAt(int dots, int dpi)
-{
-    return std::to_string(dots) + " dots at " + std::to_string(dpi) + " dpi";
-}
 
 // The nearest whole dots to the X-dimension asked for, kept inside the symbology's range.
 TModuleChoice ChooseModule(TBarcode& barcode, double xMm, int dpi)
@@ -227,7 +163,7 @@ TModuleChoice ChooseModule(TBarcode& barcode, double xMm, int dpi)
     const int inRange = std::clamp(nearest, dots.Least, dots.Most);
     TModuleChoice choice{.Dots = EngineDots(inRange, dots)};
     const std::string printed =
-        "printed at " + Mm(MmOf(choice.Dots, dpi)) + " (" + DotsAt(choice.Dots, dpi) + ")";
+        "printed at " + Mm(MmOfDots(choice.Dots, dpi)) + " (" + DotsAt(choice.Dots, dpi) + ")";
     if (xMm < range.Low || xMm > range.High)
         choice.Notes.push_back("X-dimension " + Mm(xMm) + " is outside the " + allowed + ": " + printed);
     else if (inRange != nearest)
@@ -268,14 +204,14 @@ int WideUnits(TBarcode& barcode, const TStandardSettings& settings, int moduleUn
     barcode.SetRatio(std::fmax(settings.Ratio, least));
     barcode.ComputeModuleWidths(); // narrows the ratio to the engine's range for the kind
     const double ratio = std::min(barcode.Ratio(), kMostRatio);
-    return static_cast<int>(std::ceil(ratio * moduleUnits - kSlack));
+    return static_cast<int>(std::ceil(ratio * moduleUnits - kDotRoundingSlack));
 }
 
 TSymbol EncodeSymbol(TBarcode& barcode, const TStandardSettings& settings, int moduleDots)
 {
     const int unit = DotsPerUnit(moduleDots);
     const int moduleUnits = moduleDots / unit;
-    const int wideUnits = WideUnits(barcode, settings, moduleUnits, MmOf(moduleDots, settings.Dpi));
+    const int wideUnits = WideUnits(barcode, settings, moduleUnits, MmOfDots(moduleDots, settings.Dpi));
     barcode.SetModul(moduleUnits);
     barcode.SetRatio(static_cast<double>(wideUnits) / moduleUnits);
     const std::string pattern = barcode.BuildPattern();
@@ -291,7 +227,7 @@ TSymbol EncodeSymbol(TBarcode& barcode, const TStandardSettings& settings, int m
             {.Left = static_cast<int>(x), .Width = element.Width * unit, .Kind = element.Kind});
         x += static_cast<long long>(element.Width) * unit;
         if (x > kMostLabelDots)
-            throw TooLarge();
+            throw TooLargeToPrint();
     }
     symbol.WidthDots = static_cast<int>(x);
     return symbol;
@@ -349,7 +285,7 @@ void ChooseBarHeight(TStandardLabel& label, TBarcode& barcode, const TStandardSe
 {
     const int dpi = settings.Dpi;
     const TKindLayout& rule = RuleOf(barcode.Typ());
-    label.MinBarHeightMm = MinBarHeightMm(rule.Family, rule, label.ModuleMm, MmOf(symbol.WidthDots, dpi));
+    label.MinBarHeightMm = MinBarHeightMm(rule.Family, rule, label.ModuleMm, MmOfDots(symbol.WidthDots, dpi));
     label.BarHeightDots = DotsAtLeast(label.MinBarHeightMm, dpi);
     if (fitted) {
         label.BarHeightDots = *fitted;
@@ -364,7 +300,7 @@ void ChooseBarHeight(TStandardLabel& label, TBarcode& barcode, const TStandardSe
                                   std::string(barcode.GetTypeName()) + " asks at a " + Mm(label.ModuleMm) +
                                   " module");
     }
-    label.BarHeightMm = MmOf(label.BarHeightDots, dpi);
+    label.BarHeightMm = MmOfDots(label.BarHeightDots, dpi);
 }
 
 // Every bar gives up the reduction, never its last dot: the narrow module is the narrowest bar.
@@ -378,46 +314,6 @@ void ChooseBarWidthReduction(TStandardLabel& label, const TStandardSettings& set
 }
 
 // ---- Text ----
-
-// A face at a size in whole points, measured in the label's units.
-class TTextMetrics {
-public:
-    TTextMetrics(const char* family, int points, double unitsPerInch)
-        : FMetrics(MeasuringFont(family)), FScale(points * unitsPerInch / kPointsPerInch / kMeasurePixels)
-    {
-    }
-
-    double Ascent() const { return FMetrics.ascent() * FScale; }
-    double Descent() const { return FMetrics.descent() * FScale; }
-    double DigitHeight() const
-    {
-        return -FMetrics.tightBoundingRect(QStringLiteral("0123456789")).top() * FScale;
-    }
-    double Advance(const std::string& utf8) const
-    {
-        return FMetrics.horizontalAdvance(QString::fromStdString(utf8)) * FScale;
-    }
-
-private:
-    // Measured large, so that whole-pixel hinting does not skew the proportions.
-    static QFont MeasuringFont(const char* family)
-    {
-        QFont font(QString::fromLatin1(family));
-        font.setPixelSize(kMeasurePixels);
-        return font;
-    }
-
-    QFontMetricsF FMetrics;
-    double FScale = 1.0;
-};
-
-// Whole points at which the digits stand about 2.75 mm tall at 100 %, in proportion to the module.
-int DigitPoints(double moduleMm)
-{
-    const double digitMmPerPoint = TTextMetrics(kDigitFont, 1, kMmPerInch).DigitHeight();
-    const double points = kNominalDigitHeightMm * moduleMm / kNominalModuleMm / digitMmPerPoint;
-    return std::max(1, static_cast<int>(std::lround(points)));
-}
 
 // At most `points`, and small enough for the text to take no more than widthMm.
 int PointsWithin(const std::string& text, double widthMm, int points)
@@ -455,12 +351,6 @@ void AddBox(std::vector<TRecordedCall>& calls, int left, int top, int right, int
         .Brush = {.Color = color, .Style = bsSolid}});
 }
 
-std::string ToUtf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 // ---- Layout ----
 
 // Where everything goes, in dots from the label's top-left corner.
@@ -488,31 +378,18 @@ TFonts ChooseFonts(const TStandardLabel& label, const TBarcode& barcode, const s
 {
     const int dpi = static_cast<int>(label.Drawing.UnitsPerInch);
     const TKindFamily family = RuleOf(barcode.Typ()).Family;
-    const int points = DigitPoints(label.ModuleMm);
+    const int points = DigitPoints(label.ModuleMm, kNominalModuleMm);
     // PostNet's fixed bars say nothing of the type size: its captions take the 100 % size.
-    const int captionPoints = family == PostNet ? DigitPoints(kNominalModuleMm) : points;
+    const int captionPoints = family == PostNet ? DigitPoints(kNominalModuleMm, kNominalModuleMm) : points;
     const int digitPoints = family == Retail
                                 ? PointsWithin("0", kDigitAdvanceModules * label.ModuleMm, points)
-                                : PointsWithin(text, MmOf(symbolDots, dpi), points);
+                                : PointsWithin(text, MmOfDots(symbolDots, dpi), points);
     return {
         .Digits = {.Font = kDigitFont, .Points = digitPoints, .Color = barcode.ColorBar()},
         .SmallDigits = {.Font = kDigitFont,
                         .Points = std::max(1, static_cast<int>(std::lround(digitPoints * kSmallDigitScale))),
                         .Color = barcode.ColorBar()},
         .Caption = {.Font = kCaptionFont, .Points = captionPoints, .Color = kCaptionColor}};
-}
-
-bool Shown(bool on, const QString& text)
-{
-    return on && !text.isEmpty();
-}
-
-// Whole dots covering a length; a caption long enough to overflow them is refused.
-int CeilDots(double units)
-{
-    if (!(units <= kMostLabelDots))
-        throw TooLarge();
-    return static_cast<int>(std::ceil(units - kSlack));
 }
 
 // The label's width: the symbol with its quiet zones, or the captions with the mark if wider.
@@ -659,7 +536,7 @@ TStandardLabel ComposeAt(TBarcode& barcode, const TLabelCaptions& captions, cons
     label.Drawing.UnitsPerInch = dpi;
     const TSymbol symbol = EncodeSymbol(barcode, settings, module.Dots);
     label.ModuleDots = symbol.ModuleDots;
-    label.ModuleMm = MmOf(label.ModuleDots, dpi);
+    label.ModuleMm = MmOfDots(label.ModuleDots, dpi);
     label.WideDots = symbol.WideDots;
     NoteRatio(label, barcode, settings);
     ChooseBarHeight(label, barcode, settings, symbol, fittedBarDots);
@@ -712,20 +589,20 @@ TFittedLabel FitHeight(TBarcode& barcode, const TLabelCaptions& captions, const 
     if (fit.Fits || !Within(label.SizeMm.width(), cellMm.width()))
         return {.Label = std::move(label), .Fit = std::move(fit)};
     const int dpi = settings.Dpi;
-    const int lack = CeilDots(DotsOf(label.SizeMm.height() - cellMm.height(), dpi));
+    const int lack = CeilDots(DotsOfMm(label.SizeMm.height() - cellMm.height(), dpi));
     const int least = DotsAtLeast(label.MinBarHeightMm, dpi);
     if (label.BarHeightDots < least) // bars asked below their minimum are not shortened further
         return {.Label = std::move(label), .Fit = std::move(fit)};
     if (label.BarHeightDots - lack < least)
         return {.Label = label,
-                .Fit = Refusal(label.SizeMm.height() - MmOf(label.BarHeightDots - least, dpi),
+                .Fit = Refusal(label.SizeMm.height() - MmOfDots(label.BarHeightDots - least, dpi),
                                cellMm.height(), "high",
                                "its bars cannot reach their minimum height of " +
                                    Fixed(label.MinBarHeightMm, 1) + " mm")};
     TModuleChoice shortened = module;
     const int bars = label.BarHeightDots - lack;
-    shortened.Notes.push_back("Bars shortened to " + Fixed(MmOf(bars, dpi), 2) + " mm to fit the cell's " +
-                              Fixed(cellMm.height(), 1) + " mm height");
+    shortened.Notes.push_back("Bars shortened to " + Fixed(MmOfDots(bars, dpi), 2) +
+                              " mm to fit the cell's " + Fixed(cellMm.height(), 1) + " mm height");
     label = ComposeAt(barcode, captions, settings, std::move(shortened), bars);
     fit = CheckLabelFits(label.SizeMm, cellMm);
     return {.Label = std::move(label), .Fit = std::move(fit)};
@@ -754,7 +631,7 @@ std::string ShortMm(double mm)
 QMarginsF ClassicQuietZonesMm(const TBarcode& barcode)
 {
     const TKindLayout& rule = RuleOf(barcode.Typ());
-    const double moduleMm = barcode.Modul() * kMmPerInch / kClassicUnitsPerInch;
+    const double moduleMm = MmOfDots(barcode.Modul(), kClassicUnitsPerInch);
     const double left = rule.Family == PostNet ? kPostNetQuietZoneMm : rule.QuietLeftModules * moduleMm;
     const double right = rule.Family == PostNet ? kPostNetQuietZoneMm : rule.QuietRightModules * moduleMm;
     const double turn = std::fmod(std::fmod(barcode.Angle(), 360.0) + 360.0, 360.0);
@@ -867,8 +744,8 @@ TFittedLabel FitStandardLabel(TBarcode& barcode, const TLabelCaptions& captions,
          dots = SmallerModule(dots, range)) {
         TModuleChoice smaller = asked;
         smaller.Dots = dots;
-        smaller.Notes.push_back("X-dimension reduced to " + Mm(MmOf(dots, dpi)) + " (" + DotsAt(dots, dpi) +
-                                ") to fit the cell");
+        smaller.Notes.push_back("X-dimension reduced to " + Mm(MmOfDots(dots, dpi)) + " (" +
+                                DotsAt(dots, dpi) + ") to fit the cell");
         fitted = FitHeight(barcode, captions, settings, smaller, cellMm);
     }
     return fitted;

@@ -4,17 +4,15 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <numeric>
 #include <utility>
 #include <variant>
 
+#include "label/StandardParts.h"
 #include "report/PainterCanvas.h"
 #include "report/Units.h"
 
@@ -26,51 +24,15 @@ constexpr int kLeastTwoDimensionalModulePixels = 2;
 constexpr double kScreenPixelsPerInch = 96.0;
 
 // The classic label's marks, as the engine's label places them.
-constexpr char kMakersMark[] = "Q";
 constexpr int kUpperCaptionLeftPixels = 28;
 constexpr int kMarkFromRightPixels = 8;
 constexpr int kCaptionGapPixels = 2;
 constexpr int kStrokeAboveBottomPixels = 3;
 constexpr int kStrokeLengthPixels = 5;
 
-// The standard label's texts, as the engine's standard label sets them: DejaVu Sans Mono digits
-// (fonts-dejavu-core) 2.75 mm tall at the kind's default module, in proportion to the module.
-constexpr char kDigitFont[] = "DejaVu Sans Mono";
-constexpr char kCaptionFont[] = "DejaVu Sans";
-constexpr TColor kCaptionColor = 0x000000;
-constexpr double kNominalDigitHeightMm = 2.75;
-constexpr double kTextGapMm = 0.3;
-constexpr double kMarkGapMm = 2.0;
-constexpr int kMostLabelDots = 1'000'000; // over 10 m at 2400 dpi
-constexpr int kMeasurePixels = 1000;
-constexpr double kSlack = 1e-9;
-
-std::string Fixed(double value, int decimals)
-{
-    char text[48] = {};
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string Mm(double value)
-{
-    return Fixed(value, 3) + " mm";
-}
-
 std::string TitleOf(TSymbolKind kind)
 {
     return std::string(KindInfo(kind).Title);
-}
-
-std::string ToUtf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-bool Shown(bool on, const QString& text)
-{
-    return on && !text.isEmpty();
 }
 
 // ---- The symbol block: the symbol with its quiet zones, in drawing units ----
@@ -131,8 +93,7 @@ TBlock BuildBlock(const TSymbol& symbol, TSymbolKind kind, int module, std::opti
     const long long width = (static_cast<long long>(grid.Columns) + 2LL * info.QuietModulesX) * module;
     const long long height = edges.back() + 2LL * quietY;
     if (width > kMostLabelDots || height > kMostLabelDots)
-        throw Exception("Label of more than " + std::to_string(kMostLabelDots) +
-                        " dots is too large to print");
+        throw TooLargeToPrint();
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
     TBlock block;
@@ -370,42 +331,12 @@ void LayOutClassic(TSymbolLabel& label, const TSymbolSettings& settings, const T
 
 // ---- Standard layout ----
 
-double DotsOf(double mm, int dpi)
-{
-    return mm * dpi / kMmPerInch;
-}
-
-double MmOf(double dots, int dpi)
-{
-    return dots * kMmPerInch / dpi;
-}
-
-int NearestDots(double mm, int dpi)
-{
-    return std::max(1, static_cast<int>(std::lround(DotsOf(mm, dpi))));
-}
-
-int DotsAtLeast(double mm, int dpi)
-{
-    return std::max(1, static_cast<int>(std::ceil(DotsOf(mm, dpi) - kSlack)));
-}
-
-std::string DotsAt(int dots, int dpi)
-{
-    return std::to_string(dots) + " dots at " + std::to_string(dpi) + " dpi";
-}
-
 void ValidateStandard(const TSymbolStandardSettings& standard)
 {
-    if (standard.Dpi < kMinLabelDpi || standard.Dpi > kMaxLabelDpi)
-        throw Exception("Resolution " + std::to_string(standard.Dpi) + " dpi is outside " +
-                        std::to_string(kMinLabelDpi) + "-" + std::to_string(kMaxLabelDpi) + " dpi");
-    if (standard.ModuleMm && !(std::isfinite(*standard.ModuleMm) && *standard.ModuleMm > 0))
-        throw Exception("X-dimension " + Fixed(*standard.ModuleMm, 3) + " mm is not a size above 0 mm");
-    const std::optional<double>& height = standard.BarHeightMm;
-    if (height && !(*height >= kMinBarHeightMm && *height <= kMaxBarHeightMm))
-        throw Exception("Bar height " + Fixed(*height, 2) + " mm is outside " + Fixed(kMinBarHeightMm, 0) +
-                        "-" + Fixed(kMaxBarHeightMm, 0) + " mm");
+    CheckResolution(standard.Dpi);
+    if (standard.ModuleMm)
+        CheckXDimension(*standard.ModuleMm);
+    CheckBarHeight(standard.BarHeightMm);
 }
 
 struct TModuleChoice {
@@ -425,56 +356,11 @@ TModuleChoice ChooseModule(TSymbolKind kind, const TSymbolStandardSettings& stan
     if (choice.Dots == nearest)
         return choice;
     const std::string printed =
-        "printed at " + Mm(MmOf(choice.Dots, dpi)) + " (" + DotsAt(choice.Dots, dpi) + ")";
+        "printed at " + Mm(MmOfDots(choice.Dots, dpi)) + " (" + DotsAt(choice.Dots, dpi) + ")";
     const std::string needs = Mm(least) + " that " + TitleOf(kind) + " needs: " + printed;
     choice.Notes.push_back("X-dimension " + Mm(asked) +
                            (asked < least ? " is below the " : " in whole dots falls below the ") + needs);
     return choice;
-}
-
-// A face at a size in whole points, measured in the label's units.
-class TTextMetrics {
-public:
-    TTextMetrics(const char* family, int points, double unitsPerInch)
-        : FMetrics(MeasuringFont(family)), FScale(points * unitsPerInch / kPointsPerInch / kMeasurePixels)
-    {
-    }
-    double Ascent() const { return FMetrics.ascent() * FScale; }
-    double Descent() const { return FMetrics.descent() * FScale; }
-    double DigitHeight() const
-    {
-        return -FMetrics.tightBoundingRect(QStringLiteral("0123456789")).top() * FScale;
-    }
-    double Advance(const std::string& utf8) const
-    {
-        return FMetrics.horizontalAdvance(QString::fromStdString(utf8)) * FScale;
-    }
-
-private:
-    // Measured large, so that whole-pixel hinting does not skew the proportions.
-    static QFont MeasuringFont(const char* family)
-    {
-        QFont font(QString::fromLatin1(family));
-        font.setPixelSize(kMeasurePixels);
-        return font;
-    }
-    QFontMetricsF FMetrics;
-    double FScale = 1.0;
-};
-
-int TextPoints(TSymbolKind kind, double moduleMm)
-{
-    const double digitMmPerPoint = TTextMetrics(kDigitFont, 1, kMmPerInch).DigitHeight();
-    const double points = kNominalDigitHeightMm * moduleMm / KindInfo(kind).DefaultModuleMm / digitMmPerPoint;
-    return std::max(1, static_cast<int>(std::lround(points)));
-}
-
-int CeilDots(double units)
-{
-    if (!(units <= kMostLabelDots))
-        throw Exception("Label of more than " + std::to_string(kMostLabelDots) +
-                        " dots is too large to print");
-    return static_cast<int>(std::ceil(units - kSlack));
 }
 
 // The bars of the linear kinds: as asked, or the standard's height at this module.
@@ -569,10 +455,11 @@ TSymbolLabel LayOutStandard(TSymbolLabel label, const TSymbolSettings& settings,
     const int dpi = standard.Dpi;
     label.Notes.insert(label.Notes.end(), module.Notes.begin(), module.Notes.end());
     label.ModuleUnits = module.Dots;
-    label.ModuleMm = MmOf(module.Dots, dpi);
+    label.ModuleMm = MmOfDots(module.Dots, dpi);
     const std::optional<int> barHeight = StandardBarHeight(label, standard);
     const TBlock block = BuildBlock(label.Symbol, label.Kind, module.Dots, barHeight, label.QuarterTurns);
-    const int points = TextPoints(label.Kind, label.ModuleMm);
+    // The digits of the engine's standard label: 2.75 mm tall at the kind's default module.
+    const int points = DigitPoints(label.ModuleMm, KindInfo(label.Kind).DefaultModuleMm);
     const TStandardText text{.Points = points,
                              .Caption = TTextMetrics(kCaptionFont, points, dpi),
                              .Digits = TTextMetrics(kDigitFont, points, dpi),
@@ -686,7 +573,7 @@ TFittedSymbolLabel FitStandardSymbolLabel(std::string_view data, const TSymbolSe
     for (int dots = asked.Dots - 1; !fitted.Fit.Fits && dots >= leastDots; --dots) {
         TModuleChoice smaller = asked;
         smaller.Dots = dots;
-        smaller.Notes.push_back("X-dimension reduced to " + Mm(MmOf(dots, standard.Dpi)) + " (" +
+        smaller.Notes.push_back("X-dimension reduced to " + Mm(MmOfDots(dots, standard.Dpi)) + " (" +
                                 DotsAt(dots, standard.Dpi) + ") to fit the cell");
         fitted.Label = LayOutStandard(begun, settings, captions, standard, std::move(smaller));
         fitted.Fit = CheckLabelFits(fitted.Label.SizeMm, cellMm);

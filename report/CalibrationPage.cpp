@@ -63,8 +63,7 @@ void DrawTextAt(QPainter& painter, const QPointF& anchorMm, int alignment, doubl
     QFont font;
     font.setStyleHint(QFont::SansSerif);
     font.setFamily("DejaVu Sans");
-    font.setPointSizeF(points * kMmPerInch / kPointsPerInch * pixelsPerMm * kPointsPerInch /
-                       painter.device()->logicalDpiY());
+    font.setPointSizeF(PointsOfDots(MmOfPoints(points) * pixelsPerMm, painter.device()->logicalDpiY()));
     painter.save();
     painter.setWorldTransform(QTransform());
     painter.setFont(font);
@@ -165,7 +164,7 @@ void DrawInstructions(QPainter& painter, TPaperSize paper, const TPaperMm& size,
         QStringLiteral(
             "With the right corrections every cross and tick lies at its distance from the edges."),
     };
-    const double lineMm = kTextPoints * kMmPerInch / kPointsPerInch * 1.6;
+    const double lineMm = MmOfPoints(kTextPoints) * 1.6;
     double y = size.Length / 2.0 - 20.0 - lineMm * static_cast<double>(std::size(lines));
     for (const QString& line : lines) {
         DrawTextAt(painter, QPointF(size.Width / 2.0, y), Qt::AlignHCenter | Qt::AlignTop, kTextPoints, line);

@@ -86,9 +86,9 @@ void DrawText(QPainter& painter, const QRectF& frame, const TPlacedText& text, c
     painter.save();
     const QRectF deviceFrame = toDevice.mapRect(frame);
     const double pixelsPerMm = toDevice.m22();
-    const double devicePixels = text.Font.PointSize * kMmPerInch / kPointsPerInch * pixelsPerMm;
+    const double devicePixels = MmOfPoints(text.Font.PointSize) * pixelsPerMm;
     QFont font(QString::fromStdString(text.Font.Family));
-    font.setPointSizeF(devicePixels * kPointsPerInch / painter.device()->logicalDpiY());
+    font.setPointSizeF(PointsOfDots(devicePixels, painter.device()->logicalDpiY()));
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(deviceFrame, TextFlags(text), QString::fromStdString(text.Text));
