@@ -65,10 +65,10 @@ template <typename Entries> auto Find(Entries& entries, TSettingKey key)
     });
 }
 
-// Reads "[section]" into `section`; false when the escapes do not read.
-bool ReadSectionLine(std::string_view line, std::string& section)
+// Reads the name of "[section]" into `section`; false when the escapes do not read.
+bool ReadSectionLine(std::string_view sectionName, std::string& section)
 {
-    std::optional<std::string> name = UnescapeSettingText(Trimmed(line.substr(1, line.size() - 2)));
+    std::optional<std::string> name = UnescapeSettingText(sectionName);
     if (!name)
         return false;
     section = std::move(*name);
@@ -78,11 +78,11 @@ bool ReadSectionLine(std::string_view line, std::string& section)
 std::optional<std::string> ReadKeyLine(std::string_view line, const std::string& section,
                                        TSettingEntry& entry)
 {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos)
+    const std::optional<TIniPair> pair = IniPairOf(line);
+    if (!pair)
         return "no \"=\" between a key and its value";
-    const std::optional<std::string> name = UnescapeSettingText(Trimmed(line.substr(0, equals)));
-    const std::optional<std::string> value = UnescapeSettingText(Trimmed(line.substr(equals + 1)));
+    const std::optional<std::string> name = UnescapeSettingText(pair->Key);
+    const std::optional<std::string> value = UnescapeSettingText(pair->Value);
     if (!name || !value)
         return "an escape other than \\\\, \\n, \\r, \\t or \\xHH";
     if (name->empty())
@@ -170,10 +170,9 @@ std::optional<std::string> UnescapeSettingText(std::string_view text)
     return out;
 }
 
-TSettingLines ReadSettingLines(std::string_view bytes)
+std::vector<TIniLine> ReadIniLines(std::string_view bytes)
 {
-    TSettingLines read;
-    std::string section;
+    std::vector<TIniLine> lines;
     int lineNumber = 0;
     while (!bytes.empty()) {
         const std::size_t end = std::min(bytes.find('\n'), bytes.size());
@@ -183,18 +182,42 @@ TSettingLines ReadSettingLines(std::string_view bytes)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         line = Trimmed(line);
-        if (line.empty() || line.front() == ';' || line.front() == '#')
-            continue;
-        if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            if (!ReadSectionLine(line, section))
-                read.Problems.push_back({.Line = lineNumber, .What = "a section name with a bad escape"});
+        if (!line.empty() && line.front() != ';' && line.front() != '#')
+            lines.push_back({.Number = lineNumber, .Text = line});
+    }
+    return lines;
+}
+
+std::optional<std::string_view> IniSectionOf(std::string_view line)
+{
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']')
+        return std::nullopt;
+    return Trimmed(line.substr(1, line.size() - 2));
+}
+
+std::optional<TIniPair> IniPairOf(std::string_view line)
+{
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return TIniPair{.Key = Trimmed(line.substr(0, equals)), .Value = Trimmed(line.substr(equals + 1))};
+}
+
+TSettingLines ReadSettingLines(std::string_view bytes)
+{
+    TSettingLines read;
+    std::string section;
+    for (const TIniLine& line : ReadIniLines(bytes)) {
+        if (const std::optional<std::string_view> name = IniSectionOf(line.Text)) {
+            if (!ReadSectionLine(*name, section))
+                read.Problems.push_back({.Line = line.Number, .What = "a section name with a bad escape"});
             continue;
         }
         TSettingEntry entry;
-        if (std::optional<std::string> problem = ReadKeyLine(line, section, entry))
-            read.Problems.push_back({.Line = lineNumber, .What = std::move(*problem)});
+        if (std::optional<std::string> problem = ReadKeyLine(line.Text, section, entry))
+            read.Problems.push_back({.Line = line.Number, .What = std::move(*problem)});
         else
-            read.Lines.push_back({.Line = lineNumber, .Entry = std::move(entry)});
+            read.Lines.push_back({.Line = line.Number, .Entry = std::move(entry)});
     }
     return read;
 }

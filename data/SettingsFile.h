@@ -85,6 +85,23 @@ std::string EscapeSettingText(std::string_view bytes, bool isKey);
 // The reverse; nothing for an escape that is not one of those written.
 std::optional<std::string> UnescapeSettingText(std::string_view text);
 
+// A line of INI text as written, before any escape is read: its number from 1, without its line end
+// and the blanks around it. Blank lines and ";" or "#" comments are not given. The settings file, label
+// files and stocks.ini all read their lines so.
+struct TIniLine {
+    int Number = 0;
+    std::string_view Text{};
+};
+std::vector<TIniLine> ReadIniLines(std::string_view bytes);
+// "[name]": the name between the brackets, blanks around it trimmed; nothing for any other line.
+std::optional<std::string_view> IniSectionOf(std::string_view line);
+// "key = value": both sides, blanks around them trimmed; nothing for a line without "=".
+struct TIniPair {
+    std::string_view Key{};
+    std::string_view Value{};
+};
+std::optional<TIniPair> IniPairOf(std::string_view line);
+
 // One "key=value" line as read, under the section it stands in, with its line number from 1.
 struct TSettingLine {
     int Line = 0;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -14,6 +15,7 @@
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "data/SafeFile.h"
+#include "data/SettingsFile.h"
 #include "label/LabelStock.h"
 
 namespace quillon {
@@ -52,14 +54,6 @@ constexpr std::size_t kMaxIdLength = 64;
 constexpr std::size_t kMaxDescriptionLength = 200;
 // A sheet laid out by margins, chosen as "Custom"; no stock may take its name.
 constexpr std::string_view kCustomId = "custom";
-
-std::string_view Trim(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool IsIdCharacter(char c)
 {
@@ -169,7 +163,8 @@ std::string DefaultDescription(const TStockGeometry& g)
            " mm (" + std::to_string(g.Columns) + " x " + std::to_string(g.Rows) + "), own stock";
 }
 
-// Reads the text line by line into entries and the problems of what it skips.
+// Reads the text line by line, as the settings file's lines are read, into entries and the problems of
+// what it skips. Escapes are not read: a description or an ID is taken as written.
 class TStocksReader {
 public:
     TStocksReader(std::string fileName, std::vector<TLabelStock>& stocks, std::vector<std::string>& problems)
@@ -179,50 +174,42 @@ public:
 
     void Read(std::string_view text)
     {
-        int line = 0;
-        for (std::size_t start = 0; start <= text.size();) {
-            const std::size_t end = std::min(text.find('\n', start), text.size());
-            std::string_view row = text.substr(start, end - start);
-            if (!row.empty() && row.back() == '\r')
-                row.remove_suffix(1);
-            ReadLine(++line, Trim(row));
-            start = end + 1;
-        }
+        for (const TIniLine& line : ReadIniLines(text))
+            ReadLine(line.Number, line.Text);
         Finish();
     }
 
 private:
     void ReadLine(int line, std::string_view row)
     {
-        if (row.empty() || row.front() == '#' || row.front() == ';')
-            return;
         if (row.front() == '[') {
             Finish();
-            Begin(line, row);
+            Begin(line, IniSectionOf(row));
             return;
         }
         if (!FOpen) {
             Problem(line, "outside any [ID] entry; the line is ignored");
             return;
         }
-        const auto equals = row.find('=');
-        if (equals == std::string_view::npos) {
+        const std::optional<TIniPair> pair = IniPairOf(row);
+        if (!pair) {
             Fail(line, "not a key = value line");
             return;
         }
-        Set(line, Lower(Trim(row.substr(0, equals))), Trim(row.substr(equals + 1)));
+        Set(line, Lower(pair->Key), pair->Value);
     }
 
-    void Begin(int line, std::string_view row)
+    // An entry begins at a "[" line, whole ("[ID]") or not.
+    void Begin(int line, std::optional<std::string_view> id)
     {
         FOpen = true;
         FEntry = TEntry{};
         FEntry.Line = line;
-        if (row.back() != ']') {
+        if (!id) {
             Fail(line, "an entry begins with a line [ID]");
             return;
         }
-        FEntry.Stock.Id = Trim(row.substr(1, row.size() - 2));
+        FEntry.Stock.Id = *id;
         if (const std::string fault = IdFault(FEntry.Stock.Id); !fault.empty())
             Fail(line, fault);
     }
