@@ -301,16 +301,6 @@ std::string WithCheckDigit(const TBarcode& barcode, const std::string& digits, c
     return digits + probe.LastEncoding()->ScanText->back();
 }
 
-std::string TrimmedDigits(std::string_view typed)
-{
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!typed.empty() && blank(typed.front()))
-        typed.remove_prefix(1);
-    while (!typed.empty() && blank(typed.back()))
-        typed.remove_suffix(1);
-    return std::string(typed);
-}
-
 // EAN and UPC: the kind takes kind.Digits data digits before its check digit, which UPC-E works out
 // itself instead of drawing the typed one.
 QString DigitsReason(const TBarcode& barcode, const std::string& digits, const std::string& printed,
@@ -360,7 +350,7 @@ QString DifferenceReason(const TBarcode& barcode, std::string_view typed, const 
                          TLanguage language)
 {
     const TBarcodeType kind = barcode.Typ();
-    const std::string digits = TrimmedDigits(typed);
+    const std::string digits(TrimBlanksAndControls(typed));
     const TKindTraits& traits = KindTraits(kind);
     const TKindText& text = traits.Text;
     if (traits.Layout.Family == TKindFamily::Retail && !digits.empty())

@@ -18,20 +18,6 @@ bool IsBlankOrControl(char c)
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-// Removes leading and trailing blanks and control characters in place, copying nothing when there
-// are none (the usual case).
-void TrimBlanksAndControls(std::string& s)
-{
-    std::size_t last = s.size();
-    while (last > 0 && IsBlankOrControl(s[last - 1]))
-        --last;
-    s.erase(last);
-    std::size_t first = 0;
-    while (first < s.size() && IsBlankOrControl(s[first]))
-        ++first;
-    s.erase(0, first);
-}
-
 // The bar-pattern alphabet: "0".."3" spaces, "5".."8" bars and "A".."D" short bars of the four
 // module widths. Every other byte has no element (WidthIndex -1).
 struct PatternElement {
@@ -57,6 +43,15 @@ std::string WithClassName(const std::string& message)
 }
 
 } // namespace
+
+std::string_view TrimBlanksAndControls(std::string_view text)
+{
+    while (!text.empty() && IsBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 void TBarcode::SetText(std::string v)
 {
@@ -124,7 +119,9 @@ void TBarcode::Encode(std::string& pattern)
         throw Exception(WithClassName(": wrong BarcodeType"));
     const TKindText& text = KindTraits(FTyp).Text;
     if (text.NumericOnly) {
-        TrimBlanksAndControls(FText);
+        // Copied only when there is something to take off, which is seldom.
+        if (const std::string_view digits = TrimBlanksAndControls(FText); digits.size() != FText.size())
+            FText = std::string(digits);
         for (char c : FText)
             if (c < '0' || c > '9')
                 throw Exception("Barcode must be numeric");

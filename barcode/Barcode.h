@@ -27,6 +27,9 @@ struct TBarElement {
 
 class TCanvas;
 
+// Text without the blanks and control characters around it, as the digits-only kinds encode it.
+std::string_view TrimBlanksAndControls(std::string_view text);
+
 // What a decoder reads back from a drawn barcode; nothing for the kinds common decoders do not read.
 using TScanText = std::optional<std::string>;
 

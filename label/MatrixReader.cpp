@@ -6,9 +6,9 @@
 #include <ZXing/ReadBarcode.h>
 #include <algorithm>
 
+#include "label/DecoderParts.h"
 #include "label/Gs1Data.h"
 #include "label/Gs1Table.h"
-#include "label/ReaderFormats.h"
 
 namespace quillon {
 namespace {
@@ -48,21 +48,17 @@ std::string Gs1Text(const std::string& bytes)
 
 TSymbolReading ReadingOf(const ZXing::Result& result)
 {
-    const ZXing::Position& position = result.position();
-    const auto [left, right] = std::minmax(
-        {position.topLeft().x, position.topRight().x, position.bottomLeft().x, position.bottomRight().x});
-    const auto [top, bottom] = std::minmax(
-        {position.topLeft().y, position.topRight().y, position.bottomLeft().y, position.bottomRight().y});
+    const TReadExtent extent = ExtentOf(result.position());
     const ZXing::ByteArray& bytes = result.bytes();
     TSymbolReading reading{.Bytes = std::string(bytes.begin(), bytes.end()),
                            .Text = {},
                            .SymbologyIdentifier = result.symbologyIdentifier(),
                            .Format = ZXing::ToString(result.format()),
                            .ErrorCorrection = result.ecLevel(),
-                           .Left = left,
-                           .Top = top,
-                           .Right = right,
-                           .Bottom = bottom};
+                           .Left = extent.Left,
+                           .Top = extent.Top,
+                           .Right = extent.Right,
+                           .Bottom = extent.Bottom};
     const bool gs1 = result.contentType() == ZXing::ContentType::GS1 ||
                      result.format() == BarcodeFormat::DataBar ||
                      result.format() == BarcodeFormat::DataBarExpanded;

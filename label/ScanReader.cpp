@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "label/ReaderFormats.h"
+#include "label/DecoderParts.h"
 
 namespace quillon {
 namespace {
@@ -57,18 +57,14 @@ std::string TextOf(const ZXing::Result& result)
 
 TReading ReadingOf(const ZXing::Result& result)
 {
-    const ZXing::Position& position = result.position();
-    const auto [left, right] = std::minmax(
-        {position.topLeft().x, position.topRight().x, position.bottomLeft().x, position.bottomRight().x});
-    const auto [top, bottom] = std::minmax(
-        {position.topLeft().y, position.topRight().y, position.bottomLeft().y, position.bottomRight().y});
+    const TReadExtent extent = ExtentOf(result.position());
     return {.Text = TextOf(result),
             .Format = ZXing::ToString(result.format()),
             .CheckDigitFails = result.error().type() == ZXing::Error::Type::Checksum,
-            .Left = left,
-            .Right = right,
-            .Top = top,
-            .Bottom = bottom};
+            .Left = extent.Left,
+            .Right = extent.Right,
+            .Top = extent.Top,
+            .Bottom = extent.Bottom};
 }
 
 } // namespace

@@ -25,17 +25,6 @@ bool AllDigits(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// As the engine trims the digits-only kinds' text.
-std::string_view Trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The check digit a UPC-E's six digits carry, as the engine computes it for seven typed digits.
 char UpcECheckDigit(const TBarcode& barcode, std::string_view six)
 {
@@ -123,7 +112,7 @@ std::optional<TTypedChange> TypedChange(std::string_view typed, const TBarcode& 
         encoding = encoded.LastEncoding();
     }
     const std::string printed = encoding->ScanText.value_or(encoding->DrawnText);
-    const std::string_view trimmed = IsNumeric(barcode.Typ()) ? Trimmed(typed) : typed;
+    const std::string_view trimmed = IsNumeric(barcode.Typ()) ? TrimBlanksAndControls(typed) : typed;
     const std::string expected = ExpectedPrint(trimmed, barcode);
     if (Matches(printed, expected, barcode) && trimmed.size() == typed.size())
         return std::nullopt;

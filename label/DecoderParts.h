@@ -1,8 +1,11 @@
-// The decoder's symbologies for the kinds' reader formats: the one place where ZXing-cpp's names meet
-// ours. Only the readers include it, so ZXing stays out of every other header.
+// What the two readers share of ZXing-cpp: the decoder's symbologies for the kinds' reader formats,
+// the one place where its names meet ours, and where in the image a reading lies. Only the readers
+// include it, so ZXing stays out of every other header.
 #pragma once
 
 #include <ZXing/BarcodeFormat.h>
+#include <ZXing/Result.h>
+#include <algorithm>
 
 #include "barcode/KindTraits.h"
 
@@ -31,6 +34,22 @@ inline ZXing::BarcodeFormats DecoderFormats(TReaderFormat format)
     case TReaderFormat::DataBarExpanded: return BarcodeFormat::DataBarExpanded;
     }
     return BarcodeFormat::None;
+}
+
+// The reading's corners as the smallest upright rectangle around them, in pixels.
+struct TReadExtent {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+inline TReadExtent ExtentOf(const ZXing::Position& position)
+{
+    const auto [left, right] = std::minmax(
+        {position.topLeft().x, position.topRight().x, position.bottomLeft().x, position.bottomRight().x});
+    const auto [top, bottom] = std::minmax(
+        {position.topLeft().y, position.topRight().y, position.bottomLeft().y, position.bottomRight().y});
+    return {.Left = left, .Top = top, .Right = right, .Bottom = bottom};
 }
 
 } // namespace quillon
