@@ -199,8 +199,8 @@ QStringList TBarForm::ApplySettings()
     }
     for (const auto& [key, on] : {std::pair(kMarkKey, &FMarkOn), std::pair(kFooterKey, &FFooterOn)}) {
         const auto value = FSettings.Value(key);
-        if (value && (*value == "0" || *value == "1"))
-            *on = *value == "1";
+        if (const std::optional<bool> checked = value ? ParseSwitch(*value) : std::nullopt)
+            *on = *checked;
         else if (value)
             problems << FromUtf8(std::string(key.Name)) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
     }
