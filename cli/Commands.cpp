@@ -71,24 +71,6 @@ void RunWidth(const CliOptions& options, std::ostream& out)
     out << barcode.Width() << '\n';
 }
 
-ComposedLabel ComposeLabelFor(const CliOptions& options)
-{
-    CliOptions labelOptions = options;
-    labelOptions.show = options.show.value_or(bcoCode);
-    TBarcode barcode = MakeBarcode(labelOptions);
-    // Unless asked for, the barcode stays at (0, 0) unturned, as the window starts; the window's
-    // placement for angle 0 would put the bars below the label.
-    if (options.angle)
-        PlaceForAngle(barcode, *options.angle);
-    QImage image = ComposeLabel(barcode, CaptionsFrom(options));
-    return {.barcode = std::move(barcode), .image = std::move(image)};
-}
-
-QImage ComposeLabelImage(const CliOptions& options)
-{
-    return ComposeLabelFor(options).image;
-}
-
 // Encoded in memory first, so that a failing disk is told apart from a failing encoder. The
 // compact form has the same pixels and makes a smaller file faster; a black-and-white label, the
 // common one, goes straight from its pixels to the same bytes.
@@ -105,14 +87,8 @@ QByteArray EncodePng(const QImage& image, const std::string& output)
 
 LabelFile MakeLabelFile(const CliOptions& options)
 {
-    PrintLabel label = MakePrintLabel(options, std::nullopt);
-    QImage image;
-    if (label.symbol)
-        image = SymbolLabelImage(*label.symbol, options);
-    else if (options.layout == Layout::Standard)
-        image = RenderLabelImage(*label.drawing, options.dpi, options.dpi);
-    else
-        image = ComposeLabelImage(options); // the preview's own pixels
+    PrintLabel label = MakePrintLabel(options, std::nullopt, true);
+    QImage image = std::move(label.picture);
     return {.image = std::move(image), .label = std::move(label)};
 }
 

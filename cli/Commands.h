@@ -21,14 +21,6 @@ void RunKinds(std::ostream& out);
 void RunPattern(const CliOptions& options, std::ostream& out);
 void RunWidth(const CliOptions& options, std::ostream& out);
 
-// The label as the preview composes it, with the barcode as it stands after composing (its Text
-// encoded). Needs a QGuiApplication; safe to call from several threads at once.
-struct ComposedLabel {
-    TBarcode barcode;
-    QImage image;
-};
-ComposedLabel ComposeLabelFor(const CliOptions& options);
-QImage ComposeLabelImage(const CliOptions& options);
 // The label as PNG file bytes. Raises OutputError (naming `output`) if the encoder fails.
 QByteArray EncodePng(const QImage& image, const std::string& output);
 

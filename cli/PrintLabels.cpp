@@ -22,60 +22,30 @@ static_assert(kDpi.Min == kMinLabelDpi && kDpi.Max == kMaxLabelDpi, "--dpi takes
 static_assert(kDpi.Min == kMinVerifyDpi && kDpi.Max == kMaxVerifyDpi, "--dpi takes what verification takes");
 static_assert(kBarWidthReductionDots.Max == kMaxBarWidthReductionDots);
 
-PrintLabel ClassicLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
+// The settings the label library composes by, from the command line.
+TComposeSettings ComposeSettingsFrom(const CliOptions& options, std::optional<QSizeF> cellMm)
 {
-    TBarcode barcode = MakeBarcode(options);
-    // Unless asked for, the barcode stays at (0, 0) unturned, as the window starts.
-    if (options.angle)
-        PlaceForAngle(barcode, *options.angle);
-    auto drawing = std::make_shared<const TLabelDrawing>(RecordLabel(barcode, CaptionsFrom(options)));
-    TCellFit fit;
-    if (cellMm && !options.stretch)
-        fit = CheckLabelFits(LabelSizeMm(*drawing), *cellMm);
-    TScanExpectation expected = ExpectScan(barcode);
-    return {.barcode = std::move(barcode),
-            .symbol = nullptr,
-            .drawing = std::move(drawing),
-            .expected = std::move(expected),
-            .notes = {},
-            .fit = std::move(fit)};
-}
-
-// A stretched label is scaled to its cell whatever its size, so it is not fitted first.
-PrintLabel StandardLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
-{
-    TBarcode barcode = MakeBarcode(options);
-    const TStandardSettings settings = StandardSettingsFrom(options);
-    TStandardLabel label;
-    TCellFit fit;
-    if (cellMm && !options.stretch) {
-        TFittedLabel fitted = FitStandardLabel(barcode, CaptionsFrom(options), settings, *cellMm);
-        label = std::move(fitted.Label);
-        fit = std::move(fitted.Fit);
-    } else {
-        label = ComposeStandardLabel(barcode, CaptionsFrom(options), settings);
-    }
-    TScanExpectation expected = ExpectScan(barcode);
-    return {.barcode = std::move(barcode),
-            .symbol = nullptr,
-            .drawing = std::make_shared<const TLabelDrawing>(std::move(label.Drawing)),
-            .expected = std::move(expected),
-            .notes = std::move(label.Notes),
-            .fit = std::move(fit)};
-}
-
-// The drawing is the symbol label's own, shared with it rather than copied.
-PrintLabel SymbolLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
-{
-    TFittedSymbolLabel made = MakeSymbolLabel(options, cellMm);
-    auto symbol = std::make_shared<const TSymbolLabel>(std::move(made.Label));
-    std::shared_ptr<const TLabelDrawing> drawing(symbol, &symbol->Drawing);
-    return {.barcode = {},
-            .symbol = symbol,
-            .drawing = std::move(drawing),
-            .expected = {.Symbol = std::make_shared<const TSymbolExpectation>(ExpectSymbolScan(*symbol))},
-            .notes = symbol->Notes,
-            .fit = std::move(made.Fit)};
+    const bool standard = options.layout == Layout::Standard;
+    // A symbol's module is the kind's own unless --x-dimension names one.
+    const double moduleMm = options.symbol && !options.xDimensionGiven
+                                ? KindInfo(*options.symbol).DefaultModuleMm
+                                : options.xDimensionMm;
+    return {.Layout = standard ? TLabelLayout::Standard : TLabelLayout::Classic,
+            .Symbol = options.symbol,
+            .SymbolOptions = options.symbolOptions,
+            .ModulePixels = options.modul,
+            .BarColor = options.barColor,
+            .ModuleMm = moduleMm,
+            .Ratio = options.ratio,
+            .Dpi = options.dpi,
+            .BarHeightMm = options.barHeightMm,
+            .BarWidthReductionDots = options.barWidthReductionDots,
+            .Stretch = options.stretch,
+            .PixelsPerInch = options.dpi,
+            .Picture = false,
+            .CellMm = cellMm.value_or(QSizeF()),
+            .Placing = PlacingFrom(options),
+            .StockId = options.stock.value_or(std::string())};
 }
 
 } // namespace
@@ -125,26 +95,26 @@ QMarginsF LabelQuietMm(const CliOptions& options)
     return ClassicQuietZonesMm(MakeBarcode(options));
 }
 
-PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
+PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm, bool picture)
 {
     CliOptions labelOptions = options;
     labelOptions.show = options.show.value_or(bcoCode);
-    std::optional<TCellRoom> room;
-    if (cellMm)
-        room = TCellRoom{.CellMm = *cellMm,
-                         .Placing = PlacingFrom(options),
-                         .QuietMm = LabelQuietMm(options),
-                         .StockId = options.stock.value_or(std::string())};
-    const std::optional<QSizeF> roomMm = room ? std::optional(RoomMm(*room)) : std::nullopt;
-    PrintLabel label = options.symbol                       ? SymbolLabel(labelOptions, roomMm)
-                       : options.layout == Layout::Standard ? StandardLabel(labelOptions, roomMm)
-                                                            : ClassicLabel(labelOptions, roomMm);
-    if (room) {
-        label.fit = PlacedFit(label.fit, LabelSizeMm(*label.drawing), *room);
-        if (room->Placing && !label.fit.Fits)
-            throw Exception(label.fit.Message); // refused: a placed label is never cut
-    }
-    return label;
+    TBarcode barcode = MakeBarcode(labelOptions);
+    // Unless asked for, the classic barcode stays at (0, 0) unturned, as the window starts.
+    if (options.angle && !options.symbol && options.layout == Layout::Classic)
+        PlaceForAngle(barcode, *options.angle);
+    TComposeSettings settings = ComposeSettingsFrom(options, cellMm);
+    settings.Picture = picture;
+    TComposedLabel composed = ComposeLabelFor(barcode, settings, options.text, CaptionsFrom(options));
+    if (settings.Placing && !composed.Fit.Fits)
+        throw Exception(composed.Fit.Message); // refused: a placed label is never cut
+    return {.barcode = std::move(barcode),
+            .symbol = std::move(composed.Symbol),
+            .drawing = std::move(composed.Drawing),
+            .picture = std::move(composed.Picture),
+            .expected = std::move(composed.Expected),
+            .notes = std::move(composed.Notes),
+            .fit = std::move(composed.Fit)};
 }
 
 // The size the page renderer gives a row's bitmap: the label at its true size in the report's pixels,

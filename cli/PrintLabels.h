@@ -14,6 +14,7 @@
 
 #include "CliOptions.h"
 #include "label/PrintCheck.h"
+#include "label/RowComposer.h"
 #include "label/StandardLayout.h"
 #include "label/SymbolLabel.h"
 #include "report/PreparedReport.h"
@@ -26,6 +27,7 @@ struct PrintLabel {
     TBarcode barcode;                             // the engine's kinds: its Text encoded
     std::shared_ptr<const TSymbolLabel> symbol{}; // the kinds libzint encodes; null for the engine's
     std::shared_ptr<const TLabelDrawing> drawing;
+    QImage picture{}; // the label's own pixels, when asked for
     TScanExpectation expected{};
     std::vector<std::string> notes; // "X-dimension 0.2 mm is outside ...", one sentence each
     TCellFit fit;                   // always fits when no cell was given or the label is stretched
@@ -48,13 +50,12 @@ std::optional<TCellPlacing> PlacingFrom(const CliOptions& options);
 // The quiet zones the label's drawing lacks: the classic engine label's, whose bars start at its edge.
 QMarginsF LabelQuietMm(const CliOptions& options);
 
-// The label of options.text in the chosen layout: the classic label as the preview composes it, or the
-// standard label at options.dpi, fitted to cellMm when given (a smaller module, shorter bars, down to the
-// symbology's least), less the inset and quiet zones kept clear when placed; the symbol label for
-// options.symbol. The engine's errors and libzint's refusals (SymbolException) propagate, and a placed
-// label that does not fit its cell is refused (Exception) naming the sizes. Needs a QGuiApplication; safe in
-// several threads.
-PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm);
+// The label of options.text as the window composes it (label/RowComposer), in a cell of cellMm when given,
+// with its pixels when `picture` asks for them (the classic label's as the preview shows them, the
+// standard label's at --dpi). The engine's errors and libzint's refusals (SymbolException) propagate, and
+// a placed label that does not fit its cell is refused (Exception) naming the sizes. Needs a
+// QGuiApplication; safe in several threads.
+PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm, bool picture = false);
 
 // Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's
 // bitmap would: the labels are drawn from their drawings. Rows of one size share one image.

@@ -7,52 +7,6 @@
 
 namespace quillon::cli {
 
-namespace {
-
-constexpr int kDefaultBarHeightPixels = 64;
-
-} // namespace
-
-TSymbolSettings SymbolSettingsFrom(const CliOptions& options)
-{
-    return {.Kind = options.symbol.value_or(TSymbolKind::QRCode),
-            .Options = options.symbolOptions,
-            .ModulePixels = options.modul,
-            .BarHeightPixels = options.height.value_or(kDefaultBarHeightPixels),
-            .ShowText = options.show.value_or(bcoCode),
-            .BarColor = options.barColor,
-            .AngleDegrees = options.angle.value_or(0.0)};
-}
-
-TSymbolStandardSettings SymbolStandardSettingsFrom(const CliOptions& options)
-{
-    return {.ModuleMm = options.xDimensionGiven ? std::optional<double>(options.xDimensionMm) : std::nullopt,
-            .Dpi = options.dpi,
-            .BarHeightMm = options.barHeightMm};
-}
-
-TFittedSymbolLabel MakeSymbolLabel(const CliOptions& options, std::optional<QSizeF> cellMm)
-{
-    const TSymbolSettings settings = SymbolSettingsFrom(options);
-    const TLabelCaptions captions = CaptionsFrom(options);
-    if (options.layout == Layout::Standard) {
-        const TSymbolStandardSettings standard = SymbolStandardSettingsFrom(options);
-        if (cellMm && !options.stretch)
-            return FitStandardSymbolLabel(options.text, settings, captions, standard, *cellMm);
-        return {.Label = ComposeStandardSymbolLabel(options.text, settings, captions, standard), .Fit = {}};
-    }
-    TFittedSymbolLabel made{.Label = RecordSymbolLabel(options.text, settings, captions), .Fit = {}};
-    if (cellMm && !options.stretch)
-        made.Fit = CheckLabelFits(made.Label.SizeMm, *cellMm);
-    return made;
-}
-
-QImage SymbolLabelImage(const TSymbolLabel& label, const CliOptions& options)
-{
-    return options.layout == Layout::Standard ? RenderLabelImage(label.Drawing, options.dpi, options.dpi)
-                                              : ComposeSymbolLabel(label);
-}
-
 std::string SymbolFailureOf(const TScanResult& scan, const TSymbolExpectation& expected)
 {
     if (scan.Outcome != TScanOutcome::ReadsOther)
@@ -71,7 +25,8 @@ std::string SymbolNoReaderNote(TSymbolKind kind)
 
 int RunSymbolVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    const TSymbolLabel label = MakeSymbolLabel(options, std::nullopt).Label;
+    const PrintLabel made = MakePrintLabel(options, std::nullopt);
+    const TSymbolLabel& label = *made.symbol;
     const TScanResult scan = CheckSymbolScan(label, options.dpi);
     switch (scan.Outcome) {
     case TScanOutcome::Matches: out << scan.Decoded << '\n' << scan.Format << '\n'; return 0;

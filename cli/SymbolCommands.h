@@ -1,11 +1,7 @@
-// The kinds libzint encodes on the command line: the symbol label in either layout from the options
-// (label, sheet and the bulk runs make it through MakePrintLabel), its image, why it would not read,
-// and verify.
+// The kinds libzint encodes on the command line (their labels are made by MakePrintLabel): why one
+// would not read, and verify.
 #pragma once
 
-#include <QImage>
-#include <QSizeF>
-#include <optional>
 #include <ostream>
 #include <string>
 
@@ -14,20 +10,6 @@
 #include "label/SymbolScan.h"
 
 namespace quillon::cli {
-
-// The symbol label's settings from the command line: the kind and its options, --modul, --height (the
-// linear kinds' bars), --show (code or type, default code), --bar-color and --angle.
-TSymbolSettings SymbolSettingsFrom(const CliOptions& options);
-// The standard layout's: --x-dim when given (else the kind's own module), --dpi, --bar-height.
-TSymbolStandardSettings SymbolStandardSettingsFrom(const CliOptions& options);
-
-// The label of options.text in the chosen layout, fitted to cellMm when given and not --stretch (a
-// smaller module, down to the kind's least). Raises SymbolException for data the kind cannot hold.
-// Needs a QGuiApplication.
-TFittedSymbolLabel MakeSymbolLabel(const CliOptions& options, std::optional<QSizeF> cellMm);
-
-// The PNG label writes: the classic label as the preview composes it, the standard one a pixel a dot.
-QImage SymbolLabelImage(const TSymbolLabel& label, const CliOptions& options);
 
 // Why a reading fails, in the words of the engine's labels: "Does not scan", "Reads X, not Y", or GS1
 // data read without its symbology identifier.

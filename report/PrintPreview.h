@@ -16,6 +16,7 @@
 
 #include "report/PageRenderer.h"
 #include "report/PreparedReport.h"
+#include "report/Units.h"
 
 class QComboBox;
 class QLabel;
@@ -24,9 +25,6 @@ class QScrollArea;
 class QSpinBox;
 
 namespace quillon {
-
-// The dot grid that pictures are drawn on for a PDF file, and for a printer that reports no resolution.
-inline constexpr int kDefaultGridDpi = 600;
 
 // The printer's own resolution for a printer; kDefaultGridDpi for a PDF file or a printer that
 // reports none.

@@ -12,6 +12,9 @@ inline constexpr double kTenthsPerMm = 10.0;
 inline constexpr double kTenthsPerInch = kMmPerInch * kTenthsPerMm;
 inline constexpr double kPointsPerInch = 72.0;
 
+// The dot grid that pictures are drawn on for a PDF file, and for a printer that reports no resolution.
+inline constexpr int kDefaultGridDpi = 600;
+
 // Each multiplies before it divides, so that every caller rounds alike and whole numbers stay whole.
 constexpr double DotsOfMm(double mm, double dpi)
 {

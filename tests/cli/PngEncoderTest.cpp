@@ -77,7 +77,7 @@ TEST(PngEncoder, LabelsAsTheLabelCommandWritesThem)
         CliOptions options;
         options.kind = row.kind, options.text = row.text, options.modul = row.modul;
         options.barColor = row.barColor;
-        const QImage label = ComposeLabelImage(options);
+        const QImage label = MakeLabelFile(options).image;
         EXPECT_EQ(BlackAndWhitePng(label).has_value(), row.direct) << "row " << row.line;
         EXPECT_EQ(EncodePng(label, "label.png"), ToolkitPng(label)) << "row " << row.line;
     }
