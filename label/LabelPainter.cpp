@@ -248,7 +248,7 @@ public:
         if (!color)
             return;
         if (const std::optional<QRect> bar = BarPixels(polygon.Points)) {
-            AddBar(SnappedRect(bar->left(), bar->top(), bar->right() + 1, bar->bottom() + 1), *color);
+            AddBar(FPlace.Snapped(bar->left(), bar->top(), bar->right() + 1, bar->bottom() + 1), *color);
             return;
         }
         EndBars();
@@ -307,7 +307,7 @@ public:
     {
         const QColor color = FillColor(line.Pen.Color, line.Pen.Mode, FPalette);
         if (const std::optional<QRect> pixels = LinePixels(line)) {
-            AddBar(SnappedRect(pixels->left(), pixels->top(), pixels->right() + 1, pixels->bottom() + 1),
+            AddBar(FPlace.Snapped(pixels->left(), pixels->top(), pixels->right() + 1, pixels->bottom() + 1),
                    color);
         } else if (line.From != line.To) {
             EndBars();
@@ -407,16 +407,6 @@ private:
         return FPlace.Origin + QPointF(x * FPlace.ScaleX, y * FPlace.ScaleY);
     }
 
-    // Edges on whole dots, so every bar prints exactly its number of dots.
-    QRectF SnappedRect(int left, int top, int right, int bottom) const
-    {
-        const QPointF a = Device(left, top);
-        const QPointF b = Device(right, bottom);
-        const double g = FPlace.GridStep;
-        return QRectF(QPointF(OnGrid(a.x(), g), OnGrid(a.y(), g)),
-                      QPointF(OnGrid(b.x(), g), OnGrid(b.y(), g)));
-    }
-
     // Each bar (and a text's ground) is a rectangle filled on its own: PDF viewers and printers then
     // snap its edges to their pixels (a path of several rectangles gets a pixel more on every edge a
     // rasteriser finds on a pixel boundary). The colour is set once for a run of bars, so a PDF does not
@@ -474,32 +464,48 @@ private:
 
 } // namespace
 
-TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi)
+QRectF TLabelPlacement::Snapped(int left, int top, int right, int bottom) const
 {
+    const auto device = [&](double x, double y) { return Origin + QPointF(x * ScaleX, y * ScaleY); };
+    const QPointF a = device(left, top);
+    const QPointF b = device(right, bottom);
+    return QRectF(QPointF(OnGrid(a.x(), GridStep), OnGrid(a.y(), GridStep)),
+                  QPointF(OnGrid(b.x(), GridStep), OnGrid(b.y(), GridStep)));
+}
+
+QSizeF PicturePixelsOf(const TLabelDrawing& label, int pixelsPerInch)
+{
+    const double scale = pixelsPerInch / (label.UnitsPerInch > 0 ? label.UnitsPerInch : pixelsPerInch);
+    return {std::max(1.0, std::round(label.Size.width() * scale)),
+            std::max(1.0, std::round(label.Size.height() * scale))};
+}
+
+TPlacedCell PlaceInCell(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi)
+{
+    const QRectF target = cell.ToDevice.mapRect(PictureTargetMm(
+        cell.FrameMm, PicturePixelsOf(label, cell.PixelsPerInch), cell.Image, cell.PixelsPerInch));
+    const bool stretch = cell.Image.Stretch;
     TLabelPlacement placement;
     const double labelWidth = std::max(1, label.Size.width());
     const double labelHeight = std::max(1, label.Size.height());
     placement.GridStep = cell.DeviceDpi / gridDpi;
     const int module = std::max(1, label.ModulePixels);
-    // Unstretched, the label keeps its true size, whatever size its bitmap has in the picture table.
+    // Unstretched, the label keeps its true size.
     const double unitsPerInch = label.UnitsPerInch > 0 ? label.UnitsPerInch : cell.DeviceDpi;
-    const double sheetScaleX =
-        cell.Stretch ? cell.Target.width() / labelWidth : cell.DeviceDpi / unitsPerInch;
+    const double sheetScaleX = stretch ? target.width() / labelWidth : cell.DeviceDpi / unitsPerInch;
     const double dots = sheetScaleX * module / placement.GridStep;
     placement.DotsPerModule =
-        std::max(1, static_cast<int>(cell.Stretch ? std::floor(dots + kWholeDotSlack) : std::lround(dots)));
+        std::max(1, static_cast<int>(stretch ? std::floor(dots + kWholeDotSlack) : std::lround(dots)));
     placement.ScaleX = placement.DotsPerModule * placement.GridStep / module;
-    placement.ScaleY = cell.Stretch ? cell.Target.height() / labelHeight : placement.ScaleX;
-    placement.Origin = QPointF(OnGrid(cell.Target.left(), placement.GridStep),
-                               OnGrid(cell.Target.top(), placement.GridStep));
-    return placement;
-}
-
-QRectF PrintedFrame(const TPictureCell& cell, const TLabelPlacement& placement)
-{
+    placement.ScaleY = stretch ? target.height() / labelHeight : placement.ScaleX;
+    placement.Origin =
+        QPointF(OnGrid(target.left(), placement.GridStep), OnGrid(target.top(), placement.GridStep));
     const double g = placement.GridStep;
-    return QRectF(QPointF(OnGrid(cell.Frame.left(), g), OnGrid(cell.Frame.top(), g)),
-                  QPointF(OnGrid(cell.Frame.right(), g), OnGrid(cell.Frame.bottom(), g)));
+    const QRectF frame = cell.ToDevice.mapRect(cell.FrameMm);
+    const QRectF printed(QPointF(OnGrid(frame.left(), g), OnGrid(frame.top(), g)),
+                         QPointF(OnGrid(frame.right(), g), OnGrid(frame.bottom(), g)));
+    const QRectF box(placement.Origin, QSizeF(labelWidth * placement.ScaleX, labelHeight * placement.ScaleY));
+    return {.Placement = placement, .Frame = printed, .Inside = printed.contains(box)};
 }
 
 const TLabelFonts::TFont& TLabelFonts::Font(const std::string& name, double pixels, int stretch,
@@ -590,14 +596,15 @@ QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double
     for (const double dpi : {pixelsPerInch, gridDpi, label.UnitsPerInch})
         if (!std::isfinite(dpi) || dpi <= 0)
             throw Exception("Label image needs a resolution above 0 dpi");
-    const QSizeF trueSize = QSizeF(label.Size) * (pixelsPerInch / label.UnitsPerInch);
-    const TPictureCell cell{.Row = 0,
-                            .PicturePixels = QSizeF(label.Size),
-                            .Target = QRectF(QPointF(0, 0), trueSize),
-                            .Frame = QRectF(QPointF(0, 0), trueSize),
-                            .Stretch = false,
+    // Its own frame, at its true size: the corner at the image's.
+    const QSizeF trueMm = QSizeF(label.Size) * (kMmPerInch / label.UnitsPerInch);
+    const double pixelsPerMm = pixelsPerInch / kMmPerInch;
+    const TPictureCell cell{.FrameMm = QRectF(QPointF(0, 0), trueMm),
+                            .Image = {},
+                            .PixelsPerInch = static_cast<int>(std::lround(pixelsPerInch)),
+                            .ToDevice = QTransform::fromScale(pixelsPerMm, pixelsPerMm),
                             .DeviceDpi = pixelsPerInch};
-    const TLabelPlacement placement = PlaceLabel(label, cell, gridDpi);
+    const TLabelPlacement placement = PlaceInCell(label, cell, gridDpi).Placement;
     // Whole dots per module may make the label a little larger or smaller than its true size.
     const double width = std::ceil(label.Size.width() * placement.ScaleX - kWholeDotSlack);
     const double height = std::ceil(label.Size.height() * placement.ScaleY - kWholeDotSlack);
@@ -630,24 +637,22 @@ TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<
 {
     return [labels = std::move(labels), gridDpi, fonts = std::move(fonts)](QPainter& painter,
                                                                            const TPictureCell& cell) {
-        if (cell.Row < 0 || static_cast<std::size_t>(cell.Row) >= labels.size())
+        const std::int64_t row = cell.Image.Row;
+        if (row < 0 || static_cast<std::uint64_t>(row) >= labels.size())
             return false;
-        const std::shared_ptr<const TLabelDrawing>& label = labels[static_cast<std::size_t>(cell.Row)];
+        const std::shared_ptr<const TLabelDrawing>& label = labels[static_cast<std::size_t>(row)];
         if (!label)
             return false;
-        const TLabelPlacement placement = PlaceLabel(*label, cell, gridDpi);
+        const TPlacedCell placed = PlaceInCell(*label, cell, gridDpi);
         // A label inside its frame has nothing to cut: a PDF is then spared a clip path for the cell
         // and the graphics state that a clip starts anew.
-        const QRectF frame = PrintedFrame(cell, placement);
-        const QRectF box(placement.Origin, QSizeF(label->Size.width() * placement.ScaleX,
-                                                  label->Size.height() * placement.ScaleY));
-        if (frame.contains(box)) {
-            PaintLabel(painter, *label, placement, *fonts);
+        if (placed.Inside) {
+            PaintLabel(painter, *label, placed.Placement, *fonts);
             return true;
         }
         painter.save();
-        painter.setClipRect(frame, Qt::IntersectClip);
-        PaintLabel(painter, *label, placement, *fonts);
+        painter.setClipRect(placed.Frame, Qt::IntersectClip);
+        PaintLabel(painter, *label, placed.Placement, *fonts);
         painter.restore();
         return true;
     };

@@ -33,16 +33,29 @@ struct TLabelPlacement {
     QPointF Origin{};
     double GridStep = 1.0; // device pixels per printer dot
     int DotsPerModule = 1;
+
+    // A rectangle of label units in device pixels with its edges on whole dots of the page, so that
+    // every bar prints exactly its number of dots.
+    QRectF Snapped(int left, int top, int right, int bottom) const;
 };
 
-// The placement of a label in a cell for a printer of gridDpi: the narrow module becomes a whole
-// number of dots, the nearest to its true size (UnitsPerInch) or, stretched, the most that fit the
-// target; the corner lies on a dot.
-TLabelPlacement PlaceLabel(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi);
+// A label placed in its cell, once for every writer: the painter, the PDF writer and the proof.
+struct TPlacedCell {
+    TLabelPlacement Placement{};
+    QRectF Frame{};     // the cell's frame on the nearest dots: what of the label prints
+    bool Inside = true; // the whole label lies inside the frame, so nothing needs cutting
+};
 
-// The cell's frame with its edges on the nearest dots: what of the label prints. A frame in millimetres
-// rarely lies on the dot grid; clipped there, one cell prints exactly as another one whole dots away.
-QRectF PrintedFrame(const TPictureCell& cell, const TLabelPlacement& placement);
+// The bitmap a label's picture has at pixelsPerInch: its true size in whole pixels. Cells are placed by
+// it, whatever bitmap the picture table holds.
+QSizeF PicturePixelsOf(const TLabelDrawing& label, int pixelsPerInch);
+
+// The label in its cell for a printer of gridDpi: where the picture lands in its frame (aligned, inset
+// and clear of its quiet zones, or stretched over the frame); its narrow module a whole number of dots,
+// the nearest to its true size (UnitsPerInch) or, stretched, the most that fit; its corner on a dot. A
+// frame in millimetres rarely lies on the dot grid; cut at the nearest dots, one cell prints exactly as
+// another one whole dots away.
+TPlacedCell PlaceInCell(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi);
 
 // Glyph outlines of a font that sets digits by their advances alone, for text too large for the
 // toolkit's glyph cache.

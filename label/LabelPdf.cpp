@@ -483,14 +483,6 @@ QString OnOneLine(QString text)
     return text;
 }
 
-// The size a label's bitmap would have in the picture table.
-QSizeF DrawingPixels(const TLabelDrawing& label, int pixelsPerInch)
-{
-    const double scale = pixelsPerInch / (label.UnitsPerInch > 0 ? label.UnitsPerInch : pixelsPerInch);
-    return {std::max(1.0, std::round(label.Size.width() * scale)),
-            std::max(1.0, std::round(label.Size.height() * scale))};
-}
-
 TLabelPdfImage ImageOf(const QImage& picture)
 {
     QImage flat(picture.size(), QImage::Format_RGB32);
@@ -863,15 +855,10 @@ private:
     // In the group's dots, whose origin is the label's corner.
     QPointF Device(double x, double y) const { return {x * FPlace.ScaleX, y * FPlace.ScaleY}; }
 
-    // Edges on whole dots of the page, so every bar prints exactly its number of dots.
+    // In the group's dots, on the page's whole dots as the painter snaps them.
     QRectF Snapped(int left, int top, int right, int bottom) const
     {
-        const QPointF o = FPlace.Origin;
-        const auto onGrid = [](double page, double origin) { return std::round(page) - origin; };
-        return QRectF(
-            QPointF(onGrid(o.x() + left * FPlace.ScaleX, o.x()), onGrid(o.y() + top * FPlace.ScaleY, o.y())),
-            QPointF(onGrid(o.x() + right * FPlace.ScaleX, o.x()),
-                    onGrid(o.y() + bottom * FPlace.ScaleY, o.y())));
+        return FPlace.Snapped(left, top, right, bottom).translated(-FPlace.Origin);
     }
 
     TPageContent& FPage;
@@ -917,28 +904,21 @@ private:
         const TLabelDrawing* label = shared != nullptr ? shared->get() : nullptr;
         if ((picture == nullptr && label == nullptr) || frame.isEmpty())
             return;
-        const QSizeF pixels =
-            picture != nullptr ? QSizeF(picture->size()) : DrawingPixels(*label, FReport.PixelsPerInch);
-        const QRectF targetMm = PictureTargetMm(frame, pixels, image, FReport.PixelsPerInch);
-        const TPictureCell cell{.Row = image.Row,
-                                .PicturePixels = pixels,
-                                .Target = FToDots.mapRect(targetMm),
-                                .Frame = FToDots.mapRect(frame),
-                                .Stretch = image.Stretch,
+        const TPictureCell cell{.FrameMm = frame,
+                                .Image = image,
+                                .PixelsPerInch = FReport.PixelsPerInch,
+                                .ToDevice = FToDots,
                                 .DeviceDpi = FGridDpi};
         if (label != nullptr)
-            Label(*label, cell);
+            Label(*label, PlaceInCell(*label, cell, FGridDpi));
         else
             Picture(*picture, cell);
     }
 
-    void Label(const TLabelDrawing& label, const TPictureCell& cell)
+    void Label(const TLabelDrawing& label, const TPlacedCell& placed)
     {
-        const TLabelPlacement placement = PlaceLabel(label, cell, FGridDpi);
-        const QRectF frame = PrintedFrame(cell, placement);
-        const QRectF box(placement.Origin, QSizeF(label.Size.width() * placement.ScaleX,
-                                                  label.Size.height() * placement.ScaleY));
-        FContent.Begin(placement.Origin, frame.contains(box) ? std::nullopt : std::optional(frame));
+        const TLabelPlacement& placement = placed.Placement;
+        FContent.Begin(placement.Origin, placed.Inside ? std::nullopt : std::optional(placed.Frame));
         TLabelWriter writer(FContent, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0,
                             FPalette);
         for (const TRecordedCall& call : label.Calls)
@@ -953,8 +933,9 @@ private:
         if (isNew)
             FContent.Images().push_back(ImageOf(picture));
         const std::size_t number = known->second;
-        FContent.Begin({}, cell.Frame);
-        const QRectF& t = cell.Target;
+        const QRectF t = FToDots.mapRect(
+            PictureTargetMm(cell.FrameMm, QSizeF(picture.size()), cell.Image, cell.PixelsPerInch));
+        FContent.Begin({}, FToDots.mapRect(cell.FrameMm));
         Op(FContent.Out(), {t.width(), 0, 0, -t.height(), t.left(), t.bottom()}, "cm");
         FContent.Out() += "/I" + std::to_string(number) + " Do\n";
         FContent.End();

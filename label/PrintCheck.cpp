@@ -214,20 +214,6 @@ std::pair<double, double> GapsAboveAndBelow(const QRectF& frame, const std::vect
     return {std::max(0.0, frame.top() - above), std::max(0.0, below - frame.bottom())};
 }
 
-// The size of the bitmap a row's picture would have: the label at its true size in screen pixels.
-QSize PictureSizeOf(const TLabelDrawing& label, int pixelsPerInch)
-{
-    const double scale = pixelsPerInch / (label.UnitsPerInch > 0 ? label.UnitsPerInch : pixelsPerInch);
-    return {std::max(1, static_cast<int>(std::lround(label.Size.width() * scale))),
-            std::max(1, static_cast<int>(std::lround(label.Size.height() * scale)))};
-}
-
-// Where the page renderer puts a row's picture in its frame, as it does for the bitmap it stands for.
-QRectF TargetMm(const TSheetCell& cell, QSize picture, int pixelsPerInch)
-{
-    return PictureTargetMm(cell.FrameMm, QSizeF(picture), cell.Image, pixelsPerInch);
-}
-
 // Where the label's bars lie, in label units: every filled shape but white ones, with the last row and
 // column each covers.
 std::optional<QRect> BarBox(const TLabelDrawing& label)
@@ -349,15 +335,14 @@ private:
     {
         const TSheetCell& cell = cells[index];
         const TLabelDrawing& label = *DrawingOf(cell.Row);
-        const QSize picture = PictureSizeOf(label, FSheet.PixelsPerInch);
-        const TPictureCell device{.Row = cell.Row,
-                                  .PicturePixels = QSizeF(picture),
-                                  .Target = FToDots.mapRect(TargetMm(cell, picture, FSheet.PixelsPerInch)),
-                                  .Frame = FToDots.mapRect(cell.FrameMm),
-                                  .Stretch = cell.Stretch,
-                                  .DeviceDpi = static_cast<double>(FDpi)};
-        const TLabelPlacement placement = PlaceLabel(label, device, FDpi);
-        return {.Index = index, .Placement = placement, .Clip = WholePixels(PrintedFrame(device, placement))};
+        const TPlacedCell placed = PlaceInCell(label,
+                                               {.FrameMm = cell.FrameMm,
+                                                .Image = cell.Image,
+                                                .PixelsPerInch = FSheet.PixelsPerInch,
+                                                .ToDevice = FToDots,
+                                                .DeviceDpi = static_cast<double>(FDpi)},
+                                               FDpi);
+        return {.Index = index, .Placement = placed.Placement, .Clip = WholePixels(placed.Frame)};
     }
 
     // The label where it prints with paper a quiet zone wide beside it (and the cells there): an upright
@@ -487,16 +472,6 @@ private:
         return key;
     }
 
-    // A picture of the label's size for each shown cell: the page renderer sizes the cell by it.
-    const QImage& PictureFor(const TLabelDrawing& label)
-    {
-        const QSize size = PictureSizeOf(label, FSheet.PixelsPerInch);
-        QImage& picture = FPictures[{size.width(), size.height()}];
-        if (picture.isNull())
-            picture = QImage(size, QImage::Format_Mono);
-        return picture;
-    }
-
     // The scene's lines painted by the page renderer, as the printer gets them: the image holds the
     // scene's every row, of which only the lines are drawn.
     QImage Draw(const TCellScene& scene, const std::vector<TSheetCell>& cells)
@@ -516,7 +491,6 @@ private:
                               .PaperLengthTenths = FSheet.PaperLengthTenths,
                               .PixelsPerInch = FSheet.PixelsPerInch};
         TSheetLabels drawings;
-        std::vector<QImage> pictures; // stand-ins for the bitmaps: the drawer paints every one
         for (const TPlacedLabel& placed : scene.Shown) {
             const TSheetCell& cell = cells[placed.Index];
             // The element as placed, its picture the scene's own numbering.
@@ -524,7 +498,6 @@ private:
             std::get<TPlacedImage>(element.Content).Row = static_cast<std::int64_t>(drawings.size());
             shown.Pages.front().Elements.push_back(std::move(element));
             drawings.push_back(FLabels[static_cast<std::size_t>(cell.Row)]);
-            pictures.push_back(PictureFor(*drawings.back()));
         }
         QPainter painter(&image);
         const TScanLines& lines = scene.Lines;
@@ -537,7 +510,7 @@ private:
         // Off the paper lies no paper: its edge ends a quiet zone as the next label would.
         painter.fillRect(image.rect(), Qt::black);
         painter.fillRect(scene.Paper.translated(-bounds.topLeft()), Qt::white);
-        RenderPage(painter, shown, 0, pictures,
+        RenderPage(painter, shown, 0, {},
                    {.ResolutionDpi = static_cast<double>(FDpi),
                     .PaperOriginPixels = QPointF(-bounds.left(), -bounds.top()),
                     .DrawPicture = LabelDrawer(std::move(drawings), FDpi, FFonts)});
@@ -716,7 +689,6 @@ private:
     std::span<const TPrintedPdfPage* const> FWritten{};
     TPrintVerdict FWrittenVerdict{}; // the last cell read from a written page
     int FWrittenCells = 0;
-    std::map<std::pair<int, int>, QImage> FPictures{};
     std::vector<std::uint32_t> FCanvas{}; // the pixels of the scene being drawn, reused scene after scene
     std::vector<std::uint8_t> FLines{};   // the red of the lines read
     std::shared_ptr<TLabelFonts> FFonts = BorrowLabelFonts();

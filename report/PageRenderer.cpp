@@ -32,32 +32,24 @@ const QImage* PictureOfRow(std::span<const QImage> pictures, std::int64_t row)
     return picture.isNull() ? nullptr : &picture;
 }
 
-// The picture's own drawer paints it in device pixels, as the painter stands; the bitmap is drawn in
-// millimetres.
-bool DrawnByDrawer(QPainter& painter, const QRectF& frame, const QRectF& targetMm, const QImage& picture,
-                   const TPlacedImage& image, const TPaintTarget& target, const QTransform& toDevice)
-{
-    if (!target.DrawPicture)
-        return false;
-    const TPictureCell cell{.Row = image.Row,
-                            .PicturePixels = QSizeF(picture.size()),
-                            .Target = toDevice.mapRect(targetMm),
-                            .Frame = toDevice.mapRect(frame),
-                            .Stretch = image.Stretch,
-                            .DeviceDpi = target.ResolutionDpi};
-    return target.DrawPicture(painter, cell);
-}
-
 void DrawPicture(QPainter& painter, const QRectF& frame, const TPlacedImage& image,
                  std::span<const QImage> pictures, int pixelsPerInch, const TPaintTarget& target,
                  const QTransform& toDevice)
 {
+    if (frame.isEmpty())
+        return;
+    // The picture's own drawer paints it in device pixels, as the painter stands; the bitmap is drawn in
+    // millimetres.
+    if (target.DrawPicture && target.DrawPicture(painter, {.FrameMm = frame,
+                                                           .Image = image,
+                                                           .PixelsPerInch = pixelsPerInch,
+                                                           .ToDevice = toDevice,
+                                                           .DeviceDpi = target.ResolutionDpi}))
+        return;
     const QImage* picture = PictureOfRow(pictures, image.Row);
-    if (picture == nullptr || frame.isEmpty())
+    if (picture == nullptr)
         return;
     const QRectF targetMm = PictureTargetMm(frame, QSizeF(picture->size()), image, pixelsPerInch);
-    if (DrawnByDrawer(painter, frame, targetMm, *picture, image, target, toDevice))
-        return;
     painter.save();
     painter.setWorldTransform(toDevice);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, kSmoothPictures);

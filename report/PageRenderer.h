@@ -20,15 +20,15 @@ class QPainter;
 
 namespace quillon {
 
-// A data row's picture as it is about to be painted, in device pixels with the painter's world
-// transform cleared: the rectangle its bitmap would cover and the element's frame, to which the drawer
-// clips what it draws (on its own dot grid, say).
+// A data row's picture as it is about to be painted: its element's frame and placing in millimetres,
+// the report's pixels to the inch that size a bitmap there, and the device the painter stands in
+// (millimetres to device pixels, the world transform cleared). A drawer places what it draws from these
+// itself, by its own size rather than a bitmap's.
 struct TPictureCell {
-    std::int64_t Row = 0;
-    QSizeF PicturePixels{}; // the bitmap's size in its own pixels
-    QRectF Target{};
-    QRectF Frame{};
-    bool Stretch = false;
+    QRectF FrameMm{};
+    TPlacedImage Image{};
+    int PixelsPerInch = 96;
+    QTransform ToDevice{};
     double DeviceDpi = 96.0;
 };
 

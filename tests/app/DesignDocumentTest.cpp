@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QUndoStack>
@@ -217,17 +218,40 @@ QByteArray WindowSheet(const TPreparedReport& sheet, const TSheetLabels& labels,
     return buffer.data();
 }
 
-// Done when a design saved from the window prints the same sheet through quillon-cli sheet --design.
+// The window's settings and quillon-cli's options make the same pages, dot for dot at 150 dpi: the page
+// count, each cell's place and each cell's label. One row per way a label is made and placed.
 TEST_F(DesignDocumentTest, TheCommandLinePrintsTheSheetTheWindowPrints)
 {
+    const QString list = DataPath("list.csv");
+    {
+        QFile file(list);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("code,upper,copies\n96385074,Tea,3\n40063812,Rice,1\n73513537,,2\n");
+    }
+    const std::string listLine = "source = list\nlist_file = " + list.toStdString() + "\n";
     const std::string designs[] = {
+        // classic, grid by margins, captions and colour
         kHeader + "code = 6212236011840\nupper_caption_on = 1\nupper_caption = Tea, 250 g\nzoom = 2\n"
                   "columns = 2\nrows = 5\nmargins_mm = 5,6,7,8\nspacing_mm = 3\nbar_color = #0000C0\n",
+        // classic stretched into the grid's cells
+        kHeader + "code = 6212236011840\nstretch = 1\ncolumns = 3\nrows = 6\n",
+        // standard on a stock, unstretched: centred by the drawing's size, not its bitmap's
+        kHeader + "code = 6212236011840\nlayout = standard\nx_dim_mm = 0.33\nstock = a4-3x7-63.5x38.1\n",
+        // standard stretched into cells too small for it: fitted to them, as the window fits it
+        kHeader + "code = 6212236011840\nlayout = standard\nx_dim_mm = 0.5\nstretch = 1\ncolumns = 4\n"
+                  "rows = 8\n",
+        // symbol, standard, on a stock, top-left with an inset, down the columns from cell 4
         kHeader + "kind = QRCode\ncode = https://example.org/a?b=1\nlayout = standard\nmodule_mm = 0.6\n"
                   "stock = a4-3x7-63.5x38.1\nalign = top-left\ninset_mm = 2.0\norder = down\nstart = 4\n",
+        // symbol, classic, stretched on a stock
+        kHeader + "kind = DataMatrix\ncode = QUILLON-0042\nzoom = 3\nstretch = 1\nstock = a4-3x7-63.5x38.1\n",
+        // a serial run
         kHeader +
             "kind = CodeEAN8\nsource = serial\nserial_start = 1234560\nserial_step = 3\nserial_count = 7\n"
             "columns = 2\nrows = 2\nzoom = 2\n",
+        // a list with copies and its own captions, on a stock from cell 3
+        kHeader + "kind = CodeEAN8\n" + listLine +
+            "upper_caption_on = 1\nstock = a4-3x7-63.5x38.1\nstart = 3\n",
     };
     for (const std::string& text : designs) {
         ASSERT_TRUE(form->OpenDesign(Design("in.qld", text))) << Errors();

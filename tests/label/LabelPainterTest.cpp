@@ -41,13 +41,13 @@ QImage PaintedAt(const TLabelDrawing& label, double deviceDpi, double gridDpi, T
     page.setDotsPerMeterX(static_cast<int>(deviceDpi * kDotsPerMeterPerDpi / 254));
     page.setDotsPerMeterY(page.dotsPerMeterX());
     page.fill(Qt::white);
-    const TPictureCell cell{.Row = 0,
-                            .PicturePixels = QSizeF(label.Size),
-                            .Target = QRectF(QPointF(17.3, 11.6), stretch ? size * 1.37 : size),
-                            .Frame = QRectF(QPointF(17.3, 11.6), stretch ? size * 1.37 : size),
-                            .Stretch = stretch,
+    // The frame given in device pixels: a top-left picture lies at its corner.
+    const TPictureCell cell{.FrameMm = QRectF(QPointF(17.3, 11.6), stretch ? size * 1.37 : size),
+                            .Image = {.Row = 0, .Stretch = stretch},
+                            .PixelsPerInch = 96,
+                            .ToDevice = {},
                             .DeviceDpi = deviceDpi};
-    placement = PlaceLabel(label, cell, gridDpi);
+    placement = PlaceInCell(label, cell, gridDpi).Placement;
     QPainter painter(&page);
     PaintLabel(painter, label, placement);
     return page;
@@ -136,13 +136,9 @@ TEST(LabelPainter, ADrawingInPrinterDotsKeepsItsTrueSize)
         {600, 600, 8, 904, 8}, {300, 300, 4, 452, 4}, {1200, 600, 8, 1808, 16}, {96, 600, 8, 145, 0}};
     for (const TRenderRow& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.Ppi << " ppi on a " << row.GridDpi << " dpi grid");
-        const TPictureCell cell{.Row = 0,
-                                .PicturePixels = QSizeF(10, 10), // the picture table's bitmap has no say
-                                .Target = QRectF(0, 0, 10, 10),
-                                .Frame = QRectF(0, 0, 10, 10),
-                                .Stretch = false,
-                                .DeviceDpi = row.Ppi};
-        EXPECT_EQ(PlaceLabel(standard.Drawing, cell, row.GridDpi).DotsPerModule, row.DotsPerModule);
+        const TPictureCell cell{.FrameMm = QRectF(0, 0, 10, 10), .DeviceDpi = row.Ppi};
+        EXPECT_EQ(PlaceInCell(standard.Drawing, cell, row.GridDpi).Placement.DotsPerModule,
+                  row.DotsPerModule);
         const QImage image = RenderLabelImage(standard.Drawing, row.Ppi, row.GridDpi);
         EXPECT_EQ(image.width(), row.ImageWidth);
         if (row.StartBarPixels == 0)
