@@ -33,8 +33,6 @@
 namespace quillon {
 
 // The characters of human-readable lines, which a font may set by their advances alone.
-constexpr char16_t kDigitLine[] = u"0123456789 *";
-constexpr std::size_t kDigitLineSize = std::size(kDigitLine) - 1;
 
 // A font's digits as outlines flattened to polygons in device pixels, the origin on the baseline at
 // the pen, with the advance that moves the pen past each.
@@ -57,21 +55,6 @@ constexpr double kGlyphOvershootPixels = 1.0;
 constexpr double kLargestCachedGlyphPixels = 64.0;
 constexpr int kOpaque = 255;
 
-std::optional<std::size_t> DigitIndex(QChar c)
-{
-    const std::u16string_view line(kDigitLine, kDigitLineSize);
-    const std::size_t at = line.find(c.unicode());
-    return at == std::u16string_view::npos ? std::nullopt : std::optional(at);
-}
-
-// A line the outlines can set: digits, spaces and asterisks, with no space at either end (which a
-// line's advance may leave out).
-bool SetByAdvances(const QString& text)
-{
-    return !text.isEmpty() && text.front() != u' ' && text.back() != u' ' &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return DigitIndex(c).has_value(); });
-}
-
 // An outline with its curves cut into lines once, not at every fill.
 QPainterPath Flattened(const QPainterPath& outline)
 {
@@ -82,38 +65,15 @@ QPainterPath Flattened(const QPainterPath& outline)
     return flat;
 }
 
-// Lays out every pair of the characters to see that none moves or changes another (no kerning, no
-// ligature, no fallback face); nothing when one does.
 std::shared_ptr<const TOutlineDigits> MakeOutlineDigits(const QFont& font, const QPaintDevice& device)
 {
-    QString pairs;
-    for (const char16_t a : std::u16string_view(kDigitLine, kDigitLineSize))
-        for (const char16_t b : std::u16string_view(kDigitLine, kDigitLineSize))
-            pairs += QChar(a), pairs += QChar(b);
-    QTextLayout layout(pairs, font, const_cast<QPaintDevice*>(&device)); // only read, for its resolution
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    if (runs.size() != 1 || runs[0].glyphIndexes().size() != pairs.size())
+    const std::optional<TDigitAdvances> line = DigitAdvancesOf(font, device);
+    if (!line)
         return nullptr;
-    const QRawFont raw = runs[0].rawFont();
-    const QList<quint32> indexes = runs[0].glyphIndexes();
-    const QList<QPointF> positions = runs[0].positions();
     auto digits = std::make_shared<TOutlineDigits>();
-    std::array<std::optional<quint32>, kDigitLineSize> glyphs{};
-    for (qsizetype i = 0; i < pairs.size(); ++i) {
-        const std::size_t c = *DigitIndex(pairs[i]);
-        const double next = i + 1 < pairs.size() ? positions[i + 1].x() : line.horizontalAdvance();
-        const double advance = next - positions[i].x();
-        if (positions[i].y() != positions[0].y() ||
-            (glyphs[c] && (*glyphs[c] != indexes[i] || digits->Advances[c] != advance)))
-            return nullptr;
-        glyphs[c] = indexes[i];
-        digits->Advances[c] = advance;
-    }
+    digits->Advances = line->Advances;
     for (std::size_t c = 0; c < kDigitLineSize; ++c)
-        digits->Glyphs[c] = Flattened(raw.pathForGlyph(*glyphs[c]));
+        digits->Glyphs[c] = Flattened(line->Font.pathForGlyph(line->Glyphs[c]));
     return digits;
 }
 
@@ -463,6 +423,51 @@ private:
 };
 
 } // namespace
+
+std::optional<std::size_t> DigitIndex(QChar c)
+{
+    const std::u16string_view line(kDigitLine, kDigitLineSize);
+    const std::size_t at = line.find(c.unicode());
+    return at == std::u16string_view::npos ? std::nullopt : std::optional(at);
+}
+
+bool SetByAdvances(const QString& text)
+{
+    return !text.isEmpty() && text.front() != u' ' && text.back() != u' ' &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return DigitIndex(c).has_value(); });
+}
+
+std::optional<TDigitAdvances> DigitAdvancesOf(const QFont& font, const QPaintDevice& device)
+{
+    QString pairs;
+    for (const char16_t a : std::u16string_view(kDigitLine, kDigitLineSize))
+        for (const char16_t b : std::u16string_view(kDigitLine, kDigitLineSize))
+            pairs += QChar(a), pairs += QChar(b);
+    QTextLayout layout(pairs, font, const_cast<QPaintDevice*>(&device)); // only read, for its resolution
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() != 1 || runs[0].glyphIndexes().size() != pairs.size())
+        return std::nullopt;
+    const QList<quint32> indexes = runs[0].glyphIndexes();
+    const QList<QPointF> positions = runs[0].positions();
+    TDigitAdvances digits{
+        .Font = runs[0].rawFont(), .Glyphs = {}, .Advances = {}, .Baseline = positions[0].y()};
+    std::array<bool, kDigitLineSize> seen{};
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const std::size_t c = *DigitIndex(pairs[i]);
+        const double next = i + 1 < pairs.size() ? positions[i + 1].x() : line.horizontalAdvance();
+        const double advance = next - positions[i].x();
+        if (positions[i].y() != digits.Baseline ||
+            (seen[c] && (digits.Glyphs[c] != indexes[i] || digits.Advances[c] != advance)))
+            return std::nullopt;
+        digits.Glyphs[c] = indexes[i];
+        digits.Advances[c] = advance;
+        seen[c] = true;
+    }
+    return digits;
+}
 
 QRectF TLabelPlacement::Snapped(int left, int top, int right, int bottom) const
 {

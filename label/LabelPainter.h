@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QRawFont>
 #include <QRect>
+#include <array>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
@@ -56,6 +57,27 @@ QSizeF PicturePixelsOf(const TLabelDrawing& label, int pixelsPerInch);
 // frame in millimetres rarely lies on the dot grid; cut at the nearest dots, one cell prints exactly as
 // another one whole dots away.
 TPlacedCell PlaceInCell(const TLabelDrawing& label, const TPictureCell& cell, double gridDpi);
+
+// The characters of a label's human-readable line, which a font may set by their advances alone: no
+// shaping, which would cost more than everything else drawn. Both the painter and the PDF writer set them
+// so.
+inline constexpr char16_t kDigitLine[] = u"0123456789 *";
+inline constexpr std::size_t kDigitLineSize = std::size(kDigitLine) - 1;
+std::optional<std::size_t> DigitIndex(QChar c);
+// A line the advances can set: those characters only, with no space at either end (which a line's
+// advance may leave out).
+bool SetByAdvances(const QString& text);
+
+// How a font sets the characters of kDigitLine, each by its own glyph and advance on one baseline: found
+// by laying out every pair of them, which shows that none moves or changes another (no kerning, no
+// ligature, no fallback face). None when some pair does not.
+struct TDigitAdvances {
+    QRawFont Font{};
+    std::array<quint32, kDigitLineSize> Glyphs{};
+    std::array<double, kDigitLineSize> Advances{};
+    double Baseline = 0.0;
+};
+std::optional<TDigitAdvances> DigitAdvancesOf(const QFont& font, const QPaintDevice& device);
 
 // Glyph outlines of a font that sets digits by their advances alone, for text too large for the
 // toolkit's glyph cache.

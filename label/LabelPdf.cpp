@@ -32,6 +32,7 @@
 #include <zlib.h>
 
 #include "barcode/Exception.h"
+#include "label/LabelPainter.h"
 #include "label/PdfFonts.h"
 #include "report/PainterCanvas.h"
 #include "report/Units.h"
@@ -65,10 +66,6 @@ constexpr double kQuarterEllipseKappa = 0.5522847498;
 constexpr int kDeflateLevel = 3;
 // Shaped texts a page keeps for the labels after: a sheet repeats its captions and the maker's mark.
 constexpr std::size_t kMaxShapedTexts = 512;
-
-// The characters of human-readable digits, which a font may set by their advances alone.
-constexpr char16_t kDigitLine[] = u"0123456789 *";
-constexpr std::size_t kDigitLineSize = std::size(kDigitLine) - 1;
 
 constexpr char kFileHeader[] = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
 
@@ -501,55 +498,21 @@ TLabelPdfImage ImageOf(const QImage& picture)
     return {.Width = flat.width(), .Height = flat.height(), .Grey = grey, .Pixels = Deflated(pixels)};
 }
 
-// How a font sets the characters of kDigitLine, each by its own glyph and advance: found by laying out
-// every pair of them, which shows that none moves or changes another (no kerning, no ligature, no other
-// face). Such a text is then placed without shaping it, the same to the 64th of a pixel.
+// A font that sets the characters of kDigitLine by their advances, with their codes as the page shows
+// them once used.
 struct TDigitFont {
-    QRawFont Font{};
+    TDigitAdvances Line{};
     int Face = 0;
-    std::array<quint32, kDigitLineSize> Glyphs{};
-    std::array<double, kDigitLineSize> Advances{};
-    std::array<std::optional<TLabelPdfGlyphs::TCode>, kDigitLineSize> Codes{}; // as the page shows them
-    double Baseline = 0.0;
+    std::array<std::optional<TLabelPdfGlyphs::TCode>, kDigitLineSize> Codes{};
 };
 
-std::optional<std::size_t> DigitIndex(QChar c)
-{
-    const std::u16string_view line(kDigitLine, kDigitLineSize);
-    const std::size_t at = line.find(c.unicode());
-    return at == std::u16string_view::npos ? std::nullopt : std::optional(at);
-}
-
-// None when some pair of the characters does not stand side by side by their advances.
 std::optional<TDigitFont> DigitFontOf(const QFont& font, QPaintDevice& device, TLabelPdfGlyphs& glyphs)
 {
-    QString pairs;
-    for (const char16_t a : std::u16string_view(kDigitLine, kDigitLineSize))
-        for (const char16_t b : std::u16string_view(kDigitLine, kDigitLineSize))
-            pairs += QChar(a), pairs += QChar(b);
-    QTextLayout layout(pairs, font, &device);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    if (runs.size() != 1 || runs[0].glyphIndexes().size() != pairs.size())
+    std::optional<TDigitAdvances> line = DigitAdvancesOf(font, device);
+    if (!line)
         return std::nullopt;
-    const QList<quint32> indexes = runs[0].glyphIndexes();
-    const QList<QPointF> positions = runs[0].positions();
-    TDigitFont digits{.Font = runs[0].rawFont(), .Baseline = positions[0].y()};
-    digits.Face = glyphs.Face(FaceKey(digits.Font, font.stretch()));
-    std::array<bool, kDigitLineSize> seen{};
-    for (qsizetype i = 0; i < pairs.size(); ++i) {
-        const std::size_t c = *DigitIndex(pairs[i]);
-        const double next = i + 1 < pairs.size() ? positions[i + 1].x() : line.horizontalAdvance();
-        if (positions[i].y() != digits.Baseline ||
-            (seen[c] && (digits.Glyphs[c] != indexes[i] || digits.Advances[c] != next - positions[i].x())))
-            return std::nullopt;
-        digits.Glyphs[c] = indexes[i];
-        digits.Advances[c] = next - positions[i].x();
-        seen[c] = true;
-    }
-    return digits;
+    const int face = glyphs.Face(FaceKey(line->Font, font.stretch()));
+    return TDigitFont{.Line = *std::move(line), .Face = face, .Codes = {}};
 }
 
 // A font resolved for the layout device, with the measures a label's text is placed by.
@@ -660,8 +623,7 @@ public:
     // a line's advance may leave out, and right-to-left pages, which turn the asterisks, are shaped.
     std::optional<TShapedText> Digits(const QString& text, const TLayoutFont& font)
     {
-        if (text.isEmpty() || FDirection != Qt::LeftToRight || text.front() == u' ' || text.back() == u' ' ||
-            !std::all_of(text.begin(), text.end(), [](QChar c) { return DigitIndex(c).has_value(); }))
+        if (FDirection != Qt::LeftToRight || !SetByAdvances(text))
             return std::nullopt;
         auto [found, isNew] = FDigitFonts.try_emplace(&font);
         if (isNew)
@@ -669,23 +631,24 @@ public:
         if (!found->second)
             return std::nullopt;
         TDigitFont& digits = *found->second;
-        TShapedText shaped{.Width = 0.0, .LineAscent = digits.Baseline, .Rows = {}};
+        const TDigitAdvances& line = digits.Line;
+        TShapedText shaped{.Width = 0.0, .LineAscent = line.Baseline, .Rows = {}};
         for (const QChar c : text) {
             const std::size_t i = *DigitIndex(c);
             if (!digits.Codes[i])
                 digits.Codes[i] =
-                    FGlyphs.Code(digits.Face, digits.Font, digits.Glyphs[i], [c] { return QString(c); });
+                    FGlyphs.Code(digits.Face, line.Font, line.Glyphs[i], [c] { return QString(c); });
             const TLabelPdfGlyphs::TCode& code = *digits.Codes[i];
             if (shaped.Rows.empty() || shaped.Rows.back().Slice != code.Slice)
                 shaped.Rows.push_back({.Slice = code.Slice,
-                                       .PixelSize = digits.Font.pixelSize(),
-                                       .Baseline = digits.Baseline,
+                                       .PixelSize = line.Font.pixelSize(),
+                                       .Baseline = line.Baseline,
                                        .CodeBytes = code.CodeBytes,
                                        .HorizontalScale = code.HorizontalScale});
             shaped.Rows.back().Codes.push_back(code.Code);
             shaped.Rows.back().Widths.push_back(code.Width);
             shaped.Rows.back().X.push_back(shaped.Width);
-            shaped.Width += digits.Advances[i];
+            shaped.Width += line.Advances[i];
         }
         return shaped;
     }
