@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -302,6 +303,20 @@ public:
     int PrintDpi() const;
     void SetPrintDpi(int dpi);
 
+    // One row for each named control, in tab order: its name, the control, its place on its parent
+    // (none where its panel places it), the tab chain it joins and how its caption is fitted. Building
+    // the deck, naming the controls, the tab order and the captions' fonts all follow it.
+    enum class TTabChain : std::uint8_t { None, Deck, Design };
+    enum class TCaptionFit : std::uint8_t { None, Text, Box };
+    struct TPlacement {
+        std::string_view Name;
+        QWidget* (*Control)(const TBarForm&) = nullptr;
+        QRect Place{};
+        TTabChain Chain = TTabChain::None;
+        TCaptionFit Fit = TCaptionFit::None;
+    };
+    static std::span<const TPlacement> Placements();
+
     // The window's controls, named as designed.
     TPanel* UPanel = nullptr;
     TPanel* QrPanel = nullptr;
@@ -403,10 +418,8 @@ private:
     void LayOutStatusLine();
     void FitCaptions();   // the deck's captions and list boxes in fonts they fit whole
     void ApplyToolTips(); // the deck's and the design panel's tooltips in the interface language
-    void SetTabOrder();
-    void NameControls();
+    void PlaceControls(); // places, names and chains them by Placements()
     void ConnectSaving();
-    std::vector<std::pair<std::string_view, QWidget*>> NamedControls() const;
     void SyncCodeCase(); // the code field keeps lowercase for the kinds that encode it
     void ScheduleSave();
     void ScheduleColorKey();

@@ -29,7 +29,6 @@ namespace quillon {
 
 namespace {
 
-constexpr QRect kFileBtnPlace(358, 5, 64, 20);
 constexpr int kMostRecentDesigns = 5;
 // The recent designs in the settings file, [designs] recent_1 to recent_5, the latest first.
 constexpr std::string_view kRecentSection = "designs";
@@ -75,7 +74,6 @@ bool IsRedoKey(const QKeyEvent& key)
 void TBarForm::BuildDocumentControls()
 {
     FileBtn = new QToolButton(QrPanel);
-    FileBtn->setGeometry(kFileBtnPlace);
     FileBtn->setPopupMode(QToolButton::InstantPopup);
     FileBtn->stackUnder(DesBarPanel); // the design panel covers it as it covers the label
     FileMenu = new QMenu(FileBtn);

@@ -30,7 +30,6 @@ namespace {
 
 // The list is read again this long after the last keystroke, so that typing stays quick.
 constexpr int kListReadDelayMs = 300;
-constexpr QRect kSourceBoxPlace(262, 5, 90, 20);
 constexpr QRect kSourcePanelPlace(270, 27, 300, 208);
 // The most rows the problem list names; a run of a million bad rows is summed up after them.
 constexpr std::size_t kMaxListedProblems = 1000;
@@ -82,7 +81,6 @@ bool AskLeftOut(QWidget* parent, const QString& message)
 void TBarForm::BuildSourceControls()
 {
     SourceBox = new QComboBox(QrPanel);
-    SourceBox->setGeometry(kSourceBoxPlace);
     for (std::size_t i = 0; i < SourceEntryCaptions.size(); ++i)
         SourceBox->addItem(CaptionText(SourceEntryCaptions[i], TLanguage::English));
     SourcePanel = new TLabelSourcePanel(QrPanel);
