@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/Captions.h"
 #include "controls/ProLabel.h"
 
 namespace quillon {
@@ -213,11 +214,6 @@ static_assert(StackingOrder.size() == Labels.size() + ProLabels.size() + 2); // 
 
 // The narrowest a substitute face is squeezed to; below this letters run together.
 constexpr int MinStretchPercent = 50;
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect ToRect(const PixelBox& box)
 {

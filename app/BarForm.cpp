@@ -55,39 +55,136 @@ const char* const kWindowCaption =
     "\u0627\u0644\u0628\u0627\u0631\u0643\u0648\u062f";
 const char* const kDistributorWeb = "www.quillon-labels.example";
 
+template <auto Member> QWidget* Own(const TBarForm& form)
+{
+    return form.*Member;
+}
+template <auto Member> QWidget* InSource(const TBarForm& form)
+{
+    return form.SourcePanel->*Member;
+}
+template <auto Member> QWidget* InDesign(const TBarForm& form)
+{
+    return form.DesBarPanel->*Member;
+}
+
+using TChain = TBarForm::TTabChain;
+using TFit = TBarForm::TCaptionFit;
+// The named controls in tab order: left to right, and top to bottom within a column of the deck (the
+// language items sit under the stretch switch), then the design panel's; then those the tab skips.
+// Places are on the deck, the language group or the preview area; none where a panel places its own.
+constexpr TBarForm::TPlacement kPlacements[] = {
+    {"SpeedButton1", Own<&TBarForm::SpeedButton1>, {20, 37, 23, 22}, TChain::Deck},
+    {"StChk", Own<&TBarForm::StChk>, {66, 16, 70, 17}, TChain::Deck, TFit::Text}, // ends where UEd begins
+    {"LangArabic", Own<&TBarForm::LangArabic>, {4, 4, 60, 17}, TChain::Deck, TFit::Text},
+    {"LangEnglish", Own<&TBarForm::LangEnglish>, {4, 24, 60, 17}, TChain::Deck, TFit::Text},
+    {"UChk", Own<&TBarForm::UChk>, {164, 0, 82, 17}, TChain::Deck, TFit::Text},
+    {"UEd", Own<&TBarForm::UEd>, {136, 14, 120, 21}, TChain::Deck},
+    {"DChk", Own<&TBarForm::DChk>, {164, 34, 82, 17}, TChain::Deck, TFit::Text},
+    {"DEd", Own<&TBarForm::DEd>, {136, 49, 120, 21}, TChain::Deck},
+    {"BarEd", Own<&TBarForm::BarEd>, {136, 73, 120, 21}, TChain::Deck},
+    {"CSpn", Own<&TBarForm::CSpn>, {297, 13, 41, 22}, TChain::Deck},
+    {"RSpn", Own<&TBarForm::RSpn>, {297, 50, 44, 22}, TChain::Deck},
+    {"CheckDigitChk", Own<&TBarForm::CheckDigitChk>, {298, 76, 55, 17}, TChain::Deck, TFit::Text},
+    {"BarKindSp", Own<&TBarForm::BarKindSp>, {342, 13, 105, 21}, TChain::Deck, TFit::Box},
+    {"ColorBox1", Own<&TBarForm::ColorBox1>, {354, 50, 89, 22}, TChain::Deck, TFit::Box},
+    {"TrackBar1", Own<&TBarForm::TrackBar1>, {354, 75, 88, 21}, TChain::Deck},
+    {"ZomSpn", Own<&TBarForm::ZomSpn>, {456, 25, 36, 22}, TChain::Deck},
+    {"XDimSpn", Own<&TBarForm::XDimSpn>, {448, 25, 52, 22}, TChain::Deck}, // in the zoom's place
+    {"RatioSpn", Own<&TBarForm::RatioSpn>, {456, 60, 36, 22}, TChain::Deck},
+    {"EccBox", Own<&TBarForm::EccBox>, {448, 60, 52, 22}, TChain::Deck, TFit::Box}, // in the ratio's place
+    {"ShapeBox", Own<&TBarForm::ShapeBox>, {448, 60, 52, 22}, TChain::Deck, TFit::Box},
+    {"ColumnsSpn", Own<&TBarForm::ColumnsSpn>, {448, 60, 52, 22}, TChain::Deck},
+    {"DesBtn", Own<&TBarForm::DesBtn>, {504, 26, 38, 22}, TChain::Deck, TFit::Text},
+    {"AboutBtn", Own<&TBarForm::AboutBtn>, {504, 51, 38, 22}, TChain::Deck, TFit::Text},
+    {"SpeedButton2", Own<&TBarForm::SpeedButton2>, {546, 37, 23, 22}, TChain::Deck},
+    {"LayoutChk", Own<&TBarForm::LayoutChk>, {24, 6, 90, 17}, TChain::Deck, TFit::Text},
+    {"StartSpn", Own<&TBarForm::StartSpn>, {206, 5, 48, 20}, TChain::Deck},
+    {"SourceBox", Own<&TBarForm::SourceBox>, {262, 5, 90, 20}, TChain::Deck, TFit::Box},
+    {"FileBtn", Own<&TBarForm::FileBtn>, {358, 5, 64, 20}, TChain::Deck},
+    {"ListEd", InSource<&TLabelSourcePanel::ListEd>, {}, TChain::Deck},
+    {"OpenBtn", InSource<&TLabelSourcePanel::OpenBtn>, {}, TChain::Deck, TFit::Text},
+    {"ColumnsBtn", InSource<&TLabelSourcePanel::ColumnsBtn>, {}, TChain::Deck, TFit::Text},
+    {"SerialStartEd", InSource<&TLabelSourcePanel::SerialStartEd>, {}, TChain::Deck},
+    {"SerialStepEd", InSource<&TLabelSourcePanel::SerialStepEd>, {}, TChain::Deck},
+    {"SerialCountSpn", InSource<&TLabelSourcePanel::SerialCountSpn>, {}, TChain::Deck},
+    {"SerialWidthSpn", InSource<&TLabelSourcePanel::SerialWidthSpn>, {}, TChain::Deck},
+    {"SerialPrefixEd", InSource<&TLabelSourcePanel::SerialPrefixEd>, {}, TChain::Deck},
+    {"SerialSuffixEd", InSource<&TLabelSourcePanel::SerialSuffixEd>, {}, TChain::Deck},
+    {"PrevRowBtn", InSource<&TLabelSourcePanel::PrevRowBtn>, {}, TChain::Deck},
+    {"NextRowBtn", InSource<&TLabelSourcePanel::NextRowBtn>, {}, TChain::Deck},
+    {"ProblemList", InSource<&TLabelSourcePanel::ProblemList>, {}, TChain::Deck},
+    {"TM", InDesign<&TDesignPanel::TM>, {}, TChain::Design},
+    {"LM", InDesign<&TDesignPanel::LM>, {}, TChain::Design},
+    {"CS", InDesign<&TDesignPanel::CS>, {}, TChain::Design},
+    {"RM", InDesign<&TDesignPanel::RM>, {}, TChain::Design},
+    {"BM", InDesign<&TDesignPanel::BM>, {}, TChain::Design},
+    {"StockBox", InDesign<&TDesignPanel::StockBox>, {}, TChain::Design, TFit::Box},
+    {"PaperBox", InDesign<&TDesignPanel::PaperBox>, {}, TChain::Design},
+    {"CalibrationBtn", InDesign<&TDesignPanel::CalibrationBtn>, {}, TChain::Design, TFit::Text},
+    {"BitBtn1", InDesign<&TDesignPanel::BitBtn1>, {}, TChain::Design},
+    {"BitBtn3", InDesign<&TDesignPanel::BitBtn3>, {}, TChain::Design},
+    {"BCodeAngSpn", Own<&TBarForm::BCodeAngSpn>, {568, 22, 49, 22}}, // hidden, as designed
+    {"Label79", Own<&TBarForm::Label79>, {568, 9, 49, 13}},
+    {"lb2", Own<&TBarForm::lb2>, {258, 77, 40, 13}, TChain::None, TFit::Text},
+    {"lb4", Own<&TBarForm::lb4>, {297, 0, 41, 13}, TChain::None, TFit::Text},
+    {"lb5", Own<&TBarForm::lb5>, {297, 37, 44, 13}, TChain::None, TFit::Text},
+    {"lb6", Own<&TBarForm::lb6>, {342, 0, 105, 13}, TChain::None, TFit::Text},
+    {"lb7", Own<&TBarForm::lb7>, {354, 37, 89, 13}, TChain::None, TFit::Text},
+    {"lb8", Own<&TBarForm::lb8>, {448, 12, 52, 13}, TChain::None, TFit::Text},
+    {"lb9", Own<&TBarForm::lb9>, {448, 47, 52, 13}, TChain::None, TFit::Text},
+    {"lbX", Own<&TBarForm::lbX>, {448, 12, 52, 13}, TChain::None, TFit::Text}, // in the zoom caption's place
+    {"lbEcc", Own<&TBarForm::lbEcc>, {448, 47, 52, 13}, TChain::None, TFit::Text},
+    {"lbShape", Own<&TBarForm::lbShape>, {448, 47, 52, 13}, TChain::None, TFit::Text},
+    {"lbColumns417", Own<&TBarForm::lbColumns417>, {448, 47, 52, 13}, TChain::None, TFit::Text},
+    {"lbStart", Own<&TBarForm::lbStart>, {124, 8, 80, 13}, TChain::None, TFit::Text},
+    {"ExportBtn", InSource<&TLabelSourcePanel::ExportBtn>, {}, TChain::None, TFit::Text},
+    {"lbSerialStart", InSource<&TLabelSourcePanel::lbSerialStart>, {}, TChain::None, TFit::Text},
+    {"lbSerialStep", InSource<&TLabelSourcePanel::lbSerialStep>, {}, TChain::None, TFit::Text},
+    {"lbSerialCount", InSource<&TLabelSourcePanel::lbSerialCount>, {}, TChain::None, TFit::Text},
+    {"lbSerialWidth", InSource<&TLabelSourcePanel::lbSerialWidth>, {}, TChain::None, TFit::Text},
+    {"lbSerialPrefix", InSource<&TLabelSourcePanel::lbSerialPrefix>, {}, TChain::None, TFit::Text},
+    {"lbSerialSuffix", InSource<&TLabelSourcePanel::lbSerialSuffix>, {}, TChain::None, TFit::Text},
+    {"RowLabel", InSource<&TLabelSourcePanel::RowLabel>, {}},
+    {"lbStock", InDesign<&TDesignPanel::lbStock>, {}, TChain::None, TFit::Text},
+    {"lbPaper", InDesign<&TDesignPanel::lbPaper>, {}, TChain::None, TFit::Text},
+    {"lbPlacing", InDesign<&TDesignPanel::lbPlacing>, {}, TChain::None, TFit::Text},
+    {"lbOrder", InDesign<&TDesignPanel::lbOrder>, {}, TChain::None, TFit::Text},
+};
+
 template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width, int height)
 {
     widget->setGeometry(left, top, width, height);
     return widget;
 }
 
-QLabel* DeckLabel(QWidget* parent, int left, int top, int width)
+// Captions and switches on the deck's fuchsia ground.
+template <typename Widget> Widget* OnFuchsia(Widget* widget)
 {
-    auto* label = Place(new QLabel(parent), left, top, width, 13);
-    label->setAlignment(Qt::AlignCenter);
-    QPalette palette = label->palette();
+    QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, kFuchsia);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    return widget;
+}
+
+QLabel* DeckLabel(QWidget* parent)
+{
+    auto* label = OnFuchsia(new QLabel(parent));
+    label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-QCheckBox* DeckCheckBox(QWidget* parent, int left, int top, int width, bool checked)
+QCheckBox* DeckCheckBox(QWidget* parent, bool checked)
 {
-    auto* box = Place(new QCheckBox(parent), left, top, width, 17);
+    auto* box = OnFuchsia(new QCheckBox(parent));
     box->setChecked(checked);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, kFuchsia);
-    box->setPalette(palette);
-    box->setAutoFillBackground(true);
     return box;
 }
 
-TSpinEdit* DeckSpin(QWidget* parent, QRect place, const limits::TRange& range, TSpinEntry entry)
+TSpinEdit* DeckSpin(QWidget* parent, const limits::TRange& range)
 {
-    auto* spin = new TSpinEdit(range, entry, parent);
-    spin->setGeometry(place);
-    return spin;
+    return new TSpinEdit(range, TSpinEntry::Typed, parent);
 }
 
 // Asks whether a second window on one data folder goes on read-only or quits: in front of the first
@@ -171,7 +268,6 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     FFadeIn = fade;
     ConnectHandlers();
     LayOutAlignedPanels();
-    SetTabOrder();
     BarEd->setFocus();
 }
 
@@ -240,34 +336,34 @@ void TBarForm::BuildDeck()
 {
     Shape3 = Place(new TShape(TShapeKind::Ellipse, kFuchsia, TShapeFill::Solid, UPanel), 8, -6, 569, 110);
 
-    SpeedButton2 = Place(new QToolButton(UPanel), 546, 37, 23, 22);
+    SpeedButton2 = new QToolButton(UPanel);
     SpeedButton2->setText("X");
     SpeedButton2->setAutoRaise(true);
     SpeedButton2->setToolTip(QString::fromUtf8("Exit \u062e\u0631\u0648\u062c"));
-    TrackBar1 = Place(new QSlider(Qt::Horizontal, UPanel), 354, 75, 88, 21);
+    TrackBar1 = new QSlider(Qt::Horizontal, UPanel);
     TrackBar1->setRange(limits::kBlinkMs.Min, limits::kBlinkMs.Max);
     TrackBar1->setValue(limits::kBlinkMs.Initial);
     TrackBar1->setToolTip(
         QString::fromUtf8("Blink Speed\u0633\u0631\u0639\u0629 \u0627\u0644\u0648\u0645\u064a\u0636"));
 
     LangRG = Place(new TPanel(kFuchsia, UPanel), 62, 32, 65, 46);
-    LangArabic = Place(new QRadioButton("Arabic", LangRG), 4, 4, 60, 17);
-    LangEnglish = Place(new QRadioButton("English", LangRG), 4, 24, 60, 17);
+    LangArabic = new QRadioButton("Arabic", LangRG);
+    LangEnglish = new QRadioButton("English", LangRG);
     FLangGroup = new QButtonGroup(this);
     FLangGroup->addButton(LangArabic, 0);
     FLangGroup->addButton(LangEnglish, 1);
     LangEnglish->setChecked(true);
 
-    AboutBtn = Place(new QPushButton(UPanel), 504, 51, 38, 22);
-    DesBtn = Place(new QPushButton(UPanel), 504, 26, 38, 22);
-    SpeedButton1 = Place(new QToolButton(UPanel), 20, 37, 23, 22);
+    AboutBtn = new QPushButton(UPanel);
+    DesBtn = new QPushButton(UPanel);
+    SpeedButton1 = new QToolButton(UPanel);
     SpeedButton1->setIcon(PrinterIcon());
     SpeedButton1->setAutoRaise(true);
 
-    BarEd = Place(new TUpperCaseEdit(UPanel), 136, 73, 120, 21);
+    BarEd = new TUpperCaseEdit(UPanel);
     BarEd->setMaxLength(kMaxSettingsTextLength); // so that the settings file always stays readable
     BarEd->setText("6212236011840");
-    BarKindSp = Place(new QComboBox(UPanel), 342, 13, 105, 21);
+    BarKindSp = new QComboBox(UPanel);
     BarKindSp->setEditable(true);
     BarKindSp->setInsertPolicy(QComboBox::NoInsert);
     // The engine's 23 under their list entries, then the symbol kinds under their readable names.
@@ -276,45 +372,38 @@ void TBarForm::BuildDeck()
         BarKindSp->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
     }
     BarKindSp->setCurrentIndex(9);
-    ZomSpn = DeckSpin(UPanel, {456, 25, 36, 22}, limits::kZoom, TSpinEntry::Typed);
-    RatioSpn = DeckSpin(UPanel, {456, 60, 36, 22}, limits::kRatio, TSpinEntry::Typed);
-    ColorBox1 = Place(new TColorBox(UPanel), 354, 50, 89, 22);
-    UChk = DeckCheckBox(UPanel, 164, 0, 82, true);
-    UEd = Place(new QLineEdit(kDistributorWeb, UPanel), 136, 14, 120, 21);
+    ZomSpn = DeckSpin(UPanel, limits::kZoom);
+    RatioSpn = DeckSpin(UPanel, limits::kRatio);
+    ColorBox1 = new TColorBox(UPanel);
+    UChk = DeckCheckBox(UPanel, true);
+    UEd = new QLineEdit(kDistributorWeb, UPanel);
     UEd->setMaxLength(kMaxCaptionLength); // so that the options file always stays readable
-    DChk = DeckCheckBox(UPanel, 164, 34, 82, true);
-    DEd = Place(new QLineEdit("Description", UPanel), 136, 49, 120, 21);
+    DChk = DeckCheckBox(UPanel, true);
+    DEd = new QLineEdit("Description", UPanel);
     DEd->setMaxLength(kMaxSettingsTextLength);
     // Arrows as designed, and typed digits beside them: the range keeps the count from 0.
-    CSpn = DeckSpin(UPanel, {297, 13, 41, 22}, limits::kColumns, TSpinEntry::Typed);
-    RSpn = DeckSpin(UPanel, {297, 50, 44, 22}, limits::kRows, TSpinEntry::Typed);
-    // One pixel narrower than designed, so that it ends where the caption box begins, not under it.
-    StChk = DeckCheckBox(UPanel, 66, 16, 70, false);
-    BCodeAngSpn = DeckSpin(UPanel, {568, 22, 49, 22}, limits::kAngle, TSpinEntry::Typed);
+    CSpn = DeckSpin(UPanel, limits::kColumns);
+    RSpn = DeckSpin(UPanel, limits::kRows);
+    StChk = DeckCheckBox(UPanel, false);
+    BCodeAngSpn = DeckSpin(UPanel, limits::kAngle);
     BCodeAngSpn->hide();
 
-    lb2 = DeckLabel(UPanel, 258, 77, 40);
-    lb4 = DeckLabel(UPanel, 297, 0, 41);
-    lb5 = DeckLabel(UPanel, 297, 37, 44);
-    lb6 = DeckLabel(UPanel, 342, 0, 105);
-    lb7 = DeckLabel(UPanel, 354, 37, 89);
-    lb8 = DeckLabel(UPanel, 448, 12, 52);
-    lb9 = DeckLabel(UPanel, 448, 47, 52);
-    Label79 = DeckLabel(UPanel, 568, 9, 49);
+    for (QLabel** label : {&lb2, &lb4, &lb5, &lb6, &lb7, &lb8, &lb9, &Label79})
+        *label = DeckLabel(UPanel);
     Label79->hide();
     BuildPrintTrueControls();
     BuildSymbolControls();
     BuildStartControls();
     BuildSourceControls();
     BuildDocumentControls();
-    NameControls();
+    PlaceControls();
 }
 
 // "Start at label" beside the layout switch, above the label; the design panel covers them.
 void TBarForm::BuildStartControls()
 {
-    lbStart = DeckLabel(QrPanel, 124, 8, 80);
-    StartSpn = DeckSpin(QrPanel, {206, 5, 48, 20}, kStartAt, TSpinEntry::Typed);
+    lbStart = DeckLabel(QrPanel);
+    StartSpn = DeckSpin(QrPanel, kStartAt);
     lbStart->stackUnder(DesBarPanel);
     StartSpn->stackUnder(DesBarPanel);
 }
@@ -323,11 +412,11 @@ void TBarForm::BuildStartControls()
 // zoom's place, shown in the standard layout only.
 void TBarForm::BuildPrintTrueControls()
 {
-    LayoutChk = DeckCheckBox(QrPanel, 24, 6, 90, false);
+    LayoutChk = DeckCheckBox(QrPanel, false);
     LayoutChk->stackUnder(DesBarPanel); // the design panel covers it as it covers the label
-    CheckDigitChk = DeckCheckBox(UPanel, 298, 76, 55, false);
-    lbX = DeckLabel(UPanel, 448, 12, 52);
-    XDimSpn = Place(new QDoubleSpinBox(UPanel), 448, 25, 52, 22);
+    CheckDigitChk = DeckCheckBox(UPanel, false);
+    lbX = DeckLabel(UPanel);
+    XDimSpn = new QDoubleSpinBox(UPanel);
     XDimSpn->setDecimals(2);
     XDimSpn->setSingleStep(0.01);
     XDimSpn->setKeyboardTracking(false); // one composition for a typed value, not one per digit
@@ -342,12 +431,12 @@ void TBarForm::BuildPrintTrueControls()
 // takes one is chosen. The lists' entries follow the enumerations' order.
 void TBarForm::BuildSymbolControls()
 {
-    lbEcc = DeckLabel(UPanel, 448, 47, 52);
-    EccBox = Place(new QComboBox(UPanel), 448, 60, 52, 22);
-    lbShape = DeckLabel(UPanel, 448, 47, 52);
-    ShapeBox = Place(new QComboBox(UPanel), 448, 60, 52, 22);
-    lbColumns417 = DeckLabel(UPanel, 448, 47, 52);
-    ColumnsSpn = DeckSpin(UPanel, {448, 60, 52, 22}, kPdf417Columns, TSpinEntry::Typed);
+    lbEcc = DeckLabel(UPanel);
+    EccBox = new QComboBox(UPanel);
+    lbShape = DeckLabel(UPanel);
+    ShapeBox = new QComboBox(UPanel);
+    lbColumns417 = DeckLabel(UPanel);
+    ColumnsSpn = DeckSpin(UPanel, kPdf417Columns);
     CaptionSymbolOptions();
     const TSymbolOptions defaults;
     EccBox->setCurrentIndex(static_cast<int>(defaults.QrErrorCorrection));
@@ -357,140 +446,26 @@ void TBarForm::BuildSymbolControls()
         control->hide();
 }
 
+std::span<const TBarForm::TPlacement> TBarForm::Placements()
+{
+    return kPlacements;
+}
+
 // The names of the window definition, by which the caption and tooltip tables address the controls.
-void TBarForm::NameControls()
+void TBarForm::PlaceControls()
 {
-    for (const auto& [name, control] : NamedControls())
-        control->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-}
-
-std::vector<std::pair<std::string_view, QWidget*>> TBarForm::NamedControls() const
-{
-    return {
-        {"SpeedButton1", SpeedButton1},
-        {"SpeedButton2", SpeedButton2},
-        {"TrackBar1", TrackBar1},
-        {"LangArabic", LangArabic},
-        {"LangEnglish", LangEnglish},
-        {"AboutBtn", AboutBtn},
-        {"DesBtn", DesBtn},
-        {"BarEd", BarEd},
-        {"BarKindSp", BarKindSp},
-        {"ZomSpn", ZomSpn},
-        {"RatioSpn", RatioSpn},
-        {"ColorBox1", ColorBox1},
-        {"UChk", UChk},
-        {"UEd", UEd},
-        {"DChk", DChk},
-        {"DEd", DEd},
-        {"CSpn", CSpn},
-        {"RSpn", RSpn},
-        {"StChk", StChk},
-        {"BCodeAngSpn", BCodeAngSpn},
-        {"LayoutChk", LayoutChk},
-        {"CheckDigitChk", CheckDigitChk},
-        {"XDimSpn", XDimSpn},
-        {"lbX", lbX},
-        {"EccBox", EccBox},
-        {"lbEcc", lbEcc},
-        {"ShapeBox", ShapeBox},
-        {"lbShape", lbShape},
-        {"ColumnsSpn", ColumnsSpn},
-        {"lbColumns417", lbColumns417},
-        {"StartSpn", StartSpn},
-        {"lbStart", lbStart},
-        {"SourceBox", SourceBox},
-        {"FileBtn", FileBtn},
-        {"ListEd", SourcePanel->ListEd},
-        {"OpenBtn", SourcePanel->OpenBtn},
-        {"ColumnsBtn", SourcePanel->ColumnsBtn},
-        {"ExportBtn", SourcePanel->ExportBtn},
-        {"lbSerialStart", SourcePanel->lbSerialStart},
-        {"SerialStartEd", SourcePanel->SerialStartEd},
-        {"lbSerialStep", SourcePanel->lbSerialStep},
-        {"SerialStepEd", SourcePanel->SerialStepEd},
-        {"lbSerialCount", SourcePanel->lbSerialCount},
-        {"SerialCountSpn", SourcePanel->SerialCountSpn},
-        {"lbSerialWidth", SourcePanel->lbSerialWidth},
-        {"SerialWidthSpn", SourcePanel->SerialWidthSpn},
-        {"lbSerialPrefix", SourcePanel->lbSerialPrefix},
-        {"SerialPrefixEd", SourcePanel->SerialPrefixEd},
-        {"lbSerialSuffix", SourcePanel->lbSerialSuffix},
-        {"SerialSuffixEd", SourcePanel->SerialSuffixEd},
-        {"PrevRowBtn", SourcePanel->PrevRowBtn},
-        {"RowLabel", SourcePanel->RowLabel},
-        {"NextRowBtn", SourcePanel->NextRowBtn},
-        {"ProblemList", SourcePanel->ProblemList},
-        {"lbStock", DesBarPanel->lbStock},
-        {"StockBox", DesBarPanel->StockBox},
-        {"lbPaper", DesBarPanel->lbPaper},
-        {"PaperBox", DesBarPanel->PaperBox},
-        {"CalibrationBtn", DesBarPanel->CalibrationBtn},
-        {"lbPlacing", DesBarPanel->lbPlacing},
-        {"lbOrder", DesBarPanel->lbOrder},
-        {"lb2", lb2},
-        {"lb4", lb4},
-        {"lb5", lb5},
-        {"lb6", lb6},
-        {"lb7", lb7},
-        {"lb8", lb8},
-        {"lb9", lb9},
-        {"Label79", Label79},
-    };
-}
-
-// Left to right, and top to bottom within a column of the deck; the language items sit under the
-// stretch switch.
-void TBarForm::SetTabOrder()
-{
-    const QWidget* order[] = {SpeedButton1,
-                              StChk,
-                              LangArabic,
-                              LangEnglish,
-                              UChk,
-                              UEd,
-                              DChk,
-                              DEd,
-                              BarEd,
-                              CSpn,
-                              RSpn,
-                              CheckDigitChk,
-                              BarKindSp,
-                              ColorBox1,
-                              TrackBar1,
-                              ZomSpn,
-                              XDimSpn,
-                              RatioSpn,
-                              EccBox,
-                              ShapeBox,
-                              ColumnsSpn,
-                              DesBtn,
-                              AboutBtn,
-                              SpeedButton2,
-                              LayoutChk,
-                              StartSpn,
-                              SourceBox,
-                              FileBtn,
-                              SourcePanel->ListEd,
-                              SourcePanel->OpenBtn,
-                              SourcePanel->ColumnsBtn,
-                              SourcePanel->SerialStartEd,
-                              SourcePanel->SerialStepEd,
-                              SourcePanel->SerialCountSpn,
-                              SourcePanel->SerialWidthSpn,
-                              SourcePanel->SerialPrefixEd,
-                              SourcePanel->SerialSuffixEd,
-                              SourcePanel->PrevRowBtn,
-                              SourcePanel->NextRowBtn,
-                              SourcePanel->ProblemList};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
-    const QWidget* design[] = {
-        DesBarPanel->TM,      DesBarPanel->LM,       DesBarPanel->CS,       DesBarPanel->RM,
-        DesBarPanel->BM,      DesBarPanel->StockBox, DesBarPanel->PaperBox, DesBarPanel->CalibrationBtn,
-        DesBarPanel->BitBtn1, DesBarPanel->BitBtn3};
-    for (std::size_t i = 0; i + 1 < std::size(design); ++i)
-        setTabOrder(const_cast<QWidget*>(design[i]), const_cast<QWidget*>(design[i + 1]));
+    QWidget* previous[] = {nullptr, nullptr, nullptr}; // the last control of each tab chain
+    for (const TPlacement& placement : kPlacements) {
+        QWidget* control = placement.Control(*this);
+        if (!placement.Place.isNull())
+            control->setGeometry(placement.Place);
+        control->setObjectName(
+            QString::fromLatin1(placement.Name.data(), static_cast<qsizetype>(placement.Name.size())));
+        QWidget*& last = previous[static_cast<std::size_t>(placement.Chain)];
+        if (placement.Chain != TTabChain::None && last != nullptr)
+            setTabOrder(last, control);
+        last = control;
+    }
 }
 
 void TBarForm::ConnectHandlers()

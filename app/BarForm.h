@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "app/CalibrationDialog.h"
 #include "app/Captions.h"
 #include "app/ColumnDialog.h"
+#include "app/DeckPresenter.h"
 #include "app/LabelRun.h"
 #include "app/LabelSource.h"
 #include "app/LabelStatus.h"
@@ -162,7 +164,6 @@ public:
     // Writes the options, and the settings always or only when they changed; says what failed.
     enum class TSettingsWrite : std::uint8_t { Always, WhenChanged };
     QStringList SaveOptionsAndSettings(TSettingsWrite settings);
-    QTimer* SaveTimer() const { return FSaveTimer; }
     TPreviewWindow* OpenPreviewWindow() const { return FPreview; }
 
     // False when the options file is left as it is for the rest of the session: it could not be read
@@ -206,8 +207,6 @@ public:
     // The rows listed as CSV, "line,code,reason" and a row for each, through the safe file layer; false,
     // with the reason told, when the file cannot be written.
     bool ExportProblems(const QString& path);
-    // The mapping the list is read by: the file's kept one, the one chosen, or the header's guess.
-    const TListColumns& ListColumns() const { return FListColumns; }
     // The load check of the list's rows: under way, and waited for (tests and benchmarks).
     bool CheckingList() const;
     void WaitForListCheck();
@@ -271,8 +270,7 @@ public:
     void SetLangIndex(int index); // runs LangRGClick when the selection changes
 
     TBarcode& BCode() { return FBCode; }
-    const QImage& LabelImage() const { return FLabelImage; }
-    const QImage& Logo() const { return FLogo; }
+    const QImage& LabelImage() const { return FPresenter.Label().Picture; }
     const TBlinkCounter& BlinkCounter() const { return FBlink; }
     // The fade to the working opacity that confirming the About panel starts.
     QVariantAnimation* FadeIn() const { return FFadeIn; }
@@ -290,17 +288,27 @@ public:
     QRect PreviewRoom() const;
     // The size the preview shows the label at, in percent (100 unless the label is larger than the room).
     int PreviewPercent() const { return FPreviewPercent; }
-    // The scan check of the label the preview shows; nothing while it is empty.
-    const std::optional<TScanResult>& LastScan() const { return FLastScan; }
     TLabelLayout LabelLayout() const;
     // The label the preview shows as the printer gets it; nothing while the preview is empty.
-    const std::shared_ptr<const TLabelDrawing>& LabelDrawing() const { return FLabelDrawing; }
-    // Whether the label fits its cell on the sheet, and if not, why.
-    const TCellFit& CellFit() const { return FCellFit; }
+    const std::shared_ptr<const TLabelDrawing>& LabelDrawing() const { return FPresenter.Label().Drawing; }
     // The resolution labels are made and checked for: the default printer's, kDefaultGridDpi for a PDF
     // file or when there is no printer. Tests set their own.
     int PrintDpi() const;
     void SetPrintDpi(int dpi);
+
+    // One row for each named control, in tab order: its name, the control, its place on its parent
+    // (none where its panel places it), the tab chain it joins and how its caption is fitted. Building
+    // the deck, naming the controls, the tab order and the captions' fonts all follow it.
+    enum class TTabChain : std::uint8_t { None, Deck, Design };
+    enum class TCaptionFit : std::uint8_t { None, Text, Box };
+    struct TPlacement {
+        std::string_view Name;
+        QWidget* (*Control)(const TBarForm&) = nullptr;
+        QRect Place{};
+        TTabChain Chain = TTabChain::None;
+        TCaptionFit Fit = TCaptionFit::None;
+    };
+    static std::span<const TPlacement> Placements();
 
     // The window's controls, named as designed.
     TPanel* UPanel = nullptr;
@@ -395,18 +403,15 @@ private:
     void DrawLogo();
     void ShowLogo();
     void ShowPreviewStatus(const TLabelStatus& status);
-    // Empties the preview and says why: the engine's message, or a symbol's refusal and its reason.
-    void ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError = {},
-                          std::optional<TGs1Error> gs1Fault = {});
+    // The label the presenter composed last and its status line; an empty preview when it failed.
+    void ShowComposed();
     void RefreshStatus();                // the status line anew in the interface language
     void ShowLabel(const QImage& label); // scaled down when larger than the room
     void LayOutStatusLine();
     void FitCaptions();   // the deck's captions and list boxes in fonts they fit whole
     void ApplyToolTips(); // the deck's and the design panel's tooltips in the interface language
-    void SetTabOrder();
-    void NameControls();
+    void PlaceControls(); // places, names and chains them by Placements()
     void ConnectSaving();
-    std::vector<std::pair<std::string_view, QWidget*>> NamedControls() const;
     void SyncCodeCase(); // the code field keeps lowercase for the kinds that encode it
     void ScheduleSave();
     void ScheduleColorKey();
@@ -422,7 +427,6 @@ private:
     // Columns, rows and their height, paper, stock, stretch and start position reach the print
     // report, the row height the barcode, and the preview is composed for the new cell.
     void ApplySheet();
-    void ApplyPlacing();
     // The sheet by a stock, or by the margins for none: the columns and rows show the stock's grid,
     // unchangeable, and the custom grid comes back with Custom.
     void UseStock(std::optional<TLabelStock> stock);
@@ -438,19 +442,12 @@ private:
     // The standard layout's module for the matrix kinds, or the X-dimension of the linear ones.
     void SetModuleMm(bool matrix, double mm);
     double ModuleMm(bool matrix) const;
-    // What a printed cell of the label should read as.
-    TScanExpectation PrintedExpectation() const { return FLabelExpected; }
     // Checksum and its method from the check digit switch; a serial run always takes the kind's check
     // digit, so that every label of it scans.
     void ApplyCheckDigit();
-    // Composes the label in the chosen layout into FLabelImage and FLabelDrawing, checks it on the
-    // sheet and says how it prints; raises the engine's errors.
-    void ComposePreview();
-    TPreparedReport SheetProbe(); // the sheet's first row, where the label is checked
-    void ShowComposedStatus(const std::string& typed);
-    // The deck's settings for every label, with the cell of the sheet's first row.
-    TComposeSettings ComposeSettings(const TPreparedReport& sheet) const;
-    TLabelCaptions DeckCaptions() const;
+    // The deck as its controls show it, and the presenter that works with it, kept up to date.
+    TDeckState DeckFromControls() const;
+    TDeckPresenter& Presenter() const;
     // The code and captions the preview shows: the code field's, or the current row's; raises why the
     // source gives none.
     std::pair<std::string, TLabelCaptions> CurrentLabel() const;
@@ -503,7 +500,7 @@ private:
 
     TPrintBarForm& FPrintForm;
     TBarcode FBCode;
-    QImage FLabelImage;
+    mutable TDeckPresenter FPresenter{FBCode, FPrintForm};
     QImage FLogo;
     TBlinkCounter FBlink;
     TWindowDrag FDrag;
@@ -512,12 +509,7 @@ private:
     bool FShown = false;
     bool FLogoKeyDirty = true;
     std::optional<int> FKeyedDotAngle; // the angle of the dots the window's shape last took in
-    std::optional<TScanResult> FLastScan;
-    TScanAdvice FScanAdvice; // why the label the preview shows does not scan
-    std::shared_ptr<const TLabelDrawing> FLabelDrawing;
-    TCellFit FCellFit;
-    std::vector<std::string> FLabelNotes; // what the standard layout changed, for the status line
-    QImage FShownLabel;                   // the label as the preview shows it
+    QImage FShownLabel;                // the label as the preview shows it
     mutable std::optional<int> FPrintDpi;
     QString FDataDirectory;
     QString FOptionsPath;
@@ -534,14 +526,6 @@ private:
     QTimer* FSaveTimer = nullptr;
     QTimer* FColorKeyTimer = nullptr;
     QString FLastSaveError;
-    TLabelStatus FStatus;
-    std::string FStatusMessage; // the engine message behind an error status, for a language switch
-    bool FStatusIsError = false;
-    std::string FComposedCode; // the code of the label the preview shows, for a language switch
-    std::optional<TSymbolError> FStatusSymbolError; // the refusal behind an error status, for a symbol
-    std::optional<TGs1Error> FStatusGs1Fault;       // and the GS1 fault behind it
-    // What the label the preview shows should read as, for the printed cells.
-    TScanExpectation FLabelExpected{};
     // The X-dimension spin shows the matrix kinds' module or the linear kinds' X-dimension, each kept
     // apart since they differ by default (0.5 and 0.33 mm); the one it does not show waits here.
     bool FXDimShowsMatrix = false;

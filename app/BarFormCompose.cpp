@@ -18,13 +18,7 @@
 #include "app/SymbolDeck.h"
 #include "app/TextFit.h"
 #include "label/LabelPainter.h"
-#include "label/PrintBarForm.h"
-#include "label/PrintCheck.h"
-#include "label/ScanCheck.h"
-#include "label/SheetRun.h"
-#include "label/SymbolLabel.h"
 #include "report/PrintPreview.h"
-#include "report/Units.h"
 
 namespace quillon {
 
@@ -59,120 +53,74 @@ std::pair<QFont, int> StatusFont(const QFont& base, const QString& text, int wid
     return {font, kStatusMaxLines};
 }
 
-// The size of the sheet's first cell, what the label has to fit; the paper's for a sheet without one.
-QSizeF FirstCellSizeMm(const TPreparedReport& sheet)
-{
-    const QSizeF cell = CellSizeMm(sheet);
-    return cell.isEmpty()
-               ? QSizeF(sheet.PaperWidthTenths / kTenthsPerMm, sheet.PaperLengthTenths / kTenthsPerMm)
-               : cell;
-}
-
 } // namespace
 
 void TBarForm::BarEdChange()
 {
     // Any engine error empties the preview until the input can be encoded again; it is never a
     // message box, only a line under the preview.
+    TDeckPresenter& presenter = Presenter();
     try {
-        ComposePreview();
-    } catch (const SymbolException& e) {
-        ShowPreviewError(e.what(), e.Error(), e.Gs1Fault());
+        const auto [code, captions] = CurrentLabel();
+        presenter.Compose(code, captions);
     } catch (const std::exception& e) {
-        ShowPreviewError(e.what());
+        presenter.Fail(e);
     }
+    ShowComposed();
     ScheduleColorKey(); // a label of another size leaves or covers key-coloured ground
     RecheckIfChanged();
 }
 
-void TBarForm::ComposePreview()
+void TBarForm::ShowComposed()
 {
-    const auto [code, captions] = CurrentLabel();
-    const TPreparedReport sheet = SheetProbe();
-    TComposedLabel composed = ComposeLabelFor(FBCode, ComposeSettings(sheet), code, captions, &sheet);
-    if (!SymbolKind())
+    const std::shared_ptr<const TLabelDrawing>& drawing = FPresenter.Label().Drawing;
+    if (drawing && !SymbolKind())
         DBImage1->resize(FBCode.Width(), FBCode.Height());
-    FCellFit = std::move(composed.Fit);
-    FLabelNotes = std::move(composed.Notes);
-    FLastScan = std::move(composed.Scan);
-    FLabelExpected = std::move(composed.Expected);
-    FLabelDrawing = std::move(composed.Drawing);
-    FScanAdvice = {};
-    if (FLastScan && FLastScan->Outcome == TScanOutcome::DoesNotScan && !SymbolKind())
-        FScanAdvice = AdviseScan({.Barcode = FBCode,
-                                  .Drawing = *FLabelDrawing,
-                                  .Scan = *FLastScan,
-                                  .Settings = ComposeSettings(sheet),
-                                  .Sheet = sheet});
-    FStatusIsError = false;
-    FComposedCode = code;
-    ShowComposedStatus(code);
+    ShowPreviewStatus(FPresenter.Status());
+    if (!drawing) {
+        FShownLabel = QImage();
+        BarImage->clear();
+        PreviewScale->hide();
+        return;
+    }
     // The standard label at its true size on the screen; the classic one pixel for pixel.
     FShownLabel = LabelLayout() == TLabelLayout::Standard
-                      ? RenderLabelImage(*FLabelDrawing, logicalDpiX(), FLabelDrawing->UnitsPerInch)
-                      : composed.Picture;
+                      ? RenderLabelImage(*drawing, logicalDpiX(), drawing->UnitsPerInch)
+                      : FPresenter.Label().Picture;
     ShowLabel(FShownLabel);
-    FLabelImage = std::move(composed.Picture);
 }
 
-TComposeSettings TBarForm::ComposeSettings(const TPreparedReport& sheet) const
+TDeckState TBarForm::DeckFromControls() const
 {
-    return {.Layout = LabelLayout(),
-            .Symbol = SymbolKind(),
+    return {.Kind = KindIndex(),
             .SymbolOptions = SymbolOptions(),
+            .Layout = LabelLayout(),
             .ModulePixels = ZomSpn->value(),
             .BarColor = ColorBox1->Selected(),
             .ModuleMm = XDimSpn->value(),
-            .Ratio = static_cast<double>(RatioSpn->value()),
+            .Ratio = RatioSpn->value(),
             .Dpi = PrintDpi(),
+            .Captions = {.UpperOn = UChk->isChecked(),
+                         .Upper = UEd->text(),
+                         .LowerOn = DChk->isChecked(),
+                         .Lower = DEd->text(),
+                         .MarkOn = FMarkOn},
+            .Columns = CSpn->value(),
+            .Rows = RSpn->value(),
             .Stretch = StChk->isChecked(),
-            .PixelsPerInch = sheet.PixelsPerInch,
-            .CellMm = FirstCellSizeMm(sheet),
-            .Placing = ShownSheet().Placing,
-            .StockId = FStock ? FStock->Id : std::string()};
+            .StartAt = StartSpn->value(),
+            .Paper = FPaper,
+            .Stock = FStock,
+            .Placing = FPlacing,
+            .Order = FOrder,
+            .Footer = FFooterOn,
+            .Language = Language()};
 }
 
-TLabelCaptions TBarForm::DeckCaptions() const
+TDeckPresenter& TBarForm::Presenter() const
 {
-    return {.UpperOn = UChk->isChecked(),
-            .Upper = UEd->text(),
-            .LowerOn = DChk->isChecked(),
-            .Lower = DEd->text(),
-            .MarkOn = FMarkOn};
-}
-
-// A label its cell would cut off is said first, in red; then how it scans, and what the standard layout
-// changed to fit the cell.
-void TBarForm::ShowComposedStatus(const std::string& typed)
-{
-    if (!FCellFit.Fits) {
-        ShowPreviewStatus({.Text = CellFitText(FCellFit.Message, Language()) +
-                                   CutRemedyText(LabelLayout(), FStock.has_value(), Language()),
-                           .Level = TStatusLevel::Error});
-        return;
-    }
-    const std::optional<TSymbolKind> symbol = SymbolKind();
-    TLabelStatus status = symbol ? SymbolScanStatus(*FLastScan, *symbol, Language())
-                                 : LabelStatusOf(typed, FBCode, *FLastScan, Language(), FScanAdvice);
-    QStringList notes; // every change the standard layout made, for the tooltip
-    for (const std::string& note : FLabelNotes) {
-        notes << StandardNoteText(note, Language());
-        // A symbol's few notes each say that it prints other than asked (a quarter turn, a larger
-        // module, more columns): all are said.
-        if (!symbol && !NoteFitsTheCell(note))
-            continue;
-        status.Text += "; " + notes.last();
-        if (status.Level == TStatusLevel::Good)
-            status.Level = TStatusLevel::Warning;
-    }
-    status.Details = notes.join('\n');
-    ShowPreviewStatus(status);
-}
-
-TPreparedReport TBarForm::SheetProbe()
-{
-    ApplyPlacing();
-    return FPrintForm.qr().PrepareRun(std::max(1, CSpn->value()));
+    FPresenter.SetDeck(DeckFromControls());
+    return FPresenter;
 }
 
 TLabelLayout TBarForm::LabelLayout() const
@@ -220,37 +168,8 @@ void TBarForm::ShowLabel(const QImage& label)
     PreviewScale->setVisible(FPreviewPercent < 100);
 }
 
-void TBarForm::ShowPreviewError(const std::string& engineMessage, std::optional<TSymbolError> symbolError,
-                                std::optional<TGs1Error> gs1Fault)
-{
-    FLabelImage = QImage();
-    FShownLabel = QImage();
-    FLabelDrawing.reset();
-    FCellFit = {};
-    BarImage->clear();
-    FLastScan.reset();
-    PreviewScale->hide();
-    FLabelExpected = {};
-    FStatusIsError = true;
-    FStatusMessage = engineMessage;
-    FStatusSymbolError = symbolError;
-    FStatusGs1Fault = gs1Fault;
-    const std::optional<TSymbolKind> symbol = SymbolKind();
-    if (symbolError && symbol) {
-        ShowPreviewStatus({.Text = SymbolErrorText(*symbolError, engineMessage, *symbol, Language(),
-                                                   gs1Fault ? &*gs1Fault : nullptr),
-                           .Level = TStatusLevel::Error,
-                           .Details = QString::fromUtf8(engineMessage.data(),
-                                                        static_cast<qsizetype>(engineMessage.size()))});
-        return;
-    }
-    ShowPreviewStatus(
-        {.Text = PlainError(engineMessage, KindIndex(), Language()), .Level = TStatusLevel::Error});
-}
-
 void TBarForm::ShowPreviewStatus(const TLabelStatus& status)
 {
-    FStatus = status;
     QPalette palette = FPreviewStatus->palette();
     palette.setColor(QPalette::WindowText, StatusColor(status.Level));
     FPreviewStatus->setPalette(palette);
@@ -274,10 +193,7 @@ void TBarForm::LayOutStatusLine()
 // Rebuilds the status line in the interface language from what the last composition found.
 void TBarForm::RefreshStatus()
 {
-    if (FStatusIsError)
-        ShowPreviewError(FStatusMessage, FStatusSymbolError, FStatusGs1Fault);
-    else if (FLastScan)
-        ShowComposedStatus(FComposedCode);
+    ShowPreviewStatus(Presenter().Status());
     if (!FShownLabel.isNull())
         ShowLabel(FShownLabel);
 }
@@ -502,7 +418,8 @@ void TBarForm::BCodeAngSpnChange()
     try {
         PlaceForAngle(FBCode, static_cast<double>(BCodeAngSpn->value()));
     } catch (const std::exception& e) {
-        ShowPreviewError(e.what());
+        Presenter().Fail(e);
+        ShowComposed();
         return;
     }
     BarEdChange();

@@ -14,7 +14,6 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <algorithm>
-#include <cmath>
 
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
@@ -24,12 +23,12 @@
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
 #include "label/PrintBarForm.h"
+#include "label/StandardParts.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr QRect kFileBtnPlace(358, 5, 64, 20);
 constexpr int kMostRecentDesigns = 5;
 // The recent designs in the settings file, [designs] recent_1 to recent_5, the latest first.
 constexpr std::string_view kRecentSection = "designs";
@@ -37,25 +36,9 @@ const std::string kRecentKeyNames[kMostRecentDesigns] = {"recent_1", "recent_2",
                                                          "recent_5"};
 constexpr char kDesignFilter[] = "Label designs (*.qld);;All files (*)";
 
-std::string Utf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString FromUtf8(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 std::string PathBytes(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-int RoundedMm(const TPageModel& page, TPageValue value)
-{
-    return static_cast<int>(std::nearbyint(page.ValueMm(value)));
 }
 
 bool IsUndoKey(const QKeyEvent& key)
@@ -75,7 +58,6 @@ bool IsRedoKey(const QKeyEvent& key)
 void TBarForm::BuildDocumentControls()
 {
     FileBtn = new QToolButton(QrPanel);
-    FileBtn->setGeometry(kFileBtnPlace);
     FileBtn->setPopupMode(QToolButton::InstantPopup);
     FileBtn->stackUnder(DesBarPanel); // the design panel covers it as it covers the label
     FileMenu = new QMenu(FileBtn);
@@ -193,28 +175,28 @@ void TBarForm::KeepRecentDesign(const QString& path)
     recent.prepend(path);
     for (int i = 0; i < kMostRecentDesigns; ++i)
         FSettings.Set({.Section = kRecentSection, .Name = kRecentKeyNames[i]},
-                      i < recent.size() ? Utf8(recent[i]) : std::string());
+                      i < recent.size() ? ToUtf8(recent[i]) : std::string());
     ScheduleSave();
 }
 
 TLabelDesign TBarForm::DesignFromControls(TDesignList list) const
 {
-    const TPageModel& page = FPrintForm.qr().Page();
+    const TSheetSettings sheet = ShownSheet();
     const TLabelSourcePanel& source = *SourcePanel;
     TLabelDesign design{
         .Kind = KindIndex() >= 0 ? KindIndex() : TLabelDesign{}.Kind,
-        .Code = Utf8(BarEd->text()),
+        .Code = ToUtf8(BarEd->text()),
         .Source = static_cast<TDesignSource>(Source()),
         .ListFile = FListPath,
         .ListText = {},
-        .Serial = {.Start = Utf8(source.SerialStartEd->text()),
-                   .Step = Utf8(source.SerialStepEd->text()),
+        .Serial = {.Start = ToUtf8(source.SerialStartEd->text()),
+                   .Step = ToUtf8(source.SerialStepEd->text()),
                    .Count = source.SerialCountSpn->value(),
                    .Width = source.SerialWidthSpn->value(),
-                   .Prefix = Utf8(source.SerialPrefixEd->text()),
-                   .Suffix = Utf8(source.SerialSuffixEd->text())},
-        .Upper = {.On = UChk->isChecked(), .Text = Utf8(UEd->text())},
-        .Lower = {.On = DChk->isChecked(), .Text = Utf8(DEd->text())},
+                   .Prefix = ToUtf8(source.SerialPrefixEd->text()),
+                   .Suffix = ToUtf8(source.SerialSuffixEd->text())},
+        .Upper = {.On = UChk->isChecked(), .Text = ToUtf8(UEd->text())},
+        .Lower = {.On = DChk->isChecked(), .Text = ToUtf8(DEd->text())},
         .Layout = LabelLayout() == TLabelLayout::Standard ? TDesignLayout::Standard : TDesignLayout::Classic,
         .Zoom = ZomSpn->value(),
         .Ratio = RatioSpn->value(),
@@ -227,11 +209,11 @@ TLabelDesign TBarForm::DesignFromControls(TDesignList list) const
         .Paper = FPaper,
         .Columns = FStock ? FCustomGrid.Columns : CSpn->value(), // as the options keep the custom sheet
         .Rows = FStock ? FCustomGrid.Rows : RSpn->value(),
-        .Margins = {.Top = RoundedMm(page, TPageValue::TopMargin),
-                    .Right = RoundedMm(page, TPageValue::RightMargin),
-                    .Bottom = RoundedMm(page, TPageValue::BottomMargin),
-                    .Left = RoundedMm(page, TPageValue::LeftMargin)},
-        .SpacingMm = RoundedMm(page, TPageValue::ColumnSpace),
+        .Margins = {.Top = sheet.TopMm,
+                    .Right = sheet.RightMm,
+                    .Bottom = sheet.BottomMm,
+                    .Left = sheet.LeftMm},
+        .SpacingMm = sheet.SpacingMm,
         .Stretch = StChk->isChecked(),
         .Order = FOrder,
         .Start = StartSpn->value(),
@@ -242,7 +224,7 @@ TLabelDesign TBarForm::DesignFromControls(TDesignList list) const
     };
     // A list pasted, or changed since its file was read, is kept whole; one as read names its file.
     if (list == TDesignList::Rows && Source() == TLabelSource::List) {
-        const std::string shown = Utf8(ListBoxText());
+        const std::string shown = ToUtf8(ListBoxText());
         if (FListPath.empty() || shown != FListFileText)
             design.ListText = shown;
     }
@@ -311,8 +293,8 @@ void TBarForm::TakeDesignList(const TLabelDesign& design, const QString& folder)
     const QString path = file.isEmpty() ? QString() : QDir(folder).filePath(file);
     if (design.ListText.empty() && !path.isEmpty() && OpenListFile(path))
         return;
-    FListPath = Utf8(path);
-    FListName = Utf8(QFileInfo(path).fileName());
+    FListPath = ToUtf8(path);
+    FListName = ToUtf8(QFileInfo(path).fileName());
     FListFileText.clear(); // the rows are the design's, not the file's
     SourcePanel->ListEd->setPlainText(FromUtf8(design.ListText));
     FListTimer->stop();

@@ -339,19 +339,18 @@ void TBarForm::SetLangIndex(int index)
 
 void TBarForm::LangRGClick()
 {
-    const auto captioned = NamedControls();
-    for (const ControlCaption& caption : CaptionsFor(Language())) {
-        for (const auto& [name, control] : captioned)
-            if (name == caption.Control)
-                SetCaption(control, caption.Text);
-    }
+    const auto caption = [this](std::string_view name, const QString& text) {
+        for (const TPlacement& placement : Placements())
+            if (placement.Name == name)
+                SetCaption(placement.Control(*this), text);
+    };
+    for (const ControlCaption& pair : CaptionsFor(Language()))
+        caption(pair.Control, pair.Text);
     for (const auto& table :
          {std::span<const CaptionPair>(PrintTrueCaptions), std::span<const CaptionPair>(SheetCaptions),
           std::span<const CaptionPair>(SymbolCaptions), std::span<const CaptionPair>(SourceCaptions)})
         for (const CaptionPair& pair : table)
-            for (const auto& [name, control] : captioned)
-                if (name == pair.Control)
-                    SetCaption(control, CaptionText(pair, Language()));
+            caption(pair.Control, CaptionText(pair, Language()));
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
     ReadOnlyMark->setText(CaptionText(ReadOnlyMarkCaptions, Language()));
     for (int i = 0; i < static_cast<int>(AlignCaptions.size()); ++i)
@@ -391,22 +390,12 @@ void TBarForm::FitCaptions()
         FitCaption(control, button != nullptr ? button->text() : static_cast<QLabel*>(control)->text(),
                    FDeckFont);
     };
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             StChk,     lb2,           UChk, lb4,     lb5,      lb6,        lb7,
-             lb8,       lb9,           DChk, DesBtn,  AboutBtn, LangArabic, LangEnglish,
-             LayoutChk, CheckDigitChk, lbX,  lbStart, lbEcc,    lbShape,    lbColumns417})
-        fit(control);
-    for (QWidget* control : std::initializer_list<QWidget*>{DesBarPanel->lbStock, DesBarPanel->lbPaper,
-                                                            DesBarPanel->CalibrationBtn,
-                                                            DesBarPanel->lbPlacing, DesBarPanel->lbOrder})
-        fit(control);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             SourcePanel->OpenBtn, SourcePanel->ColumnsBtn, SourcePanel->ExportBtn,
-             SourcePanel->lbSerialStart, SourcePanel->lbSerialStep, SourcePanel->lbSerialCount,
-             SourcePanel->lbSerialWidth, SourcePanel->lbSerialPrefix, SourcePanel->lbSerialSuffix})
-        fit(control);
-    for (QComboBox* box : {BarKindSp, static_cast<QComboBox*>(ColorBox1), DesBarPanel->StockBox, EccBox,
-                           ShapeBox, SourceBox}) {
+    for (const TPlacement& placement : Placements()) {
+        if (placement.Fit == TCaptionFit::Text)
+            fit(placement.Control(*this));
+        if (placement.Fit != TCaptionFit::Box)
+            continue;
+        auto* box = static_cast<QComboBox*>(placement.Control(*this));
         FitCaption(box, box->currentText(), FDeckFont);
         box->view()->setFont(FDeckFont);
         const QFontMetrics metrics(FDeckFont);

@@ -16,6 +16,7 @@
 #include "app/ListMemory.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
+#include "label/StandardParts.h"
 
 namespace quillon {
 
@@ -23,17 +24,6 @@ namespace {
 
 // The rows the column dialog shows.
 constexpr std::size_t kShownRecords = 6;
-
-std::string Utf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString FromUtf8(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 // A field of the export, quoted as RFC 4180 says when it holds a comma, a quote or a line end.
 std::string CsvField(const std::string& text)
@@ -117,8 +107,8 @@ bool TBarForm::OpenList(const QString& path, bool askColumns)
                         .arg(PathForMessage(path), QString::fromUtf8(e.what())));
         return false;
     }
-    const std::string absolute = Utf8(QFileInfo(path).absoluteFilePath());
-    const std::string name = Utf8(QFileInfo(path).fileName()); // its extension tells CSV
+    const std::string absolute = ToUtf8(QFileInfo(path).absoluteFilePath());
+    const std::string name = ToUtf8(QFileInfo(path).fileName()); // its extension tells CSV
     TListColumns columns =
         RememberedColumns(FSettings, absolute).value_or(TListColumns{.Header = THeaderRule::Worded});
     columns.IsCode = CodeTest();
@@ -142,7 +132,7 @@ bool TBarForm::OpenList(const QString& path, bool askColumns)
         const QSignalBlocker quiet(SourcePanel->ListEd);
         SourcePanel->ListEd->setPlainText(FromUtf8(bytes));
     }
-    FListFileText = Utf8(ListBoxText()); // a design saved later names the file while the rows are its
+    FListFileText = ToUtf8(ListBoxText()); // a design saved later names the file while the rows are its
     FRowIndex = 0;
     if (Source() != TLabelSource::List) {
         SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::List)); // reads the rows
@@ -178,7 +168,7 @@ void TBarForm::ForgetListFile()
 
 void TBarForm::ColumnsClick()
 {
-    const std::string bytes = Utf8(SourcePanel->ListEd->document()->toRawText());
+    const std::string bytes = ToUtf8(SourcePanel->ListEd->document()->toRawText());
     const std::string name = FListName.empty() ? std::string("list") : FListName;
     const std::vector<std::vector<std::string>> records = ListRecords(bytes, name, kShownRecords);
     TListColumns shown = ShownColumns(records, FListHeader);
@@ -214,7 +204,7 @@ bool TBarForm::ExportProblems(const QString& path)
     for (const auto* problems : {&FProblems, &FChangedRows})
         for (const TRunProblem& problem : *problems)
             csv += std::to_string(problem.Line) + "," + CsvField(CodeOnLine(*FRows, problem.Line)) + "," +
-                   CsvField(Utf8(ProblemReason(problem))) + "\r\n";
+                   CsvField(ToUtf8(ProblemReason(problem))) + "\r\n";
     try {
         ReplaceFile(QFile::encodeName(path).toStdString(), csv);
     } catch (const std::exception& e) {
@@ -226,10 +216,11 @@ bool TBarForm::ExportProblems(const QString& path)
 
 TCheckRequest TBarForm::CheckRequest()
 {
-    const TPreparedReport sheet = SheetProbe();
+    TDeckPresenter& presenter = Presenter();
+    const TPreparedReport sheet = presenter.SheetProbe();
     return {.Barcode = FBCode,
-            .Compose = ComposeSettings(sheet),
-            .Captions = DeckCaptions(),
+            .Compose = presenter.ComposeSettings(sheet),
+            .Captions = presenter.Deck().Captions,
             .Sheet = sheet,
             .Rows = FRows};
 }

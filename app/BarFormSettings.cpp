@@ -14,6 +14,7 @@
 #include "app/DeckUndo.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
+#include "label/StandardParts.h"
 #include "label/ZintSymbol.h"
 
 namespace quillon {
@@ -46,16 +47,6 @@ constexpr std::string_view kQrLevelLetters = "LMQH";
 std::string PathBytes(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-std::string Utf8(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
-
-QString FromUtf8(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 // "#RRGGBB" for a plain colour, "system:N" for the desktop's system colour number N.
@@ -146,12 +137,6 @@ QStringList TBarForm::ApplySettings()
         BarEd->setText(FromUtf8(*code));
     if (const auto lower = FSettings.Value(settingkeys::LowerCaption))
         DEd->setText(FromUtf8(*lower));
-    if (const auto on = FSettings.Value(settingkeys::LowerCaptionOn)) {
-        if (const std::optional<bool> checked = ParseSwitch(*on))
-            DChk->setChecked(*checked);
-        else
-            problems << "lower_caption_on: " + FromUtf8(*on) + " is neither 1 nor 0";
-    }
     if (const auto color = FSettings.Value(settingkeys::BarColor)) {
         if (const std::optional<TColor> parsed = ParseColor(*color))
             ColorBox1->SetSelected(*parsed); // reaches the barcode when the deck is applied
@@ -164,11 +149,13 @@ QStringList TBarForm::ApplySettings()
         else
             problems << "layout: " + FromUtf8(*layout) + " is neither classic nor standard";
     }
-    if (const auto on = FSettings.Value(kCheckDigitKey)) {
-        if (const std::optional<bool> checked = ParseSwitch(*on))
-            CheckDigitChk->setChecked(*checked);
-        else
-            problems << "check_digit: " + FromUtf8(*on) + " is neither 1 nor 0";
+    for (const auto& [key, box] :
+         {std::pair(settingkeys::LowerCaptionOn, DChk), std::pair(kCheckDigitKey, CheckDigitChk)}) {
+        const auto value = FSettings.Value(key);
+        if (const std::optional<bool> checked = value ? ParseSwitch(*value) : std::nullopt)
+            box->setChecked(*checked);
+        else if (value)
+            problems << FromUtf8(key.Name) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
     }
     if (const auto paper = FSettings.Value(settingkeys::Paper)) {
         const auto named = std::find_if(std::begin(kPaperNames), std::end(kPaperNames),
@@ -202,7 +189,7 @@ QStringList TBarForm::ApplySettings()
         if (const std::optional<bool> checked = value ? ParseSwitch(*value) : std::nullopt)
             *on = *checked;
         else if (value)
-            problems << FromUtf8(std::string(key.Name)) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
+            problems << FromUtf8(key.Name) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
     }
     if (const auto stock = FSettings.Value(settingkeys::Stock))
         UseSavedStock(*stock);
@@ -280,8 +267,8 @@ void TBarForm::SaveSettings()
 {
     if (!WritesSettings())
         return;
-    FSettings.Set(settingkeys::Code, Utf8(BarEd->text()));
-    FSettings.Set(settingkeys::LowerCaption, Utf8(DEd->text()));
+    FSettings.Set(settingkeys::Code, ToUtf8(BarEd->text()));
+    FSettings.Set(settingkeys::LowerCaption, ToUtf8(DEd->text()));
     FSettings.Set(settingkeys::LowerCaptionOn, DChk->isChecked() ? "1" : "0");
     FSettings.Set(settingkeys::BarColor, FormatColor(ColorBox1->Selected()));
     FSettings.Set(settingkeys::Layout, std::string(kLayoutNames[static_cast<int>(LabelLayout())]));

@@ -9,7 +9,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
-#include <cmath>
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
@@ -31,11 +30,6 @@ constexpr QSize kPreviewMinSize(640, 480);
 constexpr int kPreviewFramePx = 40;
 constexpr int kPreviewGapPx = 8;
 
-int RoundedMm(const TPageModel& page, TPageValue value)
-{
-    return static_cast<int>(std::nearbyint(page.ValueMm(value))); // halves to the even number
-}
-
 QString LocalText(const std::string& bytes)
 {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -52,12 +46,12 @@ std::string LocalBytes(const QString& text)
 void TBarForm::DesBtnClick()
 {
     ShowSheetChoice();
-    const TPageModel& page = FPrintForm.qr().Page();
-    DesBarPanel->LM->setValue(RoundedMm(page, TPageValue::LeftMargin));
-    DesBarPanel->RM->setValue(RoundedMm(page, TPageValue::RightMargin));
-    DesBarPanel->TM->setValue(RoundedMm(page, TPageValue::TopMargin));
-    DesBarPanel->BM->setValue(RoundedMm(page, TPageValue::BottomMargin));
-    DesBarPanel->CS->setValue(RoundedMm(page, TPageValue::ColumnSpace));
+    const TSheetSettings sheet = ShownSheet();
+    DesBarPanel->LM->setValue(sheet.LeftMm);
+    DesBarPanel->RM->setValue(sheet.RightMm);
+    DesBarPanel->TM->setValue(sheet.TopMm);
+    DesBarPanel->BM->setValue(sheet.BottomMm);
+    DesBarPanel->CS->setValue(sheet.SpacingMm);
     BarImage->hide();
     DesBarPanel->show();
     UpdateColorKey();
@@ -158,12 +152,12 @@ void TBarForm::LoadOptions()
     // What the file cannot give takes the designed values: the deck's as it stands at start-up and the
     // report's margins and spacing, never the margin fields' 0.
     TOptionsValues values = OptionsFromControls();
-    const TPageModel& page = FPrintForm.qr().Page();
-    values.TM = RoundedMm(page, TPageValue::TopMargin);
-    values.RM = RoundedMm(page, TPageValue::RightMargin);
-    values.BM = RoundedMm(page, TPageValue::BottomMargin);
-    values.LM = RoundedMm(page, TPageValue::LeftMargin);
-    values.CS = RoundedMm(page, TPageValue::ColumnSpace);
+    const TSheetSettings sheet = ShownSheet();
+    values.TM = sheet.TopMm;
+    values.RM = sheet.RightMm;
+    values.BM = sheet.BottomMm;
+    values.LM = sheet.LeftMm;
+    values.CS = sheet.SpacingMm;
     QByteArray bytes;
     try {
         bytes = ReadOptionsFile(FOptionsPath);
@@ -237,28 +231,29 @@ void TBarForm::PrintSheet()
         return;
     }
     BarEdChange();
-    if (FLabelImage.isNull())
+    const TComposedLabel& label = FPresenter.Label();
+    if (label.Picture.isNull())
         throw Exception("Nothing to print: " + PreviewStatus().toStdString());
-    if (!FCellFit.Fits && !ConfirmPrintAnyway(PreviewStatus()))
+    if (!label.Fit.Fits && !ConfirmPrintAnyway(PreviewStatus()))
         return;
     // A label that a scanner will not read is printed only when asked, as a cut one is.
-    const bool unreadable = FLastScan && (FLastScan->Outcome == TScanOutcome::DoesNotScan ||
-                                          FLastScan->Outcome == TScanOutcome::ReadsOther);
-    if (FCellFit.Fits && unreadable && !ConfirmPrintAnyway(PreviewStatus()))
+    const bool unreadable = label.Scan && (label.Scan->Outcome == TScanOutcome::DoesNotScan ||
+                                           label.Scan->Outcome == TScanOutcome::ReadsOther);
+    if (label.Fit.Fits && unreadable && !ConfirmPrintAnyway(PreviewStatus()))
         return;
-    const TSheetSettings sheet = ShownSheet();
+    const TSheetSettings sheet = FPresenter.Sheet();
     Table1.Open();
     // One label for each cell of the sheet that is still free: a partly used sheet is filled, not a
     // second one begun.
-    Table1.ReplaceAllRows(FLabelImage, SheetCellCount(sheet) - sheet.SkipCells); // ends on the first new row
+    Table1.ReplaceAllRows(label.Picture,
+                          SheetCellCount(sheet) - sheet.SkipCells); // ends on the first new row
     std::vector<QImage> pictures;
     for (; !Table1.Eof(); Table1.Next())
         pictures.push_back(Table1.Graphic());
-    ApplyPlacing();
-    TPreparedReport prepared = FPrintForm.qr().PrepareRun(static_cast<std::int64_t>(pictures.size()));
     const std::size_t rows = pictures.size();
-    ShowPreview(PreviewContent(std::move(prepared), std::move(pictures), TSheetLabels(rows, FLabelDrawing),
-                               std::vector<TScanExpectation>(rows, PrintedExpectation()), std::nullopt));
+    TPreparedReport prepared = FPresenter.PrepareSheet(static_cast<int>(rows));
+    ShowPreview(PreviewContent(std::move(prepared), std::move(pictures), TSheetLabels(rows, label.Drawing),
+                               std::vector<TScanExpectation>(rows, label.Expected), std::nullopt));
 }
 
 void TBarForm::ShowPreview(TPreviewContent content)
@@ -307,54 +302,15 @@ TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QIma
 
 TSheetSettings TBarForm::ShownSheet() const
 {
-    const TPageModel& page = FPrintForm.qr().Page();
-    return {.Columns = CSpn->value(),
-            .Rows = RSpn->value(),
-            .TopMm = RoundedMm(page, TPageValue::TopMargin),
-            .RightMm = RoundedMm(page, TPageValue::RightMargin),
-            .BottomMm = RoundedMm(page, TPageValue::BottomMargin),
-            .LeftMm = RoundedMm(page, TPageValue::LeftMargin),
-            .SpacingMm = RoundedMm(page, TPageValue::ColumnSpace),
-            .Stretch = StChk->isChecked(),
-            .Paper = FPaper,
-            .Stock = FStock ? std::optional(FStock->Geometry) : std::nullopt,
-            .StockId = FStock ? FStock->Id : std::string(),
-            .SkipCells = StartSpn->value() - 1,
-            .Order = FOrder,
-            // Without a stock the document's own placement: the label at its cell's corner.
-            .Placing = FStock ? std::optional(FPlacing) : std::nullopt,
-            .LabelQuietMm = LabelLayout() == TLabelLayout::Classic && !SymbolKind()
-                                ? ClassicQuietZonesMm(FBCode)
-                                : QMarginsF(),
-            .Footer = FFooterOn};
+    return Presenter().Sheet();
 }
 
-// The quiet zones follow the deck's kind and zoom, so the placing is applied before each sheet is laid.
-void TBarForm::ApplyPlacing()
-{
-    const TSheetSettings sheet = ShownSheet();
-    FPrintForm.ApplyPlacing(sheet.Placing, sheet.LabelQuietMm);
-}
-
-// The row height comes from the margins the report has, not from edits the design panel was left
-// with by Cancel: a row height for other margins would put fewer rows in a column than shown.
 void TBarForm::ApplySheet()
 {
     FitStartRange();
-    const TSheetSettings sheet = ShownSheet();
-    const int height = SheetRowHeight(sheet);
-    FBCode.SetHeight(height);
-    try {
-        FPrintForm.ApplyPaper(sheet.Stock ? sheet.Stock->Paper : sheet.Paper);
-        FPrintForm.ApplyColumns(SheetColumns(sheet));
-        FPrintForm.ApplyRows(SheetRows(sheet), height); // and at most that many cells in a column
-        FPrintForm.ApplyStock(sheet.Stock);
-        FPrintForm.ApplyStretch(sheet.Stretch);
-        FPrintForm.ApplySkip(sheet.SkipCells);
-        FPrintForm.ApplyOrder(sheet.Order);
-    } catch (const std::exception& e) { // the report refuses what its page cannot lay out
-        ReportError(QString::fromUtf8(e.what()));
-    }
+    const std::string refused = Presenter().ApplySheet();
+    if (!refused.empty())
+        ReportError(QString::fromUtf8(refused));
     BarEdChange(); // the cell the label must fit may have changed
 }
 

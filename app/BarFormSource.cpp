@@ -23,6 +23,7 @@
 #include "app/SymbolDeck.h"
 #include "barcode/Exception.h"
 #include "data/OptionsFile.h"
+#include "label/StandardParts.h"
 
 namespace quillon {
 
@@ -30,7 +31,6 @@ namespace {
 
 // The list is read again this long after the last keystroke, so that typing stays quick.
 constexpr int kListReadDelayMs = 300;
-constexpr QRect kSourceBoxPlace(262, 5, 90, 20);
 constexpr QRect kSourcePanelPlace(270, 27, 300, 208);
 // The most rows the problem list names; a run of a million bad rows is summed up after them.
 constexpr std::size_t kMaxListedProblems = 1000;
@@ -46,17 +46,6 @@ constexpr TSettingKey kSerialPrefixKey{.Section = "source", .Name = "serial_pref
 constexpr TSettingKey kSerialSuffixKey{.Section = "source", .Name = "serial_suffix"};
 constexpr std::string_view kSourceNames[] = {"one", "list", "serial"}; // by TLabelSource
 static_assert(std::size(kSourceNames) == SourceEntryCaptions.size());
-
-std::string Utf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString FromUtf8(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 QString KeyName(TSettingKey key)
 {
@@ -82,7 +71,6 @@ bool AskLeftOut(QWidget* parent, const QString& message)
 void TBarForm::BuildSourceControls()
 {
     SourceBox = new QComboBox(QrPanel);
-    SourceBox->setGeometry(kSourceBoxPlace);
     for (std::size_t i = 0; i < SourceEntryCaptions.size(); ++i)
         SourceBox->addItem(CaptionText(SourceEntryCaptions[i], TLanguage::English));
     SourcePanel = new TLabelSourcePanel(QrPanel);
@@ -185,7 +173,7 @@ void TBarForm::ReadRows()
     switch (Source()) {
     case TLabelSource::OneLabel: FRows = std::make_shared<const TLabelRows>(); break;
     case TLabelSource::List: {
-        TReadList list = ReadListBytes(Utf8(ListText(*SourcePanel->ListEd)),
+        TReadList list = ReadListBytes(ToUtf8(ListText(*SourcePanel->ListEd)),
                                        FListName.empty() ? kPastedListName : FListName, ReadingColumns());
         FSourceProblem = std::move(list.Stopped);
         FListHeader = list.HasHeader;
@@ -303,15 +291,15 @@ void TBarForm::NextRowClick()
 std::pair<std::string, TLabelCaptions> TBarForm::CurrentLabel() const
 {
     if (Source() == TLabelSource::OneLabel)
-        return {Utf8(BarEd->text()), DeckCaptions()};
+        return {ToUtf8(BarEd->text()), FPresenter.Deck().Captions};
     if (FRows->Count() == 0)
-        throw Exception(FSourceProblem.empty() ? Utf8(SourceText(TSourcePhrase::EmptyList, Language()))
+        throw Exception(FSourceProblem.empty() ? ToUtf8(SourceText(TSourcePhrase::EmptyList, Language()))
                                                : FSourceProblem);
     const TListRow row = FRows->Row(FRowIndex);
     if (!row.Problem.empty())
-        throw Exception(Utf8(SourceText(TSourcePhrase::ProblemLine, Language())
-                                 .arg(QString::number(row.Line), FromUtf8(row.Problem))));
-    return {row.Code, RowCaptions(DeckCaptions(), row)};
+        throw Exception(ToUtf8(SourceText(TSourcePhrase::ProblemLine, Language())
+                                   .arg(QString::number(row.Line), FromUtf8(row.Problem))));
+    return {row.Code, RowCaptions(FPresenter.Deck().Captions, row)};
 }
 
 void TBarForm::CaptionSource()
@@ -341,16 +329,17 @@ void TBarForm::PrintRows()
     FCheck->Cancel(); // the print checks every row where it prints
     if (FRows->Count() == 0)
         throw Exception("Nothing to print: " + (FSourceProblem.empty()
-                                                    ? Utf8(SourceText(TSourcePhrase::EmptyList, Language()))
+                                                    ? ToUtf8(SourceText(TSourcePhrase::EmptyList, Language()))
                                                     : FSourceProblem));
     if (const std::uint64_t labels = FRows->Labels(); labels > kMaxPrintLabels)
         throw Exception(
-            Utf8(SourceText(TSourcePhrase::TooManyLabels, Language()).arg(labels).arg(kMaxPrintLabels)));
-    const TPreparedReport probe = SheetProbe();
+            ToUtf8(SourceText(TSourcePhrase::TooManyLabels, Language()).arg(labels).arg(kMaxPrintLabels)));
+    TDeckPresenter& presenter = Presenter();
+    const TPreparedReport probe = presenter.SheetProbe();
     TRunRequest request{.Barcode = FBCode,
-                        .Compose = ComposeSettings(probe),
-                        .Captions = DeckCaptions(),
-                        .Sheet = ShownSheet(),
+                        .Compose = presenter.ComposeSettings(probe),
+                        .Captions = presenter.Deck().Captions,
+                        .Sheet = presenter.Sheet(),
                         .Rows = FRows,
                         .ComposingText = SourceText(TSourcePhrase::Composing, Language()),
                         .CheckingText = SourceText(TSourcePhrase::Checking, Language())};
@@ -384,7 +373,7 @@ void TBarForm::ShowPrintedRows(TRunResult result)
     if (result.Labels.empty() || !FProblems.empty() || !result.CutOff.empty() || !FChangedRows.empty())
         FRun->HideProgress(); // a message or a question comes first
     if (result.Labels.empty())
-        throw Exception(Utf8(SourceText(TSourcePhrase::NothingLeft, language).arg(result.Rows)));
+        throw Exception(ToUtf8(SourceText(TSourcePhrase::NothingLeft, language).arg(result.Rows)));
     if (!FProblems.empty() && !ConfirmLeftOut(SourceText(TSourcePhrase::LeftOut, language)
                                                   .arg(FProblems.size())
                                                   .arg(result.Rows)
@@ -477,12 +466,12 @@ void TBarForm::SaveSourceSettings()
 {
     const TLabelSourcePanel& panel = *SourcePanel;
     FSettings.Set(kSourceKey, std::string(kSourceNames[static_cast<std::size_t>(Source())]));
-    FSettings.Set(kSerialStartKey, Utf8(panel.SerialStartEd->text()));
-    FSettings.Set(kSerialStepKey, Utf8(panel.SerialStepEd->text()));
+    FSettings.Set(kSerialStartKey, ToUtf8(panel.SerialStartEd->text()));
+    FSettings.Set(kSerialStepKey, ToUtf8(panel.SerialStepEd->text()));
     FSettings.Set(kSerialCountKey, std::to_string(panel.SerialCountSpn->value()));
     FSettings.Set(kSerialWidthKey, std::to_string(panel.SerialWidthSpn->value()));
-    FSettings.Set(kSerialPrefixKey, Utf8(panel.SerialPrefixEd->text()));
-    FSettings.Set(kSerialSuffixKey, Utf8(panel.SerialSuffixEd->text()));
+    FSettings.Set(kSerialPrefixKey, ToUtf8(panel.SerialPrefixEd->text()));
+    FSettings.Set(kSerialSuffixKey, ToUtf8(panel.SerialSuffixEd->text()));
 }
 
 } // namespace quillon

@@ -14,6 +14,12 @@ enum class TLanguage : std::uint8_t { Arabic, English };
 // Index 0 of the language group is Arabic; 1, no selection (-1) and anything else is English.
 TLanguage LanguageOfIndex(int selectedIndex);
 
+// Text from the UTF-8 bytes that captions, settings, designs and the engine's messages hold.
+inline QString FromUtf8(std::string_view bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 // One control's caption in both languages, UTF-8.
 struct CaptionPair {
     std::string_view Control;

@@ -18,6 +18,7 @@
 #include "app/LabelStatus.h"
 #include "barcode/Exception.h"
 #include "data/SafeFile.h"
+#include "label/StandardParts.h"
 
 namespace quillon {
 
@@ -150,12 +151,6 @@ std::uint64_t SerialNumber(const QString& text, const char* field)
     return value;
 }
 
-std::string Utf8(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 QLabel* FieldCaption(QWidget* parent, int left, int top)
 {
     auto* label = new QLabel(parent);
@@ -248,7 +243,7 @@ std::string ReadListFile(const QString& path)
 {
     const std::string bytes = ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxListFileBytes);
     std::string name = "'";
-    name += Utf8(path);
+    name += ToUtf8(path);
     name += "'";
     if (const std::size_t nul = bytes.find('\0'); nul != std::string::npos)
         throw Exception(name + std::string(kNulMessage) + std::to_string(LineAt(bytes, nul)) +
@@ -264,8 +259,8 @@ TSerialRun SerialRunOf(const TSerialFields& fields)
     const TSerialRun run{.Start = SerialNumber(fields.Start, "Start"),
                          .Step = SerialNumber(fields.Step, "Step"),
                          .Count = static_cast<std::uint64_t>(std::max(0, fields.Count)),
-                         .Prefix = Utf8(fields.Prefix),
-                         .Suffix = Utf8(fields.Suffix),
+                         .Prefix = ToUtf8(fields.Prefix),
+                         .Suffix = ToUtf8(fields.Suffix),
                          .Width = fields.Width};
     CheckSerialRun(run);
     return run;

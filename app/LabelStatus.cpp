@@ -245,11 +245,6 @@ const QColor kNoteColor(110, 110, 110);
 const QColor kWarningColor(179, 106, 0); // amber that still reads on white
 const QColor kErrorColor(192, 0, 0);
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Phrase(TPhraseId id, TLanguage language)
 {
     return FromUtf8(language == TLanguage::Arabic ? kPhrases[id].Arabic : kPhrases[id].English);

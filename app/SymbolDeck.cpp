@@ -62,11 +62,6 @@ constexpr std::array<TPhrase, kCount> kPhrases{{
     {"No scan check for %1", "لا فحص بالماسح لـ %1"},                                           // NoScanCheck
 }};
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Phrase(TSymbolPhrase id, TLanguage language)
 {
     return FromUtf8(language == TLanguage::Arabic ? kPhrases[id].Arabic : kPhrases[id].English);
