@@ -152,7 +152,8 @@ TLaidOut LayOut(QPromise<TRunResult>& promise, const TRunRequest& request,
     TSheetFill fill(request.Sheet, kept);
     for (std::size_t cell = 0; cell < laid.Labels.size() && !promise.isCanceled(); ++cell)
         fill.Add(laid.Labels[cell], laid.Expected[cell], rows[laid.RowOf[cell]].Line, false);
-    fill.Finish();
+    if (!promise.isCanceled())
+        fill.Finish();
     return laid;
 }
 

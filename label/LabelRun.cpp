@@ -7,18 +7,11 @@
 
 namespace quillon {
 
-TWorkPool::TWorkPool(unsigned threads)
-{
-    for (; threads > 0; --threads)
-        FThreads.emplace_back([this](const std::stop_token& stop) { Work(stop); });
-}
+TWorkPool::TWorkPool(unsigned threads) : FSize(threads) {}
 
 TWorkPool::~TWorkPool()
 {
-    for (std::jthread& thread : FThreads)
-        thread.request_stop();
-    FPosted.notify_all();
-    FThreads.clear();
+    Stop();
 }
 
 TWorkPool& TWorkPool::Shared()
@@ -27,6 +20,29 @@ TWorkPool& TWorkPool::Shared()
     constexpr unsigned kMostThreads = 8;
     static TWorkPool pool(std::min(kMostThreads, std::max(1u, std::thread::hardware_concurrency()) - 1));
     return pool;
+}
+
+void TWorkPool::Enter()
+{
+    const std::lock_guard lock(FUseMutex);
+    if (FUsers++ == 0)
+        for (unsigned n = FSize; n > 0; --n)
+            FThreads.emplace_back([this](const std::stop_token& stop) { Work(stop); });
+}
+
+void TWorkPool::Leave()
+{
+    const std::lock_guard lock(FUseMutex);
+    if (--FUsers == 0)
+        Stop();
+}
+
+void TWorkPool::Stop()
+{
+    for (std::jthread& thread : FThreads)
+        thread.request_stop();
+    FPosted.notify_all();
+    FThreads.clear();
 }
 
 void TWorkPool::Post(std::function<void()> task)

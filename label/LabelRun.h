@@ -34,17 +34,25 @@ public:
     explicit TWorkPool(unsigned threads);
     TWorkPool(const TWorkPool&) = delete;
     TWorkPool& operator=(const TWorkPool&) = delete;
-    ~TWorkPool(); // drops the tasks not begun
+    ~TWorkPool();
 
     static TWorkPool& Shared();
 
+    // The threads run while the pool has a user, and end with the last: what Qt keeps for a thread,
+    // its fonts, is freed when the thread ends, and none outlives the application that way.
+    void Enter();
+    void Leave();
     void Post(std::function<void()> task);
     // Runs the oldest task waiting on the calling thread; false when none waits.
     bool RunOne();
 
 private:
     void Work(const std::stop_token& stop);
+    void Stop();
 
+    unsigned FSize = 0;
+    std::mutex FUseMutex{};
+    int FUsers = 0;
     std::mutex FMutex{};
     std::condition_variable_any FPosted{};
     std::deque<std::function<void()>> FTasks{};
@@ -56,7 +64,7 @@ private:
 // cannot starve it.
 template <typename T> class TOrderedWork {
 public:
-    explicit TOrderedWork(TWorkPool& pool = TWorkPool::Shared()) : FPool(pool) {}
+    explicit TOrderedWork(TWorkPool& pool = TWorkPool::Shared()) : FPool(pool) { FPool.Enter(); }
     TOrderedWork(const TOrderedWork&) = delete;
     TOrderedWork& operator=(const TOrderedWork&) = delete;
     // Drops the work not begun and waits for the work under way, which may use what its caller holds.
@@ -65,6 +73,8 @@ public:
         std::unique_lock lock(FState->Mutex);
         FState->Dropped = true;
         HelpUntil(lock, [this] { return FState->Running == 0; });
+        lock.unlock();
+        FPool.Leave();
     }
 
     void Submit(std::function<T()> work)
