@@ -3,17 +3,12 @@
 
 #include <QProgressDialog>
 #include <QPromise>
-#include <QThread>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
-#include <QtConcurrent/QtConcurrentRun>
-#include <atomic>
 #include <exception>
 #include <map>
-#include <numeric>
+#include <variant>
 
 #include "data/PictureTable.h"
-#include "label/PrintBarForm.h"
+#include "label/LabelRun.h"
 #include "label/SymbolLabel.h"
 
 namespace quillon {
@@ -24,9 +19,8 @@ static_assert(kMaxPrintLabels <= static_cast<std::uint64_t>(TReport::kMaxRows));
 
 // How long a run goes before its progress dialog shows.
 constexpr int kProgressDelayMs = 400; // shown within half a second, mapped and painted
-// Rows composed between two reports of progress, and pages one verification task takes.
+// Rows composed between two reports of progress.
 constexpr std::size_t kRowsPerReport = 32;
-constexpr std::size_t kPagesPerTask = 2;
 // The progress bar's scale: composing takes its first half, checking the cells the second.
 constexpr int kProgressSteps = 1000;
 
@@ -43,17 +37,17 @@ struct TComposedRow {
     std::optional<TTypedChange> Change{}; // it prints another text than was typed
 };
 
-// The sheet of the printable rows, and which composed row each data row prints.
+// The sheet of the printable rows, which composed row each data row prints, and how its cells read.
 struct TLaidOut {
     TPreparedReport Sheet{};
     TSheetLabels Labels{};
     std::vector<TScanExpectation> Expected{};
     std::vector<std::size_t> RowOf{};
+    TSheetVerification Verified{};
 };
 
-TComposedRow ComposeRow(const TRunRequest& request, std::size_t index)
+TComposedRow ComposeRow(const TRunRequest& request, const TListRow& row)
 {
-    const TListRow row = request.Rows->Row(index);
     TComposedRow composed{.Copies = row.Copies, .Line = row.Line};
     if (!row.Problem.empty()) {
         composed.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::List, .Message = row.Problem};
@@ -71,14 +65,8 @@ TComposedRow ComposeRow(const TRunRequest& request, std::size_t index)
             composed.Change = TypedChange(row.Code, barcode);
         if (!label.Fit.Fits)
             composed.CutOff = std::move(label.Fit.Message);
-    } catch (const SymbolException& e) {
-        composed.Problem = TRunProblem{.Line = row.Line,
-                                       .Kind = TProblemKind::Symbol,
-                                       .Message = e.what(),
-                                       .SymbolError = e.Error(),
-                                       .Gs1Fault = e.Gs1Fault()};
-    } catch (const std::exception& e) {
-        composed.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::Engine, .Message = e.what()};
+    } catch (const std::exception&) {
+        composed.Problem = ComposeFailure(row.Line);
     }
     return composed;
 }
@@ -93,27 +81,62 @@ int ProgressOf(std::size_t done, std::size_t total, int first, int steps)
 std::vector<TComposedRow> ComposeRows(QPromise<TRunResult>& promise, const TRunRequest& request)
 {
     const std::size_t count = request.Rows->Count();
-    std::vector<TComposedRow> rows(count);
-    std::vector<std::size_t> indices(count);
-    std::iota(indices.begin(), indices.end(), std::size_t{0});
-    std::atomic<std::size_t> done{0};
+    std::vector<TComposedRow> rows;
+    rows.reserve(count);
     promise.setProgressValueAndText(0, request.ComposingText);
-    const TPlaceLentToPool lent;
-    QtConcurrent::blockingMap(LabelWorkPool(), indices, [&](std::size_t index) {
-        if (promise.isCanceled())
-            return;
-        rows[index] = ComposeRow(request, index);
-        const std::size_t finished = ++done;
-        if (finished % kRowsPerReport == 0)
-            promise.setProgressValue(ProgressOf(finished, count, 0, kProgressSteps / 2));
-    });
+    MakeRowsInOrder<TComposedRow>(
+        RowsOf(*request.Rows), [&](const TListRow& row) { return ComposeRow(request, row); },
+        [&](TComposedRow& row) {
+            rows.push_back(std::move(row));
+            if (rows.size() % kRowsPerReport == 0)
+                promise.setProgressValue(ProgressOf(rows.size(), count, 0, kProgressSteps / 2));
+            return !promise.isCanceled();
+        });
     return rows;
 }
 
-// Every copy of every printable row, in the order of the rows, from the start position on.
-TLaidOut LayOut(const TRunRequest& request, const std::vector<TComposedRow>& rows)
+// The window's sheet, page after page as the run fills it, kept whole for the preview with its rows
+// counted from the sheet's first; each page is proved from its placed drawing.
+class TKeptSheet : public TPageSink {
+public:
+    TKeptSheet(QPromise<TRunResult>& promise, TLaidOut& laid) : FPromise(promise), FLaid(laid) {}
+
+    TProof Write(const TRunPage& page) override
+    {
+        if (page.Index == 0)
+            FLaid.Sheet = page.Report;
+        else
+            FLaid.Sheet.Pages.push_back(page.Report.Pages.at(0));
+        TPreparedPage& kept = FLaid.Sheet.Pages.back();
+        const auto first = static_cast<std::int64_t>(page.FirstCell);
+        for (TPlacedElement& element : kept.Elements)
+            if (auto* image = std::get_if<TPlacedImage>(&element.Content))
+                image->Row += first;
+        for (TPlacedBand& band : kept.Bands)
+            band.Row += band.Row >= 0 ? first : 0;
+        return [dpi = FLaid.Verified.Dpi](const TRunPage& proved) {
+            return VerifySheet(proved.Report, proved.Labels, proved.Expected, dpi);
+        };
+    }
+
+    void Proved(const TRunPage& page, TSheetVerification verified) override
+    {
+        AddPageProof(FLaid.Verified, std::move(verified), page);
+        FPromise.setProgressValue(ProgressOf(page.FirstCell + page.Labels.size(), FLaid.Labels.size(),
+                                             kProgressSteps / 2, kProgressSteps / 2));
+    }
+
+private:
+    QPromise<TRunResult>& FPromise;
+    TLaidOut& FLaid;
+};
+
+// Every copy of every printable row, in the order of the rows, from the start position on, each page
+// proved as it is laid out.
+TLaidOut LayOut(QPromise<TRunResult>& promise, const TRunRequest& request,
+                const std::vector<TComposedRow>& rows)
 {
-    TLaidOut laid;
+    TLaidOut laid{.Verified = {.Dpi = request.Compose.Dpi}};
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const TComposedRow& row = rows[index];
         if (row.Problem)
@@ -124,78 +147,21 @@ TLaidOut LayOut(const TRunRequest& request, const std::vector<TComposedRow>& row
             laid.RowOf.push_back(index);
         }
     }
-    TPrintBarForm form; // the window's sheet, laid out apart from the report the window shows
-    ApplySheetSettings(form, request.Sheet);
-    laid.Sheet = PrepareSheet(form, static_cast<int>(laid.Labels.size()));
+    promise.setProgressValueAndText(kProgressSteps / 2, request.CheckingText);
+    TKeptSheet kept(promise, laid);
+    TSheetFill fill(request.Sheet, kept);
+    for (std::size_t cell = 0; cell < laid.Labels.size() && !promise.isCanceled(); ++cell)
+        fill.Add(laid.Labels[cell], laid.Expected[cell], rows[laid.RowOf[cell]].Line, false);
+    if (!promise.isCanceled())
+        fill.Finish();
     return laid;
 }
 
-// The pages [first, last) of the sheet as a sheet of their own, their data rows still the sheet's.
-TPreparedReport PagesOf(const TPreparedReport& sheet, std::size_t first, std::size_t last)
-{
-    TPreparedReport part{.Pages = {},
-                         .PaperSize = sheet.PaperSize,
-                         .Orientation = sheet.Orientation,
-                         .PaperWidthTenths = sheet.PaperWidthTenths,
-                         .PaperLengthTenths = sheet.PaperLengthTenths,
-                         .PixelsPerInch = sheet.PixelsPerInch};
-    part.Pages.assign(sheet.Pages.begin() + static_cast<std::ptrdiff_t>(first),
-                      sheet.Pages.begin() + static_cast<std::ptrdiff_t>(last));
-    return part;
-}
-
-void Merge(TSheetVerification& whole, TSheetVerification part, std::size_t firstPage)
-{
-    whole.Labels += part.Labels;
-    whole.Checked += part.Checked;
-    whole.ReadBack += part.ReadBack;
-    whole.DistinctCells += part.DistinctCells;
-    for (TCellFailure& failure : part.Failures) {
-        failure.Page += firstPage;
-        whole.Failures.push_back(std::move(failure));
-    }
-}
-
-// VerifySheet, a few pages to a task: a cell's proof looks at its own page only.
-TSheetVerification VerifyPages(QPromise<TRunResult>& promise, const TRunRequest& request,
-                               const TLaidOut& laid)
-{
-    const std::size_t pages = laid.Sheet.Pages.size();
-    std::vector<std::size_t> firsts;
-    for (std::size_t first = 0; first < pages; first += kPagesPerTask)
-        firsts.push_back(first);
-    std::vector<TSheetVerification> parts(firsts.size());
-    std::vector<std::exception_ptr> failures(firsts.size());
-    std::atomic<std::size_t> done{0};
-    promise.setProgressValueAndText(kProgressSteps / 2, request.CheckingText);
-    const TPlaceLentToPool lent;
-    QtConcurrent::blockingMap(LabelWorkPool(), firsts, [&](std::size_t first) {
-        if (promise.isCanceled())
-            return;
-        const std::size_t task = first / kPagesPerTask;
-        try {
-            parts[task] = VerifySheet(PagesOf(laid.Sheet, first, std::min(pages, first + kPagesPerTask)),
-                                      laid.Labels, laid.Expected, request.Compose.Dpi);
-        } catch (...) {
-            failures[task] = std::current_exception();
-        }
-        promise.setProgressValue(ProgressOf(++done, firsts.size(), kProgressSteps / 2, kProgressSteps / 2));
-    });
-    for (const std::exception_ptr& failure : failures)
-        if (failure)
-            std::rethrow_exception(failure);
-    TSheetVerification whole{.Dpi = request.Compose.Dpi};
-    for (std::size_t task = 0; task < parts.size(); ++task)
-        Merge(whole, std::move(parts[task]), firsts[task]);
-    return whole;
-}
-
 // The rows of a cell that does not read are left out, every copy of them, with the first reason found.
-bool LeaveOutUnreadable(std::vector<TComposedRow>& rows, const TLaidOut& laid,
-                        const TSheetVerification& verified)
+bool LeaveOutUnreadable(std::vector<TComposedRow>& rows, const TLaidOut& laid)
 {
     bool any = false;
-    for (const TCellFailure& failure : verified.Failures) {
+    for (const TCellFailure& failure : laid.Verified.Failures) {
         TComposedRow& row = rows[laid.RowOf[static_cast<std::size_t>(failure.Row)]];
         if (row.Problem)
             continue;
@@ -222,7 +188,7 @@ std::vector<QImage> PictureSizes(const std::vector<TComposedRow>& rows, const TL
     return pictures;
 }
 
-TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid, TSheetVerification verified)
+TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid)
 {
     TRunResult result{.Rows = rows.size()};
     result.PictureSizes = PictureSizes(rows, laid);
@@ -246,16 +212,34 @@ TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid, TSheetVerifi
     result.Sheet = std::move(laid.Sheet);
     result.Labels = std::move(laid.Labels);
     result.Expected = std::move(laid.Expected);
-    result.Verification = std::move(verified);
+    result.Verification = std::move(laid.Verified);
     return result;
 }
 
 } // namespace
 
-QThreadPool* LabelWorkPool()
+TRunProblem ComposeFailure(std::size_t line)
 {
-    static QThreadPool pool;
-    return &pool;
+    try {
+        throw;
+    } catch (const SymbolException& e) {
+        return {.Line = line,
+                .Kind = TProblemKind::Symbol,
+                .Message = e.what(),
+                .SymbolError = e.Error(),
+                .Gs1Fault = e.Gs1Fault()};
+    } catch (const std::exception& e) {
+        return {.Line = line, .Kind = TProblemKind::Engine, .Message = e.what()};
+    }
+}
+
+std::function<std::optional<TListRow>()> RowsOf(const TLabelRows& rows)
+{
+    return [&rows, next = std::size_t{0}]() mutable -> std::optional<TListRow> {
+        if (next == rows.Count())
+            return std::nullopt;
+        return rows.Row(next++);
+    };
 }
 
 void RunLabels(QPromise<TRunResult>& promise, const TRunRequest& request)
@@ -265,18 +249,16 @@ void RunLabels(QPromise<TRunResult>& promise, const TRunRequest& request)
         std::vector<TComposedRow> rows = ComposeRows(promise, request);
         if (promise.isCanceled())
             return;
-        TLaidOut laid = LayOut(request, rows);
-        TSheetVerification verified = VerifyPages(promise, request, laid);
+        TLaidOut laid = LayOut(promise, request, rows);
         if (promise.isCanceled())
             return;
         // The rows that do not read are left out, and the others checked again where they now print.
-        if (LeaveOutUnreadable(rows, laid, verified)) {
-            laid = LayOut(request, rows);
-            verified = VerifyPages(promise, request, laid);
+        if (LeaveOutUnreadable(rows, laid)) {
+            laid = LayOut(promise, request, rows);
             if (promise.isCanceled())
                 return;
         }
-        promise.addResult(ResultOf(rows, std::move(laid), std::move(verified)));
+        promise.addResult(ResultOf(rows, std::move(laid)));
     } catch (const std::exception& e) {
         promise.addResult(TRunResult{.Failure = e.what()});
     }
@@ -313,7 +295,7 @@ void TLabelRunTask::Start(TRunRequest request, const QString& cancelText,
     connect(progress, &QProgressDialog::canceled, this, &TLabelRunTask::Cancel);
     connect(&FWatcher, &QFutureWatcherBase::progressValueChanged, progress, &QProgressDialog::setValue);
     connect(&FWatcher, &QFutureWatcherBase::progressTextChanged, progress, &QProgressDialog::setLabelText);
-    FWatcher.setFuture(QtConcurrent::run(LabelWorkPool(), &RunLabels, std::move(request)));
+    FWatcher.setFuture(RunBeside(&RunLabels, std::move(request)));
 }
 
 void TLabelRunTask::Cancel()

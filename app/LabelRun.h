@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFuture>
 #include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
@@ -10,14 +11,14 @@
 #include <QProgressDialog>
 #include <QPromise>
 #include <QString>
-#include <QThread>
-#include <QThreadPool>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/LabelSource.h"
@@ -80,33 +81,32 @@ struct TRunResult {
     std::size_t Rows = 0;                     // the source's rows
 };
 
-// The pool that runs and list checks work on. It is not Qt's global pool: Qt's own drawing borrows
-// that one (scaling a picture on the window's thread waits for a free thread of it), and a run that
-// filled it froze the window for most of a second.
-QThreadPool* LabelWorkPool();
+// Why a row's label could not be made, called in the handler of what composing it raised.
+TRunProblem ComposeFailure(std::size_t line);
 
-// A run on a thread of the pool waits inside its maps while their work runs on the pool: its place is
-// lent to the pool meanwhile, or a machine of two cores would run the map on one.
-class TPlaceLentToPool {
-public:
-    TPlaceLentToPool()
-    {
-        if (FLent)
-            LabelWorkPool()->releaseThread();
-    }
-    TPlaceLentToPool(const TPlaceLentToPool&) = delete;
-    TPlaceLentToPool& operator=(const TPlaceLentToPool&) = delete;
-    ~TPlaceLentToPool()
-    {
-        if (FLent)
-            LabelWorkPool()->reserveThread();
-    }
+// The rows by their index, one after another, for MakeRowsInOrder.
+std::function<std::optional<TListRow>()> RowsOf(const TLabelRows& rows);
 
-private:
-    bool FLent = LabelWorkPool()->contains(QThread::currentThread());
-};
+// Runs `work` on a thread of its own, which hands what it makes to the label library's pool and works
+// beside it while it waits; the future reports its progress, results and end.
+template <typename T, typename Request>
+QFuture<T> RunBeside(void (*work)(QPromise<T>&, const Request&), Request request)
+{
+    auto promise = std::make_shared<QPromise<T>>();
+    QFuture<T> future = promise->future();
+    promise->start();
+    std::thread([promise, work, request = std::move(request)] {
+        try {
+            work(*promise, request);
+        } catch (...) {
+            promise->setException(std::current_exception());
+        }
+        promise->finish();
+    }).detach(); // its watcher waits for the future, not the thread
+    return future;
+}
 
-// The run itself, on the calling thread and the label work pool: rows composed (copies share one
+// The run itself, on the calling thread and the label library's pool: rows composed (copies share one
 // label and one picture), the printable ones laid out from the start position, every cell verified and
 // the rows whose cells do not read left out. Reports its progress; cancelled, it ends early with no
 // result.

@@ -1,14 +1,11 @@
 // The load check of a list: each row composed and read back where the sheet's first row prints it.
 #include "app/ListCheck.h"
 
-#include <QtConcurrent/QtConcurrentMap>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <numeric>
 #include <sstream>
 
 #include "app/LabelRun.h"
-#include "label/SymbolLabel.h"
+#include "label/LabelRun.h"
 
 namespace quillon {
 namespace {
@@ -28,9 +25,8 @@ struct TRowFinding {
     std::optional<TRunProblem> Changed{};
 };
 
-TRowFinding CheckRow(const TCheckRequest& request, std::size_t index)
+TRowFinding CheckRow(const TCheckRequest& request, const TListRow& row)
 {
-    const TListRow row = request.Rows->Row(index);
     if (!row.Problem.empty())
         return {}; // the reader's problem is listed from the reading
     TBarcode barcode = request.Barcode;
@@ -67,30 +63,9 @@ TRowFinding CheckRow(const TCheckRequest& request, std::size_t index)
         found.Problem = found.Changed ? std::move(found.Changed) : std::optional(std::move(problem));
         found.Changed.reset();
         return found;
-    } catch (const SymbolException& e) {
-        problem.Kind = TProblemKind::Symbol, problem.Message = e.what();
-        problem.SymbolError = e.Error(), problem.Gs1Fault = e.Gs1Fault();
-    } catch (const std::exception& e) {
-        problem.Kind = TProblemKind::Engine, problem.Message = e.what();
+    } catch (const std::exception&) {
+        return {.Problem = ComposeFailure(row.Line)};
     }
-    return {.Problem = std::move(problem)};
-}
-
-TCheckBatch CheckBatch(const TCheckRequest& request, std::size_t first, std::size_t count)
-{
-    std::vector<TRowFinding> found(count);
-    std::vector<std::size_t> indices(count);
-    std::iota(indices.begin(), indices.end(), first);
-    QtConcurrent::blockingMap(LabelWorkPool(), indices,
-                              [&](std::size_t index) { found[index - first] = CheckRow(request, index); });
-    TCheckBatch batch{.First = first, .Count = count};
-    for (TRowFinding& row : found) {
-        if (row.Problem)
-            batch.Problems.push_back(std::move(*row.Problem));
-        if (row.Changed)
-            batch.Changed.push_back(std::move(*row.Changed));
-    }
-    return batch;
 }
 
 } // namespace
@@ -123,12 +98,21 @@ void CheckRows(QPromise<TCheckBatch>& promise, const TCheckRequest& request)
 {
     const std::size_t count = request.Rows->Count();
     promise.setProgressRange(0, static_cast<int>(count));
-    const TPlaceLentToPool lent;
-    for (std::size_t first = 0; first < count && !promise.isCanceled(); first += kRowsPerBatch) {
-        const std::size_t rows = std::min(kRowsPerBatch, count - first);
-        promise.addResult(CheckBatch(request, first, rows));
-        promise.setProgressValue(static_cast<int>(first + rows));
-    }
+    TCheckBatch batch{};
+    MakeRowsInOrder<TRowFinding>(
+        RowsOf(*request.Rows), [&](const TListRow& row) { return CheckRow(request, row); },
+        [&](TRowFinding& found) {
+            if (found.Problem)
+                batch.Problems.push_back(std::move(*found.Problem));
+            if (found.Changed)
+                batch.Changed.push_back(std::move(*found.Changed));
+            const std::size_t checked = batch.First + ++batch.Count;
+            if (batch.Count == kRowsPerBatch || checked == count) {
+                promise.addResult(std::exchange(batch, TCheckBatch{.First = checked}));
+                promise.setProgressValue(static_cast<int>(checked));
+            }
+            return !promise.isCanceled();
+        });
 }
 
 std::vector<TRunProblem> WithCheckedAdvice(std::vector<TRunProblem> printed,
@@ -166,7 +150,7 @@ void TListCheckTask::Start(TCheckRequest request, std::function<void(TCheckBatch
     FDone = std::move(done);
     FTaken = 0;
     FBusy = true;
-    FWatcher.setFuture(QtConcurrent::run(LabelWorkPool(), &CheckRows, std::move(request)));
+    FWatcher.setFuture(RunBeside(&CheckRows, std::move(request)));
 }
 
 // A cancelled check hands nothing more over: the window has moved on to other rows or settings.

@@ -2,23 +2,19 @@
 
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <exception>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -33,22 +29,13 @@
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "label/LabelPdf.h"
+#include "label/LabelRun.h"
 #include "label/SymbolKinds.h"
 #include "report/PdfOutput.h"
 
 namespace quillon::cli {
 
 namespace {
-
-// Composing and encoding take a core each; more threads than cores only add switching.
-constexpr unsigned kMaxWorkers = 8;
-// Rows a worker takes at a time: fewer hand-overs, and still a steady progress count.
-constexpr std::size_t kChunk = 8;
-// Rows made ahead of the calling thread at most: enough to keep the workers busy while it draws a
-// page, few enough that the labels held stay a few pages' worth however long the list.
-constexpr std::size_t kWindow = 512;
-// Pages drawn and waiting for their proof at most; beyond, the calling thread proves one itself.
-constexpr std::size_t kMaxWaitingProofs = 4;
 
 // What became of one row. Composing and encoding need no lock and run on the workers; messages and
 // progress are printed by the calling thread in the order of the rows, so runs read the same however
@@ -66,137 +53,6 @@ struct RowOutcome {
 };
 
 using Work = std::function<RowOutcome(const TListRow& row)>;
-using Report = std::function<bool(RowOutcome& outcome)>; // false: stop
-
-RowOutcome Attempt(const Work& work, const TListRow& row)
-{
-    RowOutcome outcome;
-    try {
-        outcome = work(row);
-    } catch (const std::exception& e) {
-        outcome = {.error = e.what(), .fatal = true};
-    }
-    outcome.line = row.Line;
-    outcome.copies = row.Copies;
-    return outcome;
-}
-
-// The cores left when the calling thread keeps `busy` of them busy itself, at least one.
-unsigned WorkerCount(std::size_t jobs, unsigned busy)
-{
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    return static_cast<unsigned>(
-        std::min<std::size_t>({std::max(1u, cores - std::min(cores, busy)), kMaxWorkers, jobs}));
-}
-
-// Makes the rows of a source on a few worker threads, which pull them as they need them, at most
-// kWindow ahead of the calling thread; the calling thread hands each outcome to the report in order.
-class OrderedRun {
-public:
-    OrderedRun(CodeSource& source, const Work& work) : FSource(source), FWork(work) {}
-
-    // Once the report says stop, or SIGINT or SIGTERM is noted, no further row starts. Raises what
-    // the source raised, after the rows before it were reported.
-    void Run(unsigned busy, const Report& report)
-    {
-        std::vector<std::jthread> workers;
-        // Declared after the workers, so that they are told to stop before they are joined, also when
-        // the report raises.
-        struct StopOnExit {
-            OrderedRun& run;
-            ~StopOnExit() { run.Stop(); }
-        } stopOnExit{*this};
-        for (unsigned n = WorkerCount(FSource.Rows(), busy); n > 0; --n)
-            workers.emplace_back([this] { Worker(); });
-        while (std::optional<RowOutcome> outcome = NextOutcome())
-            if (!report(*outcome))
-                return;
-        const std::lock_guard lock(FMutex);
-        if (FSourceFailure && InterruptSignal() == 0)
-            std::rethrow_exception(FSourceFailure);
-    }
-
-private:
-    bool Stopped() const { return FStop || InterruptSignal() != 0; }
-
-    void Stop()
-    {
-        const std::lock_guard lock(FMutex);
-        FStop = true;
-        FChanged.notify_all();
-    }
-
-    // The next outcome in order; none after the last, or once a signal stopped the workers.
-    std::optional<RowOutcome> NextOutcome()
-    {
-        std::unique_lock lock(FMutex);
-        FChanged.wait(lock, [this] {
-            return (!FWindow.empty() && FWindow.front()) || (FWindow.empty() && FExhausted) ||
-                   InterruptSignal() != 0;
-        });
-        if (FWindow.empty() || !FWindow.front())
-            return std::nullopt;
-        std::optional<RowOutcome> outcome = std::move(FWindow.front());
-        FWindow.pop_front();
-        ++FFirst;
-        if (FWindow.size() + 1 == kWindow)
-            FChanged.notify_all(); // room in the window again
-        return outcome;
-    }
-
-    // Rows pulled from the source, their slots in the window taken. Call with the lock held.
-    std::vector<TListRow> Pull()
-    {
-        std::vector<TListRow> rows;
-        try {
-            while (rows.size() < kChunk && FWindow.size() < kWindow) {
-                std::optional<TListRow> row = FSource.Next();
-                if (!row) {
-                    FExhausted = true;
-                    break;
-                }
-                rows.push_back(std::move(*row));
-                FWindow.emplace_back();
-            }
-        } catch (...) {
-            FSourceFailure = std::current_exception();
-            FExhausted = true;
-        }
-        return rows;
-    }
-
-    void Worker()
-    {
-        std::vector<RowOutcome> made;
-        std::unique_lock lock(FMutex);
-        while (true) {
-            FChanged.wait(lock, [this] { return Stopped() || FExhausted || FWindow.size() < kWindow; });
-            if (Stopped() || FExhausted)
-                break;
-            const std::size_t first = FFirst + FWindow.size();
-            const std::vector<TListRow> rows = Pull();
-            lock.unlock();
-            made.clear();
-            for (const TListRow& row : rows)
-                made.push_back(Attempt(FWork, row));
-            lock.lock();
-            for (std::size_t i = 0; i < made.size(); ++i)
-                FWindow[first + i - FFirst] = std::move(made[i]);
-            FChanged.notify_all();
-        }
-        FChanged.notify_all(); // a worker stopped by a signal leaves rows undone: nobody waits for them
-    }
-
-    CodeSource& FSource;
-    const Work& FWork;
-    std::mutex FMutex{};
-    std::condition_variable FChanged{};
-    std::deque<std::optional<RowOutcome>> FWindow{}; // the outcomes from row FFirst on, made or not
-    std::size_t FFirst = 0;
-    bool FExhausted = false;
-    bool FStop = false;
-    std::exception_ptr FSourceFailure{};
-};
 
 // Closes the descriptor it holds, whichever way the function that opened it ends.
 struct Descriptor {
@@ -342,180 +198,51 @@ private:
     bool FFailed = false;
 };
 
+// The rows of the source made by `work` on the run's pool, each outcome handed to `take` in the order
+// of the rows, until SIGINT or SIGTERM is noted or a row fails the run as a whole, which is raised as an
+// OutputError (a file that cannot be written). Ends the report's count either way.
+void RunRows(CodeSource& source, const Work& work, RunReport& report,
+             const std::function<void(const RowOutcome&)>& take)
+{
+    const auto attempt = [&](const TListRow& row) {
+        RowOutcome outcome;
+        try {
+            outcome = work(row);
+        } catch (const std::exception& e) {
+            outcome = {.error = e.what(), .fatal = true};
+        }
+        outcome.line = row.Line;
+        outcome.copies = row.Copies;
+        return outcome;
+    };
+    std::optional<std::string> fatal;
+    try {
+        MakeRowsInOrder<RowOutcome>([&] { return source.Next(); }, attempt,
+                                    [&](RowOutcome& outcome) {
+                                        if (InterruptSignal() != 0)
+                                            return false;
+                                        if (outcome.fatal)
+                                            fatal = outcome.error;
+                                        else
+                                            take(outcome);
+                                        return !fatal;
+                                    });
+    } catch (...) {
+        if (InterruptSignal() == 0)
+            throw;
+    }
+    report.Finish();
+    ThrowIfInterrupted();
+    if (fatal)
+        throw OutputError(*fatal);
+}
+
 // A message about a row, ordered by the cells: 2 x cell for a row that takes no cell and comes before
 // that cell, 2 x cell + 1 for the label in that cell.
 struct CellMessage {
     std::uint64_t key = 0;
     std::size_t line = 0;
     std::string text{};
-};
-
-// A drawn page on its way to the proof, with what its messages need.
-struct ProofPage {
-    std::size_t index = 0;
-    std::uint64_t firstCell = 0;
-    TPreparedReport report{};
-    TSheetLabels labels{};
-    std::vector<TScanExpectation> expected{};
-    std::vector<std::size_t> lines{};
-    std::vector<bool> misfits{}; // cells already reported as cut off, whatever their reading
-    // The page as the PDF writer wrote it, and the fonts it names, which the writer writes last; none
-    // when the painter's PDF took over, whose pages are not read back.
-    std::optional<TWrittenPdfPart> written{};
-    const TPendingFontReader* fonts = nullptr;
-};
-
-struct ProvedPage {
-    std::uint64_t endCell = 0; // the cells of this page and those before it
-    TSheetVerification verified{};
-    bool failed = false; // some cell does not read, told or not
-    std::vector<CellMessage> failures{};
-};
-
-// The proof of the sheet's pages as they are drawn, on helper threads; when kMaxWaitingProofs pages
-// wait, the calling thread proves the oldest itself, so that drawn pages and their labels never pile up.
-class PageProofs {
-public:
-    PageProofs(int dpi, const TCalibration& calibration, unsigned helpers)
-        : FDpi(dpi), FCalibration(calibration)
-    {
-        for (unsigned n = std::min(helpers, kMaxWorkers); n > 0; --n)
-            FHelpers.emplace_back([this] { Help(); });
-    }
-    PageProofs(const PageProofs&) = delete;
-    PageProofs& operator=(const PageProofs&) = delete;
-    ~PageProofs()
-    {
-        const std::lock_guard lock(FMutex);
-        FClosed = true;
-        FWaiting.clear(); // a run that ends early drops the pages not begun
-        FChanged.notify_all();
-    }
-
-    void Offer(ProofPage page)
-    {
-        std::unique_lock lock(FMutex);
-        FWaiting.push_back(std::move(page));
-        FChanged.notify_one();
-        if (FWaiting.size() > kMaxWaitingProofs)
-            ProveOne(lock);
-        Rethrow();
-    }
-
-    // The pages proved since the last call, in page order as far as none before them is missing.
-    std::vector<ProvedPage> Take()
-    {
-        const std::lock_guard lock(FMutex);
-        std::vector<ProvedPage> proved;
-        for (auto it = FProved.find(FTaken); it != FProved.end(); it = FProved.find(++FTaken)) {
-            proved.push_back(std::move(it->second));
-            FProved.erase(it);
-        }
-        return proved;
-    }
-
-    // Proves the pages still waiting, on the helpers and the calling thread. Raises what the proof
-    // raised, and Interrupted for SIGINT or SIGTERM.
-    void Finish()
-    {
-        std::unique_lock lock(FMutex);
-        FClosed = true;
-        FChanged.notify_all();
-        while (ProveOne(lock)) {
-        }
-        FChanged.wait(lock, [this] { return FBusy == 0; });
-        Rethrow();
-        lock.unlock();
-        ThrowIfInterrupted();
-    }
-
-private:
-    void Rethrow() const
-    {
-        if (FFailure)
-            std::rethrow_exception(FFailure);
-    }
-
-    // Proves the oldest page waiting, unlocking meanwhile; false when none waits or the run stops.
-    bool ProveOne(std::unique_lock<std::mutex>& lock)
-    {
-        if (FWaiting.empty() || FFailure || InterruptSignal() != 0)
-            return false;
-        ProofPage page = std::move(FWaiting.front());
-        FWaiting.pop_front();
-        ++FBusy;
-        lock.unlock();
-        std::optional<ProvedPage> proved;
-        std::exception_ptr failure;
-        try {
-            proved = Prove(page);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        lock.lock();
-        --FBusy;
-        if (proved)
-            FProved.emplace(page.index, std::move(*proved));
-        if (failure)
-            FFailure = failure;
-        FChanged.notify_all();
-        return true;
-    }
-
-    void Help()
-    {
-        std::unique_lock lock(FMutex);
-        while (true) {
-            FChanged.wait(lock, [this] { return !FWaiting.empty() || FClosed; });
-            if (!ProveOne(lock))
-                return; // none waits once closed, or the run stops
-        }
-    }
-
-    // A failing cell is told by its row's line, unless it was told already as cut off.
-    ProvedPage Prove(ProofPage& page) const
-    {
-        ProvedPage proved{.endCell = page.firstCell + page.labels.size(),
-                          .verified = VerifyWritten(page),
-                          .failed = false,
-                          .failures = {}};
-        proved.failed = !proved.verified.Failures.empty();
-        for (const TCellFailure& failure : proved.verified.Failures) {
-            const auto row = static_cast<std::size_t>(failure.Row);
-            if (!page.misfits[row])
-                proved.failures.push_back(
-                    {.key = 2 * (page.firstCell + row) + 1, .line = page.lines[row], .text = failure.Reason});
-        }
-        proved.verified.Failures.clear();
-        return proved;
-    }
-
-    // The page's cells read from what was written: nothing is proved that was not read.
-    TSheetVerification VerifyWritten(ProofPage& page) const
-    {
-        if (!page.written) {
-            TSheetVerification unread{.Dpi = FDpi};
-            for (const auto& label : page.labels)
-                unread.Labels += label != nullptr ? 1 : 0;
-            return unread;
-        }
-        const TPrintedPdf pdf(std::move(*page.written), *page.fonts);
-        const std::unique_ptr<TPrintedPdfPage> written = pdf.Page(0, FDpi);
-        const std::array<const TPrintedPdfPage*, 1> pages{written.get()};
-        return VerifyWrittenSheet(page.report, page.labels, page.expected, FDpi, pages, FCalibration);
-    }
-
-    int FDpi = kDefaultDpi;
-    TCalibration FCalibration{};
-    std::mutex FMutex{};
-    std::condition_variable FChanged{};
-    std::deque<ProofPage> FWaiting{};
-    std::map<std::size_t, ProvedPage> FProved{}; // by page, until taken
-    std::size_t FTaken = 0;                      // the next page to take
-    int FBusy = 0;
-    bool FClosed = false;
-    std::exception_ptr FFailure{};
-    std::vector<std::jthread> FHelpers{}; // last: joined first when it is destroyed
 };
 
 // The sheet's PDF, written page by page into the replacement of the output file: the one place that
@@ -603,53 +330,49 @@ private:
     bool FReadBack = true; // false once the painter's PDF took over
 };
 
-// The sheet as its labels come: a page is drawn once its cells are filled and a label beyond it shows
-// that it is not the last, then proved, and its labels dropped. Messages wait until the cells before
-// them are proved, so that they come in the order of the rows.
-class SheetRun {
+// The sheet as its labels come, a sink of the run's pages: each page is written into the PDF and proved
+// from what was written. Messages wait until the cells before them are proved, so that they come in the
+// order of the rows.
+class SheetRun : public TPageSink {
 public:
     SheetRun(const CliOptions& options, RunReport& report)
-        : FOptions(options), FReport(report), FPager(options),
-          FPdf(options, FPager.Page(0, FPager.CellsOn(0), LastPage::No))
+        : FOptions(options), FReport(report), FSettings(SheetSettingsFrom(options)),
+          FPdf(options, TSheetFlow(FSettings).Page(0, 1))
     {
-        if (options.verify)
-            FProofs.emplace(options.dpi, CalibrationFrom(options),
-                            std::max(1u, std::thread::hardware_concurrency()) - 1);
     }
 
     void Add(const RowOutcome& outcome)
     {
         FReport.Notes(outcome.notes);
         if (!outcome.error.empty()) {
-            Say({.key = 2 * FCells, .line = outcome.line, .text = outcome.error});
+            Say({.key = 2 * FFill.Cells(), .line = outcome.line, .text = outcome.error});
         } else {
             if (!outcome.misfit.empty())
-                Say({.key = 2 * FCells + 1, .line = outcome.line, .text = outcome.misfit});
+                Say({.key = 2 * FFill.Cells() + 1, .line = outcome.line, .text = outcome.misfit});
             if (!outcome.changed.empty())
-                Say({.key = 2 * FCells + 1, .line = outcome.line, .text = outcome.changed});
+                Say({.key = 2 * FFill.Cells() + 1, .line = outcome.line, .text = outcome.changed});
             for (int copy = 0; copy < outcome.copies; ++copy)
-                AddCell(outcome);
+                FFill.Add(outcome.drawing, outcome.expected, outcome.line, !outcome.misfit.empty());
         }
         FReport.Done(static_cast<std::uint64_t>(outcome.copies));
         Release();
     }
 
-    // Draws the last page, writes the PDF and says what the proof found. Raises InputError when no
-    // label could be made, OutputError when the PDF cannot be written.
+    // Writes the last page, waits for the proofs, writes the PDF and says what the proof found. Raises
+    // InputError when no label could be made, OutputError when the PDF cannot be written.
     void Finish()
     {
-        if (FCells == 0)
+        if (FFill.Cells() == 0)
             throw InputError("no code could be made, so '" + FOptions.output + "' was not written");
-        DrawPage(LastPage::Yes);
-        if (FProofs)
-            FProofs->Finish(); // before the writer goes: the proof reads its fonts
+        FFill.Finish(); // before the writer goes: the proof reads its fonts
+        ThrowIfInterrupted();
         FPdf.Commit();
         Release();
         FReport.Finish();
-        if (FProofs && !FPdf.ReadBack() && FVerified.Labels > 0)
+        if (FOptions.verify && !FPdf.ReadBack() && FVerified.Labels > 0)
             FReport.Notes({"the sheet's text is in a font without outlines, which only the painter's PDF "
                            "shows: its cells were not read back"});
-        else if (FProofs && FVerified.Checked < FVerified.Labels)
+        else if (FOptions.verify && FVerified.Checked < FVerified.Labels)
             FReport.Notes({NoReaderNote(FOptions)});
         if (FProofFailed) {
             FReport.SetFailed();
@@ -657,29 +380,42 @@ public:
         }
     }
 
+    TProof Write(const TRunPage& page) override
+    {
+        std::optional<TWrittenPdfPart> written = FPdf.Add(page.Report, page.Labels);
+        if (!FOptions.verify)
+            return {};
+        // The page as the lean writer wrote it, and the fonts it names, which it writes last; none when
+        // the painter's PDF took over, whose pages are not read back.
+        auto part = written ? std::make_shared<TWrittenPdfPart>(std::move(*written)) : nullptr;
+        return [part, fonts = FPdf.Fonts(), dpi = FOptions.dpi,
+                calibration = CalibrationFrom(FOptions)](const TRunPage& proved) {
+            if (!part) {
+                const auto labels =
+                    std::ranges::count_if(proved.Labels, [](const auto& label) { return label != nullptr; });
+                return TSheetVerification{.Dpi = dpi, .Labels = static_cast<int>(labels)};
+            }
+            const TPrintedPdf pdf(std::move(*part), *fonts);
+            const std::unique_ptr<TPrintedPdfPage> read = pdf.Page(0, dpi);
+            const std::array<const TPrintedPdfPage*, 1> pages{read.get()};
+            return VerifyWrittenSheet(proved.Report, proved.Labels, proved.Expected, dpi, pages, calibration);
+        };
+    }
+
+    // A failing cell is told by its row's line, unless it was told already as cut off.
+    void Proved(const TRunPage& page, TSheetVerification verified) override
+    {
+        FProofFailed = FProofFailed || !verified.Failures.empty();
+        for (const TCellFailure& failure : verified.Failures) {
+            const auto row = static_cast<std::size_t>(failure.Row);
+            if (!page.Told[row])
+                Say({.key = 2 * (page.FirstCell + row) + 1, .line = page.Lines[row], .text = failure.Reason});
+        }
+        verified.Failures.clear(); // told: a long run keeps only the counts
+        AddPageProof(FVerified, std::move(verified), page);
+    }
+
 private:
-    void AddCell(const RowOutcome& outcome)
-    {
-        if (FPage.labels.size() == FPager.CellsOn(FPage.index))
-            DrawPage(LastPage::No);
-        FPage.labels.push_back(outcome.drawing);
-        FPage.expected.push_back(outcome.expected);
-        FPage.lines.push_back(outcome.line);
-        FPage.misfits.push_back(!outcome.misfit.empty());
-        ++FCells;
-    }
-
-    void DrawPage(LastPage last)
-    {
-        FPage.report = FPager.Page(FPage.index, FPage.labels.size(), last);
-        FPage.written = FPdf.Add(FPage.report, FPage.labels);
-        FPage.fonts = FPdf.Fonts();
-        const ProofPage next{.index = FPage.index + 1, .firstCell = FCells};
-        if (FProofs)
-            FProofs->Offer(std::move(FPage));
-        FPage = next;
-    }
-
     void Say(CellMessage message)
     {
         const auto later =
@@ -691,15 +427,8 @@ private:
     // Says the messages whose cells, and every cell before them, are proved.
     void Release()
     {
-        if (FProofs)
-            for (ProvedPage& page : FProofs->Take()) {
-                Tally(page.verified);
-                FProofFailed = FProofFailed || page.failed;
-                for (CellMessage& failure : page.failures)
-                    Say(std::move(failure));
-                FProvedCells = page.endCell;
-            }
-        while (!FPending.empty() && (!FProofs || FPending.front().key <= 2 * FProvedCells)) {
+        FFill.TakeProved();
+        while (!FPending.empty() && (!FOptions.verify || FPending.front().key <= 2 * FFill.ProvedCells())) {
             SayNow(FPending.front());
             FPending.pop_front();
         }
@@ -714,27 +443,15 @@ private:
         FLastSaid = message;
     }
 
-    void Tally(const TSheetVerification& page)
-    {
-        FVerified.Dpi = page.Dpi;
-        FVerified.Labels += page.Labels;
-        FVerified.Checked += page.Checked;
-        FVerified.ReadBack += page.ReadBack;
-        FVerified.DistinctCells += page.DistinctCells;
-    }
-
     const CliOptions& FOptions;
     RunReport& FReport;
-    SheetPager FPager;
+    TSheetSettings FSettings;
     SheetPdfFile FPdf;
-    std::optional<PageProofs> FProofs{}; // after the PDF: its helpers end before the file is dropped
-    ProofPage FPage{};                   // the page being filled
-    std::uint64_t FCells = 0;            // cells filled so far
-    std::uint64_t FProvedCells = 0;      // the leading cells whose pages are proved
-    std::deque<CellMessage> FPending{};  // by key
+    std::deque<CellMessage> FPending{}; // by key
     CellMessage FLastSaid{};
     TSheetVerification FVerified{};
     bool FProofFailed = false;
+    TSheetFill FFill{FSettings, *this}; // last: its proofs end before the PDF they read goes
 };
 
 // A --prefix or --suffix that the kind cannot encode would fail every code of the sequence alike: it
@@ -809,26 +526,14 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         return outcome;
     };
     RunReport report(err, source->Rows());
-    std::optional<std::string> fatal;
-    OrderedRun(*source, work).Run(0, [&](RowOutcome& outcome) {
-        if (InterruptSignal() != 0)
-            return false;
-        if (outcome.fatal) {
-            fatal = outcome.error;
-            return false;
-        }
+    RunRows(*source, work, report, [&](const RowOutcome& outcome) {
         report.Notes(outcome.notes);
         if (!outcome.error.empty())
             report.Line(outcome.line, outcome.error);
         if (!outcome.changed.empty())
             report.Line(outcome.line, outcome.changed);
         report.Done(1);
-        return true;
     });
-    report.Finish();
-    ThrowIfInterrupted();
-    if (fatal)
-        throw OutputError(*fatal);
     directory.Sync();
     return report.Failed() ? 1 : 0;
 }
@@ -860,21 +565,7 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
     const InterruptGuard guard; // once the list is read through: reading it may wait on a pipe
     RunReport report(err, source->Labels());
     SheetRun sheet(options, report);
-    std::optional<std::string> fatal;
-    OrderedRun(*source, work).Run(1, [&](RowOutcome& outcome) {
-        if (InterruptSignal() != 0)
-            return false;
-        if (outcome.fatal) {
-            fatal = outcome.error;
-            return false;
-        }
-        sheet.Add(outcome);
-        return true;
-    });
-    report.Finish();
-    ThrowIfInterrupted();
-    if (fatal)
-        throw OutputError(*fatal);
+    RunRows(*source, work, report, [&](const RowOutcome& outcome) { sheet.Add(outcome); });
     sheet.Finish();
     return report.Failed() ? 1 : 0;
 }

@@ -1,7 +1,6 @@
 // quillon-cli sheet over lists and sequences: a CSV list's captions and copies in the right cells of
 // the right pages, the sequence's prefix, suffix, padding and copies, bad rows and bad options told by
-// their line or their option, and a run that fails or is interrupted leaves no file behind. The pages
-// are prepared one at a time exactly as the whole sheet would be.
+// their line or their option, and a run that fails or is interrupted leaves no file behind.
 #include <gtest/gtest.h>
 
 #include <QHashSeed>
@@ -12,7 +11,6 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "RunCli.h"
@@ -241,44 +239,6 @@ TEST_F(BulkSheet, AFailedOrInterruptedRunLeavesTheOldFile)
         EXPECT_EQ(testing::WithoutProgress(run.err), row.err) << "row " << row.line;
         EXPECT_EQ(Files(), QStringList{"old.pdf"}) << "row " << row.line;
         EXPECT_EQ(Read("old.pdf"), "old") << "row " << row.line;
-    }
-}
-
-// Each label cell of a page: its row counted from `first`, and its corner.
-std::vector<std::tuple<std::int64_t, double, double>> Cells(const TPreparedPage& page, std::size_t first)
-{
-    std::vector<std::tuple<std::int64_t, double, double>> cells;
-    for (const testing::TPlacedCell& cell : testing::CellsOf(page))
-        cells.emplace_back(cell.Row < 0 ? cell.Row : cell.Row - static_cast<std::int64_t>(first),
-                           cell.Frame.Left, cell.Frame.Top);
-    return cells;
-}
-
-// Each page prepared alone is the page of the whole sheet, its rows counted from its first label.
-TEST(SheetPager, PagesAreThoseOfTheWholeSheet)
-{
-    struct Row {
-        int line;
-        std::vector<std::string> args;
-        int labels;
-    } rows[] = {
-        {1, {"--columns", "2", "--rows", "3"}, 13},
-        {2, {"--columns", "4", "--rows", "20", "--skip", "77"}, 170},
-        {3, {"--stock", "a4-3x7-63.5x38.1", "--skip", "5"}, 50},
-    };
-    for (const Row& row : rows) {
-        const cli::CliOptions options =
-            cli::ParseCommandLine(testing::Join(testing::Join({"sheet"}, row.args), {"-o", "x.pdf", "1"}));
-        const TPreparedReport whole = cli::PrepareSheetFor(options, row.labels);
-        const cli::SheetPager pager(options);
-        for (std::size_t page = 0, first = 0; page < whole.Pages.size(); first += pager.CellsOn(page++)) {
-            const std::size_t count = std::min<std::size_t>(pager.CellsOn(page), row.labels - first);
-            const auto last = page + 1 == whole.Pages.size() ? cli::LastPage::Yes : cli::LastPage::No;
-            const TPreparedPage alone = pager.Page(page, count, last).Pages.at(0);
-            EXPECT_EQ(Cells(alone, 0), Cells(whole.Pages[page], first))
-                << "row " << row.line << " page " << page;
-            EXPECT_EQ(alone.Elements.size(), whole.Pages[page].Elements.size()) << "row " << row.line;
-        }
     }
 }
 
