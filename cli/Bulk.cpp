@@ -266,10 +266,9 @@ public:
     {
         std::optional<TWrittenPdfPart> written;
         Guarded([&] {
-            const std::vector<QImage> pictures = PictureSizes(labels, page.PixelsPerInch);
             if (FLean) {
                 try {
-                    written = FLean->Add(page, 0, labels, FDpi, pictures);
+                    written = FLean->Add(page, 0, labels, FDpi);
                     return;
                 } catch (const TFontWithoutOutlines&) {
                     if (FLean->Pages() > 0)
@@ -280,7 +279,7 @@ public:
                 FPainted.emplace(FDevice, FPaper, FCalibration);
                 FReadBack = false;
             }
-            FPainted->Add(page, 0, pictures, LabelDrawer(labels, FDpi, FFonts));
+            FPainted->Add(page, 0, {}, LabelDrawer(labels, FDpi, FFonts));
         });
         FDevice.Check(); // a full disk ends the run now, not after the last page
         return written;

@@ -199,18 +199,17 @@ namespace {
 // font has no outlines to embed.
 QByteArray SheetPdfBytes(const CliOptions& options, const TPreparedReport& sheet, const TSheetLabels& labels)
 {
-    const std::vector<QImage> pictures = PictureSizes(labels, sheet.PixelsPerInch);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     try {
         TLabelPdf pdf(buffer, sheet, CalibrationFrom(options));
         for (std::size_t page = 0; page < sheet.Pages.size(); ++page)
-            pdf.Add(sheet, page, labels, options.dpi, pictures);
+            pdf.Add(sheet, page, labels, options.dpi);
         pdf.Finish();
         return buffer.data();
     } catch (const TFontWithoutOutlines&) {
     }
-    return PdfBytes(sheet, pictures, LabelDrawer(labels, options.dpi), CalibrationFrom(options));
+    return PdfBytes(sheet, {}, LabelDrawer(labels, options.dpi), CalibrationFrom(options));
 }
 
 } // namespace

@@ -1,9 +1,6 @@
 #include "PrintLabels.h"
 
 #include <QString>
-#include <algorithm>
-#include <cmath>
-#include <map>
 #include <utility>
 #include <variant>
 
@@ -115,27 +112,6 @@ PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellM
             .expected = std::move(composed.Expected),
             .notes = std::move(composed.Notes),
             .fit = std::move(composed.Fit)};
-}
-
-// The size the page renderer gives a row's bitmap: the label at its true size in the report's pixels,
-// as the proof of the sheet sizes it too.
-std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch)
-{
-    std::map<std::pair<int, int>, QImage> shared;
-    std::vector<QImage> pictures;
-    pictures.reserve(labels.size());
-    for (const std::shared_ptr<const TLabelDrawing>& label : labels) {
-        const double scale = pixelsPerInch / (label->UnitsPerInch > 0 ? label->UnitsPerInch : pixelsPerInch);
-        const std::pair size{std::max(1, static_cast<int>(std::lround(label->Size.width() * scale))),
-                             std::max(1, static_cast<int>(std::lround(label->Size.height() * scale)))};
-        QImage& picture = shared[size];
-        if (picture.isNull()) {
-            picture = QImage(size.first, size.second, QImage::Format_Mono);
-            picture.fill(1); // white, should a cell ever fall back to its bitmap
-        }
-        pictures.push_back(picture);
-    }
-    return pictures;
 }
 
 void ProofReport::Note(const std::string& note)

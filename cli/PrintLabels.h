@@ -57,10 +57,6 @@ QMarginsF LabelQuietMm(const CliOptions& options);
 // QGuiApplication; safe in several threads.
 PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellMm, bool picture = false);
 
-// Stand-ins for the labels' bitmaps, one per data row, that only size each cell's picture as its label's
-// bitmap would: the labels are drawn from their drawings. Rows of one size share one image.
-std::vector<QImage> PictureSizes(const TSheetLabels& labels, int pixelsPerInch);
-
 // The messages of a run about its labels, in the order of the codes, and whether any label fails.
 class ProofReport {
 public:
