@@ -27,7 +27,7 @@
 #include "app/Shapes.h"
 #include "app/TextFit.h"
 #include "data/OptionsFile.h"
-#include "label/PrintBarForm.h"
+#include "label/sheet/PrintBarForm.h"
 
 namespace quillon {
 

@@ -31,14 +31,14 @@
 #include "barcode/Barcode.h"
 #include "data/PictureTable.h"
 #include "data/SettingsFile.h"
-#include "label/LabelComposer.h"
-#include "label/LabelDesign.h"
-#include "label/LabelStock.h"
-#include "label/ScanCheck.h"
-#include "label/SheetRun.h"
-#include "label/StandardLayout.h"
-#include "label/SymbolKinds.h"
-#include "label/ZintSymbol.h"
+#include "label/compose/LabelComposer.h"
+#include "label/compose/StandardLayout.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/compose/ZintSymbol.h"
+#include "label/proof/ScanCheck.h"
+#include "label/sheet/LabelDesign.h"
+#include "label/sheet/LabelStock.h"
+#include "label/sheet/SheetRun.h"
 #include "report/PrintPreview.h"
 
 class QAbstractButton;
@@ -226,7 +226,7 @@ public:
     // The last print of a list or a run that reached the preview; nothing before one.
     const std::shared_ptr<const TPrintedRows>& PrintedRows() const { return FPrintedRows; }
 
-    // Label designs: one file that holds everything that makes the sheet (label/LabelDesign.h).
+    // Label designs: one file that holds everything that makes the sheet (label/sheet/LabelDesign.h).
     // The deck, the sheet and the source as a design; with TDesignList::Rows a list pasted or changed in
     // the list box carries its rows.
     enum class TDesignList : std::uint8_t { Source, Rows };

@@ -17,7 +17,7 @@
 #include "app/DesignPanel.h"
 #include "app/SymbolDeck.h"
 #include "app/TextFit.h"
-#include "label/LabelPainter.h"
+#include "label/render/LabelPainter.h"
 #include "report/PrintPreview.h"
 
 namespace quillon {

@@ -22,8 +22,8 @@
 #include "app/DesignPanel.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
-#include "label/PrintBarForm.h"
-#include "label/StandardParts.h"
+#include "label/compose/StandardParts.h"
+#include "label/sheet/PrintBarForm.h"
 
 namespace quillon {
 

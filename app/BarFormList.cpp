@@ -16,7 +16,7 @@
 #include "app/ListMemory.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
-#include "label/StandardParts.h"
+#include "label/compose/StandardParts.h"
 
 namespace quillon {
 

@@ -14,8 +14,8 @@
 #include "app/DeckUndo.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
-#include "label/StandardParts.h"
-#include "label/ZintSymbol.h"
+#include "label/compose/StandardParts.h"
+#include "label/compose/ZintSymbol.h"
 
 namespace quillon {
 

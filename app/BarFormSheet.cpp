@@ -16,9 +16,9 @@
 #include "app/LabelStatus.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
-#include "label/LabelPainter.h"
-#include "label/PrintBarForm.h"
-#include "label/PrintCheck.h"
+#include "label/proof/PrintCheck.h"
+#include "label/render/LabelPainter.h"
+#include "label/sheet/PrintBarForm.h"
 #include "report/PrintPreview.h"
 
 namespace quillon {

@@ -23,7 +23,7 @@
 #include "app/SymbolDeck.h"
 #include "barcode/Exception.h"
 #include "data/OptionsFile.h"
-#include "label/StandardParts.h"
+#include "label/compose/StandardParts.h"
 
 namespace quillon {
 

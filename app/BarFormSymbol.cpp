@@ -8,7 +8,7 @@
 
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
-#include "label/SymbolLabel.h"
+#include "label/compose/SymbolLabel.h"
 
 namespace quillon {
 

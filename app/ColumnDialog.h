@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/Captions.h"
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 
 class QCheckBox;
 class QComboBox;

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "barcode/Barcode.h"
-#include "label/SymbolKinds.h"
+#include "label/compose/SymbolKinds.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {

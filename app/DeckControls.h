@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "barcode/Canvas.h"
-#include "label/SheetLimits.h"
+#include "label/sheet/SheetLimits.h"
 
 class QColor;
 

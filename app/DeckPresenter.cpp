@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/SymbolDeck.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
 #include "report/Units.h"
 
 namespace quillon {

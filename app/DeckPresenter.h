@@ -12,10 +12,10 @@
 #include "app/LabelStatus.h"
 #include "app/RowLabel.h"
 #include "app/ScanAdvice.h"
-#include "label/LabelStock.h"
-#include "label/PrintBarForm.h"
-#include "label/SheetRun.h"
-#include "label/SymbolLabel.h"
+#include "label/compose/SymbolLabel.h"
+#include "label/sheet/LabelStock.h"
+#include "label/sheet/PrintBarForm.h"
+#include "label/sheet/SheetRun.h"
 
 namespace quillon {
 

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <functional>
 
-#include "label/LabelDesign.h"
+#include "label/sheet/LabelDesign.h"
 
 class QUndoStack;
 

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "app/DeckControls.h"
-#include "label/PrintBarForm.h"
+#include "label/sheet/PrintBarForm.h"
 
 namespace quillon {
 

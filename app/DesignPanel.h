@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/Shapes.h"
-#include "label/LabelStock.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
+#include "label/sheet/LabelStock.h"
 #include "report/PageModel.h"
 #include "report/Report.h"
 

@@ -8,8 +8,8 @@
 #include <variant>
 
 #include "data/PictureTable.h"
-#include "label/LabelRun.h"
-#include "label/SymbolLabel.h"
+#include "label/compose/SymbolLabel.h"
+#include "label/run/LabelRun.h"
 
 namespace quillon {
 

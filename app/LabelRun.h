@@ -24,11 +24,11 @@
 #include "app/LabelSource.h"
 #include "app/RowLabel.h"
 #include "app/ScanAdvice.h"
-#include "label/LabelPainter.h"
-#include "label/PrintCheck.h"
-#include "label/SheetRun.h"
-#include "label/TypedChange.h"
-#include "label/ZintSymbol.h"
+#include "label/compose/ZintSymbol.h"
+#include "label/input/TypedChange.h"
+#include "label/proof/PrintCheck.h"
+#include "label/render/LabelPainter.h"
+#include "label/sheet/SheetRun.h"
 
 class QWidget;
 

@@ -18,7 +18,7 @@
 #include "app/LabelStatus.h"
 #include "barcode/Exception.h"
 #include "data/SafeFile.h"
-#include "label/StandardParts.h"
+#include "label/compose/StandardParts.h"
 
 namespace quillon {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/Captions.h"
-#include "label/LabelList.h"
-#include "label/TypedChange.h"
+#include "label/input/LabelList.h"
+#include "label/input/TypedChange.h"
 
 class QLabel;
 class QLineEdit;

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "barcode/CheckDigits.h"
-#include "label/SymbolKinds.h"
-#include "label/TypedChange.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/input/TypedChange.h"
 
 namespace quillon {
 namespace {
@@ -154,7 +154,7 @@ struct TErrorSentence {
     std::string_view Arabic;
 };
 
-// The engine's messages (barcode/*.cpp) and the label's size messages (label/LabelComposer.cpp) as
+// The engine's messages (barcode/*.cpp) and the label's size messages (label/compose/LabelComposer.cpp) as
 // sentences. The first row that matches wins, so the kind-specific rows come first.
 constexpr std::array<TErrorSentence, 14> kErrorSentences{{
     {"Barcode must be numeric", TMatch::Exact, TKinds::Any, "%1 takes digits only", "يقبل %1 الأرقام فقط"},
@@ -194,9 +194,9 @@ constexpr std::array<TErrorSentence, 14> kErrorSentences{{
      "Not enough memory to draw the label: lower the zoom", "لا تكفي الذاكرة لرسم الملصق: قلّل التكبير"},
 }};
 
-// The standard layout's notes (label/StandardLayout.cpp) and the symbol labels' (label/SymbolLabel.cpp,
-// label/ZintSymbol.cpp), recognised whole; sizes are in millimetres and dots, kind names as the engine
-// or the symbol kinds' table gives them.
+// The standard layout's notes (label/compose/StandardLayout.cpp) and the symbol labels'
+// (label/compose/SymbolLabel.cpp, label/compose/ZintSymbol.cpp), recognised whole; sizes are in millimetres
+// and dots, kind names as the engine or the symbol kinds' table gives them.
 struct TNoteSentence {
     std::string_view Pattern;
     std::string_view Arabic;

@@ -13,8 +13,8 @@
 #include "app/Captions.h"
 #include "app/ScanAdvice.h"
 #include "barcode/Barcode.h"
-#include "label/PrintCheck.h"
-#include "label/ScanCheck.h"
+#include "label/proof/PrintCheck.h"
+#include "label/proof/ScanCheck.h"
 
 namespace quillon {
 
@@ -65,7 +65,7 @@ std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult
 // `language`; a sentence of another form passes as it is.
 QString CellFitText(std::string_view fitMessage, TLanguage language);
 
-// A note of the standard layout on what it changed from the settings (label/StandardLayout.cpp), in
+// A note of the standard layout on what it changed from the settings (label/compose/StandardLayout.cpp), in
 // `language`; a note of another form passes as it is.
 QString StandardNoteText(std::string_view note, TLanguage language);
 // True for a note on what was made smaller so that the label fits its cell.

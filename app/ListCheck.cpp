@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "app/LabelRun.h"
-#include "label/LabelRun.h"
+#include "label/run/LabelRun.h"
 
 namespace quillon {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "data/SettingsFile.h"
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 
 namespace quillon {
 

@@ -1,8 +1,8 @@
 // A row of a list or a serial run as the deck composes it: its own captions in place of the deck's.
 #pragma once
 
-#include "label/LabelList.h"
-#include "label/RowComposer.h"
+#include "label/input/LabelList.h"
+#include "label/run/RowComposer.h"
 
 namespace quillon {
 

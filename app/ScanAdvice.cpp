@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/LabelStatus.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
 #include "report/Units.h"
 
 namespace quillon {

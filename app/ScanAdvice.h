@@ -7,8 +7,8 @@
 
 #include "app/RowLabel.h"
 #include "barcode/Barcode.h"
-#include "label/LabelComposer.h"
-#include "label/ScanCheck.h"
+#include "label/compose/LabelComposer.h"
+#include "label/proof/ScanCheck.h"
 #include "report/PreparedReport.h"
 
 namespace quillon {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "label/SymbolLabel.h"
+#include "label/compose/SymbolLabel.h"
 
 namespace quillon {
 namespace {

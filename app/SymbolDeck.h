@@ -7,9 +7,9 @@
 
 #include "app/Captions.h"
 #include "app/LabelStatus.h"
-#include "label/ScanCheck.h"
-#include "label/StandardLayout.h"
-#include "label/ZintSymbol.h"
+#include "label/compose/StandardLayout.h"
+#include "label/compose/ZintSymbol.h"
+#include "label/proof/ScanCheck.h"
 
 namespace quillon {
 

@@ -11,8 +11,8 @@
 #include "data/Escape.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/sheet/PrintBarForm.h"
 
 namespace {
 

@@ -43,7 +43,7 @@ constexpr TKindLayout RetailLayout(int quietLeft, int quietRight, double nominal
 }
 
 // Readers: an EAN-13 with a leading 0 is the UPC-A symbol, and scanners report it so (see
-// label/DecoderParts.h); the add-ons read only beside a main symbol. Code set A as this engine draws
+// label/proof/DecoderParts.h); the add-ons read only beside a main symbol. Code set A as this engine draws
 // it takes printable ASCII, lowercase too.
 constexpr auto kKindTraits = std::to_array<TKindTraits>({
     // Kind, type name, list entry, display name, text, ratios, reader, layout

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "label/FontSubstitutions.h"
+#include "label/compose/FontSubstitutions.h"
 
 int main(int argc, char** argv)
 {

@@ -16,9 +16,9 @@
 #include "app/DeckControls.h"
 #include "app/ErrorBox.h"
 #include "data/PictureTable.h"
-#include "label/LabelComposer.h"
-#include "label/PrintBarForm.h"
-#include "label/SheetRun.h"
+#include "label/compose/LabelComposer.h"
+#include "label/sheet/PrintBarForm.h"
+#include "label/sheet/SheetRun.h"
 #include "report/PdfOutput.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "label/LabelPdf.h"
-#include "label/SheetRun.h"
+#include "label/render/LabelPdf.h"
+#include "label/sheet/SheetRun.h"
 #include "report/PdfOutput.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 
 namespace {
 

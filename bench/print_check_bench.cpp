@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "label/PrintCheck.h"
-#include "label/SheetRun.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
+#include "label/proof/PrintCheck.h"
+#include "label/sheet/SheetRun.h"
 
 namespace {
 

@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "label/FontSubstitutions.h"
-#include "label/ScanReader.h"
-#include "label/SheetRun.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/proof/ScanReader.h"
+#include "label/sheet/SheetRun.h"
 #include "report/Units.h"
 
 namespace {

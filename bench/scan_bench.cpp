@@ -4,8 +4,8 @@
 
 #include <QImage>
 
-#include "label/LabelComposer.h"
-#include "label/ScanCheck.h"
+#include "label/compose/LabelComposer.h"
+#include "label/proof/ScanCheck.h"
 
 namespace {
 

@@ -28,9 +28,10 @@
 #include "SheetCommands.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
-#include "label/LabelPdf.h"
-#include "label/LabelRun.h"
-#include "label/SymbolKinds.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/proof/PrintedPdf.h"
+#include "label/render/LabelPdf.h"
+#include "label/run/LabelRun.h"
 #include "report/PdfOutput.h"
 
 namespace quillon::cli {

@@ -11,9 +11,9 @@
 #include <tuple>
 #include <utility>
 
-#include "label/LabelList.h"
-#include "label/StandardLayout.h"
-#include "label/SymbolKinds.h"
+#include "label/compose/StandardLayout.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/input/LabelList.h"
 #include "report/Calibration.h"
 
 namespace quillon::cli {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "barcode/Barcode.h"
-#include "label/SheetLimits.h"
-#include "label/ZintSymbol.h"
+#include "label/compose/ZintSymbol.h"
+#include "label/sheet/SheetLimits.h"
 #include "report/PreparedReport.h"
 #include "report/Report.h"
 

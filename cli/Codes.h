@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "CliOptions.h"
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 
 namespace quillon::cli {
 

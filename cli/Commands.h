@@ -10,7 +10,7 @@
 #include "CliOptions.h"
 #include "OutputFile.h"
 #include "PrintLabels.h"
-#include "label/SheetRun.h"
+#include "label/sheet/SheetRun.h"
 
 namespace quillon::cli {
 

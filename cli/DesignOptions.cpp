@@ -8,8 +8,8 @@
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "data/SafeFile.h"
-#include "label/LabelList.h"
-#include "label/SymbolKinds.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/input/LabelList.h"
 
 namespace quillon::cli {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CliOptions.h"
-#include "label/LabelDesign.h"
+#include "label/sheet/LabelDesign.h"
 
 namespace quillon::cli {
 

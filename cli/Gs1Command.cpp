@@ -1,7 +1,7 @@
 #include "Gs1Command.h"
 
 #include "data/Escape.h"
-#include "label/Gs1Data.h"
+#include "label/gs1/Gs1Data.h"
 
 namespace quillon::cli {
 

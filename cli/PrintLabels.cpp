@@ -8,7 +8,7 @@
 #include "SymbolCommands.h"
 #include "barcode/KindTraits.h"
 #include "data/Escape.h"
-#include "label/TypedChange.h"
+#include "label/input/TypedChange.h"
 #include "report/Units.h"
 
 namespace quillon::cli {

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "CliOptions.h"
-#include "label/PrintCheck.h"
-#include "label/RowComposer.h"
-#include "label/StandardLayout.h"
-#include "label/SymbolLabel.h"
+#include "label/compose/StandardLayout.h"
+#include "label/compose/SymbolLabel.h"
+#include "label/proof/PrintCheck.h"
+#include "label/run/RowComposer.h"
 #include "report/PreparedReport.h"
 
 namespace quillon::cli {

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "CliOptions.h"
-#include "label/LabelStock.h"
+#include "label/sheet/LabelStock.h"
 #include "report/Calibration.h"
 #include "report/PageModel.h"
 

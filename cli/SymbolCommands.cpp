@@ -3,7 +3,7 @@
 #include "Commands.h"
 #include "PrintLabels.h"
 #include "data/Escape.h"
-#include "label/LabelPainter.h"
+#include "label/render/LabelPainter.h"
 
 namespace quillon::cli {
 

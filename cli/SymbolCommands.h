@@ -6,8 +6,8 @@
 #include <string>
 
 #include "CliOptions.h"
-#include "label/SymbolLabel.h"
-#include "label/SymbolScan.h"
+#include "label/compose/SymbolLabel.h"
+#include "label/proof/SymbolScan.h"
 
 namespace quillon::cli {
 

@@ -19,7 +19,7 @@
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "data/SafeFile.h"
-#include "label/FontSubstitutions.h"
+#include "label/compose/FontSubstitutions.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "cli/CliOptions.h"
 #include "fuzz/FuzzInput.h"
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 
 namespace quillon::fuzz {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "label/Gs1Data.h"
+#include "label/gs1/Gs1Data.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "barcode/Exception.h"
 #include "fuzz/FuzzInput.h"
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 
 namespace quillon::fuzz {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "barcode/Exception.h"
 #include "fuzz/FuzzInput.h"
-#include "label/LabelStock.h"
+#include "label/sheet/LabelStock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

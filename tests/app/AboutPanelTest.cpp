@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/ProLabel.h"
-#include "label/FontSubstitutions.h"
+#include "label/compose/FontSubstitutions.h"
 
 namespace quillon {
 namespace {

@@ -14,8 +14,8 @@
 #include "WindowFixture.h"
 #include "app/DesignPanel.h"
 #include "data/OptionsFile.h"
-#include "label/LabelPdf.h"
-#include "label/SheetRun.h"
+#include "label/render/LabelPdf.h"
+#include "label/sheet/SheetRun.h"
 #include "tests/cli/RunCli.h"
 #include "tests/support/InkedPages.h"
 

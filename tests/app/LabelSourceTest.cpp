@@ -13,7 +13,7 @@
 
 #include "WindowFixture.h"
 #include "app/DesignPanel.h"
-#include "label/LabelPainter.h"
+#include "label/render/LabelPainter.h"
 #include "tests/support/PlacedCells.h"
 
 namespace quillon {

@@ -25,8 +25,8 @@
 #include "app/TextFit.h"
 #include "controls/ProLabel.h"
 #include "data/SafeFile.h"
-#include "label/SheetRun.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
+#include "label/sheet/SheetRun.h"
 
 namespace quillon {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "RunCli.h"
-#include "label/FontSubstitutions.h"
-#include "label/LabelComposer.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/LabelComposer.h"
 
 namespace quillon {
 namespace {

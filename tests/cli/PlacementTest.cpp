@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "RunCli.h"
-#include "label/LabelStock.h"
+#include "label/sheet/LabelStock.h"
 #include "tests/support/PdfRaster.h"
 
 namespace quillon {

@@ -18,7 +18,7 @@
 #include "RunCli.h"
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
-#include "label/LabelStock.h"
+#include "label/sheet/LabelStock.h"
 #include "report/CalibrationPage.h"
 #include "report/Units.h"
 #include "tests/support/PlacedCells.h"

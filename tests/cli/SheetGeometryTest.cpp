@@ -13,7 +13,7 @@
 #include "RunCli.h"
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
-#include "label/SheetRun.h"
+#include "label/sheet/SheetRun.h"
 #include "tests/support/PdfRaster.h"
 #include "tests/support/PlacedCells.h"
 

@@ -29,8 +29,8 @@
 #include "data/OptionsFile.h"
 #include "data/PictureTable.h"
 #include "data/SafeFile.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/sheet/PrintBarForm.h"
 #include "tests/faults/FaultVersions.h"
 
 namespace {

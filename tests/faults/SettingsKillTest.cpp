@@ -19,8 +19,8 @@
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/sheet/PrintBarForm.h"
 #include "tests/support/QtSupport.h"
 
 namespace quillon::faults {

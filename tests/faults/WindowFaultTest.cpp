@@ -14,8 +14,8 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/Shapes.h"
-#include "label/FontSubstitutions.h"
-#include "label/PrintBarForm.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/sheet/PrintBarForm.h"
 #include "tests/faults/ChildProcess.h"
 #include "tests/faults/FaultVersions.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "label/Gs1Data.h"
+#include "label/gs1/Gs1Data.h"
 
 namespace quillon {
 namespace {

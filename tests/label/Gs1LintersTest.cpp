@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "label/Gs1Linters.h"
-#include "label/Gs1Table.h"
+#include "label/gs1/Gs1Linters.h"
+#include "label/gs1/Gs1Table.h"
 
 namespace quillon {
 namespace {

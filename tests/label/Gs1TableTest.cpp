@@ -6,8 +6,8 @@
 #include <string>
 
 #include "barcode/CheckDigits.h"
-#include "label/Gs1Data.h"
-#include "label/Gs1Table.h"
+#include "label/gs1/Gs1Data.h"
+#include "label/gs1/Gs1Table.h"
 
 namespace quillon {
 namespace {

@@ -5,9 +5,9 @@
 #include <iterator>
 #include <string>
 
-#include "label/ScanReader.h"
-#include "label/StandardLayout.h"
-#include "label/SymbolKinds.h"
+#include "label/compose/StandardLayout.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/proof/ScanReader.h"
 #include "tests/support/PatternDecoder.h"
 
 namespace quillon {

@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
-#include "label/FontSubstitutions.h"
-#include "label/LabelComposer.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/LabelComposer.h"
 #include "report/PainterCanvas.h"
 #include "tests/support/ExpectMessage.h"
 

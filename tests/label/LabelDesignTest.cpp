@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "barcode/Canvas.h"
-#include "label/LabelDesign.h"
-#include "label/SymbolKinds.h"
+#include "label/compose/SymbolKinds.h"
+#include "label/sheet/LabelDesign.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {

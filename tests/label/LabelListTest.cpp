@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "label/LabelList.h"
+#include "label/input/LabelList.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <vector>
 
-#include "label/LabelComposer.h"
-#include "label/LabelPainter.h"
-#include "label/StandardLayout.h"
+#include "label/compose/LabelComposer.h"
+#include "label/compose/StandardLayout.h"
+#include "label/render/LabelPainter.h"
 #include "tests/support/PatternDecoder.h"
 #include "tests/support/QtSupport.h"
 

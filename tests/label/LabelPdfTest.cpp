@@ -16,10 +16,10 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "label/FontSubstitutions.h"
-#include "label/LabelPdf.h"
-#include "label/SheetRun.h"
-#include "label/StandardLayout.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/StandardLayout.h"
+#include "label/render/LabelPdf.h"
+#include "label/sheet/SheetRun.h"
 #include "report/PdfOutput.h"
 #include "tests/support/ExpectMessage.h"
 #include "tests/support/PdfRaster.h"

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "label/LabelRun.h"
+#include "label/run/LabelRun.h"
 #include "tests/support/PlacedCells.h"
 
 namespace quillon {

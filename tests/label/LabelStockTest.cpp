@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "label/LabelStock.h"
+#include "label/sheet/LabelStock.h"
 #include "tests/support/ExpectMessage.h"
 #include "tests/support/QtSupport.h"
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "label/FontSubstitutions.h"
-#include "label/PrintCheck.h"
-#include "label/SheetRun.h"
-#include "label/StandardLayout.h"
-#include "label/SymbolScan.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/StandardLayout.h"
+#include "label/proof/PrintCheck.h"
+#include "label/proof/SymbolScan.h"
+#include "label/sheet/SheetRun.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "label/FontSubstitutions.h"
-#include "label/LabelPainter.h"
-#include "label/StandardLayout.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/StandardLayout.h"
+#include "label/render/LabelPainter.h"
 #include "report/PdfOutput.h"
 #include "tests/support/PdfRaster.h"
 #include "tests/support/QtSupport.h"

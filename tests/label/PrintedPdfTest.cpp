@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <zlib.h>
 
-#include "label/LabelPdf.h"
-#include "label/PrintCheck.h"
-#include "label/PrintedPdf.h"
-#include "label/ScanCheck.h"
-#include "label/SheetRun.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
+#include "label/proof/PrintCheck.h"
+#include "label/proof/PrintedPdf.h"
+#include "label/proof/ScanCheck.h"
+#include "label/render/LabelPdf.h"
+#include "label/sheet/SheetRun.h"
 #include "tests/support/ExpectMessage.h"
 #include "tests/support/PdfRaster.h"
 

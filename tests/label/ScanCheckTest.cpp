@@ -5,9 +5,9 @@
 #include <QImage>
 #include <string>
 
-#include "label/FontSubstitutions.h"
-#include "label/LabelComposer.h"
-#include "label/ScanCheck.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/LabelComposer.h"
+#include "label/proof/ScanCheck.h"
 
 namespace quillon {
 namespace {

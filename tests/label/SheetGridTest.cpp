@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "label/SheetRun.h"
+#include "label/sheet/SheetRun.h"
 #include "tests/support/ExpectMessage.h"
 #include "tests/support/PlacedCells.h"
 

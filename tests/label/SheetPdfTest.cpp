@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "label/SheetRun.h"
+#include "label/sheet/SheetRun.h"
 #include "report/CalibrationPage.h"
 #include "report/PdfOutput.h"
 #include "tests/support/ExpectMessage.h"

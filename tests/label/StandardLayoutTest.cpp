@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "label/LabelPainter.h"
-#include "label/StandardLayout.h"
+#include "label/compose/StandardLayout.h"
+#include "label/render/LabelPainter.h"
 #include "tests/support/ExpectMessage.h"
 #include "tests/support/PatternDecoder.h"
 #include "tests/support/QtSupport.h"

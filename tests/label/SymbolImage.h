@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cmath>
 
-#include "label/MatrixReader.h"
+#include "label/proof/MatrixReader.h"
 
 namespace quillon::testing {
 

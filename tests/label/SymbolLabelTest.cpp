@@ -12,10 +12,10 @@
 #include <variant>
 #include <vector>
 
-#include "label/FontSubstitutions.h"
-#include "label/LabelPainter.h"
-#include "label/SymbolLabel.h"
-#include "label/SymbolScan.h"
+#include "label/compose/FontSubstitutions.h"
+#include "label/compose/SymbolLabel.h"
+#include "label/proof/SymbolScan.h"
+#include "label/render/LabelPainter.h"
 #include "tests/support/ExpectMessage.h"
 
 namespace quillon {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "label/MatrixReader.h"
+#include "label/proof/MatrixReader.h"
 #include "tests/label/SymbolImage.h"
 
 namespace quillon {

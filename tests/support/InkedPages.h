@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "label/PrintedPdf.h"
+#include "label/proof/PrintedPdf.h"
 
 namespace quillon::testing {
 

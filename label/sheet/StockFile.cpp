@@ -1,0 +1,319 @@
+// stocks.ini: a user's own label stocks, one [ID] entry each with the same fields as the built-in ones,
+// sizes in millimetres.
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "barcode/Exception.h"
+#include "data/Escape.h"
+#include "data/SafeFile.h"
+#include "data/SettingsFile.h"
+#include "label/sheet/LabelStock.h"
+
+namespace quillon {
+
+namespace {
+
+// The keys of an entry, in the order of TStockGeometry; every one but the description is required.
+enum class TKey : std::uint8_t {
+    Description,
+    Paper,
+    Columns,
+    Rows,
+    Width,
+    Height,
+    Top,
+    Left,
+    HPitch,
+    VPitch
+};
+constexpr std::array<std::string_view, 10> kKeys{
+    "description", // free text, shown by the stock list
+    "paper",       // a4 or letter
+    "columns",     // 1 to 4
+    "rows",        // 1 to 20
+    "width",       // label width, mm
+    "height",      // label height, mm
+    "top",         // paper's top edge to the first row, mm
+    "left",        // paper's left edge to the first column, mm
+    "hpitch",      // column to column, mm
+    "vpitch",      // row to row, mm
+};
+static_assert(kKeys.size() == static_cast<std::size_t>(TKey::VPitch) + 1);
+
+constexpr double kMaxLengthMm = 1000.0;
+constexpr std::size_t kMaxIdLength = 64;
+constexpr std::size_t kMaxDescriptionLength = 200;
+// A sheet laid out by margins, chosen as "Custom"; no stock may take its name.
+constexpr std::string_view kCustomId = "custom";
+
+bool IsIdCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '-' || c == '_';
+}
+
+std::string IdFault(std::string_view id)
+{
+    if (id.empty() || id.size() > kMaxIdLength)
+        return "an ID has 1 to 64 characters";
+    for (char c : id) {
+        if (!IsIdCharacter(c))
+            return "an ID holds only letters, digits, '.', '-' and '_'";
+    }
+    return {};
+}
+
+// Keys are read in any letter case.
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return lower;
+}
+
+// An entry as it is read, until its fields are complete and checked.
+struct TEntry {
+    int Line = 0; // of its [ID] line
+    TLabelStock Stock{};
+    std::array<bool, kKeys.size()> Seen{};
+    std::string Fault; // the first fault, with its line; the entry is skipped when there is one
+};
+
+bool ParseWhole(std::string_view text, int& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// A length in millimetres to hundredths of a millimetre.
+bool ParseMm(std::string_view text, int& hundredths)
+{
+    double mm = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), mm);
+    if (error != std::errc() || end != text.data() + text.size() || !(mm >= 0.0 && mm <= kMaxLengthMm))
+        return false;
+    hundredths = static_cast<int>(std::lround(mm * 100.0));
+    return true;
+}
+
+int* NumberField(TStockGeometry& g, TKey key)
+{
+    switch (key) {
+    case TKey::Columns: return &g.Columns;
+    case TKey::Rows: return &g.Rows;
+    case TKey::Width: return &g.LabelWidth;
+    case TKey::Height: return &g.LabelHeight;
+    case TKey::Top: return &g.TopMargin;
+    case TKey::Left: return &g.LeftMargin;
+    case TKey::HPitch: return &g.HorizontalPitch;
+    case TKey::VPitch: return &g.VerticalPitch;
+    default: return nullptr;
+    }
+}
+
+// Sets one field from its text; the fault when the text is no value for it.
+std::string SetField(TLabelStock& stock, TKey key, std::string_view value)
+{
+    if (key == TKey::Description) {
+        for (unsigned char c : value) {
+            if (c < 0x20 || c == 0x7f)
+                return "the description holds a control character";
+        }
+        if (value.size() > kMaxDescriptionLength)
+            return "the description is longer than 200 bytes";
+        stock.Description = value;
+        return {};
+    }
+    if (key == TKey::Paper) {
+        try {
+            stock.Geometry.Paper = PaperFromName(std::string(value));
+        } catch (const Exception&) {
+            return "paper is a4 or letter, not " + EscapeForMessage(value);
+        }
+        return {};
+    }
+    const bool whole = key == TKey::Columns || key == TKey::Rows;
+    int* field = NumberField(stock.Geometry, key);
+    if (whole ? ParseWhole(value, *field) : ParseMm(value, *field))
+        return {};
+    return std::string(kKeys[static_cast<std::size_t>(key)]) +
+           (whole ? " is a whole number, not " : " is a length of 0 to 1000 mm, not ") +
+           EscapeForMessage(value);
+}
+
+std::string DefaultDescription(const TStockGeometry& g)
+{
+    const auto mm = [](int hundredths) {
+        std::string text = std::to_string(hundredths / 100) + "." + std::to_string(hundredths % 100 / 10) +
+                           std::to_string(hundredths % 10);
+        return text;
+    };
+    return std::string(g.Paper == TPaperSize::Letter ? "US Letter" : "A4") + ", " +
+           std::to_string(g.Columns * g.Rows) + " labels of " + mm(g.LabelWidth) + " x " + mm(g.LabelHeight) +
+           " mm (" + std::to_string(g.Columns) + " x " + std::to_string(g.Rows) + "), own stock";
+}
+
+// Reads the text line by line, as the settings file's lines are read, into entries and the problems of
+// what it skips. Escapes are not read: a description or an ID is taken as written.
+class TStocksReader {
+public:
+    TStocksReader(std::string fileName, std::vector<TLabelStock>& stocks, std::vector<std::string>& problems)
+        : FFileName(std::move(fileName)), FStocks(stocks), FProblems(problems)
+    {
+    }
+
+    void Read(std::string_view text)
+    {
+        for (const TIniLine& line : ReadIniLines(text))
+            ReadLine(line.Number, line.Text);
+        Finish();
+    }
+
+private:
+    void ReadLine(int line, std::string_view row)
+    {
+        if (row.front() == '[') {
+            Finish();
+            Begin(line, IniSectionOf(row));
+            return;
+        }
+        if (!FOpen) {
+            Problem(line, "outside any [ID] entry; the line is ignored");
+            return;
+        }
+        const std::optional<TIniPair> pair = IniPairOf(row);
+        if (!pair) {
+            Fail(line, "not a key = value line");
+            return;
+        }
+        Set(line, Lower(pair->Key), pair->Value);
+    }
+
+    // An entry begins at a "[" line, whole ("[ID]") or not.
+    void Begin(int line, std::optional<std::string_view> id)
+    {
+        FOpen = true;
+        FEntry = TEntry{};
+        FEntry.Line = line;
+        if (!id) {
+            Fail(line, "an entry begins with a line [ID]");
+            return;
+        }
+        FEntry.Stock.Id = *id;
+        if (const std::string fault = IdFault(FEntry.Stock.Id); !fault.empty())
+            Fail(line, fault);
+    }
+
+    void Set(int line, const std::string& key, std::string_view value)
+    {
+        const auto found = std::find(kKeys.begin(), kKeys.end(), key);
+        if (found == kKeys.end()) {
+            Fail(line, "unknown key " + EscapeForMessage(key));
+            return;
+        }
+        const auto index = static_cast<std::size_t>(found - kKeys.begin());
+        if (FEntry.Seen[index]) {
+            Fail(line, key + " is given twice");
+            return;
+        }
+        FEntry.Seen[index] = true;
+        if (const std::string fault = SetField(FEntry.Stock, static_cast<TKey>(index), value); !fault.empty())
+            Fail(line, fault);
+    }
+
+    // The entry in hand is complete: it joins the stocks, or its first fault is told.
+    void Finish()
+    {
+        if (!FOpen)
+            return;
+        FOpen = false;
+        if (!FEntry.Fault.empty()) {
+            FProblems.push_back(FEntry.Fault);
+            return;
+        }
+        const std::string fault = CompleteFault();
+        if (!fault.empty()) {
+            FProblems.push_back(Where(FEntry.Line) + fault + Skipped());
+            return;
+        }
+        if (FEntry.Stock.Description.empty())
+            FEntry.Stock.Description = DefaultDescription(FEntry.Stock.Geometry);
+        FStocks.push_back(FEntry.Stock);
+    }
+
+    std::string CompleteFault() const
+    {
+        for (std::size_t index = 1; index < kKeys.size(); ++index) {
+            if (!FEntry.Seen[index])
+                return "missing " + std::string(kKeys[index]);
+        }
+        if (SameStockId(FEntry.Stock.Id, kCustomId))
+            return "the ID custom names the sheet laid out by margins";
+        for (const TLabelStock& stock : FStocks) {
+            if (SameStockId(stock.Id, FEntry.Stock.Id))
+                return "the ID " + stock.Id + " is taken";
+        }
+        return StockFault(FEntry.Stock.Geometry);
+    }
+
+    void Fail(int line, const std::string& fault)
+    {
+        if (FEntry.Fault.empty())
+            FEntry.Fault = Where(line) + fault + Skipped();
+    }
+
+    void Problem(int line, const std::string& what) { FProblems.push_back(Where(line) + what); }
+
+    std::string Where(int line) const
+    {
+        return EscapeForMessage(FFileName) + " line " + std::to_string(line) + ": ";
+    }
+
+    std::string Skipped() const
+    {
+        const std::string& id = FEntry.Stock.Id;
+        return id.empty() || !IdFault(id).empty() ? "; the entry is skipped"
+                                                  : "; the stock " + id + " is skipped";
+    }
+
+    std::string FFileName;
+    std::vector<TLabelStock>& FStocks;
+    std::vector<std::string>& FProblems;
+    TEntry FEntry{};
+    bool FOpen = false;
+};
+
+} // namespace
+
+void TStockCatalogue::AddUserStocks(std::string_view text, const std::string& fileName)
+{
+    TStocksReader(fileName, FStocks, FProblems).Read(text);
+}
+
+TStockCatalogue LoadStockCatalogue(const std::string& dataDirectory)
+{
+    TStockCatalogue catalogue;
+    const std::string path = dataDirectory + "/" + kStocksFileName;
+    std::string text;
+    try {
+        text = ReadRegularFile(path, kMaxStocksFileBytes);
+    } catch (const EFileError& e) {
+        if (e.Fault() != TFileFault::NotFound)
+            catalogue.AddProblem(std::string(e.what()) + "; only the built-in label stocks are offered");
+        return catalogue;
+    }
+    catalogue.AddUserStocks(text, path);
+    return catalogue;
+}
+
+} // namespace quillon
