@@ -22,6 +22,7 @@
 #include "label/compose/StandardLayout.h"
 #include "label/proof/PrintedPdf.h"
 #include "label/proof/ScanReader.h"
+#include "label/proof/ScanRows.h"
 #include "label/proof/SymbolScan.h"
 #include "report/PageRenderer.h"
 #include "report/PainterCanvas.h"
@@ -499,6 +500,7 @@ private:
             shown.Pages.front().Elements.push_back(std::move(element));
             drawings.push_back(FLabels[static_cast<std::size_t>(cell.Row)]);
         }
+        TScanRowInk ink(image);
         QPainter painter(&image);
         const TScanLines& lines = scene.Lines;
         if (lines.Step > 1 || lines.Count < bounds.height()) {
@@ -513,7 +515,7 @@ private:
         RenderPage(painter, shown, 0, {},
                    {.ResolutionDpi = static_cast<double>(FDpi),
                     .PaperOriginPixels = QPointF(-bounds.left(), -bounds.top()),
-                    .DrawPicture = LabelDrawer(std::move(drawings), FDpi, FFonts)});
+                    .DrawPicture = LabelDrawer(std::move(drawings), FDpi, FFonts, &ink)});
         return image;
     }
 

@@ -19,7 +19,6 @@
 #include <cmath>
 #include <mutex>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -83,122 +82,12 @@ double OnGrid(double devicePixels, double gridStep)
     return std::round(devicePixels / gridStep) * gridStep;
 }
 
-// The few scan lines of an image that a proof draws, written straight into the image within the
-// painter's clip: the toolkit passes every row of a bar or a glyph through a clip of a few rows. Only
-// for a painter that maps its coordinates onto whole pixels of a 32-bit image and paints plainly.
-class TScanRows {
-public:
-    TScanRows(QPainter& painter, const QRegion& clip)
-    {
-        const QPaintEngine* engine = painter.paintEngine();
-        const QTransform& toDevice = painter.deviceTransform();
-        if (clip.isEmpty() || engine == nullptr || engine->type() != QPaintEngine::Raster ||
-            painter.device() == nullptr || painter.device()->devType() != QInternal::Image ||
-            toDevice.type() > QTransform::TxTranslate || toDevice.dx() != std::round(toDevice.dx()) ||
-            toDevice.dy() != std::round(toDevice.dy()) ||
-            painter.compositionMode() != QPainter::CompositionMode_SourceOver || painter.opacity() != 1.0)
-            return;
-        auto* image = static_cast<QImage*>(painter.device());
-        const QImage::Format format = image->format();
-        if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
-            format != QImage::Format_ARGB32_Premultiplied)
-            return;
-        FToDevice = QPoint(static_cast<int>(toDevice.dx()), static_cast<int>(toDevice.dy()));
-        for (const QRect& rect : clip.translated(FToDevice)) {
-            const QRect shown = rect.intersected(image->rect());
-            for (int y = shown.top(); y <= shown.bottom(); ++y)
-                FPieces.emplace_back(shown.left(), y, shown.width(), 1);
-        }
-        std::ranges::sort(FPieces, [](const QRect& a, const QRect& b) {
-            return std::pair(a.top(), a.left()) < std::pair(b.top(), b.left());
-        });
-        for (const QRect& piece : FPieces)
-            if (FRows.empty() || FRows.back() != piece.top() - FToDevice.y())
-                FRows.push_back(piece.top() - FToDevice.y());
-        if (static_cast<int>(FRows.size()) >= clip.boundingRect().height()) {
-            FPieces.clear(); // an area, not lines: the toolkit fills it as well
-            FRows.clear();
-            return;
-        }
-        FImage = image;
-    }
-
-    bool Active() const { return FImage != nullptr; }
-
-    // The rows drawn, in the painter's coordinates, from the first at or below `top`.
-    std::span<const int> RowsFrom(double top) const
-    {
-        const auto first = std::ranges::lower_bound(FRows, static_cast<int>(std::floor(top)));
-        return {first, FRows.end()};
-    }
-
-    // The pixels [left, right) x [top, bottom) of the painter's coordinates, in an opaque colour.
-    void Fill(int left, int top, int right, int bottom, QRgb ink)
-    {
-        const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(FToDevice);
-        const auto first = std::ranges::lower_bound(FPieces, area.top(), {}, &QRect::top);
-        for (auto piece = first; piece != FPieces.end() && piece->top() <= area.bottom(); ++piece) {
-            const int from = std::max(area.left(), piece->left());
-            const int to = std::min(area.right(), piece->right()) + 1;
-            if (to > from) {
-                auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(piece->top()));
-                std::fill(line + from, line + to, ink);
-            }
-        }
-    }
-
-private:
-    QImage* FImage = nullptr;
-    QPoint FToDevice{};
-    std::vector<QRect> FPieces{}; // one row high, by row and from the left, in pixels of the image
-    std::vector<int> FRows{};     // the rows of the pieces, each once, in the painter's coordinates
-};
-
-// Where a line across an outline of straight edges at height y lies inside it, by its fill rule, as
-// pairs of left and right ends in `spans`; `crossings` is room to work in.
-void InsideSpans(const QPainterPath& outline, double y, std::vector<std::pair<double, int>>& crossings,
-                 std::vector<std::pair<double, double>>& spans)
-{
-    crossings.clear();
-    spans.clear();
-    const auto cross = [&](QPointF a, QPointF b) {
-        if ((a.y() <= y) != (b.y() <= y))
-            crossings.emplace_back(a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y()),
-                                   b.y() > a.y() ? 1 : -1);
-    };
-    QPointF start;
-    QPointF last;
-    for (int i = 0; i < outline.elementCount(); ++i) {
-        const QPainterPath::Element element = outline.elementAt(i);
-        const QPointF point(element.x, element.y);
-        if (element.isMoveTo()) {
-            cross(last, start); // each figure closes on its start
-            start = point;
-        } else {
-            cross(last, point);
-        }
-        last = point;
-    }
-    cross(last, start);
-    std::ranges::sort(crossings);
-    const bool winding = outline.fillRule() == Qt::WindingFill;
-    const auto inside = [winding](int turns) { return winding ? turns != 0 : (turns & 1) != 0; };
-    int turns = 0;
-    double from = 0.0;
-    for (const auto& [x, direction] : crossings) {
-        const bool was = inside(turns);
-        turns += direction;
-        if (!was && inside(turns))
-            from = x;
-        else if (was && !inside(turns))
-            spans.emplace_back(from, x);
-    }
-}
-
 class TLabelReplay {
 public:
-    TLabelReplay(QPainter& painter, const TLabelPlacement& placement, double unitsPerInch, TLabelFonts& fonts)
-        : FPainter(painter), FPlace(placement), FUnitsPerInch(unitsPerInch), FFonts(fonts)
+    TLabelReplay(QPainter& painter, const TLabelPlacement& placement, double unitsPerInch, TLabelFonts& fonts,
+                 TInkRows* ink)
+        : FPainter(painter), FPlace(placement), FUnitsPerInch(unitsPerInch), FFonts(fonts),
+          FInk(ink != nullptr && !FVectorDevice && ink->Takes(painter, FClip) ? ink : nullptr)
     {
     }
 
@@ -316,8 +205,8 @@ private:
     // back and forth leaves no rounding in it for the bars after.
     void FillAt(const QPainterPath& outline, QPointF pen, const QBrush& ink, const QTransform& page)
     {
-        if (FScanRows.Active() && ink.color().alpha() == kOpaque) {
-            FillOnScanRows(outline, pen, ink.color().rgba());
+        if (FInk != nullptr && ink.color().alpha() == kOpaque) {
+            FInk->FillOutline(outline, pen, ink.color().rgba());
             return;
         }
         FPainter.setWorldTransform(QTransform::fromTranslate(pen.x(), pen.y()) * page);
@@ -347,21 +236,6 @@ private:
         FPainter.setRenderHint(QPainter::Antialiasing, false);
     }
 
-    // A glyph on the scan rows alone, every dot whose centre lies inside it: filling all of it, to
-    // show a few of its rows, would cost most of a proof.
-    void FillOnScanRows(const QPainterPath& outline, QPointF pen, QRgb ink)
-    {
-        const QRectF box = outline.boundingRect().translated(pen);
-        for (const int row : FScanRows.RowsFrom(box.top())) {
-            if (row >= box.bottom())
-                break;
-            InsideSpans(outline, row + 0.5 - pen.y(), FCrossings, FSpans);
-            for (const auto& [from, to] : FSpans)
-                FScanRows.Fill(static_cast<int>(std::ceil(pen.x() + from - 0.5)), row,
-                               static_cast<int>(std::ceil(pen.x() + to - 0.5)), row + 1, ink);
-        }
-    }
-
     QPointF Device(double x, double y) const
     {
         return FPlace.Origin + QPointF(x * FPlace.ScaleX, y * FPlace.ScaleY);
@@ -375,9 +249,8 @@ private:
     {
         if (!FVectorDevice) {
             const QRect pixels = rect.toRect();
-            if (FScanRows.Active() && QRectF(pixels) == rect && color.alpha() == kOpaque)
-                FScanRows.Fill(pixels.left(), pixels.top(), pixels.right() + 1, pixels.bottom() + 1,
-                               color.rgba());
+            if (FInk != nullptr && QRectF(pixels) == rect && color.alpha() == kOpaque)
+                FInk->FillRect(pixels, color.rgba());
             else
                 FPainter.fillRect(rect, color);
             return;
@@ -415,10 +288,8 @@ private:
     // The painter's clip, read once: it holds for the whole label.
     const bool FClipped = FPainter.hasClipping();
     const QRegion FClip = FClipped ? FPainter.clipRegion() : QRegion();
-    TScanRows FScanRows{FPainter, FClip};
-    std::vector<std::pair<double, int>> FCrossings{};
-    std::vector<std::pair<double, double>> FSpans{};
-    bool FBarBrush = false; // the painter holds the bars' brush and no pen
+    TInkRows* FInk = nullptr; // where opaque fills go instead of the painter, if anywhere
+    bool FBarBrush = false;   // the painter holds the bars' brush and no pen
     QColor FBarColor{};
 };
 
@@ -588,10 +459,10 @@ void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlace
 }
 
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement,
-                TLabelFonts& fonts)
+                TLabelFonts& fonts, TInkRows* ink)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    TLabelReplay replay(painter, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0, fonts);
+    TLabelReplay replay(painter, placement, label.UnitsPerInch > 0 ? label.UnitsPerInch : 96.0, fonts, ink);
     for (const TRecordedCall& call : label.Calls)
         std::visit(replay, call);
 }
@@ -638,10 +509,11 @@ TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi)
     return LabelDrawer(std::move(labels), gridDpi, std::make_shared<TLabelFonts>());
 }
 
-TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<TLabelFonts> fonts)
+TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<TLabelFonts> fonts,
+                           TInkRows* ink)
 {
-    return [labels = std::move(labels), gridDpi, fonts = std::move(fonts)](QPainter& painter,
-                                                                           const TPictureCell& cell) {
+    return [labels = std::move(labels), gridDpi, fonts = std::move(fonts), ink](QPainter& painter,
+                                                                                const TPictureCell& cell) {
         const std::int64_t row = cell.Image.Row;
         if (row < 0 || static_cast<std::uint64_t>(row) >= labels.size())
             return false;
@@ -652,12 +524,12 @@ TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<
         // A label inside its frame has nothing to cut: a PDF is then spared a clip path for the cell
         // and the graphics state that a clip starts anew.
         if (placed.Inside) {
-            PaintLabel(painter, *label, placed.Placement, *fonts);
+            PaintLabel(painter, *label, placed.Placement, *fonts, ink);
             return true;
         }
         painter.save();
         painter.setClipRect(placed.Frame, Qt::IntersectClip);
-        PaintLabel(painter, *label, placed.Placement, *fonts);
+        PaintLabel(painter, *label, placed.Placement, *fonts, ink);
         painter.restore();
         return true;
     };

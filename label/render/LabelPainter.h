@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QRawFont>
 #include <QRect>
+#include <QRegion>
 #include <array>
 #include <compare>
 #include <cstddef>
@@ -132,12 +133,26 @@ private:
     std::map<TKey, TFont> FFonts{};
 };
 
+// Where a replay may send its opaque fills in place of the painter. The replay itself paints plainly
+// through Qt; a proof that reads a few rows of its own image passes its renderer of those rows
+// (proof/ScanRows), which a painter's clip of a few rows would otherwise cost most of a proof.
+class TInkRows {
+public:
+    virtual ~TInkRows() = default;
+    // Before a label is painted: whether this takes its fills on that painter, within its clip.
+    virtual bool Takes(const QPainter& painter, const QRegion& clip) = 0;
+    // The pixels of a bar, in the painter's coordinates, in an opaque colour.
+    virtual void FillRect(const QRect& pixels, QRgb ink) = 0;
+    // A glyph's outline with its origin at `pen`, in the painter's coordinates, in an opaque colour.
+    virtual void FillOutline(const QPainterPath& outline, QPointF pen, QRgb ink) = 0;
+};
+
 // Paints the label with the painter's world transform in device pixels. The painter's pen, brush, font
 // and render hints are left as the label's last drawing set them: a caller that needs them back saves
 // and restores the painter around it, once for however much it paints.
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement);
 void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlacement& placement,
-                TLabelFonts& fonts);
+                TLabelFonts& fonts, TInkRows* ink = nullptr);
 
 enum class TImageDepth : std::uint8_t {
     Colour, // RGB32, the text smoothed
@@ -175,7 +190,9 @@ std::shared_ptr<TLabelFonts> BorrowLabelFonts();
 // A picture drawer for the page renderer that paints labels[row] for a printer of gridDpi, clipped to
 // its PrintedFrame when it does not fit inside; rows without a drawing keep their bitmap.
 TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi);
-// The same, keeping its fonts in `fonts`, which the caller may share with later drawers of its thread.
-TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<TLabelFonts> fonts);
+// The same, keeping its fonts in `fonts`, which the caller may share with later drawers of its thread,
+// and sending its fills to `ink` when it takes them.
+TPictureDrawer LabelDrawer(TSheetLabels labels, double gridDpi, std::shared_ptr<TLabelFonts> fonts,
+                           TInkRows* ink = nullptr);
 
 } // namespace quillon

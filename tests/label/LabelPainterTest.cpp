@@ -10,6 +10,7 @@
 
 #include "label/compose/LabelComposer.h"
 #include "label/compose/StandardLayout.h"
+#include "label/proof/ScanRows.h"
 #include "label/render/LabelPainter.h"
 #include "tests/support/PatternDecoder.h"
 #include "tests/support/QtSupport.h"
@@ -152,21 +153,25 @@ TEST(LabelPainter, ADrawingInPrinterDotsKeepsItsTrueSize)
     }
 }
 
-// A proof draws a cell only on its scan lines, within its frame, and fills the bars and the glyphs of
-// large text on those rows alone: each row must show what the whole label shows there, to within the
-// smoothing of an edge, and nothing past the frame.
+// A proof draws a cell only on its scan lines, within its frame, and its own renderer fills the bars
+// and the glyphs of large text on those rows alone: each row must show what the whole label shows there,
+// to within the smoothing of an edge, and nothing past the frame; so must the plain painter's clip.
 TEST(LabelPainter, TextOnScanLinesIsTheTextOfTheWholeLabel)
 {
     struct TTextRow {
         double Dpi;
         QString Upper;
         QString Lower;
+        bool ProofRows;
     };
-    const TTextRow rows[] = {{1200, "Item 42", "Shelf 7"},
-                             {1200, "\u0645\u0631\u062D\u0628\u0627", "12"},
-                             {600, "Wide caption WWW", ""}};
+    const TTextRow rows[] = {{1200, "Item 42", "Shelf 7", true},
+                             {1200, "\u0645\u0631\u062D\u0628\u0627", "12", true},
+                             {600, "Wide caption WWW", "", true},
+                             {1200, "Item 42", "Shelf 7", false},
+                             {600, "Wide caption WWW", "", false}};
     for (const TTextRow& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.Dpi << " dpi, " << row.Upper.toStdString());
+        SCOPED_TRACE(::testing::Message() << row.Dpi << " dpi, " << row.Upper.toStdString()
+                                          << (row.ProofRows ? ", the proof's rows" : ", the painter"));
         TBarcode barcode = Ean13(1);
         const TLabelDrawing label = RecordLabel(
             barcode,
@@ -180,9 +185,14 @@ TEST(LabelPainter, TextOnScanLinesIsTheTextOfTheWholeLabel)
         for (int y = 3; y < lines.height(); y += 7)
             scanRows += QRect(0, y, frameRight, 1);
         {
+            TScanRowInk proofRows(lines);
+            TLabelFonts fonts;
             QPainter painter(&lines);
             painter.setClipRegion(scanRows);
-            PaintLabel(painter, label, placement);
+            if (row.ProofRows) { // else the painter would quietly draw it all
+                ASSERT_TRUE(proofRows.Takes(painter, painter.clipRegion()));
+            }
+            PaintLabel(painter, label, placement, fonts, row.ProofRows ? &proofRows : nullptr);
         }
         const auto ink = [](const QImage& image, int x, int y) { return qRed(image.pixel(x, y)) < 128; };
         int inked = 0;
