@@ -282,19 +282,31 @@ int RunSheet(const CliOptions& options, std::ostream& err)
     return report.Failed() ? 1 : 0;
 }
 
-// The label as label writes it, read back printed alone at --dpi.
+namespace {
+
+// Why the label read as another text, as verify words it for the engine's kinds and the symbol kinds.
+std::string ReadsOtherMessage(const PrintLabel& label, const TScanResult& scan)
+{
+    if (label.symbol)
+        return EscapeForMessage(SymbolFailureOf(scan, ExpectSymbolScan(*label.symbol)));
+    return "the label reads '" + EscapeForMessage(scan.Decoded) + "', not '" +
+           EscapeForMessage(scan.Expected) + "'";
+}
+
+} // namespace
+
+// The label as label writes it, read back printed alone at --dpi; line 1 the text read (GS1 data with
+// its AIs in brackets), line 2 the format that read it ("Code128 ]C1" for GS1 data).
 int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
-    if (options.symbol)
-        return RunSymbolVerify(options, out, err);
     const PrintLabel label = MakePrintLabel(options, std::nullopt);
-    const TScanResult scan = VerifyLabelAlone(*label.drawing, label.barcode, options.dpi).Scan;
+    const TScanResult scan = label.symbol ? CheckSymbolScan(*label.symbol, options.dpi)
+                                          : VerifyLabelAlone(*label.drawing, label.barcode, options.dpi).Scan;
     switch (scan.Outcome) {
     case TScanOutcome::Matches: out << scan.Decoded << '\n' << scan.Format << '\n'; return 0;
     case TScanOutcome::ReadsOther:
         out << scan.Decoded << '\n' << scan.Format << '\n';
-        err << "quillon-cli: the label reads '" << EscapeForMessage(scan.Decoded) << "', not '"
-            << EscapeForMessage(scan.Expected) << "'\n";
+        err << "quillon-cli: " << ReadsOtherMessage(label, scan) << '\n';
         return kExitDoesNotScan;
     case TScanOutcome::DoesNotScan:
         err << "quillon-cli: the label does not scan; it should read '" << EscapeForMessage(scan.Expected)
@@ -302,7 +314,7 @@ int RunVerify(const CliOptions& options, std::ostream& out, std::ostream& err)
         return kExitDoesNotScan;
     case TScanOutcome::NoReader: break;
     }
-    err << "quillon-cli: " << NoReaderNote(options.kind) << '\n';
+    err << "quillon-cli: " << NoReaderNote(options) << '\n';
     return kExitNoReader;
 }
 
