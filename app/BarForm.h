@@ -73,12 +73,11 @@ struct TOptionsValues;
 struct TSymbolExpectation;
 struct TSymbolLabel;
 
-// A print of a list or a serial run as it reached the preview: the sheet, the label of each data row,
-// the pictures that size its cell and the source line it came from.
+// A print of a list or a serial run as it reached the preview: the sheet, the label of each data row
+// and the source line it came from.
 struct TPrintedRows {
     TPreparedReport Sheet{};
     TSheetLabels Labels{};
-    std::vector<QImage> Pictures{};
     std::vector<std::size_t> Lines{};
 };
 

@@ -393,13 +393,10 @@ void TBarForm::ShowPrintedRows(TRunResult result)
         return;
     Table1.Open();
     Table1.ReplaceAllRows(result.Pictures); // one transaction: on failure the last print's rows stay
-    FPrintedRows = std::make_shared<const TPrintedRows>(TPrintedRows{.Sheet = result.Sheet,
-                                                                     .Labels = result.Labels,
-                                                                     .Pictures = result.PictureSizes,
-                                                                     .Lines = std::move(result.Lines)});
-    ShowPreview(PreviewContent(std::move(result.Sheet), std::move(result.PictureSizes),
-                               std::move(result.Labels), std::move(result.Expected),
-                               std::move(result.Verification)));
+    FPrintedRows = std::make_shared<const TPrintedRows>(
+        TPrintedRows{.Sheet = result.Sheet, .Labels = result.Labels, .Lines = std::move(result.Lines)});
+    ShowPreview(PreviewContent(std::move(result.Sheet), {}, std::move(result.Labels),
+                               std::move(result.Expected), std::move(result.Verification)));
 }
 
 bool TBarForm::Printing() const

@@ -4,7 +4,6 @@
 #include <QProgressDialog>
 #include <QPromise>
 #include <exception>
-#include <map>
 #include <variant>
 
 #include "data/PictureTable.h"
@@ -29,7 +28,6 @@ struct TComposedRow {
     std::shared_ptr<const TLabelDrawing> Drawing{};
     TScanExpectation Expected{};
     QByteArray Picture{};
-    QSize PictureSize{};
     int Copies = 1;
     std::size_t Line = 0;
     std::optional<TRunProblem> Problem{};
@@ -58,7 +56,6 @@ TComposedRow ComposeRow(const TRunRequest& request, const TListRow& row)
         TComposedLabel label =
             ComposeLabelFor(barcode, request.Compose, row.Code, RowCaptions(request.Captions, row));
         composed.Picture = TPictureTable::StoredPicture(label.Picture);
-        composed.PictureSize = label.Picture.size();
         composed.Drawing = std::move(label.Drawing);
         composed.Expected = std::move(label.Expected);
         if (!request.Compose.Symbol)
@@ -171,27 +168,9 @@ bool LeaveOutUnreadable(std::vector<TComposedRow>& rows, const TLaidOut& laid)
     return any;
 }
 
-// Stand-ins for the labels' bitmaps, one per data row: the cells are drawn from the drawings, and the
-// renderer only sizes each cell's picture by them. Rows of one size share one image.
-std::vector<QImage> PictureSizes(const std::vector<TComposedRow>& rows, const TLaidOut& laid)
-{
-    std::map<std::pair<int, int>, QImage> bySize;
-    std::vector<QImage> pictures;
-    pictures.reserve(laid.RowOf.size());
-    for (const std::size_t index : laid.RowOf) {
-        const QSize size = rows[index].PictureSize;
-        QImage& picture = bySize[{size.width(), size.height()}];
-        if (picture.isNull())
-            picture = QImage(size, QImage::Format_Mono);
-        pictures.push_back(picture);
-    }
-    return pictures;
-}
-
 TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid)
 {
     TRunResult result{.Rows = rows.size()};
-    result.PictureSizes = PictureSizes(rows, laid);
     result.Pictures.reserve(laid.RowOf.size());
     result.Lines.reserve(laid.RowOf.size());
     for (const std::size_t index : laid.RowOf) {

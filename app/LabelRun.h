@@ -72,7 +72,6 @@ struct TRunResult {
     TSheetLabels Labels{};                    // by data row of the sheet, one per printed label
     std::vector<TScanExpectation> Expected{}; // by data row
     std::vector<QByteArray> Pictures{};       // the picture table's PNG bytes by data row, shared by copies
-    std::vector<QImage> PictureSizes{};       // stand-ins that size each cell as its bitmap would
     std::vector<std::size_t> Lines{};         // the source line each data row prints
     TSheetVerification Verification{};        // of the sheet, at the request's dpi
     std::vector<TRunProblem> LeftOut{};       // rows that cannot be printed, in line order

@@ -268,7 +268,7 @@ TEST_F(DesignDocumentTest, TheCommandLinePrintsTheSheetTheWindowPrints)
         } else {
             ASSERT_NE(form->PrintedRows(), nullptr);
             const TPrintedRows& printed = *form->PrintedRows();
-            window = WindowSheet(printed.Sheet, printed.Labels, printed.Pictures);
+            window = WindowSheet(printed.Sheet, printed.Labels, {});
         }
         const QString cliPdf = DataPath("cli.pdf");
         const testing::CliRun run = testing::RunProgram(QUILLON_CLI, {"sheet", "--no-verify", "--design",
