@@ -1,6 +1,7 @@
 // TRecordingCanvas: a canvas that draws nothing and records every drawing call with the state it used.
 #pragma once
 
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -45,6 +46,8 @@ public:
 
     // Every drawing call in order.
     const std::vector<TRecordedCall>& Calls() const { return FCalls; }
+    // The calls handed over, leaving the canvas empty: a label's drawing keeps them without a copy.
+    std::vector<TRecordedCall> TakeCalls() { return std::exchange(FCalls, {}); }
     // The calls of one kind, in order.
     std::vector<TRecordedPolygon> Polygons() const { return Only<TRecordedPolygon>(); }
     std::vector<TRecordedText> Texts() const { return Only<TRecordedText>(); }

@@ -179,7 +179,7 @@ TLabelDrawing DrawingOf(TBarcode& barcode, const TLabelCaptions& captions, QSize
 {
     TRecordingCanvas canvas;
     DrawLabel(canvas, barcode, captions, size, widths);
-    return {.Size = size, .ModulePixels = barcode.ModuleWidths()[0], .Calls = canvas.Calls()};
+    return {.Size = size, .ModulePixels = barcode.ModuleWidths()[0], .Calls = canvas.TakeCalls()};
 }
 
 } // namespace
