@@ -515,8 +515,10 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
         }
         const QByteArray png = EncodePng(file->image, name);
         directory.WriteWhole(name, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
-        RowOutcome outcome{.notes = std::move(file->label.notes),
-                           .changed = TypedChangeReport(RowOptions(options, row), file->label)};
+        // Set field by field: GCC 12 takes the aggregate's untouched expectation for uninitialised.
+        RowOutcome outcome;
+        outcome.notes = std::move(file->label.notes);
+        outcome.changed = TypedChangeReport(RowOptions(options, row), file->label);
         if (options.verify) {
             const LabelProof proof = ProveWritten(png, file->label);
             if (proof.noReader)

@@ -31,17 +31,25 @@ bool AllDigits(std::string_view text)
     return std::all_of(text.begin(), text.end(), IsDigit);
 }
 
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
 // A character as the user would recognise it: itself in quotes, a whole UTF-8 sequence, or its code.
 std::string ShowCharacter(std::string_view text, std::size_t at)
 {
     const auto byte = static_cast<unsigned char>(text[at]);
     if (byte >= 0x20 && byte < 0x7f)
-        return "\"" + std::string(1, text[at]) + "\"";
+        return Quoted(text.substr(at, 1));
     if (byte >= 0xc0) {
         std::size_t end = at + 1;
         while (end < text.size() && end < at + 4 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
             ++end;
-        return "\"" + std::string(text.substr(at, end - at)) + "\"";
+        return Quoted(text.substr(at, end - at));
     }
     return "the character " + std::to_string(byte);
 }
