@@ -26,6 +26,7 @@
 #include "app/LabelStatus.h"
 #include "app/ListCheck.h"
 #include "app/PrinterCalibration.h"
+#include "app/QtCatalogue.h"
 #include "app/RowLabel.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
@@ -532,7 +533,8 @@ private:
     QString FTypedXDim{};
     QString FXDimNote{}; // the X-dimension's text as last typed, until the spin box takes it
     int FPreviewPercent = 100;
-    QFont FDeckFont; // the window's designed font, which captions are fitted from
+    QFont FDeckFont;           // the window's designed font, which captions are fitted from
+    TQtCatalogue FQtCatalogue; // Qt's own dialogs in the window's language
     TStockCatalogue FStocks;
     std::optional<TLabelStock> FStock;
     std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -362,6 +363,16 @@ TEST_F(WindowUseTest, ALanguageRoundTripRestoresEveryCaptionAndTooltip)
     EXPECT_EQ(std::pair(form->LangIndex(), captions()), std::pair(-1, english));
     EXPECT_FALSE(form->SpeedButton2->toolTip().isEmpty() || form->TrackBar1->toolTip().isEmpty());
     EXPECT_FALSE(form->SpeedButton1->icon().isNull());
+}
+
+// Qt's own words (the print preview's, the dialogs' buttons) follow the window's language.
+TEST_F(WindowUseTest, QtsOwnDialogsSpeakTheWindowsLanguage)
+{
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    form->SetLangIndex(0);
+    EXPECT_TRUE(HasArabic(cancel())) << cancel().toStdString();
+    form->SetLangIndex(1);
+    EXPECT_EQ(cancel(), "Cancel");
 }
 
 // Every caption, in the font chosen for it, is no wider than the room its control gives it, and keeps
