@@ -19,6 +19,7 @@
 #include "app/BlinkTimer.h"
 #include "app/CalibrationDialog.h"
 #include "app/Captions.h"
+#include "app/Catalogues.h"
 #include "app/ColumnDialog.h"
 #include "app/DeckPresenter.h"
 #include "app/LabelRun.h"
@@ -26,7 +27,6 @@
 #include "app/LabelStatus.h"
 #include "app/ListCheck.h"
 #include "app/PrinterCalibration.h"
-#include "app/QtCatalogue.h"
 #include "app/RowLabel.h"
 #include "app/WindowDrag.h"
 #include "barcode/Barcode.h"
@@ -533,8 +533,8 @@ private:
     QString FTypedXDim{};
     QString FXDimNote{}; // the X-dimension's text as last typed, until the spin box takes it
     int FPreviewPercent = 100;
-    QFont FDeckFont;           // the window's designed font, which captions are fitted from
-    TQtCatalogue FQtCatalogue; // Qt's own dialogs in the window's language
+    QFont FDeckFont;         // the window's designed font, which captions are fitted from
+    TCatalogues FCatalogues; // Qt's own dialogs in the window's language
     TStockCatalogue FStocks;
     std::optional<TLabelStock> FStock;
     std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses

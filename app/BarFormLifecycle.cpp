@@ -339,7 +339,7 @@ void TBarForm::SetLangIndex(int index)
 
 void TBarForm::LangRGClick()
 {
-    FQtCatalogue.Use(Language());
+    FCatalogues.Use(Language());
     const auto caption = [this](std::string_view name, const QString& text) {
         for (const TPlacement& placement : Placements())
             if (placement.Name == name)

@@ -17,29 +17,26 @@ namespace {
 
 // The dialog's texts, by the object name of what shows them.
 constexpr std::array<CaptionPair, 11> kDialogTexts{{
-    {.Control = "CalibrationDialog", .Arabic = "معايرة الطابعة", .English = "Printer calibration"},
-    {.Control = "lbPrinter", .Arabic = "الطابعة", .English = "Printer"},
-    {.Control = "lbOffsetX", .Arabic = "الإزاحة الأفقية (مم)", .English = "Offset X (mm)"},
-    {.Control = "lbOffsetY", .Arabic = "الإزاحة الرأسية (مم)", .English = "Offset Y (mm)"},
-    {.Control = "lbScaleX", .Arabic = "التحجيم الأفقي (%)", .English = "Scale X (%)"},
-    {.Control = "lbScaleY", .Arabic = "التحجيم الرأسي (%)", .English = "Scale Y (%)"},
+    {.Control = "CalibrationDialog", .English = QT_TRANSLATE_NOOP("Captions", "Printer calibration")},
+    {.Control = "lbPrinter", .English = QT_TRANSLATE_NOOP("Captions", "Printer")},
+    {.Control = "lbOffsetX", .English = QT_TRANSLATE_NOOP("Captions", "Offset X (mm)")},
+    {.Control = "lbOffsetY", .English = QT_TRANSLATE_NOOP("Captions", "Offset Y (mm)")},
+    {.Control = "lbScaleX", .English = QT_TRANSLATE_NOOP("Captions", "Scale X (%)")},
+    {.Control = "lbScaleY", .English = QT_TRANSLATE_NOOP("Captions", "Scale Y (%)")},
     {.Control = "lbHowTo",
-     .Arabic = "اطبع صفحة المعايرة، وقِس بمسطرة أين تقع علامات التقاطع والمساطر على الورق، ثم اكتب "
-               "التصحيحات: الإزاحة الموجبة تنقل كل شيء إلى اليمين أو إلى الأسفل، والتحجيم الموجب يكبّره. "
-               "تُطبع الصفحة بالتصحيحات المعروضة، فاطبعها بالأصفار للقياس ثم مرة أخرى للتحقق.",
-     .English =
+     .English = QT_TRANSLATE_NOOP(
+         "Captions",
          "Print the calibration page, measure with a ruler where its crosshairs and rulers land on the "
          "paper, and type the corrections: a positive offset moves everything right or down, a "
          "positive scale makes it larger. The page prints with the corrections shown: print it with "
-         "zeros to measure, and again to check."},
+         "zeros to measure, and again to check.")},
     {.Control = "NoPrinterLbl",
-     .Arabic = "لا توجد طابعة مثبّتة: لا تُطبَّق التصحيحات إلا على الطابعات، ويمكن مع ذلك حفظ صفحة "
-               "المعايرة ملفَّ PDF.",
-     .English = "No printer is installed: corrections apply to printers only. The calibration page can "
-                "still be saved as a PDF file."},
-    {.Control = "PageBtn", .Arabic = "صفحة المعايرة...", .English = "Calibration page..."},
-    {.Control = "OkBtn", .Arabic = "موافق", .English = "OK"},
-    {.Control = "Cancel", .Arabic = "إلغاء", .English = "Cancel"},
+     .English = QT_TRANSLATE_NOOP(
+         "Captions", "No printer is installed: corrections apply to printers only. The calibration page can "
+                     "still be saved as a PDF file.")},
+    {.Control = "PageBtn", .English = QT_TRANSLATE_NOOP("Captions", "Calibration page...")},
+    {.Control = "OkBtn", .English = QT_TRANSLATE_NOOP("Captions", "OK")},
+    {.Control = "Cancel", .English = QT_TRANSLATE_NOOP("Captions", "Cancel")},
 }};
 
 QDoubleSpinBox* CorrectionSpin(QWidget* parent, const char* name, double limit, double step)

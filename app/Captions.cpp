@@ -1,6 +1,8 @@
 // The control deck's captions in Arabic and English.
 #include "app/Captions.h"
 
+#include "app/Catalogues.h"
+
 namespace quillon {
 
 TLanguage LanguageOfIndex(int selectedIndex)
@@ -10,8 +12,7 @@ TLanguage LanguageOfIndex(int selectedIndex)
 
 QString CaptionText(const CaptionPair& pair, TLanguage language)
 {
-    const std::string_view text = language == TLanguage::Arabic ? pair.Arabic : pair.English;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return Translated("Captions", pair.English, language);
 }
 
 std::array<ControlCaption, SwitchedCaptionCount> CaptionsFor(TLanguage language)

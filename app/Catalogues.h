@@ -1,0 +1,35 @@
+// The window's words in the user's language: its own catalogues (translations/quillon_<language>.ts,
+// built into the program) and Qt's, which Debian ships (qt6-translations-l10n) for the print preview,
+// the file and colour dialogs and the message boxes' buttons. English is the source language.
+#pragma once
+
+#include <QString>
+#include <QTranslator>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "app/Captions.h"
+
+namespace quillon {
+
+// `source` (UTF-8, as marked for the catalogue in `context`) in `language`; the source itself for English,
+// and for a word the catalogue lacks or a catalogue that cannot be read.
+QString Translated(const char* context, std::string_view source, TLanguage language);
+
+// Why the catalogue of `language` cannot be read; none when it can, or for English.
+std::optional<QString> CatalogueProblem(TLanguage language);
+
+// The catalogues installed for the whole application, for what Qt words itself.
+class TCatalogues {
+public:
+    // Installs Qt's catalogue of `language`, or takes it away for English. False when it cannot be
+    // loaded: Qt's words then stay English.
+    bool Use(TLanguage language);
+
+private:
+    std::optional<TLanguage> FLanguage{};
+    std::unique_ptr<QTranslator> FQt{};
+};
+
+} // namespace quillon
