@@ -196,6 +196,25 @@ public:
 
     void SetAt(std::size_t at) { FAt = at; }
 
+    // The operator a content stream names next, as it stands in the bytes, read without making an
+    // object of it: a page has one for every few numbers. None when an operand comes next.
+    std::optional<std::string_view> Operator()
+    {
+        SkipWhite();
+        std::size_t end = FAt;
+        while (end < FBytes.size() && !IsWhite(FBytes[end]) && !IsDelimiter(FBytes[end]))
+            ++end;
+        const std::string_view word = FBytes.substr(FAt, end - FAt);
+        if (word.empty() || word.find('#') != std::string_view::npos || word == "true" || word == "false" ||
+            word == "null")
+            return std::nullopt;
+        const char c = word.front();
+        if (c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9'))
+            return std::nullopt;
+        FAt = end;
+        return word;
+    }
+
 private:
     char Peek(std::size_t ahead) const { return FAt + ahead < FBytes.size() ? FBytes[FAt + ahead] : '\0'; }
 
@@ -1168,14 +1187,18 @@ template <typename Apply> void EachOperator(std::string_view content, const Appl
     TLexer lexer(content);
     std::vector<TObject> operands;
     while (!lexer.AtEnd()) {
-        TObject object = lexer.Next(false);
-        const TKeyword* keyword = object.Keyword();
-        if (keyword == nullptr) {
-            operands.push_back(std::move(object));
+        if (const std::optional<std::string_view> op = lexer.Operator()) {
+            apply(*op, operands);
+            operands.clear();
             continue;
         }
-        apply(keyword->Text, operands);
-        operands.clear();
+        TObject object = lexer.Next(false);
+        if (const TKeyword* keyword = object.Keyword()) { // one with #-escapes
+            apply(keyword->Text, operands);
+            operands.clear();
+        } else {
+            operands.push_back(std::move(object));
+        }
     }
 }
 
@@ -1693,9 +1716,10 @@ public:
                                              0, bounds.width());
             const int paperTo = std::clamp(static_cast<int>(std::ceil(sheet.right() - 0.5)) - bounds.left(),
                                            paperFrom, bounds.width());
-            std::fill(pixels, pixels + bounds.width(), kOffPaper);
-            if (onPaper)
-                std::fill(pixels + paperFrom, pixels + paperTo, kPaper);
+            // Each dot once: a row is most of what a proof writes.
+            std::fill(pixels, pixels + paperFrom, kOffPaper);
+            std::fill(pixels + paperFrom, pixels + paperTo, onPaper ? kPaper : kOffPaper);
+            std::fill(pixels + paperTo, pixels + bounds.width(), kOffPaper);
             if (!onPage)
                 continue;
             for (const std::size_t index : shown) {
