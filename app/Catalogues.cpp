@@ -15,27 +15,18 @@ QLocale LocaleOf(TLanguage language)
 }
 
 // A language's own catalogue, read once from the program's resources; null when it cannot be read.
-struct TOwnCatalogue {
-    std::unique_ptr<QTranslator> Translator{};
-    std::optional<QString> Problem{};
-};
-
-const TOwnCatalogue& OwnCatalogue(TLanguage language)
+const QTranslator* OwnCatalogue(TLanguage language)
 {
     static std::mutex lock;
-    static std::map<TLanguage, TOwnCatalogue> read;
+    static std::map<TLanguage, std::unique_ptr<QTranslator>> read;
     const std::scoped_lock guard(lock);
     const auto found = read.find(language);
     if (found != read.end())
-        return found->second;
-    TOwnCatalogue& catalogue = read[language];
+        return found->second.get();
     auto translator = std::make_unique<QTranslator>();
-    const QString name = "quillon_" + LocaleOf(language).name().left(2);
-    if (translator->load(name, ":/i18n"))
-        catalogue.Translator = std::move(translator);
-    else
-        catalogue.Problem = "The catalogue " + name + ".qm cannot be read: the window speaks English";
-    return catalogue;
+    if (!translator->load("quillon_" + LocaleOf(language).name().left(2), ":/i18n"))
+        translator.reset();
+    return (read[language] = std::move(translator)).get();
 }
 
 } // namespace
@@ -45,18 +36,11 @@ QString Translated(const char* context, std::string_view source, TLanguage langu
     const QString english = FromUtf8(source);
     if (language == TLanguage::English)
         return english;
-    const TOwnCatalogue& catalogue = OwnCatalogue(language);
-    if (!catalogue.Translator)
+    const QTranslator* catalogue = OwnCatalogue(language);
+    if (catalogue == nullptr)
         return english;
-    const QString text = catalogue.Translator->translate(context, english.toUtf8().constData());
+    const QString text = catalogue->translate(context, english.toUtf8().constData());
     return text.isEmpty() ? english : text;
-}
-
-std::optional<QString> CatalogueProblem(TLanguage language)
-{
-    if (language == TLanguage::English)
-        return std::nullopt;
-    return OwnCatalogue(language).Problem;
 }
 
 bool TCatalogues::Use(TLanguage language)

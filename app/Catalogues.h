@@ -17,9 +17,6 @@ namespace quillon {
 // and for a word the catalogue lacks or a catalogue that cannot be read.
 QString Translated(const char* context, std::string_view source, TLanguage language);
 
-// Why the catalogue of `language` cannot be read; none when it can, or for English.
-std::optional<QString> CatalogueProblem(TLanguage language);
-
 // The catalogues installed for the whole application, for what Qt words itself.
 class TCatalogues {
 public:
