@@ -1,11 +1,25 @@
 #include "RecordingCanvas.h"
 
+#include <algorithm>
+
 namespace quillon {
+
+TPolygonPoints::TPolygonPoints(std::span<const TPoint> points) : FSize(points.size())
+{
+    if (points.size() <= FInline.size())
+        std::copy(points.begin(), points.end(), FInline.begin());
+    else
+        FMore.assign(points.begin(), points.end());
+}
+
+bool operator==(const TPolygonPoints& a, const TPolygonPoints& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
 
 void TRecordingCanvas::Polygon(std::span<const TPoint> points)
 {
-    FCalls.emplace_back(
-        TRecordedPolygon{.Points = {points.begin(), points.end()}, .Pen = Pen(), .Brush = Brush()});
+    FCalls.emplace_back(TRecordedPolygon{.Points = TPolygonPoints(points), .Pen = Pen(), .Brush = Brush()});
 }
 
 void TRecordingCanvas::TextOut(TPoint topLeft, std::string_view utf8Text)

@@ -1696,40 +1696,29 @@ public:
     TPaintedRows Paint(QImage& image, const QRect& bounds, const TRowSpread& rows,
                        const std::optional<QRectF>& paper) const override
     {
-        const QRectF sheet = paper.value_or(QRectF(0, 0, FWidthDots, FHeightDots));
+        PaintPaper(image, bounds, rows, paper.value_or(QRectF(0, 0, FWidthDots, FHeightDots)));
         TPaintedRows painted{};
         std::vector<std::pair<double, double>> spans;
         std::vector<std::pair<double, double>> clipped;
         std::vector<std::pair<double, int>> crossings;
         const QRectF area(bounds);
-        const std::vector<std::size_t> shown = PaintsOver(area);
-        for (int line = 0; line < rows.Count; ++line) {
-            const int row = rows.First + line * rows.Step;
-            if (row < 0 || row >= image.height())
+        // Paint by paint rather than row by row: each dot still ends as the last paint over it, and a
+        // paint meets only the few rows it crosses instead of every row meeting every paint.
+        for (const std::size_t index : PaintsOver(area)) {
+            const TPaint& paint = FPaints[index];
+            const QRectF& box = paint.Region.Box;
+            if (box.right() < area.left() || box.left() > area.right() + 1)
                 continue;
-            auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
-            const double y = bounds.top() + row + 0.5;
-            const bool onPage = y >= 0.0 && y < FHeightDots;
-            const bool onPaper = y >= sheet.top() && y < sheet.bottom();
-            // The dots whose centres lie on the paper, x + 0.5 within [left, right).
-            const int paperFrom = std::clamp(static_cast<int>(std::ceil(sheet.left() - 0.5)) - bounds.left(),
-                                             0, bounds.width());
-            const int paperTo = std::clamp(static_cast<int>(std::ceil(sheet.right() - 0.5)) - bounds.left(),
-                                           paperFrom, bounds.width());
-            // Each dot once: a row is most of what a proof writes.
-            std::fill(pixels, pixels + paperFrom, kOffPaper);
-            std::fill(pixels + paperFrom, pixels + paperTo, onPaper ? kPaper : kOffPaper);
-            std::fill(pixels + paperTo, pixels + bounds.width(), kOffPaper);
-            if (!onPage)
-                continue;
-            for (const std::size_t index : shown) {
-                const TPaint& paint = FPaints[index];
-                const QRectF& box = paint.Region.Box;
-                if (y < box.top() || y >= box.bottom() + 1e-9 || box.right() < area.left() ||
-                    box.left() > area.right() + 1)
+            bool crossed = false;
+            const auto [firstLine, endLine] = LinesNear(rows, bounds, box);
+            for (int line = firstLine; line < endLine; ++line) {
+                const int row = rows.First + line * rows.Step;
+                const double y = bounds.top() + row + 0.5;
+                if (row < 0 || row >= image.height() || y < 0.0 || y >= FHeightDots || y < box.top() ||
+                    y >= box.bottom() + 1e-9)
                     continue;
-                if (paint.OffGridDots > 0.0 && box.right() > area.left() && box.left() < area.right() + 1)
-                    painted.OffGridDots = std::max(painted.OffGridDots, paint.OffGridDots);
+                crossed = true;
+                auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
                 if (paint.Region.Rect && !paint.Clip) { // most paints: a bar
                     if (y < paint.Region.Rect->bottom())
                         Fill(pixels, bounds, y, paint.Region.Rect->left(), paint.Region.Rect->right(), paint);
@@ -1753,6 +1742,9 @@ public:
                 for (const auto& [from, to] : spans)
                     Fill(pixels, bounds, y, from, to, paint);
             }
+            if (crossed && paint.OffGridDots > 0.0 && box.right() > area.left() &&
+                box.left() < area.right() + 1)
+                painted.OffGridDots = std::max(painted.OffGridDots, paint.OffGridDots);
         }
         return painted;
     }
@@ -1789,6 +1781,38 @@ private:
         std::sort(shown.begin(), shown.end());
         shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
         return shown;
+    }
+
+    // Each row once: the paper where the sheet has it, the colour off it elsewhere.
+    void PaintPaper(QImage& image, const QRect& bounds, const TRowSpread& rows, const QRectF& sheet) const
+    {
+        // The dots whose centres lie on the paper, x + 0.5 within [left, right).
+        const int paperFrom =
+            std::clamp(static_cast<int>(std::ceil(sheet.left() - 0.5)) - bounds.left(), 0, bounds.width());
+        const int paperTo = std::clamp(static_cast<int>(std::ceil(sheet.right() - 0.5)) - bounds.left(),
+                                       paperFrom, bounds.width());
+        for (int line = 0; line < rows.Count; ++line) {
+            const int row = rows.First + line * rows.Step;
+            if (row < 0 || row >= image.height())
+                continue;
+            auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
+            const double y = bounds.top() + row + 0.5;
+            const bool onPaper = y >= sheet.top() && y < sheet.bottom();
+            std::fill(pixels, pixels + paperFrom, kOffPaper);
+            std::fill(pixels + paperFrom, pixels + paperTo, onPaper ? kPaper : kOffPaper);
+            std::fill(pixels + paperTo, pixels + bounds.width(), kOffPaper);
+        }
+    }
+
+    // The lines of a spread that may cross a box, a line to spare each side; the caller checks each.
+    static std::pair<int, int> LinesNear(const TRowSpread& rows, const QRect& bounds, const QRectF& box)
+    {
+        if (rows.Step <= 0)
+            return {0, rows.Count};
+        const auto lineOf = [&](double y) { return (y - 0.5 - bounds.top() - rows.First) / rows.Step; };
+        const double first = std::max(0.0, std::floor(lineOf(box.top())) - 1.0);
+        const double end = std::min(static_cast<double>(rows.Count), std::ceil(lineOf(box.bottom())) + 2.0);
+        return {static_cast<int>(first), static_cast<int>(std::max(first, end))};
     }
 
     // The dots of a row whose centres lie in [from, to).

@@ -550,7 +550,7 @@ std::optional<QColor> PolygonInk(const TRecordedPolygon& polygon, const QPalette
     return color;
 }
 
-std::optional<QRect> BarPixels(const std::vector<TPoint>& points)
+std::optional<QRect> BarPixels(const TPolygonPoints& points)
 {
     if (points.size() != 4)
         return std::nullopt;

@@ -173,7 +173,7 @@ QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double
 // text's size in device pixels and its stretch in percent where the label is placed.
 QColor FillColor(TColor color, TPenMode mode, const QPalette& palette);
 std::optional<QColor> PolygonInk(const TRecordedPolygon& polygon, const QPalette& palette);
-std::optional<QRect> BarPixels(const std::vector<TPoint>& points);
+std::optional<QRect> BarPixels(const TPolygonPoints& points);
 // The pixels a one-pixel line along an axis paints: its start and not its end. None for a slanted
 // line, which is stroked, and for a line of one point, which paints nothing.
 std::optional<QRect> LinePixels(const TRecordedLine& line);

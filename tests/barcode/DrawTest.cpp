@@ -76,7 +76,8 @@ TEST(Draw, BarCornersFollowAngleHeightAndOrigin)
         const auto polygons = canvas.Polygons();
         ASSERT_EQ(polygons.size(), 1u) << "row " << row.row;
         const TRecordedPolygon& p = polygons[0];
-        EXPECT_EQ(std::tuple(p.Points, p.Pen.Color, p.Brush.Color, p.Pen.Width),
+        EXPECT_EQ(std::tuple(std::vector<TPoint>(p.Points.begin(), p.Points.end()), p.Pen.Color,
+                             p.Brush.Color, p.Pen.Width),
                   std::tuple(row.corners, row.color, row.color, 1))
             << "row " << row.row;
     }
