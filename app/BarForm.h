@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -533,8 +534,9 @@ private:
     QString FTypedXDim{};
     QString FXDimNote{}; // the X-dimension's text as last typed, until the spin box takes it
     int FPreviewPercent = 100;
-    QFont FDeckFont;         // the window's designed font, which captions are fitted from
-    TCatalogues FCatalogues; // Qt's own dialogs in the window's language
+    QFont FDeckFont;                       // the window's designed font, which captions are fitted from
+    TCatalogues FCatalogues;               // Qt's own dialogs in the window's language
+    std::set<TLanguage> FUnreadableSaid{}; // languages whose catalogue could not be read, said once
     TStockCatalogue FStocks;
     std::optional<TLabelStock> FStock;
     std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses

@@ -340,6 +340,10 @@ void TBarForm::SetLangIndex(int index)
 void TBarForm::LangRGClick()
 {
     FCatalogues.Use(Language());
+    // Without its catalogue the window speaks English: said once, in English, since nothing else can be.
+    if (const std::optional<QString> file = UnreadableCatalogue(Language());
+        file && FUnreadableSaid.insert(Language()).second)
+        ReportError("The window's catalogue " + *file + " cannot be read, so the window speaks English");
     const auto caption = [this](std::string_view name, const QString& text) {
         for (const TPlacement& placement : Placements())
             if (placement.Name == name)

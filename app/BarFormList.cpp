@@ -283,8 +283,9 @@ void TBarForm::ShowCheckState()
             lines.push_back(problem.Line);
     std::sort(lines.begin(), lines.end());
     const auto bad = static_cast<std::size_t>(std::unique(lines.begin(), lines.end()) - lines.begin());
-    state->setText(bad == 0 ? SourceText(TSourcePhrase::CheckedAll, Language()).arg(rows)
-                            : SourceText(TSourcePhrase::CheckedSome, Language()).arg(bad).arg(rows));
+    state->setText(bad == 0
+                       ? SourceText(TSourcePhrase::CheckedAll, Language(), static_cast<int>(rows))
+                       : SourceText(TSourcePhrase::CheckedSome, Language(), static_cast<int>(rows)).arg(bad));
 }
 
 bool TBarForm::CheckingList() const

@@ -216,7 +216,8 @@ QStringList TBarForm::ProblemLines() const
     for (std::size_t i = 0; i < std::min(listed, kMaxListedProblems); ++i)
         lines << ProblemText(i < FProblems.size() ? FProblems[i] : FChangedRows[i - FProblems.size()]);
     if (listed > kMaxListedProblems)
-        lines << SourceText(TSourcePhrase::MoreRows, Language()).arg(listed - kMaxListedProblems);
+        lines << SourceText(TSourcePhrase::MoreRows, Language(),
+                            static_cast<int>(listed - kMaxListedProblems));
     return lines;
 }
 
@@ -247,9 +248,9 @@ QString TBarForm::ProblemReason(const TRunProblem& problem) const
             return ScanAdviceText(*problem.Advice, KindIndex(), Language());
         if (problem.Scan && symbol)
             return SymbolScanStatus(*problem.Scan, *symbol, Language()).Text;
-        return ScanReasonText(problem.Message, Language());
+        return MessageText(problem.Reason, Language());
     case TProblemKind::CutOff:
-        return CellFitText(problem.Message, Language()) +
+        return MessageText(problem.Reason, Language()) +
                CutRemedyText(LabelLayout(), FStock.has_value(), Language());
     case TProblemKind::Changed:
         return problem.Change ? ChangeText(*problem.Change, Language()) : FromUtf8(problem.Message);
@@ -266,8 +267,9 @@ QString TBarForm::ChangedQuestion() const
         named << ProblemText(FChangedRows[i]);
     QString rows = named.join(QStringLiteral("; "));
     if (FChangedRows.size() > kNamed)
-        rows += SourceText(TSourcePhrase::MoreCutOff, Language()).arg(FChangedRows.size() - kNamed);
-    return SourceText(TSourcePhrase::ChangedAsk, Language()).arg(FChangedRows.size()).arg(rows);
+        rows +=
+            SourceText(TSourcePhrase::MoreCutOff, Language(), static_cast<int>(FChangedRows.size() - kNamed));
+    return SourceText(TSourcePhrase::ChangedAsk, Language(), static_cast<int>(FChangedRows.size())).arg(rows);
 }
 
 void TBarForm::PrevRowClick()
@@ -373,20 +375,23 @@ void TBarForm::ShowPrintedRows(TRunResult result)
     if (result.Labels.empty() || !FProblems.empty() || !result.CutOff.empty() || !FChangedRows.empty())
         FRun->HideProgress(); // a message or a question comes first
     if (result.Labels.empty())
-        throw Exception(ToUtf8(SourceText(TSourcePhrase::NothingLeft, language).arg(result.Rows)));
-    if (!FProblems.empty() && !ConfirmLeftOut(SourceText(TSourcePhrase::LeftOut, language)
-                                                  .arg(FProblems.size())
-                                                  .arg(result.Rows)
-                                                  .arg(result.Rows - FProblems.size())))
+        throw Exception(
+            ToUtf8(SourceText(TSourcePhrase::NothingLeft, language, static_cast<int>(result.Rows))));
+    if (!FProblems.empty() &&
+        !ConfirmLeftOut(SourceText(TSourcePhrase::LeftOut, language, static_cast<int>(result.Rows))
+                            .arg(FProblems.size())
+                            .arg(result.Rows - FProblems.size())))
         return;
     if (!result.CutOff.empty()) {
         const TRunProblem& first = result.CutOff.front();
         QString reason = SourceText(TSourcePhrase::ProblemLine, language)
-                             .arg(QString::number(first.Line), CellFitText(first.Message, language));
+                             .arg(QString::number(first.Line), MessageText(first.Reason, language));
         if (result.CutOff.size() > 1)
-            reason += SourceText(TSourcePhrase::MoreCutOff, language).arg(result.CutOff.size() - 1);
+            reason +=
+                SourceText(TSourcePhrase::MoreCutOff, language, static_cast<int>(result.CutOff.size() - 1));
         if (!ConfirmPrintAnyway(
-                SourceText(TSourcePhrase::CutOff, language).arg(result.CutOff.size()).arg(reason)))
+                SourceText(TSourcePhrase::CutOff, language, static_cast<int>(result.CutOff.size()))
+                    .arg(reason)))
             return;
     }
     if (!FChangedRows.empty() && !ConfirmPrintAnyway(ChangedQuestion()))

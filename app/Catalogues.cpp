@@ -14,33 +14,67 @@ QLocale LocaleOf(TLanguage language)
     return language == TLanguage::Arabic ? QLocale(QLocale::Arabic) : QLocale(QLocale::English);
 }
 
-// A language's own catalogue, read once from the program's resources; null when it cannot be read.
+struct TOwnCatalogues {
+    std::mutex Lock;
+    QString Folder = QStringLiteral(":/i18n"); // built into the program
+    std::map<TLanguage, std::unique_ptr<QTranslator>> Read;
+};
+
+TOwnCatalogues& Own()
+{
+    static TOwnCatalogues catalogues;
+    return catalogues;
+}
+
+QString CatalogueName(TLanguage language)
+{
+    return "quillon_" + LocaleOf(language).name().left(2);
+}
+
+// A language's own catalogue, read once; null when it cannot be read.
 const QTranslator* OwnCatalogue(TLanguage language)
 {
-    static std::mutex lock;
-    static std::map<TLanguage, std::unique_ptr<QTranslator>> read;
-    const std::scoped_lock guard(lock);
-    const auto found = read.find(language);
-    if (found != read.end())
+    TOwnCatalogues& own = Own();
+    const std::scoped_lock guard(own.Lock);
+    const auto found = own.Read.find(language);
+    if (found != own.Read.end())
         return found->second.get();
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load("quillon_" + LocaleOf(language).name().left(2), ":/i18n"))
+    if (!translator->load(CatalogueName(language), own.Folder))
         translator.reset();
-    return (read[language] = std::move(translator)).get();
+    return (own.Read[language] = std::move(translator)).get();
 }
 
 } // namespace
 
-QString Translated(const char* context, std::string_view source, TLanguage language)
+QString Translated(const char* context, std::string_view source, TLanguage language, int count)
 {
     const QString english = FromUtf8(source);
-    if (language == TLanguage::English)
-        return english;
-    const QTranslator* catalogue = OwnCatalogue(language);
-    if (catalogue == nullptr)
-        return english;
-    const QString text = catalogue->translate(context, english.toUtf8().constData());
-    return text.isEmpty() ? english : text;
+    const bool plural = count >= 0;
+    // English reads its own catalogue only for the plural forms it holds.
+    const QTranslator* catalogue =
+        language != TLanguage::English || plural ? OwnCatalogue(language) : nullptr;
+    QString text = catalogue != nullptr
+                       ? catalogue->translate(context, english.toUtf8().constData(), nullptr, count)
+                       : QString();
+    if (text.isEmpty())
+        text = english;
+    return plural ? text.replace(QStringLiteral("%n"), QString::number(count)) : text;
+}
+
+void SetCatalogueFolder(const QString& folder)
+{
+    TOwnCatalogues& own = Own();
+    const std::scoped_lock guard(own.Lock);
+    own.Folder = folder;
+    own.Read.clear();
+}
+
+std::optional<QString> UnreadableCatalogue(TLanguage language)
+{
+    if (language == TLanguage::English || OwnCatalogue(language) != nullptr)
+        return std::nullopt;
+    return CatalogueName(language) + ".qm";
 }
 
 bool TCatalogues::Use(TLanguage language)

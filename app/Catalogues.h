@@ -14,8 +14,16 @@
 namespace quillon {
 
 // `source` (UTF-8, as marked for the catalogue in `context`) in `language`; the source itself for English,
-// and for a word the catalogue lacks or a catalogue that cannot be read.
-QString Translated(const char* context, std::string_view source, TLanguage language);
+// and for a word the catalogue lacks or a catalogue that cannot be read. A source marked with a plural
+// (%n) takes `count`'s form in the language, English's own included.
+QString Translated(const char* context, std::string_view source, TLanguage language, int count = -1);
+
+// The catalogue file of `language` when it cannot be read (missing or damaged): the window then speaks
+// English. English, the source language, needs none.
+std::optional<QString> UnreadableCatalogue(TLanguage language);
+
+// Where the window's own catalogues are read from: built into the program; a test points elsewhere.
+void SetCatalogueFolder(const QString& folder);
 
 // The catalogues installed for the whole application, for what Qt words itself.
 class TCatalogues {

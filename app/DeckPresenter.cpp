@@ -140,18 +140,18 @@ TLabelStatus TDeckPresenter::ComposedStatus() const
 {
     const TLanguage language = FDeck.Language;
     if (!FLabel.Fit.Fits)
-        return {.Text = CellFitText(FLabel.Fit.Message, language) +
+        return {.Text = MessageText(FLabel.Fit.Message, language) +
                         CutRemedyText(FDeck.Layout, FDeck.Stock.has_value(), language),
                 .Level = TStatusLevel::Error};
     const std::optional<TSymbolKind> symbol = Symbol();
     TLabelStatus status = symbol ? SymbolScanStatus(*FLabel.Scan, *symbol, language)
                                  : LabelStatusOf(FCode, FBarcode, *FLabel.Scan, language, FAdvice);
     QStringList notes; // every change the standard layout made, for the tooltip
-    for (const std::string& note : FLabel.Notes) {
-        notes << StandardNoteText(note, language);
+    for (const TLabelMessage& note : FLabel.Notes) {
+        notes << MessageText(note, language);
         // A symbol's few notes each say that it prints other than asked (a quarter turn, a larger
         // module, more columns): all are said.
-        if (!symbol && !NoteFitsTheCell(note))
+        if (!symbol && !FitsTheCell(note))
             continue;
         status.Text += "; " + notes.last();
         if (status.Level == TStatusLevel::Good)

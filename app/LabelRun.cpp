@@ -31,7 +31,7 @@ struct TComposedRow {
     int Copies = 1;
     std::size_t Line = 0;
     std::optional<TRunProblem> Problem{};
-    std::string CutOff{};                 // the cell would cut the label off: why
+    TLabelMessage CutOff{};               // the cell would cut the label off: why
     std::optional<TTypedChange> Change{}; // it prints another text than was typed
 };
 
@@ -162,7 +162,7 @@ bool LeaveOutUnreadable(std::vector<TComposedRow>& rows, const TLaidOut& laid)
         TComposedRow& row = rows[laid.RowOf[static_cast<std::size_t>(failure.Row)]];
         if (row.Problem)
             continue;
-        row.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::Scan, .Message = failure.Reason};
+        row.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::Scan, .Reason = failure.Reason};
         any = true;
     }
     return any;
@@ -180,8 +180,8 @@ TRunResult ResultOf(std::vector<TComposedRow>& rows, TLaidOut laid)
     for (TComposedRow& row : rows) {
         if (row.Problem)
             result.LeftOut.push_back(std::move(*row.Problem));
-        else if (!row.CutOff.empty())
-            result.CutOff.push_back({.Line = row.Line, .Kind = TProblemKind::Scan, .Message = row.CutOff});
+        else if (!row.CutOff.Empty())
+            result.CutOff.push_back({.Line = row.Line, .Kind = TProblemKind::CutOff, .Reason = row.CutOff});
         if (!row.Problem && row.Change)
             result.Changed.push_back({.Line = row.Line,
                                       .Kind = TProblemKind::Changed,

@@ -14,6 +14,7 @@
 #include <array>
 #include <charconv>
 
+#include "app/Catalogues.h"
 #include "app/DeckControls.h"
 #include "app/LabelStatus.h"
 #include "barcode/Exception.h"
@@ -24,56 +25,43 @@ namespace quillon {
 
 namespace {
 
-struct TPhrase {
-    std::string_view English;
-    std::string_view Arabic;
-};
-
-// By TSourcePhrase; each row's Arabic says what its English says.
-constexpr std::array<TPhrase, static_cast<std::size_t>(TSourcePhrase::kSourcePhraseCount)> kPhrases{{
-    {"Row %1 of %2", "الصف %1 من %2"},
-    {"No rows", "لا صفوف"},
-    {"Line %1: %2", "السطر %1: %2"},
-    {"Number %1: %2", "الرقم %1: %2"},
-    {"%1 of %2 rows cannot be printed and are left out; they are listed beside the preview.\n\nPrint the "
-     "other %3?",
-     "لا يمكن طباعة %1 من %2 صفًا فتُترك، وهي مذكورة بجانب المعاينة.\n\nأتطبع الـ %3 الباقية؟"},
-    {"Nothing to print: none of the %1 rows can be printed; they are listed beside the preview",
-     "لا شيء للطباعة: لا يمكن طباعة أي من الصفوف الـ %1، وهي مذكورة بجانب المعاينة"},
-    {"%1 labels would be cut off by their cells: %2", "ستقصّ الخانات %1 ملصقًا: %2"},
-    {" (and %1 more)", " (و%1 غيرها)"},
-    {"Composing the labels...", "تُركَّب الملصقات..."},
-    {"Checking that every label scans...", "يُفحص كل ملصق بالماسح..."},
-    {"Cancel", "إلغاء"},
-    {"The list is empty: paste codes into it or open a file", "القائمة فارغة: الصق فيها رموزًا أو افتح ملفًا"},
-    {"Does not scan at %1 dpi", "لا يُقرأ بالماسح عند %1 نقطة في البوصة"},
-    {"Reads %1 at %2 dpi, not %3", "يُقرأ %1 عند %2 نقطة في البوصة وليس %3"},
-    {"Check digit should be %1", "يجب أن يكون رقم التحقق %1"},
-    {"The rows make %1 labels, more than the %2 one print from the window takes: print them in parts, or "
-     "with quillon-cli sheet --codes",
-     "تصنع الصفوف %1 ملصقًا، أكثر من %2 تتسع لها طباعة واحدة من النافذة: اطبعها على أجزاء، أو بالأمر "
-     "quillon-cli sheet --codes"},
-    {"The list %1 cannot be opened: %2", "تعذّر فتح القائمة %1: %2"},
-    {"... and %1 more rows", "... و%1 صفًا آخر"},
-    {"%1 prints as %2", "%1 يُطبع %2"},
-    {"%1 rows print another number than typed: %2\n\nPrint them as they are?",
-     "%1 صفوف تُطبع رقمًا غير الذي كُتب: %2\n\nأتطبعها كما هي؟"},
-    {"The columns of %1", "أعمدة %1"},
-    {"The first row names the columns", "الصف الأول يسمّي الأعمدة"},
-    {"Code", "الرمز"},
-    {"Upper caption", "التعليق العلوي"},
-    {"Lower caption", "التعليق السفلي"},
-    {"Copies", "النسخ"},
-    {"Ignore", "تجاهل"},
-    {"Checking the rows: %1 of %2", "تُفحص الصفوف: %1 من %2"},
-    {"All %1 rows print as they should", "تُطبع الصفوف الـ %1 كلها كما يجب"},
-    {"%1 of %2 rows will not print as typed", "%1 من %2 صفًا لن تُطبع كما كُتبت"},
-    {"Export the rows listed", "تصدير الصفوف المذكورة"},
-    {"The rows could not be exported: %1", "تعذّر تصدير الصفوف: %1"},
-    {"The list %1 opened last is not there any more, so it is not opened again",
-     "القائمة %1 التي فُتحت آخر مرة لم تعد موجودة، فلا تُفتح ثانية"},
+// By TSourcePhrase, translated by the "Source" catalogue; %n is the count that picks a plural form.
+constexpr std::array<const char*, static_cast<std::size_t>(TSourcePhrase::kSourcePhraseCount)> kPhrases{{
+    QT_TRANSLATE_NOOP("Source", "Row %1 of %2"),
+    QT_TRANSLATE_NOOP("Source", "No rows"),
+    QT_TRANSLATE_NOOP("Source", "Line %1: %2"),
+    QT_TRANSLATE_NOOP("Source", "Number %1: %2"),
+    QT_TRANSLATE_N_NOOP("Source", "%1 of %n rows cannot be printed and are left out; they are listed beside "
+                                  "the preview.\n\nPrint the other %2?"),
+    QT_TRANSLATE_N_NOOP(
+        "Source", "Nothing to print: none of the %n rows can be printed; they are listed beside the preview"),
+    QT_TRANSLATE_N_NOOP("Source", "%n labels would be cut off by their cells: %1"),
+    QT_TRANSLATE_N_NOOP("Source", " (and %n more)"),
+    QT_TRANSLATE_NOOP("Source", "Composing the labels..."),
+    QT_TRANSLATE_NOOP("Source", "Checking that every label scans..."),
+    QT_TRANSLATE_NOOP("Source", "Cancel"),
+    QT_TRANSLATE_NOOP("Source", "The list is empty: paste codes into it or open a file"),
+    QT_TRANSLATE_NOOP("Source", "The rows make %1 labels, more than the %2 one print from the window takes: "
+                                "print them in parts, or with quillon-cli sheet --codes"),
+    QT_TRANSLATE_NOOP("Source", "The list %1 cannot be opened: %2"),
+    QT_TRANSLATE_N_NOOP("Source", "... and %n more rows"),
+    QT_TRANSLATE_NOOP("Source", "%1 prints as %2"),
+    QT_TRANSLATE_N_NOOP("Source", "%n rows print another number than typed: %1\n\nPrint them as they are?"),
+    QT_TRANSLATE_NOOP("Source", "The columns of %1"),
+    QT_TRANSLATE_NOOP("Source", "The first row names the columns"),
+    QT_TRANSLATE_NOOP("Source", "Code"),
+    QT_TRANSLATE_NOOP("Source", "Upper caption"),
+    QT_TRANSLATE_NOOP("Source", "Lower caption"),
+    QT_TRANSLATE_NOOP("Source", "Copies"),
+    QT_TRANSLATE_NOOP("Source", "Ignore"),
+    QT_TRANSLATE_NOOP("Source", "Checking the rows: %1 of %2"),
+    QT_TRANSLATE_N_NOOP("Source", "All %n rows print as they should"),
+    QT_TRANSLATE_N_NOOP("Source", "%1 of %n rows will not print as typed"),
+    QT_TRANSLATE_NOOP("Source", "Export the rows listed"),
+    QT_TRANSLATE_NOOP("Source", "The rows could not be exported: %1"),
+    QT_TRANSLATE_NOOP("Source", "The list %1 opened last is not there any more, so it is not opened again"),
 }};
-static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
+static_assert(kPhrases.back() != nullptr, "every phrase has its row");
 
 // The place of each control in the panel, left, top, width, height in pixels.
 constexpr QRect kListEdPlace(0, 0, 300, 94);
@@ -266,29 +254,9 @@ TSerialRun SerialRunOf(const TSerialFields& fields)
     return run;
 }
 
-QString SourceText(TSourcePhrase phrase, TLanguage language)
+QString SourceText(TSourcePhrase phrase, TLanguage language, int count)
 {
-    const TPhrase& row = kPhrases.at(static_cast<std::size_t>(phrase));
-    const std::string_view text = language == TLanguage::Arabic ? row.Arabic : row.English;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString ScanReasonText(const std::string& reason, TLanguage language)
-{
-    static const QRegularExpression doesNotScan(QStringLiteral("^Does not scan at ([0-9]+) dpi"));
-    static const QRegularExpression readsOther(QStringLiteral("^Reads (.*) at ([0-9]+) dpi, not (.*)$"));
-    static const QRegularExpression checkDigit(QStringLiteral("^Check digit should be (.)$"));
-    const QString text = QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
-    if (language == TLanguage::English)
-        return text;
-    if (const auto match = doesNotScan.match(text); match.hasMatch())
-        return SourceText(TSourcePhrase::DoesNotScanAt, language).arg(match.captured(1));
-    if (const auto match = readsOther.match(text); match.hasMatch())
-        return SourceText(TSourcePhrase::ReadsOtherAt, language)
-            .arg(match.captured(1), match.captured(2), match.captured(3));
-    if (const auto match = checkDigit.match(text); match.hasMatch())
-        return SourceText(TSourcePhrase::CheckDigit, language).arg(match.captured(1));
-    return CellFitText(reason, language);
+    return Translated("Source", kPhrases.at(static_cast<std::size_t>(phrase)), language, count);
 }
 
 QString ChangeText(const TTypedChange& change, TLanguage language)

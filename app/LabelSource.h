@@ -83,7 +83,7 @@ struct TSerialFields {
 };
 TSerialRun SerialRunOf(const TSerialFields& fields);
 
-// The window's own sentences about sources, in either language; %1, %2 ... are filled in order.
+// The window's own sentences about sources, in the user's language; %1, %2 ... are filled in order.
 enum class TSourcePhrase : std::uint8_t {
     RowOf,         // "Row 3 of 250"
     NoRows,        // the list holds nothing yet
@@ -97,9 +97,6 @@ enum class TSourcePhrase : std::uint8_t {
     Checking,      //
     Cancel,        // its button
     EmptyList,     // the preview of a list without rows
-    DoesNotScanAt, // a printed cell that does not read
-    ReadsOtherAt,  // or reads another text
-    CheckDigit,    // or fails its check digit
     TooManyLabels, // more labels than one print from the window takes
     OpenFailed,    // a list file that cannot be opened
     MoreRows,      // what the problem list leaves out
@@ -120,12 +117,8 @@ enum class TSourcePhrase : std::uint8_t {
     LastListGone,  // the list opened last is not there at start-up
     kSourcePhraseCount
 };
-QString SourceText(TSourcePhrase phrase, TLanguage language);
-
-// A reason from the sheet's verification ("Does not scan at 600 dpi", "Reads 1 at 600 dpi, not 2",
-// "Check digit should be 0", a cell that cuts the label off) in `language`; other reasons pass as they
-// are.
-QString ScanReasonText(const std::string& reason, TLanguage language);
+// A count's sentences (%n) take the plural form the language gives it.
+QString SourceText(TSourcePhrase phrase, TLanguage language, int count = -1);
 
 // "0123456 prints as 00123457": a row that prints another text than was typed, in `language`.
 QString ChangeText(const TTypedChange& change, TLanguage language);

@@ -1,8 +1,9 @@
-// The status line: phrases in both languages, the engine's messages mapped to sentences, and what a
-// difference between the typed code and the printed one is put down to.
+// The status line: its phrases in the user's language, the engine's messages mapped to sentences, and
+// what a difference between the typed code and the printed one is put down to.
 #include "app/LabelStatus.h"
 
-#include <QRegularExpression>
+#include "app/Catalogues.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -13,11 +14,6 @@
 
 namespace quillon {
 namespace {
-
-struct TPhrase {
-    std::string_view English;
-    std::string_view Arabic;
-};
 
 enum TPhraseId : std::uint8_t {
     phScansAs,
@@ -39,9 +35,6 @@ enum TPhraseId : std::uint8_t {
     phChanged,
     phPreviewAt,
     phScansWithCheck,
-    phCutWide,
-    phCutHigh,
-    phBarsTooShort,
     phReadBack,
     phNotChecked,
     phNoneChecked,
@@ -64,81 +57,65 @@ enum TPhraseId : std::uint8_t {
     kPhraseCount
 };
 
-// %1, %2, ... are filled in order. Each row's Arabic says what its English says.
-constexpr std::array<TPhrase, kPhraseCount> kPhrases{{
-    {"Scans as %1", "يُقرأ بالماسح: %1"},                           // ScansAs
-    {"Scans as %1, not as typed", "يُقرأ بالماسح %1 وليس كما كُتب"}, // ScansOther
-    {"Does not scan: try a larger zoom or bar width",
-     "لا يُقرأ بالماسح: جرّب تكبيرًا أو عرض عمود أكبر"},                          // DoesNotScan
-    {"No scan check for %1", "لا فحص بالماسح لـ %1"},                          // NoScanCheck
-    {"Prints as %1: %2", "يُطبع %1: %2"},                                       // PrintsAs
-    {"Prints as %1, which does not scan: %2", "يُطبع %1 ولا يُقرأ بالماسح: %2"}, // PrintsAsNoScan
-    {"%1 takes %2 digits and a check digit, so a 0 was put in front and %3 became the check digit",
-     "يأخذ %1 %2 رقمًا ورقم تحقق، فأُضيف 0 في البداية وصار %3 رقم التحقق"}, // PaddedTaken
-    {"%1 takes %2 digits and a check digit, so a 0 was put in front and the check digit %3 replaced the last "
-     "digit",
-     "يأخذ %1 %2 أرقام ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %3 محل الرقم الأخير"}, // PaddedReplaced
-    {"%1 takes %2 digits and a check digit, so zeros were put in front",
-     "يأخذ %1 %2 رقمًا ورقم تحقق، فأُضيفت أصفار في البداية"}, // ZerosPadded
-    {"%1 takes %2 digits and a check digit; the digits after the first %3 were left out",
-     "يأخذ %1 %2 رقمًا ورقم تحقق؛ وحُذفت الأرقام بعد أول %3"}, // DigitsCut
-    {"the last digit is the check digit and should be %1",
-     "الرقم الأخير هو رقم التحقق ويجب أن يكون %1"},                      // WrongCheck
-    {"; with its check digit %1 is %2", "؛ ومع رقم التحقق يصبح %1: %2"}, // WithCheck
-    {"%1 takes pairs of digits, so a 0 was put in front",
-     "يأخذ %1 أزواجًا من الأرقام، فأُضيف 0 في البداية"}, // PairsPadded
-    {"the %1 takes %2 digits, so zeros were put in front",
-     "يأخذ %1 %2 أرقام، فأُضيفت أصفار في البداية"},                                       // AddonPadded
-    {"the %1 takes %2 digits; the rest were left out", "يأخذ %1 %2 أرقام؛ وحُذف الباقي"}, // AddonCut
-    {"blanks and control characters were left out", "حُذفت المسافات ومحارف التحكم"},      // BlanksLeftOut
-    {"%1 changed what was typed (%2)", "غيّر %1 ما كُتب (%2)"},                            // Changed
-    {"Preview at %1%", "معاينة بنسبة %1%"},                                              // PreviewAt
-    {"Scans as %1, with the check digit %2 added",
-     "يُقرأ بالماسح: %1، مع إضافة رقم التحقق %2"},                                          // ScansWithCheck
-    {"Label %1 wide, cell %2: it would be cut off", "الملصق بعرض %1 والخانة %2: سيُقص"},    // CutWide
-    {"Label %1 high, cell %2: it would be cut off", "الملصق بارتفاع %1 والخانة %2: سيُقص"}, // CutHigh
-    {"Label %1 high, cell %2: its bars cannot reach their minimum height of %3",
-     "الملصق بارتفاع %1 والخانة %2: لا تبلغ الأعمدة أدنى ارتفاع لها وهو %3"}, // BarsTooShort
-    {"%1 of %2 labels read back at %3 dpi", "قُرئ %1 من %2 ملصقًا بالماسح عند %3 نقطة في البوصة"}, // ReadBack
-    {", %1 not checked", "، و%1 بلا فحص"},                                                       // NotChecked
-    {"%1 labels not checked: no reader for their kind", "%1 ملصقًا بلا فحص: لا قارئ لنوعها"}, // NoneChecked
-    {"Check digit should be %1", "يجب أن يكون رقم التحقق %1"}, // CheckDigitShould (the scan check's words)
-    {"Number system should be %1",
-     "يجب أن يكون رقم نظام الترقيم %1"}, // NumberSystemShould (the engine's words)
-    {"Does not scan: try a larger X-dimension", "لا يُقرأ بالماسح: جرّب بعدًا X أكبر"}, // DoesNotScanStandard
-    {"Does not scan: Bar Width %1 draws the wide bars of %2 out of proportion; it takes Bar Width 2",
-     "لا يُقرأ بالماسح: عرض العمود %1 يرسم أعمدة %2 العريضة بغير نسبتها؛ ويأخذ عرض العمود 2"}, // BarWidthExact
-    {"Does not scan: Bar Width %1 draws the wide bars of %2 too narrow; it takes Bar Width 2 or more",
-     "لا يُقرأ بالماسح: عرض العمود %1 يرسم أعمدة %2 العريضة أضيق مما يجب؛ ويأخذ عرض العمود 2 أو أكثر"}, // BarWidthLeast
-    {"Does not scan: its narrow bars of %1 mm are finer than the printer's %2 mm dot; raise the zoom to %3",
-     "لا يُقرأ بالماسح: أعمدته الرفيعة بعرض %1 مم أدق من نقطة الطابعة البالغة %2 مم؛ ارفع التكبير إلى %3"}, // SmallModule
-    {"Does not scan: stretched to fill its cell, the label keeps no quiet zone beside its bars; turn Stretch "
-     "off",
-     "لا يُقرأ بالماسح: الملصق المشدود ليملأ خانته لا يُبقي منطقة هادئة بجانب أعمدته؛ ألغِ الشد"}, // Stretched
-    {"Does not scan: the bars stand %1 mm from the paper's left edge, inside the %2 mm quiet zone they need; "
-     "widen the left margin to %3 mm",
-     "لا يُقرأ بالماسح: تبعد الأعمدة %1 مم عن حافة الورقة اليسرى، داخل المنطقة الهادئة البالغة %2 مم التي "
-     "تحتاجها؛ وسّع الهامش الأيسر إلى %3 مم"}, // MarginLeft
-    {"Does not scan: the bars end %1 mm from the paper's right edge, inside the %2 mm quiet zone they need",
-     "لا يُقرأ بالماسح: تنتهي الأعمدة على بعد %1 مم من حافة الورقة اليمنى، داخل المنطقة الهادئة البالغة %2 "
-     "مم التي تحتاجها"}, // MarginRight
-    {"Does not scan: the next label stands %1 mm from the bars, inside the %2 mm quiet zone they need; widen "
-     "the column spacing to %3 mm or use fewer columns",
-     "لا يُقرأ بالماسح: يقف الملصق المجاور على بعد %1 مم من الأعمدة، داخل المنطقة الهادئة البالغة %2 مم التي "
-     "تحتاجها؛ وسّع المسافة بين أعمدة الورقة إلى %3 مم أو قلّل عددها"}, // Neighbour
-    {", or set the zoom to %1", "، أو اجعل التكبير %1"},              // OrZoom
-    {"; set the zoom to %1", "؛ اجعل التكبير %1"},                    // SetZoom
-    {"; lower the zoom, or ", "؛ قلّل التكبير، أو "},                  // CutZoom
-    {"use fewer columns or rows", "قلّل أعمدة الورقة أو صفوفها"},      // CutFewer
-    {"choose a stock of larger labels", "اختر ورق ملصقات أكبر"},      // CutStock
-    {"%1 takes %2 digits and the check digit switch adds the check digit, so the first digit was left "
-     "out: "
-     "type %2 digits, or turn the switch off",
-     "يأخذ %1 %2 أرقام ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب %2 أرقام أو أطفئ "
-     "المفتاح"}, // FirstLeftOut
+// The status line's sentences, translated by the "Status" catalogue; %1, %2, ... are filled in order and
+// %n is the count that picks a plural form.
+constexpr std::array<const char*, kPhraseCount> kPhrases{{
+    QT_TRANSLATE_NOOP("Status", "Scans as %1"),                                   // ScansAs
+    QT_TRANSLATE_NOOP("Status", "Scans as %1, not as typed"),                     // ScansOther
+    QT_TRANSLATE_NOOP("Status", "Does not scan: try a larger zoom or bar width"), // DoesNotScan
+    QT_TRANSLATE_NOOP("Status", "No scan check for %1"),                          // NoScanCheck
+    QT_TRANSLATE_NOOP("Status", "Prints as %1: %2"),                              // PrintsAs
+    QT_TRANSLATE_NOOP("Status", "Prints as %1, which does not scan: %2"),         // PrintsAsNoScan
+    QT_TRANSLATE_N_NOOP("Status", "%1 takes %n digits and a check digit, so a 0 was put in front and %2 "
+                                  "became the check digit"), // PaddedTaken
+    QT_TRANSLATE_N_NOOP("Status", "%1 takes %n digits and a check digit, so a 0 was put in front and the "
+                                  "check digit %2 replaced the last digit"), // PaddedReplaced
+    QT_TRANSLATE_N_NOOP("Status",
+                        "%1 takes %n digits and a check digit, so zeros were put in front"), // ZerosPadded
+    QT_TRANSLATE_N_NOOP(
+        "Status",
+        "%1 takes %n digits and a check digit; the digits after the first %2 were left out"), // DigitsCut
+    QT_TRANSLATE_NOOP("Status", "the last digit is the check digit and should be %1"),        // WrongCheck
+    QT_TRANSLATE_NOOP("Status", "; with its check digit %1 is %2"),                           // WithCheck
+    QT_TRANSLATE_NOOP("Status", "%1 takes pairs of digits, so a 0 was put in front"),         // PairsPadded
+    QT_TRANSLATE_N_NOOP("Status", "the %1 takes %n digits, so zeros were put in front"),      // AddonPadded
+    QT_TRANSLATE_N_NOOP("Status", "the %1 takes %n digits; the rest were left out"),          // AddonCut
+    QT_TRANSLATE_NOOP("Status", "blanks and control characters were left out"),               // BlanksLeftOut
+    QT_TRANSLATE_NOOP("Status", "%1 changed what was typed (%2)"),                            // Changed
+    QT_TRANSLATE_NOOP("Status", "Preview at %1%"),                                            // PreviewAt
+    QT_TRANSLATE_NOOP("Status", "Scans as %1, with the check digit %2 added"),        // ScansWithCheck
+    QT_TRANSLATE_N_NOOP("Status", "%1 of %n labels read back at %2 dpi"),             // ReadBack
+    QT_TRANSLATE_N_NOOP("Status", ", %n not checked"),                                // NotChecked
+    QT_TRANSLATE_N_NOOP("Status", "%n labels not checked: no reader for their kind"), // NoneChecked
+    QT_TRANSLATE_NOOP("Status", "Check digit should be %1"),   // CheckDigitShould (the scan check's words)
+    QT_TRANSLATE_NOOP("Status", "Number system should be %1"), // NumberSystemShould (the engine's words)
+    QT_TRANSLATE_NOOP("Status", "Does not scan: try a larger X-dimension"), // DoesNotScanStandard
+    QT_TRANSLATE_NOOP("Status", "Does not scan: Bar Width %1 draws the wide bars of %2 out of proportion; it "
+                                "takes Bar Width 2"), // BarWidthExact
+    QT_TRANSLATE_NOOP("Status", "Does not scan: Bar Width %1 draws the wide bars of %2 too narrow; it takes "
+                                "Bar Width 2 or more"), // BarWidthLeast
+    QT_TRANSLATE_NOOP("Status", "Does not scan: its narrow bars of %1 mm are finer than the printer's %2 mm "
+                                "dot; raise the zoom to %3"), // SmallModule
+    QT_TRANSLATE_NOOP("Status", "Does not scan: stretched to fill its cell, the label keeps no quiet zone "
+                                "beside its bars; turn Stretch off"), // Stretched
+    QT_TRANSLATE_NOOP("Status", "Does not scan: the bars stand %1 mm from the paper's left edge, inside the "
+                                "%2 mm quiet zone they need; widen the left margin to %3 mm"), // MarginLeft
+    QT_TRANSLATE_NOOP("Status", "Does not scan: the bars end %1 mm from the paper's right edge, inside the "
+                                "%2 mm quiet zone they need"), // MarginRight
+    QT_TRANSLATE_NOOP("Status",
+                      "Does not scan: the next label stands %1 mm from the bars, inside the %2 mm quiet zone "
+                      "they need; widen the column spacing to %3 mm or use fewer columns"), // Neighbour
+    QT_TRANSLATE_NOOP("Status", ", or set the zoom to %1"),                                 // OrZoom
+    QT_TRANSLATE_NOOP("Status", "; set the zoom to %1"),                                    // SetZoom
+    QT_TRANSLATE_NOOP("Status", "; lower the zoom, or "),                                   // CutZoom
+    QT_TRANSLATE_NOOP("Status", "use fewer columns or rows"),                               // CutFewer
+    QT_TRANSLATE_NOOP("Status", "choose a stock of larger labels"),                         // CutStock
+    QT_TRANSLATE_N_NOOP("Status",
+                        "%1 takes %n digits and the check digit switch adds the check digit, so the first "
+                        "digit was left out: type %n digits, or turn the switch off"), // FirstLeftOut
 }};
 
-static_assert(!kPhrases.back().English.empty(), "every phrase has its row");
+static_assert(kPhrases.back() != nullptr, "every phrase has its row");
 
 // How an engine or label message is recognised.
 enum class TMatch : std::uint8_t { Exact, Contains };
@@ -150,94 +127,46 @@ struct TErrorSentence {
     std::string_view Message; // the engine's text, without the class name and the data
     TMatch Match = TMatch::Contains;
     TKinds Kinds = TKinds::Any;
-    std::string_view English;
-    std::string_view Arabic;
+    const char* Sentence; // translated by the "Errors" catalogue; %1 is the kind's name
 };
 
 // The engine's messages (barcode/*.cpp) and the label's size messages (label/compose/LabelComposer.cpp) as
 // sentences. The first row that matches wins, so the kind-specific rows come first.
 constexpr std::array<TErrorSentence, 14> kErrorSentences{{
-    {"Barcode must be numeric", TMatch::Exact, TKinds::Any, "%1 takes digits only", "يقبل %1 الأرقام فقط"},
+    {"Barcode must be numeric", TMatch::Exact, TKinds::Any,
+     QT_TRANSLATE_NOOP("Errors", "%1 takes digits only")},
     {":Code39 bad Data <", TMatch::Contains, TKinds::Code39Extended,
-     "Code 39 Extended takes ASCII characters only (no accented letters or other scripts)",
-     "يقبل Code 39 Extended محارف ASCII فقط (لا حروف مشكّلة ولا حروف لغات أخرى)"},
+     QT_TRANSLATE_NOOP(
+         "Errors", "Code 39 Extended takes ASCII characters only (no accented letters or other scripts)")},
     {":Code39 bad Data <", TMatch::Contains, TKinds::Any,
-     "Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop",
-     "يقبل Code 39 الحروف الكبيرة والأرقام والمسافة و- . $ / + % فقط؛ و* للبداية والنهاية"},
+     QT_TRANSLATE_NOOP(
+         "Errors", "Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop")},
     {":Code93 bad Data <", TMatch::Contains, TKinds::Code93Extended,
-     "Code 93 Extended takes ASCII characters only (no accented letters or other scripts)",
-     "يقبل Code 93 Extended محارف ASCII فقط (لا حروف مشكّلة ولا حروف لغات أخرى)"},
+     QT_TRANSLATE_NOOP(
+         "Errors", "Code 93 Extended takes ASCII characters only (no accented letters or other scripts)")},
     {":Code93 bad Data <", TMatch::Contains, TKinds::Any,
-     "Code 93 takes capitals, digits, space and - . $ / + % only",
-     "يقبل Code 93 الحروف الكبيرة والأرقام والمسافة و- . $ / + % فقط"},
+     QT_TRANSLATE_NOOP("Errors", "Code 93 takes capitals, digits, space and - . $ / + % only")},
     {":Code128 bad Data <", TMatch::Contains, TKinds::Any,
-     "%1 takes printable ASCII characters only (letters, digits, space and punctuation)",
-     "يقبل %1 محارف ASCII المطبوعة فقط (حروف وأرقام ومسافة وعلامات ترقيم)"},
+     QT_TRANSLATE_NOOP("Errors",
+                       "%1 takes printable ASCII characters only (letters, digits, space and punctuation)")},
     {":Codabar bad Data <", TMatch::Contains, TKinds::Any,
-     "Codabar takes digits and - $ : / . + only; its start and stop letters are added for you",
-     "يقبل Codabar الأرقام و- $ : / . + فقط؛ وتُضاف حروف البداية والنهاية تلقائيًا"},
+     QT_TRANSLATE_NOOP(
+         "Errors",
+         "Codabar takes digits and - $ : / . + only; its start and stop letters are added for you")},
     {": wrong BarcodeType", TMatch::Contains, TKinds::Any,
-     "Pick a kind from the list: the kind box names none", "اختر نوعًا من القائمة: خانة النوع لا تسمّي نوعًا"},
+     QT_TRANSLATE_NOOP("Errors", "Pick a kind from the list: the kind box names none")},
     {": barcode too wide", TMatch::Contains, TKinds::Any,
-     "The barcode is too wide to draw: shorten the code or lower the zoom",
-     "الباركود أعرض من أن يُرسم: قصّر الرمز أو قلّل التكبير"},
-    {": internal Error", TMatch::Contains, TKinds::Any, "The barcode could not be drawn (an internal error)",
-     "تعذّر رسم الباركود (خطأ داخلي)"},
-    {"is not a valid integer value", TMatch::Contains, TKinds::Any, "%1 takes digits only",
-     "يقبل %1 الأرقام فقط"},
+     QT_TRANSLATE_NOOP("Errors", "The barcode is too wide to draw: shorten the code or lower the zoom")},
+    {": internal Error", TMatch::Contains, TKinds::Any,
+     QT_TRANSLATE_NOOP("Errors", "The barcode could not be drawn (an internal error)")},
+    {"is not a valid integer value", TMatch::Contains, TKinds::Any,
+     QT_TRANSLATE_NOOP("Errors", "%1 takes digits only")},
     {"pixels is too large", TMatch::Contains, TKinds::Any,
-     "The label is too large to draw: lower the zoom or the code's length",
-     "الملصق أكبر من أن يُرسم: قلّل التكبير أو طول الرمز"},
-    {"pixels is empty", TMatch::Contains, TKinds::Any, "The label is empty: type a code",
-     "الملصق فارغ: اكتب رمزًا"},
+     QT_TRANSLATE_NOOP("Errors", "The label is too large to draw: lower the zoom or the code's length")},
+    {"pixels is empty", TMatch::Contains, TKinds::Any,
+     QT_TRANSLATE_NOOP("Errors", "The label is empty: type a code")},
     {"pixels cannot be allocated", TMatch::Contains, TKinds::Any,
-     "Not enough memory to draw the label: lower the zoom", "لا تكفي الذاكرة لرسم الملصق: قلّل التكبير"},
-}};
-
-// The standard layout's notes (label/compose/StandardLayout.cpp) and the symbol labels'
-// (label/compose/SymbolLabel.cpp, label/compose/ZintSymbol.cpp), recognised whole; sizes are in millimetres
-// and dots, kind names as the engine or the symbol kinds' table gives them.
-struct TNoteSentence {
-    std::string_view Pattern;
-    std::string_view Arabic;
-    bool FitsTheCell = false; // made smaller to fit the cell
-};
-constexpr std::array<TNoteSentence, 11> kNoteSentences{{
-    {R"(^Bars shortened to ([0-9.]+) mm to fit the cell's ([0-9.]+) mm height$)",
-     "قُصّرت الأعمدة إلى %1 مم لتلائم ارتفاع الخانة البالغ %2 مم", true},
-    {R"(^X-dimension reduced to ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\) to fit the cell$)",
-     "صُغّر البعد X إلى %1 مم (%2 نقطة عند %3 نقطة في البوصة) ليلائم الخانة", true},
-    {R"(^X-dimension ([0-9.]+) mm is outside the ([0-9.]+)-([0-9.]+) mm that (.+) allows: printed at ([0-9.]+) mm )"
-     R"(\(([0-9]+) dots at ([0-9]+) dpi\)$)",
-     "البعد X البالغ %1 مم خارج المدى %2–%3 مم الذي يسمح به %4: طُبع بعرض %5 مم (%6 نقطة عند %7 نقطة في "
-     "البوصة)"},
-    {R"(^X-dimension ([0-9.]+) mm in whole dots falls outside the ([0-9.]+)-([0-9.]+) mm that (.+) allows: )"
-     R"(printed at ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\)$)",
-     "البعد X البالغ %1 مم يقع بالنقاط الكاملة خارج المدى %2–%3 مم الذي يسمح به %4: طُبع بعرض %5 مم (%6 "
-     "نقطة عند %7 نقطة في البوصة)"},
-    {R"(^X-dimension ([0-9.]+) mm printed at ([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\): a module over )"
-     R"(([0-9]+) dots takes whole steps of ([0-9]+) dots$)",
-     "البعد X البالغ %1 مم طُبع بعرض %2 مم (%3 نقطة عند %4 نقطة في البوصة): العمود الرفيع الذي يزيد على %5 "
-     "نقطة يتدرج بخطوات كاملة من %6 نقطة"},
-    {R"(^Wide/narrow ratio ([0-9.]+) \(([0-9]+) to ([0-9]+) dots\) for the ([0-9.]+) asked: whole dots, within )"
-     R"(what (.+) allows at this module$)",
-     "نسبة العريض إلى الرفيع %1 (%2 إلى %3 نقطة) بدلًا من %4 المطلوبة: بنقاط كاملة وفي حدود ما يسمح به %5 "
-     "عند هذا العرض"},
-    {R"(^PostNet prints as USPS asks, whatever the X-dimension: ([0-9.]+) mm bars, 22 to the inch, ([0-9.]+) mm )"
-     R"(and ([0-9.]+) mm tall$)",
-     "يُطبع PostNet كما تطلب هيئة البريد الأمريكية (USPS) أيًّا كان البعد X: أعمدة بعرض %1 مم، 22 عمودًا في "
-     "البوصة، بارتفاع %2 مم و%3 مم"},
-    {R"(^Angle (-?[0-9.]+) degrees drawn as ([0-9]+): a symbol turns in quarter turns$)",
-     "رُسمت الزاوية %1 درجة على %2 درجة: لا يدور الرمز إلا أرباع دورة"},
-    {R"(^X-dimension ([0-9.]+) mm is below the ([0-9.]+) mm that (.+) needs: printed at ([0-9.]+) mm )"
-     R"(\(([0-9]+) dots at ([0-9]+) dpi\)$)",
-     "البعد X البالغ %1 مم أقل من %2 مم التي يحتاجها %3: طُبع بعرض %4 مم (%5 نقطة عند %6 نقطة في البوصة)"},
-    {R"(^X-dimension ([0-9.]+) mm in whole dots falls below the ([0-9.]+) mm that (.+) needs: printed at )"
-     R"(([0-9.]+) mm \(([0-9]+) dots at ([0-9]+) dpi\)$)",
-     "البعد X البالغ %1 مم يقل بالنقاط الكاملة عن %2 مم التي يحتاجها %3: طُبع بعرض %4 مم (%5 نقطة عند %6 "
-     "نقطة في البوصة)"},
-    {R"(^PDF417 columns raised from ([0-9]+) to ([0-9]+) to hold the data$)",
-     "رُفعت أعمدة PDF417 من %1 إلى %2 لتتسع للبيانات"},
+     QT_TRANSLATE_NOOP("Errors", "Not enough memory to draw the label: lower the zoom")},
 }};
 
 const QColor kGoodColor(0, 128, 0);
@@ -247,7 +176,13 @@ const QColor kErrorColor(192, 0, 0);
 
 QString Phrase(TPhraseId id, TLanguage language)
 {
-    return FromUtf8(language == TLanguage::Arabic ? kPhrases[id].Arabic : kPhrases[id].English);
+    return Translated("Status", kPhrases[id], language);
+}
+
+// A phrase whose %n is `count`, in the plural form the language gives it.
+QString Phrase(TPhraseId id, TLanguage language, int count)
+{
+    return Translated("Status", kPhrases[id], language, count);
 }
 
 bool KindsFit(TKinds kinds, int kindIndex)
@@ -305,9 +240,9 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
     const int n = static_cast<int>(digits.size());
     const int d = kind.Digits;
     if (n < d)
-        return Phrase(phZerosPadded, language).arg(name).arg(d);
+        return Phrase(phZerosPadded, language, d).arg(name);
     if (n > d + 1)
-        return Phrase(phDigitsCut, language).arg(name).arg(d).arg(d + 1);
+        return Phrase(phDigitsCut, language, d).arg(name).arg(d + 1);
     if (n == d + 1) {
         // The engine drew its own check digit in place of the typed one, or the typed one is wrong.
         const std::optional<char> right =
@@ -322,13 +257,13 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
         if (!kind.CheckInParities && printed.size() == digits.size() && same(0))
             return Phrase(phWrongCheck, language).arg(QChar(printed.back()));
         if (!kind.CheckInParities && printed.size() == digits.size() && same(1))
-            return Phrase(phFirstLeftOut, language).arg(name).arg(d);
+            return Phrase(phFirstLeftOut, language, d).arg(name);
         return kind.CheckInParities ? Phrase(phChanged, language).arg(name, FromUtf8(digits))
                                     : Phrase(phBlanksLeftOut, language);
     }
     const QString check = QChar(printed.back());
     const QString reason =
-        Phrase(kind.CheckInParities ? phPaddedReplaced : phPaddedTaken, language).arg(name).arg(d).arg(check);
+        Phrase(kind.CheckInParities ? phPaddedReplaced : phPaddedTaken, language, d).arg(name, check);
     return reason + Phrase(phWithCheck, language)
                         .arg(QString::fromStdString(digits),
                              QString::fromStdString(WithCheckDigit(barcode, digits, kind)));
@@ -336,8 +271,7 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
 
 QString CheckDigitText(char digit, TLanguage language)
 {
-    return language == TLanguage::Arabic ? Phrase(phCheckDigitShould, language).arg(QChar(digit))
-                                         : QString::fromStdString(CheckDigitMessage(digit));
+    return Phrase(phCheckDigitShould, language).arg(QChar(digit));
 }
 
 // Why the printed text differs from the typed one.
@@ -353,9 +287,9 @@ QString DifferenceReason(const TBarcode& barcode, std::string_view typed, const 
     if (text.PairsPadded && digits.size() % 2 == 1)
         return Phrase(phPairsPadded, language).arg(KindDisplayName(kind));
     if (traits.Layout.Family == TKindFamily::AddOn)
-        return Phrase(static_cast<int>(digits.size()) < text.Digits ? phAddonPadded : phAddonCut, language)
-            .arg(KindDisplayName(kind))
-            .arg(text.Digits);
+        return Phrase(static_cast<int>(digits.size()) < text.Digits ? phAddonPadded : phAddonCut, language,
+                      text.Digits)
+            .arg(KindDisplayName(kind));
     if (text.NumericOnly && digits != typed)
         return Phrase(phBlanksLeftOut, language);
     return Phrase(phChanged, language)
@@ -410,7 +344,7 @@ QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage lang
                                  ? engineMessage == row.Message
                                  : engineMessage.find(row.Message) != std::string_view::npos;
         if (matches && KindsFit(row.Kinds, kindIndex)) {
-            QString sentence = FromUtf8(language == TLanguage::Arabic ? row.Arabic : row.English);
+            QString sentence = Translated("Errors", row.Sentence, language);
             return sentence.contains(QStringLiteral("%1")) ? sentence.arg(KindDisplayName(kindIndex))
                                                            : sentence;
         }
@@ -511,58 +445,21 @@ QString CutRemedyText(TLabelLayout layout, bool onStock, TLanguage language)
     return layout == TLabelLayout::Classic ? Phrase(phCutZoom, language) + room : "; " + room;
 }
 
-QString CellFitText(std::string_view fitMessage, TLanguage language)
+QString MessageText(const TLabelMessage& message, TLanguage language)
 {
-    static const QRegularExpression kFit(QStringLiteral(
-        "^Label (.+ mm) (wide|high), cell (.+ mm): (it would be cut off|its bars cannot reach their minimum "
-        "height of (.+ mm))$"));
-    const QString message = FromUtf8(fitMessage);
-    const QRegularExpressionMatch match = kFit.match(message);
-    if (!match.hasMatch())
-        return message;
-    if (!match.captured(5).isEmpty())
-        return Phrase(phBarsTooShort, language).arg(match.captured(1), match.captured(3), match.captured(5));
-    return Phrase(match.captured(2) == QLatin1String("wide") ? phCutWide : phCutHigh, language)
-        .arg(match.captured(1), match.captured(3));
-}
-
-QString StandardNoteText(std::string_view note, TLanguage language)
-{
-    const QString text = FromUtf8(note);
-    if (language != TLanguage::Arabic)
-        return text;
-    for (const TNoteSentence& sentence : kNoteSentences) {
-        const QRegularExpression pattern(FromUtf8(sentence.Pattern));
-        const QRegularExpressionMatch match = pattern.match(text);
-        if (!match.hasMatch())
-            continue;
-        QString arabic = FromUtf8(sentence.Arabic);
-        for (int group = 1; group <= pattern.captureCount(); ++group)
-            arabic = arabic.arg(match.captured(group));
-        return arabic;
-    }
-    return text;
-}
-
-bool NoteFitsTheCell(std::string_view note)
-{
-    return std::any_of(kNoteSentences.begin(), kNoteSentences.end(), [note](const TNoteSentence& sentence) {
-        return sentence.FitsTheCell &&
-               QRegularExpression(FromUtf8(sentence.Pattern)).match(FromUtf8(note)).hasMatch();
-    });
+    const QString wording = Translated(kMessageContext, MessageWording(message.Code), language);
+    return FromUtf8(FillIn(wording.toStdString(), message.Args));
 }
 
 std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language)
 {
     const int notChecked = verification.Labels - verification.Checked;
     if (verification.Checked == 0)
-        return {Phrase(phNoneChecked, language).arg(notChecked), true};
-    QString text = Phrase(phReadBack, language)
-                       .arg(verification.ReadBack)
-                       .arg(verification.Checked)
-                       .arg(verification.Dpi);
+        return {Phrase(phNoneChecked, language, notChecked), true};
+    QString text =
+        Phrase(phReadBack, language, verification.Checked).arg(verification.ReadBack).arg(verification.Dpi);
     if (notChecked > 0)
-        text += Phrase(phNotChecked, language).arg(notChecked);
+        text += Phrase(phNotChecked, language, notChecked);
     return {text, verification.AllReadBack()};
 }
 

@@ -60,16 +60,8 @@ QString CutRemedyText(TLabelLayout layout, bool onStock, TLanguage language);
 // kinds that draw the typed check digit, the engine's, since their last digit always is one.
 std::optional<char> RightCheckDigitOf(const TBarcode& barcode, const TScanResult& scan);
 
-// A label that does not fit its cell, from the label library's sentence ("Label 50.3 mm wide, cell
-// 45.9 mm: it would be cut off", or "... its bars cannot reach their minimum height of 18.3 mm"), in
-// `language`; a sentence of another form passes as it is.
-QString CellFitText(std::string_view fitMessage, TLanguage language);
-
-// A note of the standard layout on what it changed from the settings (label/compose/StandardLayout.cpp), in
-// `language`; a note of another form passes as it is.
-QString StandardNoteText(std::string_view note, TLanguage language);
-// True for a note on what was made smaller so that the label fits its cell.
-bool NoteFitsTheCell(std::string_view note);
+// A message of the label library (a note, a cell's refusal, a proof's finding) in `language`.
+QString MessageText(const TLabelMessage& message, TLanguage language);
 
 // "80 of 80 labels read back at 600 dpi" in `language`; false in the second when any label fails.
 std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language);

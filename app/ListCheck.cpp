@@ -13,12 +13,6 @@ namespace {
 // Rows handed back together: the list fills in as they come, and a cancel is seen soon.
 constexpr std::size_t kRowsPerBatch = 64;
 
-// The reason a reading of another text is given in, as the sheet's verification words it.
-std::string ReadsOtherMessage(const TScanResult& scan, int dpi)
-{
-    return "Reads " + scan.Decoded + " at " + std::to_string(dpi) + " dpi, not " + scan.Expected;
-}
-
 // What one row gives: nothing, a problem, or a change of what was typed.
 struct TRowFinding {
     std::optional<TRunProblem> Problem{};
@@ -43,12 +37,14 @@ TRowFinding CheckRow(const TCheckRequest& request, const TListRow& row)
                                             .Change = std::move(change)};
         const TScanResult& scan = *label.Scan;
         if (!label.Fit.Fits) {
-            problem.Kind = TProblemKind::CutOff, problem.Message = label.Fit.Message;
+            problem.Kind = TProblemKind::CutOff, problem.Reason = label.Fit.Message;
         } else if (request.Compose.Symbol &&
                    (scan.Outcome == TScanOutcome::DoesNotScan || scan.Outcome == TScanOutcome::ReadsOther)) {
             problem.Kind = TProblemKind::Scan, problem.Scan = scan;
         } else if (scan.Outcome == TScanOutcome::ReadsOther) {
-            problem.Kind = TProblemKind::Scan, problem.Message = ReadsOtherMessage(scan, request.Compose.Dpi);
+            problem.Kind = TProblemKind::Scan;
+            problem.Reason = {TMessageCode::ReadsOtherAt,
+                              {scan.Decoded, std::to_string(request.Compose.Dpi), scan.Expected}};
         } else if (scan.Outcome == TScanOutcome::DoesNotScan) {
             problem.Kind = TProblemKind::Scan;
             problem.Advice = AdviseScan({.Barcode = barcode,

@@ -1,4 +1,4 @@
-// The symbol kinds' module range and their status sentences in both languages.
+// The symbol kinds' module range, their status sentences and their refusals in the user's language.
 #include "app/SymbolDeck.h"
 
 #include <QStringList>
@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/Catalogues.h"
 #include "label/compose/SymbolLabel.h"
 
 namespace quillon {
@@ -17,18 +18,21 @@ constexpr double kMostMatrixModuleMm = 2.0;
 
 struct TRefusal {
     TSymbolError Error = TSymbolError::Other;
-    std::string_view Arabic; // %1 is the kind's name
+    const char* Sentence;    // translated by the "Symbols" catalogue; %1 is the kind's name
     bool WithDetail = false; // the encoder's English sentence follows, for what it names
 };
 
-// In TSymbolError order; each Arabic sentence says what the encoder's English ones say in general.
+// In TSymbolError order; each sentence says in general what the encoder's English ones say, for the
+// languages other than English (which shows the encoder's own).
 constexpr std::array<TRefusal, 6> kRefusals{{
-    {TSymbolError::Empty, "لا شيء لترميزه: اكتب البيانات", false},
-    {TSymbolError::TooLong, "البيانات أطول مما يتسع له أكبر رمز %1", true},
-    {TSymbolError::BadCharacter, "في البيانات محرف لا يحمله %1", true},
-    {TSymbolError::BadGs1Data, "بيانات GS1 لا توافق قواعد GS1", true},
-    {TSymbolError::BadOption, "أحد خيارات %1 خارج مداه", false},
-    {TSymbolError::Other, "تعذّر إنشاء رمز %1", true},
+    {TSymbolError::Empty, QT_TRANSLATE_NOOP("Symbols", "Nothing to encode: type the data"), false},
+    {TSymbolError::TooLong, QT_TRANSLATE_NOOP("Symbols", "The data is longer than the largest %1 holds"),
+     true},
+    {TSymbolError::BadCharacter, QT_TRANSLATE_NOOP("Symbols", "The data holds a character %1 cannot carry"),
+     true},
+    {TSymbolError::BadGs1Data, QT_TRANSLATE_NOOP("Symbols", "The GS1 data breaks GS1's rules"), true},
+    {TSymbolError::BadOption, QT_TRANSLATE_NOOP("Symbols", "An option of %1 is out of its range"), false},
+    {TSymbolError::Other, QT_TRANSLATE_NOOP("Symbols", "The %1 symbol could not be made"), true},
 }};
 constexpr bool InErrorOrder()
 {
@@ -39,11 +43,6 @@ constexpr bool InErrorOrder()
 }
 static_assert(InErrorOrder(), "one row per TSymbolError, in order");
 
-struct TPhrase {
-    std::string_view English;
-    std::string_view Arabic;
-};
-
 enum TSymbolPhrase : std::uint8_t {
     spScansAs,
     spScansOther,
@@ -53,18 +52,18 @@ enum TSymbolPhrase : std::uint8_t {
     kCount
 };
 
-// %1, %2 are filled in order. Each row's Arabic says what its English says.
-constexpr std::array<TPhrase, kCount> kPhrases{{
-    {"Scans as %1", "يُقرأ بالماسح: %1"},                                                        // ScansAs
-    {"Scans as %1, not as typed", "يُقرأ بالماسح %1 وليس كما كُتب"},                              // ScansOther
-    {"Scans as %1, but not as GS1 data (%2)", "يُقرأ بالماسح %1 لكن ليس بيانات GS1 (%2)"},       // NotAsGs1
-    {"Does not scan: try a larger zoom or module", "لا يُقرأ بالماسح: جرّب تكبيرًا أو وحدة أكبر"}, // DoesNotScan
-    {"No scan check for %1", "لا فحص بالماسح لـ %1"},                                           // NoScanCheck
+// The symbol kinds' status sentences, translated by the "Symbols" catalogue; %1, %2 are filled in order.
+constexpr std::array<const char*, kCount> kPhrases{{
+    QT_TRANSLATE_NOOP("Symbols", "Scans as %1"),                                // ScansAs
+    QT_TRANSLATE_NOOP("Symbols", "Scans as %1, not as typed"),                  // ScansOther
+    QT_TRANSLATE_NOOP("Symbols", "Scans as %1, but not as GS1 data (%2)"),      // NotAsGs1
+    QT_TRANSLATE_NOOP("Symbols", "Does not scan: try a larger zoom or module"), // DoesNotScan
+    QT_TRANSLATE_NOOP("Symbols", "No scan check for %1"),                       // NoScanCheck
 }};
 
 QString Phrase(TSymbolPhrase id, TLanguage language)
 {
-    return FromUtf8(language == TLanguage::Arabic ? kPhrases[id].Arabic : kPhrases[id].English);
+    return Translated("Symbols", kPhrases[id], language);
 }
 
 QString TitleOf(TSymbolKind kind)
@@ -78,41 +77,41 @@ QString LeftToRight(const QString& text)
     return QChar(0x202A) + text + QChar(0x202C);
 }
 
-// In TGs1Fault order: each GS1 fault in Arabic. %1 is the AI in brackets, %2 the text at fault, %3 the
-// rule's argument (in English, as the code lists and dates name it), %4 a length.
-constexpr std::array<std::string_view, 28> kGs1FaultsArabic{{
-    "معرّف التطبيق بين القوسين من 2 إلى 4 أرقام، مثل (01)، وليس %2", // Syntax
-    "%1 ليس معرّف تطبيق في GS1",                                     // UnknownAi
-    "%1: لا بيانات بعد المعرّف",                                     // Empty
-    "%1: الطول %4، لا %2",                                          // Length
-    "%1: قصير جدًا، %4 على الأقل",                                   // TooShort
-    "%1: طويل جدًا، %4 على الأكثر",                                  // TooLong
-    "%1: أرقام فقط، لا %2",                                         // NotDigits
-    "%1: %2 ليس من %3",                                             // Character
-    "%1: رقم التحقق يجب أن يكون %3",                                // CheckDigit
-    "%1: %2 ليس تاريخًا: %3",                                        // Date
-    "%1: مكرر بقيمتين مختلفتين",                                    // Repeated
-    "%1: %2 ليس وقتًا: %3",                                          // Time
-    "%1: محرفا التحقق يجب أن يكونا %3",                             // CheckCharacters
-    "%1: %2 لا يحمل بادئة شركة GS1",                                // CompanyPrefix
-    "%1: %2 ليس رمز بلد في ISO 3166",                               // Country
-    "%1: %2 ليس رمز عملة في ISO 4217",                              // Currency
-    "%1: %2 ليس رقم IBAN: %3",                                      // Iban
-    "%1: في %2 علامة % لا يتبعها رقمان ست عشريان",                  // PercentEncoding
-    "%1: %2 خارج مدى الإحداثي: %3",                                 // Coordinate
-    "%1: %2 ليس من القيم المسموح بها: %3",                          // CodeList
-    "%1: %2 ليس موضعًا صحيحًا: %3",                                   // Sequence
-    "%1: القيمة %2 مرفوضة: %3",                                     // Zero
-    "%1: %2 يجب ألا يبدأ بصفر",                                     // ZeroPrefix
-    "%1: %2 يجب أن يحوي محرفًا غير الأرقام",                         // NoNonDigit
-    "%1: %2 ليس رمز قسيمة: %3",                                     // Coupon
-    "%1 يحتاج إلى %3",                                              // Requires
-    "%1 و%2 لا يجتمعان",                                            // Excludes
-    // GtinOnly
-    "لا يحمل هذا الرمز إلا GTIN: (01) و14 رقمًا، أو 8 أو 12 أو 13 أو 14 رقمًا برقم التحقق",
+// In TGs1Fault order: each GS1 fault for the languages other than English (which shows the GS1 check's
+// own). %1 is the AI in brackets, %2 the text at fault, %3 the rule's argument (in English, as the code
+// lists and dates name it), %4 a length.
+constexpr std::array<const char*, 28> kGs1Faults{{
+    QT_TRANSLATE_NOOP("Gs1", "An AI in brackets is 2 to 4 digits, such as (01), not %2"), // Syntax
+    QT_TRANSLATE_NOOP("Gs1", "%1 is not a GS1 Application Identifier"),                   // UnknownAi
+    QT_TRANSLATE_NOOP("Gs1", "%1: no data after the AI"),                                 // Empty
+    QT_TRANSLATE_NOOP("Gs1", "%1: the length is %4, not %2"),                             // Length
+    QT_TRANSLATE_NOOP("Gs1", "%1: too short, at least %4"),                               // TooShort
+    QT_TRANSLATE_NOOP("Gs1", "%1: too long, at most %4"),                                 // TooLong
+    QT_TRANSLATE_NOOP("Gs1", "%1: digits only, not %2"),                                  // NotDigits
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not in %3"),                                      // Character
+    QT_TRANSLATE_NOOP("Gs1", "%1: the check digit should be %3"),                         // CheckDigit
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not a date: %3"),                                 // Date
+    QT_TRANSLATE_NOOP("Gs1", "%1: given twice with different values"),                    // Repeated
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not a time: %3"),                                 // Time
+    QT_TRANSLATE_NOOP("Gs1", "%1: the check characters should be %3"),                    // CheckCharacters
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 does not hold a GS1 Company Prefix"),                // CompanyPrefix
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not an ISO 3166 country code"),                   // Country
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not an ISO 4217 currency code"),                  // Currency
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not an IBAN: %3"),                                // Iban
+    QT_TRANSLATE_NOOP("Gs1", "%1: in %2 a % is not followed by two hexadecimal digits"),  // PercentEncoding
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is out of the coordinate's range: %3"),              // Coordinate
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not one of the values allowed: %3"),              // CodeList
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not a valid position: %3"),                       // Sequence
+    QT_TRANSLATE_NOOP("Gs1", "%1: the value %2 is refused: %3"),                          // Zero
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 must not start with 0"),                             // ZeroPrefix
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 must hold a character other than a digit"),          // NoNonDigit
+    QT_TRANSLATE_NOOP("Gs1", "%1: %2 is not a coupon code: %3"),                          // Coupon
+    QT_TRANSLATE_NOOP("Gs1", "%1 needs %3"),                                              // Requires
+    QT_TRANSLATE_NOOP("Gs1", "%1 and %2 cannot stand together"),                          // Excludes
+    QT_TRANSLATE_NOOP("Gs1", "Only a GTIN is carried: (01) and 14 digits, or the 8, 12, 13 or 14 digits of a "
+                             "GTIN with its check digit"), // GtinOnly
 }};
-static_assert(static_cast<std::size_t>(TGs1Fault::GtinOnly) == 27,
-              "one Arabic sentence per TGs1Fault, in order");
+static_assert(static_cast<std::size_t>(TGs1Fault::GtinOnly) == 27, "one sentence per TGs1Fault, in order");
 
 // "(01)" for "01", "(31nn)" for a pattern, kept left to right inside the Arabic line.
 QString AiInBrackets(std::string_view ai)
@@ -120,36 +119,45 @@ QString AiInBrackets(std::string_view ai)
     return QChar(0x202A) + QStringLiteral("(") + FromUtf8(ai) + QStringLiteral(")") + QChar(0x202C);
 }
 
-// The AIs a requisite asks for: "(01) مع (21)", or "واحد من: (01)، (02)".
-QString RequisiteArabic(std::string_view requisite)
+// The AIs a requisite asks for: "(01) with (21)", or "one of: (01), (02)".
+QString RequisiteText(std::string_view requisite, TLanguage language)
 {
     QStringList alternatives;
     for (const QString& alternative : FromUtf8(requisite).split(QLatin1Char(','))) {
-        QStringList together;
+        QString together;
         for (const QString& ai : alternative.split(QLatin1Char('+')))
-            together << AiInBrackets(ai.toStdString());
-        alternatives << together.join(QStringLiteral(" مع "));
+            together = together.isEmpty()
+                           ? AiInBrackets(ai.toStdString())
+                           : Translated("Gs1", QT_TRANSLATE_NOOP("Gs1", "%1 with %2"), language)
+                                 .arg(together, AiInBrackets(ai.toStdString()));
+        alternatives << together;
     }
-    return alternatives.size() == 1 ? alternatives.front()
-                                    : QStringLiteral("واحد من: ") + alternatives.join(QStringLiteral("، "));
+    if (alternatives.size() == 1)
+        return alternatives.front();
+    return Translated("Gs1", QT_TRANSLATE_NOOP("Gs1", "one of: %1"), language)
+        .arg(alternatives.join(Translated("Gs1", QT_TRANSLATE_NOOP("Gs1", ", "), language)));
 }
 
-QString Gs1FaultArabic(const TGs1Error& fault)
+QString Gs1FaultText(const TGs1Error& fault, TLanguage language)
 {
     const auto row = static_cast<std::size_t>(fault.Fault);
     if (fault.Fault == TGs1Fault::Syntax && fault.Text.empty())
-        return QStringLiteral("تبدأ بيانات GS1 بمعرّف تطبيق بين قوسين، مثل (01)");
+        return Translated(
+            "Gs1", QT_TRANSLATE_NOOP("Gs1", "GS1 data must start with an AI in brackets, such as (01)"),
+            language);
     const bool needs = fault.Fault == TGs1Fault::Requires;
     const QString other =
         fault.Fault == TGs1Fault::Excludes ? AiInBrackets(fault.Text) : LeftToRight(FromUtf8(fault.Text));
-    QString sentence = FromUtf8(row < kGs1FaultsArabic.size() ? kGs1FaultsArabic[row] : "%1");
+    QString sentence =
+        row < kGs1Faults.size() ? Translated("Gs1", kGs1Faults[row], language) : QStringLiteral("%1");
     if (fault.Component > 0)
         sentence.replace(QStringLiteral("%1"),
-                         QStringLiteral("%1، الجزء ") + QString::number(fault.Component));
+                         Translated("Gs1", QT_TRANSLATE_NOOP("Gs1", "%1, part %2"), language)
+                             .replace(QStringLiteral("%2"), QString::number(fault.Component)));
     return sentence.replace(QStringLiteral("%1"), AiInBrackets(fault.Ai))
         .replace(QStringLiteral("%2"), other)
         .replace(QStringLiteral("%3"),
-                 needs ? RequisiteArabic(fault.Detail) : LeftToRight(FromUtf8(fault.Detail)))
+                 needs ? RequisiteText(fault.Detail, language) : LeftToRight(FromUtf8(fault.Detail)))
         .replace(QStringLiteral("%4"), QString::number(fault.Length));
 }
 
@@ -164,13 +172,13 @@ TMmRange SymbolModuleRange(TSymbolKind kind)
 QString SymbolErrorText(TSymbolError error, std::string_view message, TSymbolKind kind, TLanguage language,
                         const TGs1Error* gs1Fault)
 {
-    if (language != TLanguage::Arabic)
+    if (language == TLanguage::English)
         return FromUtf8(message);
     if (gs1Fault != nullptr)
-        return Gs1FaultArabic(*gs1Fault);
+        return Gs1FaultText(*gs1Fault, language);
     const auto row = static_cast<std::size_t>(error);
     const TRefusal& refusal = row < kRefusals.size() ? kRefusals[row] : kRefusals.back();
-    QString sentence = FromUtf8(refusal.Arabic);
+    QString sentence = Translated("Symbols", refusal.Sentence, language);
     if (sentence.contains(QStringLiteral("%1")))
         sentence = sentence.arg(TitleOf(kind));
     return refusal.WithDetail ? sentence + QStringLiteral(": ") + LeftToRight(FromUtf8(message)) : sentence;

@@ -409,7 +409,9 @@ public:
         for (const TCellFailure& failure : verified.Failures) {
             const auto row = static_cast<std::size_t>(failure.Row);
             if (!page.Told[row])
-                Say({.key = 2 * (page.FirstCell + row) + 1, .line = page.Lines[row], .text = failure.Reason});
+                Say({.key = 2 * (page.FirstCell + row) + 1,
+                     .line = page.Lines[row],
+                     .text = EnglishText(failure.Reason)});
         }
         verified.Failures.clear(); // told: a long run keeps only the counts
         AddPageProof(FVerified, std::move(verified), page);
@@ -558,7 +560,7 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
             return {.notes = std::move(label.notes),
                     .drawing = std::move(label.drawing),
                     .expected = std::move(label.expected),
-                    .misfit = std::move(label.fit.Message),
+                    .misfit = EnglishText(label.fit.Message),
                     .changed = std::move(changed)};
         } catch (const Exception& e) {
             return {.error = e.what()};

@@ -98,10 +98,10 @@ namespace {
 std::string FailureOf(const TScanResult& scan)
 {
     if (scan.RightCheckDigit)
-        return CheckDigitMessage(*scan.RightCheckDigit);
+        return EnglishText({TMessageCode::CheckDigitShould, {std::string(1, *scan.RightCheckDigit)}});
     if (scan.Outcome == TScanOutcome::ReadsOther)
-        return "Reads " + scan.Decoded + ", not " + scan.Expected;
-    return "Does not scan";
+        return EnglishText({TMessageCode::ReadsOther, {scan.Decoded, scan.Expected}});
+    return EnglishText({TMessageCode::DoesNotScan, {}});
 }
 
 } // namespace
@@ -127,7 +127,8 @@ LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label)
     if (label.barcode.Angle() != 0.0) {
         const int dpi = static_cast<int>(std::lround(label.drawing->UnitsPerInch));
         const TPrintVerdict verdict = VerifyLabelAlone(*label.drawing, label.barcode, dpi);
-        return {.failure = verdict.Reason, .noReader = verdict.Scan.Outcome == TScanOutcome::NoReader};
+        return {.failure = EnglishText(verdict.Reason),
+                .noReader = verdict.Scan.Outcome == TScanOutcome::NoReader};
     }
     const TScanResult scan = CheckScan(image, label.barcode);
     if (scan.Outcome == TScanOutcome::NoReader)
@@ -256,7 +257,7 @@ void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const T
         const auto row = static_cast<std::size_t>(failure.Row);
         failed = true;
         if (misfits[row].empty())
-            report.Fail(where[row], failure.Reason);
+            report.Fail(where[row], EnglishText(failure.Reason));
     }
     if (failed)
         report.Fail("", VerificationSummary(verified));
@@ -277,8 +278,8 @@ int RunSheet(const CliOptions& options, std::ostream& err)
     const TSheetLabels labels(count, label.drawing);
     std::string written = WriteSheet(options, sheet, labels);
     ProveSheet(options, sheet, labels, std::vector<TScanExpectation>(count, label.expected),
-               std::vector<std::string>(count, label.fit.Message), std::vector<std::string>(count),
-               std::move(written), report);
+               std::vector<std::string>(count, EnglishText(label.fit.Message)),
+               std::vector<std::string>(count), std::move(written), report);
     return report.Failed() ? 1 : 0;
 }
 

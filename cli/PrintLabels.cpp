@@ -104,13 +104,13 @@ PrintLabel MakePrintLabel(const CliOptions& options, std::optional<QSizeF> cellM
     settings.Picture = picture;
     TComposedLabel composed = ComposeLabelFor(barcode, settings, options.text, CaptionsFrom(options));
     if (settings.Placing && !composed.Fit.Fits)
-        throw Exception(composed.Fit.Message); // refused: a placed label is never cut
+        throw Exception(EnglishText(composed.Fit.Message)); // refused: a placed label is never cut
     return {.barcode = std::move(barcode),
             .symbol = std::move(composed.Symbol),
             .drawing = std::move(composed.Drawing),
             .picture = std::move(composed.Picture),
             .expected = std::move(composed.Expected),
-            .notes = std::move(composed.Notes),
+            .notes = EnglishTexts(composed.Notes),
             .fit = std::move(composed.Fit)};
 }
 

@@ -7,11 +7,11 @@ namespace quillon::cli {
 std::string SymbolFailureOf(const TScanResult& scan, const TSymbolExpectation& expected)
 {
     if (scan.Outcome != TScanOutcome::ReadsOther)
-        return "Does not scan";
+        return EnglishText({TMessageCode::DoesNotScan, {}});
     if (scan.Decoded == scan.Expected)
-        return "Reads " + scan.Decoded + " as " + scan.Format + ", not as GS1 data (" +
-               expected.Reading.SymbologyIdentifier + ")";
-    return "Reads " + scan.Decoded + ", not " + scan.Expected;
+        return EnglishText(
+            {TMessageCode::ReadsNotGs1, {scan.Decoded, scan.Format, expected.Reading.SymbologyIdentifier}});
+    return EnglishText({TMessageCode::ReadsOther, {scan.Decoded, scan.Expected}});
 }
 
 std::string SymbolNoReaderNote(TSymbolKind kind)

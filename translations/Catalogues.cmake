@@ -1,6 +1,9 @@
-# cmake -DLUPDATE=... -DSOURCES=dir[;dir] -DCATALOGUES=dir -DMODE=update|check -P Catalogues.cmake
+# cmake -DLUPDATE=... -DROOT=<source tree> -DCATALOGUES=dir -DMODE=update|check -P Catalogues.cmake
 # update: lupdate every catalogue in place. check: lupdate copies and fail when one differs from its
 # catalogue (words added or gone in the sources), or when a catalogue has unfinished or obsolete words.
+# The window's words, and the label library's messages, whose wordings are marked with Wording().
+set(sources ${ROOT}/app ${ROOT}/label/words)
+set(aliases -tr-function-alias QT_TRANSLATE_NOOP+=Wording)
 file(GLOB catalogues ${CATALOGUES}/quillon_*.ts)
 if(MODE STREQUAL "check")
   set(work ${CMAKE_CURRENT_BINARY_DIR}/catalogues-check)
@@ -20,7 +23,7 @@ foreach(catalogue ${catalogues})
   if(name STREQUAL "quillon_en.ts")
     set(plural -pluralonly)
   endif()
-  execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none ${plural} ${SOURCES} -ts ${target}
+  execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none ${plural} ${aliases} ${sources} -ts ${target}
                   RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "lupdate failed on ${name}")

@@ -556,4 +556,804 @@ The file that was there is left as it was.</source>
         <translation>احفظ الصفوف المذكورة في ملف CSV: السطر والرمز والسبب</translation>
     </message>
 </context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>%1 takes digits only</source>
+        <translation>يقبل %1 الأرقام فقط</translation>
+    </message>
+    <message>
+        <source>Code 39 Extended takes ASCII characters only (no accented letters or other scripts)</source>
+        <translation>يقبل Code 39 Extended محارف ASCII فقط (لا حروف مشكّلة ولا حروف لغات أخرى)</translation>
+    </message>
+    <message>
+        <source>Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop</source>
+        <translation>يقبل Code 39 الحروف الكبيرة والأرقام والمسافة و- . $ / + % فقط؛ و* للبداية والنهاية</translation>
+    </message>
+    <message>
+        <source>Code 93 Extended takes ASCII characters only (no accented letters or other scripts)</source>
+        <translation>يقبل Code 93 Extended محارف ASCII فقط (لا حروف مشكّلة ولا حروف لغات أخرى)</translation>
+    </message>
+    <message>
+        <source>Code 93 takes capitals, digits, space and - . $ / + % only</source>
+        <translation>يقبل Code 93 الحروف الكبيرة والأرقام والمسافة و- . $ / + % فقط</translation>
+    </message>
+    <message>
+        <source>%1 takes printable ASCII characters only (letters, digits, space and punctuation)</source>
+        <translation>يقبل %1 محارف ASCII المطبوعة فقط (حروف وأرقام ومسافة وعلامات ترقيم)</translation>
+    </message>
+    <message>
+        <source>Codabar takes digits and - $ : / . + only; its start and stop letters are added for you</source>
+        <translation>يقبل Codabar الأرقام و- $ : / . + فقط؛ وتُضاف حروف البداية والنهاية تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Pick a kind from the list: the kind box names none</source>
+        <translation>اختر نوعًا من القائمة: خانة النوع لا تسمّي نوعًا</translation>
+    </message>
+    <message>
+        <source>The barcode is too wide to draw: shorten the code or lower the zoom</source>
+        <translation>الباركود أعرض من أن يُرسم: قصّر الرمز أو قلّل التكبير</translation>
+    </message>
+    <message>
+        <source>The barcode could not be drawn (an internal error)</source>
+        <translation>تعذّر رسم الباركود (خطأ داخلي)</translation>
+    </message>
+    <message>
+        <source>The label is too large to draw: lower the zoom or the code&apos;s length</source>
+        <translation>الملصق أكبر من أن يُرسم: قلّل التكبير أو طول الرمز</translation>
+    </message>
+    <message>
+        <source>The label is empty: type a code</source>
+        <translation>الملصق فارغ: اكتب رمزًا</translation>
+    </message>
+    <message>
+        <source>Not enough memory to draw the label: lower the zoom</source>
+        <translation>لا تكفي الذاكرة لرسم الملصق: قلّل التكبير</translation>
+    </message>
+</context>
+<context>
+    <name>Gs1</name>
+    <message>
+        <source>An AI in brackets is 2 to 4 digits, such as (01), not %2</source>
+        <translation>معرّف التطبيق بين القوسين من 2 إلى 4 أرقام، مثل (01)، وليس %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a GS1 Application Identifier</source>
+        <translation>%1 ليس معرّف تطبيق في GS1</translation>
+    </message>
+    <message>
+        <source>%1: no data after the AI</source>
+        <translation>%1: لا بيانات بعد المعرّف</translation>
+    </message>
+    <message>
+        <source>%1: the length is %4, not %2</source>
+        <translation>%1: الطول %4، لا %2</translation>
+    </message>
+    <message>
+        <source>%1: too short, at least %4</source>
+        <translation>%1: قصير جدًا، %4 على الأقل</translation>
+    </message>
+    <message>
+        <source>%1: too long, at most %4</source>
+        <translation>%1: طويل جدًا، %4 على الأكثر</translation>
+    </message>
+    <message>
+        <source>%1: digits only, not %2</source>
+        <translation>%1: أرقام فقط، لا %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not in %3</source>
+        <translation>%1: %2 ليس من %3</translation>
+    </message>
+    <message>
+        <source>%1: the check digit should be %3</source>
+        <translation>%1: رقم التحقق يجب أن يكون %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a date: %3</source>
+        <translation>%1: %2 ليس تاريخًا: %3</translation>
+    </message>
+    <message>
+        <source>%1: given twice with different values</source>
+        <translation>%1: مكرر بقيمتين مختلفتين</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a time: %3</source>
+        <translation>%1: %2 ليس وقتًا: %3</translation>
+    </message>
+    <message>
+        <source>%1: the check characters should be %3</source>
+        <translation>%1: محرفا التحقق يجب أن يكونا %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 does not hold a GS1 Company Prefix</source>
+        <translation>%1: %2 لا يحمل بادئة شركة GS1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an ISO 3166 country code</source>
+        <translation>%1: %2 ليس رمز بلد في ISO 3166</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an ISO 4217 currency code</source>
+        <translation>%1: %2 ليس رمز عملة في ISO 4217</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an IBAN: %3</source>
+        <translation>%1: %2 ليس رقم IBAN: %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2 a % is not followed by two hexadecimal digits</source>
+        <translation>%1: في %2 علامة % لا يتبعها رقمان ست عشريان</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of the coordinate&apos;s range: %3</source>
+        <translation>%1: %2 خارج مدى الإحداثي: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not one of the values allowed: %3</source>
+        <translation>%1: %2 ليس من القيم المسموح بها: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a valid position: %3</source>
+        <translation>%1: %2 ليس موضعًا صحيحًا: %3</translation>
+    </message>
+    <message>
+        <source>%1: the value %2 is refused: %3</source>
+        <translation>%1: القيمة %2 مرفوضة: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must not start with 0</source>
+        <translation>%1: %2 يجب ألا يبدأ بصفر</translation>
+    </message>
+    <message>
+        <source>%1: %2 must hold a character other than a digit</source>
+        <translation>%1: %2 يجب أن يحوي محرفًا غير الأرقام</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a coupon code: %3</source>
+        <translation>%1: %2 ليس رمز قسيمة: %3</translation>
+    </message>
+    <message>
+        <source>%1 needs %3</source>
+        <translation>%1 يحتاج إلى %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot stand together</source>
+        <translation>%1 و%2 لا يجتمعان</translation>
+    </message>
+    <message>
+        <source>Only a GTIN is carried: (01) and 14 digits, or the 8, 12, 13 or 14 digits of a GTIN with its check digit</source>
+        <translation>لا يحمل هذا الرمز إلا GTIN: (01) و14 رقمًا، أو 8 أو 12 أو 13 أو 14 رقمًا برقم التحقق</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 مع %2</translation>
+    </message>
+    <message>
+        <source>one of: %1</source>
+        <translation>واحد من: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>GS1 data must start with an AI in brackets, such as (01)</source>
+        <translation>تبدأ بيانات GS1 بمعرّف تطبيق بين قوسين، مثل (01)</translation>
+    </message>
+    <message>
+        <source>%1, part %2</source>
+        <translation>%1، الجزء %2</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>PostNet prints as USPS asks, whatever the X-dimension: %1 mm bars, 22 to the inch, %2 mm and %3 mm tall</source>
+        <translation>يُطبع PostNet كما تطلب هيئة البريد الأمريكية (USPS) أيًّا كان البعد X: أعمدة بعرض %1 مم، 22 عمودًا في البوصة، بارتفاع %2 مم و%3 مم</translation>
+    </message>
+    <message>
+        <source>PostNet bars keep their USPS heights; the bar height asked for does not apply</source>
+        <translation>تحتفظ أعمدة PostNet بارتفاعاتها التي تحددها USPS؛ ولا ينطبق ارتفاع الأعمدة المطلوب</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm is outside the %2-%3 mm that %4 allows: printed at %5 mm (%6 dots at %7 dpi)</source>
+        <translation>البعد X البالغ %1 مم خارج المدى %2–%3 مم الذي يسمح به %4: طُبع بعرض %5 مم (%6 نقطة عند %7 نقطة في البوصة)</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm in whole dots falls outside the %2-%3 mm that %4 allows: printed at %5 mm (%6 dots at %7 dpi)</source>
+        <translation>البعد X البالغ %1 مم يقع بالنقاط الكاملة خارج المدى %2–%3 مم الذي يسمح به %4: طُبع بعرض %5 مم (%6 نقطة عند %7 نقطة في البوصة)</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm printed at %2 mm (%3 dots at %4 dpi): a module over %5 dots takes whole steps of %6 dots</source>
+        <translation>البعد X البالغ %1 مم طُبع بعرض %2 مم (%3 نقطة عند %4 نقطة في البوصة): العمود الرفيع الذي يزيد على %5 نقطة يتدرج بخطوات كاملة من %6 نقطة</translation>
+    </message>
+    <message>
+        <source>Wide/narrow ratio %1 (%2 to %3 dots) for the %4 asked: whole dots, within what %5 allows at this module</source>
+        <translation>نسبة العريض إلى الرفيع %1 (%2 إلى %3 نقطة) بدلًا من %4 المطلوبة: بنقاط كاملة وفي حدود ما يسمح به %5 عند هذا العرض</translation>
+    </message>
+    <message>
+        <source>Bar height %1 mm is below the %2 mm that %3 asks at a %4 mm module</source>
+        <translation>ارتفاع الأعمدة %1 مم أقل من %2 مم التي يطلبها %3 عند عمود رفيع بعرض %4 مم</translation>
+    </message>
+    <message>
+        <source>Bar width reduction of %1 dots would leave %2-dot bars empty: reduced by %3</source>
+        <translation>إنقاص عرض الأعمدة بمقدار %1 نقطة يترك الأعمدة ذات %2 نقطة فارغة: أُنقص بمقدار %3</translation>
+    </message>
+    <message>
+        <source>Bars shortened to %1 mm to fit the cell&apos;s %2 mm height</source>
+        <translation>قُصّرت الأعمدة إلى %1 مم لتلائم ارتفاع الخانة البالغ %2 مم</translation>
+    </message>
+    <message>
+        <source>X-dimension reduced to %1 mm (%2 dots at %3 dpi) to fit the cell</source>
+        <translation>صُغّر البعد X إلى %1 مم (%2 نقطة عند %3 نقطة في البوصة) ليلائم الخانة</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm is below the %2 mm that %3 needs: printed at %4 mm (%5 dots at %6 dpi)</source>
+        <translation>البعد X البالغ %1 مم أقل من %2 مم التي يحتاجها %3: طُبع بعرض %4 مم (%5 نقطة عند %6 نقطة في البوصة)</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm in whole dots falls below the %2 mm that %3 needs: printed at %4 mm (%5 dots at %6 dpi)</source>
+        <translation>البعد X البالغ %1 مم يقل بالنقاط الكاملة عن %2 مم التي يحتاجها %3: طُبع بعرض %4 مم (%5 نقطة عند %6 نقطة في البوصة)</translation>
+    </message>
+    <message>
+        <source>The bar height is for GS1-128 and DataBar; %1 takes its height from its modules</source>
+        <translation>ارتفاع الأعمدة خاص بـ GS1-128 وDataBar؛ أما %1 فيأخذ ارتفاعه من وحداته</translation>
+    </message>
+    <message>
+        <source>Angle %1 degrees drawn as %2: a symbol turns in quarter turns</source>
+        <translation>رُسمت الزاوية %1 درجة على %2 درجة: لا يدور الرمز إلا أرباع دورة</translation>
+    </message>
+    <message>
+        <source>PDF417 columns raised from %1 to %2 to hold the data</source>
+        <translation>رُفعت أعمدة PDF417 من %1 إلى %2 لتتسع للبيانات</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Label %1 mm wide, cell %2 mm: it would be cut off</source>
+        <translation>الملصق بعرض %1 مم والخانة %2 مم: سيُقص</translation>
+    </message>
+    <message>
+        <source>Label %1 mm high, cell %2 mm: it would be cut off</source>
+        <translation>الملصق بارتفاع %1 مم والخانة %2 مم: سيُقص</translation>
+    </message>
+    <message>
+        <source>Label %1 mm high, cell %2 mm: its bars cannot reach their minimum height of %3 mm</source>
+        <translation>الملصق بارتفاع %1 مم والخانة %2 مم: لا تبلغ الأعمدة أدنى ارتفاع لها وهو %3 مم</translation>
+    </message>
+    <message>
+        <source>Label %1 x %2 mm with its quiet zones and %3 mm inset does not fit the %4 x %5 mm cells</source>
+        <translation>الملصق %1 × %2 مم بمناطقه الهادئة وهامشه البالغ %3 مم لا يتسع في الخانات البالغة %4 × %5 مم</translation>
+    </message>
+    <message>
+        <source>Label %1 x %2 mm with its quiet zones and %3 mm inset does not fit the %4 x %5 mm labels of %6</source>
+        <translation>الملصق %1 × %2 مم بمناطقه الهادئة وهامشه البالغ %3 مم لا يتسع في ملصقات %6 البالغة %4 × %5 مم</translation>
+    </message>
+    <message>
+        <source>Check digit should be %1</source>
+        <translation>يجب أن يكون رقم التحقق %1</translation>
+    </message>
+    <message>
+        <source>Does not scan</source>
+        <translation>لا يُقرأ بالماسح</translation>
+    </message>
+    <message>
+        <source>Does not scan at %1 dpi</source>
+        <translation>لا يُقرأ بالماسح عند %1 نقطة في البوصة</translation>
+    </message>
+    <message>
+        <source>Does not scan at %1 dpi (stretched to fill its cell)</source>
+        <translation>لا يُقرأ بالماسح عند %1 نقطة في البوصة (مشدودًا ليملأ خانته)</translation>
+    </message>
+    <message>
+        <source>Reads %1, not %2</source>
+        <translation>يُقرأ %1 وليس %2</translation>
+    </message>
+    <message>
+        <source>Reads %1 at %2 dpi, not %3</source>
+        <translation>يُقرأ %1 عند %2 نقطة في البوصة وليس %3</translation>
+    </message>
+    <message>
+        <source>Reads %1 as %2, not as GS1 data (%3)</source>
+        <translation>يُقرأ %1 بصفته %2 وليس بيانات GS1 (%3)</translation>
+    </message>
+    <message>
+        <source>Reads %1 as %2 at %3 dpi, not as GS1 data (%4)</source>
+        <translation>يُقرأ %1 بصفته %2 عند %3 نقطة في البوصة وليس بيانات GS1 (%4)</translation>
+    </message>
+    <message>
+        <source>Bars printed %1 dots off the %2-dpi printer&apos;s dots</source>
+        <translation>طُبعت الأعمدة منزاحة %1 نقطة عن نقاط الطابعة ذات %2 نقطة في البوصة</translation>
+    </message>
+    <message>
+        <source>Nothing is printed</source>
+        <translation>لم يُطبع شيء</translation>
+    </message>
+</context>
+<context>
+    <name>Source</name>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>الصف %1 من %2</translation>
+    </message>
+    <message>
+        <source>No rows</source>
+        <translation>لا صفوف</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>Number %1: %2</source>
+        <translation>الرقم %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n rows cannot be printed and are left out; they are listed beside the preview.
+
+Print the other %2?</source>
+        <translation>
+            <numerusform>لا يمكن طباعة %1 من %n صفوف فتُترك، وهي مذكورة بجانب المعاينة.
+
+أتطبع الـ %2 الباقية؟</numerusform>
+            <numerusform>لا يمكن طباعة %1 من صف واحد فيُترك، وهو مذكور بجانب المعاينة.
+
+أتطبع الـ %2 الباقية؟</numerusform>
+            <numerusform>لا يمكن طباعة %1 من صفّين فتُترك، وهي مذكورة بجانب المعاينة.
+
+أتطبع الـ %2 الباقية؟</numerusform>
+            <numerusform>لا يمكن طباعة %1 من %n صفوف فتُترك، وهي مذكورة بجانب المعاينة.
+
+أتطبع الـ %2 الباقية؟</numerusform>
+            <numerusform>لا يمكن طباعة %1 من %n صفًا فتُترك، وهي مذكورة بجانب المعاينة.
+
+أتطبع الـ %2 الباقية؟</numerusform>
+            <numerusform>لا يمكن طباعة %1 من %n صف فتُترك، وهي مذكورة بجانب المعاينة.
+
+أتطبع الـ %2 الباقية؟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to print: none of the %n rows can be printed; they are listed beside the preview</source>
+        <translation>
+            <numerusform>لا شيء للطباعة: لا يمكن طباعة أي من الصفوف الـ %n، وهي مذكورة بجانب المعاينة</numerusform>
+            <numerusform>لا شيء للطباعة: لا يمكن طباعة الصف الوحيد، وهو مذكور بجانب المعاينة</numerusform>
+            <numerusform>لا شيء للطباعة: لا يمكن طباعة أيٍّ من الصفّين، وهما مذكوران بجانب المعاينة</numerusform>
+            <numerusform>لا شيء للطباعة: لا يمكن طباعة أي من الصفوف الـ %n، وهي مذكورة بجانب المعاينة</numerusform>
+            <numerusform>لا شيء للطباعة: لا يمكن طباعة أي من الصفوف الـ %n، وهي مذكورة بجانب المعاينة</numerusform>
+            <numerusform>لا شيء للطباعة: لا يمكن طباعة أي من الصفوف الـ %n، وهي مذكورة بجانب المعاينة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels would be cut off by their cells: %1</source>
+        <translation>
+            <numerusform>ستقصّ الخانات %n ملصقات: %1</numerusform>
+            <numerusform>ستقصّ الخانة ملصقًا واحدًا: %1</numerusform>
+            <numerusform>ستقصّ الخانات ملصقين: %1</numerusform>
+            <numerusform>ستقصّ الخانات %n ملصقات: %1</numerusform>
+            <numerusform>ستقصّ الخانات %n ملصقًا: %1</numerusform>
+            <numerusform>ستقصّ الخانات %n ملصق: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more)</source>
+        <translation>
+            <numerusform> (و%n غيرها)</numerusform>
+            <numerusform> (وواحد آخر)</numerusform>
+            <numerusform> (واثنان آخران)</numerusform>
+            <numerusform> (و%n غيرها)</numerusform>
+            <numerusform> (و%n غيرها)</numerusform>
+            <numerusform> (و%n غيرها)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Composing the labels...</source>
+        <translation>تُركَّب الملصقات...</translation>
+    </message>
+    <message>
+        <source>Checking that every label scans...</source>
+        <translation>يُفحص كل ملصق بالماسح...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The list is empty: paste codes into it or open a file</source>
+        <translation>القائمة فارغة: الصق فيها رموزًا أو افتح ملفًا</translation>
+    </message>
+    <message>
+        <source>The rows make %1 labels, more than the %2 one print from the window takes: print them in parts, or with quillon-cli sheet --codes</source>
+        <translation>تصنع الصفوف %1 ملصقًا، أكثر من %2 تتسع لها طباعة واحدة من النافذة: اطبعها على أجزاء، أو بالأمر quillon-cli sheet --codes</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be opened: %2</source>
+        <translation>تعذّر فتح القائمة %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more rows</source>
+        <translation>
+            <numerusform>... و%n صفوف أخرى</numerusform>
+            <numerusform>... وصف آخر</numerusform>
+            <numerusform>... وصفّان آخران</numerusform>
+            <numerusform>... و%n صفوف أخرى</numerusform>
+            <numerusform>... و%n صفًا آخر</numerusform>
+            <numerusform>... و%n صف آخر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 prints as %2</source>
+        <translation>%1 يُطبع %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows print another number than typed: %1
+
+Print them as they are?</source>
+        <translation>
+            <numerusform>%n صفوف تُطبع رقمًا غير الذي كُتب: %1
+
+أتطبعها كما هي؟</numerusform>
+            <numerusform>صف واحد يُطبع رقمًا غير الذي كُتب: %1
+
+أتطبعه كما هو؟</numerusform>
+            <numerusform>صفّان يُطبعان رقمًا غير الذي كُتب: %1
+
+أتطبعهما كما هما؟</numerusform>
+            <numerusform>%n صفوف تُطبع رقمًا غير الذي كُتب: %1
+
+أتطبعها كما هي؟</numerusform>
+            <numerusform>%n صفًا تُطبع رقمًا غير الذي كُتب: %1
+
+أتطبعها كما هي؟</numerusform>
+            <numerusform>%n صف تُطبع رقمًا غير الذي كُتب: %1
+
+أتطبعها كما هي؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The columns of %1</source>
+        <translation>أعمدة %1</translation>
+    </message>
+    <message>
+        <source>The first row names the columns</source>
+        <translation>الصف الأول يسمّي الأعمدة</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>الرمز</translation>
+    </message>
+    <message>
+        <source>Upper caption</source>
+        <translation>التعليق العلوي</translation>
+    </message>
+    <message>
+        <source>Lower caption</source>
+        <translation>التعليق السفلي</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>النسخ</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>Checking the rows: %1 of %2</source>
+        <translation>تُفحص الصفوف: %1 من %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n rows print as they should</source>
+        <translation>
+            <numerusform>تُطبع الصفوف الـ %n كلها كما يجب</numerusform>
+            <numerusform>يُطبع الصف الوحيد كما يجب</numerusform>
+            <numerusform>يُطبع الصفّان كلاهما كما يجب</numerusform>
+            <numerusform>تُطبع الصفوف الـ %n كلها كما يجب</numerusform>
+            <numerusform>تُطبع الصفوف الـ %n كلها كما يجب</numerusform>
+            <numerusform>تُطبع الصفوف الـ %n كلها كما يجب</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n rows will not print as typed</source>
+        <translation>
+            <numerusform>%1 من %n صفوف لن تُطبع كما كُتبت</numerusform>
+            <numerusform>%1 من صف واحد لن يُطبع كما كُتب</numerusform>
+            <numerusform>%1 من صفّين لن تُطبع كما كُتبت</numerusform>
+            <numerusform>%1 من %n صفوف لن تُطبع كما كُتبت</numerusform>
+            <numerusform>%1 من %n صفًا لن تُطبع كما كُتبت</numerusform>
+            <numerusform>%1 من %n صف لن تُطبع كما كُتبت</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export the rows listed</source>
+        <translation>تصدير الصفوف المذكورة</translation>
+    </message>
+    <message>
+        <source>The rows could not be exported: %1</source>
+        <translation>تعذّر تصدير الصفوف: %1</translation>
+    </message>
+    <message>
+        <source>The list %1 opened last is not there any more, so it is not opened again</source>
+        <translation>القائمة %1 التي فُتحت آخر مرة لم تعد موجودة، فلا تُفتح ثانية</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Scans as %1</source>
+        <translation>يُقرأ بالماسح: %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1, not as typed</source>
+        <translation>يُقرأ بالماسح %1 وليس كما كُتب</translation>
+    </message>
+    <message>
+        <source>Does not scan: try a larger zoom or bar width</source>
+        <translation>لا يُقرأ بالماسح: جرّب تكبيرًا أو عرض عمود أكبر</translation>
+    </message>
+    <message>
+        <source>No scan check for %1</source>
+        <translation>لا فحص بالماسح لـ %1</translation>
+    </message>
+    <message>
+        <source>Prints as %1: %2</source>
+        <translation>يُطبع %1: %2</translation>
+    </message>
+    <message>
+        <source>Prints as %1, which does not scan: %2</source>
+        <translation>يُطبع %1 ولا يُقرأ بالماسح: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit, so a 0 was put in front and %2 became the check digit</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق، فأُضيف 0 في البداية وصار %2 رقم التحقق</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا ورقم تحقق، فأُضيف 0 في البداية وصار %2 رقم التحقق</numerusform>
+            <numerusform>يأخذ %1 رقمين ورقم تحقق، فأُضيف 0 في البداية وصار %2 رقم التحقق</numerusform>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق، فأُضيف 0 في البداية وصار %2 رقم التحقق</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا ورقم تحقق، فأُضيف 0 في البداية وصار %2 رقم التحقق</numerusform>
+            <numerusform>يأخذ %1 %n رقم ورقم تحقق، فأُضيف 0 في البداية وصار %2 رقم التحقق</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit, so a 0 was put in front and the check digit %2 replaced the last digit</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %2 محل الرقم الأخير</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %2 محل الرقم الأخير</numerusform>
+            <numerusform>يأخذ %1 رقمين ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %2 محل الرقم الأخير</numerusform>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %2 محل الرقم الأخير</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %2 محل الرقم الأخير</numerusform>
+            <numerusform>يأخذ %1 %n رقم ورقم تحقق، فأُضيف 0 في البداية وحلّ رقم التحقق %2 محل الرقم الأخير</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit, so zeros were put in front</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا ورقم تحقق، فأُضيف 0 في البداية</numerusform>
+            <numerusform>يأخذ %1 رقمين ورقم تحقق، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا ورقم تحقق، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 %n رقم ورقم تحقق، فأُضيفت أصفار في البداية</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit; the digits after the first %2 were left out</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق؛ وحُذفت الأرقام بعد أول %2</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا ورقم تحقق؛ وحُذفت الأرقام بعد أول %2</numerusform>
+            <numerusform>يأخذ %1 رقمين ورقم تحقق؛ وحُذفت الأرقام بعد أول %2</numerusform>
+            <numerusform>يأخذ %1 %n أرقام ورقم تحقق؛ وحُذفت الأرقام بعد أول %2</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا ورقم تحقق؛ وحُذفت الأرقام بعد أول %2</numerusform>
+            <numerusform>يأخذ %1 %n رقم ورقم تحقق؛ وحُذفت الأرقام بعد أول %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the last digit is the check digit and should be %1</source>
+        <translation>الرقم الأخير هو رقم التحقق ويجب أن يكون %1</translation>
+    </message>
+    <message>
+        <source>; with its check digit %1 is %2</source>
+        <translation>؛ ومع رقم التحقق يصبح %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes pairs of digits, so a 0 was put in front</source>
+        <translation>يأخذ %1 أزواجًا من الأرقام، فأُضيف 0 في البداية</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %1 takes %n digits, so zeros were put in front</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا، فأُضيف 0 في البداية</numerusform>
+            <numerusform>يأخذ %1 رقمين، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 %n أرقام، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا، فأُضيفت أصفار في البداية</numerusform>
+            <numerusform>يأخذ %1 %n رقم، فأُضيفت أصفار في البداية</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the %1 takes %n digits; the rest were left out</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام؛ وحُذف الباقي</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا؛ وحُذف الباقي</numerusform>
+            <numerusform>يأخذ %1 رقمين؛ وحُذف الباقي</numerusform>
+            <numerusform>يأخذ %1 %n أرقام؛ وحُذف الباقي</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا؛ وحُذف الباقي</numerusform>
+            <numerusform>يأخذ %1 %n رقم؛ وحُذف الباقي</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>blanks and control characters were left out</source>
+        <translation>حُذفت المسافات ومحارف التحكم</translation>
+    </message>
+    <message>
+        <source>%1 changed what was typed (%2)</source>
+        <translation>غيّر %1 ما كُتب (%2)</translation>
+    </message>
+    <message>
+        <source>Preview at %1%</source>
+        <translation>معاينة بنسبة %1%</translation>
+    </message>
+    <message>
+        <source>Scans as %1, with the check digit %2 added</source>
+        <translation>يُقرأ بالماسح: %1، مع إضافة رقم التحقق %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n labels read back at %2 dpi</source>
+        <translation>
+            <numerusform>قُرئ %1 من %n ملصقات بالماسح عند %2 نقطة في البوصة</numerusform>
+            <numerusform>قُرئ %1 من ملصق واحد بالماسح عند %2 نقطة في البوصة</numerusform>
+            <numerusform>قُرئ %1 من ملصقين بالماسح عند %2 نقطة في البوصة</numerusform>
+            <numerusform>قُرئ %1 من %n ملصقات بالماسح عند %2 نقطة في البوصة</numerusform>
+            <numerusform>قُرئ %1 من %n ملصقًا بالماسح عند %2 نقطة في البوصة</numerusform>
+            <numerusform>قُرئ %1 من %n ملصق بالماسح عند %2 نقطة في البوصة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not checked</source>
+        <translation>
+            <numerusform>، و%n بلا فحص</numerusform>
+            <numerusform>، وواحد بلا فحص</numerusform>
+            <numerusform>، واثنان بلا فحص</numerusform>
+            <numerusform>، و%n بلا فحص</numerusform>
+            <numerusform>، و%n بلا فحص</numerusform>
+            <numerusform>، و%n بلا فحص</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels not checked: no reader for their kind</source>
+        <translation>
+            <numerusform>%n ملصقات بلا فحص: لا قارئ لنوعها</numerusform>
+            <numerusform>ملصق واحد بلا فحص: لا قارئ لنوعه</numerusform>
+            <numerusform>ملصقان بلا فحص: لا قارئ لنوعهما</numerusform>
+            <numerusform>%n ملصقات بلا فحص: لا قارئ لنوعها</numerusform>
+            <numerusform>%n ملصقًا بلا فحص: لا قارئ لنوعها</numerusform>
+            <numerusform>%n ملصق بلا فحص: لا قارئ لنوعها</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check digit should be %1</source>
+        <translation>يجب أن يكون رقم التحقق %1</translation>
+    </message>
+    <message>
+        <source>Number system should be %1</source>
+        <translation>يجب أن يكون رقم نظام الترقيم %1</translation>
+    </message>
+    <message>
+        <source>Does not scan: try a larger X-dimension</source>
+        <translation>لا يُقرأ بالماسح: جرّب بعدًا X أكبر</translation>
+    </message>
+    <message>
+        <source>Does not scan: Bar Width %1 draws the wide bars of %2 out of proportion; it takes Bar Width 2</source>
+        <translation>لا يُقرأ بالماسح: عرض العمود %1 يرسم أعمدة %2 العريضة بغير نسبتها؛ ويأخذ عرض العمود 2</translation>
+    </message>
+    <message>
+        <source>Does not scan: Bar Width %1 draws the wide bars of %2 too narrow; it takes Bar Width 2 or more</source>
+        <translation>لا يُقرأ بالماسح: عرض العمود %1 يرسم أعمدة %2 العريضة أضيق مما يجب؛ ويأخذ عرض العمود 2 أو أكثر</translation>
+    </message>
+    <message>
+        <source>Does not scan: its narrow bars of %1 mm are finer than the printer&apos;s %2 mm dot; raise the zoom to %3</source>
+        <translation>لا يُقرأ بالماسح: أعمدته الرفيعة بعرض %1 مم أدق من نقطة الطابعة البالغة %2 مم؛ ارفع التكبير إلى %3</translation>
+    </message>
+    <message>
+        <source>Does not scan: stretched to fill its cell, the label keeps no quiet zone beside its bars; turn Stretch off</source>
+        <translation>لا يُقرأ بالماسح: الملصق المشدود ليملأ خانته لا يُبقي منطقة هادئة بجانب أعمدته؛ ألغِ الشد</translation>
+    </message>
+    <message>
+        <source>Does not scan: the bars stand %1 mm from the paper&apos;s left edge, inside the %2 mm quiet zone they need; widen the left margin to %3 mm</source>
+        <translation>لا يُقرأ بالماسح: تبعد الأعمدة %1 مم عن حافة الورقة اليسرى، داخل المنطقة الهادئة البالغة %2 مم التي تحتاجها؛ وسّع الهامش الأيسر إلى %3 مم</translation>
+    </message>
+    <message>
+        <source>Does not scan: the bars end %1 mm from the paper&apos;s right edge, inside the %2 mm quiet zone they need</source>
+        <translation>لا يُقرأ بالماسح: تنتهي الأعمدة على بعد %1 مم من حافة الورقة اليمنى، داخل المنطقة الهادئة البالغة %2 مم التي تحتاجها</translation>
+    </message>
+    <message>
+        <source>Does not scan: the next label stands %1 mm from the bars, inside the %2 mm quiet zone they need; widen the column spacing to %3 mm or use fewer columns</source>
+        <translation>لا يُقرأ بالماسح: يقف الملصق المجاور على بعد %1 مم من الأعمدة، داخل المنطقة الهادئة البالغة %2 مم التي تحتاجها؛ وسّع المسافة بين أعمدة الورقة إلى %3 مم أو قلّل عددها</translation>
+    </message>
+    <message>
+        <source>, or set the zoom to %1</source>
+        <translation>، أو اجعل التكبير %1</translation>
+    </message>
+    <message>
+        <source>; set the zoom to %1</source>
+        <translation>؛ اجعل التكبير %1</translation>
+    </message>
+    <message>
+        <source>; lower the zoom, or </source>
+        <translation>؛ قلّل التكبير، أو </translation>
+    </message>
+    <message>
+        <source>use fewer columns or rows</source>
+        <translation>قلّل أعمدة الورقة أو صفوفها</translation>
+    </message>
+    <message>
+        <source>choose a stock of larger labels</source>
+        <translation>اختر ورق ملصقات أكبر</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and the check digit switch adds the check digit, so the first digit was left out: type %n digits, or turn the switch off</source>
+        <translation>
+            <numerusform>يأخذ %1 %n أرقام ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب %n أرقام أو أطفئ المفتاح</numerusform>
+            <numerusform>يأخذ %1 رقمًا واحدًا ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب رقمًا واحدًا أو أطفئ المفتاح</numerusform>
+            <numerusform>يأخذ %1 رقمين ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب رقمين أو أطفئ المفتاح</numerusform>
+            <numerusform>يأخذ %1 %n أرقام ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب %n أرقام أو أطفئ المفتاح</numerusform>
+            <numerusform>يأخذ %1 %n رقمًا ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب %n رقمًا أو أطفئ المفتاح</numerusform>
+            <numerusform>يأخذ %1 %n رقم ويضيف مفتاح رقم التحقق رقمَ التحقق، فحُذف الرقم الأول: اكتب %n رقم أو أطفئ المفتاح</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Nothing to encode: type the data</source>
+        <translation>لا شيء لترميزه: اكتب البيانات</translation>
+    </message>
+    <message>
+        <source>The data is longer than the largest %1 holds</source>
+        <translation>البيانات أطول مما يتسع له أكبر رمز %1</translation>
+    </message>
+    <message>
+        <source>The data holds a character %1 cannot carry</source>
+        <translation>في البيانات محرف لا يحمله %1</translation>
+    </message>
+    <message>
+        <source>The GS1 data breaks GS1&apos;s rules</source>
+        <translation>بيانات GS1 لا توافق قواعد GS1</translation>
+    </message>
+    <message>
+        <source>An option of %1 is out of its range</source>
+        <translation>أحد خيارات %1 خارج مداه</translation>
+    </message>
+    <message>
+        <source>The %1 symbol could not be made</source>
+        <translation>تعذّر إنشاء رمز %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1</source>
+        <translation>يُقرأ بالماسح: %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1, not as typed</source>
+        <translation>يُقرأ بالماسح %1 وليس كما كُتب</translation>
+    </message>
+    <message>
+        <source>Scans as %1, but not as GS1 data (%2)</source>
+        <translation>يُقرأ بالماسح %1 لكن ليس بيانات GS1 (%2)</translation>
+    </message>
+    <message>
+        <source>Does not scan: try a larger zoom or module</source>
+        <translation>لا يُقرأ بالماسح: جرّب تكبيرًا أو وحدة أكبر</translation>
+    </message>
+    <message>
+        <source>No scan check for %1</source>
+        <translation>لا فحص بالماسح لـ %1</translation>
+    </message>
+</context>
 </TS>

@@ -556,4 +556,716 @@ Le fichier qui s&apos;y trouvait est resté tel quel.</translation>
         <translation>Enregistrer les lignes listées dans un fichier CSV : ligne, code et motif</translation>
     </message>
 </context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>%1 takes digits only</source>
+        <translation>%1 n&apos;accepte que des chiffres</translation>
+    </message>
+    <message>
+        <source>Code 39 Extended takes ASCII characters only (no accented letters or other scripts)</source>
+        <translation>Code 39 Extended n&apos;accepte que des caractères ASCII (ni lettres accentuées ni autres écritures)</translation>
+    </message>
+    <message>
+        <source>Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop</source>
+        <translation>Code 39 n&apos;accepte que les majuscules, les chiffres, l&apos;espace et - . $ / + % ; * est son caractère de début et de fin</translation>
+    </message>
+    <message>
+        <source>Code 93 Extended takes ASCII characters only (no accented letters or other scripts)</source>
+        <translation>Code 93 Extended n&apos;accepte que des caractères ASCII (ni lettres accentuées ni autres écritures)</translation>
+    </message>
+    <message>
+        <source>Code 93 takes capitals, digits, space and - . $ / + % only</source>
+        <translation>Code 93 n&apos;accepte que les majuscules, les chiffres, l&apos;espace et - . $ / + %</translation>
+    </message>
+    <message>
+        <source>%1 takes printable ASCII characters only (letters, digits, space and punctuation)</source>
+        <translation>%1 n&apos;accepte que les caractères ASCII imprimables (lettres, chiffres, espace et ponctuation)</translation>
+    </message>
+    <message>
+        <source>Codabar takes digits and - $ : / . + only; its start and stop letters are added for you</source>
+        <translation>Codabar n&apos;accepte que les chiffres et - $ : / . + ; ses lettres de début et de fin sont ajoutées automatiquement</translation>
+    </message>
+    <message>
+        <source>Pick a kind from the list: the kind box names none</source>
+        <translation>Choisissez un type dans la liste : la case Type n&apos;en indique aucun</translation>
+    </message>
+    <message>
+        <source>The barcode is too wide to draw: shorten the code or lower the zoom</source>
+        <translation>Le code-barres est trop large pour être dessiné : raccourcissez le code ou réduisez le zoom</translation>
+    </message>
+    <message>
+        <source>The barcode could not be drawn (an internal error)</source>
+        <translation>Le code-barres n&apos;a pas pu être dessiné (erreur interne)</translation>
+    </message>
+    <message>
+        <source>The label is too large to draw: lower the zoom or the code&apos;s length</source>
+        <translation>L&apos;étiquette est trop grande pour être dessinée : réduisez le zoom ou la longueur du code</translation>
+    </message>
+    <message>
+        <source>The label is empty: type a code</source>
+        <translation>L&apos;étiquette est vide : saisissez un code</translation>
+    </message>
+    <message>
+        <source>Not enough memory to draw the label: lower the zoom</source>
+        <translation>Mémoire insuffisante pour dessiner l&apos;étiquette : réduisez le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>Gs1</name>
+    <message>
+        <source>An AI in brackets is 2 to 4 digits, such as (01), not %2</source>
+        <translation>Un IA entre parenthèses compte 2 à 4 chiffres, comme (01), et non %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a GS1 Application Identifier</source>
+        <translation>%1 n&apos;est pas un identifiant d&apos;application GS1</translation>
+    </message>
+    <message>
+        <source>%1: no data after the AI</source>
+        <translation>%1 : aucune donnée après l&apos;IA</translation>
+    </message>
+    <message>
+        <source>%1: the length is %4, not %2</source>
+        <translation>%1 : la longueur doit être %4, et non %2</translation>
+    </message>
+    <message>
+        <source>%1: too short, at least %4</source>
+        <translation>%1 : trop court, au moins %4</translation>
+    </message>
+    <message>
+        <source>%1: too long, at most %4</source>
+        <translation>%1 : trop long, au plus %4</translation>
+    </message>
+    <message>
+        <source>%1: digits only, not %2</source>
+        <translation>%1 : chiffres uniquement, et non %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not in %3</source>
+        <translation>%1 : %2 n&apos;appartient pas à %3</translation>
+    </message>
+    <message>
+        <source>%1: the check digit should be %3</source>
+        <translation>%1 : le chiffre de contrôle devrait être %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a date: %3</source>
+        <translation>%1 : %2 n&apos;est pas une date : %3</translation>
+    </message>
+    <message>
+        <source>%1: given twice with different values</source>
+        <translation>%1 : indiqué deux fois avec des valeurs différentes</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a time: %3</source>
+        <translation>%1 : %2 n&apos;est pas une heure : %3</translation>
+    </message>
+    <message>
+        <source>%1: the check characters should be %3</source>
+        <translation>%1 : les caractères de contrôle devraient être %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 does not hold a GS1 Company Prefix</source>
+        <translation>%1 : %2 ne contient pas de préfixe d&apos;entreprise GS1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an ISO 3166 country code</source>
+        <translation>%1 : %2 n&apos;est pas un code pays ISO 3166</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an ISO 4217 currency code</source>
+        <translation>%1 : %2 n&apos;est pas un code devise ISO 4217</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an IBAN: %3</source>
+        <translation>%1 : %2 n&apos;est pas un IBAN : %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2 a % is not followed by two hexadecimal digits</source>
+        <translation>%1 : dans %2, un % n&apos;est pas suivi de deux chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of the coordinate&apos;s range: %3</source>
+        <translation>%1 : %2 est hors de la plage de la coordonnée : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not one of the values allowed: %3</source>
+        <translation>%1 : %2 ne fait pas partie des valeurs autorisées : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a valid position: %3</source>
+        <translation>%1 : %2 n&apos;est pas une position valide : %3</translation>
+    </message>
+    <message>
+        <source>%1: the value %2 is refused: %3</source>
+        <translation>%1 : la valeur %2 est refusée : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must not start with 0</source>
+        <translation>%1 : %2 ne doit pas commencer par 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 must hold a character other than a digit</source>
+        <translation>%1 : %2 doit contenir un caractère autre qu&apos;un chiffre</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a coupon code: %3</source>
+        <translation>%1 : %2 n&apos;est pas un code de coupon : %3</translation>
+    </message>
+    <message>
+        <source>%1 needs %3</source>
+        <translation>%1 requiert %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot stand together</source>
+        <translation>%1 et %2 ne peuvent pas figurer ensemble</translation>
+    </message>
+    <message>
+        <source>Only a GTIN is carried: (01) and 14 digits, or the 8, 12, 13 or 14 digits of a GTIN with its check digit</source>
+        <translation>Seul un GTIN peut être encodé : (01) et 14 chiffres, ou les 8, 12, 13 ou 14 chiffres d&apos;un GTIN avec son chiffre de contrôle</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 avec %2</translation>
+    </message>
+    <message>
+        <source>one of: %1</source>
+        <translation>l&apos;un des suivants : %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>GS1 data must start with an AI in brackets, such as (01)</source>
+        <translation>Les données GS1 doivent commencer par un IA entre parenthèses, comme (01)</translation>
+    </message>
+    <message>
+        <source>%1, part %2</source>
+        <translation>%1, partie %2</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>PostNet prints as USPS asks, whatever the X-dimension: %1 mm bars, 22 to the inch, %2 mm and %3 mm tall</source>
+        <translation>PostNet s&apos;imprime comme le demande l&apos;USPS, quelle que soit la dimension X : barres de %1 mm, 22 au pouce, hautes de %2 mm et de %3 mm</translation>
+    </message>
+    <message>
+        <source>PostNet bars keep their USPS heights; the bar height asked for does not apply</source>
+        <translation>Les barres PostNet gardent leurs hauteurs USPS ; la hauteur de barre demandée ne s&apos;applique pas</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm is outside the %2-%3 mm that %4 allows: printed at %5 mm (%6 dots at %7 dpi)</source>
+        <translation>Dimension X de %1 mm hors de la plage de %2 à %3 mm que permet %4 : imprimée à %5 mm (%6 points à %7 ppp)</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm in whole dots falls outside the %2-%3 mm that %4 allows: printed at %5 mm (%6 dots at %7 dpi)</source>
+        <translation>Dimension X de %1 mm hors, en points entiers, de la plage de %2 à %3 mm que permet %4 : imprimée à %5 mm (%6 points à %7 ppp)</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm printed at %2 mm (%3 dots at %4 dpi): a module over %5 dots takes whole steps of %6 dots</source>
+        <translation>Dimension X de %1 mm imprimée à %2 mm (%3 points à %4 ppp) : au-delà de %5 points, un module avance par pas entiers de %6 points</translation>
+    </message>
+    <message>
+        <source>Wide/narrow ratio %1 (%2 to %3 dots) for the %4 asked: whole dots, within what %5 allows at this module</source>
+        <translation>Rapport large/étroit de %1 (%2 points pour %3) au lieu des %4 demandés : en points entiers, dans ce que permet %5 à ce module</translation>
+    </message>
+    <message>
+        <source>Bar height %1 mm is below the %2 mm that %3 asks at a %4 mm module</source>
+        <translation>Hauteur de barre de %1 mm inférieure aux %2 mm que demande %3 pour un module de %4 mm</translation>
+    </message>
+    <message>
+        <source>Bar width reduction of %1 dots would leave %2-dot bars empty: reduced by %3</source>
+        <translation>Une réduction de barre de %1 points viderait les barres de %2 points : réduite de %3</translation>
+    </message>
+    <message>
+        <source>Bars shortened to %1 mm to fit the cell&apos;s %2 mm height</source>
+        <translation>Barres raccourcies à %1 mm pour tenir dans les %2 mm de hauteur de la case</translation>
+    </message>
+    <message>
+        <source>X-dimension reduced to %1 mm (%2 dots at %3 dpi) to fit the cell</source>
+        <translation>Dimension X réduite à %1 mm (%2 points à %3 ppp) pour tenir dans la case</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm is below the %2 mm that %3 needs: printed at %4 mm (%5 dots at %6 dpi)</source>
+        <translation>Dimension X de %1 mm inférieure aux %2 mm qu&apos;exige %3 : imprimée à %4 mm (%5 points à %6 ppp)</translation>
+    </message>
+    <message>
+        <source>X-dimension %1 mm in whole dots falls below the %2 mm that %3 needs: printed at %4 mm (%5 dots at %6 dpi)</source>
+        <translation>Dimension X de %1 mm inférieure, en points entiers, aux %2 mm qu&apos;exige %3 : imprimée à %4 mm (%5 points à %6 ppp)</translation>
+    </message>
+    <message>
+        <source>The bar height is for GS1-128 and DataBar; %1 takes its height from its modules</source>
+        <translation>La hauteur de barre vaut pour GS1-128 et DataBar ; %1 tire sa hauteur de ses modules</translation>
+    </message>
+    <message>
+        <source>Angle %1 degrees drawn as %2: a symbol turns in quarter turns</source>
+        <translation>Angle de %1 degrés dessiné à %2 : un symbole tourne par quarts de tour</translation>
+    </message>
+    <message>
+        <source>PDF417 columns raised from %1 to %2 to hold the data</source>
+        <translation>Colonnes PDF417 portées de %1 à %2 pour contenir les données</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Label %1 mm wide, cell %2 mm: it would be cut off</source>
+        <translation>Étiquette de %1 mm de large, case de %2 mm : elle serait coupée</translation>
+    </message>
+    <message>
+        <source>Label %1 mm high, cell %2 mm: it would be cut off</source>
+        <translation>Étiquette de %1 mm de haut, case de %2 mm : elle serait coupée</translation>
+    </message>
+    <message>
+        <source>Label %1 mm high, cell %2 mm: its bars cannot reach their minimum height of %3 mm</source>
+        <translation>Étiquette de %1 mm de haut, case de %2 mm : ses barres ne peuvent atteindre leur hauteur minimale de %3 mm</translation>
+    </message>
+    <message>
+        <source>Label %1 x %2 mm with its quiet zones and %3 mm inset does not fit the %4 x %5 mm cells</source>
+        <translation>L&apos;étiquette de %1 x %2 mm, avec ses zones de silence et une marge de %3 mm, ne tient pas dans les cases de %4 x %5 mm</translation>
+    </message>
+    <message>
+        <source>Label %1 x %2 mm with its quiet zones and %3 mm inset does not fit the %4 x %5 mm labels of %6</source>
+        <translation>L&apos;étiquette de %1 x %2 mm, avec ses zones de silence et une marge de %3 mm, ne tient pas dans les étiquettes de %4 x %5 mm de %6</translation>
+    </message>
+    <message>
+        <source>Check digit should be %1</source>
+        <translation>Le chiffre de contrôle devrait être %1</translation>
+    </message>
+    <message>
+        <source>Does not scan</source>
+        <translation>Illisible au lecteur</translation>
+    </message>
+    <message>
+        <source>Does not scan at %1 dpi</source>
+        <translation>Illisible au lecteur à %1 ppp</translation>
+    </message>
+    <message>
+        <source>Does not scan at %1 dpi (stretched to fill its cell)</source>
+        <translation>Illisible au lecteur à %1 ppp (étirée pour remplir sa case)</translation>
+    </message>
+    <message>
+        <source>Reads %1, not %2</source>
+        <translation>Se lit %1, et non %2</translation>
+    </message>
+    <message>
+        <source>Reads %1 at %2 dpi, not %3</source>
+        <translation>Se lit %1 à %2 ppp, et non %3</translation>
+    </message>
+    <message>
+        <source>Reads %1 as %2, not as GS1 data (%3)</source>
+        <translation>Se lit %1 en %2, et non comme données GS1 (%3)</translation>
+    </message>
+    <message>
+        <source>Reads %1 as %2 at %3 dpi, not as GS1 data (%4)</source>
+        <translation>Se lit %1 en %2 à %3 ppp, et non comme données GS1 (%4)</translation>
+    </message>
+    <message>
+        <source>Bars printed %1 dots off the %2-dpi printer&apos;s dots</source>
+        <translation>Barres imprimées à %1 point des points de l&apos;imprimante à %2 ppp</translation>
+    </message>
+    <message>
+        <source>Nothing is printed</source>
+        <translation>Rien n&apos;est imprimé</translation>
+    </message>
+</context>
+<context>
+    <name>Source</name>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Ligne %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No rows</source>
+        <translation>Aucune ligne</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Number %1: %2</source>
+        <translation>Numéro %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n rows cannot be printed and are left out; they are listed beside the preview.
+
+Print the other %2?</source>
+        <translation>
+            <numerusform>Ligne impossible à imprimer, laissée de côté : %1 sur %n (voir la liste à côté de l&apos;aperçu).
+
+Imprimer les autres (%2) ?</numerusform>
+            <numerusform>Lignes impossibles à imprimer, laissées de côté : %1 sur %n (voir la liste à côté de l&apos;aperçu).
+
+Imprimer les autres (%2) ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing to print: none of the %n rows can be printed; they are listed beside the preview</source>
+        <translation>
+            <numerusform>Rien à imprimer : %n ligne ne peut pas être imprimée ; elle est listée à côté de l&apos;aperçu</numerusform>
+            <numerusform>Rien à imprimer : aucune des %n lignes ne peut être imprimée ; elles sont listées à côté de l&apos;aperçu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels would be cut off by their cells: %1</source>
+        <translation>
+            <numerusform>%n étiquette serait coupée par sa case : %1</numerusform>
+            <numerusform>%n étiquettes seraient coupées par leur case : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more)</source>
+        <translation>
+            <numerusform> (et %n autre)</numerusform>
+            <numerusform> (et %n autres)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Composing the labels...</source>
+        <translation>Composition des étiquettes...</translation>
+    </message>
+    <message>
+        <source>Checking that every label scans...</source>
+        <translation>Vérification de la lisibilité de chaque étiquette...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The list is empty: paste codes into it or open a file</source>
+        <translation>La liste est vide : collez-y des codes ou ouvrez un fichier</translation>
+    </message>
+    <message>
+        <source>The rows make %1 labels, more than the %2 one print from the window takes: print them in parts, or with quillon-cli sheet --codes</source>
+        <translation>Les lignes donnent %1 étiquettes, plus que les %2 qu&apos;accepte une impression depuis la fenêtre : imprimez-les en plusieurs fois, ou avec quillon-cli sheet --codes</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir la liste %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more rows</source>
+        <translation>
+            <numerusform>... et %n autre ligne</numerusform>
+            <numerusform>... et %n autres lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 prints as %2</source>
+        <translation>%1 s&apos;imprime sous la forme %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows print another number than typed: %1
+
+Print them as they are?</source>
+        <translation>
+            <numerusform>%n ligne s&apos;imprime avec un autre numéro que celui saisi : %1
+
+L&apos;imprimer telle quelle ?</numerusform>
+            <numerusform>%n lignes s&apos;impriment avec un autre numéro que celui saisi : %1
+
+Les imprimer telles quelles ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The columns of %1</source>
+        <translation>Les colonnes de %1</translation>
+    </message>
+    <message>
+        <source>The first row names the columns</source>
+        <translation>La première ligne nomme les colonnes</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Upper caption</source>
+        <translation>Légende haute</translation>
+    </message>
+    <message>
+        <source>Lower caption</source>
+        <translation>Légende basse</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Checking the rows: %1 of %2</source>
+        <translation>Vérification des lignes : %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n rows print as they should</source>
+        <translation>
+            <numerusform>%n ligne s&apos;imprime comme prévu</numerusform>
+            <numerusform>Les %n lignes s&apos;impriment toutes comme prévu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n rows will not print as typed</source>
+        <translation>
+            <numerusform>%1 sur %n ligne imprimée autrement que saisie</numerusform>
+            <numerusform>%1 sur %n lignes imprimées autrement que saisies</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export the rows listed</source>
+        <translation>Exporter les lignes listées</translation>
+    </message>
+    <message>
+        <source>The rows could not be exported: %1</source>
+        <translation>Impossible d&apos;exporter les lignes : %1</translation>
+    </message>
+    <message>
+        <source>The list %1 opened last is not there any more, so it is not opened again</source>
+        <translation>La liste %1 ouverte la dernière fois n&apos;existe plus : elle n&apos;est donc pas rouverte</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Scans as %1</source>
+        <translation>Le lecteur lit %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1, not as typed</source>
+        <translation>Le lecteur lit %1, et non ce qui a été saisi</translation>
+    </message>
+    <message>
+        <source>Does not scan: try a larger zoom or bar width</source>
+        <translation>Illisible au lecteur : essayez un zoom plus fort ou une largeur des barres plus grande</translation>
+    </message>
+    <message>
+        <source>No scan check for %1</source>
+        <translation>Pas de vérification au lecteur pour %1</translation>
+    </message>
+    <message>
+        <source>Prints as %1: %2</source>
+        <translation>S&apos;imprime sous la forme %1 : %2</translation>
+    </message>
+    <message>
+        <source>Prints as %1, which does not scan: %2</source>
+        <translation>S&apos;imprime sous la forme %1, illisible au lecteur : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit, so a 0 was put in front and %2 became the check digit</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre et un chiffre de contrôle : un 0 a donc été ajouté devant et %2 est devenu le chiffre de contrôle</numerusform>
+            <numerusform>%1 prend %n chiffres et un chiffre de contrôle : un 0 a donc été ajouté devant et %2 est devenu le chiffre de contrôle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit, so a 0 was put in front and the check digit %2 replaced the last digit</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre et un chiffre de contrôle : un 0 a donc été ajouté devant et le chiffre de contrôle %2 a remplacé le dernier chiffre</numerusform>
+            <numerusform>%1 prend %n chiffres et un chiffre de contrôle : un 0 a donc été ajouté devant et le chiffre de contrôle %2 a remplacé le dernier chiffre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit, so zeros were put in front</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre et un chiffre de contrôle : un 0 a donc été ajouté devant</numerusform>
+            <numerusform>%1 prend %n chiffres et un chiffre de contrôle : des zéros ont donc été ajoutés devant</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and a check digit; the digits after the first %2 were left out</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre et un chiffre de contrôle ; les chiffres au-delà des %2 premiers ont été omis</numerusform>
+            <numerusform>%1 prend %n chiffres et un chiffre de contrôle ; les chiffres au-delà des %2 premiers ont été omis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the last digit is the check digit and should be %1</source>
+        <translation>le dernier chiffre est le chiffre de contrôle et devrait être %1</translation>
+    </message>
+    <message>
+        <source>; with its check digit %1 is %2</source>
+        <translation> ; avec son chiffre de contrôle, %1 devient %2</translation>
+    </message>
+    <message>
+        <source>%1 takes pairs of digits, so a 0 was put in front</source>
+        <translation>%1 prend des paires de chiffres : un 0 a donc été ajouté devant</translation>
+    </message>
+    <message numerus="yes">
+        <source>the %1 takes %n digits, so zeros were put in front</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre : un 0 a donc été ajouté devant</numerusform>
+            <numerusform>%1 prend %n chiffres : des zéros ont donc été ajoutés devant</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the %1 takes %n digits; the rest were left out</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre ; le reste a été omis</numerusform>
+            <numerusform>%1 prend %n chiffres ; le reste a été omis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>blanks and control characters were left out</source>
+        <translation>les espaces et les caractères de contrôle ont été omis</translation>
+    </message>
+    <message>
+        <source>%1 changed what was typed (%2)</source>
+        <translation>%1 a modifié la saisie (%2)</translation>
+    </message>
+    <message>
+        <source>Preview at %1%</source>
+        <translation>Aperçu à %1 %</translation>
+    </message>
+    <message>
+        <source>Scans as %1, with the check digit %2 added</source>
+        <translation>Le lecteur lit %1, avec le chiffre de contrôle %2 ajouté</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n labels read back at %2 dpi</source>
+        <translation>
+            <numerusform>%1 sur %n étiquette relue à %2 ppp</numerusform>
+            <numerusform>%1 sur %n étiquettes relues à %2 ppp</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n not checked</source>
+        <translation>
+            <numerusform>, %n non vérifiée</numerusform>
+            <numerusform>, %n non vérifiées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n labels not checked: no reader for their kind</source>
+        <translation>
+            <numerusform>%n étiquette non vérifiée : aucun lecteur pour son type</numerusform>
+            <numerusform>%n étiquettes non vérifiées : aucun lecteur pour leur type</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check digit should be %1</source>
+        <translation>Le chiffre de contrôle devrait être %1</translation>
+    </message>
+    <message>
+        <source>Number system should be %1</source>
+        <translation>Le système de numérotation devrait être %1</translation>
+    </message>
+    <message>
+        <source>Does not scan: try a larger X-dimension</source>
+        <translation>Illisible au lecteur : essayez une dimension X plus grande</translation>
+    </message>
+    <message>
+        <source>Does not scan: Bar Width %1 draws the wide bars of %2 out of proportion; it takes Bar Width 2</source>
+        <translation>Illisible au lecteur : une Largeur des barres de %1 rend disproportionnées les barres larges de %2 ; ce type demande une Largeur des barres de 2</translation>
+    </message>
+    <message>
+        <source>Does not scan: Bar Width %1 draws the wide bars of %2 too narrow; it takes Bar Width 2 or more</source>
+        <translation>Illisible au lecteur : une Largeur des barres de %1 rend trop étroites les barres larges de %2 ; ce type demande une Largeur des barres de 2 ou plus</translation>
+    </message>
+    <message>
+        <source>Does not scan: its narrow bars of %1 mm are finer than the printer&apos;s %2 mm dot; raise the zoom to %3</source>
+        <translation>Illisible au lecteur : ses barres étroites de %1 mm sont plus fines que le point de %2 mm de l&apos;imprimante ; montez le zoom à %3</translation>
+    </message>
+    <message>
+        <source>Does not scan: stretched to fill its cell, the label keeps no quiet zone beside its bars; turn Stretch off</source>
+        <translation>Illisible au lecteur : étirée pour remplir sa case, l&apos;étiquette ne garde aucune zone de silence à côté de ses barres ; décochez « Étirer à l&apos;impression »</translation>
+    </message>
+    <message>
+        <source>Does not scan: the bars stand %1 mm from the paper&apos;s left edge, inside the %2 mm quiet zone they need; widen the left margin to %3 mm</source>
+        <translation>Illisible au lecteur : les barres sont à %1 mm du bord gauche du papier, dans la zone de silence de %2 mm qu&apos;il leur faut ; élargissez la marge gauche à %3 mm</translation>
+    </message>
+    <message>
+        <source>Does not scan: the bars end %1 mm from the paper&apos;s right edge, inside the %2 mm quiet zone they need</source>
+        <translation>Illisible au lecteur : les barres finissent à %1 mm du bord droit du papier, dans la zone de silence de %2 mm qu&apos;il leur faut</translation>
+    </message>
+    <message>
+        <source>Does not scan: the next label stands %1 mm from the bars, inside the %2 mm quiet zone they need; widen the column spacing to %3 mm or use fewer columns</source>
+        <translation>Illisible au lecteur : l&apos;étiquette voisine est à %1 mm des barres, dans la zone de silence de %2 mm qu&apos;il leur faut ; élargissez l&apos;espace entre les colonnes à %3 mm ou utilisez moins de colonnes</translation>
+    </message>
+    <message>
+        <source>, or set the zoom to %1</source>
+        <translation>, ou réglez le zoom sur %1</translation>
+    </message>
+    <message>
+        <source>; set the zoom to %1</source>
+        <translation> ; réglez le zoom sur %1</translation>
+    </message>
+    <message>
+        <source>; lower the zoom, or </source>
+        <translation> ; réduisez le zoom, ou </translation>
+    </message>
+    <message>
+        <source>use fewer columns or rows</source>
+        <translation>utilisez moins de colonnes ou de lignes</translation>
+    </message>
+    <message>
+        <source>choose a stock of larger labels</source>
+        <translation>choisissez une planche d&apos;étiquettes plus grandes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 takes %n digits and the check digit switch adds the check digit, so the first digit was left out: type %n digits, or turn the switch off</source>
+        <translation>
+            <numerusform>%1 prend %n chiffre et la case « Clé de contrôle » ajoute le chiffre de contrôle : le premier chiffre a donc été omis. Saisissez %n chiffre, ou décochez la case</numerusform>
+            <numerusform>%1 prend %n chiffres et la case « Clé de contrôle » ajoute le chiffre de contrôle : le premier chiffre a donc été omis. Saisissez %n chiffres, ou décochez la case</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Nothing to encode: type the data</source>
+        <translation>Rien à encoder : saisissez les données</translation>
+    </message>
+    <message>
+        <source>The data is longer than the largest %1 holds</source>
+        <translation>Les données dépassent la capacité du plus grand symbole %1</translation>
+    </message>
+    <message>
+        <source>The data holds a character %1 cannot carry</source>
+        <translation>Les données contiennent un caractère que %1 ne peut pas encoder</translation>
+    </message>
+    <message>
+        <source>The GS1 data breaks GS1&apos;s rules</source>
+        <translation>Les données GS1 enfreignent les règles GS1</translation>
+    </message>
+    <message>
+        <source>An option of %1 is out of its range</source>
+        <translation>Une option de %1 est hors de sa plage</translation>
+    </message>
+    <message>
+        <source>The %1 symbol could not be made</source>
+        <translation>Le symbole %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Scans as %1</source>
+        <translation>Le lecteur lit %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1, not as typed</source>
+        <translation>Le lecteur lit %1, et non ce qui a été saisi</translation>
+    </message>
+    <message>
+        <source>Scans as %1, but not as GS1 data (%2)</source>
+        <translation>Le lecteur lit %1, mais pas comme données GS1 (%2)</translation>
+    </message>
+    <message>
+        <source>Does not scan: try a larger zoom or module</source>
+        <translation>Illisible au lecteur : essayez un zoom plus fort ou un module plus grand</translation>
+    </message>
+    <message>
+        <source>No scan check for %1</source>
+        <translation>Pas de vérification au lecteur pour %1</translation>
+    </message>
+</context>
 </TS>

@@ -142,7 +142,7 @@ int EngineDots(int dots, TDotRange range)
 
 struct TModuleChoice {
     int Dots = 1;
-    std::vector<std::string> Notes{};
+    std::vector<TLabelMessage> Notes{};
 };
 
 // The nearest whole dots to the X-dimension asked for, kept inside the symbology's range.
@@ -151,28 +151,27 @@ TModuleChoice ChooseModule(TBarcode& barcode, double xMm, int dpi)
     const TBarcodeType typ = barcode.Typ();
     const TDotRange dots = ModuleDotRange(typ, dpi);
     if (RuleOf(typ).Family == PostNet)
-        return {.Dots = dots.Least,
-                .Notes = {"PostNet prints as USPS asks, whatever the X-dimension: " + Mm(kPostNetBarMm) +
-                          " bars, 22 to the inch, " + Fixed(kPostNetFullBarMm, 2) + " mm and " +
-                          Fixed(kPostNetHalfBarMm, 2) + " mm tall"}};
+        return {
+            .Dots = dots.Least,
+            .Notes = {{TMessageCode::PostNetHeights,
+                       {Fixed(kPostNetBarMm, 3), Fixed(kPostNetFullBarMm, 2), Fixed(kPostNetHalfBarMm, 2)}}}};
     const TMmRange range = XDimensionRange(typ);
     const std::string kind(barcode.GetTypeName());
-    const std::string allowed =
-        Fixed(range.Low, 3) + "-" + Fixed(range.High, 3) + " mm that " + kind + " allows";
     const int nearest = NearestDots(std::clamp(xMm, range.Low, range.High), dpi);
     const int inRange = std::clamp(nearest, dots.Least, dots.Most);
     TModuleChoice choice{.Dots = EngineDots(inRange, dots)};
-    const std::string printed =
-        "printed at " + Mm(MmOfDots(choice.Dots, dpi)) + " (" + DotsAt(choice.Dots, dpi) + ")";
-    if (xMm < range.Low || xMm > range.High)
-        choice.Notes.push_back("X-dimension " + Mm(xMm) + " is outside the " + allowed + ": " + printed);
-    else if (inRange != nearest)
-        choice.Notes.push_back("X-dimension " + Mm(xMm) + " in whole dots falls outside the " + allowed +
-                               ": " + printed);
+    const std::string printedMm = Fixed(MmOfDots(choice.Dots, dpi), 3);
+    const std::string printedDots = std::to_string(choice.Dots);
+    const std::string at = std::to_string(dpi);
+    const bool outside = xMm < range.Low || xMm > range.High;
+    if (outside || inRange != nearest)
+        choice.Notes.push_back(
+            {outside ? TMessageCode::XOutsideRange : TMessageCode::XOutsideRangeInDots,
+             {Fixed(xMm, 3), Fixed(range.Low, 3), Fixed(range.High, 3), kind, printedMm, printedDots, at}});
     else if (choice.Dots != nearest)
-        choice.Notes.push_back("X-dimension " + Mm(xMm) + " " + printed + ": a module over " +
-                               std::to_string(kMostEngineModul) + " dots takes whole steps of " +
-                               std::to_string(DotsPerUnit(choice.Dots)) + " dots");
+        choice.Notes.push_back({TMessageCode::XInWholeSteps,
+                                {Fixed(xMm, 3), printedMm, printedDots, at, std::to_string(kMostEngineModul),
+                                 std::to_string(DotsPerUnit(choice.Dots))}});
     return choice;
 }
 
@@ -240,10 +239,9 @@ void NoteRatio(TStandardLabel& label, TBarcode& barcode, const TStandardSettings
     const double ratio = static_cast<double>(label.WideDots) / label.ModuleDots;
     if (std::fabs(ratio - settings.Ratio) < 1e-6)
         return;
-    label.Notes.push_back("Wide/narrow ratio " + Fixed(ratio, 2) + " (" + std::to_string(label.WideDots) +
-                          " to " + std::to_string(label.ModuleDots) + " dots) for the " +
-                          Fixed(settings.Ratio, 2) + " asked: whole dots, within what " +
-                          std::string(barcode.GetTypeName()) + " allows at this module");
+    label.Notes.push_back({TMessageCode::WideNarrowRatio,
+                           {Fixed(ratio, 2), std::to_string(label.WideDots), std::to_string(label.ModuleDots),
+                            Fixed(settings.Ratio, 2), std::string(barcode.GetTypeName())}});
 }
 
 // The text under (or, for an add-on, over) the bars: what a scanner reads for EAN and UPC, the
@@ -290,15 +288,13 @@ void ChooseBarHeight(TStandardLabel& label, TBarcode& barcode, const TStandardSe
     if (fitted) {
         label.BarHeightDots = *fitted;
     } else if (settings.BarHeightMm && rule.Family == PostNet) {
-        label.Notes.push_back(
-            "PostNet bars keep their USPS heights; the bar height asked for does not apply");
+        label.Notes.push_back({TMessageCode::PostNetBarHeightKept, {}});
     } else if (settings.BarHeightMm) {
         label.BarHeightDots = NearestDots(*settings.BarHeightMm, dpi);
         if (*settings.BarHeightMm < label.MinBarHeightMm - kFitSlackMm)
-            label.Notes.push_back("Bar height " + Fixed(*settings.BarHeightMm, 2) + " mm is below the " +
-                                  Fixed(label.MinBarHeightMm, 2) + " mm that " +
-                                  std::string(barcode.GetTypeName()) + " asks at a " + Mm(label.ModuleMm) +
-                                  " module");
+            label.Notes.push_back({TMessageCode::BarHeightBelow,
+                                   {Fixed(*settings.BarHeightMm, 2), Fixed(label.MinBarHeightMm, 2),
+                                    std::string(barcode.GetTypeName()), Fixed(label.ModuleMm, 3)}});
     }
     label.BarHeightMm = MmOfDots(label.BarHeightDots, dpi);
 }
@@ -308,9 +304,10 @@ void ChooseBarWidthReduction(TStandardLabel& label, const TStandardSettings& set
 {
     label.BarWidthReductionDots = std::min(settings.BarWidthReductionDots, label.ModuleDots - 1);
     if (label.BarWidthReductionDots < settings.BarWidthReductionDots)
-        label.Notes.push_back("Bar width reduction of " + std::to_string(settings.BarWidthReductionDots) +
-                              " dots would leave " + std::to_string(label.ModuleDots) +
-                              "-dot bars empty: reduced by " + std::to_string(label.BarWidthReductionDots));
+        label.Notes.push_back(
+            {TMessageCode::BarWidthReductionCut,
+             {std::to_string(settings.BarWidthReductionDots), std::to_string(label.ModuleDots),
+              std::to_string(label.BarWidthReductionDots)}});
 }
 
 // ---- Text ----
@@ -562,17 +559,20 @@ TStandardLabel ComposeAt(TBarcode& barcode, const TLabelCaptions& captions, cons
 
 // ---- Fitting ----
 
-// Two sizes to one decimal, or to two when one decimal would show them equal.
+// Two sizes in millimetres to one decimal, or to two when one decimal would show them equal.
 std::pair<std::string, std::string> TwoSizes(double a, double b)
 {
     const int decimals = Fixed(a, 1) == Fixed(b, 1) ? 2 : 1;
-    return {Fixed(a, decimals) + " mm", Fixed(b, decimals) + " mm"};
+    return {Fixed(a, decimals), Fixed(b, decimals)};
 }
 
-TCellFit Refusal(double labelMm, double cellMm, const char* measure, const std::string& why)
+// The label against the cell, in the measure it does not fit: code takes their two sizes, then `more`.
+TCellFit Refusal(TMessageCode code, double labelMm, double cellMm, std::vector<std::string> more = {})
 {
     const auto [label, cell] = TwoSizes(labelMm, cellMm);
-    return {.Fits = false, .Message = "Label " + label + " " + measure + ", cell " + cell + ": " + why};
+    std::vector<std::string> args{label, cell};
+    args.insert(args.end(), more.begin(), more.end());
+    return {.Fits = false, .Message = {code, std::move(args)}};
 }
 
 bool Within(double labelMm, double cellMm)
@@ -595,14 +595,13 @@ TFittedLabel FitHeight(TBarcode& barcode, const TLabelCaptions& captions, const 
         return {.Label = std::move(label), .Fit = std::move(fit)};
     if (label.BarHeightDots - lack < least)
         return {.Label = label,
-                .Fit = Refusal(label.SizeMm.height() - MmOfDots(label.BarHeightDots - least, dpi),
-                               cellMm.height(), "high",
-                               "its bars cannot reach their minimum height of " +
-                                   Fixed(label.MinBarHeightMm, 1) + " mm")};
+                .Fit = Refusal(TMessageCode::BarsTooShortForCell,
+                               label.SizeMm.height() - MmOfDots(label.BarHeightDots - least, dpi),
+                               cellMm.height(), {Fixed(label.MinBarHeightMm, 1)})};
     TModuleChoice shortened = module;
     const int bars = label.BarHeightDots - lack;
-    shortened.Notes.push_back("Bars shortened to " + Fixed(MmOfDots(bars, dpi), 2) +
-                              " mm to fit the cell's " + Fixed(cellMm.height(), 1) + " mm height");
+    shortened.Notes.push_back(
+        {TMessageCode::BarsShortened, {Fixed(MmOfDots(bars, dpi), 2), Fixed(cellMm.height(), 1)}});
     label = ComposeAt(barcode, captions, settings, std::move(shortened), bars);
     fit = CheckLabelFits(label.SizeMm, cellMm);
     return {.Label = std::move(label), .Fit = std::move(fit)};
@@ -623,7 +622,7 @@ std::string ShortMm(double mm)
     std::string text = Fixed(mm, 1);
     if (text.ends_with(".0"))
         text.resize(text.size() - 2);
-    return text + " mm";
+    return text;
 }
 
 } // namespace
@@ -664,12 +663,14 @@ TCellFit PlacedFit(const TCellFit& fitInRoom, QSizeF labelMm, const TCellRoom& r
     const QMarginsF& quiet = room.QuietMm;
     const double width = labelMm.width() + quiet.left() + quiet.right() + inset;
     const double height = labelMm.height() + quiet.top() + quiet.bottom() + inset;
-    const std::string cells = room.StockId.empty() ? "cells" : "labels of " + room.StockId;
+    std::vector<std::string> args{Fixed(width, 1), Fixed(height, 1), ShortMm(room.Placing->InsetMm),
+                                  Fixed(room.CellMm.width(), 1), Fixed(room.CellMm.height(), 1)};
+    if (!room.StockId.empty())
+        args.push_back(room.StockId);
     return {.Fits = false,
-            .Message = "Label " + Fixed(width, 1) + " x " + Fixed(height, 1) +
-                       " mm with its quiet zones and " + ShortMm(room.Placing->InsetMm) +
-                       " inset does not fit the " + Fixed(room.CellMm.width(), 1) + " x " +
-                       Fixed(room.CellMm.height(), 1) + " mm " + cells};
+            .Message = {room.StockId.empty() ? TMessageCode::PlacedTooLarge
+                                             : TMessageCode::PlacedTooLargeForStock,
+                        std::move(args)}};
 }
 
 TPlacedImage PlacedImageOf(const TCellPlacing& placing, const QMarginsF& quietMm)
@@ -724,9 +725,9 @@ QSizeF LabelSizeMm(const TLabelDrawing& label)
 TCellFit CheckLabelFits(QSizeF labelMm, QSizeF cellMm)
 {
     if (!Within(labelMm.width(), cellMm.width()))
-        return Refusal(labelMm.width(), cellMm.width(), "wide", "it would be cut off");
+        return Refusal(TMessageCode::CutOffWide, labelMm.width(), cellMm.width());
     if (!Within(labelMm.height(), cellMm.height()))
-        return Refusal(labelMm.height(), cellMm.height(), "high", "it would be cut off");
+        return Refusal(TMessageCode::CutOffHigh, labelMm.height(), cellMm.height());
     return {};
 }
 
@@ -744,8 +745,7 @@ TFittedLabel FitStandardLabel(TBarcode& barcode, const TLabelCaptions& captions,
          dots = SmallerModule(dots, range)) {
         TModuleChoice smaller = asked;
         smaller.Dots = dots;
-        smaller.Notes.push_back("X-dimension reduced to " + Mm(MmOfDots(dots, dpi)) + " (" +
-                                DotsAt(dots, dpi) + ") to fit the cell");
+        smaller.Notes.push_back(ReducedToFit(dots, dpi));
         fitted = FitHeight(barcode, captions, settings, smaller, cellMm);
     }
     return fitted;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "label/compose/LabelComposer.h"
+#include "label/words/LabelMessage.h"
 #include "report/PreparedReport.h"
 
 namespace quillon {
@@ -59,7 +60,7 @@ struct TStandardLabel {
     int QuietRightDots = 0;
     QRect SymbolDots{}; // the bars at their normal height, without quiet zones, in label dots
     QSizeF SizeMm{};
-    std::vector<std::string> Notes{}; // what was changed from the settings, one sentence each
+    std::vector<TLabelMessage> Notes{}; // what was changed from the settings
 };
 
 // Composes the standard label, unturned, with the human-readable line in the standard's place whatever
@@ -75,7 +76,7 @@ TStandardLabel ComposeStandardLabel(TBarcode& barcode, const TLabelCaptions& cap
 // off", or the same with "high".
 struct TCellFit {
     bool Fits = true;
-    std::string Message{};
+    TLabelMessage Message{};
 };
 
 // A drawing's true size in millimetres.

@@ -86,14 +86,10 @@ std::string Fixed(double value, int decimals)
     return text;
 }
 
-std::string Mm(double value)
+TLabelMessage ReducedToFit(int dots, int dpi)
 {
-    return Fixed(value, 3) + " mm";
-}
-
-std::string DotsAt(int dots, int dpi)
-{
-    return std::to_string(dots) + " dots at " + std::to_string(dpi) + " dpi";
+    return {TMessageCode::XReducedToFit,
+            {Fixed(MmOfDots(dots, dpi), 3), std::to_string(dots), std::to_string(dpi)}};
 }
 
 std::string ToUtf8(const QString& text)

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "barcode/Barcode.h"
+#include "label/words/LabelMessage.h"
 
 namespace quillon {
 
@@ -52,8 +53,8 @@ Exception TooLargeToPrint();
 int CeilDots(double units);
 
 std::string Fixed(double value, int decimals); // "%.*f"
-std::string Mm(double value);                  // "0.330 mm"
-std::string DotsAt(int dots, int dpi);         // "4 dots at 300 dpi"
+// The note of a module made smaller to fit the cell: "X-dimension reduced to 0.254 mm (3 dots at 300 dpi)".
+TLabelMessage ReducedToFit(int dots, int dpi);
 std::string ToUtf8(const QString& text);
 // A caption is drawn when it is on and has a text.
 bool Shown(bool on, const QString& text);

@@ -156,15 +156,15 @@ void AddBlock(TSymbolLabel& label, const TBlock& block, int left, int top, TColo
 
 // ---- Settings ----
 
-int QuarterTurnsOf(double angleDegrees, std::vector<std::string>& notes)
+int QuarterTurnsOf(double angleDegrees, std::vector<TLabelMessage>& notes)
 {
     if (!std::isfinite(angleDegrees))
         return 0;
     const double turns = std::nearbyint(angleDegrees / 90.0);
     const int quarterTurns = static_cast<int>(std::fmod(std::fmod(turns, 4.0) + 4.0, 4.0));
     if (std::fabs(angleDegrees - turns * 90.0) > 1e-9)
-        notes.push_back("Angle " + Fixed(angleDegrees, 1) + " degrees drawn as " +
-                        std::to_string(quarterTurns * 90) + ": a symbol turns in quarter turns");
+        notes.push_back(
+            {TMessageCode::AngleInQuarterTurns, {Fixed(angleDegrees, 1), std::to_string(quarterTurns * 90)}});
     return quarterTurns;
 }
 
@@ -341,7 +341,7 @@ void ValidateStandard(const TSymbolStandardSettings& standard)
 
 struct TModuleChoice {
     int Dots = 1;
-    std::vector<std::string> Notes{};
+    std::vector<TLabelMessage> Notes{};
 };
 
 // The nearest whole dots to the module asked for, never below the kind's least.
@@ -355,11 +355,10 @@ TModuleChoice ChooseModule(TSymbolKind kind, const TSymbolStandardSettings& stan
     TModuleChoice choice{.Dots = std::max(nearest, leastDots), .Notes = {}};
     if (choice.Dots == nearest)
         return choice;
-    const std::string printed =
-        "printed at " + Mm(MmOfDots(choice.Dots, dpi)) + " (" + DotsAt(choice.Dots, dpi) + ")";
-    const std::string needs = Mm(least) + " that " + TitleOf(kind) + " needs: " + printed;
-    choice.Notes.push_back("X-dimension " + Mm(asked) +
-                           (asked < least ? " is below the " : " in whole dots falls below the ") + needs);
+    choice.Notes.push_back(
+        {asked < least ? TMessageCode::XBelowLeast : TMessageCode::XBelowLeastInDots,
+         {Fixed(asked, 3), Fixed(least, 3), TitleOf(kind), Fixed(MmOfDots(choice.Dots, dpi), 3),
+          std::to_string(choice.Dots), std::to_string(dpi)}});
     return choice;
 }
 
@@ -372,9 +371,9 @@ int BarHeightDots(TSymbolLabel& label, const TSymbolStandardSettings& standard)
     if (!standard.BarHeightMm)
         return DotsAtLeast(leastMm, standard.Dpi);
     if (*standard.BarHeightMm < leastMm - 1e-6)
-        label.Notes.push_back("Bar height " + Fixed(*standard.BarHeightMm, 2) + " mm is below the " +
-                              Fixed(leastMm, 2) + " mm that " + TitleOf(label.Kind) + " asks at a " +
-                              Mm(label.ModuleMm) + " module");
+        label.Notes.push_back({TMessageCode::BarHeightBelow,
+                               {Fixed(*standard.BarHeightMm, 2), Fixed(leastMm, 2), TitleOf(label.Kind),
+                                Fixed(label.ModuleMm, 3)}});
     return NearestDots(*standard.BarHeightMm, standard.Dpi);
 }
 
@@ -384,8 +383,7 @@ std::optional<int> StandardBarHeight(TSymbolLabel& label, const TSymbolStandardS
     if (IsLinear(label.Kind))
         return BarHeightDots(label, standard);
     if (standard.BarHeightMm)
-        label.Notes.push_back("The bar height is for GS1-128 and DataBar; " + TitleOf(label.Kind) +
-                              " takes its height from its modules");
+        label.Notes.push_back({TMessageCode::BarHeightNotForKind, {TitleOf(label.Kind)}});
     return std::nullopt;
 }
 
@@ -573,8 +571,7 @@ TFittedSymbolLabel FitStandardSymbolLabel(std::string_view data, const TSymbolSe
     for (int dots = asked.Dots - 1; !fitted.Fit.Fits && dots >= leastDots; --dots) {
         TModuleChoice smaller = asked;
         smaller.Dots = dots;
-        smaller.Notes.push_back("X-dimension reduced to " + Mm(MmOfDots(dots, standard.Dpi)) + " (" +
-                                DotsAt(dots, standard.Dpi) + ") to fit the cell");
+        smaller.Notes.push_back(ReducedToFit(dots, standard.Dpi));
         fitted.Label = LayOutStandard(begun, settings, captions, standard, std::move(smaller));
         fitted.Fit = CheckLabelFits(fitted.Label.SizeMm, cellMm);
     }

@@ -66,7 +66,7 @@ struct TSymbolLabel {
     QRect SymbolRect{};    // the symbol without its quiet zones, as turned, in drawing units
     QRect QuietRect{};     // the symbol with its quiet zones, kept white
     QSizeF SizeMm{};
-    std::vector<std::string> Notes{}; // what differs from the settings, one sentence each
+    std::vector<TLabelMessage> Notes{}; // what differs from the settings
 };
 
 // The classic label: modules of ModulePixels (at least 2 for a two-dimensional kind, as no decoder

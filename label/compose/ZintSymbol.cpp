@@ -219,14 +219,14 @@ bool IsNotice(int code)
 }
 
 // What libzint changed from the options: for PDF417, the columns it raised to hold the data.
-std::string NoticeText(TSymbolKind kind, const TSymbolOptions& options, const zint_symbol& symbol)
+TLabelMessage Notice(TSymbolKind kind, const TSymbolOptions& options, const zint_symbol& symbol)
 {
     constexpr int kPdf417ColumnModules = 17, kPdf417FrameModules = 69; // start, row indicators, stop
     if (kind == TSymbolKind::PDF417 && options.Pdf417Columns != 0)
-        return "PDF417 columns raised from " + std::to_string(options.Pdf417Columns) + " to " +
-               std::to_string((symbol.width - kPdf417FrameModules) / kPdf417ColumnModules) +
-               " to hold the data";
-    return TitleOf(kind) + ": " + ZintReason(symbol);
+        return {TMessageCode::Pdf417ColumnsRaised,
+                {std::to_string(options.Pdf417Columns),
+                 std::to_string((symbol.width - kPdf417FrameModules) / kPdf417ColumnModules)}};
+    return {TMessageCode::EncoderNotice, {TitleOf(kind), ZintReason(symbol)}};
 }
 
 } // namespace
@@ -280,7 +280,7 @@ TSymbolOutcome EncodeSymbol(TSymbolKind kind, std::string_view data, const TSymb
                    .Expected = std::move(ready.Expected),
                    .Notes = {}};
     if (IsNotice(answer.Code))
-        symbol.Notes.push_back(NoticeText(kind, options, *answer.Symbol));
+        symbol.Notes.push_back(Notice(kind, options, *answer.Symbol));
     return symbol;
 }
 

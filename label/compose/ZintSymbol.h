@@ -11,6 +11,7 @@
 
 #include "label/compose/SymbolKinds.h"
 #include "label/gs1/Gs1Data.h"
+#include "label/words/LabelMessage.h"
 
 namespace quillon {
 
@@ -57,7 +58,7 @@ struct TSymbol {
     TModuleGrid Grid{};
     std::string HumanReadable{}; // the data as typed; for GS1 kinds the AIs in brackets
     TExpectedReading Expected{};
-    std::vector<std::string> Notes{}; // what the encoder changed from the options, one sentence each
+    std::vector<TLabelMessage> Notes{}; // what the encoder changed from the options
 };
 
 // Why a symbol could not be made; the window words each kind in the interface language.

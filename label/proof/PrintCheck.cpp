@@ -548,7 +548,7 @@ private:
         const QImage image(reinterpret_cast<const uchar*>(FCanvas.data()), bounds.width(), bounds.height(),
                            static_cast<qsizetype>(bounds.width()) * kBytesPerPixel, QImage::Format_RGB32);
         TPrintVerdict verdict = Verdict(scene, cells, image);
-        if (painted.OffGridDots > kOnTheDots && verdict.Reason.empty())
+        if (painted.OffGridDots > kOnTheDots && verdict.Reason.Empty())
             verdict.Reason = OffTheDotsMessage(painted.OffGridDots, FDpi);
         return verdict;
     }
@@ -661,24 +661,24 @@ private:
                         setup);
     }
 
-    std::string ReasonFor(const TScanResult& scan, const TSheetCell& cell, const TLabelDrawing& label) const
+    TLabelMessage ReasonFor(const TScanResult& scan, const TSheetCell& cell, const TLabelDrawing& label) const
     {
         if (scan.RightCheckDigit)
-            return CheckDigitMessage(*scan.RightCheckDigit);
+            return {TMessageCode::CheckDigitShould, {std::string(1, *scan.RightCheckDigit)}};
         if (!cell.Stretch) {
             const TCellFit fit = CheckLabelFits(LabelSizeMm(label), cell.FrameMm.size());
             if (!fit.Fits)
                 return fit.Message;
         }
-        const std::string at = " at " + std::to_string(FDpi) + " dpi";
+        const std::string dpi = std::to_string(FDpi);
         const TScanExpectation& expected = ExpectedOf(cell.Row);
         // GS1 data read under another symbology identifier: the text alone would not tell why.
         if (scan.Outcome == TScanOutcome::ReadsOther && scan.Decoded == scan.Expected && expected.Symbol)
-            return "Reads " + scan.Decoded + " as " + scan.Format + at + ", not as GS1 data (" +
-                   expected.Symbol->Reading.SymbologyIdentifier + ")";
+            return {TMessageCode::ReadsNotGs1At,
+                    {scan.Decoded, scan.Format, dpi, expected.Symbol->Reading.SymbologyIdentifier}};
         if (scan.Outcome == TScanOutcome::ReadsOther)
-            return "Reads " + scan.Decoded + at + ", not " + scan.Expected;
-        return "Does not scan" + at + (cell.Stretch ? " (stretched to fill its cell)" : "");
+            return {TMessageCode::ReadsOtherAt, {scan.Decoded, dpi, scan.Expected}};
+        return {cell.Stretch ? TMessageCode::DoesNotScanStretchedAt : TMessageCode::DoesNotScanAt, {dpi}};
     }
 
     const TPreparedReport& FSheet;
@@ -729,7 +729,7 @@ TSheetRun Run(const TPreparedReport& sheet, const TSheetLabels& labels,
                 continue;
             ++result.Checked;
             const TPrintVerdict& verdict = checker.Judge(page, cells, index, frames);
-            if (verdict.Reason.empty()) {
+            if (verdict.Reason.Empty()) {
                 ++result.ReadBack;
                 run.Read = verdict.Scan;
                 continue;
@@ -764,12 +764,11 @@ TSheetVerification VerifyWrittenSheet(const TPreparedReport& sheet, const TSheet
     return Run(sheet, labels, expected, dpi, TStop::Never, written, calibration).Verification;
 }
 
-std::string OffTheDotsMessage(double offDots, int dpi)
+TLabelMessage OffTheDotsMessage(double offDots, int dpi)
 {
     std::array<char, 16> off{};
     std::snprintf(off.data(), off.size(), "%.2f", offDots);
-    return "Bars printed " + std::string(off.data()) + " dots off the " + std::to_string(dpi) +
-           "-dpi printer's dots";
+    return {TMessageCode::OffTheDots, {off.data(), std::to_string(dpi)}};
 }
 
 std::string VerificationSummary(const TSheetVerification& verification)
@@ -808,7 +807,10 @@ TPrintVerdict VerifyLabelOnSheet(const TLabelDrawing& label, const TScanExpectat
     if (run.Read)
         return {.Scan = *run.Read, .Reason = {}};
     const TScanResult nothing = Unread(expected);
-    return {.Scan = nothing, .Reason = nothing.Outcome == TScanOutcome::NoReader ? "" : "Nothing is printed"};
+    return {.Scan = nothing,
+            .Reason = nothing.Outcome == TScanOutcome::NoReader
+                          ? TLabelMessage{}
+                          : TLabelMessage{TMessageCode::NothingPrinted, {}}};
 }
 
 TScanResult CheckScanOnSheet(const TLabelDrawing& label, const TBarcode& barcode,

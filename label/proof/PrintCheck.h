@@ -11,6 +11,7 @@
 
 #include "label/proof/ScanCheck.h"
 #include "label/render/LabelPainter.h"
+#include "label/words/LabelMessage.h"
 #include "report/Calibration.h"
 #include "report/PreparedReport.h"
 
@@ -25,10 +26,10 @@ inline constexpr int kMaxVerifyDpi = 2400;
 // How a printed label reads: the reader's outcome and text, and why it fails.
 struct TPrintVerdict {
     TScanResult Scan{};
-    // Empty when the label reads as it should, else one English sentence: "Check digit should be 0",
-    // "Label 75.4 mm wide, cell 45.9 mm: it would be cut off", "Does not scan at 600 dpi" or "Reads 123
-    // at 600 dpi, not 456".
-    std::string Reason{};
+    // Empty when the label reads as it should, else why not: "Check digit should be 0", "Label 75.4 mm
+    // wide, cell 45.9 mm: it would be cut off", "Does not scan at 600 dpi" or "Reads 123 at 600 dpi, not
+    // 456".
+    TLabelMessage Reason{};
 };
 
 // A printed cell that does not read as it should.
@@ -36,7 +37,7 @@ struct TCellFailure {
     std::size_t Page = 0;
     std::int64_t Row = 0; // the data row the cell prints, from 0
     TScanResult Scan{};
-    std::string Reason{};
+    TLabelMessage Reason{};
 };
 
 struct TSheetVerification {
@@ -68,7 +69,7 @@ TSheetVerification VerifyWrittenSheet(const TPreparedReport& sheet, const TSheet
                                       const TCalibration& calibration = {});
 
 // "Bars printed 0.41 dots off the 203-dpi printer's dots".
-std::string OffTheDotsMessage(double offDots, int dpi);
+TLabelMessage OffTheDotsMessage(double offDots, int dpi);
 
 // "80 of 80 labels read back at 600 dpi", with ", 4 not checked" for kinds no reader reads; "80 labels
 // not checked: no reader for their kind" when none was.

@@ -50,7 +50,7 @@ struct TComposedLabel {
     std::shared_ptr<const TSymbolLabel> Symbol{}; // the kinds libzint encodes; null for the engine's
     QImage Picture{};                             // the bitmap the picture table receives
     TCellFit Fit{};                               // fits always when there is no cell
-    std::vector<std::string> Notes{};             // what the standard layout changed from the settings
+    std::vector<TLabelMessage> Notes{};           // what the standard layout changed from the settings
     TScanExpectation Expected{};                  // what its printed cells should read as
     std::optional<TScanResult> Scan{};
 };

@@ -66,12 +66,12 @@ const TStatusRow kStatusRows[] = {
      "يُقرأ بالماسح: 6212236011840"},
     {2, Ean13(3, 4, 20), "6212236011840", false, TStatusLevel::Error,
      "Label 75.4 mm wide, cell 45.9 mm: it would be cut off; lower the zoom, or use fewer columns or rows",
-     "الملصق بعرض 75.4 mm والخانة 45.9 mm: سيُقص؛ قلّل التكبير، أو قلّل أعمدة الورقة أو صفوفها"},
+     "الملصق بعرض 75.4 مم والخانة 45.9 مم: سيُقص؛ قلّل التكبير، أو قلّل أعمدة الورقة أو صفوفها"},
     // 9 rows leave a cell 30 mm high: the bars at their least height and the captions need 31.2 mm.
     {3, Standard(Ean13(1, 2, 9), false), "6212236011840", false, TStatusLevel::Error,
      "Label 31.2 mm high, cell 30.0 mm: its bars cannot reach their minimum height of 20.5 mm; use fewer "
      "columns or rows",
-     "لا تبلغ الأعمدة أدنى ارتفاع لها وهو 20.5 mm"},
+     "لا تبلغ الأعمدة أدنى ارتفاع لها وهو 20.5 مم"},
     // Stretched in a cell smaller than the label asks, the window fits the label to the cell: it prints,
     // and the status line says what changed.
     {4, Standard(Ean13(1, 2, 8), true), "6212236011840", true, TStatusLevel::Warning,

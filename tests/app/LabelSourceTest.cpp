@@ -186,8 +186,8 @@ const TDefectRow kDefects[] = {
          const std::string asked = test.PrintList(bcCodeEAN13, "5901234123457\n590123400004\n");
          return asked + " [" + test.form->ProblemLines().join(" | ").toStdString() + "]";
      },
-     "1 rows print another number than typed: Line 2: 590123400004 prints as 0590123400004\n\nPrint them as "
-     "they are? [Line 2: 590123400004 prints as 0590123400004]"},
+     "1 row prints another number than typed: Line 2: 590123400004 prints as 0590123400004\n\nPrint it as "
+     "it is? [Line 2: 590123400004 prints as 0590123400004]"},
     {5, "start at label 5 of a 3 x 7 sheet counts down the columns",
      [](DefectTest& test) {
          test.form->CSpn->setValue(3), test.form->RSpn->setValue(7);

@@ -213,7 +213,7 @@ TEST_F(PrintTrueTest, ThePreviewSaysHowManyLabelsReadBackAndASecondPrintRebuilds
     form->CSpn->setValue(1);
     form->RSpn->setValue(2);
     form->SpeedButton1->click();
-    EXPECT_EQ(Note(), QString::fromUtf8("قُرئ 2 من 2 ملصقًا بالماسح عند 600 نقطة في البوصة"));
+    EXPECT_EQ(Note(), QString::fromUtf8("قُرئ 2 من ملصقين بالماسح عند 600 نقطة في البوصة"));
     EXPECT_TRUE(errors.isEmpty()) << Errors();
 }
 

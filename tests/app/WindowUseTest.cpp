@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <set>
 
 #include "WindowFixture.h"
+#include "app/Catalogues.h"
 #include "app/DesignPanel.h"
 #include "app/LabelStatus.h"
 #include "app/Shapes.h"
@@ -317,16 +320,40 @@ TEST(LabelStatus, StandardLayoutNotesReadInArabic)
         barcode.SetTyp(row.Kind);
         barcode.SetText(row.Code);
         const TLabelCaptions captions{.UpperOn = false, .Upper = {}, .LowerOn = false, .Lower = {}};
-        const std::vector<std::string> notes =
+        const std::vector<TLabelMessage> notes =
             row.CellMm.isEmpty() ? ComposeStandardLabel(barcode, captions, row.Settings).Notes
                                  : FitStandardLabel(barcode, captions, row.Settings, row.CellMm).Label.Notes;
-        const auto note = std::find_if(notes.begin(), notes.end(),
-                                       [&row](const std::string& n) { return n.starts_with(row.Begins); });
-        ASSERT_NE(note, notes.end()) << "row " << row.No << ": " << (notes.empty() ? "no note" : notes[0]);
-        const QString arabic = StandardNoteText(*note, TLanguage::Arabic);
-        EXPECT_TRUE(HasArabic(arabic)) << "row " << row.No << ": " << *note;
-        EXPECT_EQ(StandardNoteText(*note, TLanguage::English).toStdString(), *note) << "row " << row.No;
-        EXPECT_EQ(NoteFitsTheCell(*note), row.FitsTheCell) << "row " << row.No;
+        const auto note = std::find_if(notes.begin(), notes.end(), [&row](const TLabelMessage& n) {
+            return EnglishText(n).starts_with(row.Begins);
+        });
+        ASSERT_NE(note, notes.end()) << "row " << row.No << ": "
+                                     << (notes.empty() ? "no note" : EnglishText(notes[0]));
+        const QString arabic = MessageText(*note, TLanguage::Arabic);
+        EXPECT_TRUE(HasArabic(arabic)) << "row " << row.No << ": " << EnglishText(*note);
+        for (const std::string& value : note->Args)
+            EXPECT_TRUE(arabic.contains(QString::fromStdString(value))) << "row " << row.No << ": " << value;
+        EXPECT_EQ(MessageText(*note, TLanguage::English).toStdString(), EnglishText(*note))
+            << "row " << row.No;
+        EXPECT_EQ(FitsTheCell(*note), row.FitsTheCell) << "row " << row.No;
+    }
+}
+
+// Each of the label library's messages is worded in Arabic, with every value it names in its place; an
+// encoder's own words (Said, EncoderNotice) pass through as they are.
+TEST(LabelStatus, EveryLibraryMessageIsWordedInArabicWithItsValues)
+{
+    for (int code = 1; code < static_cast<int>(TMessageCode::Count); ++code) {
+        if (static_cast<TMessageCode>(code) == TMessageCode::EncoderNotice)
+            continue;
+        const TLabelMessage message{static_cast<TMessageCode>(code),
+                                    {"v1", "v2", "v3", "v4", "v5", "v6", "v7", "v8", "v9"}};
+        const std::string english = EnglishText(message);
+        const QString arabic = MessageText(message, TLanguage::Arabic);
+        EXPECT_TRUE(HasArabic(arabic)) << english;
+        for (const std::string& value : message.Args)
+            EXPECT_EQ(arabic.count(QString::fromStdString(value)),
+                      static_cast<qsizetype>(english.find(value) != std::string::npos))
+                << english << " -> " << arabic.toStdString();
     }
 }
 
@@ -373,6 +400,38 @@ TEST_F(WindowUseTest, QtsOwnDialogsSpeakTheWindowsLanguage)
     EXPECT_TRUE(HasArabic(cancel())) << cancel().toStdString();
     form->SetLangIndex(1);
     EXPECT_EQ(cancel(), "Cancel");
+}
+
+// A catalogue missing or damaged: the window speaks English and says so once, in English.
+TEST_F(WindowUseTest, AnUnreadableCatalogueLeavesTheWindowEnglishAndIsSaidOnce)
+{
+    const QString folder = DataPath("catalogues");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& damaged : {QStringLiteral("quillon_fr.qm"), QStringLiteral("quillon_ar.qm")}) {
+        QFile file(folder + "/" + damaged);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a catalogue");
+    }
+    for (const QString& state : {QStringLiteral("damaged"), QStringLiteral("missing")}) {
+        SCOPED_TRACE(state.toStdString());
+        if (state == "missing")
+            QFile::remove(folder + "/quillon_ar.qm");
+        SetCatalogueFolder(folder);
+        form->SetLangIndex(1);
+        Restart(); // a window that has said nothing yet
+        errors.clear();
+        form->SetLangIndex(0);
+        form->SetLangIndex(1);
+        form->SetLangIndex(0);
+        EXPECT_EQ(errors, QStringList{"The window's catalogue quillon_ar.qm cannot be read, so the window "
+                                      "speaks English"});
+        EXPECT_EQ(form->LangEnglish->text(), QStringLiteral("English"));
+        EXPECT_FALSE(HasArabic(form->PreviewStatus())) << form->PreviewStatus().toStdString();
+        form->SetLangIndex(1);
+    }
+    SetCatalogueFolder(QStringLiteral(":/i18n"));
+    form->SetLangIndex(0);
+    EXPECT_TRUE(HasArabic(form->LangEnglish->text()) || HasArabic(form->lb2->text()));
 }
 
 // Every caption, in the font chosen for it, is no wider than the room its control gives it, and keeps

@@ -62,7 +62,7 @@ TSheet MakeSheet(const TSheetCase& sheetCase)
         const TRectTenths cell = sheet.Report.Pages.front().Elements.front().Frame;
         const TFittedLabel fitted = FitStandardLabel(barcode, kNoCaptions, {.Dpi = sheetCase.Dpi},
                                                      QSizeF(cell.Width / 10.0, cell.Height / 10.0));
-        EXPECT_TRUE(fitted.Fit.Fits) << fitted.Fit.Message;
+        EXPECT_TRUE(fitted.Fit.Fits) << EnglishText(fitted.Fit.Message);
         sheet.Drawing = std::make_shared<const TLabelDrawing>(fitted.Label.Drawing);
     }
     const auto cells = static_cast<std::size_t>(sheetCase.Columns * sheetCase.Rows);
@@ -112,7 +112,7 @@ TEST(PrintCheck, SheetsReadBackCellByCellAtThePrintersResolution)
         EXPECT_EQ(VerificationSummary(verified), sheetCase.Summary);
         EXPECT_EQ(verified.Failures.size(), static_cast<std::size_t>(verified.Checked - verified.ReadBack));
         for (const TCellFailure& failure : verified.Failures) {
-            EXPECT_EQ(failure.Reason, sheetCase.Reason) << "data row " << failure.Row;
+            EXPECT_EQ(EnglishText(failure.Reason), sheetCase.Reason) << "data row " << failure.Row;
             EXPECT_NE(failure.Scan.Decoded, sheetCase.Text) << "data row " << failure.Row;
         }
     }
@@ -155,7 +155,8 @@ TEST(PrintCheck, TheWindowsScanCheckJudgesTheLabelInItsCell)
         const TSheet sheet = MakeSheet({.Text = text, .Zoom = zoom, .Bars = bars});
         const TPrintVerdict verdict = VerifyLabelOnSheet(*sheet.Drawing, sheet.Barcode, sheet.Report, 600);
         const TScanResult result = CheckScanOnSheet(*sheet.Drawing, sheet.Barcode, sheet.Report, 600);
-        EXPECT_EQ(std::tuple(result.Outcome, ScanStatusText(result, "EAN13").toStdString(), verdict.Reason),
+        EXPECT_EQ(std::tuple(result.Outcome, ScanStatusText(result, "EAN13").toStdString(),
+                             EnglishText(verdict.Reason)),
                   std::tuple(outcome, status, reason))
             << "zoom " << zoom << ", " << text;
     }
@@ -176,7 +177,7 @@ TEST(PrintCheck, ALabelAloneReadsWithThePaperAroundIt)
     for (int line = 1; const auto& [typ, text, zoom, dpi, outcome, reason] : rows) {
         const TSheet sheet = MakeSheet({.Typ = typ, .Text = text, .Zoom = zoom, .Columns = 1, .Rows = 1});
         const TPrintVerdict verdict = VerifyLabelAlone(*sheet.Drawing, sheet.Barcode, dpi);
-        EXPECT_EQ(std::pair(verdict.Scan.Outcome, verdict.Reason), std::pair(outcome, reason))
+        EXPECT_EQ(std::pair(verdict.Scan.Outcome, EnglishText(verdict.Reason)), std::pair(outcome, reason))
             << "row " << line++;
     }
 }
@@ -240,8 +241,9 @@ TEST(PrintCheck, SymbolSheetsReadBackCellByCell)
                         std::vector<TScanExpectation>(cells, expected), row.Dpi);
         EXPECT_EQ(VerificationSummary(verified), row.Summary);
         for (const TCellFailure& failure : verified.Failures)
-            EXPECT_EQ(failure.Reason, row.Reason) << "data row " << failure.Row;
-        EXPECT_EQ(VerifyLabelOnSheet(label.Drawing, expected, sheet, row.Dpi).Reason, row.Reason);
+            EXPECT_EQ(EnglishText(failure.Reason), row.Reason) << "data row " << failure.Row;
+        EXPECT_EQ(EnglishText(VerifyLabelOnSheet(label.Drawing, expected, sheet, row.Dpi).Reason),
+                  row.Reason);
     }
 }
 

@@ -263,9 +263,9 @@ TEST(PrintedPdf, APageWrittenAScaleOffFailsItsCells)
         const TSheetVerification planted = ProveWritten(sheet, WithScaleOff(part, 1.001), writer, kDpi);
         EXPECT_EQ(planted.ReadBack, 0);
         ASSERT_FALSE(planted.Failures.empty());
-        EXPECT_NE(planted.Failures.front().Reason.find("dots off the 203-dpi printer's dots"),
+        EXPECT_NE(EnglishText(planted.Failures.front().Reason).find("dots off the 203-dpi printer's dots"),
                   std::string::npos)
-            << planted.Failures.front().Reason;
+            << EnglishText(planted.Failures.front().Reason);
         TPrintedPdf::CheckWrittenFonts(writer.Finish(), writer.PendingFonts());
     }
 }

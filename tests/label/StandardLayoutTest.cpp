@@ -40,10 +40,10 @@ TStandardLabel Compose(TBarcodeType typ, const std::string& text, const TStandar
     return ComposeStandardLabel(barcode, captions, settings);
 }
 
-std::string Joined(const std::vector<std::string>& notes)
+std::string Joined(const std::vector<TLabelMessage>& notes)
 {
     std::string all;
-    for (const std::string& note : notes)
+    for (const std::string& note : EnglishTexts(notes))
         all += (all.empty() ? "" : " | ") + note;
     return all;
 }
@@ -294,7 +294,7 @@ TEST(StandardLayout, ALabelTooLargeForItsCellShrinksToTheSymbologysLeastOrIsRefu
         const TFittedLabel fitted = FitStandardLabel(barcode, kNoCaptions, {.BarHeightMm = row.BarHeightMm},
                                                      QSizeF(row.CellWidthMm, row.CellHeightMm));
         EXPECT_EQ(fitted.Fit.Fits, row.Message.empty());
-        EXPECT_EQ(fitted.Fit.Message, row.Message);
+        EXPECT_EQ(EnglishText(fitted.Fit.Message), row.Message);
         EXPECT_EQ(fitted.Label.ModuleDots, row.ModuleDots);
         if (fitted.Fit.Fits) {
             EXPECT_LE(fitted.Label.SizeMm.width(), row.CellWidthMm);
@@ -312,11 +312,11 @@ TEST(StandardLayout, TheClassicLabelIsCheckedAtItsScreenSize)
     barcode.SetModul(3);
     barcode.SetHeight(64);
     const TLabelDrawing classic = RecordLabel(barcode, kCaptions);
-    EXPECT_EQ(CheckLabelFits(LabelSizeMm(classic), QSizeF(46.0, 30.0)).Message,
+    EXPECT_EQ(EnglishText(CheckLabelFits(LabelSizeMm(classic), QSizeF(46.0, 30.0)).Message),
               "Label 75.4 mm wide, cell 46.0 mm: it would be cut off");
-    EXPECT_EQ(CheckLabelFits(LabelSizeMm(classic), QSizeF(80.0, 21.0)).Message,
+    EXPECT_EQ(EnglishText(CheckLabelFits(LabelSizeMm(classic), QSizeF(80.0, 21.0)).Message),
               "Label 21.2 mm high, cell 21.0 mm: it would be cut off");
-    EXPECT_EQ(CheckLabelFits(LabelSizeMm(classic), QSizeF(75.38, 30.0)).Message,
+    EXPECT_EQ(EnglishText(CheckLabelFits(LabelSizeMm(classic), QSizeF(75.38, 30.0)).Message),
               "Label 75.41 mm wide, cell 75.38 mm: it would be cut off");
     EXPECT_TRUE(CheckLabelFits(LabelSizeMm(classic), QSizeF(80.0, 30.0)).Fits);
 }

@@ -201,7 +201,7 @@ TEST(SymbolLabel, AnglesTurnInQuarterTurnsAndSaySoWhenRounded)
     for (int line = 1; const auto& [angle, turns, note] : rows) {
         SCOPED_TRACE("row " + std::to_string(line++));
         const TSymbolLabel label = RecordSymbolLabel(row.Data, Settings(row, 2, angle), kNoCaptions);
-        EXPECT_EQ(std::pair(label.QuarterTurns, label.Notes),
+        EXPECT_EQ(std::pair(label.QuarterTurns, EnglishTexts(label.Notes)),
                   std::pair(turns, note.empty() ? std::vector<std::string>{} : std::vector{note}));
     }
 }
@@ -324,7 +324,8 @@ TEST(SymbolLabel, TheStandardModuleIsWholeDotsNeverBelowTheKindsLeast)
             ComposeStandardSymbolLabel(kind.Data, Settings(kind), kNoCaptions, At(row.Dpi, row.AskedMm));
         EXPECT_EQ(label.ModuleUnits, row.Dots);
         EXPECT_DOUBLE_EQ(label.ModuleMm, row.Dots * 25.4 / row.Dpi);
-        EXPECT_EQ(label.Notes, row.Note.empty() ? std::vector<std::string>{} : std::vector{row.Note});
+        EXPECT_EQ(EnglishTexts(label.Notes),
+                  row.Note.empty() ? std::vector<std::string>{} : std::vector{row.Note});
     }
 }
 
@@ -344,14 +345,15 @@ TEST(SymbolLabel, FittingACellTakesASmallerModuleDownToTheLeast)
             FitStandardSymbolLabel(row.Data, Settings(row), kNoCaptions, At(300), cell);
         EXPECT_TRUE(fitted.Fit.Fits);
         EXPECT_EQ(fitted.Label.ModuleUnits, dots);
-        EXPECT_EQ(fitted.Label.Notes, note.empty() ? std::vector<std::string>{} : std::vector{note});
+        EXPECT_EQ(EnglishTexts(fitted.Label.Notes),
+                  note.empty() ? std::vector<std::string>{} : std::vector{note});
     }
     // Below 0.25 mm (3 dots) it is refused as any label too large for its cell.
     const TFittedSymbolLabel refused =
         FitStandardSymbolLabel(row.Data, Settings(row), kNoCaptions, At(300), QSizeF(5, 5));
     EXPECT_EQ(refused.Label.ModuleUnits, 3);
     EXPECT_FALSE(refused.Fit.Fits);
-    EXPECT_EQ(refused.Fit.Message, "Label 8.4 mm wide, cell 5.0 mm: it would be cut off");
+    EXPECT_EQ(EnglishText(refused.Fit.Message), "Label 8.4 mm wide, cell 5.0 mm: it would be cut off");
 }
 
 } // namespace

@@ -123,7 +123,8 @@ TEST(ZintSymbol, OptionsShapeTheSymbol)
     // PDF417 rows: start 17, left indicator 17, the columns 17 each, right indicator 17, stop 18 modules.
     EXPECT_EQ(Encoded(PDF417, "Quillon", {.Pdf417Columns = 7}).Grid.Columns, 69 + 7 * 17);
     const TSymbol raised = Encoded(PDF417, std::string(1000, '\x80'), {.Pdf417Columns = 1});
-    EXPECT_EQ(raised.Notes, std::vector<std::string>{"PDF417 columns raised from 1 to 10 to hold the data"});
+    EXPECT_EQ(EnglishTexts(raised.Notes),
+              std::vector<std::string>{"PDF417 columns raised from 1 to 10 to hold the data"});
     EXPECT_FALSE(QrErrorCorrectionFromName("X") || QrErrorCorrectionFromName("") ||
                  DataMatrixShapeFromName("Square"));
 }
