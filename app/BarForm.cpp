@@ -21,6 +21,7 @@
 #include <QToolButton>
 
 #include "app/AboutPanel.h"
+#include "app/Catalogues.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
 #include "app/ErrorBox.h"
@@ -193,7 +194,7 @@ TSecondWindow AskSecondWindow(QWidget* parent, const QString& message, TLanguage
 {
     QMessageBox box(QMessageBox::Warning, "Quillon", message, QMessageBox::NoButton, parent);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.setLayoutDirection(language == TLanguage::Arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    box.setLayoutDirection(TextDirection(language));
     QPushButton* readOnly =
         box.addButton(CaptionText(GoOnReadOnlyCaptions, language), QMessageBox::AcceptRole);
     box.addButton(CaptionText(QuitCaptions, language), QMessageBox::RejectRole);
@@ -203,10 +204,11 @@ TSecondWindow AskSecondWindow(QWidget* parent, const QString& message, TLanguage
 }
 
 // Asks whether to print a label that its cell would cut off.
-bool AskPrintAnyway(QWidget* parent, const QString& message)
+bool AskPrintAnyway(QWidget* parent, const QString& message, TLanguage language)
 {
     QMessageBox box(QMessageBox::Warning, "Quillon", message, QMessageBox::NoButton, parent);
-    QPushButton* print = box.addButton("Print anyway", QMessageBox::AcceptRole);
+    box.setLayoutDirection(TextDirection(language));
+    QPushButton* print = box.addButton(CaptionText(PrintAnywayCaptions, language), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(cancel);
     box.exec();
@@ -220,14 +222,22 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
       FOptionsPath(OptionsFilePath(FDataDirectory)),
       FSettingsPath(QDir(FDataDirectory).filePath(QString::fromLatin1(kSettingsFileName)))
 {
-    ReportError = [this](const QString& message) { ErrorBox(this, message)->exec(); };
+    ReportError = [this](const QString& message) {
+        const std::unique_ptr<QMessageBox> box = ErrorBox(this, message);
+        box->setLayoutDirection(TextDirection(Language()));
+        box->exec();
+    };
     ConfirmCloseAnyway = [this](const QString& message) {
-        return QMessageBox::question(this, "Quillon", message + "\n\nClose anyway?") == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, "Quillon",
+                        CaptionText(CloseAnywayQuestion, Language()).arg(message),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setLayoutDirection(TextDirection(Language()));
+        return box.exec() == QMessageBox::Yes;
     };
     ChooseSecondWindow = [this](const QString& message) {
         return AskSecondWindow(this, message, StoredLanguage());
     };
-    ConfirmPrintAnyway = [this](const QString& message) { return AskPrintAnyway(this, message); };
+    ConfirmPrintAnyway = [this](const QString& message) { return AskPrintAnyway(this, message, Language()); };
     PrinterNames = [] {
         QStringList names = QPrinterInfo::availablePrinterNames();
         const QString preferred = QPrinterInfo::defaultPrinterName();

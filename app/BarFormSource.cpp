@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "app/BarForm.h"
+#include "app/Catalogues.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
 #include "app/LabelRun.h"
@@ -60,10 +61,13 @@ QString ListText(const QPlainTextEdit& edit)
 }
 
 // Asks whether to print the rows that can be, leaving out the others.
-bool AskLeftOut(QWidget* parent, const QString& message)
+bool AskLeftOut(QWidget* parent, const QString& message, TLanguage language)
 {
-    return QMessageBox::question(parent, "Quillon", message, QMessageBox::Yes | QMessageBox::Cancel,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, "Quillon", message, QMessageBox::Yes | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setLayoutDirection(TextDirection(language));
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace
@@ -81,7 +85,7 @@ void TBarForm::BuildSourceControls()
     FListTimer->setSingleShot(true);
     FListTimer->setInterval(kListReadDelayMs);
     FRun = new TLabelRunTask(this);
-    ConfirmLeftOut = [this](const QString& message) { return AskLeftOut(this, message); };
+    ConfirmLeftOut = [this](const QString& message) { return AskLeftOut(this, message, Language()); };
     ChooseListFile = [this] {
         return QFileDialog::getOpenFileName(this, "Quillon", QString(),
                                             "Lists (*.csv *.tsv *.txt);;All files (*)");
@@ -179,8 +183,8 @@ void TBarForm::ReadRows()
         FListHeader = list.HasHeader;
         FRowsKind = KindIndex();
         for (const TListRow& row : list.Rows)
-            if (!row.Problem.empty())
-                FProblems.push_back({.Line = row.Line, .Kind = TProblemKind::List, .Message = row.Problem});
+            if (!row.Problem.Empty())
+                FProblems.push_back({.Line = row.Line, .Kind = TProblemKind::List, .Reason = row.Problem});
         FRows = std::make_shared<const TLabelRows>(TLabelRows::OfList(std::move(list.Rows)));
         break;
     }
@@ -236,7 +240,7 @@ QString TBarForm::ProblemReason(const TRunProblem& problem) const
 {
     const std::optional<TSymbolKind> symbol = SymbolKind();
     switch (problem.Kind) {
-    case TProblemKind::List: return FromUtf8(problem.Message);
+    case TProblemKind::List: return MessageText(problem.Reason, Language());
     case TProblemKind::Engine: return PlainError(problem.Message, KindIndex(), Language());
     case TProblemKind::Symbol:
         return symbol && problem.SymbolError
@@ -298,9 +302,9 @@ std::pair<std::string, TLabelCaptions> TBarForm::CurrentLabel() const
         throw Exception(FSourceProblem.empty() ? ToUtf8(SourceText(TSourcePhrase::EmptyList, Language()))
                                                : FSourceProblem);
     const TListRow row = FRows->Row(FRowIndex);
-    if (!row.Problem.empty())
+    if (!row.Problem.Empty())
         throw Exception(ToUtf8(SourceText(TSourcePhrase::ProblemLine, Language())
-                                   .arg(QString::number(row.Line), FromUtf8(row.Problem))));
+                                   .arg(QString::number(row.Line), MessageText(row.Problem, Language()))));
     return {row.Code, RowCaptions(FPresenter.Deck().Captions, row)};
 }
 

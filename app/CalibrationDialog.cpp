@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/Catalogues.h"
 #include "report/Calibration.h"
 
 namespace quillon {
@@ -114,7 +115,7 @@ void TCalibrationDialog::BuildControls()
 
 void TCalibrationDialog::ApplyLanguage(TLanguage language)
 {
-    setLayoutDirection(language == TLanguage::Arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    setLayoutDirection(TextDirection(language));
     for (const CaptionPair& text : kDialogTexts) {
         const QString name =
             QString::fromUtf8(text.Control.data(), static_cast<qsizetype>(text.Control.size()));

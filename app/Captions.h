@@ -126,6 +126,10 @@ inline constexpr CaptionPair SecondWindowQuestion{
 inline constexpr CaptionPair GoOnReadOnlyCaptions{
     .Control = "", .English = QT_TRANSLATE_NOOP("Captions", "Go on read-only")};
 inline constexpr CaptionPair QuitCaptions{.Control = "", .English = QT_TRANSLATE_NOOP("Captions", "Quit")};
+inline constexpr CaptionPair PrintAnywayCaptions{.Control = "",
+                                                 .English = QT_TRANSLATE_NOOP("Captions", "Print anyway")};
+inline constexpr CaptionPair CloseAnywayQuestion{
+    .Control = "", .English = QT_TRANSLATE_NOOP("Captions", "%1\n\nClose anyway?")};
 inline constexpr CaptionPair ReadOnlyMarkCaptions{.Control = "ReadOnlyMark",
                                                   .English = QT_TRANSLATE_NOOP("Captions", "Read-only")};
 

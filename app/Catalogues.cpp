@@ -62,6 +62,11 @@ QString Translated(const char* context, std::string_view source, TLanguage langu
     return plural ? text.replace(QStringLiteral("%n"), QString::number(count)) : text;
 }
 
+Qt::LayoutDirection TextDirection(TLanguage language)
+{
+    return LocaleOf(language).textDirection();
+}
+
 void SetCatalogueFolder(const QString& folder)
 {
     TOwnCatalogues& own = Own();
@@ -82,12 +87,19 @@ bool TCatalogues::Use(TLanguage language)
     if (FLanguage == language)
         return FQt != nullptr || language == TLanguage::English;
     FLanguage = language;
-    if (FQt) {
-        QCoreApplication::removeTranslator(FQt.get());
-        FQt.reset();
-    }
+    for (std::unique_ptr<QTranslator>* installed : {&FQt, &FOwn})
+        if (*installed) {
+            QCoreApplication::removeTranslator(installed->get());
+            installed->reset();
+        }
     if (language == TLanguage::English)
         return true; // Qt's own words are English
+    // Ours too, for the print preview, which speaks through tr().
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(CatalogueName(language), Own().Folder)) {
+        QCoreApplication::installTranslator(own.get());
+        FOwn = std::move(own);
+    }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(LocaleOf(language), "qtbase", "_",
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

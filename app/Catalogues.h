@@ -18,6 +18,10 @@ namespace quillon {
 // (%n) takes `count`'s form in the language, English's own included.
 QString Translated(const char* context, std::string_view source, TLanguage language, int count = -1);
 
+// Right to left for Arabic: the direction of the window's dialogs and message boxes (the deck keeps its
+// designed layout in every language).
+Qt::LayoutDirection TextDirection(TLanguage language);
+
 // The catalogue file of `language` when it cannot be read (missing or damaged): the window then speaks
 // English. English, the source language, needs none.
 std::optional<QString> UnreadableCatalogue(TLanguage language);
@@ -28,13 +32,14 @@ void SetCatalogueFolder(const QString& folder);
 // The catalogues installed for the whole application, for what Qt words itself.
 class TCatalogues {
 public:
-    // Installs Qt's catalogue of `language`, or takes it away for English. False when it cannot be
-    // loaded: Qt's words then stay English.
+    // Installs Qt's catalogue of `language` and ours, or takes them away for English. False when Qt's
+    // cannot be loaded: Qt's words then stay English.
     bool Use(TLanguage language);
 
 private:
     std::optional<TLanguage> FLanguage{};
     std::unique_ptr<QTranslator> FQt{};
+    std::unique_ptr<QTranslator> FOwn{};
 };
 
 } // namespace quillon

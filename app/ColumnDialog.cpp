@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/Catalogues.h"
 #include "app/LabelSource.h"
 
 namespace quillon {
@@ -83,7 +84,7 @@ TColumnDialog::TColumnDialog(const TColumnChoice& choice, TLanguage language, QW
     layout->addWidget(HeaderChk);
     layout->addWidget(Table);
     layout->addWidget(Buttons);
-    setLayoutDirection(language == TLanguage::Arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    setLayoutDirection(TextDirection(language));
     AllowOk();
 }
 

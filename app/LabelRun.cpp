@@ -47,8 +47,8 @@ struct TLaidOut {
 TComposedRow ComposeRow(const TRunRequest& request, const TListRow& row)
 {
     TComposedRow composed{.Copies = row.Copies, .Line = row.Line};
-    if (!row.Problem.empty()) {
-        composed.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::List, .Message = row.Problem};
+    if (!row.Problem.Empty()) {
+        composed.Problem = TRunProblem{.Line = row.Line, .Kind = TProblemKind::List, .Reason = row.Problem};
         return composed;
     }
     TBarcode barcode = request.Barcode; // each row encodes on a barcode of its own

@@ -58,8 +58,8 @@ enum class TProblemKind : std::uint8_t { List, Engine, Symbol, Scan, Changed, Cu
 struct TRunProblem {
     std::size_t Line = 0;
     TProblemKind Kind = TProblemKind::List;
-    std::string Message{};  // the list's or the engine's own words, or the change made
-    TLabelMessage Reason{}; // why a Scan or CutOff row does not print as it should
+    std::string Message{};  // the engine's own words, or the change made
+    TLabelMessage Reason{}; // why a List, Scan or CutOff row does not print as it should
     std::optional<TSymbolError> SymbolError{};
     std::optional<TGs1Error> Gs1Fault{};  // the GS1 fault behind a symbol's refusal
     std::optional<TTypedChange> Change{}; // what a Changed row prints in place of what was typed

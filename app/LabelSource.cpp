@@ -191,7 +191,7 @@ std::uint64_t TLabelRows::Labels() const
         return FSerial->Count;
     std::uint64_t labels = 0;
     for (const TListRow& row : FList)
-        if (row.Problem.empty())
+        if (row.Problem.Empty())
             labels += static_cast<std::uint64_t>(row.Copies);
     return labels;
 }

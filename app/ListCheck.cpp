@@ -21,7 +21,7 @@ struct TRowFinding {
 
 TRowFinding CheckRow(const TCheckRequest& request, const TListRow& row)
 {
-    if (!row.Problem.empty())
+    if (!row.Problem.Empty())
         return {}; // the reader's problem is listed from the reading
     TBarcode barcode = request.Barcode;
     TRunProblem problem{.Line = row.Line};

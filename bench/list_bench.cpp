@@ -35,7 +35,7 @@ void ReadList(benchmark::State& state, TListFormat format)
 {
     const std::string list = MakeList(format);
     std::size_t rows = 0;
-    const TListRowSink count = [&rows](TListRow&& row) { rows += row.Problem.empty() ? 1 : 0; };
+    const TListRowSink count = [&rows](TListRow&& row) { rows += row.Problem.Empty() ? 1 : 0; };
     for (auto _ : state) {
         rows = 0;
         TListReader reader(format, "list");

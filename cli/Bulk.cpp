@@ -506,8 +506,8 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
     const OutputDirectory directory(options.output);
     const std::size_t lastLine = source->LastLine();
     const Work work = [&](const TListRow& row) -> RowOutcome {
-        if (!row.Problem.empty())
-            return {.error = row.Problem};
+        if (!row.Problem.Empty())
+            return {.error = EnglishText(row.Problem)};
         const std::string name = NumberedFileName(row.Line, lastLine, row.Code, ".png");
         std::optional<LabelFile> file;
         try {
@@ -551,8 +551,8 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
     const CliOptions labelOptions = SheetLabelOptions(options);
     const QSizeF cellMm = CellSizeMm(PrepareSheetFor(options, 1));
     const Work work = [&](const TListRow& row) -> RowOutcome {
-        if (!row.Problem.empty())
-            return {.error = row.Problem};
+        if (!row.Problem.Empty())
+            return {.error = EnglishText(row.Problem)};
         try {
             const CliOptions rowOptions = RowOptions(labelOptions, row);
             PrintLabel label = MakePrintLabel(rowOptions, cellMm);

@@ -46,7 +46,7 @@ public:
         PutBytes(&copies, sizeof copies);
         PutBytes(&has, sizeof has);
         PutText(row.Code);
-        PutText(row.Problem);
+        PutText(EnglishText(row.Problem));
         if (row.Upper)
             PutText(*row.Upper);
         if (row.Lower)
@@ -71,7 +71,7 @@ public:
         GetBytes(&has, sizeof has);
         row.Copies = copies;
         row.Code = GetText();
-        row.Problem = GetText();
+        row.Problem = {TMessageCode::Said, {GetText()}}; // the command line only words it, in English
         if ((has & 1) != 0)
             row.Upper = GetText();
         if ((has & 2) != 0)

@@ -2,6 +2,7 @@
 // printer side of the page renderer.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <QPrinter>
@@ -77,6 +78,9 @@ class TPreviewPages;
 // of a thousand pages opens at once), zoom, page navigation, page setup, printer choice and printing,
 // and a line under the pages such as how many labels read back.
 class TPreviewWindow : public QDialog {
+    // Its words come from the window's catalogues, under its own name.
+    Q_DECLARE_TR_FUNCTIONS(TPreviewWindow)
+
 public:
     TPreviewWindow(TPreviewContent content, QWidget* parent);
     ~TPreviewWindow() override;

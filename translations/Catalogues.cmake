@@ -1,8 +1,9 @@
 # cmake -DLUPDATE=... -DROOT=<source tree> -DCATALOGUES=dir -DMODE=update|check -P Catalogues.cmake
 # update: lupdate every catalogue in place. check: lupdate copies and fail when one differs from its
 # catalogue (words added or gone in the sources), or when a catalogue has unfinished or obsolete words.
-# The window's words, and the label library's messages, whose wordings are marked with Wording().
-set(sources ${ROOT}/app ${ROOT}/label/words)
+# The window's words, its print preview's, and the label library's messages, whose wordings are marked
+# with Wording().
+set(sources ${ROOT}/app ${ROOT}/report/PrintPreview.h ${ROOT}/report/PrintPreview.cpp ${ROOT}/label/words)
 set(aliases -tr-function-alias QT_TRANSLATE_NOOP+=Wording)
 file(GLOB catalogues ${CATALOGUES}/quillon_*.ts)
 if(MODE STREQUAL "check")

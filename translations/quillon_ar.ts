@@ -555,6 +555,18 @@ The file that was there is left as it was.</source>
         <source>Save the rows listed to a CSV file: line, code and reason</source>
         <translation>احفظ الصفوف المذكورة في ملف CSV: السطر والرمز والسبب</translation>
     </message>
+    <message>
+        <source>Print anyway</source>
+        <translation>اطبع على أي حال</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close anyway?</source>
+        <translation>%1
+
+أتُغلق على أي حال؟</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -875,6 +887,37 @@ The file that was there is left as it was.</source>
     <message>
         <source>Nothing is printed</source>
         <translation>لم يُطبع شيء</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>حقل بين علامتي اقتباس لم يُغلق</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed (lines %1 to %2 read as one row)</source>
+        <translation>حقل بين علامتي اقتباس لم يُغلق (قُرئت الأسطر من %1 إلى %2 صفًا واحدًا)</translation>
+    </message>
+    <message>
+        <source>row over 1 KiB (%1 bytes)</source>
+        <translation>صف يتجاوز 1 كيلوبايت (%1 بايت)</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2</source>
+        <translation>عدد الحقول %1 وصف العناوين يسمّي %2</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>لا رمز</translation>
+    </message>
+    <message>
+        <source>copies must be a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>يجب أن يكون عدد النسخ عددًا صحيحًا من 1 إلى %1، لا &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cannot write %1: %2. Nothing was written.</source>
+        <translation>تعذّرت الكتابة في %1: %2. لم يُكتب شيء.</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1397,77 @@ Print them as they are?</source>
     <message>
         <source>No scan check for %1</source>
         <translation>لا فحص بالماسح لـ %1</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewWindow</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>ملاءمة العرض</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>ملاءمة الصفحة</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>التكبير</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>الصفحة الأولى</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>الصفحة السابقة</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>الصفحة</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>الصفحة التالية</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>الصفحة الأخيرة</translation>
+    </message>
+    <message>
+        <source>Page setup…</source>
+        <translation>إعداد الصفحة…</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>إعداد الصفحة</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>طباعة…</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>تعذّر تشغيل الطابعة.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written whole (is the disk full?); the file there is as it was.</source>
+        <translation>تعذّرت كتابة ملف PDF %1 كاملًا (هل القرص ممتلئ؟)؛ وبقي الملف الموجود كما كان.</translation>
     </message>
 </context>
 </TS>

@@ -555,6 +555,18 @@ Le fichier qui s&apos;y trouvait est resté tel quel.</translation>
         <source>Save the rows listed to a CSV file: line, code and reason</source>
         <translation>Enregistrer les lignes listées dans un fichier CSV : ligne, code et motif</translation>
     </message>
+    <message>
+        <source>Print anyway</source>
+        <translation>Imprimer quand même</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close anyway?</source>
+        <translation>%1
+
+Fermer quand même ?</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -875,6 +887,37 @@ Le fichier qui s&apos;y trouvait est resté tel quel.</translation>
     <message>
         <source>Nothing is printed</source>
         <translation>Rien n&apos;est imprimé</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>champ entre guillemets non fermé</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed (lines %1 to %2 read as one row)</source>
+        <translation>champ entre guillemets non fermé (lignes %1 à %2 lues comme une seule)</translation>
+    </message>
+    <message>
+        <source>row over 1 KiB (%1 bytes)</source>
+        <translation>ligne de plus de 1 Kio (%1 octets)</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2</source>
+        <translation>%1 champs alors que l&apos;en-tête en nomme %2</translation>
+    </message>
+    <message>
+        <source>no code</source>
+        <translation>pas de code</translation>
+    </message>
+    <message>
+        <source>copies must be a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>le nombre de copies doit être un entier de 1 à %1, et non « %2 »</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cannot write %1: %2. Nothing was written.</source>
+        <translation>Impossible d&apos;écrire %1 : %2. Rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1309,77 @@ Les imprimer telles quelles ?</numerusform>
     <message>
         <source>No scan check for %1</source>
         <translation>Pas de vérification au lecteur pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewWindow</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Page setup…</source>
+        <translation>Mise en page…</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être lancée.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written whole (is the disk full?); the file there is as it was.</source>
+        <translation>Le fichier PDF %1 n&apos;a pas pu être écrit en entier (le disque est-il plein ?) ; le fichier existant est resté tel quel.</translation>
     </message>
 </context>
 </TS>

@@ -374,17 +374,17 @@ void TListReader::EndRecord(const TListRowSink& sink)
     std::vector<std::string> fields = std::exchange(FFields, {});
     const auto blank = [](const std::string& field) { return IsBlank(field); };
     if (unclosed) {
-        const std::string lines = FLine > FRecordLine ? " (lines " + std::to_string(FRecordLine) + " to " +
-                                                            std::to_string(FLine) + " read as one row)"
-                                                      : "";
-        Emit({.Line = FRecordLine, .Code = {}, .Problem = "a quoted field is not closed" + lines}, sink);
+        const TLabelMessage problem =
+            FLine > FRecordLine ? TLabelMessage{TMessageCode::QuoteNotClosedOverLines,
+                                                {std::to_string(FRecordLine), std::to_string(FLine)}}
+                                : TLabelMessage{TMessageCode::QuoteNotClosed, {}};
+        Emit({.Line = FRecordLine, .Code = {}, .Problem = problem}, sink);
         return;
     }
     if (bytes > kMaxListRowBytes) {
-        Emit({.Line = FRecordLine,
-              .Code = {},
-              .Problem = "row over 1 KiB (" + std::to_string(bytes) + " bytes)"},
-             sink);
+        Emit(
+            {.Line = FRecordLine, .Code = {}, .Problem = {TMessageCode::RowTooLong, {std::to_string(bytes)}}},
+            sink);
         return;
     }
     if (std::all_of(fields.begin(), fields.end(), blank))
@@ -457,13 +457,12 @@ void TListReader::TakeHeaderOrRow(const TListRowSink& sink)
     const std::optional<std::string> copies = field(Copies);
     const std::optional<int> count = copies ? ParseCopies(*copies) : 1;
     if (FHeaderFields > 0 && static_cast<int>(FFields.size()) > FHeaderFields)
-        row.Problem = std::to_string(FFields.size()) + " fields where the header names " +
-                      std::to_string(FHeaderFields);
+        row.Problem = {TMessageCode::MoreFieldsThanHeader,
+                       {std::to_string(FFields.size()), std::to_string(FHeaderFields)}};
     else if (IsBlank(row.Code))
-        row.Problem = "no code";
+        row.Problem = {TMessageCode::NoCode, {}};
     else if (!count)
-        row.Problem = "copies must be a whole number from 1 to " + std::to_string(kMaxRowCopies) + ", not '" +
-                      *copies + "'";
+        row.Problem = {TMessageCode::BadCopies, {std::to_string(kMaxRowCopies), *copies}};
     row.Copies = count.value_or(1);
     Emit(std::move(row), sink);
 }

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "label/words/LabelMessage.h"
+
 namespace quillon {
 
 // The most rows one list holds, the longest row read, and the most copies of one row.
@@ -25,7 +27,7 @@ struct TListRow {
     std::optional<std::string> Upper{}; // none: the list has no such column
     std::optional<std::string> Lower{};
     int Copies = 1;
-    std::string Problem{}; // why the row cannot be printed ("row over 1 KiB"); empty when it can
+    TLabelMessage Problem{}; // why the row cannot be printed ("row over 1 KiB"); empty when it can
 
     bool operator==(const TListRow&) const = default;
 };

@@ -82,6 +82,13 @@ constexpr auto kWordings = std::to_array<TWordingRow>({
     {TMessageCode::ReadsNotGs1At, Wording("Messages", "Reads %1 as %2 at %3 dpi, not as GS1 data (%4)")},
     {TMessageCode::OffTheDots, Wording("Messages", "Bars printed %1 dots off the %2-dpi printer's dots")},
     {TMessageCode::NothingPrinted, Wording("Messages", "Nothing is printed")},
+    {TMessageCode::QuoteNotClosed, Wording("Messages", "a quoted field is not closed")},
+    {TMessageCode::QuoteNotClosedOverLines,
+     Wording("Messages", "a quoted field is not closed (lines %1 to %2 read as one row)")},
+    {TMessageCode::RowTooLong, Wording("Messages", "row over 1 KiB (%1 bytes)")},
+    {TMessageCode::MoreFieldsThanHeader, Wording("Messages", "%1 fields where the header names %2")},
+    {TMessageCode::NoCode, Wording("Messages", "no code")},
+    {TMessageCode::BadCopies, Wording("Messages", "copies must be a whole number from 1 to %1, not '%2'")},
 });
 
 static_assert(kWordings.size() == static_cast<std::size_t>(TMessageCode::Count), "one wording per code");

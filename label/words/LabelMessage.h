@@ -50,6 +50,14 @@ enum class TMessageCode : std::uint8_t {
     OffTheDots,
     NothingPrinted,
 
+    // Why a list's row cannot be printed
+    QuoteNotClosed,
+    QuoteNotClosedOverLines,
+    RowTooLong,
+    MoreFieldsThanHeader,
+    NoCode,
+    BadCopies,
+
     Count
 };
 

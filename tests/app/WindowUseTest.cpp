@@ -396,10 +396,13 @@ TEST_F(WindowUseTest, ALanguageRoundTripRestoresEveryCaptionAndTooltip)
 TEST_F(WindowUseTest, QtsOwnDialogsSpeakTheWindowsLanguage)
 {
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    const auto preview = [] { return QCoreApplication::translate("TPreviewWindow", "Print Preview"); };
     form->SetLangIndex(0);
     EXPECT_TRUE(HasArabic(cancel())) << cancel().toStdString();
+    EXPECT_TRUE(HasArabic(preview())) << preview().toStdString();
     form->SetLangIndex(1);
     EXPECT_EQ(cancel(), "Cancel");
+    EXPECT_EQ(preview(), "Print Preview");
 }
 
 // A catalogue missing or damaged: the window speaks English and says so once, in English.

@@ -18,7 +18,12 @@ std::vector<TListRow> Rows(std::string_view bytes, TListFormat format, std::size
 {
     std::vector<TListRow> rows;
     TListReader reader(format, "list");
-    const auto sink = [&](TListRow&& row) { rows.push_back(std::move(row)); };
+    // A row's problem compared as the command line words it.
+    const auto sink = [&](TListRow&& row) {
+        if (!row.Problem.Empty())
+            row.Problem = {TMessageCode::Said, {EnglishText(row.Problem)}};
+        rows.push_back(std::move(row));
+    };
     // Fed in small pieces too: a row, a quote or a CR LF split between two reads is still one.
     for (std::size_t at = 0; at < bytes.size(); at += chunk == 0 ? bytes.size() : chunk)
         reader.Add(bytes.substr(at, chunk == 0 ? bytes.size() : chunk), sink);
@@ -34,7 +39,8 @@ TListRow Row(std::size_t line, std::string code, std::optional<std::string> uppe
             .Upper = std::move(upper),
             .Lower = std::move(lower),
             .Copies = copies,
-            .Problem = std::move(problem)};
+            .Problem =
+                problem.empty() ? TLabelMessage{} : TLabelMessage{TMessageCode::Said, {std::move(problem)}}};
 }
 
 struct ListCase {
