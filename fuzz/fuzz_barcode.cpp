@@ -209,7 +209,7 @@ void CheckUprightDrawing(TBarcode& barcode, const std::string& pattern, int widt
     std::int64_t x = 0;
     for (std::size_t i = 0; i < polygons.size(); ++i) {
         const TBarElement element = barcode.DecodeElement(pattern[i]);
-        const std::vector<TPoint>& p = polygons[i].Points;
+        const TPolygonPoints& p = polygons[i].Points;
         FUZZ_REQUIRE(element.Width >= 1);
         FUZZ_REQUIRE(p.size() == 4);
         FUZZ_REQUIRE(p[0].X == x && p[1].X == x && p[2].X == x + element.Width - 1 && p[3].X == p[2].X);
