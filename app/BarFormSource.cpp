@@ -241,12 +241,13 @@ QString TBarForm::ProblemReason(const TRunProblem& problem) const
     const std::optional<TSymbolKind> symbol = SymbolKind();
     switch (problem.Kind) {
     case TProblemKind::List: return MessageText(problem.Reason, Language());
-    case TProblemKind::Engine: return PlainError(problem.Message, KindIndex(), Language());
+    case TProblemKind::Engine:
+        return PlainError(problem.Fault, problem.Detail, problem.Message, KindIndex(), Language());
     case TProblemKind::Symbol:
         return symbol && problem.SymbolError
                    ? SymbolErrorText(*problem.SymbolError, problem.Message, *symbol, Language(),
                                      problem.Gs1Fault ? &*problem.Gs1Fault : nullptr)
-                   : PlainError(problem.Message, KindIndex(), Language());
+                   : PlainError(problem.Fault, problem.Detail, problem.Message, KindIndex(), Language());
     case TProblemKind::Scan:
         if (problem.Advice)
             return ScanAdviceText(*problem.Advice, KindIndex(), Language());

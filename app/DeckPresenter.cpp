@@ -123,8 +123,11 @@ void TDeckPresenter::Fail(const std::exception& error)
     FLabel = {};
     FAdvice = {};
     const auto* symbol = dynamic_cast<const SymbolException*>(&error);
+    const auto* refusal = dynamic_cast<const Exception*>(&error);
     FFailure = symbol != nullptr ? TFailure{error.what(), symbol->Error(), symbol->Gs1Fault()}
                                  : TFailure{.Message = error.what()};
+    if (refusal != nullptr)
+        FFailure->Fault = refusal->Fault(), FFailure->Detail = refusal->Detail();
 }
 
 TLabelStatus TDeckPresenter::Status() const
@@ -170,7 +173,8 @@ TLabelStatus TDeckPresenter::FailureStatus() const
                                         failure.Gs1Fault ? &*failure.Gs1Fault : nullptr),
                 .Level = TStatusLevel::Error,
                 .Details = FromUtf8(failure.Message)};
-    return {.Text = PlainError(failure.Message, FDeck.Kind, FDeck.Language), .Level = TStatusLevel::Error};
+    return {.Text = PlainError(failure.Fault, failure.Detail, failure.Message, FDeck.Kind, FDeck.Language),
+            .Level = TStatusLevel::Error};
 }
 
 } // namespace quillon

@@ -82,6 +82,8 @@ private:
         std::string Message;
         std::optional<TSymbolError> SymbolError{};
         std::optional<TGs1Error> Gs1Fault{};
+        TFault Fault = TFault::Other; // an engine's or a label's refusal, and its detail
+        std::string Detail{};
     };
 
     TBarcode& FBarcode;

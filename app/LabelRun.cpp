@@ -207,6 +207,12 @@ TRunProblem ComposeFailure(std::size_t line)
                 .Message = e.what(),
                 .SymbolError = e.Error(),
                 .Gs1Fault = e.Gs1Fault()};
+    } catch (const Exception& e) {
+        return {.Line = line,
+                .Kind = TProblemKind::Engine,
+                .Message = e.what(),
+                .Fault = e.Fault(),
+                .Detail = e.Detail()};
     } catch (const std::exception& e) {
         return {.Line = line, .Kind = TProblemKind::Engine, .Message = e.what()};
     }

@@ -65,6 +65,8 @@ struct TRunProblem {
     std::optional<TTypedChange> Change{}; // what a Changed row prints in place of what was typed
     std::optional<TScanAdvice> Advice{};  // why a Scan row does not scan, where it was found
     std::optional<TScanResult> Scan{};    // how a symbol's Scan row read
+    TFault Fault = TFault::Other;         // an Engine row's refusal, and its detail
+    std::string Detail{};
 };
 
 struct TRunResult {

@@ -117,55 +117,48 @@ constexpr std::array<const char*, kPhraseCount> kPhrases{{
 
 static_assert(kPhrases.back() != nullptr, "every phrase has its row");
 
-// How an engine or label message is recognised.
-enum class TMatch : std::uint8_t { Exact, Contains };
-
 // Kinds a sentence is meant for; a row for Any serves the rest.
-enum class TKinds : std::uint8_t { Any, Code39, Code39Extended, Code93, Code93Extended };
+enum class TKinds : std::uint8_t { Any, Code39, Code39Extended, Code93, Code93Extended, Codabar };
 
 struct TErrorSentence {
-    std::string_view Message; // the engine's text, without the class name and the data
-    TMatch Match = TMatch::Contains;
+    TFault Fault = TFault::Other;
     TKinds Kinds = TKinds::Any;
     const char* Sentence; // translated by the "Errors" catalogue; %1 is the kind's name
 };
 
-// The engine's messages (barcode/*.cpp) and the label's size messages (label/compose/LabelComposer.cpp) as
-// sentences. The first row that matches wins, so the kind-specific rows come first.
+// The engine's refusals (barcode/*.cpp) and the label's size refusals (label/compose) as sentences. The
+// first row that fits wins, so the kind-specific rows come first.
 constexpr std::array<TErrorSentence, 14> kErrorSentences{{
-    {"Barcode must be numeric", TMatch::Exact, TKinds::Any,
-     QT_TRANSLATE_NOOP("Errors", "%1 takes digits only")},
-    {":Code39 bad Data <", TMatch::Contains, TKinds::Code39Extended,
+    {TFault::NotNumeric, TKinds::Any, QT_TRANSLATE_NOOP("Errors", "%1 takes digits only")},
+    {TFault::BadCharacter, TKinds::Code39Extended,
      QT_TRANSLATE_NOOP(
          "Errors", "Code 39 Extended takes ASCII characters only (no accented letters or other scripts)")},
-    {":Code39 bad Data <", TMatch::Contains, TKinds::Any,
+    {TFault::BadCharacter, TKinds::Code39,
      QT_TRANSLATE_NOOP(
          "Errors", "Code 39 takes capitals, digits, space and - . $ / + % only; * is its start and stop")},
-    {":Code93 bad Data <", TMatch::Contains, TKinds::Code93Extended,
+    {TFault::BadCharacter, TKinds::Code93Extended,
      QT_TRANSLATE_NOOP(
          "Errors", "Code 93 Extended takes ASCII characters only (no accented letters or other scripts)")},
-    {":Code93 bad Data <", TMatch::Contains, TKinds::Any,
+    {TFault::BadCharacter, TKinds::Code93,
      QT_TRANSLATE_NOOP("Errors", "Code 93 takes capitals, digits, space and - . $ / + % only")},
-    {":Code128 bad Data <", TMatch::Contains, TKinds::Any,
-     QT_TRANSLATE_NOOP("Errors",
-                       "%1 takes printable ASCII characters only (letters, digits, space and punctuation)")},
-    {":Codabar bad Data <", TMatch::Contains, TKinds::Any,
+    {TFault::BadCharacter, TKinds::Codabar,
      QT_TRANSLATE_NOOP(
          "Errors",
          "Codabar takes digits and - $ : / . + only; its start and stop letters are added for you")},
-    {": wrong BarcodeType", TMatch::Contains, TKinds::Any,
+    {TFault::BadCharacter, TKinds::Any,
+     QT_TRANSLATE_NOOP("Errors",
+                       "%1 takes printable ASCII characters only (letters, digits, space and punctuation)")},
+    {TFault::WrongKind, TKinds::Any,
      QT_TRANSLATE_NOOP("Errors", "Pick a kind from the list: the kind box names none")},
-    {": barcode too wide", TMatch::Contains, TKinds::Any,
+    {TFault::TooWide, TKinds::Any,
      QT_TRANSLATE_NOOP("Errors", "The barcode is too wide to draw: shorten the code or lower the zoom")},
-    {": internal Error", TMatch::Contains, TKinds::Any,
+    {TFault::Internal, TKinds::Any,
      QT_TRANSLATE_NOOP("Errors", "The barcode could not be drawn (an internal error)")},
-    {"is not a valid integer value", TMatch::Contains, TKinds::Any,
-     QT_TRANSLATE_NOOP("Errors", "%1 takes digits only")},
-    {"pixels is too large", TMatch::Contains, TKinds::Any,
+    {TFault::NotAnInteger, TKinds::Any, QT_TRANSLATE_NOOP("Errors", "%1 takes digits only")},
+    {TFault::LabelTooLarge, TKinds::Any,
      QT_TRANSLATE_NOOP("Errors", "The label is too large to draw: lower the zoom or the code's length")},
-    {"pixels is empty", TMatch::Contains, TKinds::Any,
-     QT_TRANSLATE_NOOP("Errors", "The label is empty: type a code")},
-    {"pixels cannot be allocated", TMatch::Contains, TKinds::Any,
+    {TFault::LabelEmpty, TKinds::Any, QT_TRANSLATE_NOOP("Errors", "The label is empty: type a code")},
+    {TFault::OutOfMemory, TKinds::Any,
      QT_TRANSLATE_NOOP("Errors", "Not enough memory to draw the label: lower the zoom")},
 }};
 
@@ -193,6 +186,7 @@ bool KindsFit(TKinds kinds, int kindIndex)
     case TKinds::Code39Extended: return kindIndex == bcCode39Extended;
     case TKinds::Code93: return kindIndex == bcCode93;
     case TKinds::Code93Extended: return kindIndex == bcCode93Extended;
+    case TKinds::Codabar: return kindIndex == bcCodeCodabar;
     }
     return false;
 }
@@ -318,38 +312,21 @@ QString KindDisplayName(int kindIndex)
     return FromUtf8(KindTraits(kindIndex).DisplayName);
 }
 
-namespace {
-
-// The engine's refusals of a full UPC-E name the digit that should stand: "Check digit should be 5".
-std::optional<QString> DigitShouldText(std::string_view engineMessage, TLanguage language)
+QString PlainError(TFault fault, std::string_view detail, std::string_view message, int kindIndex,
+                   TLanguage language)
 {
-    constexpr std::array<std::pair<std::string_view, TPhraseId>, 2> kDigitMessages{{
-        {"Check digit should be ", phCheckDigitShould},
-        {"Number system should be ", phNumberSystemShould},
-    }};
-    for (const auto& [words, phrase] : kDigitMessages)
-        if (engineMessage.size() == words.size() + 1 && engineMessage.starts_with(words))
-            return Phrase(phrase, language).arg(QChar(engineMessage.back()));
-    return std::nullopt;
-}
-
-} // namespace
-
-QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage language)
-{
-    if (const std::optional<QString> digit = DigitShouldText(engineMessage, language))
-        return *digit;
+    // A full UPC-E's digit that should stand: "Check digit should be 5".
+    if (fault == TFault::CheckDigit || fault == TFault::NumberSystem)
+        return Phrase(fault == TFault::CheckDigit ? phCheckDigitShould : phNumberSystemShould, language)
+            .arg(FromUtf8(detail));
     for (const TErrorSentence& row : kErrorSentences) {
-        const bool matches = row.Match == TMatch::Exact
-                                 ? engineMessage == row.Message
-                                 : engineMessage.find(row.Message) != std::string_view::npos;
-        if (matches && KindsFit(row.Kinds, kindIndex)) {
+        if (row.Fault == fault && KindsFit(row.Kinds, kindIndex)) {
             QString sentence = Translated("Errors", row.Sentence, language);
             return sentence.contains(QStringLiteral("%1")) ? sentence.arg(KindDisplayName(kindIndex))
                                                            : sentence;
         }
     }
-    return FromUtf8(engineMessage);
+    return FromUtf8(message);
 }
 
 TLabelStatus LabelStatusOf(std::string_view typed, const TBarcode& barcode, const TScanResult& scan,

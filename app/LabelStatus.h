@@ -37,9 +37,10 @@ QColor StatusColor(TStatusLevel level);
 // The kind's name as people write it ("EAN-13", "Code 128 B"); the list entry for an unknown kind.
 QString KindDisplayName(int kindIndex);
 
-// An engine or label message as a sentence that says what the kind takes, in `language`. A message
-// the table does not know is passed on as it is.
-QString PlainError(std::string_view engineMessage, int kindIndex, TLanguage language);
+// An engine's or a label's refusal as a sentence that says what the kind takes, in `language`, chosen by
+// its fault (Exception::Fault, with its Detail); a refusal of no known fault passes its message on.
+QString PlainError(TFault fault, std::string_view detail, std::string_view message, int kindIndex,
+                   TLanguage language);
 
 // The status of a label that was composed: `typed` is the code as typed (UTF-8), `barcode` the engine
 // that drew it (its LastEncoding says what it drew), `scan` what the decoder read back.

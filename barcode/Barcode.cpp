@@ -116,7 +116,7 @@ void TBarcode::Encode(std::string& pattern)
     pattern.clear();
     ComputeModuleWidths();
     if (FTyp >= kBarcodeTypeCount)
-        throw Exception(WithClassName(": wrong BarcodeType"));
+        throw Exception(TFault::WrongKind, WithClassName(": wrong BarcodeType"));
     const TKindText& text = KindTraits(FTyp).Text;
     if (text.NumericOnly) {
         // Copied only when there is something to take off, which is seldom.
@@ -124,7 +124,7 @@ void TBarcode::Encode(std::string& pattern)
             FText = std::string(digits);
         for (char c : FText)
             if (c < '0' || c > '9')
-                throw Exception("Barcode must be numeric");
+                throw Exception(TFault::NotNumeric, "Barcode must be numeric");
     }
     TScanText scanText = RunEncoder(pattern);
     // A UPC-E's number system and check digit ride in its parities: its code line shows all eight.
@@ -159,14 +159,14 @@ TScanText TBarcode::RunEncoder(std::string& pattern)
     case bcCodeUPC_Supp2: return EncodeSupp2(pattern);
     case bcCodeUPC_Supp5: return EncodeSupp5(pattern);
     }
-    throw Exception(WithClassName(": wrong BarcodeType"));
+    throw Exception(TFault::WrongKind, WithClassName(": wrong BarcodeType"));
 }
 
 TBarElement TBarcode::DecodeElement(char c) const
 {
     const PatternElement element = kAlphabet[static_cast<unsigned char>(c)];
     if (element.WidthIndex < 0)
-        throw Exception(WithClassName(": internal Error"));
+        throw Exception(TFault::Internal, WithClassName(": internal Error"));
     return {.Width = FModuleWidths[static_cast<std::size_t>(element.WidthIndex)], .Kind = element.Kind};
 }
 
@@ -186,16 +186,16 @@ int TBarcode::Width()
     }
     // Measuring element by element, the sum before a bad element may already have been too wide.
     if (sum > INT32_MAX)
-        throw Exception(WithClassName(": barcode too wide"));
+        throw Exception(TFault::TooWide, WithClassName(": barcode too wide"));
     if (outsideAlphabet)
-        throw Exception(WithClassName(": internal Error"));
+        throw Exception(TFault::Internal, WithClassName(": internal Error"));
     return static_cast<int>(sum);
 }
 
 std::string_view TBarcode::GetTypeName() const
 {
     if (FTyp >= kBarcodeTypeCount)
-        throw Exception(WithClassName(": wrong BarcodeType"));
+        throw Exception(TFault::WrongKind, WithClassName(": wrong BarcodeType"));
     return KindTraits(FTyp).TypeName;
 }
 

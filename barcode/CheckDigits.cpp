@@ -8,7 +8,7 @@ namespace quillon {
 
 void ThrowNotAnInteger(char c)
 {
-    throw Exception("'" + std::string(1, c) + "' is not a valid integer value");
+    throw Exception(TFault::NotAnInteger, "'" + std::string(1, c) + "' is not a valid integer value");
 }
 
 std::string CheckDigitMessage(char digit)

@@ -78,7 +78,8 @@ constexpr TCharacterIndex kCodabarIndex = TCharacterIndex::Of(CodabarTable, &Cod
 
 [[noreturn]] void ThrowBadData(const std::string& text)
 {
-    throw Exception(std::string(kBarcodeClassName) + ":Codabar bad Data <" + text + ">");
+    throw Exception(TFault::BadCharacter,
+                    std::string(kBarcodeClassName) + ":Codabar bad Data <" + text + ">");
 }
 
 } // namespace

@@ -253,7 +253,8 @@ private:
 
 Exception BadData(const std::string& text)
 {
-    return Exception(std::string(kBarcodeClassName) + ":Code128 bad Data <" + text + ">");
+    return Exception(TFault::BadCharacter,
+                     std::string(kBarcodeClassName) + ":Code128 bad Data <" + text + ">");
 }
 
 // Code sets A and B hold printable ASCII only; anything else would print a different code.

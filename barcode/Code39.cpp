@@ -121,7 +121,8 @@ static_assert(Code39Table[Code39RowOfCheckValue(0)].Character == '0');
 
 Exception BadData(const std::string& text)
 {
-    return Exception(std::string(kBarcodeClassName) + ":Code39 bad Data <" + text + ">");
+    return Exception(TFault::BadCharacter,
+                     std::string(kBarcodeClassName) + ":Code39 bad Data <" + text + ">");
 }
 
 void AppendCharacter(std::string& pattern, const Code39Row& row)

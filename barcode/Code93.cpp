@@ -106,7 +106,8 @@ static_assert(Code93Table.size() == kCheckModulus);
 
 Exception BadData(const std::string& text)
 {
-    return Exception(std::string(kBarcodeClassName) + ":Code93 bad Data <" + text + ">");
+    return Exception(TFault::BadCharacter,
+                     std::string(kBarcodeClassName) + ":Code93 bad Data <" + text + ">");
 }
 
 struct CheckValues {

@@ -70,7 +70,7 @@ void TBarcode::DrawBars(const std::string& pattern, TCanvas& canvas)
         canvas.SetBrushColor(canvas.Pen().Color);
         const std::int64_t right = x + element.Width - 1;
         if (!FitsInt32(x) || !FitsInt32(right))
-            throw Exception(std::string(kBarcodeClassName) + ": barcode too wide");
+            throw Exception(TFault::TooWide, std::string(kBarcodeClassName) + ": barcode too wide");
         const int left32 = static_cast<int>(x);
         const int right32 = static_cast<int>(right);
         const int h = ElementHeight(element.Kind, FHeight);

@@ -191,7 +191,7 @@ private:
     {
         // The lengths are counted from the pieces, so this never fires; it keeps a slip in bounds.
         if (count > static_cast<std::size_t>(FEnd - FOut))
-            throw Exception(std::string(kBarcodeClassName) + ": internal Error");
+            throw Exception(TFault::Internal, std::string(kBarcodeClassName) + ": internal Error");
         std::memcpy(FOut, elements, count);
         FOut += count;
     }
@@ -261,7 +261,7 @@ int ToInt32(const std::string& digits)
     for (char c : digits) {
         value = value * 10 + DigitValue(c);
         if (value > INT32_MAX)
-            throw Exception("'" + digits + "' is not a valid integer value");
+            throw Exception(TFault::NotAnInteger, "'" + digits + "' is not a valid integer value");
     }
     return static_cast<int>(value);
 }
@@ -363,9 +363,10 @@ TScanText TBarcode::EncodeUPCE(std::string& pattern, bool numberSystemOne)
         six = FText.substr(1, 6);
         check = UPCECheckDigit(numberSystem, six);
         if (FText[0] != numberSystem)
-            throw Exception(std::string("Number system should be ") + numberSystem);
+            throw Exception(TFault::NumberSystem, std::string("Number system should be ") + numberSystem,
+                            std::string(1, numberSystem));
         if (FText.back() != check)
-            throw Exception(CheckDigitMessage(check));
+            throw Exception(TFault::CheckDigit, CheckDigitMessage(check), std::string(1, check));
     } else {
         FText = PadWithZeros(7);
         six = FText.substr(0, 6);

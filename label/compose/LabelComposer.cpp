@@ -78,7 +78,7 @@ QImage BlankLabel(QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw Exception(Message("cannot be allocated", size.width(), size.height()));
+        throw Exception(TFault::OutOfMemory, Message("cannot be allocated", size.width(), size.height()));
     image.fill(Qt::white);
     return image;
 }
@@ -137,9 +137,9 @@ QSize LabelSize(TBarcode& barcode, const TLabelCaptions& captions, const TCaptio
     const long long height = static_cast<long long>(barcode.Height()) +
                              (captions.LowerOn ? kLowerCaptionBandPixels : kNoCaptionBandPixels);
     if (width <= 0 || height <= 0)
-        throw Exception(Message("is empty", width, height));
+        throw Exception(TFault::LabelEmpty, Message("is empty", width, height));
     if (width > kMaxLabelPixels / height)
-        throw Exception(Message("is too large", width, height));
+        throw Exception(TFault::LabelTooLarge, Message("is too large", width, height));
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 

@@ -247,9 +247,9 @@ QSize ClassicSize(long long width, long long height)
 {
     const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
     if (width <= 0 || height <= 0)
-        throw Exception("Label image of " + size + " is empty");
+        throw Exception(TFault::LabelEmpty, "Label image of " + size + " is empty");
     if (width > kMaxLabelPixels / height)
-        throw Exception("Label image of " + size + " is too large");
+        throw Exception(TFault::LabelTooLarge, "Label image of " + size + " is too large");
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 
