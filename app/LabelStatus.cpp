@@ -38,7 +38,6 @@ enum TPhraseId : std::uint8_t {
     phReadBack,
     phNotChecked,
     phNoneChecked,
-    phCheckDigitShould,
     phNumberSystemShould,
     phDoesNotScanStandard,
     phBarWidthExact,
@@ -87,7 +86,6 @@ constexpr std::array<const char*, kPhraseCount> kPhrases{{
     QT_TRANSLATE_N_NOOP("Status", "%1 of %n labels read back at %2 dpi"),             // ReadBack
     QT_TRANSLATE_N_NOOP("Status", ", %n not checked"),                                // NotChecked
     QT_TRANSLATE_N_NOOP("Status", "%n labels not checked: no reader for their kind"), // NoneChecked
-    QT_TRANSLATE_NOOP("Status", "Check digit should be %1"),   // CheckDigitShould (the scan check's words)
     QT_TRANSLATE_NOOP("Status", "Number system should be %1"), // NumberSystemShould (the engine's words)
     QT_TRANSLATE_NOOP("Status", "Does not scan: try a larger X-dimension"), // DoesNotScanStandard
     QT_TRANSLATE_NOOP("Status", "Does not scan: Bar Width %1 draws the wide bars of %2 out of proportion; it "
@@ -167,13 +165,8 @@ const QColor kNoteColor(110, 110, 110);
 const QColor kWarningColor(179, 106, 0); // amber that still reads on white
 const QColor kErrorColor(192, 0, 0);
 
-QString Phrase(TPhraseId id, TLanguage language)
-{
-    return Translated("Status", kPhrases[id], language);
-}
-
-// A phrase whose %n is `count`, in the plural form the language gives it.
-QString Phrase(TPhraseId id, TLanguage language, int count)
+// A phrase with a %n takes `count`'s plural form in the language.
+QString Phrase(TPhraseId id, TLanguage language, int count = -1)
 {
     return Translated("Status", kPhrases[id], language, count);
 }
@@ -265,7 +258,7 @@ QString DigitsReason(const TBarcode& barcode, const std::string& digits, const s
 
 QString CheckDigitText(char digit, TLanguage language)
 {
-    return Phrase(phCheckDigitShould, language).arg(QChar(digit));
+    return MessageText({TMessageCode::CheckDigitShould, {std::string(1, digit)}}, language);
 }
 
 // Why the printed text differs from the typed one.
@@ -316,9 +309,10 @@ QString PlainError(TFault fault, std::string_view detail, std::string_view messa
                    TLanguage language)
 {
     // A full UPC-E's digit that should stand: "Check digit should be 5".
-    if (fault == TFault::CheckDigit || fault == TFault::NumberSystem)
-        return Phrase(fault == TFault::CheckDigit ? phCheckDigitShould : phNumberSystemShould, language)
-            .arg(FromUtf8(detail));
+    if (fault == TFault::CheckDigit)
+        return MessageText({TMessageCode::CheckDigitShould, {std::string(detail)}}, language);
+    if (fault == TFault::NumberSystem)
+        return Phrase(phNumberSystemShould, language).arg(FromUtf8(detail));
     for (const TErrorSentence& row : kErrorSentences) {
         if (row.Fault == fault && KindsFit(row.Kinds, kindIndex)) {
             QString sentence = Translated("Errors", row.Sentence, language);

@@ -52,18 +52,24 @@ enum TSymbolPhrase : std::uint8_t {
     kCount
 };
 
-// The symbol kinds' status sentences, translated by the "Symbols" catalogue; %1, %2 are filled in order.
-constexpr std::array<const char*, kCount> kPhrases{{
-    QT_TRANSLATE_NOOP("Symbols", "Scans as %1"),                                // ScansAs
-    QT_TRANSLATE_NOOP("Symbols", "Scans as %1, not as typed"),                  // ScansOther
-    QT_TRANSLATE_NOOP("Symbols", "Scans as %1, but not as GS1 data (%2)"),      // NotAsGs1
-    QT_TRANSLATE_NOOP("Symbols", "Does not scan: try a larger zoom or module"), // DoesNotScan
-    QT_TRANSLATE_NOOP("Symbols", "No scan check for %1"),                       // NoScanCheck
+struct TSymbolPhraseRow {
+    const char* Context;
+    const char* Source;
+};
+
+// The symbol kinds' status sentences; %1, %2 are filled in order. Those the linear kinds' status line
+// says too are the "Status" catalogue's, translated once.
+constexpr std::array<TSymbolPhraseRow, kCount> kPhrases{{
+    {"Status", QT_TRANSLATE_NOOP("Status", "Scans as %1")},
+    {"Status", QT_TRANSLATE_NOOP("Status", "Scans as %1, not as typed")},
+    {"Symbols", QT_TRANSLATE_NOOP("Symbols", "Scans as %1, but not as GS1 data (%2)")},
+    {"Symbols", QT_TRANSLATE_NOOP("Symbols", "Does not scan: try a larger zoom or module")},
+    {"Status", QT_TRANSLATE_NOOP("Status", "No scan check for %1")},
 }};
 
 QString Phrase(TSymbolPhrase id, TLanguage language)
 {
-    return Translated("Symbols", kPhrases[id], language);
+    return Translated(kPhrases[id].Context, kPhrases[id].Source, language);
 }
 
 QString TitleOf(TSymbolKind kind)

@@ -1281,10 +1281,6 @@ Print them as they are?</source>
         </translation>
     </message>
     <message>
-        <source>Check digit should be %1</source>
-        <translation>يجب أن يكون رقم التحقق %1</translation>
-    </message>
-    <message>
         <source>Number system should be %1</source>
         <translation>يجب أن يكون رقم نظام الترقيم %1</translation>
     </message>
@@ -1379,24 +1375,12 @@ Print them as they are?</source>
         <translation>تعذّر إنشاء رمز %1</translation>
     </message>
     <message>
-        <source>Scans as %1</source>
-        <translation>يُقرأ بالماسح: %1</translation>
-    </message>
-    <message>
-        <source>Scans as %1, not as typed</source>
-        <translation>يُقرأ بالماسح %1 وليس كما كُتب</translation>
-    </message>
-    <message>
         <source>Scans as %1, but not as GS1 data (%2)</source>
         <translation>يُقرأ بالماسح %1 لكن ليس بيانات GS1 (%2)</translation>
     </message>
     <message>
         <source>Does not scan: try a larger zoom or module</source>
         <translation>لا يُقرأ بالماسح: جرّب تكبيرًا أو وحدة أكبر</translation>
-    </message>
-    <message>
-        <source>No scan check for %1</source>
-        <translation>لا فحص بالماسح لـ %1</translation>
     </message>
 </context>
 <context>

@@ -1197,10 +1197,6 @@ Les imprimer telles quelles ?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Check digit should be %1</source>
-        <translation>Le chiffre de contrôle devrait être %1</translation>
-    </message>
-    <message>
         <source>Number system should be %1</source>
         <translation>Le système de numérotation devrait être %1</translation>
     </message>
@@ -1291,24 +1287,12 @@ Les imprimer telles quelles ?</numerusform>
         <translation>Le symbole %1 n&apos;a pas pu être créé</translation>
     </message>
     <message>
-        <source>Scans as %1</source>
-        <translation>Le lecteur lit %1</translation>
-    </message>
-    <message>
-        <source>Scans as %1, not as typed</source>
-        <translation>Le lecteur lit %1, et non ce qui a été saisi</translation>
-    </message>
-    <message>
         <source>Scans as %1, but not as GS1 data (%2)</source>
         <translation>Le lecteur lit %1, mais pas comme données GS1 (%2)</translation>
     </message>
     <message>
         <source>Does not scan: try a larger zoom or module</source>
         <translation>Illisible au lecteur : essayez un zoom plus fort ou un module plus grand</translation>
-    </message>
-    <message>
-        <source>No scan check for %1</source>
-        <translation>Pas de vérification au lecteur pour %1</translation>
     </message>
 </context>
 <context>
