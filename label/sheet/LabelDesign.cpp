@@ -421,11 +421,8 @@ void ReadNamed(TReadDesign& read, const TSettingLine& line, const TStockCatalogu
         read.Design.Stock = kCustomStock;
         return;
     }
-    const auto known =
-        std::find_if(stocks.Stocks().begin(), stocks.Stocks().end(),
-                     [&value](const TLabelStock& stock) { return SameStockId(stock.Id, value); });
-    if (known != stocks.Stocks().end())
-        read.Design.Stock = known->Id;
+    if (const std::optional<TLabelStock> known = stocks.Lookup(value))
+        read.Design.Stock = known->Id; // a roll or tape of any size too
     else
         read.Notes.push_back({.Line = line.Line, .Kind = TDesignNoteKind::UnknownStock, .Value = value});
 }

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <sstream>
+#include <system_error>
+#include <unordered_set>
 
 #include "barcode/Exception.h"
 #include "data/SafeFile.h"
@@ -86,17 +90,63 @@ constexpr std::array kStocks{
     TBuiltInStock{"letter-1x1-215.9x279.4",
                   "US Letter, 1 label of 8-1/2 x 11 in, full sheet",
                   {Letter, 1, 1, 21590, 27940, 0, 0, 21590, 27940}},
+    // Rolls of die-cut labels for label printers, one label a page, named by their size in whole
+    // millimetres as sold; those sold in inches keep their exact size.
+    TBuiltInStock{"roll-57x32", "Roll of 57 x 32 mm labels, Dymo 11354 multi-purpose",
+                  RollGeometry(5700, 3200)},
+    TBuiltInStock{"roll-89x28", "Roll of 89 x 28 mm labels, Dymo 99010 address", RollGeometry(8900, 2800)},
+    TBuiltInStock{"roll-54x25", "Roll of 54 x 25 mm labels, Dymo 11352 return address",
+                  RollGeometry(5400, 2500)},
+    TBuiltInStock{"roll-101x54", "Roll of 101 x 54 mm labels, Dymo 99014 shipping",
+                  RollGeometry(10100, 5400)},
+    TBuiltInStock{"roll-29x90", "Roll of 29 x 90 mm labels, Brother DK-11201 address",
+                  RollGeometry(2900, 9000)},
+    TBuiltInStock{"roll-62x29", "Roll of 62 x 29 mm labels, Brother DK-11209 small address",
+                  RollGeometry(6200, 2900)},
+    TBuiltInStock{"roll-62x100", "Roll of 62 x 100 mm labels, Brother DK-11202 shipping",
+                  RollGeometry(6200, 10000)},
+    TBuiltInStock{"roll-102x152", "Roll of 4 x 6 in labels (101.6 x 152.4 mm), thermal shipping",
+                  RollGeometry(10160, 15240)},
+    TBuiltInStock{"roll-102x76", "Roll of 4 x 3 in labels (101.6 x 76.2 mm), thermal",
+                  RollGeometry(10160, 7620)},
+    TBuiltInStock{"roll-102x51", "Roll of 4 x 2 in labels (101.6 x 50.8 mm), thermal",
+                  RollGeometry(10160, 5080)},
+    TBuiltInStock{"roll-76x25", "Roll of 3 x 1 in labels (76.2 x 25.4 mm), thermal",
+                  RollGeometry(7620, 2540)},
+    TBuiltInStock{"roll-51x25", "Roll of 2 x 1 in labels (50.8 x 25.4 mm), thermal barcode",
+                  RollGeometry(5080, 2540)},
+    TBuiltInStock{"roll-100x150", "Roll of 100 x 150 mm labels, thermal shipping",
+                  RollGeometry(10000, 15000)},
+    TBuiltInStock{"roll-100x100", "Roll of 100 x 100 mm labels, thermal", RollGeometry(10000, 10000)},
+    TBuiltInStock{"roll-58x40", "Roll of 58 x 40 mm labels, thermal", RollGeometry(5800, 4000)},
+    TBuiltInStock{"roll-50x30", "Roll of 50 x 30 mm labels, thermal barcode", RollGeometry(5000, 3000)},
+    TBuiltInStock{"roll-40x30", "Roll of 40 x 30 mm labels, thermal barcode", RollGeometry(4000, 3000)},
+    TBuiltInStock{"roll-30x20", "Roll of 30 x 20 mm labels, thermal price", RollGeometry(3000, 2000)},
+    // Continuous tape: labels as long as the design makes them, square until then.
+    TBuiltInStock{"tape-62", "Continuous tape 62 mm wide, Brother DK-22205", TapeGeometry(6200, 6200)},
+    TBuiltInStock{"tape-29", "Continuous tape 29 mm wide, Brother DK-22210", TapeGeometry(2900, 2900)},
+    TBuiltInStock{"tape-12", "Continuous tape 12 mm wide, Brother DK-22214", TapeGeometry(1200, 1200)},
 };
 
 // The paper in hundredths of a millimetre, upright.
-constexpr int PaperWidth(TPaperSize paper)
+constexpr int PaperWidth(const TStockGeometry& g)
 {
-    return paper == Letter ? 21590 : 21000;
+    return g.Paper == Custom ? g.PaperWidth : g.Paper == Letter ? 21590 : 21000;
 }
 
-constexpr int PaperLength(TPaperSize paper)
+constexpr int PaperLength(const TStockGeometry& g)
 {
-    return paper == Letter ? 27940 : 29700;
+    return g.Paper == Custom ? g.PaperLength : g.Paper == Letter ? 27940 : 29700;
+}
+
+// The largest Custom paper: the page model's bound, in hundredths.
+constexpr int kMaxPaperHundredths = 1000000;
+static_assert(kMaxPaperHundredths == static_cast<int>(TPageModel::kMaxValueTenths) * 10);
+
+// A roll's or tape's one label a page.
+constexpr bool OneLabelAPage(const TStockGeometry& g)
+{
+    return g.Media == TStockMedia::Sheet || (g.Paper == Custom && g.Columns == 1 && g.Rows == 1);
 }
 
 // How far the labels reach along one axis: the last one's far edge.
@@ -107,12 +157,15 @@ constexpr std::int64_t Reach(int margin, int count, int pitch, int size)
 
 constexpr bool FitsItsPaper(const TStockGeometry& g)
 {
-    return (g.Paper == A4 || g.Paper == Letter) && limits::kColumns.Contains(g.Columns) &&
-           limits::kRows.Contains(g.Rows) && g.LabelWidth > 0 && g.LabelHeight > 0 && g.TopMargin >= 0 &&
-           g.LeftMargin >= 0 && (g.Columns == 1 || g.HorizontalPitch >= g.LabelWidth) &&
+    return (g.Paper == A4 || g.Paper == Letter ||
+            (g.Paper == Custom && g.PaperWidth > 0 && g.PaperLength > 0)) &&
+           OneLabelAPage(g) && g.Shape == TStockShape::Rectangle && g.Layouts == 1 &&
+           limits::kColumns.Contains(g.Columns) && limits::kRows.Contains(g.Rows) && g.LabelWidth > 0 &&
+           g.LabelHeight > 0 && g.TopMargin >= 0 && g.LeftMargin >= 0 &&
+           (g.Columns == 1 || g.HorizontalPitch >= g.LabelWidth) &&
            (g.Rows == 1 || g.VerticalPitch >= g.LabelHeight) &&
-           Reach(g.LeftMargin, g.Columns, g.HorizontalPitch, g.LabelWidth) <= PaperWidth(g.Paper) &&
-           Reach(g.TopMargin, g.Rows, g.VerticalPitch, g.LabelHeight) <= PaperLength(g.Paper);
+           Reach(g.LeftMargin, g.Columns, g.HorizontalPitch, g.LabelWidth) <= PaperWidth(g) &&
+           Reach(g.TopMargin, g.Rows, g.VerticalPitch, g.LabelHeight) <= PaperLength(g);
 }
 
 static_assert(std::all_of(kStocks.begin(), kStocks.end(),
@@ -133,7 +186,94 @@ char AsciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
+    return lower;
+}
+
+const char* ShapeName(TStockShape shape)
+{
+    switch (shape) {
+    case TStockShape::Round: return "round";
+    case TStockShape::Ellipse: return "elliptical";
+    case TStockShape::Cd: return "CD";
+    default: return "rectangular";
+    }
+}
+
+// What keeps a geometry from being one grid of rectangles, before its numbers are checked.
+std::string KindFault(const TStockGeometry& g)
+{
+    if (g.Layouts < 1)
+        return "no labels are laid out";
+    if (g.Shape != TStockShape::Rectangle)
+        return std::string(ShapeName(g.Shape)) + " labels cannot be placed";
+    if (g.Layouts > 1)
+        return "the labels lie in " + std::to_string(g.Layouts) + " grids; one grid can be placed";
+    if (g.LabelWidth <= 0 || g.LabelHeight <= 0)
+        return "the labels have no size";
+    return {};
+}
+
+// What is wrong with the paper itself.
+std::string PaperFault(const TStockGeometry& g)
+{
+    if (g.Paper != A4 && g.Paper != Letter && g.Paper != Custom)
+        return "the paper is neither a4 nor letter";
+    if (g.Paper == Custom && !(g.PaperWidth > 0 && g.PaperLength > 0 && g.PaperWidth <= kMaxPaperHundredths &&
+                               g.PaperLength <= kMaxPaperHundredths))
+        return "the paper is " + Mm(g.PaperWidth) + " x " + Mm(g.PaperLength) +
+               " mm: its sides are above 0 and at most 10000 mm";
+    if (!OneLabelAPage(g))
+        return "a roll or tape has one label a page on its own Custom paper";
+    return {};
+}
+
+// A millimetre size of an ID, to at most two decimals, in hundredths; none for another text.
+std::optional<int> IdHundredths(std::string_view text)
+{
+    const std::size_t point = text.find('.');
+    const std::size_t decimals = point == std::string_view::npos ? 0 : text.size() - point - 1;
+    if (text.empty() || text.front() == '.' || decimals > 2 ||
+        (point != std::string_view::npos && decimals == 0))
+        return std::nullopt;
+    double mm = 0.0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), mm, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size() ||
+        text.find_first_of("+-") != std::string_view::npos)
+        return std::nullopt;
+    return mm > 100000.0 ? 100000000 : static_cast<int>(std::lround(mm * 100.0));
+}
+
+bool InRollRange(int hundredths)
+{
+    return hundredths >= std::lround(kMinRollMm * 100) && hundredths <= std::lround(kMaxRollMm * 100);
+}
+
 } // namespace
+
+std::string StockMmText(int hundredths)
+{
+    std::string text = Mm(hundredths);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+int StockPaperWidth(const TStockGeometry& geometry)
+{
+    return PaperWidth(geometry);
+}
+
+int StockPaperLength(const TStockGeometry& geometry)
+{
+    return PaperLength(geometry);
+}
 
 std::string StockFault(const TStockGeometry& g)
 {
@@ -141,27 +281,30 @@ std::string StockFault(const TStockGeometry& g)
         return std::string(what) + " out of range: " + std::to_string(value) + " (" + std::to_string(r.Min) +
                " to " + std::to_string(r.Max) + ")";
     };
-    if (g.Paper != A4 && g.Paper != Letter)
-        return "the paper is neither a4 nor letter";
+    if (std::string fault = KindFault(g); !fault.empty())
+        return fault;
+    if (std::string fault = PaperFault(g); !fault.empty())
+        return fault;
     if (!limits::kColumns.Contains(g.Columns))
         return range("columns", g.Columns, limits::kColumns);
     if (!limits::kRows.Contains(g.Rows))
         return range("rows", g.Rows, limits::kRows);
-    if (g.LabelWidth <= 0 || g.LabelHeight <= 0)
-        return "the labels have no size";
     if (g.TopMargin < 0 || g.LeftMargin < 0)
         return "a margin is negative";
     if ((g.Columns > 1 && g.HorizontalPitch < g.LabelWidth) ||
         (g.Rows > 1 && g.VerticalPitch < g.LabelHeight))
         return "the labels overlap: a pitch is less than the label";
     const std::int64_t across = Reach(g.LeftMargin, g.Columns, g.HorizontalPitch, g.LabelWidth);
-    if (across > PaperWidth(g.Paper))
-        return std::to_string(g.Columns) + " columns reach " + Mm(across) + " mm across paper " +
-               Mm(PaperWidth(g.Paper)) + " mm wide";
     const std::int64_t down = Reach(g.TopMargin, g.Rows, g.VerticalPitch, g.LabelHeight);
-    if (down > PaperLength(g.Paper))
-        return std::to_string(g.Rows) + " rows reach " + Mm(down) + " mm down paper " +
-               Mm(PaperLength(g.Paper)) + " mm long";
+    if (g.Columns * g.Rows == 1 && (across > PaperWidth(g) || down > PaperLength(g)))
+        return "the label of " + Mm(g.LabelWidth) + " x " + Mm(g.LabelHeight) +
+               " mm does not fit its page of " + Mm(PaperWidth(g)) + " x " + Mm(PaperLength(g)) + " mm";
+    if (across > PaperWidth(g))
+        return std::to_string(g.Columns) + " columns reach " + Mm(across) + " mm across paper " +
+               Mm(PaperWidth(g)) + " mm wide";
+    if (down > PaperLength(g))
+        return std::to_string(g.Rows) + " rows reach " + Mm(down) + " mm down paper " + Mm(PaperLength(g)) +
+               " mm long";
     return {};
 }
 
@@ -178,6 +321,40 @@ bool SameStockId(std::string_view a, std::string_view b)
                                               [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
+std::optional<TSizedStock> StockOfSize(std::string_view id)
+{
+    const std::string lower = LowerCase(id);
+    const bool tape = lower.starts_with("tape-");
+    if (!tape && !lower.starts_with("roll-"))
+        return std::nullopt;
+    const std::string_view sizes = std::string_view(lower).substr(5);
+    const std::size_t by = sizes.find('x');
+    if (tape == (by != std::string_view::npos))
+        return std::nullopt;
+    const std::optional<int> width = IdHundredths(sizes.substr(0, by));
+    const std::optional<int> height =
+        tape ? width : IdHundredths(by == std::string_view::npos ? "" : sizes.substr(by + 1));
+    if (!width || !height)
+        return std::nullopt;
+    TSizedStock sized;
+    if (tape) {
+        sized.Stock = {.Id = "tape-" + StockMmText(*width),
+                       .Description = "Continuous tape " + StockMmText(*width) + " mm wide",
+                       .Geometry = TapeGeometry(*width, *width)};
+        if (!InRollRange(*width))
+            sized.Fault = "a tape's width is 5 to 1000 mm, not " + StockMmText(*width);
+    } else {
+        sized.Stock = {.Id = "roll-" + StockMmText(*width) + "x" + StockMmText(*height),
+                       .Description =
+                           "Roll of " + StockMmText(*width) + " x " + StockMmText(*height) + " mm labels",
+                       .Geometry = RollGeometry(*width, *height)};
+        if (!InRollRange(*width) || !InRollRange(*height))
+            sized.Fault =
+                "a roll's sides are 5 to 1000 mm, not " + StockMmText(*width) + " x " + StockMmText(*height);
+    }
+    return sized;
+}
+
 std::span<const TBuiltInStock> BuiltInStocks()
 {
     return kStocks;
@@ -189,7 +366,7 @@ TStockCatalogue::TStockCatalogue()
         FStocks.push_back({std::string(stock.Id), std::string(stock.Description), stock.Geometry});
 }
 
-const TLabelStock* TStockCatalogue::Lookup(std::string_view id) const
+const TLabelStock* TStockCatalogue::Listed(std::string_view id) const
 {
     for (const TLabelStock& stock : FStocks) {
         if (SameStockId(stock.Id, id))
@@ -198,14 +375,86 @@ const TLabelStock* TStockCatalogue::Lookup(std::string_view id) const
     return nullptr;
 }
 
+std::optional<TLabelStock> TStockCatalogue::Lookup(std::string_view id) const
+{
+    if (const TLabelStock* stock = Listed(id))
+        return *stock;
+    std::optional<TSizedStock> sized = StockOfSize(id);
+    if (!sized || !sized->Fault.empty())
+        return std::nullopt;
+    // roll-57.0x32 is the built-in roll-57x32, with its description.
+    if (const TLabelStock* stock = Listed(sized->Stock.Id))
+        return *stock;
+    return std::move(sized->Stock);
+}
+
 const TLabelStock& TStockCatalogue::Find(std::string_view id) const
 {
-    if (const TLabelStock* stock = Lookup(id))
+    if (const TLabelStock* stock = Listed(id))
         return *stock;
+    if (const std::optional<TSizedStock> sized = StockOfSize(id)) {
+        if (!sized->Fault.empty())
+            throw Exception("Label stock " + std::string(id) + ": " + sized->Fault);
+        if (const TLabelStock* stock = Listed(sized->Stock.Id))
+            return *stock;
+        for (const TLabelStock& stock : FSized)
+            if (stock.Id == sized->Stock.Id)
+                return stock;
+        return FSized.emplace_back(sized->Stock);
+    }
     std::string known;
-    for (const TLabelStock& stock : FStocks)
-        known += (known.empty() ? "" : ", ") + stock.Id;
+    std::size_t templates = 0;
+    for (const TLabelStock& stock : FStocks) {
+        if (stock.Origin == TStockOrigin::Template)
+            ++templates;
+        else
+            known += (known.empty() ? "" : ", ") + stock.Id;
+    }
+    known += ", roll-WxH or tape-W of any size in mm";
+    if (templates > 0)
+        known += ", and " + std::to_string(templates) + " glabels templates";
     throw Exception("Unknown label stock: " + std::string(id) + " (known: " + known + ")");
+}
+
+std::vector<TLabelStock> TStockCatalogue::Search(std::string_view text) const
+{
+    std::vector<std::string> words;
+    std::istringstream split{LowerCase(text)};
+    for (std::string word; split >> word;)
+        words.push_back(word);
+    std::vector<TLabelStock> found;
+    for (const TLabelStock& stock : FStocks) {
+        const std::string fields =
+            LowerCase(stock.Id + '\n' + stock.Description + '\n' + stock.Brand + '\n' + stock.Part);
+        if (std::all_of(words.begin(), words.end(), [&fields](const std::string& word) {
+                return fields.find(word) != std::string::npos;
+            }))
+            found.push_back(stock);
+    }
+    return found;
+}
+
+void TStockCatalogue::AddTemplateStocks(std::vector<TLabelStock> stocks)
+{
+    std::unordered_set<std::string> taken;
+    for (const TLabelStock& stock : FStocks)
+        taken.insert(LowerCase(stock.Id));
+    const auto isTaken = [&taken](const std::string& id) {
+        const std::optional<TSizedStock> sized = StockOfSize(id);
+        return taken.contains(LowerCase(id)) || (sized && sized->Fault.empty());
+    };
+    for (TLabelStock& stock : stocks) {
+        stock.Origin = TStockOrigin::Template;
+        const std::string id = stock.Id;
+        for (int number = 2; isTaken(stock.Id); ++number)
+            stock.Id = id + "_" + std::to_string(number);
+        taken.insert(LowerCase(stock.Id));
+    }
+    // Before the user's own, which the list shows last.
+    const auto users = std::find_if(FStocks.begin(), FStocks.end(), [](const TLabelStock& stock) {
+        return stock.Origin == TStockOrigin::StocksFile;
+    });
+    FStocks.insert(users, std::make_move_iterator(stocks.begin()), std::make_move_iterator(stocks.end()));
 }
 
 } // namespace quillon

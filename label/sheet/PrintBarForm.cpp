@@ -94,6 +94,14 @@ void TPrintBarForm::ApplyRows(int rows, int designPixels)
     FReport.SetCellsPerColumn(rows);
 }
 
+void TPrintBarForm::ApplyCustomPaper(double widthTenths, double lengthTenths)
+{
+    TPageModel& page = FReport.Page();
+    page.SetPaperSize(TPaperSize::Custom);
+    page.SetValueTenths(TPageValue::Width, widthTenths);
+    page.SetValueTenths(TPageValue::Length, lengthTenths);
+}
+
 void TPrintBarForm::ApplyStock(const std::optional<TStockGeometry>& stock)
 {
     if (stock)

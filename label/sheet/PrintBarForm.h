@@ -43,6 +43,8 @@ public:
     void ApplyRows(int rows, int designPixels);
     void ApplyStretch(bool stretch) { FImage->SetStretch(stretch); }
     void ApplyPaper(TPaperSize paper) { FReport.Page().SetPaperSize(paper); }
+    // Paper of its own size, upright: a roll's or tape's page, or a template's paper.
+    void ApplyCustomPaper(double widthTenths, double lengthTenths);
     // Labels at the stock's own places, the picture filling each label, and no credit line, since
     // the stock's labels own the page; none returns to cells laid out by the margins. Raises for a
     // stock that does not fit its paper and then changes nothing.

@@ -29,12 +29,25 @@ void CheckControls(const TSheetSettings& s)
     CheckSetting("Column space", s.SpacingMm, limits::kMarginMm);
 }
 
-TPaperSize SheetPaper(const TSheetSettings& s)
+// The paper of the sheet, a stock's own size when it has one.
+void ApplyPaperOf(TPrintBarForm& form, const TSheetSettings& s)
 {
-    return s.Stock ? s.Stock->Paper : s.Paper;
+    const std::optional<TStockGeometry> stock = SheetStock(s);
+    if (stock && stock->Paper == TPaperSize::Custom)
+        form.ApplyCustomPaper(stock->PaperWidth / 10.0, stock->PaperLength / 10.0);
+    else
+        form.ApplyPaper(stock ? stock->Paper : s.Paper);
 }
 
 } // namespace
+
+std::optional<TStockGeometry> SheetStock(const TSheetSettings& settings)
+{
+    if (!settings.Stock || settings.Stock->Media != TStockMedia::Tape || settings.TapeLengthMm == 0.0)
+        return settings.Stock;
+    return TapeGeometry(settings.Stock->LabelWidth,
+                        static_cast<int>(std::lround(settings.TapeLengthMm * 100.0)));
+}
 
 int SheetColumns(const TSheetSettings& settings)
 {
@@ -53,10 +66,11 @@ int SheetCellCount(const TSheetSettings& settings)
 
 int SheetRowHeight(const TSheetSettings& settings)
 {
-    if (!settings.Stock)
+    const std::optional<TStockGeometry> stock = SheetStock(settings);
+    if (!stock)
         return SheetRowHeight(settings.TopMm, settings.BottomMm, settings.Rows, settings.Paper);
     const TDesignScale scale{.ZoomPercent = TPrintBarForm::kZoomPercent};
-    return static_cast<int>(std::floor(scale.TenthsToDesignPixels(settings.Stock->LabelHeight / 10.0)));
+    return static_cast<int>(std::floor(scale.TenthsToDesignPixels(stock->LabelHeight / 10.0)));
 }
 
 void CheckSheetSettings(const TSheetSettings& settings)
@@ -64,8 +78,10 @@ void CheckSheetSettings(const TSheetSettings& settings)
     CheckControls(settings);
     if (settings.Paper != TPaperSize::A4 && settings.Paper != TPaperSize::Letter)
         throw Exception("Paper out of range: custom (a4, letter)");
+    if (settings.TapeLengthMm != 0.0)
+        CheckRange("Tape length in mm", settings.TapeLengthMm, kMinRollMm, kMaxRollMm);
     if (settings.Stock)
-        CheckStock("", *settings.Stock);
+        CheckStock(settings.StockId, *SheetStock(settings));
     CheckSetting("Cells to skip", settings.SkipCells,
                  {.Min = 0, .Max = SheetCellCount(settings) - 1, .Initial = 0});
     if (settings.Placing)
@@ -89,11 +105,11 @@ void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings)
     page.SetValueMm(TPageValue::TopMargin, settings.TopMm);
     page.SetValueMm(TPageValue::BottomMargin, settings.BottomMm);
     page.SetValueMm(TPageValue::ColumnSpace, settings.SpacingMm);
-    form.ApplyPaper(SheetPaper(settings));
+    ApplyPaperOf(form, settings);
     form.ApplyColumns(SheetColumns(settings));
     // The row height comes from the margins as the design panel holds them, not from the page.
     form.ApplyRows(SheetRows(settings), SheetRowHeight(settings));
-    form.ApplyStock(settings.Stock);
+    form.ApplyStock(SheetStock(settings));
     form.ApplyStretch(settings.Stretch);
     form.ApplyPlacing(settings.Placing, settings.LabelQuietMm);
     form.ApplySkip(settings.SkipCells);

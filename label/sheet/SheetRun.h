@@ -29,6 +29,8 @@ struct TSheetSettings {
     // lays the cells out by the margins and spacing.
     std::optional<TStockGeometry> Stock{};
     std::string StockId{}; // the stock's name, for messages
+    // The length of each label on a tape, 5 to 1000 mm; 0 keeps the tape's own. Other stocks ignore it.
+    double TapeLengthMm = 0.0;
     // Cells of the first page left empty, in the order the cells fill: a partly used sheet goes on
     // at cell SkipCells + 1 ("Start at label N" skips N - 1).
     int SkipCells = 0;
@@ -40,6 +42,9 @@ struct TSheetSettings {
     QMarginsF LabelQuietMm{}; // the quiet zones the label's drawing lacks
     bool Footer = true;       // the maker's line at the foot of a sheet by margins (a stock has none)
 };
+
+// The stock the labels are placed on, a tape cut to the settings' length; none for a sheet by margins.
+std::optional<TStockGeometry> SheetStock(const TSheetSettings& settings);
 
 // The columns and rows of one sheet: the stock's, or the settings' own.
 int SheetColumns(const TSheetSettings& settings);
@@ -55,7 +60,8 @@ int SheetRowHeight(const TSheetSettings& settings);
 TCellRoom CellRoomOf(const TSheetSettings& settings, QSizeF cellMm);
 
 // Raises for a value outside its control's range, a paper other than A4 or Letter, a stock that
-// does not fit its paper, a start position outside the sheet ("Cells to skip out of range: 21
+// does not fit its paper ("Label stock Avery-L7651: columns out of range: 5 (1 to 4)"), a tape length
+// outside 5 to 1000 mm, a start position outside the sheet ("Cells to skip out of range: 21
 // (0 to 20)") or an inset outside 0 to 20 mm, naming the range.
 void CheckSheetSettings(const TSheetSettings& settings);
 

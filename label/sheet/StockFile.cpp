@@ -1,5 +1,5 @@
 // stocks.ini: a user's own label stocks, one [ID] entry each with the same fields as the built-in ones,
-// sizes in millimetres.
+// sizes in millimetres; a roll or tape gives its paper and label size alone.
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -16,6 +16,7 @@
 #include "data/Escape.h"
 #include "data/SafeFile.h"
 #include "data/SettingsFile.h"
+#include "label/sheet/GlabelsTemplates.h"
 #include "label/sheet/LabelStock.h"
 
 namespace quillon {
@@ -37,11 +38,11 @@ enum class TKey : std::uint8_t {
 };
 constexpr std::array<std::string_view, 10> kKeys{
     "description", // free text, shown by the stock list
-    "paper",       // a4 or letter
+    "paper",       // a4 or letter; roll or tape for a label printer's media
     "columns",     // 1 to 4
     "rows",        // 1 to 20
-    "width",       // label width, mm
-    "height",      // label height, mm
+    "width",       // label width, mm (a tape's width)
+    "height",      // label height, mm (a tape label's length, the tape's width when not given)
     "top",         // paper's top edge to the first row, mm
     "left",        // paper's left edge to the first column, mm
     "hpitch",      // column to column, mm
@@ -135,10 +136,16 @@ std::string SetField(TLabelStock& stock, TKey key, std::string_view value)
         return {};
     }
     if (key == TKey::Paper) {
+        const std::string media = Lower(value);
+        if (media == "roll" || media == "tape") {
+            stock.Geometry.Paper = TPaperSize::Custom;
+            stock.Geometry.Media = media == "roll" ? TStockMedia::Roll : TStockMedia::Tape;
+            return {};
+        }
         try {
             stock.Geometry.Paper = PaperFromName(std::string(value));
         } catch (const Exception&) {
-            return "paper is a4 or letter, not " + EscapeForMessage(value);
+            return "paper is a4 or letter, or roll or tape, not " + EscapeForMessage(value);
         }
         return {};
     }
@@ -158,6 +165,11 @@ std::string DefaultDescription(const TStockGeometry& g)
                            std::to_string(hundredths % 10);
         return text;
     };
+    if (g.Media == TStockMedia::Roll)
+        return "Roll of " + StockMmText(g.LabelWidth) + " x " + StockMmText(g.LabelHeight) +
+               " mm labels, own stock";
+    if (g.Media == TStockMedia::Tape)
+        return "Continuous tape " + StockMmText(g.LabelWidth) + " mm wide, own stock";
     return std::string(g.Paper == TPaperSize::Letter ? "US Letter" : "A4") + ", " +
            std::to_string(g.Columns * g.Rows) + " labels of " + mm(g.LabelWidth) + " x " + mm(g.LabelHeight) +
            " mm (" + std::to_string(g.Columns) + " x " + std::to_string(g.Rows) + "), own stock";
@@ -248,22 +260,40 @@ private:
         }
         if (FEntry.Stock.Description.empty())
             FEntry.Stock.Description = DefaultDescription(FEntry.Stock.Geometry);
+        FEntry.Stock.Origin = TStockOrigin::StocksFile;
         FStocks.push_back(FEntry.Stock);
     }
 
-    std::string CompleteFault() const
+    std::string CompleteFault()
     {
+        TStockGeometry& g = FEntry.Stock.Geometry;
+        const bool sheet = g.Media == TStockMedia::Sheet;
         for (std::size_t index = 1; index < kKeys.size(); ++index) {
-            if (!FEntry.Seen[index])
+            const auto key = static_cast<TKey>(index);
+            const bool needed = sheet || key == TKey::Paper || key == TKey::Width ||
+                                (key == TKey::Height && g.Media == TStockMedia::Roll);
+            if (needed && !FEntry.Seen[index])
                 return "missing " + std::string(kKeys[index]);
+            if (!sheet && !needed && key != TKey::Height && FEntry.Seen[index])
+                return std::string(kKeys[index]) + " is for sheets: a roll or tape has one label a page";
+        }
+        if (!sheet) {
+            const int length =
+                FEntry.Seen[static_cast<std::size_t>(TKey::Height)] ? g.LabelHeight : g.LabelWidth;
+            g = g.Media == TStockMedia::Roll ? RollGeometry(g.LabelWidth, length)
+                                             : TapeGeometry(g.LabelWidth, length);
         }
         if (SameStockId(FEntry.Stock.Id, kCustomId))
             return "the ID custom names the sheet laid out by margins";
+        if (const std::optional<TSizedStock> sized = StockOfSize(FEntry.Stock.Id);
+            sized && sized->Fault.empty())
+            return "the ID " + FEntry.Stock.Id + " is taken by the " +
+                   (sized->Stock.Geometry.Media == TStockMedia::Tape ? "tape" : "roll") + " of that size";
         for (const TLabelStock& stock : FStocks) {
             if (SameStockId(stock.Id, FEntry.Stock.Id))
                 return "the ID " + stock.Id + " is taken";
         }
-        return StockFault(FEntry.Stock.Geometry);
+        return StockFault(g);
     }
 
     void Fail(int line, const std::string& fault)
@@ -300,19 +330,22 @@ void TStockCatalogue::AddUserStocks(std::string_view text, const std::string& fi
     TStocksReader(fileName, FStocks, FProblems).Read(text);
 }
 
-TStockCatalogue LoadStockCatalogue(const std::string& dataDirectory)
+TStockCatalogue LoadStockCatalogue(const std::string& dataDirectory,
+                                   const std::vector<std::string>& templateFolders)
 {
     TStockCatalogue catalogue;
     const std::string path = dataDirectory + "/" + kStocksFileName;
-    std::string text;
     try {
-        text = ReadRegularFile(path, kMaxStocksFileBytes);
+        catalogue.AddUserStocks(ReadRegularFile(path, kMaxStocksFileBytes), path);
     } catch (const EFileError& e) {
         if (e.Fault() != TFileFault::NotFound)
             catalogue.AddProblem(std::string(e.what()) + "; only the built-in label stocks are offered");
-        return catalogue;
     }
-    catalogue.AddUserStocks(text, path);
+    // After the user's own, so that a template never takes a name the user chose.
+    TTemplateStocks templates = ReadTemplateStocks(templateFolders);
+    catalogue.AddTemplateStocks(std::move(templates.Stocks));
+    for (std::string& problem : templates.Problems)
+        catalogue.AddProblem(std::move(problem));
     return catalogue;
 }
 
