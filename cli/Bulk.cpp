@@ -26,6 +26,7 @@
 #include "PrintLabels.h"
 #include "Progress.h"
 #include "SheetCommands.h"
+#include "ZplCommands.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "label/compose/SymbolKinds.h"
@@ -51,6 +52,7 @@ struct RowOutcome {
     TScanExpectation expected{};                    // sheet: what it should read as
     std::string misfit{};                           // sheet: why its cell would cut it off
     std::string changed{};                          // it prints another text than was typed
+    std::string zpl{};                              // sheet --format zpl: the label's ^XA..^XZ block
 };
 
 using Work = std::function<RowOutcome(const TListRow& row)>;
@@ -572,6 +574,61 @@ int RunBulkSheet(const CliOptions& options, std::ostream& err)
     RunRows(*source, work, report, [&](const RowOutcome& outcome) { sheet.Add(outcome); });
     sheet.Finish();
     return report.Failed() ? 1 : 0;
+}
+
+// One ZPL label per row with its copies as ^PQ, each proved from its own block on the workers. The file
+// is streamed into the output's replacement and takes its name only when every label reads: a roll with
+// a label missing or unreadable is never sent.
+int RunBulkZpl(const CliOptions& options, std::ostream& err)
+{
+    const std::unique_ptr<CodeSource> source = OpenCodes(options);
+    CheckAffixes(options);
+    const ZplMedia media = ZplMediaFrom(options);
+    const CliOptions labelOptions = ZplLabelOptions(options, media);
+    const Work work = [&](const TListRow& row) -> RowOutcome {
+        if (!row.Problem.Empty())
+            return {.error = EnglishText(row.Problem)};
+        try {
+            const CliOptions rowOptions = RowOptions(labelOptions, row);
+            const PrintLabel label = MakePrintLabel(rowOptions, media.labelMm);
+            ZplLabelBlock block = MakeZplBlock(rowOptions, media, label, row.Copies);
+            RowOutcome outcome;
+            outcome.notes = std::move(block.notes);
+            if (block.noReader)
+                outcome.notes.push_back(NoReaderNote(options));
+            outcome.error = std::move(block.failure);
+            outcome.changed = TypedChangeReport(rowOptions, label);
+            outcome.zpl = std::move(block.zpl);
+            return outcome;
+        } catch (const Exception& e) {
+            return {.error = e.what()};
+        }
+    };
+    const InterruptGuard guard; // once the list is read through: reading it may wait on a pipe
+    RunReport report(err, source->Labels());
+    ReplacementDevice file(options.output);
+    const std::string head = ZplFileHead(ZplSettingsFrom(options));
+    file.write(head.data(), static_cast<qint64>(head.size()));
+    std::uint64_t written = 0;
+    RunRows(*source, work, report, [&](const RowOutcome& outcome) {
+        report.Notes(outcome.notes);
+        if (!outcome.error.empty())
+            report.Line(outcome.line, outcome.error);
+        if (!outcome.changed.empty())
+            report.Line(outcome.line, outcome.changed);
+        if (outcome.error.empty()) {
+            file.write(outcome.zpl.data(), static_cast<qint64>(outcome.zpl.size()));
+            ++written;
+        }
+        report.Done(static_cast<std::uint64_t>(outcome.copies));
+    });
+    file.Check();
+    if (report.Failed() || written == 0) {
+        report.Say("nothing was written: every label must read before the roll is sent");
+        return 1;
+    }
+    file.Commit();
+    return 0;
 }
 
 } // namespace quillon::cli

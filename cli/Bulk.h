@@ -23,4 +23,9 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err);
 // made are reported as RunBulkLabels does and take no cell. Needs a QGuiApplication.
 int RunBulkSheet(const CliOptions& options, std::ostream& err);
 
+// sheet --format zpl over many codes: one ZPL label per row with its copies (^PQ), each read back from
+// the ZPL written for it; the file takes its name only when every row was made and reads, else nothing
+// is written and the exit status is 1.
+int RunBulkZpl(const CliOptions& options, std::ostream& err);
+
 } // namespace quillon::cli

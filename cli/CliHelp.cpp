@@ -190,10 +190,28 @@ const OptionHelp kOptionHelp[] = {
      "the order the cells fill in, and so the cells --skip leaves empty:\n"
      "across the rows, left to right and top to bottom (default), or down\n"
      "the columns"},
+    {"--format", "--format pdf|png|zpl",
+     "what to write: label a PNG (png, default) and sheet a PDF (pdf,\n"
+     "default), or either ZPL II for a label printer (zpl, a file ending in\n"
+     ".zpl): label one label, sheet one label per code of a list or sequence\n"
+     "with its copies as ^PQ, on a roll stock or at the label's own size;\n"
+     "--dpi 203, 300 or 600, the printer's. Every label is read back as the\n"
+     "printer prints it before anything is written"},
+    {"--zpl", "--zpl native|graphic",
+     "with --format zpl: the bars as the printer's own barcode command where\n"
+     "it draws exactly our bars, the rest of the label as a graphic (native,\n"
+     "default; a note says when the bars go as a graphic), or the whole label\n"
+     "as one graphic (graphic)"},
+    {"--darkness", "--darkness N",
+     "with --format zpl: the printer's darkness, 0 to 30 (~SD; default the\n"
+     "printer's own)"},
+    {"--speed", "--speed N",
+     "with --format zpl: the print speed in inches a second, 1 to 14 (^PR;\n"
+     "default the printer's own)"},
     {"--output", "-o, --output FILE|DIR",
      "label: the image to write, ending in .png, or with --codes or\n"
      "--sequence the directory for the images; sheet and calibration: the\n"
-     "PDF, ending in .pdf"},
+     "PDF, ending in .pdf; with --format zpl the ZPL, ending in .zpl"},
     {"--codes", "--codes FILE|-",
      "one label per row of FILE, one code a line or CSV (see above); -\nreads standard input"},
     {"--sequence", "--sequence FROM..TO[/STEP]",

@@ -60,6 +60,14 @@ constexpr SymbolOptionRule kSymbolOptionRules[] = {
     {"--columns-417", TSymbolOption::Pdf417Columns, "PDF417"},
 };
 
+// The options of ZPL output alone, and those of a sheet's grid and paper that a roll has no use for.
+constexpr std::string_view kZplOnly[] = {"--zpl", "--darkness", "--speed"};
+constexpr std::string_view kSheetOnlyForZpl[] = {"--columns", "--rows",      "--margins", "--spacing",
+                                                 "--stretch", "--no-footer", "--skip",    "--paper",
+                                                 "--offset",  "--scale",     "--order"};
+constexpr limits::TRange kDarkness{.Min = 0, .Max = kMaxZplDarkness};
+constexpr limits::TRange kSpeedIps{.Min = kMinZplSpeedIps, .Max = kMaxZplSpeedIps};
+
 // A label stock places its cells itself: these would be ignored beside it.
 constexpr std::string_view kGridByMargins[] = {"--columns", "--rows", "--margins", "--spacing"};
 
@@ -74,11 +82,11 @@ bool EndsWith(const std::string& path, std::string_view extension)
     return true;
 }
 
-// label writes PNG and sheet writes PDF; the extension must say so, so that no file carries the
-// wrong one.
-void CheckOutput(const std::string& command, const std::string& output)
+// label writes PNG and sheet writes PDF, either ZPL with --format zpl; the extension must say so, so
+// that no file carries the wrong one.
+void CheckOutput(const std::string& command, const std::string& output, bool zpl = false)
 {
-    const std::string_view extension = command == "label" ? ".png" : ".pdf";
+    const std::string_view extension = zpl ? ".zpl" : command == "label" ? ".png" : ".pdf";
     if (output.empty())
         throw UsageError(command + " needs -o FILE");
     if (!EndsWith(output, extension))
@@ -390,6 +398,25 @@ const OptionRule kOptionRules[] = {
              throw UsageError("--order takes across or down, not '" + v + "'");
          o.order = v == "across" ? TCellOrder::AcrossRows : TCellOrder::DownColumns;
      }},
+    {"--format", "", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         static const std::map<std::string, OutputFormat> names{
+             {"png", OutputFormat::Png}, {"pdf", OutputFormat::Pdf}, {"zpl", OutputFormat::Zpl}};
+         const auto it = names.find(v);
+         if (it == names.end())
+             throw UsageError("--format takes pdf, png or zpl, not '" + v + "'");
+         o.format = it->second;
+     }},
+    {"--zpl", "", kWritingCommands,
+     [](CliOptions& o, const std::string&, const std::string& v) {
+         if (v != "native" && v != "graphic")
+             throw UsageError("--zpl takes native or graphic, not '" + v + "'");
+         o.zplMode = v == "native" ? TZplMode::Native : TZplMode::Graphic;
+     }},
+    {"--darkness", "", kWritingCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.darkness = ParseInt(n, v, kDarkness); }},
+    {"--speed", "", kWritingCommands,
+     [](CliOptions& o, const std::string& n, const std::string& v) { o.speedIps = ParseInt(n, v, kSpeedIps); }},
     {"--output", "-o", kOutputCommands,
      [](CliOptions& o, const std::string&, const std::string& v) { o.output = v; }},
     {"--codes", "", kWritingCommands,
@@ -443,7 +470,39 @@ void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& 
             throw UsageError("label with --codes or --sequence needs -o DIR");
         return;
     }
-    CheckOutput(command, options.output);
+    CheckOutput(command, options.output, options.Zpl());
+}
+
+bool Given(const std::vector<std::string_view>& given, std::string_view name);
+
+// --format names what the command writes; the ZPL options need ZPL, and ZPL is one label a time for a
+// roll: the grid of a sheet and the printer resolutions ZPL printers do not have are refused.
+void CheckFormat(const CliOptions& options, const std::vector<std::string_view>& given)
+{
+    if (options.format) {
+        const bool label = options.command == "label";
+        const OutputFormat own = label ? OutputFormat::Png : OutputFormat::Pdf;
+        if (*options.format != own && *options.format != OutputFormat::Zpl)
+            throw UsageError(std::string("--format ") + (label
+                                                             ? "pdf is for sheet; label writes png or zpl"
+                                                             : "png is for label; sheet writes pdf or zpl"));
+    }
+    if (!options.Zpl()) {
+        for (const std::string_view name : kZplOnly)
+            if (Given(given, name))
+                throw UsageError(std::string(name) + " is for --format zpl");
+        return;
+    }
+    if (std::find(std::begin(kZplDpis), std::end(kZplDpis), options.dpi) == std::end(kZplDpis))
+        throw UsageError("--format zpl takes --dpi 203, 300 or 600, a label printer's resolution, not " +
+                         std::to_string(options.dpi));
+    if (options.command == "label" && options.Bulk())
+        throw UsageError(
+            "label --format zpl writes one label; sheet --format zpl writes a list or a sequence");
+    for (const std::string_view name : kSheetOnlyForZpl)
+        if (Given(given, name))
+            throw UsageError(std::string(name) +
+                             " is for a sheet; ZPL is written for a roll, one label at a time");
 }
 
 // An option that the chosen layout does not have is refused, not ignored.
@@ -648,6 +707,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args, const DesignDe
     CheckPlacing(given);
     CheckEngineCommand(options);
     CheckKindOptions(options, given);
+    CheckFormat(options, given);
     CheckWhatToMake(options, texts);
     CheckBulkOptions(options, given);
     if (!texts.empty())

@@ -11,6 +11,7 @@
 
 #include "barcode/Barcode.h"
 #include "label/compose/ZintSymbol.h"
+#include "label/render/LabelZpl.h"
 #include "label/sheet/SheetLimits.h"
 #include "report/PreparedReport.h"
 #include "report/Report.h"
@@ -45,6 +46,12 @@ inline constexpr limits::TRange kBarWidthReductionDots{.Min = 0, .Max = 99, .Ini
 // The most codes one bulk run makes, from a file or a sequence, and the most labels with their
 // copies: a typing slip in a sequence must not start a run that fills the disk.
 inline constexpr std::uint64_t kMaxCodes = 1'000'000;
+
+// What label and sheet write: label a PNG, sheet a PDF, either ZPL II for a label printer.
+enum class OutputFormat : std::uint8_t { Png, Pdf, Zpl };
+
+// The resolutions of the label printers ZPL is written for.
+inline constexpr int kZplDpis[] = {203, 300, 600};
 
 struct Margins {
     int top = limits::kDesignedMarginMm;
@@ -122,7 +129,13 @@ struct CliOptions {
     // on a stock and at the cell's corner in the grid.
     std::optional<TPictureAlign> align;
     std::optional<double> insetMm;
-    std::optional<std::string> design; // --design FILE: a label design saved from the window
+    std::optional<std::string> design;   // --design FILE: a label design saved from the window
+    std::optional<OutputFormat> format;  // --format; unset: the command's own (png for label, pdf for sheet)
+    TZplMode zplMode = TZplMode::Native; // --zpl native|graphic
+    std::optional<int> darkness;         // --darkness 0..30 (ZPL ~SD)
+    std::optional<int> speedIps;         // --speed 1..14 inches a second (ZPL ^PR)
+
+    bool Zpl() const { return format == OutputFormat::Zpl; }
 
     // A run over many codes rather than the one TEXT.
     bool Bulk() const { return codes.has_value() || sequence.has_value(); }

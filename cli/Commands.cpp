@@ -11,6 +11,7 @@
 #include "CompactImage.h"
 #include "SheetCommands.h"
 #include "SymbolCommands.h"
+#include "ZplCommands.h"
 #include "barcode/Exception.h"
 #include "barcode/KindTraits.h"
 #include "data/Escape.h"
@@ -110,11 +111,17 @@ LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label)
 {
     // The file is the proof: the pixels of the PNG as written are read, one printer dot each (the
     // preview's pixels for the classic label, --dpi dots for the standard one), on white paper all
-    // round. An upright label is read straight from the image; a turned one through its drawing, which
-    // the reader turns back. A symbol is read from the image in whichever quarter turn it stands.
+    // round.
     const QImage image = QImage::fromData(png, "PNG");
     if (image.isNull())
         return {.failure = "The PNG written cannot be read back", .noReader = false};
+    return ProveImage(image, label);
+}
+
+LabelProof ProveImage(const QImage& image, const PrintLabel& label)
+{
+    // An upright label is read straight from the image; a turned one through its drawing, which the
+    // reader turns back. A symbol is read from the image in whichever quarter turn it stands.
     if (label.symbol) {
         const TScanResult scan = CheckSymbolImage(image, *label.symbol);
         if (scan.Outcome == TScanOutcome::NoReader)
@@ -139,6 +146,8 @@ LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label)
 
 int RunLabel(const CliOptions& options, std::ostream& err)
 {
+    if (options.Zpl())
+        return RunLabelZpl(options, err);
     const LabelFile file = MakeLabelFile(options);
     const QByteArray png = EncodePng(file.image, options.output);
     WriteOutputFile(options.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
@@ -265,6 +274,8 @@ void ProveSheet(const CliOptions& options, const TPreparedReport& sheet, const T
 
 int RunSheet(const CliOptions& options, std::ostream& err)
 {
+    if (options.Zpl()) // one label for the roll, as label writes it
+        return RunLabelZpl(options, err);
     // The one label fills every cell after those skipped.
     const TSheetSettings settings = SheetSettingsFrom(options);
     const int cells = SheetCellCount(settings) - settings.SkipCells;

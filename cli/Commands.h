@@ -40,6 +40,8 @@ struct LabelProof {
     bool noReader = false;
 };
 LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label);
+// The same for the label's dots as a printer prints them, one pixel a dot.
+LabelProof ProveImage(const QImage& image, const PrintLabel& label);
 
 // Composes the label, writes it to options.output in one piece (the file is either the whole new image
 // or left as it was) and, unless --no-verify, reads it back as printed at --dpi, saying on `err` why it

@@ -56,7 +56,9 @@ int RunComposing(const quillon::cli::CliOptions& options)
     if (options.command == "label") {
         return options.Bulk() ? RunBulkLabels(options, std::cerr) : RunLabel(options, std::cerr);
     }
-    return options.Bulk() ? RunBulkSheet(options, std::cerr) : RunSheet(options, std::cerr);
+    if (options.Bulk())
+        return options.Zpl() ? RunBulkZpl(options, std::cerr) : RunBulkSheet(options, std::cerr);
+    return RunSheet(options, std::cerr);
 }
 
 int Run(const quillon::cli::CliOptions& options)

@@ -467,7 +467,7 @@ void PaintLabel(QPainter& painter, const TLabelDrawing& label, const TLabelPlace
         std::visit(replay, call);
 }
 
-QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi, TImageDepth depth)
+TLabelPlacement LabelImagePlacement(const TLabelDrawing& label, double pixelsPerInch, double gridDpi)
 {
     for (const double dpi : {pixelsPerInch, gridDpi, label.UnitsPerInch})
         if (!std::isfinite(dpi) || dpi <= 0)
@@ -480,7 +480,12 @@ QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double
                             .PixelsPerInch = static_cast<int>(std::lround(pixelsPerInch)),
                             .ToDevice = QTransform::fromScale(pixelsPerMm, pixelsPerMm),
                             .DeviceDpi = pixelsPerInch};
-    const TLabelPlacement placement = PlaceInCell(label, cell, gridDpi).Placement;
+    return PlaceInCell(label, cell, gridDpi).Placement;
+}
+
+QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi, TImageDepth depth)
+{
+    const TLabelPlacement placement = LabelImagePlacement(label, pixelsPerInch, gridDpi);
     // Whole dots per module may make the label a little larger or smaller than its true size.
     const double width = std::ceil(label.Size.width() * placement.ScaleX - kWholeDotSlack);
     const double height = std::ceil(label.Size.height() * placement.ScaleY - kWholeDotSlack);

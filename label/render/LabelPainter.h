@@ -165,6 +165,9 @@ enum class TImageDepth : std::uint8_t {
 // at true size on a screen. Raises when the image would be too large.
 QImage RenderLabelImage(const TLabelDrawing& label, double pixelsPerInch, double gridDpi,
                         TImageDepth depth = TImageDepth::Colour);
+// Where RenderLabelImage puts the label's units on its pixels, for a writer that needs to know where
+// a part of the label landed. Raises for a resolution that is not above 0.
+TLabelPlacement LabelImagePlacement(const TLabelDrawing& label, double pixelsPerInch, double gridDpi);
 
 // What the painters of a recorded label share. The colour a shape fills with (white for the white pen
 // mode); the ink of a polygon, none when it is degenerate or white like the paper; the pixels of a
