@@ -9,6 +9,7 @@
 #include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QLockFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
@@ -493,6 +494,9 @@ void TBarForm::ConnectHandlers()
     connect(TrackBar1, &QSlider::valueChanged, this, &TBarForm::TrackBar1Change);
     connect(Timer1, &QTimer::timeout, this, &TBarForm::Timer1Timer);
     connect(FLangGroup, &QButtonGroup::idClicked, this, [this](int) { LangRGClick(); });
+    LangRG->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(LangRG, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { LanguageMenu()->popup(LangRG->mapToGlobal(at)); });
     connect(AboutBtn, &QPushButton::clicked, this, &TBarForm::AboutBtnClick);
     connect(AboutPanel->AboutOk(), &QPushButton::clicked, this, &TBarForm::AboutOkClick);
 

@@ -275,7 +275,12 @@ public:
     const TBlinkCounter& BlinkCounter() const { return FBlink; }
     // The fade to the working opacity that confirming the About panel starts.
     QVariantAnimation* FadeIn() const { return FFadeIn; }
-    TLanguage Language() const { return LanguageOfIndex(LangIndex()); }
+    TLanguage Language() const { return LanguageOfIndex(LangIndex(), FOtherLanguage); }
+    // Any language with a catalogue: Arabic and English select their item of the group; another leaves
+    // the group without a selection (as the options file keeps it) and is kept in the settings file.
+    void ChooseLanguage(TLanguage language);
+    // The menu of every language, which a right click on the language group opens.
+    QMenu* LanguageMenu();
     TLanguage StoredLanguage() const;
     // The note given when an X-dimension was raised to the kind's least ("Raised to 0.25 mm, ...").
     const QString& XDimNote() const { return FXDimNote; }
@@ -534,9 +539,10 @@ private:
     QString FTypedXDim{};
     QString FXDimNote{}; // the X-dimension's text as last typed, until the spin box takes it
     int FPreviewPercent = 100;
-    QFont FDeckFont;                       // the window's designed font, which captions are fitted from
-    TCatalogues FCatalogues;               // Qt's own dialogs in the window's language
-    std::set<TLanguage> FUnreadableSaid{}; // languages whose catalogue could not be read, said once
+    QFont FDeckFont;                           // the window's designed font, which captions are fitted from
+    TCatalogues FCatalogues;                   // Qt's own dialogs in the window's language
+    std::optional<TLanguage> FOtherLanguage{}; // chosen beyond the language group's two
+    std::set<TLanguage> FUnreadableSaid{};     // languages whose catalogue could not be read, said once
     TStockCatalogue FStocks;
     std::optional<TLabelStock> FStock;
     std::optional<std::string> FMissingStockId; // saved, not found at start-up, kept until the user chooses

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -20,6 +19,7 @@
 #include "app/DeckControls.h"
 #include "app/DeckUndo.h"
 #include "app/DesignPanel.h"
+#include "app/FilePhrases.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
 #include "label/compose/StandardParts.h"
@@ -34,7 +34,6 @@ constexpr int kMostRecentDesigns = 5;
 constexpr std::string_view kRecentSection = "designs";
 const std::string kRecentKeyNames[kMostRecentDesigns] = {"recent_1", "recent_2", "recent_3", "recent_4",
                                                          "recent_5"};
-constexpr char kDesignFilter[] = "Label designs (*.qld);;All files (*)";
 
 std::string PathBytes(const QString& path)
 {
@@ -64,10 +63,12 @@ void TBarForm::BuildDocumentControls()
     RecentMenu = new QMenu(FileMenu);
     FileBtn->setMenu(FileMenu);
     ChooseDesignToOpen = [this] {
-        return QFileDialog::getOpenFileName(this, "Quillon", QFileInfo(FDesignPath).path(), kDesignFilter);
+        return ChooseFile(this, TFileChoice::Open, "Quillon", QFileInfo(FDesignPath).path(),
+                          FileText(TFilePhrase::DesignFiles, Language()), Language());
     };
     ChooseDesignToSave = [this] {
-        QString path = QFileDialog::getSaveFileName(this, "Quillon", FDesignPath, kDesignFilter);
+        QString path = ChooseFile(this, TFileChoice::Save, "Quillon", FDesignPath,
+                                  FileText(TFilePhrase::DesignFiles, Language()), Language());
         if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
             path += QString::fromLatin1(kDesignFileSuffix.data(),
                                         static_cast<qsizetype>(kDesignFileSuffix.size()));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLockFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -21,16 +22,19 @@
 #include "app/AboutPanel.h"
 #include "app/BarForm.h"
 #include "app/Captions.h"
+#include "app/Catalogues.h"
 #include "app/ColorKey.h"
 #include "app/DeckControls.h"
 #include "app/DeckUndo.h"
 #include "app/DesignPanel.h"
 #include "app/DotMark.h"
+#include "app/FilePhrases.h"
 #include "app/Shapes.h"
 #include "app/TextFit.h"
 #include "controls/ProLabel.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
+#include "label/compose/StandardParts.h"
 #include "report/PainterCanvas.h"
 
 namespace quillon {
@@ -104,7 +108,7 @@ void TBarForm::FormShow()
     DrawLogo();
     // A missing data directory or an unusable picture table is reported; start-up goes on.
     if (!EnsureDirectory(FDataDirectory))
-        ReportError("Cannot create the data directory " + PathForMessage(FDataDirectory));
+        ReportError(FileText(TFilePhrase::NoDataDirectory, Language()).arg(PathForMessage(FDataDirectory)));
     if (!TakeDataFolder()) {
         QTimer::singleShot(0, this, &QWidget::close); // once the show has finished
         return;
@@ -135,10 +139,8 @@ bool TBarForm::TakeDataFolder()
     try {
         CheckSmallOwnFile(QFile::encodeName(lockPath).toStdString(), kMaxLockFileBytes);
     } catch (const EFileError& e) {
-        ReportError("The lock file " + PathForMessage(lockPath) + " is " +
-                    QString::fromStdString(LockFault(e)) +
-                    ", not a lock of this program: this window goes on without taking the data folder, "
-                    "so a second window on it is not told. Remove it to mend this.");
+        ReportError(FileText(TFilePhrase::StrangeLock, Language())
+                        .arg(PathForMessage(lockPath), QString::fromStdString(LockFault(e))));
         return true;
     }
     FDataFolderLock = std::make_unique<QLockFile>(lockPath);
@@ -337,6 +339,33 @@ void TBarForm::SetLangIndex(int index)
     LangRGClick();
 }
 
+void TBarForm::ChooseLanguage(TLanguage language)
+{
+    const int index = language == TLanguage::Arabic ? 0 : language == TLanguage::English ? 1 : -1;
+    if (index < 0)
+        FOtherLanguage = language;
+    if (index == LangIndex() && index >= 0)
+        return;
+    ScheduleSave();
+    if (index == LangIndex())
+        LangRGClick(); // from one language beyond the group's two to another
+    else
+        SetLangIndex(index);
+}
+
+QMenu* TBarForm::LanguageMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const TLanguage language : Languages()) {
+        QAction* item =
+            menu->addAction(LanguageName(language), this, [this, language] { ChooseLanguage(language); });
+        item->setCheckable(true);
+        item->setChecked(language == Language());
+    }
+    return menu;
+}
+
 void TBarForm::LangRGClick()
 {
     FCatalogues.Use(Language());
@@ -356,6 +385,15 @@ void TBarForm::LangRGClick()
           std::span<const CaptionPair>(SymbolCaptions), std::span<const CaptionPair>(SourceCaptions)})
         for (const CaptionPair& pair : table)
             caption(pair.Control, CaptionText(pair, Language()));
+    for (const CaptionPair& pair : DesignCaptions)
+        if (auto* control = findChild<QWidget*>(FromUtf8(pair.Control))) {
+            SetCaption(control, CaptionText(pair, Language()));
+            if (qobject_cast<QLabel*>(control) != nullptr)
+                control->adjustSize(); // the buttons and switches keep their designed size
+        }
+    ColorBox1->CaptionEntries([language = Language()](const QString& english) {
+        return Translated("Colours", ToUtf8(english), language);
+    });
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
     ReadOnlyMark->setText(CaptionText(ReadOnlyMarkCaptions, Language()));
     for (int i = 0; i < static_cast<int>(AlignCaptions.size()); ++i)

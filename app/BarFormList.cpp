@@ -3,7 +3,6 @@
 // exported; the last list opened again at start-up.
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 #include <algorithm>
 
 #include "app/BarForm.h"
+#include "app/FilePhrases.h"
 #include "app/ListMemory.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
@@ -68,8 +68,8 @@ void TBarForm::BuildListControls()
         return dialog.Columns();
     };
     ChooseExportFile = [this] {
-        return QFileDialog::getSaveFileName(this, SourceText(TSourcePhrase::ExportTitle, Language()),
-                                            QString(), "CSV (*.csv)");
+        return ChooseFile(this, TFileChoice::Save, SourceText(TSourcePhrase::ExportTitle, Language()),
+                          QString(), QStringLiteral("CSV (*.csv)"), Language());
     };
 }
 

@@ -12,6 +12,7 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DeckUndo.h"
+#include "app/FilePhrases.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
 #include "label/compose/StandardParts.h"
@@ -31,6 +32,9 @@ constexpr TSettingKey kInsetKey{.Section = "sheet", .Name = "inset_mm"};
 constexpr TSettingKey kOrderKey{.Section = "sheet", .Name = "order"};
 constexpr TSettingKey kMarkKey{.Section = "label", .Name = "mark"};
 constexpr TSettingKey kFooterKey{.Section = "sheet", .Name = "footer"};
+// A language beyond the language group's two, by its catalogue's code ("fr"); the options file then keeps
+// the group without a selection.
+constexpr TSettingKey kLanguageKey{.Section = "window", .Name = "language"};
 constexpr std::string_view kOrderNames[] = {"across", "down"};       // TCellOrder::AcrossRows, DownColumns
 constexpr std::string_view kAlignNames[] = {"centre", "top-left"};   // TPictureAlign::Centre, TopLeft
 constexpr std::string_view kLayoutNames[] = {"classic", "standard"}; // by TLabelLayout
@@ -97,6 +101,13 @@ std::optional<int> ParseColumns(const std::string& text)
     return ok && columns >= 0 && columns <= kMaxPdf417Columns ? std::optional(columns) : std::nullopt;
 }
 
+// "layout: wide is neither classic nor standard", in the window's language.
+QString NeitherNor(TLanguage language, std::string_view key, std::string_view value, const char* one,
+                   const char* other)
+{
+    return FileText(TFilePhrase::NeitherNor, language).arg(FromUtf8(key), FromUtf8(value), one, other);
+}
+
 std::string MmText(double mm)
 {
     return QString::number(mm, 'f', 2).toStdString();
@@ -113,26 +124,28 @@ void TBarForm::LoadSettings()
         if (e.Fault() == TFileFault::NotFound)
             return; // nothing kept yet
         FWritesSettings = false;
-        ReportError(
-            QString::fromUtf8(e.what()) +
-            "\n\nThe settings file is left as it is, and the settings of this session are not saved in it.");
+        ReportError(FileText(TFilePhrase::SettingsLeft, Language()).arg(QString::fromUtf8(e.what())));
         return;
     }
     TParsedSettings parsed = ParseSettings(bytes);
     FSettings = std::move(parsed.Settings);
     QStringList problems;
     for (const TSettingsProblem& problem : parsed.Problems)
-        problems << QStringLiteral("line %1: %2").arg(problem.Line).arg(FromUtf8(problem.What));
+        problems << FileText(TFilePhrase::SettingsLine, Language())
+                        .arg(QString::number(problem.Line), FromUtf8(problem.What));
     problems << ApplySettings();
     if (!problems.isEmpty())
-        KeepDamagedSettings(bytes, "The settings file " + PathForMessage(FSettingsPath) +
-                                       " holds what cannot be read:\n" + problems.join('\n'));
+        KeepDamagedSettings(bytes, FileText(TFilePhrase::SettingsUnreadable, Language())
+                                       .arg(PathForMessage(FSettingsPath), problems.join('\n')));
 }
 
 // Each value reaches its control as a user's change would; a value that cannot be taken is named.
 QStringList TBarForm::ApplySettings()
 {
     QStringList problems;
+    if (const auto code = FSettings.Value(kLanguageKey); code && LangIndex() < 0)
+        if (const std::optional<TLanguage> language = LanguageOfCode(*code))
+            ChooseLanguage(*language); // a code this version lacks is kept, and the window speaks English
     if (const auto code = FSettings.Value(settingkeys::Code))
         BarEd->setText(FromUtf8(*code));
     if (const auto lower = FSettings.Value(settingkeys::LowerCaption))
@@ -141,13 +154,13 @@ QStringList TBarForm::ApplySettings()
         if (const std::optional<TColor> parsed = ParseColor(*color))
             ColorBox1->SetSelected(*parsed); // reaches the barcode when the deck is applied
         else
-            problems << "bar_color: " + FromUtf8(*color) + " is not a colour (#RRGGBB or system:N)";
+            problems << FileText(TFilePhrase::NotColour, Language()).arg("bar_color", FromUtf8(*color));
     }
     if (const auto layout = FSettings.Value(settingkeys::Layout)) {
         if (*layout == kLayoutNames[1] || *layout == kLayoutNames[0])
             LayoutChk->setChecked(*layout == kLayoutNames[1]);
         else
-            problems << "layout: " + FromUtf8(*layout) + " is neither classic nor standard";
+            problems << NeitherNor(Language(), "layout", *layout, "classic", "standard");
     }
     for (const auto& [key, box] :
          {std::pair(settingkeys::LowerCaptionOn, DChk), std::pair(kCheckDigitKey, CheckDigitChk)}) {
@@ -155,7 +168,7 @@ QStringList TBarForm::ApplySettings()
         if (const std::optional<bool> checked = value ? ParseSwitch(*value) : std::nullopt)
             box->setChecked(*checked);
         else if (value)
-            problems << FromUtf8(key.Name) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
+            problems << NeitherNor(Language(), key.Name, *value, "1", "0");
     }
     if (const auto paper = FSettings.Value(settingkeys::Paper)) {
         const auto named = std::find_if(std::begin(kPaperNames), std::end(kPaperNames),
@@ -163,33 +176,35 @@ QStringList TBarForm::ApplySettings()
         if (named != std::end(kPaperNames))
             FPaper = named->Paper;
         else
-            problems << "paper: " + FromUtf8(*paper) + " is neither a4 nor letter";
+            problems << NeitherNor(Language(), "paper", *paper, "a4", "letter");
     }
     if (const auto align = FSettings.Value(kAlignKey)) {
         if (*align == kAlignNames[0] || *align == kAlignNames[1])
             FPlacing.Align = *align == kAlignNames[0] ? TPictureAlign::Centre : TPictureAlign::TopLeft;
         else
-            problems << "align: " + FromUtf8(*align) + " is neither centre nor top-left";
+            problems << NeitherNor(Language(), "align", *align, "centre", "top-left");
     }
     if (const auto inset = FSettings.Value(kInsetKey)) {
         const std::optional<double> mm = ParseMm(*inset);
         if (mm && *mm >= 0.0 && *mm <= kMaxInsetMm)
             FPlacing.InsetMm = *mm;
         else
-            problems << "inset_mm: " + FromUtf8(*inset) + " is not 0 to 20 mm";
+            problems << FileText(TFilePhrase::NotMmRange, Language())
+                            .arg("inset_mm", FromUtf8(*inset), QStringLiteral("0"),
+                                 QString::number(kMaxInsetMm));
     }
     if (const auto order = FSettings.Value(kOrderKey)) {
         if (*order == kOrderNames[0] || *order == kOrderNames[1])
             FOrder = *order == kOrderNames[0] ? TCellOrder::AcrossRows : TCellOrder::DownColumns;
         else
-            problems << "order: " + FromUtf8(*order) + " is neither across nor down";
+            problems << NeitherNor(Language(), "order", *order, "across", "down");
     }
     for (const auto& [key, on] : {std::pair(kMarkKey, &FMarkOn), std::pair(kFooterKey, &FFooterOn)}) {
         const auto value = FSettings.Value(key);
         if (const std::optional<bool> checked = value ? ParseSwitch(*value) : std::nullopt)
             *on = *checked;
         else if (value)
-            problems << FromUtf8(key.Name) + ": " + FromUtf8(*value) + " is neither 1 nor 0";
+            problems << NeitherNor(Language(), key.Name, *value, "1", "0");
     }
     if (const auto stock = FSettings.Value(settingkeys::Stock))
         UseSavedStock(*stock);
@@ -206,8 +221,7 @@ QStringList TBarForm::ApplySettings()
             if (parsed && *parsed > 0)
                 SetModuleMm(matrix, *parsed);
             else
-                problems << QString::fromUtf8(key.Name.data(), static_cast<qsizetype>(key.Name.size())) +
-                                ": " + FromUtf8(*mm) + " is not a size in millimetres";
+                problems << FileText(TFilePhrase::NotMm, Language()).arg(FromUtf8(key.Name), FromUtf8(*mm));
         }
     }
     problems << ApplySymbolSettings();
@@ -222,20 +236,20 @@ QStringList TBarForm::ApplySymbolSettings()
         if (const std::optional<TQrErrorCorrection> level = QrErrorCorrectionFromName(*ecc))
             EccBox->setCurrentIndex(static_cast<int>(*level));
         else
-            problems << "qr_ecc: " + FromUtf8(*ecc) + " is none of L, M, Q and H";
+            problems << FileText(TFilePhrase::NoneOf, Language()).arg("qr_ecc", FromUtf8(*ecc), "L, M, Q, H");
     }
     if (const auto shape = FSettings.Value(settingkeys::DataMatrixShape)) {
         if (const std::optional<TDataMatrixShape> parsed = DataMatrixShapeFromName(*shape))
             ShapeBox->setCurrentIndex(static_cast<int>(*parsed));
         else
-            problems << "dm_shape: " + FromUtf8(*shape) + " is neither square nor rect";
+            problems << NeitherNor(Language(), "dm_shape", *shape, "square", "rect");
     }
     if (const auto columns = FSettings.Value(settingkeys::Pdf417Columns)) {
         if (const std::optional<int> parsed = ParseColumns(*columns))
             ColumnsSpn->setValue(*parsed);
         else
-            problems << "pdf417_columns: " + FromUtf8(*columns) + " is not 0 (automatic) to " +
-                            QString::number(kMaxPdf417Columns);
+            problems << FileText(TFilePhrase::NotColumns, Language())
+                            .arg("pdf417_columns", FromUtf8(*columns), QString::number(kMaxPdf417Columns));
     }
     return problems;
 }
@@ -254,13 +268,11 @@ void TBarForm::KeepDamagedSettings(const std::string& bytes, const QString& reas
     } catch (const std::exception& e) {
         FWritesSettings = false;
         ReportError(
-            reason + "\n\nIt could not be kept (" + QString::fromUtf8(e.what()) +
-            "), so the settings file is left as it is and this session's settings are not saved in it.");
+            FileText(TFilePhrase::SettingsNotKept, Language()).arg(reason, QString::fromUtf8(e.what())));
         return;
     }
     FSettingsDirty = true;
-    ReportError(reason + "\n\nThe file is kept as " + PathForMessage(kept) +
-                "; what could not be read keeps its designed value.");
+    ReportError(FileText(TFilePhrase::SettingsKept, Language()).arg(reason, PathForMessage(kept)));
 }
 
 void TBarForm::SaveSettings()
@@ -288,6 +300,10 @@ void TBarForm::SaveSettings()
     FSettings.Set(kOrderKey, std::string(kOrderNames[FOrder == TCellOrder::AcrossRows ? 0 : 1]));
     FSettings.Set(kMarkKey, FMarkOn ? "1" : "0");
     FSettings.Set(kFooterKey, FFooterOn ? "1" : "0");
+    if (LangIndex() >= 0)
+        FSettings.Remove(kLanguageKey);
+    else if (FOtherLanguage)
+        FSettings.Set(kLanguageKey, std::string(LanguageCode(*FOtherLanguage)));
     SaveSourceSettings();
     WriteCalibrations(FSettings, *FCalibrations);
     WriteSettingsFile(PathBytes(FSettingsPath), FSettings);
@@ -312,13 +328,13 @@ QStringList TBarForm::SaveOptionsAndSettings(TSettingsWrite settings)
     try {
         SaveOptions();
     } catch (const std::exception& e) {
-        problems << "The options could not be saved: " + QString::fromUtf8(e.what());
+        problems << FileText(TFilePhrase::OptionsNotSaved, Language()).arg(QString::fromUtf8(e.what()));
     }
     try {
         if (settings == TSettingsWrite::Always || FSettingsDirty)
             SaveSettings();
     } catch (const std::exception& e) {
-        problems << "The settings could not be saved: " + QString::fromUtf8(e.what());
+        problems << FileText(TFilePhrase::SettingsNotSaved, Language()).arg(QString::fromUtf8(e.what()));
     }
     return problems;
 }

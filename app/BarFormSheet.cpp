@@ -13,9 +13,11 @@
 #include "app/BarForm.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/FilePhrases.h"
 #include "app/LabelStatus.h"
 #include "data/OptionsFile.h"
 #include "data/SafeFile.h"
+#include "label/compose/StandardParts.h"
 #include "label/proof/PrintCheck.h"
 #include "label/render/LabelPainter.h"
 #include "label/sheet/PrintBarForm.h"
@@ -192,8 +194,7 @@ void TBarForm::FinishLoading(const TOptionsValues& values)
 void TBarForm::LeaveOptionsFile(const QString& reason)
 {
     FWritesOptions = false;
-    ReportError(reason + "\n\nThe options file is left as it is, and the settings of this session are not "
-                         "saved in it.");
+    ReportError(FileText(TFilePhrase::OptionsLeft, Language()).arg(reason));
 }
 
 // A file with a bad number is kept as it was under another name before the normal form replaces it.
@@ -207,11 +208,11 @@ void TBarForm::KeepDamagedOptions(const QByteArray& bytes, const QString& reason
     try {
         kept = KeepDamagedOptionsFile(FOptionsPath, bytes);
     } catch (const std::exception& e) {
-        LeaveOptionsFile(reason + "\nIt could not be kept: " + QString::fromUtf8(e.what()));
+        LeaveOptionsFile(
+            FileText(TFilePhrase::OptionsNotKept, Language()).arg(reason, QString::fromUtf8(e.what())));
         return;
     }
-    ReportError(reason + "\n\nThe file is kept as " + PathForMessage(kept) +
-                "; what could not be read takes the designed values, and the options file is written anew.");
+    ReportError(FileText(TFilePhrase::OptionsKept, Language()).arg(reason, PathForMessage(kept)));
 }
 
 void TBarForm::SpeedButton1Click()
@@ -233,7 +234,7 @@ void TBarForm::PrintSheet()
     BarEdChange();
     const TComposedLabel& label = FPresenter.Label();
     if (label.Picture.isNull())
-        throw Exception("Nothing to print: " + PreviewStatus().toStdString());
+        throw Exception(ToUtf8(FileText(TFilePhrase::NothingToPrint, Language()).arg(PreviewStatus())));
     if (!label.Fit.Fits && !ConfirmPrintAnyway(PreviewStatus()))
         return;
     // A label that a scanner will not read is printed only when asked, as a cut one is.
@@ -344,21 +345,17 @@ void TBarForm::UseSavedStock(const std::string& id)
         UseStock(std::nullopt);
         return;
     }
-    for (const TLabelStock& stock : FStocks.Stocks()) {
-        if (SameStockId(stock.Id, id)) {
-            UseStock(stock);
-            return;
-        }
+    if (const std::optional<TLabelStock> stock = FStocks.Lookup(id)) {
+        UseStock(*stock); // a roll of any size too, though it is not listed
+        return;
     }
     UseStock(std::nullopt);
     // Kept in the settings until the user picks another sheet: a stocks.ini that cannot be read today may
     // be mended tomorrow, and the choice must still be there then.
     FMissingStockId = id;
-    ReportError("The label stock " + QString::fromStdString(id) + " kept in " +
-                PathForMessage(FSettingsPath) + " is neither built in nor in " +
-                QString::fromLatin1(kStocksFileName) +
-                " now: the sheet is laid out by its margins (Custom) until it is found again or you choose "
-                "another stock.");
+    ReportError(FileText(TFilePhrase::StockGone, Language())
+                    .arg(QString::fromStdString(id), PathForMessage(FSettingsPath),
+                         QString::fromLatin1(kStocksFileName)));
 }
 
 void TBarForm::ShowSheetChoice()
@@ -381,7 +378,7 @@ void TBarForm::LoadStocks()
     QStringList problems;
     for (const std::string& problem : FStocks.Problems())
         problems << QString::fromStdString(problem);
-    ReportError("Label stocks that could not be read are left out of the list:\n" + problems.join('\n'));
+    ReportError(FileText(TFilePhrase::StocksUnreadable, Language()).arg(problems.join('\n')));
 }
 
 // As large as its tool bar needs (so that its print action shows) and as the screen allows; beside the

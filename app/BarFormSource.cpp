@@ -1,7 +1,6 @@
 // TBarForm: the label source beside the code field (one label, a list or a serial run), the row the
 // preview shows, the rows that cannot be printed, and printing every row.
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +18,7 @@
 #include "app/Catalogues.h"
 #include "app/DeckControls.h"
 #include "app/DesignPanel.h"
+#include "app/FilePhrases.h"
 #include "app/LabelRun.h"
 #include "app/LabelStatus.h"
 #include "app/SymbolDeck.h"
@@ -87,8 +87,8 @@ void TBarForm::BuildSourceControls()
     FRun = new TLabelRunTask(this);
     ConfirmLeftOut = [this](const QString& message) { return AskLeftOut(this, message, Language()); };
     ChooseListFile = [this] {
-        return QFileDialog::getOpenFileName(this, "Quillon", QString(),
-                                            "Lists (*.csv *.tsv *.txt);;All files (*)");
+        return ChooseFile(this, TFileChoice::Open, "Quillon", QString(),
+                          FileText(TFilePhrase::ListFiles, Language()), Language());
     };
     BuildListControls();
 }
@@ -335,9 +335,10 @@ void TBarForm::PrintRows()
     }
     FCheck->Cancel(); // the print checks every row where it prints
     if (FRows->Count() == 0)
-        throw Exception("Nothing to print: " + (FSourceProblem.empty()
-                                                    ? ToUtf8(SourceText(TSourcePhrase::EmptyList, Language()))
-                                                    : FSourceProblem));
+        throw Exception(
+            ToUtf8(FileText(TFilePhrase::NothingToPrint, Language())
+                       .arg(FSourceProblem.empty() ? SourceText(TSourcePhrase::EmptyList, Language())
+                                                   : FromUtf8(FSourceProblem))));
     if (const std::uint64_t labels = FRows->Labels(); labels > kMaxPrintLabels)
         throw Exception(
             ToUtf8(SourceText(TSourcePhrase::TooManyLabels, Language()).arg(labels).arg(kMaxPrintLabels)));

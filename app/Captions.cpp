@@ -5,9 +5,13 @@
 
 namespace quillon {
 
-TLanguage LanguageOfIndex(int selectedIndex)
+TLanguage LanguageOfIndex(int selectedIndex, std::optional<TLanguage> other)
 {
-    return selectedIndex == 0 ? TLanguage::Arabic : TLanguage::English;
+    switch (selectedIndex) {
+    case 0: return TLanguage::Arabic;
+    case 1: return TLanguage::English;
+    default: return other.value_or(TLanguage::English);
+    }
 }
 
 QString CaptionText(const CaptionPair& pair, TLanguage language)

@@ -5,14 +5,26 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace quillon {
 
-enum class TLanguage : std::uint8_t { Arabic, English };
+// A language the window speaks: an entry of the language table (app/Catalogues.cpp), Arabic and English
+// first, as the language group shows them.
+struct TLanguage {
+    std::uint8_t Index = 1;
 
-// Index 0 of the language group is Arabic; 1, no selection (-1) and anything else is English.
-TLanguage LanguageOfIndex(int selectedIndex);
+    static const TLanguage Arabic;
+    static const TLanguage English;
+    friend constexpr auto operator<=>(TLanguage, TLanguage) = default;
+};
+inline constexpr TLanguage TLanguage::Arabic{0};
+inline constexpr TLanguage TLanguage::English{1};
+
+// Index 0 of the language group is Arabic, 1 English; no selection (-1) is `other`, the language chosen
+// beyond the group's two, or English when there is none.
+TLanguage LanguageOfIndex(int selectedIndex, std::optional<TLanguage> other = std::nullopt);
 
 // Text from the UTF-8 bytes that captions, settings, designs and the engine's messages hold.
 inline QString FromUtf8(std::string_view bytes)
@@ -60,6 +72,21 @@ inline constexpr std::array<CaptionPair, 6> SheetCaptions{{
     {.Control = "CalibrationBtn", .English = QT_TRANSLATE_NOOP("Captions", "Calibration...")},
     {.Control = "lbPlacing", .English = QT_TRANSLATE_NOOP("Captions", "Placing")},
     {.Control = "lbOrder", .English = QT_TRANSLATE_NOOP("Captions", "Fill order")},
+}};
+// Captions found by their control's name: the language group's items, and the design panel's own beside
+// the sheet's (the margins, the maker's marks and its buttons).
+inline constexpr std::array<CaptionPair, 11> DesignCaptions{{
+    {.Control = "LangArabic", .English = QT_TRANSLATE_NOOP("Captions", "Arabic")}, // the language group
+    {.Control = "LangEnglish", .English = QT_TRANSLATE_NOOP("Captions", "English")},
+    {.Control = "Label1", .English = QT_TRANSLATE_NOOP("Captions", "Top Margin")},
+    {.Control = "Label2", .English = QT_TRANSLATE_NOOP("Captions", "Left Margin")},
+    {.Control = "Label3", .English = QT_TRANSLATE_NOOP("Captions", "Column Space")},
+    {.Control = "Label4", .English = QT_TRANSLATE_NOOP("Captions", "Right Margin")},
+    {.Control = "Label5", .English = QT_TRANSLATE_NOOP("Captions", "Bottom Margin")},
+    {.Control = "MarkChk", .English = QT_TRANSLATE_NOOP("Captions", "Maker's mark")},
+    {.Control = "FooterChk", .English = QT_TRANSLATE_NOOP("Captions", "Sheet footer")},
+    {.Control = "BitBtn1", .English = QT_TRANSLATE_NOOP("Captions", "OK")},
+    {.Control = "BitBtn3", .English = QT_TRANSLATE_NOOP("Captions", "Cancel")},
 }};
 // The orders the cells fill in, in the order list's order: across the rows, down the columns.
 inline constexpr std::array<CaptionPair, 2> OrderCaptions{{
@@ -223,8 +250,12 @@ inline constexpr std::array<CaptionPair, 40> ToolTips{{
     {.Control = "SpeedButton1",
      .English = QT_TRANSLATE_NOOP("Captions", "Print a sheet of this label (Ctrl+P)")},
     {.Control = "StChk", .English = QT_TRANSLATE_NOOP("Captions", "Stretch each label to fill its cell")},
-    {.Control = "LangArabic", .English = QT_TRANSLATE_NOOP("Captions", "Show the captions in Arabic")},
-    {.Control = "LangEnglish", .English = QT_TRANSLATE_NOOP("Captions", "Show the captions in English")},
+    {.Control = "LangArabic",
+     .English =
+         QT_TRANSLATE_NOOP("Captions", "Show the captions in Arabic; a right click offers every language")},
+    {.Control = "LangEnglish",
+     .English =
+         QT_TRANSLATE_NOOP("Captions", "Show the captions in English; a right click offers every language")},
     {.Control = "UChk", .English = QT_TRANSLATE_NOOP("Captions", "Print the upper caption over the bars")},
     {.Control = "UEd", .English = QT_TRANSLATE_NOOP("Captions", "The upper caption's text")},
     {.Control = "DChk", .English = QT_TRANSLATE_NOOP("Captions", "Print the lower caption under the bars")},

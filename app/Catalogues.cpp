@@ -3,21 +3,45 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <array>
 #include <map>
 #include <mutex>
 
 namespace quillon {
 namespace {
 
+// A language by its catalogue's code and its own name for itself, as a reader of it looks for it.
+struct TLanguageEntry {
+    std::string_view Code;
+    std::string_view Name; // UTF-8
+};
+
+// The languages the window speaks: Arabic and English first, as the language group shows them. A language
+// more is its catalogue, translations/quillon_<code>.ts, and one line here.
+constexpr std::array<TLanguageEntry, 3> kLanguages{{
+    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064a\u0629"}, // in Arabic
+    {"en", "English"},                                    // the source language
+    {"fr", "Fran\u00e7ais"},
+}};
+static_assert(kLanguages[TLanguage::Arabic.Index].Code == "ar" &&
+              kLanguages[TLanguage::English.Index].Code == "en");
+
+QString CodeOf(TLanguage language)
+{
+    return QString::fromLatin1(kLanguages.at(language.Index).Code.data(),
+                               static_cast<qsizetype>(kLanguages.at(language.Index).Code.size()));
+}
+
 QLocale LocaleOf(TLanguage language)
 {
-    return language == TLanguage::Arabic ? QLocale(QLocale::Arabic) : QLocale(QLocale::English);
+    return QLocale(CodeOf(language));
 }
 
 struct TOwnCatalogues {
     std::mutex Lock;
     QString Folder = QStringLiteral(":/i18n"); // built into the program
-    std::map<TLanguage, std::unique_ptr<QTranslator>> Read;
+    // Shared with the application while installed, so that a new folder never takes one from under it.
+    std::map<TLanguage, std::shared_ptr<QTranslator>> Read;
 };
 
 TOwnCatalogues& Own()
@@ -28,21 +52,21 @@ TOwnCatalogues& Own()
 
 QString CatalogueName(TLanguage language)
 {
-    return "quillon_" + LocaleOf(language).name().left(2);
+    return "quillon_" + CodeOf(language);
 }
 
 // A language's own catalogue, read once; null when it cannot be read.
-const QTranslator* OwnCatalogue(TLanguage language)
+std::shared_ptr<QTranslator> OwnCatalogue(TLanguage language)
 {
     TOwnCatalogues& own = Own();
     const std::scoped_lock guard(own.Lock);
     const auto found = own.Read.find(language);
     if (found != own.Read.end())
-        return found->second.get();
-    auto translator = std::make_unique<QTranslator>();
+        return found->second;
+    auto translator = std::make_shared<QTranslator>();
     if (!translator->load(CatalogueName(language), own.Folder))
         translator.reset();
-    return (own.Read[language] = std::move(translator)).get();
+    return own.Read[language] = std::move(translator);
 }
 
 } // namespace
@@ -52,7 +76,7 @@ QString Translated(const char* context, std::string_view source, TLanguage langu
     const QString english = FromUtf8(source);
     const bool plural = count >= 0;
     // English reads its own catalogue only for the plural forms it holds.
-    const QTranslator* catalogue =
+    const std::shared_ptr<const QTranslator> catalogue =
         language != TLanguage::English || plural ? OwnCatalogue(language) : nullptr;
     QString text = catalogue != nullptr
                        ? catalogue->translate(context, english.toUtf8().constData(), nullptr, count)
@@ -60,6 +84,32 @@ QString Translated(const char* context, std::string_view source, TLanguage langu
     if (text.isEmpty())
         text = english;
     return plural ? text.replace(QStringLiteral("%n"), QString::number(count)) : text;
+}
+
+std::vector<TLanguage> Languages()
+{
+    std::vector<TLanguage> languages;
+    for (std::size_t i = 0; i < kLanguages.size(); ++i)
+        languages.push_back(TLanguage{static_cast<std::uint8_t>(i)});
+    return languages;
+}
+
+std::string_view LanguageCode(TLanguage language)
+{
+    return kLanguages.at(language.Index).Code;
+}
+
+std::optional<TLanguage> LanguageOfCode(std::string_view code)
+{
+    for (std::size_t i = 0; i < kLanguages.size(); ++i)
+        if (kLanguages[i].Code == code)
+            return TLanguage{static_cast<std::uint8_t>(i)};
+    return std::nullopt;
+}
+
+QString LanguageName(TLanguage language)
+{
+    return FromUtf8(kLanguages.at(language.Index).Name);
 }
 
 Qt::LayoutDirection TextDirection(TLanguage language)
@@ -87,19 +137,16 @@ bool TCatalogues::Use(TLanguage language)
     if (FLanguage == language)
         return FQt != nullptr || language == TLanguage::English;
     FLanguage = language;
-    for (std::unique_ptr<QTranslator>* installed : {&FQt, &FOwn})
-        if (*installed) {
-            QCoreApplication::removeTranslator(installed->get());
-            installed->reset();
-        }
+    for (QTranslator* installed : {FQt.get(), FOwn.get()})
+        if (installed != nullptr)
+            QCoreApplication::removeTranslator(installed);
+    FQt.reset();
+    FOwn.reset();
     if (language == TLanguage::English)
         return true; // Qt's own words are English
     // Ours too, for the print preview, which speaks through tr().
-    auto own = std::make_unique<QTranslator>();
-    if (own->load(CatalogueName(language), Own().Folder)) {
-        QCoreApplication::installTranslator(own.get());
-        FOwn = std::move(own);
-    }
+    if ((FOwn = OwnCatalogue(language)))
+        QCoreApplication::installTranslator(FOwn.get());
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(LocaleOf(language), "qtbase", "_",
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "app/Captions.h"
 
@@ -17,6 +18,13 @@ namespace quillon {
 // and for a word the catalogue lacks or a catalogue that cannot be read. A source marked with a plural
 // (%n) takes `count`'s form in the language, English's own included.
 QString Translated(const char* context, std::string_view source, TLanguage language, int count = -1);
+
+// Every language the window speaks, Arabic and English first; a language's catalogue code ("fr") and the
+// language of a code, none for a code the table lacks; its name in itself ("Français").
+std::vector<TLanguage> Languages();
+std::string_view LanguageCode(TLanguage language);
+std::optional<TLanguage> LanguageOfCode(std::string_view code);
+QString LanguageName(TLanguage language);
 
 // Right to left for Arabic: the direction of the window's dialogs and message boxes (the deck keeps its
 // designed layout in every language).
@@ -39,7 +47,7 @@ public:
 private:
     std::optional<TLanguage> FLanguage{};
     std::unique_ptr<QTranslator> FQt{};
-    std::unique_ptr<QTranslator> FOwn{};
+    std::shared_ptr<QTranslator> FOwn{}; // the one Translated reads
 };
 
 } // namespace quillon

@@ -23,65 +23,66 @@ struct TNamedColor {
 // The sixteen standard colours, with the names and values of the HTML 4.01 colour keywords
 // (section 6.5), which are also the sixteen colours of the VGA palette.
 constexpr std::array<TNamedColor, 16> kStandardColors{{
-    {"Black", 0x000000},   // RGB(0, 0, 0)
-    {"Maroon", 0x000080},  // RGB(128, 0, 0)
-    {"Green", 0x008000},   // RGB(0, 128, 0)
-    {"Olive", 0x008080},   // RGB(128, 128, 0)
-    {"Navy", 0x800000},    // RGB(0, 0, 128)
-    {"Purple", 0x800080},  // RGB(128, 0, 128)
-    {"Teal", 0x808000},    // RGB(0, 128, 128)
-    {"Gray", 0x808080},    // RGB(128, 128, 128)
-    {"Silver", 0xC0C0C0},  // RGB(192, 192, 192)
-    {"Red", 0x0000FF},     // RGB(255, 0, 0)
-    {"Lime", 0x00FF00},    // RGB(0, 255, 0)
-    {"Yellow", 0x00FFFF},  // RGB(255, 255, 0)
-    {"Blue", 0xFF0000},    // RGB(0, 0, 255)
-    {"Fuchsia", 0xFF00FF}, // RGB(255, 0, 255)
-    {"Aqua", 0xFFFF00},    // RGB(0, 255, 255)
-    {"White", 0xFFFFFF},   // RGB(255, 255, 255)
+    {QT_TRANSLATE_NOOP("Colours", "Black"), 0x000000},   // RGB(0, 0, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Maroon"), 0x000080},  // RGB(128, 0, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Green"), 0x008000},   // RGB(0, 128, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Olive"), 0x008080},   // RGB(128, 128, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Navy"), 0x800000},    // RGB(0, 0, 128)
+    {QT_TRANSLATE_NOOP("Colours", "Purple"), 0x800080},  // RGB(128, 0, 128)
+    {QT_TRANSLATE_NOOP("Colours", "Teal"), 0x808000},    // RGB(0, 128, 128)
+    {QT_TRANSLATE_NOOP("Colours", "Gray"), 0x808080},    // RGB(128, 128, 128)
+    {QT_TRANSLATE_NOOP("Colours", "Silver"), 0xC0C0C0},  // RGB(192, 192, 192)
+    {QT_TRANSLATE_NOOP("Colours", "Red"), 0x0000FF},     // RGB(255, 0, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Lime"), 0x00FF00},    // RGB(0, 255, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Yellow"), 0x00FFFF},  // RGB(255, 255, 0)
+    {QT_TRANSLATE_NOOP("Colours", "Blue"), 0xFF0000},    // RGB(0, 0, 255)
+    {QT_TRANSLATE_NOOP("Colours", "Fuchsia"), 0xFF00FF}, // RGB(255, 0, 255)
+    {QT_TRANSLATE_NOOP("Colours", "Aqua"), 0xFFFF00},    // RGB(0, 255, 255)
+    {QT_TRANSLATE_NOOP("Colours", "White"), 0xFFFFFF},   // RGB(255, 255, 255)
 }};
 
 // The four further static colours of the Windows 20-colour default palette.
 constexpr std::array<TNamedColor, 4> kExtendedColors{{
-    {"Money Green", 0xC0DCC0}, // RGB(192, 220, 192)
-    {"Sky Blue", 0xF0CAA6},    // RGB(166, 202, 240)
-    {"Cream", 0xF0FBFF},       // RGB(255, 251, 240)
-    {"Medium Gray", 0xA4A0A0}, // RGB(160, 160, 164)
+    {QT_TRANSLATE_NOOP("Colours", "Money Green"), 0xC0DCC0}, // RGB(192, 220, 192)
+    {QT_TRANSLATE_NOOP("Colours", "Sky Blue"), 0xF0CAA6},    // RGB(166, 202, 240)
+    {QT_TRANSLATE_NOOP("Colours", "Cream"), 0xF0FBFF},       // RGB(255, 251, 240)
+    {QT_TRANSLATE_NOOP("Colours", "Medium Gray"), 0xA4A0A0}, // RGB(160, 160, 164)
 }};
 
 // The desktop's system colours by their Windows COLOR_* numbers (GetSysColor); number 25 is
 // unused. The painter canvas maps each to the palette colour that plays its part.
 constexpr std::array<TNamedColor, 30> kSystemColors{{
-    {"Scroll Bar", SystemColor(0)},                 // COLOR_SCROLLBAR
-    {"Background", SystemColor(1)},                 // COLOR_BACKGROUND
-    {"Active Caption", SystemColor(2)},             // COLOR_ACTIVECAPTION
-    {"Inactive Caption", SystemColor(3)},           // COLOR_INACTIVECAPTION
-    {"Menu", SystemColor(4)},                       // COLOR_MENU
-    {"Window", SystemColor(5)},                     // COLOR_WINDOW
-    {"Window Frame", SystemColor(6)},               // COLOR_WINDOWFRAME
-    {"Menu Text", SystemColor(7)},                  // COLOR_MENUTEXT
-    {"Window Text", SystemColor(8)},                // COLOR_WINDOWTEXT
-    {"Caption Text", SystemColor(9)},               // COLOR_CAPTIONTEXT
-    {"Active Border", SystemColor(10)},             // COLOR_ACTIVEBORDER
-    {"Inactive Border", SystemColor(11)},           // COLOR_INACTIVEBORDER
-    {"Application Workspace", SystemColor(12)},     // COLOR_APPWORKSPACE
-    {"Highlight", SystemColor(13)},                 // COLOR_HIGHLIGHT
-    {"Highlight Text", SystemColor(14)},            // COLOR_HIGHLIGHTTEXT
-    {"Button Face", SystemColor(15)},               // COLOR_BTNFACE
-    {"Button Shadow", SystemColor(16)},             // COLOR_BTNSHADOW
-    {"Gray Text", SystemColor(17)},                 // COLOR_GRAYTEXT
-    {"Button Text", SystemColor(18)},               // COLOR_BTNTEXT
-    {"Inactive Caption Text", SystemColor(19)},     // COLOR_INACTIVECAPTIONTEXT
-    {"Button Highlight", SystemColor(20)},          // COLOR_BTNHIGHLIGHT
-    {"3D Dark Shadow", SystemColor(21)},            // COLOR_3DDKSHADOW
-    {"3D Light", SystemColor(22)},                  // COLOR_3DLIGHT
-    {"Info Text", SystemColor(23)},                 // COLOR_INFOTEXT
-    {"Info Background", SystemColor(24)},           // COLOR_INFOBK
-    {"Hot Light", SystemColor(26)},                 // COLOR_HOTLIGHT
-    {"Gradient Active Caption", SystemColor(27)},   // COLOR_GRADIENTACTIVECAPTION
-    {"Gradient Inactive Caption", SystemColor(28)}, // COLOR_GRADIENTINACTIVECAPTION
-    {"Menu Highlight", SystemColor(29)},            // COLOR_MENUHILIGHT
-    {"Menu Bar", SystemColor(30)},                  // COLOR_MENUBAR
+    {QT_TRANSLATE_NOOP("Colours", "Scroll Bar"), SystemColor(0)},               // COLOR_SCROLLBAR
+    {QT_TRANSLATE_NOOP("Colours", "Background"), SystemColor(1)},               // COLOR_BACKGROUND
+    {QT_TRANSLATE_NOOP("Colours", "Active Caption"), SystemColor(2)},           // COLOR_ACTIVECAPTION
+    {QT_TRANSLATE_NOOP("Colours", "Inactive Caption"), SystemColor(3)},         // COLOR_INACTIVECAPTION
+    {QT_TRANSLATE_NOOP("Colours", "Menu"), SystemColor(4)},                     // COLOR_MENU
+    {QT_TRANSLATE_NOOP("Colours", "Window"), SystemColor(5)},                   // COLOR_WINDOW
+    {QT_TRANSLATE_NOOP("Colours", "Window Frame"), SystemColor(6)},             // COLOR_WINDOWFRAME
+    {QT_TRANSLATE_NOOP("Colours", "Menu Text"), SystemColor(7)},                // COLOR_MENUTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Window Text"), SystemColor(8)},              // COLOR_WINDOWTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Caption Text"), SystemColor(9)},             // COLOR_CAPTIONTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Active Border"), SystemColor(10)},           // COLOR_ACTIVEBORDER
+    {QT_TRANSLATE_NOOP("Colours", "Inactive Border"), SystemColor(11)},         // COLOR_INACTIVEBORDER
+    {QT_TRANSLATE_NOOP("Colours", "Application Workspace"), SystemColor(12)},   // COLOR_APPWORKSPACE
+    {QT_TRANSLATE_NOOP("Colours", "Highlight"), SystemColor(13)},               // COLOR_HIGHLIGHT
+    {QT_TRANSLATE_NOOP("Colours", "Highlight Text"), SystemColor(14)},          // COLOR_HIGHLIGHTTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Button Face"), SystemColor(15)},             // COLOR_BTNFACE
+    {QT_TRANSLATE_NOOP("Colours", "Button Shadow"), SystemColor(16)},           // COLOR_BTNSHADOW
+    {QT_TRANSLATE_NOOP("Colours", "Gray Text"), SystemColor(17)},               // COLOR_GRAYTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Button Text"), SystemColor(18)},             // COLOR_BTNTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Inactive Caption Text"), SystemColor(19)},   // COLOR_INACTIVECAPTIONTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Button Highlight"), SystemColor(20)},        // COLOR_BTNHIGHLIGHT
+    {QT_TRANSLATE_NOOP("Colours", "3D Dark Shadow"), SystemColor(21)},          // COLOR_3DDKSHADOW
+    {QT_TRANSLATE_NOOP("Colours", "3D Light"), SystemColor(22)},                // COLOR_3DLIGHT
+    {QT_TRANSLATE_NOOP("Colours", "Info Text"), SystemColor(23)},               // COLOR_INFOTEXT
+    {QT_TRANSLATE_NOOP("Colours", "Info Background"), SystemColor(24)},         // COLOR_INFOBK
+    {QT_TRANSLATE_NOOP("Colours", "Hot Light"), SystemColor(26)},               // COLOR_HOTLIGHT
+    {QT_TRANSLATE_NOOP("Colours", "Gradient Active Caption"), SystemColor(27)}, // COLOR_GRADIENTACTIVECAPTION
+    {QT_TRANSLATE_NOOP("Colours", "Gradient Inactive Caption"),
+     SystemColor(28)},                                                 // COLOR_GRADIENTINACTIVECAPTION
+    {QT_TRANSLATE_NOOP("Colours", "Menu Highlight"), SystemColor(29)}, // COLOR_MENUHILIGHT
+    {QT_TRANSLATE_NOOP("Colours", "Menu Bar"), SystemColor(30)},       // COLOR_MENUBAR
 }};
 
 constexpr int kColorRole = Qt::UserRole;
@@ -247,7 +248,8 @@ TColor ToTColor(const QColor& color)
 TColorBox::TColorBox(QWidget* parent) : QComboBox(parent), FColorPicker(PickWithDialog)
 {
     setIconSize(kSwatchSize);
-    addItem(Swatch(FCustomColor), QStringLiteral("Custom..."), QVariant::fromValue(FCustomColor));
+    addItem(Swatch(FCustomColor), QStringLiteral(QT_TRANSLATE_NOOP("Colours", "Custom...")),
+            QVariant::fromValue(FCustomColor));
     const auto addAll = [this](const auto& colors) {
         for (const TNamedColor& entry : colors)
             addItem(Swatch(entry.Color), QString::fromLatin1(entry.Name.data(), entry.Name.size()),
@@ -256,6 +258,8 @@ TColorBox::TColorBox(QWidget* parent) : QComboBox(parent), FColorPicker(PickWith
     addAll(kStandardColors);
     addAll(kExtendedColors);
     addAll(kSystemColors);
+    for (int i = 0; i < count(); ++i)
+        setItemData(i, itemText(i), kEnglishNameRole);
     SetSelected(0x000000); // Black
     SetControlColor(FControlColor);
     connect(this, &QComboBox::currentIndexChanged, this, &TColorBox::OnCurrentIndexChanged);
@@ -266,6 +270,12 @@ TColor TColorBox::ColorAt(int index) const
 {
     const QVariant data = itemData(index, kColorRole);
     return data.isValid() ? data.value<TColor>() : 0x000000;
+}
+
+void TColorBox::CaptionEntries(const std::function<QString(const QString& english)>& word)
+{
+    for (int i = 0; i < count(); ++i)
+        setItemText(i, word(itemData(i, kEnglishNameRole).toString()));
 }
 
 TColor TColorBox::Selected() const

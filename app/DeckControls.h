@@ -80,6 +80,7 @@ public:
     using TColorPicker = std::function<std::optional<TColor>(TColor initial, QWidget* parent)>;
 
     static constexpr int kCustomIndex = 0;
+    static constexpr int kEnglishNameRole = Qt::UserRole + 1; // an entry's name as the catalogue knows it
 
     explicit TColorBox(QWidget* parent = nullptr);
 
@@ -92,6 +93,9 @@ public:
     // options file, system colours included.
     TColor ControlColor() const { return FControlColor; }
     void SetControlColor(TColor color);
+
+    // Words each entry as `word` gives its English name (the catalogue's "Colours").
+    void CaptionEntries(const std::function<QString(const QString& english)>& word);
 
     // Replaces the colour dialog that the custom entry opens.
     void SetColorPicker(TColorPicker picker) { FColorPicker = std::move(picker); }

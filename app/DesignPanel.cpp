@@ -2,11 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QStyle>
 #include <algorithm>
 
@@ -39,9 +42,11 @@ static_assert(std::size(kOrders) == std::size(kOrderNames));
 // A skipped cell: paper already used, shown hatched.
 const QColor kSkippedCell(255, 255, 255);
 
-QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top)
+QLabel* PanelLabel(QWidget* parent, const char* text, int left, int top, const char* name = nullptr)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
+    if (name != nullptr)
+        label->setObjectName(QString::fromLatin1(name)); // its caption is switched with the language
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -132,6 +137,12 @@ void TDesignSample::SetPaper(TPaperSize paper)
 void TDesignSample::SetStock(const std::optional<TStockGeometry>& stock)
 {
     FStock = stock;
+    if (stock && stock->Paper == TPaperSize::Custom) {
+        // A roll's or tape's page is its label; another paper of a template keeps its own size.
+        FPage.SetPaperSize(TPaperSize::Custom);
+        FPage.SetValueTenths(TPageValue::Width, StockPaperWidth(*stock) / 10.0);
+        FPage.SetValueTenths(TPageValue::Length, StockPaperLength(*stock) / 10.0);
+    }
     update();
 }
 
@@ -177,19 +188,19 @@ TDesignPanel::TDesignPanel(QWidget* parent) : TPanel(kFuchsia, parent)
     setGeometry(16, 8, 537, 233);
     DesQR = new TDesignSample(this);
     DesQR->setGeometry(2, 2, 278, 393);
-    PanelLabel(this, "Top Margin", 361, 1);
+    PanelLabel(this, "Top Margin", 361, 1, "Label1");
     TM = MarginSpin(this, "TM", 360, 15);
     PanelLabel(this, "mm", 412, 19);
-    PanelLabel(this, "Left Margin", 286, 39);
+    PanelLabel(this, "Left Margin", 286, 39, "Label2");
     LM = MarginSpin(this, "LM", 286, 53);
     PanelLabel(this, "mm", 338, 58);
-    PanelLabel(this, "Column Space", 348, 39);
+    PanelLabel(this, "Column Space", 348, 39, "Label3");
     CS = MarginSpin(this, "CS", 360, 53);
     PanelLabel(this, "mm", 412, 59);
-    PanelLabel(this, "Right Margin", 445, 39);
+    PanelLabel(this, "Right Margin", 445, 39, "Label4");
     RM = MarginSpin(this, "RM", 448, 53);
     PanelLabel(this, "mm", 500, 59);
-    PanelLabel(this, "Bottom Margin", 356, 86);
+    PanelLabel(this, "Bottom Margin", 356, 86, "Label5");
     BM = MarginSpin(this, "BM", 360, 99);
     PanelLabel(this, "mm", 412, 102);
     BitBtn1 = DialogButton(this, "BitBtn1", QStyle::SP_DialogOkButton, "OK", 320);
@@ -214,6 +225,20 @@ void TDesignPanel::BuildSheetChoices()
     StockBox = new QComboBox(this);
     StockBox->setObjectName(QStringLiteral("StockBox"));
     StockBox->setGeometry(350, 125, 182, 22);
+    // Typing searches the stocks, near 1,800 with glabels' templates: each entry whose ID or description
+    // holds the text, in any letter case; picking one chooses its stock.
+    StockBox->setEditable(true);
+    StockBox->setInsertPolicy(QComboBox::NoInsert);
+    FStockFinder = new QCompleter(new QStringListModel(this), this);
+    FStockFinder->setFilterMode(Qt::MatchContains);
+    FStockFinder->setCaseSensitivity(Qt::CaseInsensitive);
+    FStockFinder->setCompletionMode(QCompleter::PopupCompletion);
+    StockBox->setCompleter(FStockFinder);
+    connect(FStockFinder, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& entry) { ChooseStock(entry.section(' ', 0, 0).toStdString()); });
+    // A text that names no stock gives way to the stock chosen.
+    connect(StockBox->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { StockBox->setEditText(StockBox->itemText(StockBox->currentIndex())); });
     lbPaper = PanelLabel(this, "Paper", 286, 153);
     lbPaper->setObjectName(QStringLiteral("lbPaper"));
     lbPaper->resize(62, 15);
@@ -318,11 +343,15 @@ void TDesignPanel::SetStocks(std::vector<TLabelStock> stocks)
     const QString custom = StockBox->count() > 0 ? StockBox->itemText(0) : QString::fromLatin1(kCustomStock);
     StockBox->clear();
     StockBox->addItem(custom);
+    QStringList found;
     for (const TLabelStock& stock : stocks) {
-        StockBox->addItem(QString::fromStdString(stock.Id));
-        StockBox->setItemData(StockBox->count() - 1, QString::fromStdString(stock.Description),
-                              Qt::ToolTipRole);
+        const QString id = QString::fromStdString(stock.Id);
+        const QString description = QString::fromStdString(stock.Description);
+        StockBox->addItem(id);
+        StockBox->setItemData(StockBox->count() - 1, description, Qt::ToolTipRole);
+        found << id + QStringLiteral(" \u2014 ") + description;
     }
+    static_cast<QStringListModel*>(FStockFinder->model())->setStringList(found);
     FStocks = std::move(stocks);
     StockChange();
 }

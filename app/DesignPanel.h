@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
@@ -119,6 +120,7 @@ public:
     static int ShownValue(const TSpinEdit* spin);
 
 private:
+    QCompleter* FStockFinder = nullptr; // every stock as "ID, dash, description", for the search
     void BuildSheetChoices();
     void BuildPlacing();
     void BuildOrder();

@@ -352,14 +352,6 @@ The file that was there is left as it was.</source>
         <translation>مدّ كل ملصق ليملأ خانته في الورقة</translation>
     </message>
     <message>
-        <source>Show the captions in Arabic</source>
-        <translation>اعرض العناوين بالعربية</translation>
-    </message>
-    <message>
-        <source>Show the captions in English</source>
-        <translation>اعرض العناوين بالإنجليزية</translation>
-    </message>
-    <message>
         <source>Print the upper caption over the bars</source>
         <translation>اطبع التعليق العلوي فوق الأعمدة</translation>
     </message>
@@ -567,6 +559,257 @@ Close anyway?</source>
 
 أتُغلق على أي حال؟</translation>
     </message>
+    <message>
+        <source>Show the captions in Arabic; a right click offers every language</source>
+        <translation>إظهار العناوين بالعربية؛ النقر بالزر الأيمن يعرض كل اللغات</translation>
+    </message>
+    <message>
+        <source>Show the captions in English; a right click offers every language</source>
+        <translation>إظهار العناوين بالإنجليزية؛ النقر بالزر الأيمن يعرض كل اللغات</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <source>Top Margin</source>
+        <translation>الهامش العلوي</translation>
+    </message>
+    <message>
+        <source>Left Margin</source>
+        <translation>الهامش الأيسر</translation>
+    </message>
+    <message>
+        <source>Column Space</source>
+        <translation>المسافة بين الأعمدة</translation>
+    </message>
+    <message>
+        <source>Right Margin</source>
+        <translation>الهامش الأيمن</translation>
+    </message>
+    <message>
+        <source>Bottom Margin</source>
+        <translation>الهامش السفلي</translation>
+    </message>
+    <message>
+        <source>Maker&apos;s mark</source>
+        <translation>علامة الصانع</translation>
+    </message>
+    <message>
+        <source>Sheet footer</source>
+        <translation>تذييل الورقة</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>Black</source>
+        <translation>أسود</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>كستنائي</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>زيتوني</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>كحلي</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>بنفسجي</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>أزرق مخضر</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>رمادي</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>فضي</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>ليموني</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>فوشيا</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>سماوي</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>أبيض</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>أخضر باهت</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>أزرق سماوي</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>كريمي</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>رمادي متوسط</translation>
+    </message>
+    <message>
+        <source>Scroll Bar</source>
+        <translation>شريط التمرير</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>الخلفية</translation>
+    </message>
+    <message>
+        <source>Active Caption</source>
+        <translation>عنوان نشط</translation>
+    </message>
+    <message>
+        <source>Inactive Caption</source>
+        <translation>عنوان غير نشط</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>النافذة</translation>
+    </message>
+    <message>
+        <source>Window Frame</source>
+        <translation>إطار النافذة</translation>
+    </message>
+    <message>
+        <source>Menu Text</source>
+        <translation>نص القائمة</translation>
+    </message>
+    <message>
+        <source>Window Text</source>
+        <translation>نص النافذة</translation>
+    </message>
+    <message>
+        <source>Caption Text</source>
+        <translation>نص العنوان</translation>
+    </message>
+    <message>
+        <source>Active Border</source>
+        <translation>حد نشط</translation>
+    </message>
+    <message>
+        <source>Inactive Border</source>
+        <translation>حد غير نشط</translation>
+    </message>
+    <message>
+        <source>Application Workspace</source>
+        <translation>مساحة عمل التطبيق</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>التمييز</translation>
+    </message>
+    <message>
+        <source>Highlight Text</source>
+        <translation>نص مميز</translation>
+    </message>
+    <message>
+        <source>Button Face</source>
+        <translation>وجه الزر</translation>
+    </message>
+    <message>
+        <source>Button Shadow</source>
+        <translation>ظل الزر</translation>
+    </message>
+    <message>
+        <source>Gray Text</source>
+        <translation>نص رمادي</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>نص الزر</translation>
+    </message>
+    <message>
+        <source>Inactive Caption Text</source>
+        <translation>نص عنوان غير نشط</translation>
+    </message>
+    <message>
+        <source>Button Highlight</source>
+        <translation>إضاءة الزر</translation>
+    </message>
+    <message>
+        <source>3D Dark Shadow</source>
+        <translation>ظل ثلاثي الأبعاد داكن</translation>
+    </message>
+    <message>
+        <source>3D Light</source>
+        <translation>إضاءة ثلاثية الأبعاد</translation>
+    </message>
+    <message>
+        <source>Info Text</source>
+        <translation>نص التلميح</translation>
+    </message>
+    <message>
+        <source>Info Background</source>
+        <translation>خلفية التلميح</translation>
+    </message>
+    <message>
+        <source>Hot Light</source>
+        <translation>ارتباط نشط</translation>
+    </message>
+    <message>
+        <source>Gradient Active Caption</source>
+        <translation>تدرج عنوان نشط</translation>
+    </message>
+    <message>
+        <source>Gradient Inactive Caption</source>
+        <translation>تدرج عنوان غير نشط</translation>
+    </message>
+    <message>
+        <source>Menu Highlight</source>
+        <translation>تمييز القائمة</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>شريط القوائم</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>مخصص...</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -621,6 +864,127 @@ Close anyway?</source>
     <message>
         <source>Not enough memory to draw the label: lower the zoom</source>
         <translation>لا تكفي الذاكرة لرسم الملصق: قلّل التكبير</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create the data directory %1</source>
+        <translation>لا يمكن إنشاء مجلد البيانات %1</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is %2, not a lock of this program: this window goes on without taking the data folder, so a second window on it is not told. Remove it to mend this.</source>
+        <translation>ملف القفل %1 هو %2، وليس قفلًا لهذا البرنامج: تستمر هذه النافذة دون أن تحجز مجلد البيانات، فلا تُنبَّه نافذة ثانية تعمل عليه. احذفه لإصلاح ذلك.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The options file is left as it is, and the settings of this session are not saved in it.</source>
+        <translation>%1
+
+يُترك ملف الخيارات كما هو، ولا تُحفظ فيه إعدادات هذه الجلسة.</translation>
+    </message>
+    <message>
+        <source>%1
+It could not be kept: %2</source>
+        <translation>%1
+تعذّر الاحتفاظ به: %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+The file is kept as %2; what could not be read takes the designed values, and the options file is written anew.</source>
+        <translation>%1
+
+احتُفظ بالملف باسم %2؛ وما تعذّرت قراءته يأخذ القيم المصمَّمة، ويُكتب ملف الخيارات من جديد.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The settings file is left as it is, and the settings of this session are not saved in it.</source>
+        <translation>%1
+
+يُترك ملف الإعدادات كما هو، ولا تُحفظ فيه إعدادات هذه الجلسة.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 holds what cannot be read:
+%2</source>
+        <translation>في ملف الإعدادات %1 ما لا تمكن قراءته:
+%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a colour (#RRGGBB or system:N)</source>
+        <translation>%1: القيمة %2 ليست لونًا (#RRGGBB أو system:N)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither %3 nor %4</source>
+        <translation>%1: القيمة %2 ليست %3 ولا %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is none of %3</source>
+        <translation>%1: القيمة %2 ليست واحدة من %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3 to %4 mm</source>
+        <translation>%1: القيمة %2 ليست من %3 إلى %4 مم</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a size in millimetres</source>
+        <translation>%1: القيمة %2 ليست مقاسًا بالمليمتر</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0 (automatic) to %3</source>
+        <translation>%1: القيمة %2 ليست من 0 (تلقائي) إلى %3</translation>
+    </message>
+    <message>
+        <source>%1
+
+It could not be kept (%2), so the settings file is left as it is and this session&apos;s settings are not saved in it.</source>
+        <translation>%1
+
+تعذّر الاحتفاظ به (%2)، فيُترك ملف الإعدادات كما هو ولا تُحفظ فيه إعدادات هذه الجلسة.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The file is kept as %2; what could not be read keeps its designed value.</source>
+        <translation>%1
+
+احتُفظ بالملف باسم %2؛ وما تعذّرت قراءته يبقى على قيمته المصمَّمة.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved: %1</source>
+        <translation>تعذّر حفظ الخيارات: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>تعذّر حفظ الإعدادات: %1</translation>
+    </message>
+    <message>
+        <source>The label stock %1 kept in %2 is neither built in nor in %3 now: the sheet is laid out by its margins (Custom) until it is found again or you choose another stock.</source>
+        <translation>ورق الملصقات %1 المحفوظ في %2 لم يعد مدمجًا ولا موجودًا في %3: تُرتَّب الورقة بهوامشها (مخصص) حتى يُعثر عليه ثانية أو تختار ورقًا آخر.</translation>
+    </message>
+    <message>
+        <source>Label stocks that could not be read are left out of the list:
+%1</source>
+        <translation>أوراق الملصقات التي تعذّرت قراءتها متروكة خارج القائمة:
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing to print: %1</source>
+        <translation>لا شيء للطباعة: %1</translation>
+    </message>
+    <message>
+        <source>Label designs (*.qld);;All files (*)</source>
+        <translation>تصاميم الملصقات (*.qld);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>القوائم (*.csv *.tsv *.txt);;كل الملفات (*)</translation>
     </message>
 </context>
 <context>

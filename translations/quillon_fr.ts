@@ -352,14 +352,6 @@ Le fichier qui s&apos;y trouvait est resté tel quel.</translation>
         <translation>Étirer chaque étiquette pour remplir sa case</translation>
     </message>
     <message>
-        <source>Show the captions in Arabic</source>
-        <translation>Afficher les libellés en arabe</translation>
-    </message>
-    <message>
-        <source>Show the captions in English</source>
-        <translation>Afficher les libellés en anglais</translation>
-    </message>
-    <message>
         <source>Print the upper caption over the bars</source>
         <translation>Imprimer la légende haute au-dessus des barres</translation>
     </message>
@@ -567,6 +559,257 @@ Close anyway?</source>
 
 Fermer quand même ?</translation>
     </message>
+    <message>
+        <source>Show the captions in Arabic; a right click offers every language</source>
+        <translation>Afficher les libellés en arabe ; un clic droit propose toutes les langues</translation>
+    </message>
+    <message>
+        <source>Show the captions in English; a right click offers every language</source>
+        <translation>Afficher les libellés en anglais ; un clic droit propose toutes les langues</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Top Margin</source>
+        <translation>Marge haute</translation>
+    </message>
+    <message>
+        <source>Left Margin</source>
+        <translation>Marge gauche</translation>
+    </message>
+    <message>
+        <source>Column Space</source>
+        <translation>Entre colonnes</translation>
+    </message>
+    <message>
+        <source>Right Margin</source>
+        <translation>Marge droite</translation>
+    </message>
+    <message>
+        <source>Bottom Margin</source>
+        <translation>Marge basse</translation>
+    </message>
+    <message>
+        <source>Maker&apos;s mark</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Sheet footer</source>
+        <translation>Pied de page</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Vert billet</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crème</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris moyen</translation>
+    </message>
+    <message>
+        <source>Scroll Bar</source>
+        <translation>Barre de défilement</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Active Caption</source>
+        <translation>Titre actif</translation>
+    </message>
+    <message>
+        <source>Inactive Caption</source>
+        <translation>Titre inactif</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Window Frame</source>
+        <translation>Cadre de fenêtre</translation>
+    </message>
+    <message>
+        <source>Menu Text</source>
+        <translation>Texte de menu</translation>
+    </message>
+    <message>
+        <source>Window Text</source>
+        <translation>Texte de fenêtre</translation>
+    </message>
+    <message>
+        <source>Caption Text</source>
+        <translation>Texte de titre</translation>
+    </message>
+    <message>
+        <source>Active Border</source>
+        <translation>Bordure active</translation>
+    </message>
+    <message>
+        <source>Inactive Border</source>
+        <translation>Bordure inactive</translation>
+    </message>
+    <message>
+        <source>Application Workspace</source>
+        <translation>Espace de travail</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Highlight Text</source>
+        <translation>Texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Button Face</source>
+        <translation>Face de bouton</translation>
+    </message>
+    <message>
+        <source>Button Shadow</source>
+        <translation>Ombre de bouton</translation>
+    </message>
+    <message>
+        <source>Gray Text</source>
+        <translation>Texte grisé</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Texte de bouton</translation>
+    </message>
+    <message>
+        <source>Inactive Caption Text</source>
+        <translation>Texte de titre inactif</translation>
+    </message>
+    <message>
+        <source>Button Highlight</source>
+        <translation>Éclairage de bouton</translation>
+    </message>
+    <message>
+        <source>3D Dark Shadow</source>
+        <translation>Ombre 3D foncée</translation>
+    </message>
+    <message>
+        <source>3D Light</source>
+        <translation>Lumière 3D</translation>
+    </message>
+    <message>
+        <source>Info Text</source>
+        <translation>Texte d’info-bulle</translation>
+    </message>
+    <message>
+        <source>Info Background</source>
+        <translation>Fond d’info-bulle</translation>
+    </message>
+    <message>
+        <source>Hot Light</source>
+        <translation>Lien actif</translation>
+    </message>
+    <message>
+        <source>Gradient Active Caption</source>
+        <translation>Dégradé de titre actif</translation>
+    </message>
+    <message>
+        <source>Gradient Inactive Caption</source>
+        <translation>Dégradé de titre inactif</translation>
+    </message>
+    <message>
+        <source>Menu Highlight</source>
+        <translation>Sélection de menu</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personnalisée...</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -621,6 +864,127 @@ Fermer quand même ?</translation>
     <message>
         <source>Not enough memory to draw the label: lower the zoom</source>
         <translation>Mémoire insuffisante pour dessiner l&apos;étiquette : réduisez le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot create the data directory %1</source>
+        <translation>Impossible de créer le dossier de données %1</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is %2, not a lock of this program: this window goes on without taking the data folder, so a second window on it is not told. Remove it to mend this.</source>
+        <translation>Le fichier de verrou %1 est %2, pas un verrou de ce programme : cette fenêtre continue sans réserver le dossier de données, et une seconde fenêtre sur ce dossier n’en sera pas avertie. Supprimez-le pour corriger cela.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The options file is left as it is, and the settings of this session are not saved in it.</source>
+        <translation>%1
+
+Le fichier d’options est laissé tel quel, et les réglages de cette session n’y sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>%1
+It could not be kept: %2</source>
+        <translation>%1
+Il n’a pas pu être conservé : %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+The file is kept as %2; what could not be read takes the designed values, and the options file is written anew.</source>
+        <translation>%1
+
+Le fichier est conservé sous %2 ; ce qui n’a pas pu être lu reprend les valeurs prévues, et le fichier d’options est réécrit.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The settings file is left as it is, and the settings of this session are not saved in it.</source>
+        <translation>%1
+
+Le fichier de réglages est laissé tel quel, et les réglages de cette session n’y sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 holds what cannot be read:
+%2</source>
+        <translation>Le fichier de réglages %1 contient ce qui ne peut être lu :
+%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a colour (#RRGGBB or system:N)</source>
+        <translation>%1 : %2 n’est pas une couleur (#RRGGBB ou system:N)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is neither %3 nor %4</source>
+        <translation>%1 : %2 n’est ni %3 ni %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is none of %3</source>
+        <translation>%1 : %2 n’est aucun de %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not %3 to %4 mm</source>
+        <translation>%1 : %2 n’est pas de %3 à %4 mm</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a size in millimetres</source>
+        <translation>%1 : %2 n’est pas une taille en millimètres</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not 0 (automatic) to %3</source>
+        <translation>%1 : %2 n’est pas de 0 (automatique) à %3</translation>
+    </message>
+    <message>
+        <source>%1
+
+It could not be kept (%2), so the settings file is left as it is and this session&apos;s settings are not saved in it.</source>
+        <translation>%1
+
+Il n’a pas pu être conservé (%2) : le fichier de réglages est laissé tel quel et les réglages de cette session n’y sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The file is kept as %2; what could not be read keeps its designed value.</source>
+        <translation>%1
+
+Le fichier est conservé sous %2 ; ce qui n’a pas pu être lu garde sa valeur prévue.</translation>
+    </message>
+    <message>
+        <source>The options could not be saved: %1</source>
+        <translation>Les options n’ont pas pu être enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n’ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>The label stock %1 kept in %2 is neither built in nor in %3 now: the sheet is laid out by its margins (Custom) until it is found again or you choose another stock.</source>
+        <translation>Le support d’étiquettes %1 gardé dans %2 n’est plus ni intégré ni dans %3 : la feuille est disposée selon ses marges (Personnalisé) jusqu’à ce qu’il soit retrouvé ou que vous choisissiez un autre support.</translation>
+    </message>
+    <message>
+        <source>Label stocks that could not be read are left out of the list:
+%1</source>
+        <translation>Les supports d’étiquettes illisibles sont laissés hors de la liste :
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing to print: %1</source>
+        <translation>Rien à imprimer : %1</translation>
+    </message>
+    <message>
+        <source>Label designs (*.qld);;All files (*)</source>
+        <translation>Modèles d’étiquettes (*.qld);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Listes (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

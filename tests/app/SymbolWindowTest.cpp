@@ -170,7 +170,7 @@ TEST_F(SymbolWindowTest, TheKindAndTheOptionsAreKeptAcrossRuns)
     settings.replace("qr_ecc=Q", "qr_ecc=X").replace("pdf417_columns=4", "pdf417_columns=31");
     ASSERT_TRUE(testing::WriteBytes(DataPath("settings.ini"), settings));
     Start();
-    EXPECT_TRUE(errors.join("").contains("qr_ecc: X is none of L, M, Q and H")) << Errors();
+    EXPECT_TRUE(errors.join("").contains("qr_ecc: X is none of L, M, Q, H")) << Errors();
     EXPECT_TRUE(errors.join("").contains("pdf417_columns: 31 is not 0 (automatic) to 30")) << Errors();
     EXPECT_EQ(form->ShapeBox->currentIndex(), int(TDataMatrixShape::Rectangular));
 }
