@@ -16,8 +16,11 @@ namespace quillon {
 namespace {
 
 // The engine's kinds whose bars a printer's command draws, and the command. EAN-128 is Code 128 with
-// FNC1 after the start code (ZPL's >8). Left out until an independent renderer draws them as we do:
-// code set A (read back as other characters), EAN-8 and UPC-A (their fields did not read), Code 93.
+// FNC1 after the start code (ZPL's >8). Left out until an independent renderer draws them as we do, so
+// that what we prove is what prints: EAN-8 (^B8), UPC-A (^BU), UPC-E (^B9), Code 93 (^BA) and Codabar
+// (^BK), which zpl-renderer-js 3.4.0 prints as their field data in text, no bars; code set A (^BC with
+// >9), which it draws as another symbol ("ABC-12" reads ","); and the two-dimensional kinds, whose
+// printer encoders choose their own encodation, size and mask, so the modules need not be libzint's.
 struct TNativeKind {
     TBarcodeType Typ = bcCodeEAN13;
     TZplBarCommand Command = TZplBarCommand::Ean13;
@@ -487,15 +490,20 @@ void MarkDots(TDotBitmap& onto, const TDotBitmap& dots, QPoint at, TDotMark mark
 
 QImage ImageOfDots(const TDotBitmap& dots)
 {
-    // RGB32, which the scan checks read without converting it first.
+    // RGB32, which the scan checks read without converting it first; a byte of dots at a time.
+    static const auto kPixelsOfByte = [] {
+        std::array<std::array<QRgb, 8>, 256> pixels{};
+        for (std::size_t byte = 0; byte < pixels.size(); ++byte)
+            for (std::size_t bit = 0; bit < 8; ++bit)
+                pixels[byte][bit] = (byte << bit) & 0x80 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        return pixels;
+    }();
     QImage image(dots.Width, dots.Height, QImage::Format_RGB32);
-    const QRgb ink = qRgb(0, 0, 0);
-    const QRgb paper = qRgb(255, 255, 255);
     for (int y = 0; y < dots.Height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         const std::uint8_t* row = RowOf(dots, y);
-        for (int x = 0; x < dots.Width; ++x)
-            line[x] = (row[x / 8] << (x % 8)) & 0x80 ? ink : paper;
+        for (int x = 0; x < dots.Width; x += 8)
+            std::copy_n(kPixelsOfByte[row[x / 8]].begin(), std::min(8, dots.Width - x), line + x);
     }
     return image;
 }
@@ -513,15 +521,11 @@ std::string CompressedGraphicHex(const TDotBitmap& dots)
         const auto digit = [row](std::size_t i) {
             return static_cast<int>(i % 2 == 0 ? row[i / 2] >> 4 : row[i / 2] & 0xF);
         };
+        // A row that ends in black spells its F digits out: renderers read '!' as a fill of 1 digits
+        // (zpl-renderer-js does), which would cut the last bars of a label that ends in them.
         std::size_t end = digits;
         while (end > 0 && digit(end - 1) == 0)
             --end;
-        char tail = end < digits ? kRowEndsWhite : '\0';
-        if (tail == '\0') {
-            while (end > 0 && digit(end - 1) == 0xF)
-                --end;
-            tail = end < digits ? kRowEndsBlack : '\0';
-        }
         for (std::size_t i = 0; i < end;) {
             std::size_t j = i;
             while (j < end && digit(j) == digit(i))
@@ -529,8 +533,8 @@ std::string CompressedGraphicHex(const TDotBitmap& dots)
             AppendRun(out, kHexDigits[digit(i)], static_cast<int>(j - i));
             i = j;
         }
-        if (tail != '\0')
-            out += tail;
+        if (end < digits)
+            out += kRowEndsWhite;
     }
     return out;
 }

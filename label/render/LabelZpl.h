@@ -62,7 +62,8 @@ enum class TDotMark : std::uint8_t { Dark, Clear };
 void MarkDots(TDotBitmap& onto, const TDotBitmap& dots, QPoint at, TDotMark mark);
 
 // ZPL's ASCII hex compression of ^GFA data: runs as G..Y (1 to 19) and g..z (20 to 400) counts, ','
-// and '!' for a row that ends in white or black, ':' for a row that repeats the one above.
+// for a row that ends in white, ':' for a row that repeats the one above. A row that ends in black is
+// written out, not as '!', which the expansion below reads as Zebra documents it (black to the end).
 std::string CompressedGraphicHex(const TDotBitmap& dots);
 // The dots of ^GFA data, plain or compressed, with bytesPerRow bytes a row; none when it is malformed.
 std::optional<TDotBitmap> ExpandGraphicHex(std::string_view data, int bytesPerRow, int totalBytes);

@@ -29,12 +29,12 @@ struct CompressionRow {
 const std::vector<CompressionRow>& CompressionRows()
 {
     static const std::vector<CompressionRow> rows = {
-        {1, BitmapOf(2, {{0x00, 0x00}}), ","},                                   // white to the end
-        {2, BitmapOf(2, {{0xFF, 0xFF}}), "!"},                                   // black to the end
-        {3, BitmapOf(2, {{0x0F, 0xF0}}), "0HF,"},                                // a run of two
-        {4, BitmapOf(2, {{0xFF, 0x00}, {0xFF, 0x00}, {0x00, 0xFF}}), "HF,:H0!"}, // a row repeated
-        {5, BitmapOf(2, {{0x12, 0x34}}), "1234"},                                // no run, no tail
-        {6, BitmapOf(24, {std::vector<std::uint8_t>(24, 0x88)}), "hN8"},         // 48 = 40 + 8
+        {1, BitmapOf(2, {{0x00, 0x00}}), ","},    // white to the end
+        {2, BitmapOf(2, {{0xFF, 0xFF}}), "JF"},   // black spelt out, not as '!'
+        {3, BitmapOf(2, {{0x0F, 0xF0}}), "0HF,"}, // a run of two
+        {4, BitmapOf(2, {{0xFF, 0x00}, {0xFF, 0x00}, {0x00, 0xFF}}), "HF,:H0HF"}, // a row repeated
+        {5, BitmapOf(2, {{0x12, 0x34}}), "1234"},                                 // no run, no tail
+        {6, BitmapOf(24, {std::vector<std::uint8_t>(24, 0x88)}), "hN8"},          // 48 = 40 + 8
         // 500 digits: the longest count, 419, then the 81 left.
         {7, BitmapOf(250, {std::vector<std::uint8_t>(250, 0x88)}), "zY8jG8"},
     };
