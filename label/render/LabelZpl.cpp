@@ -363,44 +363,6 @@ std::optional<TZplBars> NativeBars(const TLabelDrawing& label, const TBarcode& b
     return bars;
 }
 
-// The smallest rectangle holding every dark dot, or an empty one.
-QRect InkBox(const TDotBitmap& dots)
-{
-    int top = dots.Height;
-    int bottom = -1;
-    int left = dots.Width;
-    int right = -1;
-    const auto inked = [](std::uint8_t b) { return b != 0; };
-    for (int y = 0; y < dots.Height; ++y) {
-        const std::uint8_t* row = RowOf(dots, y);
-        const std::uint8_t* end = row + dots.BytesPerRow;
-        const std::uint8_t* first = std::find_if(row, end, inked);
-        if (first == end)
-            continue;
-        const std::uint8_t* last =
-            std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), inked).base() -
-            1;
-        top = std::min(top, y);
-        bottom = y;
-        left = std::min(left, static_cast<int>(first - row) * 8 + std::countl_zero(*first));
-        right = std::max(right, static_cast<int>(last - row) * 8 + 7 - std::countr_zero(*last));
-    }
-    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
-TDotBitmap Cropped(const TDotBitmap& dots, const QRect& box)
-{
-    TDotBitmap out(box.width(), box.height());
-    const std::uint8_t lastMask = LastByteMask(out.Width);
-    for (int y = 0; y < out.Height; ++y) {
-        std::uint8_t* row = RowOf(out, y);
-        for (int i = 0; i < out.BytesPerRow; ++i)
-            row[i] = ByteAt(dots, box.left() + 8 * i, box.top() + y);
-        row[out.BytesPerRow - 1] &= lastMask;
-    }
-    return out;
-}
-
 void AppendRun(std::string& out, char digit, int count)
 {
     while (count > 0) {
@@ -457,6 +419,43 @@ TDotBitmap DotsOf(const QImage& image)
                 dots.SetDark(x, y);
     }
     return dots;
+}
+
+QRect InkBox(const TDotBitmap& dots)
+{
+    int top = dots.Height;
+    int bottom = -1;
+    int left = dots.Width;
+    int right = -1;
+    const auto inked = [](std::uint8_t b) { return b != 0; };
+    for (int y = 0; y < dots.Height; ++y) {
+        const std::uint8_t* row = RowOf(dots, y);
+        const std::uint8_t* end = row + dots.BytesPerRow;
+        const std::uint8_t* first = std::find_if(row, end, inked);
+        if (first == end)
+            continue;
+        const std::uint8_t* last =
+            std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), inked).base() -
+            1;
+        top = std::min(top, y);
+        bottom = y;
+        left = std::min(left, static_cast<int>(first - row) * 8 + std::countl_zero(*first));
+        right = std::max(right, static_cast<int>(last - row) * 8 + 7 - std::countr_zero(*last));
+    }
+    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+TDotBitmap Cropped(const TDotBitmap& dots, const QRect& box)
+{
+    TDotBitmap out(box.width(), box.height());
+    const std::uint8_t lastMask = LastByteMask(out.Width);
+    for (int y = 0; y < out.Height; ++y) {
+        std::uint8_t* row = RowOf(out, y);
+        for (int i = 0; i < out.BytesPerRow; ++i)
+            row[i] = ByteAt(dots, box.left() + 8 * i, box.top() + y);
+        row[out.BytesPerRow - 1] &= lastMask;
+    }
+    return out;
 }
 
 void MarkDots(TDotBitmap& onto, const TDotBitmap& dots, QPoint at, TDotMark mark)

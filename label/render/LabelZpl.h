@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <optional>
@@ -55,6 +56,10 @@ struct TDotBitmap {
 // The dark pixels of an image (grey below half), and an image of dots (white ground, black ink).
 TDotBitmap DotsOf(const QImage& image);
 QImage ImageOfDots(const TDotBitmap& dots);
+
+// The smallest rectangle holding every dark dot, or an empty one; the dots inside a rectangle of them.
+QRect InkBox(const TDotBitmap& dots);
+TDotBitmap Cropped(const TDotBitmap& dots, const QRect& box);
 
 enum class TDotMark : std::uint8_t { Dark, Clear };
 // Darkens (or clears) onto's dots under the dark dots of `dots` placed at `at`; what falls past onto's
