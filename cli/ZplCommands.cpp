@@ -85,9 +85,12 @@ ZplLabelBlock MakeZplBlock(const CliOptions& options, const ZplMedia& media, con
     block.zpl = ZplLabel(artwork, size, PlacedCorner(*label.drawing, media, options.dpi), copies, settings);
     if (!options.verify)
         return block;
-    // The proof reads the block as written, as the printer will.
+    // The proof reads the block as written, as the printer will: its inked part, which the reader sets
+    // on white paper as the rest of the roll's label is, at a fraction of the label's pixels.
     const std::vector<TPrintedZplLabel> printed = ReadWrittenZpl(block.zpl);
-    const LabelProof proof = ProveImage(ImageOfDots(printed.at(0).Dots), label);
+    const TDotBitmap& dots = printed.at(0).Dots;
+    const QRect ink = InkBox(dots);
+    const LabelProof proof = ProveImage(ImageOfDots(ink.isEmpty() ? dots : Cropped(dots, ink)), label);
     block.failure = proof.failure;
     block.noReader = proof.noReader;
     return block;

@@ -103,10 +103,7 @@ void TZplReader::Place(const TDotBitmap& dots, QPoint at)
     if (at.x() < 0 || at.y() < 0 || at.x() + dots.Width > label.Width + 7 ||
         at.y() + dots.Height > label.Height)
         throw Exception("The ZPL written places a field outside its label");
-    for (int y = 0; y < dots.Height; ++y)
-        for (int x = 0; x < dots.Width && at.x() + x < label.Width; ++x)
-            if (dots.Dark(x, y))
-                label.SetDark(at.x() + x, at.y() + y);
+    MarkDots(label, dots, at, TDotMark::Dark);
 }
 
 void TZplReader::Command(std::string_view name, std::string_view parameters)

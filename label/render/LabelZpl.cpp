@@ -3,7 +3,10 @@
 #include <QPalette>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "barcode/CheckDigits.h"
 #include "label/render/LabelPainter.h"
@@ -13,8 +16,11 @@ namespace quillon {
 namespace {
 
 // The engine's kinds whose bars a printer's command draws, and the command. EAN-128 is Code 128 with
-// FNC1 after the start code (ZPL's >8). Left out until an independent renderer draws them as we do:
-// code set A (read back as other characters), EAN-8 and UPC-A (their fields did not read), Code 93.
+// FNC1 after the start code (ZPL's >8). Left out until an independent renderer draws them as we do, so
+// that what we prove is what prints: EAN-8 (^B8), UPC-A (^BU), UPC-E (^B9), Code 93 (^BA) and Codabar
+// (^BK), which zpl-renderer-js 3.4.0 prints as their field data in text, no bars; code set A (^BC with
+// >9), which it draws as another symbol ("ABC-12" reads ","); and the two-dimensional kinds, whose
+// printer encoders choose their own encodation, size and mask, so the modules need not be libzint's.
 struct TNativeKind {
     TBarcodeType Typ = bcCodeEAN13;
     TZplBarCommand Command = TZplBarCommand::Ean13;
@@ -50,6 +56,32 @@ constexpr char kRowEndsWhite = ',';
 constexpr char kRowEndsBlack = '!';
 constexpr char kRowRepeats = ':';
 constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// The dots of a row are handled eight at a time: a byte of a row at any dot, and the mask of a row's
+// last byte, whose dots past the width stay white.
+std::uint8_t* RowOf(TDotBitmap& dots, int y)
+{
+    return &dots.Bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(dots.BytesPerRow)];
+}
+const std::uint8_t* RowOf(const TDotBitmap& dots, int y)
+{
+    return &dots.Bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(dots.BytesPerRow)];
+}
+std::uint8_t LastByteMask(int width)
+{
+    return width % 8 == 0 ? 0xFF : static_cast<std::uint8_t>(0xFF << (8 - width % 8));
+}
+// The eight dots of row y from dot x on (x inside the row), those past its last byte white.
+std::uint8_t ByteAt(const TDotBitmap& dots, int x, int y)
+{
+    const std::uint8_t* row = RowOf(dots, y);
+    const int i = x / 8;
+    const int shift = x % 8;
+    unsigned byte = static_cast<unsigned>(row[i]) << shift;
+    if (shift != 0 && i + 1 < dots.BytesPerRow)
+        byte |= static_cast<unsigned>(row[i + 1]) >> (8 - shift);
+    return static_cast<std::uint8_t>(byte);
+}
 
 bool IsTwoWidth(TZplBarCommand command)
 {
@@ -240,10 +272,12 @@ int WidestBar(const TDotBitmap& dots, const QRect& box)
 
 bool RowMatches(const TDotBitmap& dots, int y, const TDotBitmap& row, int left)
 {
-    for (int x = 0; x < row.Width; ++x)
-        if (row.Dark(x, 0) != dots.Dark(left + x, y))
+    const int last = row.BytesPerRow - 1;
+    for (int i = 0; i < last; ++i)
+        if (ByteAt(dots, left + 8 * i, y) != row.Bits[static_cast<std::size_t>(i)])
             return false;
-    return true;
+    return (ByteAt(dots, left + 8 * last, y) & LastByteMask(row.Width)) ==
+           row.Bits[static_cast<std::size_t>(last)];
 }
 
 // The tallest run of the box's rows that are the command's row of bars: the field the printer draws.
@@ -272,20 +306,11 @@ std::optional<std::pair<int, int>> TallestMatchingRows(const TDotBitmap& dots, c
     return best;
 }
 
-bool SameDots(const TDotBitmap& dots, const TDotBitmap& bars, QPoint at)
-{
-    if (at.x() < 0 || at.y() < 0 || at.x() + bars.Width > dots.Width || at.y() + bars.Height > dots.Height)
-        return false;
-    for (int y = 0; y < bars.Height; ++y)
-        for (int x = 0; x < bars.Width; ++x)
-            if (bars.Dark(x, y) != dots.Dark(at.x() + x, at.y() + y))
-                return false;
-    return true;
-}
-
 // The native field for the barcode's bars on the label's dots, or why there is none.
+// `row` takes the field's row of bars, which it repeats down its height.
 std::optional<TZplBars> NativeBars(const TLabelDrawing& label, const TBarcode& barcode,
-                                   const TDotBitmap& dots, const TZplSettings& settings, std::string& why)
+                                   const TDotBitmap& dots, const TZplSettings& settings, TDotBitmap& row,
+                                   std::string& why)
 {
     const std::optional<TZplBarCommand> command = NativeCommandOf(barcode.Typ());
     if (!command) {
@@ -324,51 +349,18 @@ std::optional<TZplBars> NativeBars(const TLabelDrawing& label, const TBarcode& b
         }
         bars.RatioTenths = tenths;
     }
-    const std::optional<TDotBitmap> row = DrawZplBars(bars);
+    // Every row of the field is this one: the rows found are the very dots the printer draws.
+    std::optional<TDotBitmap> drawn = DrawZplBars(bars);
     const std::optional<std::pair<int, int>> rows =
-        row ? TallestMatchingRows(dots, *box, *row) : std::nullopt;
-    if (rows) {
-        bars.At.setY(rows->first);
-        bars.HeightDots = rows->second;
-    }
-    const std::optional<TDotBitmap> drawn = DrawZplBars(bars);
-    if (!rows || !drawn || !SameDots(dots, *drawn, bars.At)) {
+        drawn ? TallestMatchingRows(dots, *box, *drawn) : std::nullopt;
+    if (!rows) {
         why = "the printer's command would draw other bars than ours";
         return std::nullopt;
     }
+    bars.At.setY(rows->first);
+    bars.HeightDots = rows->second;
+    row = std::move(*drawn);
     return bars;
-}
-
-// The smallest rectangle holding every dark dot, or an empty one.
-QRect InkBox(const TDotBitmap& dots)
-{
-    int top = dots.Height;
-    int bottom = -1;
-    int left = dots.Width;
-    int right = -1;
-    for (int y = 0; y < dots.Height; ++y) {
-        const std::uint8_t* row = &dots.Bits[static_cast<std::size_t>(y * dots.BytesPerRow)];
-        if (std::all_of(row, row + dots.BytesPerRow, [](std::uint8_t b) { return b == 0; }))
-            continue;
-        top = std::min(top, y);
-        bottom = y;
-        for (int x = 0; x < dots.Width; ++x)
-            if (dots.Dark(x, y)) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    }
-    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
-TDotBitmap Cropped(const TDotBitmap& dots, const QRect& box)
-{
-    TDotBitmap out(box.width(), box.height());
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x)
-            if (dots.Dark(box.left() + x, box.top() + y))
-                out.SetDark(x, y);
-    return out;
 }
 
 void AppendRun(std::string& out, char digit, int count)
@@ -401,6 +393,23 @@ TDotBitmap::TDotBitmap(int width, int height)
 
 TDotBitmap DotsOf(const QImage& image)
 {
+    // A one-bit image is our rows already, or their inverse, by its colour table.
+    if (image.format() == QImage::Format_Mono && image.colorCount() == 2) {
+        const bool darkOne = qGray(image.color(1)) < 128;
+        if (darkOne != (qGray(image.color(0)) < 128)) {
+            TDotBitmap dots(image.width(), image.height());
+            const std::uint8_t invert = darkOne ? 0x00 : 0xFF;
+            const std::uint8_t lastMask = LastByteMask(dots.Width);
+            for (int y = 0; y < dots.Height; ++y) {
+                const uchar* line = image.constScanLine(y);
+                std::uint8_t* row = RowOf(dots, y);
+                for (int i = 0; i < dots.BytesPerRow; ++i)
+                    row[i] = line[i] ^ invert;
+                row[dots.BytesPerRow - 1] &= lastMask;
+            }
+            return dots;
+        }
+    }
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     TDotBitmap dots(grey.width(), grey.height());
     for (int y = 0; y < grey.height(); ++y) {
@@ -412,13 +421,88 @@ TDotBitmap DotsOf(const QImage& image)
     return dots;
 }
 
+QRect InkBox(const TDotBitmap& dots)
+{
+    int top = dots.Height;
+    int bottom = -1;
+    int left = dots.Width;
+    int right = -1;
+    const auto inked = [](std::uint8_t b) { return b != 0; };
+    for (int y = 0; y < dots.Height; ++y) {
+        const std::uint8_t* row = RowOf(dots, y);
+        const std::uint8_t* end = row + dots.BytesPerRow;
+        const std::uint8_t* first = std::find_if(row, end, inked);
+        if (first == end)
+            continue;
+        const std::uint8_t* last =
+            std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), inked).base() -
+            1;
+        top = std::min(top, y);
+        bottom = y;
+        left = std::min(left, static_cast<int>(first - row) * 8 + std::countl_zero(*first));
+        right = std::max(right, static_cast<int>(last - row) * 8 + 7 - std::countr_zero(*last));
+    }
+    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+TDotBitmap Cropped(const TDotBitmap& dots, const QRect& box)
+{
+    TDotBitmap out(box.width(), box.height());
+    const std::uint8_t lastMask = LastByteMask(out.Width);
+    for (int y = 0; y < out.Height; ++y) {
+        std::uint8_t* row = RowOf(out, y);
+        for (int i = 0; i < out.BytesPerRow; ++i)
+            row[i] = ByteAt(dots, box.left() + 8 * i, box.top() + y);
+        row[out.BytesPerRow - 1] &= lastMask;
+    }
+    return out;
+}
+
+void MarkDots(TDotBitmap& onto, const TDotBitmap& dots, QPoint at, TDotMark mark)
+{
+    const int height = std::min(dots.Height, onto.Height - at.y());
+    const int width = std::min(dots.Width, onto.Width - at.x());
+    if (at.x() < 0 || at.y() < 0 || width <= 0)
+        return;
+    const int bytes = (width + 7) / 8;
+    const std::uint8_t lastMask = LastByteMask(width);
+    const int shift = at.x() % 8;
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* from = RowOf(dots, y);
+        std::uint8_t* to = RowOf(onto, at.y() + y) + at.x() / 8;
+        for (int i = 0; i < bytes; ++i) {
+            const unsigned byte = i + 1 < bytes ? from[i] : from[i] & lastMask;
+            const auto high = static_cast<std::uint8_t>(byte >> shift);
+            const auto low = static_cast<std::uint8_t>(byte << (8 - shift));
+            if (mark == TDotMark::Dark) {
+                to[i] |= high;
+                if (shift != 0 && low != 0)
+                    to[i + 1] |= low;
+            } else {
+                to[i] &= static_cast<std::uint8_t>(~high);
+                if (shift != 0 && low != 0)
+                    to[i + 1] &= static_cast<std::uint8_t>(~low);
+            }
+        }
+    }
+}
+
 QImage ImageOfDots(const TDotBitmap& dots)
 {
-    QImage image(dots.Width, dots.Height, QImage::Format_Grayscale8);
+    // RGB32, which the scan checks read without converting it first; a byte of dots at a time.
+    static const auto kPixelsOfByte = [] {
+        std::array<std::array<QRgb, 8>, 256> pixels{};
+        for (std::size_t byte = 0; byte < pixels.size(); ++byte)
+            for (std::size_t bit = 0; bit < 8; ++bit)
+                pixels[byte][bit] = (byte << bit) & 0x80 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        return pixels;
+    }();
+    QImage image(dots.Width, dots.Height, QImage::Format_RGB32);
     for (int y = 0; y < dots.Height; ++y) {
-        uchar* line = image.scanLine(y);
-        for (int x = 0; x < dots.Width; ++x)
-            line[x] = dots.Dark(x, y) ? 0 : 255;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const std::uint8_t* row = RowOf(dots, y);
+        for (int x = 0; x < dots.Width; x += 8)
+            std::copy_n(kPixelsOfByte[row[x / 8]].begin(), std::min(8, dots.Width - x), line + x);
     }
     return image;
 }
@@ -426,38 +510,30 @@ QImage ImageOfDots(const TDotBitmap& dots)
 std::string CompressedGraphicHex(const TDotBitmap& dots)
 {
     std::string out;
-    std::string previous;
-    std::string row;
+    const auto digits = static_cast<std::size_t>(dots.BytesPerRow) * 2;
     for (int y = 0; y < dots.Height; ++y) {
-        row.clear();
-        for (int i = 0; i < dots.BytesPerRow; ++i) {
-            const std::uint8_t byte = dots.Bits[static_cast<std::size_t>(y * dots.BytesPerRow + i)];
-            row += kHexDigits[byte >> 4];
-            row += kHexDigits[byte & 0xF];
-        }
-        if (y > 0 && row == previous) {
+        const std::uint8_t* row = RowOf(dots, y);
+        if (y > 0 && std::equal(row, row + dots.BytesPerRow, RowOf(dots, y - 1))) {
             out += kRowRepeats;
             continue;
         }
-        previous = row;
-        std::size_t end = row.size();
-        while (end > 0 && row[end - 1] == '0')
+        const auto digit = [row](std::size_t i) {
+            return static_cast<int>(i % 2 == 0 ? row[i / 2] >> 4 : row[i / 2] & 0xF);
+        };
+        // A row that ends in black spells its F digits out: renderers read '!' as a fill of 1 digits
+        // (zpl-renderer-js does), which would cut the last bars of a label that ends in them.
+        std::size_t end = digits;
+        while (end > 0 && digit(end - 1) == 0)
             --end;
-        char tail = end < row.size() ? kRowEndsWhite : '\0';
-        if (tail == '\0') {
-            while (end > 0 && row[end - 1] == 'F')
-                --end;
-            tail = end < row.size() ? kRowEndsBlack : '\0';
-        }
         for (std::size_t i = 0; i < end;) {
             std::size_t j = i;
-            while (j < end && row[j] == row[i])
+            while (j < end && digit(j) == digit(i))
                 ++j;
-            AppendRun(out, row[i], static_cast<int>(j - i));
+            AppendRun(out, kHexDigits[digit(i)], static_cast<int>(j - i));
             i = j;
         }
-        if (tail != '\0')
-            out += tail;
+        if (end < digits)
+            out += kRowEndsWhite;
     }
     return out;
 }
@@ -466,51 +542,50 @@ std::optional<TDotBitmap> ExpandGraphicHex(std::string_view data, int bytesPerRo
 {
     if (bytesPerRow <= 0 || totalBytes <= 0 || totalBytes % bytesPerRow != 0)
         return std::nullopt;
-    const int rows = totalBytes / bytesPerRow;
-    const auto rowDigits = static_cast<std::size_t>(bytesPerRow) * 2;
-    TDotBitmap dots(bytesPerRow * 8, rows);
-    std::string row;
-    std::string previous;
+    const int rowDigits = 2 * bytesPerRow;
+    TDotBitmap dots(bytesPerRow * 8, totalBytes / bytesPerRow);
     int y = 0;
-    int repeat = 0;
-    const auto endRow = [&] {
-        for (std::size_t i = 0; i < rowDigits; ++i) {
-            const char c = row[i];
-            const int nibble = c <= '9' ? c - '0' : c - 'A' + 10;
-            dots.Bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(bytesPerRow) + i / 2] |=
-                static_cast<std::uint8_t>(i % 2 == 0 ? nibble << 4 : nibble);
+    int filled = 0; // hex digits of row y so far
+    int repeat = 0; // a count given for the next digit
+    // Puts `count` digits on the row, ending it when it is full; false when they overflow it.
+    const auto put = [&](int nibble, int count) {
+        if (count > rowDigits - filled)
+            return false;
+        std::uint8_t* row = RowOf(dots, y);
+        for (; count > 0; --count, ++filled)
+            row[filled / 2] |= static_cast<std::uint8_t>(filled % 2 == 0 ? nibble << 4 : nibble);
+        if (filled == rowDigits) {
+            ++y;
+            filled = 0;
         }
-        previous = row;
-        row.clear();
-        ++y;
+        return true;
     };
     for (const char c : data) {
-        if (y >= rows)
-            return c == '\n' || c == '\r' ? std::optional(dots) : std::nullopt;
+        if (c == '\n' || c == '\r')
+            continue;
+        if (y == dots.Height)
+            return std::nullopt; // data past the last row
+        bool fits = true;
         if (c >= 'G' && c <= 'Y') {
             repeat += c - 'F';
         } else if (c >= 'g' && c <= 'z') {
             repeat += (c - 'f') * kLargeRepeatStep;
-        } else if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) {
-            row.append(static_cast<std::size_t>(std::max(1, repeat)), c);
-            repeat = 0;
-            if (row.size() > rowDigits)
-                return std::nullopt;
-            if (row.size() == rowDigits)
-                endRow();
-        } else if (c == kRowEndsWhite || c == kRowEndsBlack) {
-            row.resize(rowDigits, c == kRowEndsWhite ? '0' : 'F');
-            endRow();
-        } else if (c == kRowRepeats) {
-            if (!row.empty() || y == 0)
-                return std::nullopt;
-            row = previous;
-            endRow();
-        } else if (c != '\n' && c != '\r') {
+        } else if (c >= '0' && c <= '9') {
+            fits = put(c - '0', std::max(1, std::exchange(repeat, 0)));
+        } else if (c >= 'A' && c <= 'F') {
+            fits = put(c - 'A' + 10, std::max(1, std::exchange(repeat, 0)));
+        } else if ((c == kRowEndsWhite || c == kRowEndsBlack) && repeat == 0) {
+            fits = put(c == kRowEndsWhite ? 0 : 0xF, rowDigits - filled);
+        } else if (c == kRowRepeats && repeat == 0 && filled == 0 && y > 0) {
+            std::copy_n(RowOf(dots, y - 1), bytesPerRow, RowOf(dots, y));
+            ++y;
+        } else {
             return std::nullopt;
         }
+        if (!fits || repeat > rowDigits)
+            return std::nullopt;
     }
-    if (y != rows || repeat != 0)
+    if (y != dots.Height)
         return std::nullopt;
     return dots;
 }
@@ -537,11 +612,12 @@ std::optional<TDotBitmap> DrawZplBars(const TZplBars& bars)
     for (const char c : pattern) {
         const TBarElement element = barcode->DecodeElement(c);
         if (element.Kind != bekSpace)
-            for (int y = 0; y < bars.HeightDots; ++y)
-                for (int i = 0; i < element.Width; ++i)
-                    dots.SetDark(x + i, y);
+            for (int i = 0; i < element.Width; ++i)
+                dots.SetDark(x + i, 0);
         x += element.Width;
     }
+    for (int y = 1; y < dots.Height; ++y)
+        std::copy_n(RowOf(dots, 0), dots.BytesPerRow, RowOf(dots, y));
     return dots;
 }
 
@@ -577,16 +653,15 @@ TZplArtwork ZplArtwork(const TLabelDrawing& label, const TBarcode* barcode, cons
         return artwork;
     }
     std::string why;
-    artwork.Bars = NativeBars(label, *barcode, artwork.Dots, settings, why);
+    TDotBitmap row;
+    artwork.Bars = NativeBars(label, *barcode, artwork.Dots, settings, row, why);
     if (!artwork.Bars) {
         artwork.GraphicNote = why;
         return artwork;
     }
     // The printer draws these dots itself.
-    const std::optional<TDotBitmap> drawn = DrawZplBars(*artwork.Bars);
-    for (int y = 0; y < drawn->Height; ++y)
-        for (int x = 0; x < drawn->Width; ++x)
-            artwork.Dots.Clear(artwork.Bars->At.x() + x, artwork.Bars->At.y() + y);
+    for (int y = 0; y < artwork.Bars->HeightDots; ++y)
+        MarkDots(artwork.Dots, row, artwork.Bars->At + QPoint(0, y), TDotMark::Clear);
     return artwork;
 }
 

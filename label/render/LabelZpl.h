@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <optional>
@@ -50,19 +51,24 @@ struct TDotBitmap {
     {
         Bits[static_cast<std::size_t>(y * BytesPerRow + x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
     }
-    void Clear(int x, int y)
-    {
-        Bits[static_cast<std::size_t>(y * BytesPerRow + x / 8)] &=
-            static_cast<std::uint8_t>(~(0x80 >> (x % 8)));
-    }
 };
 
 // The dark pixels of an image (grey below half), and an image of dots (white ground, black ink).
 TDotBitmap DotsOf(const QImage& image);
 QImage ImageOfDots(const TDotBitmap& dots);
 
+// The smallest rectangle holding every dark dot, or an empty one; the dots inside a rectangle of them.
+QRect InkBox(const TDotBitmap& dots);
+TDotBitmap Cropped(const TDotBitmap& dots, const QRect& box);
+
+enum class TDotMark : std::uint8_t { Dark, Clear };
+// Darkens (or clears) onto's dots under the dark dots of `dots` placed at `at`; what falls past onto's
+// right or bottom edge is dropped, and nothing is marked from a corner left of or above it.
+void MarkDots(TDotBitmap& onto, const TDotBitmap& dots, QPoint at, TDotMark mark);
+
 // ZPL's ASCII hex compression of ^GFA data: runs as G..Y (1 to 19) and g..z (20 to 400) counts, ','
-// and '!' for a row that ends in white or black, ':' for a row that repeats the one above.
+// for a row that ends in white, ':' for a row that repeats the one above. A row that ends in black is
+// written out, not as '!', which the expansion below reads as Zebra documents it (black to the end).
 std::string CompressedGraphicHex(const TDotBitmap& dots);
 // The dots of ^GFA data, plain or compressed, with bytesPerRow bytes a row; none when it is malformed.
 std::optional<TDotBitmap> ExpandGraphicHex(std::string_view data, int bytesPerRow, int totalBytes);

@@ -196,6 +196,25 @@ TEST(ZplCommand, SlowRollOfHundredSerialCode128)
     }
 }
 
+// Classic layout on a roll: the bars reach the graphic's right edge, where a row ends in black (written
+// out, since renderers read ZPL's '!' fill otherwise), and the digits stand over the bars.
+TEST(ZplCommand, SlowClassicRollLabelsRead)
+{
+    const KindRow kinds[] = {kKinds[0], kKinds[5]}; // EAN-13, Code 128 C
+    for (const KindRow& kind : kinds)
+        for (const char* mode : {"native", "graphic"})
+            for (const int dpi : {203, 300}) {
+                const std::string path = TempZpl(std::string("classic-") + mode + std::to_string(dpi));
+                const CliRun run = RunCli({"sheet", "--format", "zpl", "--zpl", mode, "--dpi",
+                                           std::to_string(dpi), "--stock", "roll-57x32", "--layout",
+                                           "classic", "-k", kind.kind, "-o", path, kind.text});
+                ASSERT_EQ(run.status, 0) << run.err;
+                EXPECT_EQ(ReadRendered(path, dpi), std::vector<std::string>{kind.reads})
+                    << kind.kind << " " << mode << dpi;
+                QFile::remove(QString::fromStdString(path));
+            }
+}
+
 // A 4 x 6 in shipping label: GS1-128 with a caption, native and graphic, at 203 and 300 dpi.
 TEST(ZplCommand, SlowShippingLabelWithGs1128)
 {
