@@ -25,8 +25,8 @@ public:
 };
 
 // The commands in the order the help lists them.
-inline constexpr std::array<std::string_view, 9> kCommands{
-    "kinds", "pattern", "width", "verify", "label", "sheet", "stocks", "calibration", "gs1"};
+inline constexpr std::array<std::string_view, 10> kCommands{
+    "kinds", "pattern", "width", "verify", "label", "sheet", "stocks", "calibration", "gs1", "print"};
 
 // The label layouts: the classic label as the window shows it, or the standard label in millimetres.
 enum class Layout : std::uint8_t { Classic, Standard };
@@ -134,6 +134,12 @@ struct CliOptions {
     TZplMode zplMode = TZplMode::Native; // --zpl native|graphic
     std::optional<int> darkness;         // --darkness 0..30 (ZPL ~SD)
     std::optional<int> speedIps;         // --speed 1..14 inches a second (ZPL ^PR)
+    std::optional<double> tapeLengthMm;  // --length MM: each label's length on a tape stock
+    std::optional<std::string> search;   // stocks --search TEXT
+    // print: --printer NAME|URI through CUPS or --to HOST:PORT raw, within --timeout seconds.
+    std::optional<std::string> printer;
+    std::optional<std::string> printTo;
+    int timeoutSeconds = 10;
 
     bool Zpl() const { return format == OutputFormat::Zpl; }
 
