@@ -2,8 +2,10 @@
 
 #include <cups/cups.h>
 #include <fcntl.h>
+#include <linux/sockios.h>
 #include <netdb.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -125,6 +127,25 @@ void WriteAll(int fd, std::string_view job, const RawPrinterAddress& address,
     }
 }
 
+// The job is handed over once the printer acknowledged its every byte: until then a reset could still
+// lose the tail that sits in our send queue.
+void AwaitAcknowledged(int fd, const RawPrinterAddress& address, std::chrono::milliseconds timeout)
+{
+    constexpr std::chrono::milliseconds kStep{10};
+    int unacknowledged = 0;
+    for (auto waited = std::chrono::milliseconds(0); waited <= timeout; waited += kStep) {
+        if (::ioctl(fd, SIOCOUTQ, &unacknowledged) != 0 || unacknowledged == 0)
+            return;
+        pollfd entry{.fd = fd, .events = 0, .revents = 0}; // wakes early on an error or a hang-up
+        if (::poll(&entry, 1, static_cast<int>(kStep.count())) > 0 &&
+            (entry.revents & (POLLERR | POLLHUP)) != 0)
+            break;
+    }
+    throw PrintFailure("printer " + address.Name() + " did not take the last " +
+                       std::to_string(unacknowledged) + " bytes within " + Seconds(timeout) +
+                       "; the job is incomplete");
+}
+
 // ---- CUPS ----
 
 struct DestDeleter {
@@ -163,7 +184,8 @@ void SendRaw(const RawPrinterAddress& address, std::string_view job, std::chrono
 {
     const Socket socket(OpenConnection(address, timeout));
     WriteAll(socket.Fd(), job, address, timeout);
-    // The printer has the whole job once our side is shut: a reset here would have cut it short.
+    AwaitAcknowledged(socket.Fd(), address, timeout);
+    // The end of the job: the printer may wait for it before it prints.
     if (::shutdown(socket.Fd(), SHUT_WR) != 0)
         throw PrintFailure("printer " + address.Name() +
                            " cut the connection at the end of the job: " + ErrnoWords(errno));

@@ -27,9 +27,12 @@ using namespace std::chrono_literals;
 // A socket on 127.0.0.1 at a port the system picks; closed at the end.
 class LoopbackSocket {
 public:
-    explicit LoopbackSocket(int backlog)
+    // receiveBuffer: the bytes a connection takes before its reader reads; 0 the system's own.
+    explicit LoopbackSocket(int backlog, int receiveBuffer = 0)
     {
         FFd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (receiveBuffer > 0)
+            ::setsockopt(FFd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -185,6 +188,18 @@ TEST_F(PrintCommand, SilentPrinterTimesOut)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "quillon-cli: cannot reach printer " + full.Address() +
                            ": no answer within 1 s; nothing was sent\n");
+}
+
+// A printer that stops taking data: the run gives up after --timeout, saying the job is incomplete.
+TEST_F(PrintCommand, StalledPrinterLeavesTheJobIncomplete)
+{
+    const LoopbackSocket stalled(1, 2048); // connected, never read
+    const CliRun run = Run({"print", "--to", stalled.Address(), "--timeout", "1", "--format", "zpl", "--zpl",
+                            "graphic", "--dpi", "600", "--stock", "roll-102x152", "5901234123457"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("quillon-cli: printer " + stalled.Address() + " ", 0), 0U) << run.err;
+    EXPECT_NE(run.err.find("1 s"), std::string::npos) << run.err;
+    EXPECT_TRUE(run.err.ends_with("; the job is incomplete\n")) << run.err;
 }
 
 // A label that would not read is never sent: the fake printer gets no connection.
