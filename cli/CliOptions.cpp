@@ -39,8 +39,6 @@ constexpr MmRange kXDimensionMm{.min = 0.1, .max = 2.0, .text = "0.1 to 2"};
 constexpr MmRange kBarHeightMm{.min = 1.0, .max = 300.0, .text = "1 to 300"};
 constexpr MmRange kInsetMm{.min = 0.0, .max = kMaxInsetMm, .text = "0 to 20"};
 constexpr MmRange kTapeLengthMm{.min = kMinRollMm, .max = kMaxRollMm, .text = "5 to 1000"};
-// --timeout: seconds to connect to a printer and for each write to it.
-constexpr limits::TRange kTimeoutSeconds{.Min = 1, .Max = 600, .Initial = 10};
 
 // Options that only one layout has: the classic label is sized in screen pixels and may be turned,
 // the standard label is sized in millimetres and prints upright.
@@ -449,7 +447,7 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.printTo = v; }},
     {"--timeout", "", kPrintCommand,
      [](CliOptions& o, const std::string& n, const std::string& v) {
-         o.timeoutSeconds = ParseInt(n, v, kTimeoutSeconds);
+         o.timeoutSeconds = ParseInt(n, v, kPrintTimeoutSeconds);
      }},
     {"--search", "", CommandBit("stocks"),
      [](CliOptions& o, const std::string&, const std::string& v) { o.search = v; }},

@@ -42,6 +42,8 @@ inline constexpr double kDefaultXDimensionMm = 0.33;
 // library where both are known).
 inline constexpr limits::TRange kDpi{.Min = 72, .Max = 2400, .Initial = kDefaultDpi};
 inline constexpr limits::TRange kBarWidthReductionDots{.Min = 0, .Max = 99, .Initial = 0};
+// print --timeout: the seconds to connect to a printer and for each write to it.
+inline constexpr limits::TRange kPrintTimeoutSeconds{.Min = 1, .Max = 600, .Initial = 10};
 
 // The most codes one bulk run makes, from a file or a sequence, and the most labels with their
 // copies: a typing slip in a sequence must not start a run that fills the disk.
@@ -139,7 +141,7 @@ struct CliOptions {
     // print: --printer NAME|URI through CUPS or --to HOST:PORT raw, within --timeout seconds.
     std::optional<std::string> printer;
     std::optional<std::string> printTo;
-    int timeoutSeconds = 10;
+    int timeoutSeconds = kPrintTimeoutSeconds.Initial;
 
     bool Zpl() const { return format == OutputFormat::Zpl; }
 

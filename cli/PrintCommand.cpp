@@ -3,7 +3,6 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "Bulk.h"
 #include "Commands.h"
