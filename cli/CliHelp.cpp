@@ -69,12 +69,16 @@ constexpr CommandHelp kCommandHelp[] = {
      "cut off is reported; every cell is read back as printed at --dpi (unless --no-verify), and one\n"
      "that would not read as typed is reported. The PDF is written all the same."},
     {"stocks",
-     {"stocks"},
+     {"stocks [--search TEXT]"},
      "lists the label stocks",
      "Lists the label stocks that --stock takes, one line each: ID, TAB, description. The built-in\n"
-     "stocks come first, then the user's own from stocks.ini in the data directory\n"
-     "($XDG_DATA_HOME/Quillon/Quillon, by default ~/.local/share/Quillon/Quillon); an entry of\n"
-     "stocks.ini that cannot be used is reported on standard error with its line and left out."},
+     "sheets and rolls come first (any roll-WxH and tape-W in mm is taken too), then glabels' templates\n"
+     "(from glabels-data in /usr/share/libglabels-3.0/templates and the user's own in\n"
+     "$XDG_CONFIG_HOME/libglabels/templates, by default ~/.config/libglabels/templates), then the\n"
+     "user's own from stocks.ini in the data directory ($XDG_DATA_HOME/Quillon/Quillon, by default\n"
+     "~/.local/share/Quillon/Quillon); an entry of stocks.ini that cannot be used is reported on\n"
+     "standard error with its line and left out. --search lists those whose ID, description, brand or\n"
+     "part number hold every word of TEXT, in any letter case (such as dymo 11354)."},
     {"calibration",
      {"calibration [options] -o FILE.pdf"},
      "writes the printer calibration page (PDF)",
@@ -90,6 +94,15 @@ constexpr CommandHelp kCommandHelp[] = {
      "title, TAB, the value; or every fault on standard error. An AI repeated with the same value is\n"
      "printed once. Write AIs in brackets, such as (01)09501101530003(10)ABC123; a \"(\" inside a\n"
      "value is typed \\(, as in (10)A\\(1), which every GS1 kind takes too."},
+    {"print",
+     {"print [options] --printer NAME|URI TEXT", "print [options] --format zpl --to HOST[:PORT] TEXT"},
+     "sends the labels to a printer",
+     "Makes the job exactly as sheet writes its file for the same options (one TEXT, or --codes or\n"
+     "--sequence), reads every label back as the printer prints it, and only then sends it: through\n"
+     "CUPS to --printer, a destination's name or an ipp:// or ipps:// URI (a PDF, on a roll stock one\n"
+     "page the label's size; with --format zpl the ZPL as a raw job), or with --format zpl straight to\n"
+     "a label printer's raw port --to HOST:PORT (9100 by default). Nothing is sent when a label would\n"
+     "be cut off or would not read. Exits 0 only when the printer took the whole job."},
 };
 
 constexpr std::string_view kBulkNotes =
@@ -159,7 +172,9 @@ const OptionHelp kOptionHelp[] = {
     {"--no-footer", "--no-footer", "leave out the maker's line at the foot of a sheet without --stock"},
     {"--stock", "--stock ID",
      "lay the labels out as on a sheet of label stock, at its exact places,\n"
-     "with its columns, rows and paper (see quillon-cli stocks)"},
+     "with its columns, rows and paper: a sheet, a roll roll-WxH or a tape\n"
+     "tape-W (sizes in mm, one label a page), or a glabels template such\n"
+     "as Dymo-11354 (see quillon-cli stocks)"},
     {"--skip", "--skip N",
      "leave the first N cells of the first page empty, for a sheet already\n"
      "partly used: the first label lands in cell N + 1 (default 0)"},
@@ -225,6 +240,19 @@ const OptionHelp kOptionHelp[] = {
     {"--copies", "--copies N",
      "with --codes or --sequence, each label N times in a row, 1 to\n"
      "10000 (default 1); a list's copies column is multiplied by N"},
+    {"--length", "--length MM",
+     "on a tape stock (--stock tape-W), each label's length, 5 to 1000 mm\n"
+     "(default the tape's own)"},
+    {"--printer", "--printer NAME|URI",
+     "the CUPS destination to print on, or an IPP printer's ipp:// or\n"
+     "ipps:// URI"},
+    {"--to", "--to HOST[:PORT]", "with --format zpl: the label printer's raw port (default port 9100)"},
+    {"--timeout", "--timeout SEC",
+     "the seconds to wait for the printer to answer and to take each part\n"
+     "of the job, 1 to 600 (default 10)"},
+    {"--search", "--search TEXT",
+     "only the stocks whose ID, description, brand or part number hold\n"
+     "every word of TEXT, any letter case"},
 };
 
 const CommandHelp* FindCommand(std::string_view command)
@@ -300,6 +328,9 @@ std::string ExitStatuses(std::string_view command)
         text += ";\nlabel and sheet: 130 or 143 stopped by SIGINT or SIGTERM, with no file half written";
     if (command.empty() || command == "gs1")
         text += ";\ngs1: 1 the data breaks a GS1 rule";
+    if (command.empty() || command == "print")
+        text += ";\nprint: 1 also an unknown or unreachable printer, or a job it refused or took only\n"
+                "in part; nothing is sent when a label would not read";
     return text + ".\n";
 }
 

@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "PrinterAddress.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -14,6 +16,7 @@
 #include "label/compose/StandardLayout.h"
 #include "label/compose/SymbolKinds.h"
 #include "label/input/LabelList.h"
+#include "label/sheet/LabelStock.h"
 #include "report/Calibration.h"
 
 namespace quillon::cli {
@@ -35,6 +38,7 @@ struct MmRange {
 constexpr MmRange kXDimensionMm{.min = 0.1, .max = 2.0, .text = "0.1 to 2"};
 constexpr MmRange kBarHeightMm{.min = 1.0, .max = 300.0, .text = "1 to 300"};
 constexpr MmRange kInsetMm{.min = 0.0, .max = kMaxInsetMm, .text = "0 to 20"};
+constexpr MmRange kTapeLengthMm{.min = kMinRollMm, .max = kMaxRollMm, .text = "5 to 1000"};
 
 // Options that only one layout has: the classic label is sized in screen pixels and may be turned,
 // the standard label is sized in millimetres and prints upright.
@@ -248,14 +252,16 @@ constexpr unsigned CommandBit(std::string_view command)
     return 0;
 }
 
-constexpr unsigned kEngineCommands = CommandBit("pattern") | CommandBit("width") | CommandBit("verify") |
-                                     CommandBit("label") | CommandBit("sheet");
-constexpr unsigned kComposingCommands = CommandBit("verify") | CommandBit("label") | CommandBit("sheet");
-constexpr unsigned kWritingCommands = CommandBit("label") | CommandBit("sheet");
-constexpr unsigned kOutputCommands = kWritingCommands | CommandBit("calibration");
+// print makes its job exactly as sheet makes its file, so it takes every option of sheet but -o.
+constexpr unsigned kSheetCommand = CommandBit("sheet") | CommandBit("print");
+constexpr unsigned kEngineCommands =
+    CommandBit("pattern") | CommandBit("width") | CommandBit("verify") | CommandBit("label") | kSheetCommand;
+constexpr unsigned kComposingCommands = CommandBit("verify") | CommandBit("label") | kSheetCommand;
+constexpr unsigned kWritingCommands = CommandBit("label") | kSheetCommand;
+constexpr unsigned kOutputCommands = CommandBit("label") | CommandBit("sheet") | CommandBit("calibration");
 constexpr unsigned kLayoutCommands = kComposingCommands;
-constexpr unsigned kSheetCommand = CommandBit("sheet");
 constexpr unsigned kPaperCommands = kSheetCommand | CommandBit("calibration");
+constexpr unsigned kPrintCommand = CommandBit("print");
 
 using ValueSetter = void (*)(CliOptions&, const std::string& option, const std::string& value);
 using FlagSetter = void (*)(CliOptions&);
@@ -431,6 +437,20 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string& n, const std::string& v) { o.pad = ParseInt(n, v, kPadDigits); }},
     {"--copies", "", kSheetCommand,
      [](CliOptions& o, const std::string& n, const std::string& v) { o.copies = ParseInt(n, v, kCopies); }},
+    {"--length", "", kSheetCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.tapeLengthMm = ParseMm(n, v, kTapeLengthMm);
+     }},
+    {"--printer", "", kPrintCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.printer = v; }},
+    {"--to", "", kPrintCommand,
+     [](CliOptions& o, const std::string&, const std::string& v) { o.printTo = v; }},
+    {"--timeout", "", kPrintCommand,
+     [](CliOptions& o, const std::string& n, const std::string& v) {
+         o.timeoutSeconds = ParseInt(n, v, kPrintTimeoutSeconds);
+     }},
+    {"--search", "", CommandBit("stocks"),
+     [](CliOptions& o, const std::string&, const std::string& v) { o.search = v; }},
 };
 
 const OptionRule* FindOption(std::string_view name)
@@ -444,6 +464,23 @@ const OptionRule* FindOption(std::string_view name)
 bool IsHelp(std::string_view arg)
 {
     return arg == "--help" || arg == "-h";
+}
+
+// One printer: a CUPS destination, or a raw port that takes ZPL only.
+void CheckPrintTarget(const CliOptions& options)
+{
+    if (options.printer.has_value() == options.printTo.has_value())
+        throw UsageError("print takes one of --printer NAME (CUPS) or --to HOST:PORT (raw ZPL)");
+    if (!options.printTo)
+        return;
+    if (!options.Zpl())
+        throw UsageError("--to sends raw ZPL to a label printer's port: give --format zpl");
+    try {
+        ParseRawPrinterAddress(*options.printTo);
+    } catch (const std::invalid_argument& e) {
+        throw UsageError("--to takes HOST or HOST:PORT (port 9100 by default): " + std::string(e.what()) +
+                         ", not '" + *options.printTo + "'");
+    }
 }
 
 // Exactly one thing to make: the TEXT, or for label and sheet the codes of a file or a sequence.
@@ -465,6 +502,8 @@ void CheckWhatToMake(const CliOptions& options, const std::vector<std::string>& 
     const std::size_t sources = texts.size() + (options.codes ? 1 : 0) + (options.sequence ? 1 : 0);
     if (sources != 1)
         throw UsageError(command + " takes one TEXT, --codes FILE or --sequence FROM..TO[/STEP]");
+    if (command == "print")
+        return CheckPrintTarget(options);
     if (options.command == "label" && options.Bulk()) {
         if (options.output.empty())
             throw UsageError("label with --codes or --sequence needs -o DIR");
@@ -483,9 +522,9 @@ void CheckFormat(const CliOptions& options, const std::vector<std::string_view>&
         const bool label = options.command == "label";
         const OutputFormat own = label ? OutputFormat::Png : OutputFormat::Pdf;
         if (*options.format != own && *options.format != OutputFormat::Zpl)
-            throw UsageError(std::string("--format ") + (label
-                                                             ? "pdf is for sheet; label writes png or zpl"
-                                                             : "png is for label; sheet writes pdf or zpl"));
+            throw UsageError(std::string("--format ") +
+                             (label ? "pdf is for sheet; label writes png or zpl"
+                                    : "png is for label; " + options.command + " writes pdf or zpl"));
     }
     if (!options.Zpl()) {
         for (const std::string_view name : kZplOnly)

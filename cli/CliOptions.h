@@ -25,8 +25,8 @@ public:
 };
 
 // The commands in the order the help lists them.
-inline constexpr std::array<std::string_view, 9> kCommands{
-    "kinds", "pattern", "width", "verify", "label", "sheet", "stocks", "calibration", "gs1"};
+inline constexpr std::array<std::string_view, 10> kCommands{
+    "kinds", "pattern", "width", "verify", "label", "sheet", "stocks", "calibration", "gs1", "print"};
 
 // The label layouts: the classic label as the window shows it, or the standard label in millimetres.
 enum class Layout : std::uint8_t { Classic, Standard };
@@ -42,6 +42,8 @@ inline constexpr double kDefaultXDimensionMm = 0.33;
 // library where both are known).
 inline constexpr limits::TRange kDpi{.Min = 72, .Max = 2400, .Initial = kDefaultDpi};
 inline constexpr limits::TRange kBarWidthReductionDots{.Min = 0, .Max = 99, .Initial = 0};
+// print --timeout: the seconds to connect to a printer and for each write to it.
+inline constexpr limits::TRange kPrintTimeoutSeconds{.Min = 1, .Max = 600, .Initial = 10};
 
 // The most codes one bulk run makes, from a file or a sequence, and the most labels with their
 // copies: a typing slip in a sequence must not start a run that fills the disk.
@@ -134,6 +136,12 @@ struct CliOptions {
     TZplMode zplMode = TZplMode::Native; // --zpl native|graphic
     std::optional<int> darkness;         // --darkness 0..30 (ZPL ~SD)
     std::optional<int> speedIps;         // --speed 1..14 inches a second (ZPL ^PR)
+    std::optional<double> tapeLengthMm;  // --length MM: each label's length on a tape stock
+    std::optional<std::string> search;   // stocks --search TEXT
+    // print: --printer NAME|URI through CUPS or --to HOST:PORT raw, within --timeout seconds.
+    std::optional<std::string> printer;
+    std::optional<std::string> printTo;
+    int timeoutSeconds = kPrintTimeoutSeconds.Initial;
 
     bool Zpl() const { return format == OutputFormat::Zpl; }
 

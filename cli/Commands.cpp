@@ -177,11 +177,16 @@ TSheetSettings SheetSettingsFrom(const CliOptions& options)
                             .Paper = PaperFrom(options),
                             .Stock = StockFrom(options),
                             .StockId = options.stock.value_or(std::string()),
+                            .TapeLengthMm = options.tapeLengthMm.value_or(0.0),
                             .SkipCells = options.skip,
                             .Order = options.order,
                             .Placing = PlacingFrom(options),
                             .LabelQuietMm = LabelQuietMm(options),
                             .Footer = options.footer};
+    if (options.tapeLengthMm && (!settings.Stock || settings.Stock->Media != TStockMedia::Tape))
+        throw UsageError(
+            "--length is for a tape stock (--stock tape-W), not " +
+            (options.stock ? "label stock " + *options.stock : std::string("a sheet without --stock")));
     const int cells = SheetCellCount(settings);
     if (settings.SkipCells >= cells)
         throw UsageError("--skip takes 0 to " + std::to_string(cells - 1) + " on a sheet of " +

@@ -53,12 +53,14 @@ TCalibration CalibrationFrom(const CliOptions& options)
             .ScaleYPercent = options.scaleYPercent};
 }
 
-void RunStocks(std::ostream& out, std::ostream& err)
+void RunStocks(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     const TStockCatalogue catalogue = CliStockCatalogue();
     for (const std::string& problem : catalogue.Problems())
         err << "quillon-cli: " << EscapeForMessage(problem) << '\n';
-    for (const TLabelStock& stock : catalogue.Stocks())
+    const std::vector<TLabelStock> stocks =
+        options.search ? catalogue.Search(*options.search) : catalogue.Stocks();
+    for (const TLabelStock& stock : stocks)
         out << EscapeForMessage(stock.Id) << '\t' << EscapeForMessage(stock.Description) << '\n';
 }
 

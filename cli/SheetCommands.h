@@ -21,8 +21,9 @@ std::optional<TStockGeometry> StockFrom(const CliOptions& options);
 TPaperSize PaperFrom(const CliOptions& options); // A4 unless --paper letter
 TCalibration CalibrationFrom(const CliOptions& options);
 
-// One line per stock: ID, TAB, description; what was wrong with stocks.ini on `err`.
-void RunStocks(std::ostream& out, std::ostream& err);
+// One line per stock: ID, TAB, description, of every stock or those --search finds; what was wrong
+// with stocks.ini on `err`.
+void RunStocks(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // The calibration page on --paper, moved and scaled by --offset and --scale when given, written to
 // options.output in one piece.

@@ -15,6 +15,7 @@
 #include "DesignOptions.h"
 #include "Gs1Command.h"
 #include "Interrupt.h"
+#include "PrintCommand.h"
 #include "SheetCommands.h"
 #include "barcode/Exception.h"
 #include "data/Escape.h"
@@ -56,9 +57,9 @@ int RunComposing(const quillon::cli::CliOptions& options)
     if (options.command == "label") {
         return options.Bulk() ? RunBulkLabels(options, std::cerr) : RunLabel(options, std::cerr);
     }
-    if (options.Bulk())
-        return options.Zpl() ? RunBulkZpl(options, std::cerr) : RunBulkSheet(options, std::cerr);
-    return RunSheet(options, std::cerr);
+    if (options.command == "print")
+        return RunPrint(options, std::cerr);
+    return RunSheetFile(options, std::cerr);
 }
 
 int Run(const quillon::cli::CliOptions& options)
@@ -75,7 +76,7 @@ int Run(const quillon::cli::CliOptions& options)
     else if (options.command == "width")
         RunWidth(options, std::cout);
     else if (options.command == "stocks")
-        RunStocks(std::cout, std::cerr);
+        RunStocks(options, std::cout, std::cerr);
     else if (options.command == "gs1")
         return RunGs1(options.text, std::cout, std::cerr);
     else

@@ -26,9 +26,11 @@ const std::string kUsage =
     "       quillon-cli label [options] -o DIR --codes FILE|--sequence FROM..TO[/STEP]\n"
     "       quillon-cli sheet [options] -o FILE.pdf TEXT\n"
     "       quillon-cli sheet [options] -o FILE.pdf --codes FILE|--sequence FROM..TO[/STEP]\n"
-    "       quillon-cli stocks\n"
+    "       quillon-cli stocks [--search TEXT]\n"
     "       quillon-cli calibration [options] -o FILE.pdf\n"
     "       quillon-cli gs1 DATA\n"
+    "       quillon-cli print [options] --printer NAME|URI TEXT\n"
+    "       quillon-cli print [options] --format zpl --to HOST[:PORT] TEXT\n"
     "       quillon-cli [COMMAND] --help | quillon-cli --version\n";
 const std::string kPatternUsage = "usage: quillon-cli pattern [options] TEXT\n";
 const std::string kWidthUsage = "usage: quillon-cli width [options] TEXT\n";
@@ -85,7 +87,7 @@ TEST(Cli, EngineErrorsExitWithOneAndUsageErrorsWithTwo)
         {4, {"pattern", "-m", "50", "1"}, 2, "quillon-cli: --modul takes a whole number from 1 to 49, not '50'\n" + kPatternUsage},
         {5, {"pattern", "-k", "Code11", "1"}, 2, "quillon-cli: unknown kind 'Code11' (see quillon-cli kinds)\n" + kPatternUsage},
         {6, {"width", "-r", "nan", "1"}, 2, "quillon-cli: --ratio takes a number, not 'nan'\n" + kWidthUsage},
-        {7, {"print", "1"}, 2, "quillon-cli: unknown command 'print'\n" + kUsage},
+        {7, {"frobnicate", "1"}, 2, "quillon-cli: unknown command 'frobnicate'\n" + kUsage},
         {8, {}, 2, "quillon-cli: no command given\n" + kUsage},
         {9, {"pattern", "--frobnicate", "1"}, 2, "quillon-cli: unknown option '--frobnicate'\n" + kPatternUsage},
         {10, {"width", "--columns", "2", "1"}, 2, "quillon-cli: --columns is not an option of width\n" + kWidthUsage},
