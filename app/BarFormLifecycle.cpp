@@ -219,7 +219,7 @@ void TBarForm::DrawLogo()
     canvas.MoveTo({34, 75});
     canvas.LineTo({47, 62});
     canvas.SetFontSize(8);
-    canvas.TextOut({0, 78}, "No copying");
+    canvas.TextOut({0, 78}, ToUtf8(CaptionText(LogoCaptions, Language())));
     canvas.TextOut({0, 0}, "     Quillon");
     painter.end();
     ShowLogo();
@@ -385,6 +385,11 @@ void TBarForm::LangRGClick()
           std::span<const CaptionPair>(SymbolCaptions), std::span<const CaptionPair>(SourceCaptions)})
         for (const CaptionPair& pair : table)
             caption(pair.Control, CaptionText(pair, Language()));
+    if (FShown) { // the logo carries a line in the language: drawn anew on its white ground
+        FLogo.fill(Qt::white);
+        DrawLogoBackground();
+        DrawLogo();
+    }
     for (const CaptionPair& pair : DesignCaptions)
         if (auto* control = findChild<QWidget*>(FromUtf8(pair.Control))) {
             SetCaption(control, CaptionText(pair, Language()));

@@ -138,6 +138,10 @@ inline constexpr std::array<CaptionPair, 3> SourceEntryCaptions{{
 inline constexpr CaptionPair CustomStockCaptions{.Control = "StockBox",
                                                  .English = QT_TRANSLATE_NOOP("Captions", "Custom")};
 
+// The line under the logo, drawn into it in the window's language.
+inline constexpr CaptionPair LogoCaptions{.Control = "Image1",
+                                          .English = QT_TRANSLATE_NOOP("Captions", "No copying")};
+
 // Said when an X-dimension below the kind's least was raised to it; %1 the value now used.
 inline constexpr CaptionPair XDimRaisedCaptions{
     .Control = "XDimSpn",

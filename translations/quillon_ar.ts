@@ -577,23 +577,23 @@ Close anyway?</source>
     </message>
     <message>
         <source>Top Margin</source>
-        <translation>الهامش العلوي</translation>
+        <translation>هامش علوي</translation>
     </message>
     <message>
         <source>Left Margin</source>
-        <translation>الهامش الأيسر</translation>
+        <translation>هامش أيسر</translation>
     </message>
     <message>
         <source>Column Space</source>
-        <translation>المسافة بين الأعمدة</translation>
+        <translation>بين الأعمدة</translation>
     </message>
     <message>
         <source>Right Margin</source>
-        <translation>الهامش الأيمن</translation>
+        <translation>هامش أيمن</translation>
     </message>
     <message>
         <source>Bottom Margin</source>
-        <translation>الهامش السفلي</translation>
+        <translation>هامش سفلي</translation>
     </message>
     <message>
         <source>Maker&apos;s mark</source>
@@ -602,6 +602,10 @@ Close anyway?</source>
     <message>
         <source>Sheet footer</source>
         <translation>تذييل الورقة</translation>
+    </message>
+    <message>
+        <source>No copying</source>
+        <translation>ممنوع النسخ</translation>
     </message>
 </context>
 <context>

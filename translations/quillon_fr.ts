@@ -603,6 +603,10 @@ Fermer quand même ?</translation>
         <source>Sheet footer</source>
         <translation>Pied de page</translation>
     </message>
+    <message>
+        <source>No copying</source>
+        <translation>Copie interdite</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
