@@ -426,4 +426,25 @@ TTemplateStocks ReadTemplateStocks(const std::vector<std::string>& folders)
     return out;
 }
 
+// The whole catalogue is read here, beside the templates' reader, so that stocks.ini's parser stays
+// plain C++ without Qt.
+TStockCatalogue LoadStockCatalogue(const std::string& dataDirectory,
+                                   const std::vector<std::string>& templateFolders)
+{
+    TStockCatalogue catalogue;
+    const std::string path = dataDirectory + "/" + kStocksFileName;
+    try {
+        catalogue.AddUserStocks(ReadRegularFile(path, kMaxStocksFileBytes), path);
+    } catch (const EFileError& e) {
+        if (e.Fault() != TFileFault::NotFound)
+            catalogue.AddProblem(std::string(e.what()) + "; only the built-in label stocks are offered");
+    }
+    // After the user's own, so that a template never takes a name the user chose.
+    TTemplateStocks templates = ReadTemplateStocks(templateFolders);
+    catalogue.AddTemplateStocks(std::move(templates.Stocks));
+    for (std::string& problem : templates.Problems)
+        catalogue.AddProblem(std::move(problem));
+    return catalogue;
+}
+
 } // namespace quillon

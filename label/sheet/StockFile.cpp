@@ -16,7 +16,6 @@
 #include "data/Escape.h"
 #include "data/SafeFile.h"
 #include "data/SettingsFile.h"
-#include "label/sheet/GlabelsTemplates.h"
 #include "label/sheet/LabelStock.h"
 
 namespace quillon {
@@ -328,25 +327,6 @@ private:
 void TStockCatalogue::AddUserStocks(std::string_view text, const std::string& fileName)
 {
     TStocksReader(fileName, FStocks, FProblems).Read(text);
-}
-
-TStockCatalogue LoadStockCatalogue(const std::string& dataDirectory,
-                                   const std::vector<std::string>& templateFolders)
-{
-    TStockCatalogue catalogue;
-    const std::string path = dataDirectory + "/" + kStocksFileName;
-    try {
-        catalogue.AddUserStocks(ReadRegularFile(path, kMaxStocksFileBytes), path);
-    } catch (const EFileError& e) {
-        if (e.Fault() != TFileFault::NotFound)
-            catalogue.AddProblem(std::string(e.what()) + "; only the built-in label stocks are offered");
-    }
-    // After the user's own, so that a template never takes a name the user chose.
-    TTemplateStocks templates = ReadTemplateStocks(templateFolders);
-    catalogue.AddTemplateStocks(std::move(templates.Stocks));
-    for (std::string& problem : templates.Problems)
-        catalogue.AddProblem(std::move(problem));
-    return catalogue;
 }
 
 } // namespace quillon
