@@ -183,6 +183,15 @@ public:
         FFailed = true;
         Say("line " + std::to_string(line) + ": " + message);
     }
+    // A row's notes, and why it failed or prints another text than was typed.
+    void Row(const RowOutcome& outcome)
+    {
+        Notes(outcome.notes);
+        if (!outcome.error.empty())
+            Line(outcome.line, outcome.error);
+        if (!outcome.changed.empty())
+            Line(outcome.line, outcome.changed);
+    }
     void Say(const std::string& message) { FProgress.Message("quillon-cli: " + EscapeForMessage(message)); }
     void Done(std::uint64_t labels)
     {
@@ -533,11 +542,7 @@ int RunBulkLabels(const CliOptions& options, std::ostream& err)
     };
     RunReport report(err, source->Rows());
     RunRows(*source, work, report, [&](const RowOutcome& outcome) {
-        report.Notes(outcome.notes);
-        if (!outcome.error.empty())
-            report.Line(outcome.line, outcome.error);
-        if (!outcome.changed.empty())
-            report.Line(outcome.line, outcome.changed);
+        report.Row(outcome);
         report.Done(1);
     });
     directory.Sync();
@@ -611,11 +616,7 @@ int RunBulkZpl(const CliOptions& options, std::ostream& err)
     file.write(head.data(), static_cast<qint64>(head.size()));
     std::uint64_t written = 0;
     RunRows(*source, work, report, [&](const RowOutcome& outcome) {
-        report.Notes(outcome.notes);
-        if (!outcome.error.empty())
-            report.Line(outcome.line, outcome.error);
-        if (!outcome.changed.empty())
-            report.Line(outcome.line, outcome.changed);
+        report.Row(outcome);
         if (outcome.error.empty()) {
             file.write(outcome.zpl.data(), static_cast<qint64>(outcome.zpl.size()));
             ++written;

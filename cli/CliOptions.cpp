@@ -7,7 +7,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <map>
+#include <initializer_list>
+#include <iterator>
 #include <span>
 #include <string_view>
 #include <tuple>
@@ -135,14 +136,26 @@ TColor ParseColor(const std::string& value)
     return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
+// The place of `value` among an option's words, or a usage error naming them all: "--order takes
+// across or down, not 'sideways'".
+std::size_t WordOf(const std::string& option, const std::string& value,
+                   std::initializer_list<std::string_view> words)
+{
+    if (const auto found = std::find(words.begin(), words.end(), value); found != words.end())
+        return static_cast<std::size_t>(found - words.begin());
+    std::string named;
+    for (auto word = words.begin(); word != words.end(); ++word) {
+        if (word != words.begin())
+            named += std::next(word) == words.end() ? " or " : ", ";
+        named += *word;
+    }
+    throw UsageError(option + " takes " + named + ", not '" + value + "'");
+}
+
 TBarcodeOption ParseShow(const std::string& value)
 {
-    static const std::map<std::string, TBarcodeOption> names{
-        {"none", bcoNone}, {"code", bcoCode}, {"type", bcoTyp}, {"both", bcoBoth}};
-    const auto it = names.find(value);
-    if (it == names.end())
-        throw UsageError("--show takes none, code, type or both, not '" + value + "'");
-    return it->second;
+    constexpr TBarcodeOption kShown[] = {bcoNone, bcoCode, bcoTyp, bcoBoth};
+    return kShown[WordOf("--show", value, {"none", "code", "type", "both"})];
 }
 
 Margins ParseMargins(const std::string& value)
@@ -288,9 +301,7 @@ const OptionRule kOptionRules[] = {
     {"--checksum", "", kEngineCommands, nullptr, [](CliOptions& o) { o.checksum = true; }},
     {"--method", "", kEngineCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         if (v != "none" && v != "mod10")
-             throw UsageError("--method takes none or mod10, not '" + v + "'");
-         o.method = v == "none" ? csmNone : csmModulo10;
+         o.method = WordOf("--method", v, {"none", "mod10"}) == 0 ? csmNone : csmModulo10;
      }},
     {"--modul", "-m", kEngineCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) {
@@ -333,9 +344,7 @@ const OptionRule kOptionRules[] = {
      }},
     {"--layout", "", kLayoutCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         if (v != "classic" && v != "standard")
-             throw UsageError("--layout takes classic or standard, not '" + v + "'");
-         o.layout = v == "classic" ? Layout::Classic : Layout::Standard;
+         o.layout = WordOf("--layout", v, {"classic", "standard"}) == 0 ? Layout::Classic : Layout::Standard;
      }},
     {"--x-dim", "", kLayoutCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) {
@@ -374,17 +383,14 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string& n, const std::string& v) { o.skip = ParseInt(n, v, kSkipCells); }},
     {"--align", "", kSheetCommand,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         if (v != "centre" && v != "top-left")
-             throw UsageError("--align takes centre or top-left, not '" + v + "'");
-         o.align = v == "centre" ? TPictureAlign::Centre : TPictureAlign::TopLeft;
+         o.align = WordOf("--align", v, {"centre", "top-left"}) == 0 ? TPictureAlign::Centre
+                                                                      : TPictureAlign::TopLeft;
      }},
     {"--inset", "", kSheetCommand,
      [](CliOptions& o, const std::string& n, const std::string& v) { o.insetMm = ParseMm(n, v, kInsetMm); }},
     {"--paper", "", kPaperCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         if (v != "a4" && v != "letter")
-             throw UsageError("--paper takes a4 or letter, not '" + v + "'");
-         o.paper = v == "a4" ? Paper::A4 : Paper::Letter;
+         o.paper = WordOf("--paper", v, {"a4", "letter"}) == 0 ? Paper::A4 : Paper::Letter;
      }},
     {"--offset", "", kPaperCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) {
@@ -400,24 +406,17 @@ const OptionRule kOptionRules[] = {
      [](CliOptions& o, const std::string&, const std::string& v) { o.design = v; }},
     {"--order", "", kSheetCommand,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         if (v != "across" && v != "down")
-             throw UsageError("--order takes across or down, not '" + v + "'");
-         o.order = v == "across" ? TCellOrder::AcrossRows : TCellOrder::DownColumns;
+         o.order = WordOf("--order", v, {"across", "down"}) == 0 ? TCellOrder::AcrossRows
+                                                                  : TCellOrder::DownColumns;
      }},
     {"--format", "", kWritingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         static const std::map<std::string, OutputFormat> names{
-             {"png", OutputFormat::Png}, {"pdf", OutputFormat::Pdf}, {"zpl", OutputFormat::Zpl}};
-         const auto it = names.find(v);
-         if (it == names.end())
-             throw UsageError("--format takes pdf, png or zpl, not '" + v + "'");
-         o.format = it->second;
+         constexpr OutputFormat kFormats[] = {OutputFormat::Pdf, OutputFormat::Png, OutputFormat::Zpl};
+         o.format = kFormats[WordOf("--format", v, {"pdf", "png", "zpl"})];
      }},
     {"--zpl", "", kWritingCommands,
      [](CliOptions& o, const std::string&, const std::string& v) {
-         if (v != "native" && v != "graphic")
-             throw UsageError("--zpl takes native or graphic, not '" + v + "'");
-         o.zplMode = v == "native" ? TZplMode::Native : TZplMode::Graphic;
+         o.zplMode = WordOf("--zpl", v, {"native", "graphic"}) == 0 ? TZplMode::Native : TZplMode::Graphic;
      }},
     {"--darkness", "", kWritingCommands,
      [](CliOptions& o, const std::string& n, const std::string& v) { o.darkness = ParseInt(n, v, kDarkness); }},

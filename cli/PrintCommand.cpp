@@ -1,13 +1,13 @@
 #include "PrintCommand.h"
 
 #include <QTemporaryDir>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 
 #include "Bulk.h"
 #include "Commands.h"
 #include "PrintJob.h"
 #include "data/Escape.h"
+#include "data/SafeFile.h"
 
 namespace quillon::cli {
 
@@ -20,11 +20,11 @@ std::string PrinterName(const CliOptions& options)
 
 std::string ReadJob(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.good() && !file.eof())
-        throw PrintFailure("cannot read the job made in '" + path + "'; nothing was sent");
-    return bytes;
+    try {
+        return ReadRegularFile(path, SIZE_MAX);
+    } catch (const EFileError& e) {
+        throw PrintFailure("cannot read the job made in '" + path + "' (" + e.what() + "); nothing was sent");
+    }
 }
 
 // The job's name on the printer: the code printed, or where the codes came from.
