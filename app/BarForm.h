@@ -430,6 +430,7 @@ private:
     void BuildPrintTrueControls();
     void BuildStartControls();
     void LoadStocks(); // the catalogue into the design panel; what stocks.ini gets wrong is told
+    QStringList StockListings() const; // each stock of the catalogue as the design panel lists it
     // Columns, rows and their height, paper, stock, stretch and start position reach the print
     // report, the row height the barcode, and the preview is composed for the new cell.
     void ApplySheet();

@@ -336,7 +336,7 @@ bool TBarForm::OpenDesign(const QString& path)
         return false;
     } catch (const std::exception& e) {
         ReportError(
-            DesignText(TDesignPhrase::CannotOpen).arg(PathForMessage(path), QString::fromUtf8(e.what())));
+            DesignText(TDesignPhrase::CannotOpen).arg(PathForMessage(path), ReasonText(e, Language())));
         return false;
     }
     ApplyDesign(read.Design, TDesignList::Rows, QFileInfo(path).path());
@@ -364,7 +364,7 @@ bool TBarForm::SaveDesign(const QString& path)
         WriteLabelDesignFile(PathBytes(path), DesignFromControls(TDesignList::Rows));
     } catch (const std::exception& e) {
         ReportError(
-            DesignText(TDesignPhrase::CannotSave).arg(PathForMessage(path), QString::fromUtf8(e.what())));
+            DesignText(TDesignPhrase::CannotSave).arg(PathForMessage(path), ReasonText(e, Language())));
         return false;
     }
     FDesignPath = path;

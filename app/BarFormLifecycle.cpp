@@ -69,15 +69,18 @@ void FloodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill)
 }
 
 // The fault of a lock file that is not one, as a message says it: "a FIFO", "another user's file".
-std::string LockFault(const EFileError& error)
+QString LockFault(const EFileError& error, TLanguage language)
 {
     switch (error.Fault()) {
-    case TFileFault::NotRegular: return WhatIsAt(error.Path());
-    case TFileFault::NotOwned: return "another user's file";
-    case TFileFault::TooLarge: return "larger than a lock file can be";
+    case TFileFault::NotRegular: return FileKindText(KindAt(error.Path()), language);
+    case TFileFault::NotOwned:
+        return Translated("Files", QT_TRANSLATE_NOOP("Files", "another user's file"), language);
+    case TFileFault::TooLarge:
+        return Translated("Files", QT_TRANSLATE_NOOP("Files", "larger than a lock file can be"), language);
     default: break;
     }
-    return "unreadable (" + std::string(error.what()) + ")";
+    return Translated("Files", QT_TRANSLATE_NOOP("Files", "unreadable (%1)"), language)
+        .arg(MessageText(error.Message(), language));
 }
 
 // A caption that already reads so is left alone.
@@ -116,7 +119,7 @@ void TBarForm::FormShow()
     try {
         Table1.Open();
     } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
+        ReportError(ReasonText(e, Language()));
     }
     BarEdChange();
     LangRGClick();
@@ -140,7 +143,7 @@ bool TBarForm::TakeDataFolder()
         CheckSmallOwnFile(QFile::encodeName(lockPath).toStdString(), kMaxLockFileBytes);
     } catch (const EFileError& e) {
         ReportError(FileText(TFilePhrase::StrangeLock, Language())
-                        .arg(PathForMessage(lockPath), QString::fromStdString(LockFault(e))));
+                        .arg(PathForMessage(lockPath), LockFault(e, Language())));
         return true;
     }
     FDataFolderLock = std::make_unique<QLockFile>(lockPath);
@@ -400,6 +403,7 @@ void TBarForm::LangRGClick()
         return Translated("Colours", ToUtf8(english), language);
     });
     DesBarPanel->SetCustomCaption(CaptionText(CustomStockCaptions, Language()));
+    DesBarPanel->SetStockListings(StockListings());
     ReadOnlyMark->setText(CaptionText(ReadOnlyMarkCaptions, Language()));
     for (int i = 0; i < static_cast<int>(AlignCaptions.size()); ++i)
         DesBarPanel->AlignBox->setItemText(

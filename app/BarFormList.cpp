@@ -104,7 +104,7 @@ bool TBarForm::OpenList(const QString& path, bool askColumns)
         bytes = ReadListFile(path);
     } catch (const std::exception& e) {
         ReportError(SourceText(TSourcePhrase::OpenFailed, Language())
-                        .arg(PathForMessage(path), QString::fromUtf8(e.what())));
+                        .arg(PathForMessage(path), ReasonText(e, Language())));
         return false;
     }
     const std::string absolute = ToUtf8(QFileInfo(path).absoluteFilePath());
@@ -208,7 +208,7 @@ bool TBarForm::ExportProblems(const QString& path)
     try {
         ReplaceFile(QFile::encodeName(path).toStdString(), csv);
     } catch (const std::exception& e) {
-        ReportError(SourceText(TSourcePhrase::ExportFailed, Language()).arg(QString::fromUtf8(e.what())));
+        ReportError(SourceText(TSourcePhrase::ExportFailed, Language()).arg(ReasonText(e, Language())));
         return false;
     }
     return true;

@@ -124,7 +124,7 @@ void TBarForm::LoadSettings()
         if (e.Fault() == TFileFault::NotFound)
             return; // nothing kept yet
         FWritesSettings = false;
-        ReportError(FileText(TFilePhrase::SettingsLeft, Language()).arg(QString::fromUtf8(e.what())));
+        ReportError(FileText(TFilePhrase::SettingsLeft, Language()).arg(ReasonText(e, Language())));
         return;
     }
     TParsedSettings parsed = ParseSettings(bytes);
@@ -132,7 +132,7 @@ void TBarForm::LoadSettings()
     QStringList problems;
     for (const TSettingsProblem& problem : parsed.Problems)
         problems << FileText(TFilePhrase::SettingsLine, Language())
-                        .arg(QString::number(problem.Line), FromUtf8(problem.What));
+                        .arg(QString::number(problem.Line), MessageText(problem.What, Language()));
     problems << ApplySettings();
     if (!problems.isEmpty())
         KeepDamagedSettings(bytes, FileText(TFilePhrase::SettingsUnreadable, Language())
@@ -209,10 +209,10 @@ QStringList TBarForm::ApplySettings()
     if (const auto stock = FSettings.Value(settingkeys::Stock))
         UseSavedStock(*stock);
     ShowSheetChoice(); // confirming the design at start-up applies it
-    std::vector<std::string> calibrationProblems;
+    std::vector<TLabelMessage> calibrationProblems;
     *FCalibrations = ReadCalibrations(FSettings, calibrationProblems);
-    for (const std::string& problem : calibrationProblems)
-        problems << FromUtf8(problem);
+    for (const TLabelMessage& problem : calibrationProblems)
+        problems << MessageText(problem, Language());
     // Kept inside the range of the kind the deck shows once the deck is applied.
     for (const auto& [key, matrix] :
          {std::pair(kXDimensionKey, false), std::pair(settingkeys::MatrixModuleMm, true)}) {
@@ -268,7 +268,7 @@ void TBarForm::KeepDamagedSettings(const std::string& bytes, const QString& reas
     } catch (const std::exception& e) {
         FWritesSettings = false;
         ReportError(
-            FileText(TFilePhrase::SettingsNotKept, Language()).arg(reason, QString::fromUtf8(e.what())));
+            FileText(TFilePhrase::SettingsNotKept, Language()).arg(reason, ReasonText(e, Language())));
         return;
     }
     FSettingsDirty = true;
@@ -328,13 +328,13 @@ QStringList TBarForm::SaveOptionsAndSettings(TSettingsWrite settings)
     try {
         SaveOptions();
     } catch (const std::exception& e) {
-        problems << FileText(TFilePhrase::OptionsNotSaved, Language()).arg(QString::fromUtf8(e.what()));
+        problems << FileText(TFilePhrase::OptionsNotSaved, Language()).arg(ReasonText(e, Language()));
     }
     try {
         if (settings == TSettingsWrite::Always || FSettingsDirty)
             SaveSettings();
     } catch (const std::exception& e) {
-        problems << FileText(TFilePhrase::SettingsNotSaved, Language()).arg(QString::fromUtf8(e.what()));
+        problems << FileText(TFilePhrase::SettingsNotSaved, Language()).arg(ReasonText(e, Language()));
     }
     return problems;
 }

@@ -71,7 +71,7 @@ void TBarForm::BitBtn1Click()
         page.SetValueMm(TPageValue::ColumnSpace, TDesignPanel::ShownValue(DesBarPanel->CS));
         SaveOptions();
     } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
+        ReportError(ReasonText(e, Language()));
     }
     FPlacing = DesBarPanel->ChosenPlacing();
     FOrder = DesBarPanel->ChosenOrder();
@@ -166,7 +166,7 @@ void TBarForm::LoadOptions()
     } catch (const std::exception& e) {
         const auto* fileError = dynamic_cast<const EFileError*>(&e);
         if (fileError == nullptr || fileError->Fault() != TFileFault::NotFound)
-            LeaveOptionsFile(QString::fromUtf8(e.what()));
+            LeaveOptionsFile(ReasonText(e, Language()));
         FinishLoading(values); // a first run writes these as the new file
         return;
     }
@@ -174,7 +174,7 @@ void TBarForm::LoadOptions()
         TOptionsReader reader(bytes);
         ReadOptions(reader, values); // a bad number keeps the values read before it
     } catch (const std::exception& e) {
-        KeepDamagedOptions(bytes, QString::fromUtf8(e.what()) + ": " + PathForMessage(FOptionsPath));
+        KeepDamagedOptions(bytes, ReasonText(e, Language()) + ": " + PathForMessage(FOptionsPath));
     }
     FinishLoading(values);
 }
@@ -209,7 +209,7 @@ void TBarForm::KeepDamagedOptions(const QByteArray& bytes, const QString& reason
         kept = KeepDamagedOptionsFile(FOptionsPath, bytes);
     } catch (const std::exception& e) {
         LeaveOptionsFile(
-            FileText(TFilePhrase::OptionsNotKept, Language()).arg(reason, QString::fromUtf8(e.what())));
+            FileText(TFilePhrase::OptionsNotKept, Language()).arg(reason, ReasonText(e, Language())));
         return;
     }
     ReportError(FileText(TFilePhrase::OptionsKept, Language()).arg(reason, PathForMessage(kept)));
@@ -221,7 +221,7 @@ void TBarForm::SpeedButton1Click()
     try {
         PrintSheet();
     } catch (const std::exception& e) {
-        ReportError(QString::fromUtf8(e.what()));
+        ReportError(ReasonText(e, Language()));
     }
 }
 
@@ -290,7 +290,7 @@ TPreviewContent TBarForm::PreviewContent(TPreparedReport sheet, std::vector<QIma
                     language);
                 return {.Text = text, .Good = good};
             } catch (const std::exception& e) { // the preview still shows and prints the sheet
-                return {.Text = QString::fromUtf8(e.what()), .Good = false};
+                return {.Text = ReasonText(e, language), .Good = false};
             }
         },
         .CalibrationFor =
@@ -309,9 +309,9 @@ TSheetSettings TBarForm::ShownSheet() const
 void TBarForm::ApplySheet()
 {
     FitStartRange();
-    const std::string refused = Presenter().ApplySheet();
-    if (!refused.empty())
-        ReportError(QString::fromUtf8(refused));
+    const QString refused = Presenter().ApplySheet(Language());
+    if (!refused.isEmpty())
+        ReportError(refused);
     BarEdChange(); // the cell the label must fit may have changed
 }
 
@@ -369,15 +369,23 @@ void TBarForm::ShowSheetChoice()
     DesBarPanel->ShowGrid(CSpn->value(), RSpn->value(), StartSpn->value() - 1);
 }
 
+QStringList TBarForm::StockListings() const
+{
+    QStringList listings;
+    for (const TLabelStock& stock : FStocks.Stocks())
+        listings << MessageText(StockListing(stock), Language());
+    return listings;
+}
+
 void TBarForm::LoadStocks()
 {
     FStocks = LoadStockCatalogue(QFile::encodeName(FDataDirectory).toStdString());
-    DesBarPanel->SetStocks(FStocks.Stocks());
+    DesBarPanel->SetStocks(FStocks.Stocks(), StockListings());
     if (FStocks.Problems().empty())
         return;
     QStringList problems;
-    for (const std::string& problem : FStocks.Problems())
-        problems << QString::fromStdString(problem);
+    for (const TLabelMessage& problem : FStocks.Problems())
+        problems << MessageText(problem, Language());
     ReportError(FileText(TFilePhrase::StocksUnreadable, Language()).arg(problems.join('\n')));
 }
 

@@ -366,7 +366,7 @@ void TBarForm::FinishRows(std::optional<TRunResult> result)
         ShowPrintedRows(std::move(*result));
     } catch (const std::exception& e) {
         FRun->HideProgress();
-        ReportError(QString::fromUtf8(e.what()));
+        ReportError(ReasonText(e, Language()));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "app/FilePhrases.h"
 #include "app/SymbolDeck.h"
 #include "label/compose/StandardLayout.h"
 #include "report/Units.h"
@@ -54,7 +55,7 @@ TSheetSettings TDeckPresenter::Sheet() const
 
 // The row height comes from the margins the report has, not from edits the design panel was left
 // with by Cancel: a row height for other margins would put fewer rows in a column than shown.
-std::string TDeckPresenter::ApplySheet()
+QString TDeckPresenter::ApplySheet(TLanguage language)
 {
     const TSheetSettings sheet = Sheet();
     const int height = SheetRowHeight(sheet);
@@ -68,7 +69,7 @@ std::string TDeckPresenter::ApplySheet()
         FPrintForm.ApplySkip(sheet.SkipCells);
         FPrintForm.ApplyOrder(sheet.Order);
     } catch (const std::exception& e) {
-        return e.what();
+        return ReasonText(e, language);
     }
     return {};
 }

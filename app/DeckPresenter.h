@@ -56,7 +56,7 @@ public:
     TSheetSettings Sheet() const;
     // The sheet's grid, paper, stock, stretch, start and order reach the print report, and its row height
     // the barcode; returns the report's refusal of what its page cannot lay out, empty when all is taken.
-    std::string ApplySheet();
+    QString ApplySheet(TLanguage language);
     // The sheet's pages for `labels` cells, placed for the deck's label; its first row for the check.
     TPreparedReport PrepareSheet(int labels);
     TPreparedReport SheetProbe() { return PrepareSheet(std::max(1, FDeck.Columns)); }

@@ -253,7 +253,7 @@ void TDesignPanel::BuildSheetChoices()
     BuildPlacing();
     BuildOrder();
     BuildMakersMarks();
-    SetStocks({});
+    SetStocks({}, {});
     connect(StockBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::StockChange);
     connect(PaperBox, &QComboBox::currentIndexChanged, this, &TDesignPanel::PaperChange);
 }
@@ -337,23 +337,29 @@ void TDesignPanel::ChoosePlacing(const TCellPlacing& placing)
     InsetSpin->setValue(placing.InsetMm);
 }
 
-void TDesignPanel::SetStocks(std::vector<TLabelStock> stocks)
+void TDesignPanel::SetStocks(std::vector<TLabelStock> stocks, const QStringList& listings)
 {
     const QSignalBlocker quiet(StockBox);
     const QString custom = StockBox->count() > 0 ? StockBox->itemText(0) : QString::fromLatin1(kCustomStock);
     StockBox->clear();
     StockBox->addItem(custom);
+    for (const TLabelStock& stock : stocks)
+        StockBox->addItem(QString::fromStdString(stock.Id));
+    FStocks = std::move(stocks);
+    SetStockListings(listings);
+    StockChange();
+}
+
+void TDesignPanel::SetStockListings(const QStringList& listings)
+{
     QStringList found;
-    for (const TLabelStock& stock : stocks) {
-        const QString id = QString::fromStdString(stock.Id);
-        const QString description = QString::fromStdString(stock.Description);
-        StockBox->addItem(id);
-        StockBox->setItemData(StockBox->count() - 1, description, Qt::ToolTipRole);
-        found << id + QStringLiteral(" \u2014 ") + description;
+    for (std::size_t index = 0; index < FStocks.size(); ++index) {
+        const QString id = QString::fromStdString(FStocks[index].Id);
+        const QString listing = listings.value(static_cast<qsizetype>(index));
+        StockBox->setItemData(static_cast<int>(index) + 1, listing, Qt::ToolTipRole);
+        found << id + QStringLiteral(" \u2014 ") + listing;
     }
     static_cast<QStringListModel*>(FStockFinder->model())->setStringList(found);
-    FStocks = std::move(stocks);
-    StockChange();
 }
 
 const TLabelStock* TDesignPanel::ChosenStock() const

@@ -2,6 +2,7 @@
 // label stock, the paper and the printer calibration beside a miniature sample page.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -97,8 +98,11 @@ public:
     TCellPlacing ChosenPlacing() const;
     void ChoosePlacing(const TCellPlacing& placing);
 
-    // The stocks the list offers after "Custom"; the choice returns to Custom.
-    void SetStocks(std::vector<TLabelStock> stocks);
+    // The stocks the list offers after "Custom", each with its listing (description, and why it cannot be
+    // used) in the interface language; the choice returns to Custom.
+    void SetStocks(std::vector<TLabelStock> stocks, const QStringList& listings);
+    // The listings again, in another language; the choice stays.
+    void SetStockListings(const QStringList& listings);
     // The chosen stock; nullptr for Custom.
     const TLabelStock* ChosenStock() const;
     // Chooses the stock of that ID, or Custom for none or an ID the list does not hold.

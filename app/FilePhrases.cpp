@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "app/Catalogues.h"
+#include "app/LabelStatus.h"
 
 namespace quillon {
 namespace {
@@ -52,6 +53,20 @@ constexpr std::array<const char*, static_cast<std::size_t>(TFilePhrase::kFilePhr
 }};
 
 } // namespace
+
+QString FileKindText(TFileKind kind, TLanguage language)
+{
+    return Translated(kMessageContext, KindText(kind), language);
+}
+
+QString ReasonText(const std::exception& error, TLanguage language)
+{
+    if (const auto* file = dynamic_cast<const EFileError*>(&error))
+        return MessageText(file->Message(), language);
+    if (const auto* message = dynamic_cast<const ELabelMessage*>(&error))
+        return MessageText(message->Message(), language);
+    return QString::fromUtf8(error.what());
+}
 
 QString FileText(TFilePhrase phrase, TLanguage language)
 {

@@ -5,8 +5,10 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <exception>
 
 #include "app/Captions.h"
+#include "data/SafeFile.h"
 
 namespace quillon {
 
@@ -38,6 +40,13 @@ enum class TFilePhrase : std::uint8_t {
 };
 
 QString FileText(TFilePhrase phrase, TLanguage language);
+
+// What lies at a path ("a FIFO", "a directory") in the user's language.
+QString FileKindText(TFileKind kind, TLanguage language);
+
+// Why something failed, in the user's language: a file fault or a label message worded from its values;
+// any other failure (a library's own text) as it was raised.
+QString ReasonText(const std::exception& error, TLanguage language);
 
 // A file chosen in a file dialog that runs in the language's direction; empty when cancelled. Save asks
 // for a file to write (and confirms replacing one), Open for one to read.

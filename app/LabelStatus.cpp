@@ -418,8 +418,10 @@ QString CutRemedyText(TLabelLayout layout, bool onStock, TLanguage language)
 
 QString MessageText(const TLabelMessage& message, TLanguage language)
 {
-    const QString wording = Translated(kMessageContext, MessageWording(message.Code), language);
-    return FromUtf8(FillIn(wording.toStdString(), message.Args));
+    const auto wordingIn = [](std::string_view english, const void* in) {
+        return Translated(kMessageContext, english, *static_cast<const TLanguage*>(in)).toStdString();
+    };
+    return FromUtf8(Worded(message, wordingIn, &language));
 }
 
 std::pair<QString, bool> VerificationText(const TSheetVerification& verification, TLanguage language)

@@ -55,7 +55,7 @@ double ToTenth(double value)
     return tenth == 0.0 ? 0.0 : tenth;
 }
 
-TPrinterCalibrations ReadCalibrations(const TSettings& settings, std::vector<std::string>& problems)
+TPrinterCalibrations ReadCalibrations(const TSettings& settings, std::vector<TLabelMessage>& problems)
 {
     TPrinterCalibrations calibrations;
     for (const TSettingEntry& entry : settings.Entries()) {
@@ -69,9 +69,8 @@ TPrinterCalibrations ReadCalibrations(const TSettings& settings, std::vector<std
             if (const std::optional<double> value = FieldValue(entry.Value, field))
                 calibration.*field.Member = ToTenth(*value);
             else
-                problems.push_back(entry.Section + " " + entry.Name + ": " + entry.Value +
-                                   " is not a number from -" + LimitText(field.Limit) + " to " +
-                                   LimitText(field.Limit));
+                problems.push_back({TMessageCode::CalibrationNotNumber,
+                                    {entry.Section, entry.Name, entry.Value, LimitText(field.Limit)}});
         }
     }
     return calibrations;

@@ -18,7 +18,7 @@ using TPrinterCalibrations = std::map<std::string, TCalibration>;
 // Every printer section of the settings. A value that is not a number inside its range counts as
 // 0 and is named in `problems` ("calibration:Office Laser offset_x_mm: 12 is not a number from -10
 // to 10"). Values are rounded to the tenth that the controls step in.
-TPrinterCalibrations ReadCalibrations(const TSettings& settings, std::vector<std::string>& problems);
+TPrinterCalibrations ReadCalibrations(const TSettings& settings, std::vector<TLabelMessage>& problems);
 
 // Writes one section per printer; a printer without a name (no printer at all) is not kept.
 void WriteCalibrations(TSettings& settings, const TPrinterCalibrations& calibrations);

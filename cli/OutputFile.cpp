@@ -17,7 +17,7 @@ OutputError CannotWrite(const std::string& path, const std::string& reason)
 
 OutputError CannotWrite(const EFileError& error)
 {
-    return CannotWrite(error.Path(), RefusalReason(error));
+    return CannotWrite(error.Path(), EnglishText(RefusalReason(error)));
 }
 
 void ReplaceWhole(const std::string& path, std::string_view bytes)

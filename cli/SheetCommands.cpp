@@ -29,8 +29,8 @@ std::optional<TStockGeometry> StockFrom(const CliOptions& options)
     } catch (const Exception& e) {
         // The user's own entry may be the one asked for: say why it was skipped.
         std::string message = e.what();
-        for (const std::string& problem : catalogue.Problems())
-            message += "\n" + problem;
+        for (const TLabelMessage& problem : catalogue.Problems())
+            message += "\n" + EnglishText(problem);
         throw UsageError(message);
     }
     if (options.paper && PaperFrom(options) != geometry.Paper)
@@ -56,12 +56,13 @@ TCalibration CalibrationFrom(const CliOptions& options)
 void RunStocks(const CliOptions& options, std::ostream& out, std::ostream& err)
 {
     const TStockCatalogue catalogue = CliStockCatalogue();
-    for (const std::string& problem : catalogue.Problems())
-        err << "quillon-cli: " << EscapeForMessage(problem) << '\n';
+    for (const TLabelMessage& problem : catalogue.Problems())
+        err << "quillon-cli: " << EscapeForMessage(EnglishText(problem)) << '\n';
     const std::vector<TLabelStock> stocks =
         options.search ? catalogue.Search(*options.search) : catalogue.Stocks();
     for (const TLabelStock& stock : stocks)
-        out << EscapeForMessage(stock.Id) << '\t' << EscapeForMessage(stock.Description) << '\n';
+        out << EscapeForMessage(stock.Id) << '\t' << EscapeForMessage(EnglishText(StockListing(stock)))
+            << '\n';
 }
 
 void RunCalibration(const CliOptions& options)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,32 +35,23 @@ constexpr char kTempNameLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopq
 constexpr std::size_t kTempSuffixLength = 6; // the XXXXXX of ".<name>.XXXXXX"
 constexpr int kTempNameTries = 100;
 
-std::string LimitText(std::size_t limit)
-{
-    constexpr std::size_t kKiB = 1024, kMiB = 1024 * kKiB;
-    if (limit >= kMiB && limit % kMiB == 0)
-        return std::to_string(limit / kMiB) + " MiB";
-    if (limit >= kKiB && limit % kKiB == 0)
-        return std::to_string(limit / kKiB) + " KiB";
-    return std::to_string(limit) + " bytes";
-}
+// By TFileFault.
+constexpr TMessageCode kFaultCodes[] = {
+    TMessageCode::FileNoError,        TMessageCode::FileNotFound,   TMessageCode::FileAccessDenied,
+    TMessageCode::FileNotRegular,     TMessageCode::FileLargerThan, TMessageCode::FileNotYours,
+    TMessageCode::FileDiskFull,       TMessageCode::FileTooLarge,   TMessageCode::FileIoError,
+    TMessageCode::FileWriteProtected,
+};
+static_assert(std::size(kFaultCodes) == static_cast<std::size_t>(TFileFault::WriteProtected) + 1);
 
-std::string Message(TFileFault fault, int error, const std::string& path, std::size_t limit)
+TLabelMessage FaultMessage(TFileFault fault, int error, const std::string& path, std::size_t limit)
 {
-    const std::string name = EscapeForMessage(path);
-    switch (fault) {
-    case TFileFault::None: return "No error: " + name;
-    case TFileFault::NotFound: return "File not found: " + name;
-    case TFileFault::AccessDenied: return "File access denied: " + name;
-    case TFileFault::NotRegular: return "Not a regular file: " + name;
-    case TFileFault::TooLarge: return "Larger than " + LimitText(limit) + ": " + name;
-    case TFileFault::NotOwned: return "Not yours to replace: " + name;
-    case TFileFault::DiskFull: return "Disk full: " + name;
-    case TFileFault::FileTooLarge: return "File too large: " + name;
-    case TFileFault::WriteProtected: return "Write-protected: " + name;
-    case TFileFault::Io: break;
-    }
-    return "I/O error " + std::to_string(error) + ": " + name;
+    TLabelMessage message{kFaultCodes[static_cast<std::size_t>(fault)], {EscapeForMessage(path)}};
+    if (fault == TFileFault::TooLarge)
+        message.Args.push_back(LimitText(limit));
+    if (fault == TFileFault::Io)
+        message.Args.push_back(std::to_string(error));
+    return message;
 }
 
 [[noreturn]] void Fail(int error, const std::string& path)
@@ -322,8 +314,14 @@ void SyncDirectoryOf(const std::string& path, const std::string& target)
 } // namespace
 
 EFileError::EFileError(TFileFault fault, int error, const std::string& path, std::size_t limit)
-    : std::runtime_error(Message(fault, error, path, limit)), FFault(fault), FErrno(error), FPath(path)
+    : std::runtime_error(EnglishText(FaultMessage(fault, error, path, limit))), FFault(fault), FErrno(error),
+      FPath(path), FLimit(limit)
 {
+}
+
+TLabelMessage EFileError::Message() const
+{
+    return FaultMessage(FFault, FErrno, FPath, FLimit);
 }
 
 std::string ReadRegularFile(const std::string& path, std::size_t limit)
@@ -534,40 +532,74 @@ std::string ModeOf(const std::string& path)
 
 } // namespace
 
-std::string RefusalReason(const EFileError& error)
+TLabelMessage RefusalReason(const EFileError& error)
 {
     switch (error.Fault()) {
-    case TFileFault::NotRegular: return "it is " + WhatIsAt(error.Path()) + ", not a regular file";
-    case TFileFault::NotOwned: return "it is another user's file or reached through another user's link";
-    case TFileFault::WriteProtected: return "it is write-protected (mode " + ModeOf(error.Path()) + ")";
+    case TFileFault::NotRegular:
+        return {TMessageCode::RefusedNotRegular,
+                {},
+                {{TMessageCode::Catalogued, {std::string(KindText(KindAt(error.Path())))}}}};
+    case TFileFault::NotOwned: return {TMessageCode::RefusedNotOwned};
+    case TFileFault::WriteProtected: return {TMessageCode::RefusedWriteProtected, {ModeOf(error.Path())}};
     default: break;
     }
     if (error.Errno() == 0)
-        return error.what();
+        return error.Message();
     char buffer[256] = {};
-    return strerror_r(error.Errno(), buffer, sizeof buffer); // the GNU form returns the text
+    return {TMessageCode::Said, {strerror_r(error.Errno(), buffer, sizeof buffer)}}; // the system's own words
+}
+
+TFileKind KindAt(const std::string& path)
+{
+    struct stat status {};
+    const bool link = lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+    if (stat(path.c_str(), &status) != 0)
+        return link ? TFileKind::DanglingLink : TFileKind::Missing;
+    if (S_ISDIR(status.st_mode))
+        return TFileKind::Directory;
+    if (S_ISFIFO(status.st_mode))
+        return TFileKind::Fifo;
+    if (S_ISCHR(status.st_mode))
+        return TFileKind::CharacterDevice;
+    if (S_ISBLK(status.st_mode))
+        return TFileKind::BlockDevice;
+    if (S_ISSOCK(status.st_mode))
+        return TFileKind::Socket;
+    if (link)
+        return TFileKind::Link;
+    return S_ISREG(status.st_mode) ? TFileKind::Regular : TFileKind::Other;
+}
+
+std::string_view KindText(TFileKind kind)
+{
+    switch (kind) {
+    case TFileKind::DanglingLink: return Wording("Messages", "a link that leads nowhere");
+    case TFileKind::Directory: return Wording("Messages", "a directory");
+    case TFileKind::Fifo: return Wording("Messages", "a FIFO");
+    case TFileKind::CharacterDevice: return Wording("Messages", "a character device");
+    case TFileKind::BlockDevice: return Wording("Messages", "a block device");
+    case TFileKind::Socket: return Wording("Messages", "a socket");
+    case TFileKind::Link: return Wording("Messages", "a link");
+    case TFileKind::Regular: return Wording("Messages", "a regular file");
+    case TFileKind::Missing:
+    case TFileKind::Other: break;
+    }
+    return Wording("Messages", "not a regular file");
 }
 
 std::string WhatIsAt(const std::string& path)
 {
-    struct stat status {};
-    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode) && stat(path.c_str(), &status) != 0)
-        return "a link that leads nowhere";
-    if (stat(path.c_str(), &status) != 0)
-        return "not a regular file";
-    if (S_ISDIR(status.st_mode))
-        return "a directory";
-    if (S_ISFIFO(status.st_mode))
-        return "a FIFO";
-    if (S_ISCHR(status.st_mode))
-        return "a character device";
-    if (S_ISBLK(status.st_mode))
-        return "a block device";
-    if (S_ISSOCK(status.st_mode))
-        return "a socket";
-    if (lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode))
-        return "a link";
-    return S_ISREG(status.st_mode) ? "a regular file" : "not a regular file";
+    return std::string(KindText(KindAt(path)));
+}
+
+std::string LimitText(std::size_t limit)
+{
+    constexpr std::size_t kKiB = 1024, kMiB = 1024 * kKiB;
+    if (limit >= kMiB && limit % kMiB == 0)
+        return std::to_string(limit / kMiB) + " MiB";
+    if (limit >= kKiB && limit % kKiB == 0)
+        return std::to_string(limit / kKiB) + " KiB";
+    return std::to_string(limit) + " bytes";
 }
 
 void IgnoreFileSizeSignal()

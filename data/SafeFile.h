@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "label/words/LabelMessage.h"
+
 namespace quillon {
 
 enum class TFileFault : std::uint8_t {
@@ -30,11 +32,14 @@ public:
     TFileFault Fault() const { return FFault; }
     int Errno() const { return FErrno; }
     const std::string& Path() const { return FPath; }
+    std::size_t Limit() const { return FLimit; } // the most a TooLarge file may hold
+    TLabelMessage Message() const;               // what() as a message: "File not found: PATH"
 
 private:
     TFileFault FFault = TFileFault::None;
     int FErrno = 0;
     std::string FPath;
+    std::size_t FLimit = 0;
 };
 
 // The whole content of the regular file `path`, of at most `limit` bytes. Devices, FIFOs, sockets and
@@ -98,10 +103,28 @@ void CheckSmallOwnFile(const std::string& path, std::size_t limit);
 
 // Why the access failed, as a sentence's end after "cannot write 'PATH': ": the system's text for its
 // errno, or what the file is when it was refused because of that ("it is a FIFO, not a regular file").
-std::string RefusalReason(const EFileError& error);
+TLabelMessage RefusalReason(const EFileError& error);
 
-// What lies at `path` for a message: "a FIFO", "a directory", "a link", "a character device", ...
-std::string WhatIsAt(const std::string& path);
+// What lies at a path, for a message that says why it was refused.
+enum class TFileKind : std::uint8_t {
+    Missing,
+    DanglingLink,
+    Directory,
+    Fifo,
+    CharacterDevice,
+    BlockDevice,
+    Socket,
+    Link,
+    Regular,
+    Other
+};
+TFileKind KindAt(const std::string& path);
+// The kind in English, a wording of the window's catalogues: "a FIFO", "a directory", ...
+std::string_view KindText(TFileKind kind);
+std::string WhatIsAt(const std::string& path); // KindText(KindAt(path))
+
+// "1 MiB", "64 KiB", "100 bytes": a size limit as messages give it.
+std::string LimitText(std::size_t limit);
 
 // A file-size limit (ulimit -f) then fails a write with EFBIG instead of killing the program.
 void IgnoreFileSizeSignal();

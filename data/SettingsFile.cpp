@@ -75,18 +75,18 @@ bool ReadSectionLine(std::string_view sectionName, std::string& section)
     return true;
 }
 
-std::optional<std::string> ReadKeyLine(std::string_view line, const std::string& section,
-                                       TSettingEntry& entry)
+std::optional<TMessageCode> ReadKeyLine(std::string_view line, const std::string& section,
+                                        TSettingEntry& entry)
 {
     const std::optional<TIniPair> pair = IniPairOf(line);
     if (!pair)
-        return "no \"=\" between a key and its value";
+        return TMessageCode::SettingNoEquals;
     const std::optional<std::string> name = UnescapeSettingText(pair->Key);
     const std::optional<std::string> value = UnescapeSettingText(pair->Value);
     if (!name || !value)
-        return "an escape other than \\\\, \\n, \\r, \\t or \\xHH";
+        return TMessageCode::SettingBadEscape;
     if (name->empty())
-        return "a value without a key";
+        return TMessageCode::SettingWithoutKey;
     entry = {.Section = section, .Name = *name, .Value = *value};
     return std::nullopt;
 }
@@ -210,12 +210,12 @@ TSettingLines ReadSettingLines(std::string_view bytes)
     for (const TIniLine& line : ReadIniLines(bytes)) {
         if (const std::optional<std::string_view> name = IniSectionOf(line.Text)) {
             if (!ReadSectionLine(*name, section))
-                read.Problems.push_back({.Line = line.Number, .What = "a section name with a bad escape"});
+                read.Problems.push_back({.Line = line.Number, .What = {TMessageCode::SectionBadEscape}});
             continue;
         }
         TSettingEntry entry;
-        if (std::optional<std::string> problem = ReadKeyLine(line.Text, section, entry))
-            read.Problems.push_back({.Line = line.Number, .What = std::move(*problem)});
+        if (const std::optional<TMessageCode> problem = ReadKeyLine(line.Text, section, entry))
+            read.Problems.push_back({.Line = line.Number, .What = {*problem}});
         else
             read.Lines.push_back({.Line = line.Number, .Entry = std::move(entry)});
     }

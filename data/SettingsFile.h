@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "label/words/LabelMessage.h"
+
 namespace quillon {
 
 inline constexpr char kSettingsFileName[] = "settings.ini";
@@ -69,7 +71,7 @@ private:
 // A line of the file that could not be read; the rest of the file still is.
 struct TSettingsProblem {
     int Line = 0; // from 1
-    std::string What{};
+    TLabelMessage What{};
     bool operator==(const TSettingsProblem&) const = default;
 };
 

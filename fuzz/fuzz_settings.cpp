@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const TParsedSettings parsed = ParseSettings(bytes);
     for (const TSettingsProblem& problem : parsed.Problems)
-        FUZZ_REQUIRE(problem.Line >= 1 && !problem.What.empty());
+        FUZZ_REQUIRE(problem.Line >= 1 && !EnglishText(problem.What).empty());
     const TParsedSettings again = ParseSettings(FormatSettings(parsed.Settings));
     FUZZ_REQUIRE(again.Problems.empty());
     FUZZ_REQUIRE(again.Settings == parsed.Settings);

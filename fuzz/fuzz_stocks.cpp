@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(catalogue.Stocks().size() >= builtIn.Stocks().size());
     for (std::size_t index = 0; index < builtIn.Stocks().size(); ++index)
         FUZZ_REQUIRE(catalogue.Stocks()[index].Id == builtIn.Stocks()[index].Id);
-    for (const std::string& problem : catalogue.Problems())
-        FUZZ_REQUIRE(problem.starts_with("stocks.ini line "));
+    for (const TLabelMessage& problem : catalogue.Problems())
+        FUZZ_REQUIRE(EnglishText(problem).starts_with("stocks.ini line "));
     for (const TLabelStock& stock : catalogue.Stocks()) {
         (void)catalogue.Find(stock.Id); // raises for an ID that is offered but not found
         FUZZ_REQUIRE(stock.Geometry.Columns >= 1 && stock.Geometry.Rows >= 1);

@@ -2,6 +2,7 @@
 
 #include <QChildEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFile>
@@ -57,11 +58,19 @@ bool WholePdf(const std::string& path)
     return file.seek(tailStart) && file.readAll().contains(kPdfEnd);
 }
 
+// A message in the language of the catalogues the application has installed.
+QString Translated(const TLabelMessage& message)
+{
+    const auto wordingOf = [](std::string_view english, const void*) {
+        return QCoreApplication::translate(kMessageContext, std::string(english).c_str()).toStdString();
+    };
+    return QString::fromStdString(Worded(message, wordingOf, nullptr));
+}
+
 QString CannotWriteText(const EFileError& error)
 {
     return QObject::tr("Cannot write %1: %2. Nothing was written.")
-        .arg(QString::fromStdString(EscapeForMessage(error.Path())),
-             QString::fromStdString(RefusalReason(error)));
+        .arg(QString::fromStdString(EscapeForMessage(error.Path())), Translated(RefusalReason(error)));
 }
 
 // The print dialog opens the file it is to print to before it closes, to see that it can be written: a

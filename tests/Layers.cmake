@@ -1,9 +1,9 @@
 # cmake -DROOT=<source tree> -P Layers.cmake: fails when a file includes a folder above its own, so the
 # dependencies keep pointing one way (the compiler would not notice: every folder sees the whole tree).
 set(allowed_barcode "barcode")
-set(allowed_label_words "label/words")
-set(allowed_report "report;data;barcode")
-set(allowed_data "data;barcode")
+set(allowed_label_words "label/words;barcode")
+set(allowed_report "report;data;label/words;barcode")
+set(allowed_data "data;label/words;barcode")
 set(allowed_label_gs1 "label/gs1;barcode")
 set(allowed_label_compose "label/compose;label/words;label/gs1;report;data;barcode")
 set(allowed_label_render "label/render;label/words;label/compose;label/gs1;report;data;barcode")

@@ -3,7 +3,7 @@
 # catalogue (words added or gone in the sources), or when a catalogue has unfinished or obsolete words.
 # The window's words, its print preview's, and the label library's messages, whose wordings are marked
 # with Wording().
-set(sources ${ROOT}/app ${ROOT}/report/PrintPreview.h ${ROOT}/report/PrintPreview.cpp ${ROOT}/label/words)
+set(sources ${ROOT}/app ${ROOT}/report/PrintPreview.h ${ROOT}/report/PrintPreview.cpp ${ROOT}/label/words ${ROOT}/label/sheet/LabelStock.cpp ${ROOT}/data/SafeFile.cpp)
 set(aliases -tr-function-alias QT_TRANSLATE_NOOP+=Wording)
 file(GLOB catalogues ${CATALOGUES}/quillon_*.ts)
 if(MODE STREQUAL "check")

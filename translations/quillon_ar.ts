@@ -990,6 +990,18 @@ The file is kept as %2; what could not be read keeps its designed value.</source
         <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>القوائم (*.csv *.tsv *.txt);;كل الملفات (*)</translation>
     </message>
+    <message>
+        <source>another user&apos;s file</source>
+        <translation>ملف لمستخدم آخر</translation>
+    </message>
+    <message>
+        <source>larger than a lock file can be</source>
+        <translation>أكبر مما يمكن أن يكون عليه ملف قفل</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>غير مقروء (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Gs1</name>
@@ -1279,6 +1291,502 @@ The file is kept as %2; what could not be read keeps its designed value.</source
     <message>
         <source>copies must be a whole number from 1 to %1, not &apos;%2&apos;</source>
         <translation>يجب أن يكون عدد النسخ عددًا صحيحًا من 1 إلى %1، لا &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Label stock %1: %2</source>
+        <translation>ورق الملصقات %1: %2</translation>
+    </message>
+    <message>
+        <source>Label stock: %1</source>
+        <translation>ورق الملصقات: %1</translation>
+    </message>
+    <message>
+        <source>%1; cannot be used: %2</source>
+        <translation>%1؛ لا يمكن استعماله: %2</translation>
+    </message>
+    <message>
+        <source>%1: borrows the labels of %2, which no template gives; cannot be used</source>
+        <translation>%1: يستعير ملصقات %2، ولا يقدّمه أي قالب؛ لا يمكن استعماله</translation>
+    </message>
+    <message>
+        <source>Roll of %1 x %2 mm labels</source>
+        <translation>لفافة ملصقات %1 × %2 مم</translation>
+    </message>
+    <message>
+        <source>Continuous tape %1 mm wide</source>
+        <translation>شريط متصل بعرض %1 مم</translation>
+    </message>
+    <message>
+        <source>Roll of %1 x %2 mm labels, own stock</source>
+        <translation>لفافة ملصقات %1 × %2 مم، ورقك الخاص</translation>
+    </message>
+    <message>
+        <source>Continuous tape %1 mm wide, own stock</source>
+        <translation>شريط متصل بعرض %1 مم، ورقك الخاص</translation>
+    </message>
+    <message>
+        <source>%1, %2 labels of %3 x %4 mm (%5 x %6), own stock</source>
+        <translation>%1، %2 ملصقًا بمقاس %3 × %4 مم (%5 × %6)، ورقك الخاص</translation>
+    </message>
+    <message>
+        <source>no labels are laid out</source>
+        <translation>لا ملصقات مصفوفة فيه</translation>
+    </message>
+    <message>
+        <source>round labels cannot be placed</source>
+        <translation>لا يمكن وضع الملصقات المستديرة</translation>
+    </message>
+    <message>
+        <source>elliptical labels cannot be placed</source>
+        <translation>لا يمكن وضع الملصقات البيضاوية</translation>
+    </message>
+    <message>
+        <source>CD labels cannot be placed</source>
+        <translation>لا يمكن وضع ملصقات الأقراص المدمجة</translation>
+    </message>
+    <message>
+        <source>the labels lie in %1 grids; one grid can be placed</source>
+        <translation>الملصقات موزعة على %1 شبكات؛ ويمكن وضع شبكة واحدة فقط</translation>
+    </message>
+    <message>
+        <source>the labels have no size</source>
+        <translation>الملصقات بلا مقاس</translation>
+    </message>
+    <message>
+        <source>the paper is neither a4 nor letter</source>
+        <translation>الورق ليس a4 ولا letter</translation>
+    </message>
+    <message>
+        <source>the paper is %1 x %2 mm: its sides are above 0 and at most %3 mm</source>
+        <translation>الورق %1 × %2 مم: أضلاعه أكبر من 0 ولا تتجاوز %3 مم</translation>
+    </message>
+    <message>
+        <source>a roll or tape has one label a page on its own Custom paper</source>
+        <translation>للفافة أو الشريط ملصق واحد في كل صفحة على ورقه المخصص</translation>
+    </message>
+    <message>
+        <source>columns out of range: %1 (%2 to %3)</source>
+        <translation>عدد الأعمدة خارج المدى: %1 (من %2 إلى %3)</translation>
+    </message>
+    <message>
+        <source>rows out of range: %1 (%2 to %3)</source>
+        <translation>عدد الصفوف خارج المدى: %1 (من %2 إلى %3)</translation>
+    </message>
+    <message>
+        <source>a margin is negative</source>
+        <translation>أحد الهوامش سالب</translation>
+    </message>
+    <message>
+        <source>the labels overlap: a pitch is less than the label</source>
+        <translation>الملصقات متداخلة: إحدى الخطوات أصغر من الملصق</translation>
+    </message>
+    <message>
+        <source>the label of %1 x %2 mm does not fit its page of %3 x %4 mm</source>
+        <translation>الملصق %1 × %2 مم لا يتسع في صفحته %3 × %4 مم</translation>
+    </message>
+    <message>
+        <source>%1 columns reach %2 mm across paper %3 mm wide</source>
+        <translation>%1 أعمدة تمتد %2 مم عرضًا على ورق عرضه %3 مم</translation>
+    </message>
+    <message>
+        <source>%1 rows reach %2 mm down paper %3 mm long</source>
+        <translation>%1 صفوف تمتد %2 مم طولًا على ورق طوله %3 مم</translation>
+    </message>
+    <message>
+        <source>no &quot;=&quot; between a key and its value</source>
+        <translation>لا توجد &quot;=&quot; بين المفتاح وقيمته</translation>
+    </message>
+    <message>
+        <source>an escape other than \\, \n, \r, \t or \xHH</source>
+        <translation>تهريب غير \\ و\n و\r و\t و\xHH</translation>
+    </message>
+    <message>
+        <source>a value without a key</source>
+        <translation>قيمة بلا مفتاح</translation>
+    </message>
+    <message>
+        <source>a section name with a bad escape</source>
+        <translation>اسم قسم فيه تهريب خاطئ</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a number from -%4 to %4</source>
+        <translation>%1 %2: %3 ليس عددًا من ‎-%4 إلى %4</translation>
+    </message>
+    <message>
+        <source>No error: %1</source>
+        <translation>لا خطأ: %1</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>الملف غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>File access denied: %1</source>
+        <translation>رُفض الوصول إلى الملف: %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>ليس ملفًا عاديًا: %1</translation>
+    </message>
+    <message>
+        <source>Larger than %2: %1</source>
+        <translation>أكبر من %2: %1</translation>
+    </message>
+    <message>
+        <source>Not yours to replace: %1</source>
+        <translation>ليس لك أن تستبدله: %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>القرص ممتلئ: %1</translation>
+    </message>
+    <message>
+        <source>File too large: %1</source>
+        <translation>الملف كبير جدًا: %1</translation>
+    </message>
+    <message>
+        <source>I/O error %2: %1</source>
+        <translation>خطأ إدخال/إخراج %2: %1</translation>
+    </message>
+    <message>
+        <source>Write-protected: %1</source>
+        <translation>محمي من الكتابة: %1</translation>
+    </message>
+    <message>
+        <source>%1 line %2: outside any [ID] entry; the line is ignored</source>
+        <translation>%1 السطر %2: خارج أي مدخل [ID]؛ يُتجاهل السطر</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3; the entry is skipped</source>
+        <translation>%1 السطر %2: %3؛ يُتخطى المدخل</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %4; the stock %3 is skipped</source>
+        <translation>%1 السطر %2: %4؛ يُتخطى الورق %3</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in label stocks are offered</source>
+        <translation>%1؛ لا يُعرض إلا ورق الملصقات المدمج</translation>
+    </message>
+    <message>
+        <source>not a key = value line</source>
+        <translation>ليس سطرًا من شكل مفتاح = قيمة</translation>
+    </message>
+    <message>
+        <source>an entry begins with a line [ID]</source>
+        <translation>يبدأ المدخل بسطر [ID]</translation>
+    </message>
+    <message>
+        <source>an ID has 1 to 64 characters</source>
+        <translation>للمعرّف من 1 إلى 64 محرفًا</translation>
+    </message>
+    <message>
+        <source>an ID holds only letters, digits, &apos;.&apos;, &apos;-&apos; and &apos;_&apos;</source>
+        <translation>لا يحوي المعرّف إلا حروفًا وأرقامًا و&apos;.&apos; و&apos;-&apos; و&apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>مفتاح مجهول %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 مذكور مرتين</translation>
+    </message>
+    <message>
+        <source>the description holds a control character</source>
+        <translation>في الوصف محرف تحكم</translation>
+    </message>
+    <message>
+        <source>the description is longer than 200 bytes</source>
+        <translation>الوصف أطول من 200 بايت</translation>
+    </message>
+    <message>
+        <source>paper is a4 or letter, or roll or tape, not %1</source>
+        <translation>الورق a4 أو letter أو roll أو tape، لا %1</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number, not %2</source>
+        <translation>%1 عدد صحيح، لا %2</translation>
+    </message>
+    <message>
+        <source>%1 is a length of 0 to 1000 mm, not %2</source>
+        <translation>%1 طول من 0 إلى 1000 مم، لا %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 ناقص</translation>
+    </message>
+    <message>
+        <source>%1 is for sheets: a roll or tape has one label a page</source>
+        <translation>%1 للأوراق: للفافة أو الشريط ملصق واحد في كل صفحة</translation>
+    </message>
+    <message>
+        <source>the ID custom names the sheet laid out by margins</source>
+        <translation>المعرّف custom اسم الورقة المصفوفة بالهوامش</translation>
+    </message>
+    <message>
+        <source>the ID %1 is taken by the tape of that size</source>
+        <translation>المعرّف %1 محجوز للشريط الذي بهذا المقاس</translation>
+    </message>
+    <message>
+        <source>the ID %1 is taken by the roll of that size</source>
+        <translation>المعرّف %1 محجوز للفافة التي بهذا المقاس</translation>
+    </message>
+    <message>
+        <source>the ID %1 is taken</source>
+        <translation>المعرّف %1 مستعمل</translation>
+    </message>
+    <message>
+        <source>%1; its templates are skipped</source>
+        <translation>%1؛ تُتخطى قوالبه</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3; its templates are skipped</source>
+        <translation>%1 السطر %2: %3؛ تُتخطى قوالبه</translation>
+    </message>
+    <message>
+        <source>%1 line %2: template %3: %4; the template is skipped</source>
+        <translation>%1 السطر %2: القالب %3: %4؛ يُتخطى القالب</translation>
+    </message>
+    <message>
+        <source>a template has a brand and a part</source>
+        <translation>للقالب علامة تجارية ورقم منتج</translation>
+    </message>
+    <message>
+        <source>unknown label shape %1</source>
+        <translation>شكل ملصق مجهول %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a length: &apos;%3&apos;</source>
+        <translation>%1 %2 ليس طولًا: &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Layout %1 is not a count of 1 to 1000: &apos;%2&apos;</source>
+        <translation>Layout %1 ليس عددًا من 1 إلى 1000: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>paper %1 is not in %2</source>
+        <translation>الورق %1 ليس في %2</translation>
+    </message>
+    <message>
+        <source>A4, 21 labels of 63.5 x 38.1 mm (3 x 7), address</source>
+        <translation>A4، 21 ملصقًا بمقاس 63.5 × 38.1 مم (3 × 7)، عناوين</translation>
+    </message>
+    <message>
+        <source>A4, 24 labels of 63.5 x 33.9 mm (3 x 8), address</source>
+        <translation>A4، 24 ملصقًا بمقاس 63.5 × 33.9 مم (3 × 8)، عناوين</translation>
+    </message>
+    <message>
+        <source>A4, 14 labels of 99.1 x 38.1 mm (2 x 7), address</source>
+        <translation>A4، 14 ملصقًا بمقاس 99.1 × 38.1 مم (2 × 7)، عناوين</translation>
+    </message>
+    <message>
+        <source>A4, 16 labels of 99.1 x 33.9 mm (2 x 8), address</source>
+        <translation>A4، 16 ملصقًا بمقاس 99.1 × 33.9 مم (2 × 8)، عناوين</translation>
+    </message>
+    <message>
+        <source>A4, 8 labels of 99.1 x 67.7 mm (2 x 4), parcel</source>
+        <translation>A4، 8 ملصقات بمقاس 99.1 × 67.7 مم (2 × 4)، طرود</translation>
+    </message>
+    <message>
+        <source>A4, 10 labels of 99.1 x 57 mm (2 x 5), parcel</source>
+        <translation>A4، 10 ملصقات بمقاس 99.1 × 57 مم (2 × 5)، طرود</translation>
+    </message>
+    <message>
+        <source>A4, 12 labels of 63.5 x 72 mm (3 x 4), product</source>
+        <translation>A4، 12 ملصقًا بمقاس 63.5 × 72 مم (3 × 4)، منتجات</translation>
+    </message>
+    <message>
+        <source>A4, 6 labels of 99.1 x 93.1 mm (2 x 3), shipping</source>
+        <translation>A4، 6 ملصقات بمقاس 99.1 × 93.1 مم (2 × 3)، شحن</translation>
+    </message>
+    <message>
+        <source>A4, 4 labels of 99.1 x 139 mm (2 x 2), shipping</source>
+        <translation>A4، 4 ملصقات بمقاس 99.1 × 139 مم (2 × 2)، شحن</translation>
+    </message>
+    <message>
+        <source>A4, 2 labels of 199.6 x 143.5 mm (1 x 2), shipping</source>
+        <translation>A4، ملصقان بمقاس 199.6 × 143.5 مم (1 × 2)، شحن</translation>
+    </message>
+    <message>
+        <source>A4, 1 label of 199.6 x 289.1 mm, full sheet</source>
+        <translation>A4، ملصق واحد بمقاس 199.6 × 289.1 مم، ورقة كاملة</translation>
+    </message>
+    <message>
+        <source>A4, 40 labels of 48.5 x 25.4 mm (4 x 10), barcode</source>
+        <translation>A4، 40 ملصقًا بمقاس 48.5 × 25.4 مم (4 × 10)، باركود</translation>
+    </message>
+    <message>
+        <source>A4, 33 labels of 70 x 25.4 mm (3 x 11), edge to edge</source>
+        <translation>A4، 33 ملصقًا بمقاس 70 × 25.4 مم (3 × 11)، من الحافة إلى الحافة</translation>
+    </message>
+    <message>
+        <source>US Letter, 30 labels of 2-5/8 x 1 in (3 x 10), address</source>
+        <translation>US Letter، 30 ملصقًا بمقاس 2-5/8 × 1 إنش (3 × 10)، عناوين</translation>
+    </message>
+    <message>
+        <source>US Letter, 20 labels of 4 x 1 in (2 x 10), address</source>
+        <translation>US Letter، 20 ملصقًا بمقاس 4 × 1 إنش (2 × 10)، عناوين</translation>
+    </message>
+    <message>
+        <source>US Letter, 14 labels of 4 x 1-1/3 in (2 x 7), address</source>
+        <translation>US Letter، 14 ملصقًا بمقاس 4 × 1-1/3 إنش (2 × 7)، عناوين</translation>
+    </message>
+    <message>
+        <source>US Letter, 10 labels of 4 x 2 in (2 x 5), shipping</source>
+        <translation>US Letter، 10 ملصقات بمقاس 4 × 2 إنش (2 × 5)، شحن</translation>
+    </message>
+    <message>
+        <source>US Letter, 6 labels of 4 x 3-1/3 in (2 x 3), shipping</source>
+        <translation>US Letter، 6 ملصقات بمقاس 4 × 3-1/3 إنش (2 × 3)، شحن</translation>
+    </message>
+    <message>
+        <source>US Letter, 4 labels of 4 x 5 in (2 x 2), shipping</source>
+        <translation>US Letter، 4 ملصقات بمقاس 4 × 5 إنش (2 × 2)، شحن</translation>
+    </message>
+    <message>
+        <source>US Letter, 80 labels of 1-3/4 x 1/2 in (4 x 20), return address</source>
+        <translation>US Letter، 80 ملصقًا بمقاس 1-3/4 × 1/2 إنش (4 × 20)، عنوان المرسل</translation>
+    </message>
+    <message>
+        <source>US Letter, 2 labels of 8-1/2 x 5-1/2 in (1 x 2), shipping</source>
+        <translation>US Letter، ملصقان بمقاس 8-1/2 × 5-1/2 إنش (1 × 2)، شحن</translation>
+    </message>
+    <message>
+        <source>US Letter, 1 label of 8-1/2 x 11 in, full sheet</source>
+        <translation>US Letter، ملصق واحد بمقاس 8-1/2 × 11 إنش، ورقة كاملة</translation>
+    </message>
+    <message>
+        <source>Roll of 57 x 32 mm labels, Dymo 11354 multi-purpose</source>
+        <translation>لفافة ملصقات 57 × 32 مم، Dymo 11354، متعدد الأغراض</translation>
+    </message>
+    <message>
+        <source>Roll of 89 x 28 mm labels, Dymo 99010 address</source>
+        <translation>لفافة ملصقات 89 × 28 مم، Dymo 99010، عناوين</translation>
+    </message>
+    <message>
+        <source>Roll of 54 x 25 mm labels, Dymo 11352 return address</source>
+        <translation>لفافة ملصقات 54 × 25 مم، Dymo 11352، عنوان المرسل</translation>
+    </message>
+    <message>
+        <source>Roll of 101 x 54 mm labels, Dymo 99014 shipping</source>
+        <translation>لفافة ملصقات 101 × 54 مم، Dymo 99014، شحن</translation>
+    </message>
+    <message>
+        <source>Roll of 29 x 90 mm labels, Brother DK-11201 address</source>
+        <translation>لفافة ملصقات 29 × 90 مم، Brother DK-11201، عناوين</translation>
+    </message>
+    <message>
+        <source>Roll of 62 x 29 mm labels, Brother DK-11209 small address</source>
+        <translation>لفافة ملصقات 62 × 29 مم، Brother DK-11209، عناوين صغيرة</translation>
+    </message>
+    <message>
+        <source>Roll of 62 x 100 mm labels, Brother DK-11202 shipping</source>
+        <translation>لفافة ملصقات 62 × 100 مم، Brother DK-11202، شحن</translation>
+    </message>
+    <message>
+        <source>Roll of 4 x 6 in labels (101.6 x 152.4 mm), thermal shipping</source>
+        <translation>لفافة ملصقات 4 × 6 إنش (101.6 × 152.4 مم)، حرارية للشحن</translation>
+    </message>
+    <message>
+        <source>Roll of 4 x 3 in labels (101.6 x 76.2 mm), thermal</source>
+        <translation>لفافة ملصقات 4 × 3 إنش (101.6 × 76.2 مم)، حرارية</translation>
+    </message>
+    <message>
+        <source>Roll of 4 x 2 in labels (101.6 x 50.8 mm), thermal</source>
+        <translation>لفافة ملصقات 4 × 2 إنش (101.6 × 50.8 مم)، حرارية</translation>
+    </message>
+    <message>
+        <source>Roll of 3 x 1 in labels (76.2 x 25.4 mm), thermal</source>
+        <translation>لفافة ملصقات 3 × 1 إنش (76.2 × 25.4 مم)، حرارية</translation>
+    </message>
+    <message>
+        <source>Roll of 2 x 1 in labels (50.8 x 25.4 mm), thermal barcode</source>
+        <translation>لفافة ملصقات 2 × 1 إنش (50.8 × 25.4 مم)، حرارية للباركود</translation>
+    </message>
+    <message>
+        <source>Roll of 100 x 150 mm labels, thermal shipping</source>
+        <translation>لفافة ملصقات 100 × 150 مم، حرارية للشحن</translation>
+    </message>
+    <message>
+        <source>Roll of 100 x 100 mm labels, thermal</source>
+        <translation>لفافة ملصقات 100 × 100 مم، حرارية</translation>
+    </message>
+    <message>
+        <source>Roll of 58 x 40 mm labels, thermal</source>
+        <translation>لفافة ملصقات 58 × 40 مم، حرارية</translation>
+    </message>
+    <message>
+        <source>Roll of 50 x 30 mm labels, thermal barcode</source>
+        <translation>لفافة ملصقات 50 × 30 مم، حرارية للباركود</translation>
+    </message>
+    <message>
+        <source>Roll of 40 x 30 mm labels, thermal barcode</source>
+        <translation>لفافة ملصقات 40 × 30 مم، حرارية للباركود</translation>
+    </message>
+    <message>
+        <source>Roll of 30 x 20 mm labels, thermal price</source>
+        <translation>لفافة ملصقات 30 × 20 مم، حرارية للأسعار</translation>
+    </message>
+    <message>
+        <source>Continuous tape 62 mm wide, Brother DK-22205</source>
+        <translation>شريط متصل بعرض 62 مم، Brother DK-22205</translation>
+    </message>
+    <message>
+        <source>Continuous tape 29 mm wide, Brother DK-22210</source>
+        <translation>شريط متصل بعرض 29 مم، Brother DK-22210</translation>
+    </message>
+    <message>
+        <source>Continuous tape 12 mm wide, Brother DK-22214</source>
+        <translation>شريط متصل بعرض 12 مم، Brother DK-22214</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere</source>
+        <translation>رابط لا يؤدي إلى شيء</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>أنبوب FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>جهاز محارف</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>جهاز كتل</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>مقبس</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>رابط</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>ملف عادي</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>إنه %1، لا ملف عادي</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file or reached through another user&apos;s link</source>
+        <translation>إنه ملف لمستخدم آخر أو يُوصل إليه عبر رابط لمستخدم آخر</translation>
+    </message>
+    <message>
+        <source>it is write-protected (mode %1)</source>
+        <translation>إنه محمي من الكتابة (الصلاحيات %1)</translation>
     </message>
 </context>
 <context>

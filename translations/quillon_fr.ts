@@ -990,6 +990,18 @@ Le fichier est conservé sous %2 ; ce qui n’a pas pu être lu garde sa valeur 
         <source>Lists (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Listes (*.csv *.tsv *.txt);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>another user&apos;s file</source>
+        <translation>un fichier d’un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>larger than a lock file can be</source>
+        <translation>plus grand qu’un fichier de verrou ne peut l’être</translation>
+    </message>
+    <message>
+        <source>unreadable (%1)</source>
+        <translation>illisible (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Gs1</name>
@@ -1279,6 +1291,502 @@ Le fichier est conservé sous %2 ; ce qui n’a pas pu être lu garde sa valeur 
     <message>
         <source>copies must be a whole number from 1 to %1, not &apos;%2&apos;</source>
         <translation>le nombre de copies doit être un entier de 1 à %1, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>Label stock %1: %2</source>
+        <translation>Support d’étiquettes %1 : %2</translation>
+    </message>
+    <message>
+        <source>Label stock: %1</source>
+        <translation>Support d’étiquettes : %1</translation>
+    </message>
+    <message>
+        <source>%1; cannot be used: %2</source>
+        <translation>%1 ; inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>%1: borrows the labels of %2, which no template gives; cannot be used</source>
+        <translation>%1 : reprend les étiquettes de %2, qu’aucun modèle ne fournit ; inutilisable</translation>
+    </message>
+    <message>
+        <source>Roll of %1 x %2 mm labels</source>
+        <translation>Rouleau d’étiquettes de %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>Continuous tape %1 mm wide</source>
+        <translation>Ruban continu de %1 mm de large</translation>
+    </message>
+    <message>
+        <source>Roll of %1 x %2 mm labels, own stock</source>
+        <translation>Rouleau d’étiquettes de %1 x %2 mm, support personnel</translation>
+    </message>
+    <message>
+        <source>Continuous tape %1 mm wide, own stock</source>
+        <translation>Ruban continu de %1 mm de large, support personnel</translation>
+    </message>
+    <message>
+        <source>%1, %2 labels of %3 x %4 mm (%5 x %6), own stock</source>
+        <translation>%1, %2 étiquettes de %3 x %4 mm (%5 x %6), support personnel</translation>
+    </message>
+    <message>
+        <source>no labels are laid out</source>
+        <translation>aucune étiquette n’est disposée</translation>
+    </message>
+    <message>
+        <source>round labels cannot be placed</source>
+        <translation>les étiquettes rondes ne peuvent pas être placées</translation>
+    </message>
+    <message>
+        <source>elliptical labels cannot be placed</source>
+        <translation>les étiquettes elliptiques ne peuvent pas être placées</translation>
+    </message>
+    <message>
+        <source>CD labels cannot be placed</source>
+        <translation>les étiquettes de CD ne peuvent pas être placées</translation>
+    </message>
+    <message>
+        <source>the labels lie in %1 grids; one grid can be placed</source>
+        <translation>les étiquettes forment %1 grilles ; une seule grille peut être placée</translation>
+    </message>
+    <message>
+        <source>the labels have no size</source>
+        <translation>les étiquettes n’ont pas de taille</translation>
+    </message>
+    <message>
+        <source>the paper is neither a4 nor letter</source>
+        <translation>le papier n’est ni a4 ni letter</translation>
+    </message>
+    <message>
+        <source>the paper is %1 x %2 mm: its sides are above 0 and at most %3 mm</source>
+        <translation>le papier fait %1 x %2 mm : ses côtés dépassent 0 et font au plus %3 mm</translation>
+    </message>
+    <message>
+        <source>a roll or tape has one label a page on its own Custom paper</source>
+        <translation>un rouleau ou un ruban a une étiquette par page, sur son propre papier personnalisé</translation>
+    </message>
+    <message>
+        <source>columns out of range: %1 (%2 to %3)</source>
+        <translation>colonnes hors limites : %1 (%2 à %3)</translation>
+    </message>
+    <message>
+        <source>rows out of range: %1 (%2 to %3)</source>
+        <translation>rangées hors limites : %1 (%2 à %3)</translation>
+    </message>
+    <message>
+        <source>a margin is negative</source>
+        <translation>une marge est négative</translation>
+    </message>
+    <message>
+        <source>the labels overlap: a pitch is less than the label</source>
+        <translation>les étiquettes se chevauchent : un pas est plus petit que l’étiquette</translation>
+    </message>
+    <message>
+        <source>the label of %1 x %2 mm does not fit its page of %3 x %4 mm</source>
+        <translation>l’étiquette de %1 x %2 mm ne tient pas sur sa page de %3 x %4 mm</translation>
+    </message>
+    <message>
+        <source>%1 columns reach %2 mm across paper %3 mm wide</source>
+        <translation>%1 colonnes s’étendent sur %2 mm d’un papier de %3 mm de large</translation>
+    </message>
+    <message>
+        <source>%1 rows reach %2 mm down paper %3 mm long</source>
+        <translation>%1 rangées s’étendent sur %2 mm d’un papier de %3 mm de long</translation>
+    </message>
+    <message>
+        <source>no &quot;=&quot; between a key and its value</source>
+        <translation>pas de « = » entre une clé et sa valeur</translation>
+    </message>
+    <message>
+        <source>an escape other than \\, \n, \r, \t or \xHH</source>
+        <translation>un échappement autre que \\, \n, \r, \t ou \xHH</translation>
+    </message>
+    <message>
+        <source>a value without a key</source>
+        <translation>une valeur sans clé</translation>
+    </message>
+    <message>
+        <source>a section name with a bad escape</source>
+        <translation>un nom de section avec un échappement incorrect</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 is not a number from -%4 to %4</source>
+        <translation>%1 %2 : %3 n’est pas un nombre de -%4 à %4</translation>
+    </message>
+    <message>
+        <source>No error: %1</source>
+        <translation>Aucune erreur : %1</translation>
+    </message>
+    <message>
+        <source>File not found: %1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>File access denied: %1</source>
+        <translation>Accès au fichier refusé : %1</translation>
+    </message>
+    <message>
+        <source>Not a regular file: %1</source>
+        <translation>Pas un fichier ordinaire : %1</translation>
+    </message>
+    <message>
+        <source>Larger than %2: %1</source>
+        <translation>Plus grand que %2 : %1</translation>
+    </message>
+    <message>
+        <source>Not yours to replace: %1</source>
+        <translation>Pas à vous de le remplacer : %1</translation>
+    </message>
+    <message>
+        <source>Disk full: %1</source>
+        <translation>Disque plein : %1</translation>
+    </message>
+    <message>
+        <source>File too large: %1</source>
+        <translation>Fichier trop volumineux : %1</translation>
+    </message>
+    <message>
+        <source>I/O error %2: %1</source>
+        <translation>Erreur d’entrée/sortie %2 : %1</translation>
+    </message>
+    <message>
+        <source>Write-protected: %1</source>
+        <translation>Protégé en écriture : %1</translation>
+    </message>
+    <message>
+        <source>%1 line %2: outside any [ID] entry; the line is ignored</source>
+        <translation>%1 ligne %2 : hors de toute entrée [ID] ; la ligne est ignorée</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3; the entry is skipped</source>
+        <translation>%1 ligne %2 : %3 ; l’entrée est ignorée</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %4; the stock %3 is skipped</source>
+        <translation>%1 ligne %2 : %4 ; le support %3 est ignoré</translation>
+    </message>
+    <message>
+        <source>%1; only the built-in label stocks are offered</source>
+        <translation>%1 ; seuls les supports d’étiquettes intégrés sont proposés</translation>
+    </message>
+    <message>
+        <source>not a key = value line</source>
+        <translation>pas une ligne clé = valeur</translation>
+    </message>
+    <message>
+        <source>an entry begins with a line [ID]</source>
+        <translation>une entrée commence par une ligne [ID]</translation>
+    </message>
+    <message>
+        <source>an ID has 1 to 64 characters</source>
+        <translation>un identifiant a de 1 à 64 caractères</translation>
+    </message>
+    <message>
+        <source>an ID holds only letters, digits, &apos;.&apos;, &apos;-&apos; and &apos;_&apos;</source>
+        <translation>un identifiant ne contient que des lettres, des chiffres, &apos;.&apos;, &apos;-&apos; et &apos;_&apos;</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clé inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>the description holds a control character</source>
+        <translation>la description contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the description is longer than 200 bytes</source>
+        <translation>la description dépasse 200 octets</translation>
+    </message>
+    <message>
+        <source>paper is a4 or letter, or roll or tape, not %1</source>
+        <translation>paper vaut a4 ou letter, ou roll ou tape, pas %1</translation>
+    </message>
+    <message>
+        <source>%1 is a whole number, not %2</source>
+        <translation>%1 est un nombre entier, pas %2</translation>
+    </message>
+    <message>
+        <source>%1 is a length of 0 to 1000 mm, not %2</source>
+        <translation>%1 est une longueur de 0 à 1000 mm, pas %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 manquant</translation>
+    </message>
+    <message>
+        <source>%1 is for sheets: a roll or tape has one label a page</source>
+        <translation>%1 est pour les planches : un rouleau ou un ruban a une étiquette par page</translation>
+    </message>
+    <message>
+        <source>the ID custom names the sheet laid out by margins</source>
+        <translation>l’identifiant custom désigne la planche disposée par ses marges</translation>
+    </message>
+    <message>
+        <source>the ID %1 is taken by the tape of that size</source>
+        <translation>l’identifiant %1 est pris par le ruban de cette taille</translation>
+    </message>
+    <message>
+        <source>the ID %1 is taken by the roll of that size</source>
+        <translation>l’identifiant %1 est pris par le rouleau de cette taille</translation>
+    </message>
+    <message>
+        <source>the ID %1 is taken</source>
+        <translation>l’identifiant %1 est déjà pris</translation>
+    </message>
+    <message>
+        <source>%1; its templates are skipped</source>
+        <translation>%1 ; ses modèles sont ignorés</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3; its templates are skipped</source>
+        <translation>%1 ligne %2 : %3 ; ses modèles sont ignorés</translation>
+    </message>
+    <message>
+        <source>%1 line %2: template %3: %4; the template is skipped</source>
+        <translation>%1 ligne %2 : modèle %3 : %4 ; le modèle est ignoré</translation>
+    </message>
+    <message>
+        <source>a template has a brand and a part</source>
+        <translation>un modèle a une marque et une référence</translation>
+    </message>
+    <message>
+        <source>unknown label shape %1</source>
+        <translation>forme d’étiquette inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a length: &apos;%3&apos;</source>
+        <translation>%1 %2 n’est pas une longueur : &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Layout %1 is not a count of 1 to 1000: &apos;%2&apos;</source>
+        <translation>Layout %1 n’est pas un nombre de 1 à 1000 : &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>paper %1 is not in %2</source>
+        <translation>le papier %1 n’est pas dans %2</translation>
+    </message>
+    <message>
+        <source>A4, 21 labels of 63.5 x 38.1 mm (3 x 7), address</source>
+        <translation>A4, 21 étiquettes de 63.5 x 38.1 mm (3 x 7), adresses</translation>
+    </message>
+    <message>
+        <source>A4, 24 labels of 63.5 x 33.9 mm (3 x 8), address</source>
+        <translation>A4, 24 étiquettes de 63.5 x 33.9 mm (3 x 8), adresses</translation>
+    </message>
+    <message>
+        <source>A4, 14 labels of 99.1 x 38.1 mm (2 x 7), address</source>
+        <translation>A4, 14 étiquettes de 99.1 x 38.1 mm (2 x 7), adresses</translation>
+    </message>
+    <message>
+        <source>A4, 16 labels of 99.1 x 33.9 mm (2 x 8), address</source>
+        <translation>A4, 16 étiquettes de 99.1 x 33.9 mm (2 x 8), adresses</translation>
+    </message>
+    <message>
+        <source>A4, 8 labels of 99.1 x 67.7 mm (2 x 4), parcel</source>
+        <translation>A4, 8 étiquettes de 99.1 x 67.7 mm (2 x 4), colis</translation>
+    </message>
+    <message>
+        <source>A4, 10 labels of 99.1 x 57 mm (2 x 5), parcel</source>
+        <translation>A4, 10 étiquettes de 99.1 x 57 mm (2 x 5), colis</translation>
+    </message>
+    <message>
+        <source>A4, 12 labels of 63.5 x 72 mm (3 x 4), product</source>
+        <translation>A4, 12 étiquettes de 63.5 x 72 mm (3 x 4), produits</translation>
+    </message>
+    <message>
+        <source>A4, 6 labels of 99.1 x 93.1 mm (2 x 3), shipping</source>
+        <translation>A4, 6 étiquettes de 99.1 x 93.1 mm (2 x 3), expédition</translation>
+    </message>
+    <message>
+        <source>A4, 4 labels of 99.1 x 139 mm (2 x 2), shipping</source>
+        <translation>A4, 4 étiquettes de 99.1 x 139 mm (2 x 2), expédition</translation>
+    </message>
+    <message>
+        <source>A4, 2 labels of 199.6 x 143.5 mm (1 x 2), shipping</source>
+        <translation>A4, 2 étiquettes de 199.6 x 143.5 mm (1 x 2), expédition</translation>
+    </message>
+    <message>
+        <source>A4, 1 label of 199.6 x 289.1 mm, full sheet</source>
+        <translation>A4, 1 étiquette de 199.6 x 289.1 mm, pleine page</translation>
+    </message>
+    <message>
+        <source>A4, 40 labels of 48.5 x 25.4 mm (4 x 10), barcode</source>
+        <translation>A4, 40 étiquettes de 48.5 x 25.4 mm (4 x 10), codes-barres</translation>
+    </message>
+    <message>
+        <source>A4, 33 labels of 70 x 25.4 mm (3 x 11), edge to edge</source>
+        <translation>A4, 33 étiquettes de 70 x 25.4 mm (3 x 11), bord à bord</translation>
+    </message>
+    <message>
+        <source>US Letter, 30 labels of 2-5/8 x 1 in (3 x 10), address</source>
+        <translation>US Letter, 30 étiquettes de 2-5/8 x 1 po (3 x 10), adresses</translation>
+    </message>
+    <message>
+        <source>US Letter, 20 labels of 4 x 1 in (2 x 10), address</source>
+        <translation>US Letter, 20 étiquettes de 4 x 1 po (2 x 10), adresses</translation>
+    </message>
+    <message>
+        <source>US Letter, 14 labels of 4 x 1-1/3 in (2 x 7), address</source>
+        <translation>US Letter, 14 étiquettes de 4 x 1-1/3 po (2 x 7), adresses</translation>
+    </message>
+    <message>
+        <source>US Letter, 10 labels of 4 x 2 in (2 x 5), shipping</source>
+        <translation>US Letter, 10 étiquettes de 4 x 2 po (2 x 5), expédition</translation>
+    </message>
+    <message>
+        <source>US Letter, 6 labels of 4 x 3-1/3 in (2 x 3), shipping</source>
+        <translation>US Letter, 6 étiquettes de 4 x 3-1/3 po (2 x 3), expédition</translation>
+    </message>
+    <message>
+        <source>US Letter, 4 labels of 4 x 5 in (2 x 2), shipping</source>
+        <translation>US Letter, 4 étiquettes de 4 x 5 po (2 x 2), expédition</translation>
+    </message>
+    <message>
+        <source>US Letter, 80 labels of 1-3/4 x 1/2 in (4 x 20), return address</source>
+        <translation>US Letter, 80 étiquettes de 1-3/4 x 1/2 po (4 x 20), adresse de l’expéditeur</translation>
+    </message>
+    <message>
+        <source>US Letter, 2 labels of 8-1/2 x 5-1/2 in (1 x 2), shipping</source>
+        <translation>US Letter, 2 étiquettes de 8-1/2 x 5-1/2 po (1 x 2), expédition</translation>
+    </message>
+    <message>
+        <source>US Letter, 1 label of 8-1/2 x 11 in, full sheet</source>
+        <translation>US Letter, 1 étiquette de 8-1/2 x 11 po, pleine page</translation>
+    </message>
+    <message>
+        <source>Roll of 57 x 32 mm labels, Dymo 11354 multi-purpose</source>
+        <translation>Rouleau d’étiquettes de 57 x 32 mm, Dymo 11354 polyvalentes</translation>
+    </message>
+    <message>
+        <source>Roll of 89 x 28 mm labels, Dymo 99010 address</source>
+        <translation>Rouleau d’étiquettes de 89 x 28 mm, Dymo 99010 adresses</translation>
+    </message>
+    <message>
+        <source>Roll of 54 x 25 mm labels, Dymo 11352 return address</source>
+        <translation>Rouleau d’étiquettes de 54 x 25 mm, Dymo 11352 adresse de l’expéditeur</translation>
+    </message>
+    <message>
+        <source>Roll of 101 x 54 mm labels, Dymo 99014 shipping</source>
+        <translation>Rouleau d’étiquettes de 101 x 54 mm, Dymo 99014 expédition</translation>
+    </message>
+    <message>
+        <source>Roll of 29 x 90 mm labels, Brother DK-11201 address</source>
+        <translation>Rouleau d’étiquettes de 29 x 90 mm, Brother DK-11201 adresses</translation>
+    </message>
+    <message>
+        <source>Roll of 62 x 29 mm labels, Brother DK-11209 small address</source>
+        <translation>Rouleau d’étiquettes de 62 x 29 mm, Brother DK-11209 petites adresses</translation>
+    </message>
+    <message>
+        <source>Roll of 62 x 100 mm labels, Brother DK-11202 shipping</source>
+        <translation>Rouleau d’étiquettes de 62 x 100 mm, Brother DK-11202 expédition</translation>
+    </message>
+    <message>
+        <source>Roll of 4 x 6 in labels (101.6 x 152.4 mm), thermal shipping</source>
+        <translation>Rouleau d’étiquettes de 4 x 6 po (101.6 x 152.4 mm), thermiques d’expédition</translation>
+    </message>
+    <message>
+        <source>Roll of 4 x 3 in labels (101.6 x 76.2 mm), thermal</source>
+        <translation>Rouleau d’étiquettes de 4 x 3 po (101.6 x 76.2 mm), thermiques</translation>
+    </message>
+    <message>
+        <source>Roll of 4 x 2 in labels (101.6 x 50.8 mm), thermal</source>
+        <translation>Rouleau d’étiquettes de 4 x 2 po (101.6 x 50.8 mm), thermiques</translation>
+    </message>
+    <message>
+        <source>Roll of 3 x 1 in labels (76.2 x 25.4 mm), thermal</source>
+        <translation>Rouleau d’étiquettes de 3 x 1 po (76.2 x 25.4 mm), thermiques</translation>
+    </message>
+    <message>
+        <source>Roll of 2 x 1 in labels (50.8 x 25.4 mm), thermal barcode</source>
+        <translation>Rouleau d’étiquettes de 2 x 1 po (50.8 x 25.4 mm), thermiques pour codes-barres</translation>
+    </message>
+    <message>
+        <source>Roll of 100 x 150 mm labels, thermal shipping</source>
+        <translation>Rouleau d’étiquettes de 100 x 150 mm, thermiques d’expédition</translation>
+    </message>
+    <message>
+        <source>Roll of 100 x 100 mm labels, thermal</source>
+        <translation>Rouleau d’étiquettes de 100 x 100 mm, thermiques</translation>
+    </message>
+    <message>
+        <source>Roll of 58 x 40 mm labels, thermal</source>
+        <translation>Rouleau d’étiquettes de 58 x 40 mm, thermiques</translation>
+    </message>
+    <message>
+        <source>Roll of 50 x 30 mm labels, thermal barcode</source>
+        <translation>Rouleau d’étiquettes de 50 x 30 mm, thermiques pour codes-barres</translation>
+    </message>
+    <message>
+        <source>Roll of 40 x 30 mm labels, thermal barcode</source>
+        <translation>Rouleau d’étiquettes de 40 x 30 mm, thermiques pour codes-barres</translation>
+    </message>
+    <message>
+        <source>Roll of 30 x 20 mm labels, thermal price</source>
+        <translation>Rouleau d’étiquettes de 30 x 20 mm, thermiques pour prix</translation>
+    </message>
+    <message>
+        <source>Continuous tape 62 mm wide, Brother DK-22205</source>
+        <translation>Ruban continu de 62 mm de large, Brother DK-22205</translation>
+    </message>
+    <message>
+        <source>Continuous tape 29 mm wide, Brother DK-22210</source>
+        <translation>Ruban continu de 29 mm de large, Brother DK-22210</translation>
+    </message>
+    <message>
+        <source>Continuous tape 12 mm wide, Brother DK-22214</source>
+        <translation>Ruban continu de 12 mm de large, Brother DK-22214</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere</source>
+        <translation>un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>un FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique caractère</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un périphérique bloc</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>un lien</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>c’est %1, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file or reached through another user&apos;s link</source>
+        <translation>c’est le fichier d’un autre utilisateur ou il est atteint par le lien d’un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>it is write-protected (mode %1)</source>
+        <translation>il est protégé en écriture (mode %1)</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,8 @@ struct TTemplate {
     std::string Equiv{}; // the part whose geometry it borrows
     std::string Description{};
     TStockGeometry Geometry{};
-    std::string Paper{}; // as the size attribute names it
-    std::string Fault{}; // the first bad value: the template is skipped
+    std::string Paper{};   // as the size attribute names it
+    TLabelMessage Fault{}; // the first bad value: the template is skipped
 };
 
 std::string Utf8(QStringView text)
@@ -106,7 +106,7 @@ public:
             return 0; // an empty offset is none, as glabels reads it (Zweckform 3490's x0="")
         const std::optional<int> hundredths = Hundredths(text);
         if (!hundredths)
-            Fail(std::string(element) + " " + name + " is not a length: '" + text + "'");
+            Fail({TMessageCode::TemplateNotLength, {element, name, text}});
         return hundredths.value_or(0);
     }
 
@@ -116,14 +116,14 @@ public:
         int value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > 1000)
-            Fail(std::string("Layout ") + name + " is not a count of 1 to 1000: '" + text + "'");
+            Fail({TMessageCode::TemplateNotCount, {name, text}});
         return value;
     }
 
-    void Fail(const std::string& fault)
+    void Fail(TLabelMessage fault)
     {
-        if (FEntry.Fault.empty())
-            FEntry.Fault = fault;
+        if (FEntry.Fault.Empty())
+            FEntry.Fault = std::move(fault);
     }
 
 private:
@@ -152,7 +152,7 @@ void ReadTemplateElement(const QXmlStreamReader& xml, TTemplate& entry)
     entry.Description = a.Has("_description") ? a.Text("_description") : a.Text("description");
     entry.Paper = a.Text("size");
     if (entry.Brand.empty() || entry.Part.empty())
-        a.Fail("a template has a brand and a part");
+        a.Fail({TMessageCode::TemplateWithoutName});
     if (entry.Equiv.empty() && (entry.Paper.empty() || entry.Paper == kOwnPaper)) {
         entry.Geometry.PaperWidth = a.Length("Template", "width");
         entry.Geometry.PaperLength = a.Length("Template", "height");
@@ -176,7 +176,7 @@ void ReadLabelElement(const QXmlStreamReader& xml, TTemplate& entry)
         g.LabelWidth = a.Length(element.c_str(), "width");
         g.LabelHeight = a.Length(element.c_str(), "height");
     } else {
-        a.Fail("unknown label shape " + element);
+        a.Fail({TMessageCode::UnknownShape, {element}});
     }
 }
 
@@ -198,7 +198,7 @@ void ReadLayoutElement(const QXmlStreamReader& xml, TTemplate& entry)
 // The templates of one file, or the fault that keeps the whole file out.
 struct TFileTemplates {
     std::vector<TTemplate> Templates{};
-    std::string Fault{};
+    TLabelMessage Fault{}; // why the whole file is skipped
 };
 
 TFileTemplates ParseTemplateFile(const QByteArray& bytes, const std::string& file)
@@ -233,7 +233,8 @@ TFileTemplates ParseTemplateFile(const QByteArray& bytes, const std::string& fil
         }
     }
     if (xml.hasError())
-        read.Fault = "line " + std::to_string(xml.lineNumber()) + ": " + xml.errorString().toStdString();
+        read.Fault = {TMessageCode::TemplateFileDamaged,
+                      {file, std::to_string(xml.lineNumber()), xml.errorString().toStdString()}};
     return read;
 }
 
@@ -253,13 +254,13 @@ void ReadPaperSizes(const QByteArray& bytes, TPapers& papers)
 }
 
 // A file's bytes, or its problem.
-std::optional<QByteArray> ReadBytes(const std::string& path, std::vector<std::string>& problems)
+std::optional<QByteArray> ReadBytes(const std::string& path, std::vector<TLabelMessage>& problems)
 {
     try {
         const std::string bytes = ReadRegularFile(path, kMaxTemplateFileBytes);
         return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     } catch (const EFileError& e) {
-        problems.push_back(std::string(e.what()) + "; its templates are skipped");
+        problems.push_back({TMessageCode::TemplateFileUnreadable, {}, {e.Message()}});
         return std::nullopt;
     }
 }
@@ -311,7 +312,7 @@ std::string PaperText(const TTemplate& entry)
     return entry.Paper;
 }
 
-// "Avery 5160: Address Labels (66.68 x 25.4 mm, 3 x 10, US Letter)", and what keeps it from use.
+// "Avery 5160: Address Labels (66.68 x 25.4 mm, 3 x 10, US Letter)".
 std::string DescriptionOf(const TTemplate& entry)
 {
     const TStockGeometry& g = entry.Geometry;
@@ -319,8 +320,7 @@ std::string DescriptionOf(const TTemplate& entry)
                        StockMmText(g.LabelWidth) + " x " + StockMmText(g.LabelHeight) + " mm, " +
                        std::to_string(g.Columns) + " x " + std::to_string(g.Rows) + ", " + PaperText(entry) +
                        ")";
-    const std::string fault = StockFault(g);
-    return fault.empty() ? text : text + "; cannot be used: " + fault;
+    return text;
 }
 
 // Brand-Part with every run of other characters than letters, digits, '.', '-' and '_' as one '_'.
@@ -349,25 +349,27 @@ void MakeStocks(std::vector<TTemplate>& templates, const TPapers& papers, TTempl
 {
     std::map<std::string, const TTemplate*> own;
     for (TTemplate& entry : templates) {
-        if (entry.Equiv.empty() && entry.Fault.empty() && !SetPaper(entry, papers))
-            entry.Fault = "paper " + entry.Paper + " is not in " + std::string(kPaperSizesFile);
-        if (!entry.Fault.empty())
-            out.Problems.push_back(entry.File + " line " + std::to_string(entry.Line) + ": template " +
-                                   entry.Brand + " " + entry.Part + ": " + entry.Fault +
-                                   "; the template is skipped");
+        if (entry.Equiv.empty() && entry.Fault.Empty() && !SetPaper(entry, papers))
+            entry.Fault = {TMessageCode::PaperNotInSizes, {entry.Paper, std::string(kPaperSizesFile)}};
+        if (!entry.Fault.Empty())
+            out.Problems.push_back({TMessageCode::TemplateSkipped,
+                                    {entry.File, std::to_string(entry.Line), entry.Brand + " " + entry.Part},
+                                    {entry.Fault}});
         else if (entry.Equiv.empty())
             own.emplace(KeyOf(entry.Brand, entry.Part), &entry);
     }
     for (TTemplate& entry : templates) {
-        if (!entry.Fault.empty())
+        if (!entry.Fault.Empty())
             continue;
         std::string description;
+        TLabelMessage unusable;
         if (!entry.Equiv.empty()) {
             const auto base = own.find(KeyOf(entry.Brand, entry.Equiv));
             if (base == own.end()) {
                 entry.Geometry = TStockGeometry{.Layouts = 0};
-                description = entry.Brand + " " + entry.Part + ": borrows the labels of " + entry.Brand +
-                              " " + entry.Equiv + ", which no template gives; cannot be used";
+                description = entry.Brand + " " + entry.Part;
+                unusable = {TMessageCode::BorrowsMissingTemplate,
+                            {description, entry.Brand + " " + entry.Equiv}};
             } else {
                 const std::string brand = entry.Brand, part = entry.Part;
                 entry = *base->second;
@@ -375,12 +377,14 @@ void MakeStocks(std::vector<TTemplate>& templates, const TPapers& papers, TTempl
                 entry.Part = part;
             }
         }
-        out.Stocks.push_back({.Id = IdOf(entry),
-                              .Description = description.empty() ? DescriptionOf(entry) : description,
-                              .Geometry = entry.Geometry,
-                              .Origin = TStockOrigin::Template,
-                              .Brand = entry.Brand,
-                              .Part = entry.Part});
+        out.Stocks.push_back(
+            {.Id = IdOf(entry),
+             .Description = {TMessageCode::Said, {description.empty() ? DescriptionOf(entry) : description}},
+             .Geometry = entry.Geometry,
+             .Origin = TStockOrigin::Template,
+             .Brand = entry.Brand,
+             .Part = entry.Part,
+             .Unusable = unusable.Empty() ? StockFault(entry.Geometry) : unusable});
     }
 }
 
@@ -416,8 +420,8 @@ TTemplateStocks ReadTemplateStocks(const std::vector<std::string>& folders)
             continue;
         }
         TFileTemplates read = ParseTemplateFile(*bytes, path);
-        if (!read.Fault.empty()) {
-            out.Problems.push_back(path + " " + read.Fault + "; its templates are skipped");
+        if (!read.Fault.Empty()) {
+            out.Problems.push_back(read.Fault);
             continue;
         }
         std::move(read.Templates.begin(), read.Templates.end(), std::back_inserter(templates));
@@ -437,12 +441,12 @@ TStockCatalogue LoadStockCatalogue(const std::string& dataDirectory,
         catalogue.AddUserStocks(ReadRegularFile(path, kMaxStocksFileBytes), path);
     } catch (const EFileError& e) {
         if (e.Fault() != TFileFault::NotFound)
-            catalogue.AddProblem(std::string(e.what()) + "; only the built-in label stocks are offered");
+            catalogue.AddProblem({TMessageCode::StocksFileUnreadable, {}, {e.Message()}});
     }
     // After the user's own, so that a template never takes a name the user chose.
     TTemplateStocks templates = ReadTemplateStocks(templateFolders);
     catalogue.AddTemplateStocks(std::move(templates.Stocks));
-    for (std::string& problem : templates.Problems)
+    for (TLabelMessage& problem : templates.Problems)
         catalogue.AddProblem(std::move(problem));
     return catalogue;
 }

@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxTemplateFileBytes = 4 * 1024 * 1024;
 
 struct TTemplateStocks {
     std::vector<TLabelStock> Stocks{};
-    std::vector<std::string> Problems{};
+    std::vector<TLabelMessage> Problems{};
 };
 
 // The templates of every *.xml and *.template file in the folders (a user's own may be saved as the

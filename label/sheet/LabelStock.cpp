@@ -25,107 +25,119 @@ using enum TPaperSize;
 // pitch, in hundredths of a millimetre.
 constexpr std::array kStocks{
     TBuiltInStock{"a4-3x7-63.5x38.1",
-                  "A4, 21 labels of 63.5 x 38.1 mm (3 x 7), address",
+                  Wording("Messages", "A4, 21 labels of 63.5 x 38.1 mm (3 x 7), address"),
                   {A4, 3, 7, 6350, 3810, 1515, 721, 6604, 3810}},
     TBuiltInStock{"a4-3x8-63.5x33.9",
-                  "A4, 24 labels of 63.5 x 33.9 mm (3 x 8), address",
+                  Wording("Messages", "A4, 24 labels of 63.5 x 33.9 mm (3 x 8), address"),
                   {A4, 3, 8, 6350, 3390, 1290, 721, 6604, 3390}},
     TBuiltInStock{"a4-2x7-99.1x38.1",
-                  "A4, 14 labels of 99.1 x 38.1 mm (2 x 7), address",
+                  Wording("Messages", "A4, 14 labels of 99.1 x 38.1 mm (2 x 7), address"),
                   {A4, 2, 7, 9910, 3810, 1515, 465, 10160, 3810}},
     TBuiltInStock{"a4-2x8-99.1x33.9",
-                  "A4, 16 labels of 99.1 x 33.9 mm (2 x 8), address",
+                  Wording("Messages", "A4, 16 labels of 99.1 x 33.9 mm (2 x 8), address"),
                   {A4, 2, 8, 9910, 3390, 1290, 465, 10160, 3390}},
     TBuiltInStock{"a4-2x4-99.1x67.7",
-                  "A4, 8 labels of 99.1 x 67.7 mm (2 x 4), parcel",
+                  Wording("Messages", "A4, 8 labels of 99.1 x 67.7 mm (2 x 4), parcel"),
                   {A4, 2, 4, 9910, 6770, 1310, 465, 10160, 6770}},
     TBuiltInStock{"a4-2x5-99.1x57",
-                  "A4, 10 labels of 99.1 x 57 mm (2 x 5), parcel",
+                  Wording("Messages", "A4, 10 labels of 99.1 x 57 mm (2 x 5), parcel"),
                   {A4, 2, 5, 9910, 5700, 600, 465, 10160, 5700}},
     TBuiltInStock{"a4-3x4-63.5x72",
-                  "A4, 12 labels of 63.5 x 72 mm (3 x 4), product",
+                  Wording("Messages", "A4, 12 labels of 63.5 x 72 mm (3 x 4), product"),
                   {A4, 3, 4, 6350, 7200, 450, 721, 6604, 7200}},
     TBuiltInStock{"a4-2x3-99.1x93.1",
-                  "A4, 6 labels of 99.1 x 93.1 mm (2 x 3), shipping",
+                  Wording("Messages", "A4, 6 labels of 99.1 x 93.1 mm (2 x 3), shipping"),
                   {A4, 2, 3, 9910, 9310, 885, 465, 10160, 9310}},
     TBuiltInStock{"a4-2x2-99.1x139",
-                  "A4, 4 labels of 99.1 x 139 mm (2 x 2), shipping",
+                  Wording("Messages", "A4, 4 labels of 99.1 x 139 mm (2 x 2), shipping"),
                   {A4, 2, 2, 9910, 13900, 950, 465, 10160, 13900}},
     TBuiltInStock{"a4-1x2-199.6x143.5",
-                  "A4, 2 labels of 199.6 x 143.5 mm (1 x 2), shipping",
+                  Wording("Messages", "A4, 2 labels of 199.6 x 143.5 mm (1 x 2), shipping"),
                   {A4, 1, 2, 19960, 14350, 500, 520, 19960, 14350}},
     TBuiltInStock{"a4-1x1-199.6x289.1",
-                  "A4, 1 label of 199.6 x 289.1 mm, full sheet",
+                  Wording("Messages", "A4, 1 label of 199.6 x 289.1 mm, full sheet"),
                   {A4, 1, 1, 19960, 28910, 395, 520, 19960, 28910}},
     TBuiltInStock{"a4-4x10-48.5x25.4",
-                  "A4, 40 labels of 48.5 x 25.4 mm (4 x 10), barcode",
+                  Wording("Messages", "A4, 40 labels of 48.5 x 25.4 mm (4 x 10), barcode"),
                   {A4, 4, 10, 4850, 2540, 2150, 800, 4850, 2540}},
     TBuiltInStock{"a4-3x11-70x25.4",
-                  "A4, 33 labels of 70 x 25.4 mm (3 x 11), edge to edge",
+                  Wording("Messages", "A4, 33 labels of 70 x 25.4 mm (3 x 11), edge to edge"),
                   {A4, 3, 11, 7000, 2540, 880, 0, 7000, 2540}},
     TBuiltInStock{"letter-3x10-66.7x25.4",
-                  "US Letter, 30 labels of 2-5/8 x 1 in (3 x 10), address",
+                  Wording("Messages", "US Letter, 30 labels of 2-5/8 x 1 in (3 x 10), address"),
                   {Letter, 3, 10, 6668, 2540, 1270, 476, 6985, 2540}},
     TBuiltInStock{"letter-2x10-101.6x25.4",
-                  "US Letter, 20 labels of 4 x 1 in (2 x 10), address",
+                  Wording("Messages", "US Letter, 20 labels of 4 x 1 in (2 x 10), address"),
                   {Letter, 2, 10, 10160, 2540, 1270, 397, 10636, 2540}},
     TBuiltInStock{"letter-2x7-101.6x33.9",
-                  "US Letter, 14 labels of 4 x 1-1/3 in (2 x 7), address",
+                  Wording("Messages", "US Letter, 14 labels of 4 x 1-1/3 in (2 x 7), address"),
                   {Letter, 2, 7, 10160, 3387, 2117, 397, 10636, 3387}},
     TBuiltInStock{"letter-2x5-101.6x50.8",
-                  "US Letter, 10 labels of 4 x 2 in (2 x 5), shipping",
+                  Wording("Messages", "US Letter, 10 labels of 4 x 2 in (2 x 5), shipping"),
                   {Letter, 2, 5, 10160, 5080, 1270, 397, 10636, 5080}},
     TBuiltInStock{"letter-2x3-101.6x84.7",
-                  "US Letter, 6 labels of 4 x 3-1/3 in (2 x 3), shipping",
+                  Wording("Messages", "US Letter, 6 labels of 4 x 3-1/3 in (2 x 3), shipping"),
                   {Letter, 2, 3, 10160, 8467, 1270, 397, 10636, 8467}},
     TBuiltInStock{"letter-2x2-101.6x127",
-                  "US Letter, 4 labels of 4 x 5 in (2 x 2), shipping",
+                  Wording("Messages", "US Letter, 4 labels of 4 x 5 in (2 x 2), shipping"),
                   {Letter, 2, 2, 10160, 12700, 1270, 397, 10636, 12700}},
     TBuiltInStock{"letter-4x20-44.5x12.7",
-                  "US Letter, 80 labels of 1-3/4 x 1/2 in (4 x 20), return address",
+                  Wording("Messages", "US Letter, 80 labels of 1-3/4 x 1/2 in (4 x 20), return address"),
                   {Letter, 4, 20, 4445, 1270, 1270, 714, 5239, 1270}},
     TBuiltInStock{"letter-1x2-215.9x139.7",
-                  "US Letter, 2 labels of 8-1/2 x 5-1/2 in (1 x 2), shipping",
+                  Wording("Messages", "US Letter, 2 labels of 8-1/2 x 5-1/2 in (1 x 2), shipping"),
                   {Letter, 1, 2, 21590, 13970, 0, 0, 21590, 13970}},
     TBuiltInStock{"letter-1x1-215.9x279.4",
-                  "US Letter, 1 label of 8-1/2 x 11 in, full sheet",
+                  Wording("Messages", "US Letter, 1 label of 8-1/2 x 11 in, full sheet"),
                   {Letter, 1, 1, 21590, 27940, 0, 0, 21590, 27940}},
     // Rolls of die-cut labels for label printers, one label a page, named by their size in whole
     // millimetres as sold; those sold in inches keep their exact size.
-    TBuiltInStock{"roll-57x32", "Roll of 57 x 32 mm labels, Dymo 11354 multi-purpose",
+    TBuiltInStock{"roll-57x32", Wording("Messages", "Roll of 57 x 32 mm labels, Dymo 11354 multi-purpose"),
                   RollGeometry(5700, 3200)},
-    TBuiltInStock{"roll-89x28", "Roll of 89 x 28 mm labels, Dymo 99010 address", RollGeometry(8900, 2800)},
-    TBuiltInStock{"roll-54x25", "Roll of 54 x 25 mm labels, Dymo 11352 return address",
+    TBuiltInStock{"roll-89x28", Wording("Messages", "Roll of 89 x 28 mm labels, Dymo 99010 address"),
+                  RollGeometry(8900, 2800)},
+    TBuiltInStock{"roll-54x25", Wording("Messages", "Roll of 54 x 25 mm labels, Dymo 11352 return address"),
                   RollGeometry(5400, 2500)},
-    TBuiltInStock{"roll-101x54", "Roll of 101 x 54 mm labels, Dymo 99014 shipping",
+    TBuiltInStock{"roll-101x54", Wording("Messages", "Roll of 101 x 54 mm labels, Dymo 99014 shipping"),
                   RollGeometry(10100, 5400)},
-    TBuiltInStock{"roll-29x90", "Roll of 29 x 90 mm labels, Brother DK-11201 address",
+    TBuiltInStock{"roll-29x90", Wording("Messages", "Roll of 29 x 90 mm labels, Brother DK-11201 address"),
                   RollGeometry(2900, 9000)},
-    TBuiltInStock{"roll-62x29", "Roll of 62 x 29 mm labels, Brother DK-11209 small address",
+    TBuiltInStock{"roll-62x29",
+                  Wording("Messages", "Roll of 62 x 29 mm labels, Brother DK-11209 small address"),
                   RollGeometry(6200, 2900)},
-    TBuiltInStock{"roll-62x100", "Roll of 62 x 100 mm labels, Brother DK-11202 shipping",
+    TBuiltInStock{"roll-62x100", Wording("Messages", "Roll of 62 x 100 mm labels, Brother DK-11202 shipping"),
                   RollGeometry(6200, 10000)},
-    TBuiltInStock{"roll-102x152", "Roll of 4 x 6 in labels (101.6 x 152.4 mm), thermal shipping",
+    TBuiltInStock{"roll-102x152",
+                  Wording("Messages", "Roll of 4 x 6 in labels (101.6 x 152.4 mm), thermal shipping"),
                   RollGeometry(10160, 15240)},
-    TBuiltInStock{"roll-102x76", "Roll of 4 x 3 in labels (101.6 x 76.2 mm), thermal",
+    TBuiltInStock{"roll-102x76", Wording("Messages", "Roll of 4 x 3 in labels (101.6 x 76.2 mm), thermal"),
                   RollGeometry(10160, 7620)},
-    TBuiltInStock{"roll-102x51", "Roll of 4 x 2 in labels (101.6 x 50.8 mm), thermal",
+    TBuiltInStock{"roll-102x51", Wording("Messages", "Roll of 4 x 2 in labels (101.6 x 50.8 mm), thermal"),
                   RollGeometry(10160, 5080)},
-    TBuiltInStock{"roll-76x25", "Roll of 3 x 1 in labels (76.2 x 25.4 mm), thermal",
+    TBuiltInStock{"roll-76x25", Wording("Messages", "Roll of 3 x 1 in labels (76.2 x 25.4 mm), thermal"),
                   RollGeometry(7620, 2540)},
-    TBuiltInStock{"roll-51x25", "Roll of 2 x 1 in labels (50.8 x 25.4 mm), thermal barcode",
+    TBuiltInStock{"roll-51x25",
+                  Wording("Messages", "Roll of 2 x 1 in labels (50.8 x 25.4 mm), thermal barcode"),
                   RollGeometry(5080, 2540)},
-    TBuiltInStock{"roll-100x150", "Roll of 100 x 150 mm labels, thermal shipping",
+    TBuiltInStock{"roll-100x150", Wording("Messages", "Roll of 100 x 150 mm labels, thermal shipping"),
                   RollGeometry(10000, 15000)},
-    TBuiltInStock{"roll-100x100", "Roll of 100 x 100 mm labels, thermal", RollGeometry(10000, 10000)},
-    TBuiltInStock{"roll-58x40", "Roll of 58 x 40 mm labels, thermal", RollGeometry(5800, 4000)},
-    TBuiltInStock{"roll-50x30", "Roll of 50 x 30 mm labels, thermal barcode", RollGeometry(5000, 3000)},
-    TBuiltInStock{"roll-40x30", "Roll of 40 x 30 mm labels, thermal barcode", RollGeometry(4000, 3000)},
-    TBuiltInStock{"roll-30x20", "Roll of 30 x 20 mm labels, thermal price", RollGeometry(3000, 2000)},
+    TBuiltInStock{"roll-100x100", Wording("Messages", "Roll of 100 x 100 mm labels, thermal"),
+                  RollGeometry(10000, 10000)},
+    TBuiltInStock{"roll-58x40", Wording("Messages", "Roll of 58 x 40 mm labels, thermal"),
+                  RollGeometry(5800, 4000)},
+    TBuiltInStock{"roll-50x30", Wording("Messages", "Roll of 50 x 30 mm labels, thermal barcode"),
+                  RollGeometry(5000, 3000)},
+    TBuiltInStock{"roll-40x30", Wording("Messages", "Roll of 40 x 30 mm labels, thermal barcode"),
+                  RollGeometry(4000, 3000)},
+    TBuiltInStock{"roll-30x20", Wording("Messages", "Roll of 30 x 20 mm labels, thermal price"),
+                  RollGeometry(3000, 2000)},
     // Continuous tape: labels as long as the design makes them, square until then.
-    TBuiltInStock{"tape-62", "Continuous tape 62 mm wide, Brother DK-22205", TapeGeometry(6200, 6200)},
-    TBuiltInStock{"tape-29", "Continuous tape 29 mm wide, Brother DK-22210", TapeGeometry(2900, 2900)},
-    TBuiltInStock{"tape-12", "Continuous tape 12 mm wide, Brother DK-22214", TapeGeometry(1200, 1200)},
+    TBuiltInStock{"tape-62", Wording("Messages", "Continuous tape 62 mm wide, Brother DK-22205"),
+                  TapeGeometry(6200, 6200)},
+    TBuiltInStock{"tape-29", Wording("Messages", "Continuous tape 29 mm wide, Brother DK-22210"),
+                  TapeGeometry(2900, 2900)},
+    TBuiltInStock{"tape-12", Wording("Messages", "Continuous tape 12 mm wide, Brother DK-22214"),
+                  TapeGeometry(1200, 1200)},
 };
 
 // The paper in hundredths of a millimetre, upright.
@@ -193,41 +205,35 @@ std::string LowerCase(std::string_view text)
     return lower;
 }
 
-const char* ShapeName(TStockShape shape)
-{
-    switch (shape) {
-    case TStockShape::Round: return "round";
-    case TStockShape::Ellipse: return "elliptical";
-    case TStockShape::Cd: return "CD";
-    default: return "rectangular";
-    }
-}
-
 // What keeps a geometry from being one grid of rectangles, before its numbers are checked.
-std::string KindFault(const TStockGeometry& g)
+TLabelMessage KindFault(const TStockGeometry& g)
 {
     if (g.Layouts < 1)
-        return "no labels are laid out";
-    if (g.Shape != TStockShape::Rectangle)
-        return std::string(ShapeName(g.Shape)) + " labels cannot be placed";
+        return {TMessageCode::NoLabelsLaidOut};
+    if (g.Shape == TStockShape::Round)
+        return {TMessageCode::RoundLabels};
+    if (g.Shape == TStockShape::Ellipse)
+        return {TMessageCode::EllipticalLabels};
+    if (g.Shape == TStockShape::Cd)
+        return {TMessageCode::CdLabels};
     if (g.Layouts > 1)
-        return "the labels lie in " + std::to_string(g.Layouts) + " grids; one grid can be placed";
+        return {TMessageCode::SeveralGrids, {std::to_string(g.Layouts)}};
     if (g.LabelWidth <= 0 || g.LabelHeight <= 0)
-        return "the labels have no size";
+        return {TMessageCode::LabelsWithoutSize};
     return {};
 }
 
 // What is wrong with the paper itself.
-std::string PaperFault(const TStockGeometry& g)
+TLabelMessage PaperFault(const TStockGeometry& g)
 {
     if (g.Paper != A4 && g.Paper != Letter && g.Paper != Custom)
-        return "the paper is neither a4 nor letter";
+        return {TMessageCode::PaperNeitherA4NorLetter};
     if (g.Paper == Custom && !(g.PaperWidth > 0 && g.PaperLength > 0 && g.PaperWidth <= kMaxPaperHundredths &&
                                g.PaperLength <= kMaxPaperHundredths))
-        return "the paper is " + Mm(g.PaperWidth) + " x " + Mm(g.PaperLength) +
-               " mm: its sides are above 0 and at most 10000 mm";
+        return {TMessageCode::PaperSizeOutside,
+                {Mm(g.PaperWidth), Mm(g.PaperLength), std::to_string(kMaxPaperHundredths / 100)}};
     if (!OneLabelAPage(g))
-        return "a roll or tape has one label a page on its own Custom paper";
+        return {TMessageCode::RollOnOwnPaper};
     return {};
 }
 
@@ -275,44 +281,53 @@ int StockPaperLength(const TStockGeometry& geometry)
     return PaperLength(geometry);
 }
 
-std::string StockFault(const TStockGeometry& g)
+TLabelMessage StockFault(const TStockGeometry& g)
 {
-    const auto range = [](const char* what, int value, const limits::TRange& r) {
-        return std::string(what) + " out of range: " + std::to_string(value) + " (" + std::to_string(r.Min) +
-               " to " + std::to_string(r.Max) + ")";
+    const auto range = [](TMessageCode code, int value, const limits::TRange& r) {
+        return TLabelMessage{code, {std::to_string(value), std::to_string(r.Min), std::to_string(r.Max)}};
     };
-    if (std::string fault = KindFault(g); !fault.empty())
+    if (TLabelMessage fault = KindFault(g); !fault.Empty())
         return fault;
-    if (std::string fault = PaperFault(g); !fault.empty())
+    if (TLabelMessage fault = PaperFault(g); !fault.Empty())
         return fault;
     if (!limits::kColumns.Contains(g.Columns))
-        return range("columns", g.Columns, limits::kColumns);
+        return range(TMessageCode::ColumnsOutOfRange, g.Columns, limits::kColumns);
     if (!limits::kRows.Contains(g.Rows))
-        return range("rows", g.Rows, limits::kRows);
+        return range(TMessageCode::RowsOutOfRange, g.Rows, limits::kRows);
     if (g.TopMargin < 0 || g.LeftMargin < 0)
-        return "a margin is negative";
+        return {TMessageCode::MarginNegative};
     if ((g.Columns > 1 && g.HorizontalPitch < g.LabelWidth) ||
         (g.Rows > 1 && g.VerticalPitch < g.LabelHeight))
-        return "the labels overlap: a pitch is less than the label";
+        return {TMessageCode::LabelsOverlap};
     const std::int64_t across = Reach(g.LeftMargin, g.Columns, g.HorizontalPitch, g.LabelWidth);
     const std::int64_t down = Reach(g.TopMargin, g.Rows, g.VerticalPitch, g.LabelHeight);
     if (g.Columns * g.Rows == 1 && (across > PaperWidth(g) || down > PaperLength(g)))
-        return "the label of " + Mm(g.LabelWidth) + " x " + Mm(g.LabelHeight) +
-               " mm does not fit its page of " + Mm(PaperWidth(g)) + " x " + Mm(PaperLength(g)) + " mm";
+        return {TMessageCode::LabelBeyondPage,
+                {Mm(g.LabelWidth), Mm(g.LabelHeight), Mm(PaperWidth(g)), Mm(PaperLength(g))}};
     if (across > PaperWidth(g))
-        return std::to_string(g.Columns) + " columns reach " + Mm(across) + " mm across paper " +
-               Mm(PaperWidth(g)) + " mm wide";
+        return {TMessageCode::ColumnsReachAcross, {std::to_string(g.Columns), Mm(across), Mm(PaperWidth(g))}};
     if (down > PaperLength(g))
-        return std::to_string(g.Rows) + " rows reach " + Mm(down) + " mm down paper " + Mm(PaperLength(g)) +
-               " mm long";
+        return {TMessageCode::RowsReachDown, {std::to_string(g.Rows), Mm(down), Mm(PaperLength(g))}};
     return {};
 }
 
 void CheckStock(std::string_view id, const TStockGeometry& geometry)
 {
-    const std::string fault = StockFault(geometry);
-    if (!fault.empty())
-        throw Exception("Label stock" + (id.empty() ? std::string() : " " + std::string(id)) + ": " + fault);
+    TLabelMessage fault = StockFault(geometry);
+    if (fault.Empty())
+        return;
+    if (id.empty())
+        throw ELabelMessage({TMessageCode::StockFaultUnnamed, {}, {std::move(fault)}});
+    throw ELabelMessage({TMessageCode::StockRefused, {std::string(id)}, {std::move(fault)}});
+}
+
+TLabelMessage StockListing(const TLabelStock& stock)
+{
+    if (stock.Unusable.Empty())
+        return stock.Description;
+    if (stock.Unusable.Code == TMessageCode::BorrowsMissingTemplate)
+        return stock.Unusable;
+    return {TMessageCode::StockUnusable, {EnglishText(stock.Description)}, {stock.Unusable}};
 }
 
 bool SameStockId(std::string_view a, std::string_view b)
@@ -339,15 +354,15 @@ std::optional<TSizedStock> StockOfSize(std::string_view id)
     TSizedStock sized;
     if (tape) {
         sized.Stock = {.Id = "tape-" + StockMmText(*width),
-                       .Description = "Continuous tape " + StockMmText(*width) + " mm wide",
+                       .Description = {TMessageCode::TapeDescription, {StockMmText(*width)}},
                        .Geometry = TapeGeometry(*width, *width)};
         if (!InRollRange(*width))
             sized.Fault = "a tape's width is 5 to 1000 mm, not " + StockMmText(*width);
     } else {
-        sized.Stock = {.Id = "roll-" + StockMmText(*width) + "x" + StockMmText(*height),
-                       .Description =
-                           "Roll of " + StockMmText(*width) + " x " + StockMmText(*height) + " mm labels",
-                       .Geometry = RollGeometry(*width, *height)};
+        sized.Stock = {
+            .Id = "roll-" + StockMmText(*width) + "x" + StockMmText(*height),
+            .Description = {TMessageCode::RollDescription, {StockMmText(*width), StockMmText(*height)}},
+            .Geometry = RollGeometry(*width, *height)};
         if (!InRollRange(*width) || !InRollRange(*height))
             sized.Fault =
                 "a roll's sides are 5 to 1000 mm, not " + StockMmText(*width) + " x " + StockMmText(*height);
@@ -363,7 +378,9 @@ std::span<const TBuiltInStock> BuiltInStocks()
 TStockCatalogue::TStockCatalogue()
 {
     for (const TBuiltInStock& stock : kStocks)
-        FStocks.push_back({std::string(stock.Id), std::string(stock.Description), stock.Geometry});
+        FStocks.push_back({std::string(stock.Id),
+                           {TMessageCode::Catalogued, {std::string(stock.Description)}},
+                           stock.Geometry});
 }
 
 const TLabelStock* TStockCatalogue::Listed(std::string_view id) const
@@ -424,8 +441,8 @@ std::vector<TLabelStock> TStockCatalogue::Search(std::string_view text) const
         words.push_back(word);
     std::vector<TLabelStock> found;
     for (const TLabelStock& stock : FStocks) {
-        const std::string fields =
-            LowerCase(stock.Id + '\n' + stock.Description + '\n' + stock.Brand + '\n' + stock.Part);
+        const std::string fields = LowerCase(stock.Id + '\n' + EnglishText(stock.Description) + '\n' +
+                                             stock.Brand + '\n' + stock.Part);
         if (std::all_of(words.begin(), words.end(), [&fields](const std::string& word) {
                 return fields.find(word) != std::string::npos;
             }))

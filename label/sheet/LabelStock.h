@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "label/words/LabelMessage.h"
 #include "report/PageModel.h"
 
 namespace quillon {
@@ -90,20 +91,23 @@ enum class TStockOrigin : std::uint8_t { BuiltIn, Template, StocksFile };
 
 struct TLabelStock {
     std::string Id;
-    std::string Description;
+    TLabelMessage Description; // a built-in stock's own wording, a template's or the user's text
     TStockGeometry Geometry{};
     TStockOrigin Origin = TStockOrigin::BuiltIn;
     std::string Brand{}; // a template's maker and product number, which a search finds
     std::string Part{};
+    TLabelMessage Unusable{}; // why a listed template cannot be placed (round labels, ...)
 };
 
 // The empty reason when the geometry is stock the program can print: rectangular labels in one grid
 // of 1 to 4 columns and 1 to 20 rows, of some size, that do not overlap and lie on the paper (A4,
 // Letter, or a Custom size; a roll's or tape's one label a page); otherwise what is wrong, e.g.
 // "3 columns reach 212.79 mm across paper 210.00 mm wide" or "round labels cannot be placed".
-std::string StockFault(const TStockGeometry& geometry);
-// Raises "Label stock <id>: <fault>" for a geometry with a fault.
+TLabelMessage StockFault(const TStockGeometry& geometry);
+// Raises ELabelMessage "Label stock <id>: <fault>" for a geometry with a fault.
 void CheckStock(std::string_view id, const TStockGeometry& geometry);
+// The stock as a list shows it: its description, and why it cannot be used when it cannot.
+TLabelMessage StockListing(const TLabelStock& stock);
 
 std::span<const TBuiltInStock> BuiltInStocks();
 
@@ -131,8 +135,8 @@ public:
 
     // Built in first, then the templates, then the user's own from stocks.ini.
     const std::vector<TLabelStock>& Stocks() const { return FStocks; }
-    // One line for each skipped entry or unreadable file: "stocks.ini line 7: ...".
-    const std::vector<std::string>& Problems() const { return FProblems; }
+    // One for each skipped entry or unreadable file: "stocks.ini line 7: ...".
+    const std::vector<TLabelMessage>& Problems() const { return FProblems; }
 
     // The stock of that ID, any letter case, or a roll or tape of any sane size (roll-60x40). Raises
     // "Unknown label stock: <id> (known: ...)", naming every known ID but the templates', or the fault
@@ -151,13 +155,13 @@ public:
     // Adds templates' stocks before the user's own. A template whose ID is taken is renamed with a
     // number (Avery-5160_2), since the user chose the other name and the template's is made up.
     void AddTemplateStocks(std::vector<TLabelStock> stocks);
-    void AddProblem(std::string problem) { FProblems.push_back(std::move(problem)); }
+    void AddProblem(TLabelMessage problem) { FProblems.push_back(std::move(problem)); }
 
 private:
     const TLabelStock* Listed(std::string_view id) const;
 
     std::vector<TLabelStock> FStocks;
-    std::vector<std::string> FProblems;
+    std::vector<TLabelMessage> FProblems;
     // Rolls and tapes found by their size: kept so that Find can hand out a reference that lasts. Find
     // adds to it, so one catalogue is not for several threads at once.
     mutable std::deque<TLabelStock> FSized;

@@ -61,13 +61,13 @@ bool IsIdCharacter(char c)
            c == '-' || c == '_';
 }
 
-std::string IdFault(std::string_view id)
+TLabelMessage IdFault(std::string_view id)
 {
     if (id.empty() || id.size() > kMaxIdLength)
-        return "an ID has 1 to 64 characters";
+        return {TMessageCode::IdLength};
     for (char c : id) {
         if (!IsIdCharacter(c))
-            return "an ID holds only letters, digits, '.', '-' and '_'";
+            return {TMessageCode::IdCharacters};
     }
     return {};
 }
@@ -86,7 +86,7 @@ struct TEntry {
     int Line = 0; // of its [ID] line
     TLabelStock Stock{};
     std::array<bool, kKeys.size()> Seen{};
-    std::string Fault; // the first fault, with its line; the entry is skipped when there is one
+    TLabelMessage Fault{}; // the first fault, with its line; the entry is skipped when there is one
 };
 
 bool ParseWhole(std::string_view text, int& value)
@@ -122,16 +122,16 @@ int* NumberField(TStockGeometry& g, TKey key)
 }
 
 // Sets one field from its text; the fault when the text is no value for it.
-std::string SetField(TLabelStock& stock, TKey key, std::string_view value)
+TLabelMessage SetField(TLabelStock& stock, TKey key, std::string_view value)
 {
     if (key == TKey::Description) {
         for (unsigned char c : value) {
             if (c < 0x20 || c == 0x7f)
-                return "the description holds a control character";
+                return {TMessageCode::DescriptionControl};
         }
         if (value.size() > kMaxDescriptionLength)
-            return "the description is longer than 200 bytes";
-        stock.Description = value;
+            return {TMessageCode::DescriptionLong};
+        stock.Description = {TMessageCode::Said, {std::string(value)}};
         return {};
     }
     if (key == TKey::Paper) {
@@ -144,7 +144,7 @@ std::string SetField(TLabelStock& stock, TKey key, std::string_view value)
         try {
             stock.Geometry.Paper = PaperFromName(std::string(value));
         } catch (const Exception&) {
-            return "paper is a4 or letter, or roll or tape, not " + EscapeForMessage(value);
+            return {TMessageCode::PaperNotKnown, {EscapeForMessage(value)}};
         }
         return {};
     }
@@ -152,12 +152,11 @@ std::string SetField(TLabelStock& stock, TKey key, std::string_view value)
     int* field = NumberField(stock.Geometry, key);
     if (whole ? ParseWhole(value, *field) : ParseMm(value, *field))
         return {};
-    return std::string(kKeys[static_cast<std::size_t>(key)]) +
-           (whole ? " is a whole number, not " : " is a length of 0 to 1000 mm, not ") +
-           EscapeForMessage(value);
+    return {whole ? TMessageCode::NotWhole : TMessageCode::NotLength,
+            {std::string(kKeys[static_cast<std::size_t>(key)]), EscapeForMessage(value)}};
 }
 
-std::string DefaultDescription(const TStockGeometry& g)
+TLabelMessage DefaultDescription(const TStockGeometry& g)
 {
     const auto mm = [](int hundredths) {
         std::string text = std::to_string(hundredths / 100) + "." + std::to_string(hundredths % 100 / 10) +
@@ -165,20 +164,20 @@ std::string DefaultDescription(const TStockGeometry& g)
         return text;
     };
     if (g.Media == TStockMedia::Roll)
-        return "Roll of " + StockMmText(g.LabelWidth) + " x " + StockMmText(g.LabelHeight) +
-               " mm labels, own stock";
+        return {TMessageCode::OwnRollDescription, {StockMmText(g.LabelWidth), StockMmText(g.LabelHeight)}};
     if (g.Media == TStockMedia::Tape)
-        return "Continuous tape " + StockMmText(g.LabelWidth) + " mm wide, own stock";
-    return std::string(g.Paper == TPaperSize::Letter ? "US Letter" : "A4") + ", " +
-           std::to_string(g.Columns * g.Rows) + " labels of " + mm(g.LabelWidth) + " x " + mm(g.LabelHeight) +
-           " mm (" + std::to_string(g.Columns) + " x " + std::to_string(g.Rows) + "), own stock";
+        return {TMessageCode::OwnTapeDescription, {StockMmText(g.LabelWidth)}};
+    return {TMessageCode::OwnSheetDescription,
+            {g.Paper == TPaperSize::Letter ? "US Letter" : "A4", std::to_string(g.Columns * g.Rows),
+             mm(g.LabelWidth), mm(g.LabelHeight), std::to_string(g.Columns), std::to_string(g.Rows)}};
 }
 
 // Reads the text line by line, as the settings file's lines are read, into entries and the problems of
 // what it skips. Escapes are not read: a description or an ID is taken as written.
 class TStocksReader {
 public:
-    TStocksReader(std::string fileName, std::vector<TLabelStock>& stocks, std::vector<std::string>& problems)
+    TStocksReader(std::string fileName, std::vector<TLabelStock>& stocks,
+                  std::vector<TLabelMessage>& problems)
         : FFileName(std::move(fileName)), FStocks(stocks), FProblems(problems)
     {
     }
@@ -199,12 +198,13 @@ private:
             return;
         }
         if (!FOpen) {
-            Problem(line, "outside any [ID] entry; the line is ignored");
+            FProblems.push_back(
+                {TMessageCode::StocksLineIgnored, {EscapeForMessage(FFileName), std::to_string(line)}});
             return;
         }
         const std::optional<TIniPair> pair = IniPairOf(row);
         if (!pair) {
-            Fail(line, "not a key = value line");
+            Fail(line, {TMessageCode::NotKeyValue});
             return;
         }
         Set(line, Lower(pair->Key), pair->Value);
@@ -217,29 +217,29 @@ private:
         FEntry = TEntry{};
         FEntry.Line = line;
         if (!id) {
-            Fail(line, "an entry begins with a line [ID]");
+            Fail(line, {TMessageCode::EntryBeginsWithId});
             return;
         }
         FEntry.Stock.Id = *id;
-        if (const std::string fault = IdFault(FEntry.Stock.Id); !fault.empty())
-            Fail(line, fault);
+        if (TLabelMessage fault = IdFault(FEntry.Stock.Id); !fault.Empty())
+            Fail(line, std::move(fault));
     }
 
     void Set(int line, const std::string& key, std::string_view value)
     {
         const auto found = std::find(kKeys.begin(), kKeys.end(), key);
         if (found == kKeys.end()) {
-            Fail(line, "unknown key " + EscapeForMessage(key));
+            Fail(line, {TMessageCode::UnknownStockKey, {EscapeForMessage(key)}});
             return;
         }
         const auto index = static_cast<std::size_t>(found - kKeys.begin());
         if (FEntry.Seen[index]) {
-            Fail(line, key + " is given twice");
+            Fail(line, {TMessageCode::KeyGivenTwice, {key}});
             return;
         }
         FEntry.Seen[index] = true;
-        if (const std::string fault = SetField(FEntry.Stock, static_cast<TKey>(index), value); !fault.empty())
-            Fail(line, fault);
+        if (TLabelMessage fault = SetField(FEntry.Stock, static_cast<TKey>(index), value); !fault.Empty())
+            Fail(line, std::move(fault));
     }
 
     // The entry in hand is complete: it joins the stocks, or its first fault is told.
@@ -248,22 +248,21 @@ private:
         if (!FOpen)
             return;
         FOpen = false;
-        if (!FEntry.Fault.empty()) {
+        if (!FEntry.Fault.Empty()) {
             FProblems.push_back(FEntry.Fault);
             return;
         }
-        const std::string fault = CompleteFault();
-        if (!fault.empty()) {
-            FProblems.push_back(Where(FEntry.Line) + fault + Skipped());
+        if (TLabelMessage fault = CompleteFault(); !fault.Empty()) {
+            FProblems.push_back(Skipped(FEntry.Line, std::move(fault)));
             return;
         }
-        if (FEntry.Stock.Description.empty())
+        if (FEntry.Stock.Description.Empty())
             FEntry.Stock.Description = DefaultDescription(FEntry.Stock.Geometry);
         FEntry.Stock.Origin = TStockOrigin::StocksFile;
         FStocks.push_back(FEntry.Stock);
     }
 
-    std::string CompleteFault()
+    TLabelMessage CompleteFault()
     {
         TStockGeometry& g = FEntry.Stock.Geometry;
         const bool sheet = g.Media == TStockMedia::Sheet;
@@ -272,9 +271,9 @@ private:
             const bool needed = sheet || key == TKey::Paper || key == TKey::Width ||
                                 (key == TKey::Height && g.Media == TStockMedia::Roll);
             if (needed && !FEntry.Seen[index])
-                return "missing " + std::string(kKeys[index]);
+                return {TMessageCode::MissingKey, {std::string(kKeys[index])}};
             if (!sheet && !needed && key != TKey::Height && FEntry.Seen[index])
-                return std::string(kKeys[index]) + " is for sheets: a roll or tape has one label a page";
+                return {TMessageCode::ForSheetsOnly, {std::string(kKeys[index])}};
         }
         if (!sheet) {
             const int length =
@@ -283,41 +282,42 @@ private:
                                              : TapeGeometry(g.LabelWidth, length);
         }
         if (SameStockId(FEntry.Stock.Id, kCustomId))
-            return "the ID custom names the sheet laid out by margins";
+            return {TMessageCode::CustomIdReserved};
         if (const std::optional<TSizedStock> sized = StockOfSize(FEntry.Stock.Id);
             sized && sized->Fault.empty())
-            return "the ID " + FEntry.Stock.Id + " is taken by the " +
-                   (sized->Stock.Geometry.Media == TStockMedia::Tape ? "tape" : "roll") + " of that size";
+            return {sized->Stock.Geometry.Media == TStockMedia::Tape ? TMessageCode::IdTakenByTape
+                                                                     : TMessageCode::IdTakenByRoll,
+                    {FEntry.Stock.Id}};
         for (const TLabelStock& stock : FStocks) {
             if (SameStockId(stock.Id, FEntry.Stock.Id))
-                return "the ID " + stock.Id + " is taken";
+                return {TMessageCode::IdTaken, {stock.Id}};
         }
         return StockFault(g);
     }
 
-    void Fail(int line, const std::string& fault)
+    void Fail(int line, TLabelMessage fault)
     {
-        if (FEntry.Fault.empty())
-            FEntry.Fault = Where(line) + fault + Skipped();
+        if (FEntry.Fault.Empty())
+            FEntry.Fault = Skipped(line, std::move(fault));
     }
 
-    void Problem(int line, const std::string& what) { FProblems.push_back(Where(line) + what); }
-
-    std::string Where(int line) const
-    {
-        return EscapeForMessage(FFileName) + " line " + std::to_string(line) + ": ";
-    }
-
-    std::string Skipped() const
+    // "stocks.ini line 7: <fault>; the stock X is skipped", or "the entry" while it has no good ID.
+    TLabelMessage Skipped(int line, TLabelMessage fault) const
     {
         const std::string& id = FEntry.Stock.Id;
-        return id.empty() || !IdFault(id).empty() ? "; the entry is skipped"
-                                                  : "; the stock " + id + " is skipped";
+        TLabelMessage skipped{TMessageCode::StocksEntrySkipped,
+                              {EscapeForMessage(FFileName), std::to_string(line)}};
+        if (!id.empty() && IdFault(id).Empty()) {
+            skipped.Code = TMessageCode::StocksStockSkipped;
+            skipped.Args.push_back(id);
+        }
+        skipped.Cause.push_back(std::move(fault));
+        return skipped;
     }
 
     std::string FFileName;
     std::vector<TLabelStock>& FStocks;
-    std::vector<std::string>& FProblems;
+    std::vector<TLabelMessage>& FProblems;
     TEntry FEntry{};
     bool FOpen = false;
 };

@@ -46,18 +46,19 @@ struct ReadRow {
 TEST(PrinterCalibration, SettingsGiveEachPrinterItsCorrectionAndNameWhatTheyCannot)
 {
     for (const ReadRow& row : kReadRows) {
-        std::vector<std::string> problems;
+        std::vector<TLabelMessage> problems;
         const TPrinterCalibrations read = ReadCalibrations(
             ParseSettings(std::string("[calibration:Laser]\n") + row.Lines).Settings, problems);
         EXPECT_TRUE(CalibrationOf(read, "Laser") == row.Expected) << "row " << row.No;
         EXPECT_EQ(problems.size(), *row.Problem ? 1u : 0u) << "row " << row.No;
         if (!problems.empty()) {
-            EXPECT_NE(problems[0].find(row.Problem), std::string::npos) << problems[0];
+            EXPECT_NE(EnglishText(problems[0]).find(row.Problem), std::string::npos)
+                << EnglishText(problems[0]);
         }
         // Written back, the file reads as it was taken, in its normal form.
         TSettings written;
         WriteCalibrations(written, read);
-        std::vector<std::string> again;
+        std::vector<TLabelMessage> again;
         EXPECT_TRUE(CalibrationOf(ReadCalibrations(written, again), "Laser") == row.Expected)
             << "row " << row.No;
         EXPECT_TRUE(again.empty()) << "row " << row.No;

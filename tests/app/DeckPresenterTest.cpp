@@ -22,7 +22,7 @@ protected:
         barcode.SetModul(deck.ModulePixels);
         barcode.SetRatio(deck.Ratio);
         presenter.SetDeck(deck);
-        EXPECT_EQ(presenter.ApplySheet(), "");
+        EXPECT_EQ(presenter.ApplySheet(TLanguage::English), "");
         presenter.Compose(code, deck.Captions);
         return presenter.Status();
     }

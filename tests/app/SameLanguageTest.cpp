@@ -33,9 +33,10 @@ std::set<QString> WordsOfEveryLanguage()
 {
     // Units, the product, key names in shortcuts (which Qt itself leaves as they are), formats.
     std::set<QString> words{
-        "mm",    "dpi",   "pt",    "Quillon", "GS1",  "AI",     "X",      "Ctrl",
-        "Shift", "Alt",   "Home",  "End",     "PgUp", "PgDown", "Escape", "CSV",
-        "code",  "upper", "lower", "copies",  "US",   "Letter"}; // CSV's column names; the paper's own name
+        "mm",    "dpi",    "pt",    "Quillon", "GS1",  "AI",     "X",      "Ctrl",
+        "Shift", "Alt",    "Home",  "End",     "PgUp", "PgDown", "Escape", "CSV",
+        "code",  "upper",  "lower", "copies",  "US",   "Letter", // CSV's column names; the paper's own name
+        "Dymo",  "Brother"};                                     // label makers' names
     const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
     for (int kind = 0; kind < kLabelKindCount; ++kind)
         for (const QString& name : {QString::fromStdString(std::string(LabelKindName(kind))),
@@ -166,6 +167,14 @@ protected:
         status("symbol");
         form->DesBtn->click();
         CollectTexts(form.get(), "window", shown);
+        // The built-in stocks as the design panel lists them (glabels' templates carry their makers' words).
+        const QComboBox* stocks = form->DesBarPanel->StockBox;
+        const TStockCatalogue builtIn;
+        for (const TLabelStock& stock : builtIn.Stocks()) {
+            const int item = stocks->findText(QString::fromStdString(stock.Id));
+            Add(shown, "stocks/" + QString::fromStdString(stock.Id),
+                stocks->itemData(item, Qt::ToolTipRole).toString());
+        }
         form->SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::Serial));
         CollectTexts(form->SourcePanel, "serial", shown);
         form->SourceBox->setCurrentIndex(static_cast<int>(TLabelSource::OneLabel));

@@ -379,23 +379,32 @@ TEST(LabelStatus, StandardLayoutNotesReadInArabic)
     }
 }
 
-// Each of the label library's messages is worded in Arabic, with every value it names in its place; an
-// encoder's own words (Said, EncoderNotice) pass through as they are.
+// Each of the label library's messages is worded in Arabic, with every value it names in its place as
+// often as the English names it; an encoder's own words (Said, EncoderNotice) pass through as they are, and
+// a catalogued text is translated as a whole.
 TEST(LabelStatus, EveryLibraryMessageIsWordedInArabicWithItsValues)
 {
-    for (int code = 1; code < static_cast<int>(TMessageCode::Count); ++code) {
+    for (int code = 2; code < static_cast<int>(TMessageCode::Count); ++code) {
         if (static_cast<TMessageCode>(code) == TMessageCode::EncoderNotice)
             continue;
         const TLabelMessage message{static_cast<TMessageCode>(code),
                                     {"v1", "v2", "v3", "v4", "v5", "v6", "v7", "v8", "v9"}};
-        const std::string english = EnglishText(message);
+        const QString english = QString::fromStdString(EnglishText(message));
         const QString arabic = MessageText(message, TLanguage::Arabic);
-        EXPECT_TRUE(HasArabic(arabic)) << english;
+        EXPECT_TRUE(HasArabic(arabic)) << english.toStdString();
         for (const std::string& value : message.Args)
             EXPECT_EQ(arabic.count(QString::fromStdString(value)),
-                      static_cast<qsizetype>(english.find(value) != std::string::npos))
-                << english << " -> " << arabic.toStdString();
+                      english.count(QString::fromStdString(value)))
+                << english.toStdString() << " -> " << arabic.toStdString();
     }
+    // A cause is worded in the same language, in its place; a catalogued text whole.
+    const TLabelMessage refused{TMessageCode::StockRefused, {"roll-57x32"}, {{TMessageCode::RoundLabels}}};
+    EXPECT_EQ(MessageText(refused, TLanguage::Arabic),
+              "ورق الملصقات roll-57x32: لا يمكن وضع الملصقات المستديرة");
+    EXPECT_EQ(EnglishText(refused), "Label stock roll-57x32: round labels cannot be placed");
+    const TLabelMessage builtIn = TStockCatalogue().Find("roll-57x32").Description;
+    EXPECT_EQ(MessageText(builtIn, TLanguage::English).toStdString(), EnglishText(builtIn));
+    EXPECT_TRUE(HasArabic(MessageText(builtIn, TLanguage::Arabic))) << EnglishText(builtIn);
 }
 
 // Every deck and design control has a tooltip in the interface language; back from Arabic, every caption

@@ -66,10 +66,11 @@ struct ParseRow {
     {5,
      "[label]\njunk\ncode=x\\qy\n=v\ncode=ok\n",
      "ok",
-     {{2, "no \"=\" between a key and its value"},
-      {3, "an escape other than \\\\, \\n, \\r, \\t or \\xHH"},
-      {4, "a value without a key"}}},
-    {6, "[label]\ncode=A\\x4", std::nullopt, {{2, "an escape other than \\\\, \\n, \\r, \\t or \\xHH"}}},
+     {{2, {TMessageCode::SettingNoEquals}},
+      {3, {TMessageCode::SettingBadEscape}},
+      {4, {TMessageCode::SettingWithoutKey}}}},
+    {6, "[label]\ncode=A\\x4", std::nullopt, {{2, {TMessageCode::SettingBadEscape}}}},
+    {7, "[la\\qbel]\ncode=A\n", std::nullopt, {{1, {TMessageCode::SectionBadEscape}}}},
 };
 
 TEST(SettingsFile, ReadsWhatItCanAndNamesTheLinesItCannot)

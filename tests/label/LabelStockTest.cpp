@@ -44,7 +44,7 @@ TEST(LabelStock, BuiltInStocksAreNamedByTheirGeometryAndFitTheirPaper)
                                                "x" + std::to_string(g.Rows) + "-" + IdSize(g.LabelWidth) +
                                                "x" + IdSize(g.LabelHeight);
         EXPECT_EQ(stock.Id, expected);
-        EXPECT_EQ(StockFault(g), "") << stock.Id;
+        EXPECT_EQ(EnglishText(StockFault(g)), "") << stock.Id;
         EXPECT_FALSE(stock.Description.empty()) << stock.Id;
         EXPECT_EQ(std::count(ids.begin(), ids.end(), stock.Id), 0) << stock.Id << " twice";
         ids.emplace_back(stock.Id);
@@ -126,11 +126,12 @@ TEST(LabelStock, FaultsNameWhatKeepsARollFromUse)
     largeLabel.LabelWidth = 6000;
     noPaper.PaperLength = 0;
     twoOnARoll.Rows = 2;
-    EXPECT_EQ(StockFault(largeLabel),
+    EXPECT_EQ(EnglishText(StockFault(largeLabel)),
               "the label of 60.00 x 32.00 mm does not fit its page of 57.00 x 32.00 mm");
-    EXPECT_EQ(StockFault(noPaper),
+    EXPECT_EQ(EnglishText(StockFault(noPaper)),
               "the paper is 57.00 x 0.00 mm: its sides are above 0 and at most 10000 mm");
-    EXPECT_EQ(StockFault(twoOnARoll), "a roll or tape has one label a page on its own Custom paper");
+    EXPECT_EQ(EnglishText(StockFault(twoOnARoll)),
+              "a roll or tape has one label a page on its own Custom paper");
 }
 
 // The sheets the issue names, as printed on them: 63.5 x 38.1 mm from (7.21, 15.15) at 66.04 x 38.1,
@@ -215,7 +216,7 @@ TEST(LabelStock, StocksIniAddsSoundEntriesAndSkipsEachBadOneWithItsLine)
     for (const auto& row : rows) {
         TStockCatalogue catalogue;
         catalogue.AddUserStocks(row.text);
-        EXPECT_EQ(catalogue.Problems(), row.problems) << "row " << row.line;
+        EXPECT_EQ(EnglishTexts(catalogue.Problems()), row.problems) << "row " << row.line;
         // Rows 10 and 11 have a sound entry beside the bad one.
         const bool added = catalogue.Stocks().size() == builtIn + 1;
         EXPECT_EQ(added, row.problems.empty() || row.line >= 10) << "row " << row.line;
@@ -223,7 +224,7 @@ TEST(LabelStock, StocksIniAddsSoundEntriesAndSkipsEachBadOneWithItsLine)
     TStockCatalogue catalogue;
     catalogue.AddUserStocks(own);
     const TLabelStock& shelf = catalogue.Find("Shelf-2x4");
-    EXPECT_EQ(shelf.Description, "Shelf edge labels");
+    EXPECT_EQ(EnglishText(shelf.Description), "Shelf edge labels");
     EXPECT_EQ(std::tuple(shelf.Geometry.LabelHeight, shelf.Geometry.LeftMargin), std::tuple(6050, 476));
 }
 
@@ -254,7 +255,7 @@ TEST(LabelStock, StocksIniDeclaresRollsAndTapes)
     for (const auto& row : rows) {
         TStockCatalogue catalogue;
         catalogue.AddUserStocks(row.text);
-        EXPECT_EQ(catalogue.Problems(),
+        EXPECT_EQ(EnglishTexts(catalogue.Problems()),
                   row.problem.empty() ? std::vector<std::string>{} : std::vector<std::string>{row.problem})
             << "row " << row.line;
         if (!row.problem.empty())
@@ -276,7 +277,7 @@ TEST(LabelStock, TheDataDirectorysStocksIniIsReadThroughTheSafeFileLayer)
     ASSERT_TRUE(testing::WriteBytes(QString::fromStdString(path), kOwnStock));
     EXPECT_EQ(LoadStockCatalogue(dir.path().toStdString(), {}).Stocks().back().Id, "shelf-2x4");
     ASSERT_TRUE(testing::WriteBytes(QString::fromStdString(path), QByteArray(kMaxStocksFileBytes + 1, '#')));
-    EXPECT_EQ(LoadStockCatalogue(dir.path().toStdString(), {}).Problems(),
+    EXPECT_EQ(EnglishTexts(LoadStockCatalogue(dir.path().toStdString(), {}).Problems()),
               std::vector<std::string>{"Larger than 64 KiB: " + path +
                                        "; only the built-in label stocks are offered"});
 }
