@@ -14,6 +14,7 @@
 #include "barcode/Exception.h"
 #include "data/Escape.h"
 #include "data/SafeFile.h"
+#include "label/words/LabelMessage.h"
 
 namespace quillon {
 namespace {
@@ -36,7 +37,7 @@ bool IsLineEnd(char c)
 
 [[noreturn]] void ThrowInvalidNumber()
 {
-    throw Exception("Invalid numeric input");
+    throw ELabelMessage({TMessageCode::InvalidNumericInput});
 }
 
 // The digits after a hexadecimal prefix ("0x", "0X", "$", "x", "X"), or nothing for a decimal token.

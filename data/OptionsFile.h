@@ -29,7 +29,7 @@ public:
 
     // The next integer: a token of at most 32 characters, decimal with an optional sign, or hexadecimal
     // (a 32-bit pattern) after "$", "x" or "0x"; 0 at the end of the file. The rest of its line is
-    // skipped. Raises Exception("Invalid numeric input").
+    // skipped. Raises ELabelMessage "Invalid numeric input".
     std::int32_t ReadInteger();
     // The rest of the current line, spaces kept, without its line end; empty at the end of the file.
     std::string ReadLine();

@@ -1788,6 +1788,10 @@ The file is kept as %2; what could not be read keeps its designed value.</source
         <source>it is write-protected (mode %1)</source>
         <translation>إنه محمي من الكتابة (الصلاحيات %1)</translation>
     </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>إدخال رقمي غير صالح</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1788,6 +1788,10 @@ Le fichier est conservé sous %2 ; ce qui n’a pas pu être lu garde sa valeur 
         <source>it is write-protected (mode %1)</source>
         <translation>il est protégé en écriture (mode %1)</translation>
     </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Saisie numérique non valide</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -120,6 +120,7 @@ constexpr auto kWordings = std::to_array<TWordingRow>({
     {TMessageCode::SettingWithoutKey, Wording("Messages", "a value without a key")},
     {TMessageCode::SectionBadEscape, Wording("Messages", "a section name with a bad escape")},
     {TMessageCode::CalibrationNotNumber, Wording("Messages", "%1 %2: %3 is not a number from -%4 to %4")},
+    {TMessageCode::InvalidNumericInput, Wording("Messages", "Invalid numeric input")},
     {TMessageCode::FileNoError, Wording("Messages", "No error: %1")},
     {TMessageCode::FileNotFound, Wording("Messages", "File not found: %1")},
     {TMessageCode::FileAccessDenied, Wording("Messages", "File access denied: %1")},

@@ -94,6 +94,7 @@ enum class TMessageCode : std::uint8_t {
     SettingWithoutKey,
     SectionBadEscape,
     CalibrationNotNumber,
+    InvalidNumericInput,
 
     // Why a file cannot be read or written
     FileNoError,
