@@ -13,7 +13,7 @@
 #include <sys/socket.h>
 #include <thread>
 
-#include "cli/PrinterAddress.h"
+#include "label/send/PrinterAddress.h"
 #include "tests/cli/RunCli.h"
 #include "tests/support/PdfRaster.h"
 #include "tests/support/Rasterisers.h"
@@ -227,11 +227,11 @@ TEST(PrinterAddress, Parses)
                         {"[::1]:9101", "::1", 9101},
                         {"[fe80::1]", "fe80::1", 9100}};
     for (const Row& row : rows) {
-        const cli::RawPrinterAddress address = cli::ParseRawPrinterAddress(row.text);
+        const RawPrinterAddress address = ParseRawPrinterAddress(row.text);
         EXPECT_EQ(address.host, row.host) << row.text;
         EXPECT_EQ(address.port, row.port) << row.text;
     }
-    EXPECT_EQ(cli::ParseRawPrinterAddress("[::1]:9101").Name(), "[::1]:9101");
+    EXPECT_EQ(ParseRawPrinterAddress("[::1]:9101").Name(), "[::1]:9101");
 }
 
 TEST(PrintCommandUsage, RefusesWhatItCannotSend)
