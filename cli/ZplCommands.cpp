@@ -52,7 +52,8 @@ ZplLabelBlock MakeZplBlock(const CliOptions& options, const ZplMedia& media, con
                           .Symbol = label.symbol.get(),
                           .KindName = KindNameOf(options)};
     TZplBlock made = quillon::MakeZplBlock(roll, {.LabelMm = media.labelMm, .Placing = media.placing},
-                                           ZplSettingsFrom(options), copies, options.verify);
+                                           ZplSettingsFrom(options), copies,
+                                           options.verify ? TBlockProof::Read : TBlockProof::Skip);
     ZplLabelBlock block{.zpl = std::move(made.Zpl),
                         .notes = label.notes,
                         .failure = EnglishText(made.Failure),

@@ -36,7 +36,7 @@ QPoint PlacedCorner(const TLabelDrawing& drawing, const TRollMedia& media, int d
 } // namespace
 
 TZplBlock MakeZplBlock(const TRollLabel& label, const TRollMedia& media, const TZplSettings& settings,
-                       int copies, bool verify)
+                       int copies, TBlockProof proof)
 {
     const TLabelDrawing& drawing = *label.Drawing;
     const TZplArtwork artwork =
@@ -49,7 +49,7 @@ TZplBlock MakeZplBlock(const TRollLabel& label, const TRollMedia& media, const T
                                              DotsOfMm(media.LabelMm->height(), settings.Dpi))
                                      : QSize(artwork.Dots.Width, artwork.Dots.Height);
     block.Zpl = ZplLabel(artwork, size, PlacedCorner(drawing, media, settings.Dpi), copies, settings);
-    if (!verify)
+    if (proof == TBlockProof::Skip)
         return block;
     // The proof reads the block as written, as the printer will: its inked part, which the reader sets
     // on white paper as the rest of the roll's label is.

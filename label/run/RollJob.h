@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QSizeF>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,9 +43,12 @@ struct TZplBlock {
     bool NoReader = false;            // no reader reads its kind: it was not read
 };
 
-// The label as one block printed `copies` times and, when `verify`, read back from the block as the
+// Whether a block is read back before it may join the job.
+enum class TBlockProof : std::uint8_t { Read, Skip };
+
+// The label as one block printed `copies` times and, unless skipped, read back from the block as the
 // printer prints it: its inked part on white paper, one pixel a dot. Raises what drawing raises.
 TZplBlock MakeZplBlock(const TRollLabel& label, const TRollMedia& media, const TZplSettings& settings,
-                       int copies, bool verify);
+                       int copies, TBlockProof proof);
 
 } // namespace quillon
