@@ -277,6 +277,7 @@ TBarForm::TBarForm(TPrintBarForm& printForm, QString dataDirectory, QWidget* par
     fade->setEndValue(kWorkingOpacity / 255.0);
     fade->setDuration(kFadeInMs);
     FFadeIn = fade;
+    SetUpLabelPrinter();
     ConnectHandlers();
     LayOutAlignedPanels();
     BarEd->setFocus();

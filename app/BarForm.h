@@ -2,6 +2,7 @@
 // the live label preview, the corner logo and the About panel.
 #pragma once
 
+#include <QFutureWatcher>
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
@@ -23,6 +24,7 @@
 #include "app/Catalogues.h"
 #include "app/ColumnDialog.h"
 #include "app/DeckPresenter.h"
+#include "app/LabelPrinterJob.h"
 #include "app/LabelRun.h"
 #include "app/LabelSource.h"
 #include "app/LabelStatus.h"
@@ -193,6 +195,18 @@ public:
     std::function<std::optional<TListColumns>(const TColumnChoice&)> ChooseColumns;
     // The file the rows listed are exported to; empty when the user chose none. A file dialog by default.
     std::function<QString()> ChooseExportFile;
+
+    // The label-printer destination, the print preview's "Label printer..." action: asks for the printer
+    // (ChooseLabelPrinter, the label printer dialog by default; none when cancelled), keeps the choice in
+    // the settings file, and makes, proves and sends the labels the print command would print, on a
+    // thread of its own; ReportLabelJob then says whether the whole job was handed over (a message box
+    // by default).
+    void SendToLabelPrinter();
+    bool SendingLabels() const;
+    void WaitForLabelJob(); // until the job's outcome has been reported
+    std::function<std::optional<TLabelPrinterChoice>(const TLabelPrinterChoice& shown)> ChooseLabelPrinter;
+    std::function<void(const QString& message, bool handedOver)> ReportLabelJob;
+    std::chrono::milliseconds LabelPrinterTimeout = kLabelPrinterTimeout; // to connect, and for each write
 
     // Where the labels come from: the code field, a list or a serial run.
     TLabelSource Source() const;
@@ -482,6 +496,11 @@ private:
     QString ProblemText(const TRunProblem& problem) const;
     QString ChangedQuestion() const;
     void PrintRows(); // the print command for a list or a run
+    void SetUpLabelPrinter();
+    std::optional<TLabelPrinterChoice> AskLabelPrinter(const TLabelPrinterChoice& shown);
+    TLabelJobRequest LabelJobRequest(const TLabelPrinterChoice& choice);
+    std::vector<TLabelJobRow> LabelJobRows() const;
+    void FinishLabelJob();
     void FinishRows(std::optional<TRunResult> result);
     void ShowPrintedRows(TRunResult result);
     QStringList ApplySourceSettings();
@@ -580,6 +599,9 @@ private:
     std::string FListFileText; // the text read from it, so that a list changed since is saved whole
     QString FDesignPath;       // the design opened or saved last
     TDeckUndo* FDeckUndo = nullptr;
+    QFutureWatcher<TLabelJobOutcome>* FLabelJob = nullptr;
+    QString FLabelJobPrinter; // as the user named it
+    bool FLabelJobBusy = false;
 };
 
 } // namespace quillon

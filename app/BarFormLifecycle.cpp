@@ -244,7 +244,11 @@ bool TBarForm::FormClose()
     const QStringList problems = SaveOptionsAndSettings(TSettingsWrite::WhenChanged);
     if (!problems.isEmpty() && !ConfirmCloseAnyway(problems.join('\n')))
         return false;
-    FRun->Cancel(); // a print under way is not left to finish behind a closed window
+    FRun->Cancel();      // a print under way is not left to finish behind a closed window
+    if (FLabelJobBusy) { // a job being handed to a label printer ends whole or times out, never cut off
+        FLabelJob->disconnect(this);
+        FLabelJob->waitForFinished();
+    }
     Table1.Close();
     if (FDataFolderLock != nullptr)
         FDataFolderLock->unlock(); // only removes a lock this window holds

@@ -259,6 +259,7 @@ void TBarForm::PrintSheet()
 
 void TBarForm::ShowPreview(TPreviewContent content)
 {
+    content.SendToLabelPrinter = [this](QWidget* /*preview*/) { SendToLabelPrinter(); };
     if (FPreview != nullptr) { // one preview at a time: the open one shows the current sheet
         FPreview->Rebuild(std::move(content));
         FPreview->raise();

@@ -61,7 +61,7 @@ QString TDeckPresenter::ApplySheet(TLanguage language)
     const int height = SheetRowHeight(sheet);
     FBarcode.SetHeight(height);
     try {
-        FPrintForm.ApplyPaper(sheet.Stock ? sheet.Stock->Paper : sheet.Paper);
+        ApplyPaperOf(FPrintForm, sheet); // a roll's page is its label's size
         FPrintForm.ApplyColumns(SheetColumns(sheet));
         FPrintForm.ApplyRows(SheetRows(sheet), height); // and at most that many cells in a column
         FPrintForm.ApplyStock(sheet.Stock);

@@ -1,6 +1,6 @@
 #include "CliOptions.h"
 
-#include "PrinterAddress.h"
+#include "label/send/PrinterAddress.h"
 
 #include <algorithm>
 #include <cctype>

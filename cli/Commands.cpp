@@ -19,6 +19,7 @@
 #include "label/compose/LabelComposer.h"
 #include "label/compose/SymbolKinds.h"
 #include "label/proof/PrintCheck.h"
+#include "label/proof/PrintedLabel.h"
 #include "label/proof/PrintedPdf.h"
 #include "label/proof/ScanCheck.h"
 #include "label/render/LabelPainter.h"
@@ -93,20 +94,6 @@ LabelFile MakeLabelFile(const CliOptions& options)
     return {.image = std::move(image), .label = std::move(label)};
 }
 
-namespace {
-
-// Why a reading of the file fails, in the words a printed cell's proof uses.
-std::string FailureOf(const TScanResult& scan)
-{
-    if (scan.RightCheckDigit)
-        return EnglishText({TMessageCode::CheckDigitShould, {std::string(1, *scan.RightCheckDigit)}});
-    if (scan.Outcome == TScanOutcome::ReadsOther)
-        return EnglishText({TMessageCode::ReadsOther, {scan.Decoded, scan.Expected}});
-    return EnglishText({TMessageCode::DoesNotScan, {}});
-}
-
-} // namespace
-
 LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label)
 {
     // The file is the proof: the pixels of the PNG as written are read, one printer dot each (the
@@ -120,28 +107,8 @@ LabelProof ProveWritten(const QByteArray& png, const PrintLabel& label)
 
 LabelProof ProveImage(const QImage& image, const PrintLabel& label)
 {
-    // An upright label is read straight from the image; a turned one through its drawing, which the
-    // reader turns back. A symbol is read from the image in whichever quarter turn it stands.
-    if (label.symbol) {
-        const TScanResult scan = CheckSymbolImage(image, *label.symbol);
-        if (scan.Outcome == TScanOutcome::NoReader)
-            return {.failure = {}, .noReader = true};
-        return {.failure = scan.Outcome == TScanOutcome::Matches
-                               ? std::string()
-                               : SymbolFailureOf(scan, *label.expected.Symbol),
-                .noReader = false};
-    }
-    if (label.barcode.Angle() != 0.0) {
-        const int dpi = static_cast<int>(std::lround(label.drawing->UnitsPerInch));
-        const TPrintVerdict verdict = VerifyLabelAlone(*label.drawing, label.barcode, dpi);
-        return {.failure = EnglishText(verdict.Reason),
-                .noReader = verdict.Scan.Outcome == TScanOutcome::NoReader};
-    }
-    const TScanResult scan = CheckScan(image, label.barcode);
-    if (scan.Outcome == TScanOutcome::NoReader)
-        return {.failure = {}, .noReader = true};
-    return {.failure = scan.Outcome == TScanOutcome::Matches ? std::string() : FailureOf(scan),
-            .noReader = false};
+    const TLabelReading reading = ReadPrintedLabel(image, *label.drawing, label.barcode, label.symbol.get());
+    return {.failure = EnglishText(reading.Failure), .noReader = reading.NoReader};
 }
 
 int RunLabel(const CliOptions& options, std::ostream& err)

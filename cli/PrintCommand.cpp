@@ -5,9 +5,9 @@
 
 #include "Bulk.h"
 #include "Commands.h"
-#include "PrintJob.h"
 #include "data/Escape.h"
 #include "data/SafeFile.h"
+#include "label/send/PrintJob.h"
 
 namespace quillon::cli {
 

@@ -1,17 +1,13 @@
 #include "SymbolCommands.h"
 
 #include "label/compose/SymbolKinds.h"
+#include "label/proof/PrintedLabel.h"
 
 namespace quillon::cli {
 
 std::string SymbolFailureOf(const TScanResult& scan, const TSymbolExpectation& expected)
 {
-    if (scan.Outcome != TScanOutcome::ReadsOther)
-        return EnglishText({TMessageCode::DoesNotScan, {}});
-    if (scan.Decoded == scan.Expected)
-        return EnglishText(
-            {TMessageCode::ReadsNotGs1, {scan.Decoded, scan.Format, expected.Reading.SymbologyIdentifier}});
-    return EnglishText({TMessageCode::ReadsOther, {scan.Decoded, scan.Expected}});
+    return EnglishText(SymbolFailure(scan, expected));
 }
 
 std::string SymbolNoReaderNote(TSymbolKind kind)

@@ -1,40 +1,14 @@
 #include "ZplCommands.h"
 
-#include <QTransform>
-#include <cmath>
-
 #include "Commands.h"
 #include "SheetCommands.h"
 #include "label/compose/SymbolKinds.h"
-#include "label/proof/WrittenZpl.h"
-#include "label/render/LabelPainter.h"
+#include "label/run/RollJob.h"
 #include "label/sheet/SheetRun.h"
-#include "report/Units.h"
 
 namespace quillon::cli {
 
 namespace {
-
-int DotsOfMm(double mm, int dpi)
-{
-    return static_cast<int>(std::lround(mm * dpi / kMmPerInch));
-}
-
-// Where the label's corner lands on the roll's label, as a sheet's cell places it: the same placement
-// (PlaceInCell) on the printer's dots.
-QPoint PlacedCorner(const TLabelDrawing& drawing, const ZplMedia& media, int dpi)
-{
-    if (!media.labelMm || !media.placing)
-        return {};
-    const double dotsPerMm = dpi / kMmPerInch;
-    const TPictureCell cell{.FrameMm = QRectF(QPointF(0, 0), *media.labelMm),
-                            .Image = *media.placing,
-                            .PixelsPerInch = dpi,
-                            .ToDevice = QTransform::fromScale(dotsPerMm, dotsPerMm),
-                            .DeviceDpi = static_cast<double>(dpi)};
-    const QPointF origin = PlaceInCell(drawing, cell, dpi).Placement.Origin;
-    return {static_cast<int>(std::lround(origin.x())), static_cast<int>(std::lround(origin.y()))};
-}
 
 std::string KindNameOf(const CliOptions& options)
 {
@@ -73,26 +47,19 @@ CliOptions ZplLabelOptions(const CliOptions& options, const ZplMedia& media)
 ZplLabelBlock MakeZplBlock(const CliOptions& options, const ZplMedia& media, const PrintLabel& label,
                            int copies)
 {
-    const TZplSettings settings = ZplSettingsFrom(options);
-    const TZplArtwork artwork = ZplArtwork(*label.drawing, label.symbol ? nullptr : &label.barcode, settings);
-    ZplLabelBlock block{.notes = label.notes};
-    if (!artwork.GraphicNote.empty())
-        block.notes.push_back("ZPL: the bars of " + KindNameOf(options) +
-                              " go as a graphic: " + artwork.GraphicNote);
-    const QSize size = media.labelMm ? QSize(DotsOfMm(media.labelMm->width(), options.dpi),
-                                             DotsOfMm(media.labelMm->height(), options.dpi))
-                                     : QSize(artwork.Dots.Width, artwork.Dots.Height);
-    block.zpl = ZplLabel(artwork, size, PlacedCorner(*label.drawing, media, options.dpi), copies, settings);
-    if (!options.verify)
-        return block;
-    // The proof reads the block as written, as the printer will: its inked part, which the reader sets
-    // on white paper as the rest of the roll's label is, at a fraction of the label's pixels.
-    const std::vector<TPrintedZplLabel> printed = ReadWrittenZpl(block.zpl);
-    const TDotBitmap& dots = printed.at(0).Dots;
-    const QRect ink = InkBox(dots);
-    const LabelProof proof = ProveImage(ImageOfDots(ink.isEmpty() ? dots : Cropped(dots, ink)), label);
-    block.failure = proof.failure;
-    block.noReader = proof.noReader;
+    const TRollLabel roll{.Drawing = label.drawing.get(),
+                          .Barcode = &label.barcode,
+                          .Symbol = label.symbol.get(),
+                          .KindName = KindNameOf(options)};
+    TZplBlock made = quillon::MakeZplBlock(roll, {.LabelMm = media.labelMm, .Placing = media.placing},
+                                           ZplSettingsFrom(options), copies,
+                                           options.verify ? TBlockProof::Read : TBlockProof::Skip);
+    ZplLabelBlock block{.zpl = std::move(made.Zpl),
+                        .notes = label.notes,
+                        .failure = EnglishText(made.Failure),
+                        .noReader = made.NoReader};
+    for (std::string& note : made.Notes)
+        block.notes.push_back(std::move(note));
     return block;
 }
 

@@ -239,6 +239,11 @@ TPreviewWindow::TPreviewWindow(TPreviewContent content, QWidget* parent)
     bar->addSeparator();
     add(tr("Page setup\u2026"), tr("Page setup"), {}, [this] { SetUpPage(); });
     add(tr("Print\u2026"), tr("Print"), QKeySequence::Print, [this] { PrintWithDialog(); });
+    FLabelPrinterAction = add(tr("Label printer\u2026"), tr("Send to a label printer"), {}, [this] {
+        if (FContent.SendToLabelPrinter)
+            FContent.SendToLabelPrinter(this);
+    });
+    FLabelPrinterAction->setVisible(static_cast<bool>(FContent.SendToLabelPrinter));
 
     FScroll = new QScrollArea(this);
     FScroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -268,6 +273,7 @@ TPreviewWindow::~TPreviewWindow() = default;
 void TPreviewWindow::Rebuild(TPreviewContent content)
 {
     FContent = std::move(content);
+    FLabelPrinterAction->setVisible(static_cast<bool>(FContent.SendToLabelPrinter));
     FNoteDpi.reset();
     FScreenDrawer.reset();
     ConfigurePrinter(FPrinter, FContent.Report);

@@ -19,6 +19,7 @@
 #include "report/PreparedReport.h"
 #include "report/Units.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPainter;
@@ -70,6 +71,8 @@ struct TPreviewContent {
     std::function<TCalibration(const QString& printerName)> CalibrationFor{};
     // Pages that are not a label sheet, such as the calibration page; none paints the report.
     TPagePainter PaintPage{};
+    // Sends the labels to a label printer instead, from the tool bar's "Label printer..."; none hides it.
+    std::function<void(QWidget* preview)> SendToLabelPrinter{};
 };
 
 class TPreviewPages;
@@ -88,6 +91,7 @@ public:
     // Puts new content into the window and shows it, keeping the window, its printer and its page setup.
     void Rebuild(TPreviewContent content);
     const QLabel* Note() const { return FNote; }
+    QAction* LabelPrinterAction() const { return FLabelPrinterAction; }
     // The printer the window prints on, set up for its paper.
     QPrinter* printer() { return &FPrinter; }
     const QPrinter* printer() const { return &FPrinter; }
@@ -129,6 +133,7 @@ private:
     QComboBox* FZoomBox = nullptr;
     QSpinBox* FPageBox = nullptr;
     QLabel* FNote = nullptr;
+    QAction* FLabelPrinterAction = nullptr;
     QString FBaseTitle{};
     std::optional<int> FNoteDpi{};
     TFit FFit = TFit::Width;

@@ -1139,6 +1139,127 @@ The file is kept as %2; what could not be read keeps its designed value.</source
     </message>
 </context>
 <context>
+    <name>LabelPrinter</name>
+    <message>
+        <source>Nothing was sent to %1: the label of line %2 (%3) would not print as it should: %4</source>
+        <translation>لم يُرسَل شيء إلى %1: ملصق السطر %2 (%3) لن يُطبع كما ينبغي: %4</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: the label %2 would not print as it should: %3</source>
+        <translation>لم يُرسَل شيء إلى %1: الملصق %2 لن يُطبع كما ينبغي: %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: %2</source>
+        <translation>لم يُرسَل شيء إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>Name the label printer: a CUPS queue, an ipp:// address, or HOST:PORT of its raw port.</source>
+        <translation>اذكر طابعة الملصقات: طابور CUPS، أو عنوان ipp://، أو المضيف:المنفذ (HOST:PORT) لمنفذها الخام.</translation>
+    </message>
+    <message>
+        <source>%1 is a raw port, which takes ZPL: choose ZPL, or a CUPS queue for PDF.</source>
+        <translation>%1 منفذ خام لا يقبل إلا لغة ZPL: اختر ZPL، أو طابور CUPS لإرسال PDF.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: there is no printer %1 (%2).</source>
+        <translation>لم يُرسَل شيء: لا توجد طابعة باسم %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the printer %1 cannot be reached (%2).</source>
+        <translation>لم يُرسَل شيء: تعذّر الوصول إلى الطابعة %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the printer %1 refused the job (%2).</source>
+        <translation>لم يُرسَل شيء: رفضت الطابعة %1 المهمة (%2).</translation>
+    </message>
+    <message>
+        <source>The job was not handed over whole: the printer %1 stopped taking it (%2). Some labels may have printed.</source>
+        <translation>لم تُسلَّم المهمة كاملة: توقفت الطابعة %1 عن استلامها (%2). ربما طُبع بعض الملصقات.</translation>
+    </message>
+    <message>
+        <source>The printer %1 took only part of the job (%2), and the job was cancelled.</source>
+        <translation>استلمت الطابعة %1 جزءًا من المهمة فقط (%2)، فأُلغيت المهمة.</translation>
+    </message>
+    <message>
+        <source>A job is still being sent to %1.</source>
+        <translation>ما زالت مهمة قيد الإرسال إلى %1.</translation>
+    </message>
+    <message>
+        <source>Choose the roll or the tape the label printer prints on.</source>
+        <translation>اختر البكرة أو الشريط الذي تطبع عليه طابعة الملصقات.</translation>
+    </message>
+    <message>
+        <source>Label printer</source>
+        <translation>طابعة الملصقات</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>الطابعة</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>البكرة</translation>
+    </message>
+    <message>
+        <source>A CUPS queue, an ipp:// address, or HOST:PORT of a network printer&apos;s raw port (usually 9100).</source>
+        <translation>طابور CUPS، أو عنوان ipp://، أو المضيف:المنفذ (HOST:PORT) للمنفذ الخام لطابعة شبكية (عادةً 9100).</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>ZPL (Zebra and compatible printers)</source>
+        <translation>ZPL (طابعات Zebra والمتوافقة معها)</translation>
+    </message>
+    <message>
+        <source>PDF through the printer&apos;s driver</source>
+        <translation>PDF عبر برنامج تشغيل الطابعة</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 نقطة/بوصة</translation>
+    </message>
+    <message>
+        <source>The sheet is laid out on %1, a sheet of labels. A label printer prints one label a page, on a roll: choose the roll.</source>
+        <translation>الصفحة مصممة على %1، وهي ورقة ملصقات. تطبع طابعة الملصقات ملصقًا واحدًا في كل صفحة على بكرة: اختر البكرة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The whole job, %n labels, was handed over to %1.</source>
+        <translation>
+            <numerusform>لم يُسلَّم أي ملصق إلى %1.</numerusform>
+            <numerusform>سُلِّمت المهمة كاملة، ملصق واحد، إلى %1.</numerusform>
+            <numerusform>سُلِّمت المهمة كاملة، ملصقان، إلى %1.</numerusform>
+            <numerusform>سُلِّمت المهمة كاملة، %n ملصقات، إلى %1.</numerusform>
+            <numerusform>سُلِّمت المهمة كاملة، %n ملصقًا، إلى %1.</numerusform>
+            <numerusform>سُلِّمت المهمة كاملة، %n ملصق، إلى %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was sent: the printer %1 did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>لم يُرسَل شيء: لم تُجب الطابعة %1 فورًا.</numerusform>
+            <numerusform>لم يُرسَل شيء: لم تُجب الطابعة %1 خلال ثانية واحدة.</numerusform>
+            <numerusform>لم يُرسَل شيء: لم تُجب الطابعة %1 خلال ثانيتين.</numerusform>
+            <numerusform>لم يُرسَل شيء: لم تُجب الطابعة %1 خلال %n ثوانٍ.</numerusform>
+            <numerusform>لم يُرسَل شيء: لم تُجب الطابعة %1 خلال %n ثانية.</numerusform>
+            <numerusform>لم يُرسَل شيء: لم تُجب الطابعة %1 خلال %n ثانية.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>%1</source>
@@ -2332,6 +2453,14 @@ Print them as they are?</source>
     <message>
         <source>The PDF file %1 could not be written whole (is the disk full?); the file there is as it was.</source>
         <translation>تعذّرت كتابة ملف PDF %1 كاملًا (هل القرص ممتلئ؟)؛ وبقي الملف الموجود كما كان.</translation>
+    </message>
+    <message>
+        <source>Label printer…</source>
+        <translation>طابعة الملصقات…</translation>
+    </message>
+    <message>
+        <source>Send to a label printer</source>
+        <translation>إرسال إلى طابعة ملصقات</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>LabelPrinter</name>
+    <message numerus="yes">
+        <source>The whole job, %n labels, was handed over to %1.</source>
+        <translation>
+            <numerusform>The whole job, %n label, was handed over to %1.</numerusform>
+            <numerusform>The whole job, %n labels, was handed over to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was sent: the printer %1 did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>Nothing was sent: the printer %1 did not answer within %n second.</numerusform>
+            <numerusform>Nothing was sent: the printer %1 did not answer within %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Source</name>
     <message numerus="yes">
         <source>%1 of %n rows cannot be printed and are left out; they are listed beside the preview.

@@ -1139,6 +1139,119 @@ Le fichier est conservé sous %2 ; ce qui n’a pas pu être lu garde sa valeur 
     </message>
 </context>
 <context>
+    <name>LabelPrinter</name>
+    <message>
+        <source>Nothing was sent to %1: the label of line %2 (%3) would not print as it should: %4</source>
+        <translation>Rien n’a été envoyé à %1 : l’étiquette de la ligne %2 (%3) ne s’imprimerait pas comme il faut : %4</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: the label %2 would not print as it should: %3</source>
+        <translation>Rien n’a été envoyé à %1 : l’étiquette %2 ne s’imprimerait pas comme il faut : %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to %1: %2</source>
+        <translation>Rien n’a été envoyé à %1 : %2</translation>
+    </message>
+    <message>
+        <source>Name the label printer: a CUPS queue, an ipp:// address, or HOST:PORT of its raw port.</source>
+        <translation>Indiquez l’imprimante d’étiquettes : une file CUPS, une adresse ipp:// ou HÔTE:PORT de son port brut.</translation>
+    </message>
+    <message>
+        <source>%1 is a raw port, which takes ZPL: choose ZPL, or a CUPS queue for PDF.</source>
+        <translation>%1 est un port brut, qui n’accepte que le ZPL : choisissez ZPL, ou une file CUPS pour le PDF.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: there is no printer %1 (%2).</source>
+        <translation>Rien n’a été envoyé : il n’existe pas d’imprimante %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the printer %1 cannot be reached (%2).</source>
+        <translation>Rien n’a été envoyé : l’imprimante %1 est injoignable (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the printer %1 refused the job (%2).</source>
+        <translation>Rien n’a été envoyé : l’imprimante %1 a refusé le travail (%2).</translation>
+    </message>
+    <message>
+        <source>The job was not handed over whole: the printer %1 stopped taking it (%2). Some labels may have printed.</source>
+        <translation>Le travail n’a pas été remis en entier : l’imprimante %1 a cessé de le recevoir (%2). Certaines étiquettes ont pu s’imprimer.</translation>
+    </message>
+    <message>
+        <source>The printer %1 took only part of the job (%2), and the job was cancelled.</source>
+        <translation>L’imprimante %1 n’a reçu qu’une partie du travail (%2), et le travail a été annulé.</translation>
+    </message>
+    <message>
+        <source>A job is still being sent to %1.</source>
+        <translation>Un travail est encore en cours d’envoi à %1.</translation>
+    </message>
+    <message>
+        <source>Choose the roll or the tape the label printer prints on.</source>
+        <translation>Choisissez le rouleau ou le ruban sur lequel imprime l’imprimante d’étiquettes.</translation>
+    </message>
+    <message>
+        <source>Label printer</source>
+        <translation>Imprimante d’étiquettes</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langage</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Rouleau</translation>
+    </message>
+    <message>
+        <source>A CUPS queue, an ipp:// address, or HOST:PORT of a network printer&apos;s raw port (usually 9100).</source>
+        <translation>Une file CUPS, une adresse ipp:// ou HÔTE:PORT du port brut d’une imprimante réseau (souvent 9100).</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>ZPL (Zebra and compatible printers)</source>
+        <translation>ZPL (imprimantes Zebra et compatibles)</translation>
+    </message>
+    <message>
+        <source>PDF through the printer&apos;s driver</source>
+        <translation>PDF par le pilote de l’imprimante</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
+    <message>
+        <source>The sheet is laid out on %1, a sheet of labels. A label printer prints one label a page, on a roll: choose the roll.</source>
+        <translation>La planche est mise en page sur %1, une planche d’étiquettes. Une imprimante d’étiquettes imprime une étiquette par page, sur un rouleau : choisissez le rouleau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The whole job, %n labels, was handed over to %1.</source>
+        <translation>
+            <numerusform>Le travail entier, %n étiquette, a été remis à %1.</numerusform>
+            <numerusform>Le travail entier, %n étiquettes, a été remis à %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was sent: the printer %1 did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>Rien n’a été envoyé : l’imprimante %1 n’a pas répondu en %n seconde.</numerusform>
+            <numerusform>Rien n’a été envoyé : l’imprimante %1 n’a pas répondu en %n secondes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>%1</source>
@@ -2244,6 +2357,14 @@ Les imprimer telles quelles ?</numerusform>
     <message>
         <source>The PDF file %1 could not be written whole (is the disk full?); the file there is as it was.</source>
         <translation>Le fichier PDF %1 n&apos;a pas pu être écrit en entier (le disque est-il plein ?) ; le fichier existant est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>Label printer…</source>
+        <translation>Imprimante d’étiquettes…</translation>
+    </message>
+    <message>
+        <source>Send to a label printer</source>
+        <translation>Envoyer à une imprimante d’étiquettes</translation>
     </message>
 </context>
 </TS>

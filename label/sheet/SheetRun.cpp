@@ -29,7 +29,8 @@ void CheckControls(const TSheetSettings& s)
     CheckSetting("Column space", s.SpacingMm, limits::kMarginMm);
 }
 
-// The paper of the sheet, a stock's own size when it has one.
+} // namespace
+
 void ApplyPaperOf(TPrintBarForm& form, const TSheetSettings& s)
 {
     const std::optional<TStockGeometry> stock = SheetStock(s);
@@ -38,8 +39,6 @@ void ApplyPaperOf(TPrintBarForm& form, const TSheetSettings& s)
     else
         form.ApplyPaper(stock ? stock->Paper : s.Paper);
 }
-
-} // namespace
 
 std::optional<TStockGeometry> SheetStock(const TSheetSettings& settings)
 {

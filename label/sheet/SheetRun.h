@@ -71,6 +71,9 @@ void CheckSheetSettings(const TSheetSettings& settings);
 // first and then changes nothing on a refusal.
 void ApplySheetSettings(TPrintBarForm& form, const TSheetSettings& settings);
 
+// The paper of the sheet, a stock's own size when it has one: a roll's or a tape's page is the label's.
+void ApplyPaperOf(TPrintBarForm& form, const TSheetSettings& settings);
+
 // Prepares the pages of the sheet for labelCount cells, one per picture-table row, by the page flow.
 TPreparedReport PrepareSheet(TPrintBarForm& form, int labelCount);
 

@@ -13,108 +13,18 @@
 #include <sys/socket.h>
 #include <thread>
 
-#include "cli/PrinterAddress.h"
+#include "label/send/PrinterAddress.h"
 #include "tests/cli/RunCli.h"
+#include "tests/support/FakeRawPrinter.h"
 #include "tests/support/PdfRaster.h"
 #include "tests/support/Rasterisers.h"
+#include "tests/support/VirtualIppPrinter.h"
 #include "tests/support/ZplRenderer.h"
 
 namespace quillon::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A socket on 127.0.0.1 at a port the system picks; closed at the end.
-class LoopbackSocket {
-public:
-    // receiveBuffer: the bytes a connection takes before its reader reads; 0 the system's own.
-    explicit LoopbackSocket(int backlog, int receiveBuffer = 0)
-    {
-        FFd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (receiveBuffer > 0)
-            ::setsockopt(FFd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (::bind(FFd, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(FFd, backlog) == 0 &&
-            ::getsockname(FFd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
-            FPort = ntohs(address.sin_port);
-    }
-    LoopbackSocket(const LoopbackSocket&) = delete;
-    LoopbackSocket& operator=(const LoopbackSocket&) = delete;
-    ~LoopbackSocket() { Close(); }
-    void Close()
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-        FFd = -1;
-    }
-    int Fd() const { return FFd; }
-    int Port() const { return FPort; }
-    std::string Address() const { return "127.0.0.1:" + std::to_string(FPort); }
-
-private:
-    int FFd = -1;
-    int FPort = 0;
-};
-
-// A label printer's raw port: takes one connection and keeps what arrives until the sender closes,
-// within 60 s, so that a test never hangs on it.
-class FakeRawPrinter {
-public:
-    FakeRawPrinter() : FThread([this] { Serve(); }) {}
-    ~FakeRawPrinter()
-    {
-        FStop = true;
-        FThread.join();
-    }
-    std::string Address() const { return FSocket.Address(); }
-    // What arrived, once the sender closed.
-    std::string Received()
-    {
-        FStop = true;
-        FThread.join();
-        FThread = std::thread([] {});
-        return FReceived;
-    }
-
-private:
-    void Serve()
-    {
-        const auto until = std::chrono::steady_clock::now() + 60s;
-        int client = -1;
-        while (client < 0 && !FStop && std::chrono::steady_clock::now() < until) {
-            pollfd entry{.fd = FSocket.Fd(), .events = POLLIN, .revents = 0};
-            if (::poll(&entry, 1, 50) > 0)
-                client = ::accept(FSocket.Fd(), nullptr, nullptr);
-        }
-        char buffer[65536];
-        while (client >= 0 && std::chrono::steady_clock::now() < until) {
-            pollfd entry{.fd = client, .events = POLLIN, .revents = 0};
-            if (::poll(&entry, 1, 50) <= 0)
-                continue;
-            const ssize_t n = ::read(client, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            FReceived.append(buffer, static_cast<std::size_t>(n));
-        }
-        if (client >= 0)
-            ::close(client);
-    }
-
-    LoopbackSocket FSocket{1};
-    std::string FReceived;
-    std::atomic<bool> FStop = false;
-    std::thread FThread;
-};
-
-// A port where nothing listens: bound, then closed.
-int ClosedPort()
-{
-    LoopbackSocket socket(1);
-    return socket.Port();
-}
 
 std::string FileText(const std::string& path)
 {
@@ -227,11 +137,11 @@ TEST(PrinterAddress, Parses)
                         {"[::1]:9101", "::1", 9101},
                         {"[fe80::1]", "fe80::1", 9100}};
     for (const Row& row : rows) {
-        const cli::RawPrinterAddress address = cli::ParseRawPrinterAddress(row.text);
+        const RawPrinterAddress address = ParseRawPrinterAddress(row.text);
         EXPECT_EQ(address.host, row.host) << row.text;
         EXPECT_EQ(address.port, row.port) << row.text;
     }
-    EXPECT_EQ(cli::ParseRawPrinterAddress("[::1]:9101").Name(), "[::1]:9101");
+    EXPECT_EQ(ParseRawPrinterAddress("[::1]:9101").Name(), "[::1]:9101");
 }
 
 TEST(PrintCommandUsage, RefusesWhatItCannotSend)
@@ -266,66 +176,6 @@ TEST(PrintCommandUsage, RefusesWhatItCannotSend)
          2,
          "quillon-cli: --output is not an option of print\n" + usage},
     });
-}
-
-// A virtual IPP Everywhere printer that keeps every document it gets in its spool folder. It will not
-// start without a D-Bus for its DNS-SD client, which a machine without a system bus lacks: it gets a
-// private bus of its own, and it advertises nothing (-r off).
-class VirtualIppPrinter {
-public:
-    VirtualIppPrinter(const QString& folder, int port)
-    {
-        const QString bus = "unix:path=" + folder + "/bus";
-        FBus.start("dbus-daemon", {"--session", "--nofork", "--print-address", "--address=" + bus});
-        if (!FBus.waitForReadyRead(10'000))
-            return;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SYSTEM_BUS_ADDRESS", bus);
-        FPrinter.setProcessEnvironment(environment);
-        FPrinter.start("ippeveprinter", {"-p", QString::number(port), "-d", folder + "/spool", "-k", "-f",
-                                         "application/pdf", "-r", "off", "QuillonTest"});
-        FPrinter.waitForStarted(10'000);
-        // Ready once it takes connections.
-        for (int i = 0; i < 200 && !FReady && FPrinter.state() == QProcess::Running; ++i) {
-            const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-            sockaddr_in address{};
-            address.sin_family = AF_INET;
-            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            address.sin_port = htons(static_cast<std::uint16_t>(port));
-            FReady = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-            ::close(fd);
-            if (!FReady)
-                std::this_thread::sleep_for(50ms);
-        }
-    }
-    ~VirtualIppPrinter()
-    {
-        for (QProcess* process : {&FPrinter, &FBus}) {
-            process->terminate();
-            if (!process->waitForFinished(5'000))
-                process->kill();
-            process->waitForFinished(5'000);
-        }
-    }
-    bool Ready() const { return FReady; }
-    std::string Errors() { return FPrinter.readAllStandardError().toStdString(); }
-
-private:
-    QProcess FBus;
-    QProcess FPrinter;
-    bool FReady = false;
-};
-
-// The PDF documents in the printer's spool folder, once the job is there.
-QStringList SpooledPdfs(const QString& spool)
-{
-    QStringList found;
-    for (int i = 0; i < 100 && found.isEmpty(); ++i) {
-        found = QDir(spool).entryList({"*.pdf"}, QDir::Files, QDir::Name);
-        if (found.isEmpty())
-            std::this_thread::sleep_for(50ms);
-    }
-    return found;
 }
 
 // Through CUPS to an IPP printer's URI: it keeps one PDF, a page of the roll's 57 x 32 mm label that

@@ -1,4 +1,4 @@
-#include "PrintJob.h"
+#include "label/send/PrintJob.h"
 
 #include <cups/cups.h>
 #include <fcntl.h>
@@ -12,8 +12,9 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <vector>
 
-namespace quillon::cli {
+namespace quillon {
 
 namespace {
 
@@ -58,7 +59,8 @@ std::string Seconds(std::chrono::milliseconds timeout)
 
 // Connects to one of the host's addresses without blocking past the time-out; the error of the last
 // address tried otherwise.
-int ConnectWithin(const addrinfo& address, std::chrono::milliseconds timeout, std::string& failure)
+int ConnectWithin(const addrinfo& address, std::chrono::milliseconds timeout, std::string& failure,
+                  bool& timedOut)
 {
     const int fd =
         ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address.ai_protocol);
@@ -75,6 +77,7 @@ int ConnectWithin(const addrinfo& address, std::chrono::milliseconds timeout, st
     }
     if (!WaitFor(fd, POLLOUT, timeout)) {
         failure = "no answer within " + Seconds(timeout);
+        timedOut = true;
         ::close(fd);
         return -1;
     }
@@ -97,14 +100,19 @@ int OpenConnection(const RawPrinterAddress& address, std::chrono::milliseconds t
     addrinfo* found = nullptr;
     const std::string port = std::to_string(address.port);
     if (const int status = ::getaddrinfo(address.host.c_str(), port.c_str(), &hints, &found); status != 0)
-        throw PrintFailure("cannot reach printer " + address.Name() + ": " + ::gai_strerror(status) +
-                           "; nothing was sent");
+        throw PrintFailure(TSendFault::NotReached, address.Name(), ::gai_strerror(status),
+                           "cannot reach printer " + address.Name() + ": " + ::gai_strerror(status) +
+                               "; nothing was sent");
     const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> addresses(found, &::freeaddrinfo);
     std::string failure;
-    for (const addrinfo* each = found; each != nullptr; each = each->ai_next)
-        if (const int fd = ConnectWithin(*each, timeout, failure); fd >= 0)
+    bool timedOut = false;
+    for (const addrinfo* each = found; each != nullptr; each = each->ai_next) {
+        timedOut = false;
+        if (const int fd = ConnectWithin(*each, timeout, failure, timedOut); fd >= 0)
             return fd;
-    throw PrintFailure("cannot reach printer " + address.Name() + ": " + failure + "; nothing was sent");
+    }
+    throw PrintFailure(timedOut ? TSendFault::NoAnswer : TSendFault::NotReached, address.Name(), failure,
+                       "cannot reach printer " + address.Name() + ": " + failure + "; nothing was sent");
 }
 
 void WriteAll(int fd, std::string_view job, const RawPrinterAddress& address,
@@ -113,16 +121,20 @@ void WriteAll(int fd, std::string_view job, const RawPrinterAddress& address,
     std::size_t sent = 0;
     while (sent < job.size()) {
         if (!WaitFor(fd, POLLOUT, timeout))
-            throw PrintFailure("printer " + address.Name() + " took no data for " + Seconds(timeout) +
-                               " after " + std::to_string(sent) + " of " + std::to_string(job.size()) +
-                               " bytes; the job is incomplete");
+            throw PrintFailure(TSendFault::Incomplete, address.Name(), "took no data for " + Seconds(timeout),
+                               "printer " + address.Name() + " took no data for " + Seconds(timeout) +
+                                   " after " + std::to_string(sent) + " of " + std::to_string(job.size()) +
+                                   " bytes; the job is incomplete");
         const ssize_t n = ::send(fd, job.data() + sent, job.size() - sent, MSG_NOSIGNAL);
         if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
-        if (n < 0)
-            throw PrintFailure("printer " + address.Name() + " cut the connection after " +
-                               std::to_string(sent) + " of " + std::to_string(job.size()) +
-                               " bytes: " + ErrnoWords(errno) + "; the job is incomplete");
+        if (n < 0) {
+            const std::string reason = ErrnoWords(errno);
+            throw PrintFailure(TSendFault::Incomplete, address.Name(), reason,
+                               "printer " + address.Name() + " cut the connection after " +
+                                   std::to_string(sent) + " of " + std::to_string(job.size()) +
+                                   " bytes: " + reason + "; the job is incomplete");
+        }
         sent += static_cast<std::size_t>(n);
     }
 }
@@ -141,9 +153,11 @@ void AwaitAcknowledged(int fd, const RawPrinterAddress& address, std::chrono::mi
             (entry.revents & (POLLERR | POLLHUP)) != 0)
             break;
     }
-    throw PrintFailure("printer " + address.Name() + " did not take the last " +
-                       std::to_string(unacknowledged) + " bytes within " + Seconds(timeout) +
-                       "; the job is incomplete");
+    throw PrintFailure(TSendFault::Incomplete, address.Name(),
+                       "did not take the last " + std::to_string(unacknowledged) + " bytes",
+                       "printer " + address.Name() + " did not take the last " +
+                           std::to_string(unacknowledged) + " bytes within " + Seconds(timeout) +
+                           "; the job is incomplete");
 }
 
 // ---- CUPS ----
@@ -158,11 +172,6 @@ struct HttpDeleter {
     void operator()(http_t* http) const { httpClose(http); }
 };
 
-bool IsIppUri(const std::string& printer)
-{
-    return printer.starts_with("ipp://") || printer.starts_with("ipps://");
-}
-
 std::string CupsReason()
 {
     const char* reason = cupsLastErrorString();
@@ -174,7 +183,8 @@ std::unique_ptr<cups_dest_t, DestDeleter> FindDestination(const std::string& pri
     cups_dest_t* dest = IsIppUri(printer) ? cupsGetDestWithURI(nullptr, printer.c_str())
                                           : cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.c_str(), nullptr);
     if (dest == nullptr)
-        throw PrintFailure("unknown printer '" + printer + "' (" + CupsReason() + "); nothing was sent");
+        throw PrintFailure(TSendFault::UnknownPrinter, printer, CupsReason(),
+                           "unknown printer '" + printer + "' (" + CupsReason() + "); nothing was sent");
     return std::unique_ptr<cups_dest_t, DestDeleter>(dest);
 }
 
@@ -186,9 +196,24 @@ void SendRaw(const RawPrinterAddress& address, std::string_view job, std::chrono
     WriteAll(socket.Fd(), job, address, timeout);
     AwaitAcknowledged(socket.Fd(), address, timeout);
     // The end of the job: the printer may wait for it before it prints.
-    if (::shutdown(socket.Fd(), SHUT_WR) != 0)
-        throw PrintFailure("printer " + address.Name() +
-                           " cut the connection at the end of the job: " + ErrnoWords(errno));
+    if (::shutdown(socket.Fd(), SHUT_WR) != 0) {
+        const std::string reason = ErrnoWords(errno);
+        throw PrintFailure(TSendFault::Incomplete, address.Name(), reason,
+                           "printer " + address.Name() +
+                               " cut the connection at the end of the job: " + reason);
+    }
+}
+
+std::vector<std::string> CupsPrinterNames()
+{
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i)
+        if (dests[i].instance == nullptr) // an instance is a queue's saved options, not another printer
+            names.emplace_back(dests[i].name);
+    cupsFreeDests(count, dests);
+    return names;
 }
 
 void SendCups(const std::string& printer, std::string_view job, PrintDocument document,
@@ -200,22 +225,26 @@ void SendCups(const std::string& printer, std::string_view job, PrintDocument do
     const std::unique_ptr<http_t, HttpDeleter> http(cupsConnectDest(
         dest.get(), flags, static_cast<int>(timeout.count()), nullptr, nullptr, 0, nullptr, nullptr));
     if (!http)
-        throw PrintFailure("cannot reach printer '" + printer + "' (" + CupsReason() + "); nothing was sent");
+        throw PrintFailure(TSendFault::NotReached, printer, CupsReason(),
+                           "cannot reach printer '" + printer + "' (" + CupsReason() + "); nothing was sent");
     const std::unique_ptr<cups_dinfo_t, InfoDeleter> info(cupsCopyDestInfo(http.get(), dest.get()));
     if (!info)
-        throw PrintFailure("printer '" + printer + "' did not describe itself (" + CupsReason() +
-                           "); nothing was sent");
+        throw PrintFailure(TSendFault::Refused, printer, CupsReason(),
+                           "printer '" + printer + "' did not describe itself (" + CupsReason() +
+                               "); nothing was sent");
     int jobId = 0;
     if (cupsCreateDestJob(http.get(), dest.get(), info.get(), &jobId, title.c_str(), 0, nullptr) !=
         IPP_STATUS_OK)
-        throw PrintFailure("printer '" + printer + "' refused the job (" + CupsReason() +
-                           "); nothing was sent");
+        throw PrintFailure(TSendFault::Refused, printer, CupsReason(),
+                           "printer '" + printer + "' refused the job (" + CupsReason() +
+                               "); nothing was sent");
     const char* format = document == PrintDocument::Pdf ? "application/pdf" : CUPS_FORMAT_RAW;
     const auto cancel = [&](const std::string& what) {
         const std::string reason = CupsReason();
         cupsCancelDestJob(http.get(), dest.get(), jobId);
-        return PrintFailure("printer '" + printer + "' " + what + " (" + reason + "); job " +
-                            std::to_string(jobId) + " was cancelled");
+        return PrintFailure(TSendFault::Cancelled, printer, reason,
+                            "printer '" + printer + "' " + what + " (" + reason + "); job " +
+                                std::to_string(jobId) + " was cancelled");
     };
     if (cupsStartDestDocument(http.get(), dest.get(), info.get(), jobId, title.c_str(), format, 0, nullptr,
                               1) != HTTP_STATUS_CONTINUE)
@@ -226,4 +255,4 @@ void SendCups(const std::string& printer, std::string_view job, PrintDocument do
         throw cancel("did not accept the document");
 }
 
-} // namespace quillon::cli
+} // namespace quillon

@@ -1,9 +1,9 @@
-#include "PrinterAddress.h"
+#include "label/send/PrinterAddress.h"
 
 #include <charconv>
 #include <stdexcept>
 
-namespace quillon::cli {
+namespace quillon {
 
 namespace {
 
@@ -51,4 +51,15 @@ RawPrinterAddress ParseRawPrinterAddress(const std::string& text)
     return address;
 }
 
-} // namespace quillon::cli
+bool IsIppUri(const std::string& printer)
+{
+    return printer.starts_with("ipp://") || printer.starts_with("ipps://");
+}
+
+bool NamesRawPort(const std::string& printer)
+{
+    // CUPS queue names never hold a colon or a bracket.
+    return !IsIppUri(printer) && (printer.find(':') != std::string::npos || printer.starts_with('['));
+}
+
+} // namespace quillon
