@@ -186,17 +186,7 @@ TEST_F(LabelPrinterTest, PdfThroughCupsIsAPageOfTheLabelsSize)
               .StockId = "roll-57x32"};
     const std::string said = Send();
     ASSERT_TRUE(!handed.empty() && handed.back()) << said;
-    const QStringList pdfs = SpooledPdfs(folder.filePath("spool"));
-    ASSERT_EQ(pdfs.size(), 1);
-    constexpr int kDpi = 300;
-    const std::vector<QImage> pages = RenderPdf(folder.filePath("spool/" + pdfs[0]), kDpi);
-    ASSERT_EQ(pages.size(), 1U);
-    EXPECT_NEAR(pages[0].width(), 57 / 25.4 * kDpi, 1.5);
-    EXPECT_NEAR(pages[0].height(), 32 / 25.4 * kDpi, 1.5);
-    const std::vector<TZxingReading> readings =
-        ReadWithZxing(pages[0].convertToFormat(QImage::Format_Grayscale8));
-    ASSERT_EQ(readings.size(), 1U);
-    EXPECT_EQ(readings[0].Text, "Quillon-42");
+    EXPECT_EQ(SpooledLabelText(folder.filePath("spool"), 57, 32, 300), "Quillon-42");
 }
 
 // A printer that cannot be reached or does not answer is named, and the message says nothing was sent.

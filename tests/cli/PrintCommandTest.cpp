@@ -192,18 +192,7 @@ TEST_F(PrintCommand, IppPrinterGetsALabelSizedPage)
     const CliRun run = Run({"print", "--printer", "ipp://127.0.0.1:" + std::to_string(port) + "/ipp/print",
                             "--stock", "roll-57x32", "--layout", "standard", "-k", "Code128B", "Quillon-42"});
     ASSERT_EQ(run.status, 0) << run.err;
-    const QStringList pdfs = SpooledPdfs(QString::fromStdString(Path("spool")));
-    ASSERT_EQ(pdfs.size(), 1);
-    constexpr int kDpi = 300;
-    const std::vector<QImage> pages =
-        RenderPdf(QString::fromStdString(Path("spool/" + pdfs[0].toStdString())), kDpi);
-    ASSERT_EQ(pages.size(), 1U);
-    EXPECT_NEAR(pages[0].width(), 57 / 25.4 * kDpi, 1.5);
-    EXPECT_NEAR(pages[0].height(), 32 / 25.4 * kDpi, 1.5);
-    const std::vector<TZxingReading> readings =
-        ReadWithZxing(pages[0].convertToFormat(QImage::Format_Grayscale8));
-    ASSERT_EQ(readings.size(), 1U);
-    EXPECT_EQ(readings[0].Text, "Quillon-42");
+    EXPECT_EQ(SpooledLabelText(QString::fromStdString(Path("spool")), 57, 32, 300), "Quillon-42");
 }
 
 TEST_F(PrintCommand, UnknownPrinterIsNamed)

@@ -8,11 +8,16 @@
 #include <QStringList>
 #include <arpa/inet.h>
 #include <chrono>
+#include <cmath>
 #include <netinet/in.h>
 #include <string>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
+
+#include "tests/support/PdfRaster.h"
+#include "tests/support/Rasterisers.h"
 
 namespace quillon::testing {
 
@@ -74,6 +79,25 @@ inline QStringList SpooledPdfs(const QString& spool)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return found;
+}
+
+// The one page the printer kept, read back: its text when it is a page of widthMm x heightMm at `dpi`
+// (to a dot and a half) holding one barcode; otherwise what was found instead.
+inline std::string SpooledLabelText(const QString& spool, double widthMm, double heightMm, int dpi)
+{
+    const QStringList pdfs = SpooledPdfs(spool);
+    if (pdfs.size() != 1)
+        return std::to_string(pdfs.size()) + " documents";
+    const std::vector<QImage> pages = RenderPdf(spool + "/" + pdfs[0], dpi);
+    if (pages.size() != 1)
+        return std::to_string(pages.size()) + " pages";
+    const auto near = [dpi](int dots, double mm) { return std::abs(dots - mm / 25.4 * dpi) <= 1.5; };
+    if (!near(pages[0].width(), widthMm) || !near(pages[0].height(), heightMm))
+        return "a page of " + std::to_string(pages[0].width()) + " x " + std::to_string(pages[0].height()) +
+               " dots";
+    const std::vector<TZxingReading> readings =
+        ReadWithZxing(pages[0].convertToFormat(QImage::Format_Grayscale8));
+    return readings.size() == 1 ? readings[0].Text : std::to_string(readings.size()) + " barcodes";
 }
 
 } // namespace quillon::testing
