@@ -22,6 +22,7 @@
 #include "app/Catalogues.h"
 #include "app/ColumnDialog.h"
 #include "app/DesignPanel.h"
+#include "app/LabelPrinterDialog.h"
 #include "label/compose/SymbolKinds.h"
 #include "report/PrintPreview.h"
 
@@ -33,10 +34,11 @@ std::set<QString> WordsOfEveryLanguage()
 {
     // Units, the product, key names in shortcuts (which Qt itself leaves as they are), formats.
     std::set<QString> words{
-        "mm",    "dpi",    "pt",    "Quillon", "GS1",  "AI",     "X",      "Ctrl",
-        "Shift", "Alt",    "Home",  "End",     "PgUp", "PgDown", "Escape", "CSV",
-        "code",  "upper",  "lower", "copies",  "US",   "Letter", // CSV's column names; the paper's own name
-        "Dymo",  "Brother"};                                     // label makers' names
+        "mm",    "dpi",     "pt",    "Quillon", "GS1",  "AI",     "X",      "Ctrl",
+        "Shift", "Alt",     "Home",  "End",     "PgUp", "PgDown", "Escape", "CSV",
+        "code",  "upper",   "lower", "copies",  "US",   "Letter", // CSV's column names; the paper's own name
+        "Dymo",  "Brother", "Zebra",                              // label makers' names
+        "ZPL",   "PDF",     "CUPS",  "ipp",     "HOST", "PORT"};  // the printers' languages and addresses
     const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
     for (int kind = 0; kind < kLabelKindCount; ++kind)
         for (const QString& name : {QString::fromStdString(std::string(LabelKindName(kind))),
@@ -185,6 +187,13 @@ protected:
             .Columns = {.Header = THeaderRule::Always, .Fields = {TListColumn::Code, TListColumn::Copies}}};
         TColumnDialog columns(choice, language, form.get());
         CollectTexts(&columns, "columns", shown);
+
+        // The label printer's dialog, with a sheet chosen so that its note on rolls shows too.
+        const TStockCatalogue catalogue;
+        const TLabelStock roll = catalogue.Find("roll-57x32");
+        TLabelPrinterDialog printer({"Zebra_GK420"}, {roll}, {.Printer = "Zebra_GK420", .StockId = roll.Id},
+                                    catalogue.Find("a4-3x7-63.5x38.1"), language, form.get());
+        CollectTexts(&printer, "labelprinter", shown);
 
         form->DesBarPanel->CalibrationBtn->click();
         if (QWidget* calibration = form->OpenCalibrationDialog()) {
