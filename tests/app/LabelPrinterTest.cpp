@@ -199,12 +199,8 @@ TEST_F(LabelPrinterTest, AnUnreachablePrinterIsNamed)
 
     // The one connection the backlog holds, never accepted: the next one waits unanswered.
     const LoopbackSocket full(0);
-    const int filler = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(full.Port()));
-    ASSERT_EQ(::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const int filler = ConnectedTo(full.Port());
+    ASSERT_GE(filler, 0);
     choice.Printer = full.Address();
     EXPECT_EQ(Send(), "Nothing was sent: the printer " + full.Address() + " did not answer within 1 second.");
     ::close(filler);

@@ -16,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "tests/support/FakeRawPrinter.h"
 #include "tests/support/PdfRaster.h"
 #include "tests/support/Rasterisers.h"
 
@@ -40,13 +41,10 @@ public:
         FPrinter.waitForStarted(10'000);
         // Ready once it takes connections.
         for (int i = 0; i < 200 && !FReady && FPrinter.state() == QProcess::Running; ++i) {
-            const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-            sockaddr_in address{};
-            address.sin_family = AF_INET;
-            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            address.sin_port = htons(static_cast<std::uint16_t>(port));
-            FReady = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-            ::close(fd);
+            const int fd = ConnectedTo(port);
+            FReady = fd >= 0;
+            if (FReady)
+                ::close(fd);
             if (!FReady)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
